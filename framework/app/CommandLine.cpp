@@ -1,0 +1,115 @@
+#include "CommandLine.h"
+
+#include <charconv>
+
+namespace {
+
+template <typename Number>
+bool ParseNumber(const std::string& text, Number& value)
+{
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseFrameList(const std::string& text, std::set<std::uint32_t>& frames)
+{
+    std::size_t position = 0;
+    while (position <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', position), text.size());
+        std::uint32_t frame = 0;
+        if (!ParseNumber(text.substr(position, comma - position), frame))
+            return false;
+        frames.insert(frame);
+        position = comma + 1;
+    }
+    return !frames.empty();
+}
+
+} // namespace
+
+const char* CommandLine::Usage()
+{
+    return "Usage: zephyra [options]\n"
+           "Starts Astrokutter Zephyra in the current directory, which holds the game's data.\n"
+           "\n"
+           "Options for development and tests:\n"
+           "  --headless            no window, no sound, virtual time\n"
+           "  --frames N            quit with exit code 0 after N frames\n"
+           "  --frame-ms MS         headless: virtual milliseconds between frames (default 20)\n"
+           "  --seed N              seed the random numbers with N\n"
+           "  --record FILE         write every input event, the seed and the frame times to FILE\n"
+           "  --replay FILE         play a recording back: same seed, events and frame times\n"
+           "  --shots DIR           write presented frames as DIR/frame%06d.png\n"
+           "  --shot-frames A,B,... the frames to write (default: the last one)\n"
+           "  --help                show this text\n"
+           "  --version             show the version\n";
+}
+
+bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& error)
+{
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        auto value = [&](std::string& out) {
+            if (index + 1 >= arguments.size()) {
+                error = argument + " needs a value";
+                return false;
+            }
+            out = arguments[++index];
+            return true;
+        };
+        std::string text;
+        if (argument == "--headless") {
+            headless = true;
+        } else if (argument == "--help" || argument == "-h") {
+            help = true;
+        } else if (argument == "--version") {
+            version = true;
+        } else if (argument == "--frames") {
+            std::uint32_t count = 0;
+            if (!value(text))
+                return false;
+            if (!ParseNumber(text, count)) {
+                error = "--frames takes a whole number, not <" + text + ">";
+                return false;
+            }
+            frames = count;
+        } else if (argument == "--frame-ms") {
+            if (!value(text))
+                return false;
+            if (!ParseNumber(text, frameMilliseconds) || frameMilliseconds == 0 || frameMilliseconds > 1000) {
+                error = "--frame-ms takes milliseconds from 1 to 1000, not <" + text + ">";
+                return false;
+            }
+        } else if (argument == "--seed") {
+            unsigned number = 0;
+            if (!value(text))
+                return false;
+            if (!ParseNumber(text, number)) {
+                error = "--seed takes a whole number, not <" + text + ">";
+                return false;
+            }
+            seed = number;
+        } else if (argument == "--record") {
+            if (!value(recordFile))
+                return false;
+        } else if (argument == "--replay") {
+            if (!value(replayFile))
+                return false;
+        } else if (argument == "--shots") {
+            if (!value(shotDirectory))
+                return false;
+        } else if (argument == "--shot-frames") {
+            if (!value(text))
+                return false;
+            if (!ParseFrameList(text, shotFrames)) {
+                error = "--shot-frames takes frame numbers separated by commas, not <" + text + ">";
+                return false;
+            }
+        } else {
+            error = "unknown option <" + argument + ">";
+            return false;
+        }
+    }
+    return true;
+}

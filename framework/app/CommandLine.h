@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+// The development and test switches of the executable. Without any switch
+// the game runs as players know it.
+struct CommandLine {
+    bool headless = false;
+    std::optional<std::uint32_t> frames;      // quit with code 0 after this many frames
+    std::uint32_t frameMilliseconds = 20;      // headless: virtual time between frames
+    std::optional<unsigned> seed;
+    std::string recordFile;
+    std::string replayFile;
+    std::string shotDirectory;
+    std::set<std::uint32_t> shotFrames;        // empty: the last frame
+    bool help = false;
+    bool version = false;
+
+    // False with a message in `error` when the arguments cannot be used.
+    bool Parse(const std::vector<std::string>& arguments, std::string& error);
+
+    static const char* Usage();
+};

@@ -1,0 +1,325 @@
+#include "DX3Application.h"
+
+#include "Debug.h"
+#include "ScriptedRun.h"
+#include "files/HostPath.h"
+#include "platform/VirtualKey.h"
+
+#include <sys/utsname.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+using platform::MessageType;
+using platform::WindowMessage;
+
+bool MoviePlaying = false;
+float CharacterScale = 1.0f;
+
+namespace {
+
+DX3Application* application = nullptr;
+
+constexpr int logicalWidth = 1024;
+constexpr int logicalHeight = 768;
+
+platform::Platform& Host()
+{
+    return *platform::Platform::Get();
+}
+
+// The kernel's version as major, minor and patch numbers ("6.1.0-18-amd64").
+void KernelVersion(unsigned& major, unsigned& minor, unsigned& patch)
+{
+    major = minor = patch = 0;
+    utsname name{};
+    if (uname(&name) == 0)
+        std::sscanf(name.release, "%u.%u.%u", &major, &minor, &patch);
+}
+
+} // namespace
+
+DX3Application::DX3Application() = default;
+
+DX3Application::~DX3Application()
+{
+    if (application == this)
+        application = nullptr;
+}
+
+DX3Application* DX3Application::GetApplication()
+{
+    return application;
+}
+
+void DX3Application::WindowProcedure(const WindowMessage& message)
+{
+    if (application != nullptr)
+        application->HandleMessage(message);
+}
+
+float DX3Application::ClampFrameSeconds(float seconds)
+{
+    return std::clamp(seconds, shortestFrameSeconds, longestFrameSeconds);
+}
+
+WindowMessage DX3Application::ToLogical(const WindowMessage& message, platform::ClientSize client)
+{
+    if (!platform::IsMouseMessage(message.type) || message.positionIsLogical)
+        return message;
+    WindowMessage logical = message;
+    logical.positionIsLogical = true;
+    if (client.width <= 0 || client.height <= 0)
+        return logical;
+    // A captured mouse can report positions outside the client area; they
+    // count as its nearest edge.
+    const int x = std::clamp(message.x, 0, client.width - 1);
+    const int y = std::clamp(message.y, 0, client.height - 1);
+    logical.x = x * logicalWidth / client.width;
+    logical.y = y * logicalHeight / client.height;
+    return logical;
+}
+
+bool DX3Application::Create(const ApplicationSettings& applicationSettings)
+{
+    settings = applicationSettings;
+    application = this;
+
+    if (!CreateWindow())
+        return false;
+    if (!Debug::GetInstance().CreateLogFile("debug.txt"))
+        return false;
+    if (!settings.fullScreen)
+        Debug::GetInstance().ShowMessageWindow();
+    WriteLogHeader();
+
+    if (!OnCreate())
+        return false;
+    active = true;
+    return true;
+}
+
+bool DX3Application::CreateWindow()
+{
+    platform::Window& window = Host().GetWindow();
+    const platform::WindowDescription description{settings.windowTitle, settings.width, settings.height, settings.fullScreen};
+    if (!window.Create(description)) {
+        Host().ShowMessageBox("ERROR", "DX3Application::CreateWindow: Failed to create the main window!");
+        return false;
+    }
+    if (settings.fullScreen)
+        window.SetCursorVisible(false);
+    window.Invalidate();
+    return true;
+}
+
+void DX3Application::WriteLogHeader() const
+{
+    const char* hyphens = "---------------------------------------------------\n";
+    LogPrint("%s", hyphens);
+    LogPrint("%s\n", settings.windowTitle.c_str());
+    LogPrint("%s", hyphens);
+    LogPrint("Build: %s %s\n", __TIME__, __DATE__);
+    LogPrint("\n");
+
+    char started[32] = "";
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) != nullptr)
+        std::strftime(started, sizeof(started), "%Y-%m-%d %H:%M:%S", &local);
+    LogPrint("Started at: %s\n", started);
+
+    unsigned major = 0, minor = 0, patch = 0;
+    KernelVersion(major, minor, patch);
+    LogPrint("Windows version: %x.%02x build %04x\n", major, minor, patch);
+    LogPrint("\n");
+}
+
+int DX3Application::Run()
+{
+    platform::Window& window = Host().GetWindow();
+    int exitCode = 0;
+    for (;;) {
+        if (scriptedRun != nullptr)
+            scriptedRun->InjectDue(frameCount, window);
+
+        WindowMessage message;
+        const bool taken = active ? window.PeekMessage(message) : window.WaitMessage(message);
+        if (taken) {
+            if (message.type == MessageType::Quit) {
+                exitCode = message.value;
+                break;
+            }
+            message = ToLogical(message, window.GetClientSize());
+            if (scriptedRun != nullptr)
+                scriptedRun->OnMessage(frameCount, message);
+            if (!TranslateAccelerator(message))
+                HandleMessage(message);
+            continue;
+        }
+        if (!active) {
+            // Nothing can ever arrive: the window is gone.
+            break;
+        }
+        RunFrame();
+    }
+
+    if (scriptedRun != nullptr)
+        scriptedRun->Finish(frameCount, window);
+    OnDestroy();
+    LogPrint("Shutting down DirectDraw.\n");
+    LogPrint("Exiting.\n");
+    return exitCode;
+}
+
+void DX3Application::RunFrame()
+{
+    platform::Window& window = Host().GetWindow();
+    platform::Clock& clock = Host().GetClock();
+    if (scriptedRun != nullptr) {
+        scriptedRun->FrameStarting(frameCount, window);
+        if (scriptedRun->ShouldStop(frameCount)) {
+            window.PostQuitMessage(0);
+            return;
+        }
+    }
+
+    std::int32_t elapsed = platform::ElapsedMilliseconds(lastFrameStamp, clock.Milliseconds());
+    if (scriptedRun != nullptr)
+        elapsed = scriptedRun->FrameTime(frameCount, elapsed);
+    const float seconds = ClampFrameSeconds(static_cast<float>(elapsed) * 0.001f);
+    lastFrameStamp = clock.Milliseconds();
+
+    if (!MoviePlaying) {
+        OnUpdate(seconds);
+        if (window.IsFullScreen())
+            OnRender();
+        else
+            window.Invalidate();
+    }
+    ++frameCount;
+    clock.WaitUntilElapsed(lastFrameStamp, minimumFrameGapMilliseconds);
+}
+
+bool DX3Application::TranslateAccelerator(const WindowMessage& message)
+{
+    // The window menu exists only in a window; its commands sit on F5 to F9.
+    if (message.type != MessageType::KeyDown || settings.fullScreen)
+        return false;
+    switch (message.value) {
+    case VirtualKey::FunctionKey(5): ExecuteMenuCommand(MenuCommand::Reset); return true;
+    case VirtualKey::FunctionKey(6): ExecuteMenuCommand(MenuCommand::Messages); return true;
+    case VirtualKey::FunctionKey(7): ExecuteMenuCommand(MenuCommand::Flags); return true;
+    case VirtualKey::FunctionKey(8): ExecuteMenuCommand(MenuCommand::ReloadText); return true;
+    case VirtualKey::FunctionKey(9): ExecuteMenuCommand(MenuCommand::Exit); return true;
+    default: return false;
+    }
+}
+
+void DX3Application::ExecuteMenuCommand(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::Reset:
+        OnCommand("reset");
+        break;
+    case MenuCommand::Exit:
+        Host().GetWindow().PostQuitMessage(-1);
+        break;
+    case MenuCommand::ObjectsBrowser:
+        OnCommand("show objectsettings");
+        break;
+    case MenuCommand::ReloadText:
+        break;
+    case MenuCommand::Messages:
+        Debug::GetInstance().ShowMessageWindow();
+        break;
+    case MenuCommand::Flags:
+        Debug::GetInstance().ShowMessageWindow();
+        OnCommand("print flags");
+        break;
+    }
+}
+
+void DX3Application::HandleMessage(const WindowMessage& received)
+{
+    if (platform::IsInputMessage(received.type) && MoviePlaying)
+        return;
+    platform::Window& window = Host().GetWindow();
+    const WindowMessage message = ToLogical(received, window.GetClientSize());
+    const bool fullScreen = window.IsFullScreen();
+
+    switch (message.type) {
+    case MessageType::Destroy:
+        window.PostQuitMessage(0);
+        break;
+    case MessageType::SetFocus:
+        if (fullScreen)
+            active = true;
+        break;
+    case MessageType::KillFocus:
+        if (fullScreen)
+            active = false;
+        break;
+    case MessageType::Paint:
+        if (!fullScreen)
+            OnRender();
+        break;
+    case MessageType::KeyDown:
+        OnKeyDown(message.value);
+        break;
+    case MessageType::KeyUp:
+        OnKeyUp(message.value);
+        break;
+    case MessageType::Char:
+        OnChar(message.value);
+        break;
+    case MessageType::MouseMove:
+        OnMouseMove(message.x, message.y);
+        break;
+    case MessageType::LeftButtonDown:
+        OnLButtonDown(message.x, message.y, false);
+        break;
+    case MessageType::LeftButtonDoubleClick:
+        OnLButtonDown(message.x, message.y, true);
+        break;
+    case MessageType::LeftButtonUp:
+        OnLButtonUp(message.x, message.y);
+        break;
+    case MessageType::RightButtonDown:
+        OnRButtonDown(message.x, message.y);
+        break;
+    case MessageType::RightButtonUp:
+        OnRButtonUp(message.x, message.y);
+        break;
+    case MessageType::RightButtonDoubleClick:
+    case MessageType::Quit:
+        break;
+    }
+}
+
+bool PlayMovie(const char* fileName)
+{
+    DX3Application* owner = DX3Application::GetApplication();
+    if (owner == nullptr || fileName == nullptr)
+        return false;
+    const int width = owner->GetSettings().width;
+    const int height = owner->GetSettings().height;
+    const std::string hostPath = HostPath(fileName);
+    std::error_code failure;
+    if (!std::filesystem::is_regular_file(hostPath, failure))
+        return false;
+
+    platform::Window& window = Host().GetWindow();
+    MoviePlaying = true;
+    const bool played = Host().GetVideoPlayer().Play(hostPath, 0, static_cast<int>(height * 0.1666), width,
+                                                     static_cast<int>(height * 0.6666), window);
+    MoviePlaying = false;
+    if (!played)
+        return false;
+    // Nothing typed or clicked during the movie may reach the game; a close
+    // request stays in the queue.
+    window.DropPendingInput();
+    return true;
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+// The application shell: the one main window, its window procedure, the
+// frame loop and the orderly end of the run. It knows nothing of the game: a
+// subclass receives the frames, the input and the menu commands through the
+// virtual operations below.
+//
+// The frame loop takes every waiting window message first; when there is none
+// and the application is active it runs one frame. A frame's time is the
+// time since the previous one, clamped to 5..100 ms, and frames start at
+// least 10 ms apart. In full screen the application is active only while its
+// window has the focus; in a window the frames go on in the background.
+
+#include "ApplicationSettings.h"
+#include "platform/Platform.h"
+
+#include <cstdint>
+
+class ScriptedRun;
+
+// True while PlayMovie runs: no frames, and all keyboard and mouse input is
+// dropped.
+extern bool MoviePlaying;
+// The global scale of character sprites, from the configuration.
+extern float CharacterScale;
+
+class DX3Application {
+public:
+    // The window menu's commands, offered on function keys in a window.
+    enum class MenuCommand { Reset, Exit, ObjectsBrowser, ReloadText, Messages, Flags };
+
+    static constexpr std::uint32_t minimumFrameGapMilliseconds = 10;
+    static constexpr float shortestFrameSeconds = 0.005f;
+    static constexpr float longestFrameSeconds = 0.1f;
+
+    DX3Application();
+    DX3Application(const DX3Application&) = delete;
+    DX3Application& operator=(const DX3Application&) = delete;
+
+    virtual bool OnCreate() { return true; }
+    virtual bool OnDestroy() { return true; }
+    virtual void OnUpdate(float) {}
+    virtual void OnRender() {}
+    virtual ~DX3Application();
+
+    // Input from the window, positions in logical coordinates.
+    virtual void OnKeyDown(int) {}
+    virtual void OnKeyUp(int) {}
+    virtual void OnChar(int) {}
+    virtual void OnMouseMove(int, int) {}
+    virtual void OnLButtonDown(int, int, bool) {}
+    virtual void OnLButtonUp(int, int) {}
+    virtual void OnRButtonDown(int, int) {}
+    virtual void OnRButtonUp(int, int) {}
+    // A command of the window menu for the game ("reset", "print flags").
+    virtual int OnCommand(const char*) { return 0; }
+
+    bool Create(const ApplicationSettings& settings);
+    bool CreateWindow();
+    int Run();
+    // Delivers one window message as the window procedure does.
+    void HandleMessage(const platform::WindowMessage& message);
+    void ExecuteMenuCommand(MenuCommand command);
+
+    // Optional development switches (frame limit, recording, screenshots).
+    void SetScriptedRun(ScriptedRun* run) { scriptedRun = run; }
+
+    bool IsActive() const { return active; }
+    const ApplicationSettings& GetSettings() const { return settings; }
+    std::uint32_t GetFrameCount() const { return frameCount; }
+
+    // The one application object, published by Create.
+    static DX3Application* GetApplication();
+    // The window procedure: hands a message to the one application.
+    static void WindowProcedure(const platform::WindowMessage& message);
+
+    static float ClampFrameSeconds(float seconds);
+    // A client-area position in the logical 1024 x 768 space.
+    static platform::WindowMessage ToLogical(const platform::WindowMessage& message, platform::ClientSize client);
+
+private:
+    void WriteLogHeader() const;
+    void RunFrame();
+    bool TranslateAccelerator(const platform::WindowMessage& message);
+
+    ApplicationSettings settings;
+    bool active = false;
+    std::uint32_t lastFrameStamp = 0;
+    std::uint32_t frameCount = 0;
+    ScriptedRun* scriptedRun = nullptr;
+};
+
+// Plays a movie file in the main window until it ends or Escape or the space
+// bar skips it. False, with the display untouched, when the file is missing.
+bool PlayMovie(const char* fileName);

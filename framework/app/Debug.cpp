@@ -1,0 +1,143 @@
+#include "Debug.h"
+
+#include "files/HostPath.h"
+#include "platform/Platform.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::size_t formatBufferSize = 4096;
+
+std::string FormatV(const char* format, std::va_list arguments)
+{
+    char buffer[formatBufferSize];
+    const int length = std::vsnprintf(buffer, sizeof(buffer), format, arguments);
+    if (length < 0)
+        return {};
+    return std::string(buffer, std::min(static_cast<std::size_t>(length), sizeof(buffer) - 1));
+}
+
+} // namespace
+
+bool Debug::CreateLogFile(const std::string& fileName)
+{
+    messageWindow = std::make_unique<MessageWindow>();
+    messageWindowShown = false;
+    errorCount = 0;
+    warningCount = 0;
+    logFileName = fileName;
+
+    std::FILE* file = std::fopen(HostPath(fileName).c_str(), "w");
+    if (file == nullptr) {
+        platform::ShowMessageBox("ERROR", "Debug::CreateLogFile: Failed to create the log file!");
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+void Debug::Write(std::string_view text)
+{
+    if (logFileName.empty())
+        return;
+    std::FILE* file = std::fopen(HostPath(logFileName).c_str(), "a");
+    if (file == nullptr)
+        return;
+    if (text.empty())
+        std::fputc('\n', file);
+    else
+        std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+}
+
+void Debug::WriteAndShow(std::string_view text)
+{
+    Write(text);
+    if (messageWindow)
+        messageWindow->Add(text);
+}
+
+void Debug::ShowMessageWindow()
+{
+    if (!messageWindow)
+        return;
+    messageWindow->Show();
+    messageWindowShown = true;
+}
+
+void Debug::Print(std::string_view text)
+{
+    WriteAndShow(text);
+}
+
+void Debug::Error(std::string_view text)
+{
+    ++errorCount;
+    WriteAndShow(std::string("***ERROR: ").append(text).substr(0, formatBufferSize - 1));
+}
+
+void Debug::Warning(std::string_view text)
+{
+    ++warningCount;
+    WriteAndShow(std::string("***WARNING: ").append(text).substr(0, formatBufferSize - 1));
+}
+
+bool Debug::CheckDXResult(DisplayResult result, const char* sourceFile, int line)
+{
+    if (result == DD_OK)
+        return false;
+    char unknown[32];
+    const char* name = DirectDrawErrorName(result);
+    if (name == nullptr) {
+        std::snprintf(unknown, sizeof(unknown), "Unknown error (%x)", static_cast<unsigned>(result));
+        name = unknown;
+    }
+    LogError("DirectX Error (%x) in file %s in line %d: \"%s\"\n", static_cast<unsigned>(result), sourceFile, line, name);
+    return true;
+}
+
+void LogPrint(const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    const std::string text = FormatV(format, arguments);
+    va_end(arguments);
+    Debug::GetInstance().Print(text);
+}
+
+void LogError(const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    const std::string text = FormatV(format, arguments);
+    va_end(arguments);
+    Debug::GetInstance().Error(text);
+}
+
+void LogWarning(const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    const std::string text = FormatV(format, arguments);
+    va_end(arguments);
+    Debug::GetInstance().Warning(text);
+}
+
+void LogMessageBox(const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    const std::string text = FormatV(format, arguments);
+    va_end(arguments);
+    Debug::GetInstance().Print(text);
+    platform::ShowMessageBox("Error", text);
+}
+
+void TerminateAbnormally()
+{
+    std::fflush(nullptr);
+    std::_Exit(3);
+}

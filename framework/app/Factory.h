@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Debug.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+// A process-wide map from a class name (exact, case-sensitive) to a function
+// that creates an object of that class. Classes enter it before main runs,
+// through a FactoryRegistration object placed beside each class.
+template <typename Base>
+class Factory {
+public:
+    using Creator = std::function<std::unique_ptr<Base>()>;
+
+    static Factory& GetInstance()
+    {
+        static Factory factory;
+        return factory;
+    }
+
+    void Register(const std::string& name, Creator creator) { creators[name] = std::move(creator); }
+    bool IsRegistered(const std::string& name) const { return creators.contains(name); }
+
+    // A new object of the named class; for an unknown name a message box
+    // says so and the result is null.
+    std::unique_ptr<Base> Create(const std::string& name) const
+    {
+        const auto found = creators.find(name);
+        if (found == creators.end()) {
+            LogMessageBox("Factory: could not create\n\"%s\"", name.c_str());
+            return nullptr;
+        }
+        return found->second();
+    }
+
+private:
+    std::map<std::string, Creator> creators;
+};
+
+template <typename Base, typename Derived>
+struct FactoryRegistration {
+    explicit FactoryRegistration(const char* name)
+    {
+        Factory<Base>::GetInstance().Register(name, [] { return std::make_unique<Derived>(); });
+    }
+};

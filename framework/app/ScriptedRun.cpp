@@ -1,0 +1,142 @@
+#include "ScriptedRun.h"
+
+#include "PngWriter.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+ScriptedRun::~ScriptedRun()
+{
+    if (recordFile != nullptr)
+        std::fclose(recordFile);
+}
+
+bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std::string& error)
+{
+    seed = startSeed;
+    frameLimit = commandLine.frames;
+
+    if (!commandLine.replayFile.empty()) {
+        std::ifstream file(commandLine.replayFile, std::ios::binary);
+        if (!file) {
+            error = "cannot open the recording <" + commandLine.replayFile + ">";
+            return false;
+        }
+        std::string text;
+        text.resize(Recording::maximumFileSize + 1);
+        file.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(file.gcount()));
+        std::string reason;
+        if (!replay.Parse(text, reason)) {
+            error = "the recording <" + commandLine.replayFile + "> is broken: " + reason;
+            return false;
+        }
+        replaying = true;
+        seed = replay.seed;
+    }
+
+    if (!commandLine.shotDirectory.empty()) {
+        std::error_code failure;
+        std::filesystem::create_directories(commandLine.shotDirectory, failure);
+        if (failure) {
+            error = "cannot create the folder <" + commandLine.shotDirectory + ">: " + failure.message();
+            return false;
+        }
+        shotDirectory = commandLine.shotDirectory;
+        shotFrames = commandLine.shotFrames;
+    }
+
+    if (!commandLine.recordFile.empty()) {
+        recordFile = std::fopen(commandLine.recordFile.c_str(), "w");
+        if (recordFile == nullptr) {
+            error = "cannot write the recording <" + commandLine.recordFile + ">";
+            return false;
+        }
+        std::fputs(Recording::FormatHeader(seed).c_str(), recordFile);
+        std::fflush(recordFile);
+    }
+    return true;
+}
+
+void ScriptedRun::InjectDue(std::uint32_t frame, platform::Window& window)
+{
+    if (!replaying || lastInjectedFrame == frame)
+        return;
+    lastInjectedFrame = frame;
+    const auto found = replay.frames.find(frame);
+    if (found == replay.frames.end())
+        return;
+    for (const platform::WindowMessage& message : found->second.messages)
+        window.PostMessage(message);
+}
+
+void ScriptedRun::OnMessage(std::uint32_t frame, const platform::WindowMessage& message)
+{
+    if (recordFile == nullptr || !Recording::IsRecorded(message.type))
+        return;
+    if (pendingFrame != frame) {
+        if (pendingFrame)
+            WriteRecordedFrame(*pendingFrame);
+        pendingFrame = frame;
+    }
+    pending.messages.push_back(message);
+}
+
+std::int32_t ScriptedRun::FrameTime(std::uint32_t frame, std::int32_t measured)
+{
+    std::int32_t milliseconds = measured;
+    if (replaying) {
+        const auto found = replay.frames.find(frame);
+        if (found != replay.frames.end() && found->second.milliseconds)
+            milliseconds = *found->second.milliseconds;
+    }
+    if (recordFile != nullptr) {
+        if (pendingFrame && pendingFrame != frame)
+            WriteRecordedFrame(*pendingFrame);
+        pendingFrame = frame;
+        pending.milliseconds = milliseconds;
+        WriteRecordedFrame(frame);
+    }
+    return milliseconds;
+}
+
+void ScriptedRun::WriteRecordedFrame(std::uint32_t frame)
+{
+    std::fputs(Recording::FormatFrame(frame, pending).c_str(), recordFile);
+    std::fflush(recordFile);
+    pending = Recording::Frame{};
+    pendingFrame.reset();
+}
+
+void ScriptedRun::FrameStarting(std::uint32_t frame, const platform::Window& window)
+{
+    if (shotDirectory.empty() || window.GetPresentCount() == seenPresentCount)
+        return;
+    // Something was presented since the last frame began: it is the picture
+    // of the frame before this one.
+    seenPresentCount = window.GetPresentCount();
+    if (frame == 0)
+        return;
+    lastPictureFrame = frame - 1;
+    if (shotFrames.contains(frame - 1))
+        WriteShot(frame - 1, window.GetLastPresented());
+}
+
+void ScriptedRun::Finish(std::uint32_t framesRun, const platform::Window& window)
+{
+    if (recordFile != nullptr && pendingFrame)
+        WriteRecordedFrame(*pendingFrame);
+    FrameStarting(framesRun, window);
+    if (!shotDirectory.empty() && shotFrames.empty() && lastPictureFrame)
+        WriteShot(*lastPictureFrame, window.GetLastPresented());
+}
+
+void ScriptedRun::WriteShot(std::uint32_t frame, const platform::Picture& picture)
+{
+    char name[32];
+    std::snprintf(name, sizeof(name), "frame%06u.png", static_cast<unsigned>(frame));
+    const std::string path = (std::filesystem::path(shotDirectory) / name).string();
+    if (!WritePng(path, picture))
+        std::fprintf(stderr, "zephyra: could not write the screenshot <%s>\n", path.c_str());
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "Recording.h"
+#include "platform/Window.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// What the development switches add to the frame loop: a frame limit, a
+// recording of the session, the replay of one, and screenshots of presented
+// frames. The loop tells it about every frame and every message; frames are
+// numbered from 0.
+class ScriptedRun {
+public:
+    ScriptedRun() = default;
+    ScriptedRun(const ScriptedRun&) = delete;
+    ScriptedRun& operator=(const ScriptedRun&) = delete;
+    ~ScriptedRun();
+
+    // Reads the replay and opens the recording; false with a reason when a
+    // file cannot be used.
+    bool Start(const CommandLine& commandLine, unsigned seed, std::string& error);
+    // The seed of the run: the replay's, or the one given to Start.
+    unsigned GetSeed() const { return seed; }
+
+    // Hands the window the replayed messages of the coming frame, once.
+    void InjectDue(std::uint32_t frame, platform::Window& window);
+    // A message taken from the window before the given frame (positions
+    // already logical).
+    void OnMessage(std::uint32_t frame, const platform::WindowMessage& message);
+    // The milliseconds the frame is to use: the replay's, else the measured.
+    std::int32_t FrameTime(std::uint32_t frame, std::int32_t measured);
+    // True when the frame limit has been reached.
+    bool ShouldStop(std::uint32_t framesRun) const { return frameLimit && framesRun >= *frameLimit; }
+    // Called before each frame and once after the loop.
+    void FrameStarting(std::uint32_t frame, const platform::Window& window);
+    void Finish(std::uint32_t framesRun, const platform::Window& window);
+
+    bool WantsPictures() const { return !shotDirectory.empty(); }
+
+private:
+    void WriteRecordedFrame(std::uint32_t frame);
+    void WriteShot(std::uint32_t frame, const platform::Picture& picture);
+
+    unsigned seed = 0;
+    std::optional<std::uint32_t> frameLimit;
+
+    std::FILE* recordFile = nullptr;
+    std::optional<std::uint32_t> pendingFrame;
+    Recording::Frame pending;
+
+    Recording replay;
+    bool replaying = false;
+    std::optional<std::uint32_t> lastInjectedFrame;
+
+    std::string shotDirectory;
+    std::set<std::uint32_t> shotFrames;
+    std::uint64_t seenPresentCount = 0;
+    std::optional<std::uint32_t> lastPictureFrame;
+};

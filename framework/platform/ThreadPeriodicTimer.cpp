@@ -1,0 +1,45 @@
+#include "ThreadPeriodicTimer.h"
+
+#include <chrono>
+
+namespace platform {
+
+ThreadPeriodicTimer::~ThreadPeriodicTimer()
+{
+    Stop();
+}
+
+bool ThreadPeriodicTimer::Start(std::uint32_t periodMilliseconds, std::function<void()> callback)
+{
+    if (periodMilliseconds == 0 || !callback)
+        return false;
+    Stop();
+    thread = std::jthread([this, periodMilliseconds, callback = std::move(callback)](std::stop_token stop) {
+        const auto period = std::chrono::milliseconds(periodMilliseconds);
+        auto next = std::chrono::steady_clock::now() + period;
+        for (;;) {
+            {
+                std::unique_lock lock(mutex);
+                if (wake.wait_until(lock, stop, next, [] { return false; }) || stop.stop_requested())
+                    return;
+            }
+            callback();
+            next += period;
+            // After a long stall, go on from now instead of firing a burst.
+            const auto now = std::chrono::steady_clock::now();
+            if (next < now)
+                next = now + period;
+        }
+    });
+    return true;
+}
+
+void ThreadPeriodicTimer::Stop()
+{
+    if (thread.joinable()) {
+        thread.request_stop();
+        thread.join();
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// What a window tells the program, in the terms of a Windows window
+// procedure. Positions are client-area pixels of the window; the shell scales
+// them to the game's logical 1024 x 768 space.
+enum class MessageType : std::uint8_t {
+    Quit,           // value: exit code; ends the message loop
+    Destroy,        // the window was closed
+    SetFocus,
+    KillFocus,
+    Paint,          // the client area needs drawing (after Invalidate)
+    KeyDown,        // value: virtual key; repeats while held
+    KeyUp,          // value: virtual key
+    Char,           // value: Windows-1252 character code
+    MouseMove,
+    LeftButtonDown,
+    LeftButtonDoubleClick,
+    LeftButtonUp,
+    RightButtonDown,
+    RightButtonDoubleClick,
+    RightButtonUp,
+};
+
+struct WindowMessage {
+    MessageType type = MessageType::Quit;
+    int value = 0;
+    int x = 0;
+    int y = 0;
+    // Set on messages replayed from a recording: their positions are already
+    // in logical coordinates.
+    bool positionIsLogical = false;
+};
+
+constexpr bool IsInputMessage(MessageType type)
+{
+    return type >= MessageType::KeyDown;
+}
+
+constexpr bool IsMouseMessage(MessageType type)
+{
+    return type >= MessageType::MouseMove;
+}
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "../FileVideoPlayer.h"
+#include "../Platform.h"
+#include "HeadlessClock.h"
+#include "HeadlessWindow.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+// The platform without screen, sound card or real time: everything above it
+// runs the same way in tests, CI and scripted runs.
+class HeadlessPlatform final : public Platform {
+public:
+    explicit HeadlessPlatform(std::uint32_t framePeriodMilliseconds = 20);
+
+    bool InitVideo() override { return videoAvailable; }
+    bool InitAudio() override { return audioAvailable; }
+    HeadlessWindow& GetWindow() override { return window; }
+    HeadlessClock& GetClock() override { return clock; }
+    VideoPlayer& GetVideoPlayer() override { return videoPlayer; }
+    std::unique_ptr<PeriodicTimer> CreatePeriodicTimer() override;
+    void ShowMessageBox(std::string_view caption, std::string_view text) override;
+
+    // For tests: pretend a back end is missing.
+    void SetVideoAvailable(bool available) { videoAvailable = available; }
+    void SetAudioAvailable(bool available) { audioAvailable = available; }
+    // Every message box shown, as (caption, text).
+    const std::vector<std::pair<std::string, std::string>>& GetMessageBoxes() const { return messageBoxes; }
+
+private:
+    HeadlessClock clock;
+    HeadlessWindow window;
+    FileVideoPlayer videoPlayer;
+    std::vector<std::pair<std::string, std::string>> messageBoxes;
+    bool videoAvailable = true;
+    bool audioAvailable = true;
+};
+
+} // namespace platform

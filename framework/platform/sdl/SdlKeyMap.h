@@ -1,0 +1,12 @@
+#pragma once
+
+#include <SDL.h>
+
+namespace platform {
+
+// The Windows virtual key of an SDL key; 0 for keys the game has no code for.
+// Letters follow the layout (the key that types 'Z' is 'Z' on a German
+// keyboard too); every other key is named by its position.
+int VirtualKeyFromSdl(const SDL_Keysym& key);
+
+} // namespace platform

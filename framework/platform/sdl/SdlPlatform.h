@@ -1,0 +1,29 @@
+#pragma once
+
+#include "../FileVideoPlayer.h"
+#include "../Platform.h"
+#include "../SystemClock.h"
+#include "SdlWindow.h"
+
+namespace platform {
+
+class SdlPlatform final : public Platform {
+public:
+    ~SdlPlatform() override;
+
+    bool InitVideo() override;
+    bool InitAudio() override;
+    Window& GetWindow() override { return window; }
+    Clock& GetClock() override { return clock; }
+    VideoPlayer& GetVideoPlayer() override { return videoPlayer; }
+    std::unique_ptr<PeriodicTimer> CreatePeriodicTimer() override;
+    void ShowMessageBox(std::string_view caption, std::string_view text) override;
+
+private:
+    SystemClock clock;
+    SdlWindow window;
+    FileVideoPlayer videoPlayer;
+    Uint32 initialisedSubsystems = 0;
+};
+
+} // namespace platform

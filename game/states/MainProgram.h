@@ -1,0 +1,46 @@
+#pragma once
+
+#include "GameState.h"
+#include "app/Singleton.h"
+
+#include <memory>
+#include <string>
+
+// Owns the current game state and switches between states by name. Every
+// switch is deferred to the start of the next frame (a state that asks for
+// one keeps running until its handler returns); a changed level restarts the
+// current state with it. Holding Escape reaches the state once, however often
+// the keyboard repeats it. A new state learns the last mouse position before
+// its first frame.
+class MainProgram : public Singleton<MainProgram> {
+public:
+    // Start-up switch; level -1 takes the configuration's activeLevel.
+    void SetGame(const std::string& name, int level);
+    void SetProject(const std::string& name);
+    void SetLevel(int level);
+    void DoSetGame();
+
+    bool Update(float seconds);
+    bool Render();
+    bool Shutdown();
+
+    void OnKeyDown(int key);
+    void OnKeyUp(int key);
+    void OnMouseMove(int x, int y);
+    int Command(const char* name, int arg1, int arg2);
+    bool IsStateInitialised() const;
+
+    GameState* GetCurrentState() const { return currentState.get(); }
+    const std::string& GetCurrentStateName() const { return currentStateName; }
+    int GetCurrentLevel() const { return currentLevel; }
+
+private:
+    int currentLevel = 0;
+    int requestedLevel = 0;
+    std::unique_ptr<GameState> currentState;
+    std::string pendingStateName;
+    std::string currentStateName;
+    int lastMouseX = 512;
+    int lastMouseY = 384;
+    bool escapeReleased = true;
+};

@@ -1,0 +1,84 @@
+#include "RuvIdApplication.h"
+
+#include "MainProgram.h"
+#include "files/SettingsManager.h"
+
+namespace {
+GameState* CurrentState()
+{
+    return MainProgram::GetInstance().GetCurrentState();
+}
+} // namespace
+
+bool RuvIdApplication::OnCreate()
+{
+    const std::string startState = SettingsManager::GetInstance().GetString("startGameState");
+    MainProgram::GetInstance().SetGame(startState, -1);
+    return true;
+}
+
+bool RuvIdApplication::OnDestroy()
+{
+    MainProgram::GetInstance().Shutdown();
+    return true;
+}
+
+void RuvIdApplication::OnUpdate(float seconds)
+{
+    MainProgram::GetInstance().Update(seconds);
+}
+
+void RuvIdApplication::OnRender()
+{
+    MainProgram::GetInstance().Render();
+}
+
+void RuvIdApplication::OnKeyDown(int key)
+{
+    MainProgram::GetInstance().OnKeyDown(key);
+}
+
+void RuvIdApplication::OnKeyUp(int key)
+{
+    MainProgram::GetInstance().OnKeyUp(key);
+}
+
+void RuvIdApplication::OnChar(int code)
+{
+    if (GameState* state = CurrentState())
+        state->OnChar(code);
+}
+
+void RuvIdApplication::OnMouseMove(int x, int y)
+{
+    MainProgram::GetInstance().OnMouseMove(x, y);
+}
+
+void RuvIdApplication::OnLButtonDown(int x, int y, bool doubleClick)
+{
+    if (GameState* state = CurrentState())
+        state->OnLButtonDown(x, y, doubleClick);
+}
+
+void RuvIdApplication::OnLButtonUp(int x, int y)
+{
+    if (GameState* state = CurrentState())
+        state->OnLButtonUp(x, y);
+}
+
+void RuvIdApplication::OnRButtonDown(int x, int y)
+{
+    if (GameState* state = CurrentState())
+        state->OnRButtonDown(x, y);
+}
+
+void RuvIdApplication::OnRButtonUp(int x, int y)
+{
+    if (GameState* state = CurrentState())
+        state->OnRButtonUp(x, y);
+}
+
+int RuvIdApplication::OnCommand(const char* name)
+{
+    return MainProgram::GetInstance().Command(name, 0, 0);
+}

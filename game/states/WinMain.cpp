@@ -1,0 +1,73 @@
+#include "WinMain.h"
+
+#include "RuvIdApplication.h"
+#include "app/ScriptedRun.h"
+#include "files/SettingsManager.h"
+#include "platform/Platform.h"
+#include "platform/Windows1252.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+constexpr const char* productTitle = "Astrokutter Zephyra";
+
+// A display size from the configuration; a missing or unusable value keeps
+// the default, so that a damaged config.txt still opens a window.
+void ReadDimension(const char* key, int& value)
+{
+    const int configured = SettingsManager::GetInstance().GetInt(key);
+    if (configured > 0)
+        value = configured;
+}
+
+} // namespace
+
+int WinMain(const CommandLine& commandLine)
+{
+    if (commandLine.headless)
+        platform::Platform::Install(std::make_unique<platform::HeadlessPlatform>(commandLine.frameMilliseconds));
+    else
+        platform::Platform::Install(platform::CreateSdlPlatform());
+    platform::Platform& host = *platform::Platform::Get();
+
+    ScriptedRun scriptedRun;
+    std::string error;
+    const unsigned seed = commandLine.seed.value_or(static_cast<unsigned>(std::time(nullptr)));
+    if (!scriptedRun.Start(commandLine, seed, error)) {
+        std::fprintf(stderr, "zephyra: %s\n", error.c_str());
+        return 2;
+    }
+    std::srand(scriptedRun.GetSeed());
+    if (scriptedRun.WantsPictures())
+        host.GetWindow().KeepPresentedPictures(true);
+
+    // The game needs a picture; sound it can do without.
+    if (!host.InitVideo()) {
+        host.ShowMessageBox("ERROR", "Das Spiel benötigt eine Grafikausgabe, aber die Videoausgabe dieses "
+                                     "Rechners lässt sich nicht starten."_w1252);
+        return -1;
+    }
+    host.InitAudio();
+
+    SettingsManager& settingsManager = SettingsManager::GetInstance();
+    settingsManager.LoadSettings("data\\config.txt");
+    CharacterScale = settingsManager.GetFloat("characterScale");
+
+    ApplicationSettings settings;
+    ReadDimension("screenheight", settings.height);
+    ReadDimension("screenwidth", settings.width);
+    ReadDimension("screendepth", settings.depth);
+    settings.fullScreen = settingsManager.GetBool("fullscreen");
+    settings.windowTitle = productTitle;
+    settings.windowClassName = productTitle;
+
+    RuvIdApplication application;
+    application.SetScriptedRun(&scriptedRun);
+    if (!application.Create(settings))
+        return 0;
+    return application.Run();
+}
