@@ -14,6 +14,7 @@ std::unique_ptr<Platform> CreateSdlPlatform()
 
 SdlPlatform::~SdlPlatform()
 {
+    window.Destroy();
     if (initialisedSubsystems != 0)
         SDL_QuitSubSystem(initialisedSubsystems);
     SDL_Quit();

@@ -34,12 +34,20 @@ WindowMessage MouseMessage(MessageType type, int x, int y)
 
 SdlWindow::~SdlWindow()
 {
+    Destroy();
+}
+
+void SdlWindow::Destroy()
+{
     if (texture != nullptr)
         SDL_DestroyTexture(texture);
     if (renderer != nullptr)
         SDL_DestroyRenderer(renderer);
     if (window != nullptr)
         SDL_DestroyWindow(window);
+    texture = nullptr;
+    renderer = nullptr;
+    window = nullptr;
 }
 
 bool SdlWindow::Create(const WindowDescription& description)

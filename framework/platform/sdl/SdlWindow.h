@@ -18,6 +18,8 @@ public:
     void SetCursorVisible(bool visible) override;
 
     SDL_Window* GetSdlWindow() const { return window; }
+    // Closes the window; SDL must still be running.
+    void Destroy();
 
 protected:
     bool PollSystemMessage(WindowMessage& message) override;

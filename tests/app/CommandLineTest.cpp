@@ -1,0 +1,45 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, ReadsTheDevelopmentSwitches)
+{
+    CommandLine commandLine;
+    std::string error;
+    ASSERT_TRUE(commandLine.Parse({"--headless", "--frames", "120", "--frame-ms", "16", "--seed", "7", "--record", "r.txt",
+                                   "--replay", "p.txt", "--shots", "out", "--shot-frames", "5,1,5"},
+                                  error))
+        << error;
+    EXPECT_TRUE(commandLine.headless);
+    EXPECT_EQ(commandLine.frames, 120u);
+    EXPECT_EQ(commandLine.frameMilliseconds, 16u);
+    EXPECT_EQ(commandLine.seed, 7u);
+    EXPECT_EQ(commandLine.recordFile, "r.txt");
+    EXPECT_EQ(commandLine.replayFile, "p.txt");
+    EXPECT_EQ(commandLine.shotDirectory, "out");
+    EXPECT_EQ(commandLine.shotFrames, (std::set<std::uint32_t>{1, 5}));
+
+    CommandLine plain;
+    ASSERT_TRUE(plain.Parse({}, error));
+    EXPECT_FALSE(plain.headless);
+    EXPECT_FALSE(plain.frames);
+}
+
+TEST(CommandLine, RefusesWhatItCannotUse)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--frames"}, "--frames needs a value"},
+        {{"--frames", "ten"}, "--frames takes a whole number, not <ten>"},
+        {{"--frames", "-1"}, "--frames takes a whole number, not <-1>"},
+        {{"--frame-ms", "0"}, "--frame-ms takes milliseconds from 1 to 1000, not <0>"},
+        {{"--seed", "1x"}, "--seed takes a whole number, not <1x>"},
+        {{"--shot-frames", "1,,2"}, "--shot-frames takes frame numbers separated by commas, not <1,,2>"},
+        {{"--fullscreen"}, "unknown option <--fullscreen>"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        CommandLine commandLine;
+        std::string error;
+        EXPECT_FALSE(commandLine.Parse(arguments, error));
+        EXPECT_EQ(error, expected);
+    }
+}

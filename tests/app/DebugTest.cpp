@@ -1,0 +1,121 @@
+#include "app/Debug.h"
+#include "support/HeadlessTest.h"
+
+#include <filesystem>
+
+class DebugTest : public HeadlessTest {};
+
+TEST_F(DebugTest, WritesPrefixedCountedLinesOneAtATime)
+{
+    Debug& debug = Debug::GetInstance();
+    LogPrint("lost: the log has no file yet\n");
+    StartLog();
+    EXPECT_EQ(ReadFile("debug.txt"), "");
+
+    LogPrint("plain %d\n", 1);
+    EXPECT_EQ(ReadFile("debug.txt"), "plain 1\n"); // on disk at once
+    LogPrint("");
+    LogError("broken <%s>\n", "a.bmp");
+    LogWarning("odd\n");
+    LogWarning("odd again\n");
+    LogPrint("no line end");
+    LogPrint(" continued\n");
+    EXPECT_EQ(ReadFile("debug.txt"), "plain 1\n"
+                                     "\n"
+                                     "***ERROR: broken <a.bmp>\n"
+                                     "***WARNING: odd\n"
+                                     "***WARNING: odd again\n"
+                                     "no line end continued\n");
+    EXPECT_EQ(debug.GetErrorCount(), 1);
+    EXPECT_EQ(debug.GetWarningCount(), 2);
+
+    // A new log file starts empty with fresh counts.
+    StartLog();
+    EXPECT_EQ(ReadFile("debug.txt"), "");
+    EXPECT_EQ(debug.GetErrorCount(), 0);
+    EXPECT_EQ(debug.GetWarningCount(), 0);
+}
+
+TEST_F(DebugTest, CutsFormattedTextAt4096Bytes)
+{
+    StartLog();
+    const std::string longText(5000, 'x');
+    LogPrint("%s", longText.c_str());
+    EXPECT_EQ(ReadFile("debug.txt"), std::string(4095, 'x'));
+}
+
+TEST_F(DebugTest, MessageWindowKeepsOneEntryPerLine)
+{
+    StartLog();
+    Debug& debug = Debug::GetInstance();
+    LogPrint("first\n");
+    LogError("second\n\n");
+    LogPrint("third");
+    const MessageWindow* window = debug.GetMessageWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->GetEntries(), (std::deque<std::string>{"first", "***ERROR: second\n", "third"}));
+    EXPECT_FALSE(debug.IsMessageWindowShown());
+    debug.ShowMessageWindow();
+    EXPECT_TRUE(debug.IsMessageWindowShown());
+}
+
+TEST_F(DebugTest, MessageBoxVariantLogsAndShows)
+{
+    StartLog();
+    LogMessageBox("Factory: could not create\n\"%s\"", "Nowhere");
+    EXPECT_EQ(ReadFile("debug.txt"), "Factory: could not create\n\"Nowhere\"");
+    ASSERT_EQ(Host().GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(Host().GetMessageBoxes()[0].second, "Factory: could not create\n\"Nowhere\"");
+}
+
+TEST_F(DebugTest, ReportsALogFileThatCannotBeCreated)
+{
+    std::filesystem::create_directory("debug.txt");
+    EXPECT_FALSE(Debug::GetInstance().CreateLogFile("debug.txt"));
+    ASSERT_EQ(Host().GetMessageBoxes().size(), 1u);
+    EXPECT_EQ(Host().GetMessageBoxes()[0],
+              (std::pair<std::string, std::string>{"ERROR", "Debug::CreateLogFile: Failed to create the log file!"}));
+    LogPrint("dropped silently\n");
+}
+
+TEST_F(DebugTest, NamesDirectDrawFailures)
+{
+    StartLog();
+    Debug& debug = Debug::GetInstance();
+    EXPECT_FALSE(debug.CheckDXResult(DD_OK, "display", 1));
+    EXPECT_EQ(ReadFile("debug.txt"), "");
+
+    EXPECT_TRUE(debug.CheckDXResult(DDERR_SURFACELOST, ".\\RE3Zodezaruz\\DirectDraw.cpp", 42));
+    // 0x887601C2 is MAKE_DDHRESULT(450); the generic codes keep DirectDraw names.
+    EXPECT_TRUE(debug.CheckDXResult(static_cast<DisplayResult>(0x8007000Eu), "f", 2));
+    EXPECT_TRUE(debug.CheckDXResult(static_cast<DisplayResult>(0x80070057u), "f", 3));
+    EXPECT_TRUE(debug.CheckDXResult(static_cast<DisplayResult>(0x88760230u), "f", 4)); // 560
+    EXPECT_TRUE(debug.CheckDXResult(static_cast<DisplayResult>(0x88760005u), "f", 5)); // 5
+    // A success code other than 0 counts as a failure too.
+    EXPECT_TRUE(debug.CheckDXResult(1, "f", 6));
+    EXPECT_TRUE(debug.CheckDXResult(static_cast<DisplayResult>(0x8876ABCDu), "f", 7));
+    EXPECT_EQ(ReadFile("debug.txt"),
+              "***ERROR: DirectX Error (887601c2) in file .\\RE3Zodezaruz\\DirectDraw.cpp in line 42: \"DDERR_SURFACELOST\"\n"
+              "***ERROR: DirectX Error (8007000e) in file f in line 2: \"DDERR_OUTOFMEMORY\"\n"
+              "***ERROR: DirectX Error (80070057) in file f in line 3: \"DDERR_INVALIDPARAMS\"\n"
+              "***ERROR: DirectX Error (88760230) in file f in line 4: \"DDERR_XALIGN\"\n"
+              "***ERROR: DirectX Error (88760005) in file f in line 5: \"DDERR_ALREADYINITIALIZED\"\n"
+              "***ERROR: DirectX Error (1) in file f in line 6: \"Unknown error (1)\"\n"
+              "***ERROR: DirectX Error (8876abcd) in file f in line 7: \"Unknown error (8876abcd)\"\n");
+    EXPECT_EQ(debug.GetErrorCount(), 7);
+}
+
+TEST(DirectDrawError, KnowsOneHundredNames)
+{
+    // Every code from MAKE_DDHRESULT(0) to MAKE_DDHRESULT(1000) plus the five
+    // generic system codes that DirectDraw names.
+    int named = 0;
+    for (std::uint32_t code = 0x88760000u; code <= 0x887603E8u; ++code)
+        named += DirectDrawErrorName(static_cast<DisplayResult>(code)) != nullptr;
+    for (const std::uint32_t generic : {0x80004005u, 0x80070057u, 0x8007000Eu, 0x80004001u, 0x800401F0u})
+        named += DirectDrawErrorName(static_cast<DisplayResult>(generic)) != nullptr;
+    EXPECT_EQ(named, 100);
+    EXPECT_STREQ(DirectDrawErrorName(static_cast<DisplayResult>(0x80004001u)), "DDERR_UNSUPPORTED");
+    EXPECT_STREQ(DirectDrawErrorName(static_cast<DisplayResult>(0x800401F0u)), "DDERR_NOTINITIALIZED");
+    EXPECT_EQ(DirectDrawErrorName(0), nullptr);
+}

@@ -1,0 +1,147 @@
+#include "app/DX3Application.h"
+#include "app/ScriptedRun.h"
+#include "app/Singleton.h"
+#include "support/HeadlessTest.h"
+
+#include <png.h>
+
+using platform::MessageType;
+
+namespace {
+
+// Plays a short session: the "player" moves, clicks and types on given
+// frames, and the frames take different times. Every call is written down.
+class SessionApplication : public DX3Application {
+public:
+    bool actAsPlayer = false;
+    std::vector<std::string> calls;
+
+    void OnUpdate(float seconds) override
+    {
+        platform::Platform& host = *platform::Platform::Get();
+        calls.push_back("update " + std::to_string(seconds));
+        const std::uint32_t frame = GetFrameCount();
+        host.GetClock().Sleep(frame == 2 ? 45 : 3);
+        std::uint32_t colour = 0x102030u + frame;
+        host.GetWindow().Present(&colour, 1, 1, 1);
+        if (!actAsPlayer)
+            return;
+        auto& window = static_cast<platform::HeadlessWindow&>(host.GetWindow());
+        if (frame == 1) {
+            window.Inject({MessageType::MouseMove, 0, 400, 300});
+            window.Inject({MessageType::LeftButtonDown, 0, 400, 300});
+        } else if (frame == 3) {
+            window.Inject({MessageType::KeyDown, 'A'});
+            window.Inject({MessageType::Char, 'a'});
+        } else if (frame == 5) {
+            window.Inject({MessageType::Destroy});
+        }
+    }
+    void OnRender() override { calls.push_back("render"); }
+    void OnKeyDown(int key) override { calls.push_back("keydown " + std::to_string(key)); }
+    void OnChar(int code) override { calls.push_back("char " + std::to_string(code)); }
+    void OnMouseMove(int x, int y) override { calls.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
+    void OnLButtonDown(int x, int y, bool) override { calls.push_back("ldown " + std::to_string(x) + "," + std::to_string(y)); }
+};
+
+std::vector<std::string> RunSession(const CommandLine& commandLine, bool actAsPlayer, std::string* error = nullptr)
+{
+    ScriptedRun scriptedRun;
+    std::string reason;
+    if (!scriptedRun.Start(commandLine, 99, reason)) {
+        if (error != nullptr)
+            *error = reason;
+        return {};
+    }
+    SessionApplication application;
+    application.actAsPlayer = actAsPlayer;
+    application.SetScriptedRun(&scriptedRun);
+    ApplicationSettings settings;
+    settings.fullScreen = true;
+    if (!application.Create(settings))
+        return {};
+    application.Run();
+    return application.calls;
+}
+
+} // namespace
+
+class ScriptedRunTest : public HeadlessTest {};
+
+TEST_F(ScriptedRunTest, AReplayedSessionMakesTheSameCalls)
+{
+    CommandLine recordLine;
+    recordLine.recordFile = "session.txt";
+    const std::vector<std::string> original = RunSession(recordLine, true);
+    ASSERT_FALSE(original.empty());
+    EXPECT_NE(std::find(original.begin(), original.end(), "update 0.045000"), original.end());
+    EXPECT_NE(std::find(original.begin(), original.end(), "ldown 512,384"), original.end());
+    const std::string recorded = ReadFile("session.txt");
+    EXPECT_EQ(recorded, "zephyra-recording 1 seed 99\n"
+                        "frame 0 time 0\n"
+                        "frame 1 time 20\n"
+                        "frame 2 time 20 mousemove 512 384 lbuttondown 512 384\n"
+                        "frame 3 time 45\n"
+                        "frame 4 time 20 keydown 65 char 97\n"
+                        "frame 5 time 20\n"
+                        "frame 6 destroy\n");
+
+    // Fresh services, a different frame period: the replay reproduces the
+    // calls and, recorded again, the same file.
+    SingletonRegistry::DestroyAll();
+    Host().GetClock().SetFramePeriod(33);
+    CommandLine replayLine;
+    replayLine.replayFile = "session.txt";
+    replayLine.recordFile = "again.txt";
+    EXPECT_EQ(RunSession(replayLine, false), original);
+    EXPECT_EQ(ReadFile("again.txt"), recorded);
+}
+
+TEST_F(ScriptedRunTest, StopsAfterTheFrameLimitAndWritesScreenshots)
+{
+    CommandLine commandLine;
+    commandLine.frames = 4;
+    commandLine.shotDirectory = "shots";
+    commandLine.shotFrames = {1, 3, 9};
+    const std::vector<std::string> calls = RunSession(commandLine, false);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& call) { return call.starts_with("update"); }), 4);
+    EXPECT_TRUE(std::filesystem::exists("shots/frame000001.png"));
+    EXPECT_TRUE(std::filesystem::exists("shots/frame000003.png"));
+    EXPECT_FALSE(std::filesystem::exists("shots/frame000000.png"));
+    EXPECT_FALSE(std::filesystem::exists("shots/frame000009.png"));
+
+    // The picture is the one presented in that frame.
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    ASSERT_NE(png_image_begin_read_from_file(&image, "shots/frame000003.png"), 0);
+    image.format = PNG_FORMAT_RGB;
+    unsigned char rgb[3] = {};
+    ASSERT_EQ(image.width * image.height, 1u);
+    ASSERT_NE(png_image_finish_read(&image, nullptr, rgb, 0, nullptr), 0);
+    EXPECT_EQ(rgb[0], 0x10);
+    EXPECT_EQ(rgb[1], 0x20);
+    EXPECT_EQ(rgb[2], 0x33);
+
+    // Without a list, the last frame is written.
+    SingletonRegistry::DestroyAll();
+    CommandLine lastOnly;
+    lastOnly.frames = 3;
+    lastOnly.shotDirectory = "last";
+    RunSession(lastOnly, false);
+    EXPECT_TRUE(std::filesystem::exists("last/frame000002.png"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("last"), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(ScriptedRunTest, RefusesABrokenRecording)
+{
+    WriteFile("broken.txt", "zephyra-recording 1 seed 5\nframe 1 teleport\n");
+    CommandLine commandLine;
+    commandLine.replayFile = "broken.txt";
+    std::string error;
+    EXPECT_TRUE(RunSession(commandLine, false, &error).empty());
+    EXPECT_EQ(error, "the recording <broken.txt> is broken: line 2: unknown event <teleport>");
+
+    commandLine.replayFile = "missing.txt";
+    EXPECT_TRUE(RunSession(commandLine, false, &error).empty());
+    EXPECT_EQ(error, "cannot open the recording <missing.txt>");
+}

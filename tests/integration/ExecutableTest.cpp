@@ -1,0 +1,128 @@
+// The real executable, run headless in a temporary copy of the development
+// tree.
+
+#include "support/HeadlessTest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <sys/wait.h>
+
+namespace {
+
+class ExecutableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zephyra-run-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+        std::filesystem::copy(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", directory / "data",
+                              std::filesystem::copy_options::recursive);
+    }
+
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(directory, ignored);
+    }
+
+    // Runs zephyra with the arguments in the test's folder; returns its exit
+    // code and keeps what it printed.
+    int Run(const std::string& arguments, const std::string& environment = "")
+    {
+        const std::string command = "cd '" + directory.string() + "' && " + environment + " '" ZEPHYRA_EXECUTABLE "' " +
+                                    arguments + " > stdout.txt 2> stderr.txt";
+        const int status = std::system(command.c_str());
+        output = ReadFile(directory / "stdout.txt");
+        errors = ReadFile(directory / "stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
+    }
+
+    std::string Log() const { return ReadFile(directory / "debug.txt"); }
+    // The log without the lines that differ from run to run.
+    std::string StableLog() const
+    {
+        return std::regex_replace(Log(), std::regex("(Build|Started at): [^\n]*\n"), "");
+    }
+
+    std::filesystem::path directory;
+    std::string output;
+    std::string errors;
+};
+
+} // namespace
+
+TEST_F(ExecutableTest, StartsHeadlessAndLogsItsStartAndEnd)
+{
+    ASSERT_EQ(Run("--headless --frames 10"), 0) << errors;
+    const std::regex expected("-{51}\nAstrokutter Zephyra\n-{51}\n"
+                              "Build: \\d\\d:\\d\\d:\\d\\d [A-Z][a-z]{2} [ \\d]\\d \\d{4}\n"
+                              "\n"
+                              "Started at: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n"
+                              "Windows version: [0-9a-f]+\\.[0-9a-f]{2,} build [0-9a-f]{4,}\n"
+                              "\n"
+                              "Shutting down DirectDraw.\n"
+                              "Exiting.\n");
+    EXPECT_TRUE(std::regex_match(Log(), expected)) << Log();
+}
+
+TEST_F(ExecutableTest, AReplayedSessionRunsTheSameWay)
+{
+    WriteFile(directory / "input.txt", "zephyra-recording 1 seed 31337\n"
+                                       "frame 2 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200\n"
+                                       "frame 4 time 57 keydown 27 char 27\n"
+                                       "frame 5 keyup 27\n");
+    ASSERT_EQ(Run("--headless --frames 8 --replay input.txt --record first.txt --shots first"), 0) << errors;
+    const std::string first = ReadFile(directory / "first.txt");
+    EXPECT_EQ(first, "zephyra-recording 1 seed 31337\n"
+                     "frame 0 time 0\n"
+                     "frame 1 time 20\n"
+                     "frame 2 time 20 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200\n"
+                     "frame 3 time 20\n"
+                     "frame 4 time 57 keydown 27 char 27\n"
+                     "frame 5 time 20 keyup 27\n"
+                     "frame 6 time 20\n"
+                     "frame 7 time 20\n");
+    const std::string firstLog = StableLog();
+
+    // Another frame period: the recorded times win.
+    ASSERT_EQ(Run("--headless --frame-ms 33 --frames 8 --replay first.txt --record second.txt --shots second"), 0) << errors;
+    EXPECT_EQ(ReadFile(directory / "second.txt"), first);
+    EXPECT_EQ(StableLog(), firstLog);
+    const std::string firstShot = ReadFile(directory / "first" / "frame000007.png");
+    EXPECT_FALSE(firstShot.empty());
+    EXPECT_EQ(ReadFile(directory / "second" / "frame000007.png"), firstShot);
+}
+
+TEST_F(ExecutableTest, AnUnknownStartStateEndsWithBothMessages)
+{
+    WriteFile(directory / "data" / "config.txt", "screenwidth 800\nscreenheight 600\nstartGameState GameNowhere\n");
+    EXPECT_EQ(Run("--headless --frames 5"), 3);
+    EXPECT_NE(Log().find("Factory: could not create\n\"GameNowhere\"MainProgram::DoSetGame: Unknown Project <GameNowhere>"),
+              std::string::npos)
+        << Log();
+    EXPECT_NE(errors.find("Unknown Project <GameNowhere>"), std::string::npos) << errors;
+}
+
+TEST_F(ExecutableTest, AnswersItsCommandLine)
+{
+    EXPECT_EQ(Run("--help"), 0);
+    EXPECT_NE(output.find("--headless"), std::string::npos);
+    EXPECT_EQ(Run("--version"), 0);
+    EXPECT_EQ(output.rfind("zephyra ", 0), 0u);
+    EXPECT_EQ(Run("--teleport"), 2);
+    EXPECT_NE(errors.find("unknown option <--teleport>"), std::string::npos);
+    EXPECT_EQ(Run("--headless --replay nowhere.txt"), 2);
+    EXPECT_NE(errors.find("cannot open the recording <nowhere.txt>"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(directory / "debug.txt"));
+}
+
+TEST_F(ExecutableTest, SaysSoWhenThereIsNoVideo)
+{
+    EXPECT_EQ(Run("--frames 5", "SDL_VIDEODRIVER=no-such-driver"), 255);
+    EXPECT_NE(errors.find("ERROR: Das Spiel benötigt eine Grafikausgabe"), std::string::npos) << errors;
+    EXPECT_FALSE(std::filesystem::exists(directory / "debug.txt"));
+}

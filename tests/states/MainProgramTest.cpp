@@ -1,0 +1,135 @@
+#include "MainProgram.h"
+#include "app/Debug.h"
+#include "app/Factory.h"
+#include "app/KeyboardInput.h"
+#include "files/SettingsManager.h"
+#include "platform/VirtualKey.h"
+#include "support/HeadlessTest.h"
+
+namespace {
+
+std::vector<std::string> trace;
+
+// A state that writes down every call it gets, with its name and level.
+template <const char* Name>
+class TracingState : public GameState {
+public:
+    void Init(int level) override
+    {
+        Note("init " + std::to_string(level));
+        initialised = true;
+    }
+    void Exit() override { Note("exit"); }
+    void Update(float) override { Note("update"); }
+    void Render() override { Note("render"); }
+    void OnKeyDown(int key) override { Note("keydown " + std::to_string(key)); }
+    void OnKeyUp(int key) override { Note("keyup " + std::to_string(key)); }
+    void OnMouseMove(int x, int y) override { Note("move " + std::to_string(x) + "," + std::to_string(y)); }
+    int Command(const char* name, int arg1, int arg2) override
+    {
+        Note(std::string("command ") + name);
+        return arg1 + arg2;
+    }
+
+private:
+    void Note(const std::string& call) { trace.push_back(std::string(Name) + " " + call); }
+};
+
+constexpr char menuName[] = "Menu";
+constexpr char gameName[] = "Game";
+const FactoryRegistration<GameState, TracingState<menuName>> menuRegistration("TestMenu");
+const FactoryRegistration<GameState, TracingState<gameName>> gameRegistration("TestGame");
+
+} // namespace
+
+class MainProgramTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        StartLog();
+        trace.clear();
+    }
+    MainProgram& Program() { return MainProgram::GetInstance(); }
+};
+
+TEST_F(MainProgramTest, SwitchesAtTheStartOfTheNextFrame)
+{
+    EXPECT_FALSE(Program().Render());
+    EXPECT_FALSE(Program().IsStateInitialised());
+    EXPECT_EQ(Program().Command("reset", 1, 2), 0);
+
+    Program().SetGame("TestMenu", 4);
+    EXPECT_TRUE(Program().IsStateInitialised());
+    EXPECT_EQ(Program().GetCurrentStateName(), "TestMenu");
+    EXPECT_EQ(Program().Command("reset", 1, 2), 3);
+
+    Program().SetProject("TestGame");
+    EXPECT_EQ(Program().GetCurrentStateName(), "TestMenu"); // still running
+    Program().Update(0.02f);
+    EXPECT_TRUE(Program().Render());
+
+    // A changed level restarts the same state.
+    Program().SetLevel(3);
+    Program().Update(0.02f);
+    EXPECT_EQ(Program().GetCurrentLevel(), 3);
+
+    // A switch and a level in one frame: the new state gets the new level.
+    Program().SetProject("TestMenu");
+    Program().SetLevel(7);
+    Program().Update(0.02f);
+    Program().Shutdown();
+    EXPECT_EQ(Program().GetCurrentState(), nullptr);
+
+    const std::vector<std::string> expected = {
+        "Menu init 4", "Menu move 512,384", "Menu command reset",
+        "Menu exit", "Game init 4", "Game move 512,384", "Game update", "Game render",
+        "Game exit", "Game init 3", "Game move 512,384", "Game update",
+        "Game exit", "Menu init 7", "Menu move 512,384", "Menu update",
+        "Menu exit"};
+    EXPECT_EQ(trace, expected);
+}
+
+TEST_F(MainProgramTest, StartsWithTheConfiguredLevel)
+{
+    WriteFile("data/config.txt", "activeLevel 5\n");
+    SettingsManager::GetInstance().LoadSettings("data\\config.txt");
+    Program().SetGame("TestGame", -1);
+    EXPECT_EQ(Program().GetCurrentLevel(), 5);
+    EXPECT_EQ(trace.front(), "Game init 5");
+}
+
+TEST_F(MainProgramTest, DeliversEscapeOnceWhileItIsHeld)
+{
+    Program().SetGame("TestGame", 1);
+    trace.clear();
+    for (int repeat = 0; repeat < 5; ++repeat)
+        Program().OnKeyDown(VirtualKey::Escape);
+    Program().OnKeyDown('A');
+    Program().OnKeyDown('A');
+    Program().OnKeyUp(VirtualKey::Escape);
+    Program().OnKeyDown(VirtualKey::Escape);
+    EXPECT_EQ(trace, (std::vector<std::string>{"Game keydown 27", "Game keydown 65", "Game keydown 65", "Game keyup 27",
+                                               "Game keydown 27"}));
+    // The keyboard state sees every key, repeats included.
+    EXPECT_EQ(KeyboardInput::GetInstance().GetLastKeyDown(), VirtualKey::Escape);
+    Program().Update(0.02f);
+    EXPECT_TRUE(KeyboardInput::GetInstance().WasPressed(VirtualKey::Escape));
+}
+
+TEST_F(MainProgramTest, HandsTheLastMousePositionToANewState)
+{
+    Program().OnMouseMove(10, 20); // no state yet: only remembered
+    Program().SetGame("TestMenu", 1);
+    Program().OnMouseMove(300, 400);
+    Program().SetProject("TestGame");
+    Program().Update(0.02f);
+    EXPECT_EQ(trace, (std::vector<std::string>{"Menu init 1", "Menu move 10,20", "Menu move 300,400", "Menu exit",
+                                               "Game init 1", "Game move 300,400", "Game update"}));
+}
+
+TEST_F(MainProgramTest, AnUnknownStateEndsTheProgram)
+{
+    EXPECT_EXIT(Program().SetGame("GameNowhere", 1), ::testing::ExitedWithCode(3), "Unknown Project <GameNowhere>");
+    EXPECT_EQ(ReadFile("debug.txt"), "Factory: could not create\n\"GameNowhere\"MainProgram::DoSetGame: Unknown Project <GameNowhere>");
+}

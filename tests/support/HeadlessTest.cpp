@@ -1,0 +1,53 @@
+#include "HeadlessTest.h"
+
+#include "app/DX3Application.h"
+#include "app/Debug.h"
+#include "app/Singleton.h"
+
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+void HeadlessTest::SetUp()
+{
+    previousDirectory = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "zephyra-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    directory = pattern;
+    std::filesystem::current_path(directory);
+
+    auto platform = std::make_unique<platform::HeadlessPlatform>();
+    host = platform.get();
+    platform::Platform::Install(std::move(platform));
+    MoviePlaying = false;
+    CharacterScale = 1.0f;
+}
+
+void HeadlessTest::TearDown()
+{
+    SingletonRegistry::DestroyAll();
+    platform::Platform::Remove();
+    host = nullptr;
+    std::filesystem::current_path(previousDirectory);
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+}
+
+void HeadlessTest::StartLog()
+{
+    ASSERT_TRUE(Debug::GetInstance().CreateLogFile("debug.txt"));
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& text)
+{
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path());
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Singleton.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+// A test that runs in a fresh temporary working directory on the headless
+// platform, with fresh engine services.
+class HeadlessTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    platform::HeadlessPlatform& Host() { return *host; }
+    platform::HeadlessWindow& Window() { return host->GetWindow(); }
+    const std::filesystem::path& Directory() const { return directory; }
+
+    // Creates the log file the way the shell does.
+    void StartLog();
+
+private:
+    std::filesystem::path previousDirectory;
+    std::filesystem::path directory;
+    platform::HeadlessPlatform* host = nullptr;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& text);
