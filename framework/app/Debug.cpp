@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t formatBufferSize = 4096;
 
-std::string FormatV(const char* format, std::va_list arguments)
+__attribute__((format(printf, 1, 0))) std::string FormatV(const char* format, std::va_list arguments)
 {
     char buffer[formatBufferSize];
     const int length = std::vsnprintf(buffer, sizeof(buffer), format, arguments);
