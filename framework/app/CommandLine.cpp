@@ -50,6 +50,7 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
 {
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
+        // The word after the switch.
         auto value = [&](std::string& out) {
             if (index + 1 >= arguments.size()) {
                 error = argument + " needs a value";
@@ -58,7 +59,23 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
             out = arguments[++index];
             return true;
         };
+        // A number after the switch, within limits.
+        auto number = [&](auto& out, auto minimum, auto maximum, const char* what) {
+            std::string text;
+            if (!value(text))
+                return false;
+            std::remove_reference_t<decltype(out)> parsed{};
+            if (!ParseNumber(text, parsed) || parsed < minimum || parsed > maximum) {
+                error = argument + " takes " + what + ", not <" + text + ">";
+                return false;
+            }
+            out = parsed;
+            return true;
+        };
+        std::uint32_t count = 0;
+        unsigned seedValue = 0;
         std::string text;
+        bool ok = true;
         if (argument == "--headless") {
             headless = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -66,50 +83,31 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
         } else if (argument == "--version") {
             version = true;
         } else if (argument == "--frames") {
-            std::uint32_t count = 0;
-            if (!value(text))
-                return false;
-            if (!ParseNumber(text, count)) {
-                error = "--frames takes a whole number, not <" + text + ">";
-                return false;
-            }
+            ok = number(count, 0u, ~0u, "a whole number");
             frames = count;
         } else if (argument == "--frame-ms") {
-            if (!value(text))
-                return false;
-            if (!ParseNumber(text, frameMilliseconds) || frameMilliseconds == 0 || frameMilliseconds > 1000) {
-                error = "--frame-ms takes milliseconds from 1 to 1000, not <" + text + ">";
-                return false;
-            }
+            ok = number(frameMilliseconds, 1u, 1000u, "milliseconds from 1 to 1000");
         } else if (argument == "--seed") {
-            unsigned number = 0;
-            if (!value(text))
-                return false;
-            if (!ParseNumber(text, number)) {
-                error = "--seed takes a whole number, not <" + text + ">";
-                return false;
-            }
-            seed = number;
+            ok = number(seedValue, 0u, ~0u, "a whole number");
+            seed = seedValue;
         } else if (argument == "--record") {
-            if (!value(recordFile))
-                return false;
+            ok = value(recordFile);
         } else if (argument == "--replay") {
-            if (!value(replayFile))
-                return false;
+            ok = value(replayFile);
         } else if (argument == "--shots") {
-            if (!value(shotDirectory))
-                return false;
+            ok = value(shotDirectory);
         } else if (argument == "--shot-frames") {
-            if (!value(text))
-                return false;
-            if (!ParseFrameList(text, shotFrames)) {
+            ok = value(text);
+            if (ok && !ParseFrameList(text, shotFrames)) {
                 error = "--shot-frames takes frame numbers separated by commas, not <" + text + ">";
-                return false;
+                ok = false;
             }
         } else {
             error = "unknown option <" + argument + ">";
-            return false;
+            ok = false;
         }
+        if (!ok)
+            return false;
     }
     return true;
 }

@@ -103,27 +103,24 @@ void LogPrint(const char* format, ...)
 {
     std::va_list arguments;
     va_start(arguments, format);
-    const std::string text = FormatV(format, arguments);
+    Debug::GetInstance().Print(FormatV(format, arguments));
     va_end(arguments);
-    Debug::GetInstance().Print(text);
 }
 
 void LogError(const char* format, ...)
 {
     std::va_list arguments;
     va_start(arguments, format);
-    const std::string text = FormatV(format, arguments);
+    Debug::GetInstance().Error(FormatV(format, arguments));
     va_end(arguments);
-    Debug::GetInstance().Error(text);
 }
 
 void LogWarning(const char* format, ...)
 {
     std::va_list arguments;
     va_start(arguments, format);
-    const std::string text = FormatV(format, arguments);
+    Debug::GetInstance().Warning(FormatV(format, arguments));
     va_end(arguments);
-    Debug::GetInstance().Warning(text);
 }
 
 void LogMessageBox(const char* format, ...)

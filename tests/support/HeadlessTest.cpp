@@ -5,6 +5,7 @@
 #include "app/Singleton.h"
 
 #include <fstream>
+#include <regex>
 #include <iterator>
 #include <unistd.h>
 
@@ -50,4 +51,17 @@ void WriteFile(const std::filesystem::path& path, const std::string& text)
         std::filesystem::create_directories(path.parent_path());
     std::ofstream file(path, std::ios::binary);
     file << text;
+}
+
+bool IsCleanRunLog(const std::string& log)
+{
+    static const std::regex pattern("-{51}\nAstrokutter Zephyra\n-{51}\n"
+                                    "Build: \\d\\d:\\d\\d:\\d\\d [A-Z][a-z]{2} [ \\d]\\d \\d{4}\n"
+                                    "\n"
+                                    "Started at: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n"
+                                    "Windows version: [0-9a-f]+\\.[0-9a-f]{2,} build [0-9a-f]{4,}\n"
+                                    "\n"
+                                    "Shutting down DirectDraw.\n"
+                                    "Exiting.\n");
+    return std::regex_match(log, pattern);
 }

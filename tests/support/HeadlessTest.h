@@ -29,4 +29,6 @@ private:
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+// The log as a clean run writes it: the header, then the shutdown lines.
+bool IsCleanRunLog(const std::string& log);
 void WriteFile(const std::filesystem::path& path, const std::string& text);

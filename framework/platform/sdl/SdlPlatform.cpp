@@ -22,21 +22,21 @@ SdlPlatform::~SdlPlatform()
 
 bool SdlPlatform::InitVideo()
 {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
-        return false;
-    }
-    initialisedSubsystems |= SDL_INIT_VIDEO;
-    return true;
+    return InitSubsystem(SDL_INIT_VIDEO, "video");
 }
 
 bool SdlPlatform::InitAudio()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "SDL audio: %s\n", SDL_GetError());
+    return InitSubsystem(SDL_INIT_AUDIO, "audio");
+}
+
+bool SdlPlatform::InitSubsystem(Uint32 subsystem, const char* name)
+{
+    if (SDL_InitSubSystem(subsystem) != 0) {
+        std::fprintf(stderr, "SDL %s: %s\n", name, SDL_GetError());
         return false;
     }
-    initialisedSubsystems |= SDL_INIT_AUDIO;
+    initialisedSubsystems |= subsystem;
     return true;
 }
 

@@ -20,6 +20,8 @@ public:
     void ShowMessageBox(std::string_view caption, std::string_view text) override;
 
 private:
+    bool InitSubsystem(Uint32 subsystem, const char* name);
+
     SystemClock clock;
     SdlWindow window;
     FileVideoPlayer videoPlayer;
