@@ -1,6 +1,6 @@
 #include "Debug.h"
 
-#include "files/HostPath.h"
+#include "files/File.h"
 #include "platform/Platform.h"
 
 #include <cstdarg>
@@ -30,12 +30,12 @@ bool Debug::CreateLogFile(const std::string& fileName)
     warningCount = 0;
     logFileName = fileName;
 
-    std::FILE* file = std::fopen(HostPath(fileName).c_str(), "w");
-    if (file == nullptr) {
+    File file;
+    if (!file.OpenDirect(fileName.c_str(), "w")) {
         platform::ShowMessageBox("ERROR", "Debug::CreateLogFile: Failed to create the log file!");
         return false;
     }
-    std::fclose(file);
+    file.Close();
     return true;
 }
 
@@ -43,14 +43,14 @@ void Debug::Write(std::string_view text)
 {
     if (logFileName.empty())
         return;
-    std::FILE* file = std::fopen(HostPath(logFileName).c_str(), "a");
-    if (file == nullptr)
+    File file;
+    if (!file.OpenDirect(logFileName.c_str(), "a"))
         return;
     if (text.empty())
-        std::fputc('\n', file);
+        file.Write("\n", 1);
     else
-        std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+        file.Write(text.data(), static_cast<int>(text.size()));
+    file.Close();
 }
 
 void Debug::WriteAndShow(std::string_view text)

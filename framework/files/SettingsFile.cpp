@@ -1,13 +1,11 @@
 #include "SettingsFile.h"
 
-#include "HostPath.h"
+#include "File.h"
 #include "StringTokens.h"
 #include "app/Debug.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 namespace {
 std::string UpperCase(std::string_view text)
@@ -23,31 +21,22 @@ std::string UpperCase(std::string_view text)
 bool SettingsFile::Load(const std::string& name)
 {
     fileName = name;
-    std::ifstream file(HostPath(name), std::ios::binary);
-    if (!file) {
+    lines.clear();
+    File file;
+    if (!file.Open(name.c_str(), "r")) {
         LogError("Settings::Load could not open file <%s>\n", name.c_str());
         return false;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    LoadText(name, text);
+    std::string line;
+    while (file.ReadLine(line, maximumLineLength))
+        lines.push_back(line);
     return true;
 }
 
-void SettingsFile::LoadText(const std::string& name, std::string_view text)
+void SettingsFile::SetLines(const std::string& name, std::vector<std::string> newLines)
 {
     fileName = name;
-    lines.clear();
-    std::size_t position = 0;
-    while (position < text.size()) {
-        std::size_t end = text.find('\n', position);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(position, end - position);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.emplace_back(line.substr(0, maximumLineLength));
-        position = end + 1;
-    }
+    lines = std::move(newLines);
 }
 
 bool SettingsFile::FindLine(std::string_view key, const char* section, std::string& line) const

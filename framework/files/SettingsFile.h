@@ -19,8 +19,8 @@ public:
     static constexpr std::size_t maximumLineLength = 999;
 
     bool Load(const std::string& fileName);
-    // Parses text that is already in memory.
-    void LoadText(const std::string& fileName, std::string_view text);
+    // Takes lines that are already in memory.
+    void SetLines(const std::string& fileName, std::vector<std::string> lines);
 
     // The whole line of the first setting with this key; with a section, only
     // lines inside a section of that name count.

@@ -2,6 +2,7 @@
 
 #include "RuvIdApplication.h"
 #include "app/ScriptedRun.h"
+#include "files/DataFile.h"
 #include "files/SettingsManager.h"
 #include "platform/Platform.h"
 #include "platform/Windows1252.h"
@@ -53,6 +54,7 @@ int WinMain(const CommandLine& commandLine)
     }
     host.InitAudio();
 
+    DataFile::GetInstance().Init("datafile.dat");
     SettingsManager& settingsManager = SettingsManager::GetInstance();
     settingsManager.LoadSettings("data\\config.txt");
     CharacterScale = settingsManager.GetFloat("characterScale");

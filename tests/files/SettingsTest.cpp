@@ -94,8 +94,9 @@ TEST_F(SettingsTest, AnswersFromTheFirstFileThatHasTheKey)
 
 TEST_F(SettingsTest, CutsLinesLongerThanTheBound)
 {
+    WriteFile("long.txt", "key " + std::string(5000, '7') + "\nnext 1\r\n");
     SettingsFile file;
-    file.LoadText("long.txt", "key " + std::string(5000, '7') + "\nnext 1\r\n");
+    ASSERT_TRUE(file.Load("long.txt"));
     ASSERT_EQ(file.GetLines().size(), 2u);
     EXPECT_EQ(file.GetLines()[0].size(), SettingsFile::maximumLineLength);
     EXPECT_EQ(file.GetLines()[1], "next 1");

@@ -1,0 +1,89 @@
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Makes the rename itself durable.
+void SyncFolderOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+} // namespace
+
+AtomicFile::~AtomicFile()
+{
+    Commit();
+}
+
+bool AtomicFile::Open(const std::string& hostPath, bool binary)
+{
+    Commit();
+    // Only a file can be replaced, not a folder or a device.
+    struct stat status{};
+    if (::stat(hostPath.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return false;
+    target = hostPath;
+    temporary = hostPath + ".tmp-XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        return false;
+    // New files get the usual permissions, not mkstemp's private ones.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(descriptor, 0666 & ~mask);
+    stream = ::fdopen(descriptor, binary ? "wb" : "w");
+    if (stream == nullptr) {
+        ::close(descriptor);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::Commit()
+{
+    if (stream == nullptr)
+        return false;
+    bool ok = std::fflush(stream) == 0 && ::fsync(::fileno(stream)) == 0;
+    ok = std::fclose(stream) == 0 && ok;
+    stream = nullptr;
+    if (ok && std::rename(temporary.c_str(), target.c_str()) == 0) {
+        SyncFolderOf(target);
+        return true;
+    }
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+void AtomicFile::Abandon()
+{
+    if (stream == nullptr)
+        return;
+    std::fclose(stream);
+    stream = nullptr;
+    ::unlink(temporary.c_str());
+}
+
+bool WriteFileAtomically(const std::string& hostPath, const void* bytes, std::size_t count)
+{
+    AtomicFile file;
+    if (!file.Open(hostPath, true))
+        return false;
+    if (count > 0 && std::fwrite(bytes, 1, count, file.GetStream()) != count) {
+        file.Abandon();
+        return false;
+    }
+    return file.Commit();
+}
