@@ -7,6 +7,7 @@
 // Counters: cpu_ms_per_wall_s (CPU milliseconds the process used per second
 // of wall time) and frames_per_s.
 
+#include "BenchmarkFolder.h"
 #include "app/DX3Application.h"
 #include "app/Singleton.h"
 #include "platform/SystemClock.h"
@@ -15,8 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <ctime>
-#include <filesystem>
-#include <stdlib.h>
 #include <memory>
 
 namespace {
@@ -90,13 +89,7 @@ template <typename ClockType>
 void FrameLoop(benchmark::State& state)
 {
     // The shell writes its log into the working directory.
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::string folder = (std::filesystem::temp_directory_path() / "zephyra-bench-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
-    std::filesystem::current_path(folder);
+    BenchmarkFolder folder;
 
     double cpu = 0;
     double wall = 0;
@@ -119,8 +112,6 @@ void FrameLoop(benchmark::State& state)
         SingletonRegistry::DestroyAll();
         platform::Platform::Remove();
     }
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
     state.counters["cpu_ms_per_wall_s"] = 1000.0 * cpu / wall;
     state.counters["frames_per_s"] = frames / wall;
 }

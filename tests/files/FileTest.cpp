@@ -1,1 +1,209 @@
-// Being written.
+#include "ArchiveWriter.h"
+#include "app/Debug.h"
+#include "files/DataFile.h"
+#include "files/File.h"
+#include "files/Scrambler.h"
+#include "support/HeadlessTest.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::vector<unsigned char> Bytes(const std::string& text)
+{
+    return std::vector<unsigned char>(text.begin(), text.end());
+}
+
+std::vector<unsigned char> Scrambled(const std::string& text)
+{
+    std::vector<unsigned char> bytes = Bytes(text);
+    ScrambleBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
+std::string Scrambled(const char* text)
+{
+    const std::vector<unsigned char> bytes = Scrambled(std::string(text));
+    return std::string(bytes.begin(), bytes.end());
+}
+
+} // namespace
+
+class FileTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        StartLog();
+    }
+
+    // An archive with a scrambled text member, an image, a member whose last
+    // line has no line end and, right behind it, another member.
+    void StartArchive()
+    {
+        const std::vector<ArchiveMember> members = {
+            {"data\\level01\\sprites.txt", Scrambled(std::string("juna 1\r\nmia 2\n"))},
+            {"data\\images\\bild.bmp", Bytes("BMpicture")},
+            {"data\\notes.dat", Bytes("first\r\nsecond")},
+            {"data\\next.dat", Bytes("NEXT\n")},
+        };
+        std::string error;
+        ASSERT_TRUE(WriteArchive("datafile.dat", members, error)) << error;
+        DataFile::GetInstance().Init("datafile.dat");
+        ASSERT_TRUE(DataFile::GetInstance().IsAvailable());
+    }
+};
+
+TEST_F(FileTest, ReadsAndWritesLooseFilesOnDisk)
+{
+    DataFile::GetInstance().Init("datafile.dat");
+    EXPECT_FALSE(DataFile::GetInstance().IsAvailable());
+    EXPECT_EQ(ReadFile("debug.txt"), "Datafile is not available.\n");
+
+    File file;
+    ASSERT_TRUE(file.OpenDirect("Data\\Level01\\settings.txt", "w"));
+    file.Printf("\"%s\" %d\n", "volume", 80);
+    file.Printf("last");
+    // The target appears, complete, only when the file is closed.
+    EXPECT_FALSE(std::filesystem::exists("Data/Level01/settings.txt"));
+    file.Close();
+    EXPECT_EQ(ReadFile("Data/Level01/settings.txt"), "\"volume\" 80\nlast");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("Data/Level01"), std::filesystem::directory_iterator()), 1);
+
+    ASSERT_TRUE(file.Open("DATA\\level01\\SETTINGS.TXT", "r"));
+    EXPECT_EQ(file.GetSize(), 16);
+    char line[100];
+    ASSERT_NE(file.ReadLine(line, sizeof(line)), nullptr);
+    EXPECT_STREQ(line, "\"volume\" 80\n"); // a disk line keeps its line feed
+    EXPECT_EQ(file.Tell(), 12);
+    char bytes[10] = {};
+    EXPECT_EQ(file.Read(bytes, 10), 4);
+    EXPECT_TRUE(file.IsEOF());
+    file.Seek(-4, 2);
+    EXPECT_EQ(file.ReadTokens().NextString(), "last");
+    EXPECT_EQ(file.ReadLine(line, sizeof(line)), nullptr);
+
+    EXPECT_EQ(File::GetFileSize("data\\level01\\settings.txt"), 16);
+    EXPECT_TRUE(File::Exists("data\\level01\\settings.txt"));
+    EXPECT_FALSE(File::Exists("data\\level01\\missing.txt"));
+    EXPECT_EQ(File::GetFileSize("data\\level01\\missing.txt"), 0);
+}
+
+TEST_F(FileTest, ReportsTheDiskFileTimeAsAWindowsFileTime)
+{
+    WriteFile("sprite.bmp", "BM");
+    // 2004-07-16 22:33:38.005 UTC.
+    const timespec times[2] = {{1090017218, 5'000'000}, {1090017218, 5'000'000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, "sprite.bmp", times, 0), 0);
+    EXPECT_EQ(File::GetFileTime("SPRITE.BMP"), 127344908180050000ull);
+    EXPECT_EQ(File::GetFileTime("missing.rle"), 0u);
+    EXPECT_EQ(ReadFile("debug.txt"), "***WARNING: File::GetFileTime: Failed to open file <missing.rle>!\n");
+}
+
+TEST_F(FileTest, ServesReadsFromTheArchive)
+{
+    StartArchive();
+    WriteFile("data/images/disk.bmp", "BMdisk");
+    WriteFile("data/level01/extra.txt", Scrambled("from disk\n"));
+
+    File file;
+    // Text members come whole, descrambled, with one line feed added.
+    ASSERT_TRUE(file.Open("DATA\\Level01\\Sprites.TXT", "r"));
+    EXPECT_EQ(file.GetSize(), 15);
+    std::string line;
+    ASSERT_TRUE(file.ReadLine(line, 999));
+    EXPECT_EQ(line, "juna 1");
+    ASSERT_TRUE(file.ReadLine(line, 999));
+    EXPECT_EQ(line, "mia 2");
+    ASSERT_TRUE(file.ReadLine(line, 999));
+    EXPECT_EQ(line, "");
+    EXPECT_FALSE(file.ReadLine(line, 999));
+
+    // A missing text member is read from disk and descrambled, without the
+    // extra line feed; a missing image is missing, even on disk; forward
+    // slashes are not the archive's spelling.
+    ASSERT_TRUE(file.Open("data\\level01\\extra.txt", "r"));
+    EXPECT_EQ(file.GetSize(), 10);
+    EXPECT_FALSE(file.Open("data\\images\\disk.bmp", "rb"));
+    EXPECT_FALSE(file.Open("data/images/bild.bmp", "rb"));
+    ASSERT_TRUE(file.Open("data\\images\\bild.bmp", "rb"));
+    char bytes[20] = {};
+    EXPECT_EQ(file.Read(bytes, 20), 9);
+    EXPECT_STREQ(bytes, "BMpicture");
+
+    // Nothing is written through the archive; OpenDirect still writes.
+    EXPECT_FALSE(file.Open("data\\images\\bild.bmp", "wb"));
+    ASSERT_TRUE(file.Open("data\\images\\bild.bmp", "rb"));
+    EXPECT_EQ(file.Write("x", 1), 0);
+    file.Printf("x");
+    ASSERT_TRUE(file.Open("data\\level01\\sprites.txt", "r"));
+    EXPECT_EQ(file.Write("x", 1), 0);
+    file.Printf("x");
+    EXPECT_TRUE(file.OpenDirect("options.dat", "wb"));
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: File::Open: Can't write to Datafile!\n"
+                                     "***ERROR: DataFileHandler::Write: Impossible to write to Datafile!\n"
+                                     "***ERROR: DataFileHandler::Write: Impossible to print to Datafile!\n"
+                                     "***ERROR: MemFileHandler::Write: Impossible to write to Memfile!\n"
+                                     "***ERROR: MemFileHandler::Write: Impossible to print to Datafile!\n");
+}
+
+TEST_F(FileTest, KeepsReadsInsideTheirMember)
+{
+    StartArchive();
+    File file;
+    ASSERT_TRUE(file.Open("data\\notes.dat", "rb"));
+    EXPECT_EQ(file.GetSize(), 13);
+    char line[100];
+    ASSERT_NE(file.ReadLine(line, sizeof(line)), nullptr);
+    EXPECT_STREQ(line, "first"); // line ends stripped
+    ASSERT_NE(file.ReadLine(line, sizeof(line)), nullptr);
+    EXPECT_STREQ(line, "second"); // and not "secondNEXT" from the member behind it
+    EXPECT_TRUE(file.IsEOF());
+    EXPECT_EQ(file.ReadLine(line, sizeof(line)), nullptr);
+
+    char bytes[100] = {};
+    file.Seek(-6, 2);
+    EXPECT_EQ(file.Tell(), 7);
+    EXPECT_EQ(file.Read(bytes, 100), 6);
+    EXPECT_STREQ(bytes, "second");
+    file.Seek(2, 0);
+    file.Seek(3, 1);
+    EXPECT_EQ(file.Tell(), 5);
+    file.Seek(1, 3);
+    EXPECT_EQ(file.Tell(), 5);
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: DataFileHandler::Seek: unknown mode(3)\n");
+    // A library that reads a stdio stream finds the member in place.
+    std::FILE* stream = file.GetHandle();
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(std::fgetc(stream), '\r');
+
+    std::string whole;
+    file.Seek(0, 0);
+    ASSERT_TRUE(file.ReadLine(whole, 3));
+    EXPECT_EQ(whole, "fir"); // cut to its bound, the rest of the line skipped
+    ASSERT_TRUE(file.ReadLine(whole, 999));
+    EXPECT_EQ(whole, "second");
+    EXPECT_FALSE(file.ReadLine(whole, 999));
+}
+
+TEST_F(FileTest, MemoryFilesEndWithAnEmptyLine)
+{
+    WriteFile("highscores.dat", Scrambled("Juna 900\nMia 800"));
+    File file;
+    ASSERT_TRUE(file.OpenMemory("highscores.dat", "r"));
+    char line[101];
+    EXPECT_STREQ(file.ReadLine(line, 100), "Juna 900");
+    EXPECT_FALSE(file.IsEOF());
+    EXPECT_STREQ(file.ReadLine(line, 100), "Mia 800");
+    EXPECT_TRUE(file.IsEOF());
+    EXPECT_STREQ(file.ReadLine(line, 100), "");
+    EXPECT_TRUE(file.IsEOF());
+    EXPECT_EQ(file.GetHandle(), nullptr);
+    file.Seek(0, 0);
+    EXPECT_FALSE(file.IsEOF());
+    EXPECT_EQ(file.ReadTokens().IntAt(1), 900);
+
+    EXPECT_FALSE(file.OpenMemory("missing.dat", "r"));
+    EXPECT_FALSE(file.IsOpen());
+}
