@@ -99,6 +99,45 @@ TEST_F(ExecutableTest, AnUnknownStartStateEndsWithBothMessages)
     EXPECT_NE(errors.find("Unknown Project <GameNowhere>"), std::string::npos) << errors;
 }
 
+TEST_F(ExecutableTest, TheReleaseTreePlaysLikeTheDevelopmentTree)
+{
+    ASSERT_EQ(Run("--headless --frames 6 --shots loose"), 0) << errors;
+    const std::string looseLog = StableLog();
+
+    // Only the executable and its archive: no loose data at all.
+    std::filesystem::remove_all(directory / "data");
+    std::filesystem::copy_file(std::filesystem::path(ZEPHYRA_DIST_DIR) / "datafile.dat", directory / "datafile.dat");
+    ASSERT_EQ(Run("--headless --frames 6 --shots packed"), 0) << errors;
+    EXPECT_EQ(StableLog(), looseLog);
+    EXPECT_EQ(ReadFile(directory / "packed" / "frame000005.png"), ReadFile(directory / "loose" / "frame000005.png"));
+}
+
+TEST_F(ExecutableTest, TheArchiveToolChecksWhatItReads)
+{
+    const std::string tool = ZEPHYRA_DATAFILE_TOOL;
+    const auto runTool = [&](const std::string& arguments) {
+        const std::string command = "cd '" + directory.string() + "' && '" + tool + "' " + arguments + " > stdout.txt 2> stderr.txt";
+        const int status = std::system(command.c_str());
+        output = ReadFile(directory / "stdout.txt");
+        errors = ReadFile(directory / "stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
+    };
+    ASSERT_EQ(runTool("pack . game.dat"), 0) << errors;
+    ASSERT_EQ(runTool("list game.dat"), 0) << errors;
+    EXPECT_NE(output.find("data\\config.txt "), std::string::npos) << output;
+    EXPECT_EQ(runTool("verify game.dat"), 0) << errors;
+    ASSERT_EQ(runTool("extract game.dat out"), 0) << errors;
+    EXPECT_EQ(ReadFile(directory / "out" / "data" / "config.txt"), ReadFile(directory / "data" / "config.txt"));
+
+    // A member that runs past the end of the file.
+    std::string bytes = ReadFile(directory / "game.dat");
+    bytes.resize(bytes.size() - 1);
+    WriteFile(directory / "cut.dat", bytes);
+    EXPECT_EQ(runTool("verify cut.dat"), 1);
+    EXPECT_NE(errors.find("lies outside the archive"), std::string::npos) << errors;
+    EXPECT_EQ(runTool("frobnicate"), 2);
+}
+
 TEST_F(ExecutableTest, AnswersItsCommandLine)
 {
     EXPECT_EQ(Run("--help"), 0);
