@@ -71,14 +71,15 @@ WindowMessage DX3Application::ToLogical(const WindowMessage& message, platform::
         return message;
     WindowMessage logical = message;
     logical.positionIsLogical = true;
-    if (client.width <= 0 || client.height <= 0)
-        return logical;
     // A captured mouse can report positions outside the client area; they
-    // count as its nearest edge.
-    const int x = std::clamp(message.x, 0, client.width - 1);
-    const int y = std::clamp(message.y, 0, client.height - 1);
-    logical.x = x * logicalWidth / client.width;
-    logical.y = y * logicalHeight / client.height;
+    // count as its nearest edge. A window without a client area (minimised)
+    // points at the canvas's corner.
+    const int width = std::max(client.width, 1);
+    const int height = std::max(client.height, 1);
+    const int x = std::clamp(message.x, 0, width - 1);
+    const int y = std::clamp(message.y, 0, height - 1);
+    logical.x = x * logicalWidth / width;
+    logical.y = y * logicalHeight / height;
     return logical;
 }
 
@@ -97,6 +98,8 @@ bool DX3Application::Create(const ApplicationSettings& applicationSettings)
 
     if (!OnCreate())
         return false;
+    // The system timer resolution has no counterpart here: the periodic
+    // timer and the frame loop's sleeps are precise without it.
     active = true;
     return true;
 }
@@ -111,7 +114,8 @@ bool DX3Application::CreateWindow()
     }
     if (settings.fullScreen)
         window.SetCursorVisible(false);
-    window.Invalidate();
+    // Painted once right away, before the game has a state.
+    HandleMessage(WindowMessage{MessageType::Paint});
     return true;
 }
 
@@ -154,7 +158,7 @@ int DX3Application::Run()
             }
             message = ToLogical(message, window.GetClientSize());
             if (scriptedRun != nullptr)
-                scriptedRun->OnMessage(frameCount, message);
+                scriptedRun->OnMessage(frameCount, message, window);
             if (!TranslateAccelerator(message))
                 HandleMessage(message);
             continue;

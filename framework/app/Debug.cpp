@@ -24,7 +24,7 @@ __attribute__((format(printf, 1, 0))) std::string FormatV(const char* format, st
 
 bool Debug::CreateLogFile(const std::string& fileName)
 {
-    messageWindow = std::make_unique<MessageWindow>();
+    messageWindow = std::make_unique<CMessageWindow>();
     messageWindowShown = false;
     errorCount = 0;
     warningCount = 0;

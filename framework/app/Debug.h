@@ -9,7 +9,7 @@
 //     LogError("MainProgram::LoadGame: Failed to open savegame <%s>!\n", name);
 // Formatted texts are cut at 4096 bytes. Main thread only.
 
-#include "MessageWindow.h"
+#include "CMessageWindow.h"
 #include "Singleton.h"
 #include "platform/DirectDrawError.h"
 
@@ -34,11 +34,11 @@ public:
     int GetErrorCount() const { return errorCount; }
     int GetWarningCount() const { return warningCount; }
     bool IsMessageWindowShown() const { return messageWindowShown; }
-    const MessageWindow* GetMessageWindow() const { return messageWindow.get(); }
+    const CMessageWindow* GetMessageWindow() const { return messageWindow.get(); }
     const std::string& GetLogFileName() const { return logFileName; }
 
 private:
-    std::unique_ptr<MessageWindow> messageWindow;
+    std::unique_ptr<CMessageWindow> messageWindow;
     bool messageWindowShown = false;
     int errorCount = 0;
     int warningCount = 0;

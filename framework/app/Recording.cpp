@@ -14,7 +14,8 @@ struct EventName {
     int arguments; // 0, 1 (a key or character code) or 2 (a position)
 };
 
-constexpr std::array<EventName, 13> eventNames = {{
+constexpr std::array<EventName, 14> eventNames = {{
+    {MessageType::Paint, "paint", 0},
     {MessageType::Destroy, "destroy", 0},
     {MessageType::SetFocus, "setfocus", 0},
     {MessageType::KillFocus, "killfocus", 0},

@@ -11,7 +11,9 @@
 //     frame 1 time 20 mousemove 512 384 lbuttondown 512 384
 //     frame 2 time 21 keydown 27 char 27
 //     frame 3 keyup 27 destroy
-// Mouse positions are logical (1024 x 768). Event names: destroy, setfocus,
+// Mouse positions are logical (1024 x 768). "paint" marks where the window
+// was painted among the events, so that a replay hands the game its input
+// on the same side of each picture. Event names: paint, destroy, setfocus,
 // killfocus, keydown KEY, keyup KEY, char CODE, mousemove X Y, lbuttondown
 // X Y, lbuttondblclk X Y, lbuttonup X Y, rbuttondown X Y, rbuttondblclk X Y,
 // rbuttonup X Y.

@@ -23,8 +23,10 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
             error = "cannot open the recording <" + commandLine.replayFile + ">";
             return false;
         }
-        std::string text;
-        text.resize(Recording::maximumFileSize + 1);
+        file.seekg(0, std::ios::end);
+        const auto size = static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 0));
+        file.seekg(0, std::ios::beg);
+        std::string text(std::min(size, Recording::maximumFileSize + 1), '\0');
         file.read(text.data(), static_cast<std::streamsize>(text.size()));
         text.resize(static_cast<std::size_t>(file.gcount()));
         std::string reason;
@@ -61,18 +63,37 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
 
 void ScriptedRun::InjectDue(std::uint32_t frame, platform::Window& window)
 {
-    if (!replaying || lastInjectedFrame == frame)
+    if (!replaying || replayFrame == frame)
         return;
-    lastInjectedFrame = frame;
+    // What a frame did not get to (a recorded paint that never came) goes
+    // before the next frame's input.
+    PostReplayed(window, false);
+    replayFrame = frame;
     const auto found = replay.frames.find(frame);
-    if (found == replay.frames.end())
-        return;
-    for (const platform::WindowMessage& message : found->second.messages)
-        window.PostMessage(message);
+    replayMessages = found != replay.frames.end() ? &found->second.messages : nullptr;
+    replayIndex = 0;
+    PostReplayed(window, true);
 }
 
-void ScriptedRun::OnMessage(std::uint32_t frame, const platform::WindowMessage& message)
+void ScriptedRun::PostReplayed(platform::Window& window, bool untilPaint)
 {
+    if (replayMessages == nullptr)
+        return;
+    while (replayIndex < replayMessages->size()) {
+        const platform::WindowMessage& message = (*replayMessages)[replayIndex++];
+        if (message.type == platform::MessageType::Paint) {
+            if (untilPaint)
+                return;
+            continue;
+        }
+        window.PostMessage(message);
+    }
+}
+
+void ScriptedRun::OnMessage(std::uint32_t frame, const platform::WindowMessage& message, platform::Window& window)
+{
+    if (replaying && message.type == platform::MessageType::Paint)
+        PostReplayed(window, true);
     if (recordFile == nullptr || !Recording::IsRecorded(message.type))
         return;
     if (pendingFrame != frame) {

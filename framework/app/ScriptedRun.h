@@ -26,11 +26,12 @@ public:
     // The seed of the run: the replay's, or the one given to Start.
     unsigned GetSeed() const { return seed; }
 
-    // Hands the window the replayed messages of the coming frame, once.
+    // Hands the window the replayed messages of the coming frame, up to the
+    // first recorded paint; the rest follow the window's paints.
     void InjectDue(std::uint32_t frame, platform::Window& window);
     // A message taken from the window before the given frame (positions
     // already logical).
-    void OnMessage(std::uint32_t frame, const platform::WindowMessage& message);
+    void OnMessage(std::uint32_t frame, const platform::WindowMessage& message, platform::Window& window);
     // The milliseconds the frame is to use: the replay's, else the measured.
     std::int32_t FrameTime(std::uint32_t frame, std::int32_t measured);
     // True when the frame limit has been reached.
@@ -42,6 +43,9 @@ public:
     bool WantsPictures() const { return !shotDirectory.empty(); }
 
 private:
+    // Posts the replayed messages of the current frame up to the next paint
+    // (or all that are left).
+    void PostReplayed(platform::Window& window, bool untilPaint);
     void WriteRecordedFrame(std::uint32_t frame);
     void WriteShot(std::uint32_t frame, const platform::Picture& picture);
 
@@ -54,7 +58,9 @@ private:
 
     Recording replay;
     bool replaying = false;
-    std::optional<std::uint32_t> lastInjectedFrame;
+    std::optional<std::uint32_t> replayFrame;
+    const std::vector<platform::WindowMessage>* replayMessages = nullptr;
+    std::size_t replayIndex = 0;
 
     std::string shotDirectory;
     std::set<std::uint32_t> shotFrames;

@@ -20,7 +20,7 @@ bool TextInput::IsAccepted(int character)
         return false;
     if (character >= ' ' && character <= '~')
         return true;
-    return character > 0 && accented.find(static_cast<char>(character)) != std::string_view::npos;
+    return character > 0 && character < 256 && accented.find(static_cast<char>(character)) != std::string_view::npos;
 }
 
 bool TextInput::Update(float seconds)

@@ -36,6 +36,12 @@ bool ThreadPeriodicTimer::Start(std::uint32_t periodMilliseconds, std::function<
 
 void ThreadPeriodicTimer::Stop()
 {
+    // From inside the callback the thread cannot wait for itself: it ends
+    // after the call returns, and the destructor collects it.
+    if (thread.get_id() == std::this_thread::get_id()) {
+        thread.request_stop();
+        return;
+    }
     if (thread.joinable()) {
         thread.request_stop();
         thread.join();

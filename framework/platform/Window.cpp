@@ -56,7 +56,7 @@ void Window::PostQuitMessage(int exitCode)
 
 void Window::DropPendingInput()
 {
-    std::erase_if(posted, [](const WindowMessage& message) { return IsInputMessage(message.type); });
+    std::erase_if(posted, [](const WindowMessage& message) { return IsDroppableInput(message.type); });
     DropPendingSystemInput();
 }
 

@@ -46,8 +46,9 @@ public:
     void PostQuitMessage(int exitCode);
     // Asks for one Paint message once the queue has nothing else.
     void Invalidate() { paintPending = true; }
-    // Drops the input that is waiting (keys, characters, mouse) and keeps
-    // everything else, so that nothing typed during a movie reaches the game.
+    // Drops the input that is waiting (key presses, characters, mouse) and
+    // keeps everything else, key releases included, so that nothing typed
+    // during a movie reaches the game and no key stays held.
     void DropPendingInput();
 
     // Shows a finished frame. A copy of the last one is kept when asked for

@@ -40,6 +40,13 @@ constexpr bool IsInputMessage(MessageType type)
     return type >= MessageType::KeyDown;
 }
 
+// Input that may be thrown away unseen: everything but a key going up, which
+// must arrive so that no key stays held.
+constexpr bool IsDroppableInput(MessageType type)
+{
+    return IsInputMessage(type) && type != MessageType::KeyUp;
+}
+
 constexpr bool IsMouseMessage(MessageType type)
 {
     return type >= MessageType::MouseMove;

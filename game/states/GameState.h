@@ -7,6 +7,8 @@
 
 #include <string>
 
+class File;
+
 class GameState {
 public:
     GameState() = default;
@@ -19,6 +21,8 @@ public:
     virtual void Update(float seconds) = 0;
     virtual void Render() = 0;
     virtual void GetSaveGameLabels(std::string&, std::string&) {}
+    // Writes the state's savegame content into an open file.
+    virtual bool SaveGame(File&) { return false; }
     virtual void SetMenuEnabled(bool) {}
     virtual void OnKeyDown(int) {}
     virtual void OnKeyUp(int) {}

@@ -35,10 +35,12 @@ void MainProgram::DoSetGame()
         LogMessageBox("MainProgram::DoSetGame: Unknown Project <%s>", pendingStateName.c_str());
         TerminateAbnormally();
     }
+    // The switch is done before the new state starts, so that a switch the
+    // state asks for in its Init waits for the next frame.
+    currentStateName = std::move(pendingStateName);
+    pendingStateName.clear();
     currentState->Init(currentLevel);
     currentState->OnMouseMove(lastMouseX, lastMouseY);
-    currentStateName = pendingStateName;
-    pendingStateName.clear();
 }
 
 bool MainProgram::Update(float seconds)

@@ -125,9 +125,10 @@ TEST_F(DX3ApplicationTest, RendersDirectlyInFullScreenAndThroughPaintInAWindow)
         application.quitAfterFrames = 2;
         ASSERT_TRUE(application.Create(Settings(false)));
         application.Run();
-        // The window is painted once after it is created, then after every
-        // frame; the posted quit comes before the last paint.
-        EXPECT_EQ(application.calls, (std::vector<std::string>{"create", "render", "update", "render", "update", "destroy"}));
+        // The window is painted once when it is created, before the game
+        // starts, then after every frame; the posted quit comes before the
+        // last paint.
+        EXPECT_EQ(application.calls, (std::vector<std::string>{"render", "create", "update", "render", "update", "destroy"}));
     }
 }
 
@@ -177,12 +178,17 @@ TEST_F(DX3ApplicationTest, ScalesMousePositionsToTheLogicalCanvas)
     DX3Application::WindowProcedure({MessageType::MouseMove, 0, -40, 900});
     Window().SetClientSize(1280, 960);
     DX3Application::WindowProcedure({MessageType::MouseMove, 0, 640, 480});
+    // A window without a client area points at the corner.
+    Window().SetClientSize(0, 0);
+    DX3Application::WindowProcedure({MessageType::MouseMove, 0, 300, 200});
+    Window().SetClientSize(1280, 960);
     // Replayed positions are logical already.
     WindowMessage replayed{MessageType::MouseMove, 0, 100, 700};
     replayed.positionIsLogical = true;
     DX3Application::WindowProcedure(replayed);
     EXPECT_EQ(application.calls, (std::vector<std::string>{"ldown 512,384", "lup 1022,766", "ldouble 0,0", "rdown 256,192",
-                                                           "rup 256,192", "move 0,766", "move 512,384", "move 100,700"}));
+                                                           "rup 256,192", "move 0,766", "move 512,384", "move 0,0",
+                                                           "move 100,700"}));
 }
 
 TEST_F(DX3ApplicationTest, OffersTheWindowMenuOnFunctionKeys)
@@ -196,7 +202,8 @@ TEST_F(DX3ApplicationTest, OffersTheWindowMenuOnFunctionKeys)
     Window().Inject({MessageType::KeyDown, VirtualKey::FunctionKey(7)});
     Window().Inject({MessageType::KeyDown, VirtualKey::FunctionKey(9)});
     EXPECT_EQ(application.Run(), -1);
-    EXPECT_EQ(application.calls, (std::vector<std::string>{"create", "command reset", "keyup 116", "command print flags", "destroy"}));
+    EXPECT_EQ(application.calls,
+              (std::vector<std::string>{"render", "create", "command reset", "keyup 116", "command print flags", "destroy"}));
     EXPECT_TRUE(Debug::GetInstance().IsMessageWindowShown());
 
     // In full screen there is no menu: the keys reach the game.

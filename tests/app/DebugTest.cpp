@@ -51,7 +51,7 @@ TEST_F(DebugTest, MessageWindowKeepsOneEntryPerLine)
     LogPrint("first\n");
     LogError("second\n\n");
     LogPrint("third");
-    const MessageWindow* window = debug.GetMessageWindow();
+    const CMessageWindow* window = debug.GetMessageWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetEntries(), (std::deque<std::string>{"first", "***ERROR: second\n", "third"}));
     EXPECT_FALSE(debug.IsMessageWindowShown());

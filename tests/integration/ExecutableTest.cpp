@@ -65,19 +65,22 @@ TEST_F(ExecutableTest, AReplayedSessionRunsTheSameWay)
 {
     WriteFile(directory / "input.txt", "zephyra-recording 1 seed 31337\n"
                                        "frame 2 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200\n"
-                                       "frame 4 time 57 keydown 27 char 27\n"
+                                       "frame 4 time 57 keydown 27 paint char 27\n"
                                        "frame 5 keyup 27\n");
     ASSERT_EQ(Run("--headless --frames 8 --replay input.txt --record first.txt --shots first"), 0) << errors;
     const std::string first = ReadFile(directory / "first.txt");
+    // Events without a recorded paint come before the frame's picture; the
+    // character comes after it, as recorded.
     EXPECT_EQ(first, "zephyra-recording 1 seed 31337\n"
                      "frame 0 time 0\n"
-                     "frame 1 time 20\n"
-                     "frame 2 time 20 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200\n"
-                     "frame 3 time 20\n"
-                     "frame 4 time 57 keydown 27 char 27\n"
-                     "frame 5 time 20 keyup 27\n"
-                     "frame 6 time 20\n"
-                     "frame 7 time 20\n");
+                     "frame 1 time 20 paint\n"
+                     "frame 2 time 20 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200 paint\n"
+                     "frame 3 time 20 paint\n"
+                     "frame 4 time 57 keydown 27 paint char 27\n"
+                     "frame 5 time 20 keyup 27 paint\n"
+                     "frame 6 time 20 paint\n"
+                     "frame 7 time 20 paint\n"
+                     "frame 8 paint\n");
     const std::string firstLog = StableLog();
 
     // Another frame period: the recorded times win.

@@ -56,10 +56,11 @@ TEST(Window, DroppingInputKeepsEverythingElse)
     window.Inject({MessageType::KeyDown, VirtualKey::Escape});
     window.Inject({MessageType::Destroy});
     window.Inject({MessageType::LeftButtonDown, 0, 5, 5});
+    window.Inject({MessageType::KeyUp, VirtualKey::Escape});
     window.PostMessage({MessageType::Char, 32});
     window.PostMessage({MessageType::SetFocus});
     window.DropPendingInput();
-    EXPECT_EQ(Drain(window), (std::vector<MessageType>{MessageType::SetFocus, MessageType::Destroy}));
+    EXPECT_EQ(Drain(window), (std::vector<MessageType>{MessageType::SetFocus, MessageType::Destroy, MessageType::KeyUp}));
 }
 
 TEST(Window, KeyStateFollowsTheMessagesHandedOut)

@@ -40,6 +40,20 @@ constexpr char gameName[] = "Game";
 const FactoryRegistration<GameState, TracingState<menuName>> menuRegistration("TestMenu");
 const FactoryRegistration<GameState, TracingState<gameName>> gameRegistration("TestGame");
 
+// A state that moves on to the game as soon as it starts.
+class PassingState : public GameState {
+public:
+    void Init(int) override
+    {
+        trace.push_back("Passing init");
+        MainProgram::GetInstance().SetProject("TestGame");
+    }
+    void Exit() override { trace.push_back("Passing exit"); }
+    void Update(float) override { trace.push_back("Passing update"); }
+    void Render() override {}
+};
+const FactoryRegistration<GameState, PassingState> passingRegistration("TestPassing");
+
 } // namespace
 
 class MainProgramTest : public HeadlessTest {
@@ -88,6 +102,16 @@ TEST_F(MainProgramTest, SwitchesAtTheStartOfTheNextFrame)
         "Game exit", "Menu init 7", "Menu move 512,384", "Menu update",
         "Menu exit"};
     EXPECT_EQ(trace, expected);
+}
+
+TEST_F(MainProgramTest, ASwitchAskedForDuringInitWaitsForTheNextFrame)
+{
+    Program().SetGame("TestPassing", 2);
+    EXPECT_EQ(Program().GetCurrentStateName(), "TestPassing");
+    Program().Update(0.02f);
+    EXPECT_EQ(Program().GetCurrentStateName(), "TestGame");
+    EXPECT_EQ(trace, (std::vector<std::string>{"Passing init", "Passing exit", "Game init 2", "Game move 512,384",
+                                               "Game update"}));
 }
 
 TEST_F(MainProgramTest, StartsWithTheConfiguredLevel)

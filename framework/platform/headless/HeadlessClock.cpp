@@ -23,6 +23,8 @@ void HeadlessClock::WaitUntilElapsed(std::uint32_t start, std::uint32_t gap)
 
 int HeadlessClock::AddTimer(std::uint32_t period, std::function<void()> callback)
 {
+    if (period == 0 || !callback)
+        return 0;
     const int id = nextTimerId++;
     timers[id] = Timer{period, now + period, std::move(callback)};
     return id;

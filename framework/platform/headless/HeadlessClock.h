@@ -22,6 +22,8 @@ public:
     void SetFramePeriod(std::uint32_t milliseconds) { framePeriod = milliseconds; }
     void Advance(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
+    // A timer that calls back every `period` milliseconds; 0 (no timer) for
+    // a period of 0.
     int AddTimer(std::uint32_t period, std::function<void()> callback);
     void RemoveTimer(int id);
 

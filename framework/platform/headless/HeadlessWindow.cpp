@@ -40,7 +40,7 @@ bool HeadlessWindow::WaitForSystemMessage()
 
 void HeadlessWindow::DropPendingSystemInput()
 {
-    std::erase_if(systemMessages, [](const WindowMessage& message) { return IsInputMessage(message.type); });
+    std::erase_if(systemMessages, [](const WindowMessage& message) { return IsDroppableInput(message.type); });
 }
 
 } // namespace platform

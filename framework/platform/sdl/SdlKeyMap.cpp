@@ -69,12 +69,38 @@ int VirtualKeyFromScancode(SDL_Scancode scancode)
     }
 }
 
+// The punctuation keys by what they type, as Windows names them on the
+// layouts it knows: the key that types ü is VK_OEM_1 on a German keyboard,
+// the one that types ';' is VK_OEM_1 on an American one.
+int VirtualKeyFromCharacter(SDL_Keycode character)
+{
+    switch (character) {
+    case ';': case 0xFC: return VirtualKey::Oem1;              // ü
+    case '/': case '#': return VirtualKey::Oem2;
+    case '`': case 0xF6: return VirtualKey::Oem3;              // ö
+    case '[': case 0xDF: return VirtualKey::Oem4;              // ß
+    case '\\': case '^': return VirtualKey::Oem5;
+    case ']': case 0xB4: return VirtualKey::Oem6;              // ´
+    case '\'': case 0xE4: return VirtualKey::Oem7;             // ä
+    case '=': case '+': return VirtualKey::OemPlus;
+    case '-': return VirtualKey::OemMinus;
+    case ',': return VirtualKey::OemComma;
+    case '.': return VirtualKey::OemPeriod;
+    case '<': return VirtualKey::Oem102;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 int VirtualKeyFromSdl(const SDL_Keysym& key)
 {
     if (key.sym >= SDLK_a && key.sym <= SDLK_z)
         return VirtualKey::LetterA + (key.sym - SDLK_a);
+    if (key.scancode < SDL_SCANCODE_KP_DIVIDE) {
+        if (const int punctuation = VirtualKeyFromCharacter(key.sym); punctuation != 0)
+            return punctuation;
+    }
     return VirtualKeyFromScancode(key.scancode);
 }
 

@@ -107,8 +107,12 @@ bool SdlWindow::WaitForSystemMessage()
 void SdlWindow::DropPendingSystemInput()
 {
     SDL_PumpEvents();
-    SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
-    std::erase_if(translated, [](const WindowMessage& message) { return IsInputMessage(message.type); });
+    // Translate what is waiting, so that key-ups survive and only the rest
+    // of the input is dropped.
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+        Translate(event);
+    std::erase_if(translated, [](const WindowMessage& message) { return IsDroppableInput(message.type); });
 }
 
 bool SdlWindow::Translate(const SDL_Event& event)

@@ -8,7 +8,7 @@
 // The debug message window: one entry per log line, for developers. It has
 // no window of its own; once shown it mirrors its entries to standard error,
 // starting with the backlog.
-class MessageWindow {
+class CMessageWindow {
 public:
     void Add(std::string_view text);
     void Show();

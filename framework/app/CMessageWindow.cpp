@@ -1,4 +1,4 @@
-#include "MessageWindow.h"
+#include "CMessageWindow.h"
 
 #include "platform/Windows1252.h"
 
@@ -14,7 +14,7 @@ void Mirror(const std::string& entry)
 }
 } // namespace
 
-void MessageWindow::Add(std::string_view text)
+void CMessageWindow::Add(std::string_view text)
 {
     text = text.substr(0, maximumEntryLength);
     if (!text.empty() && text.back() == '\n')
@@ -26,7 +26,7 @@ void MessageWindow::Add(std::string_view text)
         Mirror(entries.back());
 }
 
-void MessageWindow::Show()
+void CMessageWindow::Show()
 {
     if (shown)
         return;
