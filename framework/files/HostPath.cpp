@@ -93,8 +93,10 @@ std::string Map(std::string_view gamePath, bool createFolders)
                 matching = false; // nothing below a missing part can exist
         }
         host = std::move(next);
-        if (createFolders && index + 1 < parts.size() && !Exists(host))
+        if (createFolders && index + 1 < parts.size() && !Exists(host)) {
             ::mkdir(host.c_str(), 0777);
+            ForgetFolderListings();
+        }
     }
     return host.empty() ? "." : host;
 }
@@ -131,7 +133,10 @@ std::string HostPath(std::string_view gamePath)
 std::string HostPathForWriting(std::string_view gamePath)
 {
     std::string host = Map(gamePath, true);
-    ForgetFolderListings();
+    // Writing to a file that exists changes no folder listing (the log's
+    // lines); a new file or folder does.
+    if (!Exists(host))
+        ForgetFolderListings();
     return host;
 }
 
