@@ -1,1 +1,59 @@
-// Filled in by the serializer work.
+#include "SerializeChoice.h"
+
+#include "Serializer.h"
+
+#include <algorithm>
+
+namespace {
+
+// The option at `index`, or null when there is none.
+const std::string* OptionAt(const std::vector<std::string>& options, int index)
+{
+    if (index < 0 || index >= static_cast<int>(options.size()))
+        return nullptr;
+    return &options[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+bool SerializeChoice(Serializer& serializer, const char* label, const std::vector<std::string>& options,
+                     std::string& value)
+{
+    const std::string base = label != nullptr ? label : "";
+    const auto position = std::find(options.begin(), options.end(), value);
+    const int index = position != options.end() ? static_cast<int>(position - options.begin()) : 0;
+
+    std::string text = value;
+    serializer.SetHint("hide", "");
+    serializer.SerializeString((base + "_string").c_str(), text);
+    if (options.empty()) {
+        if (serializer.IsReading())
+            value = text;
+        return false;
+    }
+
+    int writtenIndex = index;
+    serializer.SetHint("hide", "");
+    serializer.SerializeInt((base + "_index").c_str(), &writtenIndex);
+
+    std::string comboBox = "combobox ";
+    for (const std::string& option : options)
+        comboBox += "[" + option + "]";
+    int selection = index;
+    serializer.SetHint(comboBox.c_str(), "");
+    serializer.SerializeInt(base.c_str(), &selection);
+
+    if (!serializer.IsReading())
+        return false;
+    const std::string* chosen = nullptr;
+    if (writtenIndex == selection) {
+        const auto named = std::find(options.begin(), options.end(), text);
+        chosen = named != options.end() ? &*named : OptionAt(options, selection);
+    } else {
+        chosen = OptionAt(options, selection);
+    }
+    if (chosen == nullptr || *chosen == value)
+        return false;
+    value = *chosen;
+    return true;
+}
