@@ -8,6 +8,7 @@
 //
 // bytes_per_second counts the bytes of the file.
 
+#include "BenchmarkFolder.h"
 #include "files/AsciiSerializer.h"
 #include "files/File.h"
 #include "files/Object.h"
@@ -18,7 +19,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -89,59 +89,38 @@ std::string PropName(int index)
     return "Deck" + std::to_string(index / 40) + "|prop" + std::to_string(index);
 }
 
-// A temporary folder holding the settings file as text and scrambled.
-class SettingsFolder {
-public:
-    SettingsFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zephyra-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            folder = pattern;
-    }
-    ~SettingsFolder()
-    {
-        std::error_code ignored;
-        if (!folder.empty())
-            std::filesystem::remove_all(folder, ignored);
-    }
+constexpr const char* textPath = "settings.txt";
+constexpr const char* scrambledPath = "scrambled.txt";
 
-    // Writes the file; returns its object count, or 0 on failure.
-    int Make()
-    {
-        if (folder.empty())
-            return 0;
-        File file;
-        if (!file.OpenDirect(TextPath().c_str(), "w"))
-            return 0;
-        int objects = 0;
-        while (file.Tell() < targetFileSize) {
-            Prop prop;
-            prop.sprite = "prop_crate_" + std::to_string(objects % 17);
-            prop.script = "ScriptOnUseCrate";
-            prop.description = "Eine Kiste voller Ersatzteile";
-            prop.position[0] = objects % 1024;
-            prop.position[1] = objects % 768;
-            prop.direction = objects % 8;
-            prop.depth = static_cast<float>(objects) * 0.25f;
-            prop.light.colour = 0x00FFEECC;
-            file.Printf("OBJECT START\n");
-            AsciiSerializer writer(file, true);
-            writer.SerializeObject(PropName(objects).c_str(), &prop);
-            ++objects;
-        }
-        file.Close();
-        std::filesystem::copy_file(TextPath(), ScrambledPath());
-        if (!ScrambleFile(ScrambledPath().c_str()))
-            return 0;
-        return objects;
+// Writes the settings file into the working directory, as text and
+// scrambled; returns its object count, or 0 on failure.
+int MakeSettingsFiles()
+{
+    File file;
+    if (!file.OpenDirect(textPath, "w"))
+        return 0;
+    int objects = 0;
+    while (file.Tell() < targetFileSize) {
+        Prop prop;
+        prop.sprite = "prop_crate_" + std::to_string(objects % 17);
+        prop.script = "ScriptOnUseCrate";
+        prop.description = "Eine Kiste voller Ersatzteile";
+        prop.position[0] = objects % 1024;
+        prop.position[1] = objects % 768;
+        prop.direction = objects % 8;
+        prop.depth = static_cast<float>(objects) * 0.25f;
+        prop.light.colour = 0x00FFEECC;
+        file.Printf("OBJECT START\n");
+        AsciiSerializer writer(file, true);
+        writer.SerializeObject(PropName(objects).c_str(), &prop);
+        ++objects;
     }
-
-    std::string TextPath() const { return folder + "/settings.txt"; }
-    std::string ScrambledPath() const { return folder + "/scrambled.txt"; }
-
-private:
-    std::string folder;
-};
+    file.Close();
+    std::filesystem::copy_file(textPath, scrambledPath);
+    if (!ScrambleFile(scrambledPath))
+        return 0;
+    return objects;
+}
 
 // Reads every object of the open file the way the level loader does;
 // returns the number read and a sum of their fields.
@@ -172,13 +151,13 @@ long long ExpectedSum(int objects)
 template <bool fromMemory>
 void Serializer_ReadSettings(benchmark::State& state)
 {
-    SettingsFolder folder;
-    const int objects = folder.Make();
+    BenchmarkFolder folder;
+    const int objects = MakeSettingsFiles();
     if (objects == 0) {
         state.SkipWithError("could not write the settings file");
         return;
     }
-    const std::string path = fromMemory ? folder.ScrambledPath() : folder.TextPath();
+    const std::string path = fromMemory ? scrambledPath : textPath;
     const auto bytes = static_cast<std::int64_t>(std::filesystem::file_size(path));
     for (auto _ : state) {
         File file;

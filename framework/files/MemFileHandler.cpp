@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 bool MemFileHandler::Open(const char* name, const char*)
 {
@@ -26,11 +24,20 @@ bool MemFileHandler::Open(const char* name, const char*)
         DescrambleBuffer(data.data(), size);
         data[size] = '\n';
     } else {
-        std::ifstream file(HostPath(name), std::ios::binary);
-        if (!file)
+        std::FILE* file = std::fopen(HostPath(name).c_str(), "rb");
+        if (file == nullptr)
             return false;
-        data.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        if (file.bad()) {
+        const bool sized = std::fseek(file, 0, SEEK_END) == 0;
+        const long length = sized ? std::ftell(file) : -1;
+        std::rewind(file);
+        if (length < 0) {
+            std::fclose(file);
+            return false;
+        }
+        data.resize(static_cast<std::size_t>(length));
+        const std::size_t read = std::fread(data.data(), 1, data.size(), file);
+        std::fclose(file);
+        if (read != data.size()) {
             data.clear();
             return false;
         }

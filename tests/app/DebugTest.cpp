@@ -1,4 +1,8 @@
 #include "app/Debug.h"
+#include "app/DebugDisplay.h"
+#include "app/DebugDisplaySettings.h"
+#include "files/AsciiSerializer.h"
+#include "files/File.h"
 #include "support/HeadlessTest.h"
 
 #include <filesystem>
@@ -63,8 +67,9 @@ TEST_F(DebugTest, MessageBoxVariantLogsAndShows)
 {
     StartLog();
     LogMessageBox("Factory: could not create\n\"%s\"", "Nowhere");
-    EXPECT_EQ(ReadFile("debug.txt"), "Factory: could not create\n\"Nowhere\"");
-    ASSERT_EQ(Host().GetMessageBoxes().size(), 1u);
+    LogMessageBox("ends its own line\n");
+    EXPECT_EQ(ReadFile("debug.txt"), "Factory: could not create\n\"Nowhere\"\nends its own line\n");
+    ASSERT_EQ(Host().GetMessageBoxes().size(), 2u);
     EXPECT_EQ(Host().GetMessageBoxes()[0].second, "Factory: could not create\n\"Nowhere\"");
 }
 
@@ -103,6 +108,60 @@ TEST_F(DebugTest, NamesDirectDrawFailures)
               "***ERROR: DirectX Error (1) in file f in line 6: \"Unknown error (1)\"\n"
               "***ERROR: DirectX Error (8876abcd) in file f in line 7: \"Unknown error (8876abcd)\"\n");
     EXPECT_EQ(debug.GetErrorCount(), 7);
+}
+
+TEST_F(DebugTest, OverlaySettingsAreSavedWithTheLevel)
+{
+    DebugDisplaySettings& settings = DebugDisplaySettings::GetInstance();
+    settings.displayWalkPath = true;
+    File file;
+    ASSERT_TRUE(file.OpenDirect("settings.txt", "w"));
+    {
+        AsciiSerializer writer(file, true);
+        writer.SerializeObject(DebugDisplaySettings::groupName, &settings);
+    }
+    file.Close();
+    EXPECT_EQ(ReadFile("settings.txt"), "class type: \"class DebugDisplaySettings\"\n"
+                                        "[DebugDisplaySettings] \"DebugDisplay Settings\"\n"
+                                        "{\n"
+                                        "    \"Display walk-path\" 1\n"
+                                        "}\n"
+                                        "\n");
+    settings.displayWalkPath = false;
+    ASSERT_TRUE(file.Open("settings.txt", "r"));
+    AsciiSerializer reader(file, false);
+    reader.SerializeObject(DebugDisplaySettings::groupName, &settings);
+    EXPECT_TRUE(settings.displayWalkPath);
+}
+
+// Lines and rectangles reach the painter as one-pixel lines and fills in
+// colours of 0..255, and the overlay is empty afterwards.
+TEST(DebugDisplay, DrawsAndForgetsItsPrimitives)
+{
+    struct RecordingPainter : DebugPainter {
+        std::vector<std::string> calls;
+        void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) override
+        {
+            calls.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + "-" + std::to_string(x2) + "," +
+                            std::to_string(y2) + " " + std::to_string(colour));
+        }
+        void FillRectangle(int x1, int y1, int x2, int y2, std::uint32_t colour) override
+        {
+            calls.push_back("fill " + std::to_string(x1) + "," + std::to_string(y1) + "-" + std::to_string(x2) + "," +
+                            std::to_string(y2) + " " + std::to_string(colour));
+        }
+    } painter;
+    DebugDisplay& overlay = DebugDisplay::GetInstance();
+    overlay.AddLine(1, 2, 3, 4, 1.0f, 0.0f, 0.0f);
+    overlay.AddRectangle(10, 20, 30, 40, 0.5f, 1.0f, 0.25f, 1.0f, true);
+    overlay.AddRectangle(0, 0, 5, 6, 0.0f, 0.0f, 1.0f);
+    overlay.Draw(painter);
+    // 0.5 x 255 = 127.5 and 0.25 x 255 = 63.75, truncated.
+    EXPECT_EQ(painter.calls, (std::vector<std::string>{
+                                 "line 1,2-3,4 " + std::to_string(0xFF0000), "fill 10,20-30,40 " + std::to_string(0x7FFF3F),
+                                 "line 0,0-5,0 255", "line 5,0-5,6 255", "line 5,6-0,6 255", "line 0,6-0,0 255"}));
+    EXPECT_TRUE(overlay.GetPrimitives().empty());
+    SingletonRegistry::DestroyAll();
 }
 
 TEST(DirectDrawError, KnowsOneHundredNames)
