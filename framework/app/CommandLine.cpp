@@ -36,14 +36,19 @@ const char* CommandLine::Usage()
            "Options for development and tests:\n"
            "  --headless            no window, no sound, virtual time\n"
            "  --frames N            quit with exit code 0 after N frames\n"
-           "  --frame-ms MS         headless: virtual milliseconds between frames (default 20)\n"
+           "  --frame-ms MS         headless: virtual milliseconds between frames (10 to 1000, default 20)\n"
            "  --seed N              seed the random numbers with N\n"
            "  --record FILE         write every input event, the seed and the frame times to FILE\n"
-           "  --replay FILE         play a recording back: same seed, events and frame times\n"
+           "  --replay FILE         play a recording back: its seed, events and frame times;\n"
+           "                        the game ends after the recording's last frame\n"
            "  --shots DIR           write presented frames as DIR/frame%06d.png\n"
            "  --shot-frames A,B,... the frames to write (default: the last one)\n"
-           "  --help                show this text\n"
-           "  --version             show the version\n";
+           "  -h, --help            show this text\n"
+           "  --version             show the version\n"
+           "\n"
+           "A headless run needs --frames or --replay to end.\n"
+           "Exit codes: 0 or -1 as the game ended, 1 when it could not start,\n"
+           "2 for unusable options, 3 after a fatal error (see debug.txt).\n";
 }
 
 bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& error)
@@ -52,7 +57,7 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
         const std::string& argument = arguments[index];
         // The word after the switch.
         auto value = [&](std::string& out) {
-            if (index + 1 >= arguments.size()) {
+            if (index + 1 >= arguments.size() || arguments[index + 1].starts_with("--")) {
                 error = argument + " needs a value";
                 return false;
             }
@@ -86,7 +91,7 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
             ok = number(count, 0u, ~0u, "a whole number");
             frames = count;
         } else if (argument == "--frame-ms") {
-            ok = number(frameMilliseconds, 1u, 1000u, "milliseconds from 1 to 1000");
+            ok = number(frameMilliseconds, 10u, 1000u, "milliseconds from 10 to 1000");
         } else if (argument == "--seed") {
             ok = number(seedValue, 0u, ~0u, "a whole number");
             seed = seedValue;
@@ -108,6 +113,19 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
         }
         if (!ok)
             return false;
+    }
+    return CheckCombination(error);
+}
+
+bool CommandLine::CheckCombination(std::string& error) const
+{
+    if (headless && !frames && replayFile.empty()) {
+        error = "--headless needs --frames N or --replay FILE: nothing else can end a game without a window";
+        return false;
+    }
+    if (!shotFrames.empty() && shotDirectory.empty()) {
+        error = "--shot-frames needs --shots DIR";
+        return false;
     }
     return true;
 }

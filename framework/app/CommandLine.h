@@ -11,7 +11,7 @@
 struct CommandLine {
     bool headless = false;
     std::optional<std::uint32_t> frames;      // quit with code 0 after this many frames
-    std::uint32_t frameMilliseconds = 20;      // headless: virtual time between frames
+    std::uint32_t frameMilliseconds = 20;      // headless: virtual time between frames (10..1000)
     std::optional<unsigned> seed;
     std::string recordFile;
     std::string replayFile;
@@ -22,6 +22,8 @@ struct CommandLine {
 
     // False with a message in `error` when the arguments cannot be used.
     bool Parse(const std::vector<std::string>& arguments, std::string& error);
+    // False when switches that are fine alone cannot go together.
+    bool CheckCombination(std::string& error) const;
 
     static const char* Usage();
 };

@@ -231,9 +231,6 @@ void DX3Application::ExecuteMenuCommand(MenuCommand command)
     case MenuCommand::Exit:
         Host().GetWindow().PostQuitMessage(-1);
         break;
-    case MenuCommand::ObjectsBrowser:
-        OnCommand("show objectsettings");
-        break;
     case MenuCommand::ReloadText:
         break;
     case MenuCommand::Messages:

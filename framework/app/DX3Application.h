@@ -27,7 +27,7 @@ extern float CharacterScale;
 class DX3Application {
 public:
     // The window menu's commands, offered on function keys in a window.
-    enum class MenuCommand { Reset, Exit, ObjectsBrowser, ReloadText, Messages, Flags };
+    enum class MenuCommand { Reset, Exit, ReloadText, Messages, Flags };
 
     static constexpr std::uint32_t minimumFrameGapMilliseconds = 10;
     static constexpr float shortestFrameSeconds = 0.005f;

@@ -2,6 +2,7 @@
 
 #include "files/File.h"
 #include "platform/Platform.h"
+#include "platform/Windows1252.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -41,8 +42,13 @@ bool Debug::CreateLogFile(const std::string& fileName)
 
 void Debug::Write(std::string_view text)
 {
-    if (logFileName.empty())
+    if (logFileName.empty()) {
+        // No log file yet (start-up reads its configuration first): the
+        // terminal is the only place that can show the line.
+        const std::string line = Windows1252::ToUtf8(text.empty() ? std::string_view("\n") : text);
+        std::fputs(line.c_str(), stderr);
         return;
+    }
     File file;
     if (!file.OpenDirect(logFileName.c_str(), "a"))
         return;
@@ -129,7 +135,9 @@ void LogMessageBox(const char* format, ...)
     va_start(arguments, format);
     const std::string text = FormatV(format, arguments);
     va_end(arguments);
-    Debug::GetInstance().Print(text);
+    // The box shows the text as it is; in the log it ends its line, so that
+    // the next line does not run on from it.
+    Debug::GetInstance().Print(!text.empty() && text.back() == '\n' ? text : text + '\n');
     platform::ShowMessageBox("Error", text);
 }
 

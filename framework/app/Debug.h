@@ -7,7 +7,8 @@
 // Callers end their own lines with "\n"; the log adds none. A message starts
 // with its class and method and puts names in angle brackets:
 //     LogError("MainProgram::LoadGame: Failed to open savegame <%s>!\n", name);
-// Formatted texts are cut at 4096 bytes. Main thread only.
+// Formatted texts are cut at 4096 bytes. Lines logged before the log file
+// exists go to standard error. Main thread only.
 
 #include "CMessageWindow.h"
 #include "Singleton.h"
@@ -48,7 +49,7 @@ private:
 void LogPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void LogError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void LogWarning(const char* format, ...) __attribute__((format(printf, 1, 2)));
-// Logs the text, then shows it in a modal message box.
+// Logs the text (ending its line), then shows it in a modal message box.
 void LogMessageBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Ends the process at once with exit code 3, the runtime's abnormal end. For

@@ -1,5 +1,6 @@
 #include "Recording.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -91,6 +92,8 @@ bool Recording::Parse(std::string_view text, std::string& error)
     };
     if (text.size() > maximumFileSize)
         return fail(0, "the file is larger than a recording can be");
+    if (text.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte order mark from an editor
+        text.remove_prefix(3);
 
     bool haveHeader = false;
     int lineNumber = 0;
@@ -103,8 +106,11 @@ bool Recording::Parse(std::string_view text, std::string& error)
         position = end + 1;
         ++lineNumber;
 
-        const std::vector<std::string_view> words = Words(line);
-        if (words.empty() || words.front().front() == '#')
+        std::vector<std::string_view> words = Words(line);
+        // A comment runs from '#' to the end of its line.
+        const auto comment = std::find_if(words.begin(), words.end(), [](std::string_view word) { return word.front() == '#'; });
+        words.erase(comment, words.end());
+        if (words.empty())
             continue;
 
         if (!haveHeader) {
@@ -128,7 +134,7 @@ bool Recording::Parse(std::string_view text, std::string& error)
             const std::string_view word = words[index++];
             if (word == "time") {
                 std::int32_t milliseconds = 0;
-                if (index >= words.size() || !ReadNumber(words[index++], -1'000'000, 1'000'000, milliseconds))
+                if (index >= words.size() || !ReadNumber(words[index++], 0, 1'000'000, milliseconds))
                     return fail(lineNumber, "\"time\" needs milliseconds");
                 if (frame.milliseconds)
                     return fail(lineNumber, "frame " + std::to_string(frameNumber) + " has two times");
@@ -154,7 +160,7 @@ bool Recording::Parse(std::string_view text, std::string& error)
         }
     }
     if (!haveHeader)
-        return fail(lineNumber, "no \"zephyra-recording\" header");
+        return fail(lineNumber, text.empty() ? "the file is empty" : "no \"zephyra-recording\" header");
     return true;
 }
 

@@ -6,7 +6,7 @@
 //
 // The file is plain text, one line per frame that had events or a time:
 //     zephyra-recording 1 seed 1234
-//     # comments and blank lines are ignored
+//     # comments (from '#' to the end of a line) and blank lines are ignored
 //     frame 0 time 20
 //     frame 1 time 20 mousemove 512 384 lbuttondown 512 384
 //     frame 2 time 21 keydown 27 char 27

@@ -18,8 +18,9 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
     frameLimit = commandLine.frames;
 
     if (!commandLine.replayFile.empty()) {
+        std::error_code failure;
         std::ifstream file(commandLine.replayFile, std::ios::binary);
-        if (!file) {
+        if (!file || !std::filesystem::is_regular_file(commandLine.replayFile, failure)) {
             error = "cannot open the recording <" + commandLine.replayFile + ">";
             return false;
         }
@@ -59,6 +60,18 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
         std::fflush(recordFile);
     }
     return true;
+}
+
+bool ScriptedRun::ShouldStop(std::uint32_t framesRun) const
+{
+    if (frameLimit && framesRun >= *frameLimit)
+        return true;
+    if (!replaying || replay.frames.empty())
+        return false;
+    // A recorded frame with a time ran; a last one without ran no more (its
+    // events came before the recorded session ended).
+    const auto& [lastFrame, content] = *replay.frames.rbegin();
+    return framesRun >= lastFrame + (content.milliseconds ? 1u : 0u);
 }
 
 void ScriptedRun::InjectDue(std::uint32_t frame, platform::Window& window)

@@ -34,8 +34,9 @@ public:
     void OnMessage(std::uint32_t frame, const platform::WindowMessage& message, platform::Window& window);
     // The milliseconds the frame is to use: the replay's, else the measured.
     std::int32_t FrameTime(std::uint32_t frame, std::int32_t measured);
-    // True when the frame limit has been reached.
-    bool ShouldStop(std::uint32_t framesRun) const { return frameLimit && framesRun >= *frameLimit; }
+    // True when the frame limit has been reached, or a replay has played its
+    // last recorded frame.
+    bool ShouldStop(std::uint32_t framesRun) const;
     // Called before each frame and once after the loop.
     void FrameStarting(std::uint32_t frame, const platform::Window& window);
     void Finish(std::uint32_t framesRun, const platform::Window& window);

@@ -30,8 +30,8 @@ struct WindowMessage {
     int value = 0;
     int x = 0;
     int y = 0;
-    // Set on messages replayed from a recording: their positions are already
-    // in logical coordinates.
+    // Set once a position is in logical coordinates (the shell's scaling, or
+    // a replayed recording, which stores logical positions).
     bool positionIsLogical = false;
 };
 

@@ -9,7 +9,6 @@
 void MainProgram::SetGame(const std::string& name, int level)
 {
     currentLevel = requestedLevel = level != -1 ? level : SettingsManager::GetInstance().GetInt("activeLevel");
-    currentState.reset();
     pendingStateName = name;
     DoSetGame();
 }

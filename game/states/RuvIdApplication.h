@@ -3,7 +3,9 @@
 #include "app/DX3Application.h"
 
 // The game's application: hands the frames, the input and the menu commands
-// to MainProgram and its current game state.
+// to MainProgram and its current game state. Keys and mouse moves go through
+// MainProgram (it keeps the keyboard's state, Escape's repeats and the last
+// mouse position); characters and clicks go straight to the current state.
 class RuvIdApplication final : public DX3Application {
 public:
     bool OnCreate() override;

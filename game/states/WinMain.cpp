@@ -69,7 +69,9 @@ int WinMain(const CommandLine& commandLine)
 
     RuvIdApplication application;
     application.SetScriptedRun(&scriptedRun);
+    // A game that could not start has failed; the part that failed has
+    // already said why.
     if (!application.Create(settings))
-        return 0;
+        return 1;
     return application.Run();
 }

@@ -11,7 +11,7 @@ TEST(Recording, ReadsWhatItWrites)
                              "frame 1 time 21 mousemove 512 384 lbuttondown 512 384 lbuttonup 512 384\n"
                              "frame 2 time 20 keydown 27 char 27 keyup 27\n"
                              "frame 3 killfocus setfocus lbuttondblclk 0 0 rbuttondown 1023 767 rbuttondblclk 1 2 rbuttonup 3 4\n"
-                             "frame 7 time -3 destroy\n";
+                             "frame 7 time 3 destroy\n";
     Recording recording;
     std::string error;
     ASSERT_TRUE(recording.Parse(text, error)) << error;
@@ -32,15 +32,21 @@ TEST(Recording, IgnoresCommentsBlankLinesAndCarriageReturns)
 {
     Recording recording;
     std::string error;
-    ASSERT_TRUE(recording.Parse("# made by hand\r\n\r\nzephyra-recording 1 seed 0\r\n  frame 5\tkeydown 65\r\n", error)) << error;
+    ASSERT_TRUE(recording.Parse("\xEF\xBB\xBF# made by hand\r\n\r\nzephyra-recording 1 seed 0\r\n"
+                                "  frame 5\tkeydown 65 # the A key\r\n",
+                                error))
+        << error;
     ASSERT_EQ(recording.frames.size(), 1u);
+    ASSERT_EQ(recording.frames.at(5).messages.size(), 1u);
     EXPECT_EQ(recording.frames.at(5).messages[0].value, 65);
 }
 
 TEST(Recording, RefusesWhatIsNotARecording)
 {
     const std::pair<const char*, const char*> broken[] = {
-        {"", "line 0: no \"zephyra-recording\" header"},
+        {"", "line 0: the file is empty"},
+        {"# only a comment\n", "line 1: no \"zephyra-recording\" header"},
+        {"zephyra-recording 1 seed 1\nframe 1 time -5\n", "line 2: \"time\" needs milliseconds"},
         {"frame 0 time 20\n", "line 1: expected \"zephyra-recording 1 seed N\""},
         {"zephyra-recording 2 seed 1\n", "line 1: unsupported format version <2>"},
         {"zephyra-recording 1 seed -1\n", "line 1: the seed is not a number"},

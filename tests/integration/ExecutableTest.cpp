@@ -66,8 +66,10 @@ TEST_F(ExecutableTest, AReplayedSessionRunsTheSameWay)
     WriteFile(directory / "input.txt", "zephyra-recording 1 seed 31337\n"
                                        "frame 2 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200\n"
                                        "frame 4 time 57 keydown 27 paint char 27\n"
-                                       "frame 5 keyup 27\n");
-    ASSERT_EQ(Run("--headless --frames 8 --replay input.txt --record first.txt --shots first"), 0) << errors;
+                                       "frame 5 keyup 27\n"
+                                       "frame 7 time 20\n");
+    // The replay ends after its last frame.
+    ASSERT_EQ(Run("--headless --replay input.txt --record first.txt --shots first"), 0) << errors;
     const std::string first = ReadFile(directory / "first.txt");
     // Events without a recorded paint come before the frame's picture; the
     // character comes after it, as recorded.
@@ -84,7 +86,7 @@ TEST_F(ExecutableTest, AReplayedSessionRunsTheSameWay)
     const std::string firstLog = StableLog();
 
     // Another frame period: the recorded times win.
-    ASSERT_EQ(Run("--headless --frame-ms 33 --frames 8 --replay first.txt --record second.txt --shots second"), 0) << errors;
+    ASSERT_EQ(Run("--headless --frame-ms 33 --replay first.txt --record second.txt --shots second"), 0) << errors;
     EXPECT_EQ(ReadFile(directory / "second.txt"), first);
     EXPECT_EQ(StableLog(), firstLog);
     const std::string firstShot = ReadFile(directory / "first" / "frame000007.png");
@@ -96,7 +98,7 @@ TEST_F(ExecutableTest, AnUnknownStartStateEndsWithBothMessages)
 {
     WriteFile(directory / "data" / "config.txt", "screenwidth 800\nscreenheight 600\nstartGameState GameNowhere\n");
     EXPECT_EQ(Run("--headless --frames 5"), 3);
-    EXPECT_NE(Log().find("Factory: could not create\n\"GameNowhere\"MainProgram::DoSetGame: Unknown Project <GameNowhere>"),
+    EXPECT_NE(Log().find("Factory: could not create\n\"GameNowhere\"\nMainProgram::DoSetGame: Unknown Project <GameNowhere>\n"),
               std::string::npos)
         << Log();
     EXPECT_NE(errors.find("Unknown Project <GameNowhere>"), std::string::npos) << errors;
@@ -159,4 +161,17 @@ TEST_F(ExecutableTest, SaysSoWhenThereIsNoVideo)
     EXPECT_EQ(Run("--frames 5", "SDL_VIDEODRIVER=no-such-driver"), 255);
     EXPECT_NE(errors.find("ERROR: Das Spiel benötigt eine Grafikausgabe"), std::string::npos) << errors;
     EXPECT_FALSE(std::filesystem::exists(directory / "debug.txt"));
+
+    // Without a display SDL would pick a driver that shows nothing.
+    EXPECT_EQ(Run("--frames 5", "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER"), 255);
+    EXPECT_NE(errors.find("no display found"), std::string::npos) << errors;
+}
+
+TEST_F(ExecutableTest, StartedInTheWrongFolderItSaysWhatIsMissing)
+{
+    std::filesystem::remove_all(directory / "data");
+    EXPECT_EQ(Run("--headless --frames 5"), 3);
+    // The configuration is read before the log exists: the terminal shows why.
+    EXPECT_NE(errors.find("Settings::Load could not open file <data\\config.txt>"), std::string::npos) << errors;
+    EXPECT_NE(Log().find("Factory: could not create\n\"\"\n"), std::string::npos) << Log();
 }

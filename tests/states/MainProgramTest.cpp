@@ -155,5 +155,6 @@ TEST_F(MainProgramTest, HandsTheLastMousePositionToANewState)
 TEST_F(MainProgramTest, AnUnknownStateEndsTheProgram)
 {
     EXPECT_EXIT(Program().SetGame("GameNowhere", 1), ::testing::ExitedWithCode(3), "Unknown Project <GameNowhere>");
-    EXPECT_EQ(ReadFile("debug.txt"), "Factory: could not create\n\"GameNowhere\"MainProgram::DoSetGame: Unknown Project <GameNowhere>");
+    EXPECT_EQ(ReadFile("debug.txt"),
+              "Factory: could not create\n\"GameNowhere\"\nMainProgram::DoSetGame: Unknown Project <GameNowhere>\n");
 }

@@ -22,7 +22,20 @@ SdlPlatform::~SdlPlatform()
 
 bool SdlPlatform::InitVideo()
 {
-    return InitSubsystem(SDL_INIT_VIDEO, "video");
+    if (!InitSubsystem(SDL_INIT_VIDEO, "video"))
+        return false;
+    // Without a display SDL falls back to drivers that show nothing; a player
+    // would wait for a window that never opens. Only an explicit request
+    // (SDL_VIDEODRIVER, as the tests make) may use them.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+    if (invisible && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+        std::fprintf(stderr, "SDL video: no display found (only the <%s> driver could start)\n", driver);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        initialisedSubsystems &= ~static_cast<Uint32>(SDL_INIT_VIDEO);
+        return false;
+    }
+    return true;
 }
 
 bool SdlPlatform::InitAudio()
