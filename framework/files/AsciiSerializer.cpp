@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -29,6 +30,29 @@ std::string_view QuotedText(std::string_view text)
         return {};
     const std::size_t close = text.find('"', open + 1);
     return text.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
+}
+
+// A string value as it can be read back: the format has no way to hold a
+// double quote or a line break (either would end the value or the line and
+// lose the fields after it), and a line longer than the reader takes would be
+// cut, so quotes are dropped, line breaks become spaces, and the text is cut
+// to fit its line. `used` is what the line holds besides the value.
+std::string WritableText(const std::string& value, std::size_t used)
+{
+    constexpr std::size_t quotesAndSpace = 5; // "name" "value"
+    const std::size_t room = AsciiSerializer::maximumLineLength > used + quotesAndSpace
+                                 ? AsciiSerializer::maximumLineLength - used - quotesAndSpace
+                                 : 0;
+    std::string text;
+    text.reserve(std::min(value.size(), room));
+    for (const char character : value) {
+        if (text.size() >= room)
+            break;
+        if (character == '"')
+            continue;
+        text += character == '\n' || character == '\r' ? ' ' : character;
+    }
+    return text;
 }
 
 } // namespace
@@ -166,7 +190,7 @@ void AsciiSerializer::SerializeIntPair(const char* name, int (&values)[2])
 void AsciiSerializer::SerializeString(const char* name, std::string& value)
 {
     if (writing) {
-        file.Printf("%*s\"%s\" \"%s\"\n", indentation, "", Text(name), value.c_str());
+        file.Printf("%*s\"%s\" \"%s\"\n", indentation, "", Text(name), WritableText(value, static_cast<std::size_t>(indentation) + std::strlen(Text(name))).c_str());
         return;
     }
     const std::string* text = FindEntry(name);

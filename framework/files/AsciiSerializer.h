@@ -6,7 +6,9 @@
 //     class type: "class AudioEvent"      <- SerializeObject, before the object
 //     [AudioEvent] "gong"                 <- BeginSection(type, name)
 //     {
-//         "title" "two words"             <- string: no double quotes inside
+//         "title" "two words"             <- string: written without double
+//                                            quotes or line breaks, cut to
+//                                            fit its 999-character line
 //         "is 3d" 1                       <- bool, 0 or 1
 //         "volume" 0.800000               <- float, six decimals
 //         "position" 10 -20               <- int pair

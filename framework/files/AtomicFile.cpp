@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "HostPath.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -30,12 +32,18 @@ AtomicFile::~AtomicFile()
 bool AtomicFile::Open(const std::string& hostPath, bool binary)
 {
     Commit();
-    // Only a file can be replaced, not a folder or a device.
+    // Only a file can be replaced, not a folder or a device, and not one the
+    // player made read-only. A link is followed, so the file it names is
+    // replaced and the link stays.
     struct stat status{};
-    if (::stat(hostPath.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+    if (::stat(hostPath.c_str(), &status) == 0 && (!S_ISREG(status.st_mode) || ::access(hostPath.c_str(), W_OK) != 0))
         return false;
     target = hostPath;
-    temporary = hostPath + ".tmp-XXXXXX";
+    if (char* resolved = ::realpath(hostPath.c_str(), nullptr)) {
+        target = resolved;
+        std::free(resolved);
+    }
+    temporary = target + ".tmp-XXXXXX";
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
         return false;
@@ -61,6 +69,7 @@ bool AtomicFile::Commit()
     stream = nullptr;
     if (ok && std::rename(temporary.c_str(), target.c_str()) == 0) {
         SyncFolderOf(target);
+        ForgetFolderListings(); // the folder may hold a new name now
         return true;
     }
     ::unlink(temporary.c_str());

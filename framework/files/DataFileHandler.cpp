@@ -58,6 +58,9 @@ void DataFileHandler::Seek(int seekOffset, int mode)
         LogError("DataFileHandler::Seek: unknown mode(%d)\n", mode);
         return;
     }
+    // Before the member's start is its start, as for a stdio stream that
+    // refuses such a seek.
+    position = std::max<std::int64_t>(position, 0);
     if (archive != nullptr)
         SeekArchive();
 }

@@ -22,14 +22,15 @@ public:
     virtual int Tell() const = 0;
     virtual void Seek(int offset, int mode) = 0;
     virtual int GetSize() = 0;
-    // Reads one line into a buffer of maxCount bytes; see each handler for
-    // what the result and the line end look like.
+    // Reads one line of at most maxCount bytes into a buffer that must hold
+    // maxCount + 1 (a memory file writes its terminating NUL there); see each
+    // handler for what the result and the line end look like.
     virtual char* ReadLine(char* buffer, int maxCount) = 0;
+    virtual void Print(const char* text) = 0;
+    // The stdio stream positioned at the handler's position, or null.
+    virtual std::FILE* GetHandle() = 0;
     // Reads one whole line without its line feed (and without a carriage
     // return before it), keeping at most maximumLength bytes and skipping
     // the rest of a longer line; false at the end, when nothing is left.
     virtual bool ReadLine(std::string& line, std::size_t maximumLength) = 0;
-    virtual void Print(const char* text) = 0;
-    // The stdio stream positioned at the handler's position, or null.
-    virtual std::FILE* GetHandle() = 0;
 };

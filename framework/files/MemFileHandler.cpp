@@ -4,6 +4,7 @@
 #include "HostPath.h"
 #include "LineEnd.h"
 #include "Scrambler.h"
+#include "StdFileHandler.h"
 #include "app/Debug.h"
 
 #include <algorithm>
@@ -27,6 +28,10 @@ bool MemFileHandler::Open(const char* name, const char*)
         std::FILE* file = std::fopen(HostPath(name).c_str(), "rb");
         if (file == nullptr)
             return false;
+        if (!IsRegularFile(file)) {
+            std::fclose(file);
+            return false;
+        }
         const bool sized = std::fseek(file, 0, SEEK_END) == 0;
         const long length = sized ? std::ftell(file) : -1;
         std::rewind(file);

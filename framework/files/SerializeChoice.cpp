@@ -45,13 +45,10 @@ bool SerializeChoice(Serializer& serializer, const char* label, const std::vecto
 
     if (!serializer.IsReading())
         return false;
-    const std::string* chosen = nullptr;
-    if (writtenIndex == selection) {
-        const auto named = std::find(options.begin(), options.end(), text);
-        chosen = named != options.end() ? &*named : OptionAt(options, selection);
-    } else {
-        chosen = OptionAt(options, selection);
-    }
+    // The two numbers agree: the text wins, so a file stays valid when the
+    // options are reordered (a text that is no option any more is kept as
+    // read). They differ: the editor's selection wins.
+    const std::string* chosen = writtenIndex == selection ? &text : OptionAt(options, selection);
     if (chosen == nullptr || *chosen == value)
         return false;
     value = *chosen;

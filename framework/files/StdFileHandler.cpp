@@ -4,6 +4,13 @@
 #include "LineEnd.h"
 
 #include <cstring>
+#include <sys/stat.h>
+
+bool IsRegularFile(std::FILE* stream)
+{
+    struct stat status{};
+    return ::fstat(::fileno(stream), &status) == 0 && S_ISREG(status.st_mode);
+}
 
 StdFileHandler::~StdFileHandler()
 {
@@ -23,6 +30,11 @@ bool StdFileHandler::Open(const char* name, const char* mode)
         return true;
     }
     stream = std::fopen(hostPath.c_str(), mode);
+    if (stream != nullptr && !IsRegularFile(stream)) {
+        // A folder opens as a stream too, but has no bytes to read.
+        std::fclose(stream);
+        stream = nullptr;
+    }
     return stream != nullptr;
 }
 
@@ -89,17 +101,16 @@ bool StdFileHandler::ReadLine(std::string& line, std::size_t maximumLength)
     line.clear();
     if (stream == nullptr)
         return false;
+    // Byte by byte (stdio buffers), so that a NUL inside a line is just a
+    // byte and never hides the line feed after it.
     bool readSomething = false;
-    char chunk[4096];
-    while (std::fgets(chunk, sizeof(chunk), stream) != nullptr) {
+    int character;
+    while ((character = getc_unlocked(stream)) != EOF) {
         readSomething = true;
-        std::size_t length = std::strlen(chunk);
-        const bool complete = length > 0 && chunk[length - 1] == '\n';
-        if (complete)
-            --length;
-        AppendBounded(line, chunk, length, maximumLength + 1); // + 1 keeps a CR before the cut
-        if (complete)
+        if (character == '\n')
             break;
+        if (line.size() <= maximumLength) // one more keeps a CR before the cut
+            line += static_cast<char>(character);
     }
     FinishLine(line, maximumLength);
     return readSomething;

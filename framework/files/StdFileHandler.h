@@ -5,6 +5,9 @@
 
 // A disk file through a stdio stream. Writing with "w" goes to a temporary
 // file that replaces the target on Close.
+// Whether an open stream is a plain file (not a folder or a device).
+bool IsRegularFile(std::FILE* stream);
+
 class StdFileHandler final : public FileHandler {
 public:
     ~StdFileHandler() override;

@@ -6,6 +6,7 @@
 #include "support/HeadlessTest.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace {
@@ -185,6 +186,65 @@ TEST_F(FileTest, KeepsReadsInsideTheirMember)
     ASSERT_TRUE(file.ReadLine(whole, 999));
     EXPECT_EQ(whole, "second");
     EXPECT_FALSE(file.ReadLine(whole, 999));
+}
+
+TEST_F(FileTest, RefusesWhatIsNotAFile)
+{
+    std::filesystem::create_directories("options.dat");
+    std::filesystem::create_directories("data/config.txt");
+    File file;
+    EXPECT_FALSE(file.Open("options.dat", "rb"));
+    EXPECT_FALSE(file.OpenMemory("options.dat", "r"));
+    EXPECT_FALSE(file.OpenDirect("options.dat", "w"));
+    EXPECT_EQ(File::GetFileSize("options.dat"), 0);
+    EXPECT_FALSE(File::Exists("data\\config.txt"));
+
+    // A file the player made read-only is not replaced.
+    WriteFile("highscores.dat", "old");
+    std::filesystem::permissions("highscores.dat", std::filesystem::perms::owner_read);
+    if (::access("highscores.dat", W_OK) != 0) { // root may write anyway
+        EXPECT_FALSE(file.OpenDirect("highscores.dat", "w"));
+        EXPECT_EQ(ReadFile("highscores.dat"), "old");
+    }
+
+    // A link stays a link; the file it names gets the new content.
+    WriteFile("real/options.dat", "old");
+    std::filesystem::create_symlink("real/options.dat", "linked.dat");
+    ASSERT_TRUE(file.OpenDirect("linked.dat", "w"));
+    file.Printf("new");
+    file.Close();
+    EXPECT_TRUE(std::filesystem::is_symlink("linked.dat"));
+    EXPECT_EQ(ReadFile("real/options.dat"), "new");
+}
+
+TEST_F(FileTest, ReadsHostileLinesSafely)
+{
+    // A NUL inside a line is a byte like any other.
+    WriteFile("sprites.txt", std::string("a b\0c\nnext 1\n", 13));
+    File file;
+    ASSERT_TRUE(file.Open("sprites.txt", "r"));
+    std::string line;
+    ASSERT_TRUE(file.ReadLine(line, 999));
+    EXPECT_EQ(line, std::string("a b\0c", 5));
+    EXPECT_EQ(file.ReadTokens().IntAt(1), 1);
+
+    // A seek before a member's start stays at its start.
+    StartArchive();
+    ASSERT_TRUE(file.Open("data\\notes.dat", "rb"));
+    file.Seek(-5, 0);
+    EXPECT_EQ(file.Tell(), 0);
+    EXPECT_FALSE(file.IsEOF());
+    ASSERT_TRUE(file.ReadLine(line, 999));
+    EXPECT_EQ(line, "first");
+}
+
+TEST_F(FileTest, FindsAFileItJustWroteInAnyLetterCase)
+{
+    File file;
+    ASSERT_TRUE(file.OpenDirect("sg\\New.dat", "wb"));
+    EXPECT_FALSE(File::Exists("SG\\OTHER.DAT")); // lists the folder meanwhile
+    file.Close();
+    EXPECT_TRUE(File::Exists("sg\\NEW.DAT"));
 }
 
 TEST_F(FileTest, MemoryFilesEndWithAnEmptyLine)

@@ -306,6 +306,37 @@ TEST_F(SerializerTest, ReadsStringsUpToTheirClosingQuote)
     EXPECT_EQ(Log(), "");
 }
 
+TEST_F(SerializerTest, WritesOnlyStringsItCanReadBack)
+{
+    // A quote or a line break would end the value early and lose the fields
+    // after it; a value longer than a line would be cut with its neighbours.
+    Door door;
+    door.target = "RoomBr\xFC" "cke \"hinten\"\n}\n[X \"evil\"";
+    door.locked = true;
+    const std::string written = Written([&](Serializer& writer) { writer.SerializeObject("front", &door); });
+    EXPECT_EQ(written, "class type: \"class Door\"\n"
+                       "[Door] \"front\"\n"
+                       "{\n"
+                       "    \"target\" \"RoomBr\xFC" "cke hinten } [X evil\"\n"
+                       "    \"position\" 7 8\n"
+                       "    \"locked\" 1\n"
+                       "}\n"
+                       "\n");
+    Door readBack;
+    Read(written, [&](Serializer& reader) { reader.SerializeObject("front", &readBack); });
+    EXPECT_EQ(readBack.target, "RoomBr\xFC" "cke hinten } [X evil");
+    EXPECT_TRUE(readBack.locked);
+
+    door.target = std::string(5000, 'y');
+    const std::string longLine = Written([&](Serializer& writer) { writer.SerializeObject("front", &door); });
+    Read(longLine, [&](Serializer& reader) { reader.SerializeObject("front", &readBack); });
+    // 4 spaces, "target", a space and the value's quotes take 15 of the
+    // line's 999 characters.
+    EXPECT_EQ(readBack.target, std::string(999 - 15, 'y'));
+    EXPECT_TRUE(readBack.locked);
+    EXPECT_EQ(Log(), "");
+}
+
 TEST_F(SerializerTest, ConvertsNumbersLikeScanf)
 {
     int count = 0, empty = 42, level = 0, pair[2] = {1, 2}, shortPair[2] = {3, 4};
@@ -478,12 +509,12 @@ TEST_F(SerializerTest, ChoiceLetsTheTextOrTheSelectionWin)
     EXPECT_TRUE(readChoice("\"mode_string\" \"ping pong\"\n\"mode_index\" 2\n\"mode\" 1\n", mode));
     EXPECT_EQ(mode, "loop");
 
-    // A text that is no longer an option falls back to the index; an index
-    // out of range changes nothing.
+    // A text that is no longer an option is kept as read; a selection out of
+    // range changes nothing.
     EXPECT_TRUE(readChoice("\"mode_string\" \"bounce\"\n\"mode_index\" 2\n\"mode\" 2\n", mode));
-    EXPECT_EQ(mode, "stop");
+    EXPECT_EQ(mode, "bounce");
     EXPECT_FALSE(readChoice("\"mode_string\" \"loop\"\n\"mode_index\" 0\n\"mode\" 7\n", mode));
-    EXPECT_EQ(mode, "stop");
+    EXPECT_EQ(mode, "bounce");
 }
 
 TEST_F(SerializerTest, ReadsMalformedTextWithoutFailing)

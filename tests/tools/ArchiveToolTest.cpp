@@ -39,6 +39,12 @@ TEST_F(ArchiveToolTest, RefusesNamesThatDoNotFitOrLeaveTheFolder)
     EXPECT_FALSE(CollectMembers("game", members, error));
     EXPECT_EQ(error, "the name <" + std::string(70, 'n') + ".bmp> is longer than 63 bytes");
 
+    std::filesystem::remove_all("game");
+    WriteFile("game/data/Sprites.txt", "a");
+    WriteFile("game/data/sprites.TXT", "b");
+    EXPECT_FALSE(CollectMembers("game", members, error));
+    EXPECT_EQ(error, "two files would both be stored as <data\\sprites.txt>");
+
     ASSERT_TRUE(WriteArchive("evil.dat", {{"..\\..\\escaped.txt", {'x'}}}, error)) << error;
     EXPECT_FALSE(ExtractArchive("evil.dat", "out", error));
     EXPECT_EQ(error, "the member <..\\..\\escaped.txt> would leave the folder");

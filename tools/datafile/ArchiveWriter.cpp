@@ -79,6 +79,13 @@ bool CollectMembers(const std::filesystem::path& folder, std::vector<ArchiveMemb
     }
     std::sort(members.begin(), members.end(),
               [](const ArchiveMember& a, const ArchiveMember& b) { return a.name < b.name; });
+    // Names that differ only in letter case would become one member.
+    const auto twin = std::adjacent_find(members.begin(), members.end(),
+                                         [](const ArchiveMember& a, const ArchiveMember& b) { return a.name == b.name; });
+    if (twin != members.end()) {
+        error = "two files would both be stored as <" + Windows1252::ToUtf8(twin->name) + ">";
+        return false;
+    }
     return true;
 }
 
