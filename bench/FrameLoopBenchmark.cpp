@@ -42,6 +42,7 @@ public:
     bool InitVideo() override { return true; }
     bool InitAudio() override { return false; }
     platform::Window& GetWindow() override { return window; }
+    platform::DisplayDevice& GetDisplay() override { return display; }
     platform::Clock& GetClock() override { return clock; }
     platform::VideoPlayer& GetVideoPlayer() override { std::abort(); }
     std::unique_ptr<platform::PeriodicTimer> CreatePeriodicTimer() override { return nullptr; }
@@ -50,6 +51,7 @@ public:
 private:
     ClockType clock;
     platform::HeadlessWindow window;
+    platform::DisplayDevice display{window};
 };
 
 // Does nothing each frame and quits after a second.

@@ -10,6 +10,7 @@
 // Texts handed to the platform are Windows-1252; the back ends convert.
 
 #include "Clock.h"
+#include "DisplayDevice.h"
 #include "PeriodicTimer.h"
 #include "VideoPlayer.h"
 #include "Window.h"
@@ -32,6 +33,7 @@ public:
     virtual bool InitAudio() = 0;
 
     virtual Window& GetWindow() = 0;
+    virtual DisplayDevice& GetDisplay() = 0;
     virtual Clock& GetClock() = 0;
     virtual VideoPlayer& GetVideoPlayer() = 0;
     virtual std::unique_ptr<PeriodicTimer> CreatePeriodicTimer() = 0;

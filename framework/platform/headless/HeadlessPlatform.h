@@ -20,6 +20,7 @@ public:
     bool InitVideo() override { return videoAvailable; }
     bool InitAudio() override { return audioAvailable; }
     HeadlessWindow& GetWindow() override { return window; }
+    DisplayDevice& GetDisplay() override { return display; }
     HeadlessClock& GetClock() override { return clock; }
     VideoPlayer& GetVideoPlayer() override { return videoPlayer; }
     std::unique_ptr<PeriodicTimer> CreatePeriodicTimer() override;
@@ -34,6 +35,7 @@ public:
 private:
     HeadlessClock clock;
     HeadlessWindow window;
+    DisplayDevice display{window};
     FileVideoPlayer videoPlayer;
     std::vector<std::pair<std::string, std::string>> messageBoxes;
     bool videoAvailable = true;

@@ -35,6 +35,9 @@ bool SdlPlatform::InitVideo()
         initialisedSubsystems &= ~static_cast<Uint32>(SDL_INIT_VIDEO);
         return false;
     }
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && SDL_BITSPERPIXEL(desktop.format) >= 16)
+        display.SetDesktopDepth(SDL_BITSPERPIXEL(desktop.format) > 24 ? 32 : static_cast<int>(SDL_BITSPERPIXEL(desktop.format)));
     return true;
 }
 

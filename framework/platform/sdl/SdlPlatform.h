@@ -14,6 +14,7 @@ public:
     bool InitVideo() override;
     bool InitAudio() override;
     Window& GetWindow() override { return window; }
+    DisplayDevice& GetDisplay() override { return display; }
     Clock& GetClock() override { return clock; }
     VideoPlayer& GetVideoPlayer() override { return videoPlayer; }
     std::unique_ptr<PeriodicTimer> CreatePeriodicTimer() override;
@@ -24,6 +25,7 @@ private:
 
     SystemClock clock;
     SdlWindow window;
+    DisplayDevice display{window};
     FileVideoPlayer videoPlayer;
     Uint32 initialisedSubsystems = 0;
 };

@@ -1,0 +1,343 @@
+#include "DisplayDevice.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// Where a channel's bits sit in a mask, and how many there are.
+struct Channel {
+    int shift = 0;
+    int bits = 0;
+};
+
+Channel ChannelOf(std::uint32_t mask)
+{
+    Channel channel;
+    if (mask == 0)
+        return channel;
+    while ((mask & 1u) == 0) {
+        mask >>= 1;
+        ++channel.shift;
+    }
+    while ((mask & 1u) != 0) {
+        mask >>= 1;
+        ++channel.bits;
+    }
+    return channel;
+}
+
+// A channel of a few bits widened to eight by repeating its top bits, so
+// that full intensity stays full (31 -> 255).
+std::uint32_t Widen(std::uint32_t value, int bits)
+{
+    if (bits <= 0)
+        return 0;
+    std::uint32_t wide = value << (8 - bits);
+    for (int filled = bits; filled < 8; filled += bits)
+        wide |= wide >> filled;
+    return wide & 0xFF;
+}
+
+std::uint32_t ReadPixel(const std::uint8_t* pixel, int bytesPerPixel)
+{
+    std::uint32_t value = 0;
+    std::memcpy(&value, pixel, static_cast<std::size_t>(bytesPerPixel)); // little-endian host
+    return value;
+}
+
+bool IsBlack(const std::uint8_t* pixel, int bytesPerPixel)
+{
+    for (int byte = 0; byte < bytesPerPixel; ++byte) {
+        if (pixel[byte] != 0)
+            return false;
+    }
+    return true;
+}
+
+// The part of `wanted` that lies inside a surface of the given size.
+Rectangle Clip(Rectangle wanted, int width, int height)
+{
+    wanted.left = std::clamp(wanted.left, 0, width);
+    wanted.right = std::clamp(wanted.right, 0, width);
+    wanted.top = std::clamp(wanted.top, 0, height);
+    wanted.bottom = std::clamp(wanted.bottom, 0, height);
+    return wanted;
+}
+
+} // namespace
+
+void ConvertRowToRgb(const std::uint8_t* source, const SurfaceFormat& format, int width, std::uint32_t* destination)
+{
+    const int bytesPerPixel = format.bitsPerPixel / 8;
+    if (format.bitsPerPixel == 16) {
+        // One table per format: every 16-bit value's colour.
+        static SurfaceFormat tableFormat{0, 0, 0, 0};
+        static std::array<std::uint32_t, 65536> table;
+        if (tableFormat.maskRed != format.maskRed || tableFormat.maskGreen != format.maskGreen ||
+            tableFormat.maskBlue != format.maskBlue || tableFormat.bitsPerPixel != 16) {
+            const Channel red = ChannelOf(format.maskRed);
+            const Channel green = ChannelOf(format.maskGreen);
+            const Channel blue = ChannelOf(format.maskBlue);
+            for (std::uint32_t value = 0; value < table.size(); ++value) {
+                table[value] = Widen((value & format.maskRed) >> red.shift, red.bits) << 16 |
+                               Widen((value & format.maskGreen) >> green.shift, green.bits) << 8 |
+                               Widen((value & format.maskBlue) >> blue.shift, blue.bits);
+            }
+            tableFormat = format;
+        }
+        const auto* pixels = reinterpret_cast<const std::uint16_t*>(source);
+        for (int x = 0; x < width; ++x)
+            destination[x] = table[pixels[x]];
+        return;
+    }
+    const Channel red = ChannelOf(format.maskRed);
+    const Channel green = ChannelOf(format.maskGreen);
+    const Channel blue = ChannelOf(format.maskBlue);
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t value = ReadPixel(source + x * bytesPerPixel, bytesPerPixel);
+        destination[x] = ((value & format.maskRed) >> red.shift) << 16 | ((value & format.maskGreen) >> green.shift) << 8 |
+                         ((value & format.maskBlue) >> blue.shift);
+    }
+}
+
+DisplaySurface::DisplaySurface(int surfaceWidth, int surfaceHeight, const SurfaceFormat& surfaceFormat)
+    : width(surfaceWidth)
+    , height(surfaceHeight)
+    , pitch(surfaceWidth * surfaceFormat.bitsPerPixel / 8)
+    , format(surfaceFormat)
+    , pixels(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(surfaceHeight))
+{
+}
+
+DisplayDevice::DisplayDevice(Window& displayWindow)
+    : window(displayWindow)
+{
+}
+
+DisplayDevice::~DisplayDevice() = default;
+
+void DisplayDevice::SetCooperativeLevel(bool exclusiveFullScreen)
+{
+    fullScreen = exclusiveFullScreen;
+    if (!fullScreen)
+        mode.depth = desktopDepth;
+}
+
+std::vector<DisplayMode> DisplayDevice::EnumerateModes() const
+{
+    std::vector<DisplayMode> modes;
+    for (const DisplayMode size : {DisplayMode{800, 600, 0}, DisplayMode{1024, 768, 0}}) {
+        for (const int depth : {16, 24, 32})
+            modes.push_back(DisplayMode{size.width, size.height, depth});
+    }
+    return modes;
+}
+
+DisplayResult DisplayDevice::SetDisplayMode(int width, int height, int depth)
+{
+    const DisplayMode wanted{width, height, depth};
+    const std::vector<DisplayMode> modes = EnumerateModes();
+    if (std::find(modes.begin(), modes.end(), wanted) == modes.end())
+        return DDERR_INVALIDMODE;
+    mode = wanted;
+    return DD_OK;
+}
+
+SurfaceFormat DisplayDevice::FormatOf(int depth) const
+{
+    if (depth == 16)
+        return use555 ? SurfaceFormat{16, 0x7C00, 0x03E0, 0x001F} : SurfaceFormat{16, 0xF800, 0x07E0, 0x001F};
+    return SurfaceFormat{depth == 24 ? 24 : 32, 0x00FF0000, 0x0000FF00, 0x000000FF};
+}
+
+DisplayResult DisplayDevice::CreatePrimarySurface(bool withBackBuffer, DisplaySurface*& primary)
+{
+    const SurfaceFormat format = FormatOf(mode.depth);
+    // A windowed primary stands for the window; only its format matters.
+    const int width = fullScreen ? mode.width : 1;
+    const int height = fullScreen ? mode.height : 1;
+    surfaces.push_back(std::make_unique<DisplaySurface>(width, height, format));
+    primary = surfaces.back().get();
+    primary->isWindow = !fullScreen;
+    if (withBackBuffer) {
+        surfaces.push_back(std::make_unique<DisplaySurface>(width, height, format));
+        primary->attachedBackBuffer = surfaces.back().get();
+    }
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::GetAttachedBackBuffer(DisplaySurface* primary, DisplaySurface*& backBuffer)
+{
+    if (primary == nullptr || primary->attachedBackBuffer == nullptr)
+        return DDERR_NOTFOUND;
+    backBuffer = primary->attachedBackBuffer;
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::CreateOffscreenSurface(int width, int height, DisplaySurface*& surface)
+{
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
+        return DDERR_INVALIDPARAMS;
+    surfaces.push_back(std::make_unique<DisplaySurface>(width, height, FormatOf(mode.depth)));
+    surface = surfaces.back().get();
+    return DD_OK;
+}
+
+void DisplayDevice::ReleaseSurface(DisplaySurface* surface)
+{
+    std::erase_if(surfaces, [surface](const std::unique_ptr<DisplaySurface>& owned) {
+        return owned.get() == surface || (surface != nullptr && owned.get() == surface->attachedBackBuffer);
+    });
+}
+
+DisplayResult DisplayDevice::Lock(DisplaySurface* surface, LockedSurface& locked)
+{
+    if (surface == nullptr)
+        return DDERR_INVALIDOBJECT;
+    if (surface->lost)
+        return DDERR_SURFACELOST;
+    locked = LockedSurface{surface->GetPixels(), surface->pitch, surface->width, surface->height, surface->format};
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::Unlock(DisplaySurface* surface)
+{
+    return surface == nullptr ? DDERR_INVALIDOBJECT : surface->lost ? DDERR_SURFACELOST : DD_OK;
+}
+
+DisplayResult DisplayDevice::ColourFill(DisplaySurface* surface, std::uint32_t colour)
+{
+    if (surface == nullptr)
+        return DDERR_INVALIDOBJECT;
+    if (surface->lost)
+        return DDERR_SURFACELOST;
+    const int bytesPerPixel = surface->BytesPerPixel();
+    for (int y = 0; y < surface->height; ++y) {
+        std::uint8_t* row = surface->GetPixels() + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+        for (int x = 0; x < surface->width; ++x)
+            std::memcpy(row + x * bytesPerPixel, &colour, static_cast<std::size_t>(bytesPerPixel));
+    }
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::SetColourKeyBlack(DisplaySurface* surface)
+{
+    if (surface == nullptr)
+        return DDERR_INVALIDOBJECT;
+    surface->colourKeyBlack = true;
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::StretchBlit(DisplaySurface* destination, const Rectangle& destinationRectangle,
+                                         DisplaySurface* source, const Rectangle& sourceRectangle)
+{
+    if (destination == nullptr || source == nullptr)
+        return DDERR_INVALIDOBJECT;
+    if (destination->lost || source->lost)
+        return DDERR_SURFACELOST;
+    const Rectangle from = Clip(sourceRectangle, source->width, source->height);
+    if (from.Width() <= 0 || from.Height() <= 0)
+        return DD_OK;
+    if (destination->isWindow) {
+        // The window's primary: the window stretches the picture itself.
+        DisplaySurface shown(from.Width(), from.Height(), source->format);
+        for (int y = 0; y < from.Height(); ++y)
+            std::memcpy(shown.GetPixels() + static_cast<std::ptrdiff_t>(y) * shown.pitch,
+                        source->GetPixels() + static_cast<std::ptrdiff_t>(from.top + y) * source->pitch + from.left * source->BytesPerPixel(),
+                        static_cast<std::size_t>(shown.pitch));
+        return Present(shown);
+    }
+    if (destination->format.bitsPerPixel != source->format.bitsPerPixel)
+        return DDERR_INVALIDPIXELFORMAT;
+    const int bytesPerPixel = source->BytesPerPixel();
+    const int destinationWidth = destinationRectangle.Width();
+    const int destinationHeight = destinationRectangle.Height();
+    if (destinationWidth <= 0 || destinationHeight <= 0)
+        return DD_OK;
+    for (int y = std::max(destinationRectangle.top, 0); y < std::min(destinationRectangle.bottom, destination->height); ++y) {
+        const int sourceY = from.top + static_cast<int>(static_cast<std::int64_t>(y - destinationRectangle.top) * from.Height() / destinationHeight);
+        const std::uint8_t* sourceRow = source->GetPixels() + static_cast<std::ptrdiff_t>(sourceY) * source->pitch;
+        std::uint8_t* row = destination->GetPixels() + static_cast<std::ptrdiff_t>(y) * destination->pitch;
+        for (int x = std::max(destinationRectangle.left, 0); x < std::min(destinationRectangle.right, destination->width); ++x) {
+            const int sourceX = from.left + static_cast<int>(static_cast<std::int64_t>(x - destinationRectangle.left) * from.Width() / destinationWidth);
+            std::memcpy(row + x * bytesPerPixel, sourceRow + sourceX * bytesPerPixel, static_cast<std::size_t>(bytesPerPixel));
+        }
+    }
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::FastBlit(DisplaySurface* destination, int x, int y, DisplaySurface* source,
+                                      const Rectangle& sourceRectangle, bool useColourKey)
+{
+    if (destination == nullptr || source == nullptr)
+        return DDERR_INVALIDOBJECT;
+    if (destination->lost || source->lost)
+        return DDERR_SURFACELOST;
+    if (destination->format.bitsPerPixel != source->format.bitsPerPixel)
+        return DDERR_INVALIDPIXELFORMAT;
+    Rectangle from = Clip(sourceRectangle, source->width, source->height);
+    // Whatever would land outside the destination is left out.
+    from.left += std::max(0, -x);
+    from.top += std::max(0, -y);
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    from.right = std::min(from.right, from.left + destination->width - x);
+    from.bottom = std::min(from.bottom, from.top + destination->height - y);
+    if (from.Width() <= 0 || from.Height() <= 0)
+        return DD_OK;
+    const int bytesPerPixel = source->BytesPerPixel();
+    const bool keyed = useColourKey && source->colourKeyBlack;
+    for (int row = 0; row < from.Height(); ++row) {
+        const std::uint8_t* sourceRow = source->GetPixels() + static_cast<std::ptrdiff_t>(from.top + row) * source->pitch + from.left * bytesPerPixel;
+        std::uint8_t* destinationRow = destination->GetPixels() + static_cast<std::ptrdiff_t>(y + row) * destination->pitch + x * bytesPerPixel;
+        if (!keyed) {
+            std::memcpy(destinationRow, sourceRow, static_cast<std::size_t>(from.Width() * bytesPerPixel));
+            continue;
+        }
+        for (int column = 0; column < from.Width(); ++column) {
+            const std::uint8_t* pixel = sourceRow + column * bytesPerPixel;
+            if (!IsBlack(pixel, bytesPerPixel))
+                std::memcpy(destinationRow + column * bytesPerPixel, pixel, static_cast<std::size_t>(bytesPerPixel));
+        }
+    }
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::Flip(DisplaySurface* primary)
+{
+    if (primary == nullptr || primary->attachedBackBuffer == nullptr)
+        return DDERR_NOTFLIPPABLE;
+    if (primary->lost || primary->attachedBackBuffer->lost)
+        return DDERR_SURFACELOST;
+    return Present(*primary->attachedBackBuffer);
+}
+
+DisplayResult DisplayDevice::Present(const DisplaySurface& surface)
+{
+    presented.resize(static_cast<std::size_t>(surface.width) * static_cast<std::size_t>(surface.height));
+    for (int y = 0; y < surface.height; ++y)
+        ConvertRowToRgb(surface.GetPixels() + static_cast<std::ptrdiff_t>(y) * surface.pitch, surface.format, surface.width,
+                        presented.data() + static_cast<std::ptrdiff_t>(y) * surface.width);
+    window.Present(presented.data(), surface.width, surface.height, surface.width);
+    return DD_OK;
+}
+
+DisplayResult DisplayDevice::Restore(DisplaySurface* surface)
+{
+    if (surface == nullptr)
+        return DDERR_INVALIDOBJECT;
+    surface->lost = false;
+    return DD_OK;
+}
+
+void DisplayDevice::LoseAllSurfaces()
+{
+    for (const auto& surface : surfaces)
+        surface->lost = true;
+}
+
+} // namespace platform

@@ -1,0 +1,139 @@
+#include "platform/DisplayDevice.h"
+#include "platform/headless/HeadlessWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using platform::DisplayDevice;
+using platform::DisplaySurface;
+using platform::Rectangle;
+
+namespace {
+
+std::uint16_t Pixel16(const DisplaySurface* surface, int x, int y)
+{
+    std::uint16_t value = 0;
+    std::memcpy(&value, surface->GetPixels() + y * surface->GetPitch() + x * 2, 2);
+    return value;
+}
+
+void SetPixel16(DisplaySurface* surface, int x, int y, std::uint16_t value)
+{
+    std::memcpy(surface->GetPixels() + y * surface->GetPitch() + x * 2, &value, 2);
+}
+
+} // namespace
+
+TEST(DisplayDevice, ConvertsEachFormatToRgb)
+{
+    // 565: full channels widen to 255; 0x8410 is red 16, green 32, blue 16,
+    // which widen to 16 * 8 + 16 / 4 = 132, 32 * 4 + 32 / 16 = 130, 132.
+    const std::uint16_t pixels565[] = {0xF800, 0x07E0, 0x001F, 0x8410, 0x0000};
+    std::uint32_t rgb[5] = {};
+    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels565), {16, 0xF800, 0x07E0, 0x001F}, 5, rgb);
+    EXPECT_EQ(rgb[0], 0xFF0000u);
+    EXPECT_EQ(rgb[1], 0x00FF00u);
+    EXPECT_EQ(rgb[2], 0x0000FFu);
+    EXPECT_EQ(rgb[3], 0x848284u);
+    EXPECT_EQ(rgb[4], 0u);
+
+    const std::uint16_t white555 = 0x7FFF;
+    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(&white555), {16, 0x7C00, 0x03E0, 0x001F}, 1, rgb);
+    EXPECT_EQ(rgb[0], 0xFFFFFFu);
+
+    const std::uint8_t pixels24[] = {0x11, 0x22, 0x33, 0xFF, 0x00, 0x80};
+    platform::ConvertRowToRgb(pixels24, {24, 0xFF0000, 0xFF00, 0xFF}, 2, rgb);
+    EXPECT_EQ(rgb[0], 0x332211u);
+    EXPECT_EQ(rgb[1], 0x8000FFu);
+
+    const std::uint32_t pixels32[] = {0xAA123456u};
+    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels32), {32, 0xFF0000, 0xFF00, 0xFF}, 1, rgb);
+    EXPECT_EQ(rgb[0], 0x123456u);
+}
+
+TEST(DisplayDevice, BlitsWithStretchClippingAndColourKey)
+{
+    platform::HeadlessWindow window;
+    DisplayDevice display(window);
+    display.SetCooperativeLevel(true);
+    ASSERT_EQ(display.SetDisplayMode(800, 600, 16), DD_OK);
+    EXPECT_EQ(display.SetDisplayMode(640, 480, 16), DDERR_INVALIDMODE);
+
+    DisplaySurface* source = nullptr;
+    DisplaySurface* target = nullptr;
+    ASSERT_EQ(display.CreateOffscreenSurface(2, 2, source), DD_OK);
+    ASSERT_EQ(display.CreateOffscreenSurface(4, 4, target), DD_OK);
+    SetPixel16(source, 0, 0, 1);
+    SetPixel16(source, 1, 0, 2);
+    SetPixel16(source, 0, 1, 3);
+    SetPixel16(source, 1, 1, 0); // black
+
+    // Twice the size: each source pixel becomes a 2 x 2 block.
+    ASSERT_EQ(display.StretchBlit(target, {0, 0, 4, 4}, source, {0, 0, 2, 2}), DD_OK);
+    const std::uint16_t stretched[4][4] = {{1, 1, 2, 2}, {1, 1, 2, 2}, {3, 3, 0, 0}, {3, 3, 0, 0}};
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(Pixel16(target, x, y), stretched[y][x]) << x << "," << y;
+
+    // A keyed copy half outside the target leaves black pixels out.
+    ASSERT_EQ(display.ColourFill(target, 9), DD_OK);
+    ASSERT_EQ(display.SetColourKeyBlack(source), DD_OK);
+    ASSERT_EQ(display.FastBlit(target, 3, -1, source, {0, 0, 2, 2}, true), DD_OK);
+    EXPECT_EQ(Pixel16(target, 3, 0), 3);  // source (0, 1)
+    EXPECT_EQ(Pixel16(target, 2, 0), 9);
+    EXPECT_EQ(Pixel16(target, 3, 1), 9);
+    ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, true), DD_OK);
+    EXPECT_EQ(Pixel16(target, 1, 1), 9);  // black left out
+    ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, false), DD_OK);
+    EXPECT_EQ(Pixel16(target, 1, 1), 0);  // copied without the key
+    EXPECT_EQ(display.FastBlit(target, 0, 0, source, {5, 5, 9, 9}, false), DD_OK); // nothing inside
+}
+
+TEST(DisplayDevice, LosesAndRestoresSurfaces)
+{
+    platform::HeadlessWindow window;
+    DisplayDevice display(window);
+    DisplaySurface* surface = nullptr;
+    ASSERT_EQ(display.CreateOffscreenSurface(8, 8, surface), DD_OK);
+    display.LoseAllSurfaces();
+    platform::LockedSurface locked;
+    EXPECT_TRUE(display.IsLost(surface));
+    EXPECT_EQ(display.Lock(surface, locked), DDERR_SURFACELOST);
+    EXPECT_EQ(display.ColourFill(surface, 0), DDERR_SURFACELOST);
+    EXPECT_EQ(display.Restore(surface), DD_OK);
+    ASSERT_EQ(display.Lock(surface, locked), DD_OK);
+    EXPECT_EQ(locked.width, 8);
+    EXPECT_EQ(locked.pitch, 8 * 4); // the desktop's 32 bits in a window
+    EXPECT_EQ(locked.format.maskRed, 0x00FF0000u);
+}
+
+TEST(DisplayDevice, PresentsInAWindowAndByFlipping)
+{
+    platform::HeadlessWindow window;
+    {
+        DisplayDevice display(window);
+        display.SetCooperativeLevel(false);
+        DisplaySurface* primary = nullptr;
+        DisplaySurface* canvas = nullptr;
+        ASSERT_EQ(display.CreatePrimarySurface(false, primary), DD_OK);
+        ASSERT_EQ(display.CreateOffscreenSurface(1024, 768, canvas), DD_OK);
+        ASSERT_EQ(display.ColourFill(canvas, 0x00123456), DD_OK);
+        ASSERT_EQ(display.StretchBlit(primary, {0, 0, 800, 600}, canvas, {0, 0, 1024, 768}), DD_OK);
+        ASSERT_EQ(window.GetPresentCount(), 1u);
+        EXPECT_EQ(window.GetLastPresented().width, 1024); // the window stretches it
+        EXPECT_EQ(window.GetLastPresented().pixels[5000], 0x123456u);
+    }
+    DisplayDevice display(window);
+    display.SetCooperativeLevel(true);
+    ASSERT_EQ(display.SetDisplayMode(800, 600, 16), DD_OK);
+    DisplaySurface* primary = nullptr;
+    DisplaySurface* back = nullptr;
+    ASSERT_EQ(display.CreatePrimarySurface(true, primary), DD_OK);
+    ASSERT_EQ(display.GetAttachedBackBuffer(primary, back), DD_OK);
+    EXPECT_EQ(back->GetWidth(), 800);
+    ASSERT_EQ(display.ColourFill(back, 0xF800), DD_OK);
+    ASSERT_EQ(display.Flip(primary), DD_OK);
+    EXPECT_EQ(window.GetLastPresented().width, 800);
+    EXPECT_EQ(window.GetLastPresented().pixels[0], 0xFF0000u);
+}
