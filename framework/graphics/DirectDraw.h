@@ -1,22 +1,81 @@
 #pragma once
 
-// The display: the screen's pixel format, which every pixel routine of the
-// graphics code works in. On a 16-bit screen each channel is handled as five
-// bits at its shift (565: shifts 11, 6, 0; 555: 10, 5, 0) and the colour
-// indices are 0; on 24- and 32-bit screens each channel is one byte at its
-// colour index (2, 1, 0 and 3 for the fourth byte in the usual layout).
+// The display. It opens the screen in a window or full screen at 1024 x 768
+// or 800 x 600 and 16, 24 or 32 bits, owns the display surfaces, works out
+// the screen's pixel format that every pixel routine of the graphics code
+// works in, presents each frame, runs the screen wipe and restores lost
+// surfaces.
+//
+// The game always draws into a 1024 x 768 canvas, the render target: the
+// back buffer, or in an 800 x 600 full-screen mode a separate pre-render
+// buffer that is stretched onto the screen when the frame is presented.
+//
+// Pixel format: on a 16-bit screen each channel is handled as five bits at
+// its shift (565: shifts 11, 6, 0; 555: 10, 5, 0) and the colour indices are
+// 0; on 24- and 32-bit screens each channel is one byte at its colour index
+// (2, 1, 0 and 3 for the fourth byte in the usual layout).
+//
+// Main thread only.
 
 #include "app/Singleton.h"
+#include "platform/DisplayDevice.h"
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 class DirectDraw : public Singleton<DirectDraw> {
 public:
+    static constexpr int canvasWidth = 1024;
+    static constexpr int canvasHeight = 768;
+    static constexpr std::size_t scratchBufferSize = 800 * 600 * 3;
+
+    bool Init(platform::Window& window, int width, int height, int depth, bool fullScreen);
+    bool CreateSurfaces();
+    void ReleaseSurfaces();
+    void Release();
+    void ChangeDisplayMode(int width, int height, int depth);
+    // -1 for width or depth matches any.
+    bool HasDisplayMode(int width, int height, int depth) const;
+
+    void Flip();
+    void RestoreSurfaces();
+    void FlipToDesktop();
+
+    // The screen wipe: the picture of the moment is wiped away over the new
+    // one in a third of a second, from the left (direction 0) or the right.
+    void StartFade(int direction, bool snapshotNow);
+    void UpdateFade(float seconds);
+    void DrawFade();
+    void GrabSnapshot();
+    bool IsFadeActive() const { return fadeActive; }
+    float GetFadeProgress() const { return fadeProgress; }
+
     // Takes the back buffer's bits per pixel and channel masks and works out
     // the shifts and colour indices from them.
     void UsePixelFormat(int depth, std::uint32_t maskRed, std::uint32_t maskGreen, std::uint32_t maskBlue);
 
+    // A surface was found lost: the sprite registry restores everything
+    // (until it exists, the display surfaces are restored).
+    void OnSurfaceLost();
+    void SetSurfaceRestore(std::function<void()> restore) { surfaceRestore = std::move(restore); }
+    // While set, a full-screen frame is not presented (the loading screen
+    // draws on the visible surface itself).
+    void SetPresentationSuspended(bool suspended) { presentationSuspended = suspended; }
+
+    bool IsInitialised() const { return initialised; }
+    bool IsFullScreen() const { return fullScreen; }
+    bool UsesPreRenderBuffer() const { return preRenderUsed; }
+    platform::DisplaySurface* GetRenderTarget() const { return preRenderUsed ? preRenderBuffer : backBuffer; }
+    platform::DisplaySurface* GetBackBuffer() const { return backBuffer; }
+    platform::DisplaySurface* GetPrimary() const { return primary; }
+    std::uint8_t* GetScratchBuffer() { return scratchBuffer.data(); }
+    const std::vector<platform::DisplayMode>& GetDisplayModes() const { return displayModes; }
+
+    int GetWidth() const { return width; }
+    int GetHeight() const { return height; }
     int GetDepth() const { return depth; }
+    int GetDesktopDepth() const { return desktopDepth; }
     int GetShiftR() const { return shiftR; }
     int GetShiftG() const { return shiftG; }
     int GetShiftB() const { return shiftB; }
@@ -29,6 +88,14 @@ public:
     int GetColorIndexX() const { return colorIndexX; }
 
 private:
+    bool ComputeColorMasks();
+    // Reports a failed display call; a lost surface starts the restore
+    // instead. True when the call failed.
+    bool Failed(DisplayResult result, int line);
+    bool CreationFailed(DisplayResult result, const char* message, int line);
+    void ClearSurface(platform::DisplaySurface* surface);
+
+    bool initialised = false;
     int shiftR = 0;
     int shiftG = 0;
     int shiftB = 0;
@@ -39,5 +106,24 @@ private:
     int colorIndexG = 0;
     int colorIndexB = 0;
     int colorIndexX = 0;
+    platform::Window* window = nullptr;
+    bool fullScreen = false;
+    int width = 800;
+    int height = 600;
     int depth = 16;
+    int desktopDepth = 16;
+    std::vector<platform::DisplayMode> displayModes;
+    platform::DisplayDevice* device = nullptr;
+    platform::DisplaySurface* primary = nullptr;
+    platform::DisplaySurface* backBuffer = nullptr;
+    platform::DisplaySurface* fadeBuffer = nullptr;
+    platform::DisplaySurface* preRenderBuffer = nullptr;
+    bool preRenderUsed = false;
+    bool snapshotPending = false;
+    bool fadeActive = false;
+    int fadeDirection = 0;
+    float fadeProgress = 0.0f;
+    bool presentationSuspended = false;
+    std::vector<std::uint8_t> scratchBuffer;
+    std::function<void()> surfaceRestore;
 };

@@ -129,6 +129,8 @@ void DisplayDevice::SetCooperativeLevel(bool exclusiveFullScreen)
 
 std::vector<DisplayMode> DisplayDevice::EnumerateModes() const
 {
+    if (!offeredModes.empty())
+        return offeredModes;
     std::vector<DisplayMode> modes;
     for (const DisplayMode size : {DisplayMode{800, 600, 0}, DisplayMode{1024, 768, 0}}) {
         for (const int depth : {16, 24, 32})

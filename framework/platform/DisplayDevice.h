@@ -118,6 +118,8 @@ public:
 
     // For tests: every surface reports itself lost until restored.
     void LoseAllSurfaces();
+    // For tests: the modes this display pretends to offer.
+    void OfferModes(std::vector<DisplayMode> modes) { offeredModes = std::move(modes); }
     const DisplayMode& GetMode() const { return mode; }
 
 private:
@@ -130,6 +132,7 @@ private:
     int desktopDepth = 32;
     DisplayMode mode{1024, 768, 32};
     std::vector<std::unique_ptr<DisplaySurface>> surfaces;
+    std::vector<DisplayMode> offeredModes;
     std::vector<std::uint32_t> presented;
 };
 
