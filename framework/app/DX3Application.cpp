@@ -95,6 +95,8 @@ bool DX3Application::Create(const ApplicationSettings& applicationSettings)
     if (!settings.fullScreen)
         Debug::GetInstance().ShowMessageWindow();
     WriteLogHeader();
+    if (!InitDisplay())
+        return false;
 
     if (!OnCreate())
         return false;
@@ -174,6 +176,7 @@ int DX3Application::Run()
         scriptedRun->Finish(frameCount, window);
     OnDestroy();
     LogPrint("Shutting down DirectDraw.\n");
+    ReleaseDisplay();
     LogPrint("Exiting.\n");
     return exitCode;
 }

@@ -54,6 +54,11 @@ public:
     virtual void OnRButtonUp(int, int) {}
     // A command of the window menu for the game ("reset", "print flags").
     virtual int OnCommand(const char*) { return 0; }
+    // The display and the sound device live in the layers above this one;
+    // the game's application opens and closes them at their places in the
+    // start and the end of the run.
+    virtual bool InitDisplay() { return true; }
+    virtual void ReleaseDisplay() {}
 
     bool Create(const ApplicationSettings& settings);
     bool CreateWindow();

@@ -2,6 +2,8 @@
 
 #include "MainProgram.h"
 #include "files/SettingsManager.h"
+#include "graphics/DirectDraw.h"
+#include "platform/Platform.h"
 
 namespace {
 GameState* CurrentState()
@@ -76,6 +78,18 @@ void RuvIdApplication::OnRButtonUp(int x, int y)
 {
     if (GameState* state = CurrentState())
         state->OnRButtonUp(x, y);
+}
+
+bool RuvIdApplication::InitDisplay()
+{
+    const ApplicationSettings& wanted = GetSettings();
+    return DirectDraw::GetInstance().Init(platform::Platform::Get()->GetWindow(), wanted.width, wanted.height,
+                                          wanted.depth, wanted.fullScreen);
+}
+
+void RuvIdApplication::ReleaseDisplay()
+{
+    DirectDraw::GetInstance().Release();
 }
 
 int RuvIdApplication::OnCommand(const char* name)

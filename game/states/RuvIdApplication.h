@@ -22,4 +22,6 @@ public:
     void OnRButtonDown(int x, int y) override;
     void OnRButtonUp(int x, int y) override;
     int OnCommand(const char* name) override;
+    bool InitDisplay() override;
+    void ReleaseDisplay() override;
 };

@@ -61,7 +61,10 @@ bool IsCleanRunLog(const std::string& log)
                                     "Started at: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n"
                                     "Windows version: [0-9a-f]+\\.[0-9a-f]{2,} build [0-9a-f]{4,}\n"
                                     "\n"
+                                    "((Available Displaymodes:\n(  \\d+ x \\d+ \\(\\d+\\)\n)+\n"
+                                    "color shift: [\\d ]+\ncolor mask: [0-9a-f ]+\ncolor indices: [\\d ]+\n)?)"
                                     "Shutting down DirectDraw.\n"
+                                    "(Releasing [^\n]*\n)*"
                                     "Exiting.\n");
     return std::regex_match(log, pattern);
 }

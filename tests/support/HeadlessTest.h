@@ -29,6 +29,7 @@ private:
 };
 
 std::string ReadFile(const std::filesystem::path& path);
-// The log as a clean run writes it: the header, then the shutdown lines.
+// The log as a clean run writes it: the header, the display's lines when
+// the game opened one, then the shutdown lines.
 bool IsCleanRunLog(const std::string& log);
 void WriteFile(const std::filesystem::path& path, const std::string& text);
