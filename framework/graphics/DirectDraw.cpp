@@ -199,6 +199,16 @@ void DirectDraw::UsePixelFormat(int bitsPerPixel, std::uint32_t maskRed, std::ui
     }
 }
 
+std::uint32_t DirectDraw::ToScreenPixel(std::uint32_t colour) const
+{
+    const std::uint32_t red = (colour >> 16) & 0xFF;
+    const std::uint32_t green = (colour >> 8) & 0xFF;
+    const std::uint32_t blue = colour & 0xFF;
+    if (depth == 16)
+        return ((red >> 3) << shiftR & maskR) | ((green >> 3) << shiftG & maskG) | ((blue >> 3) << shiftB & maskB);
+    return (red << shiftR & maskR) | (green << shiftG & maskG) | (blue << shiftB & maskB);
+}
+
 void DirectDraw::Flip()
 {
     if (!initialised)

@@ -54,6 +54,9 @@ public:
     // Takes the back buffer's bits per pixel and channel masks and works out
     // the shifts and colour indices from them.
     void UsePixelFormat(int depth, std::uint32_t maskRed, std::uint32_t maskGreen, std::uint32_t maskBlue);
+    // A colour 0x00RRGGBB as a pixel of the screen (five bits a channel on a
+    // 16-bit screen).
+    std::uint32_t ToScreenPixel(std::uint32_t colour) const;
 
     // A surface was found lost: the sprite registry restores everything
     // (until it exists, the display surfaces are restored).

@@ -1,7 +1,6 @@
 #include "DisplayDevice.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace platform {
@@ -36,6 +35,8 @@ std::uint32_t Widen(std::uint32_t value, int bits)
 {
     if (bits <= 0)
         return 0;
+    if (bits >= 8)
+        return value & 0xFF;
     std::uint32_t wide = value << (8 - bits);
     for (int filled = bits; filled < 8; filled += bits)
         wide |= wide >> filled;
@@ -68,30 +69,64 @@ Rectangle Clip(Rectangle wanted, int width, int height)
     return wanted;
 }
 
+// A 16-bit row whose channel layout is known while compiling: the loop
+// becomes plain vector code.
+template <int redShift, int redBits, int greenShift, int greenBits, int blueShift, int blueBits>
+void Convert16(const std::uint16_t* __restrict pixels, int width, std::uint32_t* __restrict destination)
+{
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t value = pixels[x];
+        const std::uint32_t r = (value >> redShift) & ((1u << redBits) - 1);
+        const std::uint32_t g = (value >> greenShift) & ((1u << greenBits) - 1);
+        const std::uint32_t b = (value >> blueShift) & ((1u << blueBits) - 1);
+        destination[x] = ((r << (8 - redBits)) | (r >> (2 * redBits - 8))) << 16 |
+                         ((g << (8 - greenBits)) | (g >> (2 * greenBits - 8))) << 8 |
+                         ((b << (8 - blueBits)) | (b >> (2 * blueBits - 8)));
+    }
+}
+
 } // namespace
 
 void ConvertRowToRgb(const std::uint8_t* source, const SurfaceFormat& format, int width, std::uint32_t* destination)
 {
     const int bytesPerPixel = format.bitsPerPixel / 8;
+    if (format.bitsPerPixel == 16 && format.maskRed == 0xF800 && format.maskGreen == 0x07E0 && format.maskBlue == 0x001F) {
+        Convert16<11, 5, 5, 6, 0, 5>(reinterpret_cast<const std::uint16_t*>(source), width, destination);
+        return;
+    }
+    if (format.bitsPerPixel == 16 && format.maskRed == 0x7C00 && format.maskGreen == 0x03E0 && format.maskBlue == 0x001F) {
+        Convert16<10, 5, 5, 5, 0, 5>(reinterpret_cast<const std::uint16_t*>(source), width, destination);
+        return;
+    }
     if (format.bitsPerPixel == 16) {
-        // One table per format: every 16-bit value's colour.
-        static SurfaceFormat tableFormat{0, 0, 0, 0};
-        static std::array<std::uint32_t, 65536> table;
-        if (tableFormat.maskRed != format.maskRed || tableFormat.maskGreen != format.maskGreen ||
-            tableFormat.maskBlue != format.maskBlue || tableFormat.bitsPerPixel != 16) {
-            const Channel red = ChannelOf(format.maskRed);
-            const Channel green = ChannelOf(format.maskGreen);
-            const Channel blue = ChannelOf(format.maskBlue);
-            for (std::uint32_t value = 0; value < table.size(); ++value) {
-                table[value] = Widen((value & format.maskRed) >> red.shift, red.bits) << 16 |
-                               Widen((value & format.maskGreen) >> green.shift, green.bits) << 8 |
-                               Widen((value & format.maskBlue) >> blue.shift, blue.bits);
+        const Channel red = ChannelOf(format.maskRed);
+        const Channel green = ChannelOf(format.maskGreen);
+        const Channel blue = ChannelOf(format.maskBlue);
+        if (red.bits >= 4 && green.bits >= 4 && blue.bits >= 4) {
+            // Plain shifts the compiler turns into vector code: each channel
+            // widened by repeating its top bits (v << (8 - n) | v >> (2n - 8)).
+            const auto* pixels = reinterpret_cast<const std::uint16_t*>(source);
+            for (int x = 0; x < width; ++x) {
+                const std::uint32_t value = pixels[x];
+                const std::uint32_t r = (value >> red.shift) & ((1u << red.bits) - 1);
+                const std::uint32_t g = (value >> green.shift) & ((1u << green.bits) - 1);
+                const std::uint32_t b = (value >> blue.shift) & ((1u << blue.bits) - 1);
+                destination[x] = ((r << (8 - red.bits)) | (r >> (2 * red.bits - 8))) << 16 |
+                                 ((g << (8 - green.bits)) | (g >> (2 * green.bits - 8))) << 8 |
+                                 ((b << (8 - blue.bits)) | (b >> (2 * blue.bits - 8)));
             }
-            tableFormat = format;
+            return;
         }
-        const auto* pixels = reinterpret_cast<const std::uint16_t*>(source);
+    }
+    if (format.bitsPerPixel == 32 && format.maskRed == 0xFF0000 && format.maskGreen == 0xFF00 && format.maskBlue == 0xFF) {
+        // X8R8G8B8 is the presented layout already; the fourth byte is not shown.
+        std::memcpy(destination, source, static_cast<std::size_t>(width) * 4);
+        return;
+    }
+    if (format.bitsPerPixel == 24 && format.maskRed == 0xFF0000 && format.maskGreen == 0xFF00 && format.maskBlue == 0xFF) {
         for (int x = 0; x < width; ++x)
-            destination[x] = table[pixels[x]];
+            destination[x] = static_cast<std::uint32_t>(source[3 * x]) | static_cast<std::uint32_t>(source[3 * x + 1]) << 8 |
+                             static_cast<std::uint32_t>(source[3 * x + 2]) << 16;
         return;
     }
     const Channel red = ChannelOf(format.maskRed);
@@ -99,8 +134,9 @@ void ConvertRowToRgb(const std::uint8_t* source, const SurfaceFormat& format, in
     const Channel blue = ChannelOf(format.maskBlue);
     for (int x = 0; x < width; ++x) {
         const std::uint32_t value = ReadPixel(source + x * bytesPerPixel, bytesPerPixel);
-        destination[x] = ((value & format.maskRed) >> red.shift) << 16 | ((value & format.maskGreen) >> green.shift) << 8 |
-                         ((value & format.maskBlue) >> blue.shift);
+        destination[x] = Widen((value & format.maskRed) >> red.shift, red.bits) << 16 |
+                         Widen((value & format.maskGreen) >> green.shift, green.bits) << 8 |
+                         Widen((value & format.maskBlue) >> blue.shift, blue.bits);
     }
 }
 

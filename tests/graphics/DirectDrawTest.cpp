@@ -1,5 +1,7 @@
 #include "app/Debug.h"
+#include "app/DebugDisplay.h"
 #include "graphics/DirectDraw.h"
+#include "graphics/RenderTargetPainter.h"
 #include "support/HeadlessTest.h"
 
 #include <cstring>
@@ -164,4 +166,34 @@ TEST_F(DirectDrawTest, WipesTheOldPictureAwayInAThirdOfASecond)
     Display().UpdateFade(0.1f);
     EXPECT_FALSE(Display().IsFadeActive());
     EXPECT_FLOAT_EQ(Display().GetFadeProgress(), progress);
+}
+
+TEST_F(DirectDrawTest, DrawsTheDebugOverlayIntoTheCanvas)
+{
+    ASSERT_TRUE(Display().Init(Window(), 1024, 768, 16, true));
+    platform::DisplaySurface* canvas = Display().GetRenderTarget();
+    // 565: red 255 -> 31 << 11.
+    EXPECT_EQ(Display().ToScreenPixel(0xFF0000), 0xF800u);
+    EXPECT_EQ(Display().ToScreenPixel(0x0000FF), 0x001Fu);
+    EXPECT_EQ(Display().ToScreenPixel(0x808080), (16u << 11) | (16u << 6) | 16u);
+
+    DebugDisplay& overlay = DebugDisplay::GetInstance();
+    overlay.AddLine(0, 0, 3, 3, 1.0f, 0.0f, 0.0f);            // diagonal, last point left out
+    overlay.AddRectangle(10, 10, 12, 12, 0.0f, 0.0f, 1.0f, 1.0f, true);
+    overlay.AddLine(1020, 5, 1030, 5, 1.0f, 1.0f, 1.0f);      // runs off the canvas
+    RenderTargetPainter painter(*canvas);
+    overlay.Draw(painter);
+    const auto pixel = [&](int x, int y) {
+        std::uint16_t value = 0;
+        std::memcpy(&value, canvas->GetPixels() + y * canvas->GetPitch() + x * 2, 2);
+        return value;
+    };
+    EXPECT_EQ(pixel(0, 0), 0xF800);
+    EXPECT_EQ(pixel(2, 2), 0xF800);
+    EXPECT_EQ(pixel(3, 3), 0);
+    EXPECT_EQ(pixel(1, 0), 0);
+    EXPECT_EQ(pixel(10, 10), 0x001F);
+    EXPECT_EQ(pixel(11, 11), 0x001F);
+    EXPECT_EQ(pixel(12, 12), 0); // right column and bottom row left out
+    EXPECT_EQ(pixel(1023, 5), 0xFFDF); // white in five-bit channels
 }

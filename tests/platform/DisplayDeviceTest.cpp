@@ -47,8 +47,12 @@ TEST(DisplayDevice, ConvertsEachFormatToRgb)
     EXPECT_EQ(rgb[0], 0x332211u);
     EXPECT_EQ(rgb[1], 0x8000FFu);
 
-    const std::uint32_t pixels32[] = {0xAA123456u};
+    const std::uint32_t pixels32[] = {0x00123456u};
     platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels32), {32, 0xFF0000, 0xFF00, 0xFF}, 1, rgb);
+    EXPECT_EQ(rgb[0], 0x123456u);
+    // Another byte order goes through the masks.
+    const std::uint32_t swapped[] = {0x00563412u};
+    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(swapped), {32, 0xFF, 0xFF00, 0xFF0000}, 1, rgb);
     EXPECT_EQ(rgb[0], 0x123456u);
 }
 
