@@ -85,6 +85,17 @@ void AtomicFile::Abandon()
     ::unlink(temporary.c_str());
 }
 
+bool ReplaceFile(const char* finishedPath, const char* targetPath)
+{
+    const std::string finished = HostPath(finishedPath);
+    const std::string target = HostPathForWriting(targetPath);
+    if (std::rename(finished.c_str(), target.c_str()) != 0)
+        return false;
+    SyncFolderOf(target);
+    ForgetFolderListings();
+    return true;
+}
+
 bool WriteFileAtomically(const std::string& hostPath, const void* bytes, std::size_t count)
 {
     AtomicFile file;

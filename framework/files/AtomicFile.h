@@ -30,3 +30,7 @@ private:
 };
 
 bool WriteFileAtomically(const std::string& hostPath, const void* bytes, std::size_t count);
+
+// Puts a finished file (game path) in the place of another in one step,
+// the folder's entry made durable; false when it cannot.
+bool ReplaceFile(const char* finishedPath, const char* targetPath);

@@ -3,8 +3,14 @@
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "app/KeyboardInput.h"
+#include "files/AtomicFile.h"
+#include "files/HostPath.h"
+#include "files/Scrambler.h"
 #include "files/SettingsManager.h"
+#include "graphics/BmpLoader.h"
 #include "platform/VirtualKey.h"
+
+#include <cstdio>
 
 void MainProgram::SetGame(const std::string& name, int level)
 {
@@ -106,6 +112,65 @@ void MainProgram::OnMouseMove(int x, int y)
 int MainProgram::Command(const char* name, int arg1, int arg2)
 {
     return currentState ? currentState->Command(name, arg1, arg2) : 0;
+}
+
+namespace {
+std::string SlotFile(int slot, const char* extension)
+{
+    return "savegames\\savegame" + std::to_string(slot) + "." + extension;
+}
+} // namespace
+
+bool MainProgram::SaveGame(int slot, const Image& image)
+{
+    if (!currentState) {
+        LogError("MainProgram::SaveGame: Failed to save game, game-ptr is NULL!\n");
+        return false;
+    }
+    // The savegame is written and scrambled beside its slot and only then
+    // takes the slot's place: a crash or a failed save leaves the previous
+    // savegame as it was.
+    const std::string name = SlotFile(slot, "dat");
+    const std::string unfinished = name + ".new";
+    File file;
+    if (!file.OpenDirect(unfinished.c_str(), "w")) {
+        LogError("MainProgram::SaveGame: Failed to open savegame <%s>!\n", name.c_str());
+        return false;
+    }
+    const bool ok = currentState->SaveGame(file);
+    file.Close();
+    if (!ok || !ScrambleFile(unfinished.c_str()) || !ReplaceFile(unfinished.c_str(), name.c_str())) {
+        std::remove(HostPath(unfinished).c_str());
+        LogError("MainProgram::SaveGame: Failed to save game!\n");
+        return false;
+    }
+    BmpLoader::GetInstance().Save(SlotFile(slot, "bmp").c_str(), image);
+    return true;
+}
+
+int MainProgram::LoadGame(int slot)
+{
+    pendingSavegame.reset();
+    const std::string name = SlotFile(slot, "dat");
+    auto file = std::make_unique<File>();
+    if (!file->OpenMemory(name.c_str(), "r")) {
+        LogError("MainProgram::LoadGame: Failed to open savegame <%s>!\n", name.c_str());
+        return -1;
+    }
+    std::string line;
+    file->ReadLine(line, 199);
+    LogPrint("Loading Savegame %s\n", line.c_str());
+    file->ReadLine(line, 999); // the date
+    file->ReadLine(line, 999);
+    int level = -1;
+    if (std::sscanf(line.c_str(), "levelNum %d", &level) != 1)
+        level = -1;
+    if (level == -1) {
+        LogError("MainProgram::LoadGame: Failed to load game!\n");
+        return -1;
+    }
+    pendingSavegame = std::move(file);
+    return level;
 }
 
 bool MainProgram::IsStateInitialised() const

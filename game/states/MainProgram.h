@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "app/Singleton.h"
+#include "files/File.h"
 
 #include <memory>
 #include <string>
@@ -12,6 +13,11 @@
 // current state with it. Holding Escape reaches the state once, however often
 // the keyboard repeats it. A new state learns the last mouse position before
 // its first frame.
+class Image;
+
+// Savegames: "savegames\savegame<slot>.dat", scrambled text (title, date,
+// "levelNum <level>", then the cast's run-time state), beside its picture
+// "savegames\savegame<slot>.bmp".
 class MainProgram : public Singleton<MainProgram> {
 public:
     // Start-up switch; level -1 takes the configuration's activeLevel.
@@ -30,6 +36,14 @@ public:
     int Command(const char* name, int arg1, int arg2);
     bool IsStateInitialised() const;
 
+    // Writes the current state's savegame and its picture into the slot.
+    bool SaveGame(int slot, const Image& image);
+    // Opens a slot's savegame and keeps it, positioned after its third line,
+    // for the game state to apply; the level it was saved in, or -1.
+    int LoadGame(int slot);
+    // The savegame LoadGame opened, handed over once (null when none).
+    std::unique_ptr<File> TakePendingSavegame() { return std::move(pendingSavegame); }
+
     GameState* GetCurrentState() const { return currentState.get(); }
     const std::string& GetCurrentStateName() const { return currentStateName; }
     int GetCurrentLevel() const { return currentLevel; }
@@ -43,4 +57,5 @@ private:
     int lastMouseX = 512;
     int lastMouseY = 384;
     bool escapeReleased = true;
+    std::unique_ptr<File> pendingSavegame;
 };

@@ -2,7 +2,10 @@
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "app/KeyboardInput.h"
+#include "files/File.h"
+#include "files/Scrambler.h"
 #include "files/SettingsManager.h"
+#include "graphics/Image.h"
 #include "platform/VirtualKey.h"
 #include "support/HeadlessTest.h"
 
@@ -53,6 +56,27 @@ public:
     void Render() override {}
 };
 const FactoryRegistration<GameState, PassingState> passingRegistration("TestPassing");
+
+// A state that saves three lines and its cast, or fails half-way.
+bool saveFails = false;
+class SavingState : public GameState {
+public:
+    void Init(int) override { initialised = true; }
+    void Exit() override {}
+    void Update(float) override {}
+    void Render() override {}
+    bool SaveGame(File& file) override
+    {
+        file.Printf("%s\n", "Kapitel 4 - RoomBurghof");
+        file.Printf("%s\n", "24.12.2026 18:30");
+        if (saveFails)
+            return false;
+        file.Printf("levelNum %d\n", 4);
+        file.Printf("OBJECT START\n");
+        return true;
+    }
+};
+const FactoryRegistration<GameState, SavingState> savingRegistration("TestSaving");
 
 } // namespace
 
@@ -150,6 +174,56 @@ TEST_F(MainProgramTest, HandsTheLastMousePositionToANewState)
     Program().Update(0.02f);
     EXPECT_EQ(trace, (std::vector<std::string>{"Menu init 1", "Menu move 10,20", "Menu move 300,400", "Menu exit",
                                                "Game init 1", "Game move 300,400", "Game update"}));
+}
+
+TEST_F(MainProgramTest, SavesAndLoadsASlot)
+{
+    Image picture;
+    ASSERT_TRUE(picture.Create(4, 3, 24, true));
+    EXPECT_FALSE(Program().SaveGame(3, picture));
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: MainProgram::SaveGame: Failed to save game, game-ptr is NULL!\n");
+    StartLog();
+
+    saveFails = false;
+    Program().SetGame("TestSaving", 4);
+    ASSERT_TRUE(Program().SaveGame(3, picture));
+    // The savegame is scrambled; the picture is a 24-bit bitmap of 54 + 3 rows
+    // of 12 bytes (no padding for width 4).
+    std::string saved = ReadFile("savegames/savegame3.dat");
+    ASSERT_EQ(saved.size(), 65u);
+    DescrambleBuffer(reinterpret_cast<unsigned char*>(saved.data()), saved.size());
+    EXPECT_EQ(saved, "Kapitel 4 - RoomBurghof\n24.12.2026 18:30\nlevelNum 4\nOBJECT START\n");
+    EXPECT_EQ(ReadFile("savegames/savegame3.bmp").size(), 54u + 3 * 12);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2);
+
+    EXPECT_EQ(Program().LoadGame(3), 4);
+    std::unique_ptr<File> pending = Program().TakePendingSavegame();
+    ASSERT_NE(pending, nullptr);
+    std::string line;
+    ASSERT_TRUE(pending->ReadLine(line, 999));
+    EXPECT_EQ(line, "OBJECT START");
+    EXPECT_EQ(Program().TakePendingSavegame(), nullptr);
+    EXPECT_EQ(ReadFile("debug.txt"), "Loading Savegame Kapitel 4 - RoomBurghof\n");
+
+    // A save that fails half-way keeps the slot's savegame as it was.
+    saveFails = true;
+    const std::string before = ReadFile("savegames/savegame3.dat");
+    EXPECT_FALSE(Program().SaveGame(3, picture));
+    EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2);
+}
+
+TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)
+{
+    EXPECT_EQ(Program().LoadGame(7), -1);
+    std::string broken = "Titel\nDatum\nlevel 4\n";
+    ScrambleBuffer(reinterpret_cast<unsigned char*>(broken.data()), broken.size());
+    WriteFile("savegames/savegame8.dat", broken);
+    EXPECT_EQ(Program().LoadGame(8), -1);
+    EXPECT_EQ(Program().TakePendingSavegame(), nullptr);
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: MainProgram::LoadGame: Failed to open savegame <savegames\\savegame7.dat>!\n"
+                                     "Loading Savegame Titel\n"
+                                     "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
 }
 
 TEST_F(MainProgramTest, AnUnknownStateEndsTheProgram)
