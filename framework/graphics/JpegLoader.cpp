@@ -61,7 +61,8 @@ bool RunDecoder(jpeg_decompress_struct& decompressor, ErrorManager& errors, std:
     jpeg_read_header(&decompressor, TRUE);
     if (decompressor.image_width == 0 || decompressor.image_height == 0 ||
         decompressor.image_width > static_cast<JDIMENSION>(Image::maximumSide) ||
-        decompressor.image_height > static_cast<JDIMENSION>(Image::maximumSide)) {
+        decompressor.image_height > static_cast<JDIMENSION>(Image::maximumSide) ||
+        static_cast<long>(decompressor.image_width) * static_cast<long>(decompressor.image_height) > JpegLoader::maximumPixels) {
         LogError("JpegLoader::Load: Refused <%s> of %u x %u pixels.\n", path, decompressor.image_width,
                  decompressor.image_height);
         return false;

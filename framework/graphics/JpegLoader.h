@@ -6,7 +6,9 @@
 //
 // A damaged file never ends the process: libjpeg's errors, and its warnings
 // about corrupt data, jump back here and the file is refused with a log line.
-// Pictures larger than Image::maximumSide on a side, progressive files of
+// Pictures larger than Image::maximumSide on a side or of more than
+// maximumPixels pixels (a few bytes can claim a huge picture), progressive
+// files of
 // more than maximumScans scans and files that would need more than
 // maximumMemory bytes of decoder memory are refused the same way.
 
@@ -20,6 +22,7 @@
 class JpegLoader : public Singleton<JpegLoader> {
 public:
     static constexpr int maximumScans = 100;
+    static constexpr long maximumPixels = 16384L * 4096;
     static constexpr long maximumMemory = 512L * 1024 * 1024;
 
     // Null (after a log line) when the file cannot be opened or decoded.

@@ -229,6 +229,7 @@ bool RleFile::Write(const char* basePath, const RleFileContent& content)
 
 bool RleFile::Read(const char* basePath, RleFileContent& content)
 {
+    content = RleFileContent();
     const std::string base(basePath);
     const std::string fileName = base + ".rle";
     if (!File::Exists(fileName.c_str()))
