@@ -271,7 +271,7 @@ DisplayResult DisplayDevice::SetColourKeyBlack(DisplaySurface* surface)
 }
 
 DisplayResult DisplayDevice::StretchBlit(DisplaySurface* destination, const Rectangle& destinationRectangle,
-                                         DisplaySurface* source, const Rectangle& sourceRectangle)
+                                         DisplaySurface* source, const Rectangle& sourceRectangle, bool useColourKey)
 {
     if (destination == nullptr || source == nullptr)
         return DDERR_INVALIDOBJECT;
@@ -292,6 +292,7 @@ DisplayResult DisplayDevice::StretchBlit(DisplaySurface* destination, const Rect
     if (destination->format.bitsPerPixel != source->format.bitsPerPixel)
         return DDERR_INVALIDPIXELFORMAT;
     const int bytesPerPixel = source->BytesPerPixel();
+    const bool keyed = useColourKey && source->colourKeyBlack;
     const int destinationWidth = destinationRectangle.Width();
     const int destinationHeight = destinationRectangle.Height();
     if (destinationWidth <= 0 || destinationHeight <= 0)
@@ -302,7 +303,9 @@ DisplayResult DisplayDevice::StretchBlit(DisplaySurface* destination, const Rect
         std::uint8_t* row = destination->GetPixels() + static_cast<std::ptrdiff_t>(y) * destination->pitch;
         for (int x = std::max(destinationRectangle.left, 0); x < std::min(destinationRectangle.right, destination->width); ++x) {
             const int sourceX = from.left + static_cast<int>(static_cast<std::int64_t>(x - destinationRectangle.left) * from.Width() / destinationWidth);
-            std::memcpy(row + x * bytesPerPixel, sourceRow + sourceX * bytesPerPixel, static_cast<std::size_t>(bytesPerPixel));
+            const std::uint8_t* pixel = sourceRow + sourceX * bytesPerPixel;
+            if (!keyed || !IsBlack(pixel, bytesPerPixel))
+                std::memcpy(row + x * bytesPerPixel, pixel, static_cast<std::size_t>(bytesPerPixel));
         }
     }
     return DD_OK;

@@ -105,7 +105,7 @@ public:
     // rectangle, both clipped to their surfaces. A stretch onto a windowed
     // primary presents the picture in the window.
     DisplayResult StretchBlit(DisplaySurface* destination, const Rectangle& destinationRectangle,
-                              DisplaySurface* source, const Rectangle& sourceRectangle);
+                              DisplaySurface* source, const Rectangle& sourceRectangle, bool useColourKey = false);
     // A copy of a rectangle to a point; with the colour key, black source
     // pixels are left out.
     DisplayResult FastBlit(DisplaySurface* destination, int x, int y, DisplaySurface* source,

@@ -1,0 +1,151 @@
+#include "AlphaSprite.h"
+
+#include "DirectDraw.h"
+#include "ImageUtil.h"
+#include "ScreenPixels.h"
+#include "app/Debug.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace {
+
+void PostQuit()
+{
+    platform::Platform::Get()->GetWindow().PostQuitMessage(-1);
+}
+
+ImageRect Union(const ImageRect& a, const ImageRect& b)
+{
+    return ImageRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+std::unique_ptr<Image> CopyOut(const Image& image, const ImageRect& bounds)
+{
+    auto copy = std::make_unique<Image>();
+    if (!copy->Create(bounds.GetWidth(), bounds.GetHeight(), image.GetDepth(), true))
+        return nullptr;
+    if (image.GetPalette() != nullptr)
+        copy->SetPalette(image.GetPalette());
+    ImageUtil::GetInstance().CopyRect(image, *copy, bounds, 0, 0);
+    return copy;
+}
+
+} // namespace
+
+bool AlphaSprite::Create(std::unique_ptr<Image> diffuseImage, std::unique_ptr<Image> alphaImage, int frameWidth, int frameHeight,
+                         int x, int y, bool cropped)
+{
+    if (!diffuseImage || !alphaImage)
+        return false;
+    if (diffuseImage->GetWidth() != alphaImage->GetWidth() || diffuseImage->GetHeight() != alphaImage->GetHeight()) {
+        LogPrint("image and alpha map sizes do not match.\n");
+        PostQuit();
+        return false;
+    }
+    fullWidth = frameWidth;
+    fullHeight = frameHeight;
+    sourceX = x;
+    sourceY = y;
+    crop = Point{};
+    storedWidth = fullWidth;
+    storedHeight = fullHeight;
+    if (cropped) {
+        ImageUtil& util = ImageUtil::GetInstance();
+        const ImageRect bounds = Union(util.GetBoundingRect(*diffuseImage), util.GetBoundingRect(*alphaImage));
+        diffuseImage = CopyOut(*diffuseImage, bounds);
+        alphaImage = CopyOut(*alphaImage, bounds);
+        if (!diffuseImage || !alphaImage)
+            return false;
+        crop = Point{bounds.left, bounds.top};
+        storedWidth = bounds.GetWidth();
+        storedHeight = bounds.GetHeight();
+        sourceX = sourceY = 0;
+    }
+    diffuse = std::move(diffuseImage);
+    alpha = std::move(alphaImage);
+    return true;
+}
+
+bool AlphaSprite::IsPixelTransparent(Point point, int) const
+{
+    const int x = point.x - crop.x;
+    const int y = point.y - crop.y;
+    if (!diffuse || x < 0 || y < 0 || x >= storedWidth || y >= storedHeight)
+        return true;
+    return diffuse->GetPixel(x + sourceX, y + sourceY) == 0;
+}
+
+template <int bytesPerPixel>
+void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pitch) const
+{
+    const ScreenLayout layout = ScreenLayout::FromDisplay();
+    const int imageWidth = diffuse->GetWidth();
+    const std::uint8_t* diffusePixels = diffuse->GetData();
+    const std::uint8_t* alphaPixels = alpha->GetData();
+    for (int row = 0; row < placement.destination.GetHeight(); ++row) {
+        const int y = sourceY + placement.source.top + row;
+        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
+                               placement.destination.left * bytesPerPixel;
+        const std::size_t first = static_cast<std::size_t>(y) * static_cast<std::size_t>(imageWidth) +
+                                  static_cast<std::size_t>(sourceX + placement.source.left);
+        const std::uint8_t* source = diffusePixels + first * bytesPerPixel;
+        const std::uint8_t* alphas = alphaPixels + first;
+        for (int column = 0; column < placement.destination.GetWidth(); ++column) {
+            const int a = alphas[column];
+            if (a == 0)
+                continue;
+            std::uint8_t* pixel = target + column * bytesPerPixel;
+            const std::uint8_t* sourcePixel = source + column * bytesPerPixel;
+            if (a == 255) {
+                std::memcpy(pixel, sourcePixel, bytesPerPixel);
+                continue;
+            }
+            WriteScreenPixel<bytesPerPixel>(
+                pixel, ::Blend(ReadScreenPixel<bytesPerPixel>(sourcePixel, layout), ReadScreenPixel<bytesPerPixel>(pixel, layout), a),
+                layout);
+        }
+    }
+}
+
+void AlphaSprite::DrawEx(const DrawInfo& drawInfo)
+{
+    if ((drawInfo.flags & DI_DEST_SIZE) != 0) {
+        LogError("Scaled blit not supported by alpha sprites.\n");
+        PostQuit();
+        return;
+    }
+    if (!diffuse || !alpha)
+        return;
+    if (diffuse->GetWidth() != alpha->GetWidth() || diffuse->GetHeight() != alpha->GetHeight()) {
+        LogPrint("diffuse and alpha image sizes do not match.\n Skipping rendering.\n");
+        return;
+    }
+    DirectDraw& display = DirectDraw::GetInstance();
+    // The stored area must lie inside the images it is read from.
+    if (sourceX < 0 || sourceY < 0 || sourceX + storedWidth > diffuse->GetWidth() || sourceY + storedHeight > diffuse->GetHeight() ||
+        diffuse->GetDepth() != display.GetDepth() || alpha->GetDepth() != 8)
+        return;
+    const Placement placement = Place(drawInfo, storedWidth, storedHeight, fullWidth, fullHeight, crop);
+    if (placement.empty)
+        return;
+    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
+    platform::LockedSurface locked;
+    const DisplayResult result = device.Lock(display.GetRenderTarget(), locked);
+    if (result == DDERR_SURFACELOST) {
+        display.OnSurfaceLost();
+        return;
+    }
+    if (result != DD_OK)
+        return;
+    switch (display.GetDepth()) {
+    case 16: Blend<2>(placement, locked.pixels, locked.pitch); break;
+    case 24: Blend<3>(placement, locked.pixels, locked.pitch); break;
+    case 32: Blend<4>(placement, locked.pixels, locked.pitch); break;
+    default:
+        LogPrint("Invalid screen directDraw screendepth.\n");
+        PostQuit();
+        break;
+    }
+    device.Unlock(display.GetRenderTarget());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Sprite.h"
+
+#include <memory>
+
+// A static picture with an 8-bit alpha map, blended into the canvas: alpha 0
+// leaves the canvas, 255 replaces it, anything between mixes per channel.
+// The diffuse image is in the screen's format, the alpha map 8-bit grey of
+// the same size.
+class AlphaSprite final : public Sprite {
+public:
+    // With crop only the union of the bounding rectangles of the picture and
+    // of the alpha map is kept.
+    bool Create(std::unique_ptr<Image> diffuse, std::unique_ptr<Image> alpha, int fullWidth, int fullHeight, int sourceX,
+                int sourceY, bool crop);
+
+    int GetWidth(int) const override { return storedWidth; }
+    int GetHeight(int) const override { return storedHeight; }
+    int GetFullWidth() const override { return fullWidth; }
+    int GetFullHeight() const override { return fullHeight; }
+    bool IsPixelTransparent(Point point, int frame) const override;
+    void DrawEx(const DrawInfo& drawInfo) override;
+
+private:
+    template <int bytesPerPixel>
+    void Blend(const Placement& placement, std::uint8_t* canvas, int pitch) const;
+
+    std::unique_ptr<Image> diffuse;
+    std::unique_ptr<Image> alpha;
+    int sourceX = 0;
+    int sourceY = 0;
+    Point crop;
+    int storedWidth = 0;
+    int storedHeight = 0;
+    int fullWidth = 0;
+    int fullHeight = 0;
+};

@@ -1,0 +1,256 @@
+#include "AnimatedRLESprite.h"
+
+#include "DirectDraw.h"
+#include "ImageUtil.h"
+#include "ScreenPixels.h"
+#include "app/Debug.h"
+#include "platform/Platform.h"
+#include "platform/Windows1252.h"
+
+#include <algorithm>
+#include <span>
+
+namespace {
+
+// The channels of a decoded pixel (blue, green, red, alpha bytes), five bits
+// each for a 16-bit screen.
+template <int bytesPerPixel>
+Channels ColourOf(std::uint32_t pixel)
+{
+    const int shift = bytesPerPixel == 2 ? 3 : 0;
+    return Channels{static_cast<int>((pixel >> 16) & 0xFF) >> shift, static_cast<int>((pixel >> 8) & 0xFF) >> shift,
+                    static_cast<int>(pixel & 0xFF) >> shift};
+}
+
+template <int bytesPerPixel>
+void Put(std::uint8_t* target, Channels colour, int alpha, const ScreenLayout& layout)
+{
+    if (alpha < 16)
+        return;
+    if (alpha > 240)
+        WriteScreenPixel<bytesPerPixel>(target, colour, layout);
+    else
+        WriteScreenPixel<bytesPerPixel>(target, Blend(colour, ReadScreenPixel<bytesPerPixel>(target, layout), alpha), layout);
+}
+
+std::unique_ptr<Image> CopyOut(const Image& image, const ImageRect& area)
+{
+    auto copy = std::make_unique<Image>();
+    if (!copy->Create(area.GetWidth(), area.GetHeight(), image.GetDepth(), true))
+        return nullptr;
+    if (image.GetPalette() != nullptr)
+        copy->SetPalette(image.GetPalette());
+    ImageUtil::GetInstance().CopyRect(image, *copy, area, 0, 0);
+    return copy;
+}
+
+} // namespace
+
+bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
+{
+    frames.clear();
+    if (frameCount <= 0 || strip.GetDepth() != 8 || strip.IsEncoded() || strip.GetHeight() / frameCount <= 0)
+        return false;
+    if (alphaStrip != nullptr && (alphaStrip->GetWidth() != strip.GetWidth() || alphaStrip->GetHeight() != strip.GetHeight() ||
+                                  alphaStrip->GetDepth() != 8 || alphaStrip->IsEncoded()))
+        return false;
+    fullWidth = strip.GetWidth();
+    fullHeight = strip.GetHeight() / frameCount;
+    hasAlpha = alphaStrip != nullptr;
+    LogPrint("Surface::Create width=%d height=%d\n", fullWidth, fullHeight);
+    ImageUtil& util = ImageUtil::GetInstance();
+    for (int index = 0; index < frameCount; ++index) {
+        const ImageRect whole{0, index * fullHeight, fullWidth - 1, (index + 1) * fullHeight - 1};
+        ImageRect area{0, 0, fullWidth - 1, fullHeight - 1};
+        if (crop) {
+            const auto frameImage = CopyOut(strip, whole);
+            if (!frameImage)
+                return false;
+            const ImageRect bounds = util.GetBoundingRect(*frameImage);
+            area = ImageRect{std::max(bounds.left - 2, 0), std::max(bounds.top - 2, 0), std::min(bounds.right + 2, fullWidth - 1),
+                             std::min(bounds.bottom + 2, fullHeight - 1)};
+        }
+        const ImageRect inStrip{area.left, area.top + whole.top, area.right, area.bottom + whole.top};
+        Frame frame;
+        frame.image = CopyOut(strip, inStrip);
+        if (!frame.image || !util.RunLengthEncode(*frame.image))
+            return false;
+        if (alphaStrip != nullptr) {
+            frame.alpha = CopyOut(*alphaStrip, inStrip);
+            if (!frame.alpha || !util.RunLengthEncode(*frame.alpha))
+                return false;
+        }
+        frame.crop = area;
+        frames.push_back(std::move(frame));
+    }
+    return true;
+}
+
+void AnimatedRLESprite::SetFullSize(int width, int height)
+{
+    fullWidth = width;
+    fullHeight = height;
+}
+
+void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<Image> alphaFrame, const ImageRect& crop)
+{
+    if (!frame)
+        return;
+    hasAlpha = alphaFrame != nullptr;
+    frames.push_back(Frame{std::move(frame), std::move(alphaFrame), crop});
+}
+
+int AnimatedRLESprite::GetWidth(int frame) const
+{
+    return frame >= 0 && frame < GetFrameCount() ? frames[static_cast<std::size_t>(frame)].image->GetWidth() : 0;
+}
+
+int AnimatedRLESprite::GetHeight(int frame) const
+{
+    return frame >= 0 && frame < GetFrameCount() ? frames[static_cast<std::size_t>(frame)].image->GetHeight() : 0;
+}
+
+bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
+{
+    LogPrint("AnimatedRLESprite::IsPixelTransparent: Pixelcollision bei RLE-Sprites noch nicht implementiert!\n");
+    return true;
+}
+
+template <int bytesPerPixel>
+void AnimatedRLESprite::DrawAlpha(const Placement& placement, const std::uint32_t* pixels, int frameWidth, std::uint8_t* canvas,
+                                  int pitch) const
+{
+    const ScreenLayout layout = ScreenLayout::FromDisplay();
+    for (int row = 0; row < placement.destination.GetHeight(); ++row) {
+        const std::uint32_t* source = pixels + static_cast<std::ptrdiff_t>(placement.source.top + row) * frameWidth + placement.source.left;
+        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
+                               placement.destination.left * bytesPerPixel;
+        for (int column = 0; column < placement.destination.GetWidth(); ++column) {
+            const std::uint32_t pixel = source[column];
+            Put<bytesPerPixel>(target + column * bytesPerPixel, ColourOf<bytesPerPixel>(pixel), static_cast<int>(pixel >> 24), layout);
+        }
+    }
+}
+
+template <int bytesPerPixel>
+void AnimatedRLESprite::DrawScaledAlpha(const Placement& placement, const ImageRect& unclipped, const ImageRect& unclippedSource,
+                                        const std::uint32_t* pixels, int frameWidth, int frameHeight, std::uint8_t* canvas,
+                                        int pitch) const
+{
+    const ScreenLayout layout = ScreenLayout::FromDisplay();
+    // 16.16 fixed-point steps through the source for each destination pixel.
+    const std::int64_t spanX = unclipped.right - unclipped.left;
+    const std::int64_t spanY = unclipped.bottom - unclipped.top;
+    const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(unclippedSource.right - unclippedSource.left) << 16) / spanX : 0;
+    const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(unclippedSource.bottom - unclippedSource.top) << 16) / spanY : 0;
+    for (int y = placement.destination.top; y <= placement.destination.bottom; ++y) {
+        const std::int64_t positionY = (static_cast<std::int64_t>(unclippedSource.top) << 16) + (y - unclipped.top) * stepY;
+        const int y0 = std::clamp(static_cast<int>(positionY >> 16), 0, frameHeight - 1);
+        const int y1 = std::min(y0 + 1, frameHeight - 1);
+        const std::uint32_t fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
+        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(y) * pitch;
+        for (int x = placement.destination.left; x <= placement.destination.right; ++x) {
+            const std::int64_t positionX = (static_cast<std::int64_t>(unclippedSource.left) << 16) + (x - unclipped.left) * stepX;
+            const int x0 = std::clamp(static_cast<int>(positionX >> 16), 0, frameWidth - 1);
+            const int x1 = std::min(x0 + 1, frameWidth - 1);
+            const std::uint32_t fx = static_cast<std::uint32_t>(positionX & 0xFFFF);
+            const std::uint32_t p00 = pixels[y0 * frameWidth + x0];
+            const std::uint32_t p10 = pixels[y0 * frameWidth + x1];
+            const std::uint32_t p01 = pixels[y1 * frameWidth + x0];
+            const std::uint32_t p11 = pixels[y1 * frameWidth + x1];
+            if (((p00 | p10 | p01 | p11) >> 24) == 0)
+                continue;
+            const std::uint64_t w00 = (static_cast<std::uint64_t>(65535 - fx) * (65535 - fy)) >> 16;
+            const std::uint64_t w10 = (static_cast<std::uint64_t>(fx) * (65535 - fy)) >> 16;
+            const std::uint64_t w01 = (static_cast<std::uint64_t>(65535 - fx) * fy) >> 16;
+            const std::uint64_t w11 = (static_cast<std::uint64_t>(fx) * fy) >> 16;
+            const auto mix = [&](int shift, int down) {
+                const auto channel = [&](std::uint32_t pixel) { return static_cast<std::uint64_t>(((pixel >> shift) & 0xFF) >> down); };
+                return static_cast<int>((channel(p00) * w00 + channel(p10) * w10 + channel(p01) * w01 + channel(p11) * w11) >> 16);
+            };
+            const int down = bytesPerPixel == 2 ? 3 : 0;
+            Put<bytesPerPixel>(target + x * bytesPerPixel, Channels{mix(16, down), mix(8, down), mix(0, down)}, mix(24, 0), layout);
+        }
+    }
+}
+
+void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
+{
+    if ((drawInfo.flags & DI_DEST_SIZE) != 0) {
+        LogWarning("%s", "AnimatedRLESprite::DrawEx: DI_DEST_SIZE Blit wird derzeit nicht unterstützt!\n"_w1252);
+        return;
+    }
+    if (drawInfo.frame < 0 || drawInfo.frame >= GetFrameCount())
+        return;
+    const Frame& frame = frames[static_cast<std::size_t>(drawInfo.frame)];
+    const int width = frame.image->GetWidth();
+    const int height = frame.image->GetHeight();
+    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > maximumFramePixels)
+        return;
+
+    DirectDraw& display = DirectDraw::GetInstance();
+    if (display.GetRenderTarget() == nullptr)
+        return;
+    std::span<std::uint32_t> buffer(reinterpret_cast<std::uint32_t*>(display.GetScratchBuffer()),
+                                    static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    const Image* alpha = hasAlpha ? frame.alpha.get() : nullptr;
+    ImageUtil& util = ImageUtil::GetInstance();
+    const bool decoded = (drawInfo.flags & DI_TINT) != 0 ? util.RunLengthDecodeTinted(*frame.image, alpha, buffer, drawInfo.tint)
+                                                         : util.RunLengthDecode(*frame.image, alpha, buffer);
+    if (!decoded)
+        return;
+
+    const float scale = drawInfo.scale;
+    int x = static_cast<int>(static_cast<float>(frame.crop.left) * scale + static_cast<float>(drawInfo.destinationX));
+    int y = static_cast<int>(static_cast<float>(frame.crop.top) * scale + static_cast<float>(drawInfo.destinationY));
+    if ((drawInfo.flags & DI_CENTER) != 0) {
+        x -= static_cast<int>(static_cast<float>(fullWidth / 2) * scale);
+        y -= static_cast<int>(static_cast<float>(fullHeight / 2) * scale);
+    } else if ((drawInfo.flags & DI_BOTTOM_CENTER) != 0) {
+        x -= static_cast<int>(static_cast<float>(fullWidth / 2) * scale);
+        y -= static_cast<int>(static_cast<float>(fullHeight) * scale);
+    }
+    const ImageRect destination{x, y, x + static_cast<int>(static_cast<float>(width - 1) * scale),
+                                y + static_cast<int>(static_cast<float>(height - 1) * scale)};
+    const ImageRect source{0, 0, width - 1, height - 1};
+    const Placement placement = Clip(source, destination);
+    if (placement.empty)
+        return;
+
+    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
+    platform::LockedSurface locked;
+    const DisplayResult result = device.Lock(display.GetRenderTarget(), locked);
+    if (result == DDERR_SURFACELOST) {
+        display.OnSurfaceLost();
+        return;
+    }
+    if (result != DD_OK) {
+        if (scale != 1.0f)
+            LogPrint("src-rect %f %f %f %f  dest-rect %d %d %d %d\n", 0.0, 0.0, static_cast<double>(width - 1),
+                     static_cast<double>(height - 1), destination.left, destination.top, destination.right, destination.bottom);
+        return;
+    }
+    const std::uint32_t* pixels = buffer.data();
+    const bool scaled = scale != 1.0f;
+    switch (display.GetDepth()) {
+    case 16:
+        scaled ? DrawScaledAlpha<2>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
+               : DrawAlpha<2>(placement, pixels, width, locked.pixels, locked.pitch);
+        break;
+    case 24:
+        scaled ? DrawScaledAlpha<3>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
+               : DrawAlpha<3>(placement, pixels, width, locked.pixels, locked.pitch);
+        break;
+    case 32:
+        scaled ? DrawScaledAlpha<4>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
+               : DrawAlpha<4>(placement, pixels, width, locked.pixels, locked.pitch);
+        break;
+    default:
+        if (scaled)
+            LogWarning("AnimatedRLESprite::DrawScaledAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
+        else
+            LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
+        break;
+    }
+    device.Unlock(display.GetRenderTarget());
+}

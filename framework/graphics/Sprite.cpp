@@ -1,0 +1,159 @@
+#include "Sprite.h"
+
+#include "DirectDraw.h"
+#include "RenderEngine.h"
+
+#include <algorithm>
+
+Sprite::~Sprite() = default;
+
+void Sprite::Submit(DrawInfo drawInfo, float z)
+{
+    RenderEngine& engine = RenderEngine::GetInstance();
+    drawInfo.destinationX += engine.GetScreenOffsetX();
+    drawInfo.destinationY += engine.GetScreenOffsetY();
+    drawInfo.clipToBand = engine.TakeClipToBandRequest();
+    engine.AddToRenderList(this, drawInfo, z);
+}
+
+void Sprite::Draw(int x, int y, int frame, float z)
+{
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_DEST_POS | DI_CENTER;
+    drawInfo.frame = frame;
+    drawInfo.destinationX = x;
+    drawInfo.destinationY = y;
+    Submit(drawInfo, z);
+}
+
+void Sprite::DrawTopLeft(int x, int y, int frame, float z)
+{
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_DEST_POS;
+    drawInfo.frame = frame;
+    drawInfo.destinationX = x;
+    drawInfo.destinationY = y;
+    Submit(drawInfo, z);
+}
+
+void Sprite::DrawScaled(int x, int y, int frame, float z, float scale)
+{
+    DrawScaledTinted(x, y, frame, z, scale, 0x00FFFFFF);
+}
+
+void Sprite::DrawScaledTinted(int x, int y, int frame, float z, float scale, std::uint32_t tint)
+{
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_DEST_POS | DI_BOTTOM_CENTER;
+    if (scale != 1.0f)
+        drawInfo.flags |= DI_SCALE;
+    if ((tint & 0x00FFFFFF) != 0x00FFFFFF)
+        drawInfo.flags |= DI_TINT;
+    drawInfo.frame = frame;
+    drawInfo.destinationX = x;
+    drawInfo.destinationY = y;
+    drawInfo.scale = scale;
+    drawInfo.tint = tint;
+    Submit(drawInfo, z);
+}
+
+void Sprite::DrawPart(const ImageRect& source, int x, int y, int frame, float z)
+{
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_SRC_POS | DI_SRC_SIZE | DI_DEST_POS;
+    drawInfo.frame = frame;
+    drawInfo.sourceX = source.left;
+    drawInfo.sourceY = source.top;
+    drawInfo.sourceWidth = source.GetWidth();
+    drawInfo.sourceHeight = source.GetHeight();
+    drawInfo.destinationX = x;
+    drawInfo.destinationY = y;
+    Submit(drawInfo, z);
+}
+
+void Sprite::DrawStretched(const ImageRect& source, const ImageRect& destination, int frame, float z)
+{
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_SRC_POS | DI_SRC_SIZE | DI_DEST_POS | DI_DEST_SIZE;
+    drawInfo.frame = frame;
+    drawInfo.sourceX = source.left;
+    drawInfo.sourceY = source.top;
+    drawInfo.sourceWidth = source.GetWidth();
+    drawInfo.sourceHeight = source.GetHeight();
+    drawInfo.destinationX = destination.left;
+    drawInfo.destinationY = destination.top;
+    drawInfo.destinationWidth = destination.GetWidth();
+    drawInfo.destinationHeight = destination.GetHeight();
+    Submit(drawInfo, z);
+}
+
+Sprite::Placement Sprite::Place(const DrawInfo& drawInfo, int storedWidth, int storedHeight, int fullWidth, int fullHeight,
+                                Point cropOffset)
+{
+    ImageRect source;
+    source.left = (drawInfo.flags & DI_SRC_POS) != 0 ? drawInfo.sourceX : 0;
+    source.top = (drawInfo.flags & DI_SRC_POS) != 0 ? drawInfo.sourceY : 0;
+    const int width = (drawInfo.flags & DI_SRC_SIZE) != 0 ? drawInfo.sourceWidth : storedWidth;
+    const int height = (drawInfo.flags & DI_SRC_SIZE) != 0 ? drawInfo.sourceHeight : storedHeight;
+    source.right = source.left + width - 1;
+    source.bottom = source.top + height - 1;
+    // Never outside the stored pixels.
+    source.left = std::max(source.left, 0);
+    source.top = std::max(source.top, 0);
+    source.right = std::min(source.right, storedWidth - 1);
+    source.bottom = std::min(source.bottom, storedHeight - 1);
+
+    int x = drawInfo.destinationX;
+    int y = drawInfo.destinationY;
+    if ((drawInfo.flags & DI_CENTER) != 0) {
+        x -= fullWidth / 2;
+        y -= fullHeight / 2;
+    } else if ((drawInfo.flags & DI_BOTTOM_CENTER) != 0) {
+        x -= fullWidth / 2;
+        y -= fullHeight;
+    }
+    x += cropOffset.x;
+    y += cropOffset.y;
+    ImageRect destination;
+    destination.left = x;
+    destination.top = y;
+    if ((drawInfo.flags & DI_DEST_SIZE) != 0) {
+        destination.right = x + drawInfo.destinationWidth - 1;
+        destination.bottom = y + drawInfo.destinationHeight - 1;
+    } else {
+        destination.right = x + source.GetWidth() - 1;
+        destination.bottom = y + source.GetHeight() - 1;
+    }
+    return Clip(source, destination);
+}
+
+Sprite::Placement Sprite::Clip(ImageRect source, ImageRect destination)
+{
+    Placement placement;
+    if (source.GetWidth() <= 0 || source.GetHeight() <= 0 || destination.GetWidth() <= 0 || destination.GetHeight() <= 0)
+        return placement;
+    const bool band = RenderEngine::GetInstance().IsClippingToBand();
+    const int top = band ? 128 : 0;
+    const int bottom = band ? 639 : DirectDraw::canvasHeight - 1;
+    const int right = DirectDraw::canvasWidth - 1;
+    // Source pixels per destination pixel, as a ratio of the two sizes.
+    const auto cut = [](int& sourceStart, int& sourceEnd, int& destinationStart, int& destinationEnd, int low, int high) {
+        const long long sourceSize = sourceEnd - sourceStart + 1;
+        const long long destinationSize = destinationEnd - destinationStart + 1;
+        if (destinationStart < low) {
+            sourceStart += static_cast<int>((low - destinationStart) * sourceSize / destinationSize);
+            destinationStart = low;
+        }
+        if (destinationEnd > high) {
+            sourceEnd -= static_cast<int>((destinationEnd - high) * sourceSize / destinationSize);
+            destinationEnd = high;
+        }
+    };
+    cut(source.left, source.right, destination.left, destination.right, 0, right);
+    cut(source.top, source.bottom, destination.top, destination.bottom, top, bottom);
+    placement.source = source;
+    placement.destination = destination;
+    placement.empty = source.GetWidth() <= 0 || source.GetHeight() <= 0 || destination.GetWidth() <= 0 ||
+                      destination.GetHeight() <= 0;
+    return placement;
+}

@@ -1,0 +1,123 @@
+#include "SurfaceSprite.h"
+
+#include "DirectDraw.h"
+#include "ImageUtil.h"
+#include "app/Debug.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace {
+constexpr const char* sourceFile = ".\\RE3Zodezaruz\\SurfaceSprite";
+}
+
+bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int frameWidth, int frameHeight, int x, int y, bool cropped)
+{
+    if (!picture)
+        return false;
+    fullWidth = frameWidth;
+    fullHeight = frameHeight;
+    sourceX = x;
+    sourceY = y;
+    crop = Point{};
+    if (!cropped) {
+        image = std::move(picture);
+        storedWidth = fullWidth;
+        storedHeight = fullHeight;
+    } else {
+        if (x != 0 || y != 0)
+            LogWarning("Image offset supplied for croped sprite. Is that what you want?\n");
+        ImageRect bounds = ImageUtil::GetInstance().GetBoundingRect(*picture);
+        bounds.right = std::min(std::max(bounds.right, bounds.left + 1), picture->GetWidth() - 1);
+        bounds.bottom = std::min(std::max(bounds.bottom, bounds.top + 1), picture->GetHeight() - 1);
+        bounds.left = std::max(0, std::min(bounds.left, bounds.right - 1));
+        bounds.top = std::max(0, std::min(bounds.top, bounds.bottom - 1));
+        auto croppedImage = std::make_unique<Image>();
+        if (!croppedImage->Create(bounds.GetWidth(), bounds.GetHeight(), picture->GetDepth(), true))
+            return false;
+        if (picture->GetPalette() != nullptr)
+            croppedImage->SetPalette(picture->GetPalette());
+        ImageUtil::GetInstance().CopyRect(*picture, *croppedImage, bounds, 0, 0);
+        crop = Point{bounds.left, bounds.top};
+        storedWidth = bounds.GetWidth();
+        storedHeight = bounds.GetHeight();
+        sourceX = 0;
+        sourceY = 0;
+        image = std::move(croppedImage);
+    }
+    if (!surface.Create(storedWidth, storedHeight, storedWidth > 4000)) {
+        LogError("Failed to create sprite surface.\n");
+        return false;
+    }
+    SetPixels(sourceX, sourceY);
+    return true;
+}
+
+void SurfaceSprite::SetPixels(int x, int y, const ImageRect& rectangle)
+{
+    if (!image || x + rectangle.left < 0 || y + rectangle.top < 0 || x + rectangle.right >= image->GetWidth() ||
+        y + rectangle.bottom >= image->GetHeight()) {
+        LogError("Invalid image offset supplied.\n");
+        return;
+    }
+    surface.SetPixels(*image, x, y, rectangle);
+}
+
+void SurfaceSprite::SetPixels(int x, int y)
+{
+    if (image)
+        surface.SetPixels(*image, x, y);
+}
+
+bool SurfaceSprite::IsPixelTransparent(Point point, int) const
+{
+    const int x = point.x - crop.x;
+    const int y = point.y - crop.y;
+    if (!image || x < 0 || y < 0 || x >= storedWidth || y >= storedHeight)
+        return true;
+    return image->GetPixel(x + sourceX, y + sourceY) == 0;
+}
+
+void SurfaceSprite::Restore()
+{
+    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
+    if (surface.GetSurface() == nullptr || !device.IsLost(surface.GetSurface()))
+        return;
+    if (Debug::GetInstance().CheckDXResult(device.Restore(surface.GetSurface()), sourceFile, __LINE__))
+        return;
+    SetPixels(sourceX, sourceY);
+}
+
+void SurfaceSprite::DrawEx(const DrawInfo& drawInfo)
+{
+    DirectDraw& display = DirectDraw::GetInstance();
+    platform::DisplaySurface* target = display.GetRenderTarget();
+    if (target == nullptr || surface.GetSurface() == nullptr)
+        return;
+    const Placement placement = Place(drawInfo, storedWidth, storedHeight, fullWidth, fullHeight, crop);
+    if (placement.empty)
+        return;
+    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
+    const ImageRect& source = placement.source;
+    const ImageRect& destination = placement.destination;
+    const platform::Rectangle from{source.left, source.top, source.right + 1, source.bottom + 1};
+    DisplayResult result;
+    if ((drawInfo.flags & DI_DEST_SIZE) != 0) {
+        result = device.StretchBlit(target, {destination.left, destination.top, destination.right + 1, destination.bottom + 1},
+                                    surface.GetSurface(), from, (drawInfo.flags & DI_NO_COLORKEY) == 0);
+        if (result != DD_OK && result != DDERR_SURFACELOST) {
+            LogPrint("Invalid Rect while rendering surface Sprite #1.\n");
+            LogPrint("Src (left %d, right %d, top %d, bottom %d )\n", source.left, source.right, source.top, source.bottom);
+        }
+    } else {
+        result = device.FastBlit(target, destination.left, destination.top, surface.GetSurface(), from,
+                                 (drawInfo.flags & DI_NO_COLORKEY) == 0);
+        if (result != DD_OK && result != DDERR_SURFACELOST) {
+            LogPrint("Invalid Rect while rendering surface Sprite #2.\n");
+            LogPrint("Src (left %d, right %d, top %d, bottom %d )\n", source.left, source.right, source.top, source.bottom);
+            LogPrint("Dest (x %d, y %d )\n", destination.left, destination.top);
+        }
+    }
+    if (result == DDERR_SURFACELOST)
+        display.OnSurfaceLost();
+}
