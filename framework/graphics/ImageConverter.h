@@ -7,8 +7,9 @@
 // so does one of a depth that cannot be converted (after an error box).
 //
 // 24-bit pictures reach a 16-bit screen through an error-diffusing dither
-// whose generator state lives as long as the program: the same run converts
-// the same pictures to the same pixels.
+// whose generator state lives as long as the program: each conversion goes on
+// where the last one stopped, so a run that converts the same pictures in the
+// same order gets the same pixels.
 
 #include "Image.h"
 #include "app/Singleton.h"

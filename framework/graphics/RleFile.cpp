@@ -34,13 +34,15 @@ class ByteReader {
 public:
     explicit ByteReader(const std::uint8_t* in) : bytes(in) {}
 
+    // Returns the value rather than filling a reference: the fields of the
+    // packed structures are not aligned.
     template <typename Integer>
-    void Get(Integer& value)
+    Integer Get()
     {
         std::uint64_t result = 0;
         for (std::size_t i = 0; i < sizeof(Integer); ++i)
             result |= static_cast<std::uint64_t>(*bytes++) << (8 * i);
-        value = static_cast<Integer>(result);
+        return static_cast<Integer>(result);
     }
     void Get(std::uint8_t* to, std::size_t count)
     {
@@ -112,17 +114,17 @@ void RleFile::EncodeHeader(const RleFileHeader& header, std::uint8_t* bytes)
 void RleFile::DecodeHeader(const std::uint8_t* bytes, RleFileHeader& header)
 {
     ByteReader in(bytes);
-    in.Get(header.mark);
-    in.Get(header.sourceTime);
+    header.mark = in.Get<decltype(header.mark)>();
+    header.sourceTime = in.Get<decltype(header.sourceTime)>();
     in.Get(header.palette, sizeof(header.palette));
     in.Get(header.alphaPalette, sizeof(header.alphaPalette));
-    in.Get(header.fullWidth);
-    in.Get(header.fullHeight);
-    in.Get(header.depth);
-    in.Get(header.encoded);
-    in.Get(header.hasAlpha);
-    in.Get(header.reserved);
-    in.Get(header.frameCount);
+    header.fullWidth = in.Get<decltype(header.fullWidth)>();
+    header.fullHeight = in.Get<decltype(header.fullHeight)>();
+    header.depth = in.Get<decltype(header.depth)>();
+    header.encoded = in.Get<decltype(header.encoded)>();
+    header.hasAlpha = in.Get<decltype(header.hasAlpha)>();
+    header.reserved = in.Get<decltype(header.reserved)>();
+    header.frameCount = in.Get<decltype(header.frameCount)>();
 }
 
 void RleFile::EncodeRecord(const RleFrameRecord& record, std::uint8_t* bytes)
@@ -141,14 +143,14 @@ void RleFile::EncodeRecord(const RleFrameRecord& record, std::uint8_t* bytes)
 void RleFile::DecodeRecord(const std::uint8_t* bytes, RleFrameRecord& record)
 {
     ByteReader in(bytes);
-    in.Get(record.width);
-    in.Get(record.height);
-    in.Get(record.cropLeft);
-    in.Get(record.cropTop);
-    in.Get(record.cropRight);
-    in.Get(record.cropBottom);
-    in.Get(record.colorSize);
-    in.Get(record.alphaSize);
+    record.width = in.Get<decltype(record.width)>();
+    record.height = in.Get<decltype(record.height)>();
+    record.cropLeft = in.Get<decltype(record.cropLeft)>();
+    record.cropTop = in.Get<decltype(record.cropTop)>();
+    record.cropRight = in.Get<decltype(record.cropRight)>();
+    record.cropBottom = in.Get<decltype(record.cropBottom)>();
+    record.colorSize = in.Get<decltype(record.colorSize)>();
+    record.alphaSize = in.Get<decltype(record.alphaSize)>();
 }
 
 bool RleFile::Write(const char* basePath, const RleFileContent& content)
