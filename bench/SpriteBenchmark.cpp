@@ -1,1 +1,630 @@
-// Being written.
+// Drawing sprites into the 1024 x 768 canvas, against SDL2's software
+// blitters on the same pixels in the same run.
+//
+//     build/bench/zephyra_benchmarks --benchmark_filter=Sprite
+//
+// Counter megapixels_per_s: destination pixels of the drawn rectangle per
+// second (the sprite's whole frame, transparent parts included, for us and
+// for SDL alike). Each case runs at 16, 24 and 32 bit where our path exists:
+//   RleBlend          AnimatedRLESprite, 256 x 256 character frame (half of it
+//                     transparent, soft alpha edge), decode + alpha blend;
+//                     peers SDL_BlitSurface of the same picture as ARGB8888
+//                     with blending, without and with SDL_SetSurfaceRLE.
+//   RleScaled         the same scaled by 0.6 (ours bilinear); peer
+//                     SDL_BlitScaled (nearest).
+//   AlphaTranslucent  AlphaSprite 256 x 256, every pixel alpha 128.
+//   AlphaDisk         AlphaSprite 256 x 256, an opaque disk on half of it.
+//   Shadow            ShadowSprite 256 x 256 (no peer; 16 and 32 bit only).
+//   KeyedBlit         SurfaceSprite 256 x 256, half black, colour-keyed;
+//                     peer colour-keyed SDL_BlitSurface (RGB565, XRGB8888).
+//   Stretch           SurfaceSprite 512 x 384 stretched over the canvas;
+//                     peers SDL_SoftStretch (nearest, like ours) and
+//                     SDL_SoftStretchLinear (32 bit only).
+// Before timing, our output and the peer's are compared over the whole
+// canvas; a case whose results differ is skipped with an error.
+//
+// Sprite_Frame: one adventure-like frame at 32 bit through the render list
+// (background, twelve scaled and tinted characters, interface strip);
+// counters frames_per_s and ms_per_frame.
+
+#include "BenchmarkFolder.h"
+#include "app/Singleton.h"
+#include "graphics/AlphaSprite.h"
+#include "graphics/AnimatedRLESprite.h"
+#include "graphics/DirectDraw.h"
+#include "graphics/RenderEngine.h"
+#include "graphics/ShadowSprite.h"
+#include "graphics/SurfaceSprite.h"
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int canvasWidth = DirectDraw::canvasWidth;
+constexpr int canvasHeight = DirectDraw::canvasHeight;
+constexpr int side = 256;
+constexpr float smallScale = 0.6f;
+
+// ---------------------------------------------------------------------------
+// The display: a headless platform with a full-screen canvas of one depth,
+// in a temporary working directory (the game writes its log there).
+
+class Display {
+public:
+    explicit Display(int depth)
+    {
+        platform::Platform::Install(std::make_unique<platform::HeadlessPlatform>());
+        platform::Window& window = platform::Platform::Get()->GetWindow();
+        ready = folder.IsReady() && window.Create({"Bench", canvasWidth, canvasHeight, true}) &&
+                DirectDraw::GetInstance().Init(window, canvasWidth, canvasHeight, depth, true);
+    }
+    ~Display()
+    {
+        SingletonRegistry::DestroyAll();
+        platform::Platform::Remove();
+    }
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    bool IsReady() const { return ready; }
+    static platform::DisplaySurface& Canvas() { return *DirectDraw::GetInstance().GetRenderTarget(); }
+
+private:
+    BenchmarkFolder folder;
+    bool ready = false;
+};
+
+// ---------------------------------------------------------------------------
+// Test art: colours 0x00RRGGBB with an 8-bit alpha per pixel.
+
+struct Art {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> colour;
+    std::vector<std::uint8_t> alpha;
+
+    Art(int w, int h)
+        : width(w), height(h), colour(static_cast<std::size_t>(w) * h), alpha(colour.size())
+    {
+    }
+    std::size_t At(int x, int y) const { return static_cast<std::size_t>(y) * width + x; }
+};
+
+// A busy picture whose channels never reach black (so every pixel casts a
+// shadow and survives the colour key, also in five bits).
+std::uint32_t Pattern(int x, int y, int seed = 0)
+{
+    const auto red = static_cast<std::uint32_t>(32 + (x * 7 + y * 3 + seed) % 224);
+    const auto green = static_cast<std::uint32_t>(32 + (x * 2 + y * 5 + seed * 3) % 224);
+    const auto blue = static_cast<std::uint32_t>(32 + ((x ^ y) + seed * 5) % 224);
+    return red << 16 | green << 8 | blue;
+}
+
+// The canvas under the sprites: a different smooth picture.
+std::uint32_t Backdrop(int x, int y)
+{
+    return static_cast<std::uint32_t>((x / 4) & 0xFF) << 16 | static_cast<std::uint32_t>((y / 3) & 0xFF) << 8 | 0x60;
+}
+
+// Alpha across a soft edge: `inside` is the signed distance into the shape
+// in pixels; the ramp of `edge` pixels runs through every value 0 to 255.
+std::uint8_t EdgeAlpha(double inside, double edge)
+{
+    return static_cast<std::uint8_t>(std::clamp((inside / edge + 0.5) * 255.0, 0.0, 255.0));
+}
+
+// Approximate signed distance into an ellipse centred in the art.
+double InsideEllipse(const Art& art, int x, int y, double radiusX, double radiusY)
+{
+    const double dx = (x + 0.5 - art.width / 2.0) / radiusX;
+    const double dy = (y + 0.5 - art.height / 2.0) / radiusY;
+    return (1.0 - std::sqrt(dx * dx + dy * dy)) * std::min(radiusX, radiusY);
+}
+
+// Every pixel translucent.
+Art TranslucentArt()
+{
+    Art art(side, side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            art.colour[art.At(x, y)] = Pattern(x, y);
+            art.alpha[art.At(x, y)] = 128;
+        }
+    return art;
+}
+
+// An opaque shape with a soft edge (half of the square for the disk), black
+// and clear outside. The colour reaches past the alpha edge as real art's does.
+Art ShapeArt(int width, int height, double radiusX, double radiusY, double edge, int seed)
+{
+    Art art(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double inside = InsideEllipse(art, x, y, radiusX, radiusY);
+            art.alpha[art.At(x, y)] = EdgeAlpha(inside, edge);
+            art.colour[art.At(x, y)] = inside + edge > 0 ? Pattern(x, y, seed) : 0;
+        }
+    return art;
+}
+
+// Disk of radius 102: 50% of 256 x 256.
+Art DiskArt() { return ShapeArt(side, side, 102, 102, 3, 0); }
+
+// Character-like art: an upright ellipse on half of the frame with an 8-pixel
+// soft edge, runs of equal colours beside stretches of distinct ones.
+struct PalettedArt {
+    Art art{side, side}; // the palette colours, for the peer
+    std::vector<std::uint8_t> index;
+    std::uint8_t palette[Image::paletteSize] = {};
+};
+
+PalettedArt CharacterArt(int seed)
+{
+    PalettedArt result;
+    for (int entry = 1; entry < Image::paletteEntries; ++entry) {
+        const std::uint32_t colour = Pattern(entry * 5, entry * 3, seed);
+        result.palette[entry * 4 + 0] = static_cast<std::uint8_t>(colour);
+        result.palette[entry * 4 + 1] = static_cast<std::uint8_t>(colour >> 8);
+        result.palette[entry * 4 + 2] = static_cast<std::uint8_t>(colour >> 16);
+    }
+    const Art shape = ShapeArt(side, side, 82, 127, 8, seed);
+    result.art.alpha = shape.alpha;
+    result.index.resize(shape.colour.size());
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const std::size_t at = shape.At(x, y);
+            if (shape.colour[at] == 0)
+                continue;
+            const int value = x % 24 < 16 ? (x / 8) * 3 + (y / 4) * 11 : x * 13 + y * 7;
+            const int entry = 1 + (value + seed) % 255;
+            result.index[at] = static_cast<std::uint8_t>(entry);
+            result.art.colour[at] = static_cast<std::uint32_t>(result.palette[entry * 4 + 2]) << 16 |
+                                    static_cast<std::uint32_t>(result.palette[entry * 4 + 1]) << 8 | result.palette[entry * 4];
+        }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// Images for our sprites.
+
+std::unique_ptr<Image> NewImage(int width, int height, int depth)
+{
+    auto image = std::make_unique<Image>();
+    if (!image->Create(width, height, depth, true))
+        std::abort();
+    return image;
+}
+
+// The colours in the screen's format.
+std::unique_ptr<Image> ScreenImage(const Art& art)
+{
+    const DirectDraw& display = DirectDraw::GetInstance();
+    const int bytesPerPixel = display.GetDepth() / 8;
+    auto image = NewImage(art.width, art.height, display.GetDepth());
+    std::uint8_t* data = image->GetData();
+    for (std::size_t at = 0; at < art.colour.size(); ++at) {
+        const std::uint32_t pixel = display.ToScreenPixel(art.colour[at]);
+        std::memcpy(data + at * bytesPerPixel, &pixel, static_cast<std::size_t>(bytesPerPixel));
+    }
+    return image;
+}
+
+std::unique_ptr<Image> EightBitImage(const std::vector<std::uint8_t>& values, int width, int height)
+{
+    auto image = NewImage(width, height, 8);
+    std::memcpy(image->GetData(), values.data(), values.size());
+    return image;
+}
+
+void PaintBackdrop(platform::DisplaySurface& canvas)
+{
+    const DirectDraw& display = DirectDraw::GetInstance();
+    const int bytesPerPixel = canvas.BytesPerPixel();
+    for (int y = 0; y < canvas.GetHeight(); ++y)
+        for (int x = 0; x < canvas.GetWidth(); ++x) {
+            const std::uint32_t pixel = display.ToScreenPixel(Backdrop(x, y));
+            std::memcpy(canvas.GetPixels() + y * canvas.GetPitch() + x * bytesPerPixel, &pixel, static_cast<std::size_t>(bytesPerPixel));
+        }
+}
+
+// ---------------------------------------------------------------------------
+// SDL surfaces over the same pixels.
+
+struct FreeSurface {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
+
+// The SDL format with our canvas's memory layout at a depth.
+Uint32 SdlFormat(int depth)
+{
+    return depth == 16 ? SDL_PIXELFORMAT_RGB565 : depth == 24 ? SDL_PIXELFORMAT_BGR24 : SDL_PIXELFORMAT_RGB888;
+}
+
+SurfacePtr NewSurface(int width, int height, Uint32 format)
+{
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, SDL_BITSPERPIXEL(format), format));
+    if (!surface)
+        std::abort();
+    return surface;
+}
+
+// ARGB8888 with the given alpha, blended when blitted.
+SurfacePtr ArgbSurface(const Art& art, const std::vector<std::uint8_t>& alpha)
+{
+    SurfacePtr surface = NewSurface(art.width, art.height, SDL_PIXELFORMAT_ARGB8888);
+    for (int y = 0; y < art.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < art.width; ++x)
+            row[x] = static_cast<std::uint32_t>(alpha[art.At(x, y)]) << 24 | art.colour[art.At(x, y)];
+    }
+    SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_BLEND);
+    return surface;
+}
+
+// A copy of an image already in the screen's format.
+SurfacePtr ScreenSurface(const Image& image)
+{
+    SurfacePtr surface = NewSurface(image.GetWidth(), image.GetHeight(), SdlFormat(image.GetDepth()));
+    const std::size_t rowBytes = static_cast<std::size_t>(image.GetWidth()) * (image.GetDepth() / 8);
+    for (int y = 0; y < image.GetHeight(); ++y)
+        std::memcpy(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch, image.GetData() + y * rowBytes, rowBytes);
+    return surface;
+}
+
+// The RLE sprite leaves alpha below 16 out and draws above 240 solid; the
+// peer gets the alpha it means, so both show the same picture.
+std::vector<std::uint8_t> ThresholdedAlpha(const std::vector<std::uint8_t>& alpha)
+{
+    std::vector<std::uint8_t> result(alpha);
+    for (auto& value : result)
+        value = value < 16 ? 0 : value > 240 ? 255 : value;
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// The cases: our sprite and its draw, and the peer's source and rectangles.
+
+enum class Kind { RleBlend, RleScaled, AlphaTranslucent, AlphaDisk, Shadow, KeyedBlit, Stretch };
+enum class Peer { None, Blit, BlitRle, BlitScaled, SoftStretch, SoftStretchLinear };
+
+struct Scene {
+    std::unique_ptr<Sprite> sprite;
+    DrawInfo drawInfo;
+    std::unique_ptr<Image> screenPicture; // the SDL copy is taken from this
+    SurfacePtr peerSource;
+    SDL_Rect peerSourceRect{};
+    SDL_Rect peerDestination{};
+    double Megapixels() const { return static_cast<double>(peerDestination.w) * peerDestination.h / 1e6; }
+};
+
+constexpr int drawX = 320;
+constexpr int drawY = 200;
+
+DrawInfo TopLeft(int x, int y)
+{
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_DEST_POS;
+    drawInfo.destinationX = x;
+    drawInfo.destinationY = y;
+    return drawInfo;
+}
+
+std::unique_ptr<AnimatedRLESprite> CharacterSprite(const PalettedArt& character)
+{
+    auto strip = EightBitImage(character.index, side, side);
+    strip->SetPalette(character.palette);
+    const auto alpha = EightBitImage(character.art.alpha, side, side);
+    auto sprite = std::make_unique<AnimatedRLESprite>();
+    if (!sprite->Create(*strip, alpha.get(), 1, true))
+        std::abort();
+    return sprite;
+}
+
+// Needs the display open at its depth.
+Scene BuildScene(Kind kind)
+{
+    Scene scene;
+    scene.drawInfo = TopLeft(drawX, drawY);
+    scene.peerSourceRect = {0, 0, side, side};
+    scene.peerDestination = {drawX, drawY, side, side};
+    switch (kind) {
+    case Kind::RleBlend:
+    case Kind::RleScaled: {
+        const PalettedArt character = CharacterArt(0);
+        scene.sprite = CharacterSprite(character);
+        scene.peerSource = ArgbSurface(character.art, ThresholdedAlpha(character.art.alpha));
+        if (kind == Kind::RleScaled) {
+            scene.drawInfo.flags |= DI_SCALE;
+            scene.drawInfo.scale = smallScale;
+            // Our scaled rectangle: the last pixel lands at (side - 1) * scale.
+            const int scaledSide = static_cast<int>(static_cast<float>(side - 1) * smallScale) + 1;
+            scene.peerDestination.w = scene.peerDestination.h = scaledSide;
+        }
+        break;
+    }
+    case Kind::AlphaTranslucent:
+    case Kind::AlphaDisk: {
+        const Art art = kind == Kind::AlphaDisk ? DiskArt() : TranslucentArt();
+        auto sprite = std::make_unique<AlphaSprite>();
+        if (!sprite->Create(ScreenImage(art), EightBitImage(art.alpha, side, side), side, side, 0, 0, false))
+            std::abort();
+        scene.sprite = std::move(sprite);
+        scene.peerSource = ArgbSurface(art, art.alpha);
+        break;
+    }
+    case Kind::Shadow: {
+        // The ellipse touches all four sides, so the mask keeps 256 x 256.
+        const Art art = ShapeArt(side, side, 128, 128, 1, 0);
+        auto sprite = std::make_unique<ShadowSprite>();
+        if (!sprite->Create(*ScreenImage(art), side, side) || sprite->GetWidth(0) != side || sprite->GetHeight(0) != side)
+            std::abort();
+        scene.sprite = std::move(sprite);
+        break;
+    }
+    case Kind::KeyedBlit: {
+        scene.screenPicture = ScreenImage(DiskArt());
+        auto sprite = std::make_unique<SurfaceSprite>();
+        if (!sprite->Create(scene.screenPicture->Clone(), side, side, 0, 0, false))
+            std::abort();
+        scene.sprite = std::move(sprite);
+        scene.peerSource = ScreenSurface(*scene.screenPicture);
+        SDL_SetColorKey(scene.peerSource.get(), SDL_TRUE, 0);
+        break;
+    }
+    case Kind::Stretch: {
+        // A background-like picture without black (the peers know no colour
+        // key), stretched 2x over the whole canvas.
+        constexpr int width = canvasWidth / 2;
+        constexpr int height = canvasHeight / 2;
+        Art art(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                art.colour[art.At(x, y)] = Pattern(x, y);
+        scene.screenPicture = ScreenImage(art);
+        auto sprite = std::make_unique<SurfaceSprite>();
+        if (!sprite->Create(scene.screenPicture->Clone(), width, height, 0, 0, false))
+            std::abort();
+        scene.sprite = std::move(sprite);
+        scene.drawInfo = TopLeft(0, 0);
+        scene.drawInfo.flags |= DI_DEST_SIZE;
+        scene.drawInfo.destinationWidth = canvasWidth;
+        scene.drawInfo.destinationHeight = canvasHeight;
+        scene.peerSource = ScreenSurface(*scene.screenPicture);
+        scene.peerSourceRect = {0, 0, width, height};
+        scene.peerDestination = {0, 0, canvasWidth, canvasHeight};
+        break;
+    }
+    }
+    return scene;
+}
+
+void DrawPeer(Peer peer, const Scene& scene, SDL_Surface* destination)
+{
+    SDL_Rect source = scene.peerSourceRect;
+    SDL_Rect target = scene.peerDestination;
+    switch (peer) {
+    case Peer::Blit:
+    case Peer::BlitRle: SDL_BlitSurface(scene.peerSource.get(), &source, destination, &target); break;
+    case Peer::BlitScaled: SDL_BlitScaled(scene.peerSource.get(), &source, destination, &target); break;
+    case Peer::SoftStretch: SDL_SoftStretch(scene.peerSource.get(), &source, destination, &target); break;
+    case Peer::SoftStretchLinear: SDL_SoftStretchLinear(scene.peerSource.get(), &source, destination, &target); break;
+    case Peer::None: break;
+    }
+}
+
+// An SDL surface holding what the canvas holds now.
+SurfacePtr CanvasCopy(int depth)
+{
+    const platform::DisplaySurface& canvas = Display::Canvas();
+    SurfacePtr copy = NewSurface(canvasWidth, canvasHeight, SdlFormat(depth));
+    for (int y = 0; y < canvasHeight; ++y)
+        std::memcpy(static_cast<std::uint8_t*>(copy->pixels) + y * copy->pitch, canvas.GetPixels() + y * canvas.GetPitch(),
+                    static_cast<std::size_t>(canvasWidth) * canvas.BytesPerPixel());
+    return copy;
+}
+
+// Largest difference of one channel between the canvas and the peer's
+// destination (channels in the format's own steps; the fourth byte of a
+// 32-bit pixel is not shown and not compared).
+int LargestDifference(const platform::DisplaySurface& canvas, const SDL_Surface& peer)
+{
+    const int bytesPerPixel = canvas.BytesPerPixel();
+    int largest = 0;
+    for (int y = 0; y < canvas.GetHeight(); ++y) {
+        const std::uint8_t* ours = canvas.GetPixels() + y * canvas.GetPitch();
+        const std::uint8_t* theirs = static_cast<const std::uint8_t*>(peer.pixels) + y * peer.pitch;
+        for (int x = 0; x < canvas.GetWidth(); ++x, ours += bytesPerPixel, theirs += bytesPerPixel) {
+            if (bytesPerPixel == 2) {
+                std::uint16_t a, b;
+                std::memcpy(&a, ours, 2);
+                std::memcpy(&b, theirs, 2);
+                for (const auto& [shift, mask] : {std::pair{11, 31}, std::pair{5, 63}, std::pair{0, 31}})
+                    largest = std::max(largest, std::abs((a >> shift & mask) - (b >> shift & mask)));
+            } else {
+                for (int channel = 0; channel < 3; ++channel)
+                    largest = std::max(largest, std::abs(ours[channel] - theirs[channel]));
+            }
+        }
+    }
+    return largest;
+}
+
+// Both draw onto the same backdrop; nullptr when the results agree.
+// Scaled blending is not compared: ours filters bilinearly, SDL_BlitScaled
+// takes the nearest pixel, and SDL_SoftStretchLinear filters where our
+// stretch takes the nearest pixel.
+const char* CheckAgainstPeer(Peer peer, const Scene& scene, int depth)
+{
+    if (peer == Peer::None || peer == Peer::BlitScaled || peer == Peer::SoftStretchLinear)
+        return nullptr;
+    platform::DisplaySurface& canvas = Display::Canvas();
+    PaintBackdrop(canvas);
+    SurfacePtr theirs = CanvasCopy(depth);
+    scene.sprite->DrawEx(scene.drawInfo);
+    DrawPeer(peer, scene, theirs.get());
+    // Blending formulas round slightly differently; copies must be exact.
+    const int tolerance = peer == Peer::Blit || peer == Peer::BlitRle ? 2 : 0;
+    return LargestDifference(canvas, *theirs) > tolerance ? "our pixels and SDL's differ" : nullptr;
+}
+
+// The peer each case is checked against at a depth.
+Peer ReferencePeer(Kind kind, int depth)
+{
+    switch (kind) {
+    case Kind::RleBlend:
+    case Kind::AlphaTranslucent:
+    case Kind::AlphaDisk: return depth == 32 ? Peer::Blit : Peer::None;
+    case Kind::KeyedBlit: return depth == 24 ? Peer::None : Peer::Blit;
+    case Kind::Stretch: return depth == 24 ? Peer::None : Peer::SoftStretch;
+    default: return Peer::None;
+    }
+}
+
+void SetRate(benchmark::State& state, double megapixels)
+{
+    state.counters["megapixels_per_s"] = benchmark::Counter(megapixels, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+template <Kind kind>
+void Ours(benchmark::State& state)
+{
+    const int depth = static_cast<int>(state.range(0));
+    Display display(depth);
+    if (!display.IsReady()) {
+        state.SkipWithError("the display did not open");
+        return;
+    }
+    const Scene scene = BuildScene(kind);
+    if (const char* error = CheckAgainstPeer(ReferencePeer(kind, depth), scene, depth)) {
+        state.SkipWithError(error);
+        return;
+    }
+    PaintBackdrop(Display::Canvas());
+    for (auto _ : state) {
+        scene.sprite->DrawEx(scene.drawInfo);
+        benchmark::ClobberMemory();
+    }
+    SetRate(state, scene.Megapixels());
+}
+
+template <Kind kind, Peer peer>
+void Sdl(benchmark::State& state)
+{
+    const int depth = static_cast<int>(state.range(0));
+    Display display(depth); // our sprite draws the reference picture
+    if (!display.IsReady()) {
+        state.SkipWithError("the display did not open");
+        return;
+    }
+    const Scene scene = BuildScene(kind);
+    if (peer == Peer::BlitRle)
+        SDL_SetSurfaceRLE(scene.peerSource.get(), 1);
+    if (const char* error = CheckAgainstPeer(peer, scene, depth)) {
+        state.SkipWithError(error);
+        return;
+    }
+    PaintBackdrop(Display::Canvas());
+    SurfacePtr destination = CanvasCopy(depth);
+    for (auto _ : state) {
+        DrawPeer(peer, scene, destination.get());
+        benchmark::ClobberMemory();
+    }
+    SetRate(state, scene.Megapixels());
+}
+
+// ---------------------------------------------------------------------------
+// One adventure-like frame at 32 bit through the render list.
+
+void Frame(benchmark::State& state)
+{
+    Display display(32);
+    if (!display.IsReady()) {
+        state.SkipWithError("the display did not open");
+        return;
+    }
+    Art backdrop(canvasWidth, canvasHeight);
+    for (int y = 0; y < canvasHeight; ++y)
+        for (int x = 0; x < canvasWidth; ++x)
+            backdrop.colour[backdrop.At(x, y)] = Pattern(x, y);
+    SurfaceSprite background;
+    if (!background.Create(ScreenImage(backdrop), canvasWidth, canvasHeight, 0, 0, false))
+        std::abort();
+
+    // The inventory bar: 100 rows with keyed-out holes.
+    Art strip(canvasWidth, 100);
+    for (int y = 0; y < strip.height; ++y)
+        for (int x = 0; x < strip.width; ++x)
+            strip.colour[strip.At(x, y)] = (x / 64 + y / 50) % 3 == 0 ? 0 : Pattern(x, y, 7);
+    SurfaceSprite interfaceStrip;
+    if (!interfaceStrip.Create(ScreenImage(strip), strip.width, strip.height, 0, 0, false))
+        std::abort();
+
+    constexpr int characterCount = 12;
+    std::vector<std::unique_ptr<AnimatedRLESprite>> characters;
+    for (int index = 0; index < characterCount; ++index)
+        characters.push_back(CharacterSprite(CharacterArt(index * 17)));
+    constexpr std::uint32_t tints[] = {0x00E0E0FF, 0x00FFD0D0, 0x00C0FFC0, 0x00F0F0F0};
+
+    RenderEngine& engine = RenderEngine::GetInstance();
+    for (auto _ : state) {
+        background.DrawTopLeft(0, 0, 0, -1.0f);
+        for (int index = 0; index < characterCount; ++index) {
+            const float scale = 0.6f + 0.1f * static_cast<float>(index % 4);
+            characters[static_cast<std::size_t>(index)]->DrawScaledTinted(
+                60 + index * 80, 420 + (index % 3) * 90, 0, 0.1f + 0.05f * static_cast<float>(index % 3), scale, tints[index % 4]);
+        }
+        interfaceStrip.DrawTopLeft(0, canvasHeight - strip.height, 0, 1.0f);
+        engine.Render();
+        engine.ClearRenderList();
+        benchmark::ClobberMemory();
+    }
+    state.counters["frames_per_s"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["ms_per_frame"] =
+        benchmark::Counter(1e-3, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// ---------------------------------------------------------------------------
+
+void AllDepths(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("depth")->Arg(16)->Arg(24)->Arg(32); }
+void Depths16And32(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("depth")->Arg(16)->Arg(32); }
+void Depth32(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("depth")->Arg(32); }
+
+} // namespace
+
+BENCHMARK(Ours<Kind::RleBlend>)->Name("Sprite_RleBlend/ours")->Apply(AllDepths);
+BENCHMARK(Sdl<Kind::RleBlend, Peer::Blit>)->Name("Sprite_RleBlend/SDL_Blit")->Apply(Depth32);
+BENCHMARK(Sdl<Kind::RleBlend, Peer::BlitRle>)->Name("Sprite_RleBlend/SDL_BlitRLE")->Apply(Depth32);
+
+BENCHMARK(Ours<Kind::RleScaled>)->Name("Sprite_RleScaled/ours")->Apply(AllDepths);
+BENCHMARK(Sdl<Kind::RleScaled, Peer::BlitScaled>)->Name("Sprite_RleScaled/SDL_BlitScaled")->Apply(Depth32);
+
+BENCHMARK(Ours<Kind::AlphaTranslucent>)->Name("Sprite_AlphaTranslucent/ours")->Apply(AllDepths);
+BENCHMARK(Sdl<Kind::AlphaTranslucent, Peer::Blit>)->Name("Sprite_AlphaTranslucent/SDL_Blit")->Apply(Depth32);
+BENCHMARK(Sdl<Kind::AlphaTranslucent, Peer::BlitRle>)->Name("Sprite_AlphaTranslucent/SDL_BlitRLE")->Apply(Depth32);
+
+BENCHMARK(Ours<Kind::AlphaDisk>)->Name("Sprite_AlphaDisk/ours")->Apply(AllDepths);
+BENCHMARK(Sdl<Kind::AlphaDisk, Peer::Blit>)->Name("Sprite_AlphaDisk/SDL_Blit")->Apply(Depth32);
+BENCHMARK(Sdl<Kind::AlphaDisk, Peer::BlitRle>)->Name("Sprite_AlphaDisk/SDL_BlitRLE")->Apply(Depth32);
+
+BENCHMARK(Ours<Kind::Shadow>)->Name("Sprite_Shadow/ours")->Apply(Depths16And32);
+
+BENCHMARK(Ours<Kind::KeyedBlit>)->Name("Sprite_KeyedBlit/ours")->Apply(AllDepths);
+BENCHMARK(Sdl<Kind::KeyedBlit, Peer::Blit>)->Name("Sprite_KeyedBlit/SDL_Blit")->Apply(Depths16And32);
+
+BENCHMARK(Ours<Kind::Stretch>)->Name("Sprite_Stretch/ours")->Apply(AllDepths);
+BENCHMARK(Sdl<Kind::Stretch, Peer::SoftStretch>)->Name("Sprite_Stretch/SDL_SoftStretch")->Apply(Depths16And32);
+BENCHMARK(Sdl<Kind::Stretch, Peer::SoftStretchLinear>)->Name("Sprite_Stretch/SDL_SoftStretchLinear")->Apply(Depth32);
+
+BENCHMARK(Frame)->Name("Sprite_Frame/depth:32")->Unit(benchmark::kMillisecond);
