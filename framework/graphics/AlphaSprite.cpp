@@ -20,16 +20,6 @@ ImageRect Union(const ImageRect& a, const ImageRect& b)
     return ImageRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
-std::unique_ptr<Image> CopyOut(const Image& image, const ImageRect& bounds)
-{
-    auto copy = std::make_unique<Image>();
-    if (!copy->Create(bounds.GetWidth(), bounds.GetHeight(), image.GetDepth(), true))
-        return nullptr;
-    if (image.GetPalette() != nullptr)
-        copy->SetPalette(image.GetPalette());
-    ImageUtil::GetInstance().CopyRect(image, *copy, bounds, 0, 0);
-    return copy;
-}
 
 } // namespace
 
@@ -53,8 +43,8 @@ bool AlphaSprite::Create(std::unique_ptr<Image> diffuseImage, std::unique_ptr<Im
     if (cropped) {
         ImageUtil& util = ImageUtil::GetInstance();
         const ImageRect bounds = Union(util.GetBoundingRect(*diffuseImage), util.GetBoundingRect(*alphaImage));
-        diffuseImage = CopyOut(*diffuseImage, bounds);
-        alphaImage = CopyOut(*alphaImage, bounds);
+        diffuseImage = ImageUtil::GetInstance().CopyToNewImage(*diffuseImage, bounds);
+        alphaImage = ImageUtil::GetInstance().CopyToNewImage(*alphaImage, bounds);
         if (!diffuseImage || !alphaImage)
             return false;
         crop = Point{bounds.left, bounds.top};
@@ -129,14 +119,8 @@ void AlphaSprite::DrawEx(const DrawInfo& drawInfo)
     const Placement placement = Place(drawInfo, storedWidth, storedHeight, fullWidth, fullHeight, crop);
     if (placement.empty)
         return;
-    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
     platform::LockedSurface locked;
-    const DisplayResult result = device.Lock(display.GetRenderTarget(), locked);
-    if (result == DDERR_SURFACELOST) {
-        display.OnSurfaceLost();
-        return;
-    }
-    if (result != DD_OK)
+    if (!LockCanvas(locked))
         return;
     switch (display.GetDepth()) {
     case 16: Blend<2>(placement, locked.pixels, locked.pitch); break;
@@ -147,5 +131,5 @@ void AlphaSprite::DrawEx(const DrawInfo& drawInfo)
         PostQuit();
         break;
     }
-    device.Unlock(display.GetRenderTarget());
+    UnlockCanvas();
 }

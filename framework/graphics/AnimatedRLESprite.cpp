@@ -33,16 +33,6 @@ void Put(std::uint8_t* target, Channels colour, int alpha, const ScreenLayout& l
         WriteScreenPixel<bytesPerPixel>(target, Blend(colour, ReadScreenPixel<bytesPerPixel>(target, layout), alpha), layout);
 }
 
-std::unique_ptr<Image> CopyOut(const Image& image, const ImageRect& area)
-{
-    auto copy = std::make_unique<Image>();
-    if (!copy->Create(area.GetWidth(), area.GetHeight(), image.GetDepth(), true))
-        return nullptr;
-    if (image.GetPalette() != nullptr)
-        copy->SetPalette(image.GetPalette());
-    ImageUtil::GetInstance().CopyRect(image, *copy, area, 0, 0);
-    return copy;
-}
 
 } // namespace
 
@@ -63,7 +53,7 @@ bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int 
         const ImageRect whole{0, index * fullHeight, fullWidth - 1, (index + 1) * fullHeight - 1};
         ImageRect area{0, 0, fullWidth - 1, fullHeight - 1};
         if (crop) {
-            const auto frameImage = CopyOut(strip, whole);
+            const auto frameImage = ImageUtil::GetInstance().CopyToNewImage(strip, whole);
             if (!frameImage)
                 return false;
             const ImageRect bounds = util.GetBoundingRect(*frameImage);
@@ -72,11 +62,11 @@ bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int 
         }
         const ImageRect inStrip{area.left, area.top + whole.top, area.right, area.bottom + whole.top};
         Frame frame;
-        frame.image = CopyOut(strip, inStrip);
+        frame.image = ImageUtil::GetInstance().CopyToNewImage(strip, inStrip);
         if (!frame.image || !util.RunLengthEncode(*frame.image))
             return false;
         if (alphaStrip != nullptr) {
-            frame.alpha = CopyOut(*alphaStrip, inStrip);
+            frame.alpha = ImageUtil::GetInstance().CopyToNewImage(*alphaStrip, inStrip);
             if (!frame.alpha || !util.RunLengthEncode(*frame.alpha))
                 return false;
         }
@@ -217,14 +207,8 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     if (placement.empty)
         return;
 
-    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
     platform::LockedSurface locked;
-    const DisplayResult result = device.Lock(display.GetRenderTarget(), locked);
-    if (result == DDERR_SURFACELOST) {
-        display.OnSurfaceLost();
-        return;
-    }
-    if (result != DD_OK) {
+    if (!LockCanvas(locked)) {
         if (scale != 1.0f)
             LogPrint("src-rect %f %f %f %f  dest-rect %d %d %d %d\n", 0.0, 0.0, static_cast<double>(width - 1),
                      static_cast<double>(height - 1), destination.left, destination.top, destination.right, destination.bottom);
@@ -252,5 +236,5 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
             LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
         break;
     }
-    device.Unlock(display.GetRenderTarget());
+    UnlockCanvas();
 }

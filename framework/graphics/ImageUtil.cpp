@@ -180,6 +180,18 @@ bool ImageUtil::CopyRect(const Image& source, Image& destination, const ImageRec
     return true;
 }
 
+std::unique_ptr<Image> ImageUtil::CopyToNewImage(const Image& source, const ImageRect& rectangle)
+{
+    auto copy = std::make_unique<Image>();
+    if (!copy->Create(rectangle.GetWidth(), rectangle.GetHeight(), source.GetDepth(), true))
+        return nullptr;
+    if (source.GetPalette() != nullptr)
+        copy->SetPalette(source.GetPalette());
+    if (!CopyRect(source, *copy, rectangle, 0, 0))
+        return nullptr;
+    return copy;
+}
+
 ImageRect ImageUtil::GetBoundingRect(const Image& image)
 {
     const int width = image.GetWidth();

@@ -39,6 +39,9 @@ public:
     // Copies the inclusive source rectangle to (destinationX, destinationY).
     bool CopyRect(const Image& source, Image& destination, const ImageRect& sourceRect, int destinationX,
                   int destinationY);
+    // A new image of the rectangle's size holding its pixels (and the
+    // palette); null when it cannot be made.
+    std::unique_ptr<Image> CopyToNewImage(const Image& source, const ImageRect& rectangle);
     // The inclusive rectangle of all pixels that are not black; the point
     // (width / 2, height / 2) when there is none.
     ImageRect GetBoundingRect(const Image& image);

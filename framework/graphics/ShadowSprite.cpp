@@ -79,14 +79,8 @@ void ShadowSprite::DrawEx(const DrawInfo& drawInfo)
     const Placement placement = Place(drawInfo, maskWidth, maskHeight, fullWidth, fullHeight, crop);
     if (placement.empty)
         return;
-    platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
     platform::LockedSurface locked;
-    const DisplayResult result = device.Lock(display.GetRenderTarget(), locked);
-    if (result == DDERR_SURFACELOST) {
-        display.OnSurfaceLost();
-        return;
-    }
-    if (result != DD_OK)
+    if (!LockCanvas(locked))
         return;
     // Halving each channel: the bit that would fall from a channel into the
     // one below is cleared.
@@ -99,7 +93,7 @@ void ShadowSprite::DrawEx(const DrawInfo& drawInfo)
         PostQuit();
         break;
     }
-    if (device.Unlock(display.GetRenderTarget()) != DD_OK) {
+    if (platform::Platform::Get()->GetDisplay().Unlock(display.GetRenderTarget()) != DD_OK) {
         LogPrint("Failed to unlock backbuffer.\n");
         PostQuit();
     }

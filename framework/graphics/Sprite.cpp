@@ -2,6 +2,7 @@
 
 #include "DirectDraw.h"
 #include "RenderEngine.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
 
@@ -125,6 +126,23 @@ Sprite::Placement Sprite::Place(const DrawInfo& drawInfo, int storedWidth, int s
         destination.bottom = y + source.GetHeight() - 1;
     }
     return Clip(source, destination);
+}
+
+bool Sprite::LockCanvas(platform::LockedSurface& locked)
+{
+    DirectDraw& display = DirectDraw::GetInstance();
+    platform::DisplaySurface* canvas = display.GetRenderTarget();
+    if (canvas == nullptr)
+        return false;
+    const DisplayResult result = platform::Platform::Get()->GetDisplay().Lock(canvas, locked);
+    if (result == DDERR_SURFACELOST)
+        display.OnSurfaceLost();
+    return result == DD_OK;
+}
+
+void Sprite::UnlockCanvas()
+{
+    platform::Platform::Get()->GetDisplay().Unlock(DirectDraw::GetInstance().GetRenderTarget());
 }
 
 Sprite::Placement Sprite::Clip(ImageRect source, ImageRect destination)

@@ -12,6 +12,7 @@
 
 #include "DrawInfo.h"
 #include "Image.h"
+#include "platform/DisplayDevice.h"
 
 #include <string>
 #include <vector>
@@ -65,6 +66,12 @@ public:
     // Cuts both rectangles by what lies outside the canvas rows and columns,
     // proportionally when they differ in size.
     static Placement Clip(ImageRect source, ImageRect destination);
+
+protected:
+    // Locks the render target for blending; false when it cannot be had (a
+    // lost surface starts the restore).
+    static bool LockCanvas(platform::LockedSurface& locked);
+    static void UnlockCanvas();
 
 private:
     void Submit(DrawInfo drawInfo, float z);

@@ -32,12 +32,9 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int frameWidth, int f
         bounds.bottom = std::min(std::max(bounds.bottom, bounds.top + 1), picture->GetHeight() - 1);
         bounds.left = std::max(0, std::min(bounds.left, bounds.right - 1));
         bounds.top = std::max(0, std::min(bounds.top, bounds.bottom - 1));
-        auto croppedImage = std::make_unique<Image>();
-        if (!croppedImage->Create(bounds.GetWidth(), bounds.GetHeight(), picture->GetDepth(), true))
+        auto croppedImage = ImageUtil::GetInstance().CopyToNewImage(*picture, bounds);
+        if (!croppedImage)
             return false;
-        if (picture->GetPalette() != nullptr)
-            croppedImage->SetPalette(picture->GetPalette());
-        ImageUtil::GetInstance().CopyRect(*picture, *croppedImage, bounds, 0, 0);
         crop = Point{bounds.left, bounds.top};
         storedWidth = bounds.GetWidth();
         storedHeight = bounds.GetHeight();
