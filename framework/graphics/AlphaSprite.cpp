@@ -66,10 +66,44 @@ bool AlphaSprite::IsPixelTransparent(Point point, int) const
     return diffuse->GetPixel(x + sourceX, y + sourceY) == 0;
 }
 
+namespace {
+
+// One row for an X8R8G8B8 screen: alpha 0 keeps, 255 replaces, anything
+// between mixes, written as selects so the compiler vectorises it.
+void BlendRowX8R8G8B8(const std::uint32_t* __restrict source, const std::uint8_t* __restrict alphas,
+                      std::uint32_t* __restrict target, int width)
+{
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t s = source[x];
+        const std::uint32_t d = target[x];
+        const int a = alphas[x];
+        const std::uint32_t mixed = BlendChannel((s >> 16) & 0xFF, (d >> 16) & 0xFF, a) << 16 |
+                                    BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
+        target[x] = a == 255 ? s : a == 0 ? d : mixed;
+    }
+}
+
+// The same for a 565 screen, five bits a channel.
+void BlendRow565(const std::uint16_t* __restrict source, const std::uint8_t* __restrict alphas, std::uint16_t* __restrict target,
+                 int width)
+{
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t s = source[x];
+        const std::uint32_t d = target[x];
+        const int a = alphas[x];
+        const std::uint32_t mixed = BlendChannel(s >> 11, d >> 11, a) << 11 | BlendChannel((s >> 6) & 0x1F, (d >> 6) & 0x1F, a) << 6 |
+                                    BlendChannel(s & 0x1F, d & 0x1F, a);
+        target[x] = static_cast<std::uint16_t>(a == 255 ? s : a == 0 ? d : mixed);
+    }
+}
+
+} // namespace
+
 template <int bytesPerPixel>
 void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pitch) const
 {
     const ScreenLayout layout = ScreenLayout::FromDisplay();
+    const bool fast = (bytesPerPixel == 4 && IsLayoutX8R8G8B8(layout)) || (bytesPerPixel == 2 && IsLayout565(layout));
     const int imageWidth = diffuse->GetWidth();
     const std::uint8_t* diffusePixels = diffuse->GetData();
     const std::uint8_t* alphaPixels = alpha->GetData();
@@ -81,6 +115,19 @@ void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pi
                                   static_cast<std::size_t>(sourceX + placement.source.left);
         const std::uint8_t* source = diffusePixels + first * bytesPerPixel;
         const std::uint8_t* alphas = alphaPixels + first;
+        if constexpr (bytesPerPixel == 4) {
+            if (fast) {
+                BlendRowX8R8G8B8(reinterpret_cast<const std::uint32_t*>(source), alphas, reinterpret_cast<std::uint32_t*>(target),
+                                 placement.destination.GetWidth());
+                continue;
+            }
+        } else if constexpr (bytesPerPixel == 2) {
+            if (fast) {
+                BlendRow565(reinterpret_cast<const std::uint16_t*>(source), alphas, reinterpret_cast<std::uint16_t*>(target),
+                            placement.destination.GetWidth());
+                continue;
+            }
+        }
         for (int column = 0; column < placement.destination.GetWidth(); ++column) {
             const int a = alphas[column];
             if (a == 0)

@@ -59,6 +59,30 @@ inline void WriteScreenPixel(std::uint8_t* pixel, Channels channels, const Scree
     }
 }
 
+// The two layouts almost every screen has, for loops specialised on them:
+// 32-bit X8R8G8B8 and 16-bit 565 (five bits of green at shift 6).
+inline bool IsLayoutX8R8G8B8(const ScreenLayout& layout)
+{
+    return layout.indexR == 2 && layout.indexG == 1 && layout.indexB == 0;
+}
+
+inline bool IsLayout565(const ScreenLayout& layout)
+{
+    return layout.shiftR == 11 && layout.shiftG == 6 && layout.shiftB == 0 && layout.maskR == 0xF800 && layout.maskG == 0x07E0 &&
+           layout.maskB == 0x001F;
+}
+
+// One channel of d + ((s - d) * a >> 8), for vector code. Since d * 256 is
+// a whole multiple of 256, the floor of that equals
+// (d * (256 - a) + s * a) >> 8, which never goes negative and fits 16 bits:
+// the compiler can work on eight channels at once.
+inline std::uint32_t BlendChannel(std::uint32_t source, std::uint32_t destination, int alpha)
+{
+    const auto weighted = static_cast<std::uint16_t>(destination * static_cast<std::uint32_t>(256 - alpha) +
+                                                     source * static_cast<std::uint32_t>(alpha));
+    return static_cast<std::uint32_t>(weighted >> 8);
+}
+
 // out = d + ((s - d) * a >> 8) per channel, with an arithmetic shift.
 inline Channels Blend(Channels source, Channels destination, int alpha)
 {
