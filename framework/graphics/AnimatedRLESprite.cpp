@@ -217,11 +217,15 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     const Frame& frame = frames[static_cast<std::size_t>(drawInfo.frame)];
     const int width = frame.image->GetWidth();
     const int height = frame.image->GetHeight();
-    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > maximumFramePixels)
+    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > maximumFramePixels) {
+        LogError("AnimatedRLESprite::DrawEx: frame %d of %d x %d pixels does not fit the decode buffer.\n", drawInfo.frame, width,
+                 height);
         return;
+    }
 
     DirectDraw& display = DirectDraw::GetInstance();
-    if (display.GetRenderTarget() == nullptr)
+    const std::size_t needed = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(std::uint32_t);
+    if (display.GetRenderTarget() == nullptr || display.GetScratchBufferSize() < needed)
         return;
     std::span<std::uint32_t> buffer(reinterpret_cast<std::uint32_t*>(display.GetScratchBuffer()),
                                     static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -232,15 +236,21 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     if (!decoded)
         return;
 
+    // A scale from level data that is not a sane number draws nothing
+    // (converting it to pixels would be undefined).
     const float scale = drawInfo.scale;
+    if (!(scale > 0.0f && scale <= 64.0f))
+        return;
+    // The corner: crop offset times scale plus the destination, truncated;
+    // centring subtracts its scaled half from that, truncated again.
     int x = static_cast<int>(static_cast<float>(frame.crop.left) * scale + static_cast<float>(drawInfo.destinationX));
     int y = static_cast<int>(static_cast<float>(frame.crop.top) * scale + static_cast<float>(drawInfo.destinationY));
     if ((drawInfo.flags & DI_CENTER) != 0) {
-        x -= static_cast<int>(static_cast<float>(fullWidth / 2) * scale);
-        y -= static_cast<int>(static_cast<float>(fullHeight / 2) * scale);
+        x = static_cast<int>(static_cast<float>(x) - static_cast<float>(fullWidth / 2) * scale);
+        y = static_cast<int>(static_cast<float>(y) - static_cast<float>(fullHeight / 2) * scale);
     } else if ((drawInfo.flags & DI_BOTTOM_CENTER) != 0) {
-        x -= static_cast<int>(static_cast<float>(fullWidth / 2) * scale);
-        y -= static_cast<int>(static_cast<float>(fullHeight) * scale);
+        x = static_cast<int>(static_cast<float>(x) - static_cast<float>(fullWidth / 2) * scale);
+        y = static_cast<int>(static_cast<float>(y) - static_cast<float>(fullHeight) * scale);
     }
     const ImageRect destination{x, y, x + static_cast<int>(static_cast<float>(width - 1) * scale),
                                 y + static_cast<int>(static_cast<float>(height - 1) * scale)};

@@ -73,6 +73,7 @@ public:
     platform::DisplaySurface* GetBackBuffer() const { return backBuffer; }
     platform::DisplaySurface* GetPrimary() const { return primary; }
     std::uint8_t* GetScratchBuffer() { return scratchBuffer.data(); }
+    std::size_t GetScratchBufferSize() const { return scratchBuffer.size(); }
     const std::vector<platform::DisplayMode>& GetDisplayModes() const { return displayModes; }
 
     int GetWidth() const { return width; }

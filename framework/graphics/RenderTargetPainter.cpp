@@ -22,6 +22,11 @@ void RenderTargetPainter::Plot(int x, int y, std::uint32_t pixel)
 
 void RenderTargetPainter::DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour)
 {
+    // A line far beyond the canvas would take ages to walk pixel by pixel;
+    // such debug lines are left out.
+    constexpr int reach = 1 << 15;
+    if (std::abs(x1) > reach || std::abs(y1) > reach || std::abs(x2) > reach || std::abs(y2) > reach)
+        return;
     const std::uint32_t pixel = DirectDraw::GetInstance().ToScreenPixel(colour);
     // Bresenham's walk from the first point towards the second.
     const int dx = std::abs(x2 - x1);

@@ -98,9 +98,12 @@ Sprite::Placement Sprite::Place(const DrawInfo& drawInfo, int storedWidth, int s
     const int height = (drawInfo.flags & DI_SRC_SIZE) != 0 ? drawInfo.sourceHeight : storedHeight;
     source.right = source.left + width - 1;
     source.bottom = source.top + height - 1;
-    // Never outside the stored pixels.
-    source.left = std::max(source.left, 0);
-    source.top = std::max(source.top, 0);
+    // Never outside the stored pixels; what is cut off at the left or top
+    // moves an unstretched draw's corner along with it.
+    const int cutLeft = std::max(-source.left, 0);
+    const int cutTop = std::max(-source.top, 0);
+    source.left += cutLeft;
+    source.top += cutTop;
     source.right = std::min(source.right, storedWidth - 1);
     source.bottom = std::min(source.bottom, storedHeight - 1);
 
@@ -115,6 +118,10 @@ Sprite::Placement Sprite::Place(const DrawInfo& drawInfo, int storedWidth, int s
     }
     x += cropOffset.x;
     y += cropOffset.y;
+    if ((drawInfo.flags & DI_DEST_SIZE) == 0) {
+        x += cutLeft;
+        y += cutTop;
+    }
     ImageRect destination;
     destination.left = x;
     destination.top = y;

@@ -154,7 +154,9 @@ void ConvertRowToRgb(const std::uint8_t* source, const SurfaceFormat& format, in
 {
     const int bytesPerPixel = format.bitsPerPixel / 8;
     if (format.bitsPerPixel == 16 && format.maskRed == 0xF800 && format.maskGreen == 0x07E0 && format.maskBlue == 0x001F) {
-        Convert16<11, 5, 5, 6, 0, 5>(reinterpret_cast<const std::uint16_t*>(source), width, destination);
+        // The game handles 565 green as five bits at shift 6 and never sets
+        // its lowest bit; showing those five bits makes full green 255.
+        Convert16<11, 5, 6, 5, 0, 5>(reinterpret_cast<const std::uint16_t*>(source), width, destination);
         return;
     }
     if (format.bitsPerPixel == 16 && format.maskRed == 0x7C00 && format.maskGreen == 0x03E0 && format.maskBlue == 0x001F) {
@@ -290,8 +292,12 @@ DisplayResult DisplayDevice::CreateOffscreenSurface(int width, int height, Displ
 
 void DisplayDevice::ReleaseSurface(DisplaySurface* surface)
 {
-    std::erase_if(surfaces, [surface](const std::unique_ptr<DisplaySurface>& owned) {
-        return owned.get() == surface || (surface != nullptr && owned.get() == surface->attachedBackBuffer);
+    if (surface == nullptr)
+        return;
+    // Read before the erase: the surface is gone once its owner is.
+    const DisplaySurface* backBuffer = surface->attachedBackBuffer;
+    std::erase_if(surfaces, [surface, backBuffer](const std::unique_ptr<DisplaySurface>& owned) {
+        return owned.get() == surface || (backBuffer != nullptr && owned.get() == backBuffer);
     });
 }
 

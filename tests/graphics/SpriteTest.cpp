@@ -8,6 +8,7 @@
 #include "support/HeadlessTest.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -358,4 +359,44 @@ TEST_F(SpriteTest, AnimatedSpritesHandEachFrameToItsSprite)
     animation.DrawEx(drawInfo);
     EXPECT_TRUE(animation.IsPixelTransparent({0, 0}, 7));
     EXPECT_FALSE(animation.IsPixelTransparent({0, 0}, 0));
+}
+
+TEST_F(SpriteTest, ScaledCentringTruncatesOnceAndPartsMoveWithTheirCut)
+{
+    Open(32);
+    // 27 x 2, one opaque red frame: centred at (100, 50) at half size, the
+    // left edge is trunc(100 - 13 x 0.5) = 93 and the top trunc(50 - 0.5) = 49.
+    Image strip;
+    ASSERT_TRUE(strip.Create(27, 2, 8, true));
+    std::uint8_t palette[Image::paletteSize] = {};
+    palette[4 * 1 + 2] = 255;
+    strip.SetPalette(palette);
+    std::memset(strip.GetData(), 1, 27 * 2);
+    AnimatedRLESprite sprite;
+    ASSERT_TRUE(sprite.Create(strip, nullptr, 1, false));
+    FillCanvas(0);
+    DrawInfo centred;
+    centred.flags = DI_DEST_POS | DI_CENTER | DI_SCALE;
+    centred.destinationX = 100;
+    centred.destinationY = 50;
+    centred.scale = 0.5f;
+    sprite.DrawEx(centred);
+    EXPECT_EQ(CanvasPixel(93, 49), 0x00FE0000u);
+    EXPECT_EQ(CanvasPixel(92, 49), 0u);
+    EXPECT_EQ(CanvasPixel(93, 48), 0u);
+    centred.scale = std::numeric_limits<float>::quiet_NaN(); // nothing, no fault
+    sprite.DrawEx(centred);
+
+    // A part that starts left of the stored pixels: what is cut off moves
+    // the corner along.
+    DrawInfo part;
+    part.flags = DI_SRC_POS | DI_SRC_SIZE | DI_DEST_POS;
+    part.sourceX = -2;
+    part.sourceWidth = 5;
+    part.sourceHeight = 5;
+    part.destinationX = 10;
+    part.destinationY = 10;
+    const Sprite::Placement placement = Sprite::Place(part, 10, 10, 10, 10, {});
+    EXPECT_EQ(placement.source, (ImageRect{0, 0, 2, 4}));
+    EXPECT_EQ(placement.destination, (ImageRect{12, 10, 14, 14}));
 }

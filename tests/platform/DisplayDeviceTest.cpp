@@ -27,15 +27,16 @@ void SetPixel16(DisplaySurface* surface, int x, int y, std::uint16_t value)
 
 TEST(DisplayDevice, ConvertsEachFormatToRgb)
 {
-    // 565: full channels widen to 255; 0x8410 is red 16, green 32, blue 16,
-    // which widen to 16 * 8 + 16 / 4 = 132, 32 * 4 + 32 / 16 = 130, 132.
+    // 565: full channels widen to 255; green is shown as the five bits the
+    // game writes (shift 6). 0x8410 is red 16, green 16, blue 16, which
+    // widen to 16 * 8 + 16 / 4 = 132 each.
     const std::uint16_t pixels565[] = {0xF800, 0x07E0, 0x001F, 0x8410, 0x0000};
     std::uint32_t rgb[5] = {};
     platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels565), {16, 0xF800, 0x07E0, 0x001F}, 5, rgb);
     EXPECT_EQ(rgb[0], 0xFF0000u);
     EXPECT_EQ(rgb[1], 0x00FF00u);
     EXPECT_EQ(rgb[2], 0x0000FFu);
-    EXPECT_EQ(rgb[3], 0x848284u);
+    EXPECT_EQ(rgb[3], 0x848484u);
     EXPECT_EQ(rgb[4], 0u);
 
     const std::uint16_t white555 = 0x7FFF;
@@ -92,6 +93,23 @@ TEST(DisplayDevice, BlitsWithStretchClippingAndColourKey)
     ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, false), DD_OK);
     EXPECT_EQ(Pixel16(target, 1, 1), 0);  // copied without the key
     EXPECT_EQ(display.FastBlit(target, 0, 0, source, {5, 5, 9, 9}, false), DD_OK); // nothing inside
+}
+
+TEST(DisplayDevice, ReleasesSurfacesInAnyOrder)
+{
+    platform::HeadlessWindow window;
+    DisplayDevice display(window);
+    DisplaySurface* first = nullptr;
+    DisplaySurface* second = nullptr;
+    DisplaySurface* third = nullptr;
+    ASSERT_EQ(display.CreateOffscreenSurface(4, 4, first), DD_OK);
+    ASSERT_EQ(display.CreateOffscreenSurface(4, 4, second), DD_OK);
+    ASSERT_EQ(display.CreateOffscreenSurface(4, 4, third), DD_OK);
+    display.ReleaseSurface(first);
+    display.ReleaseSurface(third);
+    EXPECT_EQ(display.ColourFill(second, 1), DD_OK);
+    display.ReleaseSurface(second);
+    display.ReleaseSurface(nullptr);
 }
 
 TEST(DisplayDevice, LosesAndRestoresSurfaces)
