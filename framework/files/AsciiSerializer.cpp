@@ -34,9 +34,9 @@ std::string_view QuotedText(std::string_view text)
 
 // A string value as it can be read back: the format has no way to hold a
 // double quote or a line break (either would end the value or the line and
-// lose the fields after it), and a line longer than the reader takes would be
-// cut, so quotes are dropped, line breaks become spaces, and the text is cut
-// to fit its line. `used` is what the line holds besides the value.
+// lose the fields after it) nor a NUL (the formatted line ends there), and a
+// line longer than the reader takes would be cut, so quotes and NULs are
+// dropped, line breaks become spaces, and the text is cut to fit its line. `used` is what the line holds besides the value.
 std::string WritableText(const std::string& value, std::size_t used)
 {
     constexpr std::size_t quotesAndSpace = 5; // "name" "value"
@@ -48,7 +48,7 @@ std::string WritableText(const std::string& value, std::size_t used)
     for (const char character : value) {
         if (text.size() >= room)
             break;
-        if (character == '"')
+        if (character == '"' || character == '\0')
             continue;
         text += character == '\n' || character == '\r' ? ' ' : character;
     }

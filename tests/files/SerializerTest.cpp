@@ -327,6 +327,12 @@ TEST_F(SerializerTest, WritesOnlyStringsItCanReadBack)
     EXPECT_EQ(readBack.target, "RoomBr\xFC" "cke hinten } [X evil");
     EXPECT_TRUE(readBack.locked);
 
+    // A NUL would end the formatted line early: it is dropped.
+    door.target = std::string("Raum\0B", 6);
+    Read(Written([&](Serializer& writer) { writer.SerializeObject("front", &door); }),
+         [&](Serializer& reader) { reader.SerializeObject("front", &readBack); });
+    EXPECT_EQ(readBack.target, "RaumB");
+
     door.target = std::string(5000, 'y');
     const std::string longLine = Written([&](Serializer& writer) { writer.SerializeObject("front", &door); });
     Read(longLine, [&](Serializer& reader) { reader.SerializeObject("front", &readBack); });
