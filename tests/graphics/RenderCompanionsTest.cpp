@@ -103,3 +103,18 @@ TEST_F(RenderCompanionsTest, TheLoadingBarOnlyGrows)
     EXPECT_FALSE(RenderEngine::GetInstance().IsSuspended());
     EXPECT_FALSE(loading.IsActive());
 }
+
+TEST_F(RenderCompanionsTest, TheLoadingBarOfASmallScreen)
+{
+    ASSERT_TRUE(Window().Create({"Test", 800, 600, true}));
+    ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 800, 600, 32, true));
+    LoadingScreen& loading = LoadingScreen::GetInstance();
+    loading.Begin();
+    loading.SetProgress(1.0f); // 299 to 519, rows 493 to 499
+    platform::DisplaySurface* visible = DirectDraw::GetInstance().GetBackBuffer();
+    EXPECT_EQ(Pixel32(visible, 299, 493), 0x00FFA200u);
+    EXPECT_EQ(Pixel32(visible, 518, 499), 0x00FFA200u);
+    EXPECT_EQ(Pixel32(visible, 519, 499), 0u);
+    EXPECT_EQ(Pixel32(visible, 300, 500), 0u);
+    loading.End();
+}

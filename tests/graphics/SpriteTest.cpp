@@ -400,3 +400,26 @@ TEST_F(SpriteTest, ScaledCentringTruncatesOnceAndPartsMoveWithTheirCut)
     EXPECT_EQ(placement.source, (ImageRect{0, 0, 2, 4}));
     EXPECT_EQ(placement.destination, (ImageRect{12, 10, 14, 14}));
 }
+
+TEST_F(SpriteTest, BlendsOnTwentyFourBitScreens)
+{
+    Open(24); // blue, green, red bytes at indices 0, 1, 2
+    auto diffuse = std::make_unique<Image>();
+    auto alpha = std::make_unique<Image>();
+    ASSERT_TRUE(diffuse->Create(2, 1, 24, true));
+    ASSERT_TRUE(alpha->Create(2, 1, 8, true));
+    const std::uint8_t pixels[6] = {0, 0, 200, 10, 20, 30}; // red 200; then a dark colour
+    std::memcpy(diffuse->GetData(), pixels, 6);
+    alpha->GetData()[0] = 64;
+    alpha->GetData()[1] = 255;
+    AlphaSprite sprite;
+    ASSERT_TRUE(sprite.Create(std::move(diffuse), std::move(alpha), 2, 1, 0, 0, false));
+    FillCanvas(0x646464); // grey 100
+    DrawInfo drawInfo;
+    drawInfo.flags = DI_DEST_POS;
+    sprite.DrawEx(drawInfo);
+    // Red: 100 + ((200 - 100) * 64 >> 8) = 125; green and blue:
+    // 100 + ((0 - 100) * 64 >> 8) = 100 - 25 = 75.
+    EXPECT_EQ(CanvasPixel(0, 0) & 0xFFFFFF, 0x7D4B4Bu);
+    EXPECT_EQ(CanvasPixel(1, 0) & 0xFFFFFF, 0x1E140Au);
+}
