@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Sample.h"
+#include "SampleStream.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+class PeriodicTimer;
+}
+
+// A sample fed continuously from a decoder: a one-second ring buffer on the
+// device that a periodic timer tops up every 100 ms on its own thread. The
+// sound engine creates and registers every stream (SoundEngine::CreateStream)
+// so that the timer can ask whether a stream still exists.
+class StreamingSample : public Sample {
+public:
+    // Takes the opened stream and the (silent) one-second device buffer.
+    StreamingSample(std::string name, std::string fileName, int flags, std::unique_ptr<SampleStream> stream,
+                    std::unique_ptr<platform::SoundBuffer> buffer);
+    ~StreamingSample() override;
+
+    // Once; the stream stops by itself after its last byte has played.
+    void Play() override;
+    void Stop() override;
+    // Looping; the stream starts again from the beginning of its file.
+    void PlayLooped() override;
+    void SetVolume(float linear) override;
+    float GetVolume() override;
+    // Stops and releases the device buffer and the decoder.
+    virtual void Close();
+    virtual void Rewind();
+
+    // Stops the device buffer, or starts it again; the timer keeps running.
+    void Pause(bool pause);
+
+    int GetSoundGroup() const { return soundGroup; }
+    void SetSoundGroup(int group) { soundGroup = group; }
+
+    // Tops the ring buffer up from the stream; true once a one-shot stream
+    // has played its last byte.
+    bool Refill();
+
+private:
+    void StartTimer();
+    void StopTimer();
+    void OnTimer();
+
+    std::unique_ptr<SampleStream> stream;
+    int soundGroup = 0;
+    std::uint32_t ringSize = 0;
+    std::atomic<std::uint32_t> busy{0};
+    std::unique_ptr<platform::PeriodicTimer> timer;
+    bool timerInstalled = false;
+    std::uint32_t writePosition = 0;
+    bool stopAtEnd = false;
+    float streamVolume = 1.0f;
+    bool ended = false;
+    std::uint32_t endPosition = 0;
+};
