@@ -5,20 +5,21 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-constexpr const char* sourceFile = ".\\RE3Zodezaruz\\DirectDraw";
-
 // The position at which the mask, shifted down, becomes the channel's full
-// value (0x1F for five bits, 0xFF for a byte); a mask that never does leaves
-// the shift where it ran out.
-int ShiftOf(std::uint32_t mask, std::uint32_t target)
+// value (0x1F for five bits, 0xFF for a byte); nothing when the mask runs
+// out first.
+std::optional<int> ShiftOf(std::uint32_t mask, std::uint32_t target)
 {
     int shift = 0;
-    while (mask != target && mask != 0) {
+    while (mask != target) {
         mask >>= 1;
         ++shift;
+        if (mask == 0)
+            return std::nullopt;
     }
     return shift;
 }
@@ -32,13 +33,13 @@ const platform::Rectangle canvasRectangle{0, 0, DirectDraw::canvasWidth, DirectD
 
 } // namespace
 
-bool DirectDraw::Failed(DisplayResult result, int line)
+bool DirectDraw::CheckResult(DisplayResult result, const char* file, int line)
 {
     if (result == DDERR_SURFACELOST) {
         OnSurfaceLost();
         return true;
     }
-    return Debug::GetInstance().CheckDXResult(result, sourceFile, line);
+    return Debug::GetInstance().CheckDXResult(result, file, line);
 }
 
 bool DirectDraw::CreationFailed(DisplayResult result, const char* message, int line)
@@ -172,23 +173,29 @@ bool DirectDraw::ComputeColorMasks()
         window->PostQuitMessage(1);
         return false;
     }
-    UsePixelFormat(locked.format.bitsPerPixel, locked.format.maskRed, locked.format.maskGreen, locked.format.maskBlue);
+    // A channel whose mask never shifts down to the full value leaves the
+    // analysis unfinished, and unlogged.
+    if (!UsePixelFormat(locked.format.bitsPerPixel, locked.format.maskRed, locked.format.maskGreen, locked.format.maskBlue))
+        return true;
     LogPrint("color shift: %d %d %d\n", shiftR, shiftG, shiftB);
     LogPrint("color mask: %x %x %x\n", maskR, maskG, maskB);
     LogPrint("color indices: %d %d %d %d\n", colorIndexR, colorIndexG, colorIndexB, colorIndexX);
     return true;
 }
 
-void DirectDraw::UsePixelFormat(int bitsPerPixel, std::uint32_t maskRed, std::uint32_t maskGreen, std::uint32_t maskBlue)
+bool DirectDraw::UsePixelFormat(int bitsPerPixel, std::uint32_t maskRed, std::uint32_t maskGreen, std::uint32_t maskBlue)
 {
     depth = bitsPerPixel;
     maskR = maskRed;
     maskG = maskGreen;
     maskB = maskBlue;
     const std::uint32_t target = depth == 16 ? 0x1F : 0xFF;
-    shiftR = ShiftOf(maskR, target);
-    shiftG = ShiftOf(maskG, target);
-    shiftB = ShiftOf(maskB, target);
+    for (auto [mask, shift] : {std::pair{maskR, &shiftR}, std::pair{maskG, &shiftG}, std::pair{maskB, &shiftB}}) {
+        const std::optional<int> found = ShiftOf(mask, target);
+        if (!found)
+            return false;
+        *shift = *found;
+    }
     if (depth == 16) {
         colorIndexR = colorIndexG = colorIndexB = colorIndexX = 0;
     } else {
@@ -197,6 +204,7 @@ void DirectDraw::UsePixelFormat(int bitsPerPixel, std::uint32_t maskRed, std::ui
         colorIndexB = shiftB / 8;
         colorIndexX = 3;
     }
+    return true;
 }
 
 std::uint32_t DirectDraw::ToScreenPixel(std::uint32_t colour) const

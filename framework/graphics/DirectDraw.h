@@ -52,8 +52,9 @@ public:
     float GetFadeProgress() const { return fadeProgress; }
 
     // Takes the back buffer's bits per pixel and channel masks and works out
-    // the shifts and colour indices from them.
-    void UsePixelFormat(int depth, std::uint32_t maskRed, std::uint32_t maskGreen, std::uint32_t maskBlue);
+    // the shifts and colour indices from them. False when a mask never
+    // shifts down to the channel's full value; the analysis stops there.
+    bool UsePixelFormat(int depth, std::uint32_t maskRed, std::uint32_t maskGreen, std::uint32_t maskBlue);
     // A colour 0x00RRGGBB as a pixel of the screen (five bits a channel on a
     // 16-bit screen).
     std::uint32_t ToScreenPixel(std::uint32_t colour) const;
@@ -61,6 +62,11 @@ public:
     // A surface was found lost: the sprite registry restores everything
     // (until it exists, the display surfaces are restored).
     void OnSurfaceLost();
+    // Reports a failed display call made from `file` at `line`; a lost
+    // surface starts the restore instead. True when the call failed.
+    bool CheckResult(DisplayResult result, const char* file, int line);
+    // Fills the surface with black (a lost surface starts the restore).
+    void ClearSurface(platform::DisplaySurface* surface);
     void SetSurfaceRestore(std::function<void()> restore) { surfaceRestore = std::move(restore); }
     // While set, a full-screen frame is not presented (the loading screen
     // draws on the visible surface itself).
@@ -92,12 +98,11 @@ public:
     int GetColorIndexX() const { return colorIndexX; }
 
 private:
+    static constexpr const char* sourceFile = ".\\RE3Zodezaruz\\DirectDraw";
+
     bool ComputeColorMasks();
-    // Reports a failed display call; a lost surface starts the restore
-    // instead. True when the call failed.
-    bool Failed(DisplayResult result, int line);
+    bool Failed(DisplayResult result, int line) { return CheckResult(result, sourceFile, line); }
     bool CreationFailed(DisplayResult result, const char* message, int line);
-    void ClearSurface(platform::DisplaySurface* surface);
 
     bool initialised = false;
     int shiftR = 0;

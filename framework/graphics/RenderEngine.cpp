@@ -62,7 +62,7 @@ void RenderEngine::Render()
 
     DirectDraw& display = DirectDraw::GetInstance();
     if (platform::DisplaySurface* target = display.GetRenderTarget())
-        platform::Platform::Get()->GetDisplay().ColourFill(target, 0);
+        display.ClearSurface(target);
     for (const Entry& entry : background)
         DrawEntry(entry);
     bool wiped = false;

@@ -46,16 +46,35 @@ bool Surface::Create(int surfaceWidth, int surfaceHeight, bool)
     width = surfaceWidth;
     height = surfaceHeight;
     platform::DisplayDevice* device = Device();
-    if (device == nullptr || device->CreateOffscreenSurface(width, height, surface) != DD_OK) {
+    if (device == nullptr || Failed(device->CreateOffscreenSurface(width, height, surface), __LINE__)) {
         surface = nullptr;
         LogPrint("Surface::Create Could create surface.\n");
         return false;
     }
-    if (device->SetColourKeyBlack(surface) != DD_OK) {
+    if (Failed(device->SetColourKeyBlack(surface), __LINE__)) {
         LogPrint("Surface::Create Could not SetColorKey");
         Release();
         return false;
     }
+    return true;
+}
+
+bool Surface::Failed(DisplayResult result, int line)
+{
+    return DirectDraw::GetInstance().CheckResult(result, sourceFile, line);
+}
+
+bool Surface::PixelAccessFailed(DisplayResult result, int line)
+{
+    if (result == DD_OK)
+        return false;
+    if (result == DDERR_SURFACELOST) {
+        DirectDraw::GetInstance().OnSurfaceLost();
+        return true;
+    }
+    Debug::GetInstance().CheckDXResult(result, sourceFile, line);
+    LogPrint("Failed to set pixels for surface.\n");
+    platform::Platform::Get()->GetWindow().PostQuitMessage(-1);
     return true;
 }
 
@@ -64,24 +83,13 @@ bool Surface::Lock(platform::LockedSurface& locked)
     platform::DisplayDevice* device = Device();
     if (surface == nullptr || device == nullptr)
         return false;
-    const DisplayResult result = device->Lock(surface, locked);
-    if (result == DDERR_SURFACELOST) {
-        DirectDraw::GetInstance().OnSurfaceLost();
-        return false;
-    }
-    if (result != DD_OK) {
-        Debug::GetInstance().CheckDXResult(result, sourceFile, __LINE__);
-        LogPrint("Failed to set pixels for surface.\n");
-        platform::Platform::Get()->GetWindow().PostQuitMessage(-1);
-        return false;
-    }
-    return true;
+    return !PixelAccessFailed(device->Lock(surface, locked), __LINE__);
 }
 
 void Surface::Unlock()
 {
     if (platform::DisplayDevice* device = Device())
-        device->Unlock(surface);
+        PixelAccessFailed(device->Unlock(surface), __LINE__);
 }
 
 void Surface::SetPixels(const Image& image, int x, int y)

@@ -32,6 +32,11 @@ private:
     // Locks the surface for writing; false (after reporting) when it cannot.
     bool Lock(platform::LockedSurface& locked);
     void Unlock();
+    // Reports a failed display call; true when it failed.
+    bool Failed(DisplayResult result, int line);
+    // The same for locking and unlocking, which also ends the game unless
+    // the surface was merely lost.
+    bool PixelAccessFailed(DisplayResult result, int line);
 
     platform::DisplaySurface* surface = nullptr;
     int width = 0;

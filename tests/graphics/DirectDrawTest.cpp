@@ -55,6 +55,14 @@ TEST_F(DirectDrawTest, WorksOutShiftsAndIndicesFromTheMasks)
     EXPECT_EQ(display.GetColorIndexB(), 0);
     EXPECT_EQ(display.GetColorIndexX(), 3);
     EXPECT_EQ(display.GetDepth(), 32);
+
+    // A green mask that runs out before it reaches five bits stops the
+    // analysis there: red is worked out, green and blue keep what they had.
+    EXPECT_FALSE(display.UsePixelFormat(16, 0xF800, 0x0F00, 0x001F));
+    EXPECT_EQ(display.GetShiftR(), 11);
+    EXPECT_EQ(display.GetShiftG(), 8);
+    EXPECT_EQ(display.GetShiftB(), 0);
+    EXPECT_EQ(display.GetColorIndexR(), 2); // the indices too
 }
 
 TEST_F(DirectDrawTest, OpensAWindowAtTheDesktopsDepthAndPresentsTheCanvas)
@@ -133,6 +141,35 @@ TEST_F(DirectDrawTest, ChoosesAFullScreenModeItCanHave)
     ASSERT_FALSE(Host().GetMessageBoxes().empty());
     EXPECT_EQ(Host().GetMessageBoxes().back().second,
               "Das Spiel l\xE4uft leider nicht auf diesem Rechner, da es eine Aufl\xF6sung von 800x600 und eine Farbtiefe von 16 Bit voraussetzt.");
+}
+
+TEST_F(DirectDrawTest, ChangesTheModeAndRestoresWhatADepthChangeLoses)
+{
+    ASSERT_TRUE(Display().Init(Window(), 1024, 768, 16, true));
+    int restores = 0;
+    Display().SetSurfaceRestore([&] { ++restores; });
+
+    Display().ChangeDisplayMode(1024, 768, 16); // the same mode: nothing happens
+    EXPECT_EQ(restores, 0);
+    const platform::DisplaySurface* before = Display().GetRenderTarget();
+
+    Display().ChangeDisplayMode(800, 600, 16); // another size, same depth
+    EXPECT_EQ(restores, 0);
+    EXPECT_EQ(Display().GetWidth(), 800);
+    EXPECT_TRUE(Display().UsesPreRenderBuffer());
+    EXPECT_NE(Display().GetRenderTarget(), before);
+
+    // Another depth: every sprite surface holds pixels of the old format, so
+    // the restore refills them.
+    Display().ChangeDisplayMode(1024, 768, 32);
+    EXPECT_EQ(restores, 1);
+    EXPECT_EQ(Display().GetDepth(), 32);
+    EXPECT_EQ(Display().GetShiftR(), 16);
+    EXPECT_FALSE(Display().UsesPreRenderBuffer());
+    Fill(Display().GetRenderTarget(), 0x00123456);
+    Display().Flip();
+    EXPECT_EQ(Window().GetLastPresented().width, 1024);
+    EXPECT_EQ(Window().GetLastPresented().pixels[0], 0x123456u);
 }
 
 TEST_F(DirectDrawTest, WipesTheOldPictureAwayInAThirdOfASecond)

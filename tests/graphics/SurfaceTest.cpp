@@ -76,3 +76,23 @@ TEST_F(SurfaceTest, RefusesImagesThatDoNotCoverIt)
                                      "***ERROR: Surface::SetPixels: the image does not cover the surface.\n");
     EXPECT_EQ(Pixel32(surface, 3, 3), 0u);
 }
+
+TEST_F(SurfaceTest, ALostSurfaceStartsTheRestoreInsteadOfAnError)
+{
+    Surface surface;
+    ASSERT_TRUE(surface.Create(3, 2, false));
+    int restores = 0;
+    DirectDraw::GetInstance().SetSurfaceRestore([&] { ++restores; });
+
+    Host().GetDisplay().LoseAllSurfaces();
+    surface.SetPixels(*Numbered(10, 10), 0, 0);
+    EXPECT_EQ(restores, 1);
+    EXPECT_EQ(ReadFile("debug.txt"), ""); // a loss is not an error
+    platform::WindowMessage message;
+    EXPECT_FALSE(Window().PeekMessage(message)); // and no quit message
+
+    // Restored, the same copy goes through.
+    Host().GetDisplay().Restore(surface.GetSurface());
+    surface.SetPixels(*Numbered(10, 10), 4, 5);
+    EXPECT_EQ(Pixel32(surface, 2, 1), 606u);
+}
