@@ -1,0 +1,81 @@
+// Stand-in for the streaming sample until its refill lands: it keeps the
+// stream and the ring buffer and plays the buffer as it is.
+#include "StreamingSample.h"
+
+#include "platform/PeriodicTimer.h"
+
+StreamingSample::StreamingSample(std::string sampleName, std::string sampleFileName, int sampleFlags,
+                                 std::unique_ptr<SampleStream> sampleStream,
+                                 std::unique_ptr<platform::SoundBuffer> soundBuffer)
+    : Sample(std::move(sampleName), std::move(sampleFileName), sampleFlags, std::move(soundBuffer)),
+      stream(std::move(sampleStream))
+{
+}
+
+StreamingSample::~StreamingSample()
+{
+    Close();
+}
+
+void StreamingSample::Play()
+{
+    stopAtEnd = true;
+    Sample::PlayLooped();
+}
+
+void StreamingSample::Stop()
+{
+    Sample::Stop();
+}
+
+void StreamingSample::PlayLooped()
+{
+    stopAtEnd = false;
+    Sample::PlayLooped();
+}
+
+void StreamingSample::SetVolume(float linear)
+{
+    streamVolume = linear;
+    Sample::SetVolume(linear);
+}
+
+float StreamingSample::GetVolume()
+{
+    return streamVolume;
+}
+
+void StreamingSample::Close()
+{
+    ReleaseBuffer();
+    if (stream != nullptr)
+        stream->Close();
+    stream.reset();
+}
+
+void StreamingSample::Rewind()
+{
+    if (stream != nullptr)
+        stream->Rewind();
+}
+
+void StreamingSample::Pause(bool pause)
+{
+    if (GetBuffer() == nullptr)
+        return;
+    if (pause)
+        GetBuffer()->Stop();
+    else
+        GetBuffer()->Play(true);
+}
+
+bool StreamingSample::Refill()
+{
+    return stopAtEnd && ended;
+}
+
+void StreamingSample::StartTimer() {}
+
+void StreamingSample::StopTimer() {}
+
+void StreamingSample::OnTimer() {}
