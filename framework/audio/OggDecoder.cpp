@@ -4,7 +4,6 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -20,30 +19,11 @@ std::size_t ReadSource(void* destination, std::size_t size, std::size_t count, v
     return wanted;
 }
 
-int SeekSource(void* user, ogg_int64_t offset, int whence)
-{
-    auto* source = static_cast<OggDecoder::Source*>(user);
-    ogg_int64_t base = 0;
-    switch (whence) {
-    case SEEK_SET: base = 0; break;
-    case SEEK_CUR: base = static_cast<ogg_int64_t>(source->position); break;
-    case SEEK_END: base = static_cast<ogg_int64_t>(source->size); break;
-    default: return -1;
-    }
-    // The size is far below the range of ogg_int64_t, so only the offset
-    // can push the sum out of it.
-    if (offset < -base || offset > static_cast<ogg_int64_t>(source->size) - base)
-        return -1;
-    source->position = static_cast<std::size_t>(base + offset);
-    return 0;
-}
-
-long TellSource(void* user)
-{
-    return static_cast<long>(static_cast<OggDecoder::Source*>(user)->position);
-}
-
-const ov_callbacks memoryCallbacks = {ReadSource, SeekSource, nullptr, TellSource};
+// Read only, no seeking: libvorbisfile then decodes straight through, and a
+// damaged page is a hole it reports and passes, where its seeking open would
+// scan the whole file for links and give up on a damaged one. Starting over
+// is a reopen.
+const ov_callbacks memoryCallbacks = {ReadSource, nullptr, nullptr, nullptr};
 
 } // namespace
 
