@@ -37,12 +37,17 @@ void Sample::ReleaseBuffer()
 
 void Sample::Play()
 {
+    Start(false);
+}
+
+void Sample::Start(bool looping)
+{
     if (buffer == nullptr || !SoundIsOn())
         return;
     if (IsPlaying())
         buffer->Stop();
     buffer->SetCurrentPosition(0);
-    buffer->Play(false);
+    buffer->Play(looping);
 }
 
 void Sample::Stop()
@@ -55,12 +60,7 @@ void Sample::Stop()
 
 void Sample::PlayLooped()
 {
-    if (buffer == nullptr || !SoundIsOn())
-        return;
-    if (IsPlaying())
-        buffer->Stop();
-    buffer->SetCurrentPosition(0);
-    buffer->Play(true);
+    Start(true);
 }
 
 bool Sample::IsPlaying()
