@@ -25,8 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int i = 0; i < sample.size; ++i)
             sum = static_cast<std::uint8_t>(sum + sample.data[i]);
         SampleManager manager;
+        const int rate = sample.rate;
         manager.Resample(sample);
-        if (sample.bits == 16 && (sample.channels != 1 || sample.rate > 22100 || sample.frames * 2 > sample.size))
+        // One halving at most: a rate above 44,200 Hz stays above 22,100.
+        const int keptRate = rate > 22100 ? rate / 2 : rate;
+        if (sample.bits == 16 && (sample.channels != 1 || sample.rate != keptRate || sample.frames * 2 > sample.size))
             std::abort();
         FreeSampleData(sample);
     } else if (sample.data != nullptr) {

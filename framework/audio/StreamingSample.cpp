@@ -20,17 +20,20 @@ StreamingSample::~StreamingSample()
 void StreamingSample::Play()
 {
     stopAtEnd = true;
+    StartTimer();
     Sample::PlayLooped();
 }
 
 void StreamingSample::Stop()
 {
+    StopTimer();
     Sample::Stop();
 }
 
 void StreamingSample::PlayLooped()
 {
     stopAtEnd = false;
+    StartTimer();
     Sample::PlayLooped();
 }
 
@@ -74,8 +77,18 @@ bool StreamingSample::Refill()
     return stopAtEnd && ended;
 }
 
-void StreamingSample::StartTimer() {}
+void StreamingSample::StartTimer()
+{
+    ringSize = GetBuffer() != nullptr ? GetBuffer()->GetSize() : 0;
+    writePosition = 0;
+    ended = false;
+    endPosition = 0;
+}
 
-void StreamingSample::StopTimer() {}
+void StreamingSample::StopTimer()
+{
+    timer.reset();
+    timerInstalled = false;
+}
 
 void StreamingSample::OnTimer() {}
