@@ -41,6 +41,10 @@ class BenchmarkPlatform final : public platform::Platform {
 public:
     bool InitVideo() override { return true; }
     bool InitAudio() override { return false; }
+    platform::SoundResult CreateSoundDevice(std::unique_ptr<platform::SoundDevice>&) override
+    {
+        return platform::soundErrorNoDriver;
+    }
     platform::Window& GetWindow() override { return window; }
     platform::DisplayDevice& GetDisplay() override { return display; }
     platform::Clock& GetClock() override { return clock; }

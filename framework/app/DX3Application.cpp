@@ -97,6 +97,8 @@ bool DX3Application::Create(const ApplicationSettings& applicationSettings)
     WriteLogHeader();
     if (!InitDisplay())
         return false;
+    if (!InitSound())
+        LogWarning("DX3Application::Create: Failed to initialize SampleManager!\n");
 
     if (!OnCreate())
         return false;
@@ -175,6 +177,7 @@ int DX3Application::Run()
     if (scriptedRun != nullptr)
         scriptedRun->Finish(frameCount, window);
     OnDestroy();
+    ShutdownSound();
     LogPrint("Shutting down DirectDraw.\n");
     ReleaseDisplay();
     LogPrint("Exiting.\n");

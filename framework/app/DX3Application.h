@@ -59,6 +59,9 @@ public:
     // start and the end of the run.
     virtual bool InitDisplay() { return true; }
     virtual void ReleaseDisplay() {}
+    // False when there is no sound; the game then runs silently.
+    virtual bool InitSound() { return true; }
+    virtual void ShutdownSound() {}
 
     bool Create(const ApplicationSettings& settings);
     bool CreateWindow();

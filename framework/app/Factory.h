@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A process-wide map from a class name (exact, case-sensitive) to a function
 // that creates an object of that class. Classes enter it before main runs,
@@ -23,6 +24,24 @@ public:
 
     void Register(const std::string& name, Creator creator) { creators[name] = std::move(creator); }
     bool IsRegistered(const std::string& name) const { return creators.contains(name); }
+
+    // The registered class names, in name order.
+    std::vector<std::string> GetNames() const
+    {
+        std::vector<std::string> names;
+        names.reserve(creators.size());
+        for (const auto& entry : creators)
+            names.push_back(entry.first);
+        return names;
+    }
+
+    // Logs the registered class names, one a line.
+    void LogEntries() const
+    {
+        LogPrint("Factory Entries:\n");
+        for (const auto& entry : creators)
+            LogPrint("  %s\n", entry.first.c_str());
+    }
 
     // A new object of the named class; for an unknown name a message box
     // says so and the result is null.

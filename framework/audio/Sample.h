@@ -40,6 +40,10 @@ public:
     // The device attenuation, in hundredths of a decibel, for a linear volume.
     static std::int32_t VolumeToAttenuation(float linear);
 
+private:
+    // Stops, rewinds and starts the buffer, once or looping.
+    void Start(bool looping);
+
 protected:
     // Streaming samples release their buffer early when they close.
     void ReleaseBuffer();

@@ -29,9 +29,10 @@ public:
     void Shutdown();
     bool IsInitialised() const { return initialised; }
 
-    // A new sample of the file (a StreamingSample when flags hold
-    // sampleStream); a sample without buffer when the file cannot be
-    // loaded; null only while sound is off. The caller owns it.
+    // A new sample of the file; a sample without buffer when the file
+    // cannot be loaded. With sampleStream in the flags a StreamingSample, or
+    // null when no stream type opens the file. Null while sound is off. The
+    // caller owns it.
     Sample* Load(const std::string& name, const std::string& fileName, int flags);
     // Loads the file and adds the sample to the pool under `name`; adding a
     // name again adds another instance.

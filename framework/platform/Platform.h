@@ -12,6 +12,7 @@
 #include "Clock.h"
 #include "DisplayDevice.h"
 #include "PeriodicTimer.h"
+#include "SoundDevice.h"
 #include "VideoPlayer.h"
 #include "Window.h"
 
@@ -31,6 +32,9 @@ public:
     // cannot provide them.
     virtual bool InitVideo() = 0;
     virtual bool InitAudio() = 0;
+    // The sound card (bringing the audio back end up first);
+    // soundErrorNoDriver, and no device, when this machine has none.
+    virtual SoundResult CreateSoundDevice(std::unique_ptr<SoundDevice>& device) = 0;
 
     virtual Window& GetWindow() = 0;
     virtual DisplayDevice& GetDisplay() = 0;

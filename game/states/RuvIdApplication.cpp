@@ -1,6 +1,7 @@
 #include "RuvIdApplication.h"
 
 #include "MainProgram.h"
+#include "audio/SampleManager.h"
 #include "files/SettingsManager.h"
 #include "graphics/DirectDraw.h"
 #include "platform/Platform.h"
@@ -90,6 +91,16 @@ bool RuvIdApplication::InitDisplay()
 void RuvIdApplication::ReleaseDisplay()
 {
     DirectDraw::GetInstance().Release();
+}
+
+bool RuvIdApplication::InitSound()
+{
+    return SampleManager::GetInstance().Init(platform::Platform::Get()->GetWindow());
+}
+
+void RuvIdApplication::ShutdownSound()
+{
+    SampleManager::GetInstance().Shutdown();
 }
 
 int RuvIdApplication::OnCommand(const char* name)

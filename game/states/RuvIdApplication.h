@@ -24,4 +24,6 @@ public:
     int OnCommand(const char* name) override;
     bool InitDisplay() override;
     void ReleaseDisplay() override;
+    bool InitSound() override;
+    void ShutdownSound() override;
 };

@@ -46,13 +46,13 @@ int WinMain(const CommandLine& commandLine)
     if (scriptedRun.WantsPictures())
         host.GetWindow().KeepPresentedPictures(true);
 
-    // The game needs a picture; sound it can do without.
+    // The game needs a picture; sound it can do without (the sample
+    // manager brings it up, or the game runs silently).
     if (!host.InitVideo()) {
         host.ShowMessageBox("ERROR", "Das Spiel benötigt eine Grafikausgabe, aber die Videoausgabe dieses "
                                      "Rechners lässt sich nicht starten."_w1252);
         return -1;
     }
-    host.InitAudio();
 
     DataFile::GetInstance().Init("datafile.dat");
     SettingsManager& settingsManager = SettingsManager::GetInstance();

@@ -63,6 +63,8 @@ bool IsCleanRunLog(const std::string& log)
                                     "\n"
                                     "((Available Displaymodes:\n(  \\d+ x \\d+ \\(\\d+\\)\n)+\n"
                                     "color shift: [\\d ]+\ncolor mask: [0-9a-f ]+\ncolor indices: [\\d ]+\n)?)"
+                                    "(Registered Sample Loading typesFactory Entries:\n  OggLoader\n  WavLoader\n"
+                                    "Registered Sample Stream typesFactory Entries:\n  OggStream\n)?"
                                     "Shutting down DirectDraw.\n"
                                     "(Releasing [^\n]*\n)*"
                                     "Exiting.\n");

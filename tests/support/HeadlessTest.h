@@ -30,6 +30,7 @@ private:
 
 std::string ReadFile(const std::filesystem::path& path);
 // The log as a clean run writes it: the header, the display's lines when
-// the game opened one, then the shutdown lines.
+// the game opened one, the sample manager's lines when it started sound,
+// then the shutdown lines.
 bool IsCleanRunLog(const std::string& log);
 void WriteFile(const std::filesystem::path& path, const std::string& text);

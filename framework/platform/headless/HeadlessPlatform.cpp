@@ -1,12 +1,22 @@
 #include "HeadlessPlatform.h"
 
 #include "HeadlessPeriodicTimer.h"
+#include "HeadlessSoundDevice.h"
 
 namespace platform {
 
 HeadlessPlatform::HeadlessPlatform(std::uint32_t framePeriodMilliseconds)
     : clock(framePeriodMilliseconds)
 {
+}
+
+SoundResult HeadlessPlatform::CreateSoundDevice(std::unique_ptr<SoundDevice>& device)
+{
+    device.reset();
+    if (!InitAudio())
+        return soundErrorNoDriver;
+    device = std::make_unique<HeadlessSoundDevice>(clock);
+    return soundOk;
 }
 
 std::unique_ptr<PeriodicTimer> HeadlessPlatform::CreatePeriodicTimer()

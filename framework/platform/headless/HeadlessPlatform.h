@@ -23,6 +23,7 @@ public:
     DisplayDevice& GetDisplay() override { return display; }
     HeadlessClock& GetClock() override { return clock; }
     VideoPlayer& GetVideoPlayer() override { return videoPlayer; }
+    SoundResult CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
     std::unique_ptr<PeriodicTimer> CreatePeriodicTimer() override;
     void ShowMessageBox(std::string_view caption, std::string_view text) override;
 

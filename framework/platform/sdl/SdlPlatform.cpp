@@ -1,6 +1,7 @@
 #include "SdlPlatform.h"
 
 #include "../ThreadPeriodicTimer.h"
+#include "SdlSoundDevice.h"
 #include "../Windows1252.h"
 
 #include <cstdio>
@@ -43,7 +44,21 @@ bool SdlPlatform::InitVideo()
 
 bool SdlPlatform::InitAudio()
 {
+    if ((initialisedSubsystems & SDL_INIT_AUDIO) != 0)
+        return true;
     return InitSubsystem(SDL_INIT_AUDIO, "audio");
+}
+
+SoundResult SdlPlatform::CreateSoundDevice(std::unique_ptr<SoundDevice>& device)
+{
+    device.reset();
+    if (!InitAudio())
+        return soundErrorNoDriver;
+    std::unique_ptr<SdlSoundDevice> opened = SdlSoundDevice::Open();
+    if (opened == nullptr)
+        return soundErrorNoDriver;
+    device = std::move(opened);
+    return soundOk;
 }
 
 bool SdlPlatform::InitSubsystem(Uint32 subsystem, const char* name)

@@ -13,6 +13,7 @@ public:
 
     bool InitVideo() override;
     bool InitAudio() override;
+    SoundResult CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
     Window& GetWindow() override { return window; }
     DisplayDevice& GetDisplay() override { return display; }
     Clock& GetClock() override { return clock; }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SampleFile.h"
+#include "SampleLoader.h"
+
+// RIFF WAVE files of 8- or 16-bit PCM, mono or stereo.
+//
+// Layout as read here: the tag "WAVE", then a "fmt " chunk, then a "data"
+// chunk, each found by its tag at a multiple of 4 bytes from the file's
+// start. A chunk's tag is followed by its length (32 bit, little endian).
+// The format chunk fills the fixed PCM format record (longer ones are cut
+// to it); every length is checked against the file before it is used.
+class WavLoader final : public SampleLoader {
+public:
+    bool CanLoad(const std::string& name) override;
+    bool Load(const std::string& name, SampleData& data) override;
+
+    // Decodes the bytes of a whole file; on success `bytes` moves into
+    // `data` (the PCM shifted to its start, no second copy).
+    static bool Decode(MallocBytes& bytes, std::size_t size, SampleData& data);
+};
