@@ -26,6 +26,15 @@ std::unique_ptr<platform::SoundBuffer> MakeBuffer(const platform::SoundFormat& f
     });
 }
 
+void PlayFromTheStart(platform::SoundBuffer* buffer, bool looping)
+{
+    if (buffer == nullptr || !SampleManager::GetInstance().IsInitialised())
+        return;
+    buffer->Stop();
+    buffer->SetCurrentPosition(0);
+    buffer->Play(looping);
+}
+
 } // namespace
 
 Sample::Sample(std::string sampleName, std::string sampleFileName, int sampleFlags,
@@ -54,12 +63,7 @@ void Sample::ReleaseBuffer()
 
 void Sample::Play()
 {
-    if (buffer == nullptr || !SampleManager::GetInstance().IsInitialised())
-        return;
-    if (IsPlaying())
-        buffer->Stop();
-    buffer->SetCurrentPosition(0);
-    buffer->Play(false);
+    PlayFromTheStart(buffer.get(), false);
 }
 
 void Sample::Stop()
@@ -72,12 +76,7 @@ void Sample::Stop()
 
 void Sample::PlayLooped()
 {
-    if (buffer == nullptr || !SampleManager::GetInstance().IsInitialised())
-        return;
-    if (IsPlaying())
-        buffer->Stop();
-    buffer->SetCurrentPosition(0);
-    buffer->Play(true);
+    PlayFromTheStart(buffer.get(), true);
 }
 
 bool Sample::IsPlaying()
