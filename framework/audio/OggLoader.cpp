@@ -3,14 +3,11 @@
 #include "OggDecoder.h"
 #include "SampleFile.h"
 #include "app/Debug.h"
-#include "app/Factory.h"
 #include "platform/Platform.h"
 
 #include <vorbis/codec.h>
 
 namespace {
-
-const FactoryRegistration<SampleLoader, OggLoader> registration("OggLoader");
 
 constexpr std::size_t growBytes = 65536;
 constexpr int readBytes = 4096;

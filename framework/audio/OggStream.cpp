@@ -2,15 +2,8 @@
 
 #include "SampleFile.h"
 #include "app/Debug.h"
-#include "app/Factory.h"
 
 #include <vorbis/codec.h>
-
-namespace {
-
-const FactoryRegistration<SampleStream, OggStream> registration("OggStream");
-
-} // namespace
 
 bool OggStream::CanOpen(const std::string& name)
 {

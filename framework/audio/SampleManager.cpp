@@ -1,9 +1,13 @@
 #include "SampleManager.h"
 
+#include "OggLoader.h"
+#include "OggStream.h"
 #include "Sample.h"
 #include "SampleLoader.h"
 #include "SampleStream.h"
+#include "SoundEngine.h"
 #include "StreamingSample.h"
+#include "WavLoader.h"
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "files/Serializer.h"
@@ -13,6 +17,12 @@
 #include <cstring>
 
 namespace {
+
+// The built-in decoder types. They register here, beside the manager that
+// uses them, so that they are part of every program that has sound.
+const FactoryRegistration<SampleLoader, OggLoader> oggLoaderRegistration("OggLoader");
+const FactoryRegistration<SampleLoader, WavLoader> wavLoaderRegistration("WavLoader");
+const FactoryRegistration<SampleStream, OggStream> oggStreamRegistration("OggStream");
 
 // Rates above this are halved before the data reaches the device.
 constexpr int highestKeptRate = 22100;
@@ -217,5 +227,8 @@ void SampleManager::Serialize(Serializer& serializer, const char* name)
 {
     serializer.BeginSection("Sample Manager", name);
     serializer.EndSection();
-    // After reading, while sound is on, the sound engine drops its temporary voices and retriggers its persistent ones here.
+    // A loaded game starts its sounds afresh: fire-and-forget voices go,
+    // the kept ones start again with new random variation.
+    if (serializer.IsReading() && initialised)
+        SoundEngine::GetInstance().RestartVoicesAfterLoad();
 }

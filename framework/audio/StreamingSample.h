@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+class SoundEngine;
+
 namespace platform {
 class PeriodicTimer;
 }
@@ -15,6 +17,17 @@ class PeriodicTimer;
 // device that a periodic timer tops up every 100 ms on its own thread. The
 // sound engine creates and registers every stream (SoundEngine::CreateStream)
 // so that the timer can ask whether a stream still exists.
+//
+// Ring buffer: the writer keeps between a quarter and a whole buffer ahead
+// of the play cursor; it starts 8 bytes in, writes at most 40,000 bytes per
+// refill in reads of up to 4,096 bytes, and writes silence once a one-shot
+// stream has ended. The buffer always loops; a one-shot stops itself when the
+// play cursor has passed the position of its last byte.
+//
+// Threads: all calls come from the main thread; the timer thread only
+// refills, and stops a one-shot that has finished. The busy flag keeps two
+// refills (or a refill and a rewind) of one stream apart; Stop and Close wait
+// for a timer call that is running.
 class StreamingSample : public Sample {
 public:
     // Takes the opened stream and the (silent) one-second device buffer.
@@ -43,17 +56,22 @@ public:
     // has played its last byte.
     bool Refill();
 
+    bool IsTimerInstalled() const { return timerInstalled; }
+
 private:
+    // Play and PlayLooped.
+    void StartPlayback(bool stopAtTheEnd);
     void StartTimer();
+    // Stops the timer if this thread is the one to find it installed.
     void StopTimer();
-    void OnTimer();
+    void OnTimer(SoundEngine& engine);
 
     std::unique_ptr<SampleStream> stream;
     int soundGroup = 0;
     std::uint32_t ringSize = 0;
     std::atomic<std::uint32_t> busy{0};
     std::unique_ptr<platform::PeriodicTimer> timer;
-    bool timerInstalled = false;
+    std::atomic<bool> timerInstalled{false};
     std::uint32_t writePosition = 0;
     bool stopAtEnd = false;
     float streamVolume = 1.0f;

@@ -2,14 +2,11 @@
 
 #include "SampleFile.h"
 #include "app/Debug.h"
-#include "app/Factory.h"
 
 #include <cstring>
 #include <optional>
 
 namespace {
-
-const FactoryRegistration<SampleLoader, WavLoader> registration("WavLoader");
 
 // The fixed format record a "fmt " chunk is copied into.
 struct PcmWaveFormat {

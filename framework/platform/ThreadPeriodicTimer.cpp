@@ -14,6 +14,9 @@ bool ThreadPeriodicTimer::Start(std::uint32_t periodMilliseconds, std::function<
     if (periodMilliseconds == 0 || !callback)
         return false;
     Stop();
+    // Assigned under the lock that the thread takes before its first call,
+    // so a callback that stops its own timer sees the thread it runs on.
+    const std::lock_guard assigning(mutex);
     thread = std::jthread([this, periodMilliseconds, callback = std::move(callback)](std::stop_token stop) {
         const auto period = std::chrono::milliseconds(periodMilliseconds);
         auto next = std::chrono::steady_clock::now() + period;

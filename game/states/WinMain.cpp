@@ -2,6 +2,7 @@
 
 #include "RuvIdApplication.h"
 #include "app/ScriptedRun.h"
+#include "audio/Randomizer.h"
 #include "files/DataFile.h"
 #include "files/SettingsManager.h"
 #include "platform/Platform.h"
@@ -9,7 +10,6 @@
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -42,7 +42,7 @@ int WinMain(const CommandLine& commandLine)
         std::fprintf(stderr, "zephyra: %s\n", error.c_str());
         return 2;
     }
-    std::srand(scriptedRun.GetSeed());
+    Randomizer::Seed(scriptedRun.GetSeed());
     if (scriptedRun.WantsPictures())
         host.GetWindow().KeepPresentedPictures(true);
 

@@ -63,7 +63,8 @@ TEST_F(SampleManagerTest, InitListsTheTypesAndFailsWithoutADevice)
                                      "  OggLoader\n"
                                      "  WavLoader\n"
                                      "Registered Sample Stream typesFactory Entries:\n"
-                                     "  OggStream\n");
+                                     "  OggStream\n"
+                                     "  ToneStream\n"); // the tests' own stream type
     Manager().Shutdown();
     EXPECT_FALSE(Manager().IsInitialised());
 

@@ -15,7 +15,7 @@ SoundResult HeadlessPlatform::CreateSoundDevice(std::unique_ptr<SoundDevice>& de
     device.reset();
     if (!InitAudio())
         return soundErrorNoDriver;
-    device = std::make_unique<HeadlessSoundDevice>(clock);
+    device = makeSoundDevice ? makeSoundDevice() : std::make_unique<HeadlessSoundDevice>(clock);
     return soundOk;
 }
 

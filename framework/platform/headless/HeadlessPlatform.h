@@ -5,6 +5,8 @@
 #include "HeadlessClock.h"
 #include "HeadlessWindow.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +32,8 @@ public:
     // For tests: pretend a back end is missing.
     void SetVideoAvailable(bool available) { videoAvailable = available; }
     void SetAudioAvailable(bool available) { audioAvailable = available; }
+    // For tests: devices come from `make` instead of the virtual-time mixer.
+    void SetSoundDeviceMaker(std::function<std::unique_ptr<SoundDevice>()> make) { makeSoundDevice = std::move(make); }
     // Every message box shown, as (caption, text).
     const std::vector<std::pair<std::string, std::string>>& GetMessageBoxes() const { return messageBoxes; }
 
@@ -41,6 +45,7 @@ private:
     std::vector<std::pair<std::string, std::string>> messageBoxes;
     bool videoAvailable = true;
     bool audioAvailable = true;
+    std::function<std::unique_ptr<SoundDevice>()> makeSoundDevice;
 };
 
 } // namespace platform
