@@ -1,10 +1,13 @@
 // The real executable, run headless in a temporary copy of the development
 // tree.
 
+#include "audio/SoundFiles.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -174,4 +177,28 @@ TEST_F(ExecutableTest, StartedInTheWrongFolderItSaysWhatIsMissing)
     // The configuration is read before the log exists: the terminal shows why.
     EXPECT_NE(errors.find("Settings::Load could not open file <data\\config.txt>"), std::string::npos) << errors;
     EXPECT_NE(Log().find("Factory: could not create\n\"\"\n"), std::string::npos) << Log();
+}
+
+TEST_F(ExecutableTest, PlaysTheTitleMusicThroughTheSoundCard)
+{
+    // Three seconds of music where the title screen looks for it; SDL's
+    // "disk" driver writes what the sound card would have played to a file.
+    const std::filesystem::path music = directory / "data" / "menu" / "Audio" / "StreamingSfx" / "RuvIdMenu.ogg";
+    std::filesystem::create_directories(music.parent_path());
+    WriteFile(music, MakeOgg(44100, 2, 3 * 44100));
+    ASSERT_EQ(Run("--frames 150", "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=card.raw"), 0)
+        << errors;
+    EXPECT_TRUE(IsCleanRunLog(Log())) << Log();
+
+    // The output is 16-bit stereo; the music fades in from silence, so
+    // somewhere in it a sample must be clearly above the noise floor.
+    const std::string card = ReadFile(directory / "card.raw");
+    ASSERT_GT(card.size(), 44100u) << "less than a quarter of a second was played";
+    int loudest = 0;
+    for (std::size_t at = 0; at + 1 < card.size(); at += 2) {
+        const auto sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(card[at]) |
+                                                      (static_cast<std::uint8_t>(card[at + 1]) << 8));
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+    }
+    EXPECT_GT(loudest, 100);
 }
