@@ -188,6 +188,7 @@ void DX3Application::RunFrame()
 {
     platform::Window& window = Host().GetWindow();
     platform::Clock& clock = Host().GetClock();
+    Debug::GetInstance().FlushOtherThreads();
     if (scriptedRun != nullptr) {
         scriptedRun->FrameStarting(frameCount, window);
         if (scriptedRun->ShouldStop(frameCount)) {

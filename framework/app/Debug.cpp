@@ -76,19 +76,48 @@ void Debug::ShowMessageWindow()
 
 void Debug::Print(std::string_view text)
 {
-    WriteAndShow(text);
+    Log(Kind::print, text);
 }
 
 void Debug::Error(std::string_view text)
 {
-    ++errorCount;
-    WriteAndShow(std::string("***ERROR: ").append(text).substr(0, formatBufferSize - 1));
+    Log(Kind::error, std::string("***ERROR: ").append(text).substr(0, formatBufferSize - 1));
 }
 
 void Debug::Warning(std::string_view text)
 {
-    ++warningCount;
-    WriteAndShow(std::string("***WARNING: ").append(text).substr(0, formatBufferSize - 1));
+    Log(Kind::warning, std::string("***WARNING: ").append(text).substr(0, formatBufferSize - 1));
+}
+
+void Debug::Log(Kind kind, std::string_view text)
+{
+    if (std::this_thread::get_id() != mainThread) {
+        const std::lock_guard lock(otherThreadsMutex);
+        otherThreadsLines.emplace_back(kind, text);
+        return;
+    }
+    FlushOtherThreads();
+    Record(kind, text);
+}
+
+void Debug::Record(Kind kind, std::string_view text)
+{
+    if (kind == Kind::error)
+        ++errorCount;
+    else if (kind == Kind::warning)
+        ++warningCount;
+    WriteAndShow(text);
+}
+
+void Debug::FlushOtherThreads()
+{
+    std::vector<std::pair<Kind, std::string>> lines;
+    {
+        const std::lock_guard lock(otherThreadsMutex);
+        lines.swap(otherThreadsLines);
+    }
+    for (const auto& [kind, text] : lines)
+        Record(kind, text);
 }
 
 bool Debug::CheckDXResult(DisplayResult result, const char* sourceFile, int line)

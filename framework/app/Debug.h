@@ -8,15 +8,21 @@
 // with its class and method and puts names in angle brackets:
 //     LogError("MainProgram::LoadGame: Failed to open savegame <%s>!\n", name);
 // Formatted texts are cut at 4096 bytes. Lines logged before the log file
-// exists go to standard error. Main thread only.
+// exists go to standard error. The log file and the message window belong to
+// the main thread: a line logged on another thread (the stream refill timer)
+// waits until the main thread next logs or calls FlushOtherThreads, which
+// the frame loop does every frame.
 
 #include "CMessageWindow.h"
 #include "Singleton.h"
 #include "platform/DirectDrawError.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 class Debug : public Singleton<Debug> {
 public:
@@ -31,6 +37,8 @@ public:
     void Print(std::string_view text);
     void Error(std::string_view text);
     void Warning(std::string_view text);
+    // Writes the lines that other threads logged since the last call.
+    void FlushOtherThreads();
 
     int GetErrorCount() const { return errorCount; }
     int GetWarningCount() const { return warningCount; }
@@ -39,6 +47,15 @@ public:
     const std::string& GetLogFileName() const { return logFileName; }
 
 private:
+    enum class Kind { print, error, warning };
+
+    // Counts and writes one line; on another thread, queues it.
+    void Log(Kind kind, std::string_view text);
+    void Record(Kind kind, std::string_view text);
+
+    std::thread::id mainThread = std::this_thread::get_id();
+    std::mutex otherThreadsMutex;
+    std::vector<std::pair<Kind, std::string>> otherThreadsLines;
     std::unique_ptr<CMessageWindow> messageWindow;
     bool messageWindowShown = false;
     int errorCount = 0;

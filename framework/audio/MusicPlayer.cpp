@@ -30,6 +30,13 @@ MusicPlayer::~MusicPlayer()
         Stop();
 }
 
+bool MusicPlayer::HasStream()
+{
+    if (stream != nullptr && !SoundEngine::GetInstance().HoldsStream(stream))
+        stream = nullptr; // the engine destroyed it with everything else
+    return stream != nullptr;
+}
+
 void MusicPlayer::ApplyVolume(float volume)
 {
     if (stream != nullptr)
@@ -56,7 +63,7 @@ void MusicPlayer::Play(const std::string& fileName)
 
 void MusicPlayer::Stop()
 {
-    if (stream == nullptr)
+    if (!HasStream())
         return;
     SoundEngine::GetInstance().DestroyStream(stream);
     stream = nullptr;
@@ -64,7 +71,7 @@ void MusicPlayer::Stop()
 
 void MusicPlayer::FadeIn()
 {
-    if (stream == nullptr)
+    if (!HasStream())
         return;
     Randomizer& randomizer = Randomizer::GetInstance();
     if (countdown <= 0.0f && mode == Mode::fadingOutOrSilent) {
@@ -79,13 +86,13 @@ void MusicPlayer::FadeIn()
 
 void MusicPlayer::FadeOut()
 {
-    if (stream != nullptr)
+    if (HasStream())
         fade = Fade::out;
 }
 
 void MusicPlayer::Update(float dt)
 {
-    if (stream == nullptr)
+    if (!HasStream())
         return;
     switch (fade) {
     case Fade::out:

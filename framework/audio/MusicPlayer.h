@@ -20,7 +20,7 @@ public:
     void FadeOut();
     void Update(float dt);
 
-    StreamingSample* GetStream() const { return stream; }
+    StreamingSample* GetStream() { return HasStream() ? stream : nullptr; }
     float GetCycleVolume() const { return cycleVolume; }
     float GetFadeVolume() const { return fadeVolume; }
     float GetCountdown() const { return countdown; }
@@ -29,6 +29,8 @@ private:
     enum class Mode { fadingInOrPlaying = 0, fadingOutOrSilent = 1 };
     enum class Fade { none = 0, in = 1, out = 2 };
 
+    // Whether a stream is playing here; forgets one the engine destroyed.
+    bool HasStream();
     // Sets the stream to the product of the two volumes.
     void ApplyVolume(float volume);
 

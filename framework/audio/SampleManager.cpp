@@ -70,7 +70,10 @@ bool SampleManager::Init(platform::Window& window)
 
 void SampleManager::Shutdown()
 {
-    // The samples' buffers go before the device that made them.
+    // The samples' buffers go before the device that made them; the sound
+    // engine's voices borrow the pooled ones and its streams hold buffers.
+    if (SoundEngine::Exists())
+        SoundEngine::GetInstance().ReleaseDevice();
     pool.clear();
     loaders.clear();
     device.reset();

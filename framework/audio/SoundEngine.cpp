@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -26,7 +27,6 @@ float Lookup(const std::map<int, float>& map, int group)
 } // namespace
 
 SoundEngine::SoundEngine()
-    : mainThread(std::this_thread::get_id())
 {
     for (int group = 0; group < soundGroupCount; ++group) {
         groupVolume[group] = 1.0f;
@@ -155,33 +155,39 @@ bool SoundEngine::IsStreamValid(const StreamingSample* stream)
     const bool valid =
         std::any_of(streams.begin(), streams.end(), [stream](const auto& held) { return held.get() == stream; });
     if (!valid) {
-        char line[96];
-        std::snprintf(line, sizeof(line), "SoundEngine::IsStreamValid stream %x not valid\n",
-                      static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(stream)));
-        // The log belongs to the main thread; the timer's line waits there.
-        if (std::this_thread::get_id() == mainThread)
-            LogPrint("%s", line);
-        else
-            timerThreadLog.emplace_back(line);
+        LogPrint("SoundEngine::IsStreamValid stream %x not valid\n",
+                 static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(stream)));
     }
     return valid;
+}
+
+bool SoundEngine::HoldsStream(const StreamingSample* stream)
+{
+    const std::lock_guard lock(streamMutex);
+    return std::any_of(streams.begin(), streams.end(), [stream](const auto& held) { return held.get() == stream; });
+}
+
+bool SoundEngine::HoldsVoice(const Voice* voice) const
+{
+    const auto holds = [voice](const std::list<std::unique_ptr<Voice>>& voices) {
+        return std::any_of(voices.begin(), voices.end(), [voice](const auto& held) { return held.get() == voice; });
+    };
+    return holds(persistentVoices) || holds(temporaryVoices) || holds(cleanupVoices);
+}
+
+void SoundEngine::ReleaseDevice()
+{
+    for (auto* voices : {&persistentVoices, &temporaryVoices, &cleanupVoices})
+        for (const std::unique_ptr<Voice>& voice : *voices)
+            voice->ReleaseSample();
+    while (GetStreamCount() > 0)
+        DestroyStream(streams.front().get());
 }
 
 std::size_t SoundEngine::GetStreamCount()
 {
     const std::lock_guard lock(streamMutex);
     return streams.size();
-}
-
-void SoundEngine::FlushTimerThreadLog()
-{
-    std::vector<std::string> lines;
-    {
-        const std::lock_guard lock(streamMutex);
-        lines.swap(timerThreadLog);
-    }
-    for (const std::string& line : lines)
-        LogPrint("%s", line.c_str());
 }
 
 void SoundEngine::UpdateVoice(Voice& voice, float dt)
@@ -195,7 +201,6 @@ void SoundEngine::UpdateVoice(Voice& voice, float dt)
 
 void SoundEngine::Update(float dt)
 {
-    FlushTimerThreadLog();
     if (!enabled)
         return;
     for (const auto& voice : persistentVoices) {

@@ -29,7 +29,6 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 class StreamingSample;
@@ -66,6 +65,10 @@ public:
     void DestroyStream(StreamingSample* stream);
     // Whether the stream is registered. Any thread.
     bool IsStreamValid(const StreamingSample* stream);
+    // The same without a log line, for the players that keep a voice or a
+    // stream across frames: DestroyAll may have taken it.
+    bool HoldsStream(const StreamingSample* stream);
+    bool HoldsVoice(const Voice* voice) const;
 
     void Update(float dt);
     // Every voice and stream takes the group volumes again.
@@ -79,6 +82,10 @@ public:
     void RefreshVolumes();
     void SetAdventureMix();
     void SetMinigameMix();
+
+    // The sound device is going away: voices let their pooled samples go and
+    // streams, whose buffers are the device's, are destroyed (silently).
+    void ReleaseDevice();
 
     // After a savegame has been read: temporary voices go, persistent ones
     // start over with new random factors.
@@ -107,8 +114,6 @@ public:
 
 private:
     void UpdateVoice(Voice& voice, float dt);
-    // Logs a line from the timer thread on the main thread's next update.
-    void FlushTimerThreadLog();
 
     bool enabled = false;
     std::list<std::unique_ptr<Voice>> persistentVoices;
@@ -123,6 +128,4 @@ private:
     // Shared with the refill timer's thread, under streamMutex.
     std::mutex streamMutex;
     std::list<std::unique_ptr<StreamingSample>> streams;
-    std::vector<std::string> timerThreadLog;
-    std::thread::id mainThread;
 };

@@ -17,7 +17,7 @@ SpeechPlayer::~SpeechPlayer()
 
 bool SpeechPlayer::Init()
 {
-    if (voice != nullptr) {
+    if (HasVoice()) {
         LogWarning("SpeechPlayer::Init: Voice not NULL on init!\n");
         return false;
     }
@@ -29,9 +29,11 @@ void SpeechPlayer::PlayRandom(float startDelay, const char* name1, const char* n
                               const char* name8, const char* name9, const char* name10)
 {
     SoundEngine& engine = SoundEngine::GetInstance();
-    if (!engine.IsEnabled() || name1 == nullptr)
+    if (!engine.IsEnabled())
         return;
     Stop();
+    if (name1 == nullptr)
+        return;
     const std::array<const char*, 10> names = {name1, name2, name3, name4, name5,
                                                name6, name7, name8, name9, name10};
     // The first name always counts; a null among the others is skipped.
@@ -51,9 +53,16 @@ void SpeechPlayer::PlayRandom(float startDelay, const char* name1, const char* n
         voice->Start();
 }
 
+bool SpeechPlayer::HasVoice()
+{
+    if (voice != nullptr && !SoundEngine::GetInstance().HoldsVoice(voice))
+        voice = nullptr; // the engine destroyed it with everything else
+    return voice != nullptr;
+}
+
 bool SpeechPlayer::IsSpeaking()
 {
-    if (voice == nullptr)
+    if (!HasVoice())
         return false;
     if (delay > 0.0f)
         return true;
@@ -62,7 +71,7 @@ bool SpeechPlayer::IsSpeaking()
 
 void SpeechPlayer::Stop()
 {
-    if (voice != nullptr) {
+    if (HasVoice()) {
         voice->Stop();
         SoundEngine::GetInstance().DestroyVoice(voice);
         voice = nullptr;
@@ -72,7 +81,7 @@ void SpeechPlayer::Stop()
 
 void SpeechPlayer::Update(float dt)
 {
-    if (voice != nullptr && delay <= 0.0f && !voice->IsPlaying()) {
+    if (HasVoice() && delay <= 0.0f && !voice->IsPlaying()) {
         voice->Stop();
         SoundEngine::GetInstance().DestroyVoice(voice);
         voice = nullptr;

@@ -22,9 +22,12 @@ public:
     void Stop();
     void Update(float dt);
 
-    Voice* GetVoice() const { return voice; }
+    Voice* GetVoice() { return HasVoice() ? voice : nullptr; }
 
 private:
+    // Whether a voice is held here; forgets one the engine destroyed.
+    bool HasVoice();
+
     Voice* voice = nullptr; // a persistent voice of the sound engine
     float delay = 0.0f;
 };

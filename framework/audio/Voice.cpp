@@ -65,9 +65,12 @@ void Voice::UpdateDistance(float /*dt*/)
     if (sample == nullptr)
         return;
     distanceFactor = 1.0f;
-    if (is3d && distance >= event->minDistance)
-        distanceFactor = static_cast<float>(1.0 - (distance - event->minDistance) /
-                                                      (event->maxDistance - event->minDistance));
+    if (is3d && distance >= event->minDistance) {
+        // Linear down to silence at the maximum; where the two distances
+        // meet there is no slope, only in range or out.
+        const double range = event->maxDistance - event->minDistance;
+        distanceFactor = range > 0.0 ? static_cast<float>(1.0 - (distance - event->minDistance) / range) : 0.0f;
+    }
     if (is3d)
         SetVolume(volume);
 }

@@ -6,6 +6,7 @@
 #include "support/HeadlessTest.h"
 
 #include <filesystem>
+#include <thread>
 
 class DebugTest : public HeadlessTest {};
 
@@ -38,6 +39,27 @@ TEST_F(DebugTest, WritesPrefixedCountedLinesOneAtATime)
     EXPECT_EQ(ReadFile("debug.txt"), "");
     EXPECT_EQ(debug.GetErrorCount(), 0);
     EXPECT_EQ(debug.GetWarningCount(), 0);
+}
+
+TEST_F(DebugTest, LinesFromOtherThreadsWaitForTheMainThread)
+{
+    StartLog();
+    Debug& debug = Debug::GetInstance();
+    std::thread([] {
+        LogError("from the timer <%d>\n", 1);
+        LogPrint("and more\n");
+    }).join();
+    EXPECT_EQ(ReadFile("debug.txt"), ""); // the file belongs to the main thread
+    EXPECT_EQ(debug.GetErrorCount(), 0);
+
+    LogPrint("main\n"); // the waiting lines go first, in their order
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: from the timer <1>\nand more\nmain\n");
+    EXPECT_EQ(debug.GetErrorCount(), 1);
+
+    std::thread([] { LogWarning("late\n"); }).join();
+    debug.FlushOtherThreads();
+    EXPECT_EQ(debug.GetWarningCount(), 1);
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: from the timer <1>\nand more\nmain\n***WARNING: late\n");
 }
 
 TEST_F(DebugTest, CutsFormattedTextAt4096Bytes)

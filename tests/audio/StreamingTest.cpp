@@ -327,3 +327,41 @@ TEST_F(StreamingTest, SpeechPlaysItsEventAfterTheDelay)
     EXPECT_TRUE(pickedFirst);
     EXPECT_TRUE(pickedThird);
 }
+
+TEST_F(StreamingTest, PlayersLetGoOfWhatTheEngineOrTheDeviceTookAway)
+{
+    AddEffectEvent("audioevent_intro");
+    SoundEngine& engine = SoundEngine::GetInstance();
+    MusicPlayer& music = MusicPlayer::GetInstance();
+    SpeechPlayer& speech = SpeechPlayer::GetInstance();
+
+    // A game state that ends destroys everything the engine holds; the
+    // players find their stream and voice gone and carry on without them.
+    music.Play("tone:5000");
+    speech.PlayRandom(0.0f, "audioevent_intro");
+    Frame(100);
+    engine.DestroyAll();
+    music.Update(0.1f);
+    music.FadeIn();
+    speech.Update(0.1f);
+    EXPECT_EQ(music.GetStream(), nullptr);
+    EXPECT_EQ(speech.GetVoice(), nullptr);
+    EXPECT_FALSE(speech.IsSpeaking());
+    EXPECT_TRUE(speech.Init()); // nothing held any more
+    music.Stop();
+    speech.Stop();
+
+    // The device going away takes the pooled samples and the streams with
+    // it; voices still alive hold nothing, and stay usable.
+    AddEffectEvent("audioevent_loop", soundGroupEffects, true);
+    Voice* loop = engine.PlayEvent("audioevent_loop", false);
+    loop->Start();
+    music.Play("tone:5000");
+    Frame(100);
+    ASSERT_NE(loop->GetSample(), nullptr);
+    SampleManager::GetInstance().Shutdown();
+    EXPECT_EQ(loop->GetSample(), nullptr);
+    EXPECT_EQ(music.GetStream(), nullptr);
+    loop->Stop();
+    engine.DestroyVoice(loop);
+}
