@@ -75,6 +75,24 @@ std::unique_ptr<Image> PlaceInFrame(const Image& picture, int width, int height,
     return frame;
 }
 
+// Hands every line of an optional companion file, split into words, to
+// `take`; a file that is there but cannot be opened gets the warning
+// `openWarning` followed by its name.
+template <typename Take>
+void ForEachCompanionLine(const std::string& name, const char* openWarning, Take take)
+{
+    if (!File::Exists(name.c_str()))
+        return;
+    File file;
+    if (!file.Open(name.c_str(), "r")) {
+        LogWarning("%s <%s>!\n", openWarning, name.c_str());
+        return;
+    }
+    std::string line;
+    while (file.ReadLine(line, SpriteLoaderUtil::maximumLineLength))
+        take(StringTokens(line));
+}
+
 } // namespace
 
 SpriteManager::SpriteManager()
@@ -344,25 +362,17 @@ void SpriteManager::LoadFrameTable(SpriteInfo& info)
 {
     info.frameTable.clear();
     const std::string name = info.file + ".txt";
-    if (!File::Exists(name.c_str()))
-        return;
-    File file;
-    if (!file.Open(name.c_str(), "r")) {
-        LogWarning("SpriteManager::LoadFrameTable: Failed to open frame-table <%s>!\n", name.c_str());
-        return;
-    }
-    std::string line;
-    while (file.ReadLine(line, SpriteLoaderUtil::maximumLineLength)) {
-        StringTokens tokens(line);
-        for (int index = 0; index < tokens.Count(); ++index) {
-            int frame = 0;
-            if (ParseWholeNumber(tokens.StringAt(index), frame))
-                info.frameTable.push_back(frame);
-            else
-                LogWarning("SpriteManager::LoadFrameTable: Skipped <%s> in frame-table <%s>!\n",
-                           tokens.StringAt(index).c_str(), name.c_str());
-        }
-    }
+    ForEachCompanionLine(name, "SpriteManager::LoadFrameTable: Failed to open frame-table",
+                         [&](const StringTokens& tokens) {
+                             for (int index = 0; index < tokens.Count(); ++index) {
+                                 int frame = 0;
+                                 if (ParseWholeNumber(tokens.StringAt(index), frame))
+                                     info.frameTable.push_back(frame);
+                                 else
+                                     LogWarning("SpriteManager::LoadFrameTable: Skipped <%s> in frame-table <%s>!\n",
+                                                tokens.StringAt(index).c_str(), name.c_str());
+                             }
+                         });
 }
 
 void SpriteManager::LoadAudioEventMap(SpriteInfo& info)
@@ -371,18 +381,10 @@ void SpriteManager::LoadAudioEventMap(SpriteInfo& info)
     std::string name = info.file + "_audioevents.txt";
     if (!File::Exists(name.c_str()))
         name = info.file + "_ae.txt";
-    if (!File::Exists(name.c_str()))
-        return;
-    File file;
-    if (!file.Open(name.c_str(), "r")) {
-        LogWarning("SpriteManager::LoadAudioEventMap: Failed to open audioevents file <%s>!\n", name.c_str());
-        return;
-    }
-    std::string line;
-    while (file.ReadLine(line, SpriteLoaderUtil::maximumLineLength)) {
-        StringTokens tokens(line);
-        float time = 0.0f;
-        if (tokens.Count() == 2 && ParseWholeNumber(tokens.StringAt(0), time))
-            info.audioEvents.emplace(time, tokens.StringAt(1));
-    }
+    ForEachCompanionLine(name, "SpriteManager::LoadAudioEventMap: Failed to open audioevents file",
+                         [&](const StringTokens& tokens) {
+                             float time = 0.0f;
+                             if (tokens.Count() == 2 && ParseWholeNumber(tokens.StringAt(0), time))
+                                 info.audioEvents.emplace(time, tokens.StringAt(1));
+                         });
 }
