@@ -130,6 +130,14 @@ int AnimatedRLESprite::GetHeight(int frame) const
     return frame >= 0 && frame < GetFrameCount() ? frames[static_cast<std::size_t>(frame)].image->GetHeight() : 0;
 }
 
+AnimatedRLESprite::FrameView AnimatedRLESprite::GetFrame(int frame) const
+{
+    if (frame < 0 || frame >= GetFrameCount())
+        return {};
+    const Frame& stored = frames[static_cast<std::size_t>(frame)];
+    return FrameView{stored.image.get(), stored.alpha.get(), stored.crop};
+}
+
 bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
 {
     LogPrint("AnimatedRLESprite::IsPixelTransparent: Pixelcollision bei RLE-Sprites noch nicht implementiert!\n");

@@ -31,6 +31,14 @@ public:
     int GetFullWidth() const override { return fullWidth; }
     int GetFullHeight() const override { return fullHeight; }
     bool HasAlpha() const { return hasAlpha; }
+    // A stored frame (null images for a frame that does not exist), for
+    // writing the frames to a pre-encoded file.
+    struct FrameView {
+        const Image* image = nullptr;
+        const Image* alpha = nullptr;
+        ImageRect crop;
+    };
+    FrameView GetFrame(int frame) const;
     bool IsPixelTransparent(Point point, int frame) const override;
     void DrawEx(const DrawInfo& drawInfo) override;
 

@@ -4,6 +4,7 @@
 #include "RenderEngine.h"
 #include "ScreenPixels.h"
 #include "Sprite.h"
+#include "SpriteManager.h"
 #include "app/Debug.h"
 #include "platform/Platform.h"
 
@@ -27,7 +28,7 @@ void LoadingScreen::Begin()
     }
     lastDrawnX = barLeft;
     progress = 0.0f;
-    if (picture != nullptr) {
+    if (Sprite* picture = SpriteManager::GetInstance().GetSpriteIfDescribed("loading")) {
         RenderEngine& engine = RenderEngine::GetInstance();
         // Three times, so that every buffer of the flip chain shows it.
         for (int time = 0; time < 3; ++time) {

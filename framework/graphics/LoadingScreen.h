@@ -2,17 +2,12 @@
 
 #include "app/Singleton.h"
 
-class Sprite;
-
-// While data loads: the loading picture on the screen and, in full screen, a
-// progress bar drawn straight onto the visible surface that only grows. The
-// render engine is suspended meanwhile.
+// While data loads: the loading picture (the sprite labelled "loading", when
+// the registry has one) on the screen and, in full screen, a progress bar
+// drawn straight onto the visible surface that only grows. The render engine
+// is suspended meanwhile.
 class LoadingScreen : public Singleton<LoadingScreen> {
 public:
-    // The picture to show; the sprite registry hands over its "loading"
-    // sprite when it has one.
-    void SetPicture(Sprite* sprite) { picture = sprite; }
-
     void Begin();
     void SetProgress(float fraction);
     void AddProgress(float delta);
@@ -24,7 +19,6 @@ public:
 private:
     void DrawRect(int left, int top, int right, int bottom);
 
-    Sprite* picture = nullptr;
     bool active = false;
     int barLeft = 0;
     int barTop = 0;

@@ -1,0 +1,46 @@
+#include "FontLoaderUtil.h"
+
+#include "Font.h"
+#include "LoadingScreen.h"
+#include "TextDisplay.h"
+
+#include <memory>
+
+namespace {
+
+struct FontDescription {
+    const char* file;
+    const char* name;
+    int spaceWidth;
+    int spacing;
+    int lineHeight;
+};
+
+constexpr FontDescription fontDescriptions[FontLoaderUtil::fontCount] = {
+    {"defaultfont", "default", 5, 2, 16},
+    {"defaultfonthighlighted", "defaultHighlighted", 5, 2, 16},
+    {"merkzettelfont", "notepad", 8, 2, 28},
+    {"menufontsmall", "menuSmall", 8, 2, 30},
+    {"menufontsmallhighlighted", "menuSmallHighlighted", 8, 2, 30},
+    {"menufontbig", "menuBig", 8, 2, 50},
+    {"menufontbighighlighted", "menuBigHighlighted", 8, 2, 50},
+    {"menufont", "menu", 8, 1, 30},
+    {"menufonthighlighted", "menuHighlighted", 8, 1, 30},
+    {"speechbubblefont", "speechBubble", 5, 2, 16},
+    {"speechbubblefonthighlighted", "speechBubbleHighlighted", 5, 2, 16},
+};
+
+} // namespace
+
+bool FontLoaderUtil::LoadFonts()
+{
+    bool allCreated = true;
+    for (const FontDescription& description : fontDescriptions) {
+        auto font = std::make_unique<Font>();
+        font->SetMetrics(description.spaceWidth, description.spacing, description.lineHeight);
+        allCreated = font->Create(description.file, Font::characterSet) && allCreated;
+        TextDisplay::GetInstance().RegisterFont(description.name, std::move(font));
+        LoadingScreen::GetInstance().AddProgress(0.01f);
+    }
+    return allCreated;
+}
