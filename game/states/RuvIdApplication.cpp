@@ -2,8 +2,10 @@
 
 #include "MainProgram.h"
 #include "audio/SampleManager.h"
+#include "audio/SfxLoaderUtil.h"
 #include "files/SettingsManager.h"
 #include "graphics/DirectDraw.h"
+#include "graphics/LoadingScreen.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -95,6 +97,8 @@ void RuvIdApplication::ReleaseDisplay()
 
 bool RuvIdApplication::InitSound()
 {
+    // Sound-effect lists move the loading bar on like every other list.
+    SfxLoaderUtil::SetProgressStep([](float step) { LoadingScreen::GetInstance().AddProgress(step); });
     return SampleManager::GetInstance().Init(platform::Platform::Get()->GetWindow());
 }
 
