@@ -54,6 +54,7 @@ bool Animation::SetSpriteLabel(const std::string& label)
         return true;
     SpriteManager& manager = SpriteManager::GetInstance();
     sprite = manager.GetSprite(spriteLabel);
+    spriteGeneration = manager.GetGeneration();
     if (sprite == nullptr)
         return false;
     spriteFrameCount = std::max(sprite->GetFrameCount(), 1);
@@ -71,6 +72,17 @@ int Animation::GetFrameCount() const
     if (!frameTable.empty())
         return static_cast<int>(frameTable.size());
     return spriteFrameCount;
+}
+
+Sprite* Animation::GetSprite() const
+{
+    SpriteManager& manager = SpriteManager::GetInstance();
+    if (sprite != nullptr && spriteGeneration != manager.GetGeneration()) {
+        // The sprite may have been unloaded or replaced since it was fetched.
+        sprite = manager.GetSprite(spriteLabel);
+        spriteGeneration = manager.GetGeneration();
+    }
+    return sprite;
 }
 
 void Animation::Update(float seconds)

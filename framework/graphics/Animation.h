@@ -4,7 +4,8 @@
 // 0.0 (first frame) .. 1.0 (last frame), a speed in frames per second, a
 // mode (stop at an end, loop, ping pong) and a direction. Update advances
 // the position and fires the audio events attached to the positions it
-// passed (only while SoundEngineLink::audioEventsAllowed); GetCurrentFrame
+// passed (only while SetAudioEventsAllowed(true), which the adventure level
+// sets while it does not suppress them); GetCurrentFrame
 // turns the position into a sprite frame through the label's frame table.
 //
 // Serialized as an "Animation" section with the keys "sprite label",
@@ -15,6 +16,7 @@
 
 #include "files/Object.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,7 +51,7 @@ public:
     static void SetAudioEventsAllowed(bool allowed) { audioEventsAllowed = allowed; }
 
     const std::string& GetSpriteLabel() const { return spriteLabel; }
-    Sprite* GetSprite() const { return sprite; }
+    Sprite* GetSprite() const;
     float GetTime() const { return time; }
     void SetTime(float value) { time = value; }
     float GetSpeed() const { return speed; }
@@ -69,7 +71,10 @@ private:
     bool IsPlayingForward() const;
 
     std::string spriteLabel = "NONE";
-    Sprite* sprite = nullptr;
+    // The registry's sprite of the label, fetched again when the registry
+    // has destroyed sprites since (see GetSprite).
+    mutable Sprite* sprite = nullptr;
+    mutable std::uint64_t spriteGeneration = 0;
     int spriteFrameCount = 1;
     std::vector<int> frameTable;
     std::multimap<float, std::string> audioEvents;

@@ -20,12 +20,15 @@ void SpeechBubbleDisplay::Init()
     frame = manager.GetSprite("sprechblase_rect");
     leftTail = manager.GetSprite("sprechblase_left");
     rightTail = manager.GetSprite("sprechblase_right");
+    spritesGeneration = manager.GetGeneration();
 }
 
 void SpeechBubbleDisplay::Draw(std::string_view text, int x, int y, bool leftSide, const std::string& fontName)
 {
     if (!shown)
         return;
+    if (spritesGeneration != SpriteManager::GetInstance().GetGeneration())
+        Init(); // the registry destroyed sprites since: fetch them again
     TextDisplay& display = TextDisplay::GetInstance();
     const std::string savedFont = display.GetFontName();
     const TextRectangle savedBox = display.GetBox();

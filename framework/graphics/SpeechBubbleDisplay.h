@@ -10,6 +10,7 @@
 
 #include "app/Singleton.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,6 @@ private:
     Sprite* frame = nullptr;
     Sprite* leftTail = nullptr;
     Sprite* rightTail = nullptr;
+    std::uint64_t spritesGeneration = 0;
     bool shown = true;
 };

@@ -149,7 +149,7 @@ Sprite* SpriteManager::GetSpriteIfDescribed(const std::string& label)
 
 Sprite* SpriteManager::LoadSprite(SpriteInfo& info)
 {
-    sprites.erase(info.label);
+    UnloadSprite(info.label);
     std::unique_ptr<Sprite> sprite = BuildSprite(info);
     if (!sprite)
         return nullptr;
@@ -161,7 +161,10 @@ Sprite* SpriteManager::LoadSprite(SpriteInfo& info)
 Sprite* SpriteManager::RegisterSprite(const std::string& label, std::unique_ptr<Sprite> sprite)
 {
     Sprite* result = sprite.get();
-    sprites[label] = std::move(sprite);
+    std::unique_ptr<Sprite>& slot = sprites[label];
+    if (slot)
+        ++generation;
+    slot = std::move(sprite);
     return result;
 }
 
@@ -250,8 +253,14 @@ std::unique_ptr<Sprite> SpriteManager::LoadAnimatedSprite(const SpriteInfo& info
                 if (frameAlpha)
                     frameAlpha->MirrorHorizontal();
             }
-            sprite->AddFrame(MakeStillSprite(std::move(frame), std::move(frameAlpha), width, height, info.crop));
-            sprite->SetFullSize(width, height);
+            std::unique_ptr<Sprite> still = MakeStillSprite(std::move(frame), std::move(frameAlpha), width, height, info.crop);
+            // A frame that cannot be made ends the list like a missing file,
+            // so that no later frame slides into its place.
+            if (!still)
+                break;
+            sprite->AddFrame(std::move(still));
+            if (number == 1)
+                sprite->SetFullSize(width, height);
         }
         return sprite->GetFrameCount() > 0 ? std::move(sprite) : nullptr;
     }
@@ -333,7 +342,10 @@ std::unique_ptr<Sprite> SpriteManager::LoadAnimatedRLESprite(const SpriteInfo& i
 
 bool SpriteManager::UnloadSprite(const std::string& label)
 {
-    return sprites.erase(label) != 0;
+    if (sprites.erase(label) == 0)
+        return false;
+    ++generation;
+    return true;
 }
 
 bool SpriteManager::RemoveSpriteInfo(const std::string& label)

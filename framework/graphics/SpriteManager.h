@@ -14,6 +14,7 @@
 #include "SpriteInfo.h"
 #include "app/Singleton.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,6 +45,9 @@ public:
     bool IsLoaded(const std::string& label) const { return sprites.count(label) != 0; }
     bool UnloadSprite(const std::string& label);
     bool RemoveSpriteInfo(const std::string& label);
+    // Counts the sprites destroyed so far (unloaded or replaced): whoever
+    // keeps a sprite pointer fetches it again when this has changed.
+    std::uint64_t GetGeneration() const { return generation; }
 
     void MarkSurfacesLost() { surfacesLost = true; }
     bool AreSurfacesLost() const { return surfacesLost; }
@@ -65,4 +69,5 @@ private:
     std::map<std::string, SpriteInfo> infos;
     std::map<std::string, std::unique_ptr<Sprite>> sprites;
     bool surfacesLost = false;
+    std::uint64_t generation = 0;
 };

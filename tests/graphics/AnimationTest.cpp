@@ -230,6 +230,24 @@ TEST_F(AnimationTest, FiresAudioEventsInsideTheWindowsOfPlay)
     EXPECT_TRUE(TakeStarted().empty());
 }
 
+TEST_F(AnimationTest, FollowsTheRegistryWhenItReplacesTheSprite)
+{
+    Register("hero", 4);
+    Animation animation;
+    ASSERT_TRUE(animation.SetSpriteLabel("hero"));
+    Sprite* first = animation.GetSprite();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(animation.GetSprite(), first);
+
+    // A room reloading its art destroys the old sprite; the animation never
+    // hands out the pointer to it again.
+    SpriteManager::GetInstance().RegisterSprite("hero", std::make_unique<FramesSprite>(4));
+    Sprite* second = animation.GetSprite();
+    EXPECT_NE(second, nullptr);
+    EXPECT_EQ(second, SpriteManager::GetInstance().GetSprite("hero"));
+    EXPECT_EQ(second->GetFrameCount(), 4);
+}
+
 TEST_F(AnimationTest, SerializesItsKeysInOrder)
 {
     Animation animation;
