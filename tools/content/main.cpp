@@ -1,0 +1,45 @@
+// zephyra-content: writes the game's generated data tree.
+//     zephyra-content RUN_DIR     the data tree below RUN_DIR/data
+// The same inputs always give the same files, byte for byte.
+
+#include "FontArt.h"
+#include "graphics/BmpLoader.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace {
+
+// The fonts, as data\fonts\<name>.bmp below the working directory.
+bool WriteFonts()
+{
+    for (const content::FontStyle& style : content::GameFontStyles()) {
+        const std::unique_ptr<Image> picture = content::DrawFontPicture(style);
+        const std::string path = std::string("data\\fonts\\") + style.file + ".bmp";
+        if (!picture || !BmpLoader::GetInstance().Save(path.c_str(), *picture)) {
+            std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("Usage: zephyra-content RUN_DIR\n", stderr);
+        return 2;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(argv[1], error);
+    std::filesystem::current_path(argv[1], error);
+    if (error) {
+        std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
+        return 1;
+    }
+    return WriteFonts() ? 0 : 1;
+}
