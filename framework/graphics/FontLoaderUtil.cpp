@@ -8,13 +8,7 @@
 
 namespace {
 
-struct FontDescription {
-    const char* file;
-    const char* name;
-    int spaceWidth;
-    int spacing;
-    int lineHeight;
-};
+using FontDescription = FontLoaderUtil::FontDescription;
 
 constexpr FontDescription fontDescriptions[FontLoaderUtil::fontCount] = {
     {"defaultfont", "default", 5, 2, 16},
@@ -31,6 +25,11 @@ constexpr FontDescription fontDescriptions[FontLoaderUtil::fontCount] = {
 };
 
 } // namespace
+
+std::span<const FontLoaderUtil::FontDescription> FontLoaderUtil::GetFontDescriptions()
+{
+    return fontDescriptions;
+}
 
 bool FontLoaderUtil::LoadFonts()
 {
