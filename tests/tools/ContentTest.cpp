@@ -1,0 +1,173 @@
+// The generated data tree, loaded through the game's own loaders.
+
+#include "FontArt.h"
+#include "app/Debug.h"
+#include "graphics/BmpLoader.h"
+#include "graphics/DirectDraw.h"
+#include "graphics/Font.h"
+#include "graphics/FontLoaderUtil.h"
+#include "graphics/ImageUtil.h"
+#include "graphics/TextDisplay.h"
+#include "support/HeadlessTest.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+const content::FontStyle* FindStyle(const std::string& file)
+{
+    for (const content::FontStyle& style : content::GameFontStyles())
+        if (file == style.file)
+            return &style;
+    return nullptr;
+}
+
+std::string FontPath(const char* file)
+{
+    return std::string("data\\fonts\\") + file + ".bmp";
+}
+
+} // namespace
+
+// Works in a temporary folder whose data folder is the generated one.
+class ContentTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
+        ASSERT_TRUE(Window().Create({"Test", 1024, 768, false}));
+        ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 1024, 768, 32, false));
+        StartLog();
+    }
+
+    // The log holds no error or warning line, and the counters agree.
+    static void ExpectCleanLog()
+    {
+        const std::string log = ReadFile("debug.txt");
+        EXPECT_EQ(log.find("***"), std::string::npos) << log;
+        EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
+        EXPECT_EQ(Debug::GetInstance().GetWarningCount(), 0);
+    }
+};
+
+TEST_F(ContentTest, EveryFontLoadsWithAllItsGlyphsInsideItsLine)
+{
+    ASSERT_TRUE(FontLoaderUtil::LoadFonts());
+    for (const FontLoaderUtil::FontDescription& description : FontLoaderUtil::GetFontDescriptions()) {
+        SCOPED_TRACE(description.name);
+        const Font* font = TextDisplay::GetInstance().GetFont(description.name);
+        ASSERT_NE(font, nullptr);
+        for (const char character : Font::characterSet) {
+            const Font::Glyph& glyph = font->GetGlyph(static_cast<unsigned char>(character));
+            ASSERT_TRUE(glyph.defined) << "character " << static_cast<int>(static_cast<unsigned char>(character));
+            EXPECT_GE(glyph.rectangle.GetWidth(), 2);
+            EXPECT_GE(glyph.rectangle.top, 0);
+            EXPECT_LT(glyph.rectangle.bottom, description.lineHeight);
+        }
+        // The glyphs sit on one baseline: capitals end on the same row, and
+        // a descender reaches below it.
+        EXPECT_EQ(font->GetGlyph('A').rectangle.bottom, font->GetGlyph('Z').rectangle.bottom);
+        EXPECT_GT(font->GetGlyph('g').rectangle.bottom, font->GetGlyph('A').rectangle.bottom);
+        // Umlauts rise above their letters.
+        EXPECT_LT(font->GetGlyph(static_cast<unsigned char>('\xC4')).rectangle.top, font->GetGlyph('A').rectangle.top);
+        EXPECT_LT(font->GetGlyph(static_cast<unsigned char>('\xFC')).rectangle.top, font->GetGlyph('u').rectangle.top);
+    }
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, HighlightedFontsHaveThePlainFontsGlyphs)
+{
+    ASSERT_TRUE(FontLoaderUtil::LoadFonts());
+    int pairs = 0;
+    for (const FontLoaderUtil::FontDescription& description : FontLoaderUtil::GetFontDescriptions()) {
+        const std::string highlighted = std::string(description.name) + "Highlighted";
+        const Font* lit = TextDisplay::GetInstance().GetFont(highlighted);
+        if (lit == nullptr)
+            continue;
+        ++pairs;
+        SCOPED_TRACE(highlighted);
+        const Font* plain = TextDisplay::GetInstance().GetFont(description.name);
+        ASSERT_NE(plain, nullptr);
+        for (const char character : Font::characterSet) {
+            const auto byte = static_cast<unsigned char>(character);
+            EXPECT_EQ(plain->GetGlyph(byte).rectangle, lit->GetGlyph(byte).rectangle) << "character " << int{byte};
+        }
+    }
+    EXPECT_EQ(pairs, 5);
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, FontPicturesAreGlyphsOnMagentaWithoutBlack)
+{
+    for (const FontLoaderUtil::FontDescription& description : FontLoaderUtil::GetFontDescriptions()) {
+        SCOPED_TRACE(description.file);
+        const content::FontStyle* style = FindStyle(description.file);
+        ASSERT_NE(style, nullptr);
+        EXPECT_EQ(style->lineHeight, description.lineHeight);
+
+        BmpLoader::Result result;
+        const std::unique_ptr<Image> picture = BmpLoader::GetInstance().Read(FontPath(description.file).c_str(), result);
+        ASSERT_NE(picture, nullptr);
+        ASSERT_EQ(picture->GetDepth(), 24);
+        EXPECT_EQ(picture->GetHeight(), description.lineHeight);
+        int background = 0;
+        int glyph = 0;
+        const std::uint8_t* pixel = picture->GetData();
+        for (int index = 0; index < picture->GetWidth() * picture->GetHeight(); ++index, pixel += 3) {
+            const int blue = pixel[0];
+            const int green = pixel[1];
+            const int red = pixel[2];
+            if (red == 255 && green == 0 && blue == 255) {
+                ++background;
+                continue;
+            }
+            ++glyph;
+            // Neither lifted off black nor made transparent by the loader.
+            ASSERT_GE(std::max({red, green, blue}), 8) << "pixel " << index;
+            ASSERT_FALSE(red >= 240 && green < 8 && blue >= 240) << "pixel " << index;
+        }
+        EXPECT_GT(background, glyph);
+        EXPECT_GT(glyph, 0);
+    }
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, GeneratedFontsAreTheFontsTheGeneratorDrawsNow)
+{
+    // In the order the generator draws them, so that one typeface's state
+    // cannot leak into the next picture.
+    for (const content::FontStyle& style : content::GameFontStyles()) {
+        SCOPED_TRACE(style.file);
+        const std::unique_ptr<Image> drawn = content::DrawFontPicture(style);
+        ASSERT_NE(drawn, nullptr);
+        BmpLoader::Result result;
+        const std::unique_ptr<Image> stored = BmpLoader::GetInstance().Read(FontPath(style.file).c_str(), result);
+        ASSERT_NE(stored, nullptr);
+        ASSERT_EQ(drawn->GetWidth(), stored->GetWidth());
+        ASSERT_EQ(drawn->GetHeight(), stored->GetHeight());
+        EXPECT_EQ(std::memcmp(drawn->GetData(), stored->GetData(), drawn->GetBufferSize()), 0);
+    }
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, GlyphsInPiecesStayOneGlyphEach)
+{
+    // Without an outline the strokes of '"' and the dots of 'ï' leave
+    // empty columns between them; the picture must join them all the same.
+    const content::FontStyle thin{"thin", "DejaVuSans.ttf", 30, 0.0, 0, 0, 0xFFFFFF, 0xFFFFFF, 0x404040};
+    std::unique_ptr<Image> picture = content::DrawFontPicture(thin);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_TRUE(ImageUtil::GetInstance().RemapTransparentColor(*picture));
+    Font font;
+    font.ScanGlyphs(*picture, Font::characterSet);
+    for (const char character : Font::characterSet)
+        EXPECT_TRUE(font.GetGlyph(static_cast<unsigned char>(character)).defined)
+            << "character " << static_cast<int>(static_cast<unsigned char>(character));
+    // Both strokes of '"' in one glyph.
+    EXPECT_GT(font.GetGlyph('"').rectangle.GetWidth(), 2 * font.GetGlyph('\'').rectangle.GetWidth());
+    ExpectCleanLog();
+}
