@@ -119,3 +119,29 @@ bool WavLoader::Decode(MallocBytes& bytes, std::size_t size, SampleData& data)
     data.size = static_cast<int>(length);
     return true;
 }
+
+std::vector<std::uint8_t> WavLoader::Encode(int rate, int channels, int bits, std::span<const std::uint8_t> pcm)
+{
+    constexpr std::size_t headerSize = 44;
+    std::vector<std::uint8_t> bytes(headerSize + pcm.size());
+    const auto put = [&bytes](std::size_t offset, std::uint32_t value, int size) {
+        for (int byte = 0; byte < size; ++byte)
+            bytes[offset + static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(value >> (8 * byte));
+    };
+    const auto blockAlign = static_cast<std::uint32_t>(channels * bits / 8);
+    std::memcpy(&bytes[0], "RIFF", 4);
+    put(4, static_cast<std::uint32_t>(headerSize - 8 + pcm.size()), 4);
+    std::memcpy(&bytes[8], "WAVEfmt ", 8);
+    put(16, 16, 4);
+    put(20, 1, 2); // integer PCM
+    put(22, static_cast<std::uint32_t>(channels), 2);
+    put(24, static_cast<std::uint32_t>(rate), 4);
+    put(28, static_cast<std::uint32_t>(rate) * blockAlign, 4);
+    put(32, blockAlign, 2);
+    put(34, static_cast<std::uint32_t>(bits), 2);
+    std::memcpy(&bytes[36], "data", 4);
+    put(40, static_cast<std::uint32_t>(pcm.size()), 4);
+    if (!pcm.empty())
+        std::memcpy(&bytes[headerSize], pcm.data(), pcm.size());
+    return bytes;
+}

@@ -3,6 +3,10 @@
 #include "SampleFile.h"
 #include "SampleLoader.h"
 
+#include <cstdint>
+#include <span>
+#include <vector>
+
 // RIFF WAVE files of 8- or 16-bit PCM, mono or stereo.
 //
 // Layout as read here: the tag "WAVE", then a "fmt " chunk, then a "data"
@@ -18,4 +22,7 @@ public:
     // Decodes the bytes of a whole file; on success `bytes` moves into
     // `data` (the PCM shifted to its start, no second copy).
     static bool Decode(MallocBytes& bytes, std::size_t size, SampleData& data);
+    // A whole file of PCM in the layout above: a 16-byte format chunk, then
+    // the data chunk holding `pcm` (for the tools that make sound files).
+    static std::vector<std::uint8_t> Encode(int rate, int channels, int bits, std::span<const std::uint8_t> pcm);
 };

@@ -1,5 +1,7 @@
 #include "SoundFiles.h"
 
+#include "audio/WavLoader.h"
+
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -28,20 +30,9 @@ std::string Pcm16(const std::vector<std::int16_t>& samples)
 
 std::string MakeWav(int rate, int channels, int bits, const std::string& pcm)
 {
-    std::string bytes(44, '\0');
-    bytes.replace(0, 4, "RIFF");
-    PutUint32(bytes, 4, static_cast<std::uint32_t>(36 + pcm.size()));
-    bytes.replace(8, 8, "WAVEfmt ");
-    PutUint32(bytes, 16, 16);
-    PutUint16(bytes, 20, 1);
-    PutUint16(bytes, 22, static_cast<std::uint16_t>(channels));
-    PutUint32(bytes, 24, static_cast<std::uint32_t>(rate));
-    PutUint32(bytes, 28, static_cast<std::uint32_t>(rate * channels * bits / 8));
-    PutUint16(bytes, 32, static_cast<std::uint16_t>(channels * bits / 8));
-    PutUint16(bytes, 34, static_cast<std::uint16_t>(bits));
-    bytes.replace(36, 4, "data");
-    PutUint32(bytes, 40, static_cast<std::uint32_t>(pcm.size()));
-    return bytes + pcm;
+    const std::vector<std::uint8_t> bytes = WavLoader::Encode(
+        rate, channels, bits, std::span(reinterpret_cast<const std::uint8_t*>(pcm.data()), pcm.size()));
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::string MakeOgg(int rate, int channels, int frames)

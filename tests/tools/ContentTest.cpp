@@ -1,7 +1,13 @@
 // The generated data tree, loaded through the game's own loaders.
 
 #include "FontArt.h"
+#include "SoundArt.h"
 #include "app/Debug.h"
+#include "audio/AudioEvent.h"
+#include "audio/SampleManager.h"
+#include "audio/SfxLoaderUtil.h"
+#include "audio/SoundEngine.h"
+#include "audio/WavLoader.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/DirectDraw.h"
 #include "graphics/Font.h"
@@ -11,6 +17,7 @@
 #include "support/HeadlessTest.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -169,5 +176,50 @@ TEST_F(ContentTest, GlyphsInPiecesStayOneGlyphEach)
             << "character " << static_cast<int>(static_cast<unsigned char>(character));
     // Both strokes of '"' in one glyph.
     EXPECT_GT(font.GetGlyph('"').rectangle.GetWidth(), 2 * font.GetGlyph('\'').rectangle.GetWidth());
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, SharedSoundEffectsLoadAsTheEventsOfTheMenusAndTheInventory)
+{
+    ASSERT_TRUE(SampleManager::GetInstance().Init(Window()));
+    SoundEngine::GetInstance().SetEnabled(true);
+    ASSERT_TRUE(SfxLoaderUtil::LoadSoundEffects("data\\sharedadventure\\sfx.txt", "sharedadventure\\audio\\sfx\\"));
+    for (const char* name :
+         {"audioevent_menu_click", "audioevent_menu_scroll", "audioevent_inventory", "audioevent_inventory_scroll"}) {
+        SCOPED_TRACE(name);
+        const AudioEvent* event = SoundEngine::GetInstance().FindAudioEvent(name);
+        ASSERT_NE(event, nullptr);
+        EXPECT_TRUE(SampleManager::GetInstance().HasSample(event->sampleName));
+    }
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
+{
+    WavLoader loader;
+    for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
+        SCOPED_TRACE(effect.file);
+        const std::string name = std::string("sharedadventure\\audio\\sfx\\") + effect.file;
+        ASSERT_TRUE(loader.CanLoad(name));
+        SampleData data;
+        ASSERT_TRUE(loader.Load(name, data));
+        EXPECT_EQ(data.rate, content::soundRate);
+        EXPECT_EQ(data.channels, 1);
+        EXPECT_EQ(data.bits, 16);
+        EXPECT_GE(data.frames, content::soundRate / 50);
+        EXPECT_LE(data.frames, content::soundRate);
+        std::vector<int> samples(static_cast<std::size_t>(data.frames));
+        for (std::size_t frame = 0; frame < samples.size(); ++frame)
+            samples[frame] = static_cast<std::int16_t>(data.data[frame * 2] | data.data[frame * 2 + 1] << 8);
+        FreeSampleData(data);
+        int peak = 0;
+        for (const int sample : samples)
+            peak = std::max(peak, std::abs(sample));
+        // Loud enough to hear, never clipped, and no click at either end.
+        EXPECT_GT(peak, 20000);
+        EXPECT_LT(peak, 32767);
+        EXPECT_LT(std::abs(samples.front()), 2000);
+        EXPECT_EQ(samples.back(), 0);
+    }
     ExpectCleanLog();
 }

@@ -3,6 +3,9 @@
 // The same inputs always give the same files, byte for byte.
 
 #include "FontArt.h"
+#include "SoundArt.h"
+#include "audio/WavLoader.h"
+#include "files/File.h"
 #include "graphics/BmpLoader.h"
 
 #include <cstdio>
@@ -26,6 +29,33 @@ bool WriteFonts()
     return true;
 }
 
+bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    File file;
+    const bool written = file.OpenDirect(path.c_str(), "wb") &&
+                         file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+    file.Close();
+    if (!written)
+        std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
+    return written;
+}
+
+// The shared sound effects in data\sharedadventure\audio\sfx and their
+// list data\sharedadventure\sfx.txt.
+bool WriteSharedSounds()
+{
+    constexpr double peak = 0.8;
+    for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
+        const std::vector<std::uint8_t> wav =
+            WavLoader::Encode(content::soundRate, 1, 16, effect.make().Pcm16(peak));
+        if (!WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
+            return false;
+    }
+    const std::string list = content::SoundEffectList(content::SharedSoundEffects());
+    return WriteBytes("data\\sharedadventure\\sfx.txt",
+                      std::span(reinterpret_cast<const std::uint8_t*>(list.data()), list.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -41,5 +71,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() ? 0 : 1;
+    return WriteFonts() && WriteSharedSounds() ? 0 : 1;
 }

@@ -1,0 +1,158 @@
+#include "SoundArt.h"
+
+#include "platform/Windows1252.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace content {
+
+namespace {
+
+// The last milliseconds of every sound fade to silence.
+constexpr double fadeOutSeconds = 0.004;
+
+double Oscillate(Wave wave, double phase)
+{
+    const double angle = 2.0 * std::numbers::pi * phase;
+    switch (wave) {
+    case Wave::sine:
+        return std::sin(angle);
+    case Wave::triangle: {
+        const double position = phase - std::floor(phase);
+        return position < 0.5 ? 4.0 * position - 1.0 : 3.0 - 4.0 * position;
+    }
+    case Wave::soft:
+        return std::sin(angle) + std::sin(3.0 * angle) / 3.0 + std::sin(5.0 * angle) / 9.0;
+    }
+    return 0.0;
+}
+
+double Level(const Envelope& envelope, double time)
+{
+    if (time < envelope.attack)
+        return time / envelope.attack;
+    return std::exp(-(time - envelope.attack) / envelope.decay);
+}
+
+// A sound's frame range for a voice inside it.
+std::pair<std::size_t, std::size_t> Frames(std::size_t size, double start, double length)
+{
+    const auto first = std::min(size, static_cast<std::size_t>(start * soundRate));
+    const auto last = std::min(size, static_cast<std::size_t>((start + length) * soundRate));
+    return {first, last};
+}
+
+// A click of the menus: a short bright tick over a softer body.
+Sound MenuClick()
+{
+    Sound sound(0.07);
+    sound.Tone(0.0, 0.06, 2400.0, 1500.0, Wave::sine, 1.0, {0.001, 0.010});
+    sound.Tone(0.0, 0.06, 1200.0, 800.0, Wave::triangle, 0.45, {0.001, 0.018});
+    sound.Noise(0.0, 0.02, 7000.0, 0.25, {0.0005, 0.003});
+    return sound;
+}
+
+// Stepping through a choice: a quick rising blip.
+Sound MenuScroll()
+{
+    Sound sound(0.10);
+    sound.Tone(0.0, 0.09, 620.0, 1050.0, Wave::triangle, 1.0, {0.004, 0.028});
+    sound.Tone(0.0, 0.09, 1240.0, 2100.0, Wave::sine, 0.3, {0.004, 0.018});
+    return sound;
+}
+
+// An item arrives in the inventory: a bright two-note chime, E6 then A6.
+Sound Inventory()
+{
+    Sound sound(0.50);
+    sound.Tone(0.0, 0.45, 1318.5, 1318.5, Wave::sine, 0.8, {0.003, 0.11});
+    sound.Tone(0.0, 0.45, 2637.0, 2637.0, Wave::sine, 0.2, {0.003, 0.05});
+    sound.Tone(0.09, 0.41, 1760.0, 1760.0, Wave::sine, 0.9, {0.003, 0.14});
+    sound.Tone(0.09, 0.41, 3520.0, 3520.0, Wave::sine, 0.18, {0.003, 0.06});
+    return sound;
+}
+
+// The inventory bar slides: a soft swish with a low glide under it.
+Sound InventoryScroll()
+{
+    Sound sound(0.15);
+    sound.Noise(0.0, 0.14, 2500.0, 0.7, {0.025, 0.04});
+    sound.Tone(0.0, 0.13, 300.0, 470.0, Wave::sine, 0.5, {0.012, 0.045});
+    return sound;
+}
+
+constexpr SoundEffect sharedSoundEffects[] = {
+    {"audioevent_menu_click", "menu_click.wav", MenuClick},
+    {"audioevent_menu_scroll", "menu_scroll.wav", MenuScroll},
+    {"audioevent_inventory", "inventory.wav", Inventory},
+    {"audioevent_inventory_scroll", "inventory_scroll.wav", InventoryScroll},
+};
+
+} // namespace
+
+Sound::Sound(double seconds) : samples(static_cast<std::size_t>(seconds * soundRate), 0.0) {}
+
+void Sound::Tone(double start, double length, double fromHz, double toHz, Wave wave, double gain, Envelope envelope)
+{
+    const auto [first, last] = Frames(samples.size(), start, length);
+    double phase = 0.0;
+    for (std::size_t frame = first; frame < last; ++frame) {
+        const double time = static_cast<double>(frame - first) / soundRate;
+        const double hertz = fromHz * std::pow(toHz / fromHz, time / length);
+        samples[frame] += gain * Level(envelope, time) * Oscillate(wave, phase);
+        phase += hertz / soundRate;
+        phase -= std::floor(phase);
+    }
+}
+
+void Sound::Noise(double start, double length, double cutoffHz, double gain, Envelope envelope)
+{
+    const auto [first, last] = Frames(samples.size(), start, length);
+    const double smoothing = 1.0 - std::exp(-2.0 * std::numbers::pi * cutoffHz / soundRate);
+    double filtered = 0.0;
+    for (std::size_t frame = first; frame < last; ++frame) {
+        noiseState ^= noiseState << 13;
+        noiseState ^= noiseState >> 17;
+        noiseState ^= noiseState << 5;
+        const double white = static_cast<double>(noiseState) / 2147483648.0 - 1.0;
+        filtered += smoothing * (white - filtered);
+        const double time = static_cast<double>(frame - first) / soundRate;
+        samples[frame] += gain * Level(envelope, time) * filtered;
+    }
+}
+
+std::vector<std::uint8_t> Sound::Pcm16(double peak) const
+{
+    double loudest = 0.0;
+    for (const double sample : samples)
+        loudest = std::max(loudest, std::abs(sample));
+    const double scale = loudest > 0.0 ? peak * 32767.0 / loudest : 0.0;
+    const auto fadeFrames = static_cast<std::size_t>(fadeOutSeconds * soundRate);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(samples.size() * 2);
+    for (std::size_t frame = 0; frame < samples.size(); ++frame) {
+        const std::size_t left = samples.size() - frame;
+        const double fade = left < fadeFrames ? static_cast<double>(left - 1) / static_cast<double>(fadeFrames) : 1.0;
+        const auto value = static_cast<std::int16_t>(std::lround(samples[frame] * scale * fade));
+        bytes.push_back(static_cast<std::uint8_t>(value));
+        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8));
+    }
+    return bytes;
+}
+
+std::span<const SoundEffect> SharedSoundEffects()
+{
+    return sharedSoundEffects;
+}
+
+std::string SoundEffectList(std::span<const SoundEffect> effects)
+{
+    std::string list = "# Geräusche der Menüs und des Inventars: Ereignis und Datei\r\n"_w1252;
+    for (const SoundEffect& effect : effects)
+        list += std::string(effect.event) + "\t" + effect.file + "\r\n";
+    return list;
+}
+
+} // namespace content

@@ -1,0 +1,59 @@
+#pragma once
+
+// Sound effects synthesised from oscillators, noise and envelopes, written
+// as 16-bit mono WAV files at 22,050 Hz (the rate the game plays at).
+//
+// A sound is a buffer of float samples that voices are added into; the
+// result is scaled to a fixed peak and faded out over its last
+// milliseconds, so that it never clips and never ends in a click. Noise
+// comes from a fixed generator: the same sound always gives the same bytes.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace content {
+
+constexpr int soundRate = 22050;
+
+enum class Wave { sine, triangle, soft };
+
+struct Envelope {
+    double attack = 0.002;  // seconds to full level
+    double decay = 0.05;    // time constant of the fall after it
+};
+
+class Sound {
+public:
+    explicit Sound(double seconds);
+
+    // A tone from `start` for `length` seconds whose frequency glides
+    // exponentially from `fromHz` to `toHz`.
+    void Tone(double start, double length, double fromHz, double toHz, Wave wave, double gain, Envelope envelope);
+    // White noise through a one-pole low-pass at `cutoffHz`.
+    void Noise(double start, double length, double cutoffHz, double gain, Envelope envelope);
+
+    // 16-bit little-endian samples with the loudest at `peak` of full scale.
+    std::vector<std::uint8_t> Pcm16(double peak) const;
+
+private:
+    std::vector<double> samples;
+    std::uint32_t noiseState = 0x2545F491;
+};
+
+struct SoundEffect {
+    const char* event;  // the audio event that plays it
+    const char* file;   // the WAV file's name
+    Sound (*make)();
+};
+
+// The effects of the menus and the inventory bar, in the shared adventure
+// list (the main menu loads that list too).
+std::span<const SoundEffect> SharedSoundEffects();
+
+// The shared list's text: a comment, then one "event<TAB>file" line per
+// effect, Windows line ends.
+std::string SoundEffectList(std::span<const SoundEffect> effects);
+
+} // namespace content
