@@ -33,8 +33,13 @@ std::span<const FontLoaderUtil::FontDescription> FontLoaderUtil::GetFontDescript
 
 bool FontLoaderUtil::LoadFonts()
 {
+    return LoadFonts(fontDescriptions);
+}
+
+bool FontLoaderUtil::LoadFonts(std::span<const FontDescription> descriptions)
+{
     bool allCreated = true;
-    for (const FontDescription& description : fontDescriptions) {
+    for (const FontDescription& description : descriptions) {
         auto font = std::make_unique<Font>();
         font->SetMetrics(description.spaceWidth, description.spacing, description.lineHeight);
         allCreated = font->Create(description.file, Font::characterSet) && allCreated;

@@ -24,4 +24,6 @@ public:
     // False when a font could not be created (it is registered all the same
     // and draws nothing).
     static bool LoadFonts();
+    // The same for other fonts (the credits pages load theirs).
+    static bool LoadFonts(std::span<const FontDescription> descriptions);
 };

@@ -21,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,8 +65,16 @@ protected:
 TEST_F(ContentTest, EveryFontLoadsWithAllItsGlyphsInsideItsLine)
 {
     ASSERT_TRUE(FontLoaderUtil::LoadFonts());
-    for (const FontLoaderUtil::FontDescription& description : FontLoaderUtil::GetFontDescriptions()) {
+    ASSERT_TRUE(FontLoaderUtil::LoadFonts(content::CreditsFonts()));
+    std::vector<FontLoaderUtil::FontDescription> fonts(FontLoaderUtil::GetFontDescriptions().begin(),
+                                                        FontLoaderUtil::GetFontDescriptions().end());
+    fonts.insert(fonts.end(), content::CreditsFonts().begin(), content::CreditsFonts().end());
+    EXPECT_EQ(fonts.size(), content::GameFontStyles().size());
+    for (const FontLoaderUtil::FontDescription& description : fonts) {
         SCOPED_TRACE(description.name);
+        const content::FontStyle* style = FindStyle(description.file);
+        ASSERT_NE(style, nullptr);
+        EXPECT_EQ(style->lineHeight, description.lineHeight);
         const Font* font = TextDisplay::GetInstance().GetFont(description.name);
         ASSERT_NE(font, nullptr);
         for (const char character : Font::characterSet) {
@@ -110,17 +119,13 @@ TEST_F(ContentTest, HighlightedFontsHaveThePlainFontsGlyphs)
 
 TEST_F(ContentTest, FontPicturesAreGlyphsOnMagentaWithoutBlack)
 {
-    for (const FontLoaderUtil::FontDescription& description : FontLoaderUtil::GetFontDescriptions()) {
-        SCOPED_TRACE(description.file);
-        const content::FontStyle* style = FindStyle(description.file);
-        ASSERT_NE(style, nullptr);
-        EXPECT_EQ(style->lineHeight, description.lineHeight);
-
+    for (const content::FontStyle& style : content::GameFontStyles()) {
+        SCOPED_TRACE(style.file);
         BmpLoader::Result result;
-        const std::unique_ptr<Image> picture = BmpLoader::GetInstance().Read(FontPath(description.file).c_str(), result);
+        const std::unique_ptr<Image> picture = BmpLoader::GetInstance().Read(FontPath(style.file).c_str(), result);
         ASSERT_NE(picture, nullptr);
         ASSERT_EQ(picture->GetDepth(), 24);
-        EXPECT_EQ(picture->GetHeight(), description.lineHeight);
+        EXPECT_EQ(picture->GetHeight(), style.lineHeight);
         int background = 0;
         int glyph = 0;
         const std::uint8_t* pixel = picture->GetData();

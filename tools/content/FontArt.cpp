@@ -30,6 +30,14 @@ constexpr std::uint32_t orangeTop = 0xFFE58C;
 constexpr std::uint32_t orangeBottom = 0xFF8F2B;
 constexpr std::uint32_t paperTop = 0xF3F7FF;
 constexpr std::uint32_t paperBottom = 0xC4D6F2;
+// The holiday planet's credits: sand into turquoise, hibiscus red for the
+// headings, each inside a darker shade of its own colour.
+constexpr std::uint32_t sandTop = 0xFFF7DE;
+constexpr std::uint32_t turquoiseBottom = 0x5ED8C9;
+constexpr std::uint32_t deepTeal = 0x113C4A;
+constexpr std::uint32_t hibiscusTop = 0xFFD7C9;
+constexpr std::uint32_t hibiscusBottom = 0xE63F3A;
+constexpr std::uint32_t wine = 0x3B1222;
 
 constexpr FontStyle fontStyles[] = {
     {"defaultfont", "DejaVuSans-Bold.ttf", 16, 1.0, 0, 0, creamTop, creamBottom, navy},
@@ -43,6 +51,17 @@ constexpr FontStyle fontStyles[] = {
     {"menufonthighlighted", "DejaVuSans-Bold.ttf", 30, 1.8, 1, 1, orangeTop, orangeBottom, navy},
     {"speechbubblefont", "DejaVuSans-Bold.ttf", 16, 1.0, 0, 0, 0xFFFFFF, 0xE4E9F4, navy},
     {"speechbubblefonthighlighted", "DejaVuSans-Bold.ttf", 16, 1.0, 0, 0, orangeTop, orangeBottom, navy},
+    {"creditsfontsmall", "DejaVuSans-Bold.ttf", 40, 2.0, 1, 1, creamTop, creamBottom, navy},
+    {"creditsfontbig", "DejaVuSansCondensed-Bold.ttf", 52, 2.6, 2, 2, orangeTop, orangeBottom, navy},
+    {"creditsfonthawaiismall", "DejaVuSerifCondensed-Bold.ttf", 46, 2.2, 2, 2, sandTop, turquoiseBottom, deepTeal},
+    {"creditsfonthawaiibig", "DejaVuSerifCondensed-Bold.ttf", 56, 2.8, 2, 2, hibiscusTop, hibiscusBottom, wine},
+};
+
+constexpr FontLoaderUtil::FontDescription creditsFonts[] = {
+    {"creditsfontsmall", "creditsSmall", 10, 2, 40},
+    {"creditsfontbig", "creditsBig", 12, 2, 52},
+    {"creditsfonthawaiismall", "creditsHawaiiSmall", 8, 2, 46},
+    {"creditsfonthawaiibig", "creditsHawaiiBig", 12, 2, 56},
 };
 
 constexpr std::uint32_t magenta = 0xFF00FF;
@@ -324,6 +343,11 @@ GlyphCell DrawGlyph(const FontStyle& style, cairo_font_face_t* face, double size
 std::span<const FontStyle> GameFontStyles()
 {
     return fontStyles;
+}
+
+std::span<const FontLoaderUtil::FontDescription> CreditsFonts()
+{
+    return creditsFonts;
 }
 
 const char* TypefaceFolder()

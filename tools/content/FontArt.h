@@ -17,6 +17,7 @@
 // (the two strokes of '"', the dots of 'ï'), a dark bridge of one pixel
 // joins them, or the game would take the parts for separate glyphs.
 
+#include "graphics/FontLoaderUtil.h"
 #include "graphics/Image.h"
 
 #include <cstdint>
@@ -38,8 +39,16 @@ struct FontStyle {
     std::uint32_t outlineColour;
 };
 
-// Every font the game registers, plain and highlighted variants alike.
+// Every font the game registers, plain and highlighted variants alike: the
+// eleven of FontLoaderUtil, then the credits fonts of the main menu and of
+// the dance level's closing credits.
 std::span<const FontStyle> GameFontStyles();
+
+// The credits fonts with the metrics their pages give them, under names of
+// their own (the dance level registers its pair as "creditsSmall" and
+// "creditsBig" too): "creditsSmall", "creditsBig", "creditsHawaiiSmall",
+// "creditsHawaiiBig".
+std::span<const FontLoaderUtil::FontDescription> CreditsFonts();
 
 // The folder holding the DejaVu typefaces.
 const char* TypefaceFolder();

@@ -7,6 +7,7 @@
 // game's log as OUT_DIR/gallery.txt.
 // Exits with 1 when the log holds an error or a warning.
 
+#include "FontArt.h"
 #include "app/Debug.h"
 #include "app/PngWriter.h"
 #include "graphics/DirectDraw.h"
@@ -24,6 +25,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -150,8 +152,12 @@ int main(int argc, char** argv)
     }
 
     FontLoaderUtil::LoadFonts();
+    FontLoaderUtil::LoadFonts(content::CreditsFonts());
+    std::vector<FontLoaderUtil::FontDescription> fonts(FontLoaderUtil::GetFontDescriptions().begin(),
+                                                        FontLoaderUtil::GetFontDescriptions().end());
+    fonts.insert(fonts.end(), content::CreditsFonts().begin(), content::CreditsFonts().end());
     int written = 0;
-    for (const FontLoaderUtil::FontDescription& description : FontLoaderUtil::GetFontDescriptions()) {
+    for (const FontLoaderUtil::FontDescription& description : fonts) {
         RenderEngine& renderer = RenderEngine::GetInstance();
         renderer.ClearRenderList();
         DrawSpecimen(description);
