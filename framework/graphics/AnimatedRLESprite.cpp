@@ -116,7 +116,9 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
 {
     if (!frame)
         return;
-    hasAlpha = alphaFrame != nullptr;
+    // One frame with alpha is enough: frames without it then draw with the
+    // black-is-clear rule.
+    hasAlpha = hasAlpha || alphaFrame != nullptr;
     frames.push_back(Frame{std::move(frame), std::move(alphaFrame), crop});
 }
 
