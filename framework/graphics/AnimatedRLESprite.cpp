@@ -8,60 +8,43 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <span>
+
+// The colours of one draw, settled before the pixel loops: per palette entry
+// the colour in the screen's precision, the same packed as a screen pixel,
+// and the alpha it draws with when the sprite has no alpha map (0 for black,
+// 255 otherwise); per alpha map entry its level.
+struct AnimatedRLESpritePalette {
+    std::array<std::uint32_t, Image::paletteEntries> colours{};
+    std::array<std::uint32_t, Image::paletteEntries> packed{};
+    std::array<std::uint8_t, Image::paletteEntries> levels{};
+    bool withAlphaMap = false;
+};
+
+struct AnimatedRLESprite::Palette : AnimatedRLESpritePalette {};
+
+// The clipped draw on the locked canvas.
+struct AnimatedRLESprite::Target {
+    Placement placement;
+    std::uint8_t* pixels = nullptr;
+    int pitch = 0;
+};
 
 namespace {
 
-// The channels of a decoded pixel (blue, green, red, alpha bytes), five bits
-// each for a 16-bit screen.
-template <int bytesPerPixel>
-Channels ColourOf(std::uint32_t pixel)
+// What a pixel of alpha `level` does: below 16 nothing, above 240 it is
+// written, between it is mixed.
+template <typename Canvas>
+void Put(const Canvas& canvas, std::uint8_t* pixel, std::uint32_t colour, std::uint32_t packed, int level)
 {
-    const int shift = bytesPerPixel == 2 ? 3 : 0;
-    return Channels{static_cast<int>((pixel >> 16) & 0xFF) >> shift, static_cast<int>((pixel >> 8) & 0xFF) >> shift,
-                    static_cast<int>(pixel & 0xFF) >> shift};
-}
-
-template <int bytesPerPixel>
-void Put(std::uint8_t* target, Channels colour, int alpha, const ScreenLayout& layout)
-{
-    if (alpha < 16)
+    if (level < 16)
         return;
-    if (alpha > 240)
-        WriteScreenPixel<bytesPerPixel>(target, colour, layout);
+    if (level > 240)
+        canvas.Store(pixel, packed);
     else
-        WriteScreenPixel<bytesPerPixel>(target, Blend(colour, ReadScreenPixel<bytesPerPixel>(target, layout), alpha), layout);
-}
-
-
-// One row of decoded pixels onto an X8R8G8B8 screen, as selects the
-// compiler vectorises: alpha below 16 keeps, above 240 replaces, between mixes.
-void DrawRowX8R8G8B8(const std::uint32_t* __restrict source, std::uint32_t* __restrict target, int width)
-{
-    for (int x = 0; x < width; ++x) {
-        const std::uint32_t s = source[x];
-        const std::uint32_t d = target[x];
-        const int a = static_cast<int>(s >> 24);
-        const std::uint32_t mixed = BlendChannel((s >> 16) & 0xFF, (d >> 16) & 0xFF, a) << 16 |
-                                    BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
-        target[x] = a < 16 ? d : a > 240 ? (s & 0x00FFFFFF) | (d & 0xFF000000) : mixed | (d & 0xFF000000);
-    }
-}
-
-// The same onto a 565 screen, the colours taken down to five bits.
-void DrawRow565(const std::uint32_t* __restrict source, std::uint16_t* __restrict target, int width)
-{
-    for (int x = 0; x < width; ++x) {
-        const std::uint32_t s = source[x];
-        const std::uint32_t d = target[x];
-        const int a = static_cast<int>(s >> 24);
-        const std::uint32_t r = ((s >> 16) & 0xFF) >> 3;
-        const std::uint32_t g = ((s >> 8) & 0xFF) >> 3;
-        const std::uint32_t b = (s & 0xFF) >> 3;
-        const std::uint32_t mixed = BlendChannel(r, d >> 11, a) << 11 | BlendChannel(g, (d >> 6) & 0x1F, a) << 6 |
-                                    BlendChannel(b, d & 0x1F, a);
-        target[x] = static_cast<std::uint16_t>(a < 16 ? d : a > 240 ? (r << 11 | g << 6 | b) : mixed);
-    }
+        canvas.Blend(pixel, colour, level);
 }
 
 } // namespace
@@ -101,6 +84,7 @@ bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int 
                 return false;
         }
         frame.crop = area;
+        IndexRows(frame);
         frames.push_back(std::move(frame));
     }
     return true;
@@ -119,7 +103,28 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
     // One frame with alpha is enough: frames without it then draw with the
     // black-is-clear rule.
     hasAlpha = hasAlpha || alphaFrame != nullptr;
-    frames.push_back(Frame{std::move(frame), std::move(alphaFrame), crop});
+    Frame added{std::move(frame), std::move(alphaFrame), crop, {}, {}};
+    IndexRows(added);
+    frames.push_back(std::move(added));
+}
+
+void AnimatedRLESprite::IndexRows(Frame& frame)
+{
+    const auto index = [](const Image* image, int width, int height) {
+        if (image == nullptr || !image->IsEncoded() || image->GetDepth() != 8 || image->GetPalette() == nullptr ||
+            image->GetWidth() != width || image->GetHeight() != height)
+            return std::vector<std::uint32_t>();
+        return ImageUtil::FindRowStarts(ImageUtil::EncodedData(*image), width, height, 1);
+    };
+    const int width = frame.image->GetWidth();
+    const int height = frame.image->GetHeight();
+    frame.colourRows = index(frame.image.get(), width, height);
+    frame.alphaRows = index(frame.alpha.get(), width, height);
+}
+
+bool AnimatedRLESprite::CanDrawFrame(const Frame& frame) const
+{
+    return !frame.colourRows.empty() && (!hasAlpha || frame.alpha == nullptr || !frame.alphaRows.empty());
 }
 
 int AnimatedRLESprite::GetWidth(int frame) const
@@ -138,72 +143,285 @@ bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
     return true;
 }
 
-template <int bytesPerPixel>
-void AnimatedRLESprite::DrawAlpha(const Placement& placement, const std::uint32_t* pixels, int frameWidth, std::uint8_t* canvas,
-                                  int pitch) const
+namespace {
+
+// The loops over one stretch of a row where a colour packet and an alpha
+// packet overlap, on plain pointers so that the stores cannot be taken to
+// change the loop's own bounds. `entries` holds the colour indices, or one
+// index for the whole stretch when `oneColour`.
+template <bool oneColour>
+std::uint8_t EntryAt(const std::uint8_t* entries, int i)
 {
-    const ScreenLayout layout = ScreenLayout::FromDisplay();
-    const bool fast = (bytesPerPixel == 4 && IsLayoutX8R8G8B8(layout)) || (bytesPerPixel == 2 && IsLayout565(layout));
-    for (int row = 0; row < placement.destination.GetHeight(); ++row) {
-        const std::uint32_t* source = pixels + static_cast<std::ptrdiff_t>(placement.source.top + row) * frameWidth + placement.source.left;
-        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
-                               placement.destination.left * bytesPerPixel;
-        if constexpr (bytesPerPixel == 4) {
-            if (fast) {
-                DrawRowX8R8G8B8(source, reinterpret_cast<std::uint32_t*>(target), placement.destination.GetWidth());
-                continue;
+    return oneColour ? entries[0] : entries[i];
+}
+
+template <bool oneColour, typename Canvas>
+void StoreStretch(const Canvas& canvas, std::uint8_t* __restrict target, const std::uint8_t* __restrict entries,
+                  const std::uint32_t* __restrict packed, int count)
+{
+    for (int i = 0; i < count; ++i)
+        canvas.Store(target + i * Canvas::bytesPerPixel, packed[EntryAt<oneColour>(entries, i)]);
+}
+
+template <bool oneColour, typename Canvas>
+void BlendStretch(const Canvas& canvas, std::uint8_t* __restrict target, const std::uint8_t* __restrict entries,
+                  const std::uint32_t* __restrict colours, int level, int count)
+{
+    for (int i = 0; i < count; ++i)
+        canvas.Blend(target + i * Canvas::bytesPerPixel, colours[EntryAt<oneColour>(entries, i)], level);
+}
+
+// Each pixel with its own alpha entry.
+template <bool oneColour, typename Canvas>
+void PutStretch(const Canvas& canvas, std::uint8_t* __restrict target, const std::uint8_t* __restrict entries,
+                const std::uint8_t* __restrict alphaEntries, const AnimatedRLESpritePalette& palette, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t entry = EntryAt<oneColour>(entries, i);
+        Put(canvas, target + i * Canvas::bytesPerPixel, palette.colours[entry], palette.packed[entry], palette.levels[alphaEntries[i]]);
+    }
+}
+
+// Columns from..to of a colour packet under an alpha packet.
+template <bool oneColour, typename Canvas>
+void DrawStretch(const Canvas& canvas, std::uint8_t* target, const std::uint8_t* entries, const RunLengthPacket& alpha, int from,
+                 int count, const AnimatedRLESpritePalette& palette)
+{
+    if (!alpha.run) {
+        PutStretch<oneColour>(canvas, target, entries, alpha.pixels + (from - alpha.x), palette, count);
+        return;
+    }
+    const int level = palette.levels[*alpha.pixels];
+    if (level > 240)
+        StoreStretch<oneColour>(canvas, target, entries, palette.packed.data(), count);
+    else if (level >= 16)
+        BlendStretch<oneColour>(canvas, target, entries, palette.colours.data(), level, count);
+}
+
+} // namespace
+
+template <typename Canvas>
+void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target) const
+{
+    constexpr int bytesPerPixel = Canvas::bytesPerPixel;
+    const Placement& placement = target.placement;
+    const int width = frame.image->GetWidth();
+    const int left = placement.source.left;
+    const int end = placement.source.right + 1;
+    const std::span<const std::uint8_t> colourData = ImageUtil::EncodedData(*frame.image);
+    const std::span<const std::uint8_t> alphaData =
+        palette.withAlphaMap ? ImageUtil::EncodedData(*frame.alpha) : std::span<const std::uint8_t>();
+    for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
+        // The canvas pixel of source column `left`.
+        std::uint8_t* const row = target.pixels +
+                                  static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
+                                  static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
+        RunLengthRowReader colourReader(colourData, 1, frame.colourRows[static_cast<std::size_t>(y)]);
+        colourReader.BeginRow(width);
+        RunLengthPacket colour;
+        if (!palette.withAlphaMap) {
+            // Black is clear, every other colour opaque.
+            while (colourReader.Next(colour) && colour.x < end) {
+                const int from = std::max(colour.x, left);
+                const int to = std::min(colour.x + colour.count, end);
+                if (from >= to)
+                    continue;
+                std::uint8_t* const pixel = row + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
+                if (colour.run) {
+                    if (palette.levels[*colour.pixels] != 0)
+                        StoreStretch<true>(canvas, pixel, colour.pixels, palette.packed.data(), to - from);
+                    continue;
+                }
+                for (int column = from; column < to; ++column) {
+                    const std::uint8_t entry = colour.pixels[column - colour.x];
+                    if (palette.levels[entry] != 0)
+                        canvas.Store(row + static_cast<std::ptrdiff_t>(column - left) * bytesPerPixel, palette.packed[entry]);
+                }
             }
-        } else if constexpr (bytesPerPixel == 2) {
-            if (fast) {
-                DrawRow565(source, reinterpret_cast<std::uint16_t*>(target), placement.destination.GetWidth());
-                continue;
-            }
+            continue;
         }
-        for (int column = 0; column < placement.destination.GetWidth(); ++column) {
-            const std::uint32_t pixel = source[column];
-            Put<bytesPerPixel>(target + column * bytesPerPixel, ColourOf<bytesPerPixel>(pixel), static_cast<int>(pixel >> 24), layout);
+        // The colour and alpha packets walked side by side, one stretch
+        // where both stay the same at a time: clear alpha runs are passed
+        // over, opaque ones written, the rest mixed.
+        RunLengthRowReader alphaReader(alphaData, 1, frame.alphaRows[static_cast<std::size_t>(y)]);
+        alphaReader.BeginRow(width);
+        RunLengthPacket alpha;
+        bool more = colourReader.Next(colour) && alphaReader.Next(alpha);
+        while (more) {
+            const int colourEnd = colour.x + colour.count;
+            const int alphaEnd = alpha.x + alpha.count;
+            const int stretchEnd = std::min(colourEnd, alphaEnd);
+            const int from = std::max(std::max(colour.x, alpha.x), left);
+            const int to = std::min(stretchEnd, end);
+            if (from < to) {
+                std::uint8_t* const pixel = row + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
+                if (colour.run)
+                    DrawStretch<true>(canvas, pixel, colour.pixels, alpha, from, to - from, palette);
+                else
+                    DrawStretch<false>(canvas, pixel, colour.pixels + (from - colour.x), alpha, from, to - from, palette);
+            }
+            if (stretchEnd >= end)
+                break;
+            if (colourEnd == stretchEnd)
+                more = colourReader.Next(colour);
+            if (alphaEnd == stretchEnd)
+                more = more && alphaReader.Next(alpha);
         }
     }
 }
 
-template <int bytesPerPixel>
-void AnimatedRLESprite::DrawScaledAlpha(const Placement& placement, const ImageRect& unclipped, const ImageRect& unclippedSource,
-                                        const std::uint32_t* pixels, int frameWidth, int frameHeight, std::uint8_t* canvas,
-                                        int pitch) const
+void AnimatedRLESprite::DecodeRows(const Frame& frame, const Palette& palette, int first, int last, std::uint32_t* pixels) const
 {
-    const ScreenLayout layout = ScreenLayout::FromDisplay();
+    const int width = frame.image->GetWidth();
+    const std::span<const std::uint8_t> colourData = ImageUtil::EncodedData(*frame.image);
+    const std::span<const std::uint8_t> alphaData =
+        palette.withAlphaMap ? ImageUtil::EncodedData(*frame.alpha) : std::span<const std::uint8_t>();
+    // Decoded pixels: the colour in the screen's precision, alpha on top.
+    std::array<std::uint32_t, Image::paletteEntries> withAlpha;
+    for (std::size_t entry = 0; entry < withAlpha.size(); ++entry)
+        withAlpha[entry] = palette.colours[entry] | (palette.withAlphaMap ? 0u : static_cast<std::uint32_t>(palette.levels[entry]) << 24);
+    for (int y = first; y <= last; ++y) {
+        std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * width;
+        RunLengthRowReader colourReader(colourData, 1, frame.colourRows[static_cast<std::size_t>(y)]);
+        colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
+            std::uint32_t* const target = row + x;
+            if (!run) {
+                for (int i = 0; i < count; ++i)
+                    target[i] = withAlpha[entries[i]];
+                return;
+            }
+            // Four pixels a store; a plain fill loop would become a string
+            // instruction, slow to start for runs this short.
+            const std::uint32_t quad[4] = {withAlpha[*entries], withAlpha[*entries], withAlpha[*entries], withAlpha[*entries]};
+            int i = 0;
+            for (; i + 4 <= count; i += 4)
+                std::memcpy(target + i, quad, sizeof(quad));
+            for (; i < count; ++i)
+                target[i] = quad[0];
+        });
+        if (palette.withAlphaMap) {
+            RunLengthRowReader alphaReader(alphaData, 1, frame.alphaRows[static_cast<std::size_t>(y)]);
+            alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
+                for (int i = 0; i < count; ++i)
+                    row[x + i] |= static_cast<std::uint32_t>(palette.levels[run ? *entries : entries[i]]) << 24;
+            });
+        }
+        int firstSeen = 0;
+        while (firstSeen < width && (row[firstSeen] >> 24) == 0)
+            ++firstSeen;
+        int lastSeen = width - 1;
+        while (lastSeen > firstSeen && (row[lastSeen] >> 24) == 0)
+            --lastSeen;
+        rowSpans[static_cast<std::size_t>(y)] = {firstSeen, lastSeen};
+    }
+}
+
+template <typename Canvas>
+void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                                        const ImageRect& unclipped, std::uint32_t* pixels) const
+{
+    constexpr int bytesPerPixel = Canvas::bytesPerPixel;
+    const Placement& placement = target.placement;
+    const int frameWidth = frame.image->GetWidth();
+    const int frameHeight = frame.image->GetHeight();
     // 16.16 fixed-point steps through the source for each destination pixel.
     const std::int64_t spanX = unclipped.right - unclipped.left;
     const std::int64_t spanY = unclipped.bottom - unclipped.top;
-    const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(unclippedSource.right - unclippedSource.left) << 16) / spanX : 0;
-    const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(unclippedSource.bottom - unclippedSource.top) << 16) / spanY : 0;
+    const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(frameWidth - 1) << 16) / spanX : 0;
+    const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(frameHeight - 1) << 16) / spanY : 0;
+    const auto sourceRow = [&](int y) {
+        const std::int64_t position = (y - unclipped.top) * stepY;
+        return std::clamp(static_cast<int>(position >> 16), 0, frameHeight - 1);
+    };
+
+    // Per destination column, its two source columns and the fraction.
+    struct Column {
+        int x0, x1;
+        std::uint32_t fx;
+    };
+    std::array<Column, DirectDraw::canvasWidth> columns;
+    const int width = placement.destination.GetWidth();
+    for (int i = 0; i < width; ++i) {
+        const std::int64_t position = (placement.destination.left + i - unclipped.left) * stepX;
+        const int x0 = std::clamp(static_cast<int>(position >> 16), 0, frameWidth - 1);
+        columns[static_cast<std::size_t>(i)] = Column{x0, std::min(x0 + 1, frameWidth - 1), static_cast<std::uint32_t>(position & 0xFFFF)};
+    }
+
+    // Only the rows sampled are decoded.
+    const int firstRow = sourceRow(placement.destination.top);
+    const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
+    rowSpans.resize(static_cast<std::size_t>(frameHeight));
+    DecodeRows(frame, palette, firstRow, lastRow, pixels);
+
+    // Red and blue (alpha and green) of a pixel spread into the two halves
+    // of 64 bits: each weighted sum stays below 2^24, so one product serves
+    // two channels. The colours are decoded in the screen's precision
+    // already (five bits on a 16-bit screen).
+    const auto spreadRedBlue = [](std::uint32_t pixel) {
+        return static_cast<std::uint64_t>(pixel & 0xFF0000) << 16 | (pixel & 0xFF);
+    };
+    const auto spreadAlphaGreen = [](std::uint32_t pixel) {
+        return static_cast<std::uint64_t>(pixel >> 24) << 32 | ((pixel >> 8) & 0xFF);
+    };
+
     for (int y = placement.destination.top; y <= placement.destination.bottom; ++y) {
-        const std::int64_t positionY = (static_cast<std::int64_t>(unclippedSource.top) << 16) + (y - unclipped.top) * stepY;
+        const std::int64_t positionY = (y - unclipped.top) * stepY;
         const int y0 = std::clamp(static_cast<int>(positionY >> 16), 0, frameHeight - 1);
         const int y1 = std::min(y0 + 1, frameHeight - 1);
-        const std::uint32_t fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
-        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(y) * pitch;
-        for (int x = placement.destination.left; x <= placement.destination.right; ++x) {
-            const std::int64_t positionX = (static_cast<std::int64_t>(unclippedSource.left) << 16) + (x - unclipped.left) * stepX;
-            const int x0 = std::clamp(static_cast<int>(positionX >> 16), 0, frameWidth - 1);
-            const int x1 = std::min(x0 + 1, frameWidth - 1);
-            const std::uint32_t fx = static_cast<std::uint32_t>(positionX & 0xFFFF);
-            const std::uint32_t p00 = pixels[y0 * frameWidth + x0];
-            const std::uint32_t p10 = pixels[y0 * frameWidth + x1];
-            const std::uint32_t p01 = pixels[y1 * frameWidth + x0];
-            const std::uint32_t p11 = pixels[y1 * frameWidth + x1];
+        const auto fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
+        // Columns whose four samples are all clear are passed over.
+        const auto& span0 = rowSpans[static_cast<std::size_t>(y0)];
+        const auto& span1 = rowSpans[static_cast<std::size_t>(y1)];
+        const int low = std::min(span0.first, span1.first);
+        const int high = std::max(span0.second, span1.second);
+        const Column* begin = columns.data();
+        const Column* stop = columns.data() + width;
+        const Column* from = std::partition_point(begin, stop, [&](const Column& column) { return column.x1 < low; });
+        const Column* to = std::partition_point(from, stop, [&](const Column& column) { return column.x0 <= high; });
+        const std::uint32_t* row0 = pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth;
+        const std::uint32_t* row1 = pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth;
+        std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
+                             static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
+        for (const Column* column = from; column < to; ++column) {
+            const std::uint32_t p00 = row0[column->x0];
+            const std::uint32_t p10 = row0[column->x1];
+            const std::uint32_t p01 = row1[column->x0];
+            const std::uint32_t p11 = row1[column->x1];
             if (((p00 | p10 | p01 | p11) >> 24) == 0)
                 continue;
-            const std::uint64_t w00 = (static_cast<std::uint64_t>(65535 - fx) * (65535 - fy)) >> 16;
-            const std::uint64_t w10 = (static_cast<std::uint64_t>(fx) * (65535 - fy)) >> 16;
-            const std::uint64_t w01 = (static_cast<std::uint64_t>(65535 - fx) * fy) >> 16;
-            const std::uint64_t w11 = (static_cast<std::uint64_t>(fx) * fy) >> 16;
-            const auto mix = [&](int shift, int down) {
-                const auto channel = [&](std::uint32_t pixel) { return static_cast<std::uint64_t>(((pixel >> shift) & 0xFF) >> down); };
-                return static_cast<int>((channel(p00) * w00 + channel(p10) * w10 + channel(p01) * w01 + channel(p11) * w11) >> 16);
-            };
-            const int down = bytesPerPixel == 2 ? 3 : 0;
-            Put<bytesPerPixel>(target + x * bytesPerPixel, Channels{mix(16, down), mix(8, down), mix(0, down)}, mix(24, 0), layout);
+            // The four weights from one product: with p = fx * fy and
+            // 65535 * k = (k << 16) - k, (65535 - fx) * fy = (fy << 16) - fy - p
+            // and so on. Each true product lies below 2^32, so the unsigned
+            // arithmetic, taken modulo 2^32 on the way, ends exact.
+            const std::uint32_t fx = column->fx;
+            const std::uint32_t product = fx * fy;
+            const std::uint32_t w11 = product >> 16;
+            const std::uint32_t w10 = ((fx << 16) - fx - product) >> 16;
+            const std::uint32_t w01 = ((fy << 16) - fy - product) >> 16;
+            const std::uint32_t w00 = (65535u * 65535u - ((fx + fy) << 16) + fx + fy + product) >> 16;
+            std::uint64_t redBlue;
+            std::uint64_t alphaGreen;
+            if (p00 == p10 && p00 == p01 && p00 == p11) {
+                // A flat patch: the sum of the weights times the pixel.
+                const std::uint64_t sum = static_cast<std::uint64_t>(w00) + w10 + w01 + w11;
+                redBlue = spreadRedBlue(p00) * sum;
+                alphaGreen = spreadAlphaGreen(p00) * sum;
+            } else {
+                redBlue = spreadRedBlue(p00) * w00 + spreadRedBlue(p10) * w10 + spreadRedBlue(p01) * w01 + spreadRedBlue(p11) * w11;
+                alphaGreen = spreadAlphaGreen(p00) * w00 + spreadAlphaGreen(p10) * w10 + spreadAlphaGreen(p01) * w01 +
+                             spreadAlphaGreen(p11) * w11;
+            }
+            const auto level = static_cast<int>(alphaGreen >> 48);
+            if (level < 16)
+                continue;
+            const std::uint32_t colour = static_cast<std::uint32_t>(redBlue >> 48) << 16 |
+                                         static_cast<std::uint32_t>((alphaGreen >> 16) & 0xFFFF) << 8 |
+                                         static_cast<std::uint32_t>((redBlue >> 16) & 0xFFFF);
+            std::uint8_t* pixel = line + (column - begin) * bytesPerPixel;
+            if (level > 240)
+                canvas.Store(pixel, canvas.Pack(colour));
+            else
+                canvas.Blend(pixel, colour, level);
         }
     }
 }
@@ -232,11 +450,16 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     std::span<std::uint32_t> buffer(reinterpret_cast<std::uint32_t*>(display.GetScratchBuffer()),
                                     static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     const Image* alpha = hasAlpha ? frame.alpha.get() : nullptr;
-    ImageUtil& util = ImageUtil::GetInstance();
-    const bool decoded = (drawInfo.flags & DI_TINT) != 0 ? util.RunLengthDecodeTinted(*frame.image, alpha, buffer, drawInfo.tint)
-                                                         : util.RunLengthDecode(*frame.image, alpha, buffer);
-    if (!decoded)
+    const std::uint32_t* tint = (drawInfo.flags & DI_TINT) != 0 ? &drawInfo.tint : nullptr;
+    if (!CanDrawFrame(frame)) {
+        // The decoder names what does not fit.
+        ImageUtil& util = ImageUtil::GetInstance();
+        if (tint != nullptr)
+            util.RunLengthDecodeTinted(*frame.image, alpha, buffer, *tint);
+        else
+            util.RunLengthDecode(*frame.image, alpha, buffer);
         return;
+    }
 
     // A scale from level data that is not a sane number draws nothing
     // (converting it to pixels would be undefined).
@@ -261,6 +484,19 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     if (placement.empty)
         return;
 
+    // The colours of this draw, in the screen's precision.
+    const bool sixteenBit = display.GetDepth() == 16;
+    Palette palette;
+    palette.withAlphaMap = alpha != nullptr;
+    const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
+    for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
+        const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
+        palette.colours[entry] = sixteenBit ? (colour >> 3) & 0x1F1F1F : colour;
+        palette.levels[entry] = static_cast<std::uint8_t>(decoded[entry] >> 24);
+    }
+    if (palette.withAlphaMap)
+        palette.levels = ImageUtil::AlphaLevels(*alpha);
+
     platform::LockedSurface locked;
     if (!LockCanvas(locked)) {
         if (scale != 1.0f)
@@ -268,27 +504,21 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
                      static_cast<double>(height - 1), destination.left, destination.top, destination.right, destination.bottom);
         return;
     }
-    const std::uint32_t* pixels = buffer.data();
+    const Target target{placement, locked.pixels, locked.pitch};
     const bool scaled = scale != 1.0f;
-    switch (display.GetDepth()) {
-    case 16:
-        scaled ? DrawScaledAlpha<2>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
-               : DrawAlpha<2>(placement, pixels, width, locked.pixels, locked.pitch);
-        break;
-    case 24:
-        scaled ? DrawScaledAlpha<3>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
-               : DrawAlpha<3>(placement, pixels, width, locked.pixels, locked.pitch);
-        break;
-    case 32:
-        scaled ? DrawScaledAlpha<4>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
-               : DrawAlpha<4>(placement, pixels, width, locked.pixels, locked.pitch);
-        break;
-    default:
+    const bool drawn = WithCanvasFormat(display.GetDepth(), [&](const auto& canvas) {
+        for (std::size_t entry = 0; entry < palette.packed.size(); ++entry)
+            palette.packed[entry] = canvas.Pack(palette.colours[entry]);
+        if (scaled)
+            DrawScaledAlpha(canvas, frame, palette, target, destination, buffer.data());
+        else
+            DrawAlpha(canvas, frame, palette, target);
+    });
+    if (!drawn) {
         if (scaled)
             LogWarning("AnimatedRLESprite::DrawScaledAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
         else
             LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
-        break;
     }
     UnlockCanvas();
 }

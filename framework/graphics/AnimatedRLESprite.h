@@ -1,15 +1,17 @@
 #pragma once
 
 // Frames as run-length-encoded 8-bit images (with encoded alpha frames when
-// the sprite has alpha), decoded at each draw into the display's scratch
-// buffer as 32-bit pixels and blended into the canvas, optionally scaled
-// with bilinear filtering and tinted. Alpha below 16 leaves the canvas,
-// above 240 replaces it; between, the colours mix. A frame holds at most
-// 360,000 pixels, the scratch buffer's size.
+// the sprite has alpha), blended into the canvas, optionally scaled with
+// bilinear filtering and tinted. Alpha below 16 leaves the canvas, above 240
+// replaces it; between, the colours mix. An unscaled draw works on the
+// packets directly, row by row, skipping clear runs; a scaled one decodes
+// the rows it samples into the display's scratch buffer as 32-bit pixels
+// first. A frame holds at most 360,000 pixels, the scratch buffer's size.
 
 #include "Sprite.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class AnimatedRLESprite final : public Sprite {
@@ -39,16 +41,29 @@ private:
         std::unique_ptr<Image> image;
         std::unique_ptr<Image> alpha;
         ImageRect crop;
+        // Where each row's packets start; empty when the packets do not fill
+        // the frame (such a frame is refused with the decoder's message).
+        std::vector<std::uint32_t> colourRows;
+        std::vector<std::uint32_t> alphaRows;
     };
+    struct Palette;
+    struct Target;
 
-    template <int bytesPerPixel>
-    void DrawAlpha(const Placement& placement, const std::uint32_t* pixels, int frameWidth, std::uint8_t* canvas, int pitch) const;
-    template <int bytesPerPixel>
-    void DrawScaledAlpha(const Placement& placement, const ImageRect& unclipped, const ImageRect& unclippedSource,
-                         const std::uint32_t* pixels, int frameWidth, int frameHeight, std::uint8_t* canvas, int pitch) const;
+    static void IndexRows(Frame& frame);
+    bool CanDrawFrame(const Frame& frame) const;
+    template <typename Canvas>
+    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target) const;
+    // Decodes rows first to last of the frame into `pixels` (frame width a
+    // row) and notes each row's first and last column that is not clear.
+    void DecodeRows(const Frame& frame, const Palette& palette, int first, int last, std::uint32_t* pixels) const;
+    template <typename Canvas>
+    void DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                         const ImageRect& unclipped, std::uint32_t* pixels) const;
 
     std::vector<Frame> frames;
     int fullWidth = 0;
     int fullHeight = 0;
     bool hasAlpha = false;
+    // Per decoded row of a scaled draw: first and last column not clear.
+    mutable std::vector<std::pair<int, int>> rowSpans;
 };

@@ -72,6 +72,72 @@ inline bool IsLayout565(const ScreenLayout& layout)
            layout.maskB == 0x001F;
 }
 
+// The canvas formats the blending loops are specialised on, chosen once per
+// draw. Colours come as 0x00RRGGBB in the screen's channel precision (five
+// bits a channel on a 16-bit screen); Pack turns one into the screen's pixel
+// value ahead of the loop, so that an opaque pixel is a plain store.
+
+// 32-bit X8R8G8B8, whole pixels at once; the canvas's fourth byte is kept.
+struct CanvasX8R8G8B8 {
+    static constexpr int bytesPerPixel = 4;
+
+    static std::uint32_t Pack(std::uint32_t rgb) { return rgb; }
+    static void Store(std::uint8_t* pixel, std::uint32_t packed)
+    {
+        std::uint32_t value;
+        std::memcpy(&value, pixel, 4);
+        value = (value & 0xFF000000) | packed;
+        std::memcpy(pixel, &value, 4);
+    }
+    // d + ((s - d) * a >> 8) per channel, as (d * (256 - a) + s * a) >> 8,
+    // which is the same floor: red and blue in one product, green in
+    // another, none reaching into its neighbour.
+    static void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha)
+    {
+        std::uint32_t value;
+        std::memcpy(&value, pixel, 4);
+        const auto source = static_cast<std::uint32_t>(alpha);
+        const std::uint32_t keep = 256 - source;
+        const std::uint32_t redBlue = (((value & 0xFF00FF) * keep + (rgb & 0xFF00FF) * source) >> 8) & 0xFF00FF;
+        const std::uint32_t green = (((value & 0xFF00) * keep + (rgb & 0xFF00) * source) >> 8) & 0xFF00;
+        value = (value & 0xFF000000) | redBlue | green;
+        std::memcpy(pixel, &value, 4);
+    }
+};
+
+// Any layout of 16, 24 or 32 bits, through its masks, shifts and indices.
+template <int pixelBytes>
+struct CanvasOfLayout {
+    static constexpr int bytesPerPixel = pixelBytes;
+    ScreenLayout layout;
+
+    static Channels ChannelsOf(std::uint32_t rgb)
+    {
+        return Channels{static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF)};
+    }
+    std::uint32_t Pack(std::uint32_t rgb) const
+    {
+        if constexpr (pixelBytes == 2) {
+            const Channels channels = ChannelsOf(rgb);
+            return (static_cast<std::uint32_t>(channels.r) << layout.shiftR & layout.maskR) |
+                   (static_cast<std::uint32_t>(channels.g) << layout.shiftG & layout.maskG) |
+                   (static_cast<std::uint32_t>(channels.b) << layout.shiftB & layout.maskB);
+        } else {
+            return rgb;
+        }
+    }
+    void Store(std::uint8_t* pixel, std::uint32_t packed) const
+    {
+        if constexpr (pixelBytes == 2) {
+            const auto value = static_cast<std::uint16_t>(packed);
+            std::memcpy(pixel, &value, 2);
+        } else {
+            WriteScreenPixel<pixelBytes>(pixel, ChannelsOf(packed), layout);
+        }
+    }
+    void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha) const;
+};
+
 // One channel of d + ((s - d) * a >> 8), for vector code. Since d * 256 is
 // a whole multiple of 256, the floor of that equals
 // (d * (256 - a) + s * a) >> 8, which never goes negative and fits 16 bits:
@@ -89,4 +155,29 @@ inline Channels Blend(Channels source, Channels destination, int alpha)
     return Channels{destination.r + (((source.r - destination.r) * alpha) >> 8),
                     destination.g + (((source.g - destination.g) * alpha) >> 8),
                     destination.b + (((source.b - destination.b) * alpha) >> 8)};
+}
+
+template <int pixelBytes>
+void CanvasOfLayout<pixelBytes>::Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha) const
+{
+    WriteScreenPixel<pixelBytes>(pixel, ::Blend(ChannelsOf(rgb), ReadScreenPixel<pixelBytes>(pixel, layout), alpha), layout);
+}
+
+// Calls draw(canvas) with the canvas format of the display's depth and
+// layout; false for a depth other than 16, 24 or 32.
+template <typename Draw>
+bool WithCanvasFormat(int depth, Draw&& draw)
+{
+    const ScreenLayout layout = ScreenLayout::FromDisplay();
+    switch (depth) {
+    case 16: draw(CanvasOfLayout<2>{layout}); return true;
+    case 24: draw(CanvasOfLayout<3>{layout}); return true;
+    case 32:
+        if (IsLayoutX8R8G8B8(layout))
+            draw(CanvasX8R8G8B8{});
+        else
+            draw(CanvasOfLayout<4>{layout});
+        return true;
+    default: return false;
+    }
 }
