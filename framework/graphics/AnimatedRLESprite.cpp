@@ -13,17 +13,14 @@
 #include <span>
 
 // The colours of one draw, settled before the pixel loops: per palette entry
-// the colour in the screen's precision, the same packed as a screen pixel,
-// and the alpha it draws with when the sprite has no alpha map (0 for black,
-// 255 otherwise); per alpha map entry its level.
-struct AnimatedRLESpritePalette {
+// the colour in the screen's precision with, on top, the alpha it draws with
+// when the sprite has no alpha map (0 for black, 255 otherwise); per alpha
+// map entry its level.
+struct AnimatedRLESprite::Palette {
     std::array<std::uint32_t, Image::paletteEntries> colours{};
-    std::array<std::uint32_t, Image::paletteEntries> packed{};
     std::array<std::uint8_t, Image::paletteEntries> levels{};
     bool withAlphaMap = false;
 };
-
-struct AnimatedRLESprite::Palette : AnimatedRLESpritePalette {};
 
 // The clipped draw on the locked canvas.
 struct AnimatedRLESprite::Target {
@@ -31,23 +28,6 @@ struct AnimatedRLESprite::Target {
     std::uint8_t* pixels = nullptr;
     int pitch = 0;
 };
-
-namespace {
-
-// What a pixel of alpha `level` does: below 16 nothing, above 240 it is
-// written, between it is mixed.
-template <typename Canvas>
-void Put(const Canvas& canvas, std::uint8_t* pixel, std::uint32_t colour, std::uint32_t packed, int level)
-{
-    if (level < 16)
-        return;
-    if (level > 240)
-        canvas.Store(pixel, packed);
-    else
-        canvas.Blend(pixel, colour, level);
-}
-
-} // namespace
 
 bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
 {
@@ -143,182 +123,77 @@ bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
     return true;
 }
 
-namespace {
-
-// The loops over one stretch of a row where a colour packet and an alpha
-// packet overlap, on plain pointers so that the stores cannot be taken to
-// change the loop's own bounds. `entries` holds the colour indices, or one
-// index for the whole stretch when `oneColour`.
-template <bool oneColour>
-std::uint8_t EntryAt(const std::uint8_t* entries, int i)
+std::pair<int, int> AnimatedRLESprite::DecodeRow(const Frame& frame, const Palette& palette, int y, std::uint32_t* row)
 {
-    return oneColour ? entries[0] : entries[i];
-}
-
-template <bool oneColour, typename Canvas>
-void StoreStretch(const Canvas& canvas, std::uint8_t* __restrict target, const std::uint8_t* __restrict entries,
-                  const std::uint32_t* __restrict packed, int count)
-{
-    for (int i = 0; i < count; ++i)
-        canvas.Store(target + i * Canvas::bytesPerPixel, packed[EntryAt<oneColour>(entries, i)]);
-}
-
-template <bool oneColour, typename Canvas>
-void BlendStretch(const Canvas& canvas, std::uint8_t* __restrict target, const std::uint8_t* __restrict entries,
-                  const std::uint32_t* __restrict colours, int level, int count)
-{
-    for (int i = 0; i < count; ++i)
-        canvas.Blend(target + i * Canvas::bytesPerPixel, colours[EntryAt<oneColour>(entries, i)], level);
-}
-
-// Each pixel with its own alpha entry.
-template <bool oneColour, typename Canvas>
-void PutStretch(const Canvas& canvas, std::uint8_t* __restrict target, const std::uint8_t* __restrict entries,
-                const std::uint8_t* __restrict alphaEntries, const AnimatedRLESpritePalette& palette, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const std::uint8_t entry = EntryAt<oneColour>(entries, i);
-        Put(canvas, target + i * Canvas::bytesPerPixel, palette.colours[entry], palette.packed[entry], palette.levels[alphaEntries[i]]);
+    const int width = frame.image->GetWidth();
+    RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
+    colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
+        std::uint32_t* const target = row + x;
+        if (!run) {
+            for (int i = 0; i < count; ++i)
+                target[i] = palette.colours[entries[i]];
+            return;
+        }
+        // Four pixels a store; a plain fill loop would become a string
+        // instruction, slow to start for runs this short.
+        const std::uint32_t colour = palette.colours[*entries];
+        const std::uint32_t quad[4] = {colour, colour, colour, colour};
+        int i = 0;
+        for (; i + 4 <= count; i += 4)
+            std::memcpy(target + i, quad, sizeof(quad));
+        for (; i < count; ++i)
+            target[i] = colour;
+    });
+    if (palette.withAlphaMap) {
+        RunLengthRowReader alphaReader(ImageUtil::EncodedData(*frame.alpha), 1, frame.alphaRows[static_cast<std::size_t>(y)]);
+        alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
+            std::uint32_t* const target = row + x;
+            if (run) {
+                const std::uint32_t level = static_cast<std::uint32_t>(palette.levels[*entries]) << 24;
+                for (int i = 0; i < count; ++i)
+                    target[i] |= level;
+                return;
+            }
+            for (int i = 0; i < count; ++i)
+                target[i] |= static_cast<std::uint32_t>(palette.levels[entries[i]]) << 24;
+        });
     }
+    int first = 0;
+    while (first < width && (row[first] >> 24) == 0)
+        ++first;
+    if (first == width)
+        return {width, -1};
+    int last = width - 1;
+    while ((row[last] >> 24) == 0)
+        --last;
+    return {first, last};
 }
-
-// Columns from..to of a colour packet under an alpha packet.
-template <bool oneColour, typename Canvas>
-void DrawStretch(const Canvas& canvas, std::uint8_t* target, const std::uint8_t* entries, const RunLengthPacket& alpha, int from,
-                 int count, const AnimatedRLESpritePalette& palette)
-{
-    if (!alpha.run) {
-        PutStretch<oneColour>(canvas, target, entries, alpha.pixels + (from - alpha.x), palette, count);
-        return;
-    }
-    const int level = palette.levels[*alpha.pixels];
-    if (level > 240)
-        StoreStretch<oneColour>(canvas, target, entries, palette.packed.data(), count);
-    else if (level >= 16)
-        BlendStretch<oneColour>(canvas, target, entries, palette.colours.data(), level, count);
-}
-
-} // namespace
 
 template <typename Canvas>
-void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target) const
+void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                                  std::uint32_t* row) const
 {
     constexpr int bytesPerPixel = Canvas::bytesPerPixel;
     const Placement& placement = target.placement;
-    const int width = frame.image->GetWidth();
     const int left = placement.source.left;
     const int end = placement.source.right + 1;
-    const std::span<const std::uint8_t> colourData = ImageUtil::EncodedData(*frame.image);
-    const std::span<const std::uint8_t> alphaData =
-        palette.withAlphaMap ? ImageUtil::EncodedData(*frame.alpha) : std::span<const std::uint8_t>();
+    // Row by row: decoded, then blended where it is not clear.
     for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
-        // The canvas pixel of source column `left`.
-        std::uint8_t* const row = target.pixels +
-                                  static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
-                                  static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
-        RunLengthRowReader colourReader(colourData, 1, frame.colourRows[static_cast<std::size_t>(y)]);
-        colourReader.BeginRow(width);
-        RunLengthPacket colour;
-        if (!palette.withAlphaMap) {
-            // Black is clear, every other colour opaque.
-            while (colourReader.Next(colour) && colour.x < end) {
-                const int from = std::max(colour.x, left);
-                const int to = std::min(colour.x + colour.count, end);
-                if (from >= to)
-                    continue;
-                std::uint8_t* const pixel = row + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
-                if (colour.run) {
-                    if (palette.levels[*colour.pixels] != 0)
-                        StoreStretch<true>(canvas, pixel, colour.pixels, palette.packed.data(), to - from);
-                    continue;
-                }
-                for (int column = from; column < to; ++column) {
-                    const std::uint8_t entry = colour.pixels[column - colour.x];
-                    if (palette.levels[entry] != 0)
-                        canvas.Store(row + static_cast<std::ptrdiff_t>(column - left) * bytesPerPixel, palette.packed[entry]);
-                }
-            }
+        const auto [first, last] = DecodeRow(frame, palette, y, row);
+        const int from = std::max(first, left);
+        const int to = std::min(last + 1, end);
+        if (from >= to)
             continue;
-        }
-        // The colour and alpha packets walked side by side, one stretch
-        // where both stay the same at a time: clear alpha runs are passed
-        // over, opaque ones written, the rest mixed.
-        RunLengthRowReader alphaReader(alphaData, 1, frame.alphaRows[static_cast<std::size_t>(y)]);
-        alphaReader.BeginRow(width);
-        RunLengthPacket alpha;
-        bool more = colourReader.Next(colour) && alphaReader.Next(alpha);
-        while (more) {
-            const int colourEnd = colour.x + colour.count;
-            const int alphaEnd = alpha.x + alpha.count;
-            const int stretchEnd = std::min(colourEnd, alphaEnd);
-            const int from = std::max(std::max(colour.x, alpha.x), left);
-            const int to = std::min(stretchEnd, end);
-            if (from < to) {
-                std::uint8_t* const pixel = row + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
-                if (colour.run)
-                    DrawStretch<true>(canvas, pixel, colour.pixels, alpha, from, to - from, palette);
-                else
-                    DrawStretch<false>(canvas, pixel, colour.pixels + (from - colour.x), alpha, from, to - from, palette);
-            }
-            if (stretchEnd >= end)
-                break;
-            if (colourEnd == stretchEnd)
-                more = colourReader.Next(colour);
-            if (alphaEnd == stretchEnd)
-                more = more && alphaReader.Next(alpha);
-        }
-    }
-}
-
-void AnimatedRLESprite::DecodeRows(const Frame& frame, const Palette& palette, int first, int last, std::uint32_t* pixels) const
-{
-    const int width = frame.image->GetWidth();
-    const std::span<const std::uint8_t> colourData = ImageUtil::EncodedData(*frame.image);
-    const std::span<const std::uint8_t> alphaData =
-        palette.withAlphaMap ? ImageUtil::EncodedData(*frame.alpha) : std::span<const std::uint8_t>();
-    // Decoded pixels: the colour in the screen's precision, alpha on top.
-    std::array<std::uint32_t, Image::paletteEntries> withAlpha;
-    for (std::size_t entry = 0; entry < withAlpha.size(); ++entry)
-        withAlpha[entry] = palette.colours[entry] | (palette.withAlphaMap ? 0u : static_cast<std::uint32_t>(palette.levels[entry]) << 24);
-    for (int y = first; y <= last; ++y) {
-        std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * width;
-        RunLengthRowReader colourReader(colourData, 1, frame.colourRows[static_cast<std::size_t>(y)]);
-        colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
-            std::uint32_t* const target = row + x;
-            if (!run) {
-                for (int i = 0; i < count; ++i)
-                    target[i] = withAlpha[entries[i]];
-                return;
-            }
-            // Four pixels a store; a plain fill loop would become a string
-            // instruction, slow to start for runs this short.
-            const std::uint32_t quad[4] = {withAlpha[*entries], withAlpha[*entries], withAlpha[*entries], withAlpha[*entries]};
-            int i = 0;
-            for (; i + 4 <= count; i += 4)
-                std::memcpy(target + i, quad, sizeof(quad));
-            for (; i < count; ++i)
-                target[i] = quad[0];
-        });
-        if (palette.withAlphaMap) {
-            RunLengthRowReader alphaReader(alphaData, 1, frame.alphaRows[static_cast<std::size_t>(y)]);
-            alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
-                for (int i = 0; i < count; ++i)
-                    row[x + i] |= static_cast<std::uint32_t>(palette.levels[run ? *entries : entries[i]]) << 24;
-            });
-        }
-        int firstSeen = 0;
-        while (firstSeen < width && (row[firstSeen] >> 24) == 0)
-            ++firstSeen;
-        int lastSeen = width - 1;
-        while (lastSeen > firstSeen && (row[lastSeen] >> 24) == 0)
-            --lastSeen;
-        rowSpans[static_cast<std::size_t>(y)] = {firstSeen, lastSeen};
+        std::uint8_t* const line = target.pixels +
+                                   static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
+                                   static_cast<std::ptrdiff_t>(placement.destination.left + from - left) * bytesPerPixel;
+        BlendRowByThresholds(canvas, row + from, line, to - from);
     }
 }
 
 template <typename Canvas>
 void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                                        const ImageRect& unclipped, std::uint32_t* pixels) const
+                                        const ImageRect& unclipped, std::uint32_t* pixels)
 {
     constexpr int bytesPerPixel = Canvas::bytesPerPixel;
     const Placement& placement = target.placement;
@@ -351,7 +226,8 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
     const int firstRow = sourceRow(placement.destination.top);
     const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
     rowSpans.resize(static_cast<std::size_t>(frameHeight));
-    DecodeRows(frame, palette, firstRow, lastRow, pixels);
+    for (int row = firstRow; row <= lastRow; ++row)
+        rowSpans[static_cast<std::size_t>(row)] = DecodeRow(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth);
 
     // Red and blue (alpha and green) of a pixel spread into the two halves
     // of 64 bits: each weighted sum stays below 2^24, so one product serves
@@ -364,6 +240,8 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
         return static_cast<std::uint64_t>(pixel >> 24) << 32 | ((pixel >> 8) & 0xFF);
     };
 
+    // Each destination row is filtered into `filtered` and then blended.
+    std::array<std::uint32_t, DirectDraw::canvasWidth> filtered;
     for (int y = placement.destination.top; y <= placement.destination.bottom; ++y) {
         const std::int64_t positionY = (y - unclipped.top) * stepY;
         const int y0 = std::clamp(static_cast<int>(positionY >> 16), 0, frameHeight - 1);
@@ -378,17 +256,16 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
         const Column* stop = columns.data() + width;
         const Column* from = std::partition_point(begin, stop, [&](const Column& column) { return column.x1 < low; });
         const Column* to = std::partition_point(from, stop, [&](const Column& column) { return column.x0 <= high; });
+        if (from >= to)
+            continue;
         const std::uint32_t* row0 = pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth;
         const std::uint32_t* row1 = pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth;
-        std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
-                             static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
-        for (const Column* column = from; column < to; ++column) {
+        std::uint32_t* out = filtered.data();
+        for (const Column* column = from; column < to; ++column, ++out) {
             const std::uint32_t p00 = row0[column->x0];
             const std::uint32_t p10 = row0[column->x1];
             const std::uint32_t p01 = row1[column->x0];
             const std::uint32_t p11 = row1[column->x1];
-            if (((p00 | p10 | p01 | p11) >> 24) == 0)
-                continue;
             // The four weights from one product: with p = fx * fy and
             // 65535 * k = (k << 16) - k, (65535 - fx) * fy = (fy << 16) - fy - p
             // and so on. Each true product lies below 2^32, so the unsigned
@@ -411,18 +288,13 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
                 alphaGreen = spreadAlphaGreen(p00) * w00 + spreadAlphaGreen(p10) * w10 + spreadAlphaGreen(p01) * w01 +
                              spreadAlphaGreen(p11) * w11;
             }
-            const auto level = static_cast<int>(alphaGreen >> 48);
-            if (level < 16)
-                continue;
-            const std::uint32_t colour = static_cast<std::uint32_t>(redBlue >> 48) << 16 |
-                                         static_cast<std::uint32_t>((alphaGreen >> 16) & 0xFFFF) << 8 |
-                                         static_cast<std::uint32_t>((redBlue >> 16) & 0xFFFF);
-            std::uint8_t* pixel = line + (column - begin) * bytesPerPixel;
-            if (level > 240)
-                canvas.Store(pixel, canvas.Pack(colour));
-            else
-                canvas.Blend(pixel, colour, level);
+            // All four clear gives alpha 0, which the blend passes over.
+            *out = static_cast<std::uint32_t>(alphaGreen >> 48) << 24 | static_cast<std::uint32_t>(redBlue >> 48) << 16 |
+                   static_cast<std::uint32_t>((alphaGreen >> 16) & 0xFFFF) << 8 | static_cast<std::uint32_t>((redBlue >> 16) & 0xFFFF);
         }
+        std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
+                             static_cast<std::ptrdiff_t>(placement.destination.left + (from - begin)) * bytesPerPixel;
+        BlendRowByThresholds(canvas, filtered.data(), line, static_cast<int>(to - from));
     }
 }
 
@@ -491,8 +363,8 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
     for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
         const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
-        palette.colours[entry] = sixteenBit ? (colour >> 3) & 0x1F1F1F : colour;
-        palette.levels[entry] = static_cast<std::uint8_t>(decoded[entry] >> 24);
+        const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
+        palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
     }
     if (palette.withAlphaMap)
         palette.levels = ImageUtil::AlphaLevels(*alpha);
@@ -507,12 +379,10 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     const Target target{placement, locked.pixels, locked.pitch};
     const bool scaled = scale != 1.0f;
     const bool drawn = WithCanvasFormat(display.GetDepth(), [&](const auto& canvas) {
-        for (std::size_t entry = 0; entry < palette.packed.size(); ++entry)
-            palette.packed[entry] = canvas.Pack(palette.colours[entry]);
         if (scaled)
             DrawScaledAlpha(canvas, frame, palette, target, destination, buffer.data());
         else
-            DrawAlpha(canvas, frame, palette, target);
+            DrawAlpha(canvas, frame, palette, target, buffer.data());
     });
     if (!drawn) {
         if (scaled)

@@ -51,19 +51,21 @@ private:
 
     static void IndexRows(Frame& frame);
     bool CanDrawFrame(const Frame& frame) const;
+    // Decodes row y of the frame into `row` (frame width pixels 0xAARRGGBB,
+    // colours in the screen's precision); returns its first and last column
+    // that is not clear (first past last when all are).
+    static std::pair<int, int> DecodeRow(const Frame& frame, const Palette& palette, int y, std::uint32_t* row);
     template <typename Canvas>
-    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target) const;
-    // Decodes rows first to last of the frame into `pixels` (frame width a
-    // row) and notes each row's first and last column that is not clear.
-    void DecodeRows(const Frame& frame, const Palette& palette, int first, int last, std::uint32_t* pixels) const;
+    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                   std::uint32_t* row) const;
     template <typename Canvas>
     void DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                         const ImageRect& unclipped, std::uint32_t* pixels) const;
+                         const ImageRect& unclipped, std::uint32_t* pixels);
 
     std::vector<Frame> frames;
     int fullWidth = 0;
     int fullHeight = 0;
     bool hasAlpha = false;
     // Per decoded row of a scaled draw: first and last column not clear.
-    mutable std::vector<std::pair<int, int>> rowSpans;
+    std::vector<std::pair<int, int>> rowSpans;
 };

@@ -105,6 +105,31 @@ struct CanvasX8R8G8B8 {
     }
 };
 
+// 16-bit 565 with five bits of green at shift 6, as the display writes it.
+struct Canvas565 {
+    static constexpr int bytesPerPixel = 2;
+
+    static std::uint32_t Pack(std::uint32_t rgb) { return (rgb >> 16 & 0x1F) << 11 | (rgb >> 8 & 0x1F) << 6 | (rgb & 0x1F); }
+    static void Store(std::uint8_t* pixel, std::uint32_t packed)
+    {
+        const auto value = static_cast<std::uint16_t>(packed);
+        std::memcpy(pixel, &value, 2);
+    }
+    static void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha)
+    {
+        std::uint16_t value;
+        std::memcpy(&value, pixel, 2);
+        const int red = value >> 11;
+        const int green = (value >> 6) & 0x1F;
+        const int blue = value & 0x1F;
+        const auto mixed = static_cast<std::uint16_t>(
+            (red + ((static_cast<int>(rgb >> 16 & 0x1F) - red) * alpha >> 8)) << 11 |
+            (green + ((static_cast<int>(rgb >> 8 & 0x1F) - green) * alpha >> 8)) << 6 |
+            (blue + ((static_cast<int>(rgb & 0x1F) - blue) * alpha >> 8)));
+        std::memcpy(pixel, &mixed, 2);
+    }
+};
+
 // Any layout of 16, 24 or 32 bits, through its masks, shifts and indices.
 template <int pixelBytes>
 struct CanvasOfLayout {
@@ -170,7 +195,12 @@ bool WithCanvasFormat(int depth, Draw&& draw)
 {
     const ScreenLayout layout = ScreenLayout::FromDisplay();
     switch (depth) {
-    case 16: draw(CanvasOfLayout<2>{layout}); return true;
+    case 16:
+        if (IsLayout565(layout))
+            draw(Canvas565{});
+        else
+            draw(CanvasOfLayout<2>{layout});
+        return true;
     case 24: draw(CanvasOfLayout<3>{layout}); return true;
     case 32:
         if (IsLayoutX8R8G8B8(layout))
@@ -179,5 +209,52 @@ bool WithCanvasFormat(int depth, Draw&& draw)
             draw(CanvasOfLayout<4>{layout});
         return true;
     default: return false;
+    }
+}
+
+// A row of pixels 0xAARRGGBB (colours in the screen's precision) onto the
+// canvas by the run-length sprites' rule: alpha below 16 keeps the canvas,
+// above 240 writes the colour, anything between mixes.
+template <typename Canvas>
+void BlendRowByThresholds(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* target, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t pixel = source[i];
+        const int alpha = static_cast<int>(pixel >> 24);
+        std::uint8_t* at = target + i * Canvas::bytesPerPixel;
+        if (alpha > 240)
+            canvas.Store(at, canvas.Pack(pixel & 0x00FFFFFF));
+        else if (alpha >= 16)
+            canvas.Blend(at, pixel & 0x00FFFFFF, alpha);
+    }
+}
+
+// The same for the two usual layouts, as selects the compiler vectorises;
+// kept out of line, where the vectoriser sees the pointers apart.
+[[gnu::noinline]] inline void BlendRowByThresholds(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+{
+    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
+    for (int x = 0; x < count; ++x) {
+        const std::uint32_t s = source[x];
+        const std::uint32_t d = pixels[x];
+        const int a = static_cast<int>(s >> 24);
+        const std::uint32_t mixed = BlendChannel((s >> 16) & 0xFF, (d >> 16) & 0xFF, a) << 16 |
+                                    BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
+        pixels[x] = a < 16 ? d : a > 240 ? (s & 0x00FFFFFF) | (d & 0xFF000000) : mixed | (d & 0xFF000000);
+    }
+}
+
+[[gnu::noinline]] inline void BlendRowByThresholds(const Canvas565&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+{
+    auto* __restrict pixels = reinterpret_cast<std::uint16_t*>(target);
+    for (int x = 0; x < count; ++x) {
+        const std::uint32_t s = source[x];
+        const std::uint32_t d = pixels[x];
+        const int a = static_cast<int>(s >> 24);
+        const std::uint32_t r = (s >> 16) & 0x1F;
+        const std::uint32_t g = (s >> 8) & 0x1F;
+        const std::uint32_t b = s & 0x1F;
+        const std::uint32_t mixed = BlendChannel(r, d >> 11, a) << 11 | BlendChannel(g, (d >> 6) & 0x1F, a) << 6 | BlendChannel(b, d & 0x1F, a);
+        pixels[x] = static_cast<std::uint16_t>(a < 16 ? d : a > 240 ? (r << 11 | g << 6 | b) : mixed);
     }
 }
