@@ -123,71 +123,139 @@ bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
     return true;
 }
 
-std::pair<int, int> AnimatedRLESprite::DecodeRow(const Frame& frame, const Palette& palette, int y, std::uint32_t* row)
+namespace {
+
+// Fills count pixels with one value, four a store: a plain fill loop would
+// become a string instruction, slow to start for runs this short.
+void FillPixels(std::uint32_t* target, std::uint32_t value, int count)
 {
+    const std::uint32_t quad[4] = {value, value, value, value};
+    int i = 0;
+    for (; i + 4 <= count; i += 4)
+        std::memcpy(target + i, quad, sizeof(quad));
+    for (; i < count; ++i)
+        target[i] = value;
+}
+
+} // namespace
+
+std::pair<int, int> AnimatedRLESprite::DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row,
+                                                      bool wholeRow, std::vector<Stretch>& stretches)
+{
+    // Clear or opaque runs shorter than this stay in the mix, whose loop
+    // handles them as well: a stretch of its own costs more than a few pixels.
+    constexpr int shortestStretch = 8;
     const int width = frame.image->GetWidth();
-    RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
-    colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
-        std::uint32_t* const target = row + x;
-        if (!run) {
-            for (int i = 0; i < count; ++i)
-                target[i] = palette.colours[entries[i]];
+    stretches.clear();
+    // A run of `level` over [from, to), or a single pixel of a literal.
+    const auto note = [&](int from, int to, int level, bool run) {
+        const bool clear = level < 16;
+        if (clear && (!run || to - from >= shortestStretch))
             return;
-        }
-        // Four pixels a store; a plain fill loop would become a string
-        // instruction, slow to start for runs this short.
-        const std::uint32_t colour = palette.colours[*entries];
-        const std::uint32_t quad[4] = {colour, colour, colour, colour};
-        int i = 0;
-        for (; i + 4 <= count; i += 4)
-            std::memcpy(target + i, quad, sizeof(quad));
-        for (; i < count; ++i)
-            target[i] = colour;
-    });
-    if (palette.withAlphaMap) {
-        RunLengthRowReader alphaReader(ImageUtil::EncodedData(*frame.alpha), 1, frame.alphaRows[static_cast<std::size_t>(y)]);
-        alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
-            std::uint32_t* const target = row + x;
+        const bool opaque = run && level > 240 && to - from >= shortestStretch;
+        if (!opaque && !stretches.empty() && !stretches.back().opaque && stretches.back().end == from)
+            stretches.back().end = to;
+        else
+            stretches.push_back(Stretch{from, to, opaque});
+    };
+    if (!palette.withAlphaMap) {
+        RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
+        colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
             if (run) {
-                const std::uint32_t level = static_cast<std::uint32_t>(palette.levels[*entries]) << 24;
-                for (int i = 0; i < count; ++i)
-                    target[i] |= level;
+                note(x, x + count, static_cast<int>(palette.colours[*entries] >> 24), true);
                 return;
             }
             for (int i = 0; i < count; ++i)
-                target[i] |= static_cast<std::uint32_t>(palette.levels[entries[i]]) << 24;
+                note(x + i, x + i + 1, static_cast<int>(palette.colours[entries[i]] >> 24), false);
+        });
+    } else {
+        RunLengthRowReader alphaReader(ImageUtil::EncodedData(*frame.alpha), 1, frame.alphaRows[static_cast<std::size_t>(y)]);
+        alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
+            if (run) {
+                const std::uint32_t level = palette.levels[*entries];
+                // A long clear run is never read back unless the whole row is.
+                if (wholeRow || level >= 16 || count < shortestStretch)
+                    FillPixels(row + x, level << 24, count);
+                note(x, x + count, static_cast<int>(level), true);
+                return;
+            }
+            for (int i = 0; i < count; ++i) {
+                const std::uint32_t level = palette.levels[entries[i]];
+                row[x + i] = level << 24;
+                note(x + i, x + i + 1, static_cast<int>(level), false);
+            }
         });
     }
-    int first = 0;
-    while (first < width && (row[first] >> 24) == 0)
-        ++first;
-    if (first == width)
+    if (stretches.empty())
         return {width, -1};
-    int last = width - 1;
-    while ((row[last] >> 24) == 0)
-        --last;
-    return {first, last};
+    return {stretches.front().start, stretches.back().end - 1};
+}
+
+void AnimatedRLESprite::DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to)
+{
+    const int width = frame.image->GetWidth();
+    RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
+    colourReader.BeginRow(width);
+    RunLengthPacket packet;
+    while (colourReader.Next(packet) && packet.x < to) {
+        const int start = std::max(packet.x, from);
+        const int end = std::min(packet.x + packet.count, to);
+        if (start >= end)
+            continue;
+        std::uint32_t* const target = row + start;
+        const int count = end - start;
+        if (palette.withAlphaMap) {
+            // The levels are in the row already.
+            if (packet.run) {
+                const std::uint32_t colour = palette.colours[*packet.pixels];
+                for (int i = 0; i < count; ++i)
+                    target[i] |= colour;
+            } else {
+                const std::uint8_t* entries = packet.pixels + (start - packet.x);
+                for (int i = 0; i < count; ++i)
+                    target[i] |= palette.colours[entries[i]];
+            }
+        } else if (packet.run) {
+            FillPixels(target, palette.colours[*packet.pixels], count);
+        } else {
+            const std::uint8_t* entries = packet.pixels + (start - packet.x);
+            for (int i = 0; i < count; ++i)
+                target[i] = palette.colours[entries[i]];
+        }
+    }
 }
 
 template <typename Canvas>
 void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                                  std::uint32_t* row) const
+                                  std::uint32_t* row)
 {
     constexpr int bytesPerPixel = Canvas::bytesPerPixel;
     const Placement& placement = target.placement;
     const int left = placement.source.left;
     const int end = placement.source.right + 1;
-    // Row by row: decoded, then blended where it is not clear.
+    // Row by row: where it is not clear, decoded and blended.
     for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
-        const auto [first, last] = DecodeRow(frame, palette, y, row);
+        const auto [first, last] = DecodeRowAlpha(frame, palette, y, row, false, stretches);
         const int from = std::max(first, left);
         const int to = std::min(last + 1, end);
         if (from >= to)
             continue;
+        DecodeRowColours(frame, palette, y, row, from, to);
+        // The canvas pixel of source column `left`.
         std::uint8_t* const line = target.pixels +
                                    static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
-                                   static_cast<std::ptrdiff_t>(placement.destination.left + from - left) * bytesPerPixel;
-        BlendRowByThresholds(canvas, row + from, line, to - from);
+                                   static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
+        for (const Stretch& stretch : stretches) {
+            const int start = std::max(stretch.start, left);
+            const int stop = std::min(stretch.end, end);
+            if (start >= stop)
+                continue;
+            std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(start - left) * bytesPerPixel;
+            if (stretch.opaque)
+                StoreRow(canvas, row + start, pixel, stop - start);
+            else
+                BlendRowByThresholds(canvas, row + start, pixel, stop - start);
+        }
     }
 }
 
@@ -226,8 +294,12 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
     const int firstRow = sourceRow(placement.destination.top);
     const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
     rowSpans.resize(static_cast<std::size_t>(frameHeight));
-    for (int row = firstRow; row <= lastRow; ++row)
-        rowSpans[static_cast<std::size_t>(row)] = DecodeRow(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth);
+    // Colours count wherever a sample falls, clear pixels' too.
+    for (int row = firstRow; row <= lastRow; ++row) {
+        std::uint32_t* decoded = pixels + static_cast<std::ptrdiff_t>(row) * frameWidth;
+        rowSpans[static_cast<std::size_t>(row)] = DecodeRowAlpha(frame, palette, row, decoded, true, stretches);
+        DecodeRowColours(frame, palette, row, decoded, 0, frameWidth);
+    }
 
     // Red and blue (alpha and green) of a pixel spread into the two halves
     // of 64 bits: each weighted sum stays below 2^24, so one product serves

@@ -51,13 +51,26 @@ private:
 
     static void IndexRows(Frame& frame);
     bool CanDrawFrame(const Frame& frame) const;
-    // Decodes row y of the frame into `row` (frame width pixels 0xAARRGGBB,
-    // colours in the screen's precision); returns its first and last column
-    // that is not clear (first past last when all are).
-    static std::pair<int, int> DecodeRow(const Frame& frame, const Palette& palette, int y, std::uint32_t* row);
+    // Stretches of a row by their alpha: [start, end) all opaque, or mixed
+    // (clear stretches are left out).
+    struct Stretch {
+        int start;
+        int end;
+        bool opaque;
+    };
+
+    // Decoding row y of the frame into `row`, frame width pixels 0xAARRGGBB
+    // with colours in the screen's precision, in two steps. First the alpha
+    // (with an alpha map: written as the pixels' top bytes, colours zero),
+    // noting the row's stretches in `stretches` and returning the first and
+    // last column that is not clear (first past last when all are); long
+    // clear runs are written only for `wholeRow`. Then the colours of
+    // columns [from, to).
+    static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, bool wholeRow,
+                                              std::vector<Stretch>& stretches);
+    static void DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to);
     template <typename Canvas>
-    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                   std::uint32_t* row) const;
+    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target, std::uint32_t* row);
     template <typename Canvas>
     void DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
                          const ImageRect& unclipped, std::uint32_t* pixels);
@@ -68,4 +81,6 @@ private:
     bool hasAlpha = false;
     // Per decoded row of a scaled draw: first and last column not clear.
     std::vector<std::pair<int, int>> rowSpans;
+    // The stretches of the row being drawn.
+    std::vector<Stretch> stretches;
 };

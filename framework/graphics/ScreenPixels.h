@@ -258,3 +258,28 @@ void BlendRowByThresholds(const Canvas& canvas, const std::uint32_t* source, std
         pixels[x] = static_cast<std::uint16_t>(a < 16 ? d : a > 240 ? (r << 11 | g << 6 | b) : mixed);
     }
 }
+
+// A row of opaque pixels (colours in the screen's precision, the top byte
+// ignored) written onto the canvas.
+template <typename Canvas>
+void StoreRow(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* target, int count)
+{
+    for (int i = 0; i < count; ++i)
+        canvas.Store(target + i * Canvas::bytesPerPixel, canvas.Pack(source[i] & 0x00FFFFFF));
+}
+
+[[gnu::noinline]] inline void StoreRow(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+{
+    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
+    for (int x = 0; x < count; ++x)
+        pixels[x] = (pixels[x] & 0xFF000000) | (source[x] & 0x00FFFFFF);
+}
+
+[[gnu::noinline]] inline void StoreRow(const Canvas565&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+{
+    auto* __restrict pixels = reinterpret_cast<std::uint16_t*>(target);
+    for (int x = 0; x < count; ++x) {
+        const std::uint32_t s = source[x];
+        pixels[x] = static_cast<std::uint16_t>(((s >> 16) & 0x1F) << 11 | ((s >> 8) & 0x1F) << 6 | (s & 0x1F));
+    }
+}
