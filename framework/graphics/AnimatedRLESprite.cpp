@@ -259,6 +259,79 @@ void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, cons
     }
 }
 
+namespace {
+
+// Per destination column of a scaled draw: its two source columns and the
+// 16-bit fraction between them, as separate arrays for vector code.
+struct FilterColumns {
+    std::array<std::int32_t, DirectDraw::canvasWidth> x0;
+    std::array<std::int32_t, DirectDraw::canvasWidth> x1;
+    std::array<std::uint32_t, DirectDraw::canvasWidth> fx;
+};
+
+// One destination row of the bilinear filter: per column the four samples
+// from rows 0 and 1, weighted by w00 = (65535 - fx)(65535 - fy) >> 16 and
+// so on, summed per channel and shifted down by 16. The four weights come
+// from one product: with p = fx * fy and 65535 * k = (k << 16) - k,
+// (65535 - fx) * fy = (fy << 16) - fy - p and so on; each true product lies
+// below 2^32, so unsigned arithmetic, taken modulo 2^32 on the way, ends
+// exact, and so do the sums (below 255 * 65536). Plain 32-bit lanes
+// throughout, so that the compiler vectorises the loop.
+[[gnu::always_inline]] inline void FilterRowBody(const std::uint32_t* __restrict row0, const std::uint32_t* __restrict row1,
+                                                 const std::int32_t* __restrict x0s, const std::int32_t* __restrict x1s,
+                                                 const std::uint32_t* __restrict fxs, std::uint32_t fy, int count,
+                                                 std::uint32_t* __restrict out)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p00 = row0[x0s[i]];
+        const std::uint32_t p10 = row0[x1s[i]];
+        const std::uint32_t p01 = row1[x0s[i]];
+        const std::uint32_t p11 = row1[x1s[i]];
+        const std::uint32_t fx = fxs[i];
+        const std::uint32_t product = fx * fy;
+        const std::uint32_t w11 = product >> 16;
+        const std::uint32_t w10 = ((fx << 16) - fx - product) >> 16;
+        const std::uint32_t w01 = ((fy << 16) - fy - product) >> 16;
+        const std::uint32_t w00 = (65535u * 65535u - ((fx + fy) << 16) + fx + fy + product) >> 16;
+        const auto channel = [&](int shift) {
+            return (((p00 >> shift) & 0xFF) * w00 + ((p10 >> shift) & 0xFF) * w10 + ((p01 >> shift) & 0xFF) * w01 +
+                    ((p11 >> shift) & 0xFF) * w11) >>
+                   16;
+        };
+        out[i] = channel(24) << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
+    }
+}
+
+using RowFilter = void (*)(const std::uint32_t*, const std::uint32_t*, const std::int32_t*, const std::int32_t*, const std::uint32_t*,
+                           std::uint32_t, int, std::uint32_t*);
+
+void FilterRow(const std::uint32_t* row0, const std::uint32_t* row1, const std::int32_t* x0s, const std::int32_t* x1s,
+               const std::uint32_t* fxs, std::uint32_t fy, int count, std::uint32_t* out)
+{
+    FilterRowBody(row0, row1, x0s, x1s, fxs, fy, count, out);
+}
+
+#if defined(__x86_64__)
+// The same loop with AVX2's gathers and 32-bit multiplies, where present.
+[[gnu::target("avx2")]] void FilterRowAvx2(const std::uint32_t* row0, const std::uint32_t* row1, const std::int32_t* x0s,
+                                           const std::int32_t* x1s, const std::uint32_t* fxs, std::uint32_t fy, int count,
+                                           std::uint32_t* out)
+{
+    FilterRowBody(row0, row1, x0s, x1s, fxs, fy, count, out);
+}
+#endif
+
+RowFilter ChooseRowFilter()
+{
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx2"))
+        return FilterRowAvx2;
+#endif
+    return FilterRow;
+}
+
+} // namespace
+
 template <typename Canvas>
 void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
                                         const ImageRect& unclipped, std::uint32_t* pixels)
@@ -278,39 +351,39 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
     };
 
     // Per destination column, its two source columns and the fraction.
-    struct Column {
-        int x0, x1;
-        std::uint32_t fx;
-    };
-    std::array<Column, DirectDraw::canvasWidth> columns;
+    FilterColumns columns;
     const int width = placement.destination.GetWidth();
     for (int i = 0; i < width; ++i) {
         const std::int64_t position = (placement.destination.left + i - unclipped.left) * stepX;
         const int x0 = std::clamp(static_cast<int>(position >> 16), 0, frameWidth - 1);
-        columns[static_cast<std::size_t>(i)] = Column{x0, std::min(x0 + 1, frameWidth - 1), static_cast<std::uint32_t>(position & 0xFFFF)};
+        columns.x0[static_cast<std::size_t>(i)] = x0;
+        columns.x1[static_cast<std::size_t>(i)] = std::min(x0 + 1, frameWidth - 1);
+        columns.fx[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(position & 0xFFFF);
     }
+    const auto filterRow = ChooseRowFilter();
 
     // Only the rows sampled are decoded.
     const int firstRow = sourceRow(placement.destination.top);
     const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
     rowSpans.resize(static_cast<std::size_t>(frameHeight));
-    // Colours count wherever a sample falls, clear pixels' too.
+    // Alpha first, whole rows: every level a sample meets counts.
+    for (int row = firstRow; row <= lastRow; ++row)
+        rowSpans[static_cast<std::size_t>(row)] =
+            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, true, stretches);
+    // Colours count wherever a sample falls, clear pixels' too: a row is
+    // sampled together with the row above or below it, one column either
+    // side of where the two are not clear.
     for (int row = firstRow; row <= lastRow; ++row) {
-        std::uint32_t* decoded = pixels + static_cast<std::ptrdiff_t>(row) * frameWidth;
-        rowSpans[static_cast<std::size_t>(row)] = DecodeRowAlpha(frame, palette, row, decoded, true, stretches);
-        DecodeRowColours(frame, palette, row, decoded, 0, frameWidth);
+        int low = frameWidth;
+        int high = -1;
+        for (int near = std::max(row - 1, firstRow); near <= std::min(row + 1, lastRow); ++near) {
+            low = std::min(low, rowSpans[static_cast<std::size_t>(near)].first);
+            high = std::max(high, rowSpans[static_cast<std::size_t>(near)].second);
+        }
+        if (low <= high)
+            DecodeRowColours(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, std::max(low - 1, 0),
+                             std::min(high + 2, frameWidth));
     }
-
-    // Red and blue (alpha and green) of a pixel spread into the two halves
-    // of 64 bits: each weighted sum stays below 2^24, so one product serves
-    // two channels. The colours are decoded in the screen's precision
-    // already (five bits on a 16-bit screen).
-    const auto spreadRedBlue = [](std::uint32_t pixel) {
-        return static_cast<std::uint64_t>(pixel & 0xFF0000) << 16 | (pixel & 0xFF);
-    };
-    const auto spreadAlphaGreen = [](std::uint32_t pixel) {
-        return static_cast<std::uint64_t>(pixel >> 24) << 32 | ((pixel >> 8) & 0xFF);
-    };
 
     // Each destination row is filtered into `filtered` and then blended.
     std::array<std::uint32_t, DirectDraw::canvasWidth> filtered;
@@ -324,49 +397,20 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
         const auto& span1 = rowSpans[static_cast<std::size_t>(y1)];
         const int low = std::min(span0.first, span1.first);
         const int high = std::max(span0.second, span1.second);
-        const Column* begin = columns.data();
-        const Column* stop = columns.data() + width;
-        const Column* from = std::partition_point(begin, stop, [&](const Column& column) { return column.x1 < low; });
-        const Column* to = std::partition_point(from, stop, [&](const Column& column) { return column.x0 <= high; });
+        // The first column whose right sample reaches the span, and the
+        // first after it whose left sample lies past it.
+        const auto from = static_cast<int>(std::partition_point(columns.x1.begin(), columns.x1.begin() + width,
+                                                                [&](int x1) { return x1 < low; }) - columns.x1.begin());
+        const auto to = static_cast<int>(std::partition_point(columns.x0.begin() + from, columns.x0.begin() + width,
+                                                              [&](int x0) { return x0 <= high; }) - columns.x0.begin());
         if (from >= to)
             continue;
-        const std::uint32_t* row0 = pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth;
-        const std::uint32_t* row1 = pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth;
-        std::uint32_t* out = filtered.data();
-        for (const Column* column = from; column < to; ++column, ++out) {
-            const std::uint32_t p00 = row0[column->x0];
-            const std::uint32_t p10 = row0[column->x1];
-            const std::uint32_t p01 = row1[column->x0];
-            const std::uint32_t p11 = row1[column->x1];
-            // The four weights from one product: with p = fx * fy and
-            // 65535 * k = (k << 16) - k, (65535 - fx) * fy = (fy << 16) - fy - p
-            // and so on. Each true product lies below 2^32, so the unsigned
-            // arithmetic, taken modulo 2^32 on the way, ends exact.
-            const std::uint32_t fx = column->fx;
-            const std::uint32_t product = fx * fy;
-            const std::uint32_t w11 = product >> 16;
-            const std::uint32_t w10 = ((fx << 16) - fx - product) >> 16;
-            const std::uint32_t w01 = ((fy << 16) - fy - product) >> 16;
-            const std::uint32_t w00 = (65535u * 65535u - ((fx + fy) << 16) + fx + fy + product) >> 16;
-            std::uint64_t redBlue;
-            std::uint64_t alphaGreen;
-            if (p00 == p10 && p00 == p01 && p00 == p11) {
-                // A flat patch: the sum of the weights times the pixel.
-                const std::uint64_t sum = static_cast<std::uint64_t>(w00) + w10 + w01 + w11;
-                redBlue = spreadRedBlue(p00) * sum;
-                alphaGreen = spreadAlphaGreen(p00) * sum;
-            } else {
-                redBlue = spreadRedBlue(p00) * w00 + spreadRedBlue(p10) * w10 + spreadRedBlue(p01) * w01 + spreadRedBlue(p11) * w11;
-                alphaGreen = spreadAlphaGreen(p00) * w00 + spreadAlphaGreen(p10) * w10 + spreadAlphaGreen(p01) * w01 +
-                             spreadAlphaGreen(p11) * w11;
-            }
-            // All four clear gives alpha 0, which the blend passes over.
-            *out = static_cast<std::uint32_t>(alphaGreen >> 48) << 24 | static_cast<std::uint32_t>(redBlue >> 48) << 16 |
-                   static_cast<std::uint32_t>((alphaGreen >> 16) & 0xFFFF) << 8 | static_cast<std::uint32_t>((redBlue >> 16) & 0xFFFF);
-        }
+        // All four samples clear give alpha 0, which the blend passes over.
+        filterRow(pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth, pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth,
+                  columns.x0.data() + from, columns.x1.data() + from, columns.fx.data() + from, fy, to - from, filtered.data());
         std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
-                             static_cast<std::ptrdiff_t>(placement.destination.left + (from - begin)) * bytesPerPixel;
-        BlendRowByThresholds(canvas, filtered.data(), line, static_cast<int>(to - from));
+                             static_cast<std::ptrdiff_t>(placement.destination.left + from) * bytesPerPixel;
+        BlendRowByThresholds(canvas, filtered.data(), line, to - from);
     }
 }
 
