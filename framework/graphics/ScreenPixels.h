@@ -231,9 +231,9 @@ void BlendRowByThresholds(const Canvas& canvas, const std::uint32_t* source, std
 
 // The same for the two usual layouts, as selects the compiler vectorises;
 // kept out of line, where the vectoriser sees the pointers apart.
-[[gnu::noinline]] inline void BlendRowByThresholds(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+// Eight pixels of X8R8G8B8 by the thresholds, as selects.
+inline void BlendEightX8R8G8B8(const std::uint32_t* __restrict source, std::uint32_t* __restrict pixels, int count)
 {
-    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
     for (int x = 0; x < count; ++x) {
         const std::uint32_t s = source[x];
         const std::uint32_t d = pixels[x];
@@ -242,6 +242,33 @@ void BlendRowByThresholds(const Canvas& canvas, const std::uint32_t* source, std
                                     BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
         pixels[x] = a < 16 ? d : a > 240 ? (s & 0x00FFFFFF) | (d & 0xFF000000) : mixed | (d & 0xFF000000);
     }
+}
+
+// Eight pixels at a time: all opaque are stored, all clear left, and only
+// the others mixed.
+[[gnu::noinline]] inline void BlendRowByThresholds(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target,
+                                                   int count)
+{
+    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        int opaque = 0;
+        int clear = 0;
+        for (int i = 0; i < 8; ++i) {
+            const std::uint32_t a = source[x + i] >> 24;
+            opaque += a > 240 ? 1 : 0;
+            clear += a < 16 ? 1 : 0;
+        }
+        if (clear == 8)
+            continue;
+        if (opaque == 8) {
+            for (int i = 0; i < 8; ++i)
+                pixels[x + i] = (pixels[x + i] & 0xFF000000) | (source[x + i] & 0x00FFFFFF);
+            continue;
+        }
+        BlendEightX8R8G8B8(source + x, pixels + x, 8);
+    }
+    BlendEightX8R8G8B8(source + x, pixels + x, count - x);
 }
 
 [[gnu::noinline]] inline void BlendRowByThresholds(const Canvas565&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
