@@ -835,3 +835,32 @@ TEST_F(SpritePixelTest, SurfaceSpritesKeyOutBlackOnEveryLayoutAndComeBackAfterAL
         expectKeyedCopy(10, 10, false, "after the restore");
     }
 }
+
+TEST_F(SpritePixelTest, RunLengthFramesWhosePacketsDoNotFitAreRefused)
+{
+    Open(layouts[3]);
+    StartLog();
+    // 3 x 2, the second row's literal cut off.
+    auto frame = std::make_unique<Image>();
+    ASSERT_TRUE(frame->Create(3, 2, 8, true));
+    std::uint8_t palette[Image::paletteSize] = {};
+    palette[4 + 2] = 255;
+    frame->SetPalette(palette);
+    const std::vector<std::uint8_t> packets = {3, 1, static_cast<std::uint8_t>(-2), 1};
+    frame->SetData(packets);
+    frame->SetEncoded(true, static_cast<int>(packets.size()));
+    AnimatedRLESprite sprite;
+    sprite.SetFullSize(3, 2);
+    sprite.AddFrame(std::move(frame), nullptr, ImageRect{0, 0, 2, 1});
+    for (const float scale : {1.0f, 2.0f}) {
+        DrawInfo drawInfo = TopLeft(10, 10);
+        drawInfo.flags |= scale != 1.0f ? DI_SCALE : 0u;
+        drawInfo.scale = scale;
+        Draw(sprite, drawInfo, false);
+        ExpectCanvas(Expected(), "nothing drawn");
+    }
+    const std::string log = ReadFile("debug.txt");
+    const std::string refusal = "***ERROR: ImageUtil::RunLengthDecode: The encoded data of row 1 does not fit the image.\n";
+    ASSERT_NE(log.find(refusal), std::string::npos);
+    EXPECT_NE(log.find(refusal, log.find(refusal) + 1), std::string::npos); // once a draw
+}
