@@ -410,7 +410,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
                   columns.x0.data() + from, columns.x1.data() + from, columns.fx.data() + from, fy, to - from, filtered.data());
         std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
                              static_cast<std::ptrdiff_t>(placement.destination.left + from) * bytesPerPixel;
-        BlendRowByThresholds(canvas, filtered.data(), line, to - from);
+        BlendRowInGroups(canvas, filtered.data(), line, to - from);
     }
 }
 

@@ -72,6 +72,17 @@ inline bool IsLayout565(const ScreenLayout& layout)
            layout.maskB == 0x001F;
 }
 
+// One channel of d + ((s - d) * a >> 8), for vector code. Since d * 256 is
+// a whole multiple of 256, the floor of that equals
+// (d * (256 - a) + s * a) >> 8, which never goes negative and fits 16 bits:
+// the compiler can work on eight channels at once.
+inline std::uint32_t BlendChannel(std::uint32_t source, std::uint32_t destination, int alpha)
+{
+    const auto weighted = static_cast<std::uint16_t>(destination * static_cast<std::uint32_t>(256 - alpha) +
+                                                     source * static_cast<std::uint32_t>(alpha));
+    return static_cast<std::uint32_t>(weighted >> 8);
+}
+
 // The canvas formats the blending loops are specialised on, chosen once per
 // draw. Colours come as 0x00RRGGBB in the screen's channel precision (five
 // bits a channel on a 16-bit screen); Pack turns one into the screen's pixel
@@ -130,6 +141,24 @@ struct Canvas565 {
     }
 };
 
+// 24-bit blue, green, red bytes.
+struct CanvasBGR24 {
+    static constexpr int bytesPerPixel = 3;
+
+    static std::uint32_t Pack(std::uint32_t rgb) { return rgb; }
+    static void Store(std::uint8_t* pixel, std::uint32_t packed)
+    {
+        pixel[0] = static_cast<std::uint8_t>(packed);
+        pixel[1] = static_cast<std::uint8_t>(packed >> 8);
+        pixel[2] = static_cast<std::uint8_t>(packed >> 16);
+    }
+    static void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha)
+    {
+        for (int channel = 0; channel < 3; ++channel)
+            pixel[channel] = static_cast<std::uint8_t>(BlendChannel((rgb >> (8 * channel)) & 0xFF, pixel[channel], alpha));
+    }
+};
+
 // Any layout of 16, 24 or 32 bits, through its masks, shifts and indices.
 template <int pixelBytes>
 struct CanvasOfLayout {
@@ -163,17 +192,6 @@ struct CanvasOfLayout {
     void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha) const;
 };
 
-// One channel of d + ((s - d) * a >> 8), for vector code. Since d * 256 is
-// a whole multiple of 256, the floor of that equals
-// (d * (256 - a) + s * a) >> 8, which never goes negative and fits 16 bits:
-// the compiler can work on eight channels at once.
-inline std::uint32_t BlendChannel(std::uint32_t source, std::uint32_t destination, int alpha)
-{
-    const auto weighted = static_cast<std::uint16_t>(destination * static_cast<std::uint32_t>(256 - alpha) +
-                                                     source * static_cast<std::uint32_t>(alpha));
-    return static_cast<std::uint32_t>(weighted >> 8);
-}
-
 // out = d + ((s - d) * a >> 8) per channel, with an arithmetic shift.
 inline Channels Blend(Channels source, Channels destination, int alpha)
 {
@@ -201,7 +219,12 @@ bool WithCanvasFormat(int depth, Draw&& draw)
         else
             draw(CanvasOfLayout<2>{layout});
         return true;
-    case 24: draw(CanvasOfLayout<3>{layout}); return true;
+    case 24:
+        if (layout.indexR == 2 && layout.indexG == 1 && layout.indexB == 0)
+            draw(CanvasBGR24{});
+        else
+            draw(CanvasOfLayout<3>{layout});
+        return true;
     case 32:
         if (IsLayoutX8R8G8B8(layout))
             draw(CanvasX8R8G8B8{});
@@ -231,9 +254,10 @@ void BlendRowByThresholds(const Canvas& canvas, const std::uint32_t* source, std
 
 // The same for the two usual layouts, as selects the compiler vectorises;
 // kept out of line, where the vectoriser sees the pointers apart.
-// Eight pixels of X8R8G8B8 by the thresholds, as selects.
-inline void BlendEightX8R8G8B8(const std::uint32_t* __restrict source, std::uint32_t* __restrict pixels, int count)
+[[gnu::noinline]] inline void BlendRowByThresholds(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target,
+                                                   int count)
 {
+    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
     for (int x = 0; x < count; ++x) {
         const std::uint32_t s = source[x];
         const std::uint32_t d = pixels[x];
@@ -242,33 +266,6 @@ inline void BlendEightX8R8G8B8(const std::uint32_t* __restrict source, std::uint
                                     BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
         pixels[x] = a < 16 ? d : a > 240 ? (s & 0x00FFFFFF) | (d & 0xFF000000) : mixed | (d & 0xFF000000);
     }
-}
-
-// Eight pixels at a time: all opaque are stored, all clear left, and only
-// the others mixed.
-[[gnu::noinline]] inline void BlendRowByThresholds(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target,
-                                                   int count)
-{
-    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
-    int x = 0;
-    for (; x + 8 <= count; x += 8) {
-        int opaque = 0;
-        int clear = 0;
-        for (int i = 0; i < 8; ++i) {
-            const std::uint32_t a = source[x + i] >> 24;
-            opaque += a > 240 ? 1 : 0;
-            clear += a < 16 ? 1 : 0;
-        }
-        if (clear == 8)
-            continue;
-        if (opaque == 8) {
-            for (int i = 0; i < 8; ++i)
-                pixels[x + i] = (pixels[x + i] & 0xFF000000) | (source[x + i] & 0x00FFFFFF);
-            continue;
-        }
-        BlendEightX8R8G8B8(source + x, pixels + x, 8);
-    }
-    BlendEightX8R8G8B8(source + x, pixels + x, count - x);
 }
 
 [[gnu::noinline]] inline void BlendRowByThresholds(const Canvas565&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
@@ -309,4 +306,29 @@ void StoreRow(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* t
         const std::uint32_t s = source[x];
         pixels[x] = static_cast<std::uint16_t>(((s >> 16) & 0x1F) << 11 | ((s >> 8) & 0x1F) << 6 | (s & 0x1F));
     }
+}
+
+// The same rule for a row that is mostly opaque with no stretches known
+// (a filtered row): eight pixels at a time, all opaque are stored and all
+// clear left without the blending arithmetic; only mixed groups blend.
+template <typename Canvas>
+void BlendRowInGroups(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* target, int count)
+{
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        int opaque = 0;
+        int clear = 0;
+        for (int i = 0; i < 8; ++i) {
+            const std::uint32_t alpha = source[x + i] >> 24;
+            opaque += alpha > 240 ? 1 : 0;
+            clear += alpha < 16 ? 1 : 0;
+        }
+        std::uint8_t* group = target + x * Canvas::bytesPerPixel;
+        if (opaque == 8)
+            StoreRow(canvas, source + x, group, 8);
+        else if (clear != 8)
+            BlendRowByThresholds(canvas, source + x, group, 8);
+    }
+    if (x < count)
+        BlendRowByThresholds(canvas, source + x, target + x * Canvas::bytesPerPixel, count - x);
 }
