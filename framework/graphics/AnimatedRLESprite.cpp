@@ -147,43 +147,45 @@ std::pair<int, int> AnimatedRLESprite::DecodeRowAlpha(const Frame& frame, const 
     constexpr int shortestStretch = 8;
     const int width = frame.image->GetWidth();
     stretches.clear();
-    // A run of `level` over [from, to), or a single pixel of a literal.
-    const auto note = [&](int from, int to, int level, bool run) {
-        const bool clear = level < 16;
-        if (clear && (!run || to - from >= shortestStretch))
-            return;
-        const bool opaque = run && level > 240 && to - from >= shortestStretch;
-        if (!opaque && !stretches.empty() && !stretches.back().opaque && stretches.back().end == from)
+    // A literal is mixed as a whole (the blend leaves its clear pixels and
+    // writes its opaque ones); a run by its level.
+    const auto mixed = [&](int from, int to) {
+        if (!stretches.empty() && !stretches.back().opaque && stretches.back().end == from)
             stretches.back().end = to;
         else
-            stretches.push_back(Stretch{from, to, opaque});
+            stretches.push_back(Stretch{from, to, false});
+    };
+    const auto run = [&](int from, int to, std::uint32_t level) {
+        const bool long_ = to - from >= shortestStretch;
+        if (level < 16 && long_)
+            return;
+        if (level > 240 && long_)
+            stretches.push_back(Stretch{from, to, true});
+        else
+            mixed(from, to);
     };
     if (!palette.withAlphaMap) {
         RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
-        colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
-            if (run) {
-                note(x, x + count, static_cast<int>(palette.colours[*entries] >> 24), true);
-                return;
-            }
-            for (int i = 0; i < count; ++i)
-                note(x + i, x + i + 1, static_cast<int>(palette.colours[entries[i]] >> 24), false);
+        colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool isRun) {
+            if (isRun)
+                run(x, x + count, palette.colours[*entries] >> 24);
+            else
+                mixed(x, x + count);
         });
     } else {
         RunLengthRowReader alphaReader(ImageUtil::EncodedData(*frame.alpha), 1, frame.alphaRows[static_cast<std::size_t>(y)]);
-        alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool run) {
-            if (run) {
+        alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool isRun) {
+            if (isRun) {
                 const std::uint32_t level = palette.levels[*entries];
                 // A long clear run is never read back unless the whole row is.
                 if (wholeRow || level >= 16 || count < shortestStretch)
                     FillPixels(row + x, level << 24, count);
-                note(x, x + count, static_cast<int>(level), true);
+                run(x, x + count, level);
                 return;
             }
-            for (int i = 0; i < count; ++i) {
-                const std::uint32_t level = palette.levels[entries[i]];
-                row[x + i] = level << 24;
-                note(x + i, x + i + 1, static_cast<int>(level), false);
-            }
+            for (int i = 0; i < count; ++i)
+                row[x + i] = static_cast<std::uint32_t>(palette.levels[entries[i]]) << 24;
+            mixed(x, x + count);
         });
     }
     if (stretches.empty())
