@@ -156,10 +156,10 @@ std::pair<int, int> AnimatedRLESprite::DecodeRowAlpha(const Frame& frame, const 
             stretches.push_back(Stretch{from, to, false});
     };
     const auto run = [&](int from, int to, std::uint32_t level) {
-        const bool long_ = to - from >= shortestStretch;
-        if (level < 16 && long_)
+        const bool isLong = to - from >= shortestStretch;
+        if (level < 16 && isLong)
             return;
-        if (level > 240 && long_)
+        if (level > 240 && isLong)
             stretches.push_back(Stretch{from, to, true});
         else
             mixed(from, to);

@@ -3,10 +3,13 @@
 // Frames as run-length-encoded 8-bit images (with encoded alpha frames when
 // the sprite has alpha), blended into the canvas, optionally scaled with
 // bilinear filtering and tinted. Alpha below 16 leaves the canvas, above 240
-// replaces it; between, the colours mix. An unscaled draw works on the
-// packets directly, row by row, skipping clear runs; a scaled one decodes
-// the rows it samples into the display's scratch buffer as 32-bit pixels
-// first. A frame holds at most 360,000 pixels, the scratch buffer's size.
+// replaces it; between, the colours mix. Draws go row by row: a row's alpha
+// packets are read first and cut it into clear runs (passed over), opaque
+// runs (copied) and the rest (blended), and its colours are decoded only
+// where it shows. A scaled draw decodes the rows it samples into the
+// display's scratch buffer as 32-bit pixels and filters each destination
+// row from them. A frame holds at most 360,000 pixels, the scratch buffer's
+// size.
 
 #include "Sprite.h"
 
