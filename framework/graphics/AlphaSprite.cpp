@@ -111,8 +111,8 @@ namespace {
 
 // One stretch for an X8R8G8B8 screen: alpha 0 keeps, 255 replaces, anything
 // between mixes, written as selects so the compiler vectorises it.
-void BlendRowX8R8G8B8(const std::uint32_t* __restrict source, const std::uint8_t* __restrict alphas,
-                      std::uint32_t* __restrict target, int width)
+[[gnu::always_inline]] inline void BlendRowX8R8G8B8(const std::uint32_t* __restrict source, const std::uint8_t* __restrict alphas,
+                                                    std::uint32_t* __restrict target, int width)
 {
     // The rim of a shape gives stretches of a few pixels, too short for the
     // vector loop: those mix red with blue and green on its own, two
@@ -140,8 +140,8 @@ void BlendRowX8R8G8B8(const std::uint32_t* __restrict source, const std::uint8_t
 }
 
 // The same for a 565 screen, five bits a channel.
-void BlendRow565(const std::uint16_t* __restrict source, const std::uint8_t* __restrict alphas, std::uint16_t* __restrict target,
-                 int width)
+[[gnu::always_inline]] inline void BlendRow565(const std::uint16_t* __restrict source, const std::uint8_t* __restrict alphas,
+                                               std::uint16_t* __restrict target, int width)
 {
     for (int x = 0; x < width; ++x) {
         const std::uint32_t s = source[x];
@@ -156,8 +156,8 @@ void BlendRow565(const std::uint16_t* __restrict source, const std::uint8_t* __r
 // A 24-bit screen: every byte is a whole channel, whichever it is, so the
 // bytes are mixed alike with their pixel's alpha spread over its three
 // bytes, a chunk at a time, in a loop the compiler vectorises.
-void BlendRow24(const std::uint8_t* __restrict source, const std::uint8_t* __restrict alphas, std::uint8_t* __restrict target,
-                int width)
+[[gnu::always_inline]] inline void BlendRow24(const std::uint8_t* __restrict source, const std::uint8_t* __restrict alphas,
+                                              std::uint8_t* __restrict target, int width)
 {
     constexpr int chunkPixels = 64;
     // One four-byte store a pixel; the fourth byte is overwritten by the
@@ -180,6 +180,54 @@ void BlendRow24(const std::uint8_t* __restrict source, const std::uint8_t* __res
             t[i] = a == 255 ? s[i] : a == 0 ? t[i] : mixed;
         }
     }
+}
+
+// The three row loops compiled for the baseline and, chosen once at run
+// time where the processor has it, for AVX2's wider vectors.
+struct RowBlenders {
+    void (*x8r8g8b8)(const std::uint32_t*, const std::uint8_t*, std::uint32_t*, int);
+    void (*rgb565)(const std::uint16_t*, const std::uint8_t*, std::uint16_t*, int);
+    void (*bgr24)(const std::uint8_t*, const std::uint8_t*, std::uint8_t*, int);
+};
+
+void BlendRowX8R8G8B8Plain(const std::uint32_t* source, const std::uint8_t* alphas, std::uint32_t* target, int width)
+{
+    BlendRowX8R8G8B8(source, alphas, target, width);
+}
+void BlendRow565Plain(const std::uint16_t* source, const std::uint8_t* alphas, std::uint16_t* target, int width)
+{
+    BlendRow565(source, alphas, target, width);
+}
+void BlendRow24Plain(const std::uint8_t* source, const std::uint8_t* alphas, std::uint8_t* target, int width)
+{
+    BlendRow24(source, alphas, target, width);
+}
+
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void BlendRowX8R8G8B8Avx2(const std::uint32_t* source, const std::uint8_t* alphas, std::uint32_t* target,
+                                                  int width)
+{
+    BlendRowX8R8G8B8(source, alphas, target, width);
+}
+[[gnu::target("avx2")]] void BlendRow565Avx2(const std::uint16_t* source, const std::uint8_t* alphas, std::uint16_t* target, int width)
+{
+    BlendRow565(source, alphas, target, width);
+}
+[[gnu::target("avx2")]] void BlendRow24Avx2(const std::uint8_t* source, const std::uint8_t* alphas, std::uint8_t* target, int width)
+{
+    BlendRow24(source, alphas, target, width);
+}
+#endif
+
+const RowBlenders& ChooseRowBlenders()
+{
+    static const RowBlenders plain{BlendRowX8R8G8B8Plain, BlendRow565Plain, BlendRow24Plain};
+#if defined(__x86_64__)
+    static const RowBlenders avx2{BlendRowX8R8G8B8Avx2, BlendRow565Avx2, BlendRow24Avx2};
+    if (__builtin_cpu_supports("avx2"))
+        return avx2;
+#endif
+    return plain;
 }
 
 // Any other layout, pixel by pixel through its masks and shifts.
@@ -209,16 +257,17 @@ void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pi
     const ScreenLayout layout = ScreenLayout::FromDisplay();
     const bool whole32 = bytesPerPixel == 4 && IsLayoutX8R8G8B8(layout);
     const bool whole565 = bytesPerPixel == 2 && IsLayout565(layout);
+    const RowBlenders& rows = ChooseRowBlenders();
     const auto blendStretch = [&](const std::uint8_t* source, const std::uint8_t* alphas, std::uint8_t* target, int width) {
         if constexpr (bytesPerPixel == 4) {
             if (whole32)
-                return BlendRowX8R8G8B8(reinterpret_cast<const std::uint32_t*>(source), alphas, reinterpret_cast<std::uint32_t*>(target),
-                                        width);
+                return rows.x8r8g8b8(reinterpret_cast<const std::uint32_t*>(source), alphas, reinterpret_cast<std::uint32_t*>(target),
+                                     width);
         } else if constexpr (bytesPerPixel == 2) {
             if (whole565)
-                return BlendRow565(reinterpret_cast<const std::uint16_t*>(source), alphas, reinterpret_cast<std::uint16_t*>(target), width);
+                return rows.rgb565(reinterpret_cast<const std::uint16_t*>(source), alphas, reinterpret_cast<std::uint16_t*>(target), width);
         } else {
-            return BlendRow24(source, alphas, target, width);
+            return rows.bgr24(source, alphas, target, width);
         }
         BlendRowOfLayout<bytesPerPixel>(source, alphas, target, width, layout);
     };
