@@ -3,11 +3,14 @@
 #include "Sprite.h"
 
 #include <memory>
+#include <vector>
 
 // A static picture with an 8-bit alpha map, blended into the canvas: alpha 0
 // leaves the canvas, 255 replaces it, anything between mixes per channel.
 // The diffuse image is in the screen's format, the alpha map 8-bit grey of
-// the same size.
+// the same size. Each row of the alpha map is cut once into spans when the
+// sprite is made: clear stretches are left out of the drawing, opaque ones
+// copied, and only the rest is blended.
 class AlphaSprite final : public Sprite {
 public:
     // With crop only the union of the bounding rectangles of the picture and
@@ -23,6 +26,15 @@ public:
     void DrawEx(const DrawInfo& drawInfo) override;
 
 private:
+    // Columns [start, end) of an alpha map row that are drawn: all opaque,
+    // or a mix to blend (which may hold short clear or opaque stretches).
+    struct Span {
+        int start;
+        int end;
+        bool opaque;
+    };
+
+    void FindSpans();
     template <int bytesPerPixel>
     void Blend(const Placement& placement, std::uint8_t* canvas, int pitch) const;
 
@@ -35,4 +47,7 @@ private:
     int storedHeight = 0;
     int fullWidth = 0;
     int fullHeight = 0;
+    std::vector<Span> spans;
+    // Row y's spans are spans[rowSpans[y]] up to spans[rowSpans[y + 1]].
+    std::vector<std::uint32_t> rowSpans;
 };

@@ -8,63 +8,26 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <span>
 
-namespace {
+// The colours of one draw, settled before the pixel loops: per palette entry
+// the colour in the screen's precision with, on top, the alpha it draws with
+// when the sprite has no alpha map (0 for black, 255 otherwise); per alpha
+// map entry its level.
+struct AnimatedRLESprite::Palette {
+    std::array<std::uint32_t, Image::paletteEntries> colours{};
+    std::array<std::uint8_t, Image::paletteEntries> levels{};
+    bool withAlphaMap = false;
+};
 
-// The channels of a decoded pixel (blue, green, red, alpha bytes), five bits
-// each for a 16-bit screen.
-template <int bytesPerPixel>
-Channels ColourOf(std::uint32_t pixel)
-{
-    const int shift = bytesPerPixel == 2 ? 3 : 0;
-    return Channels{static_cast<int>((pixel >> 16) & 0xFF) >> shift, static_cast<int>((pixel >> 8) & 0xFF) >> shift,
-                    static_cast<int>(pixel & 0xFF) >> shift};
-}
-
-template <int bytesPerPixel>
-void Put(std::uint8_t* target, Channels colour, int alpha, const ScreenLayout& layout)
-{
-    if (alpha < 16)
-        return;
-    if (alpha > 240)
-        WriteScreenPixel<bytesPerPixel>(target, colour, layout);
-    else
-        WriteScreenPixel<bytesPerPixel>(target, Blend(colour, ReadScreenPixel<bytesPerPixel>(target, layout), alpha), layout);
-}
-
-
-// One row of decoded pixels onto an X8R8G8B8 screen, as selects the
-// compiler vectorises: alpha below 16 keeps, above 240 replaces, between mixes.
-void DrawRowX8R8G8B8(const std::uint32_t* __restrict source, std::uint32_t* __restrict target, int width)
-{
-    for (int x = 0; x < width; ++x) {
-        const std::uint32_t s = source[x];
-        const std::uint32_t d = target[x];
-        const int a = static_cast<int>(s >> 24);
-        const std::uint32_t mixed = BlendChannel((s >> 16) & 0xFF, (d >> 16) & 0xFF, a) << 16 |
-                                    BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
-        target[x] = a < 16 ? d : a > 240 ? (s & 0x00FFFFFF) | (d & 0xFF000000) : mixed | (d & 0xFF000000);
-    }
-}
-
-// The same onto a 565 screen, the colours taken down to five bits.
-void DrawRow565(const std::uint32_t* __restrict source, std::uint16_t* __restrict target, int width)
-{
-    for (int x = 0; x < width; ++x) {
-        const std::uint32_t s = source[x];
-        const std::uint32_t d = target[x];
-        const int a = static_cast<int>(s >> 24);
-        const std::uint32_t r = ((s >> 16) & 0xFF) >> 3;
-        const std::uint32_t g = ((s >> 8) & 0xFF) >> 3;
-        const std::uint32_t b = (s & 0xFF) >> 3;
-        const std::uint32_t mixed = BlendChannel(r, d >> 11, a) << 11 | BlendChannel(g, (d >> 6) & 0x1F, a) << 6 |
-                                    BlendChannel(b, d & 0x1F, a);
-        target[x] = static_cast<std::uint16_t>(a < 16 ? d : a > 240 ? (r << 11 | g << 6 | b) : mixed);
-    }
-}
-
-} // namespace
+// The clipped draw on the locked canvas.
+struct AnimatedRLESprite::Target {
+    Placement placement;
+    std::uint8_t* pixels = nullptr;
+    int pitch = 0;
+};
 
 bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
 {
@@ -101,6 +64,7 @@ bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int 
                 return false;
         }
         frame.crop = area;
+        IndexRows(frame);
         frames.push_back(std::move(frame));
     }
     return true;
@@ -116,8 +80,31 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
 {
     if (!frame)
         return;
-    hasAlpha = alphaFrame != nullptr;
-    frames.push_back(Frame{std::move(frame), std::move(alphaFrame), crop});
+    // One frame with alpha is enough: frames without it then draw with the
+    // black-is-clear rule.
+    hasAlpha = hasAlpha || alphaFrame != nullptr;
+    Frame added{std::move(frame), std::move(alphaFrame), crop, {}, {}};
+    IndexRows(added);
+    frames.push_back(std::move(added));
+}
+
+void AnimatedRLESprite::IndexRows(Frame& frame)
+{
+    const auto index = [](const Image* image, int width, int height) {
+        if (image == nullptr || !image->IsEncoded() || image->GetDepth() != 8 || image->GetPalette() == nullptr ||
+            image->GetWidth() != width || image->GetHeight() != height)
+            return std::vector<std::uint32_t>();
+        return ImageUtil::FindRowStarts(ImageUtil::EncodedData(*image), width, height, 1);
+    };
+    const int width = frame.image->GetWidth();
+    const int height = frame.image->GetHeight();
+    frame.colourRows = index(frame.image.get(), width, height);
+    frame.alphaRows = index(frame.alpha.get(), width, height);
+}
+
+bool AnimatedRLESprite::CanDrawFrame(const Frame& frame) const
+{
+    return !frame.colourRows.empty() && (!hasAlpha || frame.alpha == nullptr || !frame.alphaRows.empty());
 }
 
 int AnimatedRLESprite::GetWidth(int frame) const
@@ -144,73 +131,296 @@ bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
     return true;
 }
 
-template <int bytesPerPixel>
-void AnimatedRLESprite::DrawAlpha(const Placement& placement, const std::uint32_t* pixels, int frameWidth, std::uint8_t* canvas,
-                                  int pitch) const
+namespace {
+
+// Fills count pixels with one value, four a store: a plain fill loop would
+// become a string instruction, slow to start for runs this short.
+void FillPixels(std::uint32_t* target, std::uint32_t value, int count)
 {
-    const ScreenLayout layout = ScreenLayout::FromDisplay();
-    const bool fast = (bytesPerPixel == 4 && IsLayoutX8R8G8B8(layout)) || (bytesPerPixel == 2 && IsLayout565(layout));
-    for (int row = 0; row < placement.destination.GetHeight(); ++row) {
-        const std::uint32_t* source = pixels + static_cast<std::ptrdiff_t>(placement.source.top + row) * frameWidth + placement.source.left;
-        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
-                               placement.destination.left * bytesPerPixel;
-        if constexpr (bytesPerPixel == 4) {
-            if (fast) {
-                DrawRowX8R8G8B8(source, reinterpret_cast<std::uint32_t*>(target), placement.destination.GetWidth());
-                continue;
+    const std::uint32_t quad[4] = {value, value, value, value};
+    int i = 0;
+    for (; i + 4 <= count; i += 4)
+        std::memcpy(target + i, quad, sizeof(quad));
+    for (; i < count; ++i)
+        target[i] = value;
+}
+
+} // namespace
+
+std::pair<int, int> AnimatedRLESprite::DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row,
+                                                      bool wholeRow, std::vector<Stretch>& stretches)
+{
+    // Clear or opaque runs shorter than this stay in the mix, whose loop
+    // handles them as well: a stretch of its own costs more than a few pixels.
+    constexpr int shortestStretch = 8;
+    const int width = frame.image->GetWidth();
+    stretches.clear();
+    // A literal is mixed as a whole (the blend leaves its clear pixels and
+    // writes its opaque ones); a run by its level.
+    const auto mixed = [&](int from, int to) {
+        if (!stretches.empty() && !stretches.back().opaque && stretches.back().end == from)
+            stretches.back().end = to;
+        else
+            stretches.push_back(Stretch{from, to, false});
+    };
+    const auto run = [&](int from, int to, std::uint32_t level) {
+        const bool isLong = to - from >= shortestStretch;
+        if (level < 16 && isLong)
+            return;
+        if (level > 240 && isLong)
+            stretches.push_back(Stretch{from, to, true});
+        else
+            mixed(from, to);
+    };
+    if (!palette.withAlphaMap) {
+        RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
+        colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool isRun) {
+            if (isRun)
+                run(x, x + count, palette.colours[*entries] >> 24);
+            else
+                mixed(x, x + count);
+        });
+    } else {
+        RunLengthRowReader alphaReader(ImageUtil::EncodedData(*frame.alpha), 1, frame.alphaRows[static_cast<std::size_t>(y)]);
+        alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool isRun) {
+            if (isRun) {
+                const std::uint32_t level = palette.levels[*entries];
+                // A long clear run is never read back unless the whole row is.
+                if (wholeRow || level >= 16 || count < shortestStretch)
+                    FillPixels(row + x, level << 24, count);
+                run(x, x + count, level);
+                return;
             }
-        } else if constexpr (bytesPerPixel == 2) {
-            if (fast) {
-                DrawRow565(source, reinterpret_cast<std::uint16_t*>(target), placement.destination.GetWidth());
-                continue;
+            for (int i = 0; i < count; ++i)
+                row[x + i] = static_cast<std::uint32_t>(palette.levels[entries[i]]) << 24;
+            mixed(x, x + count);
+        });
+    }
+    if (stretches.empty())
+        return {width, -1};
+    return {stretches.front().start, stretches.back().end - 1};
+}
+
+void AnimatedRLESprite::DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to)
+{
+    const int width = frame.image->GetWidth();
+    RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
+    colourReader.BeginRow(width);
+    RunLengthPacket packet;
+    while (colourReader.Next(packet) && packet.x < to) {
+        const int start = std::max(packet.x, from);
+        const int end = std::min(packet.x + packet.count, to);
+        if (start >= end)
+            continue;
+        std::uint32_t* const target = row + start;
+        const int count = end - start;
+        if (palette.withAlphaMap) {
+            // The levels are in the row already.
+            if (packet.run) {
+                const std::uint32_t colour = palette.colours[*packet.pixels];
+                for (int i = 0; i < count; ++i)
+                    target[i] |= colour;
+            } else {
+                const std::uint8_t* entries = packet.pixels + (start - packet.x);
+                for (int i = 0; i < count; ++i)
+                    target[i] |= palette.colours[entries[i]];
             }
-        }
-        for (int column = 0; column < placement.destination.GetWidth(); ++column) {
-            const std::uint32_t pixel = source[column];
-            Put<bytesPerPixel>(target + column * bytesPerPixel, ColourOf<bytesPerPixel>(pixel), static_cast<int>(pixel >> 24), layout);
+        } else if (packet.run) {
+            FillPixels(target, palette.colours[*packet.pixels], count);
+        } else {
+            const std::uint8_t* entries = packet.pixels + (start - packet.x);
+            for (int i = 0; i < count; ++i)
+                target[i] = palette.colours[entries[i]];
         }
     }
 }
 
-template <int bytesPerPixel>
-void AnimatedRLESprite::DrawScaledAlpha(const Placement& placement, const ImageRect& unclipped, const ImageRect& unclippedSource,
-                                        const std::uint32_t* pixels, int frameWidth, int frameHeight, std::uint8_t* canvas,
-                                        int pitch) const
+template <typename Canvas>
+void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                                  std::uint32_t* row)
 {
-    const ScreenLayout layout = ScreenLayout::FromDisplay();
+    constexpr int bytesPerPixel = Canvas::bytesPerPixel;
+    const Placement& placement = target.placement;
+    const int left = placement.source.left;
+    const int end = placement.source.right + 1;
+    // Row by row: where it is not clear, decoded and blended.
+    for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
+        const auto [first, last] = DecodeRowAlpha(frame, palette, y, row, false, stretches);
+        const int from = std::max(first, left);
+        const int to = std::min(last + 1, end);
+        if (from >= to)
+            continue;
+        DecodeRowColours(frame, palette, y, row, from, to);
+        // The canvas pixel of source column `left`.
+        std::uint8_t* const line = target.pixels +
+                                   static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
+                                   static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
+        for (const Stretch& stretch : stretches) {
+            const int start = std::max(stretch.start, left);
+            const int stop = std::min(stretch.end, end);
+            if (start >= stop)
+                continue;
+            std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(start - left) * bytesPerPixel;
+            if (stretch.opaque)
+                StoreRow(canvas, row + start, pixel, stop - start);
+            else
+                BlendRowByThresholds(canvas, row + start, pixel, stop - start);
+        }
+    }
+}
+
+namespace {
+
+// Per destination column of a scaled draw: its two source columns and the
+// 16-bit fraction between them, as separate arrays for vector code.
+struct FilterColumns {
+    std::array<std::int32_t, DirectDraw::canvasWidth> x0;
+    std::array<std::int32_t, DirectDraw::canvasWidth> x1;
+    std::array<std::uint32_t, DirectDraw::canvasWidth> fx;
+};
+
+// One destination row of the bilinear filter: per column the four samples
+// from rows 0 and 1, weighted by w00 = (65535 - fx)(65535 - fy) >> 16 and
+// so on, summed per channel and shifted down by 16. The four weights come
+// from one product: with p = fx * fy and 65535 * k = (k << 16) - k,
+// (65535 - fx) * fy = (fy << 16) - fy - p and so on; each true product lies
+// below 2^32, so unsigned arithmetic, taken modulo 2^32 on the way, ends
+// exact, and so do the sums (below 255 * 65536). Plain 32-bit lanes
+// throughout, so that the compiler vectorises the loop.
+[[gnu::always_inline]] inline void FilterRowBody(const std::uint32_t* __restrict row0, const std::uint32_t* __restrict row1,
+                                                 const std::int32_t* __restrict x0s, const std::int32_t* __restrict x1s,
+                                                 const std::uint32_t* __restrict fxs, std::uint32_t fy, int count,
+                                                 std::uint32_t* __restrict out)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p00 = row0[x0s[i]];
+        const std::uint32_t p10 = row0[x1s[i]];
+        const std::uint32_t p01 = row1[x0s[i]];
+        const std::uint32_t p11 = row1[x1s[i]];
+        const std::uint32_t fx = fxs[i];
+        const std::uint32_t product = fx * fy;
+        const std::uint32_t w11 = product >> 16;
+        const std::uint32_t w10 = ((fx << 16) - fx - product) >> 16;
+        const std::uint32_t w01 = ((fy << 16) - fy - product) >> 16;
+        const std::uint32_t w00 = (65535u * 65535u - ((fx + fy) << 16) + fx + fy + product) >> 16;
+        const auto channel = [&](int shift) {
+            return (((p00 >> shift) & 0xFF) * w00 + ((p10 >> shift) & 0xFF) * w10 + ((p01 >> shift) & 0xFF) * w01 +
+                    ((p11 >> shift) & 0xFF) * w11) >>
+                   16;
+        };
+        out[i] = channel(24) << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
+    }
+}
+
+using RowFilter = void (*)(const std::uint32_t*, const std::uint32_t*, const std::int32_t*, const std::int32_t*, const std::uint32_t*,
+                           std::uint32_t, int, std::uint32_t*);
+
+void FilterRow(const std::uint32_t* row0, const std::uint32_t* row1, const std::int32_t* x0s, const std::int32_t* x1s,
+               const std::uint32_t* fxs, std::uint32_t fy, int count, std::uint32_t* out)
+{
+    FilterRowBody(row0, row1, x0s, x1s, fxs, fy, count, out);
+}
+
+#if defined(__x86_64__)
+// The same loop with AVX2's gathers and 32-bit multiplies, where present.
+[[gnu::target("avx2")]] void FilterRowAvx2(const std::uint32_t* row0, const std::uint32_t* row1, const std::int32_t* x0s,
+                                           const std::int32_t* x1s, const std::uint32_t* fxs, std::uint32_t fy, int count,
+                                           std::uint32_t* out)
+{
+    FilterRowBody(row0, row1, x0s, x1s, fxs, fy, count, out);
+}
+#endif
+
+RowFilter ChooseRowFilter()
+{
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx2"))
+        return FilterRowAvx2;
+#endif
+    return FilterRow;
+}
+
+} // namespace
+
+template <typename Canvas>
+void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                                        const ImageRect& unclipped, std::uint32_t* pixels)
+{
+    constexpr int bytesPerPixel = Canvas::bytesPerPixel;
+    const Placement& placement = target.placement;
+    const int frameWidth = frame.image->GetWidth();
+    const int frameHeight = frame.image->GetHeight();
     // 16.16 fixed-point steps through the source for each destination pixel.
     const std::int64_t spanX = unclipped.right - unclipped.left;
     const std::int64_t spanY = unclipped.bottom - unclipped.top;
-    const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(unclippedSource.right - unclippedSource.left) << 16) / spanX : 0;
-    const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(unclippedSource.bottom - unclippedSource.top) << 16) / spanY : 0;
+    const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(frameWidth - 1) << 16) / spanX : 0;
+    const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(frameHeight - 1) << 16) / spanY : 0;
+    const auto sourceRow = [&](int y) {
+        const std::int64_t position = (y - unclipped.top) * stepY;
+        return std::clamp(static_cast<int>(position >> 16), 0, frameHeight - 1);
+    };
+
+    // Per destination column, its two source columns and the fraction.
+    FilterColumns columns;
+    const int width = placement.destination.GetWidth();
+    for (int i = 0; i < width; ++i) {
+        const std::int64_t position = (placement.destination.left + i - unclipped.left) * stepX;
+        const int x0 = std::clamp(static_cast<int>(position >> 16), 0, frameWidth - 1);
+        columns.x0[static_cast<std::size_t>(i)] = x0;
+        columns.x1[static_cast<std::size_t>(i)] = std::min(x0 + 1, frameWidth - 1);
+        columns.fx[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(position & 0xFFFF);
+    }
+    const auto filterRow = ChooseRowFilter();
+
+    // Only the rows sampled are decoded.
+    const int firstRow = sourceRow(placement.destination.top);
+    const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
+    rowSpans.resize(static_cast<std::size_t>(frameHeight));
+    // Alpha first, whole rows: every level a sample meets counts.
+    for (int row = firstRow; row <= lastRow; ++row)
+        rowSpans[static_cast<std::size_t>(row)] =
+            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, true, stretches);
+    // Colours count wherever a sample falls, clear pixels' too: a row is
+    // sampled together with the row above or below it, one column either
+    // side of where the two are not clear.
+    for (int row = firstRow; row <= lastRow; ++row) {
+        int low = frameWidth;
+        int high = -1;
+        for (int near = std::max(row - 1, firstRow); near <= std::min(row + 1, lastRow); ++near) {
+            low = std::min(low, rowSpans[static_cast<std::size_t>(near)].first);
+            high = std::max(high, rowSpans[static_cast<std::size_t>(near)].second);
+        }
+        if (low <= high)
+            DecodeRowColours(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, std::max(low - 1, 0),
+                             std::min(high + 2, frameWidth));
+    }
+
+    // Each destination row is filtered into `filtered` and then blended.
+    std::array<std::uint32_t, DirectDraw::canvasWidth> filtered;
     for (int y = placement.destination.top; y <= placement.destination.bottom; ++y) {
-        const std::int64_t positionY = (static_cast<std::int64_t>(unclippedSource.top) << 16) + (y - unclipped.top) * stepY;
+        const std::int64_t positionY = (y - unclipped.top) * stepY;
         const int y0 = std::clamp(static_cast<int>(positionY >> 16), 0, frameHeight - 1);
         const int y1 = std::min(y0 + 1, frameHeight - 1);
-        const std::uint32_t fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
-        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(y) * pitch;
-        for (int x = placement.destination.left; x <= placement.destination.right; ++x) {
-            const std::int64_t positionX = (static_cast<std::int64_t>(unclippedSource.left) << 16) + (x - unclipped.left) * stepX;
-            const int x0 = std::clamp(static_cast<int>(positionX >> 16), 0, frameWidth - 1);
-            const int x1 = std::min(x0 + 1, frameWidth - 1);
-            const std::uint32_t fx = static_cast<std::uint32_t>(positionX & 0xFFFF);
-            const std::uint32_t p00 = pixels[y0 * frameWidth + x0];
-            const std::uint32_t p10 = pixels[y0 * frameWidth + x1];
-            const std::uint32_t p01 = pixels[y1 * frameWidth + x0];
-            const std::uint32_t p11 = pixels[y1 * frameWidth + x1];
-            if (((p00 | p10 | p01 | p11) >> 24) == 0)
-                continue;
-            const std::uint64_t w00 = (static_cast<std::uint64_t>(65535 - fx) * (65535 - fy)) >> 16;
-            const std::uint64_t w10 = (static_cast<std::uint64_t>(fx) * (65535 - fy)) >> 16;
-            const std::uint64_t w01 = (static_cast<std::uint64_t>(65535 - fx) * fy) >> 16;
-            const std::uint64_t w11 = (static_cast<std::uint64_t>(fx) * fy) >> 16;
-            const auto mix = [&](int shift, int down) {
-                const auto channel = [&](std::uint32_t pixel) { return static_cast<std::uint64_t>(((pixel >> shift) & 0xFF) >> down); };
-                return static_cast<int>((channel(p00) * w00 + channel(p10) * w10 + channel(p01) * w01 + channel(p11) * w11) >> 16);
-            };
-            const int down = bytesPerPixel == 2 ? 3 : 0;
-            Put<bytesPerPixel>(target + x * bytesPerPixel, Channels{mix(16, down), mix(8, down), mix(0, down)}, mix(24, 0), layout);
-        }
+        const auto fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
+        // Columns whose four samples are all clear are passed over.
+        const auto& span0 = rowSpans[static_cast<std::size_t>(y0)];
+        const auto& span1 = rowSpans[static_cast<std::size_t>(y1)];
+        const int low = std::min(span0.first, span1.first);
+        const int high = std::max(span0.second, span1.second);
+        // The first column whose right sample reaches the span, and the
+        // first after it whose left sample lies past it.
+        const auto from = static_cast<int>(std::partition_point(columns.x1.begin(), columns.x1.begin() + width,
+                                                                [&](int x1) { return x1 < low; }) - columns.x1.begin());
+        const auto to = static_cast<int>(std::partition_point(columns.x0.begin() + from, columns.x0.begin() + width,
+                                                              [&](int x0) { return x0 <= high; }) - columns.x0.begin());
+        if (from >= to)
+            continue;
+        // All four samples clear give alpha 0, which the blend passes over.
+        filterRow(pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth, pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth,
+                  columns.x0.data() + from, columns.x1.data() + from, columns.fx.data() + from, fy, to - from, filtered.data());
+        std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
+                             static_cast<std::ptrdiff_t>(placement.destination.left + from) * bytesPerPixel;
+        BlendRowInGroups(canvas, filtered.data(), line, to - from);
     }
 }
 
@@ -238,11 +448,16 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     std::span<std::uint32_t> buffer(reinterpret_cast<std::uint32_t*>(display.GetScratchBuffer()),
                                     static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     const Image* alpha = hasAlpha ? frame.alpha.get() : nullptr;
-    ImageUtil& util = ImageUtil::GetInstance();
-    const bool decoded = (drawInfo.flags & DI_TINT) != 0 ? util.RunLengthDecodeTinted(*frame.image, alpha, buffer, drawInfo.tint)
-                                                         : util.RunLengthDecode(*frame.image, alpha, buffer);
-    if (!decoded)
+    const std::uint32_t* tint = (drawInfo.flags & DI_TINT) != 0 ? &drawInfo.tint : nullptr;
+    if (!CanDrawFrame(frame)) {
+        // The decoder names what does not fit.
+        ImageUtil& util = ImageUtil::GetInstance();
+        if (tint != nullptr)
+            util.RunLengthDecodeTinted(*frame.image, alpha, buffer, *tint);
+        else
+            util.RunLengthDecode(*frame.image, alpha, buffer);
         return;
+    }
 
     // A scale from level data that is not a sane number draws nothing
     // (converting it to pixels would be undefined).
@@ -267,6 +482,19 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     if (placement.empty)
         return;
 
+    // The colours of this draw, in the screen's precision.
+    const bool sixteenBit = display.GetDepth() == 16;
+    Palette palette;
+    palette.withAlphaMap = alpha != nullptr;
+    const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
+    for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
+        const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
+        const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
+        palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
+    }
+    if (palette.withAlphaMap)
+        palette.levels = ImageUtil::AlphaLevels(*alpha);
+
     platform::LockedSurface locked;
     if (!LockCanvas(locked)) {
         if (scale != 1.0f)
@@ -274,27 +502,19 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
                      static_cast<double>(height - 1), destination.left, destination.top, destination.right, destination.bottom);
         return;
     }
-    const std::uint32_t* pixels = buffer.data();
+    const Target target{placement, locked.pixels, locked.pitch};
     const bool scaled = scale != 1.0f;
-    switch (display.GetDepth()) {
-    case 16:
-        scaled ? DrawScaledAlpha<2>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
-               : DrawAlpha<2>(placement, pixels, width, locked.pixels, locked.pitch);
-        break;
-    case 24:
-        scaled ? DrawScaledAlpha<3>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
-               : DrawAlpha<3>(placement, pixels, width, locked.pixels, locked.pitch);
-        break;
-    case 32:
-        scaled ? DrawScaledAlpha<4>(placement, destination, source, pixels, width, height, locked.pixels, locked.pitch)
-               : DrawAlpha<4>(placement, pixels, width, locked.pixels, locked.pitch);
-        break;
-    default:
+    const bool drawn = WithCanvasFormat(display.GetDepth(), [&](const auto& canvas) {
+        if (scaled)
+            DrawScaledAlpha(canvas, frame, palette, target, destination, buffer.data());
+        else
+            DrawAlpha(canvas, frame, palette, target, buffer.data());
+    });
+    if (!drawn) {
         if (scaled)
             LogWarning("AnimatedRLESprite::DrawScaledAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
         else
             LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
-        break;
     }
     UnlockCanvas();
 }

@@ -1,15 +1,20 @@
 #pragma once
 
 // Frames as run-length-encoded 8-bit images (with encoded alpha frames when
-// the sprite has alpha), decoded at each draw into the display's scratch
-// buffer as 32-bit pixels and blended into the canvas, optionally scaled
-// with bilinear filtering and tinted. Alpha below 16 leaves the canvas,
-// above 240 replaces it; between, the colours mix. A frame holds at most
-// 360,000 pixels, the scratch buffer's size.
+// the sprite has alpha), blended into the canvas, optionally scaled with
+// bilinear filtering and tinted. Alpha below 16 leaves the canvas, above 240
+// replaces it; between, the colours mix. Draws go row by row: a row's alpha
+// packets are read first and cut it into clear runs (passed over), opaque
+// runs (copied) and the rest (blended), and its colours are decoded only
+// where it shows. A scaled draw decodes the rows it samples into the
+// display's scratch buffer as 32-bit pixels and filters each destination
+// row from them. A frame holds at most 360,000 pixels, the scratch buffer's
+// size.
 
 #include "Sprite.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class AnimatedRLESprite final : public Sprite {
@@ -47,16 +52,46 @@ private:
         std::unique_ptr<Image> image;
         std::unique_ptr<Image> alpha;
         ImageRect crop;
+        // Where each row's packets start; empty when the packets do not fill
+        // the frame (such a frame is refused with the decoder's message).
+        std::vector<std::uint32_t> colourRows;
+        std::vector<std::uint32_t> alphaRows;
+    };
+    struct Palette;
+    struct Target;
+
+    static void IndexRows(Frame& frame);
+    bool CanDrawFrame(const Frame& frame) const;
+    // Stretches of a row by their alpha: [start, end) all opaque, or mixed
+    // (clear stretches are left out).
+    struct Stretch {
+        int start;
+        int end;
+        bool opaque;
     };
 
-    template <int bytesPerPixel>
-    void DrawAlpha(const Placement& placement, const std::uint32_t* pixels, int frameWidth, std::uint8_t* canvas, int pitch) const;
-    template <int bytesPerPixel>
-    void DrawScaledAlpha(const Placement& placement, const ImageRect& unclipped, const ImageRect& unclippedSource,
-                         const std::uint32_t* pixels, int frameWidth, int frameHeight, std::uint8_t* canvas, int pitch) const;
+    // Decoding row y of the frame into `row`, frame width pixels 0xAARRGGBB
+    // with colours in the screen's precision, in two steps. First the alpha
+    // (with an alpha map: written as the pixels' top bytes, colours zero),
+    // noting the row's stretches in `stretches` and returning the first and
+    // last column that is not clear (first past last when all are); long
+    // clear runs are written only for `wholeRow`. Then the colours of
+    // columns [from, to).
+    static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, bool wholeRow,
+                                              std::vector<Stretch>& stretches);
+    static void DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to);
+    template <typename Canvas>
+    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target, std::uint32_t* row);
+    template <typename Canvas>
+    void DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
+                         const ImageRect& unclipped, std::uint32_t* pixels);
 
     std::vector<Frame> frames;
     int fullWidth = 0;
     int fullHeight = 0;
     bool hasAlpha = false;
+    // Per decoded row of a scaled draw: first and last column not clear.
+    std::vector<std::pair<int, int>> rowSpans;
+    // The stretches of the row being drawn.
+    std::vector<Stretch> stretches;
 };

@@ -33,50 +33,6 @@ void RemapColor(std::uint8_t* bgr, std::uint8_t lift)
     }
 }
 
-// Walks the packets of one encoded stream, row after row, refusing any
-// packet that runs past its row or past the data.
-class PacketReader {
-public:
-    PacketReader(std::span<const std::uint8_t> bytes, int pixelBytes) : data(bytes), bytesPerPixel(pixelBytes) {}
-
-    // Calls write(x, pixel bytes) for every pixel of one row of `width`.
-    template <typename Write>
-    bool ReadRow(int width, Write&& write)
-    {
-        int x = 0;
-        while (x < width) {
-            if (position >= data.size())
-                return false;
-            const auto header = static_cast<std::int8_t>(data[position++]);
-            if (header == 0)
-                return false;
-            const bool run = header > 0;
-            const int count = run ? header : -header;
-            const std::size_t pixelBytes = static_cast<std::size_t>(run ? 1 : count) * static_cast<std::size_t>(bytesPerPixel);
-            if (count > width - x || pixelBytes > data.size() - position)
-                return false;
-            for (int i = 0; i < count; ++i)
-                write(x + i, &data[position + (run ? 0 : static_cast<std::size_t>(i * bytesPerPixel))]);
-            position += pixelBytes;
-            x += count;
-        }
-        return true;
-    }
-
-    bool AtEnd() const { return position == data.size(); }
-
-private:
-    std::span<const std::uint8_t> data;
-    std::size_t position = 0;
-    int bytesPerPixel;
-};
-
-std::span<const std::uint8_t> EncodedBytes(const Image& image)
-{
-    const std::size_t size = std::min(static_cast<std::size_t>(std::max(image.GetEncodedSize(), 0)), image.GetBufferSize());
-    return {image.GetData(), size};
-}
-
 bool IsEncoded8Bit(const Image& image)
 {
     return image.IsEncoded() && image.GetDepth() == 8 && image.GetPalette() != nullptr && image.GetWidth() > 0 &&
@@ -275,11 +231,71 @@ bool ImageUtil::IsValidRunLengthData(std::span<const std::uint8_t> data, int wid
 {
     if (width <= 0 || height <= 0 || bytesPerPixel <= 0)
         return false;
-    PacketReader reader(data, bytesPerPixel);
+    RunLengthRowReader reader(data, bytesPerPixel);
     for (int y = 0; y < height; ++y)
-        if (!reader.ReadRow(width, [](int, const std::uint8_t*) {}))
+        if (!reader.ReadRow(width, [](int, int, const std::uint8_t*, bool) {}))
             return false;
     return reader.AtEnd();
+}
+
+std::vector<std::uint32_t> ImageUtil::FindRowStarts(std::span<const std::uint8_t> data, int width, int height, int bytesPerPixel)
+{
+    std::vector<std::uint32_t> starts;
+    if (width <= 0 || height <= 0 || bytesPerPixel <= 0 || data.size() > UINT32_MAX)
+        return starts;
+    starts.reserve(static_cast<std::size_t>(height));
+    RunLengthRowReader reader(data, bytesPerPixel);
+    for (int y = 0; y < height; ++y) {
+        starts.push_back(static_cast<std::uint32_t>(reader.Position()));
+        if (!reader.ReadRow(width, [](int, int, const std::uint8_t*, bool) {}))
+            return {};
+    }
+    return starts;
+}
+
+std::span<const std::uint8_t> ImageUtil::EncodedData(const Image& image)
+{
+    const std::size_t size = std::min(static_cast<std::size_t>(std::max(image.GetEncodedSize(), 0)), image.GetBufferSize());
+    return {image.GetData(), size};
+}
+
+std::array<std::uint32_t, Image::paletteEntries> ImageUtil::DecodedColours(const Image& image, bool withAlphaMap,
+                                                                          const std::uint32_t* tint)
+{
+    const bool roundForSixteenBit = DirectDraw::GetInstance().GetDepth() == 16;
+    std::array<std::uint32_t, Image::paletteEntries> colours{};
+    const std::uint8_t* palette = image.GetPalette();
+    if (palette == nullptr)
+        return colours;
+    for (int i = 0; i < Image::paletteEntries; ++i) {
+        std::uint32_t blue = palette[i * 4 + 0];
+        std::uint32_t green = palette[i * 4 + 1];
+        std::uint32_t red = palette[i * 4 + 2];
+        const std::uint32_t fourth = palette[i * 4 + 3];
+        const bool black = red == 0 && green == 0 && blue == 0;
+        if (roundForSixteenBit && !black) {
+            blue = std::min(255u, (blue + 4) & ~7u);
+            green = std::min(255u, (green + 4) & ~7u);
+            red = std::min(255u, (red + 4) & ~7u);
+        }
+        if (tint != nullptr) {
+            red = (red * (*tint & 0xFF)) >> 8;
+            green = (green * ((*tint >> 8) & 0xFF)) >> 8;
+            blue = (blue * ((*tint >> 16) & 0xFF)) >> 8;
+        }
+        const std::uint32_t alphaValue = withAlphaMap ? fourth : (black ? 0 : 255);
+        colours[static_cast<std::size_t>(i)] = (alphaValue << 24) | (red << 16) | (green << 8) | blue;
+    }
+    return colours;
+}
+
+std::array<std::uint8_t, Image::paletteEntries> ImageUtil::AlphaLevels(const Image& alpha)
+{
+    std::array<std::uint8_t, Image::paletteEntries> levels{};
+    if (const std::uint8_t* palette = alpha.GetPalette())
+        for (int i = 0; i < Image::paletteEntries; ++i)
+            levels[static_cast<std::size_t>(i)] = palette[i * 4];
+    return levels;
 }
 
 bool ImageUtil::RunLengthDecode(const Image& image, const Image* alpha, std::span<std::uint32_t> destination)
@@ -304,43 +320,31 @@ bool ImageUtil::Decode(const Image& image, const Image* alpha, std::span<std::ui
         return false;
     }
 
-    // The colours of the palette, settled once: rounding, alpha rule, tint.
-    const bool roundForSixteenBit = DirectDraw::GetInstance().GetDepth() == 16;
-    std::array<std::uint32_t, Image::paletteEntries> colors;
-    const std::uint8_t* palette = image.GetPalette();
-    for (int i = 0; i < Image::paletteEntries; ++i) {
-        std::uint32_t blue = palette[i * 4 + 0];
-        std::uint32_t green = palette[i * 4 + 1];
-        std::uint32_t red = palette[i * 4 + 2];
-        std::uint32_t fourth = palette[i * 4 + 3];
-        const bool black = red == 0 && green == 0 && blue == 0;
-        if (roundForSixteenBit && !black) {
-            blue = std::min(255u, (blue + 4) & ~7u);
-            green = std::min(255u, (green + 4) & ~7u);
-            red = std::min(255u, (red + 4) & ~7u);
-        }
-        if (tint != nullptr) {
-            red = (red * (*tint & 0xFF)) >> 8;
-            green = (green * ((*tint >> 8) & 0xFF)) >> 8;
-            blue = (blue * ((*tint >> 16) & 0xFF)) >> 8;
-        }
-        const std::uint32_t alphaValue = alpha != nullptr ? fourth : (black ? 0 : 255);
-        colors[static_cast<std::size_t>(i)] = (alphaValue << 24) | (red << 16) | (green << 8) | blue;
-    }
+    const std::array<std::uint32_t, Image::paletteEntries> colours = DecodedColours(image, alpha != nullptr, tint);
     std::array<std::uint32_t, Image::paletteEntries> alphas{};
-    if (alpha != nullptr)
-        for (int i = 0; i < Image::paletteEntries; ++i)
-            alphas[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(alpha->GetPalette()[i * 4]) << 24;
+    if (alpha != nullptr) {
+        const auto levels = AlphaLevels(*alpha);
+        for (std::size_t i = 0; i < levels.size(); ++i)
+            alphas[i] = static_cast<std::uint32_t>(levels[i]) << 24;
+    }
 
-    PacketReader colorReader(EncodedBytes(image), 1);
-    PacketReader alphaReader(alpha != nullptr ? EncodedBytes(*alpha) : std::span<const std::uint8_t>(), 1);
+    RunLengthRowReader colourReader(EncodedData(image), 1);
+    RunLengthRowReader alphaReader(alpha != nullptr ? EncodedData(*alpha) : std::span<const std::uint8_t>(), 1);
     for (int y = 0; y < height; ++y) {
         std::uint32_t* row = destination.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-        const bool colorFits = colorReader.ReadRow(width, [&](int x, const std::uint8_t* index) { row[x] = colors[*index]; });
-        const bool alphaFits = alpha == nullptr || alphaReader.ReadRow(width, [&](int x, const std::uint8_t* index) {
-            row[x] = (row[x] & 0x00FFFFFF) | alphas[*index];
+        const bool colourFits = colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* indices, bool run) {
+            if (run) {
+                std::fill_n(row + x, count, colours[*indices]);
+                return;
+            }
+            for (int i = 0; i < count; ++i)
+                row[x + i] = colours[indices[i]];
         });
-        if (!colorFits || !alphaFits) {
+        const bool alphaFits = alpha == nullptr || alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* indices, bool run) {
+            for (int i = 0; i < count; ++i)
+                row[x + i] = (row[x + i] & 0x00FFFFFF) | alphas[run ? *indices : indices[i]];
+        });
+        if (!colourFits || !alphaFits) {
             LogError("ImageUtil::RunLengthDecode: The encoded data of row %d does not fit the image.\n", y);
             return false;
         }

@@ -49,20 +49,56 @@ bool ShadowSprite::IsPixelTransparent(Point point, int) const
     return IsMaskBitSet(x, y);
 }
 
+namespace {
+
+template <typename Pixel>
+void Halve(std::uint8_t* target, Pixel keep)
+{
+    Pixel pixel;
+    std::memcpy(&pixel, target, sizeof(Pixel));
+    pixel = static_cast<Pixel>((pixel >> 1) & keep);
+    std::memcpy(target, &pixel, sizeof(Pixel));
+}
+
+} // namespace
+
 template <typename Pixel>
 void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int pitch, Pixel keep) const
 {
+    constexpr int pixelBytes = static_cast<int>(sizeof(Pixel));
+    const std::uint8_t* bits = mask->GetData();
+    const int width = placement.destination.GetWidth();
     for (int row = 0; row < placement.destination.GetHeight(); ++row) {
         std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
-                               placement.destination.left * static_cast<int>(sizeof(Pixel));
-        for (int column = 0; column < placement.destination.GetWidth(); ++column) {
-            if (IsMaskBitSet(placement.source.left + column, placement.source.top + row))
+                               placement.destination.left * pixelBytes;
+        // The mask's bits run on from row to row; this row's first bit.
+        const std::size_t first = static_cast<std::size_t>(placement.source.top + row) * static_cast<std::size_t>(maskWidth) +
+                                  static_cast<std::size_t>(placement.source.left);
+        const auto single = [&](int column) {
+            const std::size_t bit = first + static_cast<std::size_t>(column);
+            if ((bits[bit / 8] & (0x80 >> (bit % 8))) == 0)
+                Halve(target + column * pixelBytes, keep);
+        };
+        int column = 0;
+        for (; column < width && (first + static_cast<std::size_t>(column)) % 8 != 0; ++column)
+            single(column);
+        // Whole mask bytes: all set leaves eight pixels, all clear darkens them.
+        for (; column + 8 <= width; column += 8) {
+            const std::uint8_t byte = bits[(first + static_cast<std::size_t>(column)) / 8];
+            if (byte == 0xFF)
                 continue;
-            Pixel pixel;
-            std::memcpy(&pixel, target + column * sizeof(Pixel), sizeof(Pixel));
-            pixel = static_cast<Pixel>((pixel >> 1) & keep);
-            std::memcpy(target + column * sizeof(Pixel), &pixel, sizeof(Pixel));
+            std::uint8_t* eight = target + column * pixelBytes;
+            if (byte == 0) {
+                for (int i = 0; i < 8; ++i)
+                    Halve(eight + i * pixelBytes, keep);
+                continue;
+            }
+            for (int i = 0; i < 8; ++i)
+                if ((byte & (0x80 >> i)) == 0)
+                    Halve(eight + i * pixelBytes, keep);
         }
+        for (; column < width; ++column)
+            single(column);
     }
 }
 

@@ -294,6 +294,36 @@ TEST_F(ImageUtilTest, DecodeRefusesPacketsThatLeaveTheRowOrTheData)
     Image& good = *goodOwner;
     EXPECT_TRUE(ImageUtil::IsValidRunLengthData(Bytes{3, 1, 3, 2}, 3, 2, 1));
     EXPECT_FALSE(ImageUtil::IsValidRunLengthData(Bytes{3, 1, 3, 2, 0}, 3, 2, 1)); // a byte left over
+
+    // Row starts: where each row's packets begin, nothing when a packet
+    // leaves its row or the data (a byte left over after the last row is
+    // the decoder's business, as there).
+    EXPECT_EQ(ImageUtil::FindRowStarts(Bytes{3, 1, 0xFE, 4, 5, 1, 6}, 3, 2, 1), (std::vector<std::uint32_t>{0, 2}));
+    EXPECT_EQ(ImageUtil::FindRowStarts(Bytes{3, 1, 3, 2, 0}, 3, 2, 1), (std::vector<std::uint32_t>{0, 2}));
+    EXPECT_TRUE(ImageUtil::FindRowStarts(Bytes{4, 1, 3, 2}, 3, 2, 1).empty());   // a run past the row
+    EXPECT_TRUE(ImageUtil::FindRowStarts(Bytes{3, 1, 0xFD, 1, 2}, 3, 2, 1).empty()); // a literal past the data
+    EXPECT_TRUE(ImageUtil::FindRowStarts(Bytes{3, 1, 0, 3, 2}, 3, 2, 1).empty());  // a zero header
+    // The packets of a row one at a time.
+    const Bytes mixed{2, 7, 0xFF, 9};
+    RunLengthRowReader reader(mixed, 1);
+    reader.BeginRow(3);
+    RunLengthPacket packet;
+    ASSERT_TRUE(reader.Next(packet));
+    EXPECT_TRUE(packet.run);
+    EXPECT_EQ(packet.x, 0);
+    EXPECT_EQ(packet.count, 2);
+    EXPECT_EQ(*packet.pixels, 7);
+    ASSERT_TRUE(reader.Next(packet));
+    EXPECT_FALSE(packet.run);
+    EXPECT_EQ(packet.x, 2);
+    EXPECT_EQ(packet.count, 1);
+    EXPECT_EQ(*packet.pixels, 9);
+    EXPECT_FALSE(reader.Next(packet));
+    EXPECT_FALSE(reader.Failed());
+    EXPECT_TRUE(reader.AtEnd());
+    reader.BeginRow(3);
+    EXPECT_FALSE(reader.Next(packet)); // no data left for a second row
+    EXPECT_TRUE(reader.Failed());
     std::array<std::uint32_t, 5> tooSmall{};
     EXPECT_FALSE(Util().RunLengthDecode(good, nullptr, tooSmall));
     const std::unique_ptr<Image> unencodedOwner = Row({1, 2, 3});
