@@ -322,12 +322,24 @@ DisplayResult DisplayDevice::ColourFill(DisplaySurface* surface, std::uint32_t c
         return DDERR_INVALIDOBJECT;
     if (surface->lost)
         return DDERR_SURFACELOST;
+    if (surface->width <= 0 || surface->height <= 0)
+        return DD_OK;
+    // The first row pixel by pixel in its own width, every further row a
+    // copy of it: the whole canvas is cleared every frame.
     const int bytesPerPixel = surface->BytesPerPixel();
-    for (int y = 0; y < surface->height; ++y) {
-        std::uint8_t* row = surface->GetPixels() + static_cast<std::ptrdiff_t>(y) * surface->pitch;
-        for (int x = 0; x < surface->width; ++x)
-            std::memcpy(row + x * bytesPerPixel, &colour, static_cast<std::size_t>(bytesPerPixel));
+    std::uint8_t* first = surface->GetPixels();
+    const int width = surface->width;
+    if (bytesPerPixel == 4) {
+        std::fill_n(reinterpret_cast<std::uint32_t*>(first), width, colour);
+    } else if (bytesPerPixel == 2) {
+        std::fill_n(reinterpret_cast<std::uint16_t*>(first), width, static_cast<std::uint16_t>(colour));
+    } else {
+        for (int x = 0; x < width; ++x)
+            std::memcpy(first + x * bytesPerPixel, &colour, static_cast<std::size_t>(bytesPerPixel));
     }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(bytesPerPixel);
+    for (int y = 1; y < surface->height; ++y)
+        std::memcpy(first + static_cast<std::ptrdiff_t>(y) * surface->pitch, first, rowBytes);
     return DD_OK;
 }
 

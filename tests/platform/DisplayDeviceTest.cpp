@@ -95,6 +95,33 @@ TEST(DisplayDevice, BlitsWithStretchClippingAndColourKey)
     EXPECT_EQ(display.FastBlit(target, 0, 0, source, {5, 5, 9, 9}, false), DD_OK); // nothing inside
 }
 
+TEST(DisplayDevice, FillsEveryPixelInEachDepth)
+{
+    for (const int depth : {16, 24, 32}) {
+        platform::HeadlessWindow window;
+        DisplayDevice display(window);
+        display.SetCooperativeLevel(true);
+        ASSERT_EQ(display.SetDisplayMode(800, 600, depth), DD_OK);
+        DisplaySurface* surface = nullptr;
+        ASSERT_EQ(display.CreateOffscreenSurface(5, 3, surface), DD_OK);
+        ASSERT_EQ(display.ColourFill(surface, 0x00A1B2C3u), DD_OK);
+        const int bytes = depth / 8;
+        // The colour's low bytes, little-endian, in every pixel of every row.
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const std::uint8_t* pixel = surface->GetPixels() + y * surface->GetPitch() + x * bytes;
+                EXPECT_EQ(pixel[0], 0xC3) << depth << " bit at " << x << "," << y;
+                EXPECT_EQ(pixel[1], 0xB2) << depth << " bit at " << x << "," << y;
+                if (bytes >= 3) {
+                    EXPECT_EQ(pixel[2], 0xA1) << depth << " bit at " << x << "," << y;
+                }
+                if (bytes == 4) {
+                    EXPECT_EQ(pixel[3], 0x00) << depth << " bit at " << x << "," << y;
+                }
+            }
+    }
+}
+
 TEST(DisplayDevice, ReleasesSurfacesInAnyOrder)
 {
     platform::HeadlessWindow window;
