@@ -151,9 +151,7 @@ void SoundEngine::DestroyStream(StreamingSample* stream)
 
 bool SoundEngine::IsStreamValid(const StreamingSample* stream)
 {
-    const std::lock_guard lock(streamMutex);
-    const bool valid =
-        std::any_of(streams.begin(), streams.end(), [stream](const auto& held) { return held.get() == stream; });
+    const bool valid = HoldsStream(stream);
     if (!valid) {
         LogPrint("SoundEngine::IsStreamValid stream %x not valid\n",
                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(stream)));

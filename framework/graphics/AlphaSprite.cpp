@@ -33,13 +33,7 @@ bool AlphaSprite::Create(std::unique_ptr<Image> diffuseImage, std::unique_ptr<Im
         PostQuit();
         return false;
     }
-    fullWidth = frameWidth;
-    fullHeight = frameHeight;
-    sourceX = x;
-    sourceY = y;
-    crop = Point{};
-    storedWidth = fullWidth;
-    storedHeight = fullHeight;
+    geometry.Uncropped(frameWidth, frameHeight, x, y);
     if (cropped) {
         ImageUtil& util = ImageUtil::GetInstance();
         const ImageRect bounds = Union(util.GetBoundingRect(*diffuseImage), util.GetBoundingRect(*alphaImage));
@@ -47,10 +41,7 @@ bool AlphaSprite::Create(std::unique_ptr<Image> diffuseImage, std::unique_ptr<Im
         alphaImage = ImageUtil::GetInstance().CopyToNewImage(*alphaImage, bounds);
         if (!diffuseImage || !alphaImage)
             return false;
-        crop = Point{bounds.left, bounds.top};
-        storedWidth = bounds.GetWidth();
-        storedHeight = bounds.GetHeight();
-        sourceX = sourceY = 0;
+        geometry.CroppedTo(bounds);
     }
     diffuse = std::move(diffuseImage);
     alpha = std::move(alphaImage);
@@ -100,11 +91,11 @@ void AlphaSprite::FindSpans()
 
 bool AlphaSprite::IsPixelTransparent(Point point, int) const
 {
-    const int x = point.x - crop.x;
-    const int y = point.y - crop.y;
-    if (!diffuse || x < 0 || y < 0 || x >= storedWidth || y >= storedHeight)
+    int x = 0;
+    int y = 0;
+    if (!diffuse || !geometry.ImagePixelAt(point, x, y))
         return true;
-    return diffuse->GetPixel(x + sourceX, y + sourceY) == 0;
+    return diffuse->GetPixel(x, y) == 0;
 }
 
 namespace {
@@ -275,10 +266,10 @@ void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pi
     const std::uint8_t* diffusePixels = diffuse->GetData();
     const std::uint8_t* alphaPixels = alpha->GetData();
     // Columns of the images drawn: [left, end).
-    const int left = sourceX + placement.source.left;
+    const int left = geometry.sourceX + placement.source.left;
     const int end = left + placement.destination.GetWidth();
     for (int row = 0; row < placement.destination.GetHeight(); ++row) {
-        const int y = sourceY + placement.source.top + row;
+        const int y = geometry.sourceY + placement.source.top + row;
         const std::size_t rowStart = static_cast<std::size_t>(y) * static_cast<std::size_t>(imageWidth);
         // The canvas pixel of image column `left`.
         std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
@@ -315,10 +306,10 @@ void AlphaSprite::DrawEx(const DrawInfo& drawInfo)
     }
     DirectDraw& display = DirectDraw::GetInstance();
     // The stored area must lie inside the images it is read from.
-    if (sourceX < 0 || sourceY < 0 || sourceX + storedWidth > diffuse->GetWidth() || sourceY + storedHeight > diffuse->GetHeight() ||
-        diffuse->GetDepth() != display.GetDepth() || alpha->GetDepth() != 8)
+    if (!geometry.LiesInside(*diffuse) || diffuse->GetDepth() != display.GetDepth() || alpha->GetDepth() != 8)
         return;
-    const Placement placement = Place(drawInfo, storedWidth, storedHeight, fullWidth, fullHeight, crop);
+    const Placement placement =
+        Place(drawInfo, geometry.storedWidth, geometry.storedHeight, geometry.fullWidth, geometry.fullHeight, geometry.crop);
     if (placement.empty)
         return;
     platform::LockedSurface locked;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Sprite.h"
+#include "SpriteGeometry.h"
 
 #include <memory>
 #include <vector>
@@ -18,10 +19,10 @@ public:
     bool Create(std::unique_ptr<Image> diffuse, std::unique_ptr<Image> alpha, int fullWidth, int fullHeight, int sourceX,
                 int sourceY, bool crop);
 
-    int GetWidth(int) const override { return storedWidth; }
-    int GetHeight(int) const override { return storedHeight; }
-    int GetFullWidth() const override { return fullWidth; }
-    int GetFullHeight() const override { return fullHeight; }
+    int GetWidth(int) const override { return geometry.storedWidth; }
+    int GetHeight(int) const override { return geometry.storedHeight; }
+    int GetFullWidth() const override { return geometry.fullWidth; }
+    int GetFullHeight() const override { return geometry.fullHeight; }
     bool IsPixelTransparent(Point point, int frame) const override;
     void DrawEx(const DrawInfo& drawInfo) override;
 
@@ -40,13 +41,7 @@ private:
 
     std::unique_ptr<Image> diffuse;
     std::unique_ptr<Image> alpha;
-    int sourceX = 0;
-    int sourceY = 0;
-    Point crop;
-    int storedWidth = 0;
-    int storedHeight = 0;
-    int fullWidth = 0;
-    int fullHeight = 0;
+    SpriteGeometry geometry;
     std::vector<Span> spans;
     // Row y's spans are spans[rowSpans[y]] up to spans[rowSpans[y + 1]].
     std::vector<std::uint32_t> rowSpans;

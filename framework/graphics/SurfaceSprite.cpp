@@ -15,15 +15,9 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int frameWidth, int f
 {
     if (!picture)
         return false;
-    fullWidth = frameWidth;
-    fullHeight = frameHeight;
-    sourceX = x;
-    sourceY = y;
-    crop = Point{};
+    geometry.Uncropped(frameWidth, frameHeight, x, y);
     if (!cropped) {
         image = std::move(picture);
-        storedWidth = fullWidth;
-        storedHeight = fullHeight;
     } else {
         if (x != 0 || y != 0)
             LogWarning("Image offset supplied for croped sprite. Is that what you want?\n");
@@ -35,18 +29,14 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int frameWidth, int f
         auto croppedImage = ImageUtil::GetInstance().CopyToNewImage(*picture, bounds);
         if (!croppedImage)
             return false;
-        crop = Point{bounds.left, bounds.top};
-        storedWidth = bounds.GetWidth();
-        storedHeight = bounds.GetHeight();
-        sourceX = 0;
-        sourceY = 0;
+        geometry.CroppedTo(bounds);
         image = std::move(croppedImage);
     }
-    if (!surface.Create(storedWidth, storedHeight, storedWidth > 4000)) {
+    if (!surface.Create(geometry.storedWidth, geometry.storedHeight, geometry.storedWidth > 4000)) {
         LogError("Failed to create sprite surface.\n");
         return false;
     }
-    SetPixels(sourceX, sourceY);
+    SetPixels(geometry.sourceX, geometry.sourceY);
     return true;
 }
 
@@ -68,11 +58,11 @@ void SurfaceSprite::SetPixels(int x, int y)
 
 bool SurfaceSprite::IsPixelTransparent(Point point, int) const
 {
-    const int x = point.x - crop.x;
-    const int y = point.y - crop.y;
-    if (!image || x < 0 || y < 0 || x >= storedWidth || y >= storedHeight)
+    int x = 0;
+    int y = 0;
+    if (!image || !geometry.ImagePixelAt(point, x, y))
         return true;
-    return image->GetPixel(x + sourceX, y + sourceY) == 0;
+    return image->GetPixel(x, y) == 0;
 }
 
 void SurfaceSprite::Restore()
@@ -82,7 +72,7 @@ void SurfaceSprite::Restore()
         return;
     if (Debug::GetInstance().CheckDXResult(device.Restore(surface.GetSurface()), sourceFile, __LINE__))
         return;
-    SetPixels(sourceX, sourceY);
+    SetPixels(geometry.sourceX, geometry.sourceY);
 }
 
 void SurfaceSprite::DrawEx(const DrawInfo& drawInfo)
@@ -91,7 +81,8 @@ void SurfaceSprite::DrawEx(const DrawInfo& drawInfo)
     platform::DisplaySurface* target = display.GetRenderTarget();
     if (target == nullptr || surface.GetSurface() == nullptr)
         return;
-    const Placement placement = Place(drawInfo, storedWidth, storedHeight, fullWidth, fullHeight, crop);
+    const Placement placement =
+        Place(drawInfo, geometry.storedWidth, geometry.storedHeight, geometry.fullWidth, geometry.fullHeight, geometry.crop);
     if (placement.empty)
         return;
     platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Sprite.h"
+#include "SpriteGeometry.h"
 #include "Surface.h"
 
 #include <memory>
@@ -15,10 +16,10 @@ public:
     // non-black pixels (at least 2 x 2) is kept, at that crop offset.
     bool Create(std::unique_ptr<Image> image, int fullWidth, int fullHeight, int sourceX, int sourceY, bool crop);
 
-    int GetWidth(int) const override { return storedWidth; }
-    int GetHeight(int) const override { return storedHeight; }
-    int GetFullWidth() const override { return fullWidth; }
-    int GetFullHeight() const override { return fullHeight; }
+    int GetWidth(int) const override { return geometry.storedWidth; }
+    int GetHeight(int) const override { return geometry.storedHeight; }
+    int GetFullWidth() const override { return geometry.fullWidth; }
+    int GetFullHeight() const override { return geometry.fullHeight; }
     bool IsPixelTransparent(Point point, int frame) const override;
     void Restore() override;
     void DrawEx(const DrawInfo& drawInfo) override;
@@ -29,11 +30,5 @@ public:
 private:
     Surface surface;
     std::unique_ptr<Image> image;
-    int sourceX = 0;
-    int sourceY = 0;
-    Point crop;
-    int storedWidth = 0;
-    int storedHeight = 0;
-    int fullWidth = 0;
-    int fullHeight = 0;
+    SpriteGeometry geometry;
 };

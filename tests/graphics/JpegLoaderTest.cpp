@@ -1,5 +1,6 @@
 #include "graphics/JpegLoader.h"
 #include "support/HeadlessTest.h"
+#include "support/JpegFiles.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -14,41 +15,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A JPEG made with libjpeg's own compressor: `pixels` are rows of red,
-// green, blue (or grey) bytes.
-std::string Compress(int width, int height, int components, const Bytes& pixels, bool progressive,
-                     const std::vector<jpeg_scan_info>& scans = {})
-{
-    jpeg_compress_struct compressor{};
-    jpeg_error_mgr errors{};
-    compressor.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&compressor);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&compressor, &buffer, &size);
-    compressor.image_width = static_cast<JDIMENSION>(width);
-    compressor.image_height = static_cast<JDIMENSION>(height);
-    compressor.input_components = components;
-    compressor.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
-    jpeg_set_defaults(&compressor);
-    jpeg_set_quality(&compressor, 95, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&compressor);
-    if (!scans.empty()) {
-        compressor.scan_info = scans.data();
-        compressor.num_scans = static_cast<int>(scans.size());
-    }
-    jpeg_start_compress(&compressor, TRUE);
-    while (compressor.next_scanline < compressor.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(pixels.data() + compressor.next_scanline * static_cast<std::size_t>(width * components));
-        jpeg_write_scanlines(&compressor, &row, 1);
-    }
-    jpeg_finish_compress(&compressor);
-    jpeg_destroy_compress(&compressor);
-    std::string file(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return file;
-}
+using jpeg_files::Compress;
 
 // Smooth colours (JPEG keeps them close): red rises to the right, green
 // downwards, blue stays at 40.

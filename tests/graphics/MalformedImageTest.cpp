@@ -5,14 +5,13 @@
 #include "graphics/JpegLoader.h"
 #include "graphics/RleFile.h"
 #include "support/HeadlessTest.h"
+#include "support/JpegFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <jpeglib.h>
 
 namespace {
 
@@ -71,31 +70,11 @@ std::string GoodRle()
 
 std::string GoodJpeg()
 {
-    jpeg_compress_struct compressor{};
-    jpeg_error_mgr errors{};
-    compressor.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&compressor);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&compressor, &buffer, &size);
-    compressor.image_width = 32;
-    compressor.image_height = 32;
-    compressor.input_components = 3;
-    compressor.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&compressor);
-    jpeg_start_compress(&compressor, TRUE);
-    std::vector<JSAMPLE> row(32 * 3);
-    while (compressor.next_scanline < compressor.image_height) {
-        for (std::size_t i = 0; i < row.size(); ++i)
-            row[i] = static_cast<JSAMPLE>(i * 7 + compressor.next_scanline * 13);
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&compressor, rows, 1);
-    }
-    jpeg_finish_compress(&compressor);
-    jpeg_destroy_compress(&compressor);
-    std::string file(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return file;
+    std::vector<std::uint8_t> pixels(32 * 32 * 3);
+    for (std::size_t y = 0; y < 32; ++y)
+        for (std::size_t i = 0; i < 32 * 3; ++i)
+            pixels[y * 32 * 3 + i] = static_cast<std::uint8_t>(i * 7 + y * 13);
+    return jpeg_files::Compress(32, 32, 3, pixels, false, {}, 75);
 }
 
 // The offset of the frame header's height field (after FF C0, length, precision).

@@ -4,6 +4,7 @@
 #include "audio/Sample.h"
 #include "audio/SampleManager.h"
 #include "audio/SoundEngine.h"
+#include "audio/SoundFiles.h"
 
 #include <vector>
 
@@ -24,30 +25,10 @@ void AudioTest::StartSound(platform::Window& window)
 
 void AudioTest::WriteEffect(const std::string& pathUnderData)
 {
-    constexpr std::uint32_t frames = 11025;
-    std::string bytes = "RIFF";
-    const auto put32 = [&bytes](std::uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes += static_cast<char>((value >> shift) & 0xff);
-    };
-    const auto put16 = [&bytes](std::uint32_t value) {
-        bytes += static_cast<char>(value & 0xff);
-        bytes += static_cast<char>((value >> 8) & 0xff);
-    };
-    put32(36 + frames * 2);
-    bytes += "WAVEfmt ";
-    put32(16);
-    put16(1);         // PCM
-    put16(1);         // mono
-    put32(22050);     // rate
-    put32(22050 * 2); // bytes per second
-    put16(2);         // block
-    put16(16);        // bits
-    bytes += "data";
-    put32(frames * 2);
-    for (std::uint32_t frame = 0; frame < frames; ++frame)
-        put16(frame % 2 == 0 ? 1000 : 0xfc18); // +-1000
-    WriteFile("data/" + pathUnderData, bytes);
+    std::vector<std::int16_t> samples(11025);
+    for (std::size_t frame = 0; frame < samples.size(); ++frame)
+        samples[frame] = frame % 2 == 0 ? 1000 : -1000;
+    WriteFile("data/" + pathUnderData, MakeWav(22050, 1, 16, Pcm16(samples)));
 }
 
 void AudioTest::Frame(std::uint32_t milliseconds)
