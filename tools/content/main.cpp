@@ -3,6 +3,7 @@
 // The same inputs always give the same files, byte for byte.
 
 #include "FontArt.h"
+#include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
 #include "files/File.h"
@@ -71,5 +72,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() && WriteSharedSounds() ? 0 : 1;
+    return WriteFonts() && WriteSharedSounds() && content::WriteSharedSprites() ? 0 : 1;
 }

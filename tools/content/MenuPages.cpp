@@ -1,0 +1,254 @@
+// The menu pages both menus share, the in-game menu's own pages, the bar it
+// slides in on, and the loading screen. Every page is a starry night inside
+// the ship's frame; text the game draws on a page always lands on calm,
+// darkened glass.
+
+#include "SharedSpriteParts.h"
+#include "ShipStyle.h"
+
+#include <array>
+#include <cmath>
+
+namespace content::shared {
+
+namespace {
+
+using ship::screenHeight;
+using ship::screenWidth;
+
+// The items of the main page and of the in-game page 1 stand on one
+// diagonal, their text centred on it: from (541, 209) towards (356, 571),
+// with "Beenden" / "Spiel beenden" further down the same line at (325, 634).
+double MenuDiagonalX(double y)
+{
+    return 541.0 + (y - 209.0) * (356.0 - 541.0) / (571.0 - 209.0);
+}
+
+// The glass band behind the menu items: horizontal top and bottom edges,
+// wide enough for the longest item in the big menu font.
+void DrawMenuBand(cairo_t* cairo)
+{
+    constexpr double top = 186.0;
+    constexpr double bottom = 704.0;
+    constexpr double halfWidth = 218.0;
+    const std::array<std::array<double, 2>, 4> corners = {{{MenuDiagonalX(top) - halfWidth, top},
+                                                           {MenuDiagonalX(top) + halfWidth, top},
+                                                           {MenuDiagonalX(bottom) + halfWidth, bottom},
+                                                           {MenuDiagonalX(bottom) - halfWidth, bottom}}};
+    cairo_new_path(cairo);
+    for (const auto& [x, y] : corners)
+        cairo_line_to(cairo, x, y);
+    cairo_close_path(cairo);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    ship::FillGlass(cairo, 0.7);
+    for (const auto& [x, y] : corners)
+        ship::DrawRivet(cairo, x + (x < MenuDiagonalX(y) ? 14.0 : -14.0), y + (y < 400.0 ? 12.0 : -12.0));
+}
+
+// The game's name in two colours on one line, centred on `centreX`.
+void DrawGameTitle(cairo_t* cairo, double centreX, double baseline, double size)
+{
+    const std::string first = "Astrokutter ";
+    const std::string second = "Zephyra";
+    const double left =
+        centreX - (ship::TextWidth(cairo, first, size) + ship::TextWidth(cairo, second, size)) / 2.0;
+    DrawArtText(cairo, first, left, baseline, size, colour::tealLight, Align::left);
+    DrawArtText(cairo, second, left + ship::TextWidth(cairo, first, size), baseline, size, colour::orangeLight,
+                Align::left);
+}
+
+void DrawTiltedCutter(cairo_t* cairo, double centreX, double centreY, double length, double angle)
+{
+    cairo_save(cairo);
+    cairo_translate(cairo, centreX, centreY);
+    cairo_rotate(cairo, angle);
+    ship::DrawCutter(cairo, 0.0, 0.0, length);
+    cairo_restore(cairo);
+}
+
+Picture MenuBackground()
+{
+    Picture page = ship::PageBackground(11);
+    cairo_t* cairo = page.Cairo();
+    ship::DrawPlanet(cairo, 905.0, 700.0, 150.0, colour::turquoise, colour::teal, false);
+    ship::DrawPlanet(cairo, 150.0, 340.0, 52.0, colour::sand, colour::stone, false);
+    ship::DrawPlanet(cairo, 925.0, 250.0, 26.0, colour::violet, colour::night, true);
+    DrawTiltedCutter(cairo, 838.0, 450.0, 290.0, -0.14);
+    DrawMenuBand(cairo);
+    DrawGameTitle(cairo, 512.0, 128.0, 62.0);
+    ship::DrawPageFrame(cairo);
+    return page;
+}
+
+// The loading picture: the game's name, the cutter on her way, and the
+// trough the game fills with its progress bar (x 382 to 665, y 631 to 640 on
+// a 1024 x 768 screen).
+Picture LoadingPicture()
+{
+    constexpr double barLeft = 382.0;
+    constexpr double barTop = 631.0;
+    constexpr double barRight = 665.0;
+    constexpr double barBottom = 640.0;
+    Picture page = ship::PageBackground(23);
+    cairo_t* cairo = page.Cairo();
+    ship::DrawPlanet(cairo, 120.0, 720.0, 190.0, colour::turquoise, colour::teal, false);
+    ship::DrawPlanet(cairo, 880.0, 560.0, 36.0, colour::hibiscus, colour::banner, true);
+    // Speed lines behind the cutter.
+    SetColour(cairo, colour::tealLight, 0.55);
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cairo, 4.0);
+    for (const auto& [x, y, length] : std::array<std::array<double, 3>, 4>{
+             {{170.0, 380.0, 120.0}, {130.0, 410.0, 170.0}, {190.0, 440.0, 110.0}, {150.0, 470.0, 140.0}}}) {
+        cairo_move_to(cairo, x, y);
+        cairo_line_to(cairo, x + length, y);
+    }
+    cairo_stroke(cairo);
+    DrawTiltedCutter(cairo, 560.0, 420.0, 420.0, -0.06);
+    DrawGameTitle(cairo, 512.0, 210.0, 70.0);
+
+    const double centreX = (barLeft + barRight + 1.0) / 2.0;
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, barLeft - 40.0, 572.0, barRight - barLeft + 81.0, 92.0, 18.0);
+    ship::FillGlass(cairo, 0.8);
+    DrawArtText(cairo, "Wird geladen …", centreX, 612.0, 24.0, colour::cream);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, barLeft - 6.0, barTop - 6.0, barRight - barLeft + 13.0, barBottom - barTop + 13.0, 7.0);
+    FillOutlined(cairo, colour::outline, colour::nightDeep, 3.0);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, barLeft - 8.5, barTop - 8.5, barRight - barLeft + 18.0, barBottom - barTop + 18.0, 9.0);
+    SetColour(cairo, colour::teal);
+    cairo_set_line_width(cairo, 2.0);
+    cairo_stroke(cairo);
+    ship::DrawPageFrame(cairo);
+    return page;
+}
+
+// The savegame browser: a title and, for each of the 3 x 3 cells of 256 x 128
+// pixels, a riveted bezel and below it a glass plate for the slot's title and
+// date.
+Picture SavegamePage(const char* title, std::uint32_t seed)
+{
+    constexpr int cellWidth = 256;
+    constexpr int cellHeight = 128;
+    Picture page = ship::PageBackground(seed);
+    cairo_t* cairo = page.Cairo();
+    DrawTiltedCutter(cairo, 850.0, 718.0, 150.0, 0.0);
+    for (int slot = 0; slot < 9; ++slot) {
+        const double x = 60.0 + 324.0 * (slot % 3);
+        const double y = 90.0 + 200.0 * (slot / 3);
+        ship::DrawPlate(cairo, x - 14.0, y - 14.0, cellWidth + 28.0, cellHeight + 28.0, colour::nightLight,
+                        colour::night, 10.0);
+        cairo_new_path(cairo);
+        RoundedRectangle(cairo, x - 6.5, y - 6.5, cellWidth + 13.0, cellHeight + 13.0, 6.0);
+        SetColour(cairo, colour::teal);
+        cairo_set_line_width(cairo, 2.0);
+        cairo_stroke(cairo);
+        cairo_new_path(cairo);
+        cairo_rectangle(cairo, x - 1.5, y - 1.5, cellWidth + 3.0, cellHeight + 3.0);
+        FillOutlined(cairo, colour::nightDeep, colour::nightDeep, 3.0);
+        cairo_new_path(cairo);
+        RoundedRectangle(cairo, x - 4.0, y + cellHeight + 16.0, cellWidth + 8.0, 44.0, 10.0);
+        ship::FillGlass(cairo, 0.78);
+    }
+    ship::DrawPageTitle(cairo, title, 512.0, 62.0, 32.0);
+    ship::DrawPageFrame(cairo);
+    return page;
+}
+
+// The picture of an empty savegame slot, the size of a cell: a window onto
+// the night sky, calm in the middle where the game writes "Leer".
+Picture EmptySlot()
+{
+    Picture slot(256, 128);
+    cairo_t* cairo = slot.Cairo();
+    DrawStarfield(cairo, 0.0, 0.0, 256.0, 128.0, 53);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, 9.0, 9.0, 238.0, 110.0, 12.0);
+    const std::array<double, 2> dashes = {12.0, 8.0};
+    cairo_set_dash(cairo, dashes.data(), static_cast<int>(dashes.size()), 0.0);
+    SetColour(cairo, colour::tealLight, 0.7);
+    cairo_set_line_width(cairo, 2.5);
+    cairo_stroke(cairo);
+    cairo_set_dash(cairo, nullptr, 0, 0.0);
+    for (const auto& [x, y] : std::array<std::array<double, 2>, 4>{{{20.0, 20.0}, {236.0, 20.0}, {20.0, 108.0},
+                                                                   {236.0, 108.0}}})
+        ship::DrawRivet(cairo, x, y);
+    return slot;
+}
+
+struct OptionRow {
+    const char* caption;
+    int y; // top of the row's text, as the options page places its choice
+};
+
+// The in-game options page: the rows of the choice items (centred on
+// x 798) get their captions at their left. The four volumes stand in the
+// order the page lists them: ambience, effects, speech, music.
+Picture InGameOptionsPage()
+{
+    constexpr double captionRight = 690.0;
+    constexpr double captionBaseline = 22.0; // below the row's top
+    constexpr std::array<OptionRow, 2> gameRows = {{{"Schwierigkeit", 292}, {"Sprechblasen", 348}}};
+    constexpr std::array<OptionRow, 4> volumeRows = {
+        {{"Umgebung", 447}, {"Effekte", 475}, {"Sprache", 504}, {"Musik", 533}}};
+    Picture page = ship::PageBackground(41);
+    cairo_t* cairo = page.Cairo();
+    ship::DrawPlanet(cairo, 110.0, 140.0, 46.0, colour::sand, colour::stone, false);
+    DrawTiltedCutter(cairo, 170.0, 470.0, 200.0, -0.2);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, 330.0, 262.0, 590.0, 318.0, 22.0);
+    ship::FillGlass(cairo, 0.75);
+    ship::DrawRivetRow(cairo, 346.0, 278.0, 904.0, 278.0, 2);
+    ship::DrawRivetRow(cairo, 346.0, 564.0, 904.0, 564.0, 2);
+    for (const OptionRow& row : gameRows)
+        DrawArtText(cairo, row.caption, captionRight, row.y + captionBaseline, 21.0, colour::orangeLight,
+                    Align::right);
+    // The volumes under a heading of their own, parted from the rows above.
+    SetColour(cairo, colour::tealLight, 0.6);
+    cairo_set_line_width(cairo, 2.0);
+    cairo_move_to(cairo, 360.0, 393.5);
+    cairo_line_to(cairo, 890.0, 393.5);
+    cairo_stroke(cairo);
+    DrawArtText(cairo, "Lautstärke", 625.0, 428.0, 22.0, colour::tealLight, Align::centre);
+    for (const OptionRow& row : volumeRows)
+        DrawArtText(cairo, row.caption, captionRight, row.y + captionBaseline, 21.0, colour::orangeLight,
+                    Align::right);
+    ship::DrawPageTitle(cairo, "Optionen", 625.0, 176.0, 44.0);
+    ship::DrawPageFrame(cairo);
+    return page;
+}
+
+// The bar that slides in from the top while the pointer is near it: a
+// riveted sign behind the word "Menü", which the game writes at (76, 9) of
+// this picture in the big menu font.
+Picture MenuBar()
+{
+    Picture bar(268, 80);
+    cairo_t* cairo = bar.Cairo();
+    // Two struts hold the sign from the top edge.
+    for (const double x : {86.0, 196.0}) {
+        cairo_new_path(cairo);
+        cairo_rectangle(cairo, x - 5.0, -4.0, 10.0, 16.0);
+        FillOutlined(cairo, colour::steel, colour::stone, 2.5);
+    }
+    ship::DrawPlate(cairo, 42.0, 6.0, 214.0, 66.0, colour::nightLight, colour::night, 16.0);
+    cairo_new_path(cairo);
+    cairo_rectangle(cairo, 58.0, 62.0, 182.0, 5.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 1.5);
+    return bar;
+}
+
+} // namespace
+
+bool WriteMenuPages(SharedOutput& output)
+{
+    output.Comment("Menu pages, the in-game menu bar and the loading screen");
+    return output.AddPage("loading", LoadingPicture()) && output.AddPage("menu_background", MenuBackground()) &&
+           output.AddPage("savegame_background", SavegamePage("Spiel speichern", 31)) &&
+           output.AddPage("savegame_load_background", SavegamePage("Spiel laden", 37)) &&
+           output.AddPage("savegame_empty_slot", EmptySlot()) &&
+           output.AddPage("ingame_options_background", InGameOptionsPage()) &&
+           output.AddStatic("options_bar", MenuBar());
+}
+
+} // namespace content::shared

@@ -1,0 +1,299 @@
+#include "ShipStyle.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace content::ship {
+
+namespace {
+
+constexpr double fullTurn = 2.0 * std::numbers::pi;
+
+void Circle(cairo_t* cairo, double x, double y, double radius)
+{
+    cairo_new_sub_path(cairo);
+    cairo_arc(cairo, x, y, radius, 0.0, fullTurn);
+}
+
+// A radial gradient from `inner` at the centre to `outer` at `radius`, as
+// the source.
+void SetRadialSource(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, double innerAlpha,
+                     std::uint32_t outer, double outerAlpha)
+{
+    cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
+    const auto addStop = [pattern](double offset, std::uint32_t rgb, double alpha) {
+        cairo_pattern_add_color_stop_rgba(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                                          (rgb & 0xFF) / 255.0, alpha);
+    };
+    addStop(0.0, inner, innerAlpha);
+    addStop(1.0, outer, outerAlpha);
+    cairo_set_source(cairo, pattern);
+    cairo_pattern_destroy(pattern);
+}
+
+void StrokeOutline(cairo_t* cairo, double width)
+{
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, width);
+    cairo_stroke(cairo);
+}
+
+// An L-shaped orange bracket in a corner of the screen; `dx`, `dy` (each
+// 1 or -1) point from the corner into the screen.
+void DrawCornerBracket(cairo_t* cairo, double cornerX, double cornerY, double dx, double dy)
+{
+    constexpr double arm = 74.0;
+    constexpr double thickness = 20.0;
+    cairo_new_path(cairo);
+    cairo_move_to(cairo, cornerX, cornerY);
+    cairo_line_to(cairo, cornerX + dx * arm, cornerY);
+    cairo_line_to(cairo, cornerX + dx * arm, cornerY + dy * thickness);
+    cairo_line_to(cairo, cornerX + dx * thickness, cornerY + dy * thickness);
+    cairo_line_to(cairo, cornerX + dx * thickness, cornerY + dy * arm);
+    cairo_line_to(cairo, cornerX, cornerY + dy * arm);
+    cairo_close_path(cairo);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 3.0);
+    DrawRivet(cairo, cornerX + dx * 10.0, cornerY + dy * 10.0, 4.0);
+}
+
+} // namespace
+
+void DrawRivet(cairo_t* cairo, double x, double y, double radius)
+{
+    cairo_new_path(cairo);
+    Circle(cairo, x, y, radius);
+    SetRadialSource(cairo, x - radius * 0.35, y - radius * 0.35, radius * 1.4, colour::cream, 1.0, colour::steel, 1.0);
+    cairo_fill_preserve(cairo);
+    StrokeOutline(cairo, 1.5);
+}
+
+void DrawRivetRow(cairo_t* cairo, double x0, double y0, double x1, double y1, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const double t = count > 1 ? static_cast<double>(i) / (count - 1) : 0.5;
+        DrawRivet(cairo, x0 + (x1 - x0) * t, y0 + (y1 - y0) * t);
+    }
+}
+
+void DrawPlate(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t top,
+               std::uint32_t bottom, double radius)
+{
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, x, y, width, height, radius);
+    FillOutlined(cairo, top, bottom, 3.0);
+    const double inset = std::max(7.0, radius * 0.75);
+    if (width > 2.0 * inset + 8.0 && height > 2.0 * inset + 8.0) {
+        DrawRivet(cairo, x + inset, y + inset);
+        DrawRivet(cairo, x + width - inset, y + inset);
+        DrawRivet(cairo, x + inset, y + height - inset);
+        DrawRivet(cairo, x + width - inset, y + height - inset);
+    }
+}
+
+void FillGlass(cairo_t* cairo, double opacity)
+{
+    SetColour(cairo, colour::nightDeep, opacity);
+    cairo_fill_preserve(cairo);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, 4.5);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, colour::tealLight, 0.9);
+    cairo_set_line_width(cairo, 2.0);
+    cairo_stroke(cairo);
+}
+
+void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
+{
+    cairo_new_path(cairo);
+    Circle(cairo, centreX, centreY, radius);
+    FillOutlined(cairo, colour::cream, colour::steel, 3.0);
+    const double glass = radius * 0.68;
+    cairo_new_path(cairo);
+    Circle(cairo, centreX, centreY, glass);
+    SetRadialSource(cairo, centreX - glass * 0.3, centreY - glass * 0.3, glass * 1.3, colour::nightLight, 1.0,
+                    colour::nightDeep, 1.0);
+    cairo_fill_preserve(cairo);
+    StrokeOutline(cairo, 2.5);
+    // Two stars in the glass and the gleam of the pane.
+    SetColour(cairo, colour::cream);
+    Circle(cairo, centreX + glass * 0.35, centreY + glass * 0.2, std::max(1.0, glass * 0.08));
+    Circle(cairo, centreX - glass * 0.2, centreY + glass * 0.45, std::max(0.8, glass * 0.05));
+    cairo_fill(cairo);
+    cairo_new_path(cairo);
+    cairo_arc(cairo, centreX, centreY, glass * 0.72, std::numbers::pi * 1.05, std::numbers::pi * 1.45);
+    SetColour(cairo, colour::cream, 0.8);
+    cairo_set_line_width(cairo, std::max(1.5, glass * 0.14));
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cairo);
+    const int rivets = radius > 20.0 ? 8 : 0;
+    for (int i = 0; i < rivets; ++i) {
+        const double angle = fullTurn * i / rivets;
+        DrawRivet(cairo, centreX + std::cos(angle) * radius * 0.84, centreY + std::sin(angle) * radius * 0.84,
+                  radius * 0.07);
+    }
+}
+
+void DrawPlanet(cairo_t* cairo, double centreX, double centreY, double radius, std::uint32_t light,
+                std::uint32_t dark, bool ringed)
+{
+    const auto ring = [&](double from, double to) {
+        cairo_save(cairo);
+        cairo_translate(cairo, centreX, centreY);
+        cairo_scale(cairo, 1.0, 0.28);
+        cairo_new_path(cairo);
+        cairo_arc(cairo, 0.0, 0.0, radius * 1.6, from, to);
+        cairo_restore(cairo);
+        SetColour(cairo, colour::outline);
+        cairo_set_line_width(cairo, radius * 0.16 + 3.0);
+        cairo_stroke_preserve(cairo);
+        SetColour(cairo, colour::orangeLight);
+        cairo_set_line_width(cairo, radius * 0.16);
+        cairo_stroke(cairo);
+    };
+    if (ringed)
+        ring(std::numbers::pi, fullTurn); // the far half, behind the globe
+    cairo_new_path(cairo);
+    Circle(cairo, centreX, centreY, radius);
+    SetRadialSource(cairo, centreX - radius * 0.4, centreY - radius * 0.4, radius * 1.5, light, 1.0, dark, 1.0);
+    cairo_fill_preserve(cairo);
+    cairo_save(cairo);
+    cairo_clip_preserve(cairo);
+    // Soft bands across the globe.
+    SetColour(cairo, dark, 0.35);
+    cairo_set_line_width(cairo, radius * 0.12);
+    for (const double band : {-0.35, 0.15, 0.5}) {
+        cairo_move_to(cairo, centreX - radius, centreY + radius * band);
+        cairo_curve_to(cairo, centreX - radius * 0.3, centreY + radius * (band + 0.12), centreX + radius * 0.3,
+                       centreY + radius * (band - 0.1), centreX + radius, centreY + radius * band);
+    }
+    cairo_stroke(cairo);
+    cairo_restore(cairo);
+    cairo_new_path(cairo);
+    Circle(cairo, centreX, centreY, radius);
+    StrokeOutline(cairo, 3.0);
+    if (ringed)
+        ring(0.0, std::numbers::pi); // the near half, in front
+}
+
+void DrawCutter(cairo_t* cairo, double centreX, double centreY, double length)
+{
+    cairo_save(cairo);
+    cairo_translate(cairo, centreX, centreY);
+    const double u = length / 110.0; // the drawing below is 110 units long
+    cairo_scale(cairo, u, u);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    const double line = 3.0 / u;
+
+    // Engine flame.
+    cairo_new_path(cairo);
+    cairo_move_to(cairo, -44.0, -8.0);
+    cairo_curve_to(cairo, -52.0, -9.0, -60.0, -4.0, -55.0, 0.0);
+    cairo_curve_to(cairo, -60.0, 4.0, -52.0, 9.0, -44.0, 8.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, line);
+
+    // Tail fins, top and bottom.
+    cairo_new_path(cairo);
+    cairo_move_to(cairo, -40.0, -9.0);
+    cairo_line_to(cairo, -47.0, -27.0);
+    cairo_line_to(cairo, -35.0, -27.0);
+    cairo_line_to(cairo, -20.0, -11.0);
+    cairo_close_path(cairo);
+    cairo_move_to(cairo, -40.0, 9.0);
+    cairo_line_to(cairo, -45.0, 21.0);
+    cairo_line_to(cairo, -34.0, 21.0);
+    cairo_line_to(cairo, -22.0, 11.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, line);
+
+    // Hull.
+    const auto hull = [cairo] {
+        cairo_new_path(cairo);
+        cairo_move_to(cairo, -45.0, -13.0);
+        cairo_curve_to(cairo, -10.0, -20.0, 30.0, -19.0, 55.0, 0.0);
+        cairo_curve_to(cairo, 30.0, 16.0, -10.0, 17.0, -45.0, 13.0);
+        cairo_close_path(cairo);
+    };
+    hull();
+    FillOutlined(cairo, colour::tealLight, colour::teal, line);
+
+    // The orange stripe along the lower hull, kept inside it.
+    cairo_save(cairo);
+    hull();
+    cairo_clip(cairo);
+    cairo_new_path(cairo);
+    cairo_rectangle(cairo, -50.0, 5.0, 110.0, 5.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, line * 0.6);
+    cairo_restore(cairo);
+
+    // Cockpit dome.
+    cairo_new_path(cairo);
+    cairo_move_to(cairo, 12.0, -14.5);
+    cairo_curve_to(cairo, 18.0, -25.0, 34.0, -22.0, 40.0, -9.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, colour::cream, colour::turquoise, line);
+
+    // Portholes.
+    for (const double x : {-28.0, -15.0, -2.0})
+        DrawPorthole(cairo, x, -3.0, 4.2);
+    cairo_restore(cairo);
+}
+
+void DrawPageFrame(cairo_t* cairo)
+{
+    constexpr double band = 14.0;
+    constexpr double width = screenWidth;
+    constexpr double height = screenHeight;
+    cairo_new_path(cairo);
+    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_rectangle(cairo, -4.0, -4.0, width + 8.0, height + 8.0);
+    RoundedRectangle(cairo, band, band, width - 2.0 * band, height - 2.0 * band, 20.0);
+    FillOutlined(cairo, colour::tealLight, colour::teal, 3.0);
+    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
+    constexpr double middle = band / 2.0;
+    DrawRivetRow(cairo, 120.0, middle, width - 120.0, middle, 13);
+    DrawRivetRow(cairo, 120.0, height - middle, width - 120.0, height - middle, 13);
+    DrawRivetRow(cairo, middle, 120.0, middle, height - 120.0, 9);
+    DrawRivetRow(cairo, width - middle, 120.0, width - middle, height - 120.0, 9);
+    DrawCornerBracket(cairo, 2.0, 2.0, 1.0, 1.0);
+    DrawCornerBracket(cairo, width - 2.0, 2.0, -1.0, 1.0);
+    DrawCornerBracket(cairo, 2.0, height - 2.0, 1.0, -1.0);
+    DrawCornerBracket(cairo, width - 2.0, height - 2.0, -1.0, -1.0);
+}
+
+Picture PageBackground(std::uint32_t seed)
+{
+    Picture page(screenWidth, screenHeight);
+    DrawStarfield(page.Cairo(), 0.0, 0.0, screenWidth, screenHeight, seed);
+    return page;
+}
+
+double TextWidth(cairo_t* cairo, const std::string& utf8, double size)
+{
+    cairo_save(cairo);
+    cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cairo, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cairo, utf8.c_str(), &extents);
+    cairo_restore(cairo);
+    return extents.x_advance;
+}
+
+void DrawPageTitle(cairo_t* cairo, const std::string& utf8, double centreX, double baseline, double size)
+{
+    const double padding = size * 0.9;
+    const double plateWidth = TextWidth(cairo, utf8, size) + 2.0 * padding;
+    const double plateHeight = size * 1.45;
+    DrawPlate(cairo, centreX - plateWidth / 2.0, baseline - size * 1.08, plateWidth, plateHeight, colour::nightLight,
+              colour::night, plateHeight / 2.0);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, centreX - plateWidth / 2.0 + 4.0, baseline - size * 1.08 + 4.0, plateWidth - 8.0,
+                     plateHeight - 8.0, plateHeight / 2.0 - 4.0);
+    SetColour(cairo, colour::orange);
+    cairo_set_line_width(cairo, 2.5);
+    cairo_stroke(cairo);
+    DrawArtText(cairo, utf8, centreX, baseline, size, colour::orangeLight);
+}
+
+} // namespace content::ship

@@ -1,0 +1,50 @@
+#pragma once
+
+// The ship's look for the pages and bars both menus and every episode share:
+// hull plates held by rivets, portholes, panels of darkened glass behind
+// text, and the cutter Zephyra herself, all on the starry night of space.
+// Coordinates are pixels of the picture being drawn.
+
+#include "SpriteArt.h"
+
+#include <cstdint>
+#include <string>
+
+namespace content::ship {
+
+inline constexpr int screenWidth = 1024;
+inline constexpr int screenHeight = 768;
+
+// A rivet head centred on (x, y).
+void DrawRivet(cairo_t* cairo, double x, double y, double radius = 3.5);
+// `count` rivets evenly along the line from (x0, y0) to (x1, y1), ends
+// included.
+void DrawRivetRow(cairo_t* cairo, double x0, double y0, double x1, double y1, int count);
+// A hull plate: a rounded rectangle in two tones inside the outline, with a
+// rivet in each corner.
+void DrawPlate(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t top,
+               std::uint32_t bottom, double radius = 12.0);
+// Darkened glass over the current path, with a teal rim: the calm ground
+// that text is drawn on. The path is consumed.
+void FillGlass(cairo_t* cairo, double opacity = 0.72);
+// A porthole: a steel ring around glass that shows a little sky.
+void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius);
+// A planet lit from the upper left, with a ring when `ringed`.
+void DrawPlanet(cairo_t* cairo, double centreX, double centreY, double radius, std::uint32_t light,
+                std::uint32_t dark, bool ringed);
+// The cutter Zephyra from the side, nose to the right, `length` pixels from
+// the engine flame to the nose, centred on (centreX, centreY).
+void DrawCutter(cairo_t* cairo, double centreX, double centreY, double length);
+// The frame every page shares: a riveted teal hull band along the screen's
+// edges with orange corner brackets.
+void DrawPageFrame(cairo_t* cairo);
+// A page's ground: the night sky of `seed` over the whole screen. Pages
+// draw the frame last, over whatever reaches the edges.
+Picture PageBackground(std::uint32_t seed);
+// The advance width of text as DrawArtText sets it, in pixels.
+double TextWidth(cairo_t* cairo, const std::string& utf8, double size);
+// A page title on an orange-rimmed plate centred on `centreX`; `baseline`
+// is the text's baseline.
+void DrawPageTitle(cairo_t* cairo, const std::string& utf8, double centreX, double baseline, double size);
+
+} // namespace content::ship
