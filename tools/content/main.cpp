@@ -3,6 +3,7 @@
 // The same inputs always give the same files, byte for byte.
 
 #include "ContentFile.h"
+#include "Credits.h"
 #include "FontArt.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
@@ -58,5 +59,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() && WriteSharedSounds() ? 0 : 1;
+    return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) ? 0 : 1;
 }
