@@ -1,5 +1,7 @@
 #include "FontArt.h"
 
+#include "Typefaces.h"
+
 #include "graphics/Font.h"
 #include "platform/Windows1252.h"
 
@@ -86,60 +88,6 @@ std::uint32_t Mix(std::uint32_t from, std::uint32_t to, int weight)
     return mixed;
 }
 
-// The typefaces, each opened once and kept for the whole run: cairo keeps
-// its own data about a FreeType face keyed by the face's address, so a face
-// must never be freed while another could be opened at the same address.
-class Typefaces {
-public:
-    Typefaces() = default;
-    Typefaces(const Typefaces&) = delete;
-    Typefaces& operator=(const Typefaces&) = delete;
-    ~Typefaces()
-    {
-        for (auto& [name, face] : faces) {
-            cairo_font_face_destroy(face.cairoFace);
-            FT_Done_Face(face.face);
-        }
-        if (library != nullptr)
-            FT_Done_FreeType(library);
-    }
-
-    // Null when the file cannot be read.
-    cairo_font_face_t* Get(const std::string& path)
-    {
-        if (const auto found = faces.find(path); found != faces.end())
-            return found->second.cairoFace;
-        if (library == nullptr && FT_Init_FreeType(&library) != 0) {
-            library = nullptr;
-            return nullptr;
-        }
-        Face face;
-        if (FT_New_Face(library, path.c_str(), 0, &face.face) != 0)
-            return nullptr;
-        face.cairoFace = cairo_ft_font_face_create_for_ft_face(face.face, 0);
-        if (cairo_font_face_status(face.cairoFace) != CAIRO_STATUS_SUCCESS) {
-            cairo_font_face_destroy(face.cairoFace);
-            FT_Done_Face(face.face);
-            return nullptr;
-        }
-        return faces.emplace(path, face).first->second.cairoFace;
-    }
-
-    static Typefaces& Instance()
-    {
-        static Typefaces typefaces;
-        return typefaces;
-    }
-
-private:
-    struct Face {
-        FT_Face face = nullptr;
-        cairo_font_face_t* cairoFace = nullptr;
-    };
-    FT_Library library = nullptr;
-    std::map<std::string, Face> faces;
-};
-
 // One channel of coverage, row by row without padding.
 struct Coverage {
     int width = 0;
@@ -153,18 +101,6 @@ struct Coverage {
         return values[static_cast<std::size_t>(y) * width + x];
     }
 };
-
-void UseFace(cairo_t* context, cairo_font_face_t* face, double size)
-{
-    cairo_set_font_face(context, face);
-    cairo_set_font_size(context, size);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(context, options);
-    cairo_font_options_destroy(options);
-}
 
 // The text's outline as a filled (strokeWidth 0) or filled and stroked
 // path, with its origin at (x, baseline).
@@ -350,19 +286,11 @@ std::span<const FontLoaderUtil::FontDescription> CreditsFonts()
     return creditsFonts;
 }
 
-const char* TypefaceFolder()
-{
-    return "/usr/share/fonts/truetype/dejavu/";
-}
-
 std::unique_ptr<Image> DrawFontPicture(const FontStyle& style)
 {
-    const std::string path = std::string(TypefaceFolder()) + style.typeface;
-    cairo_font_face_t* face = Typefaces::Instance().Get(path);
-    if (face == nullptr) {
-        std::fprintf(stderr, "zephyra-content: cannot read the typeface %s\n", path.c_str());
+    cairo_font_face_t* face = Typeface(style.typeface);
+    if (face == nullptr)
         return nullptr;
-    }
 
     // The largest size (in quarter pixels) at which every glyph, outline and
     // shadow included, fits the line.

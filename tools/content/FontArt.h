@@ -50,9 +50,6 @@ std::span<const FontStyle> GameFontStyles();
 // "creditsHawaiiBig".
 std::span<const FontLoaderUtil::FontDescription> CreditsFonts();
 
-// The folder holding the DejaVu typefaces.
-const char* TypefaceFolder();
-
 // The font picture of a style as a 24-bit image; null (with a message on
 // standard error) when the typeface cannot be read.
 std::unique_ptr<Image> DrawFontPicture(const FontStyle& style);

@@ -2,11 +2,12 @@
 //     zephyra-content RUN_DIR     the data tree below RUN_DIR/data
 // The same inputs always give the same files, byte for byte.
 
+#include "ContentFile.h"
+#include "Credits.h"
 #include "FontArt.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
-#include "files/File.h"
 #include "graphics/BmpLoader.h"
 
 #include <cstdio>
@@ -30,17 +31,6 @@ bool WriteFonts()
     return true;
 }
 
-bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes)
-{
-    File file;
-    const bool written = file.OpenDirect(path.c_str(), "wb") &&
-                         file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
-    file.Close();
-    if (!written)
-        std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
-    return written;
-}
-
 // The shared sound effects in data\sharedadventure\audio\sfx and their
 // list data\sharedadventure\sfx.txt.
 bool WriteSharedSounds()
@@ -49,12 +39,10 @@ bool WriteSharedSounds()
     for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
         const std::vector<std::uint8_t> wav =
             WavLoader::Encode(content::soundRate, 1, 16, effect.make().Pcm16(peak));
-        if (!WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
+        if (!content::WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
             return false;
     }
-    const std::string list = content::SoundEffectList(content::SharedSoundEffects());
-    return WriteBytes("data\\sharedadventure\\sfx.txt",
-                      std::span(reinterpret_cast<const std::uint8_t*>(list.data()), list.size()));
+    return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
 }
 
 } // namespace
@@ -72,5 +60,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() && WriteSharedSounds() && content::WriteSharedSprites() ? 0 : 1;
+    const bool written = WriteFonts() && WriteSharedSounds() &&
+                         content::WriteText("data\\credits.txt", content::CreditsText()) && content::WriteSharedSprites();
+    return written ? 0 : 1;
 }

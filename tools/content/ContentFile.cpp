@@ -1,0 +1,25 @@
+#include "ContentFile.h"
+
+#include "files/File.h"
+
+#include <cstdio>
+
+namespace content {
+
+bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    File file;
+    const bool written = file.OpenDirect(path.c_str(), "wb") &&
+                         file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+    file.Close();
+    if (!written)
+        std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
+    return written;
+}
+
+bool WriteText(const std::string& path, const std::string& text)
+{
+    return WriteBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+} // namespace content

@@ -1,0 +1,88 @@
+#include "Credits.h"
+
+#include "platform/Windows1252.h"
+
+#include <array>
+#include <string_view>
+
+namespace content {
+
+namespace {
+
+// Each line is laid out alone in a box 824 pixels wide, so a line stays
+// short; only characters the credits fonts have, and no markup characters
+// ('<', '>', '&'). An empty line is a gap of one line.
+constexpr std::array<std::string_view, 60> lines = {
+    "{Astrokutter Zephyra",
+    "Ein Weltraumabenteuer",
+    "für die ganze Familie",
+    "",
+    "{Idee und Geschichte",
+    "Das Zephyra-Team",
+    "",
+    "{Programmierung",
+    "Spielsteuerung, Menüs und Abenteuer",
+    "Grafik-, Klang- und Dateimaschine",
+    "Minispiele: Tanzduell, Taxi Shooter,",
+    "Ritterweitwurf und Alien Shooter",
+    "",
+    "{Grafik",
+    "Räume, Figuren und Menüs,",
+    "Strich für Strich im Programm gezeichnet",
+    "",
+    "{Musik und Geräusche",
+    "Melodien als Noten geschrieben,",
+    "gespielt von FluidSynth",
+    "mit dem Klangsatz TimGM6mb",
+    "von Tim Brechbill",
+    "Geräusche aus Oszillatoren und Rauschen",
+    "",
+    "{Stimmen",
+    "Juna, Lotte, Mia, Kapitän Baltasar,",
+    "KIRA, Rocko, Baron von Blech,",
+    "Häuptling Kalani und Herold Humbert",
+    "gesprochen von espeak-ng",
+    "",
+    "{Besetzung",
+    "Juna - Pilotin in Ausbildung",
+    "Lotte und Mia - die Zwillinge",
+    "Kapitän Baltasar - Junas Großvater",
+    "KIRA - der Bordcomputer",
+    "Rocko - Raumtaxifahrer",
+    "Baron von Blech - Sammler seltener Dinge",
+    "Häuptling Kalani - Richter beim Tanz",
+    "Herold Humbert - Hüter des Passworts",
+    "die Alien-Schleimlinge - sie selbst",
+    "",
+    "{Freie Software, mit Dank",
+    "SDL2, cairo, FreeType, DejaVu-Schriften,",
+    "libjpeg-turbo, libpng, Ogg Vorbis,",
+    "FluidSynth, espeak-ng, GoogleTest",
+    "",
+    "{Getestet von",
+    "allen, die auf der Zephyra mitgeflogen sind",
+    "",
+    "{Besonderer Dank",
+    "an alle Familien, die gemeinsam spielen,",
+    "und an jeden, der einmal einen Kristall",
+    "verloren und wiedergefunden hat",
+    "",
+    "",
+    "{Danke fürs Spielen!",
+    "",
+    "Die Zephyra landet sicher auf Wakalua.",
+    "Bis zum nächsten Abenteuer!",
+    "",
+};
+
+} // namespace
+
+std::string CreditsText()
+{
+    std::string text;
+    for (const std::string_view line : lines)
+        text += Windows1252::FromUtf8(line) + "\r\n";
+    return text;
+}
+
+} // namespace content

@@ -1,0 +1,369 @@
+#include "SpriteArt.h"
+
+#include "ContentFile.h"
+#include "Typefaces.h"
+#include "graphics/BmpLoader.h"
+
+#include <cstdio>
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace content {
+
+namespace {
+
+constexpr std::uint32_t magenta = 0xFF00FF;
+
+double Red(std::uint32_t rgb) { return ((rgb >> 16) & 0xFF) / 255.0; }
+double Green(std::uint32_t rgb) { return ((rgb >> 8) & 0xFF) / 255.0; }
+double Blue(std::uint32_t rgb) { return (rgb & 0xFF) / 255.0; }
+
+void AddStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha = 1.0)
+{
+    cairo_pattern_add_color_stop_rgba(pattern, offset, Red(rgb), Green(rgb), Blue(rgb), alpha);
+}
+
+// A visible colour the loader keeps as it is: nothing in its magenta range
+// (which it makes transparent) and nothing black (which it lifts anyway).
+std::uint32_t Visible(std::uint32_t rgb)
+{
+    const std::uint32_t red = (rgb >> 16) & 0xFF;
+    std::uint32_t green = (rgb >> 8) & 0xFF;
+    const std::uint32_t blue = rgb & 0xFF;
+    if (red >= 240 && green < 8 && blue >= 240)
+        green = 8;
+    if (red < 8 && green < 8 && blue < 8)
+        return 0x080808;
+    return (red << 16) | (green << 8) | blue;
+}
+
+void Put(std::uint8_t* pixel, std::uint32_t rgb)
+{
+    pixel[0] = static_cast<std::uint8_t>(rgb);
+    pixel[1] = static_cast<std::uint8_t>(rgb >> 8);
+    pixel[2] = static_cast<std::uint8_t>(rgb >> 16);
+}
+
+std::unique_ptr<Image> NewImage(int width, int height)
+{
+    auto image = std::make_unique<Image>();
+    if (!image->Create(width, height, 24, false))
+        return nullptr;
+    return image;
+}
+
+bool SaveBmp(const std::string& path, const Image& image)
+{
+    if (BmpLoader::GetInstance().Save(path.c_str(), image))
+        return true;
+    std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
+    return false;
+}
+
+// The frames one under the other on one surface.
+Picture Stack(std::span<const Picture> frames)
+{
+    const int width = frames.front().Width();
+    const int height = frames.front().Height();
+    Picture strip(width, height * static_cast<int>(frames.size()));
+    for (std::size_t index = 0; index < frames.size(); ++index) {
+        cairo_surface_t* source = cairo_get_target(frames[index].Cairo());
+        cairo_surface_flush(source);
+        cairo_set_source_surface(strip.Cairo(), source, 0, static_cast<double>(height) * index);
+        cairo_paint(strip.Cairo());
+    }
+    return strip;
+}
+
+} // namespace
+
+void SetColour(cairo_t* cairo, std::uint32_t rgb, double alpha)
+{
+    cairo_set_source_rgba(cairo, Red(rgb), Green(rgb), Blue(rgb), alpha);
+}
+
+void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius)
+{
+    radius = std::min({radius, width / 2, height / 2});
+    cairo_new_sub_path(cairo);
+    cairo_arc(cairo, x + width - radius, y + radius, radius, -M_PI / 2, 0);
+    cairo_arc(cairo, x + width - radius, y + height - radius, radius, 0, M_PI / 2);
+    cairo_arc(cairo, x + radius, y + height - radius, radius, M_PI / 2, M_PI);
+    cairo_arc(cairo, x + radius, y + radius, radius, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cairo);
+}
+
+void FillOutlined(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double outlineWidth)
+{
+    double left = 0;
+    double upper = 0;
+    double right = 0;
+    double lower = 0;
+    cairo_path_extents(cairo, &left, &upper, &right, &lower);
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, upper, 0, lower);
+    AddStop(gradient, 0, top);
+    AddStop(gradient, 1, bottom);
+    cairo_set_source(cairo, gradient);
+    cairo_fill_preserve(cairo);
+    cairo_pattern_destroy(gradient);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, outlineWidth);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cairo);
+}
+
+void DrawStarfield(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t seed)
+{
+    cairo_save(cairo);
+    cairo_rectangle(cairo, x, y, width, height);
+    cairo_clip(cairo);
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, y, 0, y + height);
+    AddStop(sky, 0, colour::nightDeep);
+    AddStop(sky, 1, colour::night);
+    cairo_set_source(cairo, sky);
+    cairo_paint(cairo);
+    cairo_pattern_destroy(sky);
+
+    // A small linear congruential generator: the same seed, the same sky.
+    std::uint32_t state = seed * 2654435761u + 1;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) / static_cast<double>(1u << 24);
+    };
+    const int stars = static_cast<int>(width * height / 1800);
+    for (int star = 0; star < stars; ++star) {
+        const double starX = x + next() * width;
+        const double starY = y + next() * height;
+        const double size = 0.6 + next() * next() * 2.2;
+        const double brightness = 0.45 + next() * 0.55;
+        SetColour(cairo, next() < 0.2 ? colour::orangeLight : (next() < 0.3 ? colour::tealLight : colour::cream),
+                  brightness);
+        cairo_arc(cairo, starX, starY, size, 0, 2 * M_PI);
+        cairo_fill(cairo);
+        if (size > 2.0) {
+            // The brightest twinkle with a cross of light.
+            cairo_set_line_width(cairo, 0.8);
+            SetColour(cairo, colour::cream, brightness * 0.6);
+            cairo_move_to(cairo, starX - size * 3, starY);
+            cairo_line_to(cairo, starX + size * 3, starY);
+            cairo_move_to(cairo, starX, starY - size * 3);
+            cairo_line_to(cairo, starX, starY + size * 3);
+            cairo_stroke(cairo);
+        }
+    }
+    cairo_restore(cairo);
+}
+
+void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,
+                 Align align)
+{
+    cairo_font_face_t* face = Typeface("DejaVuSans-Bold.ttf");
+    if (face == nullptr)
+        return;
+    cairo_save(cairo);
+    UseFace(cairo, face, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cairo, utf8.c_str(), &extents);
+    double left = x - extents.x_bearing;
+    if (align == Align::centre)
+        left = x - extents.x_advance / 2;
+    else if (align == Align::right)
+        left = x - extents.x_advance;
+    cairo_move_to(cairo, left, y);
+    cairo_text_path(cairo, utf8.c_str());
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, std::max(2.0, size / 8));
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, fill);
+    cairo_fill(cairo);
+    cairo_restore(cairo);
+}
+
+Picture::Picture(int pictureWidth, int pictureHeight)
+    : width(pictureWidth), height(pictureHeight),
+      surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pictureWidth, pictureHeight)),
+      cairo(cairo_create(surface))
+{
+    cairo_set_antialias(cairo, CAIRO_ANTIALIAS_GOOD);
+}
+
+Picture::~Picture()
+{
+    if (cairo != nullptr)
+        cairo_destroy(cairo);
+    if (surface != nullptr)
+        cairo_surface_destroy(surface);
+}
+
+Picture::Picture(Picture&& other) noexcept
+    : width(other.width), height(other.height), surface(std::exchange(other.surface, nullptr)),
+      cairo(std::exchange(other.cairo, nullptr))
+{
+}
+
+Picture& Picture::operator=(Picture&& other) noexcept
+{
+    std::swap(width, other.width);
+    std::swap(height, other.height);
+    std::swap(surface, other.surface);
+    std::swap(cairo, other.cairo);
+    return *this;
+}
+
+std::uint32_t Picture::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return 0;
+    cairo_surface_flush(surface);
+    const unsigned char* row = cairo_image_surface_get_data(surface) +
+                               static_cast<std::size_t>(y) * cairo_image_surface_get_stride(surface);
+    std::uint32_t premultiplied = 0;
+    std::copy_n(row + static_cast<std::size_t>(x) * 4, 4, reinterpret_cast<unsigned char*>(&premultiplied));
+    const std::uint32_t alpha = premultiplied >> 24;
+    if (alpha == 0)
+        return 0;
+    std::uint32_t pixel = alpha << 24;
+    for (const int shift : {0, 8, 16}) {
+        const std::uint32_t channel = (premultiplied >> shift) & 0xFF;
+        pixel |= std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha) << shift;
+    }
+    return pixel;
+}
+
+std::unique_ptr<Image> KeyedImage(const Picture& picture)
+{
+    auto image = NewImage(picture.Width(), picture.Height());
+    if (!image)
+        return nullptr;
+    std::uint8_t* out = image->GetData();
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x, out += 3) {
+            const std::uint32_t pixel = picture.Pixel(x, y);
+            Put(out, (pixel >> 24) == 0 ? magenta : Visible(pixel & 0xFFFFFF));
+        }
+    }
+    return image;
+}
+
+std::unique_ptr<Image> CoverageImage(const Picture& picture)
+{
+    bool soft = false;
+    for (int y = 0; y < picture.Height() && !soft; ++y) {
+        for (int x = 0; x < picture.Width() && !soft; ++x) {
+            const std::uint32_t alpha = picture.Pixel(x, y) >> 24;
+            soft = alpha != 0 && alpha != 255;
+        }
+    }
+    if (!soft)
+        return nullptr;
+    auto image = NewImage(picture.Width(), picture.Height());
+    if (!image)
+        return nullptr;
+    std::uint8_t* out = image->GetData();
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x, out += 3) {
+            const std::uint32_t alpha = picture.Pixel(x, y) >> 24;
+            Put(out, alpha * 0x010101);
+        }
+    }
+    return image;
+}
+
+bool WriteJpeg(const std::string& basePath, const Picture& picture, int quality)
+{
+    // The picture over the night sky's darkest blue, in case it is not opaque
+    // everywhere: a JPEG has no transparency.
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(picture.Width()) * picture.Height() * 3);
+    std::uint8_t* out = rows.data();
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x, out += 3) {
+            const std::uint32_t pixel = picture.Pixel(x, y);
+            const std::uint32_t alpha = pixel >> 24;
+            for (int channel = 0; channel < 3; ++channel) {
+                const int shift = 16 - 8 * channel;
+                const std::uint32_t over = (pixel >> shift) & 0xFF;
+                const std::uint32_t under = (colour::nightDeep >> shift) & 0xFF;
+                out[channel] = static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
+            }
+        }
+    }
+
+    jpeg_compress_struct compressor{};
+    jpeg_error_mgr errors{};
+    compressor.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&compressor);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&compressor, &buffer, &size);
+    compressor.image_width = static_cast<JDIMENSION>(picture.Width());
+    compressor.image_height = static_cast<JDIMENSION>(picture.Height());
+    compressor.input_components = 3;
+    compressor.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&compressor);
+    jpeg_set_quality(&compressor, quality, TRUE);
+    // Full colour resolution: the art has thin coloured outlines.
+    compressor.comp_info[0].h_samp_factor = 1;
+    compressor.comp_info[0].v_samp_factor = 1;
+    compressor.optimize_coding = TRUE;
+    jpeg_start_compress(&compressor, TRUE);
+    while (compressor.next_scanline < compressor.image_height) {
+        JSAMPROW row = rows.data() + static_cast<std::size_t>(compressor.next_scanline) * picture.Width() * 3;
+        jpeg_write_scanlines(&compressor, &row, 1);
+    }
+    jpeg_finish_compress(&compressor);
+    jpeg_destroy_compress(&compressor);
+    const bool written = WriteBytes(basePath + ".jpg", std::span(buffer, size));
+    std::free(buffer);
+    return written;
+}
+
+bool WriteKeyed(const std::string& basePath, const Picture& picture)
+{
+    const std::unique_ptr<Image> colours = KeyedImage(picture);
+    if (!colours || !SaveBmp(basePath + ".bmp", *colours))
+        return false;
+    const std::unique_ptr<Image> coverage = CoverageImage(picture);
+    return !coverage || SaveBmp(basePath + "Alpha.bmp", *coverage);
+}
+
+bool WriteStrip(const std::string& basePath, std::span<const Picture> frames)
+{
+    if (frames.empty()) {
+        std::fprintf(stderr, "zephyra-content: %s has no frames\n", basePath.c_str());
+        return false;
+    }
+    for (const Picture& frame : frames) {
+        if (frame.Width() != frames.front().Width() || frame.Height() != frames.front().Height()) {
+            std::fprintf(stderr, "zephyra-content: the frames of %s differ in size\n", basePath.c_str());
+            return false;
+        }
+    }
+    return WriteKeyed(basePath, Stack(frames));
+}
+
+void SpriteList::Comment(const std::string& line)
+{
+    text += "# " + line + "\r\n";
+}
+
+void SpriteList::Static(const std::string& label, const std::string& file)
+{
+    text += label + "\tstatic\t" + file + "\tnormx\r\n";
+}
+
+void SpriteList::Anim(const std::string& label, const std::string& file, int frames)
+{
+    text += label + "\tanim\t" + file + "\tnormx\t" + std::to_string(frames) + "\r\n";
+}
+
+bool SpriteList::Write(const std::string& path) const
+{
+    return WriteText(path, text);
+}
+
+} // namespace content

@@ -1,0 +1,119 @@
+#pragma once
+
+// Sprite art: pictures drawn with cairo and written in the forms the game's
+// sprite loader reads, and the "sprites.txt" lists that name them.
+//
+// Every picture shares one look: rounded shapes filled with a two-tone
+// gradient inside a dark navy outline, on the colours of `colour` below.
+// A picture is drawn on a transparent ARGB surface; writing it decides what
+// the game sees:
+// - an opaque picture (a page background) becomes a JPEG file;
+// - a picture with transparency becomes a 24-bit BMP with magenta where it
+//   is clear, and, when it has soft edges, a grey "Alpha" companion holding
+//   its coverage;
+// - an animation is its frames stacked top to bottom in one such strip.
+// Visible pixels never fall into the range the loader takes for magenta.
+
+#include "graphics/Image.h"
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace content {
+
+// The game's palette family, as 0xRRGGBB.
+namespace colour {
+constexpr std::uint32_t outline = 0x1C2142;     // every outline; never pure black
+constexpr std::uint32_t nightDeep = 0x111938;   // space, darkest
+constexpr std::uint32_t night = 0x1E2A5E;       // space
+constexpr std::uint32_t nightLight = 0x33458C;  // panels on space
+constexpr std::uint32_t teal = 0x17908C;
+constexpr std::uint32_t tealLight = 0x5FD6CB;
+constexpr std::uint32_t orange = 0xEE7F22;
+constexpr std::uint32_t orangeLight = 0xFFC36B;
+constexpr std::uint32_t cream = 0xFFF4DC;
+constexpr std::uint32_t sand = 0xEDE2C4;
+constexpr std::uint32_t turquoise = 0x3CCFD0;
+constexpr std::uint32_t hibiscus = 0xE0415A;
+constexpr std::uint32_t stone = 0x9A958C;
+constexpr std::uint32_t moss = 0x6C8F3C;
+constexpr std::uint32_t banner = 0xB8323A;
+constexpr std::uint32_t violet = 0x7A4FC9;
+constexpr std::uint32_t acid = 0x9BE03A;
+constexpr std::uint32_t steel = 0x8C9BB0;
+} // namespace colour
+
+// Drawing helpers with the shared look.
+void SetColour(cairo_t* cairo, std::uint32_t rgb, double alpha = 1.0);
+// Adds a rounded rectangle to the current path.
+void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius);
+// Fills the current path with a vertical gradient from `top` to `bottom`
+// (over the path's extent) and strokes it with the outline colour; the path
+// is consumed.
+void FillOutlined(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double outlineWidth = 3.0);
+// Night sky over the rectangle: a vertical gradient with stars placed by a
+// fixed generator, so that a seed always gives the same sky.
+void DrawStarfield(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t seed);
+
+enum class Align { left, centre, right };
+// Text in DejaVu Sans Bold, `size` pixels, filled with `fill` inside an
+// outline; (x, y) is the baseline point the alignment refers to.
+void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,
+                 Align align = Align::centre);
+
+// A picture being drawn: transparent until drawn on.
+class Picture {
+public:
+    Picture(int width, int height);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+    Picture(Picture&& other) noexcept;
+    Picture& operator=(Picture&& other) noexcept;
+
+    cairo_t* Cairo() const { return cairo; }
+    int Width() const { return width; }
+    int Height() const { return height; }
+    // 0xAARRGGBB without premultiplication (for tests and the writers).
+    std::uint32_t Pixel(int x, int y) const;
+
+private:
+    int width = 0;
+    int height = 0;
+    cairo_surface_t* surface = nullptr;
+    cairo_t* cairo = nullptr;
+};
+
+// The game's 24-bit image of a picture: transparent pixels magenta, visible
+// ones in their own colour kept out of the magenta range.
+std::unique_ptr<Image> KeyedImage(const Picture& picture);
+// The grey coverage image of a picture (white is opaque); null when every
+// pixel is either fully clear or fully opaque.
+std::unique_ptr<Image> CoverageImage(const Picture& picture);
+
+// Writers. Paths are in the game's form below the working directory, base
+// paths without extension (for example "data\\menu\\sprites\\help_background").
+// Each reports a failure on standard error and returns false.
+bool WriteJpeg(const std::string& basePath, const Picture& picture, int quality = 90);
+bool WriteKeyed(const std::string& basePath, const Picture& picture);
+bool WriteStrip(const std::string& basePath, std::span<const Picture> frames);
+
+// A "sprites.txt" being assembled: one line per label, Windows line ends.
+class SpriteList {
+public:
+    void Comment(const std::string& text);
+    void Static(const std::string& label, const std::string& file);
+    void Anim(const std::string& label, const std::string& file, int frames);
+    const std::string& Text() const { return text; }
+    bool Write(const std::string& path) const;
+
+private:
+    std::string text;
+};
+
+} // namespace content
