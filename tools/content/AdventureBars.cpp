@@ -10,8 +10,9 @@ namespace content::shared {
 namespace {
 
 // The inventory bar is drawn at y 656 of the 1024 x 768 screen, so it is
-// 112 pixels high; its four fields are drawn at (212 + 140 i, 669), 13 pixels
-// below its top.
+// 112 pixels high; its four fields are drawn at (212 + 140 i, 669), 13
+// pixels below its top. The bars' edges run along pixel rows, so they need
+// no alpha map.
 constexpr int barWidth = ship::screenWidth;
 constexpr int barHeight = 112;
 constexpr double fieldTop = 13.0; // within the bar
@@ -128,7 +129,7 @@ Picture InventoryBar()
     cairo_t* cairo = bar.Cairo();
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     cairo_new_path(cairo);
-    RoundedRectangle(cairo, -20.0, 4.0, barWidth + 40.0, barHeight + 30.0, 24.0);
+    RoundedRectangle(cairo, -20.0, 4.5, barWidth + 40.0, barHeight + 30.0, 24.0);
     FillOutlined(cairo, colour::nightLight, colour::night, 3.0);
     // The slanted tray the fields sit in, its ends following the fields' slant.
     const double trayTop = fieldTop - 5.0;
@@ -152,6 +153,7 @@ Picture InventoryBar()
     ship::DrawPorthole(cairo, 976.0, 60.0, 24.0);
     DrawArrowButton(cairo, leftArrowX, leftArrowY, true, false);
     DrawArrowButton(cairo, rightArrowX, rightArrowY, false, false);
+    ship::MakeEdgesHard(bar);
     return bar;
 }
 
@@ -166,7 +168,7 @@ Picture ConversationBar()
     cairo_t* cairo = bar.Cairo();
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     cairo_new_path(cairo);
-    RoundedRectangle(cairo, -20.0, -30.0, width + 40.0, 154.0, 26.0);
+    RoundedRectangle(cairo, -20.0, -30.5, width + 40.0, 154.0, 26.0);
     FillOutlined(cairo, colour::nightLight, colour::night, 3.0);
     cairo_new_path(cairo);
     cairo_rectangle(cairo, -4.0, 116.0, width + 8.0, 5.0);
@@ -178,6 +180,7 @@ Picture ConversationBar()
         ship::DrawPorthole(cairo, x, 54.0, 34.0);
         ship::DrawRivetRow(cairo, x - 44.0, 104.0, x + 44.0, 104.0, 2);
     }
+    ship::MakeEdgesHard(bar);
     return bar;
 }
 

@@ -1,6 +1,8 @@
 #include "ShipStyle.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace content::ship {
@@ -58,6 +60,32 @@ void DrawCornerBracket(cairo_t* cairo, double cornerX, double cornerY, double dx
 }
 
 } // namespace
+
+void MakeEdgesHard(Picture& picture)
+{
+    cairo_surface_t* surface = cairo_get_target(picture.Cairo());
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            // Premultiplied ARGB: an opaque pixel takes its colour back out
+            // of the coverage; a mostly clear one becomes fully clear.
+            unsigned char* at = data + static_cast<std::ptrdiff_t>(y) * stride + x * 4;
+            std::uint32_t pixel = 0;
+            std::memcpy(&pixel, at, sizeof pixel);
+            const std::uint32_t alpha = pixel >> 24;
+            std::uint32_t hard = 0;
+            if (alpha >= 128) {
+                hard = 0xFF000000u;
+                for (const int shift : {0, 8, 16})
+                    hard |= std::min(255u, (((pixel >> shift) & 0xFFu) * 255u + alpha / 2) / alpha) << shift;
+            }
+            std::memcpy(at, &hard, sizeof hard);
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+}
 
 void DrawRivet(cairo_t* cairo, double x, double y, double radius)
 {

@@ -15,6 +15,12 @@ namespace content::ship {
 inline constexpr int screenWidth = 1024;
 inline constexpr int screenHeight = 768;
 
+// Makes every pixel either fully clear or fully opaque, so that the picture
+// is written without an alpha map: the game then draws it as a plain
+// colour-keyed sprite, which is quicker and can be stretched. Meant for
+// pictures whose edges are straight along pixel rows and columns, or small.
+void MakeEdgesHard(Picture& picture);
+
 // A rivet head centred on (x, y).
 void DrawRivet(cairo_t* cairo, double x, double y, double radius = 3.5);
 // `count` rivets evenly along the line from (x0, y0) to (x1, y1), ends

@@ -7,9 +7,7 @@
 
 #include <cairo.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -78,36 +76,10 @@ Picture MenuArrow(bool pointsLeft)
     return picture;
 }
 
-// Makes every pixel either fully clear or fully opaque. The speech bubble's
-// frame is stretched when drawn, which only colour-keyed sprites can do, so
-// it must not get an alpha map.
-void HardenEdges(Picture& picture)
-{
-    cairo_surface_t* surface = cairo_get_target(picture.Cairo());
-    cairo_surface_flush(surface);
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < picture.Width(); ++x) {
-            std::uint32_t pixel = 0;
-            unsigned char* at = data + static_cast<std::ptrdiff_t>(y) * stride + x * 4;
-            std::memcpy(&pixel, at, sizeof pixel);
-            const std::uint32_t alpha = pixel >> 24;
-            std::uint32_t hard = 0;
-            if (alpha >= 128) {
-                hard = 0xFF000000u;
-                for (const int shift : {0, 8, 16})
-                    hard |= std::min(255u, (((pixel >> shift) & 0xFF) * 255 + alpha / 2) / alpha) << shift;
-            }
-            std::memcpy(at, &hard, sizeof hard);
-        }
-    }
-    cairo_surface_mark_dirty(surface);
-}
-
 // The speech bubble: a 128 x 128 frame whose 8-pixel corners and edges are
 // drawn as they are and whose middle is stretched, so everything inside the
-// edges is one flat colour; and the tail below it, whose tip touches the
+// edges is one flat colour and the corners' curves end before column and
+// row 8, where the repeated edges begin; and the tail below it, whose tip touches the
 // speaker's point at (22, 31) of the left tail and (2, 31) of the right one.
 // The top rows of a tail lie under the frame's bottom edge.
 constexpr std::uint32_t bubbleFill = colour::nightLight;
@@ -120,18 +92,18 @@ Picture BubbleFrame()
     Picture picture(bubbleSize, bubbleSize);
     cairo_t* cairo = picture.Cairo();
     cairo_new_path(cairo);
-    RoundedRectangle(cairo, 1.5, 1.5, bubbleSize - 3.0, bubbleSize - 3.0, 7.0);
+    RoundedRectangle(cairo, 1.5, 1.5, bubbleSize - 3.0, bubbleSize - 3.0, 6.0);
     SetColour(cairo, bubbleFill);
     cairo_fill_preserve(cairo);
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
     cairo_new_path(cairo);
-    RoundedRectangle(cairo, 4.5, 4.5, bubbleSize - 9.0, bubbleSize - 9.0, 4.0);
+    RoundedRectangle(cairo, 4.5, 4.5, bubbleSize - 9.0, bubbleSize - 9.0, 2.5);
     SetColour(cairo, colour::tealLight);
     cairo_set_line_width(cairo, 2.0);
     cairo_stroke(cairo);
-    HardenEdges(picture);
+    ship::MakeEdgesHard(picture);
     return picture;
 }
 
@@ -158,7 +130,7 @@ Picture BubbleTail(bool bubbleOnLeft)
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
-    HardenEdges(picture);
+    ship::MakeEdgesHard(picture);
     return picture;
 }
 
