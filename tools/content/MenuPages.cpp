@@ -41,6 +41,17 @@ void DrawMenuBand(cairo_t* cairo)
     cairo_close_path(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     ship::FillGlass(cairo, 0.7);
+    // A faint inner rim, parallel to the edges.
+    constexpr double rim = 9.0;
+    cairo_new_path(cairo);
+    cairo_line_to(cairo, MenuDiagonalX(top + rim) - halfWidth + rim, top + rim);
+    cairo_line_to(cairo, MenuDiagonalX(top + rim) + halfWidth - rim, top + rim);
+    cairo_line_to(cairo, MenuDiagonalX(bottom - rim) + halfWidth - rim, bottom - rim);
+    cairo_line_to(cairo, MenuDiagonalX(bottom - rim) - halfWidth + rim, bottom - rim);
+    cairo_close_path(cairo);
+    SetColour(cairo, colour::tealLight, 0.3);
+    cairo_set_line_width(cairo, 1.5);
+    cairo_stroke(cairo);
     for (const auto& [x, y] : corners)
         ship::DrawRivet(cairo, x + (x < MenuDiagonalX(y) ? 14.0 : -14.0), y + (y < 400.0 ? 12.0 : -12.0));
 }
@@ -55,6 +66,16 @@ void DrawGameTitle(cairo_t* cairo, double centreX, double baseline, double size)
     DrawArtText(cairo, first, left, baseline, size, colour::tealLight, Align::left);
     DrawArtText(cairo, second, left + ship::TextWidth(cairo, first, size), baseline, size, colour::orangeLight,
                 Align::left);
+}
+
+// Glass under a button whose text the game centres on `centreX` from `top`
+// down, one line of the big menu font.
+void DrawButtonPad(cairo_t* cairo, double centreX, double top)
+{
+    constexpr double width = 220.0;
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, centreX - width / 2.0, top - 6.0, width, 60.0, 16.0);
+    ship::FillGlass(cairo, 0.7);
 }
 
 void DrawTiltedCutter(cairo_t* cairo, double centreX, double centreY, double length, double angle)
@@ -150,6 +171,7 @@ Picture SavegamePage(const char* title, std::uint32_t seed)
         RoundedRectangle(cairo, x - 4.0, y + cellHeight + 16.0, cellWidth + 8.0, 44.0, 10.0);
         ship::FillGlass(cairo, 0.78);
     }
+    DrawButtonPad(cairo, 137.0, 694.0); // "Zurück"
     ship::DrawPageTitle(cairo, title, 512.0, 62.0, 32.0);
     ship::DrawPageFrame(cairo);
     return page;
@@ -213,6 +235,7 @@ Picture InGameOptionsPage()
     for (const OptionRow& row : volumeRows)
         DrawArtText(cairo, row.caption, captionRight, row.y + captionBaseline, 21.0, colour::orangeLight,
                     Align::right);
+    DrawButtonPad(cairo, 300.0, 633.0); // "Zurück"
     ship::DrawPageTitle(cairo, "Optionen", 625.0, 176.0, 44.0);
     ship::DrawPageFrame(cairo);
     return page;
@@ -228,10 +251,15 @@ Picture MenuBar()
     // Two struts hold the sign from the top edge.
     for (const double x : {86.0, 196.0}) {
         cairo_new_path(cairo);
-        cairo_rectangle(cairo, x - 5.0, -4.0, 10.0, 16.0);
+        cairo_rectangle(cairo, x - 4.0, -4.0, 8.0, 16.0);
         FillOutlined(cairo, colour::steel, colour::stone, 2.5);
     }
     ship::DrawPlate(cairo, 42.0, 6.0, 214.0, 66.0, colour::nightLight, colour::night, 16.0);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, 49.0, 13.0, 200.0, 52.0, 10.0);
+    SetColour(cairo, colour::tealLight, 0.5);
+    cairo_set_line_width(cairo, 1.5);
+    cairo_stroke(cairo);
     cairo_new_path(cairo);
     cairo_rectangle(cairo, 58.0, 62.0, 182.0, 5.0);
     FillOutlined(cairo, colour::orangeLight, colour::orange, 1.5);
