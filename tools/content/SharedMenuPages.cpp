@@ -172,7 +172,7 @@ Picture SavegamePage(const char* title, std::uint32_t seed)
         ship::FillGlass(cairo, 0.78);
     }
     DrawButtonPad(cairo, 137.0, 694.0); // "Zurück"
-    ship::DrawPageTitle(cairo, title, 512.0, 62.0, 32.0);
+    ship::DrawPageTitle(cairo, title);
     ship::DrawPageFrame(cairo);
     return page;
 }
@@ -200,43 +200,45 @@ Picture EmptySlot()
 
 struct OptionRow {
     const char* caption;
-    int y; // top of the row's text, as the options page places its choice
+    double y; // top of the row's text, as the options page places its choice
 };
 
-// The in-game options page: the rows of the choice items (centred on
-// x 798) get their captions at their left. The four volumes stand in the
-// order the page lists them: ambience, effects, speech, music.
+struct Heading {
+    const char* text;
+    double baseline;
+};
+
+// The in-game options page, laid out like the main menu's: the rows of the
+// choice items (centred on x 798, one small-font line of 30 pixels from
+// their y) on a panel, each on a band with its caption at its left, under
+// group headings. The in-game page has no display rows, and its speech
+// bubble and volume rows stand higher. The four volumes stand in the order
+// the page lists them: ambience, effects, speech, music.
 Picture InGameOptionsPage()
 {
-    constexpr double captionRight = 690.0;
-    constexpr double captionBaseline = 22.0; // below the row's top
-    constexpr std::array<OptionRow, 2> gameRows = {{{"Schwierigkeit", 292}, {"Sprechblasen", 348}}};
-    constexpr std::array<OptionRow, 4> volumeRows = {
-        {{"Umgebung", 447}, {"Effekte", 475}, {"Sprache", 504}, {"Musik", 533}}};
+    constexpr std::array<OptionRow, 6> rows = {{{"Schwierigkeit", 292.0},
+                                                {"Sprechblasen", 348.0},
+                                                {"Umgebung", 447.0},
+                                                {"Effekte", 475.0},
+                                                {"Sprache", 504.0},
+                                                {"Musik", 533.0}}};
+    constexpr std::array<Heading, 2> headings = {{{"Spiel", 284.0}, {"Lautstärke", 439.0}}};
     Picture page = ship::PageBackground(41);
     cairo_t* cairo = page.Cairo();
-    ship::DrawPlanet(cairo, 110.0, 140.0, 46.0, colour::sand, colour::stone, false);
-    DrawTiltedCutter(cairo, 170.0, 470.0, 200.0, -0.2);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, 330.0, 262.0, 590.0, 318.0, 22.0);
-    ship::FillGlass(cairo, 0.75);
-    ship::DrawRivetRow(cairo, 346.0, 278.0, 904.0, 278.0, 2);
-    ship::DrawRivetRow(cairo, 346.0, 564.0, 904.0, 564.0, 2);
-    for (const OptionRow& row : gameRows)
-        DrawArtText(cairo, row.caption, captionRight, row.y + captionBaseline, 21.0, colour::orangeLight,
-                    Align::right);
-    // The volumes under a heading of their own, parted from the rows above.
-    SetColour(cairo, colour::tealLight, 0.6);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_move_to(cairo, 360.0, 393.5);
-    cairo_line_to(cairo, 890.0, 393.5);
-    cairo_stroke(cairo);
-    DrawArtText(cairo, "Lautstärke", 625.0, 428.0, 22.0, colour::tealLight, Align::centre);
-    for (const OptionRow& row : volumeRows)
-        DrawArtText(cairo, row.caption, captionRight, row.y + captionBaseline, 21.0, colour::orangeLight,
-                    Align::right);
+    ship::DrawPlanet(cairo, 120.0, 640.0, 56.0, colour::sand, colour::stone, false);
+    DrawTiltedCutter(cairo, 130.0, 190.0, 190.0, -0.3);
+    ship::DrawPanel(cairo, 238.0, 240.0, 704.0, 340.0);
+    for (const OptionRow& row : rows) {
+        cairo_new_path(cairo);
+        RoundedRectangle(cairo, 256.0, row.y + 2.0, 668.0, 26.0, 10.0);
+        SetColour(cairo, colour::teal, 0.22);
+        cairo_fill(cairo);
+        DrawArtText(cairo, row.caption, 690.0, row.y + 23.0, 22.0, colour::cream, Align::right);
+    }
+    for (const Heading& heading : headings)
+        DrawArtText(cairo, heading.text, 262.0, heading.baseline, 19.0, colour::orangeLight, Align::left);
     DrawButtonPad(cairo, 300.0, 633.0); // "Zurück"
-    ship::DrawPageTitle(cairo, "Optionen", 625.0, 176.0, 44.0);
+    ship::DrawPageTitle(cairo, "Optionen");
     ship::DrawPageFrame(cairo);
     return page;
 }

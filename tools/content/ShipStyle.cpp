@@ -4,12 +4,16 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 namespace content::ship {
 
 namespace {
 
 constexpr double fullTurn = 2.0 * std::numbers::pi;
+// The navy of panels, a shade lighter than the night around them.
+constexpr std::uint32_t panelTop = 0x25336E;
+constexpr std::uint32_t panelBottom = 0x1A2456;
 
 void Circle(cairo_t* cairo, double x, double y, double radius)
 {
@@ -38,25 +42,6 @@ void StrokeOutline(cairo_t* cairo, double width)
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, width);
     cairo_stroke(cairo);
-}
-
-// An L-shaped orange bracket in a corner of the screen; `dx`, `dy` (each
-// 1 or -1) point from the corner into the screen.
-void DrawCornerBracket(cairo_t* cairo, double cornerX, double cornerY, double dx, double dy)
-{
-    constexpr double arm = 74.0;
-    constexpr double thickness = 20.0;
-    cairo_new_path(cairo);
-    cairo_move_to(cairo, cornerX, cornerY);
-    cairo_line_to(cairo, cornerX + dx * arm, cornerY);
-    cairo_line_to(cairo, cornerX + dx * arm, cornerY + dy * thickness);
-    cairo_line_to(cairo, cornerX + dx * thickness, cornerY + dy * thickness);
-    cairo_line_to(cairo, cornerX + dx * thickness, cornerY + dy * arm);
-    cairo_line_to(cairo, cornerX, cornerY + dy * arm);
-    cairo_close_path(cairo);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillOutlined(cairo, colour::orangeLight, colour::orange, 3.0);
-    DrawRivet(cairo, cornerX + dx * 10.0, cornerY + dy * 10.0, 4.0);
 }
 
 } // namespace
@@ -270,24 +255,42 @@ void DrawCutter(cairo_t* cairo, double centreX, double centreY, double length)
 
 void DrawPageFrame(cairo_t* cairo)
 {
-    constexpr double band = 14.0;
+    constexpr double rim = 12.0;
+    constexpr double radius = 28.0;
     constexpr double width = screenWidth;
     constexpr double height = screenHeight;
+    const auto window = [cairo] {
+        RoundedRectangle(cairo, rim, rim, width - 2.0 * rim, height - 2.0 * rim, radius);
+    };
     cairo_new_path(cairo);
+    cairo_rectangle(cairo, 0.0, 0.0, width, height);
+    window();
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_rectangle(cairo, -4.0, -4.0, width + 8.0, height + 8.0);
-    RoundedRectangle(cairo, band, band, width - 2.0 * band, height - 2.0 * band, 20.0);
-    FillOutlined(cairo, colour::tealLight, colour::teal, 3.0);
+    cairo_pattern_t* rimShade = cairo_pattern_create_linear(0.0, 0.0, 0.0, height);
+    for (const auto& [offset, rgb] : {std::pair{0.0, colour::nightLight}, {1.0, colour::night}})
+        cairo_pattern_add_color_stop_rgb(rimShade, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                                         (rgb & 0xFF) / 255.0);
+    cairo_set_source(cairo, rimShade);
+    cairo_fill(cairo);
+    cairo_pattern_destroy(rimShade);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
-    constexpr double middle = band / 2.0;
-    DrawRivetRow(cairo, 120.0, middle, width - 120.0, middle, 13);
-    DrawRivetRow(cairo, 120.0, height - middle, width - 120.0, height - middle, 13);
-    DrawRivetRow(cairo, middle, 120.0, middle, height - 120.0, 9);
-    DrawRivetRow(cairo, width - middle, 120.0, width - middle, height - 120.0, 9);
-    DrawCornerBracket(cairo, 2.0, 2.0, 1.0, 1.0);
-    DrawCornerBracket(cairo, width - 2.0, 2.0, -1.0, 1.0);
-    DrawCornerBracket(cairo, 2.0, height - 2.0, 1.0, -1.0);
-    DrawCornerBracket(cairo, width - 2.0, height - 2.0, -1.0, -1.0);
+    // The teal trim along the window's edge.
+    cairo_new_path(cairo);
+    window();
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, 7.0);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, colour::teal);
+    cairo_set_line_width(cairo, 3.0);
+    cairo_stroke(cairo);
+    // An orange rivet plate in each corner.
+    for (const double x : {26.0, width - 26.0}) {
+        for (const double y : {26.0, height - 26.0}) {
+            cairo_new_path(cairo);
+            Circle(cairo, x, y, 9.0);
+            FillOutlined(cairo, colour::orangeLight, colour::orange, 2.5);
+        }
+    }
 }
 
 Picture PageBackground(std::uint32_t seed)
@@ -308,20 +311,26 @@ double TextWidth(cairo_t* cairo, const std::string& utf8, double size)
     return extents.x_advance;
 }
 
-void DrawPageTitle(cairo_t* cairo, const std::string& utf8, double centreX, double baseline, double size)
+void DrawPageTitle(cairo_t* cairo, const std::string& utf8)
 {
-    const double padding = size * 0.9;
-    const double plateWidth = TextWidth(cairo, utf8, size) + 2.0 * padding;
-    const double plateHeight = size * 1.45;
-    DrawPlate(cairo, centreX - plateWidth / 2.0, baseline - size * 1.08, plateWidth, plateHeight, colour::nightLight,
-              colour::night, plateHeight / 2.0);
+    constexpr double size = 34.0;
+    const double plateWidth = TextWidth(cairo, utf8, size) + 100.0;
     cairo_new_path(cairo);
-    RoundedRectangle(cairo, centreX - plateWidth / 2.0 + 4.0, baseline - size * 1.08 + 4.0, plateWidth - 8.0,
-                     plateHeight - 8.0, plateHeight / 2.0 - 4.0);
-    SetColour(cairo, colour::orange);
-    cairo_set_line_width(cairo, 2.5);
+    RoundedRectangle(cairo, (screenWidth - plateWidth) / 2.0, 18.0, plateWidth, 56.0, 20.0);
+    FillOutlined(cairo, colour::tealLight, colour::teal, 4.0);
+    DrawArtText(cairo, utf8, screenWidth / 2.0, 59.0, size, colour::cream);
+}
+
+void DrawPanel(cairo_t* cairo, double x, double y, double width, double height)
+{
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, x, y, width, height, 18.0);
+    FillOutlined(cairo, panelTop, panelBottom, 4.0);
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, x + 5.0, y + 5.0, width - 10.0, height - 10.0, 14.0);
+    SetColour(cairo, colour::teal, 0.8);
+    cairo_set_line_width(cairo, 2.0);
     cairo_stroke(cairo);
-    DrawArtText(cairo, utf8, centreX, baseline, size, colour::orangeLight);
 }
 
 } // namespace content::ship

@@ -41,16 +41,18 @@ void DrawPlanet(cairo_t* cairo, double centreX, double centreY, double radius, s
 // The cutter Zephyra from the side, nose to the right, `length` pixels from
 // the engine flame to the nose, centred on (centreX, centreY).
 void DrawCutter(cairo_t* cairo, double centreX, double centreY, double length);
-// The frame every page shares: a riveted teal hull band along the screen's
-// edges with orange corner brackets.
+// The frame every page shares, the ship's window: a navy rim around the
+// screen with a teal trim and an orange rivet in each corner.
 void DrawPageFrame(cairo_t* cairo);
 // A page's ground: the night sky of `seed` over the whole screen. Pages
 // draw the frame last, over whatever reaches the edges.
 Picture PageBackground(std::uint32_t seed);
 // The advance width of text as DrawArtText sets it, in pixels.
 double TextWidth(cairo_t* cairo, const std::string& utf8, double size);
-// A page title on an orange-rimmed plate centred on `centreX`; `baseline`
-// is the text's baseline.
-void DrawPageTitle(cairo_t* cairo, const std::string& utf8, double centreX, double baseline, double size);
+// The page's name on a teal plate at the top centre of the screen, above
+// y 76.
+void DrawPageTitle(cairo_t* cairo, const std::string& utf8);
+// A calm panel for text: navy under a teal trim.
+void DrawPanel(cairo_t* cairo, double x, double y, double width, double height);
 
 } // namespace content::ship
