@@ -66,17 +66,8 @@ Picture FieldSelection()
 {
     Picture selection(fieldPictureWidth, fieldPictureHeight);
     cairo_t* cairo = selection.Cairo();
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     FieldPath(cairo, 4.0, -5.0, -1.0);
-    SetColour(cairo, colour::orangeLight, 0.35);
-    cairo_set_line_width(cairo, 9.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 6.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::orange);
-    cairo_set_line_width(cairo, 3.5);
-    cairo_stroke(cairo);
+    ship::StrokeLitFrame(cairo);
     return selection;
 }
 

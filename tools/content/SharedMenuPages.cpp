@@ -1,13 +1,13 @@
 // The menu pages both menus share, the in-game menu's own pages, the bar it
 // slides in on, and the loading screen. Every page is a starry night inside
-// the ship's frame; text the game draws on a page always lands on calm,
-// darkened glass.
+// the ship's window frame; text the game draws on a page always lands on
+// calm, dark ground.
 
 #include "SharedSpriteParts.h"
 #include "ShipStyle.h"
 
 #include <array>
-#include <cmath>
+#include <string>
 
 namespace content::shared {
 
@@ -26,34 +26,38 @@ double MenuDiagonalX(double y)
 
 // The glass band behind the menu items: horizontal top and bottom edges,
 // wide enough for the longest item in the big menu font.
+constexpr double bandTop = 186.0;
+constexpr double bandBottom = 704.0;
+constexpr double bandHalfWidth = 218.0;
+
+// The band's outline with `inset` pixels taken off every side, as a path.
+void MenuBandPath(cairo_t* cairo, double inset)
+{
+    const double top = bandTop + inset;
+    const double bottom = bandBottom - inset;
+    const double halfWidth = bandHalfWidth - inset;
+    cairo_new_path(cairo);
+    cairo_move_to(cairo, MenuDiagonalX(top) - halfWidth, top);
+    cairo_line_to(cairo, MenuDiagonalX(top) + halfWidth, top);
+    cairo_line_to(cairo, MenuDiagonalX(bottom) + halfWidth, bottom);
+    cairo_line_to(cairo, MenuDiagonalX(bottom) - halfWidth, bottom);
+    cairo_close_path(cairo);
+}
+
 void DrawMenuBand(cairo_t* cairo)
 {
-    constexpr double top = 186.0;
-    constexpr double bottom = 704.0;
-    constexpr double halfWidth = 218.0;
-    const std::array<std::array<double, 2>, 4> corners = {{{MenuDiagonalX(top) - halfWidth, top},
-                                                           {MenuDiagonalX(top) + halfWidth, top},
-                                                           {MenuDiagonalX(bottom) + halfWidth, bottom},
-                                                           {MenuDiagonalX(bottom) - halfWidth, bottom}}};
-    cairo_new_path(cairo);
-    for (const auto& [x, y] : corners)
-        cairo_line_to(cairo, x, y);
-    cairo_close_path(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    MenuBandPath(cairo, 0.0);
     ship::FillGlass(cairo, 0.7);
-    // A faint inner rim, parallel to the edges.
-    constexpr double rim = 9.0;
-    cairo_new_path(cairo);
-    cairo_line_to(cairo, MenuDiagonalX(top + rim) - halfWidth + rim, top + rim);
-    cairo_line_to(cairo, MenuDiagonalX(top + rim) + halfWidth - rim, top + rim);
-    cairo_line_to(cairo, MenuDiagonalX(bottom - rim) + halfWidth - rim, bottom - rim);
-    cairo_line_to(cairo, MenuDiagonalX(bottom - rim) - halfWidth + rim, bottom - rim);
-    cairo_close_path(cairo);
+    MenuBandPath(cairo, 9.0); // a faint inner rim
     SetColour(cairo, colour::tealLight, 0.3);
     cairo_set_line_width(cairo, 1.5);
     cairo_stroke(cairo);
-    for (const auto& [x, y] : corners)
-        ship::DrawRivet(cairo, x + (x < MenuDiagonalX(y) ? 14.0 : -14.0), y + (y < 400.0 ? 12.0 : -12.0));
+    // A rivet in each corner.
+    constexpr double rivetInset = 14.0;
+    for (const double y : {bandTop + rivetInset, bandBottom - rivetInset})
+        for (const double side : {-1.0, 1.0})
+            ship::DrawRivet(cairo, MenuDiagonalX(y) + side * (bandHalfWidth - 2.0 * rivetInset), y);
 }
 
 // The game's name in two colours on one line, centred on `centreX`.
@@ -135,11 +139,8 @@ Picture LoadingPicture()
     cairo_new_path(cairo);
     RoundedRectangle(cairo, barLeft - 6.0, barTop - 6.0, barRight - barLeft + 13.0, barBottom - barTop + 13.0, 7.0);
     FillOutlined(cairo, colour::outline, colour::nightDeep, 3.0);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, barLeft - 8.5, barTop - 8.5, barRight - barLeft + 18.0, barBottom - barTop + 18.0, 9.0);
-    SetColour(cairo, colour::teal);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
+    ship::DrawTrim(cairo, barLeft - 8.5, barTop - 8.5, barRight - barLeft + 18.0, barBottom - barTop + 18.0, 9.0,
+                   colour::teal, 1.0, 2.0);
     ship::DrawPageFrame(cairo);
     return page;
 }
@@ -159,11 +160,7 @@ Picture SavegamePage(const char* title, std::uint32_t seed)
         const double y = 90.0 + 200.0 * (slot / 3);
         ship::DrawPlate(cairo, x - 14.0, y - 14.0, cellWidth + 28.0, cellHeight + 28.0, colour::nightLight,
                         colour::night, 10.0);
-        cairo_new_path(cairo);
-        RoundedRectangle(cairo, x - 6.5, y - 6.5, cellWidth + 13.0, cellHeight + 13.0, 6.0);
-        SetColour(cairo, colour::teal);
-        cairo_set_line_width(cairo, 2.0);
-        cairo_stroke(cairo);
+        ship::DrawTrim(cairo, x - 6.5, y - 6.5, cellWidth + 13.0, cellHeight + 13.0, 6.0, colour::teal, 1.0, 2.0);
         cairo_new_path(cairo);
         cairo_rectangle(cairo, x - 1.5, y - 1.5, cellWidth + 3.0, cellHeight + 3.0);
         FillOutlined(cairo, colour::nightDeep, colour::nightDeep, 3.0);
@@ -184,13 +181,9 @@ Picture EmptySlot()
     Picture slot(256, 128);
     cairo_t* cairo = slot.Cairo();
     DrawStarfield(cairo, 0.0, 0.0, 256.0, 128.0, 53);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, 9.0, 9.0, 238.0, 110.0, 12.0);
     const std::array<double, 2> dashes = {12.0, 8.0};
     cairo_set_dash(cairo, dashes.data(), static_cast<int>(dashes.size()), 0.0);
-    SetColour(cairo, colour::tealLight, 0.7);
-    cairo_set_line_width(cairo, 2.5);
-    cairo_stroke(cairo);
+    ship::DrawTrim(cairo, 9.0, 9.0, 238.0, 110.0, 12.0, colour::tealLight, 0.7, 2.5);
     cairo_set_dash(cairo, nullptr, 0, 0.0);
     for (const auto& [x, y] : std::array<std::array<double, 2>, 4>{{{20.0, 20.0}, {236.0, 20.0}, {20.0, 108.0},
                                                                    {236.0, 108.0}}})
@@ -257,11 +250,7 @@ Picture MenuBar()
         FillOutlined(cairo, colour::steel, colour::stone, 2.5);
     }
     ship::DrawPlate(cairo, 42.0, 6.0, 214.0, 66.0, colour::nightLight, colour::night, 16.0);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, 49.0, 13.0, 200.0, 52.0, 10.0);
-    SetColour(cairo, colour::tealLight, 0.5);
-    cairo_set_line_width(cairo, 1.5);
-    cairo_stroke(cairo);
+    ship::DrawTrim(cairo, 49.0, 13.0, 200.0, 52.0, 10.0, colour::tealLight, 0.5, 1.5);
     cairo_new_path(cairo);
     cairo_rectangle(cairo, 58.0, 62.0, 182.0, 5.0);
     FillOutlined(cairo, colour::orangeLight, colour::orange, 1.5);

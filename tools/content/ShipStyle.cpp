@@ -21,20 +21,22 @@ void Circle(cairo_t* cairo, double x, double y, double radius)
     cairo_arc(cairo, x, y, radius, 0.0, fullTurn);
 }
 
-// A radial gradient from `inner` at the centre to `outer` at `radius`, as
-// the source.
-void SetRadialSource(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, double innerAlpha,
-                     std::uint32_t outer, double outerAlpha)
+// Takes `pattern` as the source, running from `from` to `to`, and lets it
+// go (the context keeps it).
+void UseGradient(cairo_t* cairo, cairo_pattern_t* pattern, std::uint32_t from, std::uint32_t to)
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
-    const auto addStop = [pattern](double offset, std::uint32_t rgb, double alpha) {
-        cairo_pattern_add_color_stop_rgba(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-                                          (rgb & 0xFF) / 255.0, alpha);
-    };
-    addStop(0.0, inner, innerAlpha);
-    addStop(1.0, outer, outerAlpha);
+    for (const auto& [offset, rgb] : {std::pair{0.0, from}, {1.0, to}})
+        cairo_pattern_add_color_stop_rgb(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                                         (rgb & 0xFF) / 255.0);
     cairo_set_source(cairo, pattern);
     cairo_pattern_destroy(pattern);
+}
+
+// A radial gradient from `inner` at (x, y) to `outer` at `radius`, as the
+// source.
+void SetRadialSource(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer)
+{
+    UseGradient(cairo, cairo_pattern_create_radial(x, y, 0.0, x, y, radius), inner, outer);
 }
 
 void StrokeOutline(cairo_t* cairo, double width)
@@ -76,7 +78,7 @@ void DrawRivet(cairo_t* cairo, double x, double y, double radius)
 {
     cairo_new_path(cairo);
     Circle(cairo, x, y, radius);
-    SetRadialSource(cairo, x - radius * 0.35, y - radius * 0.35, radius * 1.4, colour::cream, 1.0, colour::steel, 1.0);
+    SetRadialSource(cairo, x - radius * 0.35, y - radius * 0.35, radius * 1.4, colour::cream, colour::steel);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 1.5);
 }
@@ -104,6 +106,30 @@ void DrawPlate(cairo_t* cairo, double x, double y, double width, double height, 
     }
 }
 
+void DrawTrim(cairo_t* cairo, double x, double y, double width, double height, double radius, std::uint32_t rgb,
+              double alpha, double lineWidth)
+{
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, x, y, width, height, radius);
+    SetColour(cairo, rgb, alpha);
+    cairo_set_line_width(cairo, lineWidth);
+    cairo_stroke(cairo);
+}
+
+void StrokeLitFrame(cairo_t* cairo)
+{
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    SetColour(cairo, colour::orangeLight, 0.4);
+    cairo_set_line_width(cairo, 9.5);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, 6.5);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, colour::orange);
+    cairo_set_line_width(cairo, 3.5);
+    cairo_stroke(cairo);
+}
+
 void FillGlass(cairo_t* cairo, double opacity)
 {
     SetColour(cairo, colour::nightDeep, opacity);
@@ -124,8 +150,8 @@ void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
     const double glass = radius * 0.68;
     cairo_new_path(cairo);
     Circle(cairo, centreX, centreY, glass);
-    SetRadialSource(cairo, centreX - glass * 0.3, centreY - glass * 0.3, glass * 1.3, colour::nightLight, 1.0,
-                    colour::nightDeep, 1.0);
+    SetRadialSource(cairo, centreX - glass * 0.3, centreY - glass * 0.3, glass * 1.3, colour::nightLight,
+                    colour::nightDeep);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 2.5);
     // Two stars in the glass and the gleam of the pane.
@@ -168,7 +194,7 @@ void DrawPlanet(cairo_t* cairo, double centreX, double centreY, double radius, s
         ring(std::numbers::pi, fullTurn); // the far half, behind the globe
     cairo_new_path(cairo);
     Circle(cairo, centreX, centreY, radius);
-    SetRadialSource(cairo, centreX - radius * 0.4, centreY - radius * 0.4, radius * 1.5, light, 1.0, dark, 1.0);
+    SetRadialSource(cairo, centreX - radius * 0.4, centreY - radius * 0.4, radius * 1.5, light, dark);
     cairo_fill_preserve(cairo);
     cairo_save(cairo);
     cairo_clip_preserve(cairo);
@@ -266,13 +292,8 @@ void DrawPageFrame(cairo_t* cairo)
     cairo_rectangle(cairo, 0.0, 0.0, width, height);
     window();
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_pattern_t* rimShade = cairo_pattern_create_linear(0.0, 0.0, 0.0, height);
-    for (const auto& [offset, rgb] : {std::pair{0.0, colour::nightLight}, {1.0, colour::night}})
-        cairo_pattern_add_color_stop_rgb(rimShade, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-                                         (rgb & 0xFF) / 255.0);
-    cairo_set_source(cairo, rimShade);
+    UseGradient(cairo, cairo_pattern_create_linear(0.0, 0.0, 0.0, height), colour::nightLight, colour::night);
     cairo_fill(cairo);
-    cairo_pattern_destroy(rimShade);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
     // The teal trim along the window's edge.
     cairo_new_path(cairo);
@@ -326,11 +347,7 @@ void DrawPanel(cairo_t* cairo, double x, double y, double width, double height)
     cairo_new_path(cairo);
     RoundedRectangle(cairo, x, y, width, height, 18.0);
     FillOutlined(cairo, panelTop, panelBottom, 4.0);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, x + 5.0, y + 5.0, width - 10.0, height - 10.0, 14.0);
-    SetColour(cairo, colour::teal, 0.8);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
+    DrawTrim(cairo, x + 5.0, y + 5.0, width - 10.0, height - 10.0, 14.0, colour::teal, 0.8, 2.0);
 }
 
 } // namespace content::ship

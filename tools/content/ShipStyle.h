@@ -30,6 +30,13 @@ void DrawRivetRow(cairo_t* cairo, double x0, double y0, double x1, double y1, in
 // rivet in each corner.
 void DrawPlate(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t top,
                std::uint32_t bottom, double radius = 12.0);
+// A thin line along a rounded rectangle, for the trims inside panels.
+void DrawTrim(cairo_t* cairo, double x, double y, double width, double height, double radius, std::uint32_t rgb,
+              double alpha, double lineWidth);
+// Strokes the current path as the frame of what the pointer is on: a soft
+// orange glow, the outline and an orange line inside it. The path is
+// consumed.
+void StrokeLitFrame(cairo_t* cairo);
 // Darkened glass over the current path, with a teal rim: the calm ground
 // that text is drawn on. The path is consumed.
 void FillGlass(cairo_t* cairo, double opacity = 0.72);

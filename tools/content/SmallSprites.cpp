@@ -98,11 +98,7 @@ Picture BubbleFrame()
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, 4.5, 4.5, bubbleSize - 9.0, bubbleSize - 9.0, 2.5);
-    SetColour(cairo, colour::tealLight);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
+    ship::DrawTrim(cairo, 4.5, 4.5, bubbleSize - 9.0, bubbleSize - 9.0, 2.5, colour::tealLight, 1.0, 2.0);
     ship::MakeEdgesHard(picture);
     return picture;
 }
@@ -166,15 +162,7 @@ Picture SavegameMarker()
     cairo_t* cairo = picture.Cairo();
     cairo_new_path(cairo);
     RoundedRectangle(cairo, 5.0, 5.0, width - 10.0, height - 10.0, 10.0);
-    SetColour(cairo, colour::orangeLight, 0.4);
-    cairo_set_line_width(cairo, 10.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 6.5);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::orange);
-    cairo_set_line_width(cairo, 3.5);
-    cairo_stroke(cairo);
+    ship::StrokeLitFrame(cairo);
     for (const double x : {14.0, width - 14.0})
         for (const double y : {14.0, height - 14.0})
             ship::DrawRivet(cairo, x, y, 4.0);
