@@ -5,6 +5,7 @@
 #include "ContentFile.h"
 #include "Credits.h"
 #include "FontArt.h"
+#include "MenuSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
 #include "graphics/BmpLoader.h"
@@ -59,5 +60,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) ? 0 : 1;
+    return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
+                   content::WriteMenuSprites()
+               ? 0
+               : 1;
 }
