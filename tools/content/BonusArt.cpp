@@ -1,5 +1,6 @@
 #include "BonusArt.h"
 
+#include "SceneFigures.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 
@@ -11,48 +12,6 @@ namespace content {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-// Colours of the scenes beyond the shared palette.
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t skyDay = 0x6FD3EE;
-constexpr std::uint32_t haze = 0xFFE9C4;
-constexpr std::uint32_t sandDark = 0xD6B77F;
-constexpr std::uint32_t woodLight = 0xC98E52;
-constexpr std::uint32_t wood = 0x8A5A34;
-constexpr std::uint32_t leafLight = 0x8EDB5E;
-constexpr std::uint32_t leaf = 0x2E9A4B;
-constexpr std::uint32_t hibiscusLight = 0xFF8A97;
-constexpr std::uint32_t taxiLight = 0xFFDD55;
-constexpr std::uint32_t taxi = 0xE9A31B;
-constexpr std::uint32_t violetLight = 0xB993F2;
-constexpr std::uint32_t stoneLight = 0xD3CEC4;
-constexpr std::uint32_t mossLight = 0xA9CF67;
-constexpr std::uint32_t bannerLight = 0xE8636A;
-constexpr std::uint32_t shadowDeep = 0x3A2E4A;
-constexpr std::uint32_t moonLight = 0xC3B3E2;
-constexpr std::uint32_t moonDark = 0x6C5C98;
-constexpr std::uint32_t acidLight = 0xD4F77E;
-constexpr std::uint32_t acidDark = 0x5FA826;
-constexpr std::uint32_t steelLight = 0xC8D3E2;
-
-void Circle(cairo_t* cairo, double x, double y, double radius)
-{
-    Ellipse(cairo, x, y, radius, radius);
-}
-
-// Everything drawn between Begin and End is turned and scaled about (x, y).
-void Begin(cairo_t* cairo, double x, double y, double scale, double angle = 0.0)
-{
-    cairo_save(cairo);
-    cairo_translate(cairo, x, y);
-    cairo_rotate(cairo, angle);
-    cairo_scale(cairo, scale, scale);
-}
-
-void End(cairo_t* cairo)
-{
-    cairo_restore(cairo);
-}
 
 void Sky(cairo_t* cairo, double height, std::uint32_t top, std::uint32_t bottom)
 {
@@ -81,122 +40,6 @@ void Ground(cairo_t* cairo, std::initializer_list<double> heights, std::uint32_t
     FillShape(cairo, top, bottom);
 }
 
-void Planet(cairo_t* cairo, double x, double y, double radius, std::uint32_t light, std::uint32_t dark, bool ring)
-{
-    if (ring) {
-        Begin(cairo, x, y, 1.0, -0.35);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
-        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-        FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
-        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
-        End(cairo);
-    }
-    Circle(cairo, x, y, radius);
-    FillShape(cairo, light, dark);
-    // The lit side.
-    Ellipse(cairo, x - radius * 0.35, y - radius * 0.4, radius * 0.35, radius * 0.22);
-    FillPlain(cairo, white, 0.35);
-    if (ring) {
-        // The ring's front half passes in front of the planet.
-        Begin(cairo, x, y, 1.0, -0.35);
-        cairo_rectangle(cairo, -radius * 2.0, 0.0, radius * 4.0, radius);
-        cairo_clip(cairo);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
-        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-        FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
-        End(cairo);
-    }
-}
-
-void Cloud(cairo_t* cairo, double x, double y, double scale)
-{
-    Begin(cairo, x, y, scale);
-    Circle(cairo, -40.0, 8.0, 24.0);
-    Circle(cairo, -10.0, -8.0, 32.0);
-    Circle(cairo, 28.0, 2.0, 26.0);
-    Circle(cairo, 52.0, 14.0, 16.0);
-    cairo_rectangle(cairo, -44.0, 10.0, 96.0, 20.0);
-    FillUnion(cairo, white, 0xD9ECF7, 2.5);
-    End(cairo);
-}
-
-void Crystal(cairo_t* cairo, double x, double y, double size)
-{
-    Glow(cairo, x, y, size * 2.6, colour::tealLight, 0.6);
-    cairo_move_to(cairo, x, y - size);
-    cairo_line_to(cairo, x + size * 0.6, y);
-    cairo_line_to(cairo, x, y + size);
-    cairo_line_to(cairo, x - size * 0.6, y);
-    cairo_close_path(cairo);
-    FillShape(cairo, 0xE6FFFB, colour::turquoise, 2.0);
-}
-
-void Flame(cairo_t* cairo, double tailX, double length, double height)
-{
-    Ellipse(cairo, tailX - length / 2.0, 0.0, length / 2.0, height);
-    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
-    Ellipse(cairo, tailX - length / 3.0, 0.0, length / 3.0, height * 0.5);
-    FillPlain(cairo, colour::cream);
-}
-
-// --- Vehicles ---------------------------------------------------------------
-
-void Taxi(cairo_t* cairo, double x, double y, double scale, double angle)
-{
-    Begin(cairo, x, y, scale, angle);
-    Flame(cairo, -78.0, 60.0, 14.0);
-    // The roof cannon.
-    RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
-    FillShape(cairo, steelLight, colour::steel);
-    RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
-    FillShape(cairo, steelLight, colour::steel);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    FillShape(cairo, taxiLight, taxi);
-    // Checkered band along the body.
-    cairo_save(cairo);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    cairo_clip(cairo);
-    for (int column = 0; column < 16; ++column)
-        for (int row = 0; row < 2; ++row)
-            if ((column + row) % 2 == 0)
-                cairo_rectangle(cairo, -80.0 + 10.0 * column, 2.0 + 9.0 * row, 10.0, 9.0);
-    FillPlain(cairo, colour::outline);
-    cairo_restore(cairo);
-    RoundedRectangle(cairo, -42.0, -24.0, 80.0, 20.0, 8.0);
-    FillShape(cairo, colour::cream, colour::tealLight, 2.0);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 3.0));
-    cairo_stroke(cairo);
-    End(cairo);
-}
-
-void BaronShip(cairo_t* cairo, double x, double y, double scale, double angle)
-{
-    Begin(cairo, x, y, scale, angle);
-    // The claw with the stolen crystal.
-    cairo_move_to(cairo, 0.0, 10.0);
-    cairo_line_to(cairo, -6.0, 62.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 5.0));
-    cairo_stroke(cairo);
-    Crystal(cairo, -6.0, 84.0, 20.0);
-    Flame(cairo, -92.0, 50.0, 10.0);
-    Ellipse(cairo, 0.0, -18.0, 44.0, 32.0);
-    FillShape(cairo, colour::cream, colour::tealLight);
-    Ellipse(cairo, -14.0, -30.0, 12.0, 7.0);
-    FillPlain(cairo, white, 0.8);
-    Ellipse(cairo, 0.0, 0.0, 104.0, 28.0);
-    FillShape(cairo, violetLight, colour::violet);
-    for (int light = -2; light <= 2; ++light) {
-        Circle(cairo, light * 36.0, 6.0, 6.0);
-        FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
-    }
-    End(cairo);
-}
-
 // --- The holiday planet -----------------------------------------------------
 
 void Palm(cairo_t* cairo, double x, double y, double height, double lean)
@@ -210,7 +53,7 @@ void Palm(cairo_t* cairo, double x, double y, double height, double lean)
         const double segmentY = y - height * t;
         const double width = 15.0 - 5.0 * t;
         Ellipse(cairo, segmentX, segmentY - height / segments / 2.0, width, height / segments / 1.6);
-        FillShape(cairo, woodLight, wood, 2.5);
+        FillShape(cairo, tone::woodLight, tone::wood, 2.5);
     }
     for (int frond = 0; frond < 7; ++frond) {
         const double angle = -pi + frond * pi / 6.0 + 0.1 * std::sin(frond * 1.7);
@@ -226,52 +69,52 @@ void Palm(cairo_t* cairo, double x, double y, double height, double lean)
         cairo_curve_to(cairo, middleX + normalX, middleY + normalY, middleX + normalX, middleY + normalY, tipX, tipY);
         cairo_curve_to(cairo, middleX - normalX, middleY - normalY, middleX - normalX, middleY - normalY, topX, topY);
         cairo_close_path(cairo);
-        FillShape(cairo, leafLight, leaf, 2.5);
+        FillShape(cairo, tone::leafLight, tone::leaf, 2.5);
     }
     Circle(cairo, topX - 8.0, topY + 12.0, 9.0);
     Circle(cairo, topX + 9.0, topY + 14.0, 9.0);
-    FillUnion(cairo, woodLight, wood, 2.0);
+    FillUnion(cairo, tone::woodLight, tone::wood, 2.0);
 }
 
 void Hibiscus(cairo_t* cairo, double x, double y, double radius)
 {
     for (int petal = 0; petal < 5; ++petal) {
-        Begin(cairo, x, y, 1.0, petal * 2.0 * pi / 5.0);
+        PushPlacement(cairo, x, y, 1.0, petal * 2.0 * pi / 5.0);
         Ellipse(cairo, radius * 0.55, 0.0, radius * 0.55, radius * 0.4);
-        End(cairo);
+        PopPlacement(cairo);
     }
-    FillUnion(cairo, hibiscusLight, colour::hibiscus, 2.0);
+    FillUnion(cairo, tone::hibiscusLight, colour::hibiscus, 2.0);
     Circle(cairo, x, y, radius * 0.22);
     FillShape(cairo, colour::orangeLight, colour::orange, 1.5);
 }
 
 void Bush(cairo_t* cairo, double x, double y, double scale)
 {
-    Begin(cairo, x, y, scale);
+    PushPlacement(cairo, x, y, scale);
     Circle(cairo, -40.0, 0.0, 34.0);
     Circle(cairo, 0.0, -22.0, 40.0);
     Circle(cairo, 42.0, -2.0, 32.0);
     cairo_rectangle(cairo, -60.0, 0.0, 120.0, 30.0);
-    FillUnion(cairo, leafLight, leaf);
+    FillUnion(cairo, tone::leafLight, tone::leaf);
     Hibiscus(cairo, -34.0, -8.0, 16.0);
     Hibiscus(cairo, 10.0, -36.0, 18.0);
     Hibiscus(cairo, 40.0, 4.0, 14.0);
-    End(cairo);
+    PopPlacement(cairo);
 }
 
 void Hut(cairo_t* cairo, double x, double y, double scale)
 {
-    Begin(cairo, x, y, scale);
+    PushPlacement(cairo, x, y, scale);
     cairo_rectangle(cairo, -45.0, -50.0, 90.0, 50.0);
-    FillShape(cairo, woodLight, wood);
+    FillShape(cairo, tone::woodLight, tone::wood);
     RoundedRectangle(cairo, -12.0, -34.0, 24.0, 34.0, 8.0);
-    FillShape(cairo, shadowDeep, colour::outline, 2.0);
+    FillShape(cairo, tone::shadowDeep, colour::outline, 2.0);
     cairo_move_to(cairo, -70.0, -40.0);
     cairo_curve_to(cairo, -30.0, -70.0, -10.0, -110.0, 0.0, -118.0);
     cairo_curve_to(cairo, 10.0, -110.0, 30.0, -70.0, 70.0, -40.0);
     cairo_close_path(cairo);
-    FillShape(cairo, colour::orangeLight, woodLight);
-    End(cairo);
+    FillShape(cairo, colour::orangeLight, tone::woodLight);
+    PopPlacement(cairo);
 }
 
 void Smoke(cairo_t* cairo, double x, double y)
@@ -286,29 +129,29 @@ void Smoke(cairo_t* cairo, double x, double y)
 
 void HolidayPlanet(cairo_t* cairo)
 {
-    Sky(cairo, 330.0, skyDay, haze);
+    Sky(cairo, 330.0, tone::skyDay, tone::haze);
     Glow(cairo, 170.0, 110.0, 120.0, colour::orangeLight, 0.7);
     Circle(cairo, 170.0, 110.0, 46.0);
     FillShape(cairo, colour::cream, colour::orangeLight);
-    Planet(cairo, 640.0, 100.0, 52.0, hibiscusLight, colour::hibiscus, true);
-    Cloud(cairo, 380.0, 90.0, 1.0);
-    Cloud(cairo, 90.0, 230.0, 0.7);
+    DrawPlanet(cairo, 640.0, 100.0, 52.0, tone::hibiscusLight, colour::hibiscus, true);
+    DrawCloud(cairo, 380.0, 90.0, 1.0);
+    DrawCloud(cairo, 90.0, 230.0, 0.7);
     // The sea with a low island on the horizon.
     cairo_rectangle(cairo, 0.0, 300.0, placeWidth, 140.0);
     SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
     cairo_fill(cairo);
     Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
-    FillShape(cairo, leafLight, leaf, 2.5);
+    FillShape(cairo, tone::leafLight, tone::leaf, 2.5);
     for (int wave = 0; wave < 9; ++wave) {
         const double waveX = 40.0 + (wave * 97) % 720;
         const double waveY = 322.0 + (wave * 37) % 90;
         cairo_move_to(cairo, waveX, waveY);
         cairo_curve_to(cairo, waveX + 10.0, waveY - 6.0, waveX + 20.0, waveY - 6.0, waveX + 30.0, waveY);
     }
-    SetColour(cairo, white, 0.7);
+    SetColour(cairo, tone::white, 0.7);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
-    Ground(cairo, {420.0, 404.0, 392.0, 398.0, 386.0}, colour::sand, sandDark);
+    Ground(cairo, {420.0, 404.0, 392.0, 398.0, 386.0}, colour::sand, tone::sandDark);
     Hut(cairo, 250.0, 420.0, 0.8);
     Smoke(cairo, 560.0, 400.0);
     DrawCutter(cairo, 500.0, 450.0, 1.35, -0.12, false);
@@ -330,7 +173,7 @@ void Asteroid(cairo_t* cairo, double x, double y, double radius)
     }
     cairo_close_path(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, stoneLight, colour::stone);
+    FillShape(cairo, tone::stoneLight, colour::stone);
     Circle(cairo, x - radius * 0.3, y - radius * 0.1, radius * 0.22);
     Circle(cairo, x + radius * 0.3, y + radius * 0.3, radius * 0.15);
     FillPlain(cairo, 0x7B766E, 0.7);
@@ -341,22 +184,22 @@ void SpaceChase(cairo_t* cairo)
     DrawStarfield(cairo, 0.0, 0.0, placeWidth, placeHeight, 21);
     Glow(cairo, 560.0, 160.0, 260.0, colour::violet, 0.45);
     Glow(cairo, 200.0, 300.0, 220.0, colour::teal, 0.35);
-    Planet(cairo, 120.0, 700.0, 330.0, colour::turquoise, colour::teal, false);
+    DrawPlanet(cairo, 120.0, 700.0, 330.0, colour::turquoise, colour::teal, false);
     // Wakalua's islands seen from above.
     Ellipse(cairo, 90.0, 430.0, 60.0, 16.0);
     Ellipse(cairo, 250.0, 470.0, 40.0, 12.0);
-    FillShape(cairo, colour::sand, sandDark, 2.5);
-    Planet(cairo, 720.0, 500.0, 34.0, colour::orangeLight, colour::orange, false);
+    FillShape(cairo, colour::sand, tone::sandDark, 2.5);
+    DrawPlanet(cairo, 720.0, 500.0, 34.0, colour::orangeLight, colour::orange, false);
     Asteroid(cairo, 700.0, 340.0, 40.0);
     Asteroid(cairo, 420.0, 90.0, 26.0);
     Asteroid(cairo, 760.0, 60.0, 18.0);
-    // Speed lines behind the taxi and the cannon's shot.
+    // Speed lines behind the tone::taxi and the cannon's shot.
     for (int line = 0; line < 5; ++line) {
         const double offset = line * 16.0 - 32.0;
         cairo_move_to(cairo, 60.0, 470.0 + offset);
         cairo_line_to(cairo, 190.0 + (line % 2) * 30.0, 420.0 + offset);
     }
-    SetColour(cairo, white, 0.5);
+    SetColour(cairo, tone::white, 0.5);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
     cairo_move_to(cairo, 390.0, 300.0);
@@ -365,8 +208,8 @@ void SpaceChase(cairo_t* cairo)
     cairo_set_line_width(cairo, 6.0);
     cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cairo);
-    BaronShip(cairo, 610.0, 170.0, 1.2, 0.12);
-    Taxi(cairo, 300.0, 370.0, 1.3, -0.4);
+    DrawBaronShip(cairo, 610.0, 170.0, 1.2, 0.12);
+    DrawTaxi(cairo, 300.0, 370.0, 1.3, -0.4);
 }
 
 // --- Burg Felsenstein -------------------------------------------------------
@@ -389,7 +232,7 @@ void Battlement(cairo_t* cairo, double x, double y, double width, double height,
     }
     cairo_line_to(cairo, x + width, y + height);
     cairo_close_path(cairo);
-    FillShape(cairo, stoneLight, colour::stone);
+    FillShape(cairo, tone::stoneLight, colour::stone);
 }
 
 void Pennant(cairo_t* cairo, double x, double y)
@@ -403,20 +246,20 @@ void Pennant(cairo_t* cairo, double x, double y)
     cairo_curve_to(cairo, x + 14.0, y - 36.0, x + 24.0, y - 28.0, x + 34.0, y - 28.0);
     cairo_line_to(cairo, x, y - 20.0);
     cairo_close_path(cairo);
-    FillShape(cairo, bannerLight, colour::banner, 2.0);
+    FillShape(cairo, tone::bannerLight, colour::banner, 2.0);
 }
 
 void Tower(cairo_t* cairo, double x, double y, double width, double height)
 {
     cairo_rectangle(cairo, x, y, width, height);
-    FillShape(cairo, stoneLight, colour::stone);
+    FillShape(cairo, tone::stoneLight, colour::stone);
     RoundedRectangle(cairo, x + width / 2.0 - 6.0, y + 24.0, 12.0, 22.0, 6.0);
-    FillShape(cairo, shadowDeep, colour::outline, 2.0);
+    FillShape(cairo, tone::shadowDeep, colour::outline, 2.0);
     cairo_move_to(cairo, x - 8.0, y);
     cairo_line_to(cairo, x + width / 2.0, y - width * 1.1);
     cairo_line_to(cairo, x + width + 8.0, y);
     cairo_close_path(cairo);
-    FillShape(cairo, bannerLight, colour::banner);
+    FillShape(cairo, tone::bannerLight, colour::banner);
     Pennant(cairo, x + width / 2.0, y - width * 1.1);
 }
 
@@ -433,7 +276,7 @@ void Castle(cairo_t* cairo, double x, double y)
     cairo_arc(cairo, x, y - 46.0, 30.0, pi, 2.0 * pi);
     cairo_line_to(cairo, x + 30.0, y);
     cairo_close_path(cairo);
-    FillShape(cairo, shadowDeep, colour::outline);
+    FillShape(cairo, tone::shadowDeep, colour::outline);
     for (const double side : {-1.0, 1.0}) {
         const double left = x + side * 70.0 - 14.0;
         cairo_move_to(cairo, left, y - 96.0);
@@ -442,7 +285,7 @@ void Castle(cairo_t* cairo, double x, double y)
         cairo_line_to(cairo, left + 14.0, y - 50.0);
         cairo_line_to(cairo, left, y - 40.0);
         cairo_close_path(cairo);
-        FillShape(cairo, bannerLight, colour::banner, 2.0);
+        FillShape(cairo, tone::bannerLight, colour::banner, 2.0);
         Circle(cairo, left + 14.0, y - 76.0, 7.0);
         FillShape(cairo, colour::orangeLight, colour::orange, 1.5);
     }
@@ -468,7 +311,7 @@ void TimeHole(cairo_t* cairo, double x, double y, double radius)
 
 void Catapult(cairo_t* cairo, double x, double y, double scale)
 {
-    Begin(cairo, x, y, scale);
+    PushPlacement(cairo, x, y, scale);
     cairo_move_to(cairo, -40.0, -10.0);
     cairo_line_to(cairo, 0.0, -80.0);
     cairo_line_to(cairo, 40.0, -10.0);
@@ -476,26 +319,26 @@ void Catapult(cairo_t* cairo, double x, double y, double scale)
     cairo_set_line_width(cairo, OutlineWidth(cairo, 16.0));
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cairo);
-    SetColour(cairo, woodLight);
+    SetColour(cairo, tone::woodLight);
     cairo_set_line_width(cairo, 10.0);
     cairo_stroke(cairo);
-    Begin(cairo, 0.0, -76.0, 1.0, -0.9);
+    PushPlacement(cairo, 0.0, -76.0, 1.0, -0.9);
     RoundedRectangle(cairo, -70.0, -7.0, 130.0, 14.0, 6.0);
-    FillShape(cairo, woodLight, wood);
+    FillShape(cairo, tone::woodLight, tone::wood);
     Ellipse(cairo, 64.0, -10.0, 18.0, 12.0);
-    FillShape(cairo, woodLight, wood);
+    FillShape(cairo, tone::woodLight, tone::wood);
     Circle(cairo, 64.0, -22.0, 11.0);
-    FillShape(cairo, stoneLight, colour::stone, 2.5);
-    End(cairo);
+    FillShape(cairo, tone::stoneLight, colour::stone, 2.5);
+    PopPlacement(cairo);
     RoundedRectangle(cairo, -70.0, -16.0, 140.0, 18.0, 7.0);
-    FillShape(cairo, woodLight, wood);
+    FillShape(cairo, tone::woodLight, tone::wood);
     for (const double wheel : {-48.0, 48.0}) {
         Circle(cairo, wheel, 4.0, 18.0);
-        FillShape(cairo, woodLight, wood);
+        FillShape(cairo, tone::woodLight, tone::wood);
         Circle(cairo, wheel, 4.0, 5.0);
         FillPlain(cairo, colour::outline);
     }
-    End(cairo);
+    PopPlacement(cairo);
 }
 
 void Tent(cairo_t* cairo, double x, double y)
@@ -525,19 +368,19 @@ void CastlePlace(cairo_t* cairo)
 {
     Sky(cairo, 420.0, 0x8CD0F2, 0xE9F7FF);
     TimeHole(cairo, 150.0, 110.0, 70.0);
-    Cloud(cairo, 620.0, 80.0, 0.9);
-    Cloud(cairo, 330.0, 150.0, 0.6);
-    Ground(cairo, {330.0, 300.0, 320.0, 290.0, 310.0}, 0xB9DA8A, mossLight);
-    Ground(cairo, {360.0, 320.0, 284.0, 300.0, 350.0}, mossLight, colour::moss);
+    DrawCloud(cairo, 620.0, 80.0, 0.9);
+    DrawCloud(cairo, 330.0, 150.0, 0.6);
+    Ground(cairo, {330.0, 300.0, 320.0, 290.0, 310.0}, 0xB9DA8A, tone::mossLight);
+    Ground(cairo, {360.0, 320.0, 284.0, 300.0, 350.0}, tone::mossLight, colour::moss);
     Castle(cairo, 470.0, 300.0);
-    Ground(cairo, {470.0, 450.0, 440.0, 452.0, 446.0}, mossLight, colour::moss);
+    Ground(cairo, {470.0, 450.0, 440.0, 452.0, 446.0}, tone::mossLight, colour::moss);
     // The path up to the gate.
     cairo_move_to(cairo, 440.0, 610.0);
     cairo_curve_to(cairo, 470.0, 520.0, 440.0, 420.0, 460.0, 300.0);
     cairo_line_to(cairo, 480.0, 300.0);
     cairo_curve_to(cairo, 480.0, 420.0, 560.0, 520.0, 580.0, 610.0);
     cairo_close_path(cairo);
-    FillShape(cairo, colour::sand, sandDark, 2.5);
+    FillShape(cairo, colour::sand, tone::sandDark, 2.5);
     Tent(cairo, 690.0, 500.0);
     Catapult(cairo, 170.0, 520.0, 1.2);
     // A stone on its way across the meadow.
@@ -545,12 +388,12 @@ void CastlePlace(cairo_t* cairo)
     cairo_curve_to(cairo, 220.0, 250.0, 230.0, 200.0, 262.0, 170.0);
     const double dashes[] = {10.0, 10.0};
     cairo_set_dash(cairo, dashes, 2, 0.0);
-    SetColour(cairo, white, 0.8);
+    SetColour(cairo, tone::white, 0.8);
     cairo_set_line_width(cairo, 4.0);
     cairo_stroke(cairo);
     cairo_set_dash(cairo, nullptr, 0, 0.0);
     Circle(cairo, 272.0, 162.0, 15.0);
-    FillShape(cairo, stoneLight, colour::stone);
+    FillShape(cairo, tone::stoneLight, colour::stone);
 }
 
 // --- The moon base ----------------------------------------------------------
@@ -560,7 +403,7 @@ void Dome(cairo_t* cairo, double x, double y, double radius)
     cairo_new_sub_path(cairo);
     cairo_arc(cairo, x, y, radius, pi, 2.0 * pi);
     cairo_close_path(cairo);
-    FillShape(cairo, steelLight, colour::steel);
+    FillShape(cairo, tone::steelLight, colour::steel);
     cairo_new_sub_path(cairo);
     cairo_arc(cairo, x, y, radius * 0.62, pi, 2.0 * pi);
     cairo_close_path(cairo);
@@ -568,51 +411,14 @@ void Dome(cairo_t* cairo, double x, double y, double radius)
     for (int window = -1; window <= 1; ++window) {
         Glow(cairo, x + window * radius * 0.8, y - radius * 0.2, radius * 0.25, colour::acid, 0.7);
         Circle(cairo, x + window * radius * 0.8, y - radius * 0.2, radius * 0.08);
-        FillShape(cairo, acidLight, colour::acid, 1.5);
+        FillShape(cairo, tone::acidLight, colour::acid, 1.5);
     }
 }
-
-} // namespace
-
-void DrawSlime(cairo_t* cairo, double x, double y, double scale)
-{
-    Begin(cairo, x, y, scale);
-    for (const double side : {-1.0, 1.0}) {
-        cairo_move_to(cairo, side * 10.0, -30.0);
-        cairo_curve_to(cairo, side * 14.0, -50.0, side * 22.0, -56.0, side * 22.0, -64.0);
-    }
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 9.0));
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::acid);
-    cairo_set_line_width(cairo, 5.0);
-    cairo_stroke(cairo);
-    cairo_move_to(cairo, -44.0, 0.0);
-    cairo_curve_to(cairo, -46.0, -30.0, -24.0, -44.0, 0.0, -44.0);
-    cairo_curve_to(cairo, 24.0, -44.0, 46.0, -30.0, 44.0, 0.0);
-    cairo_close_path(cairo);
-    FillShape(cairo, acidLight, acidDark);
-    Ellipse(cairo, -16.0, -30.0, 9.0, 5.0);
-    FillPlain(cairo, white, 0.6);
-    for (const double side : {-1.0, 1.0}) {
-        Circle(cairo, side * 22.0, -66.0, 10.0);
-        FillShape(cairo, white, colour::cream, 2.5);
-        Circle(cairo, side * 24.0, -65.0, 4.0);
-        FillPlain(cairo, colour::outline);
-    }
-    cairo_arc(cairo, 0.0, -16.0, 10.0, 0.3, pi - 0.3);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 3.0));
-    cairo_stroke(cairo);
-    End(cairo);
-}
-
-namespace {
 
 void MoonBase(cairo_t* cairo)
 {
     DrawStarfield(cairo, 0.0, 0.0, placeWidth, placeHeight, 57);
-    // Violet haze rising from the horizon.
+    // Violet tone::haze rising from the horizon.
     cairo_rectangle(cairo, 0.0, 0.0, placeWidth, 420.0);
     cairo_pattern_t* tint = cairo_pattern_create_linear(0.0, 0.0, 0.0, 420.0);
     cairo_pattern_add_color_stop_rgba(tint, 0.0, 0.48, 0.31, 0.79, 0.0);
@@ -620,14 +426,14 @@ void MoonBase(cairo_t* cairo)
     cairo_set_source(cairo, tint);
     cairo_fill(cairo);
     cairo_pattern_destroy(tint);
-    Planet(cairo, 670.0, 110.0, 66.0, colour::turquoise, colour::night, true);
-    Planet(cairo, 150.0, 90.0, 26.0, colour::cream, colour::stone, false);
-    Ground(cairo, {380.0, 360.0, 372.0, 350.0, 366.0}, moonLight, moonDark);
+    DrawPlanet(cairo, 670.0, 110.0, 66.0, colour::turquoise, colour::night, true);
+    DrawPlanet(cairo, 150.0, 90.0, 26.0, colour::cream, colour::stone, false);
+    Ground(cairo, {380.0, 360.0, 372.0, 350.0, 366.0}, tone::moonLight, tone::moonDark);
     // The base: a tower with its beacon, two domes and the tube between.
     RoundedRectangle(cairo, 300.0, 330.0, 260.0, 22.0, 10.0);
-    FillShape(cairo, steelLight, colour::steel);
+    FillShape(cairo, tone::steelLight, colour::steel);
     RoundedRectangle(cairo, 440.0, 200.0, 50.0, 170.0, 10.0);
-    FillShape(cairo, steelLight, colour::steel);
+    FillShape(cairo, tone::steelLight, colour::steel);
     cairo_move_to(cairo, 465.0, 200.0);
     cairo_line_to(cairo, 465.0, 150.0);
     SetColour(cairo, colour::outline);
@@ -635,13 +441,13 @@ void MoonBase(cairo_t* cairo)
     cairo_stroke(cairo);
     Glow(cairo, 465.0, 146.0, 40.0, colour::acid, 0.8);
     Circle(cairo, 465.0, 146.0, 9.0);
-    FillShape(cairo, acidLight, colour::acid, 2.0);
+    FillShape(cairo, tone::acidLight, colour::acid, 2.0);
     Dome(cairo, 300.0, 372.0, 100.0);
     Dome(cairo, 640.0, 378.0, 70.0);
     for (const double craterX : {120.0, 430.0, 700.0}) {
         const double craterY = 470.0 + std::fmod(craterX, 90.0);
         Ellipse(cairo, craterX, craterY, 60.0, 16.0);
-        FillShape(cairo, moonDark, moonLight, 2.5);
+        FillShape(cairo, tone::moonDark, tone::moonLight, 2.5);
     }
     DrawSlime(cairo, 150.0, 560.0, 1.2);
     DrawSlime(cairo, 470.0, 580.0, 0.9);
@@ -649,47 +455,6 @@ void MoonBase(cairo_t* cairo)
 }
 
 } // namespace
-
-void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, bool flying)
-{
-    Begin(cairo, x, y, scale, angle);
-    if (flying)
-        Flame(cairo, -100.0, 70.0, 16.0);
-    // Fins, then the hull over their roots.
-    cairo_move_to(cairo, -82.0, -20.0);
-    cairo_line_to(cairo, -104.0, -60.0);
-    cairo_line_to(cairo, -74.0, -60.0);
-    cairo_line_to(cairo, -40.0, -20.0);
-    cairo_close_path(cairo);
-    cairo_move_to(cairo, -80.0, 18.0);
-    cairo_line_to(cairo, -98.0, 46.0);
-    cairo_line_to(cairo, -70.0, 46.0);
-    cairo_line_to(cairo, -46.0, 18.0);
-    cairo_close_path(cairo);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, colour::orangeLight, colour::orange);
-    RoundedRectangle(cairo, -108.0, -15.0, 22.0, 30.0, 6.0);
-    FillShape(cairo, steelLight, colour::steel);
-    cairo_move_to(cairo, -92.0, -28.0);
-    cairo_line_to(cairo, 30.0, -28.0);
-    cairo_curve_to(cairo, 76.0, -28.0, 100.0, -10.0, 104.0, 0.0);
-    cairo_curve_to(cairo, 100.0, 12.0, 76.0, 28.0, 30.0, 28.0);
-    cairo_line_to(cairo, -92.0, 28.0);
-    cairo_curve_to(cairo, -100.0, 28.0, -100.0, -28.0, -92.0, -28.0);
-    cairo_close_path(cairo);
-    FillShape(cairo, colour::tealLight, colour::teal);
-    RoundedRectangle(cairo, -88.0, 6.0, 150.0, 10.0, 5.0);
-    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
-    for (const double porthole : {-56.0, -28.0, 0.0}) {
-        Circle(cairo, porthole, -8.0, 7.5);
-        FillShape(cairo, colour::cream, colour::orangeLight, 2.0);
-    }
-    Ellipse(cairo, 44.0, -22.0, 30.0, 15.0);
-    FillShape(cairo, 0xE8FFFC, colour::turquoise, 2.5);
-    Ellipse(cairo, 36.0, -27.0, 10.0, 4.0);
-    FillPlain(cairo, white, 0.8);
-    End(cairo);
-}
 
 void DrawPlace(cairo_t* cairo, Place place)
 {
@@ -713,15 +478,15 @@ void DrawPoster(cairo_t* cairo)
     DrawStarfield(cairo, 0.0, 0.0, posterWidth, posterHeight, 7);
     Glow(cairo, 213.0, 330.0, 230.0, colour::orange, 0.35);
     Glow(cairo, 90.0, 250.0, 140.0, colour::violet, 0.4);
-    Planet(cairo, 330.0, 230.0, 34.0, violetLight, colour::violet, true);
-    Planet(cairo, 110.0, 700.0, 250.0, colour::turquoise, colour::teal, false);
+    DrawPlanet(cairo, 330.0, 230.0, 34.0, tone::violetLight, colour::violet, true);
+    DrawPlanet(cairo, 110.0, 700.0, 250.0, colour::turquoise, colour::teal, false);
     Ellipse(cairo, 60.0, 490.0, 46.0, 12.0);
-    FillShape(cairo, colour::sand, sandDark, 2.5);
-    Crystal(cairo, 318.0, 402.0, 24.0);
+    FillShape(cairo, colour::sand, tone::sandDark, 2.5);
+    DrawCrystal(cairo, 318.0, 402.0, 24.0);
     DrawCutter(cairo, 222.0, 330.0, 1.3, -0.38, true);
     DrawArtText(cairo, "ASTROKUTTER", posterWidth / 2.0, 80.0, 36.0, colour::tealLight);
     DrawArtText(cairo, "ZEPHYRA", posterWidth / 2.0, 148.0, 64.0, colour::orangeLight);
-    DrawArtText(cairo, "Ein Abenteuer in Raum und Zeit", posterWidth / 2.0, 500.0, 21.0, colour::cream);
+    DrawArtText(cairo, "Ein Abenteuer in Raum und Zeit", posterWidth / 2.0, 500.0, 19.0, colour::cream);
     DrawArtText(cairo, "Juna · Lotte · Mia · Kapitän Baltasar · KIRA", posterWidth / 2.0, 548.0, 14.0,
                 colour::tealLight);
     DrawArtText(cairo, "Demnächst in Ihrer Galaxis", posterWidth / 2.0, 578.0, 16.0, colour::orangeLight);

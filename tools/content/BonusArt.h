@@ -30,12 +30,4 @@ constexpr double posterHeight = 600.0;
 void DrawPlace(cairo_t* cairo, Place place);
 void DrawPoster(cairo_t* cairo);
 
-// The cutter Zephyra, nose to the right, centred on (x, y) and turned by
-// `angle` radians; `scale` 1 is 200 pixels long. A flying cutter trails an
-// engine flame.
-void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, bool flying);
-
-// A slime alien standing on (x, y); `scale` 1 is 90 pixels wide.
-void DrawSlime(cairo_t* cairo, double x, double y, double scale);
-
 } // namespace content

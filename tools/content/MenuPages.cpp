@@ -1,8 +1,9 @@
 #include "MenuPages.h"
 
-#include "BonusArt.h"
+#include "SceneFigures.h"
 #include "SceneShapes.h"
 
+#include <algorithm>
 #include <numbers>
 #include <string>
 
@@ -86,7 +87,7 @@ void Trophy(cairo_t* cairo)
     RoundedRectangle(cairo, -56.0, 136.0, 112.0, 30.0, 10.0);
     FillShape(cairo, colour::tealLight, colour::teal);
     Ellipse(cairo, -30.0, 16.0, 12.0, 26.0);
-    FillPlain(cairo, 0xFFFFFF, 0.45);
+    FillPlain(cairo, tone::white, 0.45);
     DrawArtText(cairo, "1", 0.0, 62.0, 48.0, colour::cream);
 }
 
@@ -173,30 +174,39 @@ Picture DrawHighscoreBackground()
 
 Picture DrawCreditsBackground()
 {
-    // The credits scroll up the middle (x 100 to 924); the pictures keep to
-    // the edges.
+    // The credits scroll up the middle (x 100 to 924) between the masks;
+    // the pictures keep to the edges and the title to the top strip, which
+    // the top mask repeats over the text.
     Picture page = StarryPage(104);
     cairo_t* cairo = page.Cairo();
-    Glow(cairo, 512.0, 384.0, 420.0, colour::nightLight, 0.45);
-    Glow(cairo, 90.0, 650.0, 200.0, colour::teal, 0.35);
-    Ellipse(cairo, 70.0, 660.0, 70.0, 70.0);
-    FillShape(cairo, colour::turquoise, colour::teal, 3.0);
-    Ellipse(cairo, 960.0, 150.0, 34.0, 34.0);
-    FillShape(cairo, 0xB993F2, colour::violet, 3.0);
-    DrawCutter(cairo, 950.0, 520.0, 0.45, -0.5, true);
+    Glow(cairo, 512.0, 420.0, 460.0, colour::nightLight, 0.5);
+    Glow(cairo, 80.0, 640.0, 260.0, colour::teal, 0.4);
+    Glow(cairo, 960.0, 180.0, 200.0, colour::violet, 0.45);
+    DrawPlanet(cairo, 40.0, 690.0, 120.0, colour::turquoise, colour::teal, true);
+    DrawPlanet(cairo, 975.0, 160.0, 30.0, tone::violetLight, colour::violet, false);
+    DrawCutter(cairo, 955.0, 560.0, 0.42, -0.55, true);
+    TitlePlate(cairo, "Credits", 240.0);
     WindowFrame(cairo);
     return page;
 }
 
 Picture DrawCreditsMask(const Picture& background, int top, int maskHeight)
 {
+    // Fully opaque along the screen's edge and over the title strip, then a
+    // smooth fade to clear.
     Picture mask(screenWidth, maskHeight);
     cairo_t* cairo = mask.Cairo();
     const bool atTop = top + maskHeight / 2 < screenHeight / 2;
+    const double solid = atTop ? std::min(1.0, 80.0 / maskHeight) : 0.0;
     cairo_pattern_t* fade = cairo_pattern_create_linear(0.0, 0.0, 0.0, maskHeight);
-    cairo_pattern_add_color_stop_rgba(fade, 0.0, 0.0, 0.0, 0.0, atTop ? 1.0 : 0.0);
-    cairo_pattern_add_color_stop_rgba(fade, atTop ? 0.3 : 0.7, 0.0, 0.0, 0.0, 0.85);
-    cairo_pattern_add_color_stop_rgba(fade, 1.0, 0.0, 0.0, 0.0, atTop ? 0.0 : 1.0);
+    constexpr int steps = 8;
+    for (int step = 0; step <= steps; ++step) {
+        const double t = step / static_cast<double>(steps);
+        const double eased = t * t * (3.0 - 2.0 * t);
+        const double opacity = atTop ? 1.0 - eased : eased;
+        const double offset = atTop ? solid + (1.0 - solid) * t : t;
+        cairo_pattern_add_color_stop_rgba(fade, offset, 0.0, 0.0, 0.0, opacity);
+    }
     cairo_set_source_surface(cairo, cairo_get_target(background.Cairo()), 0.0, -top);
     cairo_mask(cairo, fade);
     cairo_pattern_destroy(fade);
@@ -214,7 +224,7 @@ Picture DrawMinigamesBackground()
     Ellipse(cairo, 930.0, 650.0, 120.0, 120.0);
     FillShape(cairo, 0xFFDD55, colour::orange, 3.5);
     Ellipse(cairo, 895.0, 610.0, 40.0, 24.0);
-    FillPlain(cairo, 0xFFFFFF, 0.35);
+    FillPlain(cairo, tone::white, 0.35);
     DrawCutter(cairo, 880.0, 250.0, 0.9, -0.25, true);
     WindowFrame(cairo);
     return page;
@@ -242,7 +252,7 @@ Picture DrawBonusBackground()
         for (const double x : {left + 8.0, left + mount.w + 2.0 * rim - 8.0})
             for (const double y : {top + 8.0, top + mount.h + 2.0 * rim - 8.0}) {
                 Ellipse(cairo, x, y, 3.5, 3.5);
-                FillShape(cairo, 0xC8D3E2, colour::steel, 1.5);
+                FillShape(cairo, tone::steelLight, colour::steel, 1.5);
             }
     }
     WindowFrame(cairo);

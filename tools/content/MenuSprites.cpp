@@ -2,6 +2,7 @@
 
 #include "BonusArt.h"
 #include "MenuPages.h"
+#include "SceneFigures.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 
@@ -258,7 +259,7 @@ bool WriteMenuSprites()
     writer.Background("bonus_background", DrawBonusBackground());
     const Picture credits = DrawCreditsBackground();
     writer.Background("credits_background", credits);
-    constexpr int topMaskHeight = 110;
+    constexpr int topMaskHeight = 150;
     constexpr int bottomMaskTop = 689;
     writer.Keyed("credits_mask_top", DrawCreditsMask(credits, 0, topMaskHeight));
     writer.Keyed("credits_mask_bottom", DrawCreditsMask(credits, bottomMaskTop, screenHeight - bottomMaskTop));

@@ -88,4 +88,82 @@ void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double w
     cairo_fill(cairo);
 }
 
+void Circle(cairo_t* cairo, double x, double y, double radius)
+{
+    Ellipse(cairo, x, y, radius, radius);
+}
+
+void PushPlacement(cairo_t* cairo, double x, double y, double scale, double angle)
+{
+    cairo_save(cairo);
+    cairo_translate(cairo, x, y);
+    cairo_rotate(cairo, angle);
+    cairo_scale(cairo, scale, scale);
+}
+
+void PopPlacement(cairo_t* cairo)
+{
+    cairo_restore(cairo);
+}
+
+void DrawPlanet(cairo_t* cairo, double x, double y, double radius, std::uint32_t light, std::uint32_t dark, bool ring)
+{
+    if (ring) {
+        PushPlacement(cairo, x, y, 1.0, -0.35);
+        Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
+        Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
+        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
+        FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
+        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
+        PopPlacement(cairo);
+    }
+    Circle(cairo, x, y, radius);
+    FillShape(cairo, light, dark);
+    // The lit side.
+    Ellipse(cairo, x - radius * 0.35, y - radius * 0.4, radius * 0.35, radius * 0.22);
+    FillPlain(cairo, tone::white, 0.35);
+    if (ring) {
+        // The ring's front half passes in front of the planet.
+        PushPlacement(cairo, x, y, 1.0, -0.35);
+        cairo_rectangle(cairo, -radius * 2.0, 0.0, radius * 4.0, radius);
+        cairo_clip(cairo);
+        Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
+        Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
+        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
+        FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
+        PopPlacement(cairo);
+    }
+}
+
+void DrawCloud(cairo_t* cairo, double x, double y, double scale)
+{
+    PushPlacement(cairo, x, y, scale);
+    Circle(cairo, -40.0, 8.0, 24.0);
+    Circle(cairo, -10.0, -8.0, 32.0);
+    Circle(cairo, 28.0, 2.0, 26.0);
+    Circle(cairo, 52.0, 14.0, 16.0);
+    cairo_rectangle(cairo, -44.0, 10.0, 96.0, 20.0);
+    FillUnion(cairo, tone::white, 0xD9ECF7, 2.5);
+    PopPlacement(cairo);
+}
+
+void DrawCrystal(cairo_t* cairo, double x, double y, double size)
+{
+    Glow(cairo, x, y, size * 2.6, colour::tealLight, 0.6);
+    cairo_move_to(cairo, x, y - size);
+    cairo_line_to(cairo, x + size * 0.6, y);
+    cairo_line_to(cairo, x, y + size);
+    cairo_line_to(cairo, x - size * 0.6, y);
+    cairo_close_path(cairo);
+    FillShape(cairo, 0xE6FFFB, colour::turquoise, 2.0);
+}
+
+void DrawFlame(cairo_t* cairo, double tailX, double length, double height)
+{
+    Ellipse(cairo, tailX - length / 2.0, 0.0, length / 2.0, height);
+    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    Ellipse(cairo, tailX - length / 3.0, 0.0, length / 3.0, height * 0.5);
+    FillPlain(cairo, colour::cream);
+}
+
 } // namespace content
