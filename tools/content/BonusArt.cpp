@@ -239,9 +239,7 @@ void Pennant(cairo_t* cairo, double x, double y)
 {
     cairo_move_to(cairo, x, y);
     cairo_line_to(cairo, x, y - 34.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 3.0));
-    cairo_stroke(cairo);
+    StrokeOutline(cairo, 3.0);
     cairo_move_to(cairo, x, y - 34.0);
     cairo_curve_to(cairo, x + 14.0, y - 36.0, x + 24.0, y - 28.0, x + 34.0, y - 28.0);
     cairo_line_to(cairo, x, y - 20.0);
@@ -315,13 +313,7 @@ void Catapult(cairo_t* cairo, double x, double y, double scale)
     cairo_move_to(cairo, -40.0, -10.0);
     cairo_line_to(cairo, 0.0, -80.0);
     cairo_line_to(cairo, 40.0, -10.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 16.0));
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, tone::woodLight);
-    cairo_set_line_width(cairo, 10.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, tone::woodLight, 10.0, 16.0);
     PushPlacement(cairo, 0.0, -76.0, 1.0, -0.9);
     RoundedRectangle(cairo, -70.0, -7.0, 130.0, 14.0, 6.0);
     FillShape(cairo, tone::woodLight, tone::wood);
@@ -343,24 +335,23 @@ void Catapult(cairo_t* cairo, double x, double y, double scale)
 
 void Tent(cairo_t* cairo, double x, double y)
 {
-    cairo_move_to(cairo, x - 60.0, y);
-    cairo_curve_to(cairo, x - 40.0, y - 40.0, x - 10.0, y - 80.0, x, y - 96.0);
-    cairo_curve_to(cairo, x + 10.0, y - 80.0, x + 40.0, y - 40.0, x + 60.0, y);
-    cairo_close_path(cairo);
+    const auto outline = [cairo, x, y] {
+        cairo_move_to(cairo, x - 60.0, y);
+        cairo_curve_to(cairo, x - 40.0, y - 40.0, x - 10.0, y - 80.0, x, y - 96.0);
+        cairo_curve_to(cairo, x + 10.0, y - 80.0, x + 40.0, y - 40.0, x + 60.0, y);
+        cairo_close_path(cairo);
+    };
+    // Canvas and stripes inside the outline, the outline over both.
+    outline();
     cairo_save(cairo);
     cairo_clip_preserve(cairo);
-    FillShape(cairo, colour::cream, colour::sand);
+    FillPlain(cairo, colour::cream);
     for (int stripe = 0; stripe < 3; ++stripe)
         cairo_rectangle(cairo, x - 50.0 + stripe * 40.0, y - 100.0, 20.0, 100.0);
     FillPlain(cairo, colour::banner);
     cairo_restore(cairo);
-    cairo_move_to(cairo, x - 60.0, y);
-    cairo_curve_to(cairo, x - 40.0, y - 40.0, x - 10.0, y - 80.0, x, y - 96.0);
-    cairo_curve_to(cairo, x + 10.0, y - 80.0, x + 40.0, y - 40.0, x + 60.0, y);
-    cairo_close_path(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 3.0));
-    cairo_stroke(cairo);
+    outline();
+    StrokeOutline(cairo, 3.0);
     Pennant(cairo, x, y - 96.0);
 }
 
@@ -436,9 +427,7 @@ void MoonBase(cairo_t* cairo)
     FillShape(cairo, tone::steelLight, colour::steel);
     cairo_move_to(cairo, 465.0, 200.0);
     cairo_line_to(cairo, 465.0, 150.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 4.0));
-    cairo_stroke(cairo);
+    StrokeOutline(cairo, 4.0);
     Glow(cairo, 465.0, 146.0, 40.0, colour::acid, 0.8);
     Circle(cairo, 465.0, 146.0, 9.0);
     FillShape(cairo, tone::acidLight, colour::acid, 2.0);

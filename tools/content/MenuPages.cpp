@@ -34,12 +34,7 @@ void WindowFrame(cairo_t* cairo)
     cairo_fill(cairo);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
     RoundedRectangle(cairo, 12.0, 12.0, width - 24.0, height - 24.0, 28.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 7.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::teal);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::teal, 3.0, 7.0);
     for (const double x : {26.0, width - 26.0})
         for (const double y : {26.0, height - 26.0}) {
             Ellipse(cairo, x, y, 9.0, 9.0);

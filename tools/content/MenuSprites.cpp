@@ -6,10 +6,12 @@
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <numbers>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace content {
 
@@ -93,12 +95,7 @@ Picture FramedScene(int pictureWidth, int pictureHeight, const View& view, bool 
     cairo_restore(cairo);
     const double rim = highlighted ? 7.0 : 4.0;
     RoundedRectangle(cairo, 2.0 + rim / 2.0, 2.0 + rim / 2.0, w - 4.0 - rim, h - 4.0 - rim, radius - rim / 2.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, rim + 4.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, highlighted ? colour::orange : colour::teal);
-    cairo_set_line_width(cairo, rim);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, highlighted ? colour::orange : colour::teal, rim, rim + 4.0);
     return picture;
 }
 
@@ -119,13 +116,7 @@ void MusicNote(cairo_t* cairo, double x, double y)
     cairo_move_to(cairo, x + 6.0, y);
     cairo_line_to(cairo, x + 6.0, y - 24.0);
     cairo_curve_to(cairo, x + 12.0, y - 18.0, x + 18.0, y - 16.0, x + 16.0, y - 8.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 5.0);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::cream);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::cream, 2.0, 5.0);
     Ellipse(cairo, x, y, 7.5, 5.5);
     FillShape(cairo, colour::cream, colour::orangeLight, 2.0);
 }
@@ -134,20 +125,14 @@ void Crosshair(cairo_t* cairo, double x, double y)
 {
     constexpr double radius = 15.0;
     cairo_new_sub_path(cairo);
-    cairo_arc(cairo, x, y, radius, 0.0, 2.0 * 3.14159265358979);
+    cairo_arc(cairo, x, y, radius, 0.0, 2.0 * std::numbers::pi);
     for (const double direction : {-1.0, 1.0}) {
         cairo_move_to(cairo, x + direction * (radius - 6.0), y);
         cairo_line_to(cairo, x + direction * (radius + 7.0), y);
         cairo_move_to(cairo, x, y + direction * (radius - 6.0));
         cairo_line_to(cairo, x, y + direction * (radius + 7.0));
     }
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 6.0);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::orange);
-    cairo_set_line_width(cairo, 2.5);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::orange, 2.5, 6.0);
 }
 
 void DanceSigns(cairo_t* cairo)
@@ -213,12 +198,7 @@ Picture BigPicture(int pictureWidth, int pictureHeight, const View& view, const 
     cairo_t* cairo = picture.Cairo();
     DrawView(cairo, pictureWidth, pictureHeight, view, scene);
     cairo_rectangle(cairo, 4.0, 4.0, pictureWidth - 8.0, pictureHeight - 8.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 8.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::teal);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::teal, 3.0, 8.0);
     return picture;
 }
 

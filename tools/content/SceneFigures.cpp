@@ -7,7 +7,11 @@
 
 namespace content {
 
-using std::numbers::pi;
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+} // namespace
 
 void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
 {
@@ -33,9 +37,7 @@ void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
     RoundedRectangle(cairo, -42.0, -24.0, 80.0, 20.0, 8.0);
     FillShape(cairo, colour::cream, colour::tealLight, 2.0);
     RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 3.0));
-    cairo_stroke(cairo);
+    StrokeOutline(cairo, 3.0);
     PopPlacement(cairo);
 }
 
@@ -45,9 +47,7 @@ void DrawBaronShip(cairo_t* cairo, double x, double y, double scale, double angl
     // The claw with the stolen crystal.
     cairo_move_to(cairo, 0.0, 10.0);
     cairo_line_to(cairo, -6.0, 62.0);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 5.0));
-    cairo_stroke(cairo);
+    StrokeOutline(cairo, 5.0);
     DrawCrystal(cairo, -6.0, 84.0, 20.0);
     DrawFlame(cairo, -92.0, 50.0, 10.0);
     Ellipse(cairo, 0.0, -18.0, 44.0, 32.0);
@@ -70,12 +70,7 @@ void DrawSlime(cairo_t* cairo, double x, double y, double scale)
         cairo_move_to(cairo, side * 10.0, -30.0);
         cairo_curve_to(cairo, side * 14.0, -50.0, side * 22.0, -56.0, side * 22.0, -64.0);
     }
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 9.0));
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::acid);
-    cairo_set_line_width(cairo, 5.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::acid, 5.0, 9.0);
     cairo_move_to(cairo, -44.0, 0.0);
     cairo_curve_to(cairo, -46.0, -30.0, -24.0, -44.0, 0.0, -44.0);
     cairo_curve_to(cairo, 24.0, -44.0, 46.0, -30.0, 44.0, 0.0);
@@ -90,9 +85,7 @@ void DrawSlime(cairo_t* cairo, double x, double y, double scale)
         FillPlain(cairo, colour::outline);
     }
     cairo_arc(cairo, 0.0, -16.0, 10.0, 0.3, pi - 0.3);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, 3.0));
-    cairo_stroke(cairo);
+    StrokeOutline(cairo, 3.0);
     PopPlacement(cairo);
 }
 

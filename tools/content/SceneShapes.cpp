@@ -33,6 +33,25 @@ void FillShape(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double w
     FillOutlined(cairo, top, bottom, OutlineWidth(cairo, width));
 }
 
+void StrokeOutline(cairo_t* cairo, double width)
+{
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, OutlineWidth(cairo, width));
+    cairo_stroke(cairo);
+}
+
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth)
+{
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, outerWidth);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, rgb);
+    cairo_set_line_width(cairo, innerWidth);
+    cairo_stroke(cairo);
+}
+
 void FillPlain(cairo_t* cairo, std::uint32_t rgb, double alpha)
 {
     SetColour(cairo, rgb, alpha);
@@ -106,33 +125,37 @@ void PopPlacement(cairo_t* cairo)
     cairo_restore(cairo);
 }
 
+namespace {
+
+// A planet's tilted ring; its front half alone passes in front of the
+// planet.
+void Ring(cairo_t* cairo, double x, double y, double radius, bool frontHalfOnly)
+{
+    PushPlacement(cairo, x, y, 1.0, -0.35);
+    if (frontHalfOnly) {
+        cairo_rectangle(cairo, -radius * 2.0, 0.0, radius * 4.0, radius);
+        cairo_clip(cairo);
+    }
+    Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
+    Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
+    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
+    FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
+    PopPlacement(cairo);
+}
+
+} // namespace
+
 void DrawPlanet(cairo_t* cairo, double x, double y, double radius, std::uint32_t light, std::uint32_t dark, bool ring)
 {
-    if (ring) {
-        PushPlacement(cairo, x, y, 1.0, -0.35);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
-        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-        FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
-        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
-        PopPlacement(cairo);
-    }
+    if (ring)
+        Ring(cairo, x, y, radius, false);
     Circle(cairo, x, y, radius);
     FillShape(cairo, light, dark);
     // The lit side.
     Ellipse(cairo, x - radius * 0.35, y - radius * 0.4, radius * 0.35, radius * 0.22);
     FillPlain(cairo, tone::white, 0.35);
-    if (ring) {
-        // The ring's front half passes in front of the planet.
-        PushPlacement(cairo, x, y, 1.0, -0.35);
-        cairo_rectangle(cairo, -radius * 2.0, 0.0, radius * 4.0, radius);
-        cairo_clip(cairo);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
-        Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
-        cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-        FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
-        PopPlacement(cairo);
-    }
+    if (ring)
+        Ring(cairo, x, y, radius, true);
 }
 
 void DrawCloud(cairo_t* cairo, double x, double y, double scale)

@@ -1,9 +1,10 @@
 #pragma once
 
-// Small drawing helpers shared by the menu's scenes and pages, on top of the
+// Drawing helpers shared by the menu's scenes and pages, on top of the
 // shared sprite look: outlines that stay visible when a scene is drawn
-// small, gradient fills, ellipses, glows and the blob shapes of clouds,
-// bushes and smoke.
+// small, gradient fills, ellipses, glows, blob shapes (clouds, bushes,
+// smoke), placement of a figure, and the things every scene has: planets,
+// clouds, the crystal and engine flames.
 
 #include <cairo.h>
 
@@ -45,6 +46,15 @@ double OutlineWidth(cairo_t* cairo, double width);
 // outline that stays visible when the scene is drawn small.
 void FillShape(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width = 3.0);
 
+// Strokes the current path in the outline colour, `width` wide as
+// OutlineWidth gives it; the path is consumed.
+void StrokeOutline(cairo_t* cairo, double width);
+
+// Strokes the current path `innerWidth` wide in `rgb` along the middle of
+// an outline-coloured band `outerWidth` wide, with round ends and joins;
+// the path is consumed.
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth);
+
 // Fills the current path with one colour, without outline; the path is
 // consumed.
 void FillPlain(cairo_t* cairo, std::uint32_t rgb, double alpha = 1.0);
@@ -74,7 +84,7 @@ void PopPlacement(cairo_t* cairo);
 // A planet with its lit side, with a tilted ring passing behind and in
 // front of it if `ring` is set.
 void DrawPlanet(cairo_t* cairo, double x, double y, double radius, std::uint32_t light, std::uint32_t dark, bool ring);
-// A cloud about 200 pixels wide at `scale` 1, centred on (x, y).
+// A cloud about 130 pixels wide at `scale` 1, centred on (x, y).
 void DrawCloud(cairo_t* cairo, double x, double y, double scale);
 // The hyperdrive crystal, `size` from its centre to its tips, in its glow.
 void DrawCrystal(cairo_t* cairo, double x, double y, double size);
