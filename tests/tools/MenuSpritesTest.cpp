@@ -260,3 +260,29 @@ TEST_F(MenuSpritesTest, MasksFadeTowardsTheMiddleAndTilesHaveClearCorners)
         EXPECT_NE(Colour(*art, 5, height / 2), Colour(*art, 5, height + height / 2));
     }
 }
+
+TEST_F(MenuSpritesTest, OpaquePicturesHaveNoPixelTheGameTakesForTransparent)
+{
+    // The loader turns magenta-like pixels into black, and black is the
+    // colour key: either would punch a hole into a page.
+    for (const char* label :
+         {"credits_background", "options_background", "help_background", "minigames_background",
+          "highscore_background", "bonus_background", "big_background1", "big_background2", "big_background3",
+          "big_background4", "big_poster"}) {
+        SCOPED_TRACE(label);
+        const std::unique_ptr<Image> art = Art(label);
+        ASSERT_TRUE(art);
+        ASSERT_EQ(art->GetDepth(), 24);
+        int holes = 0;
+        for (int y = 0; y < art->GetHeight(); ++y)
+            for (int x = 0; x < art->GetWidth(); ++x) {
+                const std::uint32_t colour = Colour(*art, x, y);
+                const std::uint32_t red = colour >> 16;
+                const std::uint32_t green = (colour >> 8) & 0xFF;
+                const std::uint32_t blue = colour & 0xFF;
+                const bool magentaLike = red >= 240 && green < 8 && blue >= 240;
+                holes += magentaLike || colour == 0 ? 1 : 0;
+            }
+        EXPECT_EQ(holes, 0);
+    }
+}
