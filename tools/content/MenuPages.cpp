@@ -95,6 +95,7 @@ Picture DrawHelpBackground()
     Picture page = StarryPage(101);
     cairo_t* cairo = page.Cairo();
     TitlePlate(cairo, "Hilfe", 220.0);
+    DrawKira(cairo, 96.0, 52.0, 0.42);
     Panel(cairo, 20.0, 82.0, width - 40.0, height - 96.0);
     WindowFrame(cairo);
     return page;
@@ -106,6 +107,7 @@ Picture DrawOptionsBackground()
     cairo_t* cairo = page.Cairo();
     TitlePlate(cairo, "Optionen", 280.0);
     DrawCutter(cairo, 130.0, 190.0, 0.8, -0.3, true);
+    DrawKira(cairo, 130.0, 470.0, 1.0);
     Panel(cairo, 238.0, 240.0, 704.0, 374.0);
     // Each choice row's item box starts at its y and is one small-font line
     // (30 pixels) high; the choice itself is centred at x 798, so the

@@ -89,6 +89,35 @@ void DrawSlime(cairo_t* cairo, double x, double y, double scale)
     PopPlacement(cairo);
 }
 
+void DrawKira(cairo_t* cairo, double x, double y, double scale)
+{
+    PushPlacement(cairo, x, y, scale);
+    Glow(cairo, 0.0, 0.0, 80.0, colour::tealLight, 0.3);
+    // Antenna, side fins, body, then the eye.
+    cairo_move_to(cairo, 0.0, -46.0);
+    cairo_line_to(cairo, 8.0, -66.0);
+    StrokeBand(cairo, tone::steelLight, 5.0, 11.0);
+    Circle(cairo, 8.0, -68.0, 6.0);
+    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    for (const double side : {-1.0, 1.0}) {
+        Ellipse(cairo, side * 50.0, 6.0, 10.0, 20.0);
+        FillShape(cairo, colour::orangeLight, colour::orange, 2.5);
+    }
+    Circle(cairo, 0.0, 0.0, 48.0);
+    FillShape(cairo, tone::white, colour::steel);
+    Ellipse(cairo, -16.0, -26.0, 14.0, 8.0);
+    FillPlain(cairo, tone::white, 0.8);
+    Circle(cairo, 0.0, 4.0, 24.0);
+    FillShape(cairo, colour::night, colour::nightDeep, 3.0);
+    Circle(cairo, 0.0, 4.0, 15.0);
+    FillShape(cairo, colour::tealLight, colour::turquoise, 2.0);
+    Circle(cairo, 0.0, 4.0, 6.0);
+    FillPlain(cairo, colour::nightDeep);
+    Circle(cairo, -5.0, -2.0, 4.0);
+    FillPlain(cairo, tone::white, 0.9);
+    PopPlacement(cairo);
+}
+
 void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, bool flying)
 {
     PushPlacement(cairo, x, y, scale, angle);

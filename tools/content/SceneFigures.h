@@ -20,6 +20,10 @@ void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle);
 // pixels wide.
 void DrawBaronShip(cairo_t* cairo, double x, double y, double scale, double angle);
 
+// KIRA, the ship's computer: a round chrome drone with one cyan eye,
+// centred on (x, y); `scale` 1 is 100 pixels wide.
+void DrawKira(cairo_t* cairo, double x, double y, double scale);
+
 // A slime alien standing on (x, y); `scale` 1 is 90 pixels wide.
 void DrawSlime(cairo_t* cairo, double x, double y, double scale);
 
