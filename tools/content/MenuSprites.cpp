@@ -212,17 +212,15 @@ Picture HelpArrow(bool pointsRight, bool highlighted)
     cairo_t* cairo = arrow.Cairo();
     constexpr double middle = arrowSize / 2.0;
     Ellipse(cairo, middle, middle, middle - 3.0, middle - 3.0);
-    if (highlighted)
-        FillShape(cairo, colour::orangeLight, colour::orange, 3.0);
-    else
-        FillShape(cairo, colour::tealLight, colour::teal, 3.0);
+    FillShape(cairo, highlighted ? colour::orangeLight : colour::tealLight, highlighted ? colour::orange : colour::teal,
+              3.0);
     const double direction = pointsRight ? 1.0 : -1.0;
     cairo_move_to(cairo, middle + direction * 11.0, middle);
     cairo_line_to(cairo, middle - direction * 7.0, middle - 11.0);
     cairo_line_to(cairo, middle - direction * 7.0, middle + 11.0);
     cairo_close_path(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, 0xFFFFFF, colour::cream, 2.5);
+    FillShape(cairo, tone::white, colour::cream, 2.5);
     return arrow;
 }
 
@@ -231,7 +229,7 @@ Picture HelpArrow(bool pointsRight, bool highlighted)
 bool WriteMenuSprites()
 {
     MenuWriter writer;
-    writer.Comment("Seiten, Hilfepfeile und Abspannmasken");
+    writer.Comment("Seiten und Abspannmasken");
     writer.Background("help_background", DrawHelpBackground());
     writer.Background("options_background", DrawOptionsBackground());
     writer.Background("highscore_background", DrawHighscoreBackground());
@@ -243,11 +241,11 @@ bool WriteMenuSprites()
     constexpr int bottomMaskTop = 689;
     writer.Keyed("credits_mask_top", DrawCreditsMask(credits, 0, topMaskHeight));
     writer.Keyed("credits_mask_bottom", DrawCreditsMask(credits, bottomMaskTop, screenHeight - bottomMaskTop));
+
+    writer.Comment("Hilfepfeile, Minispiele und kleine Bonusbilder: Bild 0 normal, Bild 1 unter dem Mauszeiger");
     for (const bool right : {false, true})
         writer.Strip(right ? "help_arrow_right" : "help_arrow_left",
                      NormalAndHighlighted([right](bool lit) { return HelpArrow(right, lit); }));
-
-    writer.Comment("Minispiele und kleine Bonusbilder: Bild 0 normal, Bild 1 unter dem Mauszeiger");
     for (std::size_t index = 0; index < std::size(minigames); ++index) {
         const Minigame& minigame = minigames[index];
         writer.Strip("minigame" + std::to_string(index + 1),
