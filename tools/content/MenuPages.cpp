@@ -217,6 +217,7 @@ Picture DrawMinigamesBackground()
     Picture page = StarryPage(105);
     cairo_t* cairo = page.Cairo();
     TitlePlate(cairo, "Minispiele", 300.0);
+    DrawArtText(cairo, "Wähle ein Spiel und zeig, was du kannst!", width / 2.0, 134.0, 24.0, colour::cream);
     Glow(cairo, 420.0, 430.0, 380.0, colour::nightLight, 0.35);
     Ellipse(cairo, 930.0, 650.0, 120.0, 120.0);
     FillShape(cairo, 0xFFDD55, colour::orange, 3.5);
