@@ -234,14 +234,14 @@ TEST_F(MenuSpritesTest, MasksFadeTowardsTheMiddleAndTilesHaveClearCorners)
     ASSERT_TRUE(top);
     ASSERT_TRUE(bottom);
     for (const int x : {0, 300, 512, 1023}) {
-        EXPECT_GE(Colour(*top, x, 0) & 0xFF, 0xF0u) << x;
-        EXPECT_LE(Colour(*top, x, top->GetHeight() - 1) & 0xFF, 0x10u) << x;
-        EXPECT_LE(Colour(*bottom, x, 0) & 0xFF, 0x10u) << x;
-        EXPECT_GE(Colour(*bottom, x, bottom->GetHeight() - 1) & 0xFF, 0xF0u) << x;
+        EXPECT_GE(top->GetPixel(x, 0) & 0xFF, 0xF0u) << x;
+        EXPECT_LE(top->GetPixel(x, top->GetHeight() - 1) & 0xFF, 0x10u) << x;
+        EXPECT_LE(bottom->GetPixel(x, 0) & 0xFF, 0x10u) << x;
+        EXPECT_GE(bottom->GetPixel(x, bottom->GetHeight() - 1) & 0xFF, 0xF0u) << x;
     }
     // Coverage falls steadily across the top mask.
     for (int y = 1; y < top->GetHeight(); ++y)
-        EXPECT_LE(Colour(*top, 512, y) & 0xFF, Colour(*top, 512, y - 1) & 0xFF) << y;
+        EXPECT_LE(top->GetPixel(512, y) & 0xFF, top->GetPixel(512, y - 1) & 0xFF) << y;
 
     // Rounded tiles and pictures: clear in the corners of every frame,
     // drawn in the middle.

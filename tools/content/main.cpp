@@ -45,6 +45,22 @@ bool WriteSharedSounds()
     return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
 }
 
+// The folders the generator alone fills are emptied first, so that a
+// picture renamed or dropped from the generator does not linger in the run
+// tree and the archive packed from it.
+bool RemoveOldOutput()
+{
+    for (const char* folder : {"data/fonts", "data/menu", "data/sharedadventure"}) {
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+        if (error) {
+            std::fprintf(stderr, "zephyra-content: cannot empty %s: %s\n", folder, error.message().c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,7 +76,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
+    return RemoveOldOutput() && WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
                    content::WriteMenuSprites()
                ? 0
                : 1;
