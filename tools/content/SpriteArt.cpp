@@ -64,6 +64,46 @@ bool SaveBmp(const std::string& path, const Image& image)
     return false;
 }
 
+// An 8-bit picture with its palette as a BMP file (the game's BMP writer
+// knows 24 bits only): the headers, 256 palette entries, then the rows
+// bottom up, each padded to four bytes.
+bool SavePalettedBmp(const std::string& path, const Image& image)
+{
+    const std::uint32_t width = static_cast<std::uint32_t>(image.GetWidth());
+    const std::uint32_t height = static_cast<std::uint32_t>(image.GetHeight());
+    const std::uint32_t stride = (width + 3) & ~3u;
+    const std::uint32_t pixelsAt = 14 + 40 + Image::paletteSize;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(pixelsAt + stride * height);
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int byte = 0; byte < size; ++byte)
+            bytes.push_back(static_cast<std::uint8_t>(value >> (8 * byte)));
+    };
+    put('B' | 'M' << 8, 2);
+    put(pixelsAt + stride * height, 4);
+    put(0, 4);
+    put(pixelsAt, 4);
+    put(40, 4);
+    put(width, 4);
+    put(height, 4);
+    put(1, 2);
+    put(8, 2);
+    put(0, 4);  // no compression
+    put(stride * height, 4);
+    put(2835, 4);  // 72 dots per inch
+    put(2835, 4);
+    put(Image::paletteEntries, 4);
+    put(0, 4);
+    const std::uint8_t* palette = image.GetPalette();
+    bytes.insert(bytes.end(), palette, palette + Image::paletteSize);
+    for (std::uint32_t row = height; row-- > 0;) {
+        const std::uint8_t* pixels = image.GetData() + static_cast<std::size_t>(row) * width;
+        bytes.insert(bytes.end(), pixels, pixels + width);
+        bytes.resize(bytes.size() + (stride - width), 0);
+    }
+    return WriteBytes(path, bytes);
+}
+
 // The frames one under the other on one surface.
 Picture Stack(std::span<const Picture> frames)
 {
@@ -261,15 +301,14 @@ std::unique_ptr<Image> CoverageImage(const Picture& picture)
     }
     if (!soft)
         return nullptr;
-    auto image = NewImage(picture.Width(), picture.Height());
-    if (!image)
+    // Eight bits with the grey palette Create gives: the index is the level.
+    auto image = std::make_unique<Image>();
+    if (!image->Create(picture.Width(), picture.Height(), 8, false))
         return nullptr;
     std::uint8_t* out = image->GetData();
     for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < picture.Width(); ++x, out += 3) {
-            const std::uint32_t alpha = picture.Pixel(x, y) >> 24;
-            Put(out, alpha * 0x010101);
-        }
+        for (int x = 0; x < picture.Width(); ++x)
+            *out++ = static_cast<std::uint8_t>(picture.Pixel(x, y) >> 24);
     }
     return image;
 }
@@ -328,7 +367,7 @@ bool WriteKeyed(const std::string& basePath, const Picture& picture)
     if (!colours || !SaveBmp(basePath + ".bmp", *colours))
         return false;
     const std::unique_ptr<Image> coverage = CoverageImage(picture);
-    return !coverage || SaveBmp(basePath + "Alpha.bmp", *coverage);
+    return !coverage || SavePalettedBmp(basePath + "Alpha.bmp", *coverage);
 }
 
 bool WriteStrip(const std::string& basePath, std::span<const Picture> frames)

@@ -5,6 +5,7 @@
 #include "ContentFile.h"
 #include "Credits.h"
 #include "FontArt.h"
+#include "MenuSprites.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
@@ -45,6 +46,22 @@ bool WriteSharedSounds()
     return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
 }
 
+// The folders the generator alone fills are emptied first, so that a
+// picture renamed or dropped from the generator does not linger in the run
+// tree and the archive packed from it.
+bool RemoveOldOutput()
+{
+    for (const char* folder : {"data/fonts", "data/menu", "data/sharedadventure"}) {
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+        if (error) {
+            std::fprintf(stderr, "zephyra-content: cannot empty %s: %s\n", folder, error.message().c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,7 +77,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    const bool written = WriteFonts() && WriteSharedSounds() &&
-                         content::WriteText("data\\credits.txt", content::CreditsText()) && content::WriteSharedSprites();
-    return written ? 0 : 1;
+    return RemoveOldOutput() && WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
+                   content::WriteMenuSprites() && content::WriteSharedSprites()
+               ? 0
+               : 1;
 }

@@ -1,0 +1,162 @@
+#include "SceneFigures.h"
+
+#include "SceneShapes.h"
+#include "SpriteArt.h"
+
+#include <numbers>
+
+namespace content {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+} // namespace
+
+void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
+{
+    PushPlacement(cairo, x, y, scale, angle);
+    DrawFlame(cairo, -78.0, 60.0, 14.0);
+    // The roof cannon.
+    RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
+    FillShape(cairo, tone::steelLight, colour::steel);
+    RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
+    FillShape(cairo, tone::steelLight, colour::steel);
+    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
+    FillShape(cairo, tone::taxiLight, tone::taxi);
+    // Checkered band along the body.
+    cairo_save(cairo);
+    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
+    cairo_clip(cairo);
+    for (int column = 0; column < 16; ++column)
+        for (int row = 0; row < 2; ++row)
+            if ((column + row) % 2 == 0)
+                cairo_rectangle(cairo, -80.0 + 10.0 * column, 2.0 + 9.0 * row, 10.0, 9.0);
+    FillPlain(cairo, colour::outline);
+    cairo_restore(cairo);
+    RoundedRectangle(cairo, -42.0, -24.0, 80.0, 20.0, 8.0);
+    FillShape(cairo, colour::cream, colour::tealLight, 2.0);
+    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
+    StrokeOutline(cairo, 3.0);
+    PopPlacement(cairo);
+}
+
+void DrawBaronShip(cairo_t* cairo, double x, double y, double scale, double angle)
+{
+    PushPlacement(cairo, x, y, scale, angle);
+    // The claw with the stolen crystal.
+    cairo_move_to(cairo, 0.0, 10.0);
+    cairo_line_to(cairo, -6.0, 62.0);
+    StrokeOutline(cairo, 5.0);
+    DrawCrystal(cairo, -6.0, 84.0, 20.0);
+    DrawFlame(cairo, -92.0, 50.0, 10.0);
+    Ellipse(cairo, 0.0, -18.0, 44.0, 32.0);
+    FillShape(cairo, colour::cream, colour::tealLight);
+    Ellipse(cairo, -14.0, -30.0, 12.0, 7.0);
+    FillPlain(cairo, tone::white, 0.8);
+    Ellipse(cairo, 0.0, 0.0, 104.0, 28.0);
+    FillShape(cairo, tone::violetLight, colour::violet);
+    for (int light = -2; light <= 2; ++light) {
+        Circle(cairo, light * 36.0, 6.0, 6.0);
+        FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    }
+    PopPlacement(cairo);
+}
+
+void DrawSlime(cairo_t* cairo, double x, double y, double scale)
+{
+    PushPlacement(cairo, x, y, scale);
+    for (const double side : {-1.0, 1.0}) {
+        cairo_move_to(cairo, side * 10.0, -30.0);
+        cairo_curve_to(cairo, side * 14.0, -50.0, side * 22.0, -56.0, side * 22.0, -64.0);
+    }
+    StrokeBand(cairo, colour::acid, 5.0, 9.0);
+    cairo_move_to(cairo, -44.0, 0.0);
+    cairo_curve_to(cairo, -46.0, -30.0, -24.0, -44.0, 0.0, -44.0);
+    cairo_curve_to(cairo, 24.0, -44.0, 46.0, -30.0, 44.0, 0.0);
+    cairo_close_path(cairo);
+    FillShape(cairo, tone::acidLight, tone::acidDark);
+    Ellipse(cairo, -16.0, -30.0, 9.0, 5.0);
+    FillPlain(cairo, tone::white, 0.6);
+    for (const double side : {-1.0, 1.0}) {
+        Circle(cairo, side * 22.0, -66.0, 10.0);
+        FillShape(cairo, tone::white, colour::cream, 2.5);
+        Circle(cairo, side * 24.0, -65.0, 4.0);
+        FillPlain(cairo, colour::outline);
+    }
+    cairo_arc(cairo, 0.0, -16.0, 10.0, 0.3, pi - 0.3);
+    StrokeOutline(cairo, 3.0);
+    PopPlacement(cairo);
+}
+
+void DrawKira(cairo_t* cairo, double x, double y, double scale)
+{
+    PushPlacement(cairo, x, y, scale);
+    Glow(cairo, 0.0, 0.0, 80.0, colour::tealLight, 0.3);
+    // Antenna, side fins, body, then the eye.
+    cairo_move_to(cairo, 0.0, -46.0);
+    cairo_line_to(cairo, 8.0, -66.0);
+    StrokeBand(cairo, tone::steelLight, 5.0, 11.0);
+    Circle(cairo, 8.0, -68.0, 6.0);
+    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    for (const double side : {-1.0, 1.0}) {
+        Ellipse(cairo, side * 50.0, 6.0, 10.0, 20.0);
+        FillShape(cairo, colour::orangeLight, colour::orange, 2.5);
+    }
+    Circle(cairo, 0.0, 0.0, 48.0);
+    FillShape(cairo, tone::white, colour::steel);
+    Ellipse(cairo, -16.0, -26.0, 14.0, 8.0);
+    FillPlain(cairo, tone::white, 0.8);
+    Circle(cairo, 0.0, 4.0, 24.0);
+    FillShape(cairo, colour::night, colour::nightDeep, 3.0);
+    Circle(cairo, 0.0, 4.0, 15.0);
+    FillShape(cairo, colour::tealLight, colour::turquoise, 2.0);
+    Circle(cairo, 0.0, 4.0, 6.0);
+    FillPlain(cairo, colour::nightDeep);
+    Circle(cairo, -5.0, -2.0, 4.0);
+    FillPlain(cairo, tone::white, 0.9);
+    PopPlacement(cairo);
+}
+
+void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, bool flying)
+{
+    PushPlacement(cairo, x, y, scale, angle);
+    if (flying)
+        DrawFlame(cairo, -100.0, 70.0, 16.0);
+    // Fins, then the hull over their roots.
+    cairo_move_to(cairo, -82.0, -20.0);
+    cairo_line_to(cairo, -104.0, -60.0);
+    cairo_line_to(cairo, -74.0, -60.0);
+    cairo_line_to(cairo, -40.0, -20.0);
+    cairo_close_path(cairo);
+    cairo_move_to(cairo, -80.0, 18.0);
+    cairo_line_to(cairo, -98.0, 46.0);
+    cairo_line_to(cairo, -70.0, 46.0);
+    cairo_line_to(cairo, -46.0, 18.0);
+    cairo_close_path(cairo);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    FillShape(cairo, colour::orangeLight, colour::orange);
+    RoundedRectangle(cairo, -108.0, -15.0, 22.0, 30.0, 6.0);
+    FillShape(cairo, tone::steelLight, colour::steel);
+    cairo_move_to(cairo, -92.0, -28.0);
+    cairo_line_to(cairo, 30.0, -28.0);
+    cairo_curve_to(cairo, 76.0, -28.0, 100.0, -10.0, 104.0, 0.0);
+    cairo_curve_to(cairo, 100.0, 12.0, 76.0, 28.0, 30.0, 28.0);
+    cairo_line_to(cairo, -92.0, 28.0);
+    cairo_curve_to(cairo, -100.0, 28.0, -100.0, -28.0, -92.0, -28.0);
+    cairo_close_path(cairo);
+    FillShape(cairo, colour::tealLight, colour::teal);
+    RoundedRectangle(cairo, -88.0, 6.0, 150.0, 10.0, 5.0);
+    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    for (const double porthole : {-56.0, -28.0, 0.0}) {
+        Circle(cairo, porthole, -8.0, 7.5);
+        FillShape(cairo, colour::cream, colour::orangeLight, 2.0);
+    }
+    Ellipse(cairo, 44.0, -22.0, 30.0, 15.0);
+    FillShape(cairo, 0xE8FFFC, colour::turquoise, 2.5);
+    Ellipse(cairo, 36.0, -27.0, 10.0, 4.0);
+    FillPlain(cairo, tone::white, 0.8);
+    PopPlacement(cairo);
+}
+
+} // namespace content

@@ -1,0 +1,192 @@
+#include "SceneShapes.h"
+
+#include "SpriteArt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace content {
+
+namespace {
+
+void AddStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha)
+{
+    cairo_pattern_add_color_stop_rgba(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                                      (rgb & 0xFF) / 255.0, alpha);
+}
+
+} // namespace
+
+double OutlineWidth(cairo_t* cairo, double width)
+{
+    constexpr double thinnest = 1.3;
+    double dx = 1.0;
+    double dy = 0.0;
+    cairo_user_to_device_distance(cairo, &dx, &dy);
+    const double scale = std::hypot(dx, dy);
+    return scale > 0.0 ? std::max(width, thinnest / scale) : width;
+}
+
+void FillShape(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)
+{
+    FillOutlined(cairo, top, bottom, OutlineWidth(cairo, width));
+}
+
+void StrokeOutline(cairo_t* cairo, double width)
+{
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, OutlineWidth(cairo, width));
+    cairo_stroke(cairo);
+}
+
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth)
+{
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, outerWidth);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, rgb);
+    cairo_set_line_width(cairo, innerWidth);
+    cairo_stroke(cairo);
+}
+
+void FillPlain(cairo_t* cairo, std::uint32_t rgb, double alpha)
+{
+    SetColour(cairo, rgb, alpha);
+    cairo_fill(cairo);
+}
+
+void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom, double alpha)
+{
+    cairo_pattern_t* pattern = cairo_pattern_create_linear(0.0, y0, 0.0, y1);
+    AddStop(pattern, 0.0, top, alpha);
+    AddStop(pattern, 1.0, bottom, alpha);
+    cairo_set_source(cairo, pattern);
+    cairo_pattern_destroy(pattern);
+}
+
+void Ellipse(cairo_t* cairo, double centreX, double centreY, double radiusX, double radiusY)
+{
+    cairo_save(cairo);
+    cairo_translate(cairo, centreX, centreY);
+    cairo_scale(cairo, radiusX, radiusY);
+    cairo_new_sub_path(cairo);
+    cairo_arc(cairo, 0.0, 0.0, 1.0, 0.0, 2.0 * std::numbers::pi);
+    cairo_close_path(cairo);
+    cairo_restore(cairo);
+}
+
+void Glow(cairo_t* cairo, double x, double y, double radius, std::uint32_t rgb, double alpha)
+{
+    cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
+    AddStop(pattern, 0.0, rgb, alpha);
+    AddStop(pattern, 1.0, rgb, 0.0);
+    cairo_set_source(cairo, pattern);
+    cairo_arc(cairo, x, y, radius, 0.0, 2.0 * std::numbers::pi);
+    cairo_fill(cairo);
+    cairo_pattern_destroy(pattern);
+}
+
+void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)
+{
+    // A stroke twice as wide under the fill leaves exactly `width` outside
+    // the union, while the fill covers the strokes inside it.
+    double x1 = 0.0;
+    double y1 = 0.0;
+    double x2 = 0.0;
+    double y2 = 0.0;
+    cairo_path_extents(cairo, &x1, &y1, &x2, &y2);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, 2.0 * OutlineWidth(cairo, width));
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cairo);
+    SetVerticalGradient(cairo, y1, y2, top, bottom);
+    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
+    cairo_fill(cairo);
+}
+
+void Circle(cairo_t* cairo, double x, double y, double radius)
+{
+    Ellipse(cairo, x, y, radius, radius);
+}
+
+void PushPlacement(cairo_t* cairo, double x, double y, double scale, double angle)
+{
+    cairo_save(cairo);
+    cairo_translate(cairo, x, y);
+    cairo_rotate(cairo, angle);
+    cairo_scale(cairo, scale, scale);
+}
+
+void PopPlacement(cairo_t* cairo)
+{
+    cairo_restore(cairo);
+}
+
+namespace {
+
+// A planet's tilted ring; its front half alone passes in front of the
+// planet.
+void Ring(cairo_t* cairo, double x, double y, double radius, bool frontHalfOnly)
+{
+    PushPlacement(cairo, x, y, 1.0, -0.35);
+    if (frontHalfOnly) {
+        cairo_rectangle(cairo, -radius * 2.0, 0.0, radius * 4.0, radius);
+        cairo_clip(cairo);
+    }
+    Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
+    Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
+    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
+    FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
+    PopPlacement(cairo);
+}
+
+} // namespace
+
+void DrawPlanet(cairo_t* cairo, double x, double y, double radius, std::uint32_t light, std::uint32_t dark, bool ring)
+{
+    if (ring)
+        Ring(cairo, x, y, radius, false);
+    Circle(cairo, x, y, radius);
+    FillShape(cairo, light, dark);
+    // The lit side.
+    Ellipse(cairo, x - radius * 0.35, y - radius * 0.4, radius * 0.35, radius * 0.22);
+    FillPlain(cairo, tone::white, 0.35);
+    if (ring)
+        Ring(cairo, x, y, radius, true);
+}
+
+void DrawCloud(cairo_t* cairo, double x, double y, double scale)
+{
+    PushPlacement(cairo, x, y, scale);
+    Circle(cairo, -40.0, 8.0, 24.0);
+    Circle(cairo, -10.0, -8.0, 32.0);
+    Circle(cairo, 28.0, 2.0, 26.0);
+    Circle(cairo, 52.0, 14.0, 16.0);
+    cairo_rectangle(cairo, -44.0, 10.0, 96.0, 20.0);
+    FillUnion(cairo, tone::white, 0xD9ECF7, 2.5);
+    PopPlacement(cairo);
+}
+
+void DrawCrystal(cairo_t* cairo, double x, double y, double size)
+{
+    Glow(cairo, x, y, size * 2.6, colour::tealLight, 0.6);
+    cairo_move_to(cairo, x, y - size);
+    cairo_line_to(cairo, x + size * 0.6, y);
+    cairo_line_to(cairo, x, y + size);
+    cairo_line_to(cairo, x - size * 0.6, y);
+    cairo_close_path(cairo);
+    FillShape(cairo, 0xE6FFFB, colour::turquoise, 2.0);
+}
+
+void DrawFlame(cairo_t* cairo, double tailX, double length, double height)
+{
+    Ellipse(cairo, tailX - length / 2.0, 0.0, length / 2.0, height);
+    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    Ellipse(cairo, tailX - length / 3.0, 0.0, length / 3.0, height * 0.5);
+    FillPlain(cairo, colour::cream);
+}
+
+} // namespace content
