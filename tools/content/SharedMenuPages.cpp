@@ -3,6 +3,8 @@
 // the ship's window frame; text the game draws on a page always lands on
 // calm, dark ground.
 
+#include "SceneFigures.h"
+#include "SceneShapes.h"
 #include "SharedSpriteParts.h"
 #include "ShipStyle.h"
 
@@ -82,23 +84,21 @@ void DrawButtonPad(cairo_t* cairo, double centreX, double top)
     ship::FillGlass(cairo, 0.7);
 }
 
-void DrawTiltedCutter(cairo_t* cairo, double centreX, double centreY, double length, double angle)
+// The cutter in flight, `length` pixels from tail to nose.
+void DrawFlyingCutter(cairo_t* cairo, double centreX, double centreY, double length, double angle)
 {
-    cairo_save(cairo);
-    cairo_translate(cairo, centreX, centreY);
-    cairo_rotate(cairo, angle);
-    ship::DrawCutter(cairo, 0.0, 0.0, length);
-    cairo_restore(cairo);
+    constexpr double lengthAtScaleOne = 200.0;
+    DrawCutter(cairo, centreX, centreY, length / lengthAtScaleOne, angle, true);
 }
 
 Picture MenuBackground()
 {
     Picture page = ship::PageBackground(11);
     cairo_t* cairo = page.Cairo();
-    ship::DrawPlanet(cairo, 905.0, 700.0, 150.0, colour::turquoise, colour::teal, false);
-    ship::DrawPlanet(cairo, 150.0, 340.0, 52.0, colour::sand, colour::stone, false);
-    ship::DrawPlanet(cairo, 925.0, 250.0, 26.0, colour::violet, colour::night, true);
-    DrawTiltedCutter(cairo, 838.0, 450.0, 290.0, -0.14);
+    DrawPlanet(cairo, 905.0, 700.0, 150.0, colour::turquoise, colour::teal, false);
+    DrawPlanet(cairo, 150.0, 340.0, 52.0, colour::sand, colour::stone, false);
+    DrawPlanet(cairo, 925.0, 250.0, 26.0, colour::violet, colour::night, true);
+    DrawFlyingCutter(cairo, 862.0, 470.0, 240.0, -0.14);
     DrawMenuBand(cairo);
     DrawGameTitle(cairo, 512.0, 128.0, 62.0);
     ship::DrawPageFrame(cairo);
@@ -116,8 +116,8 @@ Picture LoadingPicture()
     constexpr double barBottom = 640.0;
     Picture page = ship::PageBackground(23);
     cairo_t* cairo = page.Cairo();
-    ship::DrawPlanet(cairo, 120.0, 720.0, 190.0, colour::turquoise, colour::teal, false);
-    ship::DrawPlanet(cairo, 880.0, 560.0, 36.0, colour::hibiscus, colour::banner, true);
+    DrawPlanet(cairo, 120.0, 720.0, 190.0, colour::turquoise, colour::teal, false);
+    DrawPlanet(cairo, 880.0, 560.0, 36.0, colour::hibiscus, colour::banner, true);
     // Speed lines behind the cutter.
     SetColour(cairo, colour::tealLight, 0.55);
     cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
@@ -128,7 +128,7 @@ Picture LoadingPicture()
         cairo_line_to(cairo, x + length, y);
     }
     cairo_stroke(cairo);
-    DrawTiltedCutter(cairo, 560.0, 420.0, 420.0, -0.06);
+    DrawFlyingCutter(cairo, 560.0, 420.0, 420.0, -0.06);
     DrawGameTitle(cairo, 512.0, 210.0, 70.0);
 
     const double centreX = (barLeft + barRight + 1.0) / 2.0;
@@ -154,7 +154,7 @@ Picture SavegamePage(const char* title, std::uint32_t seed)
     constexpr int cellHeight = 128;
     Picture page = ship::PageBackground(seed);
     cairo_t* cairo = page.Cairo();
-    DrawTiltedCutter(cairo, 850.0, 718.0, 150.0, 0.0);
+    DrawFlyingCutter(cairo, 850.0, 718.0, 150.0, 0.0);
     for (int slot = 0; slot < 9; ++slot) {
         const double x = 60.0 + 324.0 * (slot % 3);
         const double y = 90.0 + 200.0 * (slot / 3);
@@ -218,8 +218,9 @@ Picture InGameOptionsPage()
     constexpr std::array<Heading, 2> headings = {{{"Spiel", 284.0}, {"Lautstärke", 439.0}}};
     Picture page = ship::PageBackground(41);
     cairo_t* cairo = page.Cairo();
-    ship::DrawPlanet(cairo, 120.0, 640.0, 56.0, colour::sand, colour::stone, false);
-    DrawTiltedCutter(cairo, 130.0, 190.0, 190.0, -0.3);
+    DrawPlanet(cairo, 120.0, 640.0, 56.0, colour::sand, colour::stone, false);
+    DrawFlyingCutter(cairo, 185.0, 185.0, 160.0, -0.3);
+    DrawKira(cairo, 130.0, 430.0, 0.9);
     ship::DrawPanel(cairo, 238.0, 240.0, 704.0, 340.0);
     for (const OptionRow& row : rows) {
         cairo_new_path(cairo);

@@ -1,5 +1,7 @@
 #include "ShipStyle.h"
 
+#include "SceneShapes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -14,12 +16,6 @@ constexpr double fullTurn = 2.0 * std::numbers::pi;
 // The navy of panels, a shade lighter than the night around them.
 constexpr std::uint32_t panelTop = 0x25336E;
 constexpr std::uint32_t panelBottom = 0x1A2456;
-
-void Circle(cairo_t* cairo, double x, double y, double radius)
-{
-    cairo_new_sub_path(cairo);
-    cairo_arc(cairo, x, y, radius, 0.0, fullTurn);
-}
 
 // Takes `pattern` as the source, running from `from` to `to`, and lets it
 // go (the context keeps it).
@@ -171,112 +167,6 @@ void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
         DrawRivet(cairo, centreX + std::cos(angle) * radius * 0.84, centreY + std::sin(angle) * radius * 0.84,
                   radius * 0.07);
     }
-}
-
-void DrawPlanet(cairo_t* cairo, double centreX, double centreY, double radius, std::uint32_t light,
-                std::uint32_t dark, bool ringed)
-{
-    const auto ring = [&](double from, double to) {
-        cairo_save(cairo);
-        cairo_translate(cairo, centreX, centreY);
-        cairo_scale(cairo, 1.0, 0.28);
-        cairo_new_path(cairo);
-        cairo_arc(cairo, 0.0, 0.0, radius * 1.6, from, to);
-        cairo_restore(cairo);
-        SetColour(cairo, colour::outline);
-        cairo_set_line_width(cairo, radius * 0.16 + 3.0);
-        cairo_stroke_preserve(cairo);
-        SetColour(cairo, colour::orangeLight);
-        cairo_set_line_width(cairo, radius * 0.16);
-        cairo_stroke(cairo);
-    };
-    if (ringed)
-        ring(std::numbers::pi, fullTurn); // the far half, behind the globe
-    cairo_new_path(cairo);
-    Circle(cairo, centreX, centreY, radius);
-    SetRadialSource(cairo, centreX - radius * 0.4, centreY - radius * 0.4, radius * 1.5, light, dark);
-    cairo_fill_preserve(cairo);
-    cairo_save(cairo);
-    cairo_clip_preserve(cairo);
-    // Soft bands across the globe.
-    SetColour(cairo, dark, 0.35);
-    cairo_set_line_width(cairo, radius * 0.12);
-    for (const double band : {-0.35, 0.15, 0.5}) {
-        cairo_move_to(cairo, centreX - radius, centreY + radius * band);
-        cairo_curve_to(cairo, centreX - radius * 0.3, centreY + radius * (band + 0.12), centreX + radius * 0.3,
-                       centreY + radius * (band - 0.1), centreX + radius, centreY + radius * band);
-    }
-    cairo_stroke(cairo);
-    cairo_restore(cairo);
-    cairo_new_path(cairo);
-    Circle(cairo, centreX, centreY, radius);
-    StrokeOutline(cairo, 3.0);
-    if (ringed)
-        ring(0.0, std::numbers::pi); // the near half, in front
-}
-
-void DrawCutter(cairo_t* cairo, double centreX, double centreY, double length)
-{
-    cairo_save(cairo);
-    cairo_translate(cairo, centreX, centreY);
-    const double u = length / 110.0; // the drawing below is 110 units long
-    cairo_scale(cairo, u, u);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    const double line = 3.0 / u;
-
-    // Engine flame.
-    cairo_new_path(cairo);
-    cairo_move_to(cairo, -44.0, -8.0);
-    cairo_curve_to(cairo, -52.0, -9.0, -60.0, -4.0, -55.0, 0.0);
-    cairo_curve_to(cairo, -60.0, 4.0, -52.0, 9.0, -44.0, 8.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, colour::orangeLight, colour::orange, line);
-
-    // Tail fins, top and bottom.
-    cairo_new_path(cairo);
-    cairo_move_to(cairo, -40.0, -9.0);
-    cairo_line_to(cairo, -47.0, -27.0);
-    cairo_line_to(cairo, -35.0, -27.0);
-    cairo_line_to(cairo, -20.0, -11.0);
-    cairo_close_path(cairo);
-    cairo_move_to(cairo, -40.0, 9.0);
-    cairo_line_to(cairo, -45.0, 21.0);
-    cairo_line_to(cairo, -34.0, 21.0);
-    cairo_line_to(cairo, -22.0, 11.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, colour::orangeLight, colour::orange, line);
-
-    // Hull.
-    const auto hull = [cairo] {
-        cairo_new_path(cairo);
-        cairo_move_to(cairo, -45.0, -13.0);
-        cairo_curve_to(cairo, -10.0, -20.0, 30.0, -19.0, 55.0, 0.0);
-        cairo_curve_to(cairo, 30.0, 16.0, -10.0, 17.0, -45.0, 13.0);
-        cairo_close_path(cairo);
-    };
-    hull();
-    FillOutlined(cairo, colour::tealLight, colour::teal, line);
-
-    // The orange stripe along the lower hull, kept inside it.
-    cairo_save(cairo);
-    hull();
-    cairo_clip(cairo);
-    cairo_new_path(cairo);
-    cairo_rectangle(cairo, -50.0, 5.0, 110.0, 5.0);
-    FillOutlined(cairo, colour::orangeLight, colour::orange, line * 0.6);
-    cairo_restore(cairo);
-
-    // Cockpit dome.
-    cairo_new_path(cairo);
-    cairo_move_to(cairo, 12.0, -14.5);
-    cairo_curve_to(cairo, 18.0, -25.0, 34.0, -22.0, 40.0, -9.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, colour::cream, colour::turquoise, line);
-
-    // Portholes.
-    for (const double x : {-28.0, -15.0, -2.0})
-        DrawPorthole(cairo, x, -3.0, 4.2);
-    cairo_restore(cairo);
 }
 
 void DrawPageFrame(cairo_t* cairo)

@@ -1,8 +1,10 @@
 #pragma once
 
 // The ship's look for the pages and bars both menus and every episode share:
-// hull plates held by rivets, portholes, panels of darkened glass behind
-// text, and the cutter Zephyra herself, all on the starry night of space.
+// hull plates held by rivets, portholes, panels and darkened glass behind
+// text, the window frame around a page, all on the starry night of space.
+// Planets and the cutter Zephyra herself come from the menu's scene
+// drawing, so that both menus show the same ship.
 // Coordinates are pixels of the picture being drawn.
 
 #include "SpriteArt.h"
@@ -42,12 +44,6 @@ void StrokeLitFrame(cairo_t* cairo);
 void FillGlass(cairo_t* cairo, double opacity = 0.72);
 // A porthole: a steel ring around glass that shows a little sky.
 void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius);
-// A planet lit from the upper left, with a ring when `ringed`.
-void DrawPlanet(cairo_t* cairo, double centreX, double centreY, double radius, std::uint32_t light,
-                std::uint32_t dark, bool ringed);
-// The cutter Zephyra from the side, nose to the right, `length` pixels from
-// the engine flame to the nose, centred on (centreX, centreY).
-void DrawCutter(cairo_t* cairo, double centreX, double centreY, double length);
 // The frame every page shares, the ship's window: a navy rim around the
 // screen with a teal trim and an orange rivet in each corner.
 void DrawPageFrame(cairo_t* cairo);
