@@ -58,4 +58,15 @@ TEST_F(ContentListsTest, FoldersAndLabelsOfAList)
                                        "spin\tanim_rle spin flipx 4\n");
     EXPECT_EQ(content::SpriteLabels("data\\menu\\sprites.txt"), (std::vector<std::string>{"star", "walk", "spin"}));
     EXPECT_TRUE(content::SpriteLabels("data\\missing\\sprites.txt").empty());
+
+    // Sound entries by the sound list's rules: two words, no comment, no
+    // "none" in any letter case.
+    WriteFile("data/level01/sfx.txt", "# audioevent_comment comment.wav\n"
+                                      "audioevent_door door.wav\n"
+                                      "audioevent_silent NONE\n"
+                                      "audioevent_three words here.wav\n"
+                                      "\n"
+                                      "audioevent_bell\tbell.ogg");
+    EXPECT_EQ(content::SoundEntries("data\\level01\\sfx.txt"),
+              (std::vector<content::SoundEntry>{{"audioevent_door", "door.wav"}, {"audioevent_bell", "bell.ogg"}}));
 }

@@ -246,8 +246,17 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
     const std::vector<std::string> soundLists = content::FindLists("sfx.txt");
     // At least the shared list, which the menus and the inventory play.
     EXPECT_NE(std::find(soundLists.begin(), soundLists.end(), "data\\sharedadventure\\sfx.txt"), soundLists.end());
-    for (const std::string& list : soundLists)
-        EXPECT_TRUE(SfxLoaderUtil::LoadSoundEffects(list.c_str(), content::SoundFolder(list).c_str())) << list;
+    for (const std::string& list : soundLists) {
+        SCOPED_TRACE(list);
+        EXPECT_TRUE(SfxLoaderUtil::LoadSoundEffects(list.c_str(), content::SoundFolder(list).c_str()));
+        const std::vector<content::SoundEntry> entries = content::SoundEntries(list);
+        EXPECT_FALSE(entries.empty());
+        for (const content::SoundEntry& entry : entries) {
+            const AudioEvent* event = SoundEngine::GetInstance().FindAudioEvent(entry.event);
+            ASSERT_NE(event, nullptr) << entry.event;
+            EXPECT_TRUE(SampleManager::GetInstance().HasSample(event->sampleName)) << entry.event;
+        }
+    }
 
     // Every sprite list there is (none before the art arrives), each label's
     // sprite built and played by an animation, as the game does.

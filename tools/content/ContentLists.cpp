@@ -105,4 +105,19 @@ std::vector<std::string> SpriteLabels(const std::string& list)
     return labels;
 }
 
+std::vector<SoundEntry> SoundEntries(const std::string& list)
+{
+    std::vector<SoundEntry> entries;
+    File file;
+    if (!file.Open(list.c_str(), "r"))
+        return entries;
+    while (!file.IsEOF()) {
+        const StringTokens tokens = file.ReadTokens();
+        if (tokens.GetText().starts_with('#') || tokens.Count() != 2 || SameName(tokens.StringAt(1), "none"))
+            continue;
+        entries.push_back({tokens.StringAt(0), tokens.StringAt(1)});
+    }
+    return entries;
+}
+
 } // namespace content

@@ -24,6 +24,15 @@ std::string SoundFolder(std::string_view list);
 // The short name of a list's folder ("menu", "level01"), for file names.
 std::string ListName(std::string_view list);
 
+// The entries of a sound list that define an event, as the game reads them:
+// two words, not a comment, a sample file other than "none".
+struct SoundEntry {
+    std::string event;
+    std::string file;
+    bool operator==(const SoundEntry&) const = default;
+};
+std::vector<SoundEntry> SoundEntries(const std::string& list);
+
 // The labels a sprite list describes, in the order of their first line
 // (a label described twice is the later description's, as in the registry).
 std::vector<std::string> SpriteLabels(const std::string& list);

@@ -6,7 +6,8 @@
 //   font-<name>.png               every font (FontSheets.h)
 //   sprites-<folder>-<page>.png   every sprite list in the data, e.g.
 //                                 data\menu\sprites.txt (SpriteSheets.h)
-//   sounds-sharedadventure.png    the shared sound list (SoundSheet.h)
+//   sounds-<folder>-<page>.png    every sound list, e.g.
+//                                 data\sharedadventure\sfx.txt (SoundSheet.h)
 //   gallery.txt                   the game's log
 // Exits with 1 when the log holds an error or a warning.
 
@@ -36,9 +37,9 @@ constexpr const char* usage =
     "Usage: zephyra-gallery GAME_DIR OUT_DIR\n"
     "  GAME_DIR holds the game's data as the game finds it: a data folder (build/run)\n"
     "  or datafile.dat (build/dist, the archive is read when it is there).\n"
-    "  Writes a PNG sheet per font, per page of each sprite list and for the shared\n"
-    "  sound list, and the log as gallery.txt; exits with 1 when the log holds an\n"
-    "  error or a warning.\n";
+    "  Writes a PNG sheet per font and per page of each sprite list and sound list,\n"
+    "  and the log as gallery.txt; exits with 1 when the log holds an error or a\n"
+    "  warning.\n";
 
 // Every font the game registers: its own and the credits pages'.
 std::vector<FontLoaderUtil::FontDescription> AllFonts()
@@ -70,11 +71,19 @@ int WriteSheets(platform::HeadlessPlatform& host, const std::filesystem::path& o
         }
         written += pages;
     }
-    if (!gallery::WriteSoundSheet(host, output)) {
-        std::fputs("zephyra-gallery: cannot draw the sound sheet\n", stderr);
+    if (!gallery::StartSound(host)) {
+        std::fputs("zephyra-gallery: cannot start the sample manager\n", stderr);
         return -1;
     }
-    return written + 1;
+    for (const std::string& list : content::FindLists("sfx.txt")) {
+        const int pages = gallery::WriteSoundSheets(host, list, output);
+        if (pages < 0) {
+            std::fprintf(stderr, "zephyra-gallery: cannot write the sheets of %s\n", list.c_str());
+            return -1;
+        }
+        written += pages;
+    }
+    return written;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "SoundSheet.h"
 
+#include "ContentLists.h"
 #include "GalleryPage.h"
-#include "SoundArt.h"
 #include "app/PngWriter.h"
 #include "audio/AudioEvent.h"
 #include "audio/Sample.h"
@@ -20,27 +20,50 @@ namespace gallery {
 
 namespace {
 
+constexpr int band = 120;
+constexpr int bandsPerPage = (sheetHeight - textTop) / band;
+
+struct Waveform {
+    std::vector<std::int16_t> samples;
+    int rate = 0;
+};
+
 // The pooled sample's PCM as the device holds it (16-bit mono after the
 // sample manager's conversion); empty when the event or sample is missing.
-std::vector<std::int16_t> DeviceSamples(const char* eventName)
+Waveform DeviceWaveform(const std::string& eventName)
 {
     const AudioEvent* event = SoundEngine::GetInstance().FindAudioEvent(eventName);
     Sample* sample = event != nullptr ? SampleManager::GetInstance().GetSample(event->sampleName) : nullptr;
     platform::SoundBuffer* buffer = sample != nullptr ? sample->GetBuffer() : nullptr;
-    if (buffer == nullptr || buffer->GetFormat().bits != 16 || buffer->GetFormat().channels != 1)
+    if (buffer == nullptr || buffer->GetFormat().bits != 16 || buffer->GetFormat().channels != 1 ||
+        buffer->GetFormat().rate <= 0)
         return {};
     platform::SoundRegions regions;
     if (buffer->Lock(0, buffer->GetSize(), regions) != platform::soundOk)
         return {};
-    std::vector<std::int16_t> samples(regions.firstBytes / 2);
-    std::memcpy(samples.data(), regions.first, samples.size() * 2);
+    Waveform waveform;
+    waveform.rate = buffer->GetFormat().rate;
+    waveform.samples.resize(regions.firstBytes / 2);
+    std::memcpy(waveform.samples.data(), regions.first, waveform.samples.size() * 2);
     buffer->Unlock(regions);
-    return samples;
+    return waveform;
+}
+
+// "1,250 s"
+std::string Length(const Waveform& waveform)
+{
+    if (waveform.rate <= 0)
+        return "kein Klang";
+    const auto frames = static_cast<long long>(waveform.samples.size());
+    char length[48];
+    std::snprintf(length, sizeof(length), "%d,%03d s", static_cast<int>(frames / waveform.rate),
+                  static_cast<int>(frames % waveform.rate * 1000 / waveform.rate));
+    return length;
 }
 
 // One band of the sound sheet: the waveform (the lowest and highest sample
 // of each column) over half a second, so that lengths compare at a glance.
-void DrawWaveform(platform::Picture& sheet, const std::vector<std::int16_t>& samples, int rate, int top, int height)
+void DrawWaveform(platform::Picture& sheet, const Waveform& waveform, int top, int height)
 {
     constexpr double secondsAcross = 0.5;
     constexpr std::uint32_t axis = 0x56658F;
@@ -52,7 +75,8 @@ void DrawWaveform(platform::Picture& sheet, const std::vector<std::int16_t>& sam
     };
     for (int x = 0; x < width; ++x)
         plot(margin + x, middle, axis);
-    const double framesPerColumn = secondsAcross * rate / width;
+    const std::vector<std::int16_t>& samples = waveform.samples;
+    const double framesPerColumn = secondsAcross * waveform.rate / width;
     for (int x = 0; x < width; ++x) {
         const auto first = static_cast<std::size_t>(x * framesPerColumn);
         const auto last = std::min(samples.size(), static_cast<std::size_t>((x + 1) * framesPerColumn));
@@ -69,38 +93,46 @@ void DrawWaveform(platform::Picture& sheet, const std::vector<std::int16_t>& sam
 
 } // namespace
 
-bool WriteSoundSheet(platform::HeadlessPlatform& host, const std::filesystem::path& output)
+bool StartSound(platform::HeadlessPlatform& host)
 {
     if (!SampleManager::GetInstance().Init(host.GetWindow()))
         return false;
     SoundEngine::GetInstance().SetEnabled(true);
-    SfxLoaderUtil::LoadSoundEffects("data\\sharedadventure\\sfx.txt", "sharedadventure\\audio\\sfx\\");
+    return true;
+}
 
-    constexpr int band = 170;
-    RenderEngine& renderer = RenderEngine::GetInstance();
-    TextDisplay& display = TextDisplay::GetInstance();
-    renderer.ClearRenderList();
-    display.Reset();
-    display.SetBox(margin, 12, sheetWidth - 2 * margin, 20);
-    display.DrawText("data\\sharedadventure\\sfx.txt (je Zeile eine halbe Sekunde)");
-    std::vector<std::vector<std::int16_t>> waves;
-    int row = 0;
-    for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
-        waves.push_back(DeviceSamples(effect.event));
-        char length[32];
-        std::snprintf(length, sizeof(length), "%d,%03d s", static_cast<int>(waves.back().size()) / content::soundRate,
-                      static_cast<int>(waves.back().size()) % content::soundRate * 1000 / content::soundRate);
-        display.SetBox(margin, textTop + row * band, sheetWidth - 2 * margin, 20);
-        display.DrawText(std::string(effect.event) + " - " + effect.file + " - " + length);
-        ++row;
+int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output)
+{
+    SfxLoaderUtil::LoadSoundEffects(list, content::SoundFolder(list));
+    const std::vector<content::SoundEntry> entries = content::SoundEntries(list);
+    const int pages = static_cast<int>((entries.size() + bandsPerPage - 1) / bandsPerPage);
+    for (int page = 0; page < pages; ++page) {
+        RenderEngine::GetInstance().ClearRenderList();
+        TextDisplay& display = TextDisplay::GetInstance();
+        display.Reset();
+        display.SetBox(margin, 12, sheetWidth - 2 * margin, 20);
+        display.DrawText(Escaped(list + " - Seite " + std::to_string(page + 1) + " von " + std::to_string(pages) +
+                                 " (je Zeile eine halbe Sekunde)"));
+        const std::size_t first = static_cast<std::size_t>(page) * bandsPerPage;
+        const std::size_t last = std::min(entries.size(), first + bandsPerPage);
+        std::vector<Waveform> waves;
+        for (std::size_t index = first; index < last; ++index) {
+            waves.push_back(DeviceWaveform(entries[index].event));
+            display.SetBox(margin, textTop + static_cast<int>(index - first) * band, sheetWidth - 2 * margin, 20);
+            display.DrawText(Escaped(entries[index].event + " - " + entries[index].file + " - " + Length(waves.back())));
+        }
+        display.Reset();
+        platform::Picture sheet = RenderPage(host);
+        for (std::uint32_t& pixel : sheet.pixels)
+            if ((pixel & 0xFFFFFF) == 0)
+                pixel = darkGround;
+        for (std::size_t index = 0; index < waves.size(); ++index)
+            DrawWaveform(sheet, waves[index], textTop + static_cast<int>(index) * band + 24, band - 36);
+        const std::string file = "sounds-" + content::ListName(list) + "-" + std::to_string(page + 1) + ".png";
+        if (!WritePng((output / file).string(), sheet))
+            return -1;
     }
-    platform::Picture sheet = RenderPage(host);
-    for (std::uint32_t& pixel : sheet.pixels)
-        if ((pixel & 0xFFFFFF) == 0)
-            pixel = darkGround;
-    for (std::size_t index = 0; index < waves.size(); ++index)
-        DrawWaveform(sheet, waves[index], content::soundRate, textTop + static_cast<int>(index) * band + 24, band - 40);
-    return WritePng((output / "sounds-sharedadventure.png").string(), sheet);
+    return pages;
 }
 
 } // namespace gallery
