@@ -12,6 +12,7 @@ TEST_F(ContentListsTest, ListsAreFoundInLooseFilesAndInTheArchive)
     WriteFile("game/data/menu/sprites.txt", "star static star normx\n");
     WriteFile("game/data/Level01/Sprites.TXT", "rock static rock normx\n");
     WriteFile("game/data/sharedadventure/sprites.txt", "cursor static cursor normx\n");
+    WriteFile("game/data/Brücke/sprites.txt", "rail static rail normx\n");
     WriteFile("game/data/sharedadventure/sprites/notsprites.txt", "x");
     WriteFile("game/data/sharedadventure/sfx.txt", "audioevent_click click.wav\n");
     WriteFile("game/data/sprites.txt.bak", "x");
@@ -19,10 +20,11 @@ TEST_F(ContentListsTest, ListsAreFoundInLooseFilesAndInTheArchive)
     std::filesystem::current_path("game");
 
     EXPECT_EQ(content::FindLists("sprites.txt"),
-              (std::vector<std::string>{"data\\Level01\\Sprites.TXT", "data\\menu\\sprites.txt",
+              (std::vector<std::string>{"data\\Br\xFC" "cke\\sprites.txt", "data\\Level01\\Sprites.TXT", "data\\menu\\sprites.txt",
                                         "data\\sharedadventure\\sprites.txt"}));
     EXPECT_EQ(content::FindLists("sfx.txt"), (std::vector<std::string>{"data\\sharedadventure\\sfx.txt"}));
     EXPECT_EQ(content::SpriteLabels("data\\Level01\\Sprites.TXT"), (std::vector<std::string>{"rock"}));
+    EXPECT_EQ(content::SpriteLabels("data\\Br\xFC" "cke\\sprites.txt"), (std::vector<std::string>{"rail"}));
 
     // The same tree packed: the stored names, and nothing read from disk.
     std::vector<ArchiveMember> members;
@@ -33,7 +35,7 @@ TEST_F(ContentListsTest, ListsAreFoundInLooseFilesAndInTheArchive)
     DataFile::GetInstance().Init("datafile.dat");
     ASSERT_TRUE(DataFile::GetInstance().IsAvailable());
     EXPECT_EQ(content::FindLists("sprites.txt"),
-              (std::vector<std::string>{"data\\level01\\sprites.txt", "data\\menu\\sprites.txt",
+              (std::vector<std::string>{"data\\br\xFC" "cke\\sprites.txt", "data\\level01\\sprites.txt", "data\\menu\\sprites.txt",
                                         "data\\sharedadventure\\sprites.txt"}));
     EXPECT_EQ(content::SpriteLabels("data\\menu\\sprites.txt"), (std::vector<std::string>{"star"}));
 }

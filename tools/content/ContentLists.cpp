@@ -5,6 +5,7 @@
 #include "files/HostPath.h"
 #include "graphics/SpriteInfo.h"
 #include "graphics/SpriteLoaderUtil.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 #include <cstring>
@@ -44,7 +45,8 @@ void FindOnDisk(std::string_view fileName, std::vector<std::string>& lists)
          !error && walk != std::filesystem::recursive_directory_iterator(); walk.increment(error)) {
         if (!walk->is_regular_file(error) || !SameName(walk->path().filename().string(), fileName))
             continue;
-        std::string name = "data\\" + std::filesystem::relative(walk->path(), root, error).string();
+        // Host names are UTF-8; the game spells them in Windows-1252.
+        std::string name = "data\\" + Windows1252::FromUtf8(std::filesystem::relative(walk->path(), root, error).string());
         std::replace(name.begin(), name.end(), '/', '\\');
         lists.push_back(std::move(name));
     }

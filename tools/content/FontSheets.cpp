@@ -56,14 +56,21 @@ void DrawLabel(const FontLoaderUtil::FontDescription& description, int top)
 
 // The top half: the font's label in the default font, then its character
 // set; the bottom half: the label again and the sample lines. Answers the
-// row below the samples.
-int DrawSpecimen(const FontLoaderUtil::FontDescription& description)
+// rows below the character set and below the samples.
+struct SpecimenEnds {
+    int characterSet = 0;
+    int samples = 0;
+};
+
+SpecimenEnds DrawSpecimen(const FontLoaderUtil::FontDescription& description)
 {
     TextDisplay& display = TextDisplay::GetInstance();
     DrawLabel(description, 0);
     display.SetFont(description.name);
     display.SetBox(margin, textTop, textWidth, halfHeight - textTop);
-    display.DrawText(CharacterSetRows(description.name, textWidth));
+    const std::string characterSet = CharacterSetRows(description.name, textWidth);
+    display.DrawText(characterSet);
+    const TextRectangle characterSetCovered = display.MeasureText(characterSet);
 
     DrawLabel(description, halfHeight);
     display.SetFont(description.name);
@@ -71,9 +78,9 @@ int DrawSpecimen(const FontLoaderUtil::FontDescription& description)
     const std::string samples = Pangram() + "<br>" + "Ärger über öde Ölflächen? Juna fliegt zum Mond!<br>"_w1252 +
                                 "Neues Spiel - Laden - Optionen - Beenden";
     display.DrawText(samples);
-    const TextRectangle covered = display.MeasureText(samples);
+    const TextRectangle samplesCovered = display.MeasureText(samples);
     display.Reset();
-    return covered.y + covered.height;
+    return {characterSetCovered.y + characterSetCovered.height, samplesCovered.y + samplesCovered.height};
 }
 
 // The grounds put in where nothing was drawn (no glyph pixel is black).
@@ -89,22 +96,22 @@ void FillGrounds(platform::Picture& sheet)
     }
 }
 
-// The pangram drawn alone, wrapped to the page's width divided by `zoom`,
-// and copied `zoom` times larger into the sheet from row `top` on: as many
-// whole lines as fit.
+// The text drawn alone, wrapped to the page's width divided by `zoom`, and
+// copied `zoom` times larger into the sheet from row `top` on: as many whole
+// lines as end above row `bottom`, on the ground `ground`.
 void DrawMagnified(platform::HeadlessPlatform& host, platform::Picture& sheet, const FontLoaderUtil::FontDescription& description,
-                   int zoom, int top)
+                   const std::string& text, int zoom, int top, int bottom, std::uint32_t ground)
 {
     TextDisplay& display = TextDisplay::GetInstance();
     RenderEngine::GetInstance().ClearRenderList();
     display.Reset();
     display.SetFont(description.name);
     display.SetBox(0, 0, textWidth / zoom, sheetHeight);
-    display.DrawText(Pangram());
-    const TextRectangle covered = display.MeasureText(Pangram());
+    display.DrawText(text);
+    const TextRectangle covered = display.MeasureText(text);
     display.Reset();
     const platform::Picture source = RenderPage(host);
-    const int lines = std::max(0, (sheet.height - margin / 2 - top) / (zoom * description.lineHeight));
+    const int lines = std::max(0, (std::min(bottom, sheet.height) - top) / (zoom * description.lineHeight));
     const int rows = std::min({covered.height, lines * description.lineHeight, source.height});
     const int columns = std::min(textWidth / zoom, source.width);
     for (int y = 0; y < rows * zoom; ++y) {
@@ -112,7 +119,7 @@ void DrawMagnified(platform::HeadlessPlatform& host, platform::Picture& sheet, c
             const std::uint32_t pixel =
                 source.pixels[static_cast<std::size_t>(y / zoom) * source.width + static_cast<std::size_t>(x / zoom)];
             sheet.pixels[static_cast<std::size_t>(top + y) * sheet.width + margin + x] =
-                (pixel & 0xFFFFFF) == 0 ? lightGround : pixel;
+                (pixel & 0xFFFFFF) == 0 ? ground : pixel;
         }
     }
 }
@@ -123,12 +130,17 @@ bool WriteFontSheet(platform::HeadlessPlatform& host, const FontLoaderUtil::Font
                     const std::filesystem::path& output)
 {
     RenderEngine::GetInstance().ClearRenderList();
-    const int samplesBottom = DrawSpecimen(description);
+    const SpecimenEnds ends = DrawSpecimen(description);
     platform::Picture sheet = RenderPage(host);
     FillGrounds(sheet);
+    // The smaller fonts magnified: the pangram as large as the page allows,
+    // the character set of the smallest twice as large.
     const int zoom = description.lineHeight <= 16 ? 4 : description.lineHeight <= 30 ? 2 : 1;
     if (zoom > 1)
-        DrawMagnified(host, sheet, description, zoom, samplesBottom + 12);
+        DrawMagnified(host, sheet, description, Pangram(), zoom, ends.samples + 12, sheetHeight - margin / 2, lightGround);
+    if (zoom > 2)
+        DrawMagnified(host, sheet, description, CharacterSetRows(description.name, textWidth / 2), 2, ends.characterSet + 12,
+                      halfHeight - 8, darkGround);
     return WritePng((output / ("font-" + std::string(description.name) + ".png")).string(), sheet);
 }
 

@@ -2,8 +2,9 @@
 
 // The gallery's page of a font: its name and metrics, then its whole
 // character set in continuous rows on the dark ground; on the sand ground a
-// German pangram and menu words, and for the smaller fonts the pangram again,
-// magnified and wrapped to the page.
+// German pangram and menu words. The smaller fonts show the pangram again,
+// magnified and wrapped to the page, the smallest their character set twice
+// as large too.
 
 #include "graphics/FontLoaderUtil.h"
 #include "platform/headless/HeadlessPlatform.h"
