@@ -167,7 +167,7 @@ std::string Details(const SpriteInfo* info, const Sprite* sprite)
     if (info == nullptr)
         return "ohne Beschreibung";
     if (sprite == nullptr)
-        return "fehlt: " + info->file;
+        return "fehlt: " + info->file.substr(info->file.rfind('\\') + 1);
     std::string details = KindOf(*info);
     if (sprite->GetFrameCount() > 1)
         details += ", " + std::to_string(sprite->GetFrameCount()) + " Bilder";
