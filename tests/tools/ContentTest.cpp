@@ -1,5 +1,6 @@
 // The generated data tree, loaded through the game's own loaders.
 
+#include "ContentLists.h"
 #include "FontArt.h"
 #include "SoundArt.h"
 #include "app/Debug.h"
@@ -8,11 +9,16 @@
 #include "audio/SfxLoaderUtil.h"
 #include "audio/SoundEngine.h"
 #include "audio/WavLoader.h"
+#include "files/SettingsManager.h"
+#include "graphics/Animation.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/DirectDraw.h"
 #include "graphics/Font.h"
 #include "graphics/FontLoaderUtil.h"
 #include "graphics/ImageUtil.h"
+#include "graphics/Sprite.h"
+#include "graphics/SpriteLoaderUtil.h"
+#include "graphics/SpriteManager.h"
 #include "graphics/TextDisplay.h"
 #include "support/HeadlessTest.h"
 
@@ -225,6 +231,60 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
         EXPECT_LT(peak, 32767);
         EXPECT_LT(std::abs(samples.front()), 2000);
         EXPECT_EQ(samples.back(), 0);
+    }
+    ExpectCleanLog();
+}
+
+TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordInTheLog)
+{
+    SettingsManager::GetInstance().LoadSettings("data\\config.txt");
+    ASSERT_TRUE(FontLoaderUtil::LoadFonts());
+    ASSERT_TRUE(FontLoaderUtil::LoadFonts(content::CreditsFonts()));
+
+    ASSERT_TRUE(SampleManager::GetInstance().Init(Window()));
+    SoundEngine::GetInstance().SetEnabled(true);
+    const std::vector<std::string> soundLists = content::FindLists("sfx.txt");
+    // At least the shared list, which the menus and the inventory play.
+    EXPECT_NE(std::find(soundLists.begin(), soundLists.end(), "data\\sharedadventure\\sfx.txt"), soundLists.end());
+    for (const std::string& list : soundLists) {
+        SCOPED_TRACE(list);
+        EXPECT_TRUE(SfxLoaderUtil::LoadSoundEffects(list.c_str(), content::SoundFolder(list).c_str()));
+        const std::vector<content::SoundEntry> entries = content::SoundEntries(list);
+        EXPECT_FALSE(entries.empty());
+        for (const content::SoundEntry& entry : entries) {
+            const AudioEvent* event = SoundEngine::GetInstance().FindAudioEvent(entry.event);
+            ASSERT_NE(event, nullptr) << entry.event;
+            EXPECT_TRUE(SampleManager::GetInstance().HasSample(event->sampleName)) << entry.event;
+        }
+    }
+
+    // Every sprite list there is (none before the art arrives), each label's
+    // sprite built and played by an animation, as the game does.
+    SpriteManager& manager = SpriteManager::GetInstance();
+    for (const std::string& list : content::FindLists("sprites.txt")) {
+        SCOPED_TRACE(list);
+        ASSERT_TRUE(SpriteLoaderUtil::Load(list.c_str(), content::SpriteArtFolder(list).c_str(), 0.0f, 1.0f));
+        const std::vector<std::string> labels = content::SpriteLabels(list);
+        EXPECT_FALSE(labels.empty());
+        for (const std::string& label : labels) {
+            SCOPED_TRACE(label);
+            Sprite* sprite = manager.GetSprite(label);
+            ASSERT_NE(sprite, nullptr);
+            EXPECT_GE(sprite->GetFrameCount(), 1);
+            EXPECT_GT(sprite->GetFullWidth(), 0);
+            EXPECT_GT(sprite->GetFullHeight(), 0);
+            Animation animation;
+            ASSERT_TRUE(animation.SetSpriteLabel(label));
+            // A whole loop visits only frames the sprite has.
+            for (int step = 0; step <= 2 * animation.GetFrameCount(); ++step) {
+                EXPECT_GE(animation.GetCurrentFrame(), 0);
+                EXPECT_LT(animation.GetCurrentFrame(), sprite->GetFrameCount());
+                animation.Update(1.0f / Animation::defaultSpeed);
+            }
+        }
+        // The next list starts from an empty registry, as a level does.
+        for (const std::string& label : labels)
+            manager.RemoveSpriteInfo(label);
     }
     ExpectCleanLog();
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+// What the gallery's sheets share: one page is one presented frame of the
+// game's 1024 x 768 canvas on the headless platform.
+
+#include "graphics/DirectDraw.h"
+#include "platform/Picture.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace gallery {
+
+inline constexpr int sheetWidth = DirectDraw::canvasWidth;
+inline constexpr int sheetHeight = DirectDraw::canvasHeight;
+inline constexpr int margin = 24;
+inline constexpr int textTop = 40;
+// Grounds close to the game's: the night sky of space and the sand of the
+// holiday planet.
+inline constexpr std::uint32_t darkGround = 0x2A3766;
+inline constexpr std::uint32_t lightGround = 0xEDE2C4;
+
+// Draws the render list and presents it; the picture the window shows.
+platform::Picture RenderPage(platform::HeadlessPlatform& host);
+
+// Text for the markup: the angle brackets as entities.
+std::string Escaped(std::string_view text);
+
+// The text cut (with ".." at its end) to fit `width` pixels in the font.
+std::string FittedText(const std::string& text, const char* font, int width);
+
+} // namespace gallery
