@@ -66,8 +66,10 @@ TEST_F(TextsTest, CreditsLinesFitTheirBoxInTheirFonts)
     ASSERT_GT(lines.size(), 20u);
     EXPECT_EQ(lines.front().front(), '{');
 
-    const auto smallWidth = TextDisplay::GetWidthFunction("creditsSmall");
-    const auto bigWidth = TextDisplay::GetWidthFunction("creditsBig");
+    // The main menu's credits fonts and the dance level's, which scrolls the
+    // same text at the end of the game.
+    const std::vector<std::pair<std::string, std::string>> fontPairs = {{"creditsSmall", "creditsBig"},
+                                                                        {"creditsHawaiiSmall", "creditsHawaiiBig"}};
     int headings = 0;
     bool umlauts = false;
     for (const std::string& text : lines) {
@@ -78,9 +80,12 @@ TEST_F(TextsTest, CreditsLinesFitTheirBoxInTheirFonts)
         const std::string shown = heading ? text.substr(1) : text;
         headings += heading ? 1 : 0;
         umlauts = umlauts || shown.find('\xE4') != std::string::npos || shown.find('\xFC') != std::string::npos;
-        EXPECT_TRUE(Drawable(shown, heading ? "creditsBig" : "creditsSmall"));
-        // Laid out centred in a box 824 pixels wide.
-        EXPECT_LE(heading ? bigWidth(shown) : smallWidth(shown), 824);
+        for (const auto& [small, big] : fontPairs) {
+            const std::string& font = heading ? big : small;
+            EXPECT_TRUE(Drawable(shown, font)) << font;
+            // Laid out centred in a box 824 pixels wide.
+            EXPECT_LE(TextDisplay::GetWidthFunction(font)(shown), 824) << font;
+        }
     }
     EXPECT_GE(headings, 8);
     // The file is Windows-1252: "für" is one byte per letter.
