@@ -3,6 +3,7 @@
 // The same inputs always give the same files, byte for byte.
 
 #include "FontArt.h"
+#include "MusicArt.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
 #include "files/File.h"
@@ -56,6 +57,19 @@ bool WriteSharedSounds()
                       std::span(reinterpret_cast<const std::uint8_t*>(list.data()), list.size()));
 }
 
+// The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg, from its
+// score in the source tree.
+bool WriteMenuMusic()
+{
+    std::vector<std::uint8_t> ogg;
+    std::string error;
+    if (!content::MakeMusic(std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt", ogg, error)) {
+        std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
+        return false;
+    }
+    return WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -71,5 +85,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return WriteFonts() && WriteSharedSounds() ? 0 : 1;
+    return WriteFonts() && WriteSharedSounds() && WriteMenuMusic() ? 0 : 1;
 }
