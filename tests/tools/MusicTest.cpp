@@ -83,7 +83,7 @@ TEST_F(MusicTest, TitleMusicIsAOneMinuteStereoLoopThatNeitherClipsNorClicks)
         // Played round, the last sample is followed by the first: that step
         // is no larger than nine in ten of the steps between neighbours in
         // the music. (Cutting off the sound that rings past the end instead
-        // of adding it to the start makes it larger than all but a few.)
+        // of adding it to the start makes it half as large again as that.)
         std::vector<int> steps;
         for (std::size_t at = 1; at < samples.size(); ++at)
             steps.push_back(std::abs(samples[at] - samples[at - 1]));
