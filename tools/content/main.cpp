@@ -6,6 +6,7 @@
 #include "Credits.h"
 #include "FontArt.h"
 #include "MenuSprites.h"
+#include "MusicArt.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
@@ -62,6 +63,19 @@ bool RemoveOldOutput()
     return true;
 }
 
+// The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg, from its
+// score in the source tree.
+bool WriteMenuMusic()
+{
+    std::vector<std::uint8_t> ogg;
+    std::string error;
+    if (!content::MakeMusic(std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt", ogg, error)) {
+        std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
+        return false;
+    }
+    return content::WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -77,8 +91,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    return RemoveOldOutput() && WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
-                   content::WriteMenuSprites() && content::WriteSharedSprites()
+    return RemoveOldOutput() && WriteFonts() && WriteSharedSounds() &&
+                   content::WriteText("data\\credits.txt", content::CreditsText()) && content::WriteMenuSprites() &&
+                   content::WriteSharedSprites() && WriteMenuMusic()
                ? 0
                : 1;
 }

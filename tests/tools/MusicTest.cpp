@@ -1,0 +1,196 @@
+// The title music through the game's own Ogg loader, and the score format
+// it is written in.
+
+#include "MusicArt.h"
+#include "Score.h"
+#include "app/Debug.h"
+#include "audio/OggLoader.h"
+#include "audio/SampleData.h"
+#include "support/HeadlessTest.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+constexpr const char* musicName = "menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg";
+
+// One channel's samples out of interleaved 16-bit PCM.
+std::vector<int> ChannelSamples(const SampleData& data, int channel)
+{
+    std::vector<int> samples;
+    samples.reserve(static_cast<std::size_t>(data.frames));
+    const auto* pcm = reinterpret_cast<const std::int16_t*>(data.data);
+    for (int frame = 0; frame < data.frames; ++frame)
+        samples.push_back(pcm[frame * data.channels + channel]);
+    return samples;
+}
+
+std::string ParseError(const std::string& text)
+{
+    content::Score score;
+    std::string error;
+    EXPECT_FALSE(content::ParseScore(text, "bad.txt", score, error)) << text;
+    EXPECT_TRUE(score.notes.empty());
+    return error;
+}
+
+} // namespace
+
+// Works in a temporary folder whose data folder is the generated one.
+class MusicTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
+        StartLog();
+    }
+};
+
+TEST_F(MusicTest, TitleMusicIsAOneMinuteStereoLoopThatNeitherClipsNorClicks)
+{
+    OggLoader loader;
+    ASSERT_TRUE(loader.CanLoad(musicName));
+    SampleData data;
+    ASSERT_TRUE(loader.Load(musicName, data));
+    EXPECT_EQ(data.rate, 44100);
+    EXPECT_EQ(data.channels, 2);
+    EXPECT_EQ(data.bits, 16);
+    // 28 bars of 4 beats at 112 beats per minute: 28 * 4 * 60 / 112 s,
+    // exactly one minute.
+    EXPECT_EQ(data.frames, 60 * 44100);
+    const double seconds = static_cast<double>(data.frames) / 44100.0;
+    EXPECT_GE(seconds, 55.0);
+    EXPECT_LE(seconds, 70.0);
+
+    for (int channel = 0; channel < data.channels; ++channel) {
+        SCOPED_TRACE(channel == 0 ? "left" : "right");
+        const std::vector<int> samples = ChannelSamples(data, channel);
+        ASSERT_GT(samples.size(), 1000u);
+        // Scaled to about -1 dBFS (29,205 of 32,768); the encoder may move
+        // the peak a little, never up to full scale.
+        int loudest = 0;
+        for (const int sample : samples)
+            loudest = std::max(loudest, std::abs(sample));
+        EXPECT_GT(loudest, 23000); // -3 dBFS: the other channel may hold the peak
+        EXPECT_LT(loudest, 32000);
+        // Played round, the last sample is followed by the first: that step
+        // is no larger than nine in ten of the steps between neighbours in
+        // the music. (Cutting off the sound that rings past the end instead
+        // of adding it to the start makes it half as large again as that.)
+        std::vector<int> steps;
+        for (std::size_t at = 1; at < samples.size(); ++at)
+            steps.push_back(std::abs(samples[at] - samples[at - 1]));
+        std::nth_element(steps.begin(), steps.begin() + steps.size() * 9 / 10, steps.end());
+        const int typical = steps[steps.size() * 9 / 10];
+        EXPECT_LE(std::abs(samples.front() - samples.back()), typical)
+            << "first " << samples.front() << ", last " << samples.back();
+    }
+    FreeSampleData(data);
+    EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
+}
+
+TEST_F(MusicTest, GeneratedMusicIsWhatTheScoreMakesNow)
+{
+    std::vector<std::uint8_t> made;
+    std::string error;
+    ASSERT_TRUE(content::MakeMusic(std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt", made, error)) << error;
+    const std::string stored = ReadFile(std::filesystem::path("data/menu/Audio/StreamingSfx/RuvIdMenu.ogg"));
+    ASSERT_EQ(made.size(), stored.size());
+    EXPECT_TRUE(std::equal(made.begin(), made.end(), reinterpret_cast<const std::uint8_t*>(stored.data())));
+    EXPECT_LT(stored.size(), 1200u * 1024u);
+}
+
+TEST(ScoreTest, ReadsVoicesBarsAndTheForm)
+{
+    const std::string text = "# a waltz\n"
+                             "tempo 120\n"
+                             "beats 3\n"
+                             "voice tune channel 2 program 5 velocity 80 gate 50\n"
+                             "voice kit channel 10\n"
+                             "section S\n"
+                             "tune | C4:q. D4:e E4+G4:q! |   # the sharp in a comment: F#4\n"
+                             "kit  | kick:h r:q |\n"
+                             "section T\n"
+                             "tune | F#4:e Bb3 r:h |\n"
+                             "form S T S\n";
+    content::Score score;
+    std::string error;
+    ASSERT_TRUE(content::ParseScore(text, "good.txt", score, error)) << error;
+    EXPECT_DOUBLE_EQ(score.tempo, 120.0);
+    EXPECT_DOUBLE_EQ(score.SecondsPerTick(), 1.0 / 48.0); // half a second per beat of 24 ticks
+    EXPECT_EQ(score.beatsPerBar, 3);
+    ASSERT_EQ(score.voices.size(), 2u);
+    EXPECT_EQ(score.voices[0].name, "tune");
+    EXPECT_EQ(score.voices[0].channel, 1);
+    EXPECT_EQ(score.voices[0].program, 4);
+    EXPECT_EQ(score.voices[0].gate, 50);
+    EXPECT_EQ(score.voices[1].channel, 9);
+    EXPECT_EQ(score.voices[1].velocity, 90);
+    EXPECT_EQ(score.length, 3 * 72);
+
+    // voice, key, velocity, start, length; a bar is 72 ticks.
+    using Note = std::tuple<int, int, int, int, int>;
+    const std::vector<Note> expected = {
+        {0, 60, 80, 0, 36},     {1, 36, 90, 0, 48},     {0, 62, 80, 36, 12},   {0, 64, 100, 48, 24},
+        {0, 67, 100, 48, 24},   {0, 66, 80, 72, 12},    {0, 58, 80, 84, 12},   {0, 60, 80, 144, 36},
+        {1, 36, 90, 144, 48},   {0, 62, 80, 180, 12},   {0, 64, 100, 192, 24}, {0, 67, 100, 192, 24},
+    };
+    std::vector<Note> notes;
+    for (const content::ScoreNote& note : score.notes)
+        notes.emplace_back(note.voice, note.key, note.velocity, note.start, note.length);
+    EXPECT_EQ(notes, expected);
+}
+
+TEST(ScoreTest, RefusesMalformedLinesNamingFileAndLine)
+{
+    const std::string voice = "voice a channel 1\n";
+    const std::string head = voice + "section S\n";
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"tempo fast\n", "bad.txt:1: tempo needs a number from 40 to 300"},
+        {"tempo 1000\n", "bad.txt:1: tempo needs a number from 40 to 300"},
+        {"\nplay it\n", "bad.txt:2: unknown command 'play'"},
+        {"voice\n", "bad.txt:1: voice needs a name"},
+        {"voice a program 12\n", "bad.txt:1: voice 'a' needs a channel"},
+        {"voice a channel 17\n", "bad.txt:1: voice setting 'channel' needs a number from 1 to 16"},
+        {"voice a channel 1 pan\n", "bad.txt:1: voice setting 'pan' needs a value"},
+        {"voice a channel 1 loud 3\n", "bad.txt:1: unknown voice setting 'loud'"},
+        {voice + voice, "bad.txt:2: voice 'a' is defined twice"},
+        {voice + "voice b channel 1\n", "bad.txt:2: voice 'b' shares channel 1 with voice 'a'"},
+        {voice + "a | C4:w |\n", "bad.txt:2: bars outside a section"},
+        {head + "b | C4:w |\n", "bad.txt:3: unknown voice 'b'"},
+        {head + "| C4:w |\n", "bad.txt:3: bars without a voice"},
+        {head + "a | C4:q D4 E4 |\n", "bad.txt:3: bar 1 of voice 'a' lasts 3 beats instead of 4"},
+        {head + "a | C4:w | C4:h D4:q. E4:s |\n", "bad.txt:3: bar 2 of voice 'a' lasts 3.75 beats instead of 4"},
+        {head + "a | H4:w |\n", "bad.txt:3: 'H4' is not a pitch such as C4, F#5, Bb3 or a drum name"},
+        {head + "a | G#9:w |\n", "bad.txt:3: 'G#9' is not a pitch such as C4, F#5, Bb3 or a drum name"},
+        {head + "a | C4+X:w |\n", "bad.txt:3: 'X' is not a pitch such as C4, F#5, Bb3 or a drum name"},
+        {head + "a | C4:x |\n", "bad.txt:3: 'C4:x' has no length such as q, e. or et"},
+        {head + "a | C4 |\n", "bad.txt:3: 'C4' needs a length: the first note on a line has no note before it"},
+        {head + "beats 3\n", "bad.txt:3: beats must come before the first section"},
+        {head + "section S\n", "bad.txt:3: section 'S' is defined twice"},
+        {head + "a | C4:w |\n", "bad.txt:3: the score has no form"},
+        {head + "a | C4:w |\nform S T\n", "bad.txt:4: form names an unknown section 'T'"},
+        {head + "a | C4:w |\nform S\nform S\n", "bad.txt:5: the form is given twice"},
+        {head + "form S\n", "bad.txt:2: section 'S' has no bars"},
+        {voice + "voice b channel 2\nsection S\na | C4:w | D4 |\nb | C4:w |\nform S\n",
+         "bad.txt:3: in section 'S' voice 'b' has 1 bars but voice 'a' has 2"},
+    };
+    for (const auto& [text, error] : cases)
+        EXPECT_EQ(ParseError(text), error) << text;
+
+    // 1,001 bars in all.
+    std::string form = "form";
+    for (int section = 0; section < 1001; ++section)
+        form += " S";
+    EXPECT_EQ(ParseError(head + "a | C4:w |\n" + form + "\n"), "bad.txt:4: the form lasts more than 1000 bars");
+}
