@@ -4,6 +4,7 @@
 #include "MenuPages.h"
 #include "SceneFigures.h"
 #include "SceneShapes.h"
+#include "ShipStyle.h"
 #include "SpriteArt.h"
 
 #include <algorithm>
@@ -118,7 +119,7 @@ void MusicNote(cairo_t* cairo, double x, double y)
     cairo_curve_to(cairo, x + 12.0, y - 18.0, x + 18.0, y - 16.0, x + 16.0, y - 8.0);
     StrokeBand(cairo, colour::cream, 2.0, 5.0);
     Ellipse(cairo, x, y, 7.5, 5.5);
-    FillShape(cairo, colour::cream, colour::orangeLight, 2.0);
+    FillOutlined(cairo, colour::cream, colour::orangeLight, 2.0);
 }
 
 void Crosshair(cairo_t* cairo, double x, double y)
@@ -174,7 +175,7 @@ Picture MinigameTile(const Minigame& minigame, bool highlighted)
     if (minigame.signs != nullptr)
         minigame.signs(cairo);
     RoundedRectangle(cairo, 16.0, tileHeight - 44.0, tileWidth - 32.0, 30.0, 12.0);
-    FillShape(cairo, colour::nightLight, colour::night, 3.0);
+    FillOutlined(cairo, colour::nightLight, colour::night, 3.0);
     DrawArtText(cairo, minigame.title, tileWidth / 2.0, tileHeight - 22.0, 19.0,
                 highlighted ? colour::orangeLight : colour::cream);
     return tile;
@@ -212,15 +213,10 @@ Picture HelpArrow(bool pointsRight, bool highlighted)
     cairo_t* cairo = arrow.Cairo();
     constexpr double middle = arrowSize / 2.0;
     Ellipse(cairo, middle, middle, middle - 3.0, middle - 3.0);
-    FillShape(cairo, highlighted ? colour::orangeLight : colour::tealLight, highlighted ? colour::orange : colour::teal,
+    FillOutlined(cairo, highlighted ? colour::orangeLight : colour::tealLight, highlighted ? colour::orange : colour::teal,
               3.0);
-    const double direction = pointsRight ? 1.0 : -1.0;
-    cairo_move_to(cairo, middle + direction * 11.0, middle);
-    cairo_line_to(cairo, middle - direction * 7.0, middle - 11.0);
-    cairo_line_to(cairo, middle - direction * 7.0, middle + 11.0);
-    cairo_close_path(cairo);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, tone::white, colour::cream, 2.5);
+    Arrowhead(cairo, middle, middle, pointsRight ? 1.0 : -1.0, 11.0, 7.0, 11.0);
+    FillOutlined(cairo, tone::white, colour::cream, 2.5);
     return arrow;
 }
 
@@ -240,7 +236,7 @@ bool WriteMenuSprites()
     constexpr int topMaskHeight = 150;
     constexpr int bottomMaskTop = 689;
     writer.Keyed("credits_mask_top", DrawCreditsMask(credits, 0, topMaskHeight));
-    writer.Keyed("credits_mask_bottom", DrawCreditsMask(credits, bottomMaskTop, screenHeight - bottomMaskTop));
+    writer.Keyed("credits_mask_bottom", DrawCreditsMask(credits, bottomMaskTop, ship::screenHeight - bottomMaskTop));
 
     writer.Comment("Hilfepfeile, Minispiele und kleine Bonusbilder: Bild 0 normal, Bild 1 unter dem Mauszeiger");
     for (const bool right : {false, true})

@@ -50,12 +50,27 @@ constexpr std::uint32_t steel = 0x8C9BB0;
 
 // Drawing helpers with the shared look.
 void SetColour(cairo_t* cairo, std::uint32_t rgb, double alpha = 1.0);
+// Adds a colour stop of `rgb` at `alpha` to a gradient.
+void AddColourStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha = 1.0);
+// Makes a vertical gradient from `top` at y0 to `bottom` at y1 the source.
+void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom,
+                         double alpha = 1.0);
+// Makes a radial gradient from `inner` at (x, y) to `outer` at `radius` the
+// source.
+void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer);
 // Adds a rounded rectangle to the current path.
 void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius);
+// `width` user units, but never thinner than a little over one pixel on the
+// device, however the picture is scaled, so that outlines stay visible when
+// a scene is drawn small.
+double OutlineWidth(cairo_t* cairo, double width);
 // Fills the current path with a vertical gradient from `top` to `bottom`
-// (over the path's extent) and strokes it with the outline colour; the path
-// is consumed.
+// (over the path's extent) and strokes it with the outline colour,
+// `outlineWidth` wide as OutlineWidth gives it; the path is consumed.
 void FillOutlined(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double outlineWidth = 3.0);
+// Strokes the current path in the outline colour, `width` wide as
+// OutlineWidth gives it; the path is consumed.
+void StrokeOutline(cairo_t* cairo, double width);
 // Night sky over the rectangle: a vertical gradient with stars placed by a
 // fixed generator, so that a seed always gives the same sky.
 void DrawStarfield(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t seed);
@@ -65,6 +80,8 @@ enum class Align { left, centre, right };
 // outline; (x, y) is the baseline point the alignment refers to.
 void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,
                  Align align = Align::centre);
+// The advance width of text as DrawArtText sets it at `size` pixels.
+double ArtTextWidth(cairo_t* cairo, const std::string& utf8, double size);
 
 // A picture being drawn: transparent until drawn on.
 class Picture {
