@@ -1,9 +1,9 @@
 // The main menu's generated sprites against the menu's layout: every label
 // the menu plays is listed, and every picture fits where the menu puts it.
 
+#include "GeneratedDataTest.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/JpegLoader.h"
-#include "support/HeadlessTest.h"
 
 #include <filesystem>
 #include <fstream>
@@ -92,12 +92,11 @@ constexpr std::uint32_t magenta = 0xFF00FF;
 
 } // namespace
 
-class MenuSpritesTest : public HeadlessTest {
+class MenuSpritesTest : public GeneratedDataTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
+        GeneratedDataTest::SetUp();
         entries = ReadList("data/menu/sprites.txt");
     }
 

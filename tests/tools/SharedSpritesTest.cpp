@@ -2,10 +2,10 @@
 // checked against the places where the game draws them: every label is
 // there, and each picture fits its positions on the 1024 x 768 screen.
 
+#include "GeneratedDataTest.h"
 #include "files/File.h"
 #include "graphics/Image.h"
 #include "graphics/SpriteLoaderUtil.h"
-#include "support/HeadlessTest.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,14 +138,7 @@ bool InFieldArea(int x, int y)
 
 } // namespace
 
-class SharedSpritesTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
-    }
-};
+class SharedSpritesTest : public GeneratedDataTest {};
 
 TEST_F(SharedSpritesTest, ListNamesEveryLabelTheGameDrawsOnceWithItsArt)
 {
