@@ -138,3 +138,37 @@ TEST_F(SpriteArtTest, SpriteListLinesAreTheOnesTheLoaderParses)
     list.Anim("minigame1", "minigame1", 2);
     EXPECT_EQ(list.Text(), "# Menu\r\ncursor\tstatic\tcursor\tnormx\r\nminigame1\tanim\tminigame1\tnormx\t2\r\n");
 }
+
+TEST_F(SpriteArtTest, OutlinesStayVisibleWhenDrawnSmallAndTextIsMeasuredAsItIsDrawn)
+{
+    // A square from 100 to 500 user units at a tenth of the size covers
+    // pixels 10 to 50. Its 3-unit outline would be 0.3 pixels wide there;
+    // kept at 1.3 pixels, centred on x 10, it covers 0.65 of column 9.
+    Picture small(60, 60);
+    cairo_t* cairo = small.Cairo();
+    cairo_scale(cairo, 0.1, 0.1);
+    cairo_rectangle(cairo, 100.0, 100.0, 400.0, 400.0);
+    content::FillOutlined(cairo, content::colour::cream, content::colour::cream, 3.0);
+    const std::uint32_t edge = small.Pixel(9, 30);
+    EXPECT_NEAR(static_cast<int>(edge >> 24), 166, 20);
+    EXPECT_NEAR(static_cast<int>((edge >> 16) & 0xFF), (content::colour::outline >> 16) & 0xFF, 4);
+    EXPECT_EQ(small.Pixel(30, 30), 0xFF000000u | content::colour::cream);
+
+    // Text set from x 20: its ink ends where the measured width says, give
+    // or take the outline (half of 34 / 8) and the last letter's side
+    // bearing.
+    constexpr double size = 34.0;
+    const std::string text = "Astrokutter Zephyra";
+    const double width = content::ArtTextWidth(cairo, text, size);
+    Picture line(600, 60);
+    content::DrawArtText(line.Cairo(), text, 20.0, 45.0, size, content::colour::cream, content::Align::left);
+    int inkRight = -1;
+    for (int x = 0; x < line.Width(); ++x)
+        for (int y = 0; y < line.Height(); ++y)
+            if ((line.Pixel(x, y) >> 24) != 0)
+                inkRight = x;
+    EXPECT_GT(width, 300.0);
+    EXPECT_NEAR(inkRight + 1, 20.0 + width, 4.0);
+    // Twice the size, twice the width: the metrics are not hinted.
+    EXPECT_NEAR(content::ArtTextWidth(cairo, text, 2.0 * size), 2.0 * width, 0.01);
+}

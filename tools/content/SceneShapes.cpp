@@ -2,8 +2,6 @@
 
 #include "SpriteArt.h"
 
-#include <algorithm>
-#include <cmath>
 #include <numbers>
 
 namespace content {
@@ -52,16 +50,11 @@ void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double w
 {
     // A stroke twice as wide under the fill leaves exactly `width` outside
     // the union, while the fill covers the strokes inside it.
-    double x1 = 0.0;
-    double y1 = 0.0;
-    double x2 = 0.0;
-    double y2 = 0.0;
-    cairo_path_extents(cairo, &x1, &y1, &x2, &y2);
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, 2.0 * OutlineWidth(cairo, width));
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cairo);
-    SetVerticalGradient(cairo, y1, y2, top, bottom);
+    SetPathGradient(cairo, top, bottom);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cairo);
 }

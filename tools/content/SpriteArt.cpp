@@ -135,6 +135,16 @@ void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top
     cairo_pattern_destroy(pattern);
 }
 
+void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom)
+{
+    double left = 0.0;
+    double upper = 0.0;
+    double right = 0.0;
+    double lower = 0.0;
+    cairo_path_extents(cairo, &left, &upper, &right, &lower);
+    SetVerticalGradient(cairo, upper, lower, top, bottom);
+}
+
 void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer)
 {
     cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
@@ -167,12 +177,7 @@ double OutlineWidth(cairo_t* cairo, double width)
 
 void FillOutlined(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double outlineWidth)
 {
-    double left = 0;
-    double upper = 0;
-    double right = 0;
-    double lower = 0;
-    cairo_path_extents(cairo, &left, &upper, &right, &lower);
-    SetVerticalGradient(cairo, upper, lower, top, bottom);
+    SetPathGradient(cairo, top, bottom);
     cairo_fill_preserve(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     StrokeOutline(cairo, outlineWidth);

@@ -55,6 +55,9 @@ void AddColourStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, d
 // Makes a vertical gradient from `top` at y0 to `bottom` at y1 the source.
 void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom,
                          double alpha = 1.0);
+// Makes a vertical gradient from `top` to `bottom` over the extent of the
+// current path the source.
+void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom);
 // Makes a radial gradient from `inner` at (x, y) to `outer` at `radius` the
 // source.
 void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer);
