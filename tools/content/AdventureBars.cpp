@@ -174,7 +174,7 @@ Picture ConversationBar()
 
 } // namespace
 
-bool WriteAdventureBars(SharedOutput& output)
+bool WriteAdventureBars(SpriteFolder& output)
 {
     output.Comment("Inventory bar with its fields and arrows, and the conversation bar");
     return output.AddStatic("inventar", InventoryBar()) && output.AddStatic("inventar_field", Field(true)) &&

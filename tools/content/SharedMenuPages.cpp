@@ -228,7 +228,7 @@ Picture MenuBar()
 
 } // namespace
 
-bool WriteMenuPages(SharedOutput& output)
+bool WriteMenuPages(SpriteFolder& output)
 {
     output.Comment("Menu pages, the in-game menu bar and the loading screen");
     return output.AddPage("loading", LoadingPicture()) && output.AddPage("menu_background", MenuBackground()) &&

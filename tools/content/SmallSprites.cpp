@@ -157,7 +157,7 @@ Picture SavegameMarker()
 
 } // namespace
 
-bool WriteSmallSprites(SharedOutput& output)
+bool WriteSmallSprites(SpriteFolder& output)
 {
     output.Comment("Pointer, choice arrows, speech bubble, shadow and the savegame marker");
     std::vector<Picture> cursor;

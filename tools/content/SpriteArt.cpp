@@ -459,4 +459,38 @@ bool SpriteList::Write(const std::string& path) const
     return WriteText(path, text);
 }
 
+SpriteFolder::SpriteFolder(std::string pictureFolder, std::string listFile, int quality)
+    : folder(std::move(pictureFolder)), listPath(std::move(listFile)), jpegQuality(quality)
+{
+}
+
+bool SpriteFolder::AddPage(const std::string& label, const Picture& picture)
+{
+    list.Static(label, label);
+    return Check(WriteJpeg(folder + label, picture, jpegQuality));
+}
+
+bool SpriteFolder::AddStatic(const std::string& label, const Picture& picture)
+{
+    list.Static(label, label);
+    return Check(WriteKeyed(folder + label, picture));
+}
+
+bool SpriteFolder::AddAnim(const std::string& label, std::span<const Picture> frames)
+{
+    list.Anim(label, label, static_cast<int>(frames.size()));
+    return Check(WriteStrip(folder + label, frames));
+}
+
+bool SpriteFolder::Finish()
+{
+    return Check(list.Write(listPath)) && allWritten;
+}
+
+bool SpriteFolder::Check(bool written)
+{
+    allWritten = allWritten && written;
+    return written;
+}
+
 } // namespace content

@@ -136,4 +136,33 @@ private:
     std::string text;
 };
 
+// The pictures of one sprite folder and the list that names them, each file
+// named after its label. A failed write is reported on standard error by
+// the writer and remembered until Finish.
+class SpriteFolder {
+public:
+    // `folder` in the game's form, ending in a backslash
+    // ("data\\menu\\sprites\\"); `listPath` the list's file.
+    SpriteFolder(std::string folder, std::string listPath, int jpegQuality = 90);
+
+    // An opaque page, as a JPEG file.
+    bool AddPage(const std::string& label, const Picture& picture);
+    // A picture with transparency, as a keyed bitmap.
+    bool AddStatic(const std::string& label, const Picture& picture);
+    // Frames stacked into one strip.
+    bool AddAnim(const std::string& label, std::span<const Picture> frames);
+    void Comment(const std::string& text) { list.Comment(text); }
+    // Writes the list; true when it and every picture were written.
+    bool Finish();
+
+private:
+    bool Check(bool written);
+
+    std::string folder;
+    std::string listPath;
+    int jpegQuality;
+    SpriteList list;
+    bool allWritten = true;
+};
+
 } // namespace content
