@@ -6,10 +6,8 @@
 #include "graphics/JpegLoader.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,24 +19,18 @@ struct Entry {
     int frames = 1;
 };
 
-// The list read with a plain tokenizer: label, kind, file, orientation and,
-// for an animation, the frame count.
-std::map<std::string, Entry> ReadList(const std::string& path)
+// The main menu's list by label; the last line of a label counts, as it
+// does for the loader.
+std::map<std::string, Entry> ReadMenuList()
 {
     std::map<std::string, Entry> entries;
-    std::ifstream file(path, std::ios::binary);
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream tokens(line);
-        std::string label;
-        Entry entry;
-        std::string orientation;
-        tokens >> label >> entry.kind >> entry.file >> orientation;
-        if (entry.kind == "anim")
-            tokens >> entry.frames;
-        entries[label] = entry;
+    for (const auto& [label, lines] : ReadSpriteList("menu")) {
+        const SpriteListLine& words = lines.back();
+        Entry& entry = entries[label];
+        entry.kind = words.size() > 1 ? words[1] : "";
+        entry.file = words.size() > 2 ? words[2] : "";
+        if (entry.kind == "anim" && words.size() > 4)
+            entry.frames = std::stoi(words[4]);
     }
     return entries;
 }
@@ -97,7 +89,7 @@ protected:
     void SetUp() override
     {
         GeneratedDataTest::SetUp();
-        entries = ReadList("data/menu/sprites.txt");
+        entries = ReadMenuList();
     }
 
     // The picture of a label, the bitmap preferred as the game prefers it.
