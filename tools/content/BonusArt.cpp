@@ -411,12 +411,9 @@ void MoonBase(cairo_t* cairo)
     DrawStarfield(cairo, 0.0, 0.0, placeWidth, placeHeight, 57);
     // Violet tone::haze rising from the horizon.
     cairo_rectangle(cairo, 0.0, 0.0, placeWidth, 420.0);
-    cairo_pattern_t* tint = cairo_pattern_create_linear(0.0, 0.0, 0.0, 420.0);
-    AddColourStop(tint, 0.0, colour::violet, 0.0);
-    AddColourStop(tint, 1.0, colour::violet, 0.55);
-    cairo_set_source(cairo, tint);
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, 0.0, 0.0, 420.0),
+                {{0.0, colour::violet, 0.0}, {1.0, colour::violet, 0.55}});
     cairo_fill(cairo);
-    cairo_pattern_destroy(tint);
     DrawPlanet(cairo, 670.0, 110.0, 66.0, colour::turquoise, colour::night, true);
     DrawPlanet(cairo, 150.0, 90.0, 26.0, colour::cream, colour::stone, false);
     Ground(cairo, {380.0, 360.0, 372.0, 350.0, 366.0}, tone::moonLight, tone::moonDark);

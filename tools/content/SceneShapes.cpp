@@ -37,13 +37,9 @@ void Ellipse(cairo_t* cairo, double centreX, double centreY, double radiusX, dou
 
 void Glow(cairo_t* cairo, double x, double y, double radius, std::uint32_t rgb, double alpha)
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
-    AddColourStop(pattern, 0.0, rgb, alpha);
-    AddColourStop(pattern, 1.0, rgb, 0.0);
-    cairo_set_source(cairo, pattern);
+    SetGradient(cairo, cairo_pattern_create_radial(x, y, 0.0, x, y, radius), {{0.0, rgb, alpha}, {1.0, rgb, 0.0}});
     cairo_arc(cairo, x, y, radius, 0.0, 2.0 * std::numbers::pi);
     cairo_fill(cairo);
-    cairo_pattern_destroy(pattern);
 }
 
 void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)

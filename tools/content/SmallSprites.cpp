@@ -128,13 +128,9 @@ Picture Shadow()
     cairo_t* cairo = picture.Cairo();
     cairo_translate(cairo, width / 2.0, height / 2.0);
     cairo_scale(cairo, 1.0, static_cast<double>(height) / width);
-    cairo_pattern_t* pattern = cairo_pattern_create_radial(0.0, 0.0, 0.0, 0.0, 0.0, width / 2.0 - 1.0);
-    AddColourStop(pattern, 0.0, colour::outline, 0.55);
-    AddColourStop(pattern, 0.6, colour::outline, 0.4);
-    AddColourStop(pattern, 1.0, colour::outline, 0.0);
-    cairo_set_source(cairo, pattern);
+    SetGradient(cairo, cairo_pattern_create_radial(0.0, 0.0, 0.0, 0.0, 0.0, width / 2.0 - 1.0),
+                {{0.0, colour::outline, 0.55}, {0.6, colour::outline, 0.4}, {1.0, colour::outline, 0.0}});
     cairo_paint(cairo);
-    cairo_pattern_destroy(pattern);
     return picture;
 }
 

@@ -126,13 +126,17 @@ void AddColourStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, d
     cairo_pattern_add_color_stop_rgba(pattern, offset, Red(rgb), Green(rgb), Blue(rgb), alpha);
 }
 
-void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom, double alpha)
+void SetGradient(cairo_t* cairo, cairo_pattern_t* pattern, std::initializer_list<ColourStop> stops)
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0.0, y0, 0.0, y1);
-    AddColourStop(pattern, 0.0, top, alpha);
-    AddColourStop(pattern, 1.0, bottom, alpha);
+    for (const ColourStop& stop : stops)
+        AddColourStop(pattern, stop.offset, stop.rgb, stop.alpha);
     cairo_set_source(cairo, pattern);
     cairo_pattern_destroy(pattern);
+}
+
+void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom, double alpha)
+{
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, y0, 0.0, y1), {{0.0, top, alpha}, {1.0, bottom, alpha}});
 }
 
 void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom)
@@ -147,11 +151,7 @@ void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom)
 
 void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer)
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
-    AddColourStop(pattern, 0.0, inner);
-    AddColourStop(pattern, 1.0, outer);
-    cairo_set_source(cairo, pattern);
-    cairo_pattern_destroy(pattern);
+    SetGradient(cairo, cairo_pattern_create_radial(x, y, 0.0, x, y, radius), {{0.0, inner}, {1.0, outer}});
 }
 
 void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius)

@@ -19,6 +19,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
@@ -52,6 +53,14 @@ constexpr std::uint32_t steel = 0x8C9BB0;
 void SetColour(cairo_t* cairo, std::uint32_t rgb, double alpha = 1.0);
 // Adds a colour stop of `rgb` at `alpha` to a gradient.
 void AddColourStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha = 1.0);
+struct ColourStop {
+    double offset;
+    std::uint32_t rgb;
+    double alpha = 1.0;
+};
+// Adds the stops to a new gradient and makes it the source; the context
+// keeps the gradient, so the caller's reference to it is given up.
+void SetGradient(cairo_t* cairo, cairo_pattern_t* pattern, std::initializer_list<ColourStop> stops);
 // Makes a vertical gradient from `top` at y0 to `bottom` at y1 the source.
 void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom,
                          double alpha = 1.0);
