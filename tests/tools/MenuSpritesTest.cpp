@@ -2,6 +2,7 @@
 // the menu plays is listed, and every picture fits where the menu puts it.
 
 #include "GeneratedDataTest.h"
+#include "ImagePixels.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/JpegLoader.h"
 
@@ -71,13 +72,6 @@ Box TopLeft(int x, int y, int width, int height)
 Box BackButton(int x, int y)
 {
     return {x - 120, y, x + 120, y + 50};
-}
-
-// 0xRRGGBB of a 24-bit image's pixel.
-std::uint32_t Colour(const Image& image, int x, int y)
-{
-    const std::uint8_t* pixel = image.GetData() + (static_cast<std::size_t>(y) * image.GetWidth() + x) * 3;
-    return static_cast<std::uint32_t>(pixel[2]) << 16 | static_cast<std::uint32_t>(pixel[1]) << 8 | pixel[0];
 }
 
 constexpr std::uint32_t magenta = 0xFF00FF;
@@ -243,12 +237,12 @@ TEST_F(MenuSpritesTest, MasksFadeTowardsTheMiddleAndTilesHaveClearCorners)
         ASSERT_TRUE(art);
         const int height = art->GetHeight() / 2;
         for (int frame = 0; frame < 2; ++frame) {
-            EXPECT_EQ(Colour(*art, 0, frame * height), magenta);
-            EXPECT_EQ(Colour(*art, art->GetWidth() - 1, frame * height + height - 1), magenta);
-            EXPECT_NE(Colour(*art, art->GetWidth() / 2, frame * height + height / 2), magenta);
+            EXPECT_EQ(Rgb24(*art, 0, frame * height), magenta);
+            EXPECT_EQ(Rgb24(*art, art->GetWidth() - 1, frame * height + height - 1), magenta);
+            EXPECT_NE(Rgb24(*art, art->GetWidth() / 2, frame * height + height / 2), magenta);
         }
         // The highlighted frame's rim differs from the normal one's.
-        EXPECT_NE(Colour(*art, 5, height / 2), Colour(*art, 5, height + height / 2));
+        EXPECT_NE(Rgb24(*art, 5, height / 2), Rgb24(*art, 5, height + height / 2));
     }
 }
 
@@ -267,7 +261,7 @@ TEST_F(MenuSpritesTest, OpaquePicturesHaveNoPixelTheGameTakesForTransparent)
         int holes = 0;
         for (int y = 0; y < art->GetHeight(); ++y)
             for (int x = 0; x < art->GetWidth(); ++x) {
-                const std::uint32_t colour = Colour(*art, x, y);
+                const std::uint32_t colour = Rgb24(*art, x, y);
                 const std::uint32_t red = colour >> 16;
                 const std::uint32_t green = (colour >> 8) & 0xFF;
                 const std::uint32_t blue = colour & 0xFF;

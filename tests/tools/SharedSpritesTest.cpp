@@ -3,6 +3,7 @@
 // there, and each picture fits its positions on the 1024 x 768 screen.
 
 #include "GeneratedDataTest.h"
+#include "ImagePixels.h"
 #include "files/File.h"
 #include "graphics/Image.h"
 #include "graphics/SpriteLoaderUtil.h"
@@ -47,13 +48,7 @@ public:
     }
 
     // 0x00RRGGBB.
-    std::uint32_t Rgb(int x, int y) const
-    {
-        const std::uint8_t* pixel =
-            colour->GetData() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(Width()) +
-                                 static_cast<std::size_t>(x)) * 3;
-        return (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
-    }
+    std::uint32_t Rgb(int x, int y) const { return Rgb24(*colour, x, y); }
 
     // Perceived brightness, 0 to 255.
     double Luminance(int x, int y) const

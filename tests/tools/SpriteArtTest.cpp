@@ -1,5 +1,6 @@
 // The sprite art writers: what the game's loaders see of a drawn picture.
 
+#include "ImagePixels.h"
 #include "SpriteArt.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/JpegLoader.h"
@@ -23,13 +24,6 @@ void Fill(const Picture& picture, double x, double y, double width, double heigh
     cairo_fill(picture.Cairo());
 }
 
-// Blue, green, red of a 24-bit image's pixel as 0xRRGGBB.
-std::uint32_t At(const Image& image, int x, int y)
-{
-    const std::uint8_t* pixel = image.GetData() + (static_cast<std::size_t>(y) * image.GetWidth() + x) * 3;
-    return static_cast<std::uint32_t>(pixel[2]) << 16 | static_cast<std::uint32_t>(pixel[1]) << 8 | pixel[0];
-}
-
 } // namespace
 
 class SpriteArtTest : public HeadlessTest {};
@@ -46,10 +40,10 @@ TEST_F(SpriteArtTest, KeyedImageKeepsVisibleColoursOutOfTheTransparentRanges)
     EXPECT_EQ(picture.Pixel(3, 0), 0u);
     const std::unique_ptr<Image> image = content::KeyedImage(picture);
     ASSERT_TRUE(image);
-    EXPECT_EQ(At(*image, 0, 0), 0x336699u);
-    EXPECT_EQ(At(*image, 1, 0), 0xFF08FFu);
-    EXPECT_EQ(At(*image, 2, 0), 0x080808u);
-    EXPECT_EQ(At(*image, 3, 0), 0xFF00FFu);
+    EXPECT_EQ(Rgb24(*image, 0, 0), 0x336699u);
+    EXPECT_EQ(Rgb24(*image, 1, 0), 0xFF08FFu);
+    EXPECT_EQ(Rgb24(*image, 2, 0), 0x080808u);
+    EXPECT_EQ(Rgb24(*image, 3, 0), 0xFF00FFu);
     // Hard edges only: no coverage companion.
     EXPECT_FALSE(content::CoverageImage(picture));
 }
