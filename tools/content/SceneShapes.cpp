@@ -6,14 +6,14 @@
 
 namespace content {
 
-void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth)
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth, double alpha)
 {
     cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, outerWidth);
     cairo_stroke_preserve(cairo);
-    SetColour(cairo, rgb);
+    SetColour(cairo, rgb, alpha);
     cairo_set_line_width(cairo, innerWidth);
     cairo_stroke(cairo);
 }

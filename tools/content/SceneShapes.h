@@ -37,10 +37,10 @@ constexpr std::uint32_t acidDark = 0x5FA826;
 constexpr std::uint32_t steelLight = 0xC8D3E2;
 } // namespace tone
 
-// Strokes the current path `innerWidth` wide in `rgb` along the middle of
-// an outline-coloured band `outerWidth` wide, with round ends and joins;
-// the path is consumed.
-void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth);
+// Strokes the current path `innerWidth` wide in `rgb` at `alpha` along the
+// middle of an outline-coloured band `outerWidth` wide, with round ends and
+// joins; the path is consumed.
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth, double alpha = 1.0);
 
 // Fills the current path with one colour, without outline; the path is
 // consumed.

@@ -96,12 +96,7 @@ void FillGlass(cairo_t* cairo, double opacity)
 {
     SetColour(cairo, colour::nightDeep, opacity);
     cairo_fill_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 4.5);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::tealLight, 0.9);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::tealLight, 2.0, 4.5, 0.9);
 }
 
 void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
