@@ -2,6 +2,7 @@
 
 #include "ContentLists.h"
 #include "FontArt.h"
+#include "GeneratedDataTest.h"
 #include "SoundArt.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
@@ -12,7 +13,6 @@
 #include "files/SettingsManager.h"
 #include "graphics/Animation.h"
 #include "graphics/BmpLoader.h"
-#include "graphics/DirectDraw.h"
 #include "graphics/Font.h"
 #include "graphics/FontLoaderUtil.h"
 #include "graphics/ImageUtil.h"
@@ -20,12 +20,10 @@
 #include "graphics/SpriteLoaderUtil.h"
 #include "graphics/SpriteManager.h"
 #include "graphics/TextDisplay.h"
-#include "support/HeadlessTest.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -47,17 +45,8 @@ std::string FontPath(const char* file)
 } // namespace
 
 // Works in a temporary folder whose data folder is the generated one.
-class ContentTest : public HeadlessTest {
+class ContentTest : public GeneratedDataDisplayTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
-        ASSERT_TRUE(Window().Create({"Test", 1024, 768, false}));
-        ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 1024, 768, 32, false));
-        StartLog();
-    }
-
     // The log holds no error or warning line, and the counters agree.
     static void ExpectCleanLog()
     {

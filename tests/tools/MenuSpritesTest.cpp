@@ -1,15 +1,14 @@
 // The main menu's generated sprites against the menu's layout: every label
 // the menu plays is listed, and every picture fits where the menu puts it.
 
+#include "GeneratedDataTest.h"
+#include "ImagePixels.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/JpegLoader.h"
-#include "support/HeadlessTest.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,24 +20,18 @@ struct Entry {
     int frames = 1;
 };
 
-// The list read with a plain tokenizer: label, kind, file, orientation and,
-// for an animation, the frame count.
-std::map<std::string, Entry> ReadList(const std::string& path)
+// The main menu's list by label; the last line of a label counts, as it
+// does for the loader.
+std::map<std::string, Entry> ReadMenuList()
 {
     std::map<std::string, Entry> entries;
-    std::ifstream file(path, std::ios::binary);
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream tokens(line);
-        std::string label;
-        Entry entry;
-        std::string orientation;
-        tokens >> label >> entry.kind >> entry.file >> orientation;
-        if (entry.kind == "anim")
-            tokens >> entry.frames;
-        entries[label] = entry;
+    for (const auto& [label, lines] : ReadSpriteList("menu")) {
+        const SpriteListLine& words = lines.back();
+        Entry& entry = entries[label];
+        entry.kind = words.size() > 1 ? words[1] : "";
+        entry.file = words.size() > 2 ? words[2] : "";
+        if (entry.kind == "anim" && words.size() > 4)
+            entry.frames = std::stoi(words[4]);
     }
     return entries;
 }
@@ -81,24 +74,16 @@ Box BackButton(int x, int y)
     return {x - 120, y, x + 120, y + 50};
 }
 
-// 0xRRGGBB of a 24-bit image's pixel.
-std::uint32_t Colour(const Image& image, int x, int y)
-{
-    const std::uint8_t* pixel = image.GetData() + (static_cast<std::size_t>(y) * image.GetWidth() + x) * 3;
-    return static_cast<std::uint32_t>(pixel[2]) << 16 | static_cast<std::uint32_t>(pixel[1]) << 8 | pixel[0];
-}
-
 constexpr std::uint32_t magenta = 0xFF00FF;
 
 } // namespace
 
-class MenuSpritesTest : public HeadlessTest {
+class MenuSpritesTest : public GeneratedDataTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
-        entries = ReadList("data/menu/sprites.txt");
+        GeneratedDataTest::SetUp();
+        entries = ReadMenuList();
     }
 
     // The picture of a label, the bitmap preferred as the game prefers it.
@@ -252,12 +237,12 @@ TEST_F(MenuSpritesTest, MasksFadeTowardsTheMiddleAndTilesHaveClearCorners)
         ASSERT_TRUE(art);
         const int height = art->GetHeight() / 2;
         for (int frame = 0; frame < 2; ++frame) {
-            EXPECT_EQ(Colour(*art, 0, frame * height), magenta);
-            EXPECT_EQ(Colour(*art, art->GetWidth() - 1, frame * height + height - 1), magenta);
-            EXPECT_NE(Colour(*art, art->GetWidth() / 2, frame * height + height / 2), magenta);
+            EXPECT_EQ(Rgb24(*art, 0, frame * height), magenta);
+            EXPECT_EQ(Rgb24(*art, art->GetWidth() - 1, frame * height + height - 1), magenta);
+            EXPECT_NE(Rgb24(*art, art->GetWidth() / 2, frame * height + height / 2), magenta);
         }
         // The highlighted frame's rim differs from the normal one's.
-        EXPECT_NE(Colour(*art, 5, height / 2), Colour(*art, 5, height + height / 2));
+        EXPECT_NE(Rgb24(*art, 5, height / 2), Rgb24(*art, 5, height + height / 2));
     }
 }
 
@@ -276,7 +261,7 @@ TEST_F(MenuSpritesTest, OpaquePicturesHaveNoPixelTheGameTakesForTransparent)
         int holes = 0;
         for (int y = 0; y < art->GetHeight(); ++y)
             for (int x = 0; x < art->GetWidth(); ++x) {
-                const std::uint32_t colour = Colour(*art, x, y);
+                const std::uint32_t colour = Rgb24(*art, x, y);
                 const std::uint32_t red = colour >> 16;
                 const std::uint32_t green = (colour >> 8) & 0xFF;
                 const std::uint32_t blue = colour & 0xFF;

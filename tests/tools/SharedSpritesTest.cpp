@@ -2,18 +2,17 @@
 // checked against the places where the game draws them: every label is
 // there, and each picture fits its positions on the 1024 x 768 screen.
 
+#include "GeneratedDataTest.h"
+#include "ImagePixels.h"
 #include "files/File.h"
 #include "graphics/Image.h"
 #include "graphics/SpriteLoaderUtil.h"
-#include "support/HeadlessTest.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,13 +48,7 @@ public:
     }
 
     // 0x00RRGGBB.
-    std::uint32_t Rgb(int x, int y) const
-    {
-        const std::uint8_t* pixel =
-            colour->GetData() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(Width()) +
-                                 static_cast<std::size_t>(x)) * 3;
-        return (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
-    }
+    std::uint32_t Rgb(int x, int y) const { return Rgb24(*colour, x, y); }
 
     // Perceived brightness, 0 to 255.
     double Luminance(int x, int y) const
@@ -99,32 +92,6 @@ Brightness Measure(const Art& art, const Box& box)
     return result;
 }
 
-// One line of the list: label, kind, file, orientation and frame count.
-struct ListLine {
-    std::vector<std::string> tokens;
-};
-
-// The lines of data\<folder>\sprites.txt by label.
-std::map<std::string, std::vector<ListLine>> ReadList(const char* folder = "sharedadventure")
-{
-    std::ifstream file(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data" / folder / "sprites.txt", std::ios::binary);
-    std::map<std::string, std::vector<ListLine>> lines;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream words(line);
-        ListLine entry;
-        for (std::string word; words >> word;)
-            entry.tokens.push_back(word);
-        if (!entry.tokens.empty())
-            lines[entry.tokens.front()].push_back(entry);
-    }
-    return lines;
-}
-
 // The field picture's reaction area as the inventory tests the pointer:
 // over a field drawn at (0, 0) when 48 <= trunc((y - 1) * 0.55 + x) < 179
 // and 0 <= y < 75.
@@ -138,18 +105,11 @@ bool InFieldArea(int x, int y)
 
 } // namespace
 
-class SharedSpritesTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
-    }
-};
+class SharedSpritesTest : public GeneratedDataTest {};
 
 TEST_F(SharedSpritesTest, ListNamesEveryLabelTheGameDrawsOnceWithItsArt)
 {
-    const std::map<std::string, std::vector<ListLine>> list = ReadList();
+    const std::map<std::string, std::vector<SpriteListLine>> list = ReadSpriteList("sharedadventure");
     const std::vector<std::string> labels = {
         "loading", "menu_background", "savegame_background", "savegame_load_background",
         "ingame_options_background", "options_bar", "cursor", "menu_arrow_left", "menu_arrow_right",
@@ -161,7 +121,7 @@ TEST_F(SharedSpritesTest, ListNamesEveryLabelTheGameDrawsOnceWithItsArt)
         const auto found = list.find(label);
         ASSERT_NE(found, list.end());
         ASSERT_EQ(found->second.size(), 1u);
-        const std::vector<std::string>& tokens = found->second.front().tokens;
+        const std::vector<std::string>& tokens = found->second.front();
         ASSERT_GE(tokens.size(), 4u);
         EXPECT_TRUE((tokens.size() == 4 && tokens[1] == "static") || (tokens.size() == 5 && tokens[1] == "anim"));
         EXPECT_EQ(tokens[3], "normx");
@@ -169,12 +129,12 @@ TEST_F(SharedSpritesTest, ListNamesEveryLabelTheGameDrawsOnceWithItsArt)
                     File::Exists((artFolder + tokens[2] + ".jpg").c_str()));
     }
     // Two pictures are also read by their file names.
-    EXPECT_EQ(list.at("loading").front().tokens[2], "loading");
-    EXPECT_EQ(list.at("savegame_empty_slot").front().tokens[2], "savegame_empty_slot");
+    EXPECT_EQ(list.at("loading").front()[2], "loading");
+    EXPECT_EQ(list.at("savegame_empty_slot").front()[2], "savegame_empty_slot");
     // Nothing else, and nothing the main menu's own list names: it reads
     // this list after its own, and a later description replaces an earlier.
     EXPECT_EQ(list.size(), labels.size());
-    const std::map<std::string, std::vector<ListLine>> menuList = ReadList("menu");
+    const std::map<std::string, std::vector<SpriteListLine>> menuList = ReadSpriteList("menu");
     EXPECT_FALSE(menuList.empty());
     for (const auto& [label, lines] : menuList)
         EXPECT_EQ(list.count(label), 0u) << label;
@@ -402,8 +362,8 @@ TEST_F(SharedSpritesTest, SmallPiecesKeepTheirAnchors)
 {
     // The pointer is drawn with its bottom centre on the pointer's position:
     // the pin's tip is there in every frame.
-    const std::map<std::string, std::vector<ListLine>> list = ReadList();
-    const std::vector<std::string>& cursorLine = list.at("cursor").front().tokens;
+    const std::map<std::string, std::vector<SpriteListLine>> list = ReadSpriteList("sharedadventure");
+    const std::vector<std::string>& cursorLine = list.at("cursor").front();
     ASSERT_EQ(cursorLine.size(), 5u);
     const int frames = std::stoi(cursorLine[4]);
     const Art cursor("cursor");

@@ -1,5 +1,6 @@
 // The sprite art writers: what the game's loaders see of a drawn picture.
 
+#include "ImagePixels.h"
 #include "SpriteArt.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/JpegLoader.h"
@@ -23,13 +24,6 @@ void Fill(const Picture& picture, double x, double y, double width, double heigh
     cairo_fill(picture.Cairo());
 }
 
-// Blue, green, red of a 24-bit image's pixel as 0xRRGGBB.
-std::uint32_t At(const Image& image, int x, int y)
-{
-    const std::uint8_t* pixel = image.GetData() + (static_cast<std::size_t>(y) * image.GetWidth() + x) * 3;
-    return static_cast<std::uint32_t>(pixel[2]) << 16 | static_cast<std::uint32_t>(pixel[1]) << 8 | pixel[0];
-}
-
 } // namespace
 
 class SpriteArtTest : public HeadlessTest {};
@@ -46,10 +40,10 @@ TEST_F(SpriteArtTest, KeyedImageKeepsVisibleColoursOutOfTheTransparentRanges)
     EXPECT_EQ(picture.Pixel(3, 0), 0u);
     const std::unique_ptr<Image> image = content::KeyedImage(picture);
     ASSERT_TRUE(image);
-    EXPECT_EQ(At(*image, 0, 0), 0x336699u);
-    EXPECT_EQ(At(*image, 1, 0), 0xFF08FFu);
-    EXPECT_EQ(At(*image, 2, 0), 0x080808u);
-    EXPECT_EQ(At(*image, 3, 0), 0xFF00FFu);
+    EXPECT_EQ(Rgb24(*image, 0, 0), 0x336699u);
+    EXPECT_EQ(Rgb24(*image, 1, 0), 0xFF08FFu);
+    EXPECT_EQ(Rgb24(*image, 2, 0), 0x080808u);
+    EXPECT_EQ(Rgb24(*image, 3, 0), 0xFF00FFu);
     // Hard edges only: no coverage companion.
     EXPECT_FALSE(content::CoverageImage(picture));
 }
@@ -137,4 +131,38 @@ TEST_F(SpriteArtTest, SpriteListLinesAreTheOnesTheLoaderParses)
     list.Static("cursor", "cursor");
     list.Anim("minigame1", "minigame1", 2);
     EXPECT_EQ(list.Text(), "# Menu\r\ncursor\tstatic\tcursor\tnormx\r\nminigame1\tanim\tminigame1\tnormx\t2\r\n");
+}
+
+TEST_F(SpriteArtTest, OutlinesStayVisibleWhenDrawnSmallAndTextIsMeasuredAsItIsDrawn)
+{
+    // A square from 100 to 500 user units at a tenth of the size covers
+    // pixels 10 to 50. Its 3-unit outline would be 0.3 pixels wide there;
+    // kept at 1.3 pixels, centred on x 10, it covers 0.65 of column 9.
+    Picture small(60, 60);
+    cairo_t* cairo = small.Cairo();
+    cairo_scale(cairo, 0.1, 0.1);
+    cairo_rectangle(cairo, 100.0, 100.0, 400.0, 400.0);
+    content::FillOutlined(cairo, content::colour::cream, content::colour::cream, 3.0);
+    const std::uint32_t edge = small.Pixel(9, 30);
+    EXPECT_NEAR(static_cast<int>(edge >> 24), 166, 20);
+    EXPECT_NEAR(static_cast<int>((edge >> 16) & 0xFF), (content::colour::outline >> 16) & 0xFF, 4);
+    EXPECT_EQ(small.Pixel(30, 30), 0xFF000000u | content::colour::cream);
+
+    // Text set from x 20: its ink ends where the measured width says, give
+    // or take the outline (half of 34 / 8) and the last letter's side
+    // bearing.
+    constexpr double size = 34.0;
+    const std::string text = "Astrokutter Zephyra";
+    const double width = content::ArtTextWidth(cairo, text, size);
+    Picture line(600, 60);
+    content::DrawArtText(line.Cairo(), text, 20.0, 45.0, size, content::colour::cream, content::Align::left);
+    int inkRight = -1;
+    for (int x = 0; x < line.Width(); ++x)
+        for (int y = 0; y < line.Height(); ++y)
+            if ((line.Pixel(x, y) >> 24) != 0)
+                inkRight = x;
+    EXPECT_GT(width, 300.0);
+    EXPECT_NEAR(inkRight + 1, 20.0 + width, 4.0);
+    // Twice the size, twice the width: the metrics are not hinted.
+    EXPECT_NEAR(content::ArtTextWidth(cairo, text, 2.0 * size), 2.0 * width, 0.01);
 }

@@ -2,29 +2,25 @@
 // default highscore names, read as the game reads them.
 
 #include "FontArt.h"
+#include "GeneratedDataTest.h"
 #include "app/Debug.h"
 #include "files/File.h"
 #include "files/SettingsManager.h"
-#include "graphics/DirectDraw.h"
 #include "graphics/Font.h"
 #include "graphics/FontLoaderUtil.h"
 #include "graphics/TextDisplay.h"
 #include "states/DefaultHighscores.h"
-#include "support/HeadlessTest.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-class TextsTest : public HeadlessTest {
+class TextsTest : public GeneratedDataDisplayTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        std::filesystem::create_directory_symlink(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", "data");
-        ASSERT_TRUE(Window().Create({"Test", 1024, 768, false}));
-        ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 1024, 768, 32, false));
-        StartLog();
+        GeneratedDataDisplayTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(FontLoaderUtil::LoadFonts());
         ASSERT_TRUE(FontLoaderUtil::LoadFonts(content::CreditsFonts()));
     }

@@ -2,6 +2,7 @@
 // bottom edge, and the conversation bar that lowers from the top edge with
 // the player's choices on it.
 
+#include "SceneShapes.h"
 #include "SharedSpriteParts.h"
 #include "ShipStyle.h"
 
@@ -93,12 +94,8 @@ void DrawArrowButton(cairo_t* cairo, double x, double y, bool pointsLeft, bool l
         FillOutlined(cairo, colour::nightLight, colour::night, 3.0);
     const double centreX = x + arrowWidth / 2.0;
     const double centreY = y + arrowHeight / 2.0;
-    const double direction = pointsLeft ? -1.0 : 1.0;
     cairo_new_path(cairo);
-    cairo_move_to(cairo, centreX + direction * 9.0, centreY);
-    cairo_line_to(cairo, centreX - direction * 6.0, centreY - 8.0);
-    cairo_line_to(cairo, centreX - direction * 6.0, centreY + 8.0);
-    cairo_close_path(cairo);
+    Arrowhead(cairo, centreX, centreY, pointsLeft ? -1.0 : 1.0, 9.0, 6.0, 8.0);
     FillOutlined(cairo, lit ? colour::cream : colour::tealLight, lit ? colour::orangeLight : colour::teal, 2.5);
 }
 
@@ -177,7 +174,7 @@ Picture ConversationBar()
 
 } // namespace
 
-bool WriteAdventureBars(SharedOutput& output)
+bool WriteAdventureBars(SpriteFolder& output)
 {
     output.Comment("Inventory bar with its fields and arrows, and the conversation bar");
     return output.AddStatic("inventar", InventoryBar()) && output.AddStatic("inventar_field", Field(true)) &&

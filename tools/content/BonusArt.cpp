@@ -37,7 +37,7 @@ void Ground(cairo_t* cairo, std::initializer_list<double> heights, std::uint32_t
     cairo_line_to(cairo, placeWidth + 10.0, placeHeight + 10.0);
     cairo_line_to(cairo, -10.0, placeHeight + 10.0);
     cairo_close_path(cairo);
-    FillShape(cairo, top, bottom);
+    FillOutlined(cairo, top, bottom);
 }
 
 // --- The holiday planet -----------------------------------------------------
@@ -53,7 +53,7 @@ void Palm(cairo_t* cairo, double x, double y, double height, double lean)
         const double segmentY = y - height * t;
         const double width = 15.0 - 5.0 * t;
         Ellipse(cairo, segmentX, segmentY - height / segments / 2.0, width, height / segments / 1.6);
-        FillShape(cairo, tone::woodLight, tone::wood, 2.5);
+        FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);
     }
     for (int frond = 0; frond < 7; ++frond) {
         const double angle = -pi + frond * pi / 6.0 + 0.1 * std::sin(frond * 1.7);
@@ -69,7 +69,7 @@ void Palm(cairo_t* cairo, double x, double y, double height, double lean)
         cairo_curve_to(cairo, middleX + normalX, middleY + normalY, middleX + normalX, middleY + normalY, tipX, tipY);
         cairo_curve_to(cairo, middleX - normalX, middleY - normalY, middleX - normalX, middleY - normalY, topX, topY);
         cairo_close_path(cairo);
-        FillShape(cairo, tone::leafLight, tone::leaf, 2.5);
+        FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
     }
     Circle(cairo, topX - 8.0, topY + 12.0, 9.0);
     Circle(cairo, topX + 9.0, topY + 14.0, 9.0);
@@ -85,7 +85,7 @@ void Hibiscus(cairo_t* cairo, double x, double y, double radius)
     }
     FillUnion(cairo, tone::hibiscusLight, colour::hibiscus, 2.0);
     Circle(cairo, x, y, radius * 0.22);
-    FillShape(cairo, colour::orangeLight, colour::orange, 1.5);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 1.5);
 }
 
 void Bush(cairo_t* cairo, double x, double y, double scale)
@@ -106,14 +106,14 @@ void Hut(cairo_t* cairo, double x, double y, double scale)
 {
     PushPlacement(cairo, x, y, scale);
     cairo_rectangle(cairo, -45.0, -50.0, 90.0, 50.0);
-    FillShape(cairo, tone::woodLight, tone::wood);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
     RoundedRectangle(cairo, -12.0, -34.0, 24.0, 34.0, 8.0);
-    FillShape(cairo, tone::shadowDeep, colour::outline, 2.0);
+    FillOutlined(cairo, tone::shadowDeep, colour::outline, 2.0);
     cairo_move_to(cairo, -70.0, -40.0);
     cairo_curve_to(cairo, -30.0, -70.0, -10.0, -110.0, 0.0, -118.0);
     cairo_curve_to(cairo, 10.0, -110.0, 30.0, -70.0, 70.0, -40.0);
     cairo_close_path(cairo);
-    FillShape(cairo, colour::orangeLight, tone::woodLight);
+    FillOutlined(cairo, colour::orangeLight, tone::woodLight);
     PopPlacement(cairo);
 }
 
@@ -132,7 +132,7 @@ void HolidayPlanet(cairo_t* cairo)
     Sky(cairo, 330.0, tone::skyDay, tone::haze);
     Glow(cairo, 170.0, 110.0, 120.0, colour::orangeLight, 0.7);
     Circle(cairo, 170.0, 110.0, 46.0);
-    FillShape(cairo, colour::cream, colour::orangeLight);
+    FillOutlined(cairo, colour::cream, colour::orangeLight);
     DrawPlanet(cairo, 640.0, 100.0, 52.0, tone::hibiscusLight, colour::hibiscus, true);
     DrawCloud(cairo, 380.0, 90.0, 1.0);
     DrawCloud(cairo, 90.0, 230.0, 0.7);
@@ -141,7 +141,7 @@ void HolidayPlanet(cairo_t* cairo)
     SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
     cairo_fill(cairo);
     Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
-    FillShape(cairo, tone::leafLight, tone::leaf, 2.5);
+    FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
     for (int wave = 0; wave < 9; ++wave) {
         const double waveX = 40.0 + (wave * 97) % 720;
         const double waveY = 322.0 + (wave * 37) % 90;
@@ -173,7 +173,7 @@ void Asteroid(cairo_t* cairo, double x, double y, double radius)
     }
     cairo_close_path(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, tone::stoneLight, colour::stone);
+    FillOutlined(cairo, tone::stoneLight, colour::stone);
     Circle(cairo, x - radius * 0.3, y - radius * 0.1, radius * 0.22);
     Circle(cairo, x + radius * 0.3, y + radius * 0.3, radius * 0.15);
     FillPlain(cairo, 0x7B766E, 0.7);
@@ -188,7 +188,7 @@ void SpaceChase(cairo_t* cairo)
     // Wakalua's islands seen from above.
     Ellipse(cairo, 90.0, 430.0, 60.0, 16.0);
     Ellipse(cairo, 250.0, 470.0, 40.0, 12.0);
-    FillShape(cairo, colour::sand, tone::sandDark, 2.5);
+    FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     DrawPlanet(cairo, 720.0, 500.0, 34.0, colour::orangeLight, colour::orange, false);
     Asteroid(cairo, 700.0, 340.0, 40.0);
     Asteroid(cairo, 420.0, 90.0, 26.0);
@@ -232,7 +232,7 @@ void Battlement(cairo_t* cairo, double x, double y, double width, double height,
     }
     cairo_line_to(cairo, x + width, y + height);
     cairo_close_path(cairo);
-    FillShape(cairo, tone::stoneLight, colour::stone);
+    FillOutlined(cairo, tone::stoneLight, colour::stone);
 }
 
 void Pennant(cairo_t* cairo, double x, double y)
@@ -244,20 +244,20 @@ void Pennant(cairo_t* cairo, double x, double y)
     cairo_curve_to(cairo, x + 14.0, y - 36.0, x + 24.0, y - 28.0, x + 34.0, y - 28.0);
     cairo_line_to(cairo, x, y - 20.0);
     cairo_close_path(cairo);
-    FillShape(cairo, tone::bannerLight, colour::banner, 2.0);
+    FillOutlined(cairo, tone::bannerLight, colour::banner, 2.0);
 }
 
 void Tower(cairo_t* cairo, double x, double y, double width, double height)
 {
     cairo_rectangle(cairo, x, y, width, height);
-    FillShape(cairo, tone::stoneLight, colour::stone);
+    FillOutlined(cairo, tone::stoneLight, colour::stone);
     RoundedRectangle(cairo, x + width / 2.0 - 6.0, y + 24.0, 12.0, 22.0, 6.0);
-    FillShape(cairo, tone::shadowDeep, colour::outline, 2.0);
+    FillOutlined(cairo, tone::shadowDeep, colour::outline, 2.0);
     cairo_move_to(cairo, x - 8.0, y);
     cairo_line_to(cairo, x + width / 2.0, y - width * 1.1);
     cairo_line_to(cairo, x + width + 8.0, y);
     cairo_close_path(cairo);
-    FillShape(cairo, tone::bannerLight, colour::banner);
+    FillOutlined(cairo, tone::bannerLight, colour::banner);
     Pennant(cairo, x + width / 2.0, y - width * 1.1);
 }
 
@@ -274,7 +274,7 @@ void Castle(cairo_t* cairo, double x, double y)
     cairo_arc(cairo, x, y - 46.0, 30.0, pi, 2.0 * pi);
     cairo_line_to(cairo, x + 30.0, y);
     cairo_close_path(cairo);
-    FillShape(cairo, tone::shadowDeep, colour::outline);
+    FillOutlined(cairo, tone::shadowDeep, colour::outline);
     for (const double side : {-1.0, 1.0}) {
         const double left = x + side * 70.0 - 14.0;
         cairo_move_to(cairo, left, y - 96.0);
@@ -283,9 +283,9 @@ void Castle(cairo_t* cairo, double x, double y)
         cairo_line_to(cairo, left + 14.0, y - 50.0);
         cairo_line_to(cairo, left, y - 40.0);
         cairo_close_path(cairo);
-        FillShape(cairo, tone::bannerLight, colour::banner, 2.0);
+        FillOutlined(cairo, tone::bannerLight, colour::banner, 2.0);
         Circle(cairo, left + 14.0, y - 76.0, 7.0);
-        FillShape(cairo, colour::orangeLight, colour::orange, 1.5);
+        FillOutlined(cairo, colour::orangeLight, colour::orange, 1.5);
     }
 }
 
@@ -316,17 +316,17 @@ void Catapult(cairo_t* cairo, double x, double y, double scale)
     StrokeBand(cairo, tone::woodLight, 10.0, 16.0);
     PushPlacement(cairo, 0.0, -76.0, 1.0, -0.9);
     RoundedRectangle(cairo, -70.0, -7.0, 130.0, 14.0, 6.0);
-    FillShape(cairo, tone::woodLight, tone::wood);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
     Ellipse(cairo, 64.0, -10.0, 18.0, 12.0);
-    FillShape(cairo, tone::woodLight, tone::wood);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
     Circle(cairo, 64.0, -22.0, 11.0);
-    FillShape(cairo, tone::stoneLight, colour::stone, 2.5);
+    FillOutlined(cairo, tone::stoneLight, colour::stone, 2.5);
     PopPlacement(cairo);
     RoundedRectangle(cairo, -70.0, -16.0, 140.0, 18.0, 7.0);
-    FillShape(cairo, tone::woodLight, tone::wood);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
     for (const double wheel : {-48.0, 48.0}) {
         Circle(cairo, wheel, 4.0, 18.0);
-        FillShape(cairo, tone::woodLight, tone::wood);
+        FillOutlined(cairo, tone::woodLight, tone::wood);
         Circle(cairo, wheel, 4.0, 5.0);
         FillPlain(cairo, colour::outline);
     }
@@ -371,7 +371,7 @@ void CastlePlace(cairo_t* cairo)
     cairo_line_to(cairo, 480.0, 300.0);
     cairo_curve_to(cairo, 480.0, 420.0, 560.0, 520.0, 580.0, 610.0);
     cairo_close_path(cairo);
-    FillShape(cairo, colour::sand, tone::sandDark, 2.5);
+    FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     Tent(cairo, 690.0, 500.0);
     Catapult(cairo, 170.0, 520.0, 1.2);
     // A stone on its way across the meadow.
@@ -384,7 +384,7 @@ void CastlePlace(cairo_t* cairo)
     cairo_stroke(cairo);
     cairo_set_dash(cairo, nullptr, 0, 0.0);
     Circle(cairo, 272.0, 162.0, 15.0);
-    FillShape(cairo, tone::stoneLight, colour::stone);
+    FillOutlined(cairo, tone::stoneLight, colour::stone);
 }
 
 // --- The moon base ----------------------------------------------------------
@@ -394,15 +394,15 @@ void Dome(cairo_t* cairo, double x, double y, double radius)
     cairo_new_sub_path(cairo);
     cairo_arc(cairo, x, y, radius, pi, 2.0 * pi);
     cairo_close_path(cairo);
-    FillShape(cairo, tone::steelLight, colour::steel);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
     cairo_new_sub_path(cairo);
     cairo_arc(cairo, x, y, radius * 0.62, pi, 2.0 * pi);
     cairo_close_path(cairo);
-    FillShape(cairo, 0xE8FFFC, colour::tealLight, 2.5);
+    FillOutlined(cairo, 0xE8FFFC, colour::tealLight, 2.5);
     for (int window = -1; window <= 1; ++window) {
         Glow(cairo, x + window * radius * 0.8, y - radius * 0.2, radius * 0.25, colour::acid, 0.7);
         Circle(cairo, x + window * radius * 0.8, y - radius * 0.2, radius * 0.08);
-        FillShape(cairo, tone::acidLight, colour::acid, 1.5);
+        FillOutlined(cairo, tone::acidLight, colour::acid, 1.5);
     }
 }
 
@@ -411,32 +411,29 @@ void MoonBase(cairo_t* cairo)
     DrawStarfield(cairo, 0.0, 0.0, placeWidth, placeHeight, 57);
     // Violet tone::haze rising from the horizon.
     cairo_rectangle(cairo, 0.0, 0.0, placeWidth, 420.0);
-    cairo_pattern_t* tint = cairo_pattern_create_linear(0.0, 0.0, 0.0, 420.0);
-    cairo_pattern_add_color_stop_rgba(tint, 0.0, 0.48, 0.31, 0.79, 0.0);
-    cairo_pattern_add_color_stop_rgba(tint, 1.0, 0.48, 0.31, 0.79, 0.55);
-    cairo_set_source(cairo, tint);
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, 0.0, 0.0, 420.0),
+                {{0.0, colour::violet, 0.0}, {1.0, colour::violet, 0.55}});
     cairo_fill(cairo);
-    cairo_pattern_destroy(tint);
     DrawPlanet(cairo, 670.0, 110.0, 66.0, colour::turquoise, colour::night, true);
     DrawPlanet(cairo, 150.0, 90.0, 26.0, colour::cream, colour::stone, false);
     Ground(cairo, {380.0, 360.0, 372.0, 350.0, 366.0}, tone::moonLight, tone::moonDark);
     // The base: a tower with its beacon, two domes and the tube between.
     RoundedRectangle(cairo, 300.0, 330.0, 260.0, 22.0, 10.0);
-    FillShape(cairo, tone::steelLight, colour::steel);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
     RoundedRectangle(cairo, 440.0, 200.0, 50.0, 170.0, 10.0);
-    FillShape(cairo, tone::steelLight, colour::steel);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
     cairo_move_to(cairo, 465.0, 200.0);
     cairo_line_to(cairo, 465.0, 150.0);
     StrokeOutline(cairo, 4.0);
     Glow(cairo, 465.0, 146.0, 40.0, colour::acid, 0.8);
     Circle(cairo, 465.0, 146.0, 9.0);
-    FillShape(cairo, tone::acidLight, colour::acid, 2.0);
+    FillOutlined(cairo, tone::acidLight, colour::acid, 2.0);
     Dome(cairo, 300.0, 372.0, 100.0);
     Dome(cairo, 640.0, 378.0, 70.0);
     for (const double craterX : {120.0, 430.0, 700.0}) {
         const double craterY = 470.0 + std::fmod(craterX, 90.0);
         Ellipse(cairo, craterX, craterY, 60.0, 16.0);
-        FillShape(cairo, tone::moonDark, tone::moonLight, 2.5);
+        FillOutlined(cairo, tone::moonDark, tone::moonLight, 2.5);
     }
     DrawSlime(cairo, 150.0, 560.0, 1.2);
     DrawSlime(cairo, 470.0, 580.0, 0.9);
@@ -470,7 +467,7 @@ void DrawPoster(cairo_t* cairo)
     DrawPlanet(cairo, 330.0, 230.0, 34.0, tone::violetLight, colour::violet, true);
     DrawPlanet(cairo, 110.0, 700.0, 250.0, colour::turquoise, colour::teal, false);
     Ellipse(cairo, 60.0, 490.0, 46.0, 12.0);
-    FillShape(cairo, colour::sand, tone::sandDark, 2.5);
+    FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     DrawCrystal(cairo, 318.0, 402.0, 24.0);
     DrawCutter(cairo, 222.0, 330.0, 1.3, -0.38, true);
     DrawArtText(cairo, "ASTROKUTTER", posterWidth / 2.0, 80.0, 36.0, colour::tealLight);

@@ -2,6 +2,7 @@
 
 #include "SceneFigures.h"
 #include "SceneShapes.h"
+#include "ShipStyle.h"
 
 #include <algorithm>
 #include <numbers>
@@ -11,55 +12,8 @@ namespace content {
 
 namespace {
 
-constexpr double width = screenWidth;
-constexpr double height = screenHeight;
-constexpr std::uint32_t panelTop = 0x25336E;
-constexpr std::uint32_t panelBottom = 0x1A2456;
-
-Picture StarryPage(std::uint32_t seed)
-{
-    Picture page(screenWidth, screenHeight);
-    DrawStarfield(page.Cairo(), 0.0, 0.0, width, height, seed);
-    return page;
-}
-
-// The ship's window frame over the finished page: a navy rim with a teal
-// trim and orange rivet plates in the corners.
-void WindowFrame(cairo_t* cairo)
-{
-    cairo_rectangle(cairo, 0.0, 0.0, width, height);
-    RoundedRectangle(cairo, 12.0, 12.0, width - 24.0, height - 24.0, 28.0);
-    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-    SetVerticalGradient(cairo, 0.0, height, colour::nightLight, colour::night);
-    cairo_fill(cairo);
-    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
-    RoundedRectangle(cairo, 12.0, 12.0, width - 24.0, height - 24.0, 28.0);
-    StrokeBand(cairo, colour::teal, 3.0, 7.0);
-    for (const double x : {26.0, width - 26.0})
-        for (const double y : {26.0, height - 26.0}) {
-            Ellipse(cairo, x, y, 9.0, 9.0);
-            FillShape(cairo, colour::orangeLight, colour::orange, 2.5);
-        }
-}
-
-// A plate at the top centre carrying the page's name.
-void TitlePlate(cairo_t* cairo, const std::string& title, double plateWidth)
-{
-    RoundedRectangle(cairo, (width - plateWidth) / 2.0, 18.0, plateWidth, 56.0, 20.0);
-    FillShape(cairo, colour::tealLight, colour::teal, 4.0);
-    DrawArtText(cairo, title, width / 2.0, 59.0, 34.0, colour::cream);
-}
-
-// A calm panel for text: deep navy under a teal trim.
-void Panel(cairo_t* cairo, double x, double y, double panelWidth, double panelHeight)
-{
-    RoundedRectangle(cairo, x, y, panelWidth, panelHeight, 18.0);
-    FillShape(cairo, panelTop, panelBottom, 4.0);
-    RoundedRectangle(cairo, x + 5.0, y + 5.0, panelWidth - 10.0, panelHeight - 10.0, 14.0);
-    SetColour(cairo, colour::teal, 0.8);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
-}
+constexpr double width = ship::screenWidth;
+constexpr double height = ship::screenHeight;
 
 void Trophy(cairo_t* cairo)
 {
@@ -68,7 +22,7 @@ void Trophy(cairo_t* cairo)
         Ellipse(cairo, side * 62.0, 20.0, 30.0, 38.0);
         Ellipse(cairo, side * 62.0, 20.0, 16.0, 24.0);
         cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-        FillShape(cairo, colour::orangeLight, colour::orange);
+        FillOutlined(cairo, colour::orangeLight, colour::orange);
         cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
     }
     cairo_move_to(cairo, -70.0, -20.0);
@@ -76,11 +30,11 @@ void Trophy(cairo_t* cairo)
     cairo_curve_to(cairo, 70.0, 60.0, 40.0, 100.0, 0.0, 104.0);
     cairo_curve_to(cairo, -40.0, 100.0, -70.0, 60.0, -70.0, -20.0);
     cairo_close_path(cairo);
-    FillShape(cairo, colour::orangeLight, colour::orange, 4.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 4.0);
     RoundedRectangle(cairo, -14.0, 100.0, 28.0, 40.0, 6.0);
-    FillShape(cairo, colour::orangeLight, colour::orange);
+    FillOutlined(cairo, colour::orangeLight, colour::orange);
     RoundedRectangle(cairo, -56.0, 136.0, 112.0, 30.0, 10.0);
-    FillShape(cairo, colour::tealLight, colour::teal);
+    FillOutlined(cairo, colour::tealLight, colour::teal);
     Ellipse(cairo, -30.0, 16.0, 12.0, 26.0);
     FillPlain(cairo, tone::white, 0.45);
     DrawArtText(cairo, "1", 0.0, 62.0, 48.0, colour::cream);
@@ -92,48 +46,25 @@ Picture DrawHelpBackground()
 {
     // The help text runs from x 33 across 964 pixels, from y 90 almost to
     // the bottom edge: one calm panel under all of it.
-    Picture page = StarryPage(101);
-    cairo_t* cairo = page.Cairo();
-    TitlePlate(cairo, "Hilfe", 220.0);
-    DrawKira(cairo, 96.0, 52.0, 0.42);
-    Panel(cairo, 20.0, 82.0, width - 40.0, height - 96.0);
-    WindowFrame(cairo);
-    return page;
+    return ship::DrawPage(101, "Hilfe", [](cairo_t* cairo) {
+        DrawKira(cairo, 96.0, 52.0, 0.42);
+        ship::DrawPanel(cairo, 20.0, 82.0, width - 40.0, height - 96.0);
+    });
 }
 
 Picture DrawOptionsBackground()
 {
-    Picture page = StarryPage(102);
-    cairo_t* cairo = page.Cairo();
-    TitlePlate(cairo, "Optionen", 280.0);
-    DrawCutter(cairo, 130.0, 190.0, 0.8, -0.3, true);
-    DrawKira(cairo, 130.0, 470.0, 1.0);
-    Panel(cairo, 238.0, 240.0, 704.0, 374.0);
-    // Each choice row's item box starts at its y and is one small-font line
-    // (30 pixels) high; the choice itself is centred at x 798, so the
-    // captions end well left of its arrows.
-    struct Row {
-        const char* caption;
-        double y;
-    };
-    constexpr Row rows[] = {
-        {"Schwierigkeit", 292.0}, {"Sprechblasen", 320.0}, {"Farbtiefe", 392.0}, {"Lichteffekte", 422.0},
-        {"Umgebung", 490.0},      {"Effekte", 518.0},      {"Sprache", 547.0},   {"Musik", 576.0},
-    };
-    for (const Row& row : rows) {
-        RoundedRectangle(cairo, 256.0, row.y + 2.0, 668.0, 26.0, 10.0);
-        FillPlain(cairo, colour::teal, 0.22);
-        DrawArtText(cairo, row.caption, 690.0, row.y + 23.0, 22.0, colour::cream, Align::right);
-    }
-    struct Heading {
-        const char* text;
-        double baseline;
-    };
-    constexpr Heading headings[] = {{"Spiel", 284.0}, {"Grafik", 384.0}, {"Lautstärke", 482.0}};
-    for (const Heading& heading : headings)
-        DrawArtText(cairo, heading.text, 262.0, heading.baseline, 19.0, colour::orangeLight, Align::left);
-    WindowFrame(cairo);
-    return page;
+    return ship::DrawPage(102, "Optionen", [](cairo_t* cairo) {
+        DrawCutter(cairo, 130.0, 190.0, 0.8, -0.3, true);
+        DrawKira(cairo, 130.0, 470.0, 1.0);
+        ship::DrawPanel(cairo, 238.0, 240.0, 704.0, 374.0);
+        constexpr ship::OptionRow rows[] = {
+            {"Schwierigkeit", 292.0}, {"Sprechblasen", 320.0}, {"Farbtiefe", 392.0}, {"Lichteffekte", 422.0},
+            {"Umgebung", 490.0},      {"Effekte", 518.0},      {"Sprache", 547.0},   {"Musik", 576.0},
+        };
+        constexpr ship::OptionHeading headings[] = {{"Spiel", 284.0}, {"Grafik", 384.0}, {"Lautstärke", 482.0}};
+        ship::DrawOptionRows(cairo, rows, headings);
+    });
 }
 
 Picture DrawHighscoreBackground()
@@ -141,32 +72,31 @@ Picture DrawHighscoreBackground()
     // Row i of the table has its name from x 420 - 16 i and its score up to
     // x 704 - 16 i, in the line from y 286 + 30 i; the minigame choice sits
     // at (417, 237). The title is the menu's own label.
-    Picture page = StarryPage(103);
-    cairo_t* cairo = page.Cairo();
-    RoundedRectangle(cairo, 417.0 - 160.0, 230.0, 320.0, 44.0, 18.0);
-    FillShape(cairo, panelTop, panelBottom, 3.0);
-    constexpr int rows = 10;
-    constexpr double slant = 16.0 / 30.0;
-    for (int row = 0; row < rows; ++row) {
-        const double top = 286.0 + 30.0 * row + 1.0;
-        const double left = 372.0 - 16.0 * row;
-        const double right = 724.0 - 16.0 * row;
-        constexpr double rowHeight = 28.0;
-        cairo_move_to(cairo, left, top);
-        cairo_line_to(cairo, right, top);
-        cairo_line_to(cairo, right - slant * rowHeight, top + rowHeight);
-        cairo_line_to(cairo, left - slant * rowHeight, top + rowHeight);
-        cairo_close_path(cairo);
-        FillShape(cairo, row % 2 == 0 ? panelTop : colour::night, row % 2 == 0 ? panelBottom : colour::night, 2.5);
-        DrawArtText(cairo, std::to_string(row + 1) + ".", left + 36.0, top + 21.0, 19.0,
-                    row < 3 ? colour::orangeLight : colour::tealLight, Align::right);
-    }
-    cairo_save(cairo);
-    cairo_translate(cairo, 860.0, 360.0);
-    Trophy(cairo);
-    cairo_restore(cairo);
-    WindowFrame(cairo);
-    return page;
+    return ship::DrawPage(103, "", [](cairo_t* cairo) {
+        RoundedRectangle(cairo, 417.0 - 160.0, 230.0, 320.0, 44.0, 18.0);
+        FillOutlined(cairo, ship::panelTop, ship::panelBottom, 3.0);
+        constexpr int rows = 10;
+        constexpr double slant = 16.0 / 30.0;
+        for (int row = 0; row < rows; ++row) {
+            const double top = 286.0 + 30.0 * row + 1.0;
+            const double left = 372.0 - 16.0 * row;
+            const double right = 724.0 - 16.0 * row;
+            constexpr double rowHeight = 28.0;
+            cairo_move_to(cairo, left, top);
+            cairo_line_to(cairo, right, top);
+            cairo_line_to(cairo, right - slant * rowHeight, top + rowHeight);
+            cairo_line_to(cairo, left - slant * rowHeight, top + rowHeight);
+            cairo_close_path(cairo);
+            const bool even = row % 2 == 0;
+            FillOutlined(cairo, even ? ship::panelTop : colour::night, even ? ship::panelBottom : colour::night, 2.5);
+            DrawArtText(cairo, std::to_string(row + 1) + ".", left + 36.0, top + 21.0, 19.0,
+                        row < 3 ? colour::orangeLight : colour::tealLight, Align::right);
+        }
+        cairo_save(cairo);
+        cairo_translate(cairo, 860.0, 360.0);
+        Trophy(cairo);
+        cairo_restore(cairo);
+    });
 }
 
 Picture DrawCreditsBackground()
@@ -174,26 +104,23 @@ Picture DrawCreditsBackground()
     // The credits scroll up the middle (x 100 to 924) between the masks;
     // the pictures keep to the edges and the title to the top strip, which
     // the top mask repeats over the text.
-    Picture page = StarryPage(104);
-    cairo_t* cairo = page.Cairo();
-    Glow(cairo, 512.0, 420.0, 460.0, colour::nightLight, 0.5);
-    Glow(cairo, 80.0, 640.0, 260.0, colour::teal, 0.4);
-    Glow(cairo, 960.0, 180.0, 200.0, colour::violet, 0.45);
-    DrawPlanet(cairo, 40.0, 690.0, 120.0, colour::turquoise, colour::teal, true);
-    DrawPlanet(cairo, 975.0, 160.0, 30.0, tone::violetLight, colour::violet, false);
-    DrawCutter(cairo, 955.0, 560.0, 0.42, -0.55, true);
-    TitlePlate(cairo, "Credits", 240.0);
-    WindowFrame(cairo);
-    return page;
+    return ship::DrawPage(104, "Credits", [](cairo_t* cairo) {
+        Glow(cairo, 512.0, 420.0, 460.0, colour::nightLight, 0.5);
+        Glow(cairo, 80.0, 640.0, 260.0, colour::teal, 0.4);
+        Glow(cairo, 960.0, 180.0, 200.0, colour::violet, 0.45);
+        DrawPlanet(cairo, 40.0, 690.0, 120.0, colour::turquoise, colour::teal, true);
+        DrawPlanet(cairo, 975.0, 160.0, 30.0, tone::violetLight, colour::violet, false);
+        DrawCutter(cairo, 955.0, 560.0, 0.42, -0.55, true);
+    });
 }
 
 Picture DrawCreditsMask(const Picture& background, int top, int maskHeight)
 {
     // Fully opaque along the screen's edge and over the title strip, then a
     // smooth fade to clear.
-    Picture mask(screenWidth, maskHeight);
+    Picture mask(ship::screenWidth, maskHeight);
     cairo_t* cairo = mask.Cairo();
-    const bool atTop = top + maskHeight / 2 < screenHeight / 2;
+    const bool atTop = top + maskHeight / 2 < ship::screenHeight / 2;
     const double solid = atTop ? std::min(1.0, 80.0 / maskHeight) : 0.0;
     cairo_pattern_t* fade = cairo_pattern_create_linear(0.0, 0.0, 0.0, maskHeight);
     constexpr int steps = 8;
@@ -214,47 +141,39 @@ Picture DrawMinigamesBackground()
 {
     // The tiles take the middle left (x 132 to 711, y 281 to 617, or as
     // much about their positions when centred): nothing busy there.
-    Picture page = StarryPage(105);
-    cairo_t* cairo = page.Cairo();
-    TitlePlate(cairo, "Minispiele", 300.0);
-    DrawArtText(cairo, "Wähle ein Spiel und zeig, was du kannst!", width / 2.0, 134.0, 24.0, colour::cream);
-    Glow(cairo, 420.0, 430.0, 380.0, colour::nightLight, 0.35);
-    Ellipse(cairo, 930.0, 650.0, 120.0, 120.0);
-    FillShape(cairo, 0xFFDD55, colour::orange, 3.5);
-    Ellipse(cairo, 895.0, 610.0, 40.0, 24.0);
-    FillPlain(cairo, tone::white, 0.35);
-    DrawCutter(cairo, 880.0, 250.0, 0.9, -0.25, true);
-    WindowFrame(cairo);
-    return page;
+    return ship::DrawPage(105, "Minispiele", [](cairo_t* cairo) {
+        DrawArtText(cairo, "Wähle ein Spiel und zeig, was du kannst!", width / 2.0, 134.0, 24.0, colour::cream);
+        Glow(cairo, 420.0, 430.0, 380.0, colour::nightLight, 0.35);
+        Circle(cairo, 930.0, 650.0, 120.0);
+        FillOutlined(cairo, tone::taxiLight, colour::orange, 3.5);
+        Ellipse(cairo, 895.0, 610.0, 40.0, 24.0);
+        FillPlain(cairo, tone::white, 0.35);
+        DrawCutter(cairo, 880.0, 250.0, 0.9, -0.25, true);
+    });
 }
 
 Picture DrawBonusBackground()
 {
     // Mounts behind the four pictures (200 x 150) and the poster (196 x 276)
     // at their centres.
-    Picture page = StarryPage(106);
-    cairo_t* cairo = page.Cairo();
-    TitlePlate(cairo, "Bonusmaterial", 360.0);
-    struct Mount {
-        double x, y, w, h;
-    };
-    constexpr Mount mounts[] = {{180.0, 225.0, 200.0, 150.0}, {844.0, 225.0, 200.0, 150.0},
-                                {180.0, 563.0, 200.0, 150.0}, {844.0, 563.0, 200.0, 150.0},
-                                {512.0, 384.0, 196.0, 276.0}};
-    constexpr double rim = 14.0;
-    for (const Mount& mount : mounts) {
-        const double left = mount.x - mount.w / 2.0 - rim;
-        const double top = mount.y - mount.h / 2.0 - rim;
-        RoundedRectangle(cairo, left, top, mount.w + 2.0 * rim, mount.h + 2.0 * rim, 16.0);
-        FillShape(cairo, colour::nightLight, colour::night, 3.5);
-        for (const double x : {left + 8.0, left + mount.w + 2.0 * rim - 8.0})
-            for (const double y : {top + 8.0, top + mount.h + 2.0 * rim - 8.0}) {
-                Ellipse(cairo, x, y, 3.5, 3.5);
-                FillShape(cairo, tone::steelLight, colour::steel, 1.5);
-            }
-    }
-    WindowFrame(cairo);
-    return page;
+    return ship::DrawPage(106, "Bonusmaterial", [](cairo_t* cairo) {
+        struct Mount {
+            double x, y, w, h;
+        };
+        constexpr Mount mounts[] = {{180.0, 225.0, 200.0, 150.0}, {844.0, 225.0, 200.0, 150.0},
+                                    {180.0, 563.0, 200.0, 150.0}, {844.0, 563.0, 200.0, 150.0},
+                                    {512.0, 384.0, 196.0, 276.0}};
+        constexpr double rim = 14.0;
+        for (const Mount& mount : mounts) {
+            const double left = mount.x - mount.w / 2.0 - rim;
+            const double top = mount.y - mount.h / 2.0 - rim;
+            RoundedRectangle(cairo, left, top, mount.w + 2.0 * rim, mount.h + 2.0 * rim, 16.0);
+            FillOutlined(cairo, colour::nightLight, colour::night, 3.5);
+            for (const double x : {left + 8.0, left + mount.w + 2.0 * rim - 8.0})
+                for (const double y : {top + 8.0, top + mount.h + 2.0 * rim - 8.0})
+                    ship::DrawRivet(cairo, x, y);
+        }
+    });
 }
 
 } // namespace content

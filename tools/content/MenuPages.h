@@ -1,16 +1,13 @@
 #pragma once
 
-// The page backgrounds of the main menu, 1024 x 768 and opaque, each laid
-// out around what the menu draws on it: the help text, the options rows and
-// their captions, the slanting highscore table, the scrolling credits, the
-// minigame tiles and the bonus pictures.
+// The page backgrounds of the main menu, opaque pages in the ship's window
+// (ShipStyle.h), each laid out around what the menu draws on it: the help
+// text, the options rows and their captions, the slanting highscore table,
+// the scrolling credits, the minigame tiles and the bonus pictures.
 
 #include "SpriteArt.h"
 
 namespace content {
-
-constexpr int screenWidth = 1024;
-constexpr int screenHeight = 768;
 
 Picture DrawHelpBackground();
 Picture DrawOptionsBackground();

@@ -4,6 +4,7 @@
 #include "MenuPages.h"
 #include "SceneFigures.h"
 #include "SceneShapes.h"
+#include "ShipStyle.h"
 #include "SpriteArt.h"
 
 #include <algorithm>
@@ -16,42 +17,6 @@
 namespace content {
 
 namespace {
-
-constexpr int jpegQuality = 88;
-
-// Every file goes to the menu's art folder under its label's name.
-class MenuWriter {
-public:
-    void Background(const std::string& label, const Picture& picture)
-    {
-        list.Static(label, label);
-        Check(WriteJpeg(Path(label), picture, jpegQuality));
-    }
-    void Keyed(const std::string& label, const Picture& picture)
-    {
-        list.Static(label, label);
-        Check(WriteKeyed(Path(label), picture));
-    }
-    void Strip(const std::string& label, std::span<const Picture> frames)
-    {
-        list.Anim(label, label, static_cast<int>(frames.size()));
-        Check(WriteStrip(Path(label), frames));
-    }
-    void Comment(const std::string& text) { list.Comment(text); }
-    // Writes the list; true when every file was written.
-    bool Finish()
-    {
-        Check(list.Write("data\\menu\\sprites.txt"));
-        return allWritten;
-    }
-
-private:
-    static std::string Path(const std::string& label) { return "data\\menu\\sprites\\" + label; }
-    void Check(bool written) { allWritten = allWritten && written; }
-
-    SpriteList list;
-    bool allWritten = true;
-};
 
 using Scene = std::function<void(cairo_t*)>;
 
@@ -118,7 +83,7 @@ void MusicNote(cairo_t* cairo, double x, double y)
     cairo_curve_to(cairo, x + 12.0, y - 18.0, x + 18.0, y - 16.0, x + 16.0, y - 8.0);
     StrokeBand(cairo, colour::cream, 2.0, 5.0);
     Ellipse(cairo, x, y, 7.5, 5.5);
-    FillShape(cairo, colour::cream, colour::orangeLight, 2.0);
+    FillOutlined(cairo, colour::cream, colour::orangeLight, 2.0);
 }
 
 void Crosshair(cairo_t* cairo, double x, double y)
@@ -174,7 +139,7 @@ Picture MinigameTile(const Minigame& minigame, bool highlighted)
     if (minigame.signs != nullptr)
         minigame.signs(cairo);
     RoundedRectangle(cairo, 16.0, tileHeight - 44.0, tileWidth - 32.0, 30.0, 12.0);
-    FillShape(cairo, colour::nightLight, colour::night, 3.0);
+    FillOutlined(cairo, colour::nightLight, colour::night, 3.0);
     DrawArtText(cairo, minigame.title, tileWidth / 2.0, tileHeight - 22.0, 19.0,
                 highlighted ? colour::orangeLight : colour::cream);
     return tile;
@@ -211,16 +176,11 @@ Picture HelpArrow(bool pointsRight, bool highlighted)
     Picture arrow(arrowSize, arrowSize);
     cairo_t* cairo = arrow.Cairo();
     constexpr double middle = arrowSize / 2.0;
-    Ellipse(cairo, middle, middle, middle - 3.0, middle - 3.0);
-    FillShape(cairo, highlighted ? colour::orangeLight : colour::tealLight, highlighted ? colour::orange : colour::teal,
-              3.0);
-    const double direction = pointsRight ? 1.0 : -1.0;
-    cairo_move_to(cairo, middle + direction * 11.0, middle);
-    cairo_line_to(cairo, middle - direction * 7.0, middle - 11.0);
-    cairo_line_to(cairo, middle - direction * 7.0, middle + 11.0);
-    cairo_close_path(cairo);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, tone::white, colour::cream, 2.5);
+    Circle(cairo, middle, middle, middle - 3.0);
+    FillOutlined(cairo, highlighted ? colour::orangeLight : colour::tealLight,
+                 highlighted ? colour::orange : colour::teal, 3.0);
+    Arrowhead(cairo, middle, middle, pointsRight ? 1.0 : -1.0, 11.0, 7.0, 11.0);
+    FillOutlined(cairo, tone::white, colour::cream, 2.5);
     return arrow;
 }
 
@@ -228,44 +188,46 @@ Picture HelpArrow(bool pointsRight, bool highlighted)
 
 bool WriteMenuSprites()
 {
-    MenuWriter writer;
+    constexpr int jpegQuality = 88;
+    SpriteFolder writer("data\\menu\\sprites\\", "data\\menu\\sprites.txt", jpegQuality);
     writer.Comment("Seiten und Abspannmasken");
-    writer.Background("help_background", DrawHelpBackground());
-    writer.Background("options_background", DrawOptionsBackground());
-    writer.Background("highscore_background", DrawHighscoreBackground());
-    writer.Background("minigames_background", DrawMinigamesBackground());
-    writer.Background("bonus_background", DrawBonusBackground());
+    writer.AddPage("help_background", DrawHelpBackground());
+    writer.AddPage("options_background", DrawOptionsBackground());
+    writer.AddPage("highscore_background", DrawHighscoreBackground());
+    writer.AddPage("minigames_background", DrawMinigamesBackground());
+    writer.AddPage("bonus_background", DrawBonusBackground());
     const Picture credits = DrawCreditsBackground();
-    writer.Background("credits_background", credits);
+    writer.AddPage("credits_background", credits);
     constexpr int topMaskHeight = 150;
     constexpr int bottomMaskTop = 689;
-    writer.Keyed("credits_mask_top", DrawCreditsMask(credits, 0, topMaskHeight));
-    writer.Keyed("credits_mask_bottom", DrawCreditsMask(credits, bottomMaskTop, screenHeight - bottomMaskTop));
+    writer.AddStatic("credits_mask_top", DrawCreditsMask(credits, 0, topMaskHeight));
+    writer.AddStatic("credits_mask_bottom",
+                     DrawCreditsMask(credits, bottomMaskTop, ship::screenHeight - bottomMaskTop));
 
     writer.Comment("Hilfepfeile, Minispiele und kleine Bonusbilder: Bild 0 normal, Bild 1 unter dem Mauszeiger");
     for (const bool right : {false, true})
-        writer.Strip(right ? "help_arrow_right" : "help_arrow_left",
-                     NormalAndHighlighted([right](bool lit) { return HelpArrow(right, lit); }));
+        writer.AddAnim(right ? "help_arrow_right" : "help_arrow_left",
+                       NormalAndHighlighted([right](bool lit) { return HelpArrow(right, lit); }));
     for (std::size_t index = 0; index < std::size(minigames); ++index) {
         const Minigame& minigame = minigames[index];
-        writer.Strip("minigame" + std::to_string(index + 1),
-                     NormalAndHighlighted([&minigame](bool lit) { return MinigameTile(minigame, lit); }));
+        writer.AddAnim("minigame" + std::to_string(index + 1),
+                       NormalAndHighlighted([&minigame](bool lit) { return MinigameTile(minigame, lit); }));
     }
     constexpr Place places[] = {Place::holidayPlanet, Place::spaceChase, Place::castle, Place::moonBase};
     for (std::size_t index = 0; index < std::size(places); ++index) {
         const Scene scene = [place = places[index]](cairo_t* cairo) { DrawPlace(cairo, place); };
         const std::string number = std::to_string(index + 1);
-        writer.Strip("small_background" + number, NormalAndHighlighted([&scene](bool lit) {
-                         return FramedScene(smallWidth, smallHeight, wholePlace, lit, scene);
-                     }));
-        writer.Background("big_background" + number, BigPicture(bigWidth, bigHeight, wholePlace, scene));
+        writer.AddAnim("small_background" + number, NormalAndHighlighted([&scene](bool lit) {
+                           return FramedScene(smallWidth, smallHeight, wholePlace, lit, scene);
+                       }));
+        writer.AddPage("big_background" + number, BigPicture(bigWidth, bigHeight, wholePlace, scene));
     }
     const Scene poster = [](cairo_t* cairo) { DrawPoster(cairo); };
-    writer.Strip("small_poster", NormalAndHighlighted([&poster](bool lit) {
-                     return FramedScene(smallPosterWidth, smallPosterHeight, wholePoster, lit, poster);
-                 }));
-    writer.Background("big_poster",
-                      BigPicture(static_cast<int>(posterWidth), static_cast<int>(posterHeight), wholePoster, poster));
+    writer.AddAnim("small_poster", NormalAndHighlighted([&poster](bool lit) {
+                       return FramedScene(smallPosterWidth, smallPosterHeight, wholePoster, lit, poster);
+                   }));
+    writer.AddPage("big_poster",
+                   BigPicture(static_cast<int>(posterWidth), static_cast<int>(posterHeight), wholePoster, poster));
     return writer.Finish();
 }
 

@@ -19,11 +19,11 @@ void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
     DrawFlame(cairo, -78.0, 60.0, 14.0);
     // The roof cannon.
     RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
-    FillShape(cairo, tone::steelLight, colour::steel);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
     RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
-    FillShape(cairo, tone::steelLight, colour::steel);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
     RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    FillShape(cairo, tone::taxiLight, tone::taxi);
+    FillOutlined(cairo, tone::taxiLight, tone::taxi);
     // Checkered band along the body.
     cairo_save(cairo);
     RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
@@ -35,7 +35,7 @@ void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
     FillPlain(cairo, colour::outline);
     cairo_restore(cairo);
     RoundedRectangle(cairo, -42.0, -24.0, 80.0, 20.0, 8.0);
-    FillShape(cairo, colour::cream, colour::tealLight, 2.0);
+    FillOutlined(cairo, colour::cream, colour::tealLight, 2.0);
     RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
     StrokeOutline(cairo, 3.0);
     PopPlacement(cairo);
@@ -51,14 +51,14 @@ void DrawBaronShip(cairo_t* cairo, double x, double y, double scale, double angl
     DrawCrystal(cairo, -6.0, 84.0, 20.0);
     DrawFlame(cairo, -92.0, 50.0, 10.0);
     Ellipse(cairo, 0.0, -18.0, 44.0, 32.0);
-    FillShape(cairo, colour::cream, colour::tealLight);
+    FillOutlined(cairo, colour::cream, colour::tealLight);
     Ellipse(cairo, -14.0, -30.0, 12.0, 7.0);
     FillPlain(cairo, tone::white, 0.8);
     Ellipse(cairo, 0.0, 0.0, 104.0, 28.0);
-    FillShape(cairo, tone::violetLight, colour::violet);
+    FillOutlined(cairo, tone::violetLight, colour::violet);
     for (int light = -2; light <= 2; ++light) {
         Circle(cairo, light * 36.0, 6.0, 6.0);
-        FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+        FillOutlined(cairo, colour::orangeLight, colour::orange, 2.0);
     }
     PopPlacement(cairo);
 }
@@ -75,12 +75,12 @@ void DrawSlime(cairo_t* cairo, double x, double y, double scale)
     cairo_curve_to(cairo, -46.0, -30.0, -24.0, -44.0, 0.0, -44.0);
     cairo_curve_to(cairo, 24.0, -44.0, 46.0, -30.0, 44.0, 0.0);
     cairo_close_path(cairo);
-    FillShape(cairo, tone::acidLight, tone::acidDark);
+    FillOutlined(cairo, tone::acidLight, tone::acidDark);
     Ellipse(cairo, -16.0, -30.0, 9.0, 5.0);
     FillPlain(cairo, tone::white, 0.6);
     for (const double side : {-1.0, 1.0}) {
         Circle(cairo, side * 22.0, -66.0, 10.0);
-        FillShape(cairo, tone::white, colour::cream, 2.5);
+        FillOutlined(cairo, tone::white, colour::cream, 2.5);
         Circle(cairo, side * 24.0, -65.0, 4.0);
         FillPlain(cairo, colour::outline);
     }
@@ -98,19 +98,19 @@ void DrawKira(cairo_t* cairo, double x, double y, double scale)
     cairo_line_to(cairo, 8.0, -66.0);
     StrokeBand(cairo, tone::steelLight, 5.0, 11.0);
     Circle(cairo, 8.0, -68.0, 6.0);
-    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 2.0);
     for (const double side : {-1.0, 1.0}) {
         Ellipse(cairo, side * 50.0, 6.0, 10.0, 20.0);
-        FillShape(cairo, colour::orangeLight, colour::orange, 2.5);
+        FillOutlined(cairo, colour::orangeLight, colour::orange, 2.5);
     }
     Circle(cairo, 0.0, 0.0, 48.0);
-    FillShape(cairo, tone::white, colour::steel);
+    FillOutlined(cairo, tone::white, colour::steel);
     Ellipse(cairo, -16.0, -26.0, 14.0, 8.0);
     FillPlain(cairo, tone::white, 0.8);
     Circle(cairo, 0.0, 4.0, 24.0);
-    FillShape(cairo, colour::night, colour::nightDeep, 3.0);
+    FillOutlined(cairo, colour::night, colour::nightDeep, 3.0);
     Circle(cairo, 0.0, 4.0, 15.0);
-    FillShape(cairo, colour::tealLight, colour::turquoise, 2.0);
+    FillOutlined(cairo, colour::tealLight, colour::turquoise, 2.0);
     Circle(cairo, 0.0, 4.0, 6.0);
     FillPlain(cairo, colour::nightDeep);
     Circle(cairo, -5.0, -2.0, 4.0);
@@ -135,9 +135,9 @@ void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, 
     cairo_line_to(cairo, -46.0, 18.0);
     cairo_close_path(cairo);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillShape(cairo, colour::orangeLight, colour::orange);
+    FillOutlined(cairo, colour::orangeLight, colour::orange);
     RoundedRectangle(cairo, -108.0, -15.0, 22.0, 30.0, 6.0);
-    FillShape(cairo, tone::steelLight, colour::steel);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
     cairo_move_to(cairo, -92.0, -28.0);
     cairo_line_to(cairo, 30.0, -28.0);
     cairo_curve_to(cairo, 76.0, -28.0, 100.0, -10.0, 104.0, 0.0);
@@ -145,15 +145,15 @@ void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, 
     cairo_line_to(cairo, -92.0, 28.0);
     cairo_curve_to(cairo, -100.0, 28.0, -100.0, -28.0, -92.0, -28.0);
     cairo_close_path(cairo);
-    FillShape(cairo, colour::tealLight, colour::teal);
+    FillOutlined(cairo, colour::tealLight, colour::teal);
     RoundedRectangle(cairo, -88.0, 6.0, 150.0, 10.0, 5.0);
-    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 2.0);
     for (const double porthole : {-56.0, -28.0, 0.0}) {
         Circle(cairo, porthole, -8.0, 7.5);
-        FillShape(cairo, colour::cream, colour::orangeLight, 2.0);
+        FillOutlined(cairo, colour::cream, colour::orangeLight, 2.0);
     }
     Ellipse(cairo, 44.0, -22.0, 30.0, 15.0);
-    FillShape(cairo, 0xE8FFFC, colour::turquoise, 2.5);
+    FillOutlined(cairo, 0xE8FFFC, colour::turquoise, 2.5);
     Ellipse(cairo, 36.0, -27.0, 10.0, 4.0);
     FillPlain(cairo, tone::white, 0.8);
     PopPlacement(cairo);

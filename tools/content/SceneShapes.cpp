@@ -2,52 +2,18 @@
 
 #include "SpriteArt.h"
 
-#include <algorithm>
-#include <cmath>
 #include <numbers>
 
 namespace content {
 
-namespace {
-
-void AddStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha)
-{
-    cairo_pattern_add_color_stop_rgba(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-                                      (rgb & 0xFF) / 255.0, alpha);
-}
-
-} // namespace
-
-double OutlineWidth(cairo_t* cairo, double width)
-{
-    constexpr double thinnest = 1.3;
-    double dx = 1.0;
-    double dy = 0.0;
-    cairo_user_to_device_distance(cairo, &dx, &dy);
-    const double scale = std::hypot(dx, dy);
-    return scale > 0.0 ? std::max(width, thinnest / scale) : width;
-}
-
-void FillShape(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)
-{
-    FillOutlined(cairo, top, bottom, OutlineWidth(cairo, width));
-}
-
-void StrokeOutline(cairo_t* cairo, double width)
-{
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, OutlineWidth(cairo, width));
-    cairo_stroke(cairo);
-}
-
-void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth)
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth, double alpha)
 {
     cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, outerWidth);
     cairo_stroke_preserve(cairo);
-    SetColour(cairo, rgb);
+    SetColour(cairo, rgb, alpha);
     cairo_set_line_width(cairo, innerWidth);
     cairo_stroke(cairo);
 }
@@ -56,15 +22,6 @@ void FillPlain(cairo_t* cairo, std::uint32_t rgb, double alpha)
 {
     SetColour(cairo, rgb, alpha);
     cairo_fill(cairo);
-}
-
-void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom, double alpha)
-{
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0.0, y0, 0.0, y1);
-    AddStop(pattern, 0.0, top, alpha);
-    AddStop(pattern, 1.0, bottom, alpha);
-    cairo_set_source(cairo, pattern);
-    cairo_pattern_destroy(pattern);
 }
 
 void Ellipse(cairo_t* cairo, double centreX, double centreY, double radiusX, double radiusY)
@@ -80,29 +37,20 @@ void Ellipse(cairo_t* cairo, double centreX, double centreY, double radiusX, dou
 
 void Glow(cairo_t* cairo, double x, double y, double radius, std::uint32_t rgb, double alpha)
 {
-    cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0.0, x, y, radius);
-    AddStop(pattern, 0.0, rgb, alpha);
-    AddStop(pattern, 1.0, rgb, 0.0);
-    cairo_set_source(cairo, pattern);
+    SetGradient(cairo, cairo_pattern_create_radial(x, y, 0.0, x, y, radius), {{0.0, rgb, alpha}, {1.0, rgb, 0.0}});
     cairo_arc(cairo, x, y, radius, 0.0, 2.0 * std::numbers::pi);
     cairo_fill(cairo);
-    cairo_pattern_destroy(pattern);
 }
 
 void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)
 {
     // A stroke twice as wide under the fill leaves exactly `width` outside
     // the union, while the fill covers the strokes inside it.
-    double x1 = 0.0;
-    double y1 = 0.0;
-    double x2 = 0.0;
-    double y2 = 0.0;
-    cairo_path_extents(cairo, &x1, &y1, &x2, &y2);
     SetColour(cairo, colour::outline);
     cairo_set_line_width(cairo, 2.0 * OutlineWidth(cairo, width));
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cairo);
-    SetVerticalGradient(cairo, y1, y2, top, bottom);
+    SetPathGradient(cairo, top, bottom);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cairo);
 }
@@ -110,6 +58,14 @@ void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double w
 void Circle(cairo_t* cairo, double x, double y, double radius)
 {
     Ellipse(cairo, x, y, radius, radius);
+}
+
+void Arrowhead(cairo_t* cairo, double x, double y, double direction, double tip, double back, double halfHeight)
+{
+    cairo_move_to(cairo, x + direction * tip, y);
+    cairo_line_to(cairo, x - direction * back, y - halfHeight);
+    cairo_line_to(cairo, x - direction * back, y + halfHeight);
+    cairo_close_path(cairo);
 }
 
 void PushPlacement(cairo_t* cairo, double x, double y, double scale, double angle)
@@ -139,7 +95,7 @@ void Ring(cairo_t* cairo, double x, double y, double radius, bool frontHalfOnly)
     Ellipse(cairo, 0.0, 0.0, radius * 1.9, radius * 0.42);
     Ellipse(cairo, 0.0, 0.0, radius * 1.45, radius * 0.26);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-    FillShape(cairo, colour::cream, colour::orangeLight, 2.5);
+    FillOutlined(cairo, colour::cream, colour::orangeLight, 2.5);
     PopPlacement(cairo);
 }
 
@@ -150,7 +106,7 @@ void DrawPlanet(cairo_t* cairo, double x, double y, double radius, std::uint32_t
     if (ring)
         Ring(cairo, x, y, radius, false);
     Circle(cairo, x, y, radius);
-    FillShape(cairo, light, dark);
+    FillOutlined(cairo, light, dark);
     // The lit side.
     Ellipse(cairo, x - radius * 0.35, y - radius * 0.4, radius * 0.35, radius * 0.22);
     FillPlain(cairo, tone::white, 0.35);
@@ -178,13 +134,13 @@ void DrawCrystal(cairo_t* cairo, double x, double y, double size)
     cairo_line_to(cairo, x, y + size);
     cairo_line_to(cairo, x - size * 0.6, y);
     cairo_close_path(cairo);
-    FillShape(cairo, 0xE6FFFB, colour::turquoise, 2.0);
+    FillOutlined(cairo, 0xE6FFFB, colour::turquoise, 2.0);
 }
 
 void DrawFlame(cairo_t* cairo, double tailX, double length, double height)
 {
     Ellipse(cairo, tailX - length / 2.0, 0.0, length / 2.0, height);
-    FillShape(cairo, colour::orangeLight, colour::orange, 2.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange, 2.0);
     Ellipse(cairo, tailX - length / 3.0, 0.0, length / 3.0, height * 0.5);
     FillPlain(cairo, colour::cream);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-// Drawing helpers shared by the menu's scenes and pages, on top of the
-// shared sprite look: outlines that stay visible when a scene is drawn
-// small, gradient fills, ellipses, glows, blob shapes (clouds, bushes,
-// smoke), placement of a figure, and the things every scene has: planets,
-// clouds, the crystal and engine flames.
+// Drawing helpers shared by the menus' scenes and pages, on top of the
+// shared sprite look: bands, plain fills, ellipses, glows, blob shapes
+// (clouds, bushes, smoke), arrowheads, placement of a figure, and the things
+// every scene has: planets, clouds, the crystal and engine flames.
 
 #include <cairo.h>
 
@@ -38,30 +37,14 @@ constexpr std::uint32_t acidDark = 0x5FA826;
 constexpr std::uint32_t steelLight = 0xC8D3E2;
 } // namespace tone
 
-// `width` user units, but never thinner than a little over one pixel on the
-// device, however the scene is scaled.
-double OutlineWidth(cairo_t* cairo, double width);
-
-// Fills and outlines the current path, as FillOutlined does, with an
-// outline that stays visible when the scene is drawn small.
-void FillShape(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width = 3.0);
-
-// Strokes the current path in the outline colour, `width` wide as
-// OutlineWidth gives it; the path is consumed.
-void StrokeOutline(cairo_t* cairo, double width);
-
-// Strokes the current path `innerWidth` wide in `rgb` along the middle of
-// an outline-coloured band `outerWidth` wide, with round ends and joins;
-// the path is consumed.
-void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth);
+// Strokes the current path `innerWidth` wide in `rgb` at `alpha` along the
+// middle of an outline-coloured band `outerWidth` wide, with round ends and
+// joins; the path is consumed.
+void StrokeBand(cairo_t* cairo, std::uint32_t rgb, double innerWidth, double outerWidth, double alpha = 1.0);
 
 // Fills the current path with one colour, without outline; the path is
 // consumed.
 void FillPlain(cairo_t* cairo, std::uint32_t rgb, double alpha = 1.0);
-
-// Makes a vertical gradient from `top` at y0 to `bottom` at y1 the source.
-void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom,
-                         double alpha = 1.0);
 
 // Adds an ellipse (a closed sub-path) to the current path.
 void Ellipse(cairo_t* cairo, double centreX, double centreY, double radiusX, double radiusY);
@@ -75,6 +58,11 @@ void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double w
 
 // Adds a circle (a closed sub-path) to the current path.
 void Circle(cairo_t* cairo, double x, double y, double radius);
+
+// Adds an arrowhead (a closed sub-path) pointing right from (x, y) when
+// `direction` is 1, left when it is -1: its tip `tip` pixels ahead of the
+// point, its back `back` pixels behind it and `halfHeight` above and below.
+void Arrowhead(cairo_t* cairo, double x, double y, double direction, double tip, double back, double halfHeight);
 
 // Everything drawn until PopPlacement is turned by `angle` radians and
 // scaled about (x, y), which becomes the origin.

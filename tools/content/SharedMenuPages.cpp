@@ -67,11 +67,10 @@ void DrawGameTitle(cairo_t* cairo, double centreX, double baseline, double size)
 {
     const std::string first = "Astrokutter ";
     const std::string second = "Zephyra";
-    const double left =
-        centreX - (ship::TextWidth(cairo, first, size) + ship::TextWidth(cairo, second, size)) / 2.0;
+    const double firstWidth = ArtTextWidth(cairo, first, size);
+    const double left = centreX - (firstWidth + ArtTextWidth(cairo, second, size)) / 2.0;
     DrawArtText(cairo, first, left, baseline, size, colour::tealLight, Align::left);
-    DrawArtText(cairo, second, left + ship::TextWidth(cairo, first, size), baseline, size, colour::orangeLight,
-                Align::left);
+    DrawArtText(cairo, second, left + firstWidth, baseline, size, colour::orangeLight, Align::left);
 }
 
 // Glass under a button whose text the game centres on `centreX` from `top`
@@ -93,16 +92,14 @@ void DrawFlyingCutter(cairo_t* cairo, double centreX, double centreY, double len
 
 Picture MenuBackground()
 {
-    Picture page = ship::PageBackground(11);
-    cairo_t* cairo = page.Cairo();
-    DrawPlanet(cairo, 905.0, 700.0, 150.0, colour::turquoise, colour::teal, false);
-    DrawPlanet(cairo, 150.0, 340.0, 52.0, colour::sand, colour::stone, false);
-    DrawPlanet(cairo, 925.0, 250.0, 26.0, colour::violet, colour::night, true);
-    DrawFlyingCutter(cairo, 862.0, 470.0, 240.0, -0.14);
-    DrawMenuBand(cairo);
-    DrawGameTitle(cairo, 512.0, 128.0, 62.0);
-    ship::DrawPageFrame(cairo);
-    return page;
+    return ship::DrawPage(11, "", [](cairo_t* cairo) {
+        DrawPlanet(cairo, 905.0, 700.0, 150.0, colour::turquoise, colour::teal, false);
+        DrawPlanet(cairo, 150.0, 340.0, 52.0, colour::sand, colour::stone, false);
+        DrawPlanet(cairo, 925.0, 250.0, 26.0, colour::violet, colour::night, true);
+        DrawFlyingCutter(cairo, 862.0, 470.0, 240.0, -0.14);
+        DrawMenuBand(cairo);
+        DrawGameTitle(cairo, 512.0, 128.0, 62.0);
+    });
 }
 
 // The loading picture: the game's name, the cutter on her way, and the
@@ -114,35 +111,33 @@ Picture LoadingPicture()
     constexpr double barTop = 631.0;
     constexpr double barRight = 665.0;
     constexpr double barBottom = 640.0;
-    Picture page = ship::PageBackground(23);
-    cairo_t* cairo = page.Cairo();
-    DrawPlanet(cairo, 120.0, 720.0, 190.0, colour::turquoise, colour::teal, false);
-    DrawPlanet(cairo, 880.0, 560.0, 36.0, colour::hibiscus, colour::banner, true);
-    // Speed lines behind the cutter.
-    SetColour(cairo, colour::tealLight, 0.55);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cairo, 4.0);
-    for (const auto& [x, y, length] : std::array<std::array<double, 3>, 4>{
-             {{170.0, 380.0, 120.0}, {130.0, 410.0, 170.0}, {190.0, 440.0, 110.0}, {150.0, 470.0, 140.0}}}) {
-        cairo_move_to(cairo, x, y);
-        cairo_line_to(cairo, x + length, y);
-    }
-    cairo_stroke(cairo);
-    DrawFlyingCutter(cairo, 560.0, 420.0, 420.0, -0.06);
-    DrawGameTitle(cairo, 512.0, 210.0, 70.0);
+    return ship::DrawPage(23, "", [](cairo_t* cairo) {
+        DrawPlanet(cairo, 120.0, 720.0, 190.0, colour::turquoise, colour::teal, false);
+        DrawPlanet(cairo, 880.0, 560.0, 36.0, colour::hibiscus, colour::banner, true);
+        // Speed lines behind the cutter.
+        SetColour(cairo, colour::tealLight, 0.55);
+        cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_width(cairo, 4.0);
+        for (const auto& [x, y, length] : std::array<std::array<double, 3>, 4>{
+                 {{170.0, 380.0, 120.0}, {130.0, 410.0, 170.0}, {190.0, 440.0, 110.0}, {150.0, 470.0, 140.0}}}) {
+            cairo_move_to(cairo, x, y);
+            cairo_line_to(cairo, x + length, y);
+        }
+        cairo_stroke(cairo);
+        DrawFlyingCutter(cairo, 560.0, 420.0, 420.0, -0.06);
+        DrawGameTitle(cairo, 512.0, 210.0, 70.0);
 
-    const double centreX = (barLeft + barRight + 1.0) / 2.0;
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, barLeft - 40.0, 572.0, barRight - barLeft + 81.0, 92.0, 18.0);
-    ship::FillGlass(cairo, 0.8);
-    DrawArtText(cairo, "Wird geladen …", centreX, 612.0, 24.0, colour::cream);
-    cairo_new_path(cairo);
-    RoundedRectangle(cairo, barLeft - 6.0, barTop - 6.0, barRight - barLeft + 13.0, barBottom - barTop + 13.0, 7.0);
-    FillOutlined(cairo, colour::outline, colour::nightDeep, 3.0);
-    ship::DrawTrim(cairo, barLeft - 8.5, barTop - 8.5, barRight - barLeft + 18.0, barBottom - barTop + 18.0, 9.0,
-                   colour::teal, 1.0, 2.0);
-    ship::DrawPageFrame(cairo);
-    return page;
+        const double centreX = (barLeft + barRight + 1.0) / 2.0;
+        cairo_new_path(cairo);
+        RoundedRectangle(cairo, barLeft - 40.0, 572.0, barRight - barLeft + 81.0, 92.0, 18.0);
+        ship::FillGlass(cairo, 0.8);
+        DrawArtText(cairo, "Wird geladen …", centreX, 612.0, 24.0, colour::cream);
+        cairo_new_path(cairo);
+        RoundedRectangle(cairo, barLeft - 6.0, barTop - 6.0, barRight - barLeft + 13.0, barBottom - barTop + 13.0, 7.0);
+        FillOutlined(cairo, colour::outline, colour::nightDeep, 3.0);
+        ship::DrawTrim(cairo, barLeft - 8.5, barTop - 8.5, barRight - barLeft + 18.0, barBottom - barTop + 18.0, 9.0,
+                       colour::teal, 1.0, 2.0);
+    });
 }
 
 // The savegame browser: a title and, for each of the 3 x 3 cells of 256 x 128
@@ -150,28 +145,26 @@ Picture LoadingPicture()
 // date.
 Picture SavegamePage(const char* title, std::uint32_t seed)
 {
-    constexpr int cellWidth = 256;
-    constexpr int cellHeight = 128;
-    Picture page = ship::PageBackground(seed);
-    cairo_t* cairo = page.Cairo();
-    DrawFlyingCutter(cairo, 850.0, 718.0, 150.0, 0.0);
-    for (int slot = 0; slot < 9; ++slot) {
-        const double x = 60.0 + 324.0 * (slot % 3);
-        const double y = 90.0 + 200.0 * (slot / 3);
-        ship::DrawPlate(cairo, x - 14.0, y - 14.0, cellWidth + 28.0, cellHeight + 28.0, colour::nightLight,
-                        colour::night, 10.0);
-        ship::DrawTrim(cairo, x - 6.5, y - 6.5, cellWidth + 13.0, cellHeight + 13.0, 6.0, colour::teal, 1.0, 2.0);
-        cairo_new_path(cairo);
-        cairo_rectangle(cairo, x - 1.5, y - 1.5, cellWidth + 3.0, cellHeight + 3.0);
-        FillOutlined(cairo, colour::nightDeep, colour::nightDeep, 3.0);
-        cairo_new_path(cairo);
-        RoundedRectangle(cairo, x - 4.0, y + cellHeight + 16.0, cellWidth + 8.0, 44.0, 10.0);
-        ship::FillGlass(cairo, 0.78);
-    }
-    DrawButtonPad(cairo, 137.0, 694.0); // "Zurück"
-    ship::DrawPageTitle(cairo, title);
-    ship::DrawPageFrame(cairo);
-    return page;
+    return ship::DrawPage(seed, title, [](cairo_t* cairo) {
+        constexpr int cellWidth = 256;
+        constexpr int cellHeight = 128;
+        DrawFlyingCutter(cairo, 850.0, 718.0, 150.0, 0.0);
+        for (int slot = 0; slot < 9; ++slot) {
+            const double x = 60.0 + 324.0 * (slot % 3);
+            const double y = 90.0 + 200.0 * (slot / 3);
+            ship::DrawPlate(cairo, x - 14.0, y - 14.0, cellWidth + 28.0, cellHeight + 28.0, colour::nightLight,
+                            colour::night, 10.0);
+            ship::DrawTrim(cairo, x - 6.5, y - 6.5, cellWidth + 13.0, cellHeight + 13.0, 6.0, colour::teal, 1.0,
+                           2.0);
+            cairo_new_path(cairo);
+            cairo_rectangle(cairo, x - 1.5, y - 1.5, cellWidth + 3.0, cellHeight + 3.0);
+            FillOutlined(cairo, colour::nightDeep, colour::nightDeep, 3.0);
+            cairo_new_path(cairo);
+            RoundedRectangle(cairo, x - 4.0, y + cellHeight + 16.0, cellWidth + 8.0, 44.0, 10.0);
+            ship::FillGlass(cairo, 0.78);
+        }
+        DrawButtonPad(cairo, 137.0, 694.0); // "Zurück"
+    });
 }
 
 // The picture of an empty savegame slot, the size of a cell: a window onto
@@ -191,50 +184,25 @@ Picture EmptySlot()
     return slot;
 }
 
-struct OptionRow {
-    const char* caption;
-    double y; // top of the row's text, as the options page places its choice
-};
-
-struct Heading {
-    const char* text;
-    double baseline;
-};
-
-// The in-game options page, laid out like the main menu's: the rows of the
-// choice items (centred on x 798, one small-font line of 30 pixels from
-// their y) on a panel, each on a band with its caption at its left, under
-// group headings. The in-game page has no display rows, and its speech
-// bubble and volume rows stand higher. The four volumes stand in the order
-// the page lists them: ambience, effects, speech, music.
+// The in-game options page, laid out like the main menu's: the choice
+// rows on a panel under their group headings. The in-game page has no
+// display rows, and its speech bubble and volume rows stand higher. The four
+// volumes stand in the order the page lists them: ambience, effects, speech,
+// music.
 Picture InGameOptionsPage()
 {
-    constexpr std::array<OptionRow, 6> rows = {{{"Schwierigkeit", 292.0},
-                                                {"Sprechblasen", 348.0},
-                                                {"Umgebung", 447.0},
-                                                {"Effekte", 475.0},
-                                                {"Sprache", 504.0},
-                                                {"Musik", 533.0}}};
-    constexpr std::array<Heading, 2> headings = {{{"Spiel", 284.0}, {"Lautstärke", 439.0}}};
-    Picture page = ship::PageBackground(41);
-    cairo_t* cairo = page.Cairo();
-    DrawPlanet(cairo, 120.0, 640.0, 56.0, colour::sand, colour::stone, false);
-    DrawFlyingCutter(cairo, 185.0, 185.0, 160.0, -0.3);
-    DrawKira(cairo, 130.0, 430.0, 0.9);
-    ship::DrawPanel(cairo, 238.0, 240.0, 704.0, 340.0);
-    for (const OptionRow& row : rows) {
-        cairo_new_path(cairo);
-        RoundedRectangle(cairo, 256.0, row.y + 2.0, 668.0, 26.0, 10.0);
-        SetColour(cairo, colour::teal, 0.22);
-        cairo_fill(cairo);
-        DrawArtText(cairo, row.caption, 690.0, row.y + 23.0, 22.0, colour::cream, Align::right);
-    }
-    for (const Heading& heading : headings)
-        DrawArtText(cairo, heading.text, 262.0, heading.baseline, 19.0, colour::orangeLight, Align::left);
-    DrawButtonPad(cairo, 300.0, 633.0); // "Zurück"
-    ship::DrawPageTitle(cairo, "Optionen");
-    ship::DrawPageFrame(cairo);
-    return page;
+    return ship::DrawPage(41, "Optionen", [](cairo_t* cairo) {
+        constexpr ship::OptionRow rows[] = {{"Schwierigkeit", 292.0}, {"Sprechblasen", 348.0},
+                                            {"Umgebung", 447.0},      {"Effekte", 475.0},
+                                            {"Sprache", 504.0},       {"Musik", 533.0}};
+        constexpr ship::OptionHeading headings[] = {{"Spiel", 284.0}, {"Lautstärke", 439.0}};
+        DrawPlanet(cairo, 120.0, 640.0, 56.0, colour::sand, colour::stone, false);
+        DrawFlyingCutter(cairo, 185.0, 185.0, 160.0, -0.3);
+        DrawKira(cairo, 130.0, 430.0, 0.9);
+        ship::DrawPanel(cairo, 238.0, 240.0, 704.0, 340.0);
+        ship::DrawOptionRows(cairo, rows, headings);
+        DrawButtonPad(cairo, 300.0, 633.0); // "Zurück"
+    });
 }
 
 // The bar that slides in from the top while the pointer is near it: a
@@ -260,7 +228,7 @@ Picture MenuBar()
 
 } // namespace
 
-bool WriteMenuPages(SharedOutput& output)
+bool WriteMenuPages(SpriteFolder& output)
 {
     output.Comment("Menu pages, the in-game menu bar and the loading screen");
     return output.AddPage("loading", LoadingPicture()) && output.AddPage("menu_background", MenuBackground()) &&

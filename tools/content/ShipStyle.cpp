@@ -6,41 +6,12 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
-#include <utility>
 
 namespace content::ship {
 
 namespace {
 
 constexpr double fullTurn = 2.0 * std::numbers::pi;
-// The navy of panels, a shade lighter than the night around them.
-constexpr std::uint32_t panelTop = 0x25336E;
-constexpr std::uint32_t panelBottom = 0x1A2456;
-
-// Takes `pattern` as the source, running from `from` to `to`, and lets it
-// go (the context keeps it).
-void UseGradient(cairo_t* cairo, cairo_pattern_t* pattern, std::uint32_t from, std::uint32_t to)
-{
-    for (const auto& [offset, rgb] : {std::pair{0.0, from}, {1.0, to}})
-        cairo_pattern_add_color_stop_rgb(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-                                         (rgb & 0xFF) / 255.0);
-    cairo_set_source(cairo, pattern);
-    cairo_pattern_destroy(pattern);
-}
-
-// A radial gradient from `inner` at (x, y) to `outer` at `radius`, as the
-// source.
-void SetRadialSource(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer)
-{
-    UseGradient(cairo, cairo_pattern_create_radial(x, y, 0.0, x, y, radius), inner, outer);
-}
-
-void StrokeOutline(cairo_t* cairo, double width)
-{
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, width);
-    cairo_stroke(cairo);
-}
 
 } // namespace
 
@@ -74,7 +45,7 @@ void DrawRivet(cairo_t* cairo, double x, double y, double radius)
 {
     cairo_new_path(cairo);
     Circle(cairo, x, y, radius);
-    SetRadialSource(cairo, x - radius * 0.35, y - radius * 0.35, radius * 1.4, colour::cream, colour::steel);
+    SetRadialGradient(cairo, x - radius * 0.35, y - radius * 0.35, radius * 1.4, colour::cream, colour::steel);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 1.5);
 }
@@ -118,24 +89,14 @@ void StrokeLitFrame(cairo_t* cairo)
     SetColour(cairo, colour::orangeLight, 0.4);
     cairo_set_line_width(cairo, 9.5);
     cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 6.5);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::orange);
-    cairo_set_line_width(cairo, 3.5);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::orange, 3.5, 6.5);
 }
 
 void FillGlass(cairo_t* cairo, double opacity)
 {
     SetColour(cairo, colour::nightDeep, opacity);
     cairo_fill_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 4.5);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::tealLight, 0.9);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::tealLight, 2.0, 4.5, 0.9);
 }
 
 void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
@@ -146,7 +107,7 @@ void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
     const double glass = radius * 0.68;
     cairo_new_path(cairo);
     Circle(cairo, centreX, centreY, glass);
-    SetRadialSource(cairo, centreX - glass * 0.3, centreY - glass * 0.3, glass * 1.3, colour::nightLight,
+    SetRadialGradient(cairo, centreX - glass * 0.3, centreY - glass * 0.3, glass * 1.3, colour::nightLight,
                     colour::nightDeep);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 2.5);
@@ -169,6 +130,9 @@ void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius)
     }
 }
 
+namespace {
+
+// The window frame over a finished page.
 void DrawPageFrame(cairo_t* cairo)
 {
     constexpr double rim = 12.0;
@@ -182,54 +146,44 @@ void DrawPageFrame(cairo_t* cairo)
     cairo_rectangle(cairo, 0.0, 0.0, width, height);
     window();
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-    UseGradient(cairo, cairo_pattern_create_linear(0.0, 0.0, 0.0, height), colour::nightLight, colour::night);
+    SetVerticalGradient(cairo, 0.0, height, colour::nightLight, colour::night);
     cairo_fill(cairo);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
     // The teal trim along the window's edge.
-    cairo_new_path(cairo);
     window();
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 7.0);
-    cairo_stroke_preserve(cairo);
-    SetColour(cairo, colour::teal);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::teal, 3.0, 7.0);
     // An orange rivet plate in each corner.
     for (const double x : {26.0, width - 26.0}) {
         for (const double y : {26.0, height - 26.0}) {
-            cairo_new_path(cairo);
             Circle(cairo, x, y, 9.0);
             FillOutlined(cairo, colour::orangeLight, colour::orange, 2.5);
         }
     }
 }
 
-Picture PageBackground(std::uint32_t seed)
-{
-    Picture page(screenWidth, screenHeight);
-    DrawStarfield(page.Cairo(), 0.0, 0.0, screenWidth, screenHeight, seed);
-    return page;
-}
-
-double TextWidth(cairo_t* cairo, const std::string& utf8, double size)
-{
-    cairo_save(cairo);
-    cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cairo, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cairo, utf8.c_str(), &extents);
-    cairo_restore(cairo);
-    return extents.x_advance;
-}
-
 void DrawPageTitle(cairo_t* cairo, const std::string& utf8)
 {
     constexpr double size = 34.0;
-    const double plateWidth = TextWidth(cairo, utf8, size) + 100.0;
+    const double plateWidth = ArtTextWidth(cairo, utf8, size) + 100.0;
     cairo_new_path(cairo);
     RoundedRectangle(cairo, (screenWidth - plateWidth) / 2.0, 18.0, plateWidth, 56.0, 20.0);
     FillOutlined(cairo, colour::tealLight, colour::teal, 4.0);
     DrawArtText(cairo, utf8, screenWidth / 2.0, 59.0, size, colour::cream);
+}
+
+} // namespace
+
+Picture DrawPage(std::uint32_t seed, const std::string& title, const std::function<void(cairo_t*)>& drawContent)
+{
+    Picture page(screenWidth, screenHeight);
+    cairo_t* cairo = page.Cairo();
+    DrawStarfield(cairo, 0.0, 0.0, screenWidth, screenHeight, seed);
+    drawContent(cairo);
+    cairo_new_path(cairo);
+    if (!title.empty())
+        DrawPageTitle(cairo, title);
+    DrawPageFrame(cairo);
+    return page;
 }
 
 void DrawPanel(cairo_t* cairo, double x, double y, double width, double height)
@@ -238,6 +192,18 @@ void DrawPanel(cairo_t* cairo, double x, double y, double width, double height)
     RoundedRectangle(cairo, x, y, width, height, 18.0);
     FillOutlined(cairo, panelTop, panelBottom, 4.0);
     DrawTrim(cairo, x + 5.0, y + 5.0, width - 10.0, height - 10.0, 14.0, colour::teal, 0.8, 2.0);
+}
+
+void DrawOptionRows(cairo_t* cairo, std::span<const OptionRow> rows, std::span<const OptionHeading> headings)
+{
+    for (const OptionRow& row : rows) {
+        cairo_new_path(cairo);
+        RoundedRectangle(cairo, 256.0, row.y + 2.0, 668.0, 26.0, 10.0);
+        FillPlain(cairo, colour::teal, 0.22);
+        DrawArtText(cairo, row.caption, 690.0, row.y + 23.0, 22.0, colour::cream, Align::right);
+    }
+    for (const OptionHeading& heading : headings)
+        DrawArtText(cairo, heading.text, 262.0, heading.baseline, 19.0, colour::orangeLight, Align::left);
 }
 
 } // namespace content::ship

@@ -10,12 +10,17 @@
 #include "SpriteArt.h"
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 
 namespace content::ship {
 
 inline constexpr int screenWidth = 1024;
 inline constexpr int screenHeight = 768;
+// The navy of panels, a shade lighter than the night around them.
+inline constexpr std::uint32_t panelTop = 0x25336E;
+inline constexpr std::uint32_t panelBottom = 0x1A2456;
 
 // Makes every pixel either fully clear or fully opaque, so that the picture
 // is written without an alpha map: the game then draws it as a plain
@@ -44,18 +49,27 @@ void StrokeLitFrame(cairo_t* cairo);
 void FillGlass(cairo_t* cairo, double opacity = 0.72);
 // A porthole: a steel ring around glass that shows a little sky.
 void DrawPorthole(cairo_t* cairo, double centreX, double centreY, double radius);
-// The frame every page shares, the ship's window: a navy rim around the
-// screen with a teal trim and an orange rivet in each corner.
-void DrawPageFrame(cairo_t* cairo);
-// A page's ground: the night sky of `seed` over the whole screen. Pages
-// draw the frame last, over whatever reaches the edges.
-Picture PageBackground(std::uint32_t seed);
-// The advance width of text as DrawArtText sets it, in pixels.
-double TextWidth(cairo_t* cairo, const std::string& utf8, double size);
-// The page's name on a teal plate at the top centre of the screen, above
-// y 76.
-void DrawPageTitle(cairo_t* cairo, const std::string& utf8);
+// A 1024 x 768 page in the ship's window: the night sky of `seed`, what
+// `drawContent` draws on it, then the page's name on a teal plate at the
+// top centre, above y 76 (no plate when `title` is empty), and the window
+// frame (a navy rim with a teal trim and an orange rivet in each corner)
+// over everything that reaches the edges.
+Picture DrawPage(std::uint32_t seed, const std::string& title, const std::function<void(cairo_t*)>& drawContent);
 // A calm panel for text: navy under a teal trim.
 void DrawPanel(cairo_t* cairo, double x, double y, double width, double height);
+
+// The options pages of both menus: each choice row is a faint teal band
+// from its `y` (the top of the choice's line, 30 pixels high, centred on
+// x 798) with its caption ending at x 690, under orange group headings at
+// x 262.
+struct OptionRow {
+    const char* caption;
+    double y;
+};
+struct OptionHeading {
+    const char* text;
+    double baseline;
+};
+void DrawOptionRows(cairo_t* cairo, std::span<const OptionRow> rows, std::span<const OptionHeading> headings);
 
 } // namespace content::ship

@@ -3,6 +3,7 @@
 // savegame slot under the pointer.
 
 #include "SharedSpriteParts.h"
+#include "SceneShapes.h"
 #include "ShipStyle.h"
 
 #include <cairo.h>
@@ -66,12 +67,8 @@ Picture MenuArrow(bool pointsLeft)
     cairo_new_path(cairo);
     cairo_arc(cairo, centre, centre, centre - 2.0, 0.0, fullTurn);
     FillOutlined(cairo, colour::orangeLight, colour::orange, 2.5);
-    const double direction = pointsLeft ? -1.0 : 1.0;
     cairo_new_path(cairo);
-    cairo_move_to(cairo, centre + direction * 7.0, centre);
-    cairo_line_to(cairo, centre - direction * 5.0, centre - 7.5);
-    cairo_line_to(cairo, centre - direction * 5.0, centre + 7.5);
-    cairo_close_path(cairo);
+    Arrowhead(cairo, centre, centre, pointsLeft ? -1.0 : 1.0, 7.0, 5.0, 7.5);
     FillOutlined(cairo, colour::cream, colour::sand, 2.0);
     return picture;
 }
@@ -93,11 +90,7 @@ Picture BubbleFrame()
     cairo_t* cairo = picture.Cairo();
     cairo_new_path(cairo);
     RoundedRectangle(cairo, 1.5, 1.5, bubbleSize - 3.0, bubbleSize - 3.0, 6.0);
-    SetColour(cairo, bubbleFill);
-    cairo_fill_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    FillOutlined(cairo, bubbleFill, bubbleFill, 3.0);
     ship::DrawTrim(cairo, 4.5, 4.5, bubbleSize - 9.0, bubbleSize - 9.0, 2.5, colour::tealLight, 1.0, 2.0);
     ship::MakeEdgesHard(picture);
     return picture;
@@ -121,11 +114,7 @@ Picture BubbleTail(bool bubbleOnLeft)
     cairo_curve_to(cairo, 4.0, 16.0, 13.0, 25.0, tipX, tipY);
     cairo_curve_to(cairo, 21.0, 20.0, 21.5, 10.0, 22.0, -2.0);
     cairo_close_path(cairo);
-    SetColour(cairo, bubbleFill);
-    cairo_fill_preserve(cairo);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    FillOutlined(cairo, bubbleFill, bubbleFill, 3.0);
     ship::MakeEdgesHard(picture);
     return picture;
 }
@@ -139,16 +128,9 @@ Picture Shadow()
     cairo_t* cairo = picture.Cairo();
     cairo_translate(cairo, width / 2.0, height / 2.0);
     cairo_scale(cairo, 1.0, static_cast<double>(height) / width);
-    cairo_pattern_t* pattern = cairo_pattern_create_radial(0.0, 0.0, 0.0, 0.0, 0.0, width / 2.0 - 1.0);
-    const double red = ((colour::outline >> 16) & 0xFF) / 255.0;
-    const double green = ((colour::outline >> 8) & 0xFF) / 255.0;
-    const double blue = (colour::outline & 0xFF) / 255.0;
-    cairo_pattern_add_color_stop_rgba(pattern, 0.0, red, green, blue, 0.55);
-    cairo_pattern_add_color_stop_rgba(pattern, 0.6, red, green, blue, 0.4);
-    cairo_pattern_add_color_stop_rgba(pattern, 1.0, red, green, blue, 0.0);
-    cairo_set_source(cairo, pattern);
+    SetGradient(cairo, cairo_pattern_create_radial(0.0, 0.0, 0.0, 0.0, 0.0, width / 2.0 - 1.0),
+                {{0.0, colour::outline, 0.55}, {0.6, colour::outline, 0.4}, {1.0, colour::outline, 0.0}});
     cairo_paint(cairo);
-    cairo_pattern_destroy(pattern);
     return picture;
 }
 
@@ -171,7 +153,7 @@ Picture SavegameMarker()
 
 } // namespace
 
-bool WriteSmallSprites(SharedOutput& output)
+bool WriteSmallSprites(SpriteFolder& output)
 {
     output.Comment("Pointer, choice arrows, speech bubble, shadow and the savegame marker");
     std::vector<Picture> cursor;

@@ -22,11 +22,6 @@ double Red(std::uint32_t rgb) { return ((rgb >> 16) & 0xFF) / 255.0; }
 double Green(std::uint32_t rgb) { return ((rgb >> 8) & 0xFF) / 255.0; }
 double Blue(std::uint32_t rgb) { return (rgb & 0xFF) / 255.0; }
 
-void AddStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha = 1.0)
-{
-    cairo_pattern_add_color_stop_rgba(pattern, offset, Red(rgb), Green(rgb), Blue(rgb), alpha);
-}
-
 // A visible colour the loader keeps as it is: nothing in its magenta range
 // (which it makes transparent) and nothing black (which it lifts anyway).
 std::uint32_t Visible(std::uint32_t rgb)
@@ -126,6 +121,39 @@ void SetColour(cairo_t* cairo, std::uint32_t rgb, double alpha)
     cairo_set_source_rgba(cairo, Red(rgb), Green(rgb), Blue(rgb), alpha);
 }
 
+void AddColourStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha)
+{
+    cairo_pattern_add_color_stop_rgba(pattern, offset, Red(rgb), Green(rgb), Blue(rgb), alpha);
+}
+
+void SetGradient(cairo_t* cairo, cairo_pattern_t* pattern, std::initializer_list<ColourStop> stops)
+{
+    for (const ColourStop& stop : stops)
+        AddColourStop(pattern, stop.offset, stop.rgb, stop.alpha);
+    cairo_set_source(cairo, pattern);
+    cairo_pattern_destroy(pattern);
+}
+
+void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom, double alpha)
+{
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, y0, 0.0, y1), {{0.0, top, alpha}, {1.0, bottom, alpha}});
+}
+
+void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom)
+{
+    double left = 0.0;
+    double upper = 0.0;
+    double right = 0.0;
+    double lower = 0.0;
+    cairo_path_extents(cairo, &left, &upper, &right, &lower);
+    SetVerticalGradient(cairo, upper, lower, top, bottom);
+}
+
+void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer)
+{
+    SetGradient(cairo, cairo_pattern_create_radial(x, y, 0.0, x, y, radius), {{0.0, inner}, {1.0, outer}});
+}
+
 void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius)
 {
     radius = std::min({radius, width / 2, height / 2});
@@ -137,22 +165,28 @@ void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double h
     cairo_close_path(cairo);
 }
 
+double OutlineWidth(cairo_t* cairo, double width)
+{
+    constexpr double thinnest = 1.3;
+    double dx = 1.0;
+    double dy = 0.0;
+    cairo_user_to_device_distance(cairo, &dx, &dy);
+    const double scale = std::hypot(dx, dy);
+    return scale > 0.0 ? std::max(width, thinnest / scale) : width;
+}
+
 void FillOutlined(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double outlineWidth)
 {
-    double left = 0;
-    double upper = 0;
-    double right = 0;
-    double lower = 0;
-    cairo_path_extents(cairo, &left, &upper, &right, &lower);
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, upper, 0, lower);
-    AddStop(gradient, 0, top);
-    AddStop(gradient, 1, bottom);
-    cairo_set_source(cairo, gradient);
+    SetPathGradient(cairo, top, bottom);
     cairo_fill_preserve(cairo);
-    cairo_pattern_destroy(gradient);
-    SetColour(cairo, colour::outline);
-    cairo_set_line_width(cairo, outlineWidth);
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    StrokeOutline(cairo, outlineWidth);
+}
+
+void StrokeOutline(cairo_t* cairo, double width)
+{
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, OutlineWidth(cairo, width));
     cairo_stroke(cairo);
 }
 
@@ -161,12 +195,8 @@ void DrawStarfield(cairo_t* cairo, double x, double y, double width, double heig
     cairo_save(cairo);
     cairo_rectangle(cairo, x, y, width, height);
     cairo_clip(cairo);
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, y, 0, y + height);
-    AddStop(sky, 0, colour::nightDeep);
-    AddStop(sky, 1, colour::night);
-    cairo_set_source(cairo, sky);
+    SetVerticalGradient(cairo, y, y + height, colour::nightDeep, colour::night);
     cairo_paint(cairo);
-    cairo_pattern_destroy(sky);
 
     // A small linear congruential generator: the same seed, the same sky.
     std::uint32_t state = seed * 2654435761u + 1;
@@ -198,14 +228,28 @@ void DrawStarfield(cairo_t* cairo, double x, double y, double width, double heig
     cairo_restore(cairo);
 }
 
-void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,
-                 Align align)
+namespace {
+
+// Selects the face DrawArtText sets text in; false when it cannot be read.
+bool UseArtFace(cairo_t* cairo, double size)
 {
     cairo_font_face_t* face = Typeface("DejaVuSans-Bold.ttf");
     if (face == nullptr)
-        return;
-    cairo_save(cairo);
+        return false;
     UseFace(cairo, face, size);
+    return true;
+}
+
+} // namespace
+
+void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,
+                 Align align)
+{
+    cairo_save(cairo);
+    if (!UseArtFace(cairo, size)) {
+        cairo_restore(cairo);
+        return;
+    }
     cairo_text_extents_t extents;
     cairo_text_extents(cairo, utf8.c_str(), &extents);
     double left = x - extents.x_bearing;
@@ -222,6 +266,16 @@ void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, do
     SetColour(cairo, fill);
     cairo_fill(cairo);
     cairo_restore(cairo);
+}
+
+double ArtTextWidth(cairo_t* cairo, const std::string& utf8, double size)
+{
+    cairo_save(cairo);
+    cairo_text_extents_t extents{};
+    if (UseArtFace(cairo, size))
+        cairo_text_extents(cairo, utf8.c_str(), &extents);
+    cairo_restore(cairo);
+    return extents.x_advance;
 }
 
 Picture::Picture(int pictureWidth, int pictureHeight)
@@ -403,6 +457,40 @@ void SpriteList::Anim(const std::string& label, const std::string& file, int fra
 bool SpriteList::Write(const std::string& path) const
 {
     return WriteText(path, text);
+}
+
+SpriteFolder::SpriteFolder(std::string pictureFolder, std::string listFile, int quality)
+    : folder(std::move(pictureFolder)), listPath(std::move(listFile)), jpegQuality(quality)
+{
+}
+
+bool SpriteFolder::AddPage(const std::string& label, const Picture& picture)
+{
+    list.Static(label, label);
+    return Check(WriteJpeg(folder + label, picture, jpegQuality));
+}
+
+bool SpriteFolder::AddStatic(const std::string& label, const Picture& picture)
+{
+    list.Static(label, label);
+    return Check(WriteKeyed(folder + label, picture));
+}
+
+bool SpriteFolder::AddAnim(const std::string& label, std::span<const Picture> frames)
+{
+    list.Anim(label, label, static_cast<int>(frames.size()));
+    return Check(WriteStrip(folder + label, frames));
+}
+
+bool SpriteFolder::Finish()
+{
+    return Check(list.Write(listPath)) && allWritten;
+}
+
+bool SpriteFolder::Check(bool written)
+{
+    allWritten = allWritten && written;
+    return written;
 }
 
 } // namespace content

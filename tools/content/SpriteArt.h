@@ -19,6 +19,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
@@ -50,12 +51,38 @@ constexpr std::uint32_t steel = 0x8C9BB0;
 
 // Drawing helpers with the shared look.
 void SetColour(cairo_t* cairo, std::uint32_t rgb, double alpha = 1.0);
+// Adds a colour stop of `rgb` at `alpha` to a gradient.
+void AddColourStop(cairo_pattern_t* pattern, double offset, std::uint32_t rgb, double alpha = 1.0);
+struct ColourStop {
+    double offset;
+    std::uint32_t rgb;
+    double alpha = 1.0;
+};
+// Adds the stops to a new gradient and makes it the source; the context
+// keeps the gradient, so the caller's reference to it is given up.
+void SetGradient(cairo_t* cairo, cairo_pattern_t* pattern, std::initializer_list<ColourStop> stops);
+// Makes a vertical gradient from `top` at y0 to `bottom` at y1 the source.
+void SetVerticalGradient(cairo_t* cairo, double y0, double y1, std::uint32_t top, std::uint32_t bottom,
+                         double alpha = 1.0);
+// Makes a vertical gradient from `top` to `bottom` over the extent of the
+// current path the source.
+void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom);
+// Makes a radial gradient from `inner` at (x, y) to `outer` at `radius` the
+// source.
+void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer);
 // Adds a rounded rectangle to the current path.
 void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius);
+// `width` user units, but never thinner than a little over one pixel on the
+// device, however the picture is scaled, so that outlines stay visible when
+// a scene is drawn small.
+double OutlineWidth(cairo_t* cairo, double width);
 // Fills the current path with a vertical gradient from `top` to `bottom`
-// (over the path's extent) and strokes it with the outline colour; the path
-// is consumed.
+// (over the path's extent) and strokes it with the outline colour,
+// `outlineWidth` wide as OutlineWidth gives it; the path is consumed.
 void FillOutlined(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double outlineWidth = 3.0);
+// Strokes the current path in the outline colour, `width` wide as
+// OutlineWidth gives it; the path is consumed.
+void StrokeOutline(cairo_t* cairo, double width);
 // Night sky over the rectangle: a vertical gradient with stars placed by a
 // fixed generator, so that a seed always gives the same sky.
 void DrawStarfield(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t seed);
@@ -65,6 +92,8 @@ enum class Align { left, centre, right };
 // outline; (x, y) is the baseline point the alignment refers to.
 void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,
                  Align align = Align::centre);
+// The advance width of text as DrawArtText sets it at `size` pixels.
+double ArtTextWidth(cairo_t* cairo, const std::string& utf8, double size);
 
 // A picture being drawn: transparent until drawn on.
 class Picture {
@@ -114,6 +143,35 @@ public:
 
 private:
     std::string text;
+};
+
+// The pictures of one sprite folder and the list that names them, each file
+// named after its label. A failed write is reported on standard error by
+// the writer and remembered until Finish.
+class SpriteFolder {
+public:
+    // `folder` in the game's form, ending in a backslash
+    // ("data\\menu\\sprites\\"); `listPath` the list's file.
+    SpriteFolder(std::string folder, std::string listPath, int jpegQuality = 90);
+
+    // An opaque page, as a JPEG file.
+    bool AddPage(const std::string& label, const Picture& picture);
+    // A picture with transparency, as a keyed bitmap.
+    bool AddStatic(const std::string& label, const Picture& picture);
+    // Frames stacked into one strip.
+    bool AddAnim(const std::string& label, std::span<const Picture> frames);
+    void Comment(const std::string& text) { list.Comment(text); }
+    // Writes the list; true when it and every picture were written.
+    bool Finish();
+
+private:
+    bool Check(bool written);
+
+    std::string folder;
+    std::string listPath;
+    int jpegQuality;
+    SpriteList list;
+    bool allWritten = true;
 };
 
 } // namespace content
