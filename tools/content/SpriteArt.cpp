@@ -1,11 +1,11 @@
 #include "SpriteArt.h"
 
 #include "ContentFile.h"
+#include "JpegEncoder.h"
 #include "Typefaces.h"
 #include "graphics/BmpLoader.h"
 
 #include <cstdio>
-#include <jpeglib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -386,33 +386,16 @@ bool WriteJpeg(const std::string& basePath, const Picture& picture, int quality)
         }
     }
 
-    jpeg_compress_struct compressor{};
-    jpeg_error_mgr errors{};
-    compressor.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&compressor);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&compressor, &buffer, &size);
-    compressor.image_width = static_cast<JDIMENSION>(picture.Width());
-    compressor.image_height = static_cast<JDIMENSION>(picture.Height());
-    compressor.input_components = 3;
-    compressor.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&compressor);
-    jpeg_set_quality(&compressor, quality, TRUE);
-    // Full colour resolution: the art has thin coloured outlines.
-    compressor.comp_info[0].h_samp_factor = 1;
-    compressor.comp_info[0].v_samp_factor = 1;
-    compressor.optimize_coding = TRUE;
-    jpeg_start_compress(&compressor, TRUE);
-    while (compressor.next_scanline < compressor.image_height) {
-        JSAMPROW row = rows.data() + static_cast<std::size_t>(compressor.next_scanline) * picture.Width() * 3;
-        jpeg_write_scanlines(&compressor, &row, 1);
+    JpegSettings settings;
+    settings.quality = quality;
+    settings.fullChroma = true;
+    settings.optimiseCoding = true;
+    const std::vector<std::uint8_t> file = EncodeJpeg(picture.Width(), picture.Height(), 3, rows, settings);
+    if (file.empty()) {
+        std::fprintf(stderr, "zephyra-content: could not compress %s\n", basePath.c_str());
+        return false;
     }
-    jpeg_finish_compress(&compressor);
-    jpeg_destroy_compress(&compressor);
-    const bool written = WriteBytes(basePath + ".jpg", std::span(buffer, size));
-    std::free(buffer);
-    return written;
+    return WriteBytes(basePath + ".jpg", file);
 }
 
 bool WriteKeyed(const std::string& basePath, const Picture& picture)
