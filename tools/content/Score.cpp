@@ -350,8 +350,8 @@ private:
             bar.push_back(std::move(note));
         }
         if (position != TicksPerBar())
-            Fail("bar " + std::to_string(number) + " of voice " + Quoted(voice.name) + " lasts " + Beats(position) +
-                 " beats instead of " + std::to_string(score.beatsPerBar));
+            Fail("bar " + std::to_string(number) + " on this line of voice " + Quoted(voice.name) + " lasts " +
+                 Beats(position) + " beats instead of " + std::to_string(score.beatsPerBar));
         return bar;
     }
 

@@ -1,17 +1,22 @@
 // zephyra-content: writes the game's generated data tree.
 //     zephyra-content RUN_DIR     the data tree below RUN_DIR/data
-// The same inputs always give the same files, byte for byte.
+// The same inputs always give the same files, byte for byte. Everything is
+// written into a staging folder first and swapped in whole at the end, so a
+// failed run leaves the previous tree as it was.
 
 #include "ContentFile.h"
 #include "Credits.h"
 #include "FontArt.h"
 #include "MenuSprites.h"
 #include "MusicArt.h"
+#include "OutputSwap.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
 #include "graphics/BmpLoader.h"
 
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -47,22 +52,6 @@ bool WriteSharedSounds()
     return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
 }
 
-// The folders the generator alone fills are emptied first, so that a
-// picture renamed or dropped from the generator does not linger in the run
-// tree and the archive packed from it.
-bool RemoveOldOutput()
-{
-    for (const char* folder : {"data/fonts", "data/menu", "data/sharedadventure"}) {
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-        if (error) {
-            std::fprintf(stderr, "zephyra-content: cannot empty %s: %s\n", folder, error.message().c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
 // The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg, from its
 // score in the source tree.
 bool WriteMenuMusic()
@@ -76,24 +65,109 @@ bool WriteMenuMusic()
     return content::WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
 }
 
+constexpr const char* usage =
+    "Usage: zephyra-content RUN_DIR\n"
+    "  Draws and synthesises the game's data tree (fonts, sprites, sounds, the\n"
+    "  title music, the credits) into RUN_DIR/data. RUN_DIR is the folder that\n"
+    "  holds data/, such as build/run; it is made when missing. The build runs\n"
+    "  this and copies data/config.txt there itself.\n"
+    "  Only data/fonts, data/menu, data/sharedadventure and data/credits.txt are\n"
+    "  replaced, and only when every file was written: a failed run changes\n"
+    "  nothing.\n";
+
+// What this generator owns below RUN_DIR: replaced whole on every run, so
+// that a file dropped from the generator does not linger in the tree.
+constexpr std::array<const char*, 4> ownedEntries = {"data/fonts", "data/menu", "data/sharedadventure",
+                                                     "data/credits.txt"};
+
+bool WriteEverything()
+{
+    return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
+           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteMenuMusic();
+}
+
+struct Written {
+    int files = 0;
+    std::uintmax_t bytes = 0;
+};
+
+Written CountFiles(const std::filesystem::path& folder)
+{
+    Written written;
+    std::error_code error;
+    for (auto walk = std::filesystem::recursive_directory_iterator(folder, error);
+         !error && walk != std::filesystem::recursive_directory_iterator(); walk.increment(error)) {
+        if (walk->is_regular_file(error)) {
+            ++written.files;
+            written.bytes += walk->file_size(error);
+        }
+    }
+    return written;
+}
+
+// Generates in `staging` (emptied first) and swaps the owned entries into
+// `runDir`, counting what was written; false with a message when anything
+// failed.
+bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& staging, Written& written)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::remove_all(staging, error);
+    fs::create_directories(staging, error);
+    fs::current_path(staging, error);
+    if (error) {
+        std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", staging.string().c_str(),
+                     error.message().c_str());
+        return false;
+    }
+    const bool complete = WriteEverything();
+    fs::current_path(runDir, error);
+    if (!complete)
+        return false;
+    written = CountFiles(staging / "data");
+    std::string problem;
+    const std::vector<std::string> entries(ownedEntries.begin(), ownedEntries.end());
+    if (!content::SwapInOutput(staging, runDir, runDir / ".content-old", entries, problem)) {
+        std::fprintf(stderr, "zephyra-content: %s\n", problem.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("Usage: zephyra-content RUN_DIR\n", stderr);
+    namespace fs = std::filesystem;
+    const std::string argument = argc == 2 ? argv[1] : "";
+    if (argument == "--help" || argument == "-h") {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (argc != 2 || argument.empty() || argument.starts_with('-')) {
+        if (argc == 2)
+            std::fprintf(stderr, "zephyra-content: unknown option %s\n", argument.c_str());
+        std::fputs(usage, stderr);
         return 2;
     }
+    const auto start = std::chrono::steady_clock::now();
     std::error_code error;
-    std::filesystem::create_directories(argv[1], error);
-    std::filesystem::current_path(argv[1], error);
+    const fs::path runDir = fs::absolute(argument, error);
+    fs::create_directories(runDir, error);
     if (error) {
-        std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", argv[1], error.message().c_str());
+        std::fprintf(stderr, "zephyra-content: cannot make %s: %s\n", argument.c_str(), error.message().c_str());
         return 1;
     }
-    return RemoveOldOutput() && WriteFonts() && WriteSharedSounds() &&
-                   content::WriteText("data\\credits.txt", content::CreditsText()) && content::WriteMenuSprites() &&
-                   content::WriteSharedSprites() && WriteMenuMusic()
-               ? 0
-               : 1;
+    const fs::path staging = runDir / ".content-new";
+    Written written;
+    const bool generated = Generate(runDir, staging, written);
+    fs::remove_all(staging, error);
+    if (!generated) {
+        std::fprintf(stderr, "zephyra-content: nothing changed in %s\n", (runDir / "data").string().c_str());
+        return 1;
+    }
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    std::printf("zephyra-content: %d files (%.1f MB) in %s, %.1f s\n", written.files,
+                static_cast<double>(written.bytes) / 1e6, (runDir / "data").string().c_str(), seconds.count());
+    return 0;
 }
