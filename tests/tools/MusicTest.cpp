@@ -9,11 +9,13 @@
 #include "support/HeadlessTest.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -91,6 +93,25 @@ TEST_F(MusicTest, TitleMusicIsAOneMinuteStereoLoopThatNeitherClipsNorClicks)
         const int typical = steps[steps.size() * 9 / 10];
         EXPECT_LE(std::abs(samples.front() - samples.back()), typical)
             << "first " << samples.front() << ", last " << samples.back();
+    }
+
+    // Neither side is louder: in each section (A, A2, B: 8 bars of 2 1/7 s
+    // each, then the 4-bar return) the two channels' RMS levels lie within
+    // half a decibel.
+    const std::vector<int> left = ChannelSamples(data, 0);
+    const std::vector<int> right = ChannelSamples(data, 1);
+    const double framesPerBar = 4.0 * 60.0 / 112.0 * 44100.0;
+    for (const auto& [firstBar, lastBar] : {std::pair{0, 8}, std::pair{8, 16}, std::pair{16, 24}, std::pair{24, 28}}) {
+        SCOPED_TRACE("bars " + std::to_string(firstBar) + " to " + std::to_string(lastBar));
+        double leftEnergy = 0.0;
+        double rightEnergy = 0.0;
+        const auto end = std::min(left.size(), static_cast<std::size_t>(lastBar * framesPerBar));
+        for (auto frame = static_cast<std::size_t>(firstBar * framesPerBar); frame < end; ++frame) {
+            leftEnergy += static_cast<double>(left[frame]) * left[frame];
+            rightEnergy += static_cast<double>(right[frame]) * right[frame];
+        }
+        ASSERT_GT(rightEnergy, 0.0);
+        EXPECT_NEAR(10.0 * std::log10(leftEnergy / rightEnergy), 0.0, 0.5);
     }
     FreeSampleData(data);
     EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
