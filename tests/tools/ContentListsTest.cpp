@@ -17,6 +17,12 @@ TEST_F(ContentListsTest, ListsAreFoundInLooseFilesAndInTheArchive)
     WriteFile("game/data/sharedadventure/sfx.txt", "audioevent_click click.wav\n");
     WriteFile("game/data/sprites.txt.bak", "x");
     WriteFile("game/sprites.txt", "outside static outside normx\n");
+    // Streamed music: Ogg files in any StreamingSfx folder, and nothing else.
+    WriteFile("game/data/menu/Audio/StreamingSfx/Title.ogg", "ogg");
+    WriteFile("game/data/Level01/audio/streamingsfx/Theme.OGG", "ogg");
+    WriteFile("game/data/menu/Audio/StreamingSfx/notes.txt", "x");
+    WriteFile("game/data/menu/Audio/sfx/click.ogg", "ogg");
+    WriteFile("game/data/menu/Audio/StreamingSfx.ogg", "ogg");
     std::filesystem::current_path("game");
 
     EXPECT_EQ(content::FindLists("sprites.txt"),
@@ -25,6 +31,8 @@ TEST_F(ContentListsTest, ListsAreFoundInLooseFilesAndInTheArchive)
     EXPECT_EQ(content::FindLists("sfx.txt"), (std::vector<std::string>{"data\\sharedadventure\\sfx.txt"}));
     EXPECT_EQ(content::SpriteLabels("data\\Level01\\Sprites.TXT"), (std::vector<std::string>{"rock"}));
     EXPECT_EQ(content::SpriteLabels("data\\Br\xFC" "cke\\sprites.txt"), (std::vector<std::string>{"rail"}));
+    EXPECT_EQ(content::FindStreamedMusic(), (std::vector<std::string>{"data\\Level01\\audio\\streamingsfx\\Theme.OGG",
+                                                                    "data\\menu\\Audio\\StreamingSfx\\Title.ogg"}));
 
     // The same tree packed: the stored names, and nothing read from disk.
     std::vector<ArchiveMember> members;
@@ -38,6 +46,8 @@ TEST_F(ContentListsTest, ListsAreFoundInLooseFilesAndInTheArchive)
               (std::vector<std::string>{"data\\br\xFC" "cke\\sprites.txt", "data\\level01\\sprites.txt", "data\\menu\\sprites.txt",
                                         "data\\sharedadventure\\sprites.txt"}));
     EXPECT_EQ(content::SpriteLabels("data\\menu\\sprites.txt"), (std::vector<std::string>{"star"}));
+    EXPECT_EQ(content::FindStreamedMusic(), (std::vector<std::string>{"data\\level01\\audio\\streamingsfx\\theme.ogg",
+                                                                    "data\\menu\\audio\\streamingsfx\\title.ogg"}));
 }
 
 TEST_F(ContentListsTest, FoldersAndLabelsOfAList)

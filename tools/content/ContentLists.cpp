@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 namespace content {
@@ -28,41 +29,61 @@ bool SameName(std::string_view left, std::string_view right)
     return LowerCaseWindows1252(left) == LowerCaseWindows1252(right);
 }
 
-void FindInArchive(std::string_view fileName, std::vector<std::string>& lists)
+// Whether a file, named as the game names it, is wanted.
+using FileFilter = std::function<bool(std::string_view name)>;
+
+void FindInArchive(const FileFilter& wanted, std::vector<std::string>& files)
 {
     for (const DataFileEntry& entry : DataFile::GetInstance().GetEntries()) {
         const std::string_view name(entry.name, strnlen(entry.name, DataFileEntry::nameSize));
-        if (name.starts_with("data\\") && SameName(LastPart(name), fileName))
-            lists.emplace_back(name);
+        if (name.starts_with("data\\") && wanted(name))
+            files.emplace_back(name);
     }
 }
 
-void FindOnDisk(std::string_view fileName, std::vector<std::string>& lists)
+void FindOnDisk(const FileFilter& wanted, std::vector<std::string>& files)
 {
     const std::filesystem::path root = HostPath("data");
     std::error_code error;
     for (auto walk = std::filesystem::recursive_directory_iterator(root, error);
          !error && walk != std::filesystem::recursive_directory_iterator(); walk.increment(error)) {
-        if (!walk->is_regular_file(error) || !SameName(walk->path().filename().string(), fileName))
+        if (!walk->is_regular_file(error))
             continue;
         // Host names are UTF-8; the game spells them in Windows-1252.
         std::string name = "data\\" + Windows1252::FromUtf8(std::filesystem::relative(walk->path(), root, error).string());
         std::replace(name.begin(), name.end(), '/', '\\');
-        lists.push_back(std::move(name));
+        if (wanted(name))
+            files.push_back(std::move(name));
     }
+}
+
+// Every file of the tree the filter wants, sorted.
+std::vector<std::string> FindFiles(const FileFilter& wanted)
+{
+    std::vector<std::string> files;
+    if (DataFile::GetInstance().IsAvailable())
+        FindInArchive(wanted, files);
+    else
+        FindOnDisk(wanted, files);
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 } // namespace
 
 std::vector<std::string> FindLists(std::string_view fileName)
 {
-    std::vector<std::string> lists;
-    if (DataFile::GetInstance().IsAvailable())
-        FindInArchive(fileName, lists);
-    else
-        FindOnDisk(fileName, lists);
-    std::sort(lists.begin(), lists.end());
-    return lists;
+    return FindFiles([fileName](std::string_view name) { return SameName(LastPart(name), fileName); });
+}
+
+std::vector<std::string> FindStreamedMusic()
+{
+    return FindFiles([](std::string_view name) {
+        const std::string_view file = LastPart(name);
+        const std::string_view folder = name.substr(0, name.size() - file.size());
+        return file.size() > 4 && SameName(file.substr(file.size() - 4), ".ogg") && folder.size() > 1 &&
+               SameName(LastPart(folder.substr(0, folder.size() - 1)), "StreamingSfx");
+    });
 }
 
 std::string ListFolder(std::string_view list)

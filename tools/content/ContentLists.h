@@ -14,6 +14,10 @@ namespace content {
 // Every file of that name (any letter case) in any folder of the tree.
 std::vector<std::string> FindLists(std::string_view fileName);
 
+// Every Ogg file in a folder named StreamingSfx (any letter case), where the
+// game streams its music from ("data\menu\Audio\StreamingSfx\RuvIdMenu.ogg").
+std::vector<std::string> FindStreamedMusic();
+
 // The folder of a list, with its trailing backslash ("data\menu\").
 std::string ListFolder(std::string_view list);
 // Where a sprite list's art lies: its folder's "sprites\".

@@ -8,13 +8,18 @@
 //                                 data\menu\sprites.txt (SpriteSheets.h)
 //   sounds-<folder>-<page>.png    every sound list, e.g.
 //                                 data\sharedadventure\sfx.txt (SoundSheet.h)
+//   music-<folder>-<name>.png     every streamed Ogg file, e.g.
+//                                 data\menu\Audio\StreamingSfx\RuvIdMenu.ogg
+//                                 (MusicSheet.h)
 //   gallery.txt                   the game's log
-// Exits with 1 when the log holds an error or a warning.
+// Exits with 1 when the log holds an error or a warning: a file that fails to
+// load, such as a broken or missing music file, is one.
 
 #include "ContentLists.h"
 #include "FontArt.h"
 #include "FontSheets.h"
 #include "GalleryPage.h"
+#include "MusicSheet.h"
 #include "SoundSheet.h"
 #include "SpriteSheets.h"
 #include "app/Debug.h"
@@ -37,9 +42,9 @@ constexpr const char* usage =
     "Usage: zephyra-gallery GAME_DIR OUT_DIR\n"
     "  GAME_DIR holds the game's data as the game finds it: a data folder (build/run)\n"
     "  or datafile.dat (build/dist, the archive is read when it is there).\n"
-    "  Writes a PNG sheet per font and per page of each sprite list and sound list,\n"
-    "  and the log as gallery.txt; exits with 1 when the log holds an error or a\n"
-    "  warning.\n";
+    "  Writes a PNG sheet per font, per page of each sprite list and sound list and\n"
+    "  per streamed music file (StreamingSfx), and the log as gallery.txt; exits\n"
+    "  with 1 when the log holds an error or a warning.\n";
 
 // Every font the game registers: its own and the credits pages'.
 std::vector<FontLoaderUtil::FontDescription> AllFonts()
@@ -83,7 +88,12 @@ int WriteSheets(platform::HeadlessPlatform& host, const std::filesystem::path& o
         }
         written += pages;
     }
-    return written;
+    const int musicSheets = gallery::WriteMusicSheets(host, output);
+    if (musicSheets < 0) {
+        std::fputs("zephyra-gallery: cannot write the sheets of the music\n", stderr);
+        return -1;
+    }
+    return written + musicSheets;
 }
 
 } // namespace

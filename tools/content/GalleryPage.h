@@ -8,6 +8,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,12 @@ std::string Escaped(std::string_view text);
 
 // The text cut (with ".." at its end) to fit `width` pixels in the font.
 std::string FittedText(const std::string& text, const char* font, int width);
+
+// One channel of interleaved 16-bit PCM as a waveform band across the sheet
+// (inside the margins): the lowest and highest sample of each column's
+// `framesPerColumn` frames, over an axis line in the band's middle. The
+// drawing stops where the samples end.
+void DrawWaveform(platform::Picture& sheet, std::span<const std::int16_t> samples, int channels, int channel,
+                  double framesPerColumn, int top, int height);
 
 } // namespace gallery

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int band = 120;
 constexpr int bandsPerPage = (sheetHeight - textTop) / band;
+// Each band shows half a second, so that lengths compare at a glance.
+constexpr double secondsAcross = 0.5;
 
 struct Waveform {
     std::vector<std::int16_t> samples;
@@ -61,36 +63,6 @@ std::string Length(const Waveform& waveform)
     return length;
 }
 
-// One band of the sound sheet: the waveform (the lowest and highest sample
-// of each column) over half a second, so that lengths compare at a glance.
-void DrawWaveform(platform::Picture& sheet, const Waveform& waveform, int top, int height)
-{
-    constexpr double secondsAcross = 0.5;
-    constexpr std::uint32_t axis = 0x56658F;
-    constexpr std::uint32_t wave = 0x8EE3D8;
-    const int width = sheetWidth - 2 * margin;
-    const int middle = top + height / 2;
-    const auto plot = [&sheet](int x, int y, std::uint32_t colour) {
-        sheet.pixels[static_cast<std::size_t>(y) * sheet.width + x] = colour;
-    };
-    for (int x = 0; x < width; ++x)
-        plot(margin + x, middle, axis);
-    const std::vector<std::int16_t>& samples = waveform.samples;
-    const double framesPerColumn = secondsAcross * waveform.rate / width;
-    for (int x = 0; x < width; ++x) {
-        const auto first = static_cast<std::size_t>(x * framesPerColumn);
-        const auto last = std::min(samples.size(), static_cast<std::size_t>((x + 1) * framesPerColumn));
-        if (first >= last)
-            break;
-        const auto [low, high] = std::minmax_element(samples.begin() + static_cast<std::ptrdiff_t>(first),
-                                                     samples.begin() + static_cast<std::ptrdiff_t>(last));
-        const int yHigh = middle - *high * (height / 2) / 32768;
-        const int yLow = middle - *low * (height / 2) / 32768;
-        for (int y = std::min(yHigh, yLow); y <= std::max(yHigh, yLow); ++y)
-            plot(margin + x, y, wave);
-    }
-}
-
 } // namespace
 
 bool StartSound(platform::HeadlessPlatform& host)
@@ -127,7 +99,8 @@ int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, 
             if ((pixel & 0xFFFFFF) == 0)
                 pixel = darkGround;
         for (std::size_t index = 0; index < waves.size(); ++index)
-            DrawWaveform(sheet, waves[index], textTop + static_cast<int>(index) * band + 24, band - 36);
+            DrawWaveform(sheet, waves[index].samples, 1, 0, secondsAcross * waves[index].rate / (sheetWidth - 2 * margin),
+                         textTop + static_cast<int>(index) * band + 24, band - 36);
         const std::string file = "sounds-" + content::ListName(list) + "-" + std::to_string(page + 1) + ".png";
         if (!WritePng((output / file).string(), sheet))
             return -1;
