@@ -208,6 +208,10 @@ bool WriteMenuSprites()
     for (const bool right : {false, true})
         writer.AddAnim(right ? "help_arrow_right" : "help_arrow_left",
                        NormalAndHighlighted([right](bool lit) { return HelpArrow(right, lit); }));
+    // Labels made from a number, listed so that a search finds them: minigame1
+    // minigame2 minigame3 minigame4 here; small_background1 small_background2
+    // small_background3 small_background4 and big_background1 big_background2
+    // big_background3 big_background4 in the loop below.
     for (std::size_t index = 0; index < std::size(minigames); ++index) {
         const Minigame& minigame = minigames[index];
         writer.AddAnim("minigame" + std::to_string(index + 1),
