@@ -36,7 +36,13 @@ protected:
     // code and keeps what it printed.
     int Run(const std::string& arguments, const std::string& environment = "")
     {
-        const std::string command = "cd '" + directory.string() + "' && " + environment + " '" ZEPHYRA_EXECUTABLE "' " +
+        return RunProgram(ZEPHYRA_EXECUTABLE, arguments, environment);
+    }
+
+    // The same for another program of the build.
+    int RunProgram(const std::string& program, const std::string& arguments, const std::string& environment = "")
+    {
+        const std::string command = "cd '" + directory.string() + "' && " + environment + " '" + program + "' " +
                                     arguments + " > stdout.txt 2> stderr.txt";
         const int status = std::system(command.c_str());
         output = ReadFile(directory / "stdout.txt");
@@ -122,14 +128,7 @@ TEST_F(ExecutableTest, TheReleaseTreePlaysLikeTheDevelopmentTree)
 
 TEST_F(ExecutableTest, TheArchiveToolChecksWhatItReads)
 {
-    const std::string tool = ZEPHYRA_DATAFILE_TOOL;
-    const auto runTool = [&](const std::string& arguments) {
-        const std::string command = "cd '" + directory.string() + "' && '" + tool + "' " + arguments + " > stdout.txt 2> stderr.txt";
-        const int status = std::system(command.c_str());
-        output = ReadFile(directory / "stdout.txt");
-        errors = ReadFile(directory / "stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
-    };
+    const auto runTool = [this](const std::string& arguments) { return RunProgram(ZEPHYRA_DATAFILE_TOOL, arguments); };
     ASSERT_EQ(runTool("pack . game.dat"), 0) << errors;
     ASSERT_EQ(runTool("list game.dat"), 0) << errors;
     EXPECT_NE(output.find("data\\config.txt "), std::string::npos) << output;
@@ -144,6 +143,44 @@ TEST_F(ExecutableTest, TheArchiveToolChecksWhatItReads)
     EXPECT_EQ(runTool("verify cut.dat"), 1);
     EXPECT_NE(errors.find("lies outside the archive"), std::string::npos) << errors;
     EXPECT_EQ(runTool("frobnicate"), 2);
+}
+
+TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
+{
+    namespace fs = std::filesystem;
+    const auto runGenerator = [this](const std::string& arguments) {
+        return RunProgram(ZEPHYRA_CONTENT_TOOL, arguments);
+    };
+    // Help and refused options write nothing.
+    EXPECT_EQ(runGenerator("--help"), 0);
+    EXPECT_NE(output.find("RUN_DIR is the folder that"), std::string::npos) << output;
+    EXPECT_EQ(runGenerator(""), 2);
+    EXPECT_NE(errors.find("Usage: zephyra-content RUN_DIR"), std::string::npos) << errors;
+    EXPECT_EQ(runGenerator("-x"), 2);
+    EXPECT_NE(errors.find("unknown option -x"), std::string::npos) << errors;
+    EXPECT_FALSE(fs::exists(directory / "--help"));
+    EXPECT_FALSE(fs::exists(directory / "-x"));
+
+    // A run that cannot put its files in place (data is a file there) fails
+    // and leaves that tree as it was.
+    WriteFile(directory / "blocked" / "data", "not a folder");
+    EXPECT_EQ(runGenerator("blocked"), 1);
+    EXPECT_NE(errors.find("nothing changed"), std::string::npos) << errors;
+    EXPECT_EQ(ReadFile(directory / "blocked" / "data"), "not a folder");
+    EXPECT_FALSE(fs::exists(directory / "blocked" / ".content-new"));
+
+    // A run over the copied tree: a file the generator no longer makes goes,
+    // the configuration stays, the music is the build's, byte for byte.
+    WriteFile(directory / "data" / "menu" / "stale.bmp", "old");
+    const std::string config = ReadFile(directory / "data" / "config.txt");
+    ASSERT_EQ(runGenerator("."), 0) << errors;
+    EXPECT_NE(output.find(" files ("), std::string::npos) << output;
+    EXPECT_FALSE(fs::exists(directory / "data" / "menu" / "stale.bmp"));
+    EXPECT_EQ(ReadFile(directory / "data" / "config.txt"), config);
+    const fs::path music = fs::path("data") / "menu" / "Audio" / "StreamingSfx" / "RuvIdMenu.ogg";
+    EXPECT_EQ(ReadFile(directory / music), ReadFile(fs::path(ZEPHYRA_RUN_DIR) / music));
+    EXPECT_FALSE(fs::exists(directory / ".content-new"));
+    EXPECT_FALSE(fs::exists(directory / ".content-old"));
 }
 
 TEST_F(ExecutableTest, AnswersItsCommandLine)
