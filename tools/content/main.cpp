@@ -17,6 +17,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -77,8 +78,8 @@ constexpr const char* usage =
 
 // What this generator owns below RUN_DIR: replaced whole on every run, so
 // that a file dropped from the generator does not linger in the tree.
-constexpr std::array<const char*, 4> ownedEntries = {"data/fonts", "data/menu", "data/sharedadventure",
-                                                     "data/credits.txt"};
+const std::array<std::string, 4> ownedEntries = {"data/fonts", "data/menu", "data/sharedadventure",
+                                                 "data/credits.txt"};
 
 bool WriteEverything()
 {
@@ -126,8 +127,7 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
         return false;
     written = CountFiles(staging / "data");
     std::string problem;
-    const std::vector<std::string> entries(ownedEntries.begin(), ownedEntries.end());
-    if (!content::SwapInOutput(staging, runDir, runDir / ".content-old", entries, problem)) {
+    if (!content::SwapInOutput(staging, runDir, runDir / ".content-old", ownedEntries, problem)) {
         std::fprintf(stderr, "zephyra-content: %s\n", problem.c_str());
         return false;
     }
@@ -145,7 +145,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (argc != 2 || argument.empty() || argument.starts_with('-')) {
-        if (argc == 2)
+        if (argument.starts_with('-'))
             std::fprintf(stderr, "zephyra-content: unknown option %s\n", argument.c_str());
         std::fputs(usage, stderr);
         return 2;
