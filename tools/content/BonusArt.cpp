@@ -456,7 +456,7 @@ void DrawPlace(cairo_t* cairo, Place place)
     cairo_restore(cairo);
 }
 
-void DrawPoster(cairo_t* cairo)
+void DrawPoster(cairo_t* cairo, PosterSize size)
 {
     cairo_save(cairo);
     cairo_rectangle(cairo, 0.0, 0.0, posterWidth, posterHeight);
@@ -466,16 +466,27 @@ void DrawPoster(cairo_t* cairo)
     Glow(cairo, 90.0, 250.0, 140.0, colour::violet, 0.4);
     DrawPlanet(cairo, 330.0, 230.0, 34.0, tone::violetLight, colour::violet, true);
     DrawPlanet(cairo, 110.0, 700.0, 250.0, colour::turquoise, colour::teal, false);
-    Ellipse(cairo, 60.0, 490.0, 46.0, 12.0);
-    FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     DrawCrystal(cairo, 318.0, 402.0, 24.0);
     DrawCutter(cairo, 222.0, 330.0, 1.3, -0.38, true);
     DrawArtText(cairo, "ASTROKUTTER", posterWidth / 2.0, 80.0, 36.0, colour::tealLight);
     DrawArtText(cairo, "ZEPHYRA", posterWidth / 2.0, 148.0, 64.0, colour::orangeLight);
-    DrawArtText(cairo, "Ein Abenteuer in Raum und Zeit", posterWidth / 2.0, 500.0, 19.0, colour::cream);
-    DrawArtText(cairo, "Juna · Lotte · Mia · Kapitän Baltasar · KIRA", posterWidth / 2.0, 548.0, 14.0,
-                colour::tealLight);
-    DrawArtText(cairo, "Demnächst in Ihrer Galaxis", posterWidth / 2.0, 578.0, 16.0, colour::orangeLight);
+    // The text at the foot sits on night darkening towards the bottom edge,
+    // so that the planet behind it does not swallow it.
+    constexpr double bandTop = 452.0;
+    cairo_rectangle(cairo, 0.0, bandTop, posterWidth, posterHeight - bandTop);
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, bandTop, 0.0, bandTop + 50.0),
+                {{0.0, colour::nightDeep, 0.0}, {1.0, colour::nightDeep, 0.88}});
+    cairo_fill(cairo);
+    if (size == PosterSize::small) {
+        // Shown a little under half size: the tagline alone, on two lines.
+        DrawArtText(cairo, "Ein Abenteuer", posterWidth / 2.0, 520.0, 34.0, colour::cream);
+        DrawArtText(cairo, "in Raum und Zeit", posterWidth / 2.0, 566.0, 34.0, colour::cream);
+    } else {
+        DrawArtText(cairo, "Ein Abenteuer in Raum und Zeit", posterWidth / 2.0, 512.0, 21.0, colour::cream);
+        DrawArtText(cairo, "Juna · Lotte · Mia · Kapitän Baltasar · KIRA", posterWidth / 2.0, 548.0, 15.0,
+                    colour::tealLight);
+        DrawArtText(cairo, "Demnächst in Ihrer Galaxis", posterWidth / 2.0, 579.0, 16.0, colour::orangeLight);
+    }
     cairo_restore(cairo);
 }
 
