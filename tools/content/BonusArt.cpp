@@ -307,32 +307,6 @@ void TimeHole(cairo_t* cairo, double x, double y, double radius)
     cairo_stroke(cairo);
 }
 
-void Catapult(cairo_t* cairo, double x, double y, double scale)
-{
-    PushPlacement(cairo, x, y, scale);
-    cairo_move_to(cairo, -40.0, -10.0);
-    cairo_line_to(cairo, 0.0, -80.0);
-    cairo_line_to(cairo, 40.0, -10.0);
-    StrokeBand(cairo, tone::woodLight, 10.0, 16.0);
-    PushPlacement(cairo, 0.0, -76.0, 1.0, -0.9);
-    RoundedRectangle(cairo, -70.0, -7.0, 130.0, 14.0, 6.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood);
-    Ellipse(cairo, 64.0, -10.0, 18.0, 12.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood);
-    Circle(cairo, 64.0, -22.0, 11.0);
-    FillOutlined(cairo, tone::stoneLight, colour::stone, 2.5);
-    PopPlacement(cairo);
-    RoundedRectangle(cairo, -70.0, -16.0, 140.0, 18.0, 7.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood);
-    for (const double wheel : {-48.0, 48.0}) {
-        Circle(cairo, wheel, 4.0, 18.0);
-        FillOutlined(cairo, tone::woodLight, tone::wood);
-        Circle(cairo, wheel, 4.0, 5.0);
-        FillPlain(cairo, colour::outline);
-    }
-    PopPlacement(cairo);
-}
-
 void Tent(cairo_t* cairo, double x, double y)
 {
     const auto outline = [cairo, x, y] {
@@ -359,7 +333,7 @@ void CastlePlace(cairo_t* cairo)
 {
     Sky(cairo, 420.0, 0x8CD0F2, 0xE9F7FF);
     TimeHole(cairo, 150.0, 110.0, 70.0);
-    DrawCloud(cairo, 620.0, 80.0, 0.9);
+    DrawCloud(cairo, 262.0, 72.0, 0.6);
     DrawCloud(cairo, 330.0, 150.0, 0.6);
     Ground(cairo, {330.0, 300.0, 320.0, 290.0, 310.0}, 0xB9DA8A, tone::mossLight);
     Ground(cairo, {360.0, 320.0, 284.0, 300.0, 350.0}, tone::mossLight, colour::moss);
@@ -373,18 +347,11 @@ void CastlePlace(cairo_t* cairo)
     cairo_close_path(cairo);
     FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     Tent(cairo, 690.0, 500.0);
-    Catapult(cairo, 170.0, 520.0, 1.2);
-    // A stone on its way across the meadow.
-    cairo_move_to(cairo, 230.0, 380.0);
-    cairo_curve_to(cairo, 220.0, 250.0, 230.0, 200.0, 262.0, 170.0);
-    const double dashes[] = {10.0, 10.0};
-    cairo_set_dash(cairo, dashes, 2, 0.0);
-    SetColour(cairo, tone::white, 0.8);
-    cairo_set_line_width(cairo, 4.0);
-    cairo_stroke(cairo);
-    cairo_set_dash(cairo, nullptr, 0, 0.0);
-    Circle(cairo, 272.0, 162.0, 15.0);
-    FillOutlined(cairo, tone::stoneLight, colour::stone);
+    // A knight on his way over the castle, thrown by the catapult on the
+    // hill. Both stand high enough to show above the minigame tile's title.
+    DrawCatapult(cairo, 190.0, 372.0, 1.25);
+    DrawThrowArc(cairo, 240.0, 212.0, 620.0, 110.0, 1.0);
+    DrawKnight(cairo, 668.0, 132.0, 1.15, 0.6);
 }
 
 // --- The moon base ----------------------------------------------------------

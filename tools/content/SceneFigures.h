@@ -27,4 +27,17 @@ void DrawKira(cairo_t* cairo, double x, double y, double scale);
 // A slime alien standing on (x, y); `scale` 1 is 90 pixels wide.
 void DrawSlime(cairo_t* cairo, double x, double y, double scale);
 
+// A wooden catapult standing on (x, y), its arm up after the throw;
+// `scale` 1 is 140 pixels wide.
+void DrawCatapult(cairo_t* cairo, double x, double y, double scale);
+
+// A knight in armour flying through the air with arms and legs spread,
+// centred on (x, y) and turned by `angle` radians; `scale` 1 is 100 pixels
+// tall.
+void DrawKnight(cairo_t* cairo, double x, double y, double scale, double angle);
+
+// The dashed trail of something thrown, rising from (fromX, fromY) and
+// bending over towards (toX, toY); `scale` sets the dashes' size.
+void DrawThrowArc(cairo_t* cairo, double fromX, double fromY, double toX, double toY, double scale);
+
 } // namespace content
