@@ -193,7 +193,7 @@ void SpaceChase(cairo_t* cairo)
     Asteroid(cairo, 700.0, 340.0, 40.0);
     Asteroid(cairo, 420.0, 90.0, 26.0);
     Asteroid(cairo, 760.0, 60.0, 18.0);
-    // Speed lines behind the tone::taxi and the cannon's shot.
+    // Speed lines behind the taxi.
     for (int line = 0; line < 5; ++line) {
         const double offset = line * 16.0 - 32.0;
         cairo_move_to(cairo, 60.0, 470.0 + offset);
@@ -202,14 +202,8 @@ void SpaceChase(cairo_t* cairo)
     SetColour(cairo, tone::white, 0.5);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
-    cairo_move_to(cairo, 390.0, 300.0);
-    cairo_line_to(cairo, 520.0, 232.0);
-    SetColour(cairo, colour::acid, 0.9);
-    cairo_set_line_width(cairo, 6.0);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cairo);
     DrawBaronShip(cairo, 610.0, 170.0, 1.2, 0.12);
-    DrawTaxi(cairo, 300.0, 370.0, 1.3, -0.4);
+    DrawTaxi(cairo, 300.0, 370.0, 1.3, -0.4, 110.0);
 }
 
 // --- Burg Felsenstein -------------------------------------------------------

@@ -13,12 +13,24 @@ constexpr double pi = std::numbers::pi;
 
 } // namespace
 
-void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
+void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle, double shotLength)
 {
     PushPlacement(cairo, x, y, scale, angle);
     DrawFlame(cairo, -78.0, 60.0, 14.0);
+    // The shot leaves the muzzle along the barrel's axis; drawn first, its
+    // round end hides inside the barrel.
+    constexpr double muzzleX = 64.0;
+    constexpr double barrelAxisY = -43.5;
+    if (shotLength > 0.0) {
+        cairo_move_to(cairo, muzzleX - 6.0, barrelAxisY);
+        cairo_line_to(cairo, muzzleX + shotLength, barrelAxisY);
+        SetColour(cairo, colour::acid, 0.9);
+        cairo_set_line_width(cairo, 5.0);
+        cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cairo);
+    }
     // The roof cannon.
-    RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
+    RoundedRectangle(cairo, -6.0, barrelAxisY - 6.5, muzzleX + 6.0, 13.0, 5.0);
     FillOutlined(cairo, tone::steelLight, colour::steel);
     RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
     FillOutlined(cairo, tone::steelLight, colour::steel);

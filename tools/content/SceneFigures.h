@@ -13,8 +13,9 @@ namespace content {
 void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, bool flying);
 
 // Rocko's space taxi with its roof cannon, nose to the right; `scale` 1 is
-// 160 pixels long.
-void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle);
+// 160 pixels long. A shot longer than 0 streaks from the cannon's muzzle
+// along its barrel, `shotLength` in the taxi's units (scaled with it).
+void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle, double shotLength = 0.0);
 
 // The Baron's saucer with the stolen crystal in its claw; `scale` 1 is 210
 // pixels wide.
