@@ -177,7 +177,7 @@ Picture ConversationBar()
 
 bool WriteAdventureBars(SpriteFolder& output)
 {
-    output.Comment("Inventory bar with its fields and arrows, and the conversation bar");
+    output.Comment("Inventarleiste mit Feldern und Pfeilen, dazu die Dialogleiste");
     return output.AddStatic("inventar", InventoryBar()) && output.AddStatic("inventar_field", Field(true)) &&
            output.AddStatic("inventar_field_empty", Field(false)) &&
            output.AddStatic("inventar_field_selection", FieldSelection()) &&

@@ -232,7 +232,7 @@ Picture MenuBar()
 
 bool WriteMenuPages(SpriteFolder& output)
 {
-    output.Comment("Menu pages, the in-game menu bar and the loading screen");
+    output.Comment("Seiten des Titelbildschirms und im Spiel, die Optionsleiste und das Ladebild");
     return output.AddPage("loading", LoadingPicture()) && output.AddPage("menu_background", MenuBackground()) &&
            output.AddPage("savegame_background", SavegamePage("Spiel speichern", 31)) &&
            output.AddPage("savegame_load_background", SavegamePage("Spiel laden", 37)) &&
