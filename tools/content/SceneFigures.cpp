@@ -157,7 +157,10 @@ void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, 
     cairo_line_to(cairo, -92.0, 28.0);
     cairo_curve_to(cairo, -100.0, 28.0, -100.0, -28.0, -92.0, -28.0);
     cairo_close_path(cairo);
-    FillOutlined(cairo, colour::tealLight, colour::teal);
+    // The hull's outline keeps the same width on screen however small the
+    // cutter flies, so that it stays set off from the night behind her.
+    constexpr double hullOutlinePixels = 2.4;
+    FillOutlined(cairo, colour::tealLight, colour::teal, OutlineWidth(cairo, 3.0, hullOutlinePixels));
     RoundedRectangle(cairo, -88.0, 6.0, 150.0, 10.0, 5.0);
     FillOutlined(cairo, colour::orangeLight, colour::orange, 2.0);
     for (const double porthole : {-56.0, -28.0, 0.0}) {
