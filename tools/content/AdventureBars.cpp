@@ -62,12 +62,13 @@ Picture Field(bool holdsItem)
 
 // The frame around the field under the pointer. The game draws it 5 pixels
 // right of and 1 pixel below the field's position, so the parallelogram
-// moves back by that much to sit on the field.
+// moves back by that much to sit on the field. Inset by 4.5 pixels, the
+// frame's top edge stays inside the picture's first row.
 Picture FieldSelection()
 {
     Picture selection(fieldPictureWidth, fieldPictureHeight);
     cairo_t* cairo = selection.Cairo();
-    FieldPath(cairo, 4.0, -5.0, -1.0);
+    FieldPath(cairo, 4.5, -5.0, -1.0);
     ship::StrokeLitFrame(cairo);
     return selection;
 }
@@ -176,7 +177,7 @@ Picture ConversationBar()
 
 bool WriteAdventureBars(SpriteFolder& output)
 {
-    output.Comment("Inventory bar with its fields and arrows, and the conversation bar");
+    output.Comment("Inventarleiste mit Feldern und Pfeilen, dazu die Dialogleiste");
     return output.AddStatic("inventar", InventoryBar()) && output.AddStatic("inventar_field", Field(true)) &&
            output.AddStatic("inventar_field_empty", Field(false)) &&
            output.AddStatic("inventar_field_selection", FieldSelection()) &&

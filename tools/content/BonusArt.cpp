@@ -193,7 +193,7 @@ void SpaceChase(cairo_t* cairo)
     Asteroid(cairo, 700.0, 340.0, 40.0);
     Asteroid(cairo, 420.0, 90.0, 26.0);
     Asteroid(cairo, 760.0, 60.0, 18.0);
-    // Speed lines behind the tone::taxi and the cannon's shot.
+    // Speed lines behind the taxi.
     for (int line = 0; line < 5; ++line) {
         const double offset = line * 16.0 - 32.0;
         cairo_move_to(cairo, 60.0, 470.0 + offset);
@@ -202,14 +202,8 @@ void SpaceChase(cairo_t* cairo)
     SetColour(cairo, tone::white, 0.5);
     cairo_set_line_width(cairo, 3.0);
     cairo_stroke(cairo);
-    cairo_move_to(cairo, 390.0, 300.0);
-    cairo_line_to(cairo, 520.0, 232.0);
-    SetColour(cairo, colour::acid, 0.9);
-    cairo_set_line_width(cairo, 6.0);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cairo);
     DrawBaronShip(cairo, 610.0, 170.0, 1.2, 0.12);
-    DrawTaxi(cairo, 300.0, 370.0, 1.3, -0.4);
+    DrawTaxi(cairo, 300.0, 370.0, 1.3, -0.4, 110.0);
 }
 
 // --- Burg Felsenstein -------------------------------------------------------
@@ -307,32 +301,6 @@ void TimeHole(cairo_t* cairo, double x, double y, double radius)
     cairo_stroke(cairo);
 }
 
-void Catapult(cairo_t* cairo, double x, double y, double scale)
-{
-    PushPlacement(cairo, x, y, scale);
-    cairo_move_to(cairo, -40.0, -10.0);
-    cairo_line_to(cairo, 0.0, -80.0);
-    cairo_line_to(cairo, 40.0, -10.0);
-    StrokeBand(cairo, tone::woodLight, 10.0, 16.0);
-    PushPlacement(cairo, 0.0, -76.0, 1.0, -0.9);
-    RoundedRectangle(cairo, -70.0, -7.0, 130.0, 14.0, 6.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood);
-    Ellipse(cairo, 64.0, -10.0, 18.0, 12.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood);
-    Circle(cairo, 64.0, -22.0, 11.0);
-    FillOutlined(cairo, tone::stoneLight, colour::stone, 2.5);
-    PopPlacement(cairo);
-    RoundedRectangle(cairo, -70.0, -16.0, 140.0, 18.0, 7.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood);
-    for (const double wheel : {-48.0, 48.0}) {
-        Circle(cairo, wheel, 4.0, 18.0);
-        FillOutlined(cairo, tone::woodLight, tone::wood);
-        Circle(cairo, wheel, 4.0, 5.0);
-        FillPlain(cairo, colour::outline);
-    }
-    PopPlacement(cairo);
-}
-
 void Tent(cairo_t* cairo, double x, double y)
 {
     const auto outline = [cairo, x, y] {
@@ -359,7 +327,7 @@ void CastlePlace(cairo_t* cairo)
 {
     Sky(cairo, 420.0, 0x8CD0F2, 0xE9F7FF);
     TimeHole(cairo, 150.0, 110.0, 70.0);
-    DrawCloud(cairo, 620.0, 80.0, 0.9);
+    DrawCloud(cairo, 262.0, 72.0, 0.6);
     DrawCloud(cairo, 330.0, 150.0, 0.6);
     Ground(cairo, {330.0, 300.0, 320.0, 290.0, 310.0}, 0xB9DA8A, tone::mossLight);
     Ground(cairo, {360.0, 320.0, 284.0, 300.0, 350.0}, tone::mossLight, colour::moss);
@@ -373,18 +341,11 @@ void CastlePlace(cairo_t* cairo)
     cairo_close_path(cairo);
     FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     Tent(cairo, 690.0, 500.0);
-    Catapult(cairo, 170.0, 520.0, 1.2);
-    // A stone on its way across the meadow.
-    cairo_move_to(cairo, 230.0, 380.0);
-    cairo_curve_to(cairo, 220.0, 250.0, 230.0, 200.0, 262.0, 170.0);
-    const double dashes[] = {10.0, 10.0};
-    cairo_set_dash(cairo, dashes, 2, 0.0);
-    SetColour(cairo, tone::white, 0.8);
-    cairo_set_line_width(cairo, 4.0);
-    cairo_stroke(cairo);
-    cairo_set_dash(cairo, nullptr, 0, 0.0);
-    Circle(cairo, 272.0, 162.0, 15.0);
-    FillOutlined(cairo, tone::stoneLight, colour::stone);
+    // A knight on his way over the castle, thrown by the catapult on the
+    // hill. Both stand high enough to show above the minigame tile's title.
+    DrawCatapult(cairo, 190.0, 372.0, 1.25);
+    DrawThrowArc(cairo, 240.0, 212.0, 620.0, 110.0, 1.0);
+    DrawKnight(cairo, 668.0, 132.0, 1.15, 0.6);
 }
 
 // --- The moon base ----------------------------------------------------------
@@ -456,7 +417,7 @@ void DrawPlace(cairo_t* cairo, Place place)
     cairo_restore(cairo);
 }
 
-void DrawPoster(cairo_t* cairo)
+void DrawPoster(cairo_t* cairo, PosterSize size)
 {
     cairo_save(cairo);
     cairo_rectangle(cairo, 0.0, 0.0, posterWidth, posterHeight);
@@ -466,16 +427,27 @@ void DrawPoster(cairo_t* cairo)
     Glow(cairo, 90.0, 250.0, 140.0, colour::violet, 0.4);
     DrawPlanet(cairo, 330.0, 230.0, 34.0, tone::violetLight, colour::violet, true);
     DrawPlanet(cairo, 110.0, 700.0, 250.0, colour::turquoise, colour::teal, false);
-    Ellipse(cairo, 60.0, 490.0, 46.0, 12.0);
-    FillOutlined(cairo, colour::sand, tone::sandDark, 2.5);
     DrawCrystal(cairo, 318.0, 402.0, 24.0);
     DrawCutter(cairo, 222.0, 330.0, 1.3, -0.38, true);
     DrawArtText(cairo, "ASTROKUTTER", posterWidth / 2.0, 80.0, 36.0, colour::tealLight);
     DrawArtText(cairo, "ZEPHYRA", posterWidth / 2.0, 148.0, 64.0, colour::orangeLight);
-    DrawArtText(cairo, "Ein Abenteuer in Raum und Zeit", posterWidth / 2.0, 500.0, 19.0, colour::cream);
-    DrawArtText(cairo, "Juna · Lotte · Mia · Kapitän Baltasar · KIRA", posterWidth / 2.0, 548.0, 14.0,
-                colour::tealLight);
-    DrawArtText(cairo, "Demnächst in Ihrer Galaxis", posterWidth / 2.0, 578.0, 16.0, colour::orangeLight);
+    // The text at the foot sits on night darkening towards the bottom edge,
+    // so that the planet behind it does not swallow it.
+    constexpr double bandTop = 452.0;
+    cairo_rectangle(cairo, 0.0, bandTop, posterWidth, posterHeight - bandTop);
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, bandTop, 0.0, bandTop + 50.0),
+                {{0.0, colour::nightDeep, 0.0}, {1.0, colour::nightDeep, 0.88}});
+    cairo_fill(cairo);
+    if (size == PosterSize::small) {
+        // Shown a little under half size: the tagline alone, on two lines.
+        DrawArtText(cairo, "Ein Abenteuer", posterWidth / 2.0, 520.0, 34.0, colour::cream);
+        DrawArtText(cairo, "in Raum und Zeit", posterWidth / 2.0, 566.0, 34.0, colour::cream);
+    } else {
+        DrawArtText(cairo, "Ein Abenteuer in Raum und Zeit", posterWidth / 2.0, 512.0, 21.0, colour::cream);
+        DrawArtText(cairo, "Juna · Lotte · Mia · Kapitän Baltasar · KIRA", posterWidth / 2.0, 548.0, 15.0,
+                    colour::tealLight);
+        DrawArtText(cairo, "Demnächst in Ihrer Galaxis", posterWidth / 2.0, 579.0, 16.0, colour::orangeLight);
+    }
     cairo_restore(cairo);
 }
 

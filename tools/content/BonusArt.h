@@ -28,6 +28,9 @@ constexpr double posterWidth = 426.0;
 constexpr double posterHeight = 600.0;
 
 void DrawPlace(cairo_t* cairo, Place place);
-void DrawPoster(cairo_t* cairo);
+// The small poster leaves out the cast and the small print, which would be
+// too small to read there, and sets the tagline larger.
+enum class PosterSize { big, small };
+void DrawPoster(cairo_t* cairo, PosterSize size);
 
 } // namespace content

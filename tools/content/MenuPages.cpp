@@ -45,10 +45,12 @@ void Trophy(cairo_t* cairo)
 Picture DrawHelpBackground()
 {
     // The help text runs from x 33 across 964 pixels, from y 90 almost to
-    // the bottom edge: one calm panel under all of it.
+    // the bottom edge: one calm panel under all of it, reaching under the
+    // window frame so that no strip of sky shows between the two.
     return ship::DrawPage(101, "Hilfe", [](cairo_t* cairo) {
         DrawKira(cairo, 96.0, 52.0, 0.42);
-        ship::DrawPanel(cairo, 20.0, 82.0, width - 40.0, height - 96.0);
+        constexpr double panelLeft = 14.0;
+        ship::DrawPanel(cairo, panelLeft, 82.0, width - 2.0 * panelLeft, height - 96.0);
     });
 }
 
@@ -71,10 +73,13 @@ Picture DrawHighscoreBackground()
 {
     // Row i of the table has its name from x 420 - 16 i and its score up to
     // x 704 - 16 i, in the line from y 286 + 30 i; the minigame choice sits
-    // at (417, 237). The title is the menu's own label.
+    // centred on x 417 from y 237, its arrows 106 pixels either side: it
+    // gets a panel like every other choice's. The title is the menu's own
+    // label, centred on x 512 above it, so no plate is painted there.
     return ship::DrawPage(103, "", [](cairo_t* cairo) {
-        RoundedRectangle(cairo, 417.0 - 160.0, 230.0, 320.0, 44.0, 18.0);
-        FillOutlined(cairo, ship::panelTop, ship::panelBottom, 3.0);
+        constexpr double choiceX = 417.0;
+        constexpr double choiceHalfWidth = 106.0 + 28.0;
+        ship::DrawPanel(cairo, choiceX - choiceHalfWidth, 228.0, 2.0 * choiceHalfWidth, 50.0);
         constexpr int rows = 10;
         constexpr double slant = 16.0 / 30.0;
         for (int row = 0; row < rows; ++row) {
@@ -144,10 +149,8 @@ Picture DrawMinigamesBackground()
     return ship::DrawPage(105, "Minispiele", [](cairo_t* cairo) {
         DrawArtText(cairo, "Wähle ein Spiel und zeig, was du kannst!", width / 2.0, 134.0, 24.0, colour::cream);
         Glow(cairo, 420.0, 430.0, 380.0, colour::nightLight, 0.35);
-        Circle(cairo, 930.0, 650.0, 120.0);
-        FillOutlined(cairo, tone::taxiLight, colour::orange, 3.5);
-        Ellipse(cairo, 895.0, 610.0, 40.0, 24.0);
-        FillPlain(cairo, tone::white, 0.35);
+        // Clear of the frame's orange corner rivet at (998, 742).
+        DrawPlanet(cairo, 880.0, 610.0, 105.0, tone::taxiLight, colour::orange, false);
         DrawCutter(cairo, 880.0, 250.0, 0.9, -0.25, true);
     });
 }

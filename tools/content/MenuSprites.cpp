@@ -226,12 +226,13 @@ bool WriteMenuSprites()
                        }));
         writer.AddPage("big_background" + number, BigPicture(bigWidth, bigHeight, wholePlace, scene));
     }
-    const Scene poster = [](cairo_t* cairo) { DrawPoster(cairo); };
-    writer.AddAnim("small_poster", NormalAndHighlighted([&poster](bool lit) {
-                       return FramedScene(smallPosterWidth, smallPosterHeight, wholePoster, lit, poster);
+    const Scene smallPoster = [](cairo_t* cairo) { DrawPoster(cairo, PosterSize::small); };
+    writer.AddAnim("small_poster", NormalAndHighlighted([&smallPoster](bool lit) {
+                       return FramedScene(smallPosterWidth, smallPosterHeight, wholePoster, lit, smallPoster);
                    }));
+    const Scene bigPoster = [](cairo_t* cairo) { DrawPoster(cairo, PosterSize::big); };
     writer.AddPage("big_poster",
-                   BigPicture(static_cast<int>(posterWidth), static_cast<int>(posterHeight), wholePoster, poster));
+                   BigPicture(static_cast<int>(posterWidth), static_cast<int>(posterHeight), wholePoster, bigPoster));
     return writer.Finish();
 }
 

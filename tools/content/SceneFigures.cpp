@@ -13,12 +13,24 @@ constexpr double pi = std::numbers::pi;
 
 } // namespace
 
-void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle)
+void DrawTaxi(cairo_t* cairo, double x, double y, double scale, double angle, double shotLength)
 {
     PushPlacement(cairo, x, y, scale, angle);
     DrawFlame(cairo, -78.0, 60.0, 14.0);
+    // The shot leaves the muzzle along the barrel's axis; drawn first, its
+    // round end hides inside the barrel.
+    constexpr double muzzleX = 64.0;
+    constexpr double barrelAxisY = -43.5;
+    if (shotLength > 0.0) {
+        cairo_move_to(cairo, muzzleX - 6.0, barrelAxisY);
+        cairo_line_to(cairo, muzzleX + shotLength, barrelAxisY);
+        SetColour(cairo, colour::acid, 0.9);
+        cairo_set_line_width(cairo, 5.0);
+        cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cairo);
+    }
     // The roof cannon.
-    RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
+    RoundedRectangle(cairo, -6.0, barrelAxisY - 6.5, muzzleX + 6.0, 13.0, 5.0);
     FillOutlined(cairo, tone::steelLight, colour::steel);
     RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
     FillOutlined(cairo, tone::steelLight, colour::steel);
@@ -145,7 +157,10 @@ void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, 
     cairo_line_to(cairo, -92.0, 28.0);
     cairo_curve_to(cairo, -100.0, 28.0, -100.0, -28.0, -92.0, -28.0);
     cairo_close_path(cairo);
-    FillOutlined(cairo, colour::tealLight, colour::teal);
+    // The hull's outline keeps the same width on screen however small the
+    // cutter flies, so that it stays set off from the night behind her.
+    constexpr double hullOutlinePixels = 2.4;
+    FillOutlined(cairo, colour::tealLight, colour::teal, OutlineWidth(cairo, 3.0, hullOutlinePixels));
     RoundedRectangle(cairo, -88.0, 6.0, 150.0, 10.0, 5.0);
     FillOutlined(cairo, colour::orangeLight, colour::orange, 2.0);
     for (const double porthole : {-56.0, -28.0, 0.0}) {
@@ -157,6 +172,71 @@ void DrawCutter(cairo_t* cairo, double x, double y, double scale, double angle, 
     Ellipse(cairo, 36.0, -27.0, 10.0, 4.0);
     FillPlain(cairo, tone::white, 0.8);
     PopPlacement(cairo);
+}
+
+void DrawCatapult(cairo_t* cairo, double x, double y, double scale)
+{
+    PushPlacement(cairo, x, y, scale);
+    cairo_move_to(cairo, -40.0, -10.0);
+    cairo_line_to(cairo, 0.0, -80.0);
+    cairo_line_to(cairo, 40.0, -10.0);
+    StrokeBand(cairo, tone::woodLight, 10.0, 16.0);
+    PushPlacement(cairo, 0.0, -76.0, 1.0, -0.9);
+    RoundedRectangle(cairo, -70.0, -7.0, 130.0, 14.0, 6.0);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
+    Ellipse(cairo, 64.0, -10.0, 18.0, 12.0);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
+    PopPlacement(cairo);
+    RoundedRectangle(cairo, -70.0, -16.0, 140.0, 18.0, 7.0);
+    FillOutlined(cairo, tone::woodLight, tone::wood);
+    for (const double wheel : {-48.0, 48.0}) {
+        Circle(cairo, wheel, 4.0, 18.0);
+        FillOutlined(cairo, tone::woodLight, tone::wood);
+        Circle(cairo, wheel, 4.0, 5.0);
+        FillPlain(cairo, colour::outline);
+    }
+    PopPlacement(cairo);
+}
+
+void DrawKnight(cairo_t* cairo, double x, double y, double scale, double angle)
+{
+    PushPlacement(cairo, x, y, scale, angle);
+    // Arms and legs first, so that the breastplate covers where they join.
+    cairo_move_to(cairo, -12.0, -10.0);
+    cairo_line_to(cairo, -34.0, -30.0);
+    cairo_move_to(cairo, 12.0, -10.0);
+    cairo_line_to(cairo, 34.0, -26.0);
+    cairo_move_to(cairo, -8.0, 14.0);
+    cairo_line_to(cairo, -24.0, 40.0);
+    cairo_move_to(cairo, 8.0, 14.0);
+    cairo_line_to(cairo, 26.0, 36.0);
+    StrokeBand(cairo, tone::steelLight, 9.0, 15.0);
+    RoundedRectangle(cairo, -15.0, -18.0, 30.0, 38.0, 10.0);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
+    // The plume, the helmet and its visor slit.
+    cairo_move_to(cairo, -4.0, -44.0);
+    cairo_curve_to(cairo, -10.0, -62.0, 8.0, -66.0, 18.0, -56.0);
+    cairo_curve_to(cairo, 8.0, -56.0, 4.0, -50.0, 4.0, -44.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, tone::bannerLight, colour::banner, 2.5);
+    Circle(cairo, 0.0, -32.0, 14.0);
+    FillOutlined(cairo, tone::steelLight, colour::steel);
+    cairo_move_to(cairo, -8.0, -32.0);
+    cairo_line_to(cairo, 10.0, -32.0);
+    StrokeOutline(cairo, 3.5);
+    PopPlacement(cairo);
+}
+
+void DrawThrowArc(cairo_t* cairo, double fromX, double fromY, double toX, double toY, double scale)
+{
+    cairo_move_to(cairo, fromX, fromY);
+    cairo_curve_to(cairo, fromX - (toX - fromX) * 0.2, fromY - (fromY - toY) * 0.6, fromX, toY, toX, toY);
+    const double dashes[] = {10.0 * scale, 10.0 * scale};
+    cairo_set_dash(cairo, dashes, 2, 0.0);
+    SetColour(cairo, tone::white, 0.85);
+    cairo_set_line_width(cairo, 4.0 * scale);
+    cairo_stroke(cairo);
+    cairo_set_dash(cairo, nullptr, 0, 0.0);
 }
 
 } // namespace content

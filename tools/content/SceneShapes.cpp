@@ -2,6 +2,7 @@
 
 #include "SpriteArt.h"
 
+#include <algorithm>
 #include <numbers>
 
 namespace content {
@@ -103,10 +104,17 @@ void Ring(cairo_t* cairo, double x, double y, double radius, bool frontHalfOnly)
 
 void DrawPlanet(cairo_t* cairo, double x, double y, double radius, std::uint32_t light, std::uint32_t dark, bool ring)
 {
+    // A thin haze of the planet's own colour around it: on the night sky it
+    // sets the navy outline off, as a day sky does.
+    const double haze = radius + std::max(6.0, radius * 0.12);
+    SetGradient(cairo, cairo_pattern_create_radial(x, y, radius, x, y, haze),
+                {{0.0, light, 0.5}, {1.0, light, 0.0}});
+    Circle(cairo, x, y, haze);
+    cairo_fill(cairo);
     if (ring)
         Ring(cairo, x, y, radius, false);
     Circle(cairo, x, y, radius);
-    FillOutlined(cairo, light, dark);
+    FillOutlined(cairo, light, dark, 3.5);
     // The lit side.
     Ellipse(cairo, x - radius * 0.35, y - radius * 0.4, radius * 0.35, radius * 0.22);
     FillPlain(cairo, tone::white, 0.35);

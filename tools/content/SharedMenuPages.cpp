@@ -77,7 +77,8 @@ void DrawGameTitle(cairo_t* cairo, double centreX, double baseline, double size)
 // down, one line of the big menu font.
 void DrawButtonPad(cairo_t* cairo, double centreX, double top)
 {
-    constexpr double width = 220.0;
+    // Narrow enough to keep clear of the frame's corner rivets.
+    constexpr double width = 180.0;
     cairo_new_path(cairo);
     RoundedRectangle(cairo, centreX - width / 2.0, top - 6.0, width, 60.0, 16.0);
     ship::FillGlass(cairo, 0.7);
@@ -148,7 +149,8 @@ Picture SavegamePage(const char* title, std::uint32_t seed)
     return ship::DrawPage(seed, title, [](cairo_t* cairo) {
         constexpr int cellWidth = 256;
         constexpr int cellHeight = 128;
-        DrawFlyingCutter(cairo, 850.0, 718.0, 150.0, 0.0);
+        // The cutter flies in the strip between the bottom row and the frame.
+        DrawFlyingCutter(cairo, 600.0, 717.0, 120.0, 0.0);
         for (int slot = 0; slot < 9; ++slot) {
             const double x = 60.0 + 324.0 * (slot % 3);
             const double y = 90.0 + 200.0 * (slot / 3);
@@ -230,7 +232,7 @@ Picture MenuBar()
 
 bool WriteMenuPages(SpriteFolder& output)
 {
-    output.Comment("Menu pages, the in-game menu bar and the loading screen");
+    output.Comment("Seiten des Titelbildschirms und im Spiel, die Optionsleiste und das Ladebild");
     return output.AddPage("loading", LoadingPicture()) && output.AddPage("menu_background", MenuBackground()) &&
            output.AddPage("savegame_background", SavegamePage("Spiel speichern", 31)) &&
            output.AddPage("savegame_load_background", SavegamePage("Spiel laden", 37)) &&

@@ -85,11 +85,15 @@ void DrawTrim(cairo_t* cairo, double x, double y, double width, double height, d
 
 void StrokeLitFrame(cairo_t* cairo)
 {
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    SetColour(cairo, colour::orangeLight, 0.4);
-    cairo_set_line_width(cairo, 9.5);
-    cairo_stroke_preserve(cairo);
+    // No glow around it: a half-clear light stroke under the outline reads
+    // as a muddy rim on the dark console. The band's middle is lit instead.
+    cairo_path_t* path = cairo_copy_path(cairo);
     StrokeBand(cairo, colour::orange, 3.5, 6.5);
+    cairo_append_path(cairo, path);
+    cairo_path_destroy(path);
+    SetColour(cairo, colour::orangeLight);
+    cairo_set_line_width(cairo, 1.2);
+    cairo_stroke(cairo);
 }
 
 void FillGlass(cairo_t* cairo, double opacity)

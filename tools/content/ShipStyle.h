@@ -40,9 +40,9 @@ void DrawPlate(cairo_t* cairo, double x, double y, double width, double height, 
 // A thin line along a rounded rectangle, for the trims inside panels.
 void DrawTrim(cairo_t* cairo, double x, double y, double width, double height, double radius, std::uint32_t rgb,
               double alpha, double lineWidth);
-// Strokes the current path as the frame of what the pointer is on: a soft
-// orange glow, the outline and an orange line inside it. The path is
-// consumed.
+// Strokes the current path as the frame of what the pointer is on: an
+// orange band inside the outline, lit along its middle. The band reaches
+// 3.25 pixels either side of the path. The path is consumed.
 void StrokeLitFrame(cairo_t* cairo);
 // Darkened glass over the current path, with a teal rim: the calm ground
 // that text is drawn on. The path is consumed.

@@ -155,7 +155,7 @@ Picture SavegameMarker()
 
 bool WriteSmallSprites(SpriteFolder& output)
 {
-    output.Comment("Pointer, choice arrows, speech bubble, shadow and the savegame marker");
+    output.Comment("Mauszeiger, Auswahlpfeile, Sprechblase, Schatten und Spielstandrahmen");
     std::vector<Picture> cursor;
     for (int frame = 0; frame < cursorFrames; ++frame)
         cursor.push_back(CursorFrame(frame));

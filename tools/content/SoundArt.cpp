@@ -44,10 +44,16 @@ std::pair<std::size_t, std::size_t> Frames(std::size_t size, double start, doubl
     return {first, last};
 }
 
+// How much quieter than the inventory chime the small sounds are: the menu's
+// click and blip about half its amplitude, the inventory's swish a little
+// louder than those.
+constexpr double menuLevelDb = -6.0;
+constexpr double inventoryScrollLevelDb = -5.0;
+
 // A click of the menus: a short bright tick over a softer body.
 Sound MenuClick()
 {
-    Sound sound(0.07);
+    Sound sound(0.07, menuLevelDb);
     sound.Tone(0.0, 0.06, 2400.0, 1500.0, Wave::sine, 1.0, {0.001, 0.010});
     sound.Tone(0.0, 0.06, 1200.0, 800.0, Wave::triangle, 0.45, {0.001, 0.018});
     sound.Noise(0.0, 0.02, 7000.0, 0.25, {0.0005, 0.003});
@@ -57,7 +63,7 @@ Sound MenuClick()
 // Stepping through a choice: a quick rising blip.
 Sound MenuScroll()
 {
-    Sound sound(0.10);
+    Sound sound(0.10, menuLevelDb);
     sound.Tone(0.0, 0.09, 620.0, 1050.0, Wave::triangle, 1.0, {0.004, 0.028});
     sound.Tone(0.0, 0.09, 1240.0, 2100.0, Wave::sine, 0.3, {0.004, 0.018});
     return sound;
@@ -77,7 +83,7 @@ Sound Inventory()
 // The inventory bar slides: a soft swish with a low glide under it.
 Sound InventoryScroll()
 {
-    Sound sound(0.15);
+    Sound sound(0.15, inventoryScrollLevelDb);
     sound.Noise(0.0, 0.14, 2500.0, 0.7, {0.025, 0.04});
     sound.Tone(0.0, 0.13, 300.0, 470.0, Wave::sine, 0.5, {0.012, 0.045});
     return sound;
@@ -92,7 +98,10 @@ constexpr SoundEffect sharedSoundEffects[] = {
 
 } // namespace
 
-Sound::Sound(double seconds) : samples(static_cast<std::size_t>(seconds * soundRate), 0.0) {}
+Sound::Sound(double seconds, double soundLevelDb)
+    : samples(static_cast<std::size_t>(seconds * soundRate), 0.0), levelDb(std::min(0.0, soundLevelDb))
+{
+}
 
 void Sound::Tone(double start, double length, double fromHz, double toHz, Wave wave, double gain, Envelope envelope)
 {
@@ -128,7 +137,8 @@ std::vector<std::uint8_t> Sound::Pcm16(double peak) const
     double loudest = 0.0;
     for (const double sample : samples)
         loudest = std::max(loudest, std::abs(sample));
-    const double scale = loudest > 0.0 ? peak * 32767.0 / loudest : 0.0;
+    const double level = std::pow(10.0, levelDb / 20.0);
+    const double scale = loudest > 0.0 ? peak * level * 32767.0 / loudest : 0.0;
     const auto fadeFrames = static_cast<std::size_t>(fadeOutSeconds * soundRate);
     std::vector<std::uint8_t> bytes;
     bytes.reserve(samples.size() * 2);

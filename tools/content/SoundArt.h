@@ -4,9 +4,10 @@
 // as 16-bit mono WAV files at 22,050 Hz (the rate the game plays at).
 //
 // A sound is a buffer of float samples that voices are added into; the
-// result is scaled to a fixed peak and faded out over its last
-// milliseconds, so that it never clips and never ends in a click. Noise
-// comes from a fixed generator: the same sound always gives the same bytes.
+// result is scaled to a common peak lowered by the sound's own level, and
+// faded out over its last milliseconds, so that it never clips and never
+// ends in a click. Noise comes from a fixed generator: the same sound always
+// gives the same bytes.
 
 #include <cstdint>
 #include <span>
@@ -26,7 +27,10 @@ struct Envelope {
 
 class Sound {
 public:
-    explicit Sound(double seconds);
+    // `soundLevelDb` (0 or less) sets how much quieter than the common peak the
+    // sound's loudest sample is written, so that small sounds such as a
+    // click stay below the ones that announce something.
+    explicit Sound(double seconds, double soundLevelDb = 0.0);
 
     // A tone from `start` for `length` seconds whose frequency glides
     // exponentially from `fromHz` to `toHz`.
@@ -34,11 +38,13 @@ public:
     // White noise through a one-pole low-pass at `cutoffHz`.
     void Noise(double start, double length, double cutoffHz, double gain, Envelope envelope);
 
-    // 16-bit little-endian samples with the loudest at `peak` of full scale.
+    // 16-bit little-endian samples with the loudest at `peak` of full scale,
+    // lowered by the sound's level.
     std::vector<std::uint8_t> Pcm16(double peak) const;
 
 private:
     std::vector<double> samples;
+    double levelDb = 0.0;
     std::uint32_t noiseState = 0x2545F491;
 };
 

@@ -165,9 +165,8 @@ void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double h
     cairo_close_path(cairo);
 }
 
-double OutlineWidth(cairo_t* cairo, double width)
+double OutlineWidth(cairo_t* cairo, double width, double thinnest)
 {
-    constexpr double thinnest = 1.3;
     double dx = 1.0;
     double dy = 0.0;
     cairo_user_to_device_distance(cairo, &dx, &dy);

@@ -72,10 +72,10 @@ void SetPathGradient(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom);
 void SetRadialGradient(cairo_t* cairo, double x, double y, double radius, std::uint32_t inner, std::uint32_t outer);
 // Adds a rounded rectangle to the current path.
 void RoundedRectangle(cairo_t* cairo, double x, double y, double width, double height, double radius);
-// `width` user units, but never thinner than a little over one pixel on the
-// device, however the picture is scaled, so that outlines stay visible when
-// a scene is drawn small.
-double OutlineWidth(cairo_t* cairo, double width);
+// `width` user units, but never thinner than `thinnest` pixels on the
+// device (a little over one unless told), however the picture is scaled, so
+// that outlines stay visible when a scene is drawn small.
+double OutlineWidth(cairo_t* cairo, double width, double thinnest = 1.3);
 // Fills the current path with a vertical gradient from `top` to `bottom`
 // (over the path's extent) and strokes it with the outline colour,
 // `outlineWidth` wide as OutlineWidth gives it; the path is consumed.
