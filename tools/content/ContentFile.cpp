@@ -1,6 +1,7 @@
 #include "ContentFile.h"
 
 #include "files/File.h"
+#include "graphics/BmpLoader.h"
 
 #include <cstdio>
 
@@ -20,6 +21,14 @@ bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes)
 bool WriteText(const std::string& path, const std::string& text)
 {
     return WriteBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+bool WriteBmp(const std::string& path, const Image& image)
+{
+    if (BmpLoader::GetInstance().Save(path.c_str(), image))
+        return true;
+    std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
+    return false;
 }
 
 } // namespace content

@@ -3,7 +3,6 @@
 #include "ContentFile.h"
 #include "JpegEncoder.h"
 #include "Typefaces.h"
-#include "graphics/BmpLoader.h"
 
 #include <cstdio>
 
@@ -49,14 +48,6 @@ std::unique_ptr<Image> NewImage(int width, int height)
     if (!image->Create(width, height, 24, false))
         return nullptr;
     return image;
-}
-
-bool SaveBmp(const std::string& path, const Image& image)
-{
-    if (BmpLoader::GetInstance().Save(path.c_str(), image))
-        return true;
-    std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
-    return false;
 }
 
 // An 8-bit picture with its palette as a BMP file (the game's BMP writer
@@ -400,7 +391,7 @@ bool WriteJpeg(const std::string& basePath, const Picture& picture, int quality)
 bool WriteKeyed(const std::string& basePath, const Picture& picture)
 {
     const std::unique_ptr<Image> colours = KeyedImage(picture);
-    if (!colours || !SaveBmp(basePath + ".bmp", *colours))
+    if (!colours || !WriteBmp(basePath + ".bmp", *colours))
         return false;
     const std::unique_ptr<Image> coverage = CoverageImage(picture);
     return !coverage || SavePalettedBmp(basePath + "Alpha.bmp", *coverage);

@@ -13,7 +13,6 @@
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
-#include "graphics/BmpLoader.h"
 
 #include <array>
 #include <chrono>
@@ -31,10 +30,8 @@ bool WriteFonts()
     for (const content::FontStyle& style : content::GameFontStyles()) {
         const std::unique_ptr<Image> picture = content::DrawFontPicture(style);
         const std::string path = std::string("data\\fonts\\") + style.file + ".bmp";
-        if (!picture || !BmpLoader::GetInstance().Save(path.c_str(), *picture)) {
-            std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
+        if (!picture || !content::WriteBmp(path, *picture))
             return false;
-        }
     }
     return true;
 }
