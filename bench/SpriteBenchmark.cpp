@@ -318,15 +318,6 @@ struct Scene {
 constexpr int drawX = 320;
 constexpr int drawY = 200;
 
-DrawInfo TopLeft(int x, int y)
-{
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.destinationX = x;
-    drawInfo.destinationY = y;
-    return drawInfo;
-}
-
 std::unique_ptr<AnimatedRLESprite> CharacterSprite(const PalettedArt& character)
 {
     auto strip = EightBitImage(character.index, side, side);
@@ -342,7 +333,7 @@ std::unique_ptr<AnimatedRLESprite> CharacterSprite(const PalettedArt& character)
 Scene BuildScene(Kind kind)
 {
     Scene scene;
-    scene.drawInfo = TopLeft(drawX, drawY);
+    scene.drawInfo = DrawInfo::At(drawX, drawY);
     scene.peerSourceRect = {0, 0, side, side};
     scene.peerDestination = {drawX, drawY, side, side};
     switch (kind) {
@@ -403,7 +394,7 @@ Scene BuildScene(Kind kind)
         if (!sprite->Create(scene.screenPicture->Clone(), width, height, 0, 0, false))
             std::abort();
         scene.sprite = std::move(sprite);
-        scene.drawInfo = TopLeft(0, 0);
+        scene.drawInfo = DrawInfo::At(0, 0);
         scene.drawInfo.flags |= DI_DEST_SIZE;
         scene.drawInfo.destinationWidth = canvasWidth;
         scene.drawInfo.destinationHeight = canvasHeight;

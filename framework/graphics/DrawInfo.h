@@ -18,6 +18,18 @@ enum DrawInfoFlags : std::uint32_t {
 };
 
 struct DrawInfo {
+    // A draw of `frame` to the point (x, y), placed as `flags` say besides
+    // DI_DEST_POS (none: the point is the top-left corner).
+    static DrawInfo At(int x, int y, std::uint32_t flags = 0, int frame = 0)
+    {
+        DrawInfo drawInfo;
+        drawInfo.flags = DI_DEST_POS | flags;
+        drawInfo.frame = frame;
+        drawInfo.destinationX = x;
+        drawInfo.destinationY = y;
+        return drawInfo;
+    }
+
     std::uint32_t flags = 0;
     std::int32_t frame = 0;
     std::int32_t sourceX = 0;

@@ -19,22 +19,12 @@ void Sprite::Submit(DrawInfo drawInfo, float z)
 
 void Sprite::Draw(int x, int y, int frame, float z)
 {
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS | DI_CENTER;
-    drawInfo.frame = frame;
-    drawInfo.destinationX = x;
-    drawInfo.destinationY = y;
-    Submit(drawInfo, z);
+    Submit(DrawInfo::At(x, y, DI_CENTER, frame), z);
 }
 
 void Sprite::DrawTopLeft(int x, int y, int frame, float z)
 {
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.frame = frame;
-    drawInfo.destinationX = x;
-    drawInfo.destinationY = y;
-    Submit(drawInfo, z);
+    Submit(DrawInfo::At(x, y, 0, frame), z);
 }
 
 void Sprite::DrawScaled(int x, int y, int frame, float z, float scale)
@@ -44,15 +34,11 @@ void Sprite::DrawScaled(int x, int y, int frame, float z, float scale)
 
 void Sprite::DrawScaledTinted(int x, int y, int frame, float z, float scale, std::uint32_t tint)
 {
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS | DI_BOTTOM_CENTER;
+    DrawInfo drawInfo = DrawInfo::At(x, y, DI_BOTTOM_CENTER, frame);
     if (scale != 1.0f)
         drawInfo.flags |= DI_SCALE;
     if ((tint & 0x00FFFFFF) != 0x00FFFFFF)
         drawInfo.flags |= DI_TINT;
-    drawInfo.frame = frame;
-    drawInfo.destinationX = x;
-    drawInfo.destinationY = y;
     drawInfo.scale = scale;
     drawInfo.tint = tint;
     Submit(drawInfo, z);
@@ -60,15 +46,11 @@ void Sprite::DrawScaledTinted(int x, int y, int frame, float z, float scale, std
 
 void Sprite::DrawPart(const ImageRect& source, int x, int y, int frame, float z)
 {
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_SRC_POS | DI_SRC_SIZE | DI_DEST_POS;
-    drawInfo.frame = frame;
+    DrawInfo drawInfo = DrawInfo::At(x, y, DI_SRC_POS | DI_SRC_SIZE, frame);
     drawInfo.sourceX = source.left;
     drawInfo.sourceY = source.top;
     drawInfo.sourceWidth = source.GetWidth();
     drawInfo.sourceHeight = source.GetHeight();
-    drawInfo.destinationX = x;
-    drawInfo.destinationY = y;
     Submit(drawInfo, z);
 }
 

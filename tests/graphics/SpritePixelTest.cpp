@@ -127,15 +127,6 @@ private:
     std::vector<std::uint8_t> bytes;
 };
 
-DrawInfo TopLeft(int x, int y)
-{
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.destinationX = x;
-    drawInfo.destinationY = y;
-    return drawInfo;
-}
-
 struct Bounds {
     int top = 0;
     int bottom = canvasHeight - 1;
@@ -473,7 +464,7 @@ TEST_F(SpritePixelTest, RunLengthSpritesMatchTheReferenceOnEveryLayout)
                                                 : ImageRect{0, 0, RunLengthArt::width - 1, RunLengthArt::frameHeight - 1};
                     ASSERT_EQ(sprite.GetWidth(test.frame), area.GetWidth());
                     ASSERT_EQ(sprite.GetHeight(test.frame), area.GetHeight());
-                    DrawInfo drawInfo = TopLeft(test.x, test.y);
+                    DrawInfo drawInfo = DrawInfo::At(test.x, test.y);
                     drawInfo.flags |= test.flags | (test.tinted ? DI_TINT : 0u);
                     drawInfo.frame = test.frame;
                     drawInfo.scale = test.scale;
@@ -512,7 +503,7 @@ TEST_F(SpritePixelTest, ScalingFiltersAGradientBilinearly)
     const auto strip = picture.MakeImage();
     AnimatedRLESprite sprite;
     ASSERT_TRUE(sprite.Create(*strip, nullptr, 1, false));
-    DrawInfo drawInfo = TopLeft(50, 60);
+    DrawInfo drawInfo = DrawInfo::At(50, 60);
     drawInfo.flags |= DI_SCALE;
     drawInfo.scale = 2.5f; // 21 x 13 pixels; steps (8 << 16) / 20 and (5 << 16) / 12
     Draw(sprite, drawInfo, false);
@@ -560,7 +551,7 @@ TEST_F(SpritePixelTest, RunLengthSpritesTakeAlphaFromAnyFrameThatHasIt)
         sprite.AddFrame(std::move(frameImage), frame == 0 ? std::move(alphaImage) : nullptr, whole);
     }
     EXPECT_TRUE(sprite.HasAlpha());
-    DrawInfo drawInfo = TopLeft(30, 40);
+    DrawInfo drawInfo = DrawInfo::At(30, 40);
     Draw(sprite, drawInfo, false);
     Picture expected = Expected();
     DrawRunLengthReference(expected, DecodeReference(art, whole, 0, true, false, nullptr), whole, drawInfo, RunLengthArt::width,
@@ -614,30 +605,33 @@ std::unique_ptr<Image> ImageOf(const std::vector<std::uint8_t>& bytes, int width
     return image;
 }
 
+// One way of drawing a sprite, compared against the reference: where, and
+// whether the draw is clipped to the band.
+struct Case {
+    const char* name;
+    DrawInfo drawInfo;
+    bool band;
+};
+
 } // namespace
 
 TEST_F(SpritePixelTest, AlphaSpritesMatchTheReferenceOnEveryLayout)
 {
-    struct Case {
-        const char* name;
-        DrawInfo drawInfo;
-        bool band;
-    };
-    DrawInfo part = TopLeft(700, 300);
+    DrawInfo part = DrawInfo::At(700, 300);
     part.flags |= DI_SRC_POS | DI_SRC_SIZE;
     part.sourceX = 5;
     part.sourceY = 7;
     part.sourceWidth = 31;
     part.sourceHeight = 20;
-    DrawInfo centred = TopLeft(512, 129);
+    DrawInfo centred = DrawInfo::At(512, 129);
     centred.flags |= DI_CENTER;
     const Case cases[] = {
-        {"inside", TopLeft(100, 200), false},
-        {"over the left and top edges", TopLeft(-17, -5), false},
-        {"over the right and bottom edges", TopLeft(990, 740), false},
+        {"inside", DrawInfo::At(100, 200), false},
+        {"over the left and top edges", DrawInfo::At(-17, -5), false},
+        {"over the right and bottom edges", DrawInfo::At(990, 740), false},
         {"a part", part, false},
         {"centred across the band's top", centred, true},
-        {"across the band's bottom", TopLeft(40, 620), true},
+        {"across the band's bottom", DrawInfo::At(40, 620), true},
     };
     for (const Layout& layout : layouts) {
         SCOPED_TRACE(layout.name);
@@ -726,24 +720,19 @@ TEST_F(SpritePixelTest, ShadowsMatchTheReferenceOnSixteenAndThirtyTwoBits)
     for (const auto& [x, y] : {std::pair{0, 0}, std::pair{width - 1, height - 1}})
         ASSERT_TRUE(shadow[static_cast<std::size_t>(y) * width + x]);
 
-    struct Case {
-        const char* name;
-        DrawInfo drawInfo;
-        bool band;
-    };
-    DrawInfo part = TopLeft(300, 300);
+    DrawInfo part = DrawInfo::At(300, 300);
     part.flags |= DI_SRC_POS | DI_SRC_SIZE;
     part.sourceX = 3;
     part.sourceY = 2;
     part.sourceWidth = 45;
     part.sourceHeight = 13;
     const Case cases[] = {
-        {"inside", TopLeft(100, 200), false},
-        {"over the left and top edges", TopLeft(-21, -3), false},
-        {"over the right and bottom edges", TopLeft(980, 755), false},
+        {"inside", DrawInfo::At(100, 200), false},
+        {"over the left and top edges", DrawInfo::At(-21, -3), false},
+        {"over the right and bottom edges", DrawInfo::At(980, 755), false},
         {"a part", part, false},
-        {"across the band's top", TopLeft(11, 120), true},
-        {"across the band's bottom", TopLeft(613, 630), true},
+        {"across the band's top", DrawInfo::At(11, 120), true},
+        {"across the band's bottom", DrawInfo::At(613, 630), true},
     };
     for (const Layout& layout : layouts) {
         if (layout.depth == 24)
@@ -819,19 +808,19 @@ TEST_F(SpritePixelTest, SurfaceSpritesKeyOutBlackOnEveryLayoutAndComeBackAfterAL
                 }
             ExpectCanvas(expected, what);
         };
-        Draw(sprite, TopLeft(-7, 630), true);
+        Draw(sprite, DrawInfo::At(-7, 630), true);
         expectKeyedCopy(-7, 630, true, "across the band's bottom and the left edge");
-        Draw(sprite, TopLeft(1000, 100), false);
+        Draw(sprite, DrawInfo::At(1000, 100), false);
         expectKeyedCopy(1000, 100, false, "over the right edge");
 
         // Lost: nothing is drawn until the sprite and the canvas are restored.
         Host().GetDisplay().LoseAllSurfaces();
         DirectDraw::GetInstance().SetSurfaceRestore([] {});
-        Draw(sprite, TopLeft(10, 10), false);
+        Draw(sprite, DrawInfo::At(10, 10), false);
         ExpectCanvas(Expected(), "while lost");
         sprite.Restore();
         ASSERT_EQ(Host().GetDisplay().Restore(DirectDraw::GetInstance().GetRenderTarget()), DD_OK);
-        Draw(sprite, TopLeft(10, 10), false);
+        Draw(sprite, DrawInfo::At(10, 10), false);
         expectKeyedCopy(10, 10, false, "after the restore");
     }
 }
@@ -853,7 +842,7 @@ TEST_F(SpritePixelTest, RunLengthFramesWhosePacketsDoNotFitAreRefused)
     sprite.SetFullSize(3, 2);
     sprite.AddFrame(std::move(frame), nullptr, ImageRect{0, 0, 2, 1});
     for (const float scale : {1.0f, 2.0f}) {
-        DrawInfo drawInfo = TopLeft(10, 10);
+        DrawInfo drawInfo = DrawInfo::At(10, 10);
         drawInfo.flags |= scale != 1.0f ? DI_SCALE : 0u;
         drawInfo.scale = scale;
         Draw(sprite, drawInfo, false);

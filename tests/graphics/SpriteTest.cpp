@@ -75,10 +75,7 @@ TEST_F(SpriteTest, PlacesAndClipsDraws)
     EXPECT_EQ(placement.source, (ImageRect{0, 0, 9, 7}));
 
     // Over the canvas's left edge the source loses what falls outside.
-    DrawInfo topLeft;
-    topLeft.flags = DI_DEST_POS;
-    topLeft.destinationX = -3;
-    topLeft.destinationY = 760;
+    DrawInfo topLeft = DrawInfo::At(-3, 760);
     placement = Sprite::Place(topLeft, 10, 10, 10, 10, {});
     EXPECT_EQ(placement.source, (ImageRect{3, 0, 9, 7}));
     EXPECT_EQ(placement.destination, (ImageRect{0, 760, 6, 767}));
@@ -189,10 +186,7 @@ TEST_F(SpriteTest, SurfaceSpritesKeyOutBlackAndCropToTheirPixels)
     EXPECT_TRUE(sprite.IsPixelTransparent({2, 2}, 0));
 
     FillCanvas(0x00010203);
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.destinationX = 100;
-    drawInfo.destinationY = 100;
+    DrawInfo drawInfo = DrawInfo::At(100, 100);
     sprite.DrawEx(drawInfo);
     EXPECT_EQ(CanvasPixel(102, 101), 0x00FF0000u); // the crop offset is added
     EXPECT_EQ(CanvasPixel(103, 101), 0x0000FF00u);
@@ -226,10 +220,7 @@ TEST_F(SpriteTest, AlphaSpritesBlendInEveryDepth)
     ASSERT_TRUE(sprite.Create(std::move(diffuse), std::move(alpha), 3, 1, 0, 0, false));
     FillCanvas(0);
     SetCanvasPixel(11, 20, 0x07C0); // green 31 where alpha is 0
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.destinationX = 10;
-    drawInfo.destinationY = 20;
+    DrawInfo drawInfo = DrawInfo::At(10, 20);
     sprite.DrawEx(drawInfo);
     // Red 31 at alpha 128 over black: 0 + (31 * 128 >> 8) = 15.
     EXPECT_EQ(CanvasPixel(10, 20), 15u << 11);
@@ -260,8 +251,7 @@ TEST_F(SpriteTest, ShadowsHalveTheCanvasUnderThem)
     // White as the program writes it on a 565 screen (the lowest green bit
     // clear): each five-bit channel 31 halves to 15.
     FillCanvas(0xFFDF);
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
+    DrawInfo drawInfo = DrawInfo::At(0, 0);
     shadow.DrawEx(drawInfo);
     EXPECT_EQ(CanvasPixel(1, 0), 0x7BCFu);
     EXPECT_EQ(CanvasPixel(2, 0), 0xFFDFu);
@@ -290,9 +280,7 @@ TEST_F(SpriteTest, RunLengthSpritesBlendByAlphaThresholds)
     EXPECT_EQ(sprite.GetFullHeight(), 2);
 
     FillCanvas(0x000000FF); // blue
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.frame = 1;
+    DrawInfo drawInfo = DrawInfo::At(0, 0, 0, 1);
     sprite.DrawEx(drawInfo);
     EXPECT_EQ(CanvasPixel(0, 0), 0x000000FFu); // alpha 10: unchanged
     EXPECT_EQ(CanvasPixel(1, 0), 0x00FF0000u); // alpha 250: replaced
@@ -350,9 +338,7 @@ TEST_F(SpriteTest, AnimatedSpritesHandEachFrameToItsSprite)
         animation.AddFrame(std::move(frame));
     }
     EXPECT_EQ(animation.GetFrameCount(), 2);
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
-    drawInfo.frame = 1;
+    DrawInfo drawInfo = DrawInfo::At(0, 0, 0, 1);
     animation.DrawEx(drawInfo);
     EXPECT_EQ(CanvasPixel(1, 1), 0x0000FF00u);
     drawInfo.frame = 7; // no such frame: nothing
@@ -415,8 +401,7 @@ TEST_F(SpriteTest, BlendsOnTwentyFourBitScreens)
     AlphaSprite sprite;
     ASSERT_TRUE(sprite.Create(std::move(diffuse), std::move(alpha), 2, 1, 0, 0, false));
     FillCanvas(0x646464); // grey 100
-    DrawInfo drawInfo;
-    drawInfo.flags = DI_DEST_POS;
+    DrawInfo drawInfo = DrawInfo::At(0, 0);
     sprite.DrawEx(drawInfo);
     // Red: 100 + ((200 - 100) * 64 >> 8) = 125; green and blue:
     // 100 + ((0 - 100) * 64 >> 8) = 100 - 25 = 75.
