@@ -127,7 +127,12 @@ AnimatedRLESprite::FrameView AnimatedRLESprite::GetFrame(int frame) const
 
 bool AnimatedRLESprite::IsPixelTransparent(Point, int) const
 {
-    LogPrint("AnimatedRLESprite::IsPixelTransparent: Pixelcollision bei RLE-Sprites noch nicht implementiert!\n");
+    // Characters are asked on every mouse move: the log hears of it once
+    // per sprite.
+    if (!rolloverReported) {
+        rolloverReported = true;
+        LogPrint("AnimatedRLESprite::IsPixelTransparent: Pixelcollision bei RLE-Sprites noch nicht implementiert!\n");
+    }
     return true;
 }
 

@@ -90,6 +90,8 @@ private:
     int fullWidth = 0;
     int fullHeight = 0;
     bool hasAlpha = false;
+    // Pixel rollover is not done for these sprites; said once in the log.
+    mutable bool rolloverReported = false;
     // Per decoded row of a scaled draw: first and last column not clear.
     std::vector<std::pair<int, int>> rowSpans;
     // The stretches of the row being drawn.

@@ -13,14 +13,15 @@ constexpr const char* sourceFile = ".\\RE3Zodezaruz\\ScreenShotGrabber";
 constexpr int pictureWidth = 256;
 constexpr int pictureHeight = 128;
 
-template <typename Pixel>
+// Pixels of 2, 3 or 4 bytes, each read as the low bytes of a value (the
+// host is little-endian).
+template <int pixelBytes>
 void Average(const platform::LockedSurface& locked, const DirectDraw& display, Image& picture)
 {
     const auto value = [&](int x, int y) {
-        Pixel pixel;
-        std::memcpy(&pixel, locked.pixels + static_cast<std::ptrdiff_t>(y) * locked.pitch + x * static_cast<int>(sizeof(Pixel)),
-                    sizeof(Pixel));
-        return static_cast<std::uint32_t>(pixel);
+        std::uint32_t pixel = 0;
+        std::memcpy(&pixel, locked.pixels + static_cast<std::ptrdiff_t>(y) * locked.pitch + x * pixelBytes, pixelBytes);
+        return pixel;
     };
     // Red and green are taken down by their shifts; blue is masked only, as
     // it sits at shift 0 in every layout the display offers.
@@ -39,7 +40,7 @@ void Average(const platform::LockedSurface& locked, const DirectDraw& display, I
             // Four 8-bit values average by >> 2; four 5-bit values times 2
             // give their average in eight bits.
             const auto scale = [](std::uint32_t sum) {
-                return static_cast<std::uint8_t>(sizeof(Pixel) == 2 ? std::min<std::uint32_t>(sum * 2, 255) : sum >> 2);
+                return static_cast<std::uint8_t>(pixelBytes == 2 ? std::min<std::uint32_t>(sum * 2, 255) : sum >> 2);
             };
             std::uint8_t* out = picture.GetData() + (static_cast<std::ptrdiff_t>(y) * pictureWidth + x) * 3;
             out[0] = scale(blue);
@@ -75,8 +76,9 @@ std::unique_ptr<Image> ScreenShotGrabber::GrabScreen()
     auto picture = std::make_unique<Image>();
     picture->Create(pictureWidth, pictureHeight, 24, true);
     switch (display.GetDepth()) {
-    case 16: Average<std::uint16_t>(locked, display, *picture); break;
-    case 32: Average<std::uint32_t>(locked, display, *picture); break;
+    case 16: Average<2>(locked, display, *picture); break;
+    case 24: Average<3>(locked, display, *picture); break;
+    case 32: Average<4>(locked, display, *picture); break;
     default: LogPrint("ScreenShotGrabber::GrabScreen: Unsupported ScreenDepth %d!\n", display.GetDepth()); break;
     }
     device.Unlock(half.GetSurface());

@@ -51,21 +51,22 @@ bool ShadowSprite::IsPixelTransparent(Point point, int) const
 
 namespace {
 
-template <typename Pixel>
-void Halve(std::uint8_t* target, Pixel keep)
+// A pixel of 2, 3 or 4 bytes read as the low bytes of a value (the host is
+// little-endian), halved, and written back.
+template <int pixelBytes>
+void Halve(std::uint8_t* target, std::uint32_t keep)
 {
-    Pixel pixel;
-    std::memcpy(&pixel, target, sizeof(Pixel));
-    pixel = static_cast<Pixel>((pixel >> 1) & keep);
-    std::memcpy(target, &pixel, sizeof(Pixel));
+    std::uint32_t pixel = 0;
+    std::memcpy(&pixel, target, pixelBytes);
+    pixel = (pixel >> 1) & keep;
+    std::memcpy(target, &pixel, pixelBytes);
 }
 
 } // namespace
 
-template <typename Pixel>
-void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int pitch, Pixel keep) const
+template <int pixelBytes>
+void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int pitch, std::uint32_t keep) const
 {
-    constexpr int pixelBytes = static_cast<int>(sizeof(Pixel));
     const std::uint8_t* bits = mask->GetData();
     const int width = placement.destination.GetWidth();
     for (int row = 0; row < placement.destination.GetHeight(); ++row) {
@@ -77,7 +78,7 @@ void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int 
         const auto single = [&](int column) {
             const std::size_t bit = first + static_cast<std::size_t>(column);
             if ((bits[bit / 8] & (0x80 >> (bit % 8))) == 0)
-                Halve(target + column * pixelBytes, keep);
+                Halve<pixelBytes>(target + column * pixelBytes, keep);
         };
         int column = 0;
         for (; column < width && (first + static_cast<std::size_t>(column)) % 8 != 0; ++column)
@@ -90,12 +91,12 @@ void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int 
             std::uint8_t* eight = target + column * pixelBytes;
             if (byte == 0) {
                 for (int i = 0; i < 8; ++i)
-                    Halve(eight + i * pixelBytes, keep);
+                    Halve<pixelBytes>(eight + i * pixelBytes, keep);
                 continue;
             }
             for (int i = 0; i < 8; ++i)
                 if ((byte & (0x80 >> i)) == 0)
-                    Halve(eight + i * pixelBytes, keep);
+                    Halve<pixelBytes>(eight + i * pixelBytes, keep);
         }
         for (; column < width; ++column)
             single(column);
@@ -119,11 +120,13 @@ void ShadowSprite::DrawEx(const DrawInfo& drawInfo)
     if (!LockCanvas(locked))
         return;
     // Halving each channel: the bit that would fall from a channel into the
-    // one below is cleared.
+    // one below is cleared. On a 24-bit screen every byte is a channel, so
+    // the same rule halves each byte.
     const std::uint32_t m = ~((1u << display.GetShiftR()) | (1u << display.GetShiftG()) | (1u << display.GetShiftB()));
     switch (display.GetDepth()) {
-    case 16: Darken<std::uint16_t>(placement, locked.pixels, locked.pitch, static_cast<std::uint16_t>(m >> 1)); break;
-    case 32: Darken<std::uint32_t>(placement, locked.pixels, locked.pitch, m >> 1); break;
+    case 16: Darken<2>(placement, locked.pixels, locked.pitch, m >> 1); break;
+    case 24: Darken<3>(placement, locked.pixels, locked.pitch, m >> 1); break;
+    case 32: Darken<4>(placement, locked.pixels, locked.pitch, m >> 1); break;
     default:
         LogPrint("Invalid screen directDraw screendepth.\n");
         PostQuit();

@@ -6,6 +6,7 @@
 
 // A 1-bit mask that halves the brightness of the canvas under its clear
 // bits (the picture's non-black pixels); set bits leave the canvas alone.
+// Draws on 16-, 24- and 32-bit screens.
 class ShadowSprite final : public Sprite {
 public:
     bool Create(const Image& image, int fullWidth, int fullHeight);
@@ -19,8 +20,8 @@ public:
 
 private:
     bool IsMaskBitSet(int x, int y) const;
-    template <typename Pixel>
-    void Darken(const Placement& placement, std::uint8_t* canvas, int pitch, Pixel keep) const;
+    template <int pixelBytes>
+    void Darken(const Placement& placement, std::uint8_t* canvas, int pitch, std::uint32_t keep) const;
 
     std::unique_ptr<Image> mask;
     Point crop;

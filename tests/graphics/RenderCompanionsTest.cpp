@@ -83,6 +83,31 @@ TEST_F(RenderCompanionsTest, GrabsFiveBitChannelsScaledToEight)
     EXPECT_EQ(picture->GetData()[2], 248);
 }
 
+TEST_F(RenderCompanionsTest, GrabsThreeBytePixelsOfATwentyFourBitScreen)
+{
+    Open(24);
+    platform::DisplaySurface* canvas = DirectDraw::GetInstance().GetRenderTarget();
+    Host().GetDisplay().ColourFill(canvas, 0x00102030);
+    // The first picture pixel averages the canvas pixels (0, 128), (2, 128),
+    // (0, 130) and (2, 130): reds 0, 4, 8, 12 and blues 100, 104, 108, 112
+    // (bytes blue, green, red), green 0x20 throughout.
+    for (int index = 0; index < 4; ++index) {
+        const std::uint8_t pixel[3] = {static_cast<std::uint8_t>(100 + index * 4), 0x20, static_cast<std::uint8_t>(index * 4)};
+        std::memcpy(canvas->GetPixels() + (128 + 2 * (index / 2)) * canvas->GetPitch() + 2 * (index % 2) * 3, pixel, 3);
+    }
+    const auto picture = ScreenShotGrabber::GetInstance().GrabScreen();
+    ASSERT_NE(picture, nullptr);
+    const std::uint8_t* first = picture->GetData();
+    EXPECT_EQ(first[0], 106); // (100 + 104 + 108 + 112) >> 2
+    EXPECT_EQ(first[1], 0x20);
+    EXPECT_EQ(first[2], 6);   // (0 + 4 + 8 + 12) >> 2
+    const std::uint8_t* other = picture->GetData() + (50 * 256 + 100) * 3;
+    EXPECT_EQ(other[0], 0x30);
+    EXPECT_EQ(other[1], 0x20);
+    EXPECT_EQ(other[2], 0x10);
+    EXPECT_EQ(ReadFile("debug.txt").find("Unsupported"), std::string::npos);
+}
+
 TEST_F(RenderCompanionsTest, TheLoadingBarOnlyGrows)
 {
     Open(32);

@@ -317,9 +317,17 @@ TEST_F(SpriteTest, RunLengthSpritesBlendByAlphaThresholds)
 
     drawInfo.flags = DI_DEST_POS | DI_DEST_SIZE;
     sprite.DrawEx(drawInfo);
+    // Pixel rollover answers transparent and says so once per sprite, however
+    // often a character under the mouse is asked.
+    for (int call = 0; call < 3; ++call) {
+        EXPECT_TRUE(sprite.IsPixelTransparent({1, 0}, 0));
+        EXPECT_TRUE(opaque.IsPixelTransparent({1, 0}, 0));
+    }
+    const std::string rollover = "AnimatedRLESprite::IsPixelTransparent: Pixelcollision bei RLE-Sprites noch nicht implementiert!\n";
     EXPECT_EQ(ReadFile("debug.txt"), "Surface::Create width=4 height=2\n"
                                      "Surface::Create width=4 height=2\n"
-                                     "***WARNING: AnimatedRLESprite::DrawEx: DI_DEST_SIZE Blit wird derzeit nicht unterst\xFCtzt!\n");
+                                     "***WARNING: AnimatedRLESprite::DrawEx: DI_DEST_SIZE Blit wird derzeit nicht unterst\xFCtzt!\n" +
+                                         rollover + rollover);
 }
 
 TEST_F(SpriteTest, AnimatedSpritesHandEachFrameToItsSprite)
@@ -387,7 +395,7 @@ TEST_F(SpriteTest, ScaledCentringTruncatesOnceAndPartsMoveWithTheirCut)
     EXPECT_EQ(placement.destination, (ImageRect{12, 10, 14, 14}));
 }
 
-TEST_F(SpriteTest, BlendsOnTwentyFourBitScreens)
+TEST_F(SpriteTest, BlendsAndShadesOnTwentyFourBitScreens)
 {
     Open(24); // blue, green, red bytes at indices 0, 1, 2
     auto diffuse = std::make_unique<Image>();
@@ -407,4 +415,19 @@ TEST_F(SpriteTest, BlendsOnTwentyFourBitScreens)
     // 100 + ((0 - 100) * 64 >> 8) = 100 - 25 = 75.
     EXPECT_EQ(CanvasPixel(0, 0) & 0xFFFFFF, 0x7D4B4Bu);
     EXPECT_EQ(CanvasPixel(1, 0) & 0xFFFFFF, 0x1E140Au);
+
+    // A shadow over (red 201, green 77, blue 30) halves each byte to
+    // (100, 38, 15); the pixel beside it, not under the shadow, and the
+    // pixel after it in memory keep their bytes.
+    Image picture;
+    ASSERT_TRUE(picture.Create(2, 1, 24, true));
+    std::memset(picture.GetData(), 0x80, 3); // grey: casts a shadow
+    ShadowSprite shadow;
+    ASSERT_TRUE(shadow.Create(picture, 2, 1));
+    FillCanvas(0xC94D1E);
+    shadow.DrawEx(DrawInfo::At(5, 0));
+    EXPECT_EQ(CanvasPixel(5, 0), 0x64260Fu);
+    EXPECT_EQ(CanvasPixel(4, 0), 0xC94D1Eu);
+    EXPECT_EQ(CanvasPixel(6, 0), 0xC94D1Eu);
+    EXPECT_EQ(ReadFile("debug.txt").find("screendepth"), std::string::npos);
 }
