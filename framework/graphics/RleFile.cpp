@@ -5,6 +5,7 @@
 #include "files/DataFile.h"
 #include "files/File.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -93,7 +94,25 @@ std::unique_ptr<Image> MakeFrameImage(std::span<const std::uint8_t> stored, int 
     return image;
 }
 
+// The art the frames are made from: the newest last write of the bitmap and
+// of its alpha bitmap (when there is one), so that a change to either makes
+// the file stale.
+std::uint64_t SourceTime(const std::string& basePath)
+{
+    const std::string bitmap = basePath + ".bmp";
+    const std::string alphaBitmap = basePath + "_alpha.bmp";
+    const std::uint64_t time = File::GetFileTime(bitmap.c_str());
+    if (!File::Exists(alphaBitmap.c_str()))
+        return time;
+    return std::max(time, File::GetFileTime(alphaBitmap.c_str()));
+}
+
 } // namespace
+
+std::string RleFile::FileName(const std::string& basePath, const RleEncoding& encoding)
+{
+    return basePath + (encoding.mirrored ? ".mirrored.rle" : ".rle");
+}
 
 void RleFile::EncodeHeader(const RleFileHeader& header, std::uint8_t* bytes)
 {
@@ -107,7 +126,7 @@ void RleFile::EncodeHeader(const RleFileHeader& header, std::uint8_t* bytes)
     out.Put(header.depth);
     out.Put(header.encoded);
     out.Put(header.hasAlpha);
-    out.Put(header.reserved);
+    out.Put(header.encoding);
     out.Put(header.frameCount);
 }
 
@@ -123,7 +142,7 @@ void RleFile::DecodeHeader(const std::uint8_t* bytes, RleFileHeader& header)
     header.depth = in.Get<decltype(header.depth)>();
     header.encoded = in.Get<decltype(header.encoded)>();
     header.hasAlpha = in.Get<decltype(header.hasAlpha)>();
-    header.reserved = in.Get<decltype(header.reserved)>();
+    header.encoding = in.Get<decltype(header.encoding)>();
     header.frameCount = in.Get<decltype(header.frameCount)>();
 }
 
@@ -153,7 +172,7 @@ void RleFile::DecodeRecord(const std::uint8_t* bytes, RleFrameRecord& record)
     record.alphaSize = in.Get<decltype(record.alphaSize)>();
 }
 
-bool RleFile::Write(const char* basePath, const RleFileContent& content)
+bool RleFile::Write(const char* basePath, const RleEncoding& encoding, const RleFileContent& content)
 {
     if (DataFile::GetInstance().IsAvailable()) {
         LogError("SpriteLoaderUtil::CreatePreEncodedData: Try to create pre-encoded data with loaded Onefile!\n");
@@ -170,7 +189,7 @@ bool RleFile::Write(const char* basePath, const RleFileContent& content)
 
     RleFileHeader header{};
     header.mark = mark;
-    header.sourceTime = File::GetFileTime((base + ".bmp").c_str());
+    header.sourceTime = SourceTime(base);
     if (first->GetPalette() != nullptr)
         std::memcpy(header.palette, first->GetPalette(), sizeof(header.palette));
     const Image* firstAlpha = content.frames.front().alpha.get();
@@ -181,6 +200,7 @@ bool RleFile::Write(const char* basePath, const RleFileContent& content)
     header.depth = first->GetDepth();
     header.encoded = first->IsEncoded() ? 1 : 0;
     header.hasAlpha = content.hasAlpha ? 1 : 0;
+    header.encoding = encoding.Bits();
     header.frameCount = static_cast<std::uint32_t>(content.frames.size());
 
     std::vector<std::uint8_t> bytes(headerSize);
@@ -216,7 +236,7 @@ bool RleFile::Write(const char* basePath, const RleFileContent& content)
             bytes.insert(bytes.end(), frame.alpha->GetData(), frame.alpha->GetData() + record.alphaSize);
     }
 
-    const std::string fileName = base + ".rle";
+    const std::string fileName = FileName(base, encoding);
     File file;
     if (!file.OpenDirect(fileName.c_str(), "wb")) {
         LogWarning("Failed to open file <%s>!\n", fileName.c_str());
@@ -229,11 +249,11 @@ bool RleFile::Write(const char* basePath, const RleFileContent& content)
     return written;
 }
 
-bool RleFile::Read(const char* basePath, RleFileContent& content)
+bool RleFile::Read(const char* basePath, const RleEncoding& encoding, RleFileContent& content)
 {
     content = RleFileContent();
     const std::string base(basePath);
-    const std::string fileName = base + ".rle";
+    const std::string fileName = FileName(base, encoding);
     if (!File::Exists(fileName.c_str()))
         return false;
     File file;
@@ -242,16 +262,24 @@ bool RleFile::Read(const char* basePath, RleFileContent& content)
         return false;
     RleFileHeader header{};
     DecodeHeader(bytes.data(), header);
-    if (!DataFile::GetInstance().IsAvailable()) {
-        const std::string bitmap = base + ".bmp";
-        const std::string alphaBitmap = base + "_alpha.bmp";
-        const bool fresh = header.mark == mark && File::Exists(bitmap.c_str()) &&
-                           header.sourceTime == File::GetFileTime(bitmap.c_str()) &&
-                           (header.hasAlpha != 0) == File::Exists(alphaBitmap.c_str());
-        if (!fresh)
-            return false;
-    }
+    if (!Matches(header, base, encoding))
+        return false;
     return Parse(bytes, fileName.c_str(), content, header);
+}
+
+bool RleFile::Matches(const RleFileHeader& header, const std::string& basePath, const RleEncoding& encoding)
+{
+    if (header.mark != mark || header.frameCount != static_cast<std::uint32_t>(encoding.frameCount))
+        return false;
+    const bool encodingKnown = (header.encoding & RleEncoding::known) != 0;
+    if (encodingKnown && header.encoding != encoding.Bits())
+        return false;
+    if (DataFile::GetInstance().IsAvailable())
+        return true;
+    const std::string bitmap = basePath + ".bmp";
+    const std::string alphaBitmap = basePath + "_alpha.bmp";
+    return encodingKnown && File::Exists(bitmap.c_str()) && header.sourceTime == SourceTime(basePath) &&
+           (header.hasAlpha != 0) == File::Exists(alphaBitmap.c_str());
 }
 
 bool RleFile::ReadFile(const char* fileName, RleFileContent& content, RleFileHeader& header)

@@ -1,17 +1,27 @@
 #pragma once
 
 // The .rle file: the run-length-encoded frames of an animated sprite, stored
-// beside its art (base path + ".rle") so that they need not be encoded again
-// at each start. All integers little-endian, written and read field by field.
+// beside its art so that they need not be encoded again at each start: base
+// path + ".rle", or base path + ".mirrored.rle" for the frames of the
+// mirrored art (a picture may be used both ways). All integers
+// little-endian, written and read field by field.
 //
 //   RleFileHeader (2080 bytes)
 //   then per frame: RleFrameRecord (32 bytes), its colour data (colorSize
 //   bytes), its alpha data (alphaSize bytes, only with alpha)
 //
-// A file is fresh when its mark is RleFile::mark, its stored time equals the
-// last write of base path + ".bmp" and its has-alpha byte says whether base
-// path + "_alpha.bmp" exists; with the archive in use only the mark counts.
-// A missing or stale file is no error: the caller encodes the bitmap again.
+// The frames depend on the art and on how it was encoded (RleEncoding), and
+// a file is taken only when both match:
+//   - the mark is RleFile::mark and the frame count is the one wanted;
+//   - the encoding field says mirrored and cropped as wanted (files written
+//     before the field was filled hold 0 there: their encoding is unknown);
+//   - loose files: the stored time equals the newest last write of base
+//     path + ".bmp" and of base path + "_alpha.bmp" when that exists, the
+//     has-alpha byte says whether it exists, and the encoding is known.
+//     With the archive in use there is nothing to encode again, so a file of
+//     unknown encoding is taken as it is.
+// A missing, stale or foreign file is no error: the caller encodes the
+// bitmap again.
 // A damaged one (sizes beyond the file, frames beyond the decode buffer,
 // packets that do not fill their rows) is refused with a log line.
 // Files are written only while no archive is in use, replaced atomically.
@@ -22,6 +32,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #pragma pack(push, 1)
@@ -35,7 +46,7 @@ struct RleFileHeader {
     std::int32_t depth;
     std::uint8_t encoded;
     std::uint8_t hasAlpha;
-    std::uint16_t reserved;
+    std::uint16_t encoding;                        // RleEncoding's bits; 0 in older files
     std::uint32_t frameCount;
 };
 
@@ -66,6 +77,23 @@ struct RleFrame {
     ImageRect crop;
 };
 
+// How the frames were made from the art, besides the art itself.
+struct RleEncoding {
+    bool mirrored = false;
+    bool cropped = true;
+    int frameCount = 1;
+
+    // The header field: the bits below, with `known` set so that a file of
+    // unknown encoding (0) is told apart.
+    static constexpr std::uint16_t mirroredBit = 0x0001;
+    static constexpr std::uint16_t croppedBit = 0x0002;
+    static constexpr std::uint16_t known = 0x8000;
+    std::uint16_t Bits() const
+    {
+        return static_cast<std::uint16_t>(known | (mirrored ? mirroredBit : 0) | (cropped ? croppedBit : 0));
+    }
+};
+
 struct RleFileContent {
     bool hasAlpha = false;
     int fullWidth = 0;
@@ -79,13 +107,15 @@ public:
     // The sprite code decodes a frame into a buffer of this many pixels.
     static constexpr int decodeBufferPixels = 360000;
 
-    // Writes base path + ".rle" for the frames; false (with a log line) while
-    // the archive is in use, for no frames, frames that do not match, or a
-    // file that cannot be written.
-    static bool Write(const char* basePath, const RleFileContent& content);
-    // Reads base path + ".rle" when it exists and is fresh; false otherwise
-    // (a log line only when the file is damaged).
-    static bool Read(const char* basePath, RleFileContent& content);
+    // The file of the frames encoded from the art of `basePath` as `encoding` says.
+    static std::string FileName(const std::string& basePath, const RleEncoding& encoding);
+    // Writes the file for the frames; false (with a log line) while the
+    // archive is in use, for no frames, frames that do not match, or a file
+    // that cannot be written.
+    static bool Write(const char* basePath, const RleEncoding& encoding, const RleFileContent& content);
+    // Reads the file when it exists, is fresh and was encoded as `encoding`
+    // says; false otherwise (a log line only when the file is damaged).
+    static bool Read(const char* basePath, const RleEncoding& encoding, RleFileContent& content);
     // Reads any file in the layout, fresh or not, giving its header too.
     static bool ReadFile(const char* fileName, RleFileContent& content, RleFileHeader& header);
     // The layout of `bytes` (`name` names it in the log).
@@ -98,6 +128,8 @@ public:
     static void DecodeRecord(const std::uint8_t* bytes, RleFrameRecord& record);
 
 private:
+    // Whether a header read from FileName(basePath, encoding) holds what is wanted.
+    static bool Matches(const RleFileHeader& header, const std::string& basePath, const RleEncoding& encoding);
     static bool ParseLayout(std::span<const std::uint8_t> bytes, const char* name, RleFileContent& content,
                             RleFileHeader& header);
 };

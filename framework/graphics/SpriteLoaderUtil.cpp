@@ -142,7 +142,8 @@ std::unique_ptr<Image> SpriteLoaderUtil::LoadAlphaImage(const std::string& baseP
     return alpha;
 }
 
-bool SpriteLoaderUtil::CreatePreEncodedData(const std::string& basePath, const AnimatedRLESprite& sprite)
+bool SpriteLoaderUtil::CreatePreEncodedData(const std::string& basePath, const RleEncoding& encoding,
+                                            const AnimatedRLESprite& sprite)
 {
     RleFileContent content;
     content.hasAlpha = sprite.HasAlpha();
@@ -156,13 +157,14 @@ bool SpriteLoaderUtil::CreatePreEncodedData(const std::string& basePath, const A
         copy.crop = frame.crop;
         content.frames.push_back(std::move(copy));
     }
-    return RleFile::Write(basePath.c_str(), content);
+    return RleFile::Write(basePath.c_str(), encoding, content);
 }
 
-bool SpriteLoaderUtil::LoadPreEncodedData(const std::string& basePath, AnimatedRLESprite& sprite)
+bool SpriteLoaderUtil::LoadPreEncodedData(const std::string& basePath, const RleEncoding& encoding,
+                                          AnimatedRLESprite& sprite)
 {
     RleFileContent content;
-    if (!RleFile::Read(basePath.c_str(), content))
+    if (!RleFile::Read(basePath.c_str(), encoding, content))
         return false;
     sprite.SetFullSize(content.fullWidth, content.fullHeight);
     for (RleFrame& frame : content.frames)

@@ -21,7 +21,7 @@
 //   baseAlpha.bmp or baseAlpha.jpg (with baseAlpha_Mask.bmp)
 //                                                  an alpha sprite's alpha map
 //   base_alpha.bmp (8 bit)                         a run-length sprite's alpha
-//   base.rle                                       pre-encoded run-length frames
+//   base.rle, base.mirrored.rle                    pre-encoded run-length frames
 //                                                  (see RleFile.h)
 
 #include <memory>
@@ -29,6 +29,7 @@
 
 class AnimatedRLESprite;
 class Image;
+struct RleEncoding;
 struct SpriteInfo;
 
 class SpriteLoaderUtil {
@@ -52,10 +53,11 @@ public:
     // The 8-bit alpha map of an alpha sprite; null when there is none.
     static std::unique_ptr<Image> LoadAlphaImage(const std::string& basePath);
 
-    // Writes base path + ".rle" for the sprite's frames (not while the
-    // archive is in use).
-    static bool CreatePreEncodedData(const std::string& basePath, const AnimatedRLESprite& sprite);
-    // Fills an empty sprite from base path + ".rle" when that is there and
-    // fresh; false otherwise, and the caller encodes the bitmap.
-    static bool LoadPreEncodedData(const std::string& basePath, AnimatedRLESprite& sprite);
+    // Writes the .rle file of the sprite's frames, encoded from the art of
+    // the base path as `encoding` says (not while the archive is in use).
+    static bool CreatePreEncodedData(const std::string& basePath, const RleEncoding& encoding, const AnimatedRLESprite& sprite);
+    // Fills an empty sprite from the .rle file when that is there, fresh and
+    // encoded as `encoding` says; false otherwise, and the caller encodes
+    // the bitmap.
+    static bool LoadPreEncodedData(const std::string& basePath, const RleEncoding& encoding, AnimatedRLESprite& sprite);
 };

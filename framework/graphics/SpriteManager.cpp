@@ -6,6 +6,7 @@
 #include "BmpLoader.h"
 #include "DirectDraw.h"
 #include "ImageUtil.h"
+#include "RleFile.h"
 #include "ShadowSprite.h"
 #include "SpriteLoaderUtil.h"
 #include "SurfaceSprite.h"
@@ -306,7 +307,8 @@ std::unique_ptr<Sprite> SpriteManager::LoadAnimatedRLESprite(const SpriteInfo& i
     if (!DirectDraw::GetInstance().IsFullScreen())
         LogPrint("SpriteManager::LoadAnimatedRLESprite filename=%s\n", info.file.c_str());
     auto sprite = std::make_unique<AnimatedRLESprite>();
-    if (SpriteLoaderUtil::LoadPreEncodedData(info.file, *sprite))
+    const RleEncoding encoding{info.mirrored, info.crop, info.frameCount};
+    if (SpriteLoaderUtil::LoadPreEncodedData(info.file, encoding, *sprite))
         return sprite;
 
     std::unique_ptr<Image> strip = SpriteLoaderUtil::LoadImage(info.file, false);
@@ -336,7 +338,7 @@ std::unique_ptr<Sprite> SpriteManager::LoadAnimatedRLESprite(const SpriteInfo& i
                  info.frameCount);
         return nullptr;
     }
-    SpriteLoaderUtil::CreatePreEncodedData(info.file, *sprite);
+    SpriteLoaderUtil::CreatePreEncodedData(info.file, encoding, *sprite);
     return sprite;
 }
 

@@ -63,6 +63,9 @@ RleFileContent TwoFrames(bool withAlpha)
     return content;
 }
 
+// How TwoFrames was made: from unmirrored art, cropped, two frames.
+const RleEncoding twoFrames{false, true, 2};
+
 Bytes Data(const Image& image)
 {
     return Bytes(image.GetData(), image.GetData() + image.GetEncodedSize());
@@ -89,7 +92,7 @@ protected:
 TEST_F(RleFileTest, WritesTheHeaderRecordsAndDataAtTheirOffsets)
 {
     const RleFileContent content = TwoFrames(false);
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", content));
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, content));
     const std::string file = ReadFile("data/anim/walk.rle");
 
     EXPECT_EQ(Uint32At(file, 0), 103u);
@@ -103,6 +106,7 @@ TEST_F(RleFileTest, WritesTheHeaderRecordsAndDataAtTheirOffsets)
     EXPECT_EQ(Uint32At(file, 2068), 8u);
     EXPECT_EQ(file[2072], 1); // encoded
     EXPECT_EQ(file[2073], 0); // no alpha
+    EXPECT_EQ(Uint32At(file, 2074) & 0xFFFF, 0x8002u); // encoding known: cropped, not mirrored
     EXPECT_EQ(Uint32At(file, 2076), 2u);
 
     // Frame 0: 2 x 1 at (3, 4)-(4, 4), one literal packet of two pixels.
@@ -123,9 +127,9 @@ TEST_F(RleFileTest, ReadsBackWhatWasWrittenWithAndWithoutAlpha)
         if (withAlpha)
             WriteFile("data/anim/walk_alpha.bmp", "alpha art");
         const RleFileContent written = TwoFrames(withAlpha);
-        ASSERT_TRUE(RleFile::Write("data\\anim\\walk", written));
+        ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, written));
         RleFileContent read;
-        ASSERT_TRUE(RleFile::Read("data\\anim\\walk", read));
+        ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
         EXPECT_EQ(read.hasAlpha, withAlpha);
         EXPECT_EQ(read.fullWidth, 10);
         EXPECT_EQ(read.fullHeight, 8);
@@ -150,49 +154,95 @@ TEST_F(RleFileTest, ReadsBackWhatWasWrittenWithAndWithoutAlpha)
 TEST_F(RleFileTest, StaleFilesAreIgnoredWithoutComplaint)
 {
     RleFileContent read;
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", read)); // none yet
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read)); // none yet
 
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", TwoFrames(false)));
-    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", read));
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
+    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     // An alpha bitmap that appeared after writing.
     WriteFile("data/anim/walk_alpha.bmp", "alpha art");
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", read));
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     std::filesystem::remove("data/anim/walk_alpha.bmp");
-    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", read));
+    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     // The bitmap was changed.
     Touch("data/anim/walk.bmp", 5);
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", read));
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
 
     // Written with alpha, and then the alpha bitmap was removed.
     WriteFile("data/anim/walk_alpha.bmp", "alpha art");
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", TwoFrames(true)));
-    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", read));
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(true)));
+    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     std::filesystem::remove("data/anim/walk_alpha.bmp");
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", read));
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     EXPECT_TRUE(read.frames.empty());
 
     // The bitmap itself removed.
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", TwoFrames(false)));
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
     std::filesystem::remove("data/anim/walk.bmp");
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", read));
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+    EXPECT_EQ(ReadFile("debug.txt").find("ERROR"), std::string::npos);
+}
+
+TEST_F(RleFileTest, FramesEncodedOtherwiseAreNotTaken)
+{
+    // The mirrored art's frames have a file of their own.
+    const RleEncoding mirrored{true, true, 2};
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
+    RleFileContent read;
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", mirrored, read));
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", mirrored, TwoFrames(false)));
+    EXPECT_TRUE(std::filesystem::exists("data/anim/walk.mirrored.rle"));
+    EXPECT_TRUE(RleFile::Read("data\\anim\\walk", mirrored, read));
+    EXPECT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+
+    // Another frame count or crop, or a file whose name and encoding field
+    // disagree (copied over by hand), is encoded again.
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", RleEncoding{false, true, 3}, read));
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", RleEncoding{false, false, 2}, read));
+    std::filesystem::copy_file("data/anim/walk.rle", "data/anim/walk.mirrored.rle",
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", mirrored, read));
+
+    // A changed alpha bitmap makes the frames stale like a changed bitmap.
+    WriteFile("data/anim/walk_alpha.bmp", "alpha art");
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(true)));
+    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+    Touch("data/anim/walk_alpha.bmp", 5);
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+
+    // A file from before the encoding field was filled (0 there) may hold
+    // either orientation: loose, it is encoded again; in the archive, where
+    // nothing can be encoded, it is still read.
+    std::filesystem::remove("data/anim/walk_alpha.bmp");
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
+    std::string old = ReadFile("data/anim/walk.rle");
+    old[2074] = 0;
+    old[2075] = 0;
+    WriteFile("data/anim/walk.rle", old);
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+    RleFileHeader header{};
+    EXPECT_TRUE(RleFile::ReadFile("data\\anim\\walk.rle", read, header));
     EXPECT_EQ(ReadFile("debug.txt").find("ERROR"), std::string::npos);
 }
 
 TEST_F(RleFileTest, NothingIsWrittenWithoutFramesOrWithTheArchiveInUse)
 {
-    EXPECT_FALSE(RleFile::Write("data\\anim\\walk", RleFileContent()));
+    EXPECT_FALSE(RleFile::Write("data\\anim\\walk", twoFrames, RleFileContent()));
     EXPECT_FALSE(std::filesystem::exists("data/anim/walk.rle"));
 
     // Frames that do not share frame 0's format cannot be read back.
     RleFileContent mixed = TwoFrames(false);
     ImageUtil::GetInstance().RunLengthEncode(*mixed.frames[0].image);
     mixed.frames[1].image->Create(5, 2, 24, true);
-    EXPECT_FALSE(RleFile::Write("data\\anim\\walk", mixed));
+    EXPECT_FALSE(RleFile::Write("data\\anim\\walk", twoFrames, mixed));
     EXPECT_FALSE(std::filesystem::exists("data/anim/walk.rle"));
 
     // An archive whose one member is a .rle file written before.
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", TwoFrames(false)));
-    const std::string member = ReadFile("data/anim/walk.rle");
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
+    // Written before the encoding field was filled: the archive's copy is
+    // still read.
+    std::string member = ReadFile("data/anim/walk.rle");
+    member[2074] = 0;
+    member[2075] = 0;
     std::filesystem::remove("data/anim/walk.rle");
     std::string archive(4 + 80, '\0');
     archive[0] = 1;
@@ -205,7 +255,7 @@ TEST_F(RleFileTest, NothingIsWrittenWithoutFramesOrWithTheArchiveInUse)
     DataFile::GetInstance().Init("datafile.dat");
     ASSERT_TRUE(DataFile::GetInstance().IsAvailable());
 
-    EXPECT_FALSE(RleFile::Write("data\\anim\\walk", TwoFrames(false)));
+    EXPECT_FALSE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
     EXPECT_FALSE(std::filesystem::exists("data/anim/walk.rle"));
     EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SpriteLoaderUtil::CreatePreEncodedData: Try to create pre-encoded "
                                          "data with loaded Onefile!\n"),
@@ -213,6 +263,6 @@ TEST_F(RleFileTest, NothingIsWrittenWithoutFramesOrWithTheArchiveInUse)
     // The archive's copy is used as it is: no bitmap to compare with.
     std::filesystem::remove("data/anim/walk.bmp");
     RleFileContent read;
-    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", read));
+    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     EXPECT_EQ(read.frames.size(), 2u);
 }

@@ -292,10 +292,28 @@ TEST_F(SpriteRegistryTest, RunLengthSpritesWriteTheirFileAndPreferItWhileItIsFre
     ASSERT_NE(Manager().GetSprite("fx"), nullptr);
     EXPECT_TRUE(std::filesystem::exists("data/art/fx.rle"));
     EXPECT_NE(Log().find("SpriteManager::LoadAnimatedRLESprite filename=data\\art\\fx\n"), std::string::npos);
-    const auto crop = [](int frame) {
-        return dynamic_cast<AnimatedRLESprite*>(SpriteManager::GetInstance().GetSprite("fx"))->GetFrame(frame).crop;
+    const auto crop = [](int frame, const char* label = "fx") {
+        return dynamic_cast<AnimatedRLESprite*>(SpriteManager::GetInstance().GetSprite(label))->GetFrame(frame).crop;
     };
     EXPECT_EQ(crop(1), (ImageRect{1, 0, 3, 2}));
+
+    // The same picture mirrored keeps its own frames (frame 1's pixel at
+    // column 0), and so does a description with another frame count; the
+    // first file is not taken for either.
+    SpriteInfo left = Description("fx_left", SpriteInfo::typeAnimatedRLE, 2, "data\\art\\fx");
+    left.crop = true;
+    left.mirrored = true;
+    Manager().AddSpriteInfo(left);
+    EXPECT_EQ(crop(1, "fx_left"), (ImageRect{0, 0, 2, 2}));
+    EXPECT_TRUE(std::filesystem::exists("data/art/fx.mirrored.rle"));
+    Manager().AddSpriteInfo(Description("fx_whole", SpriteInfo::typeAnimatedRLE, 1, "data\\art\\fx"));
+    ASSERT_NE(Manager().GetSprite("fx_whole"), nullptr);
+    EXPECT_EQ(Manager().GetSprite("fx_whole")->GetFrameCount(), 1);
+    EXPECT_EQ(Manager().GetSprite("fx_whole")->GetFullHeight(), 6);
+    Manager().UnloadSprite("fx");
+    Manager().UnloadSprite("fx_left");
+    EXPECT_EQ(crop(1), (ImageRect{1, 0, 3, 2}));
+    EXPECT_EQ(crop(1, "fx_left"), (ImageRect{0, 0, 2, 2}));
 
     // Other art with the old time: the .rle file is taken.
     const auto written = std::filesystem::last_write_time("data/art/fx.bmp");
