@@ -9,14 +9,17 @@
 #include <vector>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs: the codes of libjpeg's warnings.
+#include <jerror.h>
 
 namespace {
 
-// libjpeg reports through these: an error (or a warning about corrupt data)
-// jumps back to the decoder instead of ending the process.
+// libjpeg reports through these: an error (or a warning about missing or
+// damaged scan data) jumps back to the decoder instead of ending the process.
 struct ErrorManager {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
+    const char* path;
 };
 
 struct ScanLimit {
@@ -31,12 +34,27 @@ struct ScanLimit {
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
 
+// Warnings that leave the picture whole: bytes between segments that are
+// skipped, and markers of metadata the decoder does without.
+bool LeavesThePictureWhole(int code)
+{
+    return code == JWRN_EXTRANEOUS_DATA || code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC ||
+           code == JWRN_NOT_SEQUENTIAL;
+}
+
 void EmitMessage(j_common_ptr info, int level)
 {
-    // Level -1 is a warning about corrupt data: the picture would come out
-    // partly grey, so it is refused like an error. Trace levels stay quiet.
-    if (level < 0)
+    // Trace levels stay quiet. Level -1 is a warning: one that leaves the
+    // picture whole is logged and decoding goes on; one about missing or
+    // damaged scan data (the picture would come out partly grey, made up
+    // where the data ends) refuses the file like an error.
+    if (level >= 0)
+        return;
+    if (!LeavesThePictureWhole(info->err->msg_code))
         JumpBack(info);
+    char message[JMSG_LENGTH_MAX];
+    (*info->err->format_message)(info, message);
+    LogWarning("JpegLoader::Load: <%s>: libjpeg: %s\n", reinterpret_cast<ErrorManager*>(info->err)->path, message);
 }
 
 void CheckScanCount(j_common_ptr info)
@@ -65,6 +83,13 @@ bool RunDecoder(jpeg_decompress_struct& decompressor, ErrorManager& errors, std:
         static_cast<long>(decompressor.image_width) * static_cast<long>(decompressor.image_height) > JpegLoader::maximumPixels) {
         LogError("JpegLoader::Load: Refused <%s> of %u x %u pixels.\n", path, decompressor.image_width,
                  decompressor.image_height);
+        return false;
+    }
+    // Checked before libjpeg or the image allocate anything of that size.
+    if (static_cast<std::uint64_t>(decompressor.image_width) * decompressor.image_height >
+        static_cast<std::uint64_t>(bytes.size()) * JpegLoader::maximumPixelsPerByte) {
+        LogError("JpegLoader::Load: Refused <%s>: %u x %u pixels cannot come from %zu bytes.\n", path,
+                 decompressor.image_width, decompressor.image_height, bytes.size());
         return false;
     }
     decompressor.out_color_space = JCS_RGB;
@@ -113,6 +138,7 @@ std::unique_ptr<Image> JpegLoader::Decode(std::span<const std::uint8_t> bytes, c
 {
     jpeg_decompress_struct decompressor{};
     ErrorManager errors{};
+    errors.path = path;
     ScanLimit scanLimit{};
     decompressor.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = JumpBack;

@@ -5,12 +5,16 @@
 // 24-bit Image (blue, green, red bytes, rows top-down) that the caller owns.
 //
 // A damaged file never ends the process: libjpeg's errors, and its warnings
-// about corrupt data, jump back here and the file is refused with a log line.
-// Pictures larger than Image::maximumSide on a side or of more than
-// maximumPixels pixels (a few bytes can claim a huge picture), progressive
-// files of
+// about missing or damaged scan data, jump back here and the file is refused
+// with a log line. Warnings that leave the picture whole (stray bytes before
+// a marker, odd metadata) are logged and the picture is decoded.
+//
+// A few bytes can claim a huge picture, so the size is checked before
+// anything is allocated: pictures larger than Image::maximumSide on a side,
+// of more than maximumPixels pixels, or of more than maximumPixelsPerByte
+// pixels per byte of the file are refused, and so are progressive files of
 // more than maximumScans scans and files that would need more than
-// maximumMemory bytes of decoder memory are refused the same way.
+// maximumMemory bytes of decoder memory.
 
 #include "Image.h"
 #include "app/Singleton.h"
@@ -24,6 +28,12 @@ public:
     static constexpr int maximumScans = 100;
     static constexpr long maximumPixels = 16384L * 4096;
     static constexpr long maximumMemory = 512L * 1024 * 1024;
+    // A Huffman-coded file spends at least one bit on every block of the
+    // first scan it sends, and a block covers at most 32 x 32 pixels (8 x 8
+    // samples of a component sampled at 1 against another's 4): no file
+    // describes more than 8 x 1024 pixels per byte. Real pictures stay far
+    // below (a flat grey page comes to a few hundred pixels per byte).
+    static constexpr std::uint64_t maximumPixelsPerByte = 8 * 1024;
 
     // Null (after a log line) when the file cannot be opened or decoded.
     std::unique_ptr<Image> Load(const char* path);

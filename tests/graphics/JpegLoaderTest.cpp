@@ -93,6 +93,25 @@ TEST_F(JpegLoaderTest, GreyFilesComeOutAsThreeEqualChannels)
     }
 }
 
+TEST_F(JpegLoaderTest, StrayBytesBeforeAMarkerAreLoggedAndThePictureDecoded)
+{
+    // Every viewer shows such a file: the bytes are skipped and the picture
+    // is whole.
+    const Bytes source = Gradient(24, 16);
+    const std::string good = jpeg_files::Compress(24, 16, 3, source, false);
+    std::string stray = good;
+    stray.insert(stray.find("\xFF\xDA"), "junk");
+    WriteFile("stray.jpg", stray);
+    std::unique_ptr<Image> image = JpegLoader::GetInstance().Load("stray.jpg");
+    ASSERT_TRUE(image);
+    ExpectClose(*image, source, 12);
+    const std::string log = ReadFile("debug.txt");
+    EXPECT_NE(log.find("***WARNING: JpegLoader::Load: <stray.jpg>: libjpeg: Corrupt JPEG data: 4 extraneous bytes before "
+                       "marker 0xda\n"),
+              std::string::npos);
+    EXPECT_EQ(log.find("ERROR"), std::string::npos);
+}
+
 TEST_F(JpegLoaderTest, MissingFilesAndTooManyScansAreRefused)
 {
     EXPECT_FALSE(JpegLoader::GetInstance().Load("data\\none.jpg"));

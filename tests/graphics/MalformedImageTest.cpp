@@ -175,6 +175,11 @@ TEST_F(MalformedImageTest, DamagedJpegsAreRefused)
         {"zero width", [](std::string& b) { b[JpegSizeOffset(b) + 2] = 0; b[JpegSizeOffset(b) + 3] = 0; }, failed},
         {"huge", [](std::string& b) { b[JpegSizeOffset(b)] = '\xEA'; b[JpegSizeOffset(b) + 2] = '\xEA'; },
          "Refused <bad.jpg> of 59936 x 59936 pixels"},
+        // Within the size limits, but no file this short can hold so many
+        // pixels: refused before 200 MB are allocated for them.
+        {"16384 x 4096 in a small file",
+         [](std::string& b) { b.replace(JpegSizeOffset(b), 4, std::string("\x10\x00\x40\x00", 4)); },
+         "Refused <bad.jpg>: 16384 x 4096 pixels cannot come from"},
         {"end marker inside the scan", [](std::string& b) { b.replace(b.size() / 2 + 200, 2, "\xFF\xD9"); }, failed},
     };
     Check(GoodJpeg(), cases, "bad.jpg", [] { return !JpegLoader::GetInstance().Load("bad.jpg"); });
