@@ -43,10 +43,17 @@ bool AlphaSprite::Create(std::unique_ptr<Image> diffuseImage, std::unique_ptr<Im
             return false;
         geometry.CroppedTo(bounds);
     }
-    diffuse = std::move(diffuseImage);
+    picture.Keep(std::move(diffuseImage));
+    diffuse = picture.MakeScreenImage();
     alpha = std::move(alphaImage);
     FindSpans();
-    return true;
+    return diffuse != nullptr;
+}
+
+void AlphaSprite::Restore()
+{
+    if (diffuse != nullptr && diffuse->GetDepth() != DirectDraw::GetInstance().GetDepth())
+        diffuse = picture.MakeScreenImage();
 }
 
 void AlphaSprite::FindSpans()
@@ -93,9 +100,10 @@ bool AlphaSprite::IsPixelTransparent(Point point, int) const
 {
     int x = 0;
     int y = 0;
-    if (!diffuse || !geometry.ImagePixelAt(point, x, y))
+    const Image* image = picture.Get();
+    if (image == nullptr || !geometry.ImagePixelAt(point, x, y))
         return true;
-    return diffuse->GetPixel(x, y) == 0;
+    return image->GetPixel(x, y) == 0;
 }
 
 namespace {
@@ -298,6 +306,7 @@ void AlphaSprite::DrawEx(const DrawInfo& drawInfo)
         PostQuit();
         return;
     }
+    Restore(); // a change of depth not restored yet
     if (!diffuse || !alpha)
         return;
     if (diffuse->GetWidth() != alpha->GetWidth() || diffuse->GetHeight() != alpha->GetHeight()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScreenPicture.h"
 #include "Sprite.h"
 #include "SpriteGeometry.h"
 
@@ -8,8 +9,9 @@
 
 // A static picture with an 8-bit alpha map, blended into the canvas: alpha 0
 // leaves the canvas, 255 replaces it, anything between mixes per channel.
-// The diffuse image is in the screen's format, the alpha map 8-bit grey of
-// the same size. Each row of the alpha map is cut once into spans when the
+// The diffuse image is made in the screen's format from the picture, which
+// is kept (see ScreenPicture) so that it is made again after the display
+// changed its depth; the alpha map is 8-bit grey of the same size. Each row of the alpha map is cut once into spans when the
 // sprite is made: clear stretches are left out of the drawing, opaque ones
 // copied, and only the rest is blended.
 class AlphaSprite final : public Sprite {
@@ -24,6 +26,7 @@ public:
     int GetFullWidth() const override { return geometry.fullWidth; }
     int GetFullHeight() const override { return geometry.fullHeight; }
     bool IsPixelTransparent(Point point, int frame) const override;
+    void Restore() override;
     void DrawEx(const DrawInfo& drawInfo) override;
 
 private:
@@ -39,6 +42,7 @@ private:
     template <int bytesPerPixel>
     void Blend(const Placement& placement, std::uint8_t* canvas, int pitch) const;
 
+    ScreenPicture picture;
     std::unique_ptr<Image> diffuse;
     std::unique_ptr<Image> alpha;
     SpriteGeometry geometry;

@@ -195,9 +195,11 @@ std::unique_ptr<Sprite> SpriteManager::BuildSprite(SpriteInfo& info)
     return sprite;
 }
 
+// Still pictures are handed to their sprites as loaded: the sprites make
+// the screen's format from them, again whenever the display's depth changes.
 std::unique_ptr<Sprite> SpriteManager::LoadStaticSprite(const SpriteInfo& info)
 {
-    std::unique_ptr<Image> image = SpriteLoaderUtil::LoadImage(info.file, true);
+    std::unique_ptr<Image> image = SpriteLoaderUtil::LoadImage(info.file, false);
     if (!image)
         return MissingArt(info.file);
     std::unique_ptr<Image> alpha = SpriteLoaderUtil::LoadAlphaImage(info.file);
@@ -232,6 +234,9 @@ std::unique_ptr<Sprite> SpriteManager::LoadAnimatedSprite(const SpriteInfo& info
             char suffix[16];
             std::snprintf(suffix, sizeof(suffix), "%02d", number);
             const std::string file = info.file + suffix;
+            // In the screen's format, where the zero bytes around a placed
+            // frame are black (transparent) in every depth, as a palette's
+            // index 0 need not be.
             std::unique_ptr<Image> image = SpriteLoaderUtil::LoadImage(file, true);
             if (!image) {
                 if (number == 1)
@@ -266,7 +271,7 @@ std::unique_ptr<Sprite> SpriteManager::LoadAnimatedSprite(const SpriteInfo& info
         return sprite->GetFrameCount() > 0 ? std::move(sprite) : nullptr;
     }
 
-    std::unique_ptr<Image> strip = SpriteLoaderUtil::LoadImage(info.file, true);
+    std::unique_ptr<Image> strip = SpriteLoaderUtil::LoadImage(info.file, false);
     if (!strip)
         return MissingArt(info.file);
     std::unique_ptr<Image> alpha = SpriteLoaderUtil::LoadAlphaImage(info.file);

@@ -11,27 +11,32 @@ namespace {
 constexpr const char* sourceFile = ".\\RE3Zodezaruz\\SurfaceSprite";
 }
 
-bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int frameWidth, int frameHeight, int x, int y, bool cropped)
+bool SurfaceSprite::Create(std::unique_ptr<Image> image, int frameWidth, int frameHeight, int x, int y, bool cropped)
 {
-    if (!picture)
+    if (!image)
         return false;
     geometry.Uncropped(frameWidth, frameHeight, x, y);
     if (!cropped) {
-        image = std::move(picture);
+        picture.Keep(std::move(image));
     } else {
         if (x != 0 || y != 0)
             LogWarning("Image offset supplied for croped sprite. Is that what you want?\n");
-        ImageRect bounds = ImageUtil::GetInstance().GetBoundingRect(*picture);
-        bounds.right = std::min(std::max(bounds.right, bounds.left + 1), picture->GetWidth() - 1);
-        bounds.bottom = std::min(std::max(bounds.bottom, bounds.top + 1), picture->GetHeight() - 1);
+        ImageRect bounds = ImageUtil::GetInstance().GetBoundingRect(*image);
+        bounds.right = std::min(std::max(bounds.right, bounds.left + 1), image->GetWidth() - 1);
+        bounds.bottom = std::min(std::max(bounds.bottom, bounds.top + 1), image->GetHeight() - 1);
         bounds.left = std::max(0, std::min(bounds.left, bounds.right - 1));
         bounds.top = std::max(0, std::min(bounds.top, bounds.bottom - 1));
-        auto croppedImage = ImageUtil::GetInstance().CopyToNewImage(*picture, bounds);
+        auto croppedImage = ImageUtil::GetInstance().CopyToNewImage(*image, bounds);
         if (!croppedImage)
             return false;
         geometry.CroppedTo(bounds);
-        image = std::move(croppedImage);
+        picture.Keep(std::move(croppedImage));
     }
+    return MakeSurface();
+}
+
+bool SurfaceSprite::MakeSurface()
+{
     if (!surface.Create(geometry.storedWidth, geometry.storedHeight, geometry.storedWidth > 4000)) {
         LogError("Failed to create sprite surface.\n");
         return false;
@@ -40,33 +45,44 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int frameWidth, int f
     return true;
 }
 
+void SurfaceSprite::FollowDisplayDepth()
+{
+    const platform::DisplaySurface* own = surface.GetSurface();
+    if (own != nullptr && own->GetFormat().bitsPerPixel != DirectDraw::GetInstance().GetDepth())
+        MakeSurface();
+}
+
 void SurfaceSprite::SetPixels(int x, int y, const ImageRect& rectangle)
 {
-    if (!image || x + rectangle.left < 0 || y + rectangle.top < 0 || x + rectangle.right >= image->GetWidth() ||
+    const Image* image = picture.Get();
+    if (image == nullptr || x + rectangle.left < 0 || y + rectangle.top < 0 || x + rectangle.right >= image->GetWidth() ||
         y + rectangle.bottom >= image->GetHeight()) {
         LogError("Invalid image offset supplied.\n");
         return;
     }
-    surface.SetPixels(*image, x, y, rectangle);
+    if (const std::unique_ptr<Image> screen = picture.MakeScreenImage())
+        surface.SetPixels(*screen, x, y, rectangle);
 }
 
 void SurfaceSprite::SetPixels(int x, int y)
 {
-    if (image)
-        surface.SetPixels(*image, x, y);
+    if (const std::unique_ptr<Image> screen = picture.MakeScreenImage())
+        surface.SetPixels(*screen, x, y);
 }
 
 bool SurfaceSprite::IsPixelTransparent(Point point, int) const
 {
     int x = 0;
     int y = 0;
-    if (!image || !geometry.ImagePixelAt(point, x, y))
+    const Image* image = picture.Get();
+    if (image == nullptr || !geometry.ImagePixelAt(point, x, y))
         return true;
     return image->GetPixel(x, y) == 0;
 }
 
 void SurfaceSprite::Restore()
 {
+    FollowDisplayDepth();
     platform::DisplayDevice& device = platform::Platform::Get()->GetDisplay();
     if (surface.GetSurface() == nullptr || !device.IsLost(surface.GetSurface()))
         return;
@@ -79,6 +95,7 @@ void SurfaceSprite::DrawEx(const DrawInfo& drawInfo)
 {
     DirectDraw& display = DirectDraw::GetInstance();
     platform::DisplaySurface* target = display.GetRenderTarget();
+    FollowDisplayDepth();
     if (target == nullptr || surface.GetSurface() == nullptr)
         return;
     const Placement placement =

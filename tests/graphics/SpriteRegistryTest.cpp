@@ -8,6 +8,7 @@
 #include "graphics/AnimatedRLESprite.h"
 #include "graphics/AnimatedSprite.h"
 #include "graphics/DirectDraw.h"
+#include "graphics/Font.h"
 #include "graphics/LoadingScreen.h"
 #include "graphics/RenderEngine.h"
 #include "graphics/SpriteInfosLoaderUtil.h"
@@ -16,12 +17,77 @@
 #include "support/BitmapFiles.h"
 #include "support/HeadlessTest.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 using bitmap_files::Bitmap24;
 using bitmap_files::Bitmap8;
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Two colours whose low three bits are set: a round trip through five bits a
+// channel would lose them.
+constexpr Rgb first{197, 77, 33};
+constexpr Rgb second{58, 127, 147};
+constexpr std::uint32_t magenta = 0xFF00FF;
+
+constexpr std::uint32_t Packed(Rgb colour)
+{
+    return static_cast<std::uint32_t>(colour.r) << 16 | static_cast<std::uint32_t>(colour.g) << 8 |
+           static_cast<std::uint32_t>(colour.b);
+}
+
+// A colour in a depth's precision: five bits a channel at 16 bits (the
+// top five, as a palette converts), eight otherwise.
+Rgb InDepth(Rgb colour, int depth)
+{
+    return depth == 16 ? Rgb{colour.r >> 3, colour.g >> 3, colour.b >> 3} : colour;
+}
+
+// The same as a run-length sprite's palette gives it: on a 16-bit screen
+// each channel is rounded to a multiple of 8 first.
+Rgb RoundedInDepth(Rgb colour, int depth)
+{
+    if (depth != 16)
+        return colour;
+    const auto round = [](int channel) { return std::min(255, (channel + 4) & ~7); };
+    return InDepth(Rgb{round(colour.r), round(colour.g), round(colour.b)}, depth);
+}
+
+Rgb Halved(Rgb colour)
+{
+    return Rgb{colour.r >> 1, colour.g >> 1, colour.b >> 1};
+}
+
+// The canvas pixel at (x, y) as channels in the screen's precision
+// (565 at 16 bits, blue, green, red bytes at 24 and 32).
+Rgb CanvasAt(int x, int y)
+{
+    const platform::DisplaySurface* canvas = DirectDraw::GetInstance().GetRenderTarget();
+    std::uint32_t value = 0;
+    std::memcpy(&value, canvas->GetPixels() + y * canvas->GetPitch() + x * canvas->BytesPerPixel(),
+                static_cast<std::size_t>(canvas->BytesPerPixel()));
+    if (canvas->BytesPerPixel() == 2)
+        return Rgb{static_cast<int>(value >> 11), static_cast<int>((value >> 6) & 0x1F), static_cast<int>(value & 0x1F)};
+    return Rgb{static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF), static_cast<int>(value & 0xFF)};
+}
+
+void ExpectAt(int x, int y, Rgb expected, int tolerance = 0)
+{
+    const Rgb drawn = CanvasAt(x, y);
+    EXPECT_LE(std::abs(drawn.r - expected.r), tolerance) << "red at " << x << ", " << y;
+    EXPECT_LE(std::abs(drawn.g - expected.g), tolerance) << "green at " << x << ", " << y;
+    EXPECT_LE(std::abs(drawn.b - expected.b), tolerance) << "blue at " << x << ", " << y;
+}
+
+} // namespace
 
 class SpriteRegistryTest : public HeadlessTest {
 protected:
@@ -388,4 +454,71 @@ TEST_F(SpriteRegistryTest, ReadsTheRoomsSpriteInfoFile)
     EXPECT_NE(Log().find("***ERROR: SpriteInfosLoaderUtil::LoadSpriteInfos: Failed to open sprite info file "
                          "<data\\room\\none.txt>!\n"),
               std::string::npos);
+}
+
+// Changing the display's depth while the game runs (the options page offers
+// 16, 24 and 32 bits): every sprite and font loaded before draws with the
+// right pixels in the new depth.
+TEST_F(SpriteRegistryTest, EverySpriteKindAndFontDrawsInANewDisplayDepth)
+{
+    const std::vector<std::uint32_t> palette = {magenta, Packed(first), Packed(second)};
+    WriteFile("data/art/sign.bmp", Bitmap8(2, 1, {1, 2}, palette));
+    WriteFile("data/art/photo.bmp", Bitmap24(2, 1, {Packed(first), Packed(second)}));
+    WriteFile("data/art/glow.bmp", Bitmap8(2, 1, {1, 2}, palette));
+    WriteFile("data/art/glowAlpha.bmp", Bitmap8(2, 1, {0, 1}, {0xFFFFFF, 0x808080})); // alpha 255, 128
+    WriteFile("data/art/blink.bmp", Bitmap8(2, 2, {1, 2, 2, 1}, palette));
+    WriteFile("data/art/fx.bmp", Bitmap8(2, 1, {1, 2}, palette));
+    WriteFile("data/art/shade.bmp", Bitmap24(1, 1, {0x808080}));
+    WriteFile("data/fonts/testfont.bmp", Bitmap8(2, 2, {1, 1, 1, 1}, palette));
+    WriteFile("data/sprites.txt", "sign static sign normx\n"
+                                  "photo static photo normx\n"
+                                  "glow static glow normx\n"
+                                  "blink anim blink normx 2\n"
+                                  "fx anim_rle fx normx 1\n");
+    ASSERT_TRUE(SpriteLoaderUtil::Load("data\\sprites.txt", "data\\art\\", 0.0f, 1.0f));
+    SpriteManager& manager = Manager();
+    manager.AddSpriteInfo(Description("shade", SpriteInfo::typeShadow, 1, "data\\art\\shade"));
+    Font font;
+    ASSERT_TRUE(font.Create("testfont", Font::characterSet));
+    for (const char* label : {"sign", "photo", "glow", "blink", "fx", "shade"})
+        ASSERT_NE(manager.GetSprite(label), nullptr) << label;
+
+    for (const int depth : {32, 16, 24, 32}) {
+        SCOPED_TRACE(depth);
+        DirectDraw::GetInstance().ChangeDisplayMode(1024, 768, depth);
+        manager.RestoreSurfaces(); // as the frame loop does before drawing
+        ASSERT_EQ(DirectDraw::GetInstance().GetDepth(), depth);
+
+        RenderEngine& engine = RenderEngine::GetInstance();
+        engine.ClearRenderList();
+        manager.GetSprite("sign")->DrawTopLeft(10, 10, 0, 0.0f);
+        manager.GetSprite("photo")->DrawTopLeft(20, 10, 0, 0.0f);
+        manager.GetSprite("glow")->DrawTopLeft(30, 10, 0, 0.0f);
+        manager.GetSprite("blink")->DrawTopLeft(40, 10, 1, 0.0f);
+        manager.GetSprite("fx")->DrawTopLeft(50, 10, 0, 0.0f);
+        manager.GetSprite("sign")->DrawTopLeft(60, 10, 0, 0.0f);
+        manager.GetSprite("shade")->DrawTopLeft(60, 10, 0, 0.5f);
+        font.DrawString(70, 10, "A");
+        engine.Render();
+
+        ExpectAt(10, 10, InDepth(first, depth));
+        ExpectAt(11, 10, InDepth(second, depth));
+        // 24-bit art is dithered onto five bits: one level up at most.
+        ExpectAt(20, 10, InDepth(first, depth), depth == 16 ? 1 : 0);
+        ExpectAt(21, 10, InDepth(second, depth), depth == 16 ? 1 : 0);
+        // Alpha 255 replaces black; alpha 128 gives s * 128 >> 8.
+        ExpectAt(30, 10, InDepth(first, depth));
+        ExpectAt(31, 10, Halved(InDepth(second, depth)));
+        ExpectAt(40, 10, InDepth(second, depth)); // frame 1
+        ExpectAt(41, 10, InDepth(first, depth));
+        ExpectAt(50, 10, RoundedInDepth(first, depth));
+        ExpectAt(51, 10, RoundedInDepth(second, depth));
+        ExpectAt(60, 10, Halved(InDepth(first, depth))); // under the shadow
+        ExpectAt(61, 10, InDepth(second, depth));
+        ExpectAt(70, 10, InDepth(first, depth)); // the glyph
+        ExpectAt(71, 11, InDepth(first, depth));
+    }
+    const std::string log = Log();
+    EXPECT_EQ(log.find("Invalid Rect"), std::string::npos);
+    EXPECT_EQ(log.find("ERROR"), std::string::npos);
 }
