@@ -151,7 +151,7 @@ TEST_F(RleFileTest, ReadsBackWhatWasWrittenWithAndWithoutAlpha)
     }
 }
 
-TEST_F(RleFileTest, StaleFilesAreIgnoredWithoutComplaint)
+TEST_F(RleFileTest, StaleOrOtherwiseEncodedFilesAreIgnoredWithoutComplaint)
 {
     RleFileContent read;
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read)); // none yet
@@ -167,33 +167,26 @@ TEST_F(RleFileTest, StaleFilesAreIgnoredWithoutComplaint)
     Touch("data/anim/walk.bmp", 5);
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
 
-    // Written with alpha, and then the alpha bitmap was removed.
+    // Written with alpha: a changed alpha bitmap makes the frames stale like
+    // a changed bitmap, and so does its removal.
     WriteFile("data/anim/walk_alpha.bmp", "alpha art");
     ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(true)));
     ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+    Touch("data/anim/walk_alpha.bmp", 5);
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(true)));
     std::filesystem::remove("data/anim/walk_alpha.bmp");
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     EXPECT_TRUE(read.frames.empty());
 
-    // The bitmap itself removed.
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
-    std::filesystem::remove("data/anim/walk.bmp");
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
-    EXPECT_EQ(ReadFile("debug.txt").find("ERROR"), std::string::npos);
-}
-
-TEST_F(RleFileTest, FramesEncodedOtherwiseAreNotTaken)
-{
     // The mirrored art's frames have a file of their own.
     const RleEncoding mirrored{true, true, 2};
     ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
-    RleFileContent read;
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", mirrored, read));
     ASSERT_TRUE(RleFile::Write("data\\anim\\walk", mirrored, TwoFrames(false)));
     EXPECT_TRUE(std::filesystem::exists("data/anim/walk.mirrored.rle"));
     EXPECT_TRUE(RleFile::Read("data\\anim\\walk", mirrored, read));
     EXPECT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
-
     // Another frame count or crop, or a file whose name and encoding field
     // disagree (copied over by hand), is encoded again.
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", RleEncoding{false, true, 3}, read));
@@ -202,18 +195,9 @@ TEST_F(RleFileTest, FramesEncodedOtherwiseAreNotTaken)
                                std::filesystem::copy_options::overwrite_existing);
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", mirrored, read));
 
-    // A changed alpha bitmap makes the frames stale like a changed bitmap.
-    WriteFile("data/anim/walk_alpha.bmp", "alpha art");
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(true)));
-    ASSERT_TRUE(RleFile::Read("data\\anim\\walk", twoFrames, read));
-    Touch("data/anim/walk_alpha.bmp", 5);
-    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
-
     // A file from before the encoding field was filled (0 there) may hold
-    // either orientation: loose, it is encoded again; in the archive, where
-    // nothing can be encoded, it is still read.
-    std::filesystem::remove("data/anim/walk_alpha.bmp");
-    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
+    // either orientation: loose, it is encoded again (the archive's copy is
+    // still read, below).
     std::string old = ReadFile("data/anim/walk.rle");
     old[2074] = 0;
     old[2075] = 0;
@@ -221,6 +205,11 @@ TEST_F(RleFileTest, FramesEncodedOtherwiseAreNotTaken)
     EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     RleFileHeader header{};
     EXPECT_TRUE(RleFile::ReadFile("data\\anim\\walk.rle", read, header));
+
+    // The bitmap itself removed.
+    ASSERT_TRUE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
+    std::filesystem::remove("data/anim/walk.bmp");
+    EXPECT_FALSE(RleFile::Read("data\\anim\\walk", twoFrames, read));
     EXPECT_EQ(ReadFile("debug.txt").find("ERROR"), std::string::npos);
 }
 
