@@ -18,6 +18,14 @@ constexpr const char* streamPoolName = "_music_";
 // RefreshVolumes dips each group to this before restoring it.
 constexpr float refreshDipVolume = 0.03f;
 
+// Serial numbers count on across engines, so that a player that outlives
+// one engine cannot find its old serial in the next.
+std::uint64_t NextSerial()
+{
+    static std::uint64_t lastSerial = 0;
+    return ++lastSerial;
+}
+
 float Lookup(const std::map<int, float>& map, int group)
 {
     const auto found = map.find(group);
@@ -78,7 +86,7 @@ Voice* SoundEngine::CreateVoice(AudioEvent* event, bool temporary)
     if (!enabled && temporary)
         return nullptr;
     auto voice = std::make_unique<Voice>();
-    voice->SetSerial(++lastSerial);
+    voice->SetSerial(NextSerial());
     if (!enabled)
         return cleanupVoices.emplace_back(std::move(voice)).get();
     voice->Init(event);
@@ -125,7 +133,7 @@ StreamingSample* SoundEngine::CreateStream(const std::string& fileName)
         delete sample;
         return nullptr;
     }
-    stream->SetSerial(++lastSerial);
+    stream->SetSerial(NextSerial());
     const std::lock_guard lock(streamMutex);
     streams.emplace_back(stream);
     return stream;

@@ -15,7 +15,7 @@
 //   - While the engine is disabled (no sound device) every call is accepted
 //     and nothing sounds.
 //   - Every voice and stream the engine makes gets a serial number that is
-//     never given twice in a run. Whoever keeps one across frames keeps its
+//     never given twice in a run (not even by a later engine). Whoever keeps one across frames keeps its
 //     serial and finds it again with FindVoice or FindStream: DestroyAll may
 //     have taken it, and a new one may then sit at its old address, but
 //     never under its serial.
@@ -122,7 +122,6 @@ private:
     void UpdateVoice(Voice& voice, float dt);
 
     bool enabled = false;
-    std::uint64_t lastSerial = 0;
     std::list<std::unique_ptr<Voice>> persistentVoices;
     std::list<std::unique_ptr<Voice>> temporaryVoices;
     std::list<std::unique_ptr<Voice>> cleanupVoices;
