@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 0)
         std::memcpy(bytes.get(), data, size);
     SampleData sample;
-    if (WavLoader::Decode(bytes, size, sample)) {
+    if (WavLoader::Decode(bytes, size, sample, "fuzz.wav")) {
         const int frameBytes = sample.channels * sample.bits / 8;
         if (frameBytes <= 0 || sample.size <= 0 || static_cast<std::size_t>(sample.size) > size ||
             sample.frames * frameBytes != sample.size)

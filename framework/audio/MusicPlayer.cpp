@@ -30,27 +30,23 @@ MusicPlayer::~MusicPlayer()
         Stop();
 }
 
-bool MusicPlayer::HasStream()
+StreamingSample* MusicPlayer::HeldStream()
 {
-    if (stream != nullptr && !SoundEngine::GetInstance().HoldsStream(stream))
-        stream = nullptr; // the engine destroyed it with everything else
-    return stream != nullptr;
-}
-
-void MusicPlayer::ApplyVolume(float volume)
-{
-    if (stream != nullptr)
-        stream->SetVolume(volume);
+    StreamingSample* stream = SoundEngine::GetInstance().FindStream(streamSerial);
+    if (stream == nullptr)
+        streamSerial = 0; // the engine destroyed it with everything else
+    return stream;
 }
 
 void MusicPlayer::Play(const std::string& fileName)
 {
     Stop();
-    stream = SoundEngine::GetInstance().CreateStream(fileName);
+    StreamingSample* stream = SoundEngine::GetInstance().CreateStream(fileName);
     if (stream == nullptr) {
         LogError("MusicPlayer::Play: Failed to create audio stream <%s>!\n", fileName.c_str());
         return;
     }
+    streamSerial = stream->GetSerial();
     fadeVolume = 1.0f;
     cycleVolume = 0.0f;
     countdown = 0.0f;
@@ -63,15 +59,15 @@ void MusicPlayer::Play(const std::string& fileName)
 
 void MusicPlayer::Stop()
 {
-    if (!HasStream())
-        return;
-    SoundEngine::GetInstance().DestroyStream(stream);
-    stream = nullptr;
+    if (StreamingSample* stream = HeldStream())
+        SoundEngine::GetInstance().DestroyStream(stream);
+    streamSerial = 0;
 }
 
 void MusicPlayer::FadeIn()
 {
-    if (!HasStream())
+    StreamingSample* stream = HeldStream();
+    if (stream == nullptr)
         return;
     Randomizer& randomizer = Randomizer::GetInstance();
     if (countdown <= 0.0f && mode == Mode::fadingOutOrSilent) {
@@ -86,20 +82,21 @@ void MusicPlayer::FadeIn()
 
 void MusicPlayer::FadeOut()
 {
-    if (HasStream())
+    if (HeldStream() != nullptr)
         fade = Fade::out;
 }
 
 void MusicPlayer::Update(float dt)
 {
-    if (!HasStream())
+    StreamingSample* stream = HeldStream();
+    if (stream == nullptr)
         return;
     switch (fade) {
     case Fade::out:
         fadeVolume -= fadeRate * dt;
         if (fadeVolume < 0.0f)
             fadeVolume = 0.0f;
-        ApplyVolume(cycleVolume * fadeVolume);
+        stream->SetVolume(cycleVolume * fadeVolume);
         return;
     case Fade::in:
         fadeVolume += fadeRate * dt;
@@ -107,7 +104,7 @@ void MusicPlayer::Update(float dt)
             fadeVolume = 1.0f;
             fade = Fade::none;
         }
-        ApplyVolume(cycleVolume * fadeVolume);
+        stream->SetVolume(cycleVolume * fadeVolume);
         return;
     case Fade::none:
         break;
@@ -122,7 +119,7 @@ void MusicPlayer::Update(float dt)
             } else {
                 mode = Mode::fadingInOrPlaying;
                 cycleVolume = 0.0f;
-                ApplyVolume(0.0f);
+                stream->SetVolume(0.0f);
                 stream->Rewind();
                 stream->PlayLooped();
             }
@@ -143,5 +140,5 @@ void MusicPlayer::Update(float dt)
             stream->Stop();
         }
     }
-    ApplyVolume(cycleVolume);
+    stream->SetVolume(cycleVolume);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Singleton.h"
 
+#include <cstdint>
 #include <string>
 
 class StreamingSample;
@@ -20,7 +21,7 @@ public:
     void FadeOut();
     void Update(float dt);
 
-    StreamingSample* GetStream() { return HasStream() ? stream : nullptr; }
+    StreamingSample* GetStream() { return HeldStream(); }
     float GetCycleVolume() const { return cycleVolume; }
     float GetFadeVolume() const { return fadeVolume; }
     float GetCountdown() const { return countdown; }
@@ -29,12 +30,12 @@ private:
     enum class Mode { fadingInOrPlaying = 0, fadingOutOrSilent = 1 };
     enum class Fade { none = 0, in = 1, out = 2 };
 
-    // Whether a stream is playing here; forgets one the engine destroyed.
-    bool HasStream();
-    // Sets the stream to the product of the two volumes.
-    void ApplyVolume(float volume);
+    // The stream playing here, or null; forgets one the engine destroyed.
+    StreamingSample* HeldStream();
 
-    StreamingSample* stream = nullptr; // owned by the sound engine
+    // The sound engine's serial of the stream (which the engine owns); 0
+    // for none.
+    std::uint64_t streamSerial = 0;
     Mode mode = Mode::fadingInOrPlaying;
     Fade fade = Fade::none;
     float countdown = 0.0f;

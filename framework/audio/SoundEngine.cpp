@@ -18,6 +18,14 @@ constexpr const char* streamPoolName = "_music_";
 // RefreshVolumes dips each group to this before restoring it.
 constexpr float refreshDipVolume = 0.03f;
 
+// Serial numbers count on across engines, so that a player that outlives
+// one engine cannot find its old serial in the next.
+std::uint64_t NextSerial()
+{
+    static std::uint64_t lastSerial = 0;
+    return ++lastSerial;
+}
+
 float Lookup(const std::map<int, float>& map, int group)
 {
     const auto found = map.find(group);
@@ -75,12 +83,12 @@ AudioEvent* SoundEngine::FindAudioEvent(const std::string& name)
 
 Voice* SoundEngine::CreateVoice(AudioEvent* event, bool temporary)
 {
-    if (!enabled) {
-        if (temporary)
-            return nullptr;
-        return cleanupVoices.emplace_back(std::make_unique<Voice>()).get();
-    }
+    if (!enabled && temporary)
+        return nullptr;
     auto voice = std::make_unique<Voice>();
+    voice->SetSerial(NextSerial());
+    if (!enabled)
+        return cleanupVoices.emplace_back(std::move(voice)).get();
     voice->Init(event);
     auto& list = temporary ? temporaryVoices : persistentVoices;
     return list.emplace_back(std::move(voice)).get();
@@ -125,6 +133,7 @@ StreamingSample* SoundEngine::CreateStream(const std::string& fileName)
         delete sample;
         return nullptr;
     }
+    stream->SetSerial(NextSerial());
     const std::lock_guard lock(streamMutex);
     streams.emplace_back(stream);
     return stream;
@@ -151,7 +160,12 @@ void SoundEngine::DestroyStream(StreamingSample* stream)
 
 bool SoundEngine::IsStreamValid(const StreamingSample* stream)
 {
-    const bool valid = HoldsStream(stream);
+    // By address: the timer asks for its own stream, which is alive.
+    bool valid = false;
+    {
+        const std::lock_guard lock(streamMutex);
+        valid = std::any_of(streams.begin(), streams.end(), [stream](const auto& held) { return held.get() == stream; });
+    }
     if (!valid) {
         LogPrint("SoundEngine::IsStreamValid stream %x not valid\n",
                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(stream)));
@@ -159,18 +173,26 @@ bool SoundEngine::IsStreamValid(const StreamingSample* stream)
     return valid;
 }
 
-bool SoundEngine::HoldsStream(const StreamingSample* stream)
+Voice* SoundEngine::FindVoice(std::uint64_t serial) const
 {
-    const std::lock_guard lock(streamMutex);
-    return std::any_of(streams.begin(), streams.end(), [stream](const auto& held) { return held.get() == stream; });
+    if (serial == 0)
+        return nullptr;
+    for (const auto* list : {&persistentVoices, &temporaryVoices, &cleanupVoices})
+        for (const std::unique_ptr<Voice>& voice : *list)
+            if (voice->GetSerial() == serial)
+                return voice.get();
+    return nullptr;
 }
 
-bool SoundEngine::HoldsVoice(const Voice* voice) const
+StreamingSample* SoundEngine::FindStream(std::uint64_t serial)
 {
-    const auto holds = [voice](const std::list<std::unique_ptr<Voice>>& voices) {
-        return std::any_of(voices.begin(), voices.end(), [voice](const auto& held) { return held.get() == voice; });
-    };
-    return holds(persistentVoices) || holds(temporaryVoices) || holds(cleanupVoices);
+    if (serial == 0)
+        return nullptr;
+    const std::lock_guard lock(streamMutex);
+    for (const std::unique_ptr<StreamingSample>& stream : streams)
+        if (stream->GetSerial() == serial)
+            return stream.get();
+    return nullptr;
 }
 
 void SoundEngine::ReleaseDevice()

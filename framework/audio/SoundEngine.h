@@ -14,6 +14,11 @@
 //     and stream after a change.
 //   - While the engine is disabled (no sound device) every call is accepted
 //     and nothing sounds.
+//   - Every voice and stream the engine makes gets a serial number that is
+//     never given twice in a run (not even by a later engine). Whoever keeps one across frames keeps its
+//     serial and finds it again with FindVoice or FindStream: DestroyAll may
+//     have taken it, and a new one may then sit at its old address, but
+//     never under its serial.
 //
 // Threads: everything runs on the main thread, except that a stream's
 // refill timer asks IsStreamValid from its own thread. The stream list is
@@ -24,6 +29,7 @@
 #include "app/Singleton.h"
 #include "files/Object.h"
 
+#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
@@ -65,10 +71,10 @@ public:
     void DestroyStream(StreamingSample* stream);
     // Whether the stream is registered. Any thread.
     bool IsStreamValid(const StreamingSample* stream);
-    // The same without a log line, for the players that keep a voice or a
-    // stream across frames: DestroyAll may have taken it.
-    bool HoldsStream(const StreamingSample* stream);
-    bool HoldsVoice(const Voice* voice) const;
+    // The voice or stream of that serial while the engine holds it, else
+    // null (always for serial 0).
+    Voice* FindVoice(std::uint64_t serial) const;
+    StreamingSample* FindStream(std::uint64_t serial);
 
     void Update(float dt);
     // Every voice and stream takes the group volumes again.

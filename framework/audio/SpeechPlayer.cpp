@@ -17,7 +17,7 @@ SpeechPlayer::~SpeechPlayer()
 
 bool SpeechPlayer::Init()
 {
-    if (HasVoice()) {
+    if (HeldVoice() != nullptr) {
         LogWarning("SpeechPlayer::Init: Voice not NULL on init!\n");
         return false;
     }
@@ -44,25 +44,28 @@ void SpeechPlayer::PlayRandom(float startDelay, const char* name1, const char* n
             candidates[count++] = name;
     const char* picked = candidates[Randomizer::GetInstance().Next() % count];
     delay = startDelay;
-    voice = engine.PlayEvent(picked, false);
+    Voice* voice = engine.PlayEvent(picked, false);
     if (voice == nullptr)
         return;
+    voiceSerial = voice->GetSerial();
     if (voice->GetEvent() != nullptr)
         voice->GetEvent()->soundGroup = soundGroupSpeech;
     if (delay <= 0.0f)
         voice->Start();
 }
 
-bool SpeechPlayer::HasVoice()
+Voice* SpeechPlayer::HeldVoice()
 {
-    if (voice != nullptr && !SoundEngine::GetInstance().HoldsVoice(voice))
-        voice = nullptr; // the engine destroyed it with everything else
-    return voice != nullptr;
+    Voice* voice = SoundEngine::GetInstance().FindVoice(voiceSerial);
+    if (voice == nullptr)
+        voiceSerial = 0; // the engine destroyed it with everything else
+    return voice;
 }
 
 bool SpeechPlayer::IsSpeaking()
 {
-    if (!HasVoice())
+    Voice* voice = HeldVoice();
+    if (voice == nullptr)
         return false;
     if (delay > 0.0f)
         return true;
@@ -71,19 +74,21 @@ bool SpeechPlayer::IsSpeaking()
 
 void SpeechPlayer::Stop()
 {
-    if (HasVoice()) {
+    if (Voice* voice = HeldVoice()) {
         voice->Stop();
         SoundEngine::GetInstance().DestroyVoice(voice);
-        voice = nullptr;
     }
+    voiceSerial = 0;
     delay = 0.0f;
 }
 
 void SpeechPlayer::Update(float dt)
 {
-    if (HasVoice() && delay <= 0.0f && !voice->IsPlaying()) {
+    Voice* voice = HeldVoice();
+    if (voice != nullptr && delay <= 0.0f && !voice->IsPlaying()) {
         voice->Stop();
         SoundEngine::GetInstance().DestroyVoice(voice);
+        voiceSerial = 0;
         voice = nullptr;
     }
     if (delay > 0.0f) {

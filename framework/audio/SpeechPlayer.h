@@ -2,6 +2,8 @@
 
 #include "app/Singleton.h"
 
+#include <cstdint>
+
 class Voice;
 
 // Plays one of up to ten audio events, picked at random, after a delay: the
@@ -22,12 +24,14 @@ public:
     void Stop();
     void Update(float dt);
 
-    Voice* GetVoice() { return HasVoice() ? voice : nullptr; }
+    Voice* GetVoice() { return HeldVoice(); }
 
 private:
-    // Whether a voice is held here; forgets one the engine destroyed.
-    bool HasVoice();
+    // The voice held here, or null; forgets one the engine destroyed.
+    Voice* HeldVoice();
 
-    Voice* voice = nullptr; // a persistent voice of the sound engine
+    // The sound engine's serial of the voice (a persistent one, which the
+    // engine owns); 0 for none.
+    std::uint64_t voiceSerial = 0;
     float delay = 0.0f;
 };

@@ -58,6 +58,11 @@ public:
 
     bool IsTimerInstalled() const { return timerInstalled; }
 
+    // The number the sound engine gave this stream, never given twice in a
+    // run (0 for a stream the engine did not make).
+    std::uint64_t GetSerial() const { return serial; }
+    void SetSerial(std::uint64_t number) { serial = number; }
+
 private:
     // Play and PlayLooped.
     void StartPlayback(bool stopAtTheEnd);
@@ -77,4 +82,5 @@ private:
     float streamVolume = 1.0f;
     bool ended = false;
     std::uint32_t endPosition = 0;
+    std::uint64_t serial = 0;
 };

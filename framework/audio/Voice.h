@@ -2,6 +2,8 @@
 
 #include "files/Object.h"
 
+#include <cstdint>
+
 class AudioEvent;
 class Sample;
 
@@ -37,6 +39,11 @@ public:
     virtual void SetSample(Sample* sample, bool force);
     virtual void SetPosition(int x, int y);
 
+    // The number the sound engine gave this voice, never given twice in a
+    // run (0 for a voice the engine did not make).
+    std::uint64_t GetSerial() const { return serial; }
+    void SetSerial(std::uint64_t number) { serial = number; }
+
     bool IsActive() const { return active; }
     AudioEvent* GetEvent() const { return event; }
     Sample* GetSample() const { return sample; }
@@ -60,4 +67,5 @@ private:
     Sample* sample = nullptr;
     int positionX = 0;
     int positionY = 0;
+    std::uint64_t serial = 0;
 };

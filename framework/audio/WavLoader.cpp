@@ -53,10 +53,10 @@ bool WavLoader::Load(const std::string& name, SampleData& data)
     case SampleFileRead::outOfMemory: LogError("not enough memory\n"); return false;
     case SampleFileRead::failed: return false;
     }
-    return Decode(bytes, size, data);
+    return Decode(bytes, size, data, SampleFilePath(name, ".WAV"));
 }
 
-bool WavLoader::Decode(MallocBytes& bytes, std::size_t size, SampleData& data)
+bool WavLoader::Decode(MallocBytes& bytes, std::size_t size, SampleData& data, const std::string& name)
 {
     const std::uint8_t* file = bytes.get();
     const auto wave = FindTag(file, size, 0, "WAVE", 0);
@@ -77,6 +77,12 @@ bool WavLoader::Decode(MallocBytes& bytes, std::size_t size, SampleData& data)
     }
     PcmWaveFormat record{};
     std::memcpy(&record, file + *format + 8, std::min<std::size_t>(sizeof(record), formatLength));
+    // Other encodings would be played as noise.
+    constexpr std::uint16_t integerPcm = 1;
+    if (record.formatTag != integerPcm) {
+        LogError("WavLoader::Decode: format tag %u is not integer PCM <%s>\n", record.formatTag, name.c_str());
+        return false;
+    }
 
     const auto chunk = FindTag(file, size, static_cast<std::size_t>(formatEnd), "data", 4);
     if (!chunk) {
@@ -93,7 +99,7 @@ bool WavLoader::Decode(MallocBytes& bytes, std::size_t size, SampleData& data)
         LogError("data chunk runs past the end of the file\n");
         return false;
     }
-    // The format tag is not examined; the layout must be one the device plays.
+    // The layout must be one the device plays.
     const int channels = record.channels;
     const int bits = record.bitsPerSample;
     if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16) || record.samplesPerSecond == 0 ||
@@ -133,7 +139,7 @@ std::vector<std::uint8_t> WavLoader::Encode(int rate, int channels, int bits, st
     put(4, static_cast<std::uint32_t>(headerSize - 8 + pcm.size()), 4);
     std::memcpy(&bytes[8], "WAVEfmt ", 8);
     put(16, 16, 4);
-    put(20, 1, 2); // integer PCM
+    put(20, 1, 2); // integer PCM, the format tag
     put(22, static_cast<std::uint32_t>(channels), 2);
     put(24, static_cast<std::uint32_t>(rate), 4);
     put(28, static_cast<std::uint32_t>(rate) * blockAlign, 4);

@@ -7,7 +7,8 @@
 #include <span>
 #include <vector>
 
-// RIFF WAVE files of 8- or 16-bit PCM, mono or stereo.
+// RIFF WAVE files of 8- or 16-bit integer PCM (format tag 1), mono or
+// stereo; any other format tag (float, ADPCM, extensible) is refused.
 //
 // Layout as read here: the tag "WAVE", then a "fmt " chunk, then a "data"
 // chunk, each found by its tag at a multiple of 4 bytes from the file's
@@ -20,8 +21,9 @@ public:
     bool Load(const std::string& name, SampleData& data) override;
 
     // Decodes the bytes of a whole file; on success `bytes` moves into
-    // `data` (the PCM shifted to its start, no second copy).
-    static bool Decode(MallocBytes& bytes, std::size_t size, SampleData& data);
+    // `data` (the PCM shifted to its start, no second copy). `name` names
+    // the file in log lines.
+    static bool Decode(MallocBytes& bytes, std::size_t size, SampleData& data, const std::string& name);
     // A whole file of PCM in the layout above: a 16-byte format chunk, then
     // the data chunk holding `pcm` (for the tools that make sound files).
     static std::vector<std::uint8_t> Encode(int rate, int channels, int bits, std::span<const std::uint8_t> pcm);

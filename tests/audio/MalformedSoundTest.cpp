@@ -95,6 +95,10 @@ TEST_F(MalformedSoundTest, WavLoaderReadsGoodFilesAndRefusesBadOnes)
         {"no bits", [](std::string& b) { PutUint16(b, 34, 0); }, "unsupported wave format: 1 channels, 0 bits, 22050 Hz\n"},
         {"12 bits", [](std::string& b) { PutUint16(b, 34, 12); }, "unsupported wave format: 1 channels, 12 bits, 22050 Hz\n"},
         {"no rate", [](std::string& b) { PutUint32(b, 24, 0); }, "unsupported wave format: 1 channels, 16 bits, 0 Hz\n"},
+        {"float samples", [](std::string& b) { PutUint16(b, 20, 3); },
+         "WavLoader::Decode: format tag 3 is not integer PCM <data\\bad.WAV>\n"},
+        {"extensible format", [](std::string& b) { PutUint16(b, 20, 0xFFFE); },
+         "WavLoader::Decode: format tag 65534 is not integer PCM <data\\bad.WAV>\n"},
     };
     for (const Case& bad : cases) {
         SCOPED_TRACE(bad.name);

@@ -335,12 +335,29 @@ TEST_F(StreamingTest, PlayersLetGoOfWhatTheEngineOrTheDeviceTookAway)
     MusicPlayer& music = MusicPlayer::GetInstance();
     SpeechPlayer& speech = SpeechPlayer::GetInstance();
 
-    // A game state that ends destroys everything the engine holds; the
-    // players find their stream and voice gone and carry on without them.
+    // A game state that ends destroys everything the engine holds. What the
+    // engine makes next (a room's ambience, as a stream and as a looping
+    // voice) often lands where the old stream and voice were: the players
+    // find theirs gone, and their updates, volumes and Stop leave the new
+    // ones alone.
     music.Play("tone:5000");
     speech.PlayRandom(0.0f, "audioevent_intro");
     Frame(100);
+    const std::uint64_t musicSerial = music.GetStream()->GetSerial();
+    const std::uint64_t speechSerial = speech.GetVoice()->GetSerial();
     engine.DestroyAll();
+    AddEffectEvent("audioevent_ambience", soundGroupAmbient, true);
+    StreamingSample* ambienceStream = engine.CreateStream("tone:5000");
+    ASSERT_NE(ambienceStream, nullptr);
+    ambienceStream->SetSoundGroup(soundGroupAmbient);
+    ambienceStream->SetVolume(0.7f);
+    ambienceStream->PlayLooped();
+    Voice* ambience = engine.PlayEvent("audioevent_ambience", false);
+    ambience->Start();
+    EXPECT_EQ(engine.FindStream(musicSerial), nullptr);
+    EXPECT_EQ(engine.FindVoice(speechSerial), nullptr);
+    EXPECT_EQ(engine.FindStream(ambienceStream->GetSerial()), ambienceStream);
+    EXPECT_EQ(engine.FindVoice(ambience->GetSerial()), ambience);
     music.Update(0.1f);
     music.FadeIn();
     speech.Update(0.1f);
@@ -350,6 +367,15 @@ TEST_F(StreamingTest, PlayersLetGoOfWhatTheEngineOrTheDeviceTookAway)
     EXPECT_TRUE(speech.Init()); // nothing held any more
     music.Stop();
     speech.Stop();
+    Frame(100);
+    EXPECT_EQ(engine.GetStreamCount(), 1u);
+    EXPECT_TRUE(ambienceStream->IsPlaying());
+    EXPECT_FLOAT_EQ(ambienceStream->GetVolume(), 0.7f);
+    ASSERT_EQ(engine.GetPersistentVoices().size(), 1u);
+    EXPECT_EQ(engine.GetPersistentVoices().front().get(), ambience);
+    EXPECT_TRUE(ambience->IsPlaying());
+    engine.DestroyVoice(ambience);
+    engine.DestroyStream(ambienceStream);
 
     // The device going away takes the pooled samples and the streams with
     // it; voices still alive hold nothing, and stay usable.

@@ -197,6 +197,9 @@ TEST_F(ContentTest, SharedSoundEffectsLoadAsTheEventsOfTheMenusAndTheInventory)
 
 TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
 {
+    // -60 dB of full scale, 32767 * 10^(-60/20), and 2 ms of frames.
+    constexpr double quiet = 32.767;
+    constexpr std::size_t tailFrames = content::soundRate * 2 / 1000;
     WavLoader loader;
     std::map<std::string, int> peaks;
     for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
@@ -217,12 +220,33 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
         int peak = 0;
         for (const int sample : samples)
             peak = std::max(peak, std::abs(sample));
-        // Loud enough to hear, never clipped, and no click at either end.
+        // Loud enough to hear, never clipped, and no click at either end:
+        // the last 2 ms stay under -60 dB of full scale.
         EXPECT_GT(peak, 10000);
         EXPECT_LT(peak, 32767);
         EXPECT_LT(std::abs(samples.front()), 2000);
-        EXPECT_EQ(samples.back(), 0);
+        int loudestTail = 0;
+        for (std::size_t frame = samples.size() - tailFrames; frame < samples.size(); ++frame)
+            loudestTail = std::max(loudestTail, std::abs(samples[frame]));
+        EXPECT_LE(loudestTail, quiet);
         peaks[effect.file] = peak;
+
+        // Each voice on its own, at the level it has in the file, starts
+        // from silence and fades into it: over its last 2 ms, and from its
+        // last sample into the silence after it, no step is louder than
+        // -60 dB of full scale. A voice cut off inside the sound clicks.
+        const content::Sound sound = effect.make();
+        const double scale = sound.Scale(content::soundPeak);
+        for (std::size_t index = 0; index < sound.Voices().size(); ++index) {
+            SCOPED_TRACE("voice " + std::to_string(index));
+            const std::vector<double>& voice = sound.Voices()[index].samples;
+            ASSERT_GT(voice.size(), tailFrames);
+            EXPECT_LE(std::abs(voice.front() * scale), quiet);
+            double loudestStep = std::abs(voice.back() * scale);
+            for (std::size_t frame = voice.size() - tailFrames; frame < voice.size(); ++frame)
+                loudestStep = std::max(loudestStep, std::abs((voice[frame] - voice[frame - 1]) * scale));
+            EXPECT_LE(loudestStep, quiet);
+        }
     }
     // The inventory chime is the loudest; the menu's click and blip are about
     // 6 dB under it (half its amplitude, 10^(-6/20) = 0.501), the inventory's

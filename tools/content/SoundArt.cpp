@@ -10,9 +10,6 @@ namespace content {
 
 namespace {
 
-// The last milliseconds of every sound fade to silence.
-constexpr double fadeOutSeconds = 0.004;
-
 double Oscillate(Wave wave, double phase)
 {
     const double angle = 2.0 * std::numbers::pi * phase;
@@ -29,14 +26,22 @@ double Oscillate(Wave wave, double phase)
     return 0.0;
 }
 
-double Level(const Envelope& envelope, double time)
+// The envelope's level `frame` frames into a voice of `frames` frames. The
+// release counts down to the voice's last frame, which is silent.
+double Level(const Envelope& envelope, std::size_t frame, std::size_t frames)
 {
-    if (time < envelope.attack)
-        return time / envelope.attack;
-    return std::exp(-(time - envelope.attack) / envelope.decay);
+    const double time = static_cast<double>(frame) / soundRate;
+    double level = time < envelope.attack ? time / envelope.attack
+                                          : std::exp(-(time - envelope.attack) / envelope.decay);
+    const double releaseFrames = std::max(1.0, envelope.release * soundRate);
+    const auto remaining = static_cast<double>(frames - 1 - frame);
+    if (remaining < releaseFrames)
+        level *= 0.5 - 0.5 * std::cos(std::numbers::pi * remaining / releaseFrames);
+    return level;
 }
 
-// A sound's frame range for a voice inside it.
+// A sound's frame range for a voice inside it: the voice ends, with its
+// release, where the sound ends.
 std::pair<std::size_t, std::size_t> Frames(std::size_t size, double start, double length)
 {
     const auto first = std::min(size, static_cast<std::size_t>(start * soundRate));
@@ -70,21 +75,23 @@ Sound MenuScroll()
 }
 
 // An item arrives in the inventory: a bright two-note chime, E6 then A6.
+// The A still rings at the end and fades out over a longer release.
 Sound Inventory()
 {
     Sound sound(0.50);
     sound.Tone(0.0, 0.45, 1318.5, 1318.5, Wave::sine, 0.8, {0.003, 0.11});
     sound.Tone(0.0, 0.45, 2637.0, 2637.0, Wave::sine, 0.2, {0.003, 0.05});
-    sound.Tone(0.09, 0.41, 1760.0, 1760.0, Wave::sine, 0.9, {0.003, 0.14});
+    sound.Tone(0.09, 0.41, 1760.0, 1760.0, Wave::sine, 0.9, {0.003, 0.14, 0.025});
     sound.Tone(0.09, 0.41, 3520.0, 3520.0, Wave::sine, 0.18, {0.003, 0.06});
     return sound;
 }
 
-// The inventory bar slides: a soft swish with a low glide under it.
+// The inventory bar slides: a soft swish with a low glide under it; the
+// swish is still audible at its end and fades out over a longer release.
 Sound InventoryScroll()
 {
     Sound sound(0.15, inventoryScrollLevelDb);
-    sound.Noise(0.0, 0.14, 2500.0, 0.7, {0.025, 0.04});
+    sound.Noise(0.0, 0.14, 2500.0, 0.7, {0.025, 0.04, 0.025});
     sound.Tone(0.0, 0.13, 300.0, 470.0, Wave::sine, 0.5, {0.012, 0.045});
     return sound;
 }
@@ -106,46 +113,58 @@ Sound::Sound(double seconds, double soundLevelDb)
 void Sound::Tone(double start, double length, double fromHz, double toHz, Wave wave, double gain, Envelope envelope)
 {
     const auto [first, last] = Frames(samples.size(), start, length);
+    std::vector<double> voice(last - first);
     double phase = 0.0;
-    for (std::size_t frame = first; frame < last; ++frame) {
-        const double time = static_cast<double>(frame - first) / soundRate;
+    for (std::size_t frame = 0; frame < voice.size(); ++frame) {
+        const double time = static_cast<double>(frame) / soundRate;
         const double hertz = fromHz * std::pow(toHz / fromHz, time / length);
-        samples[frame] += gain * Level(envelope, time) * Oscillate(wave, phase);
+        voice[frame] = gain * Level(envelope, frame, voice.size()) * Oscillate(wave, phase);
         phase += hertz / soundRate;
         phase -= std::floor(phase);
     }
+    Add(first, std::move(voice));
 }
 
 void Sound::Noise(double start, double length, double cutoffHz, double gain, Envelope envelope)
 {
     const auto [first, last] = Frames(samples.size(), start, length);
+    std::vector<double> voice(last - first);
     const double smoothing = 1.0 - std::exp(-2.0 * std::numbers::pi * cutoffHz / soundRate);
     double filtered = 0.0;
-    for (std::size_t frame = first; frame < last; ++frame) {
+    for (std::size_t frame = 0; frame < voice.size(); ++frame) {
         noiseState ^= noiseState << 13;
         noiseState ^= noiseState >> 17;
         noiseState ^= noiseState << 5;
         const double white = static_cast<double>(noiseState) / 2147483648.0 - 1.0;
         filtered += smoothing * (white - filtered);
-        const double time = static_cast<double>(frame - first) / soundRate;
-        samples[frame] += gain * Level(envelope, time) * filtered;
+        voice[frame] = gain * Level(envelope, frame, voice.size()) * filtered;
     }
+    Add(first, std::move(voice));
 }
 
-std::vector<std::uint8_t> Sound::Pcm16(double peak) const
+void Sound::Add(std::size_t first, std::vector<double> voice)
+{
+    for (std::size_t frame = 0; frame < voice.size(); ++frame)
+        samples[first + frame] += voice[frame];
+    voices.push_back({first, std::move(voice)});
+}
+
+double Sound::Scale(double peak) const
 {
     double loudest = 0.0;
     for (const double sample : samples)
         loudest = std::max(loudest, std::abs(sample));
     const double level = std::pow(10.0, levelDb / 20.0);
-    const double scale = loudest > 0.0 ? peak * level * 32767.0 / loudest : 0.0;
-    const auto fadeFrames = static_cast<std::size_t>(fadeOutSeconds * soundRate);
+    return loudest > 0.0 ? peak * level * 32767.0 / loudest : 0.0;
+}
+
+std::vector<std::uint8_t> Sound::Pcm16(double peak) const
+{
+    const double scale = Scale(peak);
     std::vector<std::uint8_t> bytes;
     bytes.reserve(samples.size() * 2);
-    for (std::size_t frame = 0; frame < samples.size(); ++frame) {
-        const std::size_t left = samples.size() - frame;
-        const double fade = left < fadeFrames ? static_cast<double>(left - 1) / static_cast<double>(fadeFrames) : 1.0;
-        const auto value = static_cast<std::int16_t>(std::lround(samples[frame] * scale * fade));
+    for (const double sample : samples) {
+        const auto value = static_cast<std::int16_t>(std::lround(sample * scale));
         bytes.push_back(static_cast<std::uint8_t>(value));
         bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8));
     }

@@ -3,11 +3,12 @@
 // Sound effects synthesised from oscillators, noise and envelopes, written
 // as 16-bit mono WAV files at 22,050 Hz (the rate the game plays at).
 //
-// A sound is a buffer of float samples that voices are added into; the
-// result is scaled to a common peak lowered by the sound's own level, and
-// faded out over its last milliseconds, so that it never clips and never
-// ends in a click. Noise comes from a fixed generator: the same sound always
-// gives the same bytes.
+// A sound is the sum of its voices (tones and noise), each shaped by an
+// envelope that rises from silence and falls back to silence at the voice's
+// end, so that no voice starts or stops with a click. The sum is scaled to
+// a common peak lowered by the sound's own level, so that it never clips.
+// Noise comes from a fixed generator: the same sound always gives the same
+// bytes.
 
 #include <cstdint>
 #include <span>
@@ -17,12 +18,23 @@
 namespace content {
 
 constexpr int soundRate = 22050;
+// The common peak of the sounds, of full scale.
+constexpr double soundPeak = 0.8;
 
 enum class Wave { sine, triangle, soft };
 
+// A linear attack from silence, an exponential decay after it, and over the
+// voice's last `release` seconds a raised-cosine fade that ends in silence.
 struct Envelope {
-    double attack = 0.002;  // seconds to full level
-    double decay = 0.05;    // time constant of the fall after it
+    double attack = 0.002;   // seconds to full level
+    double decay = 0.05;     // time constant of the fall after it
+    double release = 0.010;  // seconds of the fade at the voice's end
+};
+
+// One voice of a sound on its own: its samples from frame `first` on.
+struct SoundVoice {
+    std::size_t first = 0;
+    std::vector<double> samples;
 };
 
 class Sound {
@@ -41,9 +53,16 @@ public:
     // 16-bit little-endian samples with the loudest at `peak` of full scale,
     // lowered by the sound's level.
     std::vector<std::uint8_t> Pcm16(double peak) const;
+    // The factor that takes the sum to those samples.
+    double Scale(double peak) const;
+    const std::vector<SoundVoice>& Voices() const { return voices; }
 
 private:
+    // Adds a voice starting at frame `first` to the sum.
+    void Add(std::size_t first, std::vector<double> voice);
+
     std::vector<double> samples;
+    std::vector<SoundVoice> voices;
     double levelDb = 0.0;
     std::uint32_t noiseState = 0x2545F491;
 };

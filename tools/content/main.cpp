@@ -40,10 +40,9 @@ bool WriteFonts()
 // list data\sharedadventure\sfx.txt.
 bool WriteSharedSounds()
 {
-    constexpr double peak = 0.8;
     for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
         const std::vector<std::uint8_t> wav =
-            WavLoader::Encode(content::soundRate, 1, 16, effect.make().Pcm16(peak));
+            WavLoader::Encode(content::soundRate, 1, 16, effect.make().Pcm16(content::soundPeak));
         if (!content::WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
             return false;
     }
