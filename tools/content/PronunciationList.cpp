@@ -1,17 +1,13 @@
 #include "PronunciationList.h"
 
+#include "files/StringTokens.h"
+
 #include <fstream>
 #include <sstream>
-#include <vector>
 
 namespace content {
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
 
 // A byte that belongs to a word: an ASCII letter or any byte of a UTF-8
 // sequence (the German letters beyond ASCII).
@@ -48,22 +44,6 @@ bool IsPhonemeByte(char c)
     return c > ' ' && c < 0x7F && c != '[' && c != ']';
 }
 
-std::vector<std::string_view> Fields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        while (at < line.size() && IsBlank(line[at]))
-            ++at;
-        const std::size_t start = at;
-        while (at < line.size() && !IsBlank(line[at]))
-            ++at;
-        if (at > start)
-            fields.push_back(line.substr(start, at - start));
-    }
-    return fields;
-}
-
 } // namespace
 
 bool PronunciationList::Parse(std::string_view text, const std::string& fileName, std::string& error)
@@ -82,25 +62,25 @@ bool PronunciationList::Parse(std::string_view text, const std::string& fileName
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (const std::size_t comment = line.find('#'); comment != std::string_view::npos)
             line = line.substr(0, comment);
-        const std::vector<std::string_view> fields = Fields(line);
-        if (fields.empty())
+        const StringTokens fields(line, " \t\r");
+        if (fields.Count() == 0)
             continue;
-        if (fields.size() != 2)
-            return refuse("expected a word and its phonemes, found " + std::to_string(fields.size()) + " fields");
-        const std::string_view word = fields[0];
-        const std::string_view spoken = fields[1];
+        if (fields.Count() != 2)
+            return refuse("expected a word and its phonemes, found " + std::to_string(fields.Count()) + " fields");
+        const std::string word = fields.StringAt(0);
+        const std::string spoken = fields.StringAt(1);
         if (!IsUtf8(word))
             return refuse("the word is not UTF-8");
         for (const char c : word) {
             if (!IsWordByte(c))
-                return refuse("the word " + std::string(word) + " holds a character that is not a letter");
+                return refuse("the word " + word + " holds a character that is not a letter");
         }
         for (const char c : spoken) {
             if (!IsPhonemeByte(c))
-                return refuse("the phonemes of " + std::string(word) + " hold a character espeak-ng cannot read");
+                return refuse("the phonemes of " + word + " hold a character espeak-ng cannot read");
         }
         if (!phonemes.emplace(word, spoken).second)
-            return refuse("the word " + std::string(word) + " is listed twice");
+            return refuse("the word " + word + " is listed twice");
     }
     return true;
 }
