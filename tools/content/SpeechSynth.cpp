@@ -20,7 +20,7 @@ namespace content {
 
 namespace {
 
-// Vorbis quality of the speech files: clear speech in about 40 kbit/s.
+// Vorbis quality of the speech files: clear speech in about 60 kbit/s.
 constexpr float oggQuality = 0.4f;
 
 std::string StatusText(espeak_ng_STATUS status)
@@ -71,7 +71,7 @@ bool HasSomethingToSay(std::string_view text)
 }
 
 // Square brackets would switch espeak-ng to phoneme input: the text's own
-// are spoken as pauses.
+// become blanks.
 std::string WithoutBrackets(std::string text)
 {
     std::ranges::replace(text, '[', ' ');
