@@ -1,5 +1,6 @@
 // zephyra-content: writes the game's generated data tree.
 //     zephyra-content RUN_DIR     the data tree below RUN_DIR/data
+//     zephyra-content --say PRESET "Text" OUT.ogg    one spoken line
 // The same inputs always give the same files, byte for byte. Everything is
 // written into a staging folder first and swapped in whole at the end, so a
 // failed run leaves the previous tree as it was.
@@ -10,6 +11,7 @@
 #include "MenuSprites.h"
 #include "MusicArt.h"
 #include "OutputSwap.h"
+#include "SayCommand.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "audio/WavLoader.h"
@@ -70,7 +72,10 @@ constexpr const char* usage =
     "  this and copies data/config.txt there itself.\n"
     "  Only data/fonts, data/menu, data/sharedadventure and data/credits.txt are\n"
     "  replaced, and only when every file was written: a failed run changes\n"
-    "  nothing.\n";
+    "  nothing.\n"
+    "Usage: zephyra-content --say PRESET \"Text\" OUT.ogg\n"
+    "  Speaks one line in a character's voice (Player, Lotte, Kira, ...) into\n"
+    "  an Ogg Vorbis file, for listening.\n";
 
 // What this generator owns below RUN_DIR: replaced whole on every run, so
 // that a file dropped from the generator does not linger in the tree.
@@ -135,6 +140,8 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
 int main(int argc, char** argv)
 {
     namespace fs = std::filesystem;
+    if (argc >= 2 && std::string(argv[1]) == "--say")
+        return content::RunSayCommand(argc, argv);
     const std::string argument = argc == 2 ? argv[1] : "";
     if (argument == "--help" || argument == "-h") {
         std::fputs(usage, stdout);

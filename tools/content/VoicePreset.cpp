@@ -1,0 +1,48 @@
+#include "VoicePreset.h"
+
+#include <algorithm>
+#include <array>
+
+namespace content {
+
+namespace {
+
+// The children are female variants raised high; the men are male variants
+// lowered. KIRA speaks almost on one note, through a ring modulator.
+constexpr std::array presets = {
+    VoicePreset{.element = "Narrator", .voice = "de+m3", .pitch = 40, .range = 45, .wordsPerMinute = 150,
+                .lowPassHz = 6000.0, .roomMix = 0.12},
+    VoicePreset{.element = "Player", .voice = "de+f3", .pitch = 55, .range = 60, .wordsPerMinute = 185,
+                .lowPassHz = 7000.0, .roomMix = 0.06},
+    VoicePreset{.element = "Lotte", .voice = "de+f5", .pitch = 85, .range = 70, .wordsPerMinute = 200,
+                .lowPassHz = 7500.0, .roomMix = 0.05},
+    VoicePreset{.element = "Mia", .voice = "de+f2", .pitch = 80, .range = 55, .wordsPerMinute = 160,
+                .lowPassHz = 7000.0, .roomMix = 0.06},
+    VoicePreset{.element = "Baltasar", .voice = "de+m3", .pitch = 20, .range = 40, .wordsPerMinute = 135,
+                .lowPassHz = 5000.0, .roomMix = 0.08},
+    VoicePreset{.element = "Kira", .voice = "de+m2", .pitch = 45, .range = 5, .wordsPerMinute = 165,
+                .lowPassHz = 8000.0, .ringHz = 60.0, .ringDepth = 0.35, .roomMix = 0.10},
+    VoicePreset{.element = "Rocko", .voice = "de+m7", .pitch = 30, .range = 55, .wordsPerMinute = 170,
+                .lowPassHz = 5500.0, .roomMix = 0.04},
+    VoicePreset{.element = "Baron", .voice = "de+m6", .pitch = 55, .range = 65, .wordsPerMinute = 155,
+                .lowPassHz = 6500.0, .nasalBoost = 0.8, .roomMix = 0.05},
+    VoicePreset{.element = "Kalani", .voice = "de+m1", .pitch = 35, .range = 50, .wordsPerMinute = 150,
+                .lowPassHz = 4500.0, .roomMix = 0.10},
+    VoicePreset{.element = "Herold", .voice = "de+m4", .pitch = 45, .range = 85, .wordsPerMinute = 140,
+                .lowPassHz = 6500.0, .roomMix = 0.14},
+};
+
+} // namespace
+
+std::span<const VoicePreset> VoicePresets()
+{
+    return presets;
+}
+
+const VoicePreset* FindVoicePreset(std::string_view element)
+{
+    const auto found = std::ranges::find_if(presets, [&](const VoicePreset& preset) { return element == preset.element; });
+    return found == presets.end() ? nullptr : &*found;
+}
+
+} // namespace content
