@@ -137,9 +137,11 @@ bool MainProgram::SaveGame(int slot, const Image& image)
         LogError("MainProgram::SaveGame: Failed to open savegame <%s>!\n", name.c_str());
         return false;
     }
-    const bool ok = currentState->SaveGame(file);
-    file.Close();
-    if (!ok || !ScrambleFile(unfinished.c_str()) || !ReplaceFile(unfinished.c_str(), name.c_str())) {
+    const bool saved = currentState->SaveGame(file);
+    // A savegame that did not reach the disk is not scrambled: an older
+    // unfinished file in its place would be taken for it.
+    const bool closed = file.Close();
+    if (!saved || !closed || !ScrambleFile(unfinished.c_str()) || !ReplaceFile(unfinished.c_str(), name.c_str())) {
         std::remove(HostPath(unfinished).c_str());
         LogError("MainProgram::SaveGame: Failed to save game!\n");
         return false;
