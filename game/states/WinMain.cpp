@@ -73,5 +73,12 @@ int WinMain(const CommandLine& commandLine)
     // already said why.
     if (!application.Create(settings))
         return 1;
-    return application.Run();
+    const int exitCode = application.Run();
+    // A recording or a screenshot that is missing is a failed run, whatever
+    // the game said.
+    if (!scriptedRun.GetFailure().empty()) {
+        std::fprintf(stderr, "zephyra: %s\n", scriptedRun.GetFailure().c_str());
+        return 2;
+    }
+    return exitCode;
 }
