@@ -181,6 +181,34 @@ TEST_F(ExecutableTest, TheArchiveToolChecksWhatItReads)
     EXPECT_EQ(runTool("verify cut.dat"), 1);
     EXPECT_NE(errors.find("lies outside the archive"), std::string::npos) << errors;
     EXPECT_EQ(runTool("frobnicate"), 2);
+
+    // Entry 1 named like entry 0, entry 2 with a control character.
+    bytes = ReadFile(directory / "game.dat");
+    bytes.replace(4 + 80, 64, bytes, 4, 64);
+    bytes[4 + 2 * 80] = '\x01';
+    WriteFile(directory / "odd.dat", bytes);
+    EXPECT_EQ(runTool("verify odd.dat"), 1);
+    EXPECT_NE(errors.find("entry 1 <" + bytes.substr(4, bytes.find('\0', 4) - 4) + "> repeats the name of entry 0"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("entry 2 <?"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("its name holds a control character"), std::string::npos) << errors;
+    EXPECT_EQ(runTool("extract odd.dat odd"), 1);
+    EXPECT_FALSE(std::filesystem::exists(directory / "odd"));
+
+    // What is not an archive at all is named for what it is.
+    EXPECT_EQ(runTool("extract data out"), 1);
+    EXPECT_NE(errors.find("<data>: it is a folder, not an archive"), std::string::npos) << errors;
+    EXPECT_EQ(runTool("list data"), 1);
+    EXPECT_NE(errors.find("<data>: it is a folder, not an archive"), std::string::npos) << errors;
+    WriteFile(directory / "tiny.dat", "PK");
+    EXPECT_EQ(runTool("verify tiny.dat"), 1);
+    EXPECT_NE(errors.find("<tiny.dat>: it is 2 bytes long, too short to hold an archive's entry count"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(runTool("verify nowhere.dat"), 1);
+    EXPECT_NE(errors.find("<nowhere.dat>: it cannot be opened: No such file or directory"), std::string::npos)
+        << errors;
 }
 
 TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
