@@ -235,6 +235,18 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     EXPECT_EQ(ReadFile(directory / "blocked" / "data"), "not a folder");
     EXPECT_FALSE(fs::exists(directory / "blocked" / ".content-new"));
 
+    // A RUN_DIR nobody may write into: the message gives that cause.
+    const fs::path locked = directory / "locked";
+    fs::create_directory(locked);
+    const std::string lockedReason = LockFolder(locked, true);
+    if (!lockedReason.empty()) {
+        EXPECT_EQ(runGenerator("locked"), 1);
+        EXPECT_NE(errors.find("cannot work in " + (locked / ".content-new").string() + ": " + lockedReason),
+                  std::string::npos)
+            << errors;
+    }
+    LockFolder(locked, false);
+
     // A run over the copied tree: a file the generator no longer makes goes,
     // the configuration stays, the music is the build's, byte for byte.
     WriteFile(directory / "data" / "menu" / "stale.bmp", "old");
