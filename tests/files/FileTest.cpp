@@ -209,6 +209,18 @@ TEST_F(FileTest, RefusesWhatIsNotAFile)
         EXPECT_EQ(ReadFile("highscores.dat"), "old");
     }
 
+    // A file far larger than any the game keeps in memory is refused before
+    // anything is allocated; one whose folder entry says 0 bytes is read as
+    // far as it goes.
+    const std::string sizeLog = ReadFile("debug.txt");
+    WriteFile("huge.dat", "");
+    std::filesystem::resize_file("huge.dat", MemFileHandler::maximumSize + 1);
+    EXPECT_FALSE(file.OpenMemory("huge.dat", "r"));
+    EXPECT_EQ(ReadFile("debug.txt"),
+              sizeLog + "***ERROR: MemFileHandler::Open: More than 67108864 bytes <huge.dat>\n");
+    ASSERT_TRUE(file.OpenMemory("/proc/self/comm", "r"));
+    EXPECT_GT(file.GetSize(), 0);
+
     // A link stays a link; the file it names gets the new content.
     WriteFile("real/options.dat", "old");
     std::filesystem::create_symlink("real/options.dat", "linked.dat");
