@@ -8,6 +8,7 @@
 #include "files/Scrambler.h"
 #include "files/SettingsManager.h"
 #include "graphics/BmpLoader.h"
+#include "graphics/SpriteManager.h"
 #include "platform/VirtualKey.h"
 
 #include <cstdio>
@@ -77,6 +78,7 @@ bool MainProgram::Shutdown()
         currentState->Exit();
         currentState.reset();
     }
+    SpriteManager::GetInstance().Clear();
     return true;
 }
 

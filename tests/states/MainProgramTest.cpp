@@ -118,8 +118,12 @@ TEST_F(MainProgramTest, SwitchesAtTheStartOfTheNextFrame)
     Program().SetProject("TestMenu");
     Program().SetLevel(7);
     Program().Update(0.02f);
+    SpriteInfo loaded;
+    loaded.label = "menu_background";
+    SpriteManager::GetInstance().AddSpriteInfo(loaded);
     Program().Shutdown();
     EXPECT_EQ(Program().GetCurrentState(), nullptr);
+    EXPECT_EQ(SpriteManager::GetInstance().FindSpriteInfo("menu_background"), nullptr);
 
     const std::vector<std::string> expected = {
         "Menu init 4", "Menu move 512,384", "Menu command reset",
