@@ -4,9 +4,11 @@
 #include "platform/Platform.h"
 #include "platform/Windows1252.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -32,11 +34,20 @@ bool Debug::CreateLogFile(const std::string& fileName)
     logFileName = fileName;
 
     File file;
-    if (!file.OpenDirect(fileName.c_str(), "w")) {
+    bool created = file.OpenDirect(fileName.c_str(), "w");
+    int failure = errno;
+    if (created) {
+        created = file.Close();
+        failure = errno;
+    }
+    if (!created) {
+        // The box says what failed; the terminal says where and why, as
+        // there is no log to say it.
+        std::fprintf(stderr, "Debug::CreateLogFile: Failed to create <%s>: %s\n", fileName.c_str(),
+                     std::strerror(failure));
         platform::ShowMessageBox("ERROR", "Debug::CreateLogFile: Failed to create the log file!");
         return false;
     }
-    file.Close();
     return true;
 }
 
@@ -49,14 +60,20 @@ void Debug::Write(std::string_view text)
         std::fputs(line.c_str(), stderr);
         return;
     }
-    File file;
-    if (!file.OpenDirect(logFileName.c_str(), "a"))
+    // A line that cannot be written is dropped; the failure's own log line
+    // would only fail the same way.
+    if (writingLogFile)
         return;
-    if (text.empty())
-        file.Write("\n", 1);
-    else
-        file.Write(text.data(), static_cast<int>(text.size()));
-    file.Close();
+    writingLogFile = true;
+    File file;
+    if (file.OpenDirect(logFileName.c_str(), "a")) {
+        if (text.empty())
+            file.Write("\n", 1);
+        else
+            file.Write(text.data(), static_cast<int>(text.size()));
+        file.Close();
+    }
+    writingLogFile = false;
 }
 
 void Debug::WriteAndShow(std::string_view text)

@@ -61,6 +61,7 @@ private:
     int errorCount = 0;
     int warningCount = 0;
     std::string logFileName;
+    bool writingLogFile = false; // a failing log write must not log again
 };
 
 void LogPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));

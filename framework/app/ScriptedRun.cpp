@@ -2,9 +2,12 @@
 
 #include "PngWriter.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 ScriptedRun::~ScriptedRun()
 {
@@ -18,9 +21,9 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
     frameLimit = commandLine.frames;
 
     if (!commandLine.replayFile.empty()) {
-        std::error_code failure;
+        std::error_code status;
         std::ifstream file(commandLine.replayFile, std::ios::binary);
-        if (!file || !std::filesystem::is_regular_file(commandLine.replayFile, failure)) {
+        if (!file || !std::filesystem::is_regular_file(commandLine.replayFile, status)) {
             error = "cannot open the recording <" + commandLine.replayFile + ">";
             return false;
         }
@@ -40,10 +43,14 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
     }
 
     if (!commandLine.shotDirectory.empty()) {
-        std::error_code failure;
-        std::filesystem::create_directories(commandLine.shotDirectory, failure);
-        if (failure) {
-            error = "cannot create the folder <" + commandLine.shotDirectory + ">: " + failure.message();
+        std::error_code creation;
+        std::filesystem::create_directories(commandLine.shotDirectory, creation);
+        if (creation) {
+            error = "cannot create the folder <" + commandLine.shotDirectory + ">: " + creation.message();
+            return false;
+        }
+        if (::access(commandLine.shotDirectory.c_str(), W_OK) != 0) {
+            error = "cannot write into the folder <" + commandLine.shotDirectory + ">: " + std::strerror(errno);
             return false;
         }
         shotDirectory = commandLine.shotDirectory;
@@ -51,19 +58,43 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
     }
 
     if (!commandLine.recordFile.empty()) {
-        recordFile = std::fopen(commandLine.recordFile.c_str(), "w");
-        if (recordFile == nullptr) {
-            error = "cannot write the recording <" + commandLine.recordFile + ">";
+        recordPath = commandLine.recordFile;
+        recordFile = std::fopen(recordPath.c_str(), "w");
+        if (recordFile == nullptr)
+            Fail("cannot write the recording <" + recordPath + ">: " + std::strerror(errno));
+        else
+            WriteRecording(Recording::FormatHeader(seed));
+        if (!failure.empty()) {
+            error = failure;
             return false;
         }
-        std::fputs(Recording::FormatHeader(seed).c_str(), recordFile);
-        std::fflush(recordFile);
     }
     return true;
 }
 
+bool ScriptedRun::WriteRecording(const std::string& text)
+{
+    if (recordFile == nullptr)
+        return false;
+    if (std::fputs(text.c_str(), recordFile) != EOF && std::fflush(recordFile) == 0)
+        return true;
+    const int reason = errno;
+    std::fclose(recordFile);
+    recordFile = nullptr;
+    Fail("cannot write the recording <" + recordPath + ">: " + std::strerror(reason));
+    return false;
+}
+
+void ScriptedRun::Fail(const std::string& reason)
+{
+    if (failure.empty())
+        failure = reason;
+}
+
 bool ScriptedRun::ShouldStop(std::uint32_t framesRun) const
 {
+    if (!failure.empty())
+        return true;
     if (frameLimit && framesRun >= *frameLimit)
         return true;
     if (!replaying || replay.frames.empty())
@@ -137,8 +168,7 @@ std::int32_t ScriptedRun::FrameTime(std::uint32_t frame, std::int32_t measured)
 
 void ScriptedRun::WriteRecordedFrame(std::uint32_t frame)
 {
-    std::fputs(Recording::FormatFrame(frame, pending).c_str(), recordFile);
-    std::fflush(recordFile);
+    WriteRecording(Recording::FormatFrame(frame, pending));
     pending = Recording::Frame{};
     pendingFrame.reset();
 }
@@ -161,6 +191,12 @@ void ScriptedRun::Finish(std::uint32_t framesRun, const platform::Window& window
 {
     if (recordFile != nullptr && pendingFrame)
         WriteRecordedFrame(*pendingFrame);
+    if (recordFile != nullptr) {
+        const bool closed = std::fclose(recordFile) == 0;
+        recordFile = nullptr;
+        if (!closed)
+            Fail("cannot write the recording <" + recordPath + ">: " + std::strerror(errno));
+    }
     FrameStarting(framesRun, window);
     if (!shotDirectory.empty() && shotFrames.empty() && lastPictureFrame)
         WriteShot(*lastPictureFrame, window.GetLastPresented());
@@ -171,6 +207,7 @@ void ScriptedRun::WriteShot(std::uint32_t frame, const platform::Picture& pictur
     char name[32];
     std::snprintf(name, sizeof(name), "frame%06u.png", static_cast<unsigned>(frame));
     const std::string path = (std::filesystem::path(shotDirectory) / name).string();
+    errno = 0;
     if (!WritePng(path, picture))
-        std::fprintf(stderr, "zephyra: could not write the screenshot <%s>\n", path.c_str());
+        Fail("cannot write the screenshot <" + path + ">" + (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
 }

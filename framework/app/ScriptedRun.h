@@ -42,6 +42,9 @@ public:
     void Finish(std::uint32_t framesRun, const platform::Window& window);
 
     bool WantsPictures() const { return !shotDirectory.empty(); }
+    // Why a recording or a screenshot could not be written (the first such
+    // failure; it ends the run at the next frame), or empty.
+    const std::string& GetFailure() const { return failure; }
 
 private:
     // Posts the replayed messages of the current frame up to the next paint
@@ -49,11 +52,16 @@ private:
     void PostReplayed(platform::Window& window, bool untilPaint);
     void WriteRecordedFrame(std::uint32_t frame);
     void WriteShot(std::uint32_t frame, const platform::Picture& picture);
+    // Writes text to the recording and pushes it to the disk; on failure
+    // closes the recording and notes why.
+    bool WriteRecording(const std::string& text);
+    void Fail(const std::string& reason);
 
     unsigned seed = 0;
     std::optional<std::uint32_t> frameLimit;
 
     std::FILE* recordFile = nullptr;
+    std::string recordPath;
     std::optional<std::uint32_t> pendingFrame;
     Recording::Frame pending;
 
@@ -67,4 +75,6 @@ private:
     std::set<std::uint32_t> shotFrames;
     std::uint64_t seenPresentCount = 0;
     std::optional<std::uint32_t> lastPictureFrame;
+
+    std::string failure;
 };

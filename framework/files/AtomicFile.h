@@ -18,18 +18,26 @@ public:
     bool Open(const std::string& hostPath, bool binary);
     std::FILE* GetStream() const { return stream; }
     // Flushes, syncs and renames the temporary file over the target; the
-    // destructor does this too.
+    // destructor does this too. False, with the target as it was, when any
+    // write to the stream or any of these steps failed.
     bool Commit();
     // Drops the temporary file; the target stays as it was.
     void Abandon();
+    // The errno of the step that made the last Open or Commit fail.
+    int GetError() const { return error; }
 
 private:
+    bool Fail(int errorNumber);
+
     std::FILE* stream = nullptr;
     std::string target;
     std::string temporary;
+    int error = 0;
 };
 
-bool WriteFileAtomically(const std::string& hostPath, const void* bytes, std::size_t count);
+// False with the errno in `error` (when given) when the file cannot be
+// written.
+bool WriteFileAtomically(const std::string& hostPath, const void* bytes, std::size_t count, int* error = nullptr);
 
 // Puts a finished file (game path) in the place of another in one step,
 // the folder's entry made durable; false when it cannot.

@@ -3,7 +3,10 @@
 #include "HostPath.h"
 #include "app/Debug.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -14,15 +17,44 @@ std::uint32_t LittleEndian32(const unsigned char* bytes)
            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
+bool IsControlCharacter(char character)
+{
+    const auto byte = static_cast<unsigned char>(character);
+    return byte < 0x20 || byte == 0x7F;
+}
+
 } // namespace
+
+std::string DataFile::NameProblem(std::string_view name)
+{
+    if (name.empty())
+        return "is empty";
+    if (name.size() >= DataFileEntry::nameSize)
+        return "is longer than " + std::to_string(DataFileEntry::nameSize - 1) + " bytes";
+    if (std::any_of(name.begin(), name.end(), IsControlCharacter))
+        return "holds a control character";
+    return {};
+}
+
+std::string DataFile::ShownName(std::string_view name)
+{
+    std::string shown(name);
+    std::replace_if(shown.begin(), shown.end(), IsControlCharacter, '?');
+    return shown;
+}
 
 bool DataFile::ReadDirectory(std::FILE* stream, std::uint64_t fileSize, std::vector<DataFileEntry>& directory,
                              std::vector<std::string>& problems)
 {
     directory.clear();
     unsigned char countBytes[4];
-    if (fileSize < 4 || std::fread(countBytes, 1, 4, stream) != 4) {
-        problems.push_back("the archive is shorter than its entry count");
+    if (fileSize < 4) {
+        problems.push_back("it is " + std::to_string(fileSize) + (fileSize == 1 ? " byte" : " bytes") +
+                           " long, too short to hold an archive's entry count");
+        return false;
+    }
+    if (std::fread(countBytes, 1, 4, stream) != 4) {
+        problems.push_back("its entry count cannot be read");
         return false;
     }
     const std::uint32_t count = LittleEndian32(countBytes);
@@ -32,6 +64,7 @@ bool DataFile::ReadDirectory(std::FILE* stream, std::uint64_t fileSize, std::vec
         return false;
     }
     directory.reserve(count);
+    std::map<std::string, std::uint32_t> firstWithName;
     for (std::uint32_t index = 0; index < count; ++index) {
         unsigned char raw[sizeof(DataFileEntry)];
         if (std::fread(raw, 1, sizeof(raw), stream) != sizeof(raw)) {
@@ -45,18 +78,47 @@ bool DataFile::ReadDirectory(std::FILE* stream, std::uint64_t fileSize, std::vec
         entry.size = LittleEndian32(raw + 68);
         std::memcpy(entry.reserved, raw + 72, sizeof(entry.reserved));
 
-        const bool terminated = std::memchr(entry.name, '\0', DataFileEntry::nameSize) != nullptr;
-        entry.name[DataFileEntry::nameSize - 1] = '\0';
-        const std::uint64_t end = static_cast<std::uint64_t>(entry.offset) + entry.size;
-        if (!terminated) {
-            problems.push_back("entry " + std::to_string(index) + " has a name without an end");
-        } else if (end > fileSize) {
-            problems.push_back("entry " + std::to_string(index) + " <" + entry.name + "> lies outside the archive");
+        const std::string number = "entry " + std::to_string(index);
+        if (std::memchr(entry.name, '\0', DataFileEntry::nameSize) == nullptr) {
+            problems.push_back(number + " has a name without an end");
+            continue;
+        }
+        const std::string name = entry.name;
+        const std::string label = number + " <" + ShownName(name) + ">";
+        if (const std::string problem = NameProblem(name); !problem.empty()) {
+            problems.push_back(label + ": its name " + problem);
+        } else if (static_cast<std::uint64_t>(entry.offset) + entry.size > fileSize) {
+            problems.push_back(label + " lies outside the archive");
+        } else if (const auto [first, unique] = firstWithName.emplace(name, index); !unique) {
+            problems.push_back(label + " repeats the name of entry " + std::to_string(first->second));
         } else {
             directory.push_back(entry);
         }
     }
     return true;
+}
+
+bool DataFile::ReadDirectoryOf(const std::string& hostPath, std::vector<DataFileEntry>& directory,
+                               std::vector<std::string>& problems)
+{
+    directory.clear();
+    std::FILE* stream = std::fopen(hostPath.c_str(), "rb");
+    if (stream == nullptr) {
+        problems.push_back(std::string("it cannot be opened: ") + std::strerror(errno));
+        return false;
+    }
+    struct stat status{};
+    bool readable = false;
+    if (::fstat(::fileno(stream), &status) != 0)
+        problems.push_back(std::string("it cannot be examined: ") + std::strerror(errno));
+    else if (S_ISDIR(status.st_mode))
+        problems.push_back("it is a folder, not an archive");
+    else if (!S_ISREG(status.st_mode))
+        problems.push_back("it is not a file");
+    else
+        readable = ReadDirectory(stream, static_cast<std::uint64_t>(status.st_size), directory, problems);
+    std::fclose(stream);
+    return readable;
 }
 
 bool DataFile::Init(const char* path)

@@ -12,8 +12,10 @@
 //
 // Every count, offset and size is checked against the archive's real size
 // when it is opened: an archive whose directory does not fit is treated as
-// absent, and entries that point outside the file are skipped, each with a
-// line in the log.
+// absent, and entries that point outside the file, whose names are empty,
+// unterminated or hold control characters, or that repeat an earlier
+// entry's name are skipped (so the first of equal names is the member),
+// each with a line in the log.
 
 #include "File.h"
 #include "app/Singleton.h"
@@ -21,6 +23,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct DataFileEntry {
@@ -46,9 +49,18 @@ public:
     const std::vector<DataFileEntry>& GetEntries() const { return entries; }
 
     // Reads and checks a directory; false with a reason when it is unusable.
-    // Entries that point outside the file are left out, each reported.
+    // Unusable entries (see above) are left out, each reported.
     static bool ReadDirectory(std::FILE* stream, std::uint64_t fileSize, std::vector<DataFileEntry>& entries,
                               std::vector<std::string>& problems);
+    // The same for the archive at a host path, saying so when that is not a
+    // file at all.
+    static bool ReadDirectoryOf(const std::string& hostPath, std::vector<DataFileEntry>& entries,
+                                std::vector<std::string>& problems);
+    // Why a name cannot be a member's (empty, too long for the directory,
+    // a control character in it), or empty when it can.
+    static std::string NameProblem(std::string_view name);
+    // A name as a message can show it: control characters become '?'.
+    static std::string ShownName(std::string_view name);
 
 private:
     bool available = false;

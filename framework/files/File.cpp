@@ -60,11 +60,11 @@ bool File::OpenMemory(const char* name, const char* mode)
     return OpenWith(std::make_unique<MemFileHandler>(), name, mode);
 }
 
-void File::Close()
+bool File::Close()
 {
-    if (handler)
-        handler->Close();
+    const bool closed = !handler || handler->Close();
     handler.reset();
+    return closed;
 }
 
 bool File::IsOpen() const

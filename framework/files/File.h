@@ -9,7 +9,10 @@
 //     looked for on disk.
 //   - File::OpenDirect always works on disk; every write goes through it. A
 //     file opened with "w" (and no "+") is written to a temporary file that
-//     replaces the target when the file is closed.
+//     replaces the target when the file is closed. Close says whether what
+//     was written reached the disk (a full disk, a vanished folder): a
+//     writer checks it before it goes on, and the failure is in the log
+//     with the file's name and the reason.
 //   - File::OpenMemory reads a whole file into memory and descrambles it
 //     (options, highscores, savegames).
 // Names are spelled as on Windows (see HostPath.h). Main thread only.
@@ -34,7 +37,9 @@ public:
     bool Open(const char* name, const char* mode);
     bool OpenDirect(const char* name, const char* mode);
     bool OpenMemory(const char* name, const char* mode);
-    void Close();
+    // False when written bytes did not reach the disk (then a "w" file's
+    // target stays as it was); true for every file only read.
+    bool Close();
     bool IsOpen() const;
 
     int Read(void* buffer, int count);

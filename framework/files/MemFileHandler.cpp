@@ -4,11 +4,35 @@
 #include "HostPath.h"
 #include "LineEnd.h"
 #include "Scrambler.h"
-#include "StdFileHandler.h"
 #include "app/Debug.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+// Reads the rest of a stream, as much as is really there but no more than
+// limit + 1 bytes (so that more than the limit shows); false when the
+// stream fails.
+bool ReadAtMost(std::FILE* stream, std::size_t limit, std::vector<unsigned char>& data)
+{
+    constexpr std::size_t chunkSize = 1 << 16;
+    data.clear();
+    while (data.size() <= limit) {
+        const std::size_t used = data.size();
+        const std::size_t wanted = std::min(chunkSize, limit + 1 - used);
+        data.resize(used + wanted);
+        const std::size_t read = std::fread(data.data() + used, 1, wanted, stream);
+        data.resize(used + read);
+        if (read < wanted)
+            return std::ferror(stream) == 0;
+    }
+    return true;
+}
+
+} // namespace
 
 bool MemFileHandler::Open(const char* name, const char*)
 {
@@ -16,6 +40,10 @@ bool MemFileHandler::Open(const char* name, const char*)
     std::uint32_t offset = 0;
     std::uint32_t size = 0;
     if (File* archive = DataFile::GetInstance().Find(name, offset, size)) {
+        if (size > maximumSize) {
+            LogError("MemFileHandler::Open: More than %zu bytes <%s>\n", maximumSize, name);
+            return false;
+        }
         data.resize(static_cast<std::size_t>(size) + 1);
         std::fseek(archive->GetHandle(), static_cast<long>(offset), SEEK_SET);
         if (std::fread(data.data(), 1, size, archive->GetHandle()) != size) {
@@ -28,21 +56,17 @@ bool MemFileHandler::Open(const char* name, const char*)
         std::FILE* file = std::fopen(HostPath(name).c_str(), "rb");
         if (file == nullptr)
             return false;
-        if (!IsRegularFile(file)) {
-            std::fclose(file);
-            return false;
-        }
-        const bool sized = std::fseek(file, 0, SEEK_END) == 0;
-        const long length = sized ? std::ftell(file) : -1;
-        std::rewind(file);
-        if (length < 0) {
-            std::fclose(file);
-            return false;
-        }
-        data.resize(static_cast<std::size_t>(length));
-        const std::size_t read = std::fread(data.data(), 1, data.size(), file);
+        struct stat status{};
+        // The size the folder reports is only a first hint: what counts is
+        // what can be read.
+        const bool regular = ::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+        bool tooLarge = regular && static_cast<std::uint64_t>(status.st_size) > maximumSize;
+        const bool read = regular && !tooLarge && ReadAtMost(file, maximumSize, data);
         std::fclose(file);
-        if (read != data.size()) {
+        tooLarge = tooLarge || data.size() > maximumSize;
+        if (tooLarge)
+            LogError("MemFileHandler::Open: More than %zu bytes <%s>\n", maximumSize, name);
+        if (!read || tooLarge) {
             data.clear();
             return false;
         }

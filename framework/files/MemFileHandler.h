@@ -6,9 +6,13 @@
 
 // A whole file in memory, descrambled: a text member of the archive (with a
 // line feed appended, as the archive's text members always end), or a disk
-// file when the archive does not have it. Read only.
+// file when the archive does not have it. Read only. Files larger than
+// maximumSize (far beyond any text or savegame of the game) are refused.
 class MemFileHandler final : public FileHandler {
 public:
+    static constexpr std::size_t maximumSize = 64u << 20;
+
+
     bool Open(const char* name, const char* mode) override;
     bool Close() override;
     bool IsOpen() const override { return open; }

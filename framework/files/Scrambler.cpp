@@ -1,11 +1,9 @@
 #include "Scrambler.h"
 
-#include "AtomicFile.h"
-#include "HostPath.h"
+#include "File.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -44,14 +42,19 @@ void DescrambleBuffer(unsigned char* bytes, std::size_t count)
 
 bool ScrambleFile(const char* path)
 {
-    const std::string hostPath = HostPath(path);
-    std::ifstream input(hostPath, std::ios::binary);
-    if (!input)
+    File file;
+    if (!file.OpenDirect(path, "rb"))
         return false;
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
-    if (input.bad())
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(std::max(file.GetSize(), 0)));
+    const bool read = file.Read(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+    file.Close();
+    if (!read)
         return false;
-    input.close();
     ScrambleBuffer(bytes.data(), bytes.size());
-    return WriteFileAtomically(hostPath, bytes.data(), bytes.size());
+    // The scrambled bytes replace the file only when all of them reached the
+    // disk; otherwise the file stays as it was.
+    if (!file.OpenDirect(path, "wb"))
+        return false;
+    const bool written = file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+    return file.Close() && written;
 }

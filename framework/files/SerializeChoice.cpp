@@ -14,14 +14,21 @@ const std::string* OptionAt(const std::vector<std::string>& options, int index)
     return &options[static_cast<std::size_t>(index)];
 }
 
+// The option equal to `text`, or null when there is none.
+const std::string* FindOption(const std::vector<std::string>& options, const std::string& text)
+{
+    const auto found = std::find(options.begin(), options.end(), text);
+    return found != options.end() ? &*found : nullptr;
+}
+
 } // namespace
 
 bool SerializeChoice(Serializer& serializer, const char* label, const std::vector<std::string>& options,
                      std::string& value)
 {
     const std::string base = label != nullptr ? label : "";
-    const auto position = std::find(options.begin(), options.end(), value);
-    const int index = position != options.end() ? static_cast<int>(position - options.begin()) : 0;
+    const std::string* current = FindOption(options, value);
+    const int index = current != nullptr ? static_cast<int>(current - options.data()) : 0;
 
     std::string text = value;
     serializer.SetHint("hide", "");
@@ -46,9 +53,9 @@ bool SerializeChoice(Serializer& serializer, const char* label, const std::vecto
     if (!serializer.IsReading())
         return false;
     // The two numbers agree: the text wins, so a file stays valid when the
-    // options are reordered (a text that is no option any more is kept as
-    // read). They differ: the editor's selection wins.
-    const std::string* chosen = writtenIndex == selection ? &text : OptionAt(options, selection);
+    // options are reordered (a text that is no option any more changes
+    // nothing). They differ: the editor's selection wins.
+    const std::string* chosen = writtenIndex == selection ? FindOption(options, text) : OptionAt(options, selection);
     if (chosen == nullptr || *chosen == value)
         return false;
     value = *chosen;

@@ -10,7 +10,7 @@ class Serializer;
 // label + "_index" its index when written, and label the index as the editor
 // selected it. When both indices agree the text decides, so files stay valid
 // when the list is reordered; when they differ the editor's selection wins.
-// A text that is no longer among the options falls back to the index.
+// A text that is no longer among the options leaves the value as it was.
 //
 // Returns true when reading changed `value`. With an empty list only the
 // text is serialized (it is read back as it stands) and the result is false.

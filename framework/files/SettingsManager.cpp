@@ -23,8 +23,10 @@ bool SettingsManager::FindSetting(const std::string& key, const char* section, s
         if (file->FindLine(key, section, line))
             return true;
     }
-    LogWarning("SettingsManager: Could not find setting <%s> in section <%s>\n", key.c_str(),
-               section != nullptr ? section : "(null)");
+    if (section != nullptr)
+        LogWarning("SettingsManager: Could not find setting <%s> in section <%s>\n", key.c_str(), section);
+    else
+        LogWarning("SettingsManager: Could not find setting <%s> (no section)\n", key.c_str());
     line.clear();
     return false;
 }

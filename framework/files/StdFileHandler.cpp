@@ -2,7 +2,9 @@
 
 #include "HostPath.h"
 #include "LineEnd.h"
+#include "app/Debug.h"
 
+#include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -17,12 +19,15 @@ StdFileHandler::~StdFileHandler()
     Close();
 }
 
-bool StdFileHandler::Open(const char* name, const char* mode)
+bool StdFileHandler::Open(const char* fileName, const char* mode)
 {
     Close();
-    const bool writing = std::strchr(mode, 'w') != nullptr || std::strchr(mode, 'a') != nullptr;
+    name = fileName;
+    writing = std::strpbrk(mode, "wa+") != nullptr;
+    writeError = 0;
+    const bool creating = std::strpbrk(mode, "wa") != nullptr;
     const bool replacing = std::strchr(mode, 'w') != nullptr && std::strchr(mode, '+') == nullptr;
-    const std::string hostPath = writing ? HostPathForWriting(name) : HostPath(name);
+    const std::string hostPath = creating ? HostPathForWriting(fileName) : HostPath(fileName);
     if (replacing) {
         if (!replacement.Open(hostPath, std::strchr(mode, 'b') != nullptr))
             return false;
@@ -40,12 +45,34 @@ bool StdFileHandler::Open(const char* name, const char* mode)
 
 bool StdFileHandler::Close()
 {
-    if (stream == replacement.GetStream() && stream != nullptr)
-        replacement.Commit();
-    else if (stream != nullptr)
-        std::fclose(stream);
+    if (stream == nullptr)
+        return true;
+    int failure = writeError;
+    if (stream == replacement.GetStream()) {
+        if (failure != 0)
+            replacement.Abandon();
+        else if (!replacement.Commit())
+            failure = replacement.GetError();
+    } else {
+        if (writing && failure == 0 && std::ferror(stream) != 0)
+            failure = EIO;
+        if (writing && failure == 0 && std::fflush(stream) != 0)
+            failure = errno;
+        if (std::fclose(stream) != 0 && writing && failure == 0)
+            failure = errno;
+    }
     stream = nullptr;
-    return true;
+    if (failure == 0)
+        return true;
+    LogError("StdFileHandler::Close: Failed to write <%s>: %s\n", name.c_str(), std::strerror(failure));
+    errno = failure; // for a caller that has to say why elsewhere
+    return false;
+}
+
+void StdFileHandler::NoteShortWrite()
+{
+    if (writeError == 0)
+        writeError = errno != 0 ? errno : EIO;
 }
 
 int StdFileHandler::Read(void* buffer, int count)
@@ -59,7 +86,10 @@ int StdFileHandler::Write(const void* buffer, int count)
 {
     if (stream == nullptr || count <= 0)
         return 0;
-    return static_cast<int>(std::fwrite(buffer, 1, static_cast<std::size_t>(count), stream));
+    const std::size_t written = std::fwrite(buffer, 1, static_cast<std::size_t>(count), stream);
+    if (written != static_cast<std::size_t>(count))
+        NoteShortWrite();
+    return static_cast<int>(written);
 }
 
 bool StdFileHandler::IsEOF() const
@@ -118,6 +148,6 @@ bool StdFileHandler::ReadLine(std::string& line, std::size_t maximumLength)
 
 void StdFileHandler::Print(const char* text)
 {
-    if (stream != nullptr)
-        std::fputs(text, stream);
+    if (stream != nullptr && std::fputs(text, stream) == EOF)
+        NoteShortWrite();
 }

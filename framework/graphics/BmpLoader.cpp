@@ -218,8 +218,8 @@ bool BmpLoader::Save(const char* path, const Image& image)
         return false;
     }
     const bool written = file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
-    file.Close();
+    const bool closed = file.Close();
     if (!written)
         LogError("BmpLoader::Save: Failed to write file <%s>.\n", path);
-    return written;
+    return written && closed;
 }

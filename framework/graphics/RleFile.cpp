@@ -243,10 +243,10 @@ bool RleFile::Write(const char* basePath, const RleEncoding& encoding, const Rle
         return false;
     }
     const bool written = file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
-    file.Close();
+    const bool closed = file.Close();
     if (!written)
         LogError("RleFile::Write: Failed to write <%s>.\n", fileName.c_str());
-    return written;
+    return written && closed;
 }
 
 bool RleFile::Read(const char* basePath, const RleEncoding& encoding, RleFileContent& content)

@@ -363,6 +363,14 @@ bool SpriteManager::RemoveSpriteInfo(const std::string& label)
     return true;
 }
 
+void SpriteManager::Clear()
+{
+    if (!sprites.empty())
+        ++generation;
+    sprites.clear();
+    infos.clear();
+}
+
 void SpriteManager::RestoreSurfaces()
 {
     if (!surfacesLost)

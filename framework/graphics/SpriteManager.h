@@ -45,6 +45,8 @@ public:
     bool IsLoaded(const std::string& label) const { return sprites.count(label) != 0; }
     bool UnloadSprite(const std::string& label);
     bool RemoveSpriteInfo(const std::string& label);
+    // Destroys every sprite and forgets every description.
+    void Clear();
     // Counts the sprites destroyed so far (unloaded or replaced): whoever
     // keeps a sprite pointer fetches it again when this has changed.
     std::uint64_t GetGeneration() const { return generation; }

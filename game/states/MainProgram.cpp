@@ -8,6 +8,7 @@
 #include "files/Scrambler.h"
 #include "files/SettingsManager.h"
 #include "graphics/BmpLoader.h"
+#include "graphics/SpriteManager.h"
 #include "platform/VirtualKey.h"
 
 #include <cstdio>
@@ -77,6 +78,7 @@ bool MainProgram::Shutdown()
         currentState->Exit();
         currentState.reset();
     }
+    SpriteManager::GetInstance().Clear();
     return true;
 }
 
@@ -137,9 +139,11 @@ bool MainProgram::SaveGame(int slot, const Image& image)
         LogError("MainProgram::SaveGame: Failed to open savegame <%s>!\n", name.c_str());
         return false;
     }
-    const bool ok = currentState->SaveGame(file);
-    file.Close();
-    if (!ok || !ScrambleFile(unfinished.c_str()) || !ReplaceFile(unfinished.c_str(), name.c_str())) {
+    const bool saved = currentState->SaveGame(file);
+    // A savegame that did not reach the disk is not scrambled: an older
+    // unfinished file in its place would be taken for it.
+    const bool closed = file.Close();
+    if (!saved || !closed || !ScrambleFile(unfinished.c_str()) || !ReplaceFile(unfinished.c_str(), name.c_str())) {
         std::remove(HostPath(unfinished).c_str());
         LogError("MainProgram::SaveGame: Failed to save game!\n");
         return false;

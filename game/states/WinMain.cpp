@@ -16,16 +16,33 @@ namespace {
 
 constexpr const char* productTitle = "Astrokutter Zephyra";
 
-// A display size from the configuration; a missing or unusable value keeps
-// the default, so that a damaged config.txt still opens a window.
-void ReadDimension(const char* key, int& value)
+// A value from the configuration; a missing or unusable one (the settings
+// store has already warned about a missing one) keeps the default, so that
+// a damaged config.txt still starts the game.
+template <typename Value>
+void ReadPositive(Value configured, Value& value)
 {
-    const int configured = SettingsManager::GetInstance().GetInt(key);
     if (configured > 0)
         value = configured;
 }
 
 } // namespace
+
+ApplicationSettings ReadShellConfiguration()
+{
+    SettingsManager& settingsManager = SettingsManager::GetInstance();
+    CharacterScale = 1.0f;
+    ReadPositive(settingsManager.GetFloat("characterScale"), CharacterScale);
+
+    ApplicationSettings settings;
+    ReadPositive(settingsManager.GetInt("screenheight"), settings.height);
+    ReadPositive(settingsManager.GetInt("screenwidth"), settings.width);
+    ReadPositive(settingsManager.GetInt("screendepth"), settings.depth);
+    settings.fullScreen = settingsManager.GetBool("fullscreen");
+    settings.windowTitle = productTitle;
+    settings.windowClassName = productTitle;
+    return settings;
+}
 
 int WinMain(const CommandLine& commandLine)
 {
@@ -55,17 +72,8 @@ int WinMain(const CommandLine& commandLine)
     }
 
     DataFile::GetInstance().Init("datafile.dat");
-    SettingsManager& settingsManager = SettingsManager::GetInstance();
-    settingsManager.LoadSettings("data\\config.txt");
-    CharacterScale = settingsManager.GetFloat("characterScale");
-
-    ApplicationSettings settings;
-    ReadDimension("screenheight", settings.height);
-    ReadDimension("screenwidth", settings.width);
-    ReadDimension("screendepth", settings.depth);
-    settings.fullScreen = settingsManager.GetBool("fullscreen");
-    settings.windowTitle = productTitle;
-    settings.windowClassName = productTitle;
+    SettingsManager::GetInstance().LoadSettings("data\\config.txt");
+    const ApplicationSettings settings = ReadShellConfiguration();
 
     RuvIdApplication application;
     application.SetScriptedRun(&scriptedRun);
@@ -73,5 +81,12 @@ int WinMain(const CommandLine& commandLine)
     // already said why.
     if (!application.Create(settings))
         return 1;
-    return application.Run();
+    const int exitCode = application.Run();
+    // A recording or a screenshot that is missing is a failed run, whatever
+    // the game said.
+    if (!scriptedRun.GetFailure().empty()) {
+        std::fprintf(stderr, "zephyra: %s\n", scriptedRun.GetFailure().c_str());
+        return 2;
+    }
+    return exitCode;
 }

@@ -98,7 +98,12 @@ TEST_F(DebugTest, MessageBoxVariantLogsAndShows)
 TEST_F(DebugTest, ReportsALogFileThatCannotBeCreated)
 {
     std::filesystem::create_directory("debug.txt");
+    // The box keeps its fixed text; the terminal gets the path and the reason.
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(Debug::GetInstance().CreateLogFile("debug.txt"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind(
+                  "Debug::CreateLogFile: Failed to create <debug.txt>: Is a directory\n", 0),
+              0u);
     ASSERT_EQ(Host().GetMessageBoxes().size(), 1u);
     EXPECT_EQ(Host().GetMessageBoxes()[0],
               (std::pair<std::string, std::string>{"ERROR", "Debug::CreateLogFile: Failed to create the log file!"}));

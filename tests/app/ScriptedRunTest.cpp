@@ -1,6 +1,7 @@
 #include "app/DX3Application.h"
 #include "app/ScriptedRun.h"
 #include "app/Singleton.h"
+#include "support/FileSizeLimit.h"
 #include "support/HeadlessTest.h"
 
 #include <png.h>
@@ -44,6 +45,7 @@ public:
     void OnLButtonDown(int x, int y, bool) override { calls.push_back("ldown " + std::to_string(x) + "," + std::to_string(y)); }
 };
 
+// Why the run could not start, or what it could not write, goes to `error`.
 std::vector<std::string> RunSession(const CommandLine& commandLine, bool actAsPlayer, std::string* error = nullptr)
 {
     ScriptedRun scriptedRun;
@@ -61,6 +63,8 @@ std::vector<std::string> RunSession(const CommandLine& commandLine, bool actAsPl
     if (!application.Create(settings))
         return {};
     application.Run();
+    if (error != nullptr)
+        *error = scriptedRun.GetFailure();
     return application.calls;
 }
 
@@ -130,6 +134,46 @@ TEST_F(ScriptedRunTest, StopsAfterTheFrameLimitAndWritesScreenshots)
     RunSession(lastOnly, false);
     EXPECT_TRUE(std::filesystem::exists("last/frame000002.png"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("last"), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(ScriptedRunTest, FailsWhenItCannotWriteWhatWasAskedFor)
+{
+    std::string error;
+    CommandLine fullDisk;
+    fullDisk.recordFile = "/dev/full";
+    EXPECT_TRUE(RunSession(fullDisk, false, &error).empty());
+    EXPECT_EQ(error, "cannot write the recording </dev/full>: No space left on device");
+
+    CommandLine nowhere;
+    WriteFile("plain.txt", "a file, not a folder");
+    nowhere.shotDirectory = "plain.txt";
+    EXPECT_TRUE(RunSession(nowhere, false, &error).empty());
+    EXPECT_EQ(error.rfind("cannot create the folder <plain.txt>: ", 0), 0u) << error;
+
+    // The disk fills during the run: the header fits, the frames do not.
+    // The run ends at the next frame and says why.
+    SingletonRegistry::DestroyAll();
+    CommandLine filling;
+    filling.frames = 50;
+    filling.recordFile = "session.txt";
+    std::vector<std::string> calls;
+    {
+        const FileSizeLimit limit(Recording::FormatHeader(99).size() + 4);
+        calls = RunSession(filling, false, &error);
+    }
+    EXPECT_EQ(error, "cannot write the recording <session.txt>: File too large");
+    EXPECT_LT(calls.size(), 10u);
+
+    // Screenshots that cannot be written fail the run as well.
+    SingletonRegistry::DestroyAll();
+    CommandLine shots;
+    shots.frames = 3;
+    shots.shotDirectory = "shots";
+    {
+        const FileSizeLimit limit(0);
+        RunSession(shots, false, &error);
+    }
+    EXPECT_EQ(error.rfind("cannot write the screenshot <shots/frame000002.png>", 0), 0u) << error;
 }
 
 TEST_F(ScriptedRunTest, RefusesABrokenRecording)

@@ -74,8 +74,10 @@ TEST_F(DataFileTest, FindsMembersByTheirLowerCaseName)
 TEST_F(DataFileTest, TreatsABrokenDirectoryAsNoArchive)
 {
     const std::pair<std::string, std::string> broken[] = {
-        {"", "***ERROR: DataFile::Init: <datafile.dat>: the archive is shorter than its entry count\n"},
-        {"\x01\x00", "***ERROR: DataFile::Init: <datafile.dat>: the archive is shorter than its entry count\n"},
+        {"", "***ERROR: DataFile::Init: <datafile.dat>: it is 0 bytes long, too short to hold an archive's entry "
+             "count\n"},
+        {"\x01", "***ERROR: DataFile::Init: <datafile.dat>: it is 1 byte long, too short to hold an archive's "
+                 "entry count\n"},
         {ArchiveBytes(0xFFFFFFFFu).Get(),
          "***ERROR: DataFile::Init: <datafile.dat>: its directory of 4294967295 entries does not fit into 4 bytes\n"},
         {ArchiveBytes(2).Entry("a", 0, 0).Get(),
@@ -90,21 +92,35 @@ TEST_F(DataFileTest, TreatsABrokenDirectoryAsNoArchive)
     }
 }
 
-TEST_F(DataFileTest, SkipsEntriesThatPointOutsideTheArchive)
+TEST_F(DataFileTest, SkipsUnusableEntries)
 {
-    WriteFile("datafile.dat", ArchiveBytes(4)
-                                  .Entry("good.bmp", 324, 4)
-                                  .Entry("past-the-end.bmp", 324, 5)
+    // Directory: 4 + 8 x 80 = 644 bytes, then the members.
+    WriteFile("datafile.dat", ArchiveBytes(8)
+                                  .Entry("good.bmp", 644, 4)
+                                  .Entry("past-the-end.bmp", 648, 5)
                                   .Entry("far.bmp", 0xFFFFFFF0u, 0x20)
-                                  .Entry(std::string(64, 'x'), 324, 1)
-                                  .Data("GOOD")
+                                  .Entry(std::string(64, 'x'), 644, 1)
+                                  .Entry("bad\nname.bmp", 644, 1)
+                                  .Entry("", 644, 1)
+                                  .Entry("good.bmp", 648, 4)
+                                  .Entry("other.bmp", 648, 4)
+                                  .Data("GOODMORE")
                                   .Get());
     EXPECT_TRUE(Archive().Init("datafile.dat"));
     ASSERT_TRUE(Archive().IsAvailable());
-    ASSERT_EQ(Archive().GetEntries().size(), 1u);
+    ASSERT_EQ(Archive().GetEntries().size(), 2u);
     EXPECT_STREQ(Archive().GetEntries()[0].name, "good.bmp");
+    EXPECT_STREQ(Archive().GetEntries()[1].name, "other.bmp");
+    // Of two equal names the first is the member.
+    std::uint32_t offset = 0;
+    std::uint32_t size = 0;
+    ASSERT_NE(Archive().Find("good.bmp", offset, size), nullptr);
+    EXPECT_EQ(offset, 644u);
     EXPECT_EQ(ReadFile("debug.txt"),
               "***ERROR: DataFile::Init: <datafile.dat>: entry 1 <past-the-end.bmp> lies outside the archive\n"
               "***ERROR: DataFile::Init: <datafile.dat>: entry 2 <far.bmp> lies outside the archive\n"
-              "***ERROR: DataFile::Init: <datafile.dat>: entry 3 has a name without an end\n");
+              "***ERROR: DataFile::Init: <datafile.dat>: entry 3 has a name without an end\n"
+              "***ERROR: DataFile::Init: <datafile.dat>: entry 4 <bad?name.bmp>: its name holds a control character\n"
+              "***ERROR: DataFile::Init: <datafile.dat>: entry 5 <>: its name is empty\n"
+              "***ERROR: DataFile::Init: <datafile.dat>: entry 6 <good.bmp> repeats the name of entry 0\n");
 }

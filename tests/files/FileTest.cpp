@@ -2,7 +2,9 @@
 #include "app/Debug.h"
 #include "files/DataFile.h"
 #include "files/File.h"
+#include "files/MemFileHandler.h"
 #include "files/Scrambler.h"
+#include "support/FileSizeLimit.h"
 #include "support/HeadlessTest.h"
 
 #include <fcntl.h>
@@ -207,6 +209,18 @@ TEST_F(FileTest, RefusesWhatIsNotAFile)
         EXPECT_EQ(ReadFile("highscores.dat"), "old");
     }
 
+    // A file far larger than any the game keeps in memory is refused before
+    // anything is allocated; one whose folder entry says 0 bytes is read as
+    // far as it goes.
+    const std::string sizeLog = ReadFile("debug.txt");
+    WriteFile("huge.dat", "");
+    std::filesystem::resize_file("huge.dat", MemFileHandler::maximumSize + 1);
+    EXPECT_FALSE(file.OpenMemory("huge.dat", "r"));
+    EXPECT_EQ(ReadFile("debug.txt"),
+              sizeLog + "***ERROR: MemFileHandler::Open: More than 67108864 bytes <huge.dat>\n");
+    ASSERT_TRUE(file.OpenMemory("/proc/self/comm", "r"));
+    EXPECT_GT(file.GetSize(), 0);
+
     // A link stays a link; the file it names gets the new content.
     WriteFile("real/options.dat", "old");
     std::filesystem::create_symlink("real/options.dat", "linked.dat");
@@ -215,6 +229,46 @@ TEST_F(FileTest, RefusesWhatIsNotAFile)
     file.Close();
     EXPECT_TRUE(std::filesystem::is_symlink("linked.dat"));
     EXPECT_EQ(ReadFile("real/options.dat"), "new");
+}
+
+TEST_F(FileTest, SaysWhenWrittenBytesDoNotReachTheDisk)
+{
+    WriteFile("options.dat", "old options");
+    WriteFile("highscores.dat", std::string(6000, 'h'));
+    File file;
+    {
+        // Files cannot grow past 4096 bytes: a write beyond fails as on a
+        // full disk.
+        const FileSizeLimit limit(4096);
+        ASSERT_TRUE(file.OpenDirect("options.dat", "w"));
+        file.Write(std::string(6000, 'x').data(), 6000);
+        EXPECT_FALSE(file.Close());
+
+        ASSERT_TRUE(file.OpenDirect("appended.txt", "a"));
+        file.Printf("%s", std::string(5000, 'y').c_str());
+        EXPECT_FALSE(file.Close());
+
+        // Scrambling a file too large to be written again leaves it alone.
+        EXPECT_FALSE(ScrambleFile("highscores.dat"));
+    }
+    EXPECT_EQ(ReadFile("options.dat"), "old options");
+    EXPECT_EQ(ReadFile("highscores.dat"), std::string(6000, 'h'));
+
+    // The new content is whole, but the target turned into a folder before
+    // it could take its place.
+    ASSERT_TRUE(file.OpenDirect("savegame1.dat", "w"));
+    file.Printf("saved\n");
+    std::filesystem::create_directory("savegame1.dat");
+    EXPECT_FALSE(file.Close());
+    EXPECT_TRUE(file.Close()); // nothing open any more
+
+    // Only the targets are left: no temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 5);
+    EXPECT_EQ(ReadFile("debug.txt"),
+              "***ERROR: StdFileHandler::Close: Failed to write <options.dat>: File too large\n"
+              "***ERROR: StdFileHandler::Close: Failed to write <appended.txt>: File too large\n"
+              "***ERROR: StdFileHandler::Close: Failed to write <highscores.dat>: File too large\n"
+              "***ERROR: StdFileHandler::Close: Failed to write <savegame1.dat>: Is a directory\n");
 }
 
 TEST_F(FileTest, ReadsHostileLinesSafely)

@@ -40,6 +40,7 @@ TEST_F(ScramblerTest, ScramblesAFileInPlace)
     EXPECT_TRUE(ScrambleFile("savegames\\savegame1.dat"));
     EXPECT_EQ(ReadFile("savegames/savegame1.dat"), "\xDA\x8E\xCA\x98\x91\x29");
     EXPECT_FALSE(ScrambleFile("savegames\\missing.dat"));
+    EXPECT_FALSE(ScrambleFile("savegames")); // a folder
     // Nothing is left behind but the file itself.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 1);
 }

@@ -515,12 +515,12 @@ TEST_F(SerializerTest, ChoiceLetsTheTextOrTheSelectionWin)
     EXPECT_TRUE(readChoice("\"mode_string\" \"ping pong\"\n\"mode_index\" 2\n\"mode\" 1\n", mode));
     EXPECT_EQ(mode, "loop");
 
-    // A text that is no longer an option is kept as read; a selection out of
-    // range changes nothing.
-    EXPECT_TRUE(readChoice("\"mode_string\" \"bounce\"\n\"mode_index\" 2\n\"mode\" 2\n", mode));
-    EXPECT_EQ(mode, "bounce");
-    EXPECT_FALSE(readChoice("\"mode_string\" \"loop\"\n\"mode_index\" 0\n\"mode\" 7\n", mode));
-    EXPECT_EQ(mode, "bounce");
+    // A text that is no longer an option, and a selection out of range,
+    // change nothing.
+    EXPECT_FALSE(readChoice("\"mode_string\" \"bounce\"\n\"mode_index\" 2\n\"mode\" 2\n", mode));
+    EXPECT_EQ(mode, "loop");
+    EXPECT_FALSE(readChoice("\"mode_string\" \"stop\"\n\"mode_index\" 0\n\"mode\" 7\n", mode));
+    EXPECT_EQ(mode, "loop");
 }
 
 TEST_F(SerializerTest, ReadsMalformedTextWithoutFailing)

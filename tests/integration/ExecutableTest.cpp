@@ -10,8 +10,15 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <regex>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +62,37 @@ protected:
     std::string StableLog() const
     {
         return std::regex_replace(Log(), std::regex("(Build|Started at): [^\n]*\n"), "");
+    }
+
+    // Makes a folder that nobody, root included, may write into (or lifts
+    // that again); returns why making something in it fails, or empty when
+    // the file system does not let it be locked.
+    static std::string LockFolder(const std::filesystem::path& folder, bool locked)
+    {
+        namespace fs = std::filesystem;
+        // The immutable flag holds root back too; it is set last and lifted
+        // first, as it also keeps the permissions from changing.
+        const auto immutable = [&folder](bool set) {
+            const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+            int flags = 0;
+            if (descriptor >= 0 && ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0) {
+                flags = set ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+                ::ioctl(descriptor, FS_IOC_SETFLAGS, &flags);
+            }
+            if (descriptor >= 0)
+                ::close(descriptor);
+        };
+        if (!locked) {
+            immutable(false);
+            fs::permissions(folder, fs::perms::owner_all);
+            return "";
+        }
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        immutable(true);
+        if (::mkdir((folder / "probe").c_str(), 0755) != 0)
+            return std::strerror(errno);
+        ::rmdir((folder / "probe").c_str());
+        return "";
     }
 
     std::filesystem::path directory;
@@ -143,6 +181,34 @@ TEST_F(ExecutableTest, TheArchiveToolChecksWhatItReads)
     EXPECT_EQ(runTool("verify cut.dat"), 1);
     EXPECT_NE(errors.find("lies outside the archive"), std::string::npos) << errors;
     EXPECT_EQ(runTool("frobnicate"), 2);
+
+    // Entry 1 named like entry 0, entry 2 with a control character.
+    bytes = ReadFile(directory / "game.dat");
+    bytes.replace(4 + 80, 64, bytes, 4, 64);
+    bytes[4 + 2 * 80] = '\x01';
+    WriteFile(directory / "odd.dat", bytes);
+    EXPECT_EQ(runTool("verify odd.dat"), 1);
+    EXPECT_NE(errors.find("entry 1 <" + bytes.substr(4, bytes.find('\0', 4) - 4) + "> repeats the name of entry 0"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("entry 2 <?"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("its name holds a control character"), std::string::npos) << errors;
+    EXPECT_EQ(runTool("extract odd.dat odd"), 1);
+    EXPECT_FALSE(std::filesystem::exists(directory / "odd"));
+
+    // What is not an archive at all is named for what it is.
+    EXPECT_EQ(runTool("extract data out"), 1);
+    EXPECT_NE(errors.find("<data>: it is a folder, not an archive"), std::string::npos) << errors;
+    EXPECT_EQ(runTool("list data"), 1);
+    EXPECT_NE(errors.find("<data>: it is a folder, not an archive"), std::string::npos) << errors;
+    WriteFile(directory / "tiny.dat", "PK");
+    EXPECT_EQ(runTool("verify tiny.dat"), 1);
+    EXPECT_NE(errors.find("<tiny.dat>: it is 2 bytes long, too short to hold an archive's entry count"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(runTool("verify nowhere.dat"), 1);
+    EXPECT_NE(errors.find("<nowhere.dat>: it cannot be opened: No such file or directory"), std::string::npos)
+        << errors;
 }
 
 TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
@@ -169,6 +235,18 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     EXPECT_EQ(ReadFile(directory / "blocked" / "data"), "not a folder");
     EXPECT_FALSE(fs::exists(directory / "blocked" / ".content-new"));
 
+    // A RUN_DIR nobody may write into: the message gives that cause.
+    const fs::path locked = directory / "locked";
+    fs::create_directory(locked);
+    const std::string lockedReason = LockFolder(locked, true);
+    if (!lockedReason.empty()) {
+        EXPECT_EQ(runGenerator("locked"), 1);
+        EXPECT_NE(errors.find("cannot work in " + (locked / ".content-new").string() + ": " + lockedReason),
+                  std::string::npos)
+            << errors;
+    }
+    LockFolder(locked, false);
+
     // A run over the copied tree: a file the generator no longer makes goes,
     // the configuration stays, the music is the build's, byte for byte.
     WriteFile(directory / "data" / "menu" / "stale.bmp", "old");
@@ -194,6 +272,28 @@ TEST_F(ExecutableTest, AnswersItsCommandLine)
     EXPECT_EQ(Run("--headless --replay nowhere.txt"), 2);
     EXPECT_NE(errors.find("cannot open the recording <nowhere.txt>"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(directory / "debug.txt"));
+}
+
+TEST_F(ExecutableTest, FailsWhenItCannotWriteWhatItWasAskedToWrite)
+{
+    EXPECT_EQ(Run("--headless --frames 3 --record /dev/full"), 2);
+    EXPECT_NE(errors.find("cannot write the recording </dev/full>: No space left on device"), std::string::npos)
+        << errors;
+
+    const std::filesystem::path locked = directory / "locked";
+    std::filesystem::create_directory(locked);
+    const std::string lockedReason = LockFolder(locked, true);
+    if (!lockedReason.empty()) {
+        EXPECT_EQ(Run("--headless --frames 3 --shots locked"), 2);
+        EXPECT_NE(errors.find("cannot write into the folder <locked>: " + lockedReason), std::string::npos) << errors;
+    }
+    LockFolder(locked, false);
+
+    std::filesystem::remove(directory / "debug.txt");
+    std::filesystem::create_directory(directory / "debug.txt");
+    EXPECT_EQ(Run("--headless --frames 3"), 1);
+    EXPECT_NE(errors.find("Debug::CreateLogFile: Failed to create <debug.txt>: Is a directory"), std::string::npos)
+        << errors;
 }
 
 TEST_F(ExecutableTest, SaysSoWhenThereIsNoVideo)

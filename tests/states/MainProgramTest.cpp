@@ -6,7 +6,9 @@
 #include "files/Scrambler.h"
 #include "files/SettingsManager.h"
 #include "graphics/Image.h"
+#include "graphics/SpriteManager.h"
 #include "platform/VirtualKey.h"
+#include "support/FileSizeLimit.h"
 #include "support/HeadlessTest.h"
 
 namespace {
@@ -116,8 +118,12 @@ TEST_F(MainProgramTest, SwitchesAtTheStartOfTheNextFrame)
     Program().SetProject("TestMenu");
     Program().SetLevel(7);
     Program().Update(0.02f);
+    SpriteInfo loaded;
+    loaded.label = "menu_background";
+    SpriteManager::GetInstance().AddSpriteInfo(loaded);
     Program().Shutdown();
     EXPECT_EQ(Program().GetCurrentState(), nullptr);
+    EXPECT_EQ(SpriteManager::GetInstance().FindSpriteInfo("menu_background"), nullptr);
 
     const std::vector<std::string> expected = {
         "Menu init 4", "Menu move 512,384", "Menu command reset",
@@ -211,6 +217,17 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     EXPECT_FALSE(Program().SaveGame(3, picture));
     EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2);
+
+    // So does one that does not reach the disk, even with an unfinished
+    // savegame of an earlier crash lying beside the slot.
+    saveFails = false;
+    WriteFile("savegames/savegame3.dat.new", "stale\n");
+    {
+        const FileSizeLimit limit(16);
+        EXPECT_FALSE(Program().SaveGame(3, picture));
+    }
+    EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists("savegames/savegame3.dat.new"));
 }
 
 TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)

@@ -45,6 +45,21 @@ TEST_F(ArchiveToolTest, RefusesNamesThatDoNotFitOrLeaveTheFolder)
     EXPECT_FALSE(CollectMembers("game", members, error));
     EXPECT_EQ(error, "two files would both be stored as <data\\sprites.txt>");
 
+    std::filesystem::remove_all("game");
+    WriteFile("game/data/bell\x07.txt", "a");
+    EXPECT_FALSE(CollectMembers("game", members, error));
+    EXPECT_EQ(error, "the name <data\\bell?.txt> holds a control character");
+    EXPECT_FALSE(WriteArchive("twice.dat", {{"a.bmp", {'x'}}, {"a.bmp", {'y'}}}, error));
+    EXPECT_EQ(error, "the name <a.bmp> is there twice");
+    EXPECT_FALSE(std::filesystem::exists("twice.dat"));
+
+    // What is not an archive is named for what it is.
+    EXPECT_FALSE(ExtractArchive("game", "out", error));
+    EXPECT_EQ(error, "<game>: it is a folder, not an archive");
+    WriteFile("short.dat", "PK");
+    EXPECT_FALSE(ExtractArchive("short.dat", "out", error));
+    EXPECT_EQ(error, "<short.dat>: it is 2 bytes long, too short to hold an archive's entry count");
+
     ASSERT_TRUE(WriteArchive("evil.dat", {{"..\\..\\escaped.txt", {'x'}}}, error)) << error;
     EXPECT_FALSE(ExtractArchive("evil.dat", "out", error));
     EXPECT_EQ(error, "the member <..\\..\\escaped.txt> would leave the folder");

@@ -10,9 +10,9 @@ namespace content {
 bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     File file;
-    const bool written = file.OpenDirect(path.c_str(), "wb") &&
-                         file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
-    file.Close();
+    bool written = file.OpenDirect(path.c_str(), "wb") &&
+                   file.Write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+    written = file.Close() && written;
     if (!written)
         std::fprintf(stderr, "zephyra-content: could not write %s\n", path.c_str());
     return written;

@@ -1,5 +1,9 @@
 #include "OutputSwap.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <system_error>
 #include <vector>
 
@@ -9,40 +13,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Renames `from` to `to`, making the folder `to` lies in first.
-bool Move(const fs::path& from, const fs::path& to, std::string& error)
+std::string Reason(int errorNumber)
 {
-    std::error_code code;
-    fs::create_directories(to.parent_path(), code);
-    if (!code)
-        fs::rename(from, to, code);
-    if (code)
-        error = "cannot move " + from.string() + " to " + to.string() + ": " + code.message();
-    return !code;
+    return std::strerror(errorNumber);
 }
 
-// One entry's progress, so that a failure can be undone in reverse order.
-struct Moved {
-    std::string entry;
-    bool parked = false; // an old entry was moved aside
-    bool placed = false; // the new entry is in the target
-};
-
-void Undo(const std::vector<Moved>& moves, const fs::path& staged, const fs::path& target, const fs::path& parked)
+// Puts `from` in the place of `to` in one step. An existing `to` is
+// exchanged with it (it ends up at `from`), so no instant sees neither;
+// otherwise `from` is merely renamed, and `to`'s folder is made first.
+// `exchanged` says which of the two happened.
+bool PutInPlace(const fs::path& from, const fs::path& to, bool& exchanged, std::string& error)
 {
-    std::string ignored;
-    for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
-        if (move->placed)
-            Move(target / move->entry, staged / move->entry, ignored);
-        if (move->parked)
-            Move(parked / move->entry, target / move->entry, ignored);
+    std::error_code code;
+    exchanged = fs::exists(fs::symlink_status(to, code));
+    if (!exchanged)
+        fs::create_directories(to.parent_path(), code);
+    if (code) {
+        error = "cannot make " + to.parent_path().string() + ": " + code.message();
+        return false;
+    }
+    const unsigned flags = exchanged ? RENAME_EXCHANGE : RENAME_NOREPLACE;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags) != 0) {
+        error = "cannot put " + from.string() + " in the place of " + to.string() + ": " + Reason(errno);
+        return false;
+    }
+    return true;
+}
+
+// Takes back what PutInPlace did, newest first: an exchange is exchanged
+// again, a plain move is moved back.
+void Undo(const std::vector<std::pair<std::string, bool>>& placed, const fs::path& staged, const fs::path& target)
+{
+    for (auto move = placed.rbegin(); move != placed.rend(); ++move) {
+        const auto& [entry, exchanged] = *move;
+        ::renameat2(AT_FDCWD, (target / entry).c_str(), AT_FDCWD, (staged / entry).c_str(),
+                    exchanged ? RENAME_EXCHANGE : RENAME_NOREPLACE);
     }
 }
 
 } // namespace
 
-bool SwapInOutput(const fs::path& staged, const fs::path& target, const fs::path& parked,
-                  std::span<const std::string> entries, std::string& error)
+bool SwapInOutput(const fs::path& staged, const fs::path& target, std::span<const std::string> entries,
+                  std::string& error)
 {
     std::error_code code;
     for (const std::string& entry : entries) {
@@ -51,20 +63,18 @@ bool SwapInOutput(const fs::path& staged, const fs::path& target, const fs::path
             return false;
         }
     }
-    fs::remove_all(parked, code);
-
-    std::vector<Moved> moves;
+    std::vector<std::pair<std::string, bool>> placed;
     for (const std::string& entry : entries) {
-        Moved& move = moves.emplace_back(Moved{entry});
-        const bool old = fs::exists(target / entry, code) || fs::is_symlink(target / entry, code);
-        move.parked = old && Move(target / entry, parked / entry, error);
-        move.placed = (!old || move.parked) && Move(staged / entry, target / entry, error);
-        if (!move.placed) {
-            Undo(moves, staged, target, parked);
+        bool exchanged = false;
+        if (!PutInPlace(staged / entry, target / entry, exchanged, error)) {
+            Undo(placed, staged, target);
             return false;
         }
+        placed.emplace_back(entry, exchanged);
     }
-    fs::remove_all(parked, code);
+    // The old entries now lie where the new ones were staged.
+    for (const std::string& entry : entries)
+        fs::remove_all(staged / entry, code);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 // Putting a finished generation in place. The generator writes into a
 // staging folder beside the run tree's data; only when every file was written
-// are the entries it owns renamed over the old ones, so that a failed run
+// are the entries it owns put in place of the old ones, so that a failed run
 // leaves the previous tree as it was, and files it does not own (the copied
 // config.txt) are never touched.
 
@@ -12,13 +12,16 @@
 
 namespace content {
 
-// Moves every entry (a path relative to both folders, such as "data/fonts")
-// from `staged` to `target`, replacing what is there. The old entries are
-// parked in `parked` (on the same file system) while the new ones move in and
-// are deleted at the end. Every staged entry must exist, or nothing is moved.
-// When a rename fails midway, the entries already moved are put back, and
-// false comes with the reason in `error`.
+// Puts every entry (a path relative to both folders, such as "data/fonts")
+// of `staged` in the place of the same entry of `target`. Each entry is
+// exchanged with the old one in one step (renameat2 with RENAME_EXCHANGE;
+// both folders on one file system), so at every instant, even if the
+// process is killed, the target holds either the old entry or the new one,
+// never neither. The old entries end up in `staged` and are deleted at the
+// end. Every staged entry must exist, or nothing is moved. When a step fails
+// midway, the entries already placed are put back, and false comes with the
+// reason in `error`.
 bool SwapInOutput(const std::filesystem::path& staged, const std::filesystem::path& target,
-                  const std::filesystem::path& parked, std::span<const std::string> entries, std::string& error);
+                  std::span<const std::string> entries, std::string& error);
 
 } // namespace content

@@ -113,10 +113,14 @@ Written CountFiles(const std::filesystem::path& folder)
 bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& staging, Written& written)
 {
     namespace fs = std::filesystem;
+    // Each step stops at its own failure, so that the message gives the
+    // cause (a read-only RUN_DIR) and not what a later step made of it.
     std::error_code error;
     fs::remove_all(staging, error);
-    fs::create_directories(staging, error);
-    fs::current_path(staging, error);
+    if (!error)
+        fs::create_directories(staging, error);
+    if (!error)
+        fs::current_path(staging, error);
     if (error) {
         std::fprintf(stderr, "zephyra-content: cannot work in %s: %s\n", staging.string().c_str(),
                      error.message().c_str());
@@ -128,7 +132,7 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
         return false;
     written = CountFiles(staging / "data");
     std::string problem;
-    if (!content::SwapInOutput(staging, runDir, runDir / ".content-old", ownedEntries, problem)) {
+    if (!content::SwapInOutput(staging, runDir, ownedEntries, problem)) {
         std::fprintf(stderr, "zephyra-content: %s\n", problem.c_str());
         return false;
     }
@@ -156,7 +160,8 @@ int main(int argc, char** argv)
     const auto start = std::chrono::steady_clock::now();
     std::error_code error;
     const fs::path runDir = fs::absolute(argument, error);
-    fs::create_directories(runDir, error);
+    if (!error)
+        fs::create_directories(runDir, error);
     if (error) {
         std::fprintf(stderr, "zephyra-content: cannot make %s: %s\n", argument.c_str(), error.message().c_str());
         return 1;

@@ -7,11 +7,11 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -21,16 +21,81 @@ void PutLittleEndian32(std::vector<unsigned char>& out, std::uint32_t value)
         out.push_back(static_cast<unsigned char>(value >> shift));
 }
 
+// Reads `size` bytes at `offset` (the whole file: offset 0, size of the
+// file); false when they are not all there.
+bool ReadBytes(std::FILE* stream, std::uint64_t offset, std::uint64_t size, std::vector<unsigned char>& bytes)
+{
+    bytes.resize(static_cast<std::size_t>(size));
+    return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0 &&
+           std::fread(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+}
+
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<unsigned char>& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::error_code failure;
+    const std::uintmax_t size = std::filesystem::file_size(path, failure);
+    std::FILE* stream = failure ? nullptr : std::fopen(path.c_str(), "rb");
+    if (stream == nullptr)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+    const bool read = ReadBytes(stream, 0, size, bytes);
+    std::fclose(stream);
+    return read;
+}
+
+std::string WithReason(const std::string& text, int errorNumber)
+{
+    return errorNumber != 0 ? text + ": " + std::strerror(errorNumber) : text;
+}
+
+// Where a member goes below `folder`; false when its name would leave it.
+bool MemberPath(const std::string& name, const std::filesystem::path& folder, std::filesystem::path& target,
+                std::string& error)
+{
+    target = folder;
+    std::size_t position = 0;
+    while (position <= name.size()) {
+        const std::size_t end = std::min(name.find('\\', position), name.size());
+        const std::string part = name.substr(position, end - position);
+        if (part.empty() || part == "." || part == ".." || part.find('/') != std::string::npos) {
+            error = "the member <" + Printable(name) + "> would leave the folder";
+            return false;
+        }
+        target /= Windows1252::ToUtf8(part);
+        position = end + 1;
+    }
+    return true;
+}
+
+bool ExtractMember(std::FILE* archive, const DataFileEntry& entry, const std::filesystem::path& folder,
+                   std::string& error)
+{
+    const std::string name = entry.name;
+    std::filesystem::path target;
+    if (!MemberPath(name, folder, target, error))
+        return false;
+    std::vector<unsigned char> content;
+    if (!ReadBytes(archive, entry.offset, entry.size, content)) {
+        error = "cannot read the member <" + Printable(name) + ">";
+        return false;
+    }
+    if (IsTextMember(name))
+        DescrambleBuffer(content.data(), content.size());
+    std::error_code failure;
+    std::filesystem::create_directories(target.parent_path(), failure);
+    int writeFailure = failure.value();
+    if (writeFailure != 0 || !WriteFileAtomically(target.string(), content.data(), content.size(), &writeFailure)) {
+        error = WithReason("cannot write <" + target.string() + ">", writeFailure);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
+
+std::string Printable(const std::string& name)
+{
+    return Windows1252::ToUtf8(DataFile::ShownName(name));
+}
 
 std::string MemberName(const std::filesystem::path& relative)
 {
@@ -65,8 +130,8 @@ bool CollectMembers(const std::filesystem::path& folder, std::vector<ArchiveMemb
     for (const auto& path : files) {
         ArchiveMember member;
         member.name = MemberName(std::filesystem::relative(path, folder));
-        if (member.name.size() >= DataFileEntry::nameSize) {
-            error = "the name <" + Windows1252::ToUtf8(member.name) + "> is longer than 63 bytes";
+        if (const std::string problem = DataFile::NameProblem(member.name); !problem.empty()) {
+            error = "the name <" + Printable(member.name) + "> " + problem;
             return false;
         }
         if (!ReadWholeFile(path, member.bytes)) {
@@ -83,7 +148,7 @@ bool CollectMembers(const std::filesystem::path& folder, std::vector<ArchiveMemb
     const auto twin = std::adjacent_find(members.begin(), members.end(),
                                          [](const ArchiveMember& a, const ArchiveMember& b) { return a.name == b.name; });
     if (twin != members.end()) {
-        error = "two files would both be stored as <" + Windows1252::ToUtf8(twin->name) + ">";
+        error = "two files would both be stored as <" + Printable(twin->name) + ">";
         return false;
     }
     return true;
@@ -94,9 +159,14 @@ bool WriteArchive(const std::filesystem::path& path, const std::vector<ArchiveMe
     std::uint64_t offset = 4 + members.size() * sizeof(DataFileEntry);
     std::vector<unsigned char> bytes;
     PutLittleEndian32(bytes, static_cast<std::uint32_t>(members.size()));
+    std::set<std::string> names;
     for (const ArchiveMember& member : members) {
-        if (member.name.empty() || member.name.size() >= DataFileEntry::nameSize) {
-            error = "the name <" + Windows1252::ToUtf8(member.name) + "> does not fit into 63 bytes";
+        if (const std::string problem = DataFile::NameProblem(member.name); !problem.empty()) {
+            error = "the name <" + Printable(member.name) + "> " + problem;
+            return false;
+        }
+        if (!names.insert(member.name).second) {
+            error = "the name <" + Printable(member.name) + "> is there twice";
             return false;
         }
         if (offset + member.bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
@@ -113,8 +183,9 @@ bool WriteArchive(const std::filesystem::path& path, const std::vector<ArchiveMe
     }
     for (const ArchiveMember& member : members)
         bytes.insert(bytes.end(), member.bytes.begin(), member.bytes.end());
-    if (!WriteFileAtomically(path.string(), bytes.data(), bytes.size())) {
-        error = "cannot write <" + path.string() + ">";
+    int failure = 0;
+    if (!WriteFileAtomically(path.string(), bytes.data(), bytes.size(), &failure)) {
+        error = WithReason("cannot write <" + path.string() + ">", failure);
         return false;
     }
     return true;
@@ -122,47 +193,23 @@ bool WriteArchive(const std::filesystem::path& path, const std::vector<ArchiveMe
 
 bool ExtractArchive(const std::filesystem::path& archive, const std::filesystem::path& folder, std::string& error)
 {
-    std::vector<unsigned char> bytes;
-    if (!ReadWholeFile(archive, bytes)) {
-        error = "cannot read <" + archive.string() + ">";
+    std::vector<DataFileEntry> entries;
+    std::vector<std::string> problems;
+    if (!DataFile::ReadDirectoryOf(archive.string(), entries, problems) || !problems.empty()) {
+        error = "<" + archive.string() + ">: " + (problems.empty() ? "unreadable directory" : problems.front());
         return false;
     }
     std::FILE* stream = std::fopen(archive.c_str(), "rb");
     if (stream == nullptr) {
-        error = "cannot read <" + archive.string() + ">";
+        error = WithReason("cannot read <" + archive.string() + ">", errno);
         return false;
     }
-    std::vector<DataFileEntry> entries;
-    std::vector<std::string> problems;
-    const bool readable = DataFile::ReadDirectory(stream, bytes.size(), entries, problems);
-    std::fclose(stream);
-    if (!readable || !problems.empty()) {
-        error = problems.empty() ? "unreadable directory" : problems.front();
-        return false;
-    }
+    bool extracted = true;
     for (const DataFileEntry& entry : entries) {
-        const std::string name = entry.name;
-        std::filesystem::path target = folder;
-        std::size_t position = 0;
-        while (position <= name.size()) {
-            const std::size_t end = std::min(name.find('\\', position), name.size());
-            const std::string part = name.substr(position, end - position);
-            if (part.empty() || part == "." || part == ".." || part.find('/') != std::string::npos) {
-                error = "the member <" + Windows1252::ToUtf8(name) + "> would leave the folder";
-                return false;
-            }
-            target /= Windows1252::ToUtf8(part);
-            position = end + 1;
-        }
-        std::vector<unsigned char> content(bytes.begin() + entry.offset, bytes.begin() + entry.offset + entry.size);
-        if (IsTextMember(name))
-            DescrambleBuffer(content.data(), content.size());
-        std::error_code failure;
-        std::filesystem::create_directories(target.parent_path(), failure);
-        if (failure || !WriteFileAtomically(target.string(), content.data(), content.size())) {
-            error = "cannot write <" + target.string() + ">";
-            return false;
-        }
+        extracted = ExtractMember(stream, entry, folder, error);
+        if (!extracted)
+            break;
     }
-    return true;
+    std::fclose(stream);
+    return extracted;
 }

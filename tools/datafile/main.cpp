@@ -2,7 +2,8 @@
 //     zephyra-datafile pack DIR OUT       store every file below DIR
 //     zephyra-datafile list ARCHIVE       one member a line: name, offset, size
 //     zephyra-datafile extract ARCHIVE DIR
-//     zephyra-datafile verify ARCHIVE     every member lies inside the file
+//     zephyra-datafile verify ARCHIVE     every member lies inside the file and
+//                                         has a usable name of its own
 
 #include "ArchiveWriter.h"
 #include "files/DataFile.h"
@@ -10,7 +11,6 @@
 
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -32,21 +32,12 @@ int Fail(const std::string& message)
 }
 
 // Reads the directory; the problems found are printed.
-bool ReadEntries(const char* path, std::vector<DataFileEntry>& entries, bool& clean)
+bool ReadEntries(const std::string& path, std::vector<DataFileEntry>& entries, bool& clean)
 {
-    std::FILE* stream = std::fopen(path, "rb");
-    struct stat status{};
-    if (stream == nullptr || ::fstat(::fileno(stream), &status) != 0) {
-        if (stream != nullptr)
-            std::fclose(stream);
-        Fail(std::string("cannot read <") + path + ">");
-        return false;
-    }
     std::vector<std::string> problems;
-    const bool readable = DataFile::ReadDirectory(stream, static_cast<std::uint64_t>(status.st_size), entries, problems);
-    std::fclose(stream);
+    const bool readable = DataFile::ReadDirectoryOf(path, entries, problems);
     for (const std::string& problem : problems)
-        std::fprintf(stderr, "zephyra-datafile: <%s>: %s\n", path, problem.c_str());
+        std::fprintf(stderr, "zephyra-datafile: <%s>: %s\n", path.c_str(), Windows1252::ToUtf8(problem).c_str());
     clean = readable && problems.empty();
     return readable;
 }
@@ -73,7 +64,7 @@ int main(int argc, char** argv)
     if ((command == "list" || command == "verify") && arguments.size() == 2) {
         std::vector<DataFileEntry> entries;
         bool clean = false;
-        if (!ReadEntries(arguments[1].c_str(), entries, clean))
+        if (!ReadEntries(arguments[1], entries, clean))
             return 1;
         if (command == "list") {
             for (const DataFileEntry& entry : entries)

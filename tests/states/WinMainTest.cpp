@@ -1,0 +1,35 @@
+#include "WinMain.h"
+#include "app/DX3Application.h"
+#include "app/Singleton.h"
+#include "files/SettingsManager.h"
+#include "support/HeadlessTest.h"
+
+class WinMainTest : public HeadlessTest {};
+
+TEST_F(WinMainTest, MissingOrUnusableShellKeysKeepTheirDefaults)
+{
+    WriteFile("data/config.txt", "screenwidth 1024\n"
+                                 "screendepth -5\n"
+                                 "fullscreen 1\n");
+    StartLog();
+    ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
+    CharacterScale = 0.5f;
+    const ApplicationSettings settings = ReadShellConfiguration();
+    EXPECT_EQ(CharacterScale, 1.0f);
+    EXPECT_EQ(settings.width, 1024);
+    EXPECT_EQ(settings.height, 600);
+    EXPECT_EQ(settings.depth, 16);
+    EXPECT_TRUE(settings.fullScreen);
+    EXPECT_EQ(settings.windowTitle, "Astrokutter Zephyra");
+    EXPECT_EQ(settings.windowClassName, "Astrokutter Zephyra");
+    EXPECT_EQ(ReadFile("debug.txt"),
+              "***WARNING: SettingsManager: Could not find setting <characterScale> (no section)\n"
+              "***WARNING: SettingsManager: Could not find setting <screenheight> (no section)\n");
+
+    SingletonRegistry::DestroyAll();
+    StartLog();
+    WriteFile("data/config.txt", "characterScale 0.75\n");
+    ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
+    ReadShellConfiguration();
+    EXPECT_EQ(CharacterScale, 0.75f);
+}
