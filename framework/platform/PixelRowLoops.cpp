@@ -109,17 +109,32 @@ template <typename Pixel>
         destination[x] = source[position >> 16];
 }
 
-// A 16-bit layout known while compiling: the loop becomes plain vector code.
-template <int redShift, int greenShift, int greenBits>
+// A five-bit channel at `shift` of a 16-bit pixel widened to eight bits,
+// its top bits repeated below it: c * 8 + c / 4.
+template <int shift>
+[[gnu::always_inline]] inline std::uint32_t WidenFiveBits(std::uint32_t value)
+{
+    std::uint32_t top = 0;
+    if constexpr (shift >= 3)
+        top = value >> (shift - 3);
+    else
+        top = value << (3 - shift);
+    return (top & 0xF8) | ((value >> (shift + 2)) & 7);
+}
+
+// The converted pixel is written as two 16-bit halves, blue and green below,
+// red above: the compiler then works in 16-bit lanes and interleaves the
+// halves, twice as many pixels per instruction as in 32-bit lanes.
+using HalfPixel [[gnu::may_alias]] = std::uint16_t;
+
+template <int redShift, int greenShift>
 [[gnu::always_inline]] inline void Convert16To32(const std::uint16_t* __restrict source, std::uint32_t* __restrict destination, int width)
 {
+    auto* __restrict halves = reinterpret_cast<HalfPixel*>(destination);
     for (int x = 0; x < width; ++x) {
         const std::uint32_t value = source[x];
-        const std::uint32_t r = (value >> redShift) & 31u;
-        const std::uint32_t g = (value >> greenShift) & ((1u << greenBits) - 1);
-        const std::uint32_t b = value & 31u;
-        destination[x] = ((r << 3) | (r >> 2)) << 16 | ((g << (8 - greenBits)) | (g >> (2 * greenBits - 8))) << 8 |
-                         ((b << 3) | (b >> 2));
+        halves[2 * x] = static_cast<std::uint16_t>(WidenFiveBits<0>(value) | WidenFiveBits<greenShift>(value) << 8);
+        halves[2 * x + 1] = static_cast<std::uint16_t>(WidenFiveBits<redShift>(value));
     }
 }
 
@@ -157,8 +172,8 @@ constexpr PixelRowLoops LoopsFor()
         &InstructionSet<&StretchWhole<std::uint16_t>>::Run,
         &InstructionSet<&StretchWhole<Pixel24>>::Run,
         &InstructionSet<&StretchWhole<std::uint32_t>>::Run,
-        &InstructionSet<&Convert16To32<11, 6, 5>>::Run,
-        &InstructionSet<&Convert16To32<10, 5, 5>>::Run,
+        &InstructionSet<&Convert16To32<11, 6>>::Run,
+        &InstructionSet<&Convert16To32<10, 5>>::Run,
     };
 }
 
