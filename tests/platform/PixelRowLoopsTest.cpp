@@ -1,9 +1,8 @@
-#include "platform/DisplayDevice.h"
 #include "platform/PixelRowLoops.h"
-#include "platform/headless/HeadlessWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
