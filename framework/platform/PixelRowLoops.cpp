@@ -123,7 +123,7 @@ template <int shift>
 }
 
 // The converted pixel is written as two 16-bit halves, blue and green below,
-// red above: the compiler then works in 16-bit lanes and interleaves the
+// red above: the compiler can then work in 16-bit lanes and interleave the
 // halves, twice as many pixels per instruction as in 32-bit lanes.
 using HalfPixel [[gnu::may_alias]] = std::uint16_t;
 

@@ -234,7 +234,9 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
             Scribble(*source, random);
             Scribble(*target, random);
             std::memcpy(before.GetPixels(), target->GetPixels(), static_cast<std::size_t>(target->GetPitch()) * 83);
-            const auto coordinate = [&random](int low, int high) { return low + static_cast<int>(random() % static_cast<unsigned>(high - low)); };
+            const auto coordinate = [&random](int low, int high) {
+                return low + static_cast<int>(random() % static_cast<unsigned>(high - low));
+            };
             const Rectangle from{coordinate(0, 60), coordinate(0, 40), coordinate(20, 110), coordinate(15, 70)};
             const Rectangle to{coordinate(-40, 100), coordinate(-30, 60), coordinate(10, 200), coordinate(5, 130)};
             const bool keyed = round % 2 == 0;
@@ -249,8 +251,9 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
             // 16.16 fixed point; else (from.left + dx, from.top + dy).
             const int width = std::min(from.right, 97) - from.left;
             const int height = std::min(from.bottom, 61) - from.top;
-            const auto step = [](int sourceSize, int destinationSize) {
-                return (static_cast<std::uint64_t>(sourceSize) << 16) / static_cast<std::uint64_t>(destinationSize);
+            const auto sample = [](int offset, int sourceSize, int destinationSize) {
+                const std::uint64_t step = (static_cast<std::uint64_t>(sourceSize) << 16) / static_cast<std::uint64_t>(destinationSize);
+                return static_cast<int>((static_cast<std::uint64_t>(offset) * step) >> 16);
             };
             for (int y = 0; y < 83; ++y)
                 for (int x = 0; x < 131; ++x) {
@@ -263,8 +266,8 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
                     if (stretch) {
                         inside = inside && x < to.right && y < to.bottom;
                         if (inside) {
-                            sourceX = from.left + static_cast<int>((static_cast<std::uint64_t>(dx) * step(width, to.Width())) >> 16);
-                            sourceY = from.top + static_cast<int>((static_cast<std::uint64_t>(dy) * step(height, to.Height())) >> 16);
+                            sourceX = from.left + sample(dx, width, to.Width());
+                            sourceY = from.top + sample(dy, height, to.Height());
                         }
                     } else {
                         inside = inside && dx < width && dy < height;
@@ -272,7 +275,8 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
                     if (inside && (!keyed || PixelAt(*source, sourceX, sourceY) != 0))
                         expected = PixelAt(*source, sourceX, sourceY);
                     ASSERT_EQ(PixelAt(*target, x, y), expected)
-                        << layout << (stretch ? " stretch" : " fast") << (keyed ? " keyed" : "") << " round " << round << " at " << x << "," << y;
+                        << layout << (stretch ? " stretch" : " fast") << (keyed ? " keyed" : "") << " round " << round << " at "
+                        << x << "," << y;
                 }
         }
     }
