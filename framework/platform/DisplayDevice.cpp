@@ -1,5 +1,7 @@
 #include "DisplayDevice.h"
 
+#include "PixelRowLoops.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -60,91 +62,43 @@ Rectangle Clip(Rectangle wanted, int width, int height)
     return wanted;
 }
 
-// A 16-bit row whose channel layout is known while compiling: the loop
-// becomes plain vector code.
-template <int redShift, int redBits, int greenShift, int greenBits, int blueShift, int blueBits>
-void Convert16(const std::uint16_t* __restrict pixels, int width, std::uint32_t* __restrict destination)
-{
-    for (int x = 0; x < width; ++x) {
-        const std::uint32_t value = pixels[x];
-        const std::uint32_t r = (value >> redShift) & ((1u << redBits) - 1);
-        const std::uint32_t g = (value >> greenShift) & ((1u << greenBits) - 1);
-        const std::uint32_t b = (value >> blueShift) & ((1u << blueBits) - 1);
-        destination[x] = ((r << (8 - redBits)) | (r >> (2 * redBits - 8))) << 16 |
-                         ((g << (8 - greenBits)) | (g >> (2 * greenBits - 8))) << 8 |
-                         ((b << (8 - blueBits)) | (b >> (2 * blueBits - 8)));
-    }
-}
-
-// A pixel of 1 to 4 bytes as a whole value, for the blit loops; 24-bit
-// pixels are three bytes.
-template <int bytesPerPixel>
-struct PixelOfSize {
-    std::uint8_t bytes[bytesPerPixel];
-};
-
-// One row of a keyed copy: black source pixels (all bytes 0) are left out.
-// The pixel size is known while compiling, so the loop is plain code the
-// compiler can vectorise.
-template <typename Pixel>
-void CopyRowKeyed(const Pixel* __restrict source, Pixel* __restrict destination, int width)
-{
-    // Written as a select of every pixel rather than a skipped store, which
-    // the compiler turns into vector blends.
-    for (int x = 0; x < width; ++x) {
-        const Pixel value = source[x];
-        destination[x] = value != 0 ? value : destination[x];
-    }
-}
-
-template <>
-void CopyRowKeyed(const PixelOfSize<3>* __restrict source, PixelOfSize<3>* __restrict destination, int width)
-{
-    for (int x = 0; x < width; ++x) {
-        const PixelOfSize<3> value = source[x];
-        if ((value.bytes[0] | value.bytes[1] | value.bytes[2]) != 0)
-            destination[x] = value;
-    }
-}
-
-// One row of a nearest-pixel stretch, stepping through the source in 16.16
-// fixed point.
-template <typename Pixel, bool keyed>
-void StretchRow(const Pixel* __restrict source, Pixel* __restrict destination, int width, std::uint32_t start, std::uint32_t step)
-{
-    std::uint32_t position = start;
-    for (int x = 0; x < width; ++x, position += step) {
-        const Pixel value = source[position >> 16];
-        if constexpr (keyed) {
-            if constexpr (sizeof(Pixel) == 3) {
-                if ((value.bytes[0] | value.bytes[1] | value.bytes[2]) == 0)
-                    continue;
-            } else {
-                if (value == 0)
-                    continue;
-            }
-        }
-        destination[x] = value;
-    }
-}
-
-template <typename Pixel>
+// A nearest-pixel stretch: source column of destination column x is
+// from.left + (x - to.left) * w / W in 16.16 fixed point; rows likewise.
+// Each source row is stretched once; destination rows that show the same
+// source row again are copies of it. Unkeyed, the row is stretched straight
+// into the destination and copied from there; keyed, it goes to `stretched`
+// and each destination row takes it through the keyed copy.
 void StretchRows(const DisplaySurface& source, DisplaySurface& destination, const Rectangle& from, const Rectangle& to,
-                 const Rectangle& clipped, bool keyed)
+                 const Rectangle& clipped, bool keyed, std::vector<std::uint8_t>& stretched)
 {
-    // Source column of destination column x: from.left + (x - to.left) * w / W,
-    // in 16.16 fixed point; rows likewise.
     const std::uint64_t stepX = (static_cast<std::uint64_t>(from.Width()) << 16) / static_cast<std::uint64_t>(to.Width());
     const std::uint64_t stepY = (static_cast<std::uint64_t>(from.Height()) << 16) / static_cast<std::uint64_t>(to.Height());
     const auto startX = static_cast<std::uint32_t>(static_cast<std::uint64_t>(clipped.left - to.left) * stepX);
+    const int bytesPerPixel = source.BytesPerPixel();
+    const std::size_t rowBytes = static_cast<std::size_t>(clipped.Width()) * static_cast<std::size_t>(bytesPerPixel);
+    const PixelRowLoops& loops = PixelRowLoops::Fastest();
+    const PixelRowLoops::Stretch stretch = loops.StretchFor(bytesPerPixel);
+    const PixelRowLoops::KeyedCopy keyedCopy = loops.KeyedCopyFor(bytesPerPixel);
+    if (keyed)
+        stretched.resize(rowBytes);
+    const std::uint8_t* previousRow = nullptr; // unkeyed: the last destination row stretched
+    int previousSourceY = -1;
     for (int y = clipped.top; y < clipped.bottom; ++y) {
         const auto sourceY = static_cast<int>((static_cast<std::uint64_t>(y - to.top) * stepY) >> 16) + from.top;
-        const auto* sourceRow = reinterpret_cast<const Pixel*>(source.GetPixels() + static_cast<std::ptrdiff_t>(sourceY) * source.GetPitch()) + from.left;
-        auto* row = reinterpret_cast<Pixel*>(destination.GetPixels() + static_cast<std::ptrdiff_t>(y) * destination.GetPitch()) + clipped.left;
+        std::uint8_t* row = destination.GetPixels() + static_cast<std::ptrdiff_t>(y) * destination.GetPitch() + clipped.left * bytesPerPixel;
+        if (sourceY != previousSourceY) {
+            const std::uint8_t* sourceRow = source.GetPixels() + static_cast<std::ptrdiff_t>(sourceY) * source.GetPitch() + from.left * bytesPerPixel;
+            stretch(sourceRow, keyed ? stretched.data() : row, clipped.Width(), startX, static_cast<std::uint32_t>(stepX));
+            previousSourceY = sourceY;
+            if (!keyed) {
+                previousRow = row;
+                continue;
+            }
+        }
         if (keyed)
-            StretchRow<Pixel, true>(sourceRow, row, clipped.Width(), startX, static_cast<std::uint32_t>(stepX));
+            keyedCopy(stretched.data(), row, clipped.Width());
         else
-            StretchRow<Pixel, false>(sourceRow, row, clipped.Width(), startX, static_cast<std::uint32_t>(stepX));
+            std::memcpy(row, previousRow, rowBytes);
     }
 }
 
@@ -154,13 +108,11 @@ void ConvertRowToRgb(const std::uint8_t* source, const SurfaceFormat& format, in
 {
     const int bytesPerPixel = format.bitsPerPixel / 8;
     if (format.bitsPerPixel == 16 && format.maskRed == 0xF800 && format.maskGreen == 0x07E0 && format.maskBlue == 0x001F) {
-        // The game handles 565 green as five bits at shift 6 and never sets
-        // its lowest bit; showing those five bits makes full green 255.
-        Convert16<11, 5, 6, 5, 0, 5>(reinterpret_cast<const std::uint16_t*>(source), width, destination);
+        PixelRowLoops::Fastest().convert565(reinterpret_cast<const std::uint16_t*>(source), destination, width);
         return;
     }
     if (format.bitsPerPixel == 16 && format.maskRed == 0x7C00 && format.maskGreen == 0x03E0 && format.maskBlue == 0x001F) {
-        Convert16<10, 5, 5, 5, 0, 5>(reinterpret_cast<const std::uint16_t*>(source), width, destination);
+        PixelRowLoops::Fastest().convert555(reinterpret_cast<const std::uint16_t*>(source), destination, width);
         return;
     }
     if (format.bitsPerPixel == 16) {
@@ -378,11 +330,7 @@ DisplayResult DisplayDevice::StretchBlit(DisplaySurface* destination, const Rect
     if (clipped.Width() <= 0 || clipped.Height() <= 0)
         return DD_OK;
     const bool keyed = useColourKey && source->colourKeyBlack;
-    switch (source->BytesPerPixel()) {
-    case 2: StretchRows<std::uint16_t>(*source, *destination, from, destinationRectangle, clipped, keyed); break;
-    case 3: StretchRows<PixelOfSize<3>>(*source, *destination, from, destinationRectangle, clipped, keyed); break;
-    default: StretchRows<std::uint32_t>(*source, *destination, from, destinationRectangle, clipped, keyed); break;
-    }
+    StretchRows(*source, *destination, from, destinationRectangle, clipped, keyed, stretchedRow);
     return DD_OK;
 }
 
@@ -407,24 +355,14 @@ DisplayResult DisplayDevice::FastBlit(DisplaySurface* destination, int x, int y,
         return DD_OK;
     const int bytesPerPixel = source->BytesPerPixel();
     const bool keyed = useColourKey && source->colourKeyBlack;
+    const PixelRowLoops::KeyedCopy keyedCopy = PixelRowLoops::Fastest().KeyedCopyFor(bytesPerPixel);
     for (int row = 0; row < from.Height(); ++row) {
         const std::uint8_t* sourceRow = source->GetPixels() + static_cast<std::ptrdiff_t>(from.top + row) * source->pitch + from.left * bytesPerPixel;
         std::uint8_t* destinationRow = destination->GetPixels() + static_cast<std::ptrdiff_t>(y + row) * destination->pitch + x * bytesPerPixel;
-        if (!keyed) {
+        if (keyed)
+            keyedCopy(sourceRow, destinationRow, from.Width());
+        else
             std::memcpy(destinationRow, sourceRow, static_cast<std::size_t>(from.Width() * bytesPerPixel));
-            continue;
-        }
-        switch (bytesPerPixel) {
-        case 2:
-            CopyRowKeyed(reinterpret_cast<const std::uint16_t*>(sourceRow), reinterpret_cast<std::uint16_t*>(destinationRow), from.Width());
-            break;
-        case 3:
-            CopyRowKeyed(reinterpret_cast<const PixelOfSize<3>*>(sourceRow), reinterpret_cast<PixelOfSize<3>*>(destinationRow), from.Width());
-            break;
-        default:
-            CopyRowKeyed(reinterpret_cast<const std::uint32_t*>(sourceRow), reinterpret_cast<std::uint32_t*>(destinationRow), from.Width());
-            break;
-        }
     }
     return DD_OK;
 }

@@ -134,6 +134,7 @@ private:
     std::vector<std::unique_ptr<DisplaySurface>> surfaces;
     std::vector<DisplayMode> offeredModes;
     std::vector<std::uint32_t> presented;
+    std::vector<std::uint8_t> stretchedRow; // a keyed stretch's row before its keyed copy
 };
 
 // One row of pixels in a surface format converted to 0x00RRGGBB.

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 
 using platform::DisplayDevice;
 using platform::DisplaySurface;
@@ -185,4 +187,97 @@ TEST(DisplayDevice, PresentsInAWindowAndByFlipping)
     ASSERT_EQ(display.Flip(primary), DD_OK);
     EXPECT_EQ(window.GetLastPresented().width, 800);
     EXPECT_EQ(window.GetLastPresented().pixels[0], 0xFF0000u);
+}
+
+namespace {
+
+// A surface's pixel as a whole value.
+std::uint32_t PixelAt(const DisplaySurface& surface, int x, int y)
+{
+    std::uint32_t value = 0;
+    std::memcpy(&value, surface.GetPixels() + y * surface.GetPitch() + x * surface.BytesPerPixel(),
+                static_cast<std::size_t>(surface.BytesPerPixel()));
+    return value;
+}
+
+void SetPixel(DisplaySurface& surface, int x, int y, std::uint32_t value)
+{
+    std::memcpy(surface.GetPixels() + y * surface.GetPitch() + x * surface.BytesPerPixel(), &value,
+                static_cast<std::size_t>(surface.BytesPerPixel()));
+}
+
+void Scribble(DisplaySurface& surface, std::mt19937& random)
+{
+    for (int y = 0; y < surface.GetHeight(); ++y)
+        for (int x = 0; x < surface.GetWidth(); ++x)
+            SetPixel(surface, x, y, random() % 3 == 0 ? 0u : static_cast<std::uint32_t>(random()));
+}
+
+} // namespace
+
+TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
+{
+    std::mt19937 random(21);
+    for (const int layout : {565, 555, 24, 32}) {
+        platform::HeadlessWindow window;
+        DisplayDevice display(window);
+        display.SetCooperativeLevel(true);
+        display.UseFormat555(layout == 555);
+        ASSERT_EQ(display.SetDisplayMode(800, 600, layout > 32 ? 16 : layout), DD_OK);
+        DisplaySurface* source = nullptr;
+        DisplaySurface* target = nullptr;
+        ASSERT_EQ(display.CreateOffscreenSurface(97, 61, source), DD_OK);
+        ASSERT_EQ(display.CreateOffscreenSurface(131, 83, target), DD_OK);
+        ASSERT_EQ(display.SetColourKeyBlack(source), DD_OK);
+        DisplaySurface before(131, 83, target->GetFormat());
+        for (int round = 0; round < 60; ++round) {
+            Scribble(*source, random);
+            Scribble(*target, random);
+            std::memcpy(before.GetPixels(), target->GetPixels(), static_cast<std::size_t>(target->GetPitch()) * 83);
+            const auto coordinate = [&random](int low, int high) {
+                return low + static_cast<int>(random() % static_cast<unsigned>(high - low));
+            };
+            const Rectangle from{coordinate(0, 60), coordinate(0, 40), coordinate(20, 110), coordinate(15, 70)};
+            const Rectangle to{coordinate(-40, 100), coordinate(-30, 60), coordinate(10, 200), coordinate(5, 130)};
+            const bool keyed = round % 2 == 0;
+            const bool stretch = round % 4 >= 2;
+            if (stretch)
+                ASSERT_EQ(display.StretchBlit(target, to, source, from, keyed), DD_OK);
+            else
+                ASSERT_EQ(display.FastBlit(target, to.left, to.top, source, from, keyed), DD_OK);
+            // Of the source rectangle, the part inside the source is drawn.
+            // Stretched, destination pixel (to.left + dx, to.top + dy) shows
+            // source pixel (from.left + dx * w / W, from.top + dy * h / H) in
+            // 16.16 fixed point; else (from.left + dx, from.top + dy).
+            const int width = std::min(from.right, 97) - from.left;
+            const int height = std::min(from.bottom, 61) - from.top;
+            const auto sample = [](int offset, int sourceSize, int destinationSize) {
+                const std::uint64_t step = (static_cast<std::uint64_t>(sourceSize) << 16) / static_cast<std::uint64_t>(destinationSize);
+                return static_cast<int>((static_cast<std::uint64_t>(offset) * step) >> 16);
+            };
+            for (int y = 0; y < 83; ++y)
+                for (int x = 0; x < 131; ++x) {
+                    std::uint32_t expected = PixelAt(before, x, y);
+                    const int dx = x - to.left;
+                    const int dy = y - to.top;
+                    int sourceX = from.left + dx;
+                    int sourceY = from.top + dy;
+                    bool inside = dx >= 0 && dy >= 0 && width > 0 && height > 0;
+                    if (stretch) {
+                        inside = inside && x < to.right && y < to.bottom;
+                        if (inside) {
+                            sourceX = from.left + sample(dx, width, to.Width());
+                            sourceY = from.top + sample(dy, height, to.Height());
+                        }
+                    } else {
+                        inside = inside && dx < width && dy < height;
+                    }
+                    if (inside && (!keyed || PixelAt(*source, sourceX, sourceY) != 0))
+                        expected = PixelAt(*source, sourceX, sourceY);
+                    ASSERT_EQ(PixelAt(*target, x, y), expected)
+                        << layout << (stretch ? " stretch" : " fast") << (keyed ? " keyed" : "") << " round " << round << " at "
+                        << x << "," << y;
+                }
+        }
+    }
 }
