@@ -53,6 +53,7 @@ bool AlphaSprite::Create(std::unique_ptr<Image> diffuseImage, std::unique_ptr<Im
 void AlphaSprite::FindSpans()
 {
     spans.clear();
+    weights.clear();
     rowSpans.assign(1, 0);
     const int width = alpha->GetWidth();
     const int height = alpha->GetHeight();
@@ -61,7 +62,8 @@ void AlphaSprite::FindSpans()
         return;
     }
     for (int y = 0; y < height; ++y) {
-        AppendAlphaSpans<AlphaMapRule>(alpha->GetData() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width, spans);
+        AppendAlphaSpans<AlphaMapRule>(alpha->GetData() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width, spans,
+                                       weights);
         rowSpans.push_back(static_cast<std::uint32_t>(spans.size()));
     }
 }
@@ -78,11 +80,10 @@ bool AlphaSprite::IsPixelTransparent(Point point, int) const
 void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pitch, int depth) const
 {
     const CanvasFormat format = CanvasFormat::Of(depth, ScreenLayout::FromDisplay());
-    const RowBlend blend = RowBlend::For<AlphaMapRule>(format);
+    const RowBlend blend(format);
     const int bytesPerPixel = format.bytesPerPixel;
     const int imageWidth = diffuse->GetWidth();
     const std::uint8_t* diffusePixels = diffuse->GetData();
-    const std::uint8_t* alphaPixels = alpha->GetData();
     // Columns of the images drawn: [left, end).
     const int left = geometry.sourceX + placement.source.left;
     const int end = left + placement.destination.GetWidth();
@@ -104,7 +105,7 @@ void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pi
             if (span.opaque)
                 std::memcpy(pixel, source, static_cast<std::size_t>(to - from) * static_cast<std::size_t>(bytesPerPixel));
             else
-                blend(source, alphaPixels + first, pixel, to - from);
+                blend(source, weights.data() + span.weights + (from - span.start), pixel, to - from);
         }
     }
 }

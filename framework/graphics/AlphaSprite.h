@@ -35,6 +35,7 @@ private:
     std::unique_ptr<Image> alpha;
     SpriteGeometry geometry;
     std::vector<AlphaSpan> spans;
+    std::vector<std::uint32_t> weights;
     // Row y's spans are spans[rowSpans[y]] up to spans[rowSpans[y + 1]].
     std::vector<std::uint32_t> rowSpans;
 };

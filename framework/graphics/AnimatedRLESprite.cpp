@@ -114,7 +114,7 @@ void AnimatedRLESprite::FindSpans(Frame& frame)
     frame.rowSpans.assign(1, 0);
     frame.spanPixels.clear();
     frame.indices.clear();
-    frame.alphas.clear();
+    frame.weights.clear();
     if (frame.colourRows.empty() || (frame.alpha != nullptr && frame.alphaRows.empty()))
         return;
     const int width = frame.image->GetWidth();
@@ -147,12 +147,11 @@ void AnimatedRLESprite::FindSpans(Frame& frame)
             for (int x = 0; x < width; ++x)
                 rowAlphas[static_cast<std::size_t>(x)] = levels[rowIndices[static_cast<std::size_t>(x)]];
         std::size_t span = frame.spans.size();
-        AppendAlphaSpans<ThresholdRule>(rowAlphas.data(), width, frame.spans);
+        AppendAlphaSpans<ThresholdRule>(rowAlphas.data(), width, frame.spans, frame.weights);
         for (; span < frame.spans.size(); ++span) {
             const AlphaSpan& added = frame.spans[span];
             frame.spanPixels.push_back(static_cast<std::uint32_t>(frame.indices.size()));
             frame.indices.insert(frame.indices.end(), rowIndices.begin() + added.start, rowIndices.begin() + added.end);
-            frame.alphas.insert(frame.alphas.end(), rowAlphas.begin() + added.start, rowAlphas.begin() + added.end);
         }
         frame.rowSpans.push_back(static_cast<std::uint32_t>(frame.spans.size()));
     }
@@ -275,12 +274,12 @@ void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Palette& palette, co
     const Placement& placement = target.placement;
     const CanvasFormat& format = target.format;
     const int bytesPerPixel = format.bytesPerPixel;
-    const RowBlend blend = RowBlend::For<ThresholdRule>(format);
+    const RowBlend blend(format);
+    const LookUpLoop lookUp = ChooseLookUp(bytesPerPixel);
     const int left = placement.source.left;
     const int end = placement.source.right + 1;
-    // One span's canvas pixels, with a byte for the last 24-bit pixel's
-    // four-byte write.
-    std::array<std::uint8_t, DirectDraw::canvasWidth * 4 + 4> colours;
+    // One blended span's canvas pixels.
+    std::array<std::uint8_t, DirectDraw::canvasWidth * 4> colours;
     for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
         // The canvas pixel of source column `left`.
         std::uint8_t* const line = target.pixels +
@@ -295,11 +294,12 @@ void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Palette& palette, co
                 continue;
             const std::size_t first = frame.spanPixels[index] + static_cast<std::size_t>(from - span.start);
             std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
-            LookUpPixels(bytesPerPixel, frame.indices.data() + first, palette.pixels.data(), colours.data(), to - from);
-            if (span.opaque)
-                StoreRow(format, colours.data(), pixel, to - from);
-            else
-                blend(colours.data(), frame.alphas.data() + first, pixel, to - from);
+            if (span.opaque) {
+                lookUp(frame.indices.data() + first, palette.pixels.data(), pixel, to - from);
+                continue;
+            }
+            lookUp(frame.indices.data() + first, palette.pixels.data(), colours.data(), to - from);
+            blend(colours.data(), frame.weights.data() + span.weights + (from - span.start), pixel, to - from);
         }
     }
 }
@@ -327,7 +327,7 @@ struct FilterColumns {
 [[gnu::always_inline]] inline void FilterRow(const std::uint32_t* __restrict row0, const std::uint32_t* __restrict row1,
                                              const std::int32_t* __restrict x0s, const std::int32_t* __restrict x1s,
                                              const std::uint32_t* __restrict fxs, std::uint32_t fy, int count,
-                                             std::uint32_t* __restrict colours, std::uint8_t* __restrict alphas, CanvasFormat format)
+                                             std::uint32_t* __restrict colours, std::uint32_t* __restrict weights, CanvasFormat format)
 {
     for (int i = 0; i < count; ++i) {
         const std::uint32_t p00 = row0[x0s[i]];
@@ -346,7 +346,7 @@ struct FilterColumns {
                    16;
         };
         colours[i] = channel(16) << format.shiftR | channel(8) << format.shiftG | channel(0) << format.shiftB;
-        alphas[i] = static_cast<std::uint8_t>(channel(24));
+        weights[i] = ThresholdRule::Weight(channel(24));
     }
 }
 
@@ -357,7 +357,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
 {
     const CanvasFormat& format = target.format;
     const int bytesPerPixel = format.bytesPerPixel;
-    const RowBlend blend = RowBlend::For<ThresholdRule>(format);
+    const RowBlend blend(format);
     const Placement& placement = target.placement;
     const int frameWidth = frame.image->GetWidth();
     const int frameHeight = frame.image->GetHeight();
@@ -406,10 +406,10 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
                              std::min(high + 2, frameWidth));
     }
 
-    // Each destination row is filtered into canvas pixels and alphas, and
-    // then blended.
+    // Each destination row is filtered into canvas pixels and the weights
+    // of their alphas, and then blended.
     std::array<std::uint32_t, DirectDraw::canvasWidth> filtered;
-    std::array<std::uint8_t, DirectDraw::canvasWidth> alphas;
+    std::array<std::uint32_t, DirectDraw::canvasWidth> weights;
     std::array<std::uint8_t, DirectDraw::canvasWidth * 3 + 4> narrowed;
     for (int y = placement.destination.top; y <= placement.destination.bottom; ++y) {
         const std::int64_t positionY = (y - unclipped.top) * stepY;
@@ -432,7 +432,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         // All four samples clear give alpha 0, which the blend passes over.
         filterRow(pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth, pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth,
                   columns.x0.data() + from, columns.x1.data() + from, columns.fx.data() + from, fy, to - from, filtered.data(),
-                  alphas.data(), format);
+                  weights.data(), format);
         std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
                              static_cast<std::ptrdiff_t>(placement.destination.left + from) * bytesPerPixel;
         const std::uint8_t* colours = reinterpret_cast<const std::uint8_t*>(filtered.data());
@@ -440,7 +440,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
             NarrowPixels(bytesPerPixel, filtered.data(), narrowed.data(), to - from);
             colours = narrowed.data();
         }
-        blend(colours, alphas.data(), line, to - from);
+        blend(colours, weights.data(), line, to - from);
     }
 }
 

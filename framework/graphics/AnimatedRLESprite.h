@@ -7,7 +7,7 @@
 // by the frame (its alpha map, or black in its palette), so when a frame is
 // added its rows are cut once into the spans a draw visits: clear
 // stretches are left out, and each span keeps its pixels' palette indices
-// and alphas written out. An unscaled draw then passes once over the spans,
+// written out, a mixed one also their blending weights. An unscaled draw then passes once over the spans,
 // looking the indices up in the draw's palette (tinted, in the canvas's
 // format) and writing or blending them. A scaled draw decodes the rows it
 // samples into the display's scratch buffer as 32-bit pixels and filters
@@ -61,13 +61,13 @@ private:
         std::vector<std::uint32_t> colourRows;
         std::vector<std::uint32_t> alphaRows;
         // The spans of row y are spans[rowSpans[y]] up to
-        // spans[rowSpans[y + 1]]; span i's pixels start at spanPixels[i] in
-        // `indices` and `alphas`.
+        // spans[rowSpans[y + 1]]; span i's palette indices start at
+        // spanPixels[i] in `indices`.
         std::vector<AlphaSpan> spans;
         std::vector<std::uint32_t> rowSpans;
         std::vector<std::uint32_t> spanPixels;
         std::vector<std::uint8_t> indices;
-        std::vector<std::uint8_t> alphas;
+        std::vector<std::uint32_t> weights;
     };
     struct Palette;
     struct Target;

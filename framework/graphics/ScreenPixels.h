@@ -68,14 +68,13 @@ namespace screen_pixels {
 // Red and blue (or whichever channels sit in bytes 0 and 2) in one product,
 // bytes 1 and 3 in another: no lane reaches into its neighbour, since
 // 255 * 256 stays below 65536.
-template <typename Rule>
-[[gnu::always_inline]] inline void BlendPixels32(const std::uint32_t* __restrict source, const std::uint8_t* __restrict alphas,
+[[gnu::always_inline]] inline void BlendPixels32(const std::uint32_t* __restrict source, const std::uint32_t* __restrict weights,
                                                  std::uint32_t* __restrict target, int count, std::uint32_t channelBits)
 {
     for (int x = 0; x < count; ++x) {
         const std::uint32_t s = source[x];
         const std::uint32_t d = target[x];
-        const std::uint32_t w = Rule::Weight(alphas[x]);
+        const std::uint32_t w = weights[x];
         const std::uint32_t keep = 256 - w;
         const std::uint32_t even = (((d & 0x00FF00FF) * keep + (s & 0x00FF00FF) * w) >> 8) & 0x00FF00FF;
         const std::uint32_t odd = ((d >> 8 & 0x00FF00FF) * keep + (s >> 8 & 0x00FF00FF) * w) & 0xFF00FF00;
@@ -85,14 +84,13 @@ template <typename Rule>
 
 // Only the channels' bits are written, as the display writes a pixel, but a
 // pixel kept stays whole and one replaced becomes the colour's pixel.
-template <typename Rule>
-[[gnu::always_inline]] inline void BlendPixels16(const std::uint16_t* __restrict source, const std::uint8_t* __restrict alphas,
+[[gnu::always_inline]] inline void BlendPixels16(const std::uint16_t* __restrict source, const std::uint32_t* __restrict weights,
                                                  std::uint16_t* __restrict target, int count, int shiftR, int shiftG, int shiftB)
 {
     for (int x = 0; x < count; ++x) {
         const std::uint32_t s = source[x];
         const std::uint32_t d = target[x];
-        const std::uint32_t w = Rule::Weight(alphas[x]);
+        const std::uint32_t w = weights[x];
         const std::uint32_t keep = 256 - w;
         const auto mix = [&](int shift) { return ((((d >> shift) & 0x1F) * keep + ((s >> shift) & 0x1F) * w) >> 8) << shift; };
         const std::uint32_t mixed = mix(shiftR) | mix(shiftG) | mix(shiftB);
@@ -102,8 +100,7 @@ template <typename Rule>
 
 // Every byte of a 24-bit row is a channel: the bytes mix alike, each with
 // its pixel's weight, spread over its three bytes a chunk at a time.
-template <typename Rule>
-[[gnu::always_inline]] inline void BlendBytes24(const std::uint8_t* __restrict source, const std::uint8_t* __restrict alphas,
+[[gnu::always_inline]] inline void BlendBytes24(const std::uint8_t* __restrict source, const std::uint32_t* __restrict weights,
                                                 std::uint8_t* __restrict target, int count)
 {
     constexpr int chunkPixels = 64;
@@ -113,7 +110,7 @@ template <typename Rule>
     for (int first = 0; first < count; first += chunkPixels) {
         const int pixels = count - first < chunkPixels ? count - first : chunkPixels;
         for (int x = 0; x < pixels; ++x) {
-            const std::uint64_t fourTimes = Rule::Weight(alphas[first + x]) * 0x0001000100010001ull;
+            const std::uint64_t fourTimes = weights[first + x] * 0x0001000100010001ull;
             std::memcpy(spread + x * 3, &fourTimes, sizeof(fourTimes));
         }
         const std::uint8_t* s = source + first * 3;
@@ -126,61 +123,51 @@ template <typename Rule>
 }
 
 // The three behind one signature of bytes, for the dispatch.
-template <typename Rule>
-[[gnu::always_inline]] inline void BlendRow32(const std::uint8_t* colours, const std::uint8_t* alphas, std::uint8_t* target, int count,
+[[gnu::always_inline]] inline void BlendRow32(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
                                               CanvasFormat format)
 {
-    BlendPixels32<Rule>(reinterpret_cast<const std::uint32_t*>(colours), alphas, reinterpret_cast<std::uint32_t*>(target), count,
-                        format.channelBits);
+    BlendPixels32(reinterpret_cast<const std::uint32_t*>(colours), weights, reinterpret_cast<std::uint32_t*>(target), count,
+                  format.channelBits);
 }
 
-template <typename Rule>
-[[gnu::always_inline]] inline void BlendRow16(const std::uint8_t* colours, const std::uint8_t* alphas, std::uint8_t* target, int count,
+[[gnu::always_inline]] inline void BlendRow16(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
                                               CanvasFormat format)
 {
-    BlendPixels16<Rule>(reinterpret_cast<const std::uint16_t*>(colours), alphas, reinterpret_cast<std::uint16_t*>(target), count,
-                        format.shiftR, format.shiftG, format.shiftB);
+    BlendPixels16(reinterpret_cast<const std::uint16_t*>(colours), weights, reinterpret_cast<std::uint16_t*>(target), count,
+                  format.shiftR, format.shiftG, format.shiftB);
 }
 
-template <typename Rule>
-[[gnu::always_inline]] inline void BlendRow24(const std::uint8_t* colours, const std::uint8_t* alphas, std::uint8_t* target, int count,
+[[gnu::always_inline]] inline void BlendRow24(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
                                               CanvasFormat)
 {
-    BlendBytes24<Rule>(colours, alphas, target, count);
+    BlendBytes24(colours, weights, target, count);
 }
 
 } // namespace screen_pixels
 
-// Blends `count` canvas pixels `colours` by their `alphas` into `target`
-// (both laid out in the canvas format): one loop, chosen once per draw.
+// Blends `count` canvas pixels `colours` into `target` (both laid out in
+// the canvas format) by their weights: one loop, chosen once per draw.
 class RowBlend {
 public:
-    using Loop = void (*)(const std::uint8_t*, const std::uint8_t*, std::uint8_t*, int, CanvasFormat);
+    using Loop = void (*)(const std::uint8_t*, const std::uint32_t*, std::uint8_t*, int, CanvasFormat);
 
-    // The loop for the rule, the format's pixel size and the processor.
-    template <typename Rule>
-    static RowBlend For(const CanvasFormat& format)
+    // The loop for the format's pixel size and the processor.
+    explicit RowBlend(const CanvasFormat& canvas)
+        : RowBlend(canvas, Vectorised<&screen_pixels::BlendRow32>::HasAvx2())
     {
-        return RowBlend(ChooseLoop<Rule>(format.bytesPerPixel, Vectorised<&screen_pixels::BlendRow16<Rule>>::HasAvx2()), format);
     }
-    // One loop by name, for tests that hold the builds against each other.
-    template <typename Rule>
-    static RowBlend Build(const CanvasFormat& format, bool avx2)
+    // One build by name, for tests that hold the builds against each other.
+    RowBlend(const CanvasFormat& canvas, bool avx2)
+        : loop(ChooseLoop(canvas.bytesPerPixel, avx2)), format(canvas)
     {
-        return RowBlend(ChooseLoop<Rule>(format.bytesPerPixel, avx2), format);
     }
 
-    void operator()(const std::uint8_t* colours, const std::uint8_t* alphas, std::uint8_t* target, int count) const
+    void operator()(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count) const
     {
-        loop(colours, alphas, target, count, format);
+        loop(colours, weights, target, count, format);
     }
 
 private:
-    RowBlend(Loop chosen, const CanvasFormat& canvas)
-        : loop(chosen), format(canvas)
-    {
-    }
-
     template <auto body>
     static Loop Pick(bool avx2)
     {
@@ -193,13 +180,12 @@ private:
         return &Vectorised<body>::Baseline;
     }
 
-    template <typename Rule>
     static Loop ChooseLoop(int bytesPerPixel, bool avx2)
     {
         switch (bytesPerPixel) {
-        case 2: return Pick<&screen_pixels::BlendRow16<Rule>>(avx2);
-        case 3: return Pick<&screen_pixels::BlendRow24<Rule>>(avx2);
-        default: return Pick<&screen_pixels::BlendRow32<Rule>>(avx2);
+        case 2: return Pick<&screen_pixels::BlendRow16>(avx2);
+        case 3: return Pick<&screen_pixels::BlendRow24>(avx2);
+        default: return Pick<&screen_pixels::BlendRow32>(avx2);
         }
     }
 
@@ -207,40 +193,34 @@ private:
     CanvasFormat format;
 };
 
-// Writes `count` opaque canvas pixels; a 32-bit canvas keeps its fourth byte.
-inline void StoreRow(const CanvasFormat& format, const std::uint8_t* colours, std::uint8_t* target, int count)
-{
-    if (format.bytesPerPixel != 4 || format.channelBits == 0xFFFFFFFF) {
-        std::memcpy(target, colours, static_cast<std::size_t>(count) * static_cast<std::size_t>(format.bytesPerPixel));
-        return;
-    }
-    const std::uint32_t channelBits = format.channelBits;
-    for (int x = 0; x < count; ++x) {
-        std::uint32_t s;
-        std::uint32_t d;
-        std::memcpy(&s, colours + x * 4, 4);
-        std::memcpy(&d, target + x * 4, 4);
-        d = (s & channelBits) | (d & ~channelBits);
-        std::memcpy(target + x * 4, &d, 4);
-    }
-}
+namespace screen_pixels {
 
-// Canvas pixels of `count` palette indices, from a table of canvas pixels.
-// A 24-bit pixel is written four bytes wide: `out` holds one byte more.
+// Canvas pixels of `count` palette indices from a table of canvas pixels.
+// A 24-bit pixel is written four bytes wide, the next one's first byte
+// written again after it; only the last is written three bytes wide.
 template <int bytesPerPixel>
-void LookUpPixels(const std::uint8_t* __restrict indices, const std::uint32_t* __restrict palette, std::uint8_t* __restrict out, int count)
+[[gnu::always_inline]] inline void LookUpPixels(const std::uint8_t* __restrict indices, const std::uint32_t* __restrict palette,
+                                                std::uint8_t* __restrict out, int count)
 {
-    constexpr std::size_t written = bytesPerPixel == 3 ? 4 : bytesPerPixel;
-    for (int x = 0; x < count; ++x)
-        std::memcpy(out + x * bytesPerPixel, &palette[indices[x]], written);
+    constexpr int wide = bytesPerPixel == 3 ? 4 : bytesPerPixel;
+    const int last = bytesPerPixel == 3 ? count - 1 : count;
+    for (int x = 0; x < last; ++x)
+        std::memcpy(out + x * bytesPerPixel, &palette[indices[x]], wide);
+    if (bytesPerPixel == 3 && count > 0)
+        std::memcpy(out + last * bytesPerPixel, &palette[indices[last]], 3);
 }
 
-inline void LookUpPixels(int bytesPerPixel, const std::uint8_t* indices, const std::uint32_t* palette, std::uint8_t* out, int count)
+} // namespace screen_pixels
+
+// The look-up for the canvas's pixel size, chosen once per draw.
+using LookUpLoop = void (*)(const std::uint8_t*, const std::uint32_t*, std::uint8_t*, int);
+
+inline LookUpLoop ChooseLookUp(int bytesPerPixel)
 {
     switch (bytesPerPixel) {
-    case 2: LookUpPixels<2>(indices, palette, out, count); break;
-    case 3: LookUpPixels<3>(indices, palette, out, count); break;
-    default: LookUpPixels<4>(indices, palette, out, count); break;
+    case 2: return Vectorised<&screen_pixels::LookUpPixels<2>>::Choose();
+    case 3: return Vectorised<&screen_pixels::LookUpPixels<3>>::Choose();
+    default: return Vectorised<&screen_pixels::LookUpPixels<4>>::Choose();
     }
 }
 
