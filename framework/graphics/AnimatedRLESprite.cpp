@@ -523,7 +523,7 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
         const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
         const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
         palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
-        palette.pixels[entry] = format.Pack(palette.colours[entry]);
+        palette.pixels[entry] = display.ToScreenPixel(colour);
     }
     if (palette.withAlphaMap)
         palette.levels = ImageUtil::AlphaLevels(*alpha);

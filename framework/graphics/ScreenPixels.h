@@ -46,11 +46,6 @@ struct CanvasFormat {
     {
         return CanvasFormat{depth / 8, layout.shiftR, layout.shiftG, layout.shiftB, layout.maskR | layout.maskG | layout.maskB};
     }
-    // A colour 0x00RRGGBB in the screen's precision as a canvas pixel.
-    std::uint32_t Pack(std::uint32_t rgb) const
-    {
-        return ((rgb >> 16) & 0xFF) << shiftR | ((rgb >> 8) & 0xFF) << shiftG | (rgb & 0xFF) << shiftB;
-    }
 };
 
 // Alpha sprites: 0 keeps the canvas, 255 writes the colour, between mixes.
