@@ -275,14 +275,26 @@ SurfacePtr NewSurface(int width, int height, Uint32 format)
     return surface;
 }
 
+// A colour 0x00RRGGBB with alpha as 0xAARRGGBB, its channels premultiplied
+// by the alpha when asked (the form pixman blends from).
+std::uint32_t WithAlpha(std::uint32_t colour, std::uint32_t alpha, bool premultiplied)
+{
+    if (!premultiplied)
+        return alpha << 24 | colour;
+    std::uint32_t result = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8)
+        result |= (((colour >> shift) & 0xFF) * alpha + 127) / 255 << shift;
+    return result;
+}
+
 // ARGB8888 with the given alpha, blended when blitted.
-SurfacePtr ArgbSurface(const Art& art, const std::vector<std::uint8_t>& alpha)
+SurfacePtr ArgbSurface(const Art& art, const std::vector<std::uint8_t>& alpha, bool premultiplied = false)
 {
     SurfacePtr surface = NewSurface(art.width, art.height, SDL_PIXELFORMAT_ARGB8888);
     for (int y = 0; y < art.height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
         for (int x = 0; x < art.width; ++x)
-            row[x] = static_cast<std::uint32_t>(alpha[art.At(x, y)]) << 24 | art.colour[art.At(x, y)];
+            row[x] = WithAlpha(art.colour[art.At(x, y)], alpha[art.At(x, y)], premultiplied);
     }
     SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_BLEND);
     return surface;
@@ -320,24 +332,6 @@ PixmanPtr PixmanImageOver(SDL_Surface& surface, pixman_format_code_t format)
     if (!image)
         std::abort();
     return image;
-}
-
-// The art as premultiplied a8r8g8b8, the form pixman blends from.
-SurfacePtr PremultipliedSurface(const Art& art, const std::vector<std::uint8_t>& alpha)
-{
-    SurfacePtr surface = NewSurface(art.width, art.height, SDL_PIXELFORMAT_ARGB8888);
-    for (int y = 0; y < art.height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
-        for (int x = 0; x < art.width; ++x) {
-            const std::uint32_t a = alpha[art.At(x, y)];
-            const std::uint32_t colour = art.colour[art.At(x, y)];
-            std::uint32_t premultiplied = a << 24;
-            for (int shift = 0; shift < 24; shift += 8)
-                premultiplied |= (((colour >> shift) & 0xFF) * a + 127) / 255 << shift;
-            row[x] = premultiplied;
-        }
-    }
-    return surface;
 }
 
 // An a8 mask: 255 where the screen picture is not black, 0 where it is.
@@ -459,7 +453,7 @@ Scene BuildScene(Kind kind)
         const PalettedArt character = CharacterArt(0);
         auto sprite = CharacterSprite(character);
         scene.peerSource = ArgbSurface(character.art, ThresholdedAlpha(character.art.alpha));
-        scene.pixmanPixels = PremultipliedSurface(character.art, ThresholdedAlpha(character.art.alpha));
+        scene.pixmanPixels = ArgbSurface(character.art, ThresholdedAlpha(character.art.alpha), true);
         scene.pixmanSource = PixmanImageOver(*scene.pixmanPixels, PIXMAN_a8r8g8b8);
         if (kind == Kind::RleScaled) {
             scene.drawInfo.flags |= DI_SCALE;
@@ -482,7 +476,7 @@ Scene BuildScene(Kind kind)
             std::abort();
         scene.sprite = std::move(sprite);
         scene.peerSource = ArgbSurface(art, art.alpha);
-        scene.pixmanPixels = PremultipliedSurface(art, art.alpha);
+        scene.pixmanPixels = ArgbSurface(art, art.alpha, true);
         scene.pixmanSource = PixmanImageOver(*scene.pixmanPixels, PIXMAN_a8r8g8b8);
         break;
     }
