@@ -157,9 +157,10 @@ void AnimatedRLESprite::FindSpans(Frame& frame)
     }
 }
 
-bool AnimatedRLESprite::CanDrawFrame(const Frame& frame) const
+bool AnimatedRLESprite::CanDrawFrame(const Frame& frame)
 {
-    return !frame.colourRows.empty() && (!hasAlpha || frame.alpha == nullptr || !frame.alphaRows.empty());
+    // Spans are cut only from packets that fill the frame's rows.
+    return frame.rowSpans.size() == static_cast<std::size_t>(frame.image->GetHeight()) + 1;
 }
 
 int AnimatedRLESprite::GetWidth(int frame) const

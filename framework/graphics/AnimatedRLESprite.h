@@ -74,7 +74,7 @@ private:
 
     static void IndexRows(Frame& frame);
     static void FindSpans(Frame& frame);
-    bool CanDrawFrame(const Frame& frame) const;
+    static bool CanDrawFrame(const Frame& frame);
 
     // Decoding row y of the frame into `row`, frame width pixels 0xAARRGGBB
     // with colours in the screen's precision, in two steps. First the alpha
