@@ -98,6 +98,16 @@ namespace screen_pixels {
 [[gnu::always_inline]] inline void BlendBytes24(const std::uint8_t* __restrict source, const std::uint32_t* __restrict weights,
                                                 std::uint8_t* __restrict target, int count)
 {
+    // At most 255 * 256: sixteen-bit lanes suffice.
+    const auto mix = [](std::uint32_t canvas, std::uint32_t colour, std::uint32_t w) {
+        return static_cast<std::uint8_t>(static_cast<std::uint16_t>(canvas * (256 - w) + colour * w) >> 8);
+    };
+    // Too short for vectors (a shape's rim): pixel by pixel.
+    if (count < 16) {
+        for (int x = 0; x < count * 3; ++x)
+            target[x] = mix(target[x], source[x], weights[x / 3]);
+        return;
+    }
     constexpr int chunkPixels = 64;
     // One eight-byte store a pixel; its fourth weight is overwritten by the
     // next pixel's (or lies past the chunk).
@@ -110,10 +120,8 @@ namespace screen_pixels {
         }
         const std::uint8_t* s = source + first * 3;
         std::uint8_t* t = target + first * 3;
-        for (int i = 0; i < pixels * 3; ++i) {
-            const std::uint32_t w = spread[i];
-            t[i] = static_cast<std::uint8_t>((t[i] * (256 - w) + s[i] * w) >> 8);
-        }
+        for (int i = 0; i < pixels * 3; ++i)
+            t[i] = mix(t[i], s[i], spread[i]);
     }
 }
 
@@ -130,6 +138,16 @@ namespace screen_pixels {
 {
     BlendPixels16(reinterpret_cast<const std::uint16_t*>(colours), weights, reinterpret_cast<std::uint16_t*>(target), count,
                   format.shiftR, format.shiftG, format.shiftB);
+}
+
+// The two 16-bit layouts screens have, with their shifts known to the
+// compiler: red at 11 or 10, green at 6 or 5, blue at 0.
+template <int shiftR, int shiftG>
+[[gnu::always_inline]] inline void BlendRow16Fixed(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target,
+                                                   int count, CanvasFormat)
+{
+    BlendPixels16(reinterpret_cast<const std::uint16_t*>(colours), weights, reinterpret_cast<std::uint16_t*>(target), count, shiftR,
+                  shiftG, 0);
 }
 
 [[gnu::always_inline]] inline void BlendRow24(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
@@ -153,7 +171,7 @@ public:
     }
     // One build by name, for tests that hold the builds against each other.
     RowBlend(const CanvasFormat& canvas, bool avx2)
-        : loop(ChooseLoop(canvas.bytesPerPixel, avx2)), format(canvas)
+        : loop(ChooseLoop(canvas, avx2)), format(canvas)
     {
     }
 
@@ -175,10 +193,15 @@ private:
         return &Vectorised<body>::Baseline;
     }
 
-    static Loop ChooseLoop(int bytesPerPixel, bool avx2)
+    static Loop ChooseLoop(const CanvasFormat& format, bool avx2)
     {
-        switch (bytesPerPixel) {
-        case 2: return Pick<&screen_pixels::BlendRow16>(avx2);
+        switch (format.bytesPerPixel) {
+        case 2:
+            if (format.shiftB == 0 && format.shiftG == 6 && format.shiftR == 11)
+                return Pick<&screen_pixels::BlendRow16Fixed<11, 6>>(avx2);
+            if (format.shiftB == 0 && format.shiftG == 5 && format.shiftR == 10)
+                return Pick<&screen_pixels::BlendRow16Fixed<10, 5>>(avx2);
+            return Pick<&screen_pixels::BlendRow16>(avx2);
         case 3: return Pick<&screen_pixels::BlendRow24>(avx2);
         default: return Pick<&screen_pixels::BlendRow32>(avx2);
         }
