@@ -87,7 +87,11 @@ namespace screen_pixels {
         const std::uint32_t d = target[x];
         const std::uint32_t w = weights[x];
         const std::uint32_t keep = 256 - w;
-        const auto mix = [&](int shift) { return ((((d >> shift) & 0x1F) * keep + ((s >> shift) & 0x1F) * w) >> 8) << shift; };
+        // At most 31 * 256: sixteen-bit lanes suffice.
+        const auto mix = [&](int shift) {
+            return static_cast<std::uint32_t>(static_cast<std::uint16_t>(((d >> shift) & 0x1F) * keep + ((s >> shift) & 0x1F) * w) >> 8)
+                   << shift;
+        };
         const std::uint32_t mixed = mix(shiftR) | mix(shiftG) | mix(shiftB);
         target[x] = static_cast<std::uint16_t>(w == 0 ? d : w == 256 ? s : mixed);
     }
