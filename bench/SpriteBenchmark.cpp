@@ -1,5 +1,5 @@
 // Drawing sprites into the 1024 x 768 canvas, against SDL2's software
-// blitters on the same pixels in the same run.
+// blitters and pixman's compositing on the same pixels in the same run.
 //
 //     build/bench/zephyra_benchmarks --benchmark_filter=Sprite
 //
@@ -10,19 +10,25 @@
 //                     transparent, soft alpha edge), decode + alpha blend;
 //                     peers SDL_BlitSurface of the same picture as ARGB8888
 //                     with blending, without and with SDL_SetSurfaceRLE.
-//   RleScaled         the same scaled by 0.6 (ours bilinear); peer
-//                     SDL_BlitScaled (nearest).
+//   RleScaled         the same scaled by 0.6 (ours bilinear); peers
+//                     SDL_BlitScaled (nearest) and pixman's OVER with a
+//                     scaling transform, nearest and bilinear.
 //   AlphaTranslucent  AlphaSprite 256 x 256, every pixel alpha 128.
 //   AlphaDisk         AlphaSprite 256 x 256, an opaque disk on half of it.
+//                     The alpha cases' pixman peer: OVER from premultiplied
+//                     a8r8g8b8 onto the canvas's format.
 //   Shadow            ShadowSprite 256 x 256 (no peer; 16 and 32 bit only).
 //   KeyedBlit         SurfaceSprite 256 x 256, half black, colour-keyed;
 //                     peer colour-keyed SDL_BlitSurface (RGB565, BGR24,
-//                     XRGB8888).
+//                     XRGB8888); pixman, which knows no colour key, draws
+//                     the picture OVER through an a8 mask of the key.
 //   Stretch           SurfaceSprite 512 x 384 stretched over the canvas;
 //                     peers SDL_SoftStretch (nearest, like ours) and
 //                     SDL_SoftStretchLinear (32 bit only).
 // Before timing, our output and the peer's are compared over the whole
-// canvas; a case whose results differ is skipped with an error.
+// canvas; a case whose results differ is skipped with an error. pixman's
+// 16-bit format is r5g6b5, where our canvas keeps five bits of green, so
+// there the comparison allows a step more.
 //
 // Sprite_Frame: one adventure-like frame at 32 bit through the render list
 // (background, twelve scaled and tinted characters, interface strip; no
@@ -46,6 +52,7 @@
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
+#include <pixman.h>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +60,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -266,14 +275,26 @@ SurfacePtr NewSurface(int width, int height, Uint32 format)
     return surface;
 }
 
+// A colour 0x00RRGGBB with alpha as 0xAARRGGBB, its channels premultiplied
+// by the alpha when asked (the form pixman blends from).
+std::uint32_t WithAlpha(std::uint32_t colour, std::uint32_t alpha, bool premultiplied)
+{
+    if (!premultiplied)
+        return alpha << 24 | colour;
+    std::uint32_t result = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8)
+        result |= (((colour >> shift) & 0xFF) * alpha + 127) / 255 << shift;
+    return result;
+}
+
 // ARGB8888 with the given alpha, blended when blitted.
-SurfacePtr ArgbSurface(const Art& art, const std::vector<std::uint8_t>& alpha)
+SurfacePtr ArgbSurface(const Art& art, const std::vector<std::uint8_t>& alpha, bool premultiplied = false)
 {
     SurfacePtr surface = NewSurface(art.width, art.height, SDL_PIXELFORMAT_ARGB8888);
     for (int y = 0; y < art.height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
         for (int x = 0; x < art.width; ++x)
-            row[x] = static_cast<std::uint32_t>(alpha[art.At(x, y)]) << 24 | art.colour[art.At(x, y)];
+            row[x] = WithAlpha(art.colour[art.At(x, y)], alpha[art.At(x, y)], premultiplied);
     }
     SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_BLEND);
     return surface;
@@ -286,6 +307,45 @@ SurfacePtr ScreenSurface(const Image& image)
     const std::size_t rowBytes = static_cast<std::size_t>(image.GetWidth()) * (image.GetDepth() / 8);
     for (int y = 0; y < image.GetHeight(); ++y)
         std::memcpy(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch, image.GetData() + y * rowBytes, rowBytes);
+    return surface;
+}
+
+// ---------------------------------------------------------------------------
+// pixman images over the same pixels.
+
+struct UnrefImage {
+    void operator()(pixman_image_t* image) const { pixman_image_unref(image); }
+};
+using PixmanPtr = std::unique_ptr<pixman_image_t, UnrefImage>;
+
+// pixman's format with our canvas's memory layout at a depth (16 bit: six
+// bits of green where ours has five).
+pixman_format_code_t PixmanFormat(int depth)
+{
+    return depth == 16 ? PIXMAN_r5g6b5 : depth == 24 ? PIXMAN_r8g8b8 : PIXMAN_x8r8g8b8;
+}
+
+// A pixman image over an SDL surface's pixels, which must outlive it.
+PixmanPtr PixmanImageOver(SDL_Surface& surface, pixman_format_code_t format)
+{
+    PixmanPtr image(pixman_image_create_bits(format, surface.w, surface.h, static_cast<std::uint32_t*>(surface.pixels), surface.pitch));
+    if (!image)
+        std::abort();
+    return image;
+}
+
+// An a8 mask: 255 where the screen picture is not black, 0 where it is.
+SurfacePtr KeyMaskSurface(const Image& image)
+{
+    const int bytesPerPixel = image.GetDepth() / 8;
+    SurfacePtr surface = NewSurface(image.GetWidth(), image.GetHeight(), SDL_PIXELFORMAT_INDEX8);
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            std::uint32_t pixel = 0;
+            std::memcpy(&pixel, image.GetData() + (static_cast<std::size_t>(y) * image.GetWidth() + x) * bytesPerPixel,
+                        static_cast<std::size_t>(bytesPerPixel));
+            static_cast<std::uint8_t*>(surface->pixels)[y * surface->pitch + x] = pixel != 0 ? 255 : 0;
+        }
     return surface;
 }
 
@@ -303,7 +363,12 @@ std::vector<std::uint8_t> ThresholdedAlpha(const std::vector<std::uint8_t>& alph
 // The cases: our sprite and its draw, and the peer's source and rectangles.
 
 enum class Kind { RleBlend, RleScaled, AlphaTranslucent, AlphaDisk, Shadow, KeyedBlit, Stretch };
-enum class Peer { None, Blit, BlitRle, BlitScaled, SoftStretch, SoftStretchLinear };
+enum class Peer { None, Blit, BlitRle, BlitScaled, SoftStretch, SoftStretchLinear, Pixman, PixmanNearest, PixmanBilinear };
+
+bool IsPixman(Peer peer)
+{
+    return peer == Peer::Pixman || peer == Peer::PixmanNearest || peer == Peer::PixmanBilinear;
+}
 
 struct Scene {
     std::unique_ptr<Sprite> sprite;
@@ -312,8 +377,54 @@ struct Scene {
     SurfacePtr peerSource;
     SDL_Rect peerSourceRect{};
     SDL_Rect peerDestination{};
+    // pixman's source (and mask) over these surfaces' pixels; null where
+    // the case has no pixman peer.
+    SurfacePtr pixmanPixels;
+    SurfacePtr pixmanMaskPixels;
+    PixmanPtr pixmanSource;
+    PixmanPtr pixmanMask;
+    // pixman's destination where it differs from SDL's: the cropped frame
+    // our scaled draw fills.
+    std::optional<SDL_Rect> pixmanDestination;
     double Megapixels() const { return static_cast<double>(peerDestination.w) * peerDestination.h / 1e6; }
 };
+
+// Scales pixman's source as our scaled draw samples it: destination column
+// i of the rectangle takes source column left + i * step (16.16). pixman
+// maps the pixel centre, (i + 0.5) * step + offset, and filters from half
+// a pixel before it.
+void SetPixmanScale(pixman_image_t* source, int left, int top, pixman_fixed_t stepX, pixman_fixed_t stepY)
+{
+    pixman_transform_t transform;
+    pixman_transform_init_scale(&transform, stepX, stepY);
+    transform.matrix[0][2] = pixman_int_to_fixed(left) + pixman_fixed_1 / 2 - stepX / 2;
+    transform.matrix[1][2] = pixman_int_to_fixed(top) + pixman_fixed_1 / 2 - stepY / 2;
+    if (!pixman_image_set_transform(source, &transform))
+        std::abort();
+}
+
+// Our scaled draw of a sprite's frame 0: the rectangle it fills, and the
+// source step along each axis (16.16), as AnimatedRLESprite works them out.
+struct ScaledFrame {
+    ImageRect crop;
+    SDL_Rect destination;
+    pixman_fixed_t stepX;
+    pixman_fixed_t stepY;
+};
+
+ScaledFrame ScaledFrameOf(const AnimatedRLESprite& sprite, int x, int y, float scale)
+{
+    const ImageRect crop = sprite.GetFrame(0).crop;
+    const int width = crop.GetWidth();
+    const int height = crop.GetHeight();
+    const int left = static_cast<int>(static_cast<float>(crop.left) * scale + static_cast<float>(x));
+    const int top = static_cast<int>(static_cast<float>(crop.top) * scale + static_cast<float>(y));
+    const int spanX = static_cast<int>(static_cast<float>(width - 1) * scale);
+    const int spanY = static_cast<int>(static_cast<float>(height - 1) * scale);
+    return ScaledFrame{crop, SDL_Rect{left, top, spanX + 1, spanY + 1},
+                       static_cast<pixman_fixed_t>((static_cast<std::int64_t>(width - 1) << 16) / spanX),
+                       static_cast<pixman_fixed_t>((static_cast<std::int64_t>(height - 1) << 16) / spanY)};
+}
 
 constexpr int drawX = 320;
 constexpr int drawY = 200;
@@ -340,15 +451,21 @@ Scene BuildScene(Kind kind)
     case Kind::RleBlend:
     case Kind::RleScaled: {
         const PalettedArt character = CharacterArt(0);
-        scene.sprite = CharacterSprite(character);
+        auto sprite = CharacterSprite(character);
         scene.peerSource = ArgbSurface(character.art, ThresholdedAlpha(character.art.alpha));
+        scene.pixmanPixels = ArgbSurface(character.art, ThresholdedAlpha(character.art.alpha), true);
+        scene.pixmanSource = PixmanImageOver(*scene.pixmanPixels, PIXMAN_a8r8g8b8);
         if (kind == Kind::RleScaled) {
             scene.drawInfo.flags |= DI_SCALE;
             scene.drawInfo.scale = smallScale;
             // Our scaled rectangle: the last pixel lands at (side - 1) * scale.
             const int scaledSide = static_cast<int>(static_cast<float>(side - 1) * smallScale) + 1;
             scene.peerDestination.w = scene.peerDestination.h = scaledSide;
+            const ScaledFrame frame = ScaledFrameOf(*sprite, drawX, drawY, smallScale);
+            SetPixmanScale(scene.pixmanSource.get(), frame.crop.left, frame.crop.top, frame.stepX, frame.stepY);
+            scene.pixmanDestination = frame.destination;
         }
+        scene.sprite = std::move(sprite);
         break;
     }
     case Kind::AlphaTranslucent:
@@ -359,6 +476,8 @@ Scene BuildScene(Kind kind)
             std::abort();
         scene.sprite = std::move(sprite);
         scene.peerSource = ArgbSurface(art, art.alpha);
+        scene.pixmanPixels = ArgbSurface(art, art.alpha, true);
+        scene.pixmanSource = PixmanImageOver(*scene.pixmanPixels, PIXMAN_a8r8g8b8);
         break;
     }
     case Kind::Shadow: {
@@ -378,6 +497,10 @@ Scene BuildScene(Kind kind)
         scene.sprite = std::move(sprite);
         scene.peerSource = ScreenSurface(*scene.screenPicture);
         SDL_SetColorKey(scene.peerSource.get(), SDL_TRUE, 0);
+        scene.pixmanPixels = ScreenSurface(*scene.screenPicture);
+        scene.pixmanSource = PixmanImageOver(*scene.pixmanPixels, PixmanFormat(scene.screenPicture->GetDepth()));
+        scene.pixmanMaskPixels = KeyMaskSurface(*scene.screenPicture);
+        scene.pixmanMask = PixmanImageOver(*scene.pixmanMaskPixels, PIXMAN_a8);
         break;
     }
     case Kind::Stretch: {
@@ -407,17 +530,39 @@ Scene BuildScene(Kind kind)
     return scene;
 }
 
-void DrawPeer(Peer peer, const Scene& scene, SDL_Surface* destination)
+// The peer's settings for its way of drawing the scene's source.
+void PreparePeer(Peer peer, const Scene& scene)
 {
+    if (peer == Peer::BlitRle)
+        SDL_SetSurfaceRLE(scene.peerSource.get(), 1);
+    if (peer == Peer::PixmanNearest || peer == Peer::PixmanBilinear)
+        pixman_image_set_filter(scene.pixmanSource.get(), peer == Peer::PixmanNearest ? PIXMAN_FILTER_NEAREST : PIXMAN_FILTER_BILINEAR,
+                                nullptr, 0);
+}
+
+// Where a peer draws: the canvas copy, and pixman's image over it.
+struct PeerTarget {
+    SDL_Surface* surface = nullptr;
+    pixman_image_t* image = nullptr;
+};
+
+void DrawPeer(Peer peer, const Scene& scene, const PeerTarget& destination)
+{
+    if (IsPixman(peer)) {
+        const SDL_Rect& target = scene.pixmanDestination ? *scene.pixmanDestination : scene.peerDestination;
+        pixman_image_composite32(PIXMAN_OP_OVER, scene.pixmanSource.get(), scene.pixmanMask.get(), destination.image, 0, 0, 0, 0,
+                                 target.x, target.y, target.w, target.h);
+        return;
+    }
     SDL_Rect source = scene.peerSourceRect;
     SDL_Rect target = scene.peerDestination;
     switch (peer) {
     case Peer::Blit:
-    case Peer::BlitRle: SDL_BlitSurface(scene.peerSource.get(), &source, destination, &target); break;
-    case Peer::BlitScaled: SDL_BlitScaled(scene.peerSource.get(), &source, destination, &target); break;
-    case Peer::SoftStretch: SDL_SoftStretch(scene.peerSource.get(), &source, destination, &target); break;
-    case Peer::SoftStretchLinear: SDL_SoftStretchLinear(scene.peerSource.get(), &source, destination, &target); break;
-    case Peer::None: break;
+    case Peer::BlitRle: SDL_BlitSurface(scene.peerSource.get(), &source, destination.surface, &target); break;
+    case Peer::BlitScaled: SDL_BlitScaled(scene.peerSource.get(), &source, destination.surface, &target); break;
+    case Peer::SoftStretch: SDL_SoftStretch(scene.peerSource.get(), &source, destination.surface, &target); break;
+    case Peer::SoftStretchLinear: SDL_SoftStretchLinear(scene.peerSource.get(), &source, destination.surface, &target); break;
+    default: break;
     }
 }
 
@@ -458,31 +603,62 @@ int LargestDifference(const platform::DisplaySurface& canvas, const SDL_Surface&
     return largest;
 }
 
+// The largest channel difference allowed between ours and a peer: copies
+// must be exact, blends may round differently; pixman's 16-bit format has
+// a sixth bit of green. Scaled, ours filters the alpha itself and then
+// draws above 240 solid and leaves below 16 out, where pixman filters the
+// thresholded alpha (in 7-bit weights) and blends what comes out: up to a
+// sixteenth of the difference between sprite and canvas.
+int Tolerance(Peer peer, int depth)
+{
+    switch (peer) {
+    case Peer::Blit:
+    case Peer::BlitRle: return 2;
+    case Peer::Pixman: return depth == 16 ? 3 : 2;
+    case Peer::PixmanBilinear: return depth == 16 ? 6 : 10;
+    default: return 0;
+    }
+}
+
+// The pixels of a peer's copy of the canvas, with pixman's image over them.
+struct PeerCanvas {
+    SurfacePtr surface;
+    PixmanPtr image;
+    explicit PeerCanvas(int depth)
+        : surface(CanvasCopy(depth)), image(PixmanImageOver(*surface, PixmanFormat(depth)))
+    {
+    }
+    PeerTarget Target() const { return PeerTarget{surface.get(), image.get()}; }
+};
+
 // Both draw onto the same backdrop; nullptr when the results agree.
-// Scaled blending is not compared: ours filters bilinearly, SDL_BlitScaled
-// takes the nearest pixel, and SDL_SoftStretchLinear filters where our
-// stretch takes the nearest pixel.
+// Nearest-pixel scaling is not compared with our bilinear blend, nor
+// SDL_SoftStretchLinear's filter with our nearest-pixel stretch.
 const char* CheckAgainstPeer(Peer peer, const Scene& scene, int depth)
 {
-    if (peer == Peer::None || peer == Peer::BlitScaled || peer == Peer::SoftStretchLinear)
+    if (peer == Peer::None || peer == Peer::BlitScaled || peer == Peer::SoftStretchLinear || peer == Peer::PixmanNearest)
         return nullptr;
     platform::DisplaySurface& canvas = Display::Canvas();
     PaintBackdrop(canvas);
-    SurfacePtr theirs = CanvasCopy(depth);
+    const PeerCanvas theirs(depth);
     scene.sprite->DrawEx(scene.drawInfo);
-    DrawPeer(peer, scene, theirs.get());
-    // Blending formulas round slightly differently; copies must be exact.
-    const int tolerance = peer == Peer::Blit || peer == Peer::BlitRle ? 2 : 0;
-    return LargestDifference(canvas, *theirs) > tolerance ? "our pixels and SDL's differ" : nullptr;
+    DrawPeer(peer, scene, theirs.Target());
+    const int difference = LargestDifference(canvas, *theirs.surface);
+    if (difference <= Tolerance(peer, depth))
+        return nullptr;
+    static std::string message;
+    message = "our pixels and the peer's differ by up to " + std::to_string(difference);
+    return message.c_str();
 }
 
 // The peer each case is checked against at a depth.
 Peer ReferencePeer(Kind kind, int depth)
 {
     switch (kind) {
-    case Kind::RleBlend:
+    case Kind::RleBlend: return depth == 32 ? Peer::Blit : Peer::None;
+    case Kind::RleScaled: return Peer::PixmanBilinear;
     case Kind::AlphaTranslucent:
-    case Kind::AlphaDisk: return depth == 32 ? Peer::Blit : Peer::None;
+    case Kind::AlphaDisk: return Peer::Pixman;
     case Kind::KeyedBlit: return Peer::Blit;
     case Kind::Stretch: return Peer::SoftStretch;
     default: return Peer::None;
@@ -504,6 +680,7 @@ void Ours(benchmark::State& state)
         return;
     }
     const Scene scene = BuildScene(kind);
+    PreparePeer(ReferencePeer(kind, depth), scene);
     if (const char* error = CheckAgainstPeer(ReferencePeer(kind, depth), scene, depth)) {
         state.SkipWithError(error);
         return;
@@ -517,7 +694,7 @@ void Ours(benchmark::State& state)
 }
 
 template <Kind kind, Peer peer>
-void Sdl(benchmark::State& state)
+void Theirs(benchmark::State& state)
 {
     const int depth = static_cast<int>(state.range(0));
     Display display(depth); // our sprite draws the reference picture
@@ -526,16 +703,15 @@ void Sdl(benchmark::State& state)
         return;
     }
     const Scene scene = BuildScene(kind);
-    if (peer == Peer::BlitRle)
-        SDL_SetSurfaceRLE(scene.peerSource.get(), 1);
+    PreparePeer(peer, scene);
     if (const char* error = CheckAgainstPeer(peer, scene, depth)) {
         state.SkipWithError(error);
         return;
     }
     PaintBackdrop(Display::Canvas());
-    SurfacePtr destination = CanvasCopy(depth);
+    const PeerCanvas destination(depth);
     for (auto _ : state) {
-        DrawPeer(peer, scene, destination.get());
+        DrawPeer(peer, scene, destination.Target());
         benchmark::ClobberMemory();
     }
     SetRate(state, scene.Megapixels());
@@ -627,27 +803,32 @@ void Depth32(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("de
 } // namespace
 
 BENCHMARK(Ours<Kind::RleBlend>)->Name("Sprite_RleBlend/ours")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::RleBlend, Peer::Blit>)->Name("Sprite_RleBlend/SDL_Blit")->Apply(Depth32);
-BENCHMARK(Sdl<Kind::RleBlend, Peer::BlitRle>)->Name("Sprite_RleBlend/SDL_BlitRLE")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::RleBlend, Peer::Blit>)->Name("Sprite_RleBlend/SDL_Blit")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::RleBlend, Peer::BlitRle>)->Name("Sprite_RleBlend/SDL_BlitRLE")->Apply(Depth32);
 
 BENCHMARK(Ours<Kind::RleScaled>)->Name("Sprite_RleScaled/ours")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::RleScaled, Peer::BlitScaled>)->Name("Sprite_RleScaled/SDL_BlitScaled")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::RleScaled, Peer::BlitScaled>)->Name("Sprite_RleScaled/SDL_BlitScaled")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanNearest>)->Name("Sprite_RleScaled/pixman_nearest")->Apply(AllDepths);
+BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanBilinear>)->Name("Sprite_RleScaled/pixman_bilinear")->Apply(AllDepths);
 
 BENCHMARK(Ours<Kind::AlphaTranslucent>)->Name("Sprite_AlphaTranslucent/ours")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::AlphaTranslucent, Peer::Blit>)->Name("Sprite_AlphaTranslucent/SDL_Blit")->Apply(Depth32);
-BENCHMARK(Sdl<Kind::AlphaTranslucent, Peer::BlitRle>)->Name("Sprite_AlphaTranslucent/SDL_BlitRLE")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::AlphaTranslucent, Peer::Blit>)->Name("Sprite_AlphaTranslucent/SDL_Blit")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::AlphaTranslucent, Peer::BlitRle>)->Name("Sprite_AlphaTranslucent/SDL_BlitRLE")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::AlphaTranslucent, Peer::Pixman>)->Name("Sprite_AlphaTranslucent/pixman")->Apply(AllDepths);
 
 BENCHMARK(Ours<Kind::AlphaDisk>)->Name("Sprite_AlphaDisk/ours")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::AlphaDisk, Peer::Blit>)->Name("Sprite_AlphaDisk/SDL_Blit")->Apply(Depth32);
-BENCHMARK(Sdl<Kind::AlphaDisk, Peer::BlitRle>)->Name("Sprite_AlphaDisk/SDL_BlitRLE")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::AlphaDisk, Peer::Blit>)->Name("Sprite_AlphaDisk/SDL_Blit")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::AlphaDisk, Peer::BlitRle>)->Name("Sprite_AlphaDisk/SDL_BlitRLE")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::AlphaDisk, Peer::Pixman>)->Name("Sprite_AlphaDisk/pixman")->Apply(AllDepths);
 
 BENCHMARK(Ours<Kind::Shadow>)->Name("Sprite_Shadow/ours")->Apply(Depths16And32);
 
 BENCHMARK(Ours<Kind::KeyedBlit>)->Name("Sprite_KeyedBlit/ours")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::KeyedBlit, Peer::Blit>)->Name("Sprite_KeyedBlit/SDL_Blit")->Apply(AllDepths);
+BENCHMARK(Theirs<Kind::KeyedBlit, Peer::Blit>)->Name("Sprite_KeyedBlit/SDL_Blit")->Apply(AllDepths);
+BENCHMARK(Theirs<Kind::KeyedBlit, Peer::Pixman>)->Name("Sprite_KeyedBlit/pixman")->Apply(AllDepths);
 
 BENCHMARK(Ours<Kind::Stretch>)->Name("Sprite_Stretch/ours")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::Stretch, Peer::SoftStretch>)->Name("Sprite_Stretch/SDL_SoftStretch")->Apply(AllDepths);
-BENCHMARK(Sdl<Kind::Stretch, Peer::SoftStretchLinear>)->Name("Sprite_Stretch/SDL_SoftStretchLinear")->Apply(Depth32);
+BENCHMARK(Theirs<Kind::Stretch, Peer::SoftStretch>)->Name("Sprite_Stretch/SDL_SoftStretch")->Apply(AllDepths);
+BENCHMARK(Theirs<Kind::Stretch, Peer::SoftStretchLinear>)->Name("Sprite_Stretch/SDL_SoftStretchLinear")->Apply(Depth32);
 
 BENCHMARK(Frame)->Name("Sprite_Frame/depth:32")->ArgName("characters_only")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

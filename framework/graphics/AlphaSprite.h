@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AlphaSpans.h"
 #include "ScreenPicture.h"
 #include "Sprite.h"
 #include "SpriteGeometry.h"
@@ -30,23 +31,15 @@ public:
     void DrawEx(const DrawInfo& drawInfo) override;
 
 private:
-    // Columns [start, end) of an alpha map row that are drawn: all opaque,
-    // or a mix to blend (which may hold short clear or opaque stretches).
-    struct Span {
-        int start;
-        int end;
-        bool opaque;
-    };
-
     void FindSpans();
-    template <int bytesPerPixel>
-    void Blend(const Placement& placement, std::uint8_t* canvas, int pitch) const;
+    void Blend(const Placement& placement, std::uint8_t* canvas, int pitch, int depth) const;
 
     ScreenPicture picture;
     std::unique_ptr<Image> diffuse;
     std::unique_ptr<Image> alpha;
     SpriteGeometry geometry;
-    std::vector<Span> spans;
+    std::vector<AlphaSpan> spans;
+    std::vector<std::uint32_t> weights;
     // Row y's spans are spans[rowSpans[y]] up to spans[rowSpans[y + 1]].
     std::vector<std::uint32_t> rowSpans;
 };

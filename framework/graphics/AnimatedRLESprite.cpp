@@ -14,10 +14,11 @@
 
 // The colours of one draw, settled before the pixel loops: per palette entry
 // the colour in the screen's precision with, on top, the alpha it draws with
-// when the sprite has no alpha map (0 for black, 255 otherwise); per alpha
-// map entry its level.
+// when the sprite has no alpha map (0 for black, 255 otherwise), and the
+// same colour as a canvas pixel; per alpha map entry its level.
 struct AnimatedRLESprite::Palette {
     std::array<std::uint32_t, Image::paletteEntries> colours{};
+    std::array<std::uint32_t, Image::paletteEntries> pixels{};
     std::array<std::uint8_t, Image::paletteEntries> levels{};
     bool withAlphaMap = false;
 };
@@ -27,6 +28,7 @@ struct AnimatedRLESprite::Target {
     Placement placement;
     std::uint8_t* pixels = nullptr;
     int pitch = 0;
+    CanvasFormat format;
 };
 
 bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
@@ -83,7 +85,10 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
     // One frame with alpha is enough: frames without it then draw with the
     // black-is-clear rule.
     hasAlpha = hasAlpha || alphaFrame != nullptr;
-    Frame added{std::move(frame), std::move(alphaFrame), crop, {}, {}};
+    Frame added;
+    added.image = std::move(frame);
+    added.alpha = std::move(alphaFrame);
+    added.crop = crop;
     IndexRows(added);
     frames.push_back(std::move(added));
 }
@@ -100,11 +105,62 @@ void AnimatedRLESprite::IndexRows(Frame& frame)
     const int height = frame.image->GetHeight();
     frame.colourRows = index(frame.image.get(), width, height);
     frame.alphaRows = index(frame.alpha.get(), width, height);
+    FindSpans(frame);
 }
 
-bool AnimatedRLESprite::CanDrawFrame(const Frame& frame) const
+void AnimatedRLESprite::FindSpans(Frame& frame)
 {
-    return !frame.colourRows.empty() && (!hasAlpha || frame.alpha == nullptr || !frame.alphaRows.empty());
+    frame.spans.clear();
+    frame.rowSpans.assign(1, 0);
+    frame.spanPixels.clear();
+    frame.indices.clear();
+    frame.weights.clear();
+    if (frame.colourRows.empty() || (frame.alpha != nullptr && frame.alphaRows.empty()))
+        return;
+    const int width = frame.image->GetWidth();
+    const int height = frame.image->GetHeight();
+    // Without an alpha map a pixel is clear where its palette entry is black.
+    std::array<std::uint8_t, Image::paletteEntries> entryAlphas{};
+    const std::uint8_t* palette = frame.image->GetPalette();
+    for (std::size_t entry = 0; entry < entryAlphas.size(); ++entry)
+        entryAlphas[entry] = (palette[entry * 4] | palette[entry * 4 + 1] | palette[entry * 4 + 2]) != 0 ? 255 : 0;
+    const auto levels = frame.alpha != nullptr ? ImageUtil::AlphaLevels(*frame.alpha) : entryAlphas;
+    const auto decodeRow = [width](const Image& image, std::uint32_t start, std::span<const std::uint8_t, Image::paletteEntries> lookUp,
+                                   std::uint8_t* row) {
+        RunLengthRowReader reader(ImageUtil::EncodedData(image), 1, start);
+        reader.ReadRow(width, [&](int x, int count, const std::uint8_t* pixels, bool run) {
+            for (int i = 0; i < count; ++i)
+                row[x + i] = lookUp[pixels[run ? 0 : i]];
+        });
+    };
+    std::array<std::uint8_t, Image::paletteEntries> same{};
+    for (std::size_t entry = 0; entry < same.size(); ++entry)
+        same[entry] = static_cast<std::uint8_t>(entry);
+    std::vector<std::uint8_t> rowIndices(static_cast<std::size_t>(width));
+    std::vector<std::uint8_t> rowAlphas(static_cast<std::size_t>(width));
+    for (int y = 0; y < height; ++y) {
+        const auto row = static_cast<std::size_t>(y);
+        decodeRow(*frame.image, frame.colourRows[row], same, rowIndices.data());
+        if (frame.alpha != nullptr)
+            decodeRow(*frame.alpha, frame.alphaRows[row], levels, rowAlphas.data());
+        else
+            for (int x = 0; x < width; ++x)
+                rowAlphas[static_cast<std::size_t>(x)] = levels[rowIndices[static_cast<std::size_t>(x)]];
+        std::size_t span = frame.spans.size();
+        AppendAlphaSpans<ThresholdRule>(rowAlphas.data(), width, frame.spans, frame.weights);
+        for (; span < frame.spans.size(); ++span) {
+            const AlphaSpan& added = frame.spans[span];
+            frame.spanPixels.push_back(static_cast<std::uint32_t>(frame.indices.size()));
+            frame.indices.insert(frame.indices.end(), rowIndices.begin() + added.start, rowIndices.begin() + added.end);
+        }
+        frame.rowSpans.push_back(static_cast<std::uint32_t>(frame.spans.size()));
+    }
+}
+
+bool AnimatedRLESprite::CanDrawFrame(const Frame& frame)
+{
+    // Spans are cut only from packets that fill the frame's rows.
+    return frame.rowSpans.size() == static_cast<std::size_t>(frame.image->GetHeight()) + 1;
 }
 
 int AnimatedRLESprite::GetWidth(int frame) const
@@ -152,58 +208,37 @@ void FillPixels(std::uint32_t* target, std::uint32_t value, int count)
 
 } // namespace
 
-std::pair<int, int> AnimatedRLESprite::DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row,
-                                                      bool wholeRow, std::vector<Stretch>& stretches)
+std::pair<int, int> AnimatedRLESprite::DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row)
 {
-    // Clear or opaque runs shorter than this stay in the mix, whose loop
-    // handles them as well: a stretch of its own costs more than a few pixels.
-    constexpr int shortestStretch = 8;
     const int width = frame.image->GetWidth();
-    stretches.clear();
-    // A literal is mixed as a whole (the blend leaves its clear pixels and
-    // writes its opaque ones); a run by its level.
-    const auto mixed = [&](int from, int to) {
-        if (!stretches.empty() && !stretches.back().opaque && stretches.back().end == from)
-            stretches.back().end = to;
-        else
-            stretches.push_back(Stretch{from, to, false});
-    };
-    const auto run = [&](int from, int to, std::uint32_t level) {
-        const bool isLong = to - from >= shortestStretch;
-        if (level < 16 && isLong)
-            return;
-        if (level > 240 && isLong)
-            stretches.push_back(Stretch{from, to, true});
-        else
-            mixed(from, to);
+    int first = width;
+    int last = -1;
+    const auto notClear = [&](int from, int to) {
+        first = std::min(first, from);
+        last = std::max(last, to - 1);
     };
     if (!palette.withAlphaMap) {
         RunLengthRowReader colourReader(ImageUtil::EncodedData(*frame.image), 1, frame.colourRows[static_cast<std::size_t>(y)]);
         colourReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool isRun) {
-            if (isRun)
-                run(x, x + count, palette.colours[*entries] >> 24);
-            else
-                mixed(x, x + count);
+            if (!isRun || palette.colours[*entries] >> 24 >= 16)
+                notClear(x, x + count);
         });
     } else {
         RunLengthRowReader alphaReader(ImageUtil::EncodedData(*frame.alpha), 1, frame.alphaRows[static_cast<std::size_t>(y)]);
         alphaReader.ReadRow(width, [&](int x, int count, const std::uint8_t* entries, bool isRun) {
             if (isRun) {
                 const std::uint32_t level = palette.levels[*entries];
-                // A long clear run is never read back unless the whole row is.
-                if (wholeRow || level >= 16 || count < shortestStretch)
-                    FillPixels(row + x, level << 24, count);
-                run(x, x + count, level);
+                FillPixels(row + x, level << 24, count);
+                if (level >= 16)
+                    notClear(x, x + count);
                 return;
             }
             for (int i = 0; i < count; ++i)
                 row[x + i] = static_cast<std::uint32_t>(palette.levels[entries[i]]) << 24;
-            mixed(x, x + count);
+            notClear(x, x + count);
         });
     }
-    if (stretches.empty())
-        return {width, -1};
-    return {stretches.front().start, stretches.back().end - 1};
+    return {first, last};
 }
 
 void AnimatedRLESprite::DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to)
@@ -240,36 +275,37 @@ void AnimatedRLESprite::DecodeRowColours(const Frame& frame, const Palette& pale
     }
 }
 
-template <typename Canvas>
-void AnimatedRLESprite::DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                                  std::uint32_t* row)
+void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const
 {
-    constexpr int bytesPerPixel = Canvas::bytesPerPixel;
     const Placement& placement = target.placement;
+    const CanvasFormat& format = target.format;
+    const int bytesPerPixel = format.bytesPerPixel;
+    const RowBlend blend(format);
+    const LookUpLoop lookUp = ChooseLookUp(bytesPerPixel);
     const int left = placement.source.left;
     const int end = placement.source.right + 1;
-    // Row by row: where it is not clear, decoded and blended.
+    // One blended span's canvas pixels.
+    std::array<std::uint8_t, DirectDraw::canvasWidth * 4> colours;
     for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
-        const auto [first, last] = DecodeRowAlpha(frame, palette, y, row, false, stretches);
-        const int from = std::max(first, left);
-        const int to = std::min(last + 1, end);
-        if (from >= to)
-            continue;
-        DecodeRowColours(frame, palette, y, row, from, to);
         // The canvas pixel of source column `left`.
         std::uint8_t* const line = target.pixels +
                                    static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
                                    static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
-        for (const Stretch& stretch : stretches) {
-            const int start = std::max(stretch.start, left);
-            const int stop = std::min(stretch.end, end);
-            if (start >= stop)
+        const auto row = static_cast<std::size_t>(y);
+        for (std::uint32_t index = frame.rowSpans[row]; index < frame.rowSpans[row + 1]; ++index) {
+            const AlphaSpan& span = frame.spans[index];
+            const int from = std::max(span.start, left);
+            const int to = std::min(span.end, end);
+            if (from >= to)
                 continue;
-            std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(start - left) * bytesPerPixel;
-            if (stretch.opaque)
-                StoreRow(canvas, row + start, pixel, stop - start);
-            else
-                BlendRowByThresholds(canvas, row + start, pixel, stop - start);
+            const std::size_t first = frame.spanPixels[index] + static_cast<std::size_t>(from - span.start);
+            std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
+            if (span.opaque) {
+                lookUp(frame.indices.data() + first, palette.pixels.data(), pixel, to - from);
+                continue;
+            }
+            lookUp(frame.indices.data() + first, palette.pixels.data(), colours.data(), to - from);
+            blend(colours.data(), frame.weights.data() + span.weights + (from - span.start), pixel, to - from);
         }
     }
 }
@@ -286,16 +322,18 @@ struct FilterColumns {
 
 // One destination row of the bilinear filter: per column the four samples
 // from rows 0 and 1, weighted by w00 = (65535 - fx)(65535 - fy) >> 16 and
-// so on, summed per channel and shifted down by 16. The four weights come
-// from one product: with p = fx * fy and 65535 * k = (k << 16) - k,
-// (65535 - fx) * fy = (fy << 16) - fy - p and so on; each true product lies
-// below 2^32, so unsigned arithmetic, taken modulo 2^32 on the way, ends
-// exact, and so do the sums (below 255 * 65536). Plain 32-bit lanes
-// throughout, so that the compiler vectorises the loop.
-[[gnu::always_inline]] inline void FilterRowBody(const std::uint32_t* __restrict row0, const std::uint32_t* __restrict row1,
-                                                 const std::int32_t* __restrict x0s, const std::int32_t* __restrict x1s,
-                                                 const std::uint32_t* __restrict fxs, std::uint32_t fy, int count,
-                                                 std::uint32_t* __restrict out)
+// so on, summed per channel and shifted down by 16; the colour is put
+// together as a canvas pixel by the channels' shifts, the alpha apart. The
+// four weights come from one product: with p = fx * fy and
+// 65535 * k = (k << 16) - k, (65535 - fx) * fy = (fy << 16) - fy - p and so
+// on; each true product lies below 2^32, so unsigned arithmetic, taken
+// modulo 2^32 on the way, ends exact, and so do the sums (below
+// 255 * 65536). Plain 32-bit lanes throughout, so that the compiler
+// vectorises the loop.
+[[gnu::always_inline]] inline void FilterRow(const std::uint32_t* __restrict row0, const std::uint32_t* __restrict row1,
+                                             const std::int32_t* __restrict x0s, const std::int32_t* __restrict x1s,
+                                             const std::uint32_t* __restrict fxs, std::uint32_t fy, int count,
+                                             std::uint32_t* __restrict colours, std::uint32_t* __restrict weights, CanvasFormat format)
 {
     for (int i = 0; i < count; ++i) {
         const std::uint32_t p00 = row0[x0s[i]];
@@ -313,45 +351,19 @@ struct FilterColumns {
                     ((p11 >> shift) & 0xFF) * w11) >>
                    16;
         };
-        out[i] = channel(24) << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
+        colours[i] = channel(16) << format.shiftR | channel(8) << format.shiftG | channel(0) << format.shiftB;
+        weights[i] = ThresholdRule::Weight(channel(24));
     }
-}
-
-using RowFilter = void (*)(const std::uint32_t*, const std::uint32_t*, const std::int32_t*, const std::int32_t*, const std::uint32_t*,
-                           std::uint32_t, int, std::uint32_t*);
-
-void FilterRow(const std::uint32_t* row0, const std::uint32_t* row1, const std::int32_t* x0s, const std::int32_t* x1s,
-               const std::uint32_t* fxs, std::uint32_t fy, int count, std::uint32_t* out)
-{
-    FilterRowBody(row0, row1, x0s, x1s, fxs, fy, count, out);
-}
-
-#if defined(__x86_64__)
-// The same loop with AVX2's gathers and 32-bit multiplies, where present.
-[[gnu::target("avx2")]] void FilterRowAvx2(const std::uint32_t* row0, const std::uint32_t* row1, const std::int32_t* x0s,
-                                           const std::int32_t* x1s, const std::uint32_t* fxs, std::uint32_t fy, int count,
-                                           std::uint32_t* out)
-{
-    FilterRowBody(row0, row1, x0s, x1s, fxs, fy, count, out);
-}
-#endif
-
-RowFilter ChooseRowFilter()
-{
-#if defined(__x86_64__)
-    if (__builtin_cpu_supports("avx2"))
-        return FilterRowAvx2;
-#endif
-    return FilterRow;
 }
 
 } // namespace
 
-template <typename Canvas>
-void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                                        const ImageRect& unclipped, std::uint32_t* pixels)
+void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palette, const Target& target, const ImageRect& unclipped,
+                                        std::uint32_t* pixels)
 {
-    constexpr int bytesPerPixel = Canvas::bytesPerPixel;
+    const CanvasFormat& format = target.format;
+    const int bytesPerPixel = format.bytesPerPixel;
+    const RowBlend blend(format);
     const Placement& placement = target.placement;
     const int frameWidth = frame.image->GetWidth();
     const int frameHeight = frame.image->GetHeight();
@@ -375,7 +387,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
         columns.x1[static_cast<std::size_t>(i)] = std::min(x0 + 1, frameWidth - 1);
         columns.fx[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(position & 0xFFFF);
     }
-    const auto filterRow = ChooseRowFilter();
+    const auto filterRow = Vectorised<&FilterRow>::Choose();
 
     // Only the rows sampled are decoded.
     const int firstRow = sourceRow(placement.destination.top);
@@ -384,7 +396,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
     // Alpha first, whole rows: every level a sample meets counts.
     for (int row = firstRow; row <= lastRow; ++row)
         rowSpans[static_cast<std::size_t>(row)] =
-            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, true, stretches);
+            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth);
     // Colours count wherever a sample falls, clear pixels' too: a row is
     // sampled together with the row above or below it, one column either
     // side of where the two are not clear.
@@ -400,8 +412,11 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
                              std::min(high + 2, frameWidth));
     }
 
-    // Each destination row is filtered into `filtered` and then blended.
+    // Each destination row is filtered into canvas pixels and the weights
+    // of their alphas, and then blended.
     std::array<std::uint32_t, DirectDraw::canvasWidth> filtered;
+    std::array<std::uint32_t, DirectDraw::canvasWidth> weights;
+    std::array<std::uint8_t, DirectDraw::canvasWidth * 3 + 4> narrowed;
     for (int y = placement.destination.top; y <= placement.destination.bottom; ++y) {
         const std::int64_t positionY = (y - unclipped.top) * stepY;
         const int y0 = std::clamp(static_cast<int>(positionY >> 16), 0, frameHeight - 1);
@@ -422,10 +437,16 @@ void AnimatedRLESprite::DrawScaledAlpha(const Canvas& canvas, const Frame& frame
             continue;
         // All four samples clear give alpha 0, which the blend passes over.
         filterRow(pixels + static_cast<std::ptrdiff_t>(y0) * frameWidth, pixels + static_cast<std::ptrdiff_t>(y1) * frameWidth,
-                  columns.x0.data() + from, columns.x1.data() + from, columns.fx.data() + from, fy, to - from, filtered.data());
+                  columns.x0.data() + from, columns.x1.data() + from, columns.fx.data() + from, fy, to - from, filtered.data(),
+                  weights.data(), format);
         std::uint8_t* line = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch +
                              static_cast<std::ptrdiff_t>(placement.destination.left + from) * bytesPerPixel;
-        BlendRowInGroups(canvas, filtered.data(), line, to - from);
+        const std::uint8_t* colours = reinterpret_cast<const std::uint8_t*>(filtered.data());
+        if (bytesPerPixel != 4) {
+            NarrowPixels(bytesPerPixel, filtered.data(), narrowed.data(), to - from);
+            colours = narrowed.data();
+        }
+        blend(colours, weights.data(), line, to - from);
     }
 }
 
@@ -487,8 +508,20 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     if (placement.empty)
         return;
 
-    // The colours of this draw, in the screen's precision.
-    const bool sixteenBit = display.GetDepth() == 16;
+    const int depth = display.GetDepth();
+    const bool scaled = scale != 1.0f;
+    if (depth != 16 && depth != 24 && depth != 32) {
+        if (scaled)
+            LogWarning("AnimatedRLESprite::DrawScaledAlpha: Unsupported ScreenDepth %d!\n", depth);
+        else
+            LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", depth);
+        return;
+    }
+    const CanvasFormat format = CanvasFormat::Of(depth, ScreenLayout::FromDisplay());
+
+    // The colours of this draw, in the screen's precision and as canvas
+    // pixels.
+    const bool sixteenBit = depth == 16;
     Palette palette;
     palette.withAlphaMap = alpha != nullptr;
     const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
@@ -496,30 +529,22 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
         const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
         const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
         palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
+        palette.pixels[entry] = display.ToScreenPixel(colour);
     }
     if (palette.withAlphaMap)
         palette.levels = ImageUtil::AlphaLevels(*alpha);
 
     platform::LockedSurface locked;
     if (!LockCanvas(locked)) {
-        if (scale != 1.0f)
+        if (scaled)
             LogPrint("src-rect %f %f %f %f  dest-rect %d %d %d %d\n", 0.0, 0.0, static_cast<double>(width - 1),
                      static_cast<double>(height - 1), destination.left, destination.top, destination.right, destination.bottom);
         return;
     }
-    const Target target{placement, locked.pixels, locked.pitch};
-    const bool scaled = scale != 1.0f;
-    const bool drawn = WithCanvasFormat(display.GetDepth(), [&](const auto& canvas) {
-        if (scaled)
-            DrawScaledAlpha(canvas, frame, palette, target, destination, buffer.data());
-        else
-            DrawAlpha(canvas, frame, palette, target, buffer.data());
-    });
-    if (!drawn) {
-        if (scaled)
-            LogWarning("AnimatedRLESprite::DrawScaledAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
-        else
-            LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", display.GetDepth());
-    }
+    const Target target{placement, locked.pixels, locked.pitch, format};
+    if (scaled)
+        DrawScaledAlpha(frame, palette, target, destination, buffer.data());
+    else
+        DrawAlpha(frame, palette, target);
     UnlockCanvas();
 }

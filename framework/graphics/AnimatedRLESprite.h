@@ -3,14 +3,18 @@
 // Frames as run-length-encoded 8-bit images (with encoded alpha frames when
 // the sprite has alpha), blended into the canvas, optionally scaled with
 // bilinear filtering and tinted. Alpha below 16 leaves the canvas, above 240
-// replaces it; between, the colours mix. Draws go row by row: a row's alpha
-// packets are read first and cut it into clear runs (passed over), opaque
-// runs (copied) and the rest (blended), and its colours are decoded only
-// where it shows. A scaled draw decodes the rows it samples into the
-// display's scratch buffer as 32-bit pixels and filters each destination
-// row from them. A frame holds at most 360,000 pixels, the scratch buffer's
-// size.
+// replaces it; between, the colours mix. The alpha of every pixel is fixed
+// by the frame (its alpha map, or black in its palette), so when a frame is
+// added its rows are cut once into the spans a draw visits: clear
+// stretches are left out, and each span keeps its pixels' palette indices
+// written out, a mixed one also their blending weights. An unscaled draw then passes once over the spans,
+// looking the indices up in the draw's palette (tinted, in the canvas's
+// format) and writing or blending them. A scaled draw decodes the rows it
+// samples into the display's scratch buffer as 32-bit pixels and filters
+// each destination row from them. A frame holds at most 360,000 pixels,
+// the scratch buffer's size.
 
+#include "AlphaSpans.h"
 #include "Sprite.h"
 
 #include <memory>
@@ -56,35 +60,32 @@ private:
         // the frame (such a frame is refused with the decoder's message).
         std::vector<std::uint32_t> colourRows;
         std::vector<std::uint32_t> alphaRows;
+        // The spans of row y are spans[rowSpans[y]] up to
+        // spans[rowSpans[y + 1]]; span i's palette indices start at
+        // spanPixels[i] in `indices`.
+        std::vector<AlphaSpan> spans;
+        std::vector<std::uint32_t> rowSpans;
+        std::vector<std::uint32_t> spanPixels;
+        std::vector<std::uint8_t> indices;
+        std::vector<std::uint32_t> weights;
     };
     struct Palette;
     struct Target;
 
     static void IndexRows(Frame& frame);
-    bool CanDrawFrame(const Frame& frame) const;
-    // Stretches of a row by their alpha: [start, end) all opaque, or mixed
-    // (clear stretches are left out).
-    struct Stretch {
-        int start;
-        int end;
-        bool opaque;
-    };
+    static void FindSpans(Frame& frame);
+    static bool CanDrawFrame(const Frame& frame);
 
     // Decoding row y of the frame into `row`, frame width pixels 0xAARRGGBB
     // with colours in the screen's precision, in two steps. First the alpha
     // (with an alpha map: written as the pixels' top bytes, colours zero),
-    // noting the row's stretches in `stretches` and returning the first and
-    // last column that is not clear (first past last when all are); long
-    // clear runs are written only for `wholeRow`. Then the colours of
-    // columns [from, to).
-    static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, bool wholeRow,
-                                              std::vector<Stretch>& stretches);
+    // returning the first and last column that is not clear (first past
+    // last when all are). Then the colours of columns [from, to).
+    static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row);
     static void DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to);
-    template <typename Canvas>
-    void DrawAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target, std::uint32_t* row);
-    template <typename Canvas>
-    void DrawScaledAlpha(const Canvas& canvas, const Frame& frame, const Palette& palette, const Target& target,
-                         const ImageRect& unclipped, std::uint32_t* pixels);
+    void DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const;
+    void DrawScaledAlpha(const Frame& frame, const Palette& palette, const Target& target, const ImageRect& unclipped,
+                         std::uint32_t* pixels);
 
     std::vector<Frame> frames;
     int fullWidth = 0;
@@ -94,6 +95,4 @@ private:
     mutable bool rolloverReported = false;
     // Per decoded row of a scaled draw: first and last column not clear.
     std::vector<std::pair<int, int>> rowSpans;
-    // The stretches of the row being drawn.
-    std::vector<Stretch> stretches;
 };

@@ -1,6 +1,7 @@
 #include "BmpLoader.h"
 
 #include "ImageUtil.h"
+#include "MaskBits.h"
 #include "app/Debug.h"
 #include "files/File.h"
 
@@ -167,10 +168,9 @@ std::unique_ptr<Image> BmpLoader::Decode(std::span<const std::uint8_t> bytes, co
         if (header.bitsPerPixel == 1) {
             // Rows of the Image are not padded, so the bits move.
             for (int x = 0; x < width; ++x) {
-                const bool set = (from[x / 8] & (0x80 >> (x % 8))) != 0;
                 const std::size_t bit = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
-                if (set)
-                    pixels[bit / 8] |= static_cast<std::uint8_t>(0x80 >> (bit % 8));
+                if (IsMaskBitSet(from, static_cast<std::size_t>(x)))
+                    SetMaskBit(pixels, bit, true);
             }
         } else {
             const std::size_t keep = static_cast<std::size_t>(width) * (header.bitsPerPixel / 8);

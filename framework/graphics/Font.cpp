@@ -1,5 +1,6 @@
 #include "Font.h"
 
+#include "MaskBits.h"
 #include "Sprite.h"
 #include "SpriteLoaderUtil.h"
 #include "SpriteManager.h"
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> InkOf(const Image& picture)
     const std::size_t bytes = static_cast<std::size_t>(depth / 8);
     for (std::size_t pixel = 0; pixel < count; ++pixel) {
         if (depth == 1) {
-            ink[pixel] = (data[pixel / 8] & (0x80 >> (pixel % 8))) == 0;
+            ink[pixel] = !IsMaskBitSet(data, pixel);
         } else if (depth == 8) {
             const std::uint8_t* entry = palette != nullptr ? palette + data[pixel] * 4 : nullptr;
             ink[pixel] = entry != nullptr && (entry[0] | entry[1] | entry[2]) != 0;

@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include "DirectDraw.h"
+#include "MaskBits.h"
 #include "app/Debug.h"
 
 #include <algorithm>
@@ -126,7 +127,7 @@ std::uint32_t Image::GetPixel(int x, int y) const
         const std::size_t bit = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
         if (bit / 8 >= data.size())
             return 0;
-        return (data[bit / 8] & (0x80u >> (bit % 8))) != 0 ? 0x000000 : 0xFFFFFF;
+        return IsMaskBitSet(data.data(), bit) ? 0x000000 : 0xFFFFFF;
     }
     if (depth != 8 && depth != 16 && depth != 24 && depth != 32) {
         LogError("Unsuported image depth(%d). GetPixel() failed.\n", depth);
@@ -175,11 +176,7 @@ void Image::SetPixel(int x, int y, std::uint32_t color)
         const std::size_t bit = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
         if (bit / 8 >= data.size())
             return;
-        const auto mask = static_cast<std::uint8_t>(0x80u >> (bit % 8));
-        if (red != 0 && green != 0 && blue != 0)
-            data[bit / 8] &= static_cast<std::uint8_t>(~mask);
-        else
-            data[bit / 8] |= mask;
+        SetMaskBit(data.data(), bit, !(red != 0 && green != 0 && blue != 0));
         return;
     }
     if (depth != 8 && depth != 16 && depth != 24 && depth != 32) {
@@ -195,9 +192,7 @@ void Image::SetPixel(int x, int y, std::uint32_t color)
         *pixel = static_cast<std::uint8_t>(FindPaletteIndex(color));
         break;
     case 16: {
-        const auto value = static_cast<std::uint16_t>((((red >> 3) << display.GetShiftR()) & display.GetMaskR()) |
-                                                      (((green >> 3) << display.GetShiftG()) & display.GetMaskG()) |
-                                                      (((blue >> 3) << display.GetShiftB()) & display.GetMaskB()));
+        const auto value = static_cast<std::uint16_t>(display.ToScreenPixel(color));
         std::memcpy(pixel, &value, sizeof(value));
         break;
     }

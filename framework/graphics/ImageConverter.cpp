@@ -121,9 +121,8 @@ std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> ima
         const std::uint8_t* palette = image->GetPalette();
         for (int i = 0; i < Image::paletteEntries; ++i) {
             const std::uint8_t* entry = palette + i * 4;
-            table[static_cast<std::size_t>(i)] = (static_cast<std::uint32_t>(entry[2] >> 3) << shiftR) |
-                                                 (static_cast<std::uint32_t>(entry[1] >> 3) << shiftG) |
-                                                 (static_cast<std::uint32_t>(entry[0] >> 3) << shiftB);
+            table[static_cast<std::size_t>(i)] = display.ToScreenPixel(static_cast<std::uint32_t>(entry[2]) << 16 |
+                                                                       static_cast<std::uint32_t>(entry[1]) << 8 | entry[0]);
         }
         const std::uint8_t* indices = image->GetData();
         const std::size_t count = PixelCount(*image);

@@ -3,12 +3,14 @@
 #include "DirectDraw.h"
 #include "ImageConverter.h"
 
+#include <cstring>
+
 namespace {
 
 bool SameLayout(const ScreenLayout& a, const ScreenLayout& b)
 {
     return a.maskR == b.maskR && a.maskG == b.maskG && a.maskB == b.maskB && a.shiftR == b.shiftR && a.shiftG == b.shiftG &&
-           a.shiftB == b.shiftB && a.indexR == b.indexR && a.indexG == b.indexG && a.indexB == b.indexB;
+           a.shiftB == b.shiftB;
 }
 
 // A picture in a screen format of `pixelBytes` bytes a pixel as 24 bits
@@ -26,10 +28,11 @@ std::unique_ptr<Image> ToBlueGreenRed(const Image& picture, const ScreenLayout& 
     const std::uint8_t* from = picture.GetData();
     std::uint8_t* to = result->GetData();
     for (std::size_t pixel = 0; pixel < count; ++pixel) {
-        const Channels channels = ReadScreenPixel<pixelBytes>(from + pixel * pixelBytes, layout);
-        to[pixel * 3] = static_cast<std::uint8_t>(channels.b << up);
-        to[pixel * 3 + 1] = static_cast<std::uint8_t>(channels.g << up);
-        to[pixel * 3 + 2] = static_cast<std::uint8_t>(channels.r << up);
+        std::uint32_t value = 0; // the screen's pixels are little-endian, like the host's
+        std::memcpy(&value, from + pixel * pixelBytes, pixelBytes);
+        to[pixel * 3] = static_cast<std::uint8_t>(((value & layout.maskB) >> layout.shiftB) << up);
+        to[pixel * 3 + 1] = static_cast<std::uint8_t>(((value & layout.maskG) >> layout.shiftG) << up);
+        to[pixel * 3 + 2] = static_cast<std::uint8_t>(((value & layout.maskR) >> layout.shiftR) << up);
     }
     return result;
 }

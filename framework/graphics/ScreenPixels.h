@@ -1,12 +1,23 @@
 #pragma once
 
-// Reading and writing canvas pixels in the screen's format, for the blending
-// loops of the sprites. The layout is taken from DirectDraw once per draw;
-// the loops are specialised on the pixel size (16, 24 or 32 bits), so no
-// decision is made per pixel. Channels are five bits on a 16-bit screen and
-// eight bits otherwise.
+// Blending rows of sprite pixels into the canvas. The canvas format is
+// settled once per draw from DirectDraw's layout, and one loop per pixel
+// size serves every layout of that size:
+//   16 bit  three channels of five bits at the layout's shifts;
+//   24 bit  three channel bytes, mixed alike whatever their order;
+//   32 bit  the same, with the fourth byte (no channel) kept.
+// The sprites hand the loops their colours as canvas pixels already, with
+// an alpha byte per pixel. An alpha rule turns the alpha into a weight w
+// from 0 to 256, and each channel becomes (d * (256 - w) + s * w) >> 8.
+// For w = a that is exactly d + ((s - d) * a >> 8) with an arithmetic
+// shift (d * 256 is a whole multiple of 256, so both floors agree); w = 0
+// keeps the canvas and w = 256 writes the colour. No product leaves sixteen
+// bits and no decision is taken per pixel, so the compiler works on many
+// channels at once; the loops are built for SSE2 and AVX2 and chosen once.
+// Pixels are little-endian, as on every processor the game runs on.
 
 #include "DirectDraw.h"
+#include "VectorDispatch.h"
 
 #include <cstdint>
 #include <cstring>
@@ -14,321 +25,242 @@
 struct ScreenLayout {
     int shiftR = 0, shiftG = 0, shiftB = 0;
     std::uint32_t maskR = 0, maskG = 0, maskB = 0;
-    int indexR = 0, indexG = 0, indexB = 0;
 
     static ScreenLayout FromDisplay()
     {
         const DirectDraw& display = DirectDraw::GetInstance();
-        return ScreenLayout{display.GetShiftR(),      display.GetShiftG(),      display.GetShiftB(),
-                            display.GetMaskR(),       display.GetMaskG(),       display.GetMaskB(),
-                            display.GetColorIndexR(), display.GetColorIndexG(), display.GetColorIndexB()};
+        return ScreenLayout{display.GetShiftR(), display.GetShiftG(), display.GetShiftB(),
+                            display.GetMaskR(),  display.GetMaskG(),  display.GetMaskB()};
     }
 };
 
-struct Channels {
-    int r = 0, g = 0, b = 0;
-};
+// Where a canvas pixel keeps its channels: the bit position of red, green
+// and blue (five-bit channels on a 16-bit screen, bytes otherwise), and
+// which bits are channels at all.
+struct CanvasFormat {
+    int bytesPerPixel = 4;
+    int shiftR = 16, shiftG = 8, shiftB = 0;
+    std::uint32_t channelBits = 0x00FFFFFF;
 
-template <int bytesPerPixel>
-inline Channels ReadScreenPixel(const std::uint8_t* pixel, const ScreenLayout& layout)
-{
-    if constexpr (bytesPerPixel == 2) {
-        std::uint16_t value;
-        std::memcpy(&value, pixel, 2);
-        return Channels{static_cast<int>((value & layout.maskR) >> layout.shiftR),
-                        static_cast<int>((value & layout.maskG) >> layout.shiftG),
-                        static_cast<int>((value & layout.maskB) >> layout.shiftB)};
-    } else {
-        return Channels{pixel[layout.indexR], pixel[layout.indexG], pixel[layout.indexB]};
-    }
-}
-
-template <int bytesPerPixel>
-inline void WriteScreenPixel(std::uint8_t* pixel, Channels channels, const ScreenLayout& layout)
-{
-    if constexpr (bytesPerPixel == 2) {
-        const auto value = static_cast<std::uint16_t>(
-            (static_cast<std::uint32_t>(channels.r) << layout.shiftR & layout.maskR) |
-            (static_cast<std::uint32_t>(channels.g) << layout.shiftG & layout.maskG) |
-            (static_cast<std::uint32_t>(channels.b) << layout.shiftB & layout.maskB));
-        std::memcpy(pixel, &value, 2);
-    } else {
-        pixel[layout.indexR] = static_cast<std::uint8_t>(channels.r);
-        pixel[layout.indexG] = static_cast<std::uint8_t>(channels.g);
-        pixel[layout.indexB] = static_cast<std::uint8_t>(channels.b);
-    }
-}
-
-// The two layouts almost every screen has, for loops specialised on them:
-// 32-bit X8R8G8B8 and 16-bit 565 (five bits of green at shift 6).
-inline bool IsLayoutX8R8G8B8(const ScreenLayout& layout)
-{
-    return layout.indexR == 2 && layout.indexG == 1 && layout.indexB == 0;
-}
-
-inline bool IsLayout565(const ScreenLayout& layout)
-{
-    return layout.shiftR == 11 && layout.shiftG == 6 && layout.shiftB == 0 && layout.maskR == 0xF800 && layout.maskG == 0x07E0 &&
-           layout.maskB == 0x001F;
-}
-
-// One channel of d + ((s - d) * a >> 8), for vector code. Since d * 256 is
-// a whole multiple of 256, the floor of that equals
-// (d * (256 - a) + s * a) >> 8, which never goes negative and fits 16 bits:
-// the compiler can work on eight channels at once.
-inline std::uint32_t BlendChannel(std::uint32_t source, std::uint32_t destination, int alpha)
-{
-    const auto weighted = static_cast<std::uint16_t>(destination * static_cast<std::uint32_t>(256 - alpha) +
-                                                     source * static_cast<std::uint32_t>(alpha));
-    return static_cast<std::uint32_t>(weighted >> 8);
-}
-
-// The canvas formats the blending loops are specialised on, chosen once per
-// draw. Colours come as 0x00RRGGBB in the screen's channel precision (five
-// bits a channel on a 16-bit screen); Pack turns one into the screen's pixel
-// value ahead of the loop, so that an opaque pixel is a plain store.
-
-// 32-bit X8R8G8B8, whole pixels at once; the canvas's fourth byte is kept.
-struct CanvasX8R8G8B8 {
-    static constexpr int bytesPerPixel = 4;
-
-    static std::uint32_t Pack(std::uint32_t rgb) { return rgb; }
-    static void Store(std::uint8_t* pixel, std::uint32_t packed)
+    static CanvasFormat Of(int depth, const ScreenLayout& layout)
     {
-        std::uint32_t value;
-        std::memcpy(&value, pixel, 4);
-        value = (value & 0xFF000000) | packed;
-        std::memcpy(pixel, &value, 4);
-    }
-    // d + ((s - d) * a >> 8) per channel, as (d * (256 - a) + s * a) >> 8,
-    // which is the same floor: red and blue in one product, green in
-    // another, none reaching into its neighbour.
-    static void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha)
-    {
-        std::uint32_t value;
-        std::memcpy(&value, pixel, 4);
-        const auto source = static_cast<std::uint32_t>(alpha);
-        const std::uint32_t keep = 256 - source;
-        const std::uint32_t redBlue = (((value & 0xFF00FF) * keep + (rgb & 0xFF00FF) * source) >> 8) & 0xFF00FF;
-        const std::uint32_t green = (((value & 0xFF00) * keep + (rgb & 0xFF00) * source) >> 8) & 0xFF00;
-        value = (value & 0xFF000000) | redBlue | green;
-        std::memcpy(pixel, &value, 4);
+        return CanvasFormat{depth / 8, layout.shiftR, layout.shiftG, layout.shiftB, layout.maskR | layout.maskG | layout.maskB};
     }
 };
 
-// 16-bit 565 with five bits of green at shift 6, as the display writes it.
-struct Canvas565 {
-    static constexpr int bytesPerPixel = 2;
-
-    static std::uint32_t Pack(std::uint32_t rgb) { return (rgb >> 16 & 0x1F) << 11 | (rgb >> 8 & 0x1F) << 6 | (rgb & 0x1F); }
-    static void Store(std::uint8_t* pixel, std::uint32_t packed)
-    {
-        const auto value = static_cast<std::uint16_t>(packed);
-        std::memcpy(pixel, &value, 2);
-    }
-    static void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha)
-    {
-        std::uint16_t value;
-        std::memcpy(&value, pixel, 2);
-        const int red = value >> 11;
-        const int green = (value >> 6) & 0x1F;
-        const int blue = value & 0x1F;
-        const auto mixed = static_cast<std::uint16_t>(
-            (red + ((static_cast<int>(rgb >> 16 & 0x1F) - red) * alpha >> 8)) << 11 |
-            (green + ((static_cast<int>(rgb >> 8 & 0x1F) - green) * alpha >> 8)) << 6 |
-            (blue + ((static_cast<int>(rgb & 0x1F) - blue) * alpha >> 8)));
-        std::memcpy(pixel, &mixed, 2);
-    }
+// Alpha sprites: 0 keeps the canvas, 255 writes the colour, between mixes.
+struct AlphaMapRule {
+    static std::uint32_t Weight(std::uint32_t alpha) { return alpha == 255 ? 256 : alpha; }
 };
 
-// 24-bit blue, green, red bytes.
-struct CanvasBGR24 {
-    static constexpr int bytesPerPixel = 3;
-
-    static std::uint32_t Pack(std::uint32_t rgb) { return rgb; }
-    static void Store(std::uint8_t* pixel, std::uint32_t packed)
-    {
-        pixel[0] = static_cast<std::uint8_t>(packed);
-        pixel[1] = static_cast<std::uint8_t>(packed >> 8);
-        pixel[2] = static_cast<std::uint8_t>(packed >> 16);
-    }
-    static void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha)
-    {
-        for (int channel = 0; channel < 3; ++channel)
-            pixel[channel] = static_cast<std::uint8_t>(BlendChannel((rgb >> (8 * channel)) & 0xFF, pixel[channel], alpha));
-    }
+// Run-length sprites: below 16 keeps, above 240 writes, between mixes.
+struct ThresholdRule {
+    static std::uint32_t Weight(std::uint32_t alpha) { return alpha < 16 ? 0 : alpha > 240 ? 256 : alpha; }
 };
 
-// Any layout of 16, 24 or 32 bits, through its masks, shifts and indices.
-template <int pixelBytes>
-struct CanvasOfLayout {
-    static constexpr int bytesPerPixel = pixelBytes;
-    ScreenLayout layout;
+namespace screen_pixels {
 
-    static Channels ChannelsOf(std::uint32_t rgb)
-    {
-        return Channels{static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF)};
-    }
-    std::uint32_t Pack(std::uint32_t rgb) const
-    {
-        if constexpr (pixelBytes == 2) {
-            const Channels channels = ChannelsOf(rgb);
-            return (static_cast<std::uint32_t>(channels.r) << layout.shiftR & layout.maskR) |
-                   (static_cast<std::uint32_t>(channels.g) << layout.shiftG & layout.maskG) |
-                   (static_cast<std::uint32_t>(channels.b) << layout.shiftB & layout.maskB);
-        } else {
-            return rgb;
-        }
-    }
-    void Store(std::uint8_t* pixel, std::uint32_t packed) const
-    {
-        if constexpr (pixelBytes == 2) {
-            const auto value = static_cast<std::uint16_t>(packed);
-            std::memcpy(pixel, &value, 2);
-        } else {
-            WriteScreenPixel<pixelBytes>(pixel, ChannelsOf(packed), layout);
-        }
-    }
-    void Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha) const;
-};
-
-// out = d + ((s - d) * a >> 8) per channel, with an arithmetic shift.
-inline Channels Blend(Channels source, Channels destination, int alpha)
+// Red and blue (or whichever channels sit in bytes 0 and 2) in one product,
+// bytes 1 and 3 in another: no lane reaches into its neighbour, since
+// 255 * 256 stays below 65536.
+[[gnu::always_inline]] inline void BlendPixels32(const std::uint32_t* __restrict source, const std::uint32_t* __restrict weights,
+                                                 std::uint32_t* __restrict target, int count, std::uint32_t channelBits)
 {
-    return Channels{destination.r + (((source.r - destination.r) * alpha) >> 8),
-                    destination.g + (((source.g - destination.g) * alpha) >> 8),
-                    destination.b + (((source.b - destination.b) * alpha) >> 8)};
-}
-
-template <int pixelBytes>
-void CanvasOfLayout<pixelBytes>::Blend(std::uint8_t* pixel, std::uint32_t rgb, int alpha) const
-{
-    WriteScreenPixel<pixelBytes>(pixel, ::Blend(ChannelsOf(rgb), ReadScreenPixel<pixelBytes>(pixel, layout), alpha), layout);
-}
-
-// Calls draw(canvas) with the canvas format of the display's depth and
-// layout; false for a depth other than 16, 24 or 32.
-template <typename Draw>
-bool WithCanvasFormat(int depth, Draw&& draw)
-{
-    const ScreenLayout layout = ScreenLayout::FromDisplay();
-    switch (depth) {
-    case 16:
-        if (IsLayout565(layout))
-            draw(Canvas565{});
-        else
-            draw(CanvasOfLayout<2>{layout});
-        return true;
-    case 24:
-        if (layout.indexR == 2 && layout.indexG == 1 && layout.indexB == 0)
-            draw(CanvasBGR24{});
-        else
-            draw(CanvasOfLayout<3>{layout});
-        return true;
-    case 32:
-        if (IsLayoutX8R8G8B8(layout))
-            draw(CanvasX8R8G8B8{});
-        else
-            draw(CanvasOfLayout<4>{layout});
-        return true;
-    default: return false;
-    }
-}
-
-// A row of pixels 0xAARRGGBB (colours in the screen's precision) onto the
-// canvas by the run-length sprites' rule: alpha below 16 keeps the canvas,
-// above 240 writes the colour, anything between mixes.
-template <typename Canvas>
-void BlendRowByThresholds(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* target, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const std::uint32_t pixel = source[i];
-        const int alpha = static_cast<int>(pixel >> 24);
-        std::uint8_t* at = target + i * Canvas::bytesPerPixel;
-        if (alpha > 240)
-            canvas.Store(at, canvas.Pack(pixel & 0x00FFFFFF));
-        else if (alpha >= 16)
-            canvas.Blend(at, pixel & 0x00FFFFFF, alpha);
-    }
-}
-
-// The same for the two usual layouts, as selects the compiler vectorises;
-// kept out of line, where the vectoriser sees the pointers apart.
-[[gnu::noinline]] inline void BlendRowByThresholds(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target,
-                                                   int count)
-{
-    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
     for (int x = 0; x < count; ++x) {
         const std::uint32_t s = source[x];
-        const std::uint32_t d = pixels[x];
-        const int a = static_cast<int>(s >> 24);
-        const std::uint32_t mixed = BlendChannel((s >> 16) & 0xFF, (d >> 16) & 0xFF, a) << 16 |
-                                    BlendChannel((s >> 8) & 0xFF, (d >> 8) & 0xFF, a) << 8 | BlendChannel(s & 0xFF, d & 0xFF, a);
-        pixels[x] = a < 16 ? d : a > 240 ? (s & 0x00FFFFFF) | (d & 0xFF000000) : mixed | (d & 0xFF000000);
+        const std::uint32_t d = target[x];
+        const std::uint32_t w = weights[x];
+        const std::uint32_t keep = 256 - w;
+        const std::uint32_t even = (((d & 0x00FF00FF) * keep + (s & 0x00FF00FF) * w) >> 8) & 0x00FF00FF;
+        const std::uint32_t odd = ((d >> 8 & 0x00FF00FF) * keep + (s >> 8 & 0x00FF00FF) * w) & 0xFF00FF00;
+        target[x] = ((even | odd) & channelBits) | (d & ~channelBits);
     }
 }
 
-[[gnu::noinline]] inline void BlendRowByThresholds(const Canvas565&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+// Only the channels' bits are written, as the display writes a pixel, but a
+// pixel kept stays whole and one replaced becomes the colour's pixel.
+[[gnu::always_inline]] inline void BlendPixels16(const std::uint16_t* __restrict source, const std::uint32_t* __restrict weights,
+                                                 std::uint16_t* __restrict target, int count, int shiftR, int shiftG, int shiftB)
 {
-    auto* __restrict pixels = reinterpret_cast<std::uint16_t*>(target);
     for (int x = 0; x < count; ++x) {
         const std::uint32_t s = source[x];
-        const std::uint32_t d = pixels[x];
-        const int a = static_cast<int>(s >> 24);
-        const std::uint32_t r = (s >> 16) & 0x1F;
-        const std::uint32_t g = (s >> 8) & 0x1F;
-        const std::uint32_t b = s & 0x1F;
-        const std::uint32_t mixed = BlendChannel(r, d >> 11, a) << 11 | BlendChannel(g, (d >> 6) & 0x1F, a) << 6 | BlendChannel(b, d & 0x1F, a);
-        pixels[x] = static_cast<std::uint16_t>(a < 16 ? d : a > 240 ? (r << 11 | g << 6 | b) : mixed);
+        const std::uint32_t d = target[x];
+        const std::uint32_t w = weights[x];
+        const std::uint32_t keep = 256 - w;
+        // At most 31 * 256: sixteen-bit lanes suffice.
+        const auto mix = [&](int shift) {
+            return static_cast<std::uint32_t>(static_cast<std::uint16_t>(((d >> shift) & 0x1F) * keep + ((s >> shift) & 0x1F) * w) >> 8)
+                   << shift;
+        };
+        const std::uint32_t mixed = mix(shiftR) | mix(shiftG) | mix(shiftB);
+        target[x] = static_cast<std::uint16_t>(w == 0 ? d : w == 256 ? s : mixed);
     }
 }
 
-// A row of opaque pixels (colours in the screen's precision, the top byte
-// ignored) written onto the canvas.
-template <typename Canvas>
-void StoreRow(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* target, int count)
+// Every byte of a 24-bit row is a channel: the bytes mix alike, each with
+// its pixel's weight, spread over its three bytes a chunk at a time.
+[[gnu::always_inline]] inline void BlendBytes24(const std::uint8_t* __restrict source, const std::uint32_t* __restrict weights,
+                                                std::uint8_t* __restrict target, int count)
 {
-    for (int i = 0; i < count; ++i)
-        canvas.Store(target + i * Canvas::bytesPerPixel, canvas.Pack(source[i] & 0x00FFFFFF));
+    // At most 255 * 256: sixteen-bit lanes suffice.
+    const auto mix = [](std::uint32_t canvas, std::uint32_t colour, std::uint32_t w) {
+        return static_cast<std::uint8_t>(static_cast<std::uint16_t>(canvas * (256 - w) + colour * w) >> 8);
+    };
+    // Too short for vectors (a shape's rim): pixel by pixel.
+    if (count < 16) {
+        for (int x = 0; x < count * 3; ++x)
+            target[x] = mix(target[x], source[x], weights[x / 3]);
+        return;
+    }
+    constexpr int chunkPixels = 64;
+    // One eight-byte store a pixel; its fourth weight is overwritten by the
+    // next pixel's (or lies past the chunk).
+    std::uint16_t spread[chunkPixels * 3 + 1];
+    for (int first = 0; first < count; first += chunkPixels) {
+        const int pixels = count - first < chunkPixels ? count - first : chunkPixels;
+        for (int x = 0; x < pixels; ++x) {
+            const std::uint64_t fourTimes = weights[first + x] * 0x0001000100010001ull;
+            std::memcpy(spread + x * 3, &fourTimes, sizeof(fourTimes));
+        }
+        const std::uint8_t* s = source + first * 3;
+        std::uint8_t* t = target + first * 3;
+        for (int i = 0; i < pixels * 3; ++i)
+            t[i] = mix(t[i], s[i], spread[i]);
+    }
 }
 
-[[gnu::noinline]] inline void StoreRow(const CanvasX8R8G8B8&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+// The three behind one signature of bytes, for the dispatch.
+[[gnu::always_inline]] inline void BlendRow32(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
+                                              CanvasFormat format)
 {
-    auto* __restrict pixels = reinterpret_cast<std::uint32_t*>(target);
+    BlendPixels32(reinterpret_cast<const std::uint32_t*>(colours), weights, reinterpret_cast<std::uint32_t*>(target), count,
+                  format.channelBits);
+}
+
+[[gnu::always_inline]] inline void BlendRow16(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
+                                              CanvasFormat format)
+{
+    BlendPixels16(reinterpret_cast<const std::uint16_t*>(colours), weights, reinterpret_cast<std::uint16_t*>(target), count,
+                  format.shiftR, format.shiftG, format.shiftB);
+}
+
+// The two 16-bit layouts screens have, with their shifts known to the
+// compiler: red at 11 or 10, green at 6 or 5, blue at 0.
+template <int shiftR, int shiftG>
+[[gnu::always_inline]] inline void BlendRow16Fixed(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target,
+                                                   int count, CanvasFormat)
+{
+    BlendPixels16(reinterpret_cast<const std::uint16_t*>(colours), weights, reinterpret_cast<std::uint16_t*>(target), count, shiftR,
+                  shiftG, 0);
+}
+
+[[gnu::always_inline]] inline void BlendRow24(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count,
+                                              CanvasFormat)
+{
+    BlendBytes24(colours, weights, target, count);
+}
+
+} // namespace screen_pixels
+
+// Blends `count` canvas pixels `colours` into `target` (both laid out in
+// the canvas format) by their weights: one loop, chosen once per draw.
+class RowBlend {
+public:
+    using Loop = void (*)(const std::uint8_t*, const std::uint32_t*, std::uint8_t*, int, CanvasFormat);
+
+    // The loop for the format's pixel size and the processor.
+    explicit RowBlend(const CanvasFormat& canvas)
+        : RowBlend(canvas, Vectorised<&screen_pixels::BlendRow32>::HasAvx2())
+    {
+    }
+    // One build by name, for tests that hold the builds against each other.
+    RowBlend(const CanvasFormat& canvas, bool avx2)
+        : loop(ChooseLoop(canvas, avx2)), format(canvas)
+    {
+    }
+
+    void operator()(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count) const
+    {
+        loop(colours, weights, target, count, format);
+    }
+
+private:
+    template <auto body>
+    static Loop Pick(bool avx2)
+    {
+#if defined(__x86_64__)
+        if (avx2)
+            return &Vectorised<body>::Avx2;
+#else
+        (void)avx2;
+#endif
+        return &Vectorised<body>::Baseline;
+    }
+
+    static Loop ChooseLoop(const CanvasFormat& format, bool avx2)
+    {
+        switch (format.bytesPerPixel) {
+        case 2:
+            if (format.shiftB == 0 && format.shiftG == 6 && format.shiftR == 11)
+                return Pick<&screen_pixels::BlendRow16Fixed<11, 6>>(avx2);
+            if (format.shiftB == 0 && format.shiftG == 5 && format.shiftR == 10)
+                return Pick<&screen_pixels::BlendRow16Fixed<10, 5>>(avx2);
+            return Pick<&screen_pixels::BlendRow16>(avx2);
+        case 3: return Pick<&screen_pixels::BlendRow24>(avx2);
+        default: return Pick<&screen_pixels::BlendRow32>(avx2);
+        }
+    }
+
+    Loop loop;
+    CanvasFormat format;
+};
+
+namespace screen_pixels {
+
+// Canvas pixels of `count` palette indices from a table of canvas pixels.
+// A 24-bit pixel is written four bytes wide, the next one's first byte
+// written again after it; only the last is written three bytes wide.
+template <int bytesPerPixel>
+[[gnu::always_inline]] inline void LookUpPixels(const std::uint8_t* __restrict indices, const std::uint32_t* __restrict palette,
+                                                std::uint8_t* __restrict out, int count)
+{
+    constexpr int wide = bytesPerPixel == 3 ? 4 : bytesPerPixel;
+    const int last = bytesPerPixel == 3 ? count - 1 : count;
+    for (int x = 0; x < last; ++x)
+        std::memcpy(out + x * bytesPerPixel, &palette[indices[x]], wide);
+    if (bytesPerPixel == 3 && count > 0)
+        std::memcpy(out + last * bytesPerPixel, &palette[indices[last]], 3);
+}
+
+} // namespace screen_pixels
+
+// The look-up for the canvas's pixel size, chosen once per draw.
+using LookUpLoop = void (*)(const std::uint8_t*, const std::uint32_t*, std::uint8_t*, int);
+
+inline LookUpLoop ChooseLookUp(int bytesPerPixel)
+{
+    switch (bytesPerPixel) {
+    case 2: return Vectorised<&screen_pixels::LookUpPixels<2>>::Choose();
+    case 3: return Vectorised<&screen_pixels::LookUpPixels<3>>::Choose();
+    default: return Vectorised<&screen_pixels::LookUpPixels<4>>::Choose();
+    }
+}
+
+// Canvas pixels held one to a 32-bit value, narrowed to the canvas's pixel
+// size. A 24-bit pixel is written four bytes wide: `out` holds one byte more.
+template <int bytesPerPixel>
+void NarrowPixels(const std::uint32_t* __restrict pixels, std::uint8_t* __restrict out, int count)
+{
+    constexpr std::size_t written = bytesPerPixel == 3 ? 4 : bytesPerPixel;
     for (int x = 0; x < count; ++x)
-        pixels[x] = (pixels[x] & 0xFF000000) | (source[x] & 0x00FFFFFF);
+        std::memcpy(out + x * bytesPerPixel, &pixels[x], written);
 }
 
-[[gnu::noinline]] inline void StoreRow(const Canvas565&, const std::uint32_t* __restrict source, std::uint8_t* target, int count)
+inline void NarrowPixels(int bytesPerPixel, const std::uint32_t* pixels, std::uint8_t* out, int count)
 {
-    auto* __restrict pixels = reinterpret_cast<std::uint16_t*>(target);
-    for (int x = 0; x < count; ++x) {
-        const std::uint32_t s = source[x];
-        pixels[x] = static_cast<std::uint16_t>(((s >> 16) & 0x1F) << 11 | ((s >> 8) & 0x1F) << 6 | (s & 0x1F));
+    switch (bytesPerPixel) {
+    case 2: NarrowPixels<2>(pixels, out, count); break;
+    case 3: NarrowPixels<3>(pixels, out, count); break;
+    default: NarrowPixels<4>(pixels, out, count); break;
     }
-}
-
-// The same rule for a row that is mostly opaque with no stretches known
-// (a filtered row): eight pixels at a time, all opaque are stored and all
-// clear left without the blending arithmetic; only mixed groups blend.
-template <typename Canvas>
-void BlendRowInGroups(const Canvas& canvas, const std::uint32_t* source, std::uint8_t* target, int count)
-{
-    int x = 0;
-    for (; x + 8 <= count; x += 8) {
-        int opaque = 0;
-        int clear = 0;
-        for (int i = 0; i < 8; ++i) {
-            const std::uint32_t alpha = source[x + i] >> 24;
-            opaque += alpha > 240 ? 1 : 0;
-            clear += alpha < 16 ? 1 : 0;
-        }
-        std::uint8_t* group = target + x * Canvas::bytesPerPixel;
-        if (opaque == 8)
-            StoreRow(canvas, source + x, group, 8);
-        else if (clear != 8)
-            BlendRowByThresholds(canvas, source + x, group, 8);
-    }
-    if (x < count)
-        BlendRowByThresholds(canvas, source + x, target + x * Canvas::bytesPerPixel, count - x);
 }

@@ -2,6 +2,7 @@
 
 #include "DirectDraw.h"
 #include "ImageUtil.h"
+#include "MaskBits.h"
 #include "app/Debug.h"
 #include "platform/Platform.h"
 
@@ -36,8 +37,8 @@ bool ShadowSprite::Create(const Image& image, int frameWidth, int frameHeight)
 
 bool ShadowSprite::IsMaskBitSet(int x, int y) const
 {
-    const std::size_t bit = static_cast<std::size_t>(y) * static_cast<std::size_t>(maskWidth) + static_cast<std::size_t>(x);
-    return (mask->GetData()[bit / 8] & (0x80 >> (bit % 8))) != 0;
+    return ::IsMaskBitSet(mask->GetData(),
+                          static_cast<std::size_t>(y) * static_cast<std::size_t>(maskWidth) + static_cast<std::size_t>(x));
 }
 
 bool ShadowSprite::IsPixelTransparent(Point point, int) const
@@ -76,8 +77,7 @@ void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int 
         const std::size_t first = static_cast<std::size_t>(placement.source.top + row) * static_cast<std::size_t>(maskWidth) +
                                   static_cast<std::size_t>(placement.source.left);
         const auto single = [&](int column) {
-            const std::size_t bit = first + static_cast<std::size_t>(column);
-            if ((bits[bit / 8] & (0x80 >> (bit % 8))) == 0)
+            if (!::IsMaskBitSet(bits, first + static_cast<std::size_t>(column)))
                 Halve<pixelBytes>(target + column * pixelBytes, keep);
         };
         int column = 0;
@@ -95,7 +95,7 @@ void ShadowSprite::Darken(const Placement& placement, std::uint8_t* canvas, int 
                 continue;
             }
             for (int i = 0; i < 8; ++i)
-                if ((byte & (0x80 >> i)) == 0)
+                if (!::IsMaskBitSet(&byte, static_cast<std::size_t>(i)))
                     Halve<pixelBytes>(eight + i * pixelBytes, keep);
         }
         for (; column < width; ++column)
