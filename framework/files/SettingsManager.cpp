@@ -23,10 +23,7 @@ bool SettingsManager::FindSetting(const std::string& key, const char* section, s
         if (file->FindLine(key, section, line))
             return true;
     }
-    if (section != nullptr)
-        LogWarning("SettingsManager: Could not find setting <%s> in section <%s>\n", key.c_str(), section);
-    else
-        LogWarning("SettingsManager: Could not find setting <%s> (no section)\n", key.c_str());
+    LogWarning("SettingsManager: Could not find setting <%s> in section <%s>\n", key.c_str(), section != nullptr ? section : "");
     line.clear();
     return false;
 }

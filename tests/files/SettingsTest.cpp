@@ -41,7 +41,7 @@ TEST_F(SettingsTest, ReadsTypedValuesOnceAndCachesThem)
     EXPECT_EQ(settings.GetInt("activeLevel"), 0);
     EXPECT_EQ(settings.GetString("nothing", "video"), "");
     EXPECT_EQ(ReadFile("debug.txt"),
-              "***WARNING: SettingsManager: Could not find setting <activeLevel> (no section)\n"
+              "***WARNING: SettingsManager: Could not find setting <activeLevel> in section <>\n"
               "***WARNING: SettingsManager: Could not find setting <nothing> in section <video>\n");
 }
 

@@ -23,8 +23,8 @@ TEST_F(WinMainTest, MissingOrUnusableShellKeysKeepTheirDefaults)
     EXPECT_EQ(settings.windowTitle, "Astrokutter Zephyra");
     EXPECT_EQ(settings.windowClassName, "Astrokutter Zephyra");
     EXPECT_EQ(ReadFile("debug.txt"),
-              "***WARNING: SettingsManager: Could not find setting <characterScale> (no section)\n"
-              "***WARNING: SettingsManager: Could not find setting <screenheight> (no section)\n");
+              "***WARNING: SettingsManager: Could not find setting <characterScale> in section <>\n"
+              "***WARNING: SettingsManager: Could not find setting <screenheight> in section <>\n");
 
     SingletonRegistry::DestroyAll();
     StartLog();

@@ -17,7 +17,8 @@ namespace content {
 // exchanged with the old one in one step (renameat2 with RENAME_EXCHANGE;
 // both folders on one file system), so at every instant, even if the
 // process is killed, the target holds either the old entry or the new one,
-// never neither. The old entries end up in `staged` and are deleted at the
+// never neither (on a file system without renameat2's flags the exchange
+// falls back to plain renames, which leave a short gap). The old entries end up in `staged` and are deleted at the
 // end. Every staged entry must exist, or nothing is moved. When a step fails
 // midway, the entries already placed are put back, and false comes with the
 // reason in `error`.
