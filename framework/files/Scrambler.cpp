@@ -1,6 +1,7 @@
 #include "Scrambler.h"
 
 #include "File.h"
+#include "app/Debug.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,10 +47,16 @@ bool ScrambleFile(const char* path)
     if (!file.OpenDirect(path, "rb"))
         return false;
     std::vector<unsigned char> bytes(static_cast<std::size_t>(std::max(file.GetSize(), 0)));
-    const bool read = file.Read(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+    // The size is an int: a file larger than that must not be replaced by a
+    // scrambled copy of its first bytes, so the read has to end at the end.
+    unsigned char beyond = 0;
+    const bool read = file.Read(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size()) &&
+                      file.Read(&beyond, 1) == 0;
     file.Close();
-    if (!read)
+    if (!read) {
+        LogError("ScrambleFile: Failed to read <%s> whole!\n", path);
         return false;
+    }
     ScrambleBuffer(bytes.data(), bytes.size());
     // The scrambled bytes replace the file only when all of them reached the
     // disk; otherwise the file stays as it was.

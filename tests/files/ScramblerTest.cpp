@@ -1,7 +1,9 @@
 #include "files/Scrambler.h"
 #include "support/HeadlessTest.h"
 
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 class ScramblerTest : public HeadlessTest {};
@@ -41,6 +43,17 @@ TEST_F(ScramblerTest, ScramblesAFileInPlace)
     EXPECT_EQ(ReadFile("savegames/savegame1.dat"), "\xDA\x8E\xCA\x98\x91\x29");
     EXPECT_FALSE(ScrambleFile("savegames\\missing.dat"));
     EXPECT_FALSE(ScrambleFile("savegames")); // a folder
+    // A file too large for the size's int (sparse, so it costs no disk) is
+    // refused, not replaced by a scrambled copy of its first bytes.
+    {
+        std::FILE* huge = std::fopen("savegames/huge.dat", "wb");
+        ASSERT_NE(huge, nullptr);
+        std::fclose(huge);
+        std::filesystem::resize_file("savegames/huge.dat", (std::uintmax_t{1} << 32) + 10);
+    }
+    EXPECT_FALSE(ScrambleFile("savegames\\huge.dat"));
+    EXPECT_EQ(std::filesystem::file_size("savegames/huge.dat"), (std::uintmax_t{1} << 32) + 10);
+    std::filesystem::remove("savegames/huge.dat");
     // Nothing is left behind but the file itself.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 1);
 }
