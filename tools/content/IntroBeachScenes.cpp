@@ -164,7 +164,7 @@ void DrawTitleShot(cairo_t* cairo, double seconds)
     // to the sky where the title appears.
     Camera camera;
     const double tilt = EaseInOut(Progress(seconds, 0.3, 3.0));
-    camera.x = 450.0;
+    camera.x = Lerp(450.0, 400.0, tilt);
     camera.y = Lerp(340.0, 190.0, tilt);
     // A slow push in under the title keeps the picture alive.
     camera.zoom = Lerp(1.15, 1.0, tilt) + 0.06 * EaseInOut(Progress(seconds, 3.0, 7.4));

@@ -147,12 +147,12 @@ void Wakalua(cairo_t* cairo, double x, double y, double radius, double turn)
         double x, y, width, height;
     };
     // Near the top, the side the camera sees.
-    constexpr Island islands[] = {{-40.0, -78.0, 22.0, 6.0}, {20.0, -62.0, 30.0, 8.0}, {-10.0, -50.0, 14.0, 5.0},
-                                  {70.0, -84.0, 14.0, 4.0},  {-90.0, -60.0, 16.0, 5.0}, {110.0, -55.0, 20.0, 6.0}};
+    constexpr Island islands[] = {{-40.0, -80.0, 12.0, 3.0}, {20.0, -66.0, 18.0, 4.5}, {-10.0, -54.0, 9.0, 2.5},
+                                  {70.0, -86.0, 8.0, 2.0},   {-90.0, -62.0, 10.0, 3.0}, {110.0, -58.0, 12.0, 3.5}};
     for (const Island& island : islands) {
         const double islandX = std::fmod(island.x + turn + 300.0, 300.0) - 150.0;
         Ellipse(cairo, islandX, island.y, island.width, island.height);
-        FillOutlined(cairo, colour::sand, 0xD6B77F, 1.5);
+        FillOutlined(cairo, colour::sand, 0xD6B77F, 0.4);
         Ellipse(cairo, islandX, island.y, island.width * 0.55, island.height * 0.55);
         FillPlain(cairo, 0x2E9A4B, 0.9);
         Circle(cairo, islandX + island.width * 0.25, island.y - island.height * 0.1, island.height * 0.22);
@@ -160,7 +160,7 @@ void Wakalua(cairo_t* cairo, double x, double y, double radius, double turn)
     }
     for (int cloud = 0; cloud < 5; ++cloud) {
         const double cloudX = std::fmod(cloud * 61.0 + turn * 1.6 + 300.0, 300.0) - 150.0;
-        Ellipse(cairo, cloudX, -92.0 + cloud * 11.0, 20.0, 3.0);
+        Ellipse(cairo, cloudX, -93.0 + cloud * 10.0, 14.0, 1.6);
     }
     FillPlain(cairo, colour::cream, 0.7);
     PopPlacement(cairo);
