@@ -127,6 +127,26 @@ void DrawSmoke(cairo_t* cairo, double x, double y)
     cairo_paint_with_alpha(cairo, 0.85);
 }
 
+void DrawWakaluaSea(cairo_t* cairo, double seconds)
+{
+    // The sea reaches well beyond the place's sides, for a camera that
+    // shakes.
+    cairo_rectangle(cairo, -200.0, 300.0, placeWidth + 400.0, 140.0);
+    SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
+    cairo_fill(cairo);
+    Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
+    FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
+    for (int wave = 0; wave < 9; ++wave) {
+        const double waveX = 40.0 + (wave * 97) % 720 + 12.0 * std::sin(seconds * 1.5) * std::cos(wave * 1.3);
+        const double waveY = 322.0 + (wave * 37) % 90;
+        cairo_move_to(cairo, waveX, waveY);
+        cairo_curve_to(cairo, waveX + 10.0, waveY - 6.0, waveX + 20.0, waveY - 6.0, waveX + 30.0, waveY);
+    }
+    SetColour(cairo, tone::white, 0.7);
+    cairo_set_line_width(cairo, 3.0);
+    cairo_stroke(cairo);
+}
+
 namespace {
 
 void HolidayPlanet(cairo_t* cairo)
@@ -138,21 +158,7 @@ void HolidayPlanet(cairo_t* cairo)
     DrawPlanet(cairo, 640.0, 100.0, 52.0, tone::hibiscusLight, colour::hibiscus, true);
     DrawCloud(cairo, 380.0, 90.0, 1.0);
     DrawCloud(cairo, 90.0, 230.0, 0.7);
-    // The sea with a low island on the horizon.
-    cairo_rectangle(cairo, 0.0, 300.0, placeWidth, 140.0);
-    SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
-    cairo_fill(cairo);
-    Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
-    FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
-    for (int wave = 0; wave < 9; ++wave) {
-        const double waveX = 40.0 + (wave * 97) % 720;
-        const double waveY = 322.0 + (wave * 37) % 90;
-        cairo_move_to(cairo, waveX, waveY);
-        cairo_curve_to(cairo, waveX + 10.0, waveY - 6.0, waveX + 20.0, waveY - 6.0, waveX + 30.0, waveY);
-    }
-    SetColour(cairo, tone::white, 0.7);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    DrawWakaluaSea(cairo, 0.0);
     DrawGround(cairo, {420.0, 404.0, 392.0, 398.0, 386.0}, colour::sand, tone::sandDark);
     DrawHut(cairo, 250.0, 420.0, 0.8);
     DrawSmoke(cairo, 560.0, 400.0);

@@ -46,6 +46,9 @@ void DrawHibiscus(cairo_t* cairo, double x, double y, double radius);
 void DrawHibiscusBush(cairo_t* cairo, double x, double y, double scale);
 // Wakalua's thatched hut.
 void DrawHut(cairo_t* cairo, double x, double y, double scale);
+// The sea below the horizon at y 300 with a low island on it, its waves
+// swaying `seconds` into a movie (still at 0).
+void DrawWakaluaSea(cairo_t* cairo, double seconds);
 // Grey smoke rising to the upper right from (x, y).
 void DrawSmoke(cairo_t* cairo, double x, double y);
 

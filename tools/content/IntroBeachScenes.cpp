@@ -50,20 +50,7 @@ void Beach(cairo_t* cairo, double seconds)
     DrawCloud(cairo, 380.0 + seconds * 5.0, 80.0, 1.0);
     DrawCloud(cairo, 60.0 + seconds * 3.0, 220.0, 0.7);
     DrawCloud(cairo, 720.0 + seconds * 4.0, 200.0, 0.55);
-    cairo_rectangle(cairo, -200.0, 300.0, 1200.0, 140.0);
-    SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
-    cairo_fill(cairo);
-    Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
-    FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
-    for (int wave = 0; wave < 10; ++wave) {
-        const double x = 20.0 + (wave * 97) % 760 + 12.0 * std::sin(seconds * 1.5 + wave);
-        const double y = 322.0 + (wave * 37) % 90;
-        cairo_move_to(cairo, x, y);
-        cairo_curve_to(cairo, x + 10.0, y - 6.0, x + 20.0, y - 6.0, x + 30.0, y);
-    }
-    SetColour(cairo, tone::white, 0.7);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
+    DrawWakaluaSea(cairo, seconds);
     DrawGround(cairo, {420.0, 404.0, 392.0, 398.0, 386.0}, colour::sand, tone::sandDark);
     DrawHut(cairo, 160.0, 420.0, 0.7);
 }
@@ -138,16 +125,8 @@ void Landed(cairo_t* cairo, double seconds, double sinceStill)
 
 void DrawLandingShot(cairo_t* cairo, double seconds)
 {
-    Camera camera;
-    const double settle = EaseInOut(Progress(seconds, standstill, 7.7));
-    camera.x = Lerp(400.0, 450.0, settle);
-    camera.y = Lerp(300.0, 340.0, settle);
-    camera.zoom = Lerp(1.0, 1.15, settle);
-    if (seconds >= touchdown) {
-        const double shake = std::exp(-(seconds - touchdown) * 2.2);
-        camera.x += Shake(seconds, 12.0 * shake, 0.3);
-        camera.y += Shake(seconds, 10.0 * shake, 1.9);
-    }
+    Camera camera = Camera::Towards(EaseInOut(Progress(seconds, standstill, 7.7)), 450.0, 340.0, 1.15);
+    camera.Jolt(seconds, touchdown, 12.0, 2.2);
     camera.Apply(cairo);
     Beach(cairo, seconds);
     SmokeTrail(cairo, seconds);

@@ -62,6 +62,24 @@ struct Camera {
     double zoom = 1.0;
     double angle = 0.0;
 
+    // A camera `amount` (0 to 1) of the way from the whole frame to looking
+    // at (x, y) enlarged by `zoom`.
+    static Camera Towards(double amount, double toX, double toY, double toZoom)
+    {
+        return {Lerp(400.0, toX, amount), Lerp(300.0, toY, amount), Lerp(1.0, toZoom, amount), 0.0};
+    }
+
+    // Shakes the camera after a jolt at `jolt` seconds: up to `amplitude`
+    // pixels, dying away by the factor e every 1 / `decay` seconds.
+    void Jolt(double seconds, double jolt, double amplitude, double decay)
+    {
+        if (seconds < jolt)
+            return;
+        const double left = amplitude * std::exp(-(seconds - jolt) * decay);
+        x += Shake(seconds, left, 0.4);
+        y += Shake(seconds, left * 0.8, 1.8);
+    }
+
     // Sets the user space so that scene coordinates are drawn through the
     // camera; undone by cairo_restore.
     void Apply(cairo_t* cairo) const

@@ -192,13 +192,7 @@ void CrackLine(cairo_t* cairo, double grown)
     cairo_move_to(cairo, points[2][0], points[2][1]);
     if (count >= 3)
         cairo_line_to(cairo, 436.0, 296.0);
-    cairo_path_t* path = cairo_copy_path(cairo);
-    StrokeOutline(cairo, 6.0);
-    cairo_append_path(cairo, path);
-    cairo_path_destroy(path);
-    SetColour(cairo, colour::cream);
-    cairo_set_line_width(cairo, 2.5);
-    cairo_stroke(cairo);
+    StrokeBand(cairo, colour::cream, 2.5, 6.0);
 }
 
 void Sparks(cairo_t* cairo, double since)
@@ -217,16 +211,8 @@ void Sparks(cairo_t* cairo, double since)
 
 void DrawBridgeShot(cairo_t* cairo, double seconds)
 {
-    Camera camera;
-    const double push = EaseInOut(seconds / 9.6);
-    camera.x = Lerp(400.0, 470.0, push);
-    camera.y = Lerp(300.0, 360.0, push);
-    camera.zoom = Lerp(1.0, 1.22, push);
-    if (seconds >= buttonPressed) {
-        const double shake = std::exp(-(seconds - buttonPressed) * 2.0);
-        camera.x += Shake(seconds, 8.0 * shake, 0.5);
-        camera.y += Shake(seconds, 6.0 * shake, 1.5);
-    }
+    Camera camera = Camera::Towards(EaseInOut(seconds / 9.6), 470.0, 360.0, 1.22);
+    camera.Jolt(seconds, buttonPressed, 8.0, 2.0);
     camera.Apply(cairo);
     Bridge(cairo, seconds);
     cairo_restore(cairo);
@@ -236,11 +222,7 @@ void DrawCrystalShot(cairo_t* cairo, double seconds)
 {
     Camera camera;
     camera.zoom = Lerp(1.0, 1.35, EaseIn(seconds / crack));
-    if (seconds >= crack) {
-        const double shake = std::exp(-(seconds - crack) * 2.5);
-        camera.x += Shake(seconds, 10.0 * shake, 0.7);
-        camera.y += Shake(seconds, 8.0 * shake, 2.1);
-    }
+    camera.Jolt(seconds, crack, 10.0, 2.5);
     camera.Apply(cairo);
     const double pulse = 1.0 + 0.06 * std::sin(seconds * 7.0);
     CrystalChamber(cairo, seconds, pulse * Lerp(0.8, 1.2, Progress(seconds, 0.0, crack)));

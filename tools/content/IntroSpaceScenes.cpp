@@ -211,10 +211,7 @@ void DrawFlightShot(cairo_t* cairo, double seconds)
     Glow(cairo, 160.0, 470.0, 260.0, colour::teal, 0.3);
     DrawStarLayer(cairo, 11, 140, seconds * 8.0, 800.0, 0.9, 0.7);
     DrawStarLayer(cairo, 23, 60, seconds * 30.0, 800.0, 1.4, 0.85);
-    Camera camera;
-    camera.zoom = Lerp(1.0, 1.12, EaseInOut(seconds / 7.2));
-    camera.y = 300.0 + 10.0 * EaseInOut(seconds / 7.2);
-    camera.Apply(cairo);
+    Camera::Towards(EaseInOut(seconds / 7.2), 400.0, 310.0, 1.12).Apply(cairo);
     DrawPlanet(cairo, 640.0 - seconds * 14.0, 170.0, 72.0, tone::violetLight, colour::violet, true);
     DrawPlanet(cairo, 150.0 - seconds * 22.0, 110.0, 22.0, colour::orangeLight, colour::orange, false);
     const double x = Lerp(-200.0, 380.0, EaseOut(seconds / 4.5)) + 8.0 * seconds;
@@ -260,10 +257,7 @@ void DrawApproachShot(cairo_t* cairo, double seconds)
     NightSky(cairo);
     DrawStarLayer(cairo, 41, 140, seconds * 6.0, 800.0, 0.9, 0.7);
     DrawStarLayer(cairo, 43, 50, seconds * 20.0, 800.0, 1.5, 0.85);
-    Camera camera;
-    camera.zoom = Lerp(1.0, 1.18, EaseInOut(seconds / 7.2));
-    camera.y = Lerp(300.0, 360.0, EaseInOut(seconds / 7.2));
-    camera.Apply(cairo);
+    Camera::Towards(EaseInOut(seconds / 7.2), 400.0, 360.0, 1.18).Apply(cairo);
     const double rise = EaseOut(seconds / 6.0);
     Wakalua(cairo, 420.0, Lerp(1000.0, 820.0, rise), Lerp(260.0, 560.0, rise), seconds * 6.0);
     // A trail of smoke where the cutter was.
