@@ -77,9 +77,11 @@ Picture DrawFrame(double seconds)
     SetColour(cairo, colour::nightDeep);
     cairo_paint(cairo);
     const Shot& shot = ShotAt(seconds);
+    const auto index = static_cast<std::size_t>(&shot - shots.data());
     const double fade = shot.fadeIn > 0.0 ? Progress(seconds, shot.start, shot.start + shot.fadeIn) : 1.0;
-    if (fade < 1.0 && &shot != &shots.front()) {
-        DrawShot(cairo, *(&shot - 1), seconds);
+    if (fade < 1.0 && index > 0) {
+        // The shot before goes on underneath while this one fades in.
+        DrawShot(cairo, shots[index - 1], seconds);
         cairo_push_group(cairo);
         DrawShot(cairo, shot, seconds);
         cairo_pop_group_to_source(cairo);

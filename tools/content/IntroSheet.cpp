@@ -4,6 +4,7 @@
 #include "IntroSoundtrack.h"
 #include "audio/WavLoader.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
