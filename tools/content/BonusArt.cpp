@@ -20,9 +20,9 @@ void Sky(cairo_t* cairo, double height, std::uint32_t top, std::uint32_t bottom)
     cairo_fill(cairo);
 }
 
-// A ground or hill line: a smooth curve through the heights at equal steps
-// across the scene, closed below the bottom edge.
-void Ground(cairo_t* cairo, std::initializer_list<double> heights, std::uint32_t top, std::uint32_t bottom)
+} // namespace
+
+void DrawGround(cairo_t* cairo, std::initializer_list<double> heights, std::uint32_t top, std::uint32_t bottom)
 {
     const double step = placeWidth / static_cast<double>(heights.size() - 1);
     double x = -10.0;
@@ -42,7 +42,7 @@ void Ground(cairo_t* cairo, std::initializer_list<double> heights, std::uint32_t
 
 // --- The holiday planet -----------------------------------------------------
 
-void Palm(cairo_t* cairo, double x, double y, double height, double lean)
+void DrawPalm(cairo_t* cairo, double x, double y, double height, double lean)
 {
     const double topX = x + lean;
     const double topY = y - height;
@@ -76,7 +76,7 @@ void Palm(cairo_t* cairo, double x, double y, double height, double lean)
     FillUnion(cairo, tone::woodLight, tone::wood, 2.0);
 }
 
-void Hibiscus(cairo_t* cairo, double x, double y, double radius)
+void DrawHibiscus(cairo_t* cairo, double x, double y, double radius)
 {
     for (int petal = 0; petal < 5; ++petal) {
         PushPlacement(cairo, x, y, 1.0, petal * 2.0 * pi / 5.0);
@@ -88,7 +88,7 @@ void Hibiscus(cairo_t* cairo, double x, double y, double radius)
     FillOutlined(cairo, colour::orangeLight, colour::orange, 1.5);
 }
 
-void Bush(cairo_t* cairo, double x, double y, double scale)
+void DrawHibiscusBush(cairo_t* cairo, double x, double y, double scale)
 {
     PushPlacement(cairo, x, y, scale);
     Circle(cairo, -40.0, 0.0, 34.0);
@@ -96,13 +96,13 @@ void Bush(cairo_t* cairo, double x, double y, double scale)
     Circle(cairo, 42.0, -2.0, 32.0);
     cairo_rectangle(cairo, -60.0, 0.0, 120.0, 30.0);
     FillUnion(cairo, tone::leafLight, tone::leaf);
-    Hibiscus(cairo, -34.0, -8.0, 16.0);
-    Hibiscus(cairo, 10.0, -36.0, 18.0);
-    Hibiscus(cairo, 40.0, 4.0, 14.0);
+    DrawHibiscus(cairo, -34.0, -8.0, 16.0);
+    DrawHibiscus(cairo, 10.0, -36.0, 18.0);
+    DrawHibiscus(cairo, 40.0, 4.0, 14.0);
     PopPlacement(cairo);
 }
 
-void Hut(cairo_t* cairo, double x, double y, double scale)
+void DrawHut(cairo_t* cairo, double x, double y, double scale)
 {
     PushPlacement(cairo, x, y, scale);
     cairo_rectangle(cairo, -45.0, -50.0, 90.0, 50.0);
@@ -117,7 +117,7 @@ void Hut(cairo_t* cairo, double x, double y, double scale)
     PopPlacement(cairo);
 }
 
-void Smoke(cairo_t* cairo, double x, double y)
+void DrawSmoke(cairo_t* cairo, double x, double y)
 {
     for (int puff = 0; puff < 4; ++puff)
         Circle(cairo, x + puff * 14.0, y - puff * 34.0, 14.0 + puff * 6.0);
@@ -126,6 +126,28 @@ void Smoke(cairo_t* cairo, double x, double y)
     cairo_pop_group_to_source(cairo);
     cairo_paint_with_alpha(cairo, 0.85);
 }
+
+void DrawWakaluaSea(cairo_t* cairo, double seconds)
+{
+    // The sea reaches well beyond the place's sides, for a camera that
+    // shakes.
+    cairo_rectangle(cairo, -200.0, 300.0, placeWidth + 400.0, 140.0);
+    SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
+    cairo_fill(cairo);
+    Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
+    FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
+    for (int wave = 0; wave < 9; ++wave) {
+        const double waveX = 40.0 + (wave * 97) % 720 + 12.0 * std::sin(seconds * 1.5) * std::cos(wave * 1.3);
+        const double waveY = 322.0 + (wave * 37) % 90;
+        cairo_move_to(cairo, waveX, waveY);
+        cairo_curve_to(cairo, waveX + 10.0, waveY - 6.0, waveX + 20.0, waveY - 6.0, waveX + 30.0, waveY);
+    }
+    SetColour(cairo, tone::white, 0.7);
+    cairo_set_line_width(cairo, 3.0);
+    cairo_stroke(cairo);
+}
+
+namespace {
 
 void HolidayPlanet(cairo_t* cairo)
 {
@@ -136,29 +158,15 @@ void HolidayPlanet(cairo_t* cairo)
     DrawPlanet(cairo, 640.0, 100.0, 52.0, tone::hibiscusLight, colour::hibiscus, true);
     DrawCloud(cairo, 380.0, 90.0, 1.0);
     DrawCloud(cairo, 90.0, 230.0, 0.7);
-    // The sea with a low island on the horizon.
-    cairo_rectangle(cairo, 0.0, 300.0, placeWidth, 140.0);
-    SetVerticalGradient(cairo, 300.0, 440.0, colour::turquoise, colour::teal);
-    cairo_fill(cairo);
-    Ellipse(cairo, 640.0, 304.0, 110.0, 22.0);
-    FillOutlined(cairo, tone::leafLight, tone::leaf, 2.5);
-    for (int wave = 0; wave < 9; ++wave) {
-        const double waveX = 40.0 + (wave * 97) % 720;
-        const double waveY = 322.0 + (wave * 37) % 90;
-        cairo_move_to(cairo, waveX, waveY);
-        cairo_curve_to(cairo, waveX + 10.0, waveY - 6.0, waveX + 20.0, waveY - 6.0, waveX + 30.0, waveY);
-    }
-    SetColour(cairo, tone::white, 0.7);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
-    Ground(cairo, {420.0, 404.0, 392.0, 398.0, 386.0}, colour::sand, tone::sandDark);
-    Hut(cairo, 250.0, 420.0, 0.8);
-    Smoke(cairo, 560.0, 400.0);
+    DrawWakaluaSea(cairo, 0.0);
+    DrawGround(cairo, {420.0, 404.0, 392.0, 398.0, 386.0}, colour::sand, tone::sandDark);
+    DrawHut(cairo, 250.0, 420.0, 0.8);
+    DrawSmoke(cairo, 560.0, 400.0);
     DrawCutter(cairo, 500.0, 450.0, 1.35, -0.12, false);
-    Palm(cairo, 100.0, 560.0, 300.0, -40.0);
-    Palm(cairo, 730.0, 590.0, 250.0, 30.0);
-    Bush(cairo, 240.0, 600.0, 1.0);
-    Bush(cairo, 610.0, 610.0, 0.8);
+    DrawPalm(cairo, 100.0, 560.0, 300.0, -40.0);
+    DrawPalm(cairo, 730.0, 590.0, 250.0, 30.0);
+    DrawHibiscusBush(cairo, 240.0, 600.0, 1.0);
+    DrawHibiscusBush(cairo, 610.0, 610.0, 0.8);
 }
 
 // --- The chase in space -----------------------------------------------------
@@ -329,10 +337,10 @@ void CastlePlace(cairo_t* cairo)
     TimeHole(cairo, 150.0, 110.0, 70.0);
     DrawCloud(cairo, 262.0, 72.0, 0.6);
     DrawCloud(cairo, 330.0, 150.0, 0.6);
-    Ground(cairo, {330.0, 300.0, 320.0, 290.0, 310.0}, 0xB9DA8A, tone::mossLight);
-    Ground(cairo, {360.0, 320.0, 284.0, 300.0, 350.0}, tone::mossLight, colour::moss);
+    DrawGround(cairo, {330.0, 300.0, 320.0, 290.0, 310.0}, 0xB9DA8A, tone::mossLight);
+    DrawGround(cairo, {360.0, 320.0, 284.0, 300.0, 350.0}, tone::mossLight, colour::moss);
     Castle(cairo, 470.0, 300.0);
-    Ground(cairo, {470.0, 450.0, 440.0, 452.0, 446.0}, tone::mossLight, colour::moss);
+    DrawGround(cairo, {470.0, 450.0, 440.0, 452.0, 446.0}, tone::mossLight, colour::moss);
     // The path up to the gate.
     cairo_move_to(cairo, 440.0, 610.0);
     cairo_curve_to(cairo, 470.0, 520.0, 440.0, 420.0, 460.0, 300.0);
@@ -377,7 +385,7 @@ void MoonBase(cairo_t* cairo)
     cairo_fill(cairo);
     DrawPlanet(cairo, 670.0, 110.0, 66.0, colour::turquoise, colour::night, true);
     DrawPlanet(cairo, 150.0, 90.0, 26.0, colour::cream, colour::stone, false);
-    Ground(cairo, {380.0, 360.0, 372.0, 350.0, 366.0}, tone::moonLight, tone::moonDark);
+    DrawGround(cairo, {380.0, 360.0, 372.0, 350.0, 366.0}, tone::moonLight, tone::moonDark);
     // The base: a tower with its beacon, two domes and the tube between.
     RoundedRectangle(cairo, 300.0, 330.0, 260.0, 22.0, 10.0);
     FillOutlined(cairo, tone::steelLight, colour::steel);

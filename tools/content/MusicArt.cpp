@@ -122,17 +122,11 @@ void Play(fluid_synth_t* synth, std::span<const KeyEvent> events, std::vector<fl
     }
 }
 
-} // namespace
-
-bool RenderScoreLoop(const Score& score, const std::string& soundFontPath, double peak, std::vector<float>& stereo,
-                     std::string& error)
+// Plays the whole score and `tailFrames` beyond its end into `left` and
+// `right`; false with `error` when the synthesiser cannot start.
+bool RenderScore(const Score& score, const std::string& soundFontPath, long tailFrames, std::vector<float>& left,
+                 std::vector<float>& right, std::string& error)
 {
-    const long loopFrames = std::lround(score.length * score.SecondsPerTick() * musicRate);
-    const long tailFrames = std::lround(tailSeconds * musicRate);
-    if (loopFrames <= tailFrames) {
-        error = "the score is shorter than its tail of " + std::to_string(tailSeconds) + " s";
-        return false;
-    }
     SettingsPointer settings(new_fluid_settings());
     if (settings == nullptr) {
         error = "FluidSynth could not start";
@@ -142,19 +136,15 @@ bool RenderScoreLoop(const Score& score, const std::string& soundFontPath, doubl
     if (synth == nullptr)
         return false;
     SetUpChannels(synth.get(), score);
-
-    const auto rendered = static_cast<std::size_t>(loopFrames + tailFrames);
-    std::vector<float> left(rendered, 0.0f);
-    std::vector<float> right(rendered, 0.0f);
+    const auto rendered = static_cast<std::size_t>(ScoreFrames(score) + tailFrames);
+    left.assign(rendered, 0.0f);
+    right.assign(rendered, 0.0f);
     Play(synth.get(), KeyEvents(score), left, right);
+    return true;
+}
 
-    // Fold the tail onto the start, then scale to the peak.
-    const auto loop = static_cast<std::size_t>(loopFrames);
-    stereo.assign(loop * 2, 0.0f);
-    for (std::size_t frame = 0; frame < rendered; ++frame) {
-        stereo[frame % loop * 2] += left[frame];
-        stereo[frame % loop * 2 + 1] += right[frame];
-    }
+bool ScaleToPeak(std::vector<float>& stereo, double peak, std::string& error)
+{
     float loudest = 0.0f;
     for (const float sample : stereo)
         loudest = std::max(loudest, std::abs(sample));
@@ -168,10 +158,57 @@ bool RenderScoreLoop(const Score& score, const std::string& soundFontPath, doubl
     return true;
 }
 
-bool MakeMusic(const std::string& scorePath, std::vector<std::uint8_t>& ogg, std::string& error)
+} // namespace
+
+long ScoreFrames(const Score& score)
 {
-    constexpr double peak = 0.891; // -1 dBFS
-    constexpr float quality = 0.4f;
+    return std::lround(score.length * score.SecondsPerTick() * musicRate);
+}
+
+bool RenderScoreLoop(const Score& score, const std::string& soundFontPath, double peak, std::vector<float>& stereo,
+                     std::string& error)
+{
+    const long loopFrames = ScoreFrames(score);
+    const long tailFrames = std::lround(tailSeconds * musicRate);
+    if (loopFrames <= tailFrames) {
+        error = "the score is shorter than its tail of " + std::to_string(tailSeconds) + " s";
+        return false;
+    }
+    std::vector<float> left;
+    std::vector<float> right;
+    if (!RenderScore(score, soundFontPath, tailFrames, left, right, error))
+        return false;
+    // Fold the tail onto the start, then scale to the peak.
+    const auto loop = static_cast<std::size_t>(loopFrames);
+    stereo.assign(loop * 2, 0.0f);
+    for (std::size_t frame = 0; frame < left.size(); ++frame) {
+        stereo[frame % loop * 2] += left[frame];
+        stereo[frame % loop * 2 + 1] += right[frame];
+    }
+    return ScaleToPeak(stereo, peak, error);
+}
+
+bool RenderScoreOnce(const Score& score, const std::string& soundFontPath, double peak, std::vector<float>& stereo,
+                     std::string& error)
+{
+    std::vector<float> left;
+    std::vector<float> right;
+    if (!RenderScore(score, soundFontPath, 0, left, right, error))
+        return false;
+    if (left.empty()) {
+        error = "the score is empty";
+        return false;
+    }
+    stereo.resize(left.size() * 2);
+    for (std::size_t frame = 0; frame < left.size(); ++frame) {
+        stereo[frame * 2] = left[frame];
+        stereo[frame * 2 + 1] = right[frame];
+    }
+    return ScaleToPeak(stereo, peak, error);
+}
+
+bool LoadScore(const std::string& scorePath, Score& score, std::string& error)
+{
     std::ifstream input(scorePath, std::ios::binary);
     std::stringstream text;
     text << input.rdbuf();
@@ -179,11 +216,17 @@ bool MakeMusic(const std::string& scorePath, std::vector<std::uint8_t>& ogg, std
         error = "could not read " + scorePath;
         return false;
     }
+    return ParseScore(text.str(), scorePath, score, error);
+}
+
+bool MakeMusic(const std::string& scorePath, std::vector<std::uint8_t>& ogg, std::string& error)
+{
+    constexpr float quality = 0.4f;
     Score score;
     std::vector<float> stereo;
-    if (!ParseScore(text.str(), scorePath, score, error))
+    if (!LoadScore(scorePath, score, error))
         return false;
-    if (!RenderScoreLoop(score, generalMidiSoundFont, peak, stereo, error)) {
+    if (!RenderScoreLoop(score, generalMidiSoundFont, musicPeak, stereo, error)) {
         error = scorePath + ": " + error;
         return false;
     }

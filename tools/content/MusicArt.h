@@ -22,6 +22,13 @@ namespace content {
 constexpr int musicRate = 44100;
 constexpr const char* generalMidiSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
+// The loudest sample of the game's music: -1 dBFS.
+constexpr double musicPeak = 0.891;
+
+// Reads and parses the score file at `scorePath`; false with `error`
+// naming the file (and the line, for a fault in the score).
+bool LoadScore(const std::string& scorePath, Score& score, std::string& error);
+
 // The score file at `scorePath` as the game's music: stereo at musicRate,
 // its peak at -1 dBFS, Vorbis at quality 0.4. False, with `error` naming
 // the file (and the line, for a fault in the score), when it cannot be made.
@@ -31,6 +38,18 @@ bool MakeMusic(const std::string& scorePath, std::vector<std::uint8_t>& ogg, std
 // loudest sample at `peak` of full scale. False, with `error` saying why,
 // when the sound font cannot be loaded or the score is empty.
 bool RenderScoreLoop(const Score& score, const std::string& soundFontPath, double peak, std::vector<float>& stereo,
+                     std::string& error);
+
+// How many frames at musicRate the score lasts, from its first bar to the
+// end of its last.
+long ScoreFrames(const Score& score);
+
+// The score played once, for a piece that is not repeated: interleaved
+// stereo frames, exactly ScoreFrames of them, cut off at the end of the
+// last bar (a piece meant to be heard to its end rests there), with the
+// loudest sample at `peak` of full scale. False, with `error` saying why,
+// when the sound font cannot be loaded or the score is empty or silent.
+bool RenderScoreOnce(const Score& score, const std::string& soundFontPath, double peak, std::vector<float>& stereo,
                      std::string& error);
 
 } // namespace content

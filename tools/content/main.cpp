@@ -1,6 +1,7 @@
 // zephyra-content: writes the game's generated data tree.
 //     zephyra-content RUN_DIR     the data tree below RUN_DIR/data
 //     zephyra-content --say PRESET "Text" OUT.ogg    one spoken line
+//     zephyra-content --intro-sheet OUT.png [OUT.wav]  the intro movie to look at
 // The same inputs always give the same files, byte for byte. Everything is
 // written into a staging folder first and swapped in whole at the end, so a
 // failed run leaves the previous tree as it was.
@@ -8,6 +9,7 @@
 #include "ContentFile.h"
 #include "Credits.h"
 #include "FontArt.h"
+#include "IntroSheet.h"
 #include "MenuSprites.h"
 #include "MusicArt.h"
 #include "OutputSwap.h"
@@ -75,7 +77,10 @@ constexpr const char* usage =
     "  nothing.\n"
     "Usage: zephyra-content --say PRESET \"Text\" OUT.ogg\n"
     "  Speaks one line in a character's voice (Player, Lotte, Kira, ...) into\n"
-    "  an Ogg Vorbis file, for listening.\n";
+    "  an Ogg Vorbis file, for listening.\n"
+    "Usage: zephyra-content --intro-sheet OUT.png [OUT.wav]\n"
+    "  Draws a contact sheet of the intro movie (a frame every two seconds)\n"
+    "  and writes its soundtrack (music and narration) as a WAV file.\n";
 
 // What this generator owns below RUN_DIR: replaced whole on every run, so
 // that a file dropped from the generator does not linger in the tree.
@@ -146,6 +151,8 @@ int main(int argc, char** argv)
     namespace fs = std::filesystem;
     if (argc >= 2 && std::string(argv[1]) == "--say")
         return content::RunSayCommand(argc, argv);
+    if (argc >= 2 && std::string(argv[1]) == "--intro-sheet")
+        return content::intro::RunIntroSheetCommand(argc, argv);
     const std::string argument = argc == 2 ? argv[1] : "";
     if (argument == "--help" || argument == "-h") {
         std::fputs(usage, stdout);
