@@ -1,0 +1,205 @@
+#include "GameParameters.h"
+#include "app/Singleton.h"
+#include "audio/SoundEngine.h"
+#include "files/Scrambler.h"
+#include "graphics/SpeechBubbleDisplay.h"
+#include "support/FileSizeLimit.h"
+#include "support/HeadlessTest.h"
+
+#include <vector>
+
+namespace {
+
+std::string Scrambled(std::string text)
+{
+    ScrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
+    return text;
+}
+
+std::string Descrambled(std::string bytes)
+{
+    DescrambleBuffer(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
+    return bytes;
+}
+
+// A file as the game writes it, with one line replaced when asked.
+std::string OptionsText(int replacedLine = 0, const std::string& replacement = "")
+{
+    const std::vector<std::string> lines = {
+        "version 103",         "difficulty 1",      "lightmapping 0",     "minigame1 1",
+        "minigame2 0",         "minigame3 1",       "minigame4 0",        "speechbubble_disp 0",
+        "sfx_vol 0.500000",    "music_vol 0.250000", "speech_vol 1.000000", "ambient_vol 0.000000",
+        "screen_width 1024",   "screen_height 768", "screen_depth 24"};
+    std::string text;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        if (static_cast<int>(line) + 1 != replacedLine)
+            text += lines[line] + "\n";
+        else if (!replacement.empty())
+            text += replacement + "\n";
+    }
+    return text;
+}
+
+GameParameters& Parameters()
+{
+    return GameParameters::GetInstance();
+}
+
+void ExpectDefaults()
+{
+    EXPECT_EQ(Parameters().GetDifficulty(), 0);
+    EXPECT_TRUE(Parameters().IsLightMapping());
+    for (int minigame = 0; minigame < GameParameters::minigameCount; ++minigame)
+        EXPECT_FALSE(Parameters().IsMinigameUnlocked(minigame));
+    EXPECT_TRUE(SpeechBubbleDisplay::GetInstance().IsEnabled());
+    for (int group = 0; group < soundGroupCount; ++group)
+        EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(group), 1.0f);
+    EXPECT_EQ(Parameters().GetDisplayMode().width, 800);
+}
+
+class GameParametersTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        StartLog();
+    }
+};
+
+} // namespace
+
+TEST_F(GameParametersTest, SavesFifteenScrambledLinesAndReadsThemBack)
+{
+    Parameters().SetDifficulty(1);
+    Parameters().SetDifficulty(3); // refused
+    Parameters().SetLightMapping(false);
+    Parameters().SetMinigameUnlocked(0, true);
+    Parameters().SetMinigameUnlocked(2, true);
+    Parameters().SetMinigameUnlocked(4, true); // no such minigame
+    SpeechBubbleDisplay::GetInstance().SetEnabled(false);
+    SoundEngine& soundEngine = SoundEngine::GetInstance();
+    soundEngine.SetGroupVolume(soundGroupMusic, 0.25f);
+    soundEngine.SetGroupVolume(soundGroupEffects, 0.5f);
+    soundEngine.SetGroupVolume(soundGroupAmbient, 0.0f);
+    Parameters().SetDisplayMode({1024, 768, 24});
+    ASSERT_TRUE(Parameters().Save());
+
+    const std::string saved = ReadFile("options.dat");
+    EXPECT_EQ(saved, Scrambled(OptionsText()));
+    EXPECT_EQ(Descrambled(saved), OptionsText());
+    EXPECT_FALSE(std::filesystem::exists("options.dat.new"));
+
+    SingletonRegistry::DestroyAll();
+    StartLog();
+    ExpectDefaults();
+    ASSERT_TRUE(Parameters().Load());
+    EXPECT_EQ(Parameters().GetDifficulty(), 1);
+    EXPECT_FALSE(Parameters().IsLightMapping());
+    EXPECT_TRUE(Parameters().IsMinigameUnlocked(0));
+    EXPECT_FALSE(Parameters().IsMinigameUnlocked(1));
+    EXPECT_TRUE(Parameters().IsMinigameUnlocked(2));
+    EXPECT_FALSE(Parameters().IsMinigameUnlocked(3));
+    EXPECT_FALSE(SpeechBubbleDisplay::GetInstance().IsEnabled());
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupMusic), 0.25f);
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupEffects), 0.5f);
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupSpeech), 1.0f);
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupAmbient), 0.0f);
+    EXPECT_EQ(Parameters().GetDisplayMode().width, 1024);
+    EXPECT_EQ(Parameters().GetDisplayMode().height, 768);
+    EXPECT_EQ(Parameters().GetDisplayMode().depth, 24);
+    EXPECT_TRUE(Parameters().IsSavingAllowed());
+    EXPECT_EQ(ReadFile("debug.txt"), "");
+}
+
+TEST_F(GameParametersTest, ReadsAHandWrittenFileByTheOrderOfItsLines)
+{
+    // Keys misspelled or missing, Windows line ends, any non-zero flag.
+    WriteFile("options.dat", Scrambled("vers 103\r\n"
+                                       "x 2\r\n"
+                                       "lightmapping -4\r\n"
+                                       "m 0\nm 0\nm 0\nm 1\n"
+                                       "speechbubble_disp 1\n"
+                                       "s 0.1\nm 0.2\ns 0.3\na 0.4\n"
+                                       "w 800\nh 600\nd 32"));
+    ASSERT_TRUE(Parameters().Load());
+    EXPECT_EQ(Parameters().GetDifficulty(), 2);
+    EXPECT_TRUE(Parameters().IsLightMapping());
+    EXPECT_TRUE(Parameters().IsMinigameUnlocked(3));
+    EXPECT_FALSE(Parameters().IsMinigameUnlocked(0));
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupEffects), 0.1f);
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupMusic), 0.2f);
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupSpeech), 0.3f);
+    EXPECT_EQ(SoundEngine::GetInstance().GetGroupVolume(soundGroupAmbient), 0.4f);
+    EXPECT_EQ(Parameters().GetDisplayMode().depth, 32);
+}
+
+TEST_F(GameParametersTest, RefusesDamagedFilesWholeAndKeepsTheOptions)
+{
+    EXPECT_FALSE(Parameters().Load()); // a fresh installation: no file, no complaint
+    EXPECT_EQ(ReadFile("debug.txt"), "");
+
+    struct Damage {
+        int line;
+        std::string replacement;
+        int reportedLine;
+    };
+    const std::vector<Damage> damages = {
+        {2, "difficulty 3", 2},        {2, "difficulty", 2},         {2, "difficulty 1x", 2},
+        {6, "", 15},                   {9, "sfx_vol 1.5", 9},        {10, "music_vol nan", 10},
+        {11, "speech_vol -0.1", 11},   {13, "screen_width 640", 13}, {15, "screen_depth 8", 13},
+        {15, "", 15},                  {14, std::string(300, '7'), 14},
+    };
+    std::string expectedLog;
+    for (const Damage& damage : damages) {
+        WriteFile("options.dat", Scrambled(OptionsText(damage.line, damage.replacement)));
+        EXPECT_FALSE(Parameters().Load()) << damage.replacement;
+        expectedLog += "***WARNING: GameParameters::Load: Line " + std::to_string(damage.reportedLine) +
+                       " is missing or damaged, the options stay as they were <options.dat>\n";
+    }
+    WriteFile("options.dat", Scrambled(OptionsText(1, "version 102")));
+    EXPECT_FALSE(Parameters().Load());
+    WriteFile("options.dat", OptionsText()); // never scrambled
+    EXPECT_FALSE(Parameters().Load());
+    WriteFile("options.dat", "");
+    EXPECT_FALSE(Parameters().Load());
+    for (int times = 0; times < 3; ++times)
+        expectedLog += "***WARNING: GameParameters::Load: Not an options file of version 103 <options.dat>\n";
+    EXPECT_EQ(ReadFile("debug.txt"), expectedLog);
+    ExpectDefaults();
+}
+
+TEST_F(GameParametersTest, AFailedSaveKeepsThePreviousFile)
+{
+    ASSERT_TRUE(Parameters().Save());
+    const std::string before = ReadFile("options.dat");
+    Parameters().SetDifficulty(2);
+    {
+        // Room for the log's lines, not for the file.
+        const FileSizeLimit limit(200);
+        EXPECT_FALSE(Parameters().Save());
+    }
+    EXPECT_EQ(ReadFile("options.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists("options.dat.new"));
+    const std::string log = ReadFile("debug.txt");
+    EXPECT_NE(log.find("options.dat.new>: File too large\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("***ERROR: GameParameters::Save: Failed to write <options.dat>!\n"), std::string::npos);
+}
+
+TEST_F(GameParametersTest, MixSetsFollowTheKindOfPlay)
+{
+    const SoundEngine& soundEngine = SoundEngine::GetInstance();
+    for (const int level : {1, 6}) {
+        GameParameters::ApplyMixForLevel(level);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupMusic), 0.35f);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupEffects), 0.9f);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupSpeech), 0.7f);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupAmbient), 1.0f);
+    }
+    for (const int level : {0, 7, 11, 99}) {
+        GameParameters::ApplyAdventureMix();
+        GameParameters::ApplyMixForLevel(level);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupMusic), 1.0f);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupEffects), 0.9f);
+        EXPECT_EQ(soundEngine.GetGroupMix(soundGroupSpeech), 0.7f);
+    }
+}
