@@ -70,7 +70,6 @@ TEST_F(HighscoreTest, InsertingPutsNewScoresAboveEqualOnes)
     EXPECT_EQ(dance.Insert("Zo\xEB", 1700), 2); // equal to the third entry
     EXPECT_EQ(dance.GetName(2), "Zo\xEB");
     EXPECT_EQ(dance.GetName(3), "Rocko");
-    EXPECT_EQ(dance.GetScore(3), 1700);
     EXPECT_EQ(dance.GetScore(9), 1100); // 1000 has dropped out
     EXPECT_EQ(dance.GetName(9), "Baron");
 
@@ -79,22 +78,14 @@ TEST_F(HighscoreTest, InsertingPutsNewScoresAboveEqualOnes)
     EXPECT_EQ(dance.Insert("Ute", 1099), 10);
     EXPECT_EQ(dance.GetScore(9), 1100);
     EXPECT_EQ(dance.GetName(10), "");
-    EXPECT_EQ(dance.GetScore(-1), 0);
 
-    EXPECT_EQ(dance.Insert("Ute", 9000), 0);
     dance.Clear();
-    EXPECT_EQ(dance.GetCapacity(), 10);
-    EXPECT_EQ(dance.GetName(0), "");
     EXPECT_EQ(dance.Insert("", 0), 0);
     EXPECT_EQ(dance.Insert("Ute", -1), 10);
 
-    HighscoreTable none(0);
-    EXPECT_FALSE(none.IsHighscore(INT_MAX));
-    EXPECT_EQ(none.Insert("Ute", 5), 0);
-
-    // A key without a table gets an empty one.
-    EXPECT_EQ(Manager().GetTable(7).GetCapacity(), 10);
-    EXPECT_EQ(Manager().GetTable(7).GetScore(0), 0);
+    EXPECT_FALSE(HighscoreTable(0).IsHighscore(INT_MAX));
+    EXPECT_EQ(HighscoreTable(0).Insert("Ute", 5), 0);
+    EXPECT_EQ(Manager().GetTable(7).GetScore(9), 0); // created empty
 }
 
 TEST_F(HighscoreTest, NamesAreRefusedNotMangled)
@@ -108,7 +99,6 @@ TEST_F(HighscoreTest, NamesAreRefusedNotMangled)
         EXPECT_FALSE(table.SetName(0, refused)) << refused;
     }
     EXPECT_EQ(table.GetName(0), longest);
-    EXPECT_EQ(table.GetScore(0), 5);
     EXPECT_TRUE(table.SetName(0, "Kapit\xE4n|"));
     EXPECT_FALSE(table.SetName(10, "Ute"));
 
@@ -142,10 +132,9 @@ TEST_F(HighscoreTest, SavesScrambledTablesAndReadsThemBack)
     EXPECT_EQ(Manager().GetTable(3).GetScore(9), 550);
     EXPECT_EQ(Manager().GetTable(0).GetScore(0), 2000);
     EXPECT_EQ(ReadFile("debug.txt"), "");
-}
 
-TEST_F(HighscoreTest, ReadsAHandEditedFileResorted)
-{
+    // A hand-edited file comes back sorted; the name is all after the
+    // first "name:".
     std::string text = "107 tables\r\n";
     for (int key = 0; key < 4; ++key) {
         for (int entry = 0; entry < 10; ++entry)
