@@ -40,28 +40,33 @@ struct StoredOptions {
     GameParameters::DisplayMode displayMode;
 };
 
+// A whole word as a number, as "%d" or "%f" would read it, but refusing
+// anything after the number.
+template <typename Number>
+bool ParseWhole(const std::string& text, Number& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
 // The values (second words) of the file's lines; a value that does not
 // parse or lies outside its range marks the line damaged.
 class OptionValues {
 public:
     explicit OptionValues(std::vector<std::string> lineValues) : values(std::move(lineValues)) {}
 
-    int Integer(int low, int high)
+    int Integer(int low = std::numeric_limits<int>::min(), int high = std::numeric_limits<int>::max())
     {
-        const std::string& text = Next();
         int value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        if (!ParseWhole(Next(), value) || value < low || value > high)
             Damaged();
         return value;
     }
-    bool Flag() { return Integer(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()) != 0; }
+    bool Flag() { return Integer() != 0; }
     float Volume()
     {
-        const std::string& text = Next();
         float value = 0.0f;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || !(value >= 0.0f && value <= 1.0f))
+        if (!ParseWhole(Next(), value) || !(value >= 0.0f && value <= 1.0f))
             Damaged();
         return value;
     }
@@ -101,9 +106,11 @@ int ReadOptions(File& file, StoredOptions& options)
     options.speechBubbles = read.Flag();
     for (float& volume : options.volumes)
         volume = read.Volume();
-    options.displayMode.width = read.Integer(0, std::numeric_limits<int>::max());
-    options.displayMode.height = read.Integer(0, std::numeric_limits<int>::max());
-    options.displayMode.depth = read.Integer(0, std::numeric_limits<int>::max());
+    options.displayMode.width = read.Integer();
+    options.displayMode.height = read.Integer();
+    options.displayMode.depth = read.Integer();
+    // A mode the display does not offer damages the whole mode, from its
+    // first line.
     if (read.GetDamagedLine() == 0 && !GameParameters::IsDisplayModeSupported(options.displayMode))
         return lineCount - 2;
     return read.GetDamagedLine();
