@@ -143,36 +143,27 @@ bool GameParameters::IsDisplayModeSupported(const DisplayMode& mode)
 
 bool GameParameters::Save()
 {
-    ScrambledTextFile file(fileName);
-    if (!file.Open()) {
-        LogError("GameParameters::Save: Failed to open <%s>!\n", fileName);
-        return false;
-    }
-    File& text = file.GetFile();
-    text.Printf("version %d\n", fileVersion);
-    text.Printf("difficulty %d\n", difficulty);
-    text.Printf("lightmapping %d\n", lightMapping ? 1 : 0);
-    for (int minigame = 0; minigame < minigameCount; ++minigame)
-        text.Printf("minigame%d %d\n", minigame + 1, IsMinigameUnlocked(minigame) ? 1 : 0);
-    text.Printf("speechbubble_disp %d\n", SpeechBubbleDisplay::GetInstance().IsEnabled() ? 1 : 0);
-    const SoundEngine& soundEngine = SoundEngine::GetInstance();
-    for (const StoredVolume& volume : storedVolumes)
-        text.Printf("%s %f\n", volume.key, static_cast<double>(soundEngine.GetGroupVolume(volume.group)));
-    // The display's mode once it runs (the options page may have changed
-    // it), else the one it is to start in.
-    DisplayMode mode = displayMode;
-    if (DirectDraw::Exists() && DirectDraw::GetInstance().IsInitialised()) {
-        const DirectDraw& display = DirectDraw::GetInstance();
-        mode = {display.GetWidth(), display.GetHeight(), display.GetDepth()};
-    }
-    text.Printf("screen_width %d\n", mode.width);
-    text.Printf("screen_height %d\n", mode.height);
-    text.Printf("screen_depth %d\n", mode.depth);
-    if (!file.Commit()) {
-        LogError("GameParameters::Save: Failed to write <%s>!\n", fileName);
-        return false;
-    }
-    return true;
+    return ScrambledTextFile::Write(fileName, "GameParameters::Save", [this](File& text) {
+        text.Printf("version %d\n", fileVersion);
+        text.Printf("difficulty %d\n", difficulty);
+        text.Printf("lightmapping %d\n", lightMapping ? 1 : 0);
+        for (int minigame = 0; minigame < minigameCount; ++minigame)
+            text.Printf("minigame%d %d\n", minigame + 1, IsMinigameUnlocked(minigame) ? 1 : 0);
+        text.Printf("speechbubble_disp %d\n", SpeechBubbleDisplay::GetInstance().IsEnabled() ? 1 : 0);
+        const SoundEngine& soundEngine = SoundEngine::GetInstance();
+        for (const StoredVolume& volume : storedVolumes)
+            text.Printf("%s %f\n", volume.key, static_cast<double>(soundEngine.GetGroupVolume(volume.group)));
+        // The display's mode once it runs (the options page may have
+        // changed it), else the one it is to start in.
+        DisplayMode mode = displayMode;
+        if (DirectDraw::Exists() && DirectDraw::GetInstance().IsInitialised()) {
+            const DirectDraw& display = DirectDraw::GetInstance();
+            mode = {display.GetWidth(), display.GetHeight(), display.GetDepth()};
+        }
+        text.Printf("screen_width %d\n", mode.width);
+        text.Printf("screen_height %d\n", mode.height);
+        text.Printf("screen_depth %d\n", mode.depth);
+    });
 }
 
 bool GameParameters::Load()

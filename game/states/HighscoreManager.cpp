@@ -73,22 +73,13 @@ HighscoreTable& HighscoreManager::GetTable(int key)
 
 bool HighscoreManager::Save()
 {
-    ScrambledTextFile file(fileName);
-    if (!file.Open()) {
-        LogError("HighscoreManager::Save: Failed to open <%s>!\n", fileName);
-        return false;
-    }
-    File& text = file.GetFile();
-    text.Printf("%d\n", fileVersion);
-    for (const auto& [key, table] : tables) {
-        for (int entry = 0; entry < table.GetCapacity(); ++entry)
-            text.Printf("%d name:%s\n", table.GetScore(entry), table.GetName(entry).c_str());
-    }
-    if (!file.Commit()) {
-        LogError("HighscoreManager::Save: Failed to write <%s>!\n", fileName);
-        return false;
-    }
-    return true;
+    return ScrambledTextFile::Write(fileName, "HighscoreManager::Save", [this](File& text) {
+        text.Printf("%d\n", fileVersion);
+        for (const auto& [key, table] : tables) {
+            for (int entry = 0; entry < table.GetCapacity(); ++entry)
+                text.Printf("%d name:%s\n", table.GetScore(entry), table.GetName(entry).c_str());
+        }
+    });
 }
 
 bool HighscoreManager::Load()

@@ -44,3 +44,18 @@ bool ScrambledTextFile::Commit()
     committed = true;
     return true;
 }
+
+bool ScrambledTextFile::Write(const char* name, const char* origin, const std::function<void(File&)>& write)
+{
+    ScrambledTextFile file(name);
+    if (!file.Open()) {
+        LogError("%s: Failed to open <%s>!\n", origin, name);
+        return false;
+    }
+    write(file.GetFile());
+    if (!file.Commit()) {
+        LogError("%s: Failed to write <%s>!\n", origin, name);
+        return false;
+    }
+    return true;
+}

@@ -2,6 +2,7 @@
 
 #include "files/File.h"
 
+#include <functional>
 #include <string>
 
 // Writing one of the game's own text files (options, highscores,
@@ -22,6 +23,11 @@ public:
     // Closes, scrambles and puts the file in the target's place. False, with
     // the target as it was and the reason in the log, when any step failed.
     bool Commit();
+
+    // The whole write: `write` fills the file. A failure is logged as
+    // "<origin>: Failed to open <name>!" or "<origin>: Failed to write
+    // <name>!", after the reason.
+    static bool Write(const char* name, const char* origin, const std::function<void(File&)>& write);
 
 private:
     std::string name;

@@ -1,20 +1,12 @@
 #include "GameParameters.h"
+#include "PlayerFileTest.h"
 #include "app/Singleton.h"
 #include "audio/SoundEngine.h"
-#include "files/Scrambler.h"
 #include "graphics/SpeechBubbleDisplay.h"
-#include "support/FileSizeLimit.h"
-#include "support/HeadlessTest.h"
 
 #include <vector>
 
 namespace {
-
-std::string Scrambled(std::string text)
-{
-    ScrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
-    return text;
-}
 
 // A file as the game writes it, with one line replaced when asked.
 std::string OptionsText(int replacedLine = 0, const std::string& replacement = "")
@@ -144,19 +136,7 @@ TEST_F(GameParametersTest, RefusesDamagedFilesWholeAndKeepsTheOptions)
 
 TEST_F(GameParametersTest, AFailedSaveKeepsThePreviousFile)
 {
-    ASSERT_TRUE(Parameters().Save());
-    const std::string before = ReadFile("options.dat");
-    Parameters().SetDifficulty(2);
-    {
-        // Room for the log's lines, not for the file.
-        const FileSizeLimit limit(200);
-        EXPECT_FALSE(Parameters().Save());
-    }
-    EXPECT_EQ(ReadFile("options.dat"), before);
-    EXPECT_FALSE(std::filesystem::exists("options.dat.new"));
-    const std::string log = ReadFile("debug.txt");
-    EXPECT_NE(log.find("options.dat.new>: File too large\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("***ERROR: GameParameters::Save: Failed to write <options.dat>!\n"), std::string::npos);
+    ExpectAFailedSaveToKeepTheFile<GameParameters>("GameParameters", [] { Parameters().SetDifficulty(2); });
 }
 
 TEST_F(GameParametersTest, MixSetsFollowTheKindOfPlay)

@@ -1,10 +1,8 @@
 #include "DefaultHighscores.h"
 #include "HighscoreManager.h"
+#include "PlayerFileTest.h"
 #include "app/Singleton.h"
-#include "files/Scrambler.h"
 #include "platform/Windows1252.h"
-#include "support/FileSizeLimit.h"
-#include "support/HeadlessTest.h"
 
 #include <array>
 #include <climits>
@@ -18,12 +16,6 @@ constexpr std::array<std::array<int, 10>, 4> defaultScores = {{
     {5000, 4800, 4700, 4600, 4500, 4400, 4300, 4200, 4100, 4000},
     {1200, 1100, 1000, 900, 800, 750, 700, 600, 550, 500},
 }};
-
-std::string Scrambled(std::string text)
-{
-    ScrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
-    return text;
-}
 
 // The default tables as highscores.dat holds them in plain text.
 std::string DefaultFileText()
@@ -183,17 +175,5 @@ TEST_F(HighscoreTest, RefusesDamagedFilesWholeAndKeepsTheTables)
 
 TEST_F(HighscoreTest, AFailedSaveKeepsThePreviousFile)
 {
-    ASSERT_TRUE(Manager().Save());
-    const std::string before = ReadFile("highscores.dat");
-    Manager().GetTable(2).Insert("Ute", 9999);
-    {
-        // Room for the log's lines, not for the file.
-        const FileSizeLimit limit(300);
-        EXPECT_FALSE(Manager().Save());
-    }
-    EXPECT_EQ(ReadFile("highscores.dat"), before);
-    EXPECT_FALSE(std::filesystem::exists("highscores.dat.new"));
-    const std::string log = ReadFile("debug.txt");
-    EXPECT_NE(log.find("highscores.dat.new>: File too large\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("***ERROR: HighscoreManager::Save: Failed to write <highscores.dat>!\n"), std::string::npos);
+    ExpectAFailedSaveToKeepTheFile<HighscoreManager>("HighscoreManager", [] { Manager().GetTable(2).Insert("Ute", 9999); });
 }
