@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -21,4 +22,11 @@ inline void WriteFuzzInput(const char* name, const std::uint8_t* data, std::size
     (void)inFolder;
     std::ofstream(name, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
                                                                    static_cast<std::streamsize>(size));
+}
+
+// A file the target wrote in its folder, whole.
+inline std::string ReadFuzzOutput(const char* name)
+{
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

@@ -1,11 +1,9 @@
 #include "MainProgram.h"
 
+#include "ScrambledTextFile.h"
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "app/KeyboardInput.h"
-#include "files/AtomicFile.h"
-#include "files/HostPath.h"
-#include "files/Scrambler.h"
 #include "files/SettingsManager.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/SpriteManager.h"
@@ -129,22 +127,14 @@ bool MainProgram::SaveGame(int slot, const Image& image)
         LogError("MainProgram::SaveGame: Failed to save game, game-ptr is NULL!\n");
         return false;
     }
-    // The savegame is written and scrambled beside its slot and only then
-    // takes the slot's place: a crash or a failed save leaves the previous
-    // savegame as it was.
+    // A crash or a failed save leaves the slot's previous savegame as it was.
     const std::string name = SlotFile(slot, "dat");
-    const std::string unfinished = name + ".new";
-    File file;
-    if (!file.OpenDirect(unfinished.c_str(), "w")) {
+    ScrambledTextFile file(name);
+    if (!file.Open()) {
         LogError("MainProgram::SaveGame: Failed to open savegame <%s>!\n", name.c_str());
         return false;
     }
-    const bool saved = currentState->SaveGame(file);
-    // A savegame that did not reach the disk is not scrambled: an older
-    // unfinished file in its place would be taken for it.
-    const bool closed = file.Close();
-    if (!saved || !closed || !ScrambleFile(unfinished.c_str()) || !ReplaceFile(unfinished.c_str(), name.c_str())) {
-        std::remove(HostPath(unfinished).c_str());
+    if (!currentState->SaveGame(file.GetFile()) || !file.Commit()) {
         LogError("MainProgram::SaveGame: Failed to save game!\n");
         return false;
     }

@@ -1,5 +1,7 @@
 #include "WinMain.h"
 
+#include "GameParameters.h"
+#include "HighscoreManager.h"
 #include "RuvIdApplication.h"
 #include "app/ScriptedRun.h"
 #include "audio/Randomizer.h"
@@ -44,6 +46,23 @@ ApplicationSettings ReadShellConfiguration()
     return settings;
 }
 
+ApplicationSettings ReadStartSettings()
+{
+    HighscoreManager::GetInstance().Load();
+    ApplicationSettings settings = ReadShellConfiguration();
+    // The display mode the player chose last replaces the configuration's;
+    // full screen or not stays as configured.
+    GameParameters& parameters = GameParameters::GetInstance();
+    if (parameters.Load()) {
+        settings.width = parameters.GetDisplayMode().width;
+        settings.height = parameters.GetDisplayMode().height;
+        settings.depth = parameters.GetDisplayMode().depth;
+    } else {
+        parameters.SetDisplayMode({settings.width, settings.height, settings.depth});
+    }
+    return settings;
+}
+
 int WinMain(const CommandLine& commandLine)
 {
     if (commandLine.headless)
@@ -73,7 +92,7 @@ int WinMain(const CommandLine& commandLine)
 
     DataFile::GetInstance().Init("datafile.dat");
     SettingsManager::GetInstance().LoadSettings("data\\config.txt");
-    const ApplicationSettings settings = ReadShellConfiguration();
+    const ApplicationSettings settings = ReadStartSettings();
 
     RuvIdApplication application;
     application.SetScriptedRun(&scriptedRun);

@@ -14,3 +14,8 @@ int WinMain(const CommandLine& commandLine);
 // the global character scale (CharacterScale). A missing or unusable value
 // keeps its default (1.0 for the scale) after the settings store's warning.
 ApplicationSettings ReadShellConfiguration();
+
+// The start's saved state and settings, in the start-up order: the
+// highscore tables, the shell's keys, then the player's options, whose
+// display mode (when options.dat was read) replaces the configuration's.
+ApplicationSettings ReadStartSettings();

@@ -1,3 +1,5 @@
+#include "GameParameters.h"
+#include "HighscoreManager.h"
 #include "WinMain.h"
 #include "app/DX3Application.h"
 #include "app/Singleton.h"
@@ -32,4 +34,27 @@ TEST_F(WinMainTest, MissingOrUnusableShellKeysKeepTheirDefaults)
     ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
     ReadShellConfiguration();
     EXPECT_EQ(CharacterScale, 0.75f);
+}
+
+TEST_F(WinMainTest, TheStartTakesHighscoresAndTheSavedDisplayMode)
+{
+    WriteFile("data/config.txt", "screenwidth 800\nscreenheight 600\nscreendepth 16\nfullscreen 1\ncharacterScale 1\n");
+    ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
+    ApplicationSettings settings = ReadStartSettings();
+    EXPECT_EQ(settings.width, 800);
+    EXPECT_EQ(settings.depth, 16);
+    EXPECT_EQ(GameParameters::GetInstance().GetDisplayMode().depth, 16);
+
+    GameParameters::GetInstance().SetDisplayMode({1024, 768, 32});
+    ASSERT_TRUE(GameParameters::GetInstance().Save());
+    HighscoreManager::GetInstance().GetTable(0).Insert("Ute", 9999);
+    ASSERT_TRUE(HighscoreManager::GetInstance().Save());
+    SingletonRegistry::DestroyAll();
+    ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
+    settings = ReadStartSettings();
+    EXPECT_EQ(settings.width, 1024);
+    EXPECT_EQ(settings.height, 768);
+    EXPECT_EQ(settings.depth, 32);
+    EXPECT_TRUE(settings.fullScreen);
+    EXPECT_EQ(HighscoreManager::GetInstance().GetTable(0).GetName(0), "Ute");
 }
