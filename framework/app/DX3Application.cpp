@@ -376,9 +376,9 @@ bool PlayMovie(const char* fileName)
 
 int PlayMovieAlone(const ApplicationSettings& settings, ScriptedRun& run, const char* fileName)
 {
-    DX3Application application;
-    application.SetScriptedRun(&run);
-    if (!application.Create(settings))
+    DX3Application shell;
+    shell.SetScriptedRun(&run);
+    if (!shell.Create(settings))
         return 1;
     platform::Window& window = Host().GetWindow();
     std::uint32_t pictures = 0;
