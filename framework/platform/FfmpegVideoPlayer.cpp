@@ -18,6 +18,8 @@ constexpr std::uint32_t defaultFrameMilliseconds = 40;
 // How far decoding may run ahead of the clock.
 constexpr std::size_t maximumQueuedFrames = 32;
 constexpr std::size_t maximumQueuedSamples = MovieSound::rate * 2 * 4;
+// Longer is no movie of ours but broken or hostile time stamps or sound.
+constexpr std::uint32_t maximumMovieMilliseconds = 30 * 60 * 1000;
 
 struct Placement {
     int x = 0;
@@ -152,6 +154,10 @@ bool FfmpegVideoPlayer::Play(std::span<const std::uint8_t> movie, const MovieScr
         const std::uint32_t end = std::max(lastFrameTime + frameDuration, soundEnd);
         if (!decoding && frames.empty() && now >= end)
             break;
+        if (now > maximumMovieMilliseconds) {
+            error = "the movie runs longer than half an hour";
+            break;
+        }
         const std::uint32_t next = frames.empty() ? end : frames.front().milliseconds;
         clock.Sleep(std::clamp<std::uint32_t>(next > now ? next - now : 1, 1, pollMilliseconds));
     }

@@ -18,8 +18,8 @@ namespace {
 constexpr int ioBufferSize = 16384;
 constexpr int maximumChannels = 16;
 constexpr int maximumInputRate = 384000;
-// A frame due more than this long after the one before it is a broken time
-// stamp, not a pause.
+// A frame due more than this long after the one before it (or after the
+// start) is a broken time stamp, not a pause.
 constexpr std::int64_t maximumFrameGapMilliseconds = 10000;
 
 std::string Describe(const char* what, int code)
@@ -179,8 +179,9 @@ struct MovieReader::State {
         } else if (video.stream->avg_frame_rate.num > 0) {
             milliseconds = av_rescale_q(framesDecoded, av_inv_q(video.stream->avg_frame_rate), AVRational{1, 1000});
         }
-        milliseconds = std::max(milliseconds, std::max<std::int64_t>(lastMilliseconds, 0));
-        if (lastMilliseconds >= 0 && milliseconds - lastMilliseconds > maximumFrameGapMilliseconds) {
+        const std::int64_t previous = std::max<std::int64_t>(lastMilliseconds, 0);
+        milliseconds = std::max(milliseconds, previous);
+        if (milliseconds - previous > maximumFrameGapMilliseconds) {
             error = "the movie's frame times jump";
             return false;
         }

@@ -32,14 +32,18 @@ bool MovieSound::Start(std::unique_ptr<SoundDevice> soundDevice, Window& window)
 
 std::uint64_t MovieSound::FramesWanted(std::uint32_t milliseconds) const
 {
+    if (buffer == nullptr)
+        return 0;
     const std::uint64_t target = (static_cast<std::uint64_t>(milliseconds) + leadMilliseconds) * rate / 1000;
     return target > framesWritten ? target - framesWritten : 0;
 }
 
 void MovieSound::Feed(std::vector<std::int16_t>& samples, std::uint32_t milliseconds)
 {
-    if (buffer == nullptr)
+    if (buffer == nullptr) {
+        samples.clear();
         return;
+    }
     const auto frames = static_cast<std::uint32_t>(std::min<std::uint64_t>(FramesWanted(milliseconds), bufferFrames / 2));
     if (frames == 0)
         return;

@@ -25,9 +25,11 @@ public:
     // False (and silence) when the device has no buffer for us.
     bool Start(std::unique_ptr<SoundDevice> device, Window& window);
     // Writes the buffer up to `milliseconds` + the lead, taking samples
-    // (interleaved stereo) from the front of `samples`.
+    // (interleaved stereo) from the front of `samples`; without a buffer
+    // the samples are dropped.
     void Feed(std::vector<std::int16_t>& samples, std::uint32_t milliseconds);
-    // Stereo frames the buffer still wants before `milliseconds` + the lead.
+    // Stereo frames the buffer still wants before `milliseconds` + the lead
+    // (none without a buffer).
     std::uint64_t FramesWanted(std::uint32_t milliseconds) const;
     void Stop();
 

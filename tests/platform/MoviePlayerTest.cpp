@@ -117,6 +117,20 @@ TEST_F(MoviePlayerTest, ShowsEachPictureAtItsTimeInItsPlaceAndPlaysTheSound)
     EXPECT_NEAR(crossings, 400, 4);
 }
 
+TEST_F(MoviePlayerTest, PlaysLongMoviesToTheEndWithoutASoundDevice)
+{
+    // Five seconds: longer than the player decodes ahead, so the sound
+    // nobody plays must not pile up.
+    const std::vector<std::uint8_t> movie =
+        WriteTestMovie("movie.avi", {.width = 16, .height = 16, .colours = std::vector<std::uint32_t>(125, 0x406080)});
+    Host().SetAudioAvailable(false);
+    const std::uint32_t start = Host().GetClock().Milliseconds();
+    std::string error;
+    ASSERT_TRUE(Play(movie, {16, 16, 0, 0, 16, 16}, error)) << error;
+    EXPECT_EQ(shown.size(), 125u);
+    EXPECT_EQ(Host().GetClock().Milliseconds() - start, 5000u);
+}
+
 TEST_F(MoviePlayerTest, EscapeOrSpaceSkipsAndAQuitEndsTheMovieAndStaysQueued)
 {
     const std::vector<std::uint8_t> movie = WriteTestMovie("movie.avi", {.colours = tenColours, .toneHertz = 0});
