@@ -52,6 +52,16 @@ bool PlaceMovie(const MovieScreen& screen, int movieWidth, int movieHeight, Plac
     return true;
 }
 
+// Puts a picture of the placement's size into the canvas.
+void CopyPicture(const MovieReader::Frame& picture, const Placement& placement, std::vector<std::uint32_t>& canvas,
+                 int canvasWidth)
+{
+    for (int row = 0; row < placement.height; ++row)
+        std::memcpy(&canvas[static_cast<std::size_t>(placement.y + row) * canvasWidth + placement.x],
+                    &picture.pixels[static_cast<std::size_t>(row) * placement.width],
+                    static_cast<std::size_t>(placement.width) * sizeof(std::uint32_t));
+}
+
 enum class Interruption { none, skipped, quit };
 
 // Takes the waiting messages: Escape or space skips, a quit goes back into
@@ -134,10 +144,7 @@ bool FfmpegVideoPlayer::Play(std::span<const std::uint8_t> movie, const MovieScr
             frames.pop_front();
         if (!frames.empty() && frames.front().milliseconds <= now) {
             const MovieReader::Frame& due = frames.front();
-            for (int row = 0; row < placement.height; ++row)
-                std::memcpy(&canvas[static_cast<std::size_t>(placement.y + row) * screen.width + placement.x],
-                            &due.pixels[static_cast<std::size_t>(row) * placement.width],
-                            static_cast<std::size_t>(placement.width) * sizeof(std::uint32_t));
+            CopyPicture(due, placement, canvas, screen.width);
             if (due.milliseconds > lastFrameTime)
                 frameDuration = due.milliseconds - lastFrameTime;
             lastFrameTime = due.milliseconds;
