@@ -52,11 +52,14 @@ void MovieSound::Feed(std::vector<std::int16_t>& samples, std::uint32_t millisec
     if (buffer->Lock(offset, frames * bytesPerFrame, regions) != soundOk)
         return;
     std::size_t taken = 0;
-    for (auto [target, bytes] : {std::pair{regions.first, regions.firstBytes}, std::pair{regions.second, regions.secondBytes}}) {
+    for (auto [target, bytes] :
+         {std::pair{regions.first, regions.firstBytes}, std::pair{regions.second, regions.secondBytes}}) {
         if (target == nullptr)
             continue;
+        // Silence where the decoded sound runs short.
         const std::size_t available = std::min<std::size_t>(bytes / 2, samples.size() - taken);
-        std::memcpy(target, samples.data() + taken, available * 2);
+        if (available > 0)
+            std::memcpy(target, samples.data() + taken, available * 2);
         std::memset(static_cast<std::uint8_t*>(target) + available * 2, 0, bytes - available * 2);
         taken += available;
     }
