@@ -43,10 +43,13 @@ const char* CommandLine::Usage()
            "                        the game ends after the recording's last frame\n"
            "  --shots DIR           write presented frames as DIR/frame%06d.png\n"
            "  --shot-frames A,B,... the frames to write (default: the last one)\n"
+           "  --movie FILE          play the movie FILE (a game path, from the data tree or\n"
+           "                        datafile.dat) on its own and quit; with --shots its\n"
+           "                        pictures count as the frames\n"
            "  -h, --help            show this text\n"
            "  --version             show the version\n"
            "\n"
-           "A headless run needs --frames or --replay to end.\n"
+           "A headless game needs --frames or --replay to end.\n"
            "Exit codes: 0 or -1 as the game ended, 1 when it could not start,\n"
            "2 for unusable options, 3 after a fatal error (see debug.txt).\n";
 }
@@ -99,6 +102,8 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
             ok = value(recordFile);
         } else if (argument == "--replay") {
             ok = value(replayFile);
+        } else if (argument == "--movie") {
+            ok = value(movieFile);
         } else if (argument == "--shots") {
             ok = value(shotDirectory);
         } else if (argument == "--shot-frames") {
@@ -119,7 +124,11 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
 
 bool CommandLine::CheckCombination(std::string& error) const
 {
-    if (headless && !frames && replayFile.empty()) {
+    if (!movieFile.empty() && (!recordFile.empty() || !replayFile.empty() || frames)) {
+        error = "--movie plays a movie on its own: not with --record, --replay or --frames";
+        return false;
+    }
+    if (headless && !frames && replayFile.empty() && movieFile.empty()) {
         error = "--headless needs --frames N or --replay FILE: nothing else can end a game without a window";
         return false;
     }

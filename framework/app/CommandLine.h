@@ -17,6 +17,7 @@ struct CommandLine {
     std::string replayFile;
     std::string shotDirectory;
     std::set<std::uint32_t> shotFrames;        // empty: the last frame
+    std::string movieFile;                     // play this movie alone, then quit
     bool help = false;
     bool version = false;
 

@@ -2,7 +2,7 @@
 
 #include "Debug.h"
 #include "ScriptedRun.h"
-#include "files/HostPath.h"
+#include "files/File.h"
 #include "platform/VirtualKey.h"
 
 #include <sys/utsname.h>
@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 using platform::MessageType;
 using platform::WindowMessage;
@@ -24,6 +26,8 @@ DX3Application* application = nullptr;
 
 constexpr int logicalWidth = 1024;
 constexpr int logicalHeight = 768;
+// Our intro is a few megabytes; anything near this is not a movie of ours.
+constexpr int maximumMovieBytes = 512 * 1024 * 1024;
 
 platform::Platform& Host()
 {
@@ -307,27 +311,79 @@ void DX3Application::HandleMessage(const WindowMessage& received)
     }
 }
 
-bool PlayMovie(const char* fileName)
+namespace {
+
+// The movie's bytes, from the archive or the loose tree; false with a log
+// line when there is no such file or it cannot be read whole.
+bool ReadMovie(const char* fileName, std::vector<std::uint8_t>& bytes)
+{
+    File file;
+    if (!file.Open(fileName, "rb")) {
+        LogWarning("DX3Application::PlayMovie: Movie <%s> not found!\n", fileName);
+        return false;
+    }
+    const int size = file.GetSize();
+    if (size <= 0 || size > maximumMovieBytes) {
+        LogError("DX3Application::PlayMovie: Movie <%s> has an unusable size of %d bytes!\n", fileName, size);
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    if (file.Read(bytes.data(), size) != size) {
+        LogError("DX3Application::PlayMovie: Failed to read movie <%s>!\n", fileName);
+        return false;
+    }
+    return true;
+}
+
+// Plays the movie; `presented` hears of every picture shown.
+bool PlayMovieShowing(const char* fileName, const std::function<void()>& presented)
 {
     DX3Application* owner = DX3Application::GetApplication();
     if (owner == nullptr || fileName == nullptr)
         return false;
-    const int width = owner->GetSettings().width;
-    const int height = owner->GetSettings().height;
-    const std::string hostPath = HostPath(fileName);
-    std::error_code failure;
-    if (!std::filesystem::is_regular_file(hostPath, failure))
+    // The display's size: the mode in full screen, the window's otherwise.
+    platform::Window& window = Host().GetWindow();
+    const platform::DisplayMode& mode = Host().GetDisplay().GetMode();
+    const int width = window.IsFullScreen() ? mode.width : owner->GetSettings().width;
+    const int height = window.IsFullScreen() ? mode.height : owner->GetSettings().height;
+    std::vector<std::uint8_t> movie;
+    if (!ReadMovie(fileName, movie))
         return false;
 
-    platform::Window& window = Host().GetWindow();
+    const platform::MovieScreen screen{width, height, 0, static_cast<int>(height * 0.1666), width,
+                                       static_cast<int>(height * 0.6666)};
+    platform::MovieHooks hooks;
+    hooks.dispatch = &DX3Application::WindowProcedure;
+    hooks.presented = presented;
+    std::string error;
     MoviePlaying = true;
-    const bool played = Host().GetVideoPlayer().Play(hostPath, 0, static_cast<int>(height * 0.1666), width,
-                                                     static_cast<int>(height * 0.6666), window);
+    const bool played = Host().GetVideoPlayer().Play(movie, screen, window, hooks, error);
     MoviePlaying = false;
-    if (!played)
-        return false;
     // Nothing typed or clicked during the movie may reach the game; a close
     // request stays in the queue.
     window.DropPendingInput();
-    return true;
+    if (!played)
+        LogError("DX3Application::PlayMovie: Failed to play movie <%s>: %s!\n", fileName, error.c_str());
+    return played;
+}
+
+} // namespace
+
+bool PlayMovie(const char* fileName)
+{
+    return PlayMovieShowing(fileName, {});
+}
+
+int PlayMovieAlone(const ApplicationSettings& settings, ScriptedRun& run, const char* fileName)
+{
+    DX3Application shell;
+    shell.SetScriptedRun(&run);
+    if (!shell.Create(settings))
+        return 1;
+    platform::Window& window = Host().GetWindow();
+    std::uint32_t pictures = 0;
+    const bool played = PlayMovieShowing(fileName, [&] { run.FrameStarting(++pictures, window); });
+    run.Finish(pictures + 1, window);
+    LogPrint("Exiting.\n");
+    return played ? 0 : 1;
 }

@@ -72,6 +72,7 @@ public:
 
     // Optional development switches (frame limit, recording, screenshots).
     void SetScriptedRun(ScriptedRun* run) { scriptedRun = run; }
+    ScriptedRun* GetScriptedRun() const { return scriptedRun; }
 
     bool IsActive() const { return active; }
     const ApplicationSettings& GetSettings() const { return settings; }
@@ -98,6 +99,13 @@ private:
     ScriptedRun* scriptedRun = nullptr;
 };
 
-// Plays a movie file in the main window until it ends or Escape or the space
-// bar skips it. False, with the display untouched, when the file is missing.
+// Plays a movie file (a game path: from the archive when there is one) in the
+// main window until it ends or Escape or the space bar skips it. False, with
+// the display untouched, when the file is missing; false with a log line when
+// it cannot be played.
 bool PlayMovie(const char* fileName);
+
+// The --movie switch: opens the window without any game, plays the movie
+// and ends. Each picture shown counts as a frame of the scripted run's
+// screenshots. Returns the exit code: 0 when the movie played, 1 otherwise.
+int PlayMovieAlone(const ApplicationSettings& settings, ScriptedRun& run, const char* fileName);

@@ -293,6 +293,14 @@ void DirectDraw::ChangeDisplayMode(int newWidth, int newHeight, int newDepth)
 {
     if (newWidth == width && newHeight == height && newDepth == depth)
         return;
+    // Before Init (or after Release) there are no surfaces to rebuild: the
+    // mode is kept for the next Init.
+    if (!initialised) {
+        width = newWidth;
+        height = newHeight;
+        depth = newDepth;
+        return;
+    }
     if (newDepth != depth)
         OnSurfaceLost();
     width = newWidth;

@@ -93,14 +93,18 @@ int WinMain(const CommandLine& commandLine)
     DataFile::GetInstance().Init("datafile.dat");
     SettingsManager::GetInstance().LoadSettings("data\\config.txt");
     const ApplicationSettings settings = ReadStartSettings();
-
-    RuvIdApplication application;
-    application.SetScriptedRun(&scriptedRun);
-    // A game that could not start has failed; the part that failed has
-    // already said why.
-    if (!application.Create(settings))
-        return 1;
-    const int exitCode = application.Run();
+    int exitCode = 0;
+    if (!commandLine.movieFile.empty()) {
+        exitCode = PlayMovieAlone(settings, scriptedRun, commandLine.movieFile.c_str());
+    } else {
+        RuvIdApplication application;
+        application.SetScriptedRun(&scriptedRun);
+        // A game that could not start has failed; the part that failed has
+        // already said why.
+        if (!application.Create(settings))
+            return 1;
+        exitCode = application.Run();
+    }
     // A recording or a screenshot that is missing is a failed run, whatever
     // the game said.
     if (!scriptedRun.GetFailure().empty()) {

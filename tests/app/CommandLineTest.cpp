@@ -19,6 +19,11 @@ TEST(CommandLine, ReadsTheDevelopmentSwitches)
     EXPECT_EQ(commandLine.shotDirectory, "out");
     EXPECT_EQ(commandLine.shotFrames, (std::set<std::uint32_t>{1, 5}));
 
+    // A movie on its own ends by itself, headless too.
+    CommandLine movie;
+    ASSERT_TRUE(movie.Parse({"--headless", "--movie", "data\\intro.avi", "--shots", "out"}, error)) << error;
+    EXPECT_EQ(movie.movieFile, "data\\intro.avi");
+
     CommandLine plain;
     ASSERT_TRUE(plain.Parse({}, error));
     EXPECT_FALSE(plain.headless);
@@ -38,6 +43,9 @@ TEST(CommandLine, RefusesWhatItCannotUse)
         {{"--seed", "1x"}, "--seed takes a whole number, not <1x>"},
         {{"--shot-frames", "1,,2"}, "--shot-frames takes frame numbers separated by commas, not <1,,2>"},
         {{"--fullscreen"}, "unknown option <--fullscreen>"},
+        {{"--movie"}, "--movie needs a value"},
+        {{"--movie", "a.avi", "--frames", "3"},
+         "--movie plays a movie on its own: not with --record, --replay or --frames"},
     };
     for (const auto& [arguments, expected] : cases) {
         CommandLine commandLine;

@@ -2,7 +2,10 @@
 #include "app/Debug.h"
 #include "app/ScriptedRun.h"
 #include "platform/VirtualKey.h"
+#include "files/DataFile.h"
 #include "support/HeadlessTest.h"
+#include "support/MovieFiles.h"
+#include "ArchiveWriter.h"
 
 #include <regex>
 
@@ -233,14 +236,63 @@ TEST_F(DX3ApplicationTest, DropsInputWhileAMoviePlays)
     EXPECT_TRUE(application.calls.empty());
     MoviePlaying = false;
 
-    // Input waiting when the movie ends is dropped; a close request is kept.
-    WriteFile("data/intro.avi", "movie");
-    Window().Inject({MessageType::KeyDown, VirtualKey::Space});
+    // Input during the movie never reaches the game; a close request ends
+    // the movie and is kept for the frame loop.
+    std::filesystem::create_directory("data");
+    WriteTestMovie("data/intro.avi", {.colours = {0x804020, 0x204080, 0x208040}, .toneHertz = 0});
+    Window().Inject({MessageType::KeyDown, 'A'});
+    Window().Inject({MessageType::LeftButtonDown, 0, 10, 10});
     Window().Inject({MessageType::Destroy});
-    EXPECT_TRUE(PlayMovie("data\\intro.avi"));
+    EXPECT_TRUE(PlayMovie("data\\INTRO.avi"));
     EXPECT_FALSE(MoviePlaying);
     EXPECT_EQ(application.Run(), 0);
     EXPECT_EQ(application.calls, (std::vector<std::string>{"destroy"}));
+}
+
+TEST_F(DX3ApplicationTest, PlaysMoviesFromTheLooseTreeAndTheArchiveAndLogsBrokenOnes)
+{
+    TracingApplication application;
+    ASSERT_TRUE(application.Create(Settings(false)));
+    Window().KeepPresentedPictures(true);
+    std::filesystem::create_directory("data");
+    const std::vector<std::uint8_t> movie =
+        WriteTestMovie("data/intro.avi", {.colours = {0x804020, 0x204080, 0x208040}, .toneHertz = 0});
+
+    // The picture fills the middle two thirds of the 800 x 600 window.
+    std::uint64_t presents = Window().GetPresentCount();
+    ASSERT_TRUE(PlayMovie("data\\intro.avi"));
+    EXPECT_EQ(Window().GetPresentCount() - presents, 3u);
+    const platform::Picture& last = Window().GetLastPresented();
+    ASSERT_EQ(last.width, 800);
+    ASSERT_EQ(last.height, 600);
+    EXPECT_TRUE(ColourNear(last.pixels[300 * 800 + 400] & 0xFFFFFF, 0x208040));
+    EXPECT_EQ(last.pixels[50 * 800 + 400] & 0xFFFFFF, 0u);
+
+    // Missing, cut short, not a movie: false, a log line, nothing shown
+    // where nothing could be decoded.
+    WriteFile("data/broken.avi", std::string(movie.begin(), movie.begin() + 300));
+    WriteFile("data/text.avi", "no movie");
+    presents = Window().GetPresentCount();
+    EXPECT_FALSE(PlayMovie("data\\missing.avi"));
+    EXPECT_FALSE(PlayMovie("data\\broken.avi"));
+    EXPECT_FALSE(PlayMovie("data\\text.avi"));
+    EXPECT_EQ(Window().GetPresentCount(), presents);
+    EXPECT_FALSE(MoviePlaying);
+    const std::string log = ReadFile("debug.txt");
+    EXPECT_NE(log.find("***WARNING: DX3Application::PlayMovie: Movie <data\\missing.avi> not found!\n"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("***ERROR: DX3Application::PlayMovie: Failed to play movie <data\\broken.avi>: "), std::string::npos);
+    EXPECT_NE(log.find("***ERROR: DX3Application::PlayMovie: Failed to play movie <data\\text.avi>: not an AVI movie"),
+              std::string::npos);
+
+    // From the archive, with no loose file left.
+    std::string error;
+    ASSERT_TRUE(WriteArchive("datafile.dat", {{"data\\intro.avi", {movie.begin(), movie.end()}}}, error)) << error;
+    std::filesystem::remove("data/intro.avi");
+    ASSERT_TRUE(DataFile::GetInstance().Init("datafile.dat"));
+    presents = Window().GetPresentCount();
+    EXPECT_TRUE(PlayMovie("data\\intro.avi"));
+    EXPECT_EQ(Window().GetPresentCount() - presents, 3u);
 }
 
 TEST_F(DX3ApplicationTest, WritesTheLogHeaderAndTheShutdownLines)

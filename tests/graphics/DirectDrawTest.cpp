@@ -145,9 +145,14 @@ TEST_F(DirectDrawTest, ChoosesAFullScreenModeItCanHave)
 
 TEST_F(DirectDrawTest, ChangesTheModeAndRestoresWhatADepthChangeLoses)
 {
-    ASSERT_TRUE(Display().Init(Window(), 1024, 768, 16, true));
     int restores = 0;
     Display().SetSurfaceRestore([&] { ++restores; });
+    // Before Init (and after Release) there is nothing to rebuild.
+    Display().ChangeDisplayMode(800, 600, 32);
+    EXPECT_EQ(restores, 0);
+    EXPECT_EQ(Display().GetRenderTarget(), nullptr);
+
+    ASSERT_TRUE(Display().Init(Window(), 1024, 768, 16, true));
 
     Display().ChangeDisplayMode(1024, 768, 16); // the same mode: nothing happens
     EXPECT_EQ(restores, 0);
@@ -170,6 +175,11 @@ TEST_F(DirectDrawTest, ChangesTheModeAndRestoresWhatADepthChangeLoses)
     Display().Flip();
     EXPECT_EQ(Window().GetLastPresented().width, 1024);
     EXPECT_EQ(Window().GetLastPresented().pixels[0], 0x123456u);
+
+    Display().Release();
+    Display().ChangeDisplayMode(800, 600, 16);
+    EXPECT_EQ(restores, 1);
+    EXPECT_EQ(Display().GetRenderTarget(), nullptr);
 }
 
 TEST_F(DirectDrawTest, WipesTheOldPictureAwayInAThirdOfASecond)

@@ -3,6 +3,7 @@
 
 #include "audio/SoundFiles.h"
 #include "support/HeadlessTest.h"
+#include "support/MovieFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -259,6 +260,24 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     EXPECT_EQ(ReadFile(directory / music), ReadFile(fs::path(ZEPHYRA_RUN_DIR) / music));
     EXPECT_FALSE(fs::exists(directory / ".content-new"));
     EXPECT_FALSE(fs::exists(directory / ".content-old"));
+}
+
+TEST_F(ExecutableTest, PlaysAMovieOnItsOwn)
+{
+    const std::vector<std::uint8_t> movie =
+        WriteTestMovie(directory / "data" / "movie.avi", {.colours = {0x802020, 0x208020, 0x202080, 0x808020, 0x208080}});
+    ASSERT_EQ(Run("--headless --movie 'data\\movie.avi' --shots shots --shot-frames 0,4"), 0) << errors;
+    EXPECT_TRUE(std::filesystem::exists(directory / "shots" / "frame000000.png"));
+    EXPECT_TRUE(std::filesystem::exists(directory / "shots" / "frame000004.png"));
+    EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+    EXPECT_TRUE(Log().ends_with("Exiting.\n")) << Log();
+
+    WriteFile(directory / "data" / "cut.avi", std::string(movie.begin(), movie.begin() + 400));
+    EXPECT_EQ(Run("--headless --movie 'data\\cut.avi'"), 1);
+    EXPECT_NE(Log().find("***ERROR: DX3Application::PlayMovie: Failed to play movie <data\\cut.avi>"), std::string::npos)
+        << Log();
+    EXPECT_EQ(Run("--headless --movie 'data\\nothing.avi'"), 1);
+    EXPECT_NE(Log().find("***WARNING: DX3Application::PlayMovie: Movie <data\\nothing.avi> not found!"), std::string::npos);
 }
 
 TEST_F(ExecutableTest, AnswersItsCommandLine)

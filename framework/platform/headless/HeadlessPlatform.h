@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../FileVideoPlayer.h"
+#include "../FfmpegVideoPlayer.h"
 #include "../Platform.h"
 #include "HeadlessClock.h"
 #include "HeadlessWindow.h"
@@ -41,7 +41,7 @@ private:
     HeadlessClock clock;
     HeadlessWindow window;
     DisplayDevice display{window};
-    FileVideoPlayer videoPlayer;
+    FfmpegVideoPlayer videoPlayer{clock, [this](std::unique_ptr<SoundDevice>& device) { return CreateSoundDevice(device); }};
     std::vector<std::pair<std::string, std::string>> messageBoxes;
     bool videoAvailable = true;
     bool audioAvailable = true;

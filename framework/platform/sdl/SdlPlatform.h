@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../FileVideoPlayer.h"
+#include "../FfmpegVideoPlayer.h"
 #include "../Platform.h"
 #include "../SystemClock.h"
 #include "SdlWindow.h"
@@ -27,7 +27,7 @@ private:
     SystemClock clock;
     SdlWindow window;
     DisplayDevice display{window};
-    FileVideoPlayer videoPlayer;
+    FfmpegVideoPlayer videoPlayer{clock, [this](std::unique_ptr<SoundDevice>& device) { return CreateSoundDevice(device); }};
     Uint32 initialisedSubsystems = 0;
 };
 
