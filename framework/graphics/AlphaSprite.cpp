@@ -75,16 +75,6 @@ void AlphaSprite::FindSpans()
     }
 }
 
-bool AlphaSprite::IsPixelTransparent(Point point, int) const
-{
-    int x = 0;
-    int y = 0;
-    const Image* image = picture.Get();
-    if (image == nullptr || !geometry.ImagePixelAt(point, x, y))
-        return true;
-    return image->GetPixel(x, y) == 0;
-}
-
 void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pitch, int depth) const
 {
     const CanvasFormat format = CanvasFormat::Of(depth, ScreenLayout::FromDisplay());

@@ -387,7 +387,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         columns.x1[static_cast<std::size_t>(i)] = std::min(x0 + 1, frameWidth - 1);
         columns.fx[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(position & 0xFFFF);
     }
-    const auto filterRow = Vectorised<&FilterRow>::Choose();
+    const auto filterRow = platform::Vectorised<&FilterRow>::Choose();
 
     // Only the rows sampled are decoded.
     const int firstRow = sourceRow(placement.destination.top);

@@ -17,7 +17,7 @@
 // Pixels are little-endian, as on every processor the game runs on.
 
 #include "DirectDraw.h"
-#include "VectorDispatch.h"
+#include "platform/VectorDispatch.h"
 
 #include <cstdint>
 #include <cstring>
@@ -170,7 +170,7 @@ public:
 
     // The loop for the format's pixel size and the processor.
     explicit RowBlend(const CanvasFormat& canvas)
-        : RowBlend(canvas, Vectorised<&screen_pixels::BlendRow32>::HasAvx2())
+        : RowBlend(canvas, platform::HasAvx2())
     {
     }
     // One build by name, for tests that hold the builds against each other.
@@ -188,13 +188,7 @@ private:
     template <auto body>
     static Loop Pick(bool avx2)
     {
-#if defined(__x86_64__)
-        if (avx2)
-            return &Vectorised<body>::Avx2;
-#else
-        (void)avx2;
-#endif
-        return &Vectorised<body>::Baseline;
+        return platform::Vectorised<body>::Build(avx2);
     }
 
     static Loop ChooseLoop(const CanvasFormat& format, bool avx2)
@@ -240,9 +234,9 @@ using LookUpLoop = void (*)(const std::uint8_t*, const std::uint32_t*, std::uint
 inline LookUpLoop ChooseLookUp(int bytesPerPixel)
 {
     switch (bytesPerPixel) {
-    case 2: return Vectorised<&screen_pixels::LookUpPixels<2>>::Choose();
-    case 3: return Vectorised<&screen_pixels::LookUpPixels<3>>::Choose();
-    default: return Vectorised<&screen_pixels::LookUpPixels<4>>::Choose();
+    case 2: return platform::Vectorised<&screen_pixels::LookUpPixels<2>>::Choose();
+    case 3: return platform::Vectorised<&screen_pixels::LookUpPixels<3>>::Choose();
+    default: return platform::Vectorised<&screen_pixels::LookUpPixels<4>>::Choose();
     }
 }
 
