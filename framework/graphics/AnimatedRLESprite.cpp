@@ -34,6 +34,7 @@ struct AnimatedRLESprite::Target {
 bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
 {
     frames.clear();
+    lastDecoded.frame = -1;
     if (frameCount <= 0 || strip.GetDepth() != 8 || strip.IsEncoded() || strip.GetHeight() / frameCount <= 0)
         return false;
     if (alphaStrip != nullptr && (alphaStrip->GetWidth() != strip.GetWidth() || alphaStrip->GetHeight() != strip.GetHeight() ||
@@ -85,6 +86,7 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
     // One frame with alpha is enough: frames without it then draw with the
     // black-is-clear rule.
     hasAlpha = hasAlpha || alphaFrame != nullptr;
+    lastDecoded.frame = -1;
     Frame added;
     added.image = std::move(frame);
     added.alpha = std::move(alphaFrame);
@@ -358,8 +360,39 @@ struct FilterColumns {
 
 } // namespace
 
-void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palette, const Target& target, const ImageRect& unclipped,
-                                        std::uint32_t* pixels)
+void AnimatedRLESprite::DecodeForScaling(int index, const Palette& palette, const DecodedColours& colours)
+{
+    if (lastDecoded.frame == index && lastDecoded.colours == colours)
+        return;
+    lastDecoded.frame = index;
+    lastDecoded.colours = colours;
+    const Frame& frame = frames[static_cast<std::size_t>(index)];
+    const int width = frame.image->GetWidth();
+    const int height = frame.image->GetHeight();
+    lastDecoded.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    lastDecoded.rowSpans.resize(static_cast<std::size_t>(height));
+    std::uint32_t* const pixels = lastDecoded.pixels.data();
+    // Alpha first, whole rows: every level a sample meets counts.
+    for (int row = 0; row < height; ++row)
+        lastDecoded.rowSpans[static_cast<std::size_t>(row)] =
+            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * width);
+    // Colours count wherever a sample falls, clear pixels' too: a row is
+    // sampled together with the row above or below it, one column either
+    // side of where the two are not clear.
+    for (int row = 0; row < height; ++row) {
+        int low = width;
+        int high = -1;
+        for (int near = std::max(row - 1, 0); near <= std::min(row + 1, height - 1); ++near) {
+            low = std::min(low, lastDecoded.rowSpans[static_cast<std::size_t>(near)].first);
+            high = std::max(high, lastDecoded.rowSpans[static_cast<std::size_t>(near)].second);
+        }
+        if (low <= high)
+            DecodeRowColours(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * width, std::max(low - 1, 0),
+                             std::min(high + 2, width));
+    }
+}
+
+void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Target& target, const ImageRect& unclipped) const
 {
     const CanvasFormat& format = target.format;
     const int bytesPerPixel = format.bytesPerPixel;
@@ -372,10 +405,6 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
     const std::int64_t spanY = unclipped.bottom - unclipped.top;
     const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(frameWidth - 1) << 16) / spanX : 0;
     const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(frameHeight - 1) << 16) / spanY : 0;
-    const auto sourceRow = [&](int y) {
-        const std::int64_t position = (y - unclipped.top) * stepY;
-        return std::clamp(static_cast<int>(position >> 16), 0, frameHeight - 1);
-    };
 
     // Per destination column, its two source columns and the fraction.
     FilterColumns columns;
@@ -388,29 +417,7 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         columns.fx[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(position & 0xFFFF);
     }
     const auto filterRow = platform::Vectorised<&FilterRow>::Choose();
-
-    // Only the rows sampled are decoded.
-    const int firstRow = sourceRow(placement.destination.top);
-    const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
-    rowSpans.resize(static_cast<std::size_t>(frameHeight));
-    // Alpha first, whole rows: every level a sample meets counts.
-    for (int row = firstRow; row <= lastRow; ++row)
-        rowSpans[static_cast<std::size_t>(row)] =
-            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth);
-    // Colours count wherever a sample falls, clear pixels' too: a row is
-    // sampled together with the row above or below it, one column either
-    // side of where the two are not clear.
-    for (int row = firstRow; row <= lastRow; ++row) {
-        int low = frameWidth;
-        int high = -1;
-        for (int near = std::max(row - 1, firstRow); near <= std::min(row + 1, lastRow); ++near) {
-            low = std::min(low, rowSpans[static_cast<std::size_t>(near)].first);
-            high = std::max(high, rowSpans[static_cast<std::size_t>(near)].second);
-        }
-        if (low <= high)
-            DecodeRowColours(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, std::max(low - 1, 0),
-                             std::min(high + 2, frameWidth));
-    }
+    const std::uint32_t* const pixels = lastDecoded.pixels.data();
 
     // Each destination row is filtered into canvas pixels and the weights
     // of their alphas, and then blended.
@@ -423,8 +430,8 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         const int y1 = std::min(y0 + 1, frameHeight - 1);
         const auto fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
         // Columns whose four samples are all clear are passed over.
-        const auto& span0 = rowSpans[static_cast<std::size_t>(y0)];
-        const auto& span1 = rowSpans[static_cast<std::size_t>(y1)];
+        const auto& span0 = lastDecoded.rowSpans[static_cast<std::size_t>(y0)];
+        const auto& span1 = lastDecoded.rowSpans[static_cast<std::size_t>(y1)];
         const int low = std::min(span0.first, span1.first);
         const int high = std::max(span0.second, span1.second);
         // The first column whose right sample reaches the span, and the
@@ -542,9 +549,11 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
         return;
     }
     const Target target{placement, locked.pixels, locked.pitch, format};
-    if (scaled)
-        DrawScaledAlpha(frame, palette, target, destination, buffer.data());
-    else
+    if (scaled) {
+        DecodeForScaling(drawInfo.frame, palette, DecodedColours{tint != nullptr, tint != nullptr ? *tint : 0, sixteenBit});
+        DrawScaledAlpha(frame, target, destination);
+    } else {
         DrawAlpha(frame, palette, target);
+    }
     UnlockCanvas();
 }

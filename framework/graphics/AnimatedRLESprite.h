@@ -9,9 +9,9 @@
 // stretches are left out, and each span keeps its pixels' palette indices
 // written out, a mixed one also their blending weights. An unscaled draw then passes once over the spans,
 // looking the indices up in the draw's palette (tinted, in the canvas's
-// format) and writing or blending them. A scaled draw decodes the rows it
-// samples into the display's scratch buffer as 32-bit pixels and filters
-// each destination row from them. A frame holds at most 360,000 pixels,
+// format) and writing or blending them. A scaled draw decodes the frame as
+// 32-bit pixels, keeps it for the next draws of the same frame and colours,
+// and filters each destination row from it. A frame holds at most 360,000 pixels,
 // the scratch buffer's size.
 
 #include "AlphaSpans.h"
@@ -84,8 +84,18 @@ private:
     static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row);
     static void DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to);
     void DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const;
-    void DrawScaledAlpha(const Frame& frame, const Palette& palette, const Target& target, const ImageRect& unclipped,
-                         std::uint32_t* pixels);
+    // What a decoded frame's colours depend on besides the frame: the tint
+    // and the screen's precision (five bits a channel or eight).
+    struct DecodedColours {
+        bool tinted = false;
+        std::uint32_t tint = 0;
+        bool sixteenBit = false;
+        bool operator==(const DecodedColours&) const = default;
+    };
+    // Decodes the whole frame for scaled draws, unless it is decoded with
+    // these colours already.
+    void DecodeForScaling(int index, const Palette& palette, const DecodedColours& colours);
+    void DrawScaledAlpha(const Frame& frame, const Target& target, const ImageRect& unclipped) const;
 
     std::vector<Frame> frames;
     int fullWidth = 0;
@@ -93,6 +103,16 @@ private:
     bool hasAlpha = false;
     // Pixel rollover is not done for these sprites; said once in the log.
     mutable bool rolloverReported = false;
-    // Per decoded row of a scaled draw: first and last column not clear.
-    std::vector<std::pair<int, int>> rowSpans;
+    // The frame the last scaled draw decoded, kept for the next draws:
+    // characters show one frame for several rendered frames. Pixels are
+    // 0xAARRGGBB in the screen's precision, the frame's width a row; per
+    // row the first and last column not clear. A frame index of -1 holds
+    // nothing (after the frames were made or added).
+    struct DecodedFrame {
+        int frame = -1;
+        DecodedColours colours;
+        std::vector<std::uint32_t> pixels;
+        std::vector<std::pair<int, int>> rowSpans;
+    };
+    DecodedFrame lastDecoded;
 };

@@ -482,6 +482,58 @@ TEST_F(SpritePixelTest, RunLengthSpritesMatchTheReferenceOnEveryLayout)
     }
 }
 
+// A scaled draw keeps the frame it decoded for the next draws: each change
+// of frame, tint, display depth or picture must draw the new pixels.
+TEST_F(SpritePixelTest, ScaledRunLengthDrawsFollowEveryChangeOfWhatTheyShow)
+{
+    const RunLengthArt art = MakeRunLengthArt();
+    const auto strip = art.colour.MakeImage();
+    const auto alphaStrip = art.alpha.MakeImage();
+    struct Step {
+        const char* name;
+        int layout;
+        int frame;
+        std::uint32_t tint; // 0: none
+        bool reload;        // made again, without the alpha map
+    };
+    const Step steps[] = {
+        {"first draw", 3, 0, 0, false},           {"the same again", 3, 0, 0, false},
+        {"tinted", 3, 0, 0x0040C0F0, false},      {"another tint", 3, 0, 0x00F08040, false},
+        {"next frame", 3, 1, 0x00F08040, false},  {"16 bit", 0, 1, 0x00F08040, false},
+        {"555", 1, 1, 0x00F08040, false},         {"24 bit", 2, 1, 0x00F08040, false},
+        {"made again", 2, 1, 0x00F08040, true},   {"32 bit, untinted", 3, 1, 0, false},
+    };
+    AnimatedRLESprite sprite;
+    ASSERT_TRUE(sprite.Create(*strip, alphaStrip.get(), RunLengthArt::frames, false));
+    bool withAlpha = true;
+    int open = -1;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.layout != open) {
+            TearDown();
+            SetUp();
+            Open(layouts[step.layout]);
+            open = step.layout;
+        }
+        if (step.reload) {
+            withAlpha = false;
+            ASSERT_TRUE(sprite.Create(*strip, nullptr, RunLengthArt::frames, false));
+        }
+        DrawInfo drawInfo = DrawInfo::At(300, 400);
+        drawInfo.flags |= DI_BOTTOM_CENTER | DI_SCALE | (step.tint != 0 ? DI_TINT : 0u);
+        drawInfo.frame = step.frame;
+        drawInfo.scale = 0.7f;
+        drawInfo.tint = step.tint;
+        Draw(sprite, drawInfo, false);
+        Picture expected = Expected();
+        const ImageRect area{0, 0, RunLengthArt::width - 1, RunLengthArt::frameHeight - 1};
+        const Decoded decoded = DecodeReference(art, area, step.frame, withAlpha, layouts[step.layout].depth == 16,
+                                                step.tint != 0 ? &step.tint : nullptr);
+        DrawRunLengthReference(expected, decoded, area, drawInfo, RunLengthArt::width, RunLengthArt::frameHeight, false);
+        ExpectCanvas(expected, step.name);
+    }
+}
+
 TEST_F(SpritePixelTest, ScalingFiltersAGradientBilinearly)
 {
     // A smooth two-way gradient, opaque: every destination pixel is the
