@@ -39,8 +39,9 @@
 // of the canvas and the background and interface blits, to tell the
 // sprites' share of the frame from the display's. With new_frames:1 every
 // character shows another frame in each rendered frame, so that no scaled
-// draw finds its frame decoded already (the worst case);
-// Sprite_RleScaled/ours_new_frames is the same for the single sprite.
+// draw finds its frame's colours worked out already (the worst case);
+// Sprite_RleBlend/ours_new_frames and Sprite_RleScaled/ours_new_frames are
+// the same for the single sprite.
 
 #include "BenchmarkFolder.h"
 #include "app/Singleton.h"
@@ -703,10 +704,11 @@ void Ours(benchmark::State& state)
     SetRate(state, scene.Megapixels());
 }
 
-// Our scaled draw when each draw shows another frame than the one before,
-// so that no draw finds its frame decoded already: the character as two
-// frames of the same picture, drawn in turn.
-void OursScaledNewFrames(benchmark::State& state)
+// Our run-length draw when each draw shows another frame than the one
+// before, so that no draw finds its frame's colours worked out already:
+// the character as two frames of the same picture, drawn in turn.
+template <Kind kind>
+void OursNewFrames(benchmark::State& state)
 {
     const int depth = static_cast<int>(state.range(0));
     Display display(depth);
@@ -714,7 +716,7 @@ void OursScaledNewFrames(benchmark::State& state)
         state.SkipWithError("the display did not open");
         return;
     }
-    const Scene scene = BuildScene(Kind::RleScaled);
+    const Scene scene = BuildScene(kind);
     const auto sprite = CharacterSprite(CharacterArt(0), 2);
     DrawInfo drawInfo = scene.drawInfo;
     PaintBackdrop(Display::Canvas());
@@ -846,11 +848,12 @@ void Depth32(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("de
 } // namespace
 
 BENCHMARK(Ours<Kind::RleBlend>)->Name("Sprite_RleBlend/ours")->Apply(AllDepths);
+BENCHMARK(OursNewFrames<Kind::RleBlend>)->Name("Sprite_RleBlend/ours_new_frames")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleBlend, Peer::Blit>)->Name("Sprite_RleBlend/SDL_Blit")->Apply(Depth32);
 BENCHMARK(Theirs<Kind::RleBlend, Peer::BlitRle>)->Name("Sprite_RleBlend/SDL_BlitRLE")->Apply(Depth32);
 
 BENCHMARK(Ours<Kind::RleScaled>)->Name("Sprite_RleScaled/ours")->Apply(AllDepths);
-BENCHMARK(OursScaledNewFrames)->Name("Sprite_RleScaled/ours_new_frames")->Apply(AllDepths);
+BENCHMARK(OursNewFrames<Kind::RleScaled>)->Name("Sprite_RleScaled/ours_new_frames")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::BlitScaled>)->Name("Sprite_RleScaled/SDL_BlitScaled")->Apply(Depth32);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanNearest>)->Name("Sprite_RleScaled/pixman_nearest")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanBilinear>)->Name("Sprite_RleScaled/pixman_bilinear")->Apply(AllDepths);

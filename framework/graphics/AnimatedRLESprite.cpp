@@ -34,7 +34,7 @@ struct AnimatedRLESprite::Target {
 bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
 {
     frames.clear();
-    lastDecoded.frame = -1;
+    Forget();
     if (frameCount <= 0 || strip.GetDepth() != 8 || strip.IsEncoded() || strip.GetHeight() / frameCount <= 0)
         return false;
     if (alphaStrip != nullptr && (alphaStrip->GetWidth() != strip.GetWidth() || alphaStrip->GetHeight() != strip.GetHeight() ||
@@ -86,7 +86,7 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
     // One frame with alpha is enough: frames without it then draw with the
     // black-is-clear rule.
     hasAlpha = hasAlpha || alphaFrame != nullptr;
-    lastDecoded.frame = -1;
+    Forget();
     Frame added;
     added.image = std::move(frame);
     added.alpha = std::move(alphaFrame);
@@ -277,38 +277,31 @@ void AnimatedRLESprite::DecodeRowColours(const Frame& frame, const Palette& pale
     }
 }
 
-void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const
+void AnimatedRLESprite::LookUpSpans(const Frame& frame, const Palette& palette, int bytesPerPixel)
+{
+    lastLookedUp.pixels.resize(frame.indices.size() * static_cast<std::size_t>(bytesPerPixel));
+    ChooseLookUp(bytesPerPixel)(frame.indices.data(), palette.pixels.data(), lastLookedUp.pixels.data(),
+                                static_cast<int>(frame.indices.size()));
+}
+
+void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Target& target) const
 {
     const Placement& placement = target.placement;
-    const CanvasFormat& format = target.format;
-    const int bytesPerPixel = format.bytesPerPixel;
-    const RowBlend blend(format);
-    const LookUpLoop lookUp = ChooseLookUp(bytesPerPixel);
-    const int left = placement.source.left;
-    const int end = placement.source.right + 1;
-    // One blended span's canvas pixels.
-    std::array<std::uint8_t, DirectDraw::canvasWidth * 4> colours;
+    const int bytesPerPixel = target.format.bytesPerPixel;
+    const RowBlend blend(target.format);
+    const std::uint8_t* const pixels = lastLookedUp.pixels.data();
+    const auto pixelsAt = [&](std::uint32_t index, int from) {
+        const std::size_t first = frame.spanPixels[index] + static_cast<std::size_t>(from - frame.spans[index].start);
+        return pixels + first * static_cast<std::size_t>(bytesPerPixel);
+    };
     for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
         // The canvas pixel of source column `left`.
         std::uint8_t* const line = target.pixels +
                                    static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
                                    static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
         const auto row = static_cast<std::size_t>(y);
-        for (std::uint32_t index = frame.rowSpans[row]; index < frame.rowSpans[row + 1]; ++index) {
-            const AlphaSpan& span = frame.spans[index];
-            const int from = std::max(span.start, left);
-            const int to = std::min(span.end, end);
-            if (from >= to)
-                continue;
-            const std::size_t first = frame.spanPixels[index] + static_cast<std::size_t>(from - span.start);
-            std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
-            if (span.opaque) {
-                lookUp(frame.indices.data() + first, palette.pixels.data(), pixel, to - from);
-                continue;
-            }
-            lookUp(frame.indices.data() + first, palette.pixels.data(), colours.data(), to - from);
-            blend(colours.data(), frame.weights.data() + span.weights + (from - span.start), pixel, to - from);
-        }
+        DrawSpanRow(frame.spans.data(), frame.rowSpans[row], frame.rowSpans[row + 1], placement.source.left, placement.source.right + 1,
+                    frame.weights.data(), blend, line, pixelsAt);
     }
 }
 
@@ -360,13 +353,8 @@ struct FilterColumns {
 
 } // namespace
 
-void AnimatedRLESprite::DecodeForScaling(int index, const Palette& palette, const DecodedColours& colours)
+void AnimatedRLESprite::DecodeForScaling(const Frame& frame, const Palette& palette)
 {
-    if (lastDecoded.frame == index && lastDecoded.colours == colours)
-        return;
-    lastDecoded.frame = index;
-    lastDecoded.colours = colours;
-    const Frame& frame = frames[static_cast<std::size_t>(index)];
     const int width = frame.image->GetWidth();
     const int height = frame.image->GetHeight();
     lastDecoded.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -457,6 +445,24 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Target& target
     }
 }
 
+AnimatedRLESprite::Palette AnimatedRLESprite::MakePalette(const Frame& frame, const Image* alpha, const std::uint32_t* tint, int depth)
+{
+    const DirectDraw& display = DirectDraw::GetInstance();
+    const bool sixteenBit = depth == 16;
+    Palette palette;
+    palette.withAlphaMap = alpha != nullptr;
+    const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
+    for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
+        const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
+        const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
+        palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
+        palette.pixels[entry] = display.ToScreenPixel(colour);
+    }
+    if (palette.withAlphaMap)
+        palette.levels = ImageUtil::AlphaLevels(*alpha);
+    return palette;
+}
+
 void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
 {
     if ((drawInfo.flags & DI_DEST_SIZE) != 0) {
@@ -524,22 +530,19 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
             LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", depth);
         return;
     }
-    const CanvasFormat format = CanvasFormat::Of(depth, ScreenLayout::FromDisplay());
-
-    // The colours of this draw, in the screen's precision and as canvas
-    // pixels.
-    const bool sixteenBit = depth == 16;
-    Palette palette;
-    palette.withAlphaMap = alpha != nullptr;
-    const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
-    for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
-        const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
-        const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
-        palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
-        palette.pixels[entry] = display.ToScreenPixel(colour);
+    // The frame's colours as the last draw of this kind left them, or
+    // worked out again.
+    const FrameColours colours{drawInfo.frame, tint != nullptr, tint != nullptr ? *tint : 0, depth, ScreenLayout::FromDisplay()};
+    const CanvasFormat format = CanvasFormat::Of(depth, colours.layout);
+    FrameColours& kept = scaled ? lastDecoded.colours : lastLookedUp.colours;
+    if (kept != colours) {
+        const Palette palette = MakePalette(frame, alpha, tint, depth);
+        if (scaled)
+            DecodeForScaling(frame, palette);
+        else
+            LookUpSpans(frame, palette, format.bytesPerPixel);
+        kept = colours;
     }
-    if (palette.withAlphaMap)
-        palette.levels = ImageUtil::AlphaLevels(*alpha);
 
     platform::LockedSurface locked;
     if (!LockCanvas(locked)) {
@@ -549,11 +552,9 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
         return;
     }
     const Target target{placement, locked.pixels, locked.pitch, format};
-    if (scaled) {
-        DecodeForScaling(drawInfo.frame, palette, DecodedColours{tint != nullptr, tint != nullptr ? *tint : 0, sixteenBit});
+    if (scaled)
         DrawScaledAlpha(frame, target, destination);
-    } else {
-        DrawAlpha(frame, palette, target);
-    }
+    else
+        DrawAlpha(frame, target);
     UnlockCanvas();
 }

@@ -14,7 +14,7 @@
 // and filters each destination row from it. A frame holds at most 360,000 pixels,
 // the scratch buffer's size.
 
-#include "AlphaSpans.h"
+#include "ScreenPixels.h"
 #include "Sprite.h"
 
 #include <memory>
@@ -83,18 +83,28 @@ private:
     // last when all are). Then the colours of columns [from, to).
     static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row);
     static void DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to);
-    void DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const;
-    // What a decoded frame's colours depend on besides the frame: the tint
-    // and the screen's precision (five bits a channel or eight).
-    struct DecodedColours {
+    // What a frame's colours in a draw depend on: the frame, the tint, the
+    // display's depth and layout.
+    struct FrameColours {
+        int frame = -1; // none
         bool tinted = false;
         std::uint32_t tint = 0;
-        bool sixteenBit = false;
-        bool operator==(const DecodedColours&) const = default;
+        int depth = 0;
+        ScreenLayout layout;
+        bool operator==(const FrameColours&) const = default;
     };
-    // Decodes the whole frame for scaled draws, unless it is decoded with
-    // these colours already.
-    void DecodeForScaling(int index, const Palette& palette, const DecodedColours& colours);
+    static Palette MakePalette(const Frame& frame, const Image* alpha, const std::uint32_t* tint, int depth);
+    // The colours kept for the next draws: the whole frame decoded for
+    // scaled draws, the spans' pixels looked up for unscaled ones.
+    void DecodeForScaling(const Frame& frame, const Palette& palette);
+    void LookUpSpans(const Frame& frame, const Palette& palette, int bytesPerPixel);
+    // After the frames changed.
+    void Forget()
+    {
+        lastDecoded.colours = FrameColours{};
+        lastLookedUp.colours = FrameColours{};
+    }
+    void DrawAlpha(const Frame& frame, const Target& target) const;
     void DrawScaledAlpha(const Frame& frame, const Target& target, const ImageRect& unclipped) const;
 
     std::vector<Frame> frames;
@@ -103,16 +113,21 @@ private:
     bool hasAlpha = false;
     // Pixel rollover is not done for these sprites; said once in the log.
     mutable bool rolloverReported = false;
-    // The frame the last scaled draw decoded, kept for the next draws:
-    // characters show one frame for several rendered frames. Pixels are
-    // 0xAARRGGBB in the screen's precision, the frame's width a row; per
-    // row the first and last column not clear. A frame index of -1 holds
-    // nothing (after the frames were made or added).
+    // The frame the last draw of each kind worked out, kept for the next
+    // draws: characters show one frame for several rendered frames. A
+    // scaled draw's pixels are 0xAARRGGBB in the screen's precision, the
+    // frame's width a row, with per row the first and last column not
+    // clear; an unscaled draw's are the spans' pixels in the canvas's
+    // format, where `Frame::indices` has their palette indices.
     struct DecodedFrame {
-        int frame = -1;
-        DecodedColours colours;
+        FrameColours colours;
         std::vector<std::uint32_t> pixels;
         std::vector<std::pair<int, int>> rowSpans;
     };
+    struct LookedUpSpans {
+        FrameColours colours;
+        std::vector<std::uint8_t> pixels;
+    };
     DecodedFrame lastDecoded;
+    LookedUpSpans lastLookedUp;
 };

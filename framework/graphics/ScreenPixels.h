@@ -16,15 +16,19 @@
 // channels at once; the loops are built for SSE2 and AVX2 and chosen once.
 // Pixels are little-endian, as on every processor the game runs on.
 
+#include "AlphaSpans.h"
 #include "DirectDraw.h"
 #include "platform/VectorDispatch.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 struct ScreenLayout {
     int shiftR = 0, shiftG = 0, shiftB = 0;
     std::uint32_t maskR = 0, maskG = 0, maskB = 0;
+
+    bool operator==(const ScreenLayout&) const = default;
 
     static ScreenLayout FromDisplay()
     {
@@ -184,6 +188,8 @@ public:
         loop(colours, weights, target, count, format);
     }
 
+    int BytesPerPixel() const { return format.bytesPerPixel; }
+
 private:
     template <auto body>
     static Loop Pick(bool avx2)
@@ -256,5 +262,31 @@ inline void NarrowPixels(int bytesPerPixel, const std::uint32_t* pixels, std::ui
     case 2: NarrowPixels<2>(pixels, out, count); break;
     case 3: NarrowPixels<3>(pixels, out, count); break;
     default: NarrowPixels<4>(pixels, out, count); break;
+    }
+}
+
+// Draws spans [first, last) of one row, clipped to columns [left, end), onto
+// `line`, the canvas pixel of column `left`: opaque spans copied, mixed ones
+// blended by their weights. The spans' colours are canvas pixels already:
+// pixelsAt(i, x) gives span i's from column x on.
+template <typename PixelsAt>
+void DrawSpanRow(const AlphaSpan* spans, std::uint32_t first, std::uint32_t last, int left, int end, const std::uint32_t* weights,
+                 const RowBlend& blend, std::uint8_t* line, PixelsAt pixelsAt)
+{
+    const int bytesPerPixel = blend.BytesPerPixel();
+    for (std::uint32_t index = first; index < last; ++index) {
+        const AlphaSpan& span = spans[index];
+        if (span.start >= end)
+            break; // the spans of a row run left to right
+        const int from = std::max(span.start, left);
+        const int to = std::min(span.end, end);
+        if (from >= to)
+            continue;
+        const std::uint8_t* const source = pixelsAt(index, from);
+        std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
+        if (span.opaque)
+            std::memcpy(pixel, source, static_cast<std::size_t>(to - from) * static_cast<std::size_t>(bytesPerPixel));
+        else
+            blend(source, weights + span.weights + (from - span.start), pixel, to - from);
     }
 }

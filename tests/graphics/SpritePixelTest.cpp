@@ -482,9 +482,10 @@ TEST_F(SpritePixelTest, RunLengthSpritesMatchTheReferenceOnEveryLayout)
     }
 }
 
-// A scaled draw keeps the frame it decoded for the next draws: each change
-// of frame, tint, display depth or picture must draw the new pixels.
-TEST_F(SpritePixelTest, ScaledRunLengthDrawsFollowEveryChangeOfWhatTheyShow)
+// A draw keeps the colours it worked out for the frame for the next draws:
+// each change of frame, tint, display depth or layout, or picture must draw
+// the new pixels.
+TEST_F(SpritePixelTest, RunLengthDrawsFollowEveryChangeOfWhatTheyShow)
 {
     const RunLengthArt art = MakeRunLengthArt();
     const auto strip = art.colour.MakeImage();
@@ -519,18 +520,21 @@ TEST_F(SpritePixelTest, ScaledRunLengthDrawsFollowEveryChangeOfWhatTheyShow)
             withAlpha = false;
             ASSERT_TRUE(sprite.Create(*strip, nullptr, RunLengthArt::frames, false));
         }
-        DrawInfo drawInfo = DrawInfo::At(300, 400);
-        drawInfo.flags |= DI_BOTTOM_CENTER | DI_SCALE | (step.tint != 0 ? DI_TINT : 0u);
-        drawInfo.frame = step.frame;
-        drawInfo.scale = 0.7f;
-        drawInfo.tint = step.tint;
-        Draw(sprite, drawInfo, false);
-        Picture expected = Expected();
         const ImageRect area{0, 0, RunLengthArt::width - 1, RunLengthArt::frameHeight - 1};
         const Decoded decoded = DecodeReference(art, area, step.frame, withAlpha, layouts[step.layout].depth == 16,
                                                 step.tint != 0 ? &step.tint : nullptr);
-        DrawRunLengthReference(expected, decoded, area, drawInfo, RunLengthArt::width, RunLengthArt::frameHeight, false);
-        ExpectCanvas(expected, step.name);
+        // Scaled and unscaled draws keep their colours apart.
+        for (const float scale : {0.7f, 1.0f}) {
+            DrawInfo drawInfo = DrawInfo::At(300, 400);
+            drawInfo.flags |= DI_BOTTOM_CENTER | DI_SCALE | (step.tint != 0 ? DI_TINT : 0u);
+            drawInfo.frame = step.frame;
+            drawInfo.scale = scale;
+            drawInfo.tint = step.tint;
+            Draw(sprite, drawInfo, false);
+            Picture expected = Expected();
+            DrawRunLengthReference(expected, decoded, area, drawInfo, RunLengthArt::width, RunLengthArt::frameHeight, false);
+            ExpectCanvas(expected, std::string(step.name) + (scale != 1.0f ? ", scaled" : ""));
+        }
     }
 }
 
