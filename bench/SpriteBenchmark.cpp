@@ -681,7 +681,10 @@ void SetRate(benchmark::State& state, double megapixels)
     state.counters["megapixels_per_s"] = benchmark::Counter(megapixels, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-template <Kind kind>
+// With newFrames (run-length kinds only) each draw shows another frame than
+// the one before, so that no draw finds its frame's colours worked out
+// already: the character as two frames of the same picture, drawn in turn.
+template <Kind kind, bool newFrames = false>
 void Ours(benchmark::State& state)
 {
     const int depth = static_cast<int>(state.range(0));
@@ -690,39 +693,20 @@ void Ours(benchmark::State& state)
         state.SkipWithError("the display did not open");
         return;
     }
-    const Scene scene = BuildScene(kind);
+    Scene scene = BuildScene(kind);
     PreparePeer(ReferencePeer(kind, depth), scene);
     if (const char* error = CheckAgainstPeer(ReferencePeer(kind, depth), scene, depth)) {
         state.SkipWithError(error);
         return;
     }
-    PaintBackdrop(Display::Canvas());
-    for (auto _ : state) {
-        scene.sprite->DrawEx(scene.drawInfo);
-        benchmark::ClobberMemory();
-    }
-    SetRate(state, scene.Megapixels());
-}
-
-// Our run-length draw when each draw shows another frame than the one
-// before, so that no draw finds its frame's colours worked out already:
-// the character as two frames of the same picture, drawn in turn.
-template <Kind kind>
-void OursNewFrames(benchmark::State& state)
-{
-    const int depth = static_cast<int>(state.range(0));
-    Display display(depth);
-    if (!display.IsReady()) {
-        state.SkipWithError("the display did not open");
-        return;
-    }
-    const Scene scene = BuildScene(kind);
-    const auto sprite = CharacterSprite(CharacterArt(0), 2);
+    if constexpr (newFrames)
+        scene.sprite = CharacterSprite(CharacterArt(0), 2);
     DrawInfo drawInfo = scene.drawInfo;
     PaintBackdrop(Display::Canvas());
     for (auto _ : state) {
-        drawInfo.frame ^= 1;
-        sprite->DrawEx(drawInfo);
+        if constexpr (newFrames)
+            drawInfo.frame ^= 1;
+        scene.sprite->DrawEx(drawInfo);
         benchmark::ClobberMemory();
     }
     SetRate(state, scene.Megapixels());
@@ -848,12 +832,12 @@ void Depth32(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("de
 } // namespace
 
 BENCHMARK(Ours<Kind::RleBlend>)->Name("Sprite_RleBlend/ours")->Apply(AllDepths);
-BENCHMARK(OursNewFrames<Kind::RleBlend>)->Name("Sprite_RleBlend/ours_new_frames")->Apply(AllDepths);
+BENCHMARK(Ours<Kind::RleBlend, true>)->Name("Sprite_RleBlend/ours_new_frames")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleBlend, Peer::Blit>)->Name("Sprite_RleBlend/SDL_Blit")->Apply(Depth32);
 BENCHMARK(Theirs<Kind::RleBlend, Peer::BlitRle>)->Name("Sprite_RleBlend/SDL_BlitRLE")->Apply(Depth32);
 
 BENCHMARK(Ours<Kind::RleScaled>)->Name("Sprite_RleScaled/ours")->Apply(AllDepths);
-BENCHMARK(OursNewFrames<Kind::RleScaled>)->Name("Sprite_RleScaled/ours_new_frames")->Apply(AllDepths);
+BENCHMARK(Ours<Kind::RleScaled, true>)->Name("Sprite_RleScaled/ours_new_frames")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::BlitScaled>)->Name("Sprite_RleScaled/SDL_BlitScaled")->Apply(Depth32);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanNearest>)->Name("Sprite_RleScaled/pixman_nearest")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanBilinear>)->Name("Sprite_RleScaled/pixman_bilinear")->Apply(AllDepths);
