@@ -7,12 +7,13 @@
 // by the frame (its alpha map, or black in its palette), so when a frame is
 // added its rows are cut once into the spans a draw visits: clear
 // stretches are left out, and each span keeps its pixels' palette indices
-// written out, a mixed one also their blending weights. An unscaled draw then passes once over the spans,
-// looking the indices up in the draw's palette (tinted, in the canvas's
-// format) and writing or blending them. A scaled draw decodes the frame as
-// 32-bit pixels, keeps it for the next draws of the same frame and colours,
-// and filters each destination row from it. A frame holds at most 360,000 pixels,
-// the scratch buffer's size.
+// written out, a mixed one also their blending weights. An unscaled draw
+// looks the indices up in the draw's palette (tinted, in the canvas's
+// format) and passes once over the spans, copying or blending them. A
+// scaled draw decodes the frame as 32-bit pixels and filters each
+// destination row from them. Either keeps what it worked out for the next
+// draws of the same frame, tint and display format. A frame holds at most
+// 360,000 pixels, the scratch buffer's size.
 
 #include "ScreenPixels.h"
 #include "Sprite.h"
