@@ -37,7 +37,11 @@
 // an inverted rate with an "s" after it). With characters_only:1 only the
 // twelve characters' draws, straight, without the render list's clearing
 // of the canvas and the background and interface blits, to tell the
-// sprites' share of the frame from the display's.
+// sprites' share of the frame from the display's. With new_frames:1 every
+// character shows another frame in each rendered frame, so that no scaled
+// draw finds its frame's colours worked out already (the worst case);
+// Sprite_RleBlend/ours_new_frames and Sprite_RleScaled/ours_new_frames are
+// the same for the single sprite.
 
 #include "BenchmarkFolder.h"
 #include "app/Singleton.h"
@@ -429,13 +433,20 @@ ScaledFrame ScaledFrameOf(const AnimatedRLESprite& sprite, int x, int y, float s
 constexpr int drawX = 320;
 constexpr int drawY = 200;
 
-std::unique_ptr<AnimatedRLESprite> CharacterSprite(const PalettedArt& character)
+// The character as `frames` frames of the same picture.
+std::unique_ptr<AnimatedRLESprite> CharacterSprite(const PalettedArt& character, int frames = 1)
 {
-    auto strip = EightBitImage(character.index, side, side);
+    std::vector<std::uint8_t> indices;
+    std::vector<std::uint8_t> alphas;
+    for (int frame = 0; frame < frames; ++frame) {
+        indices.insert(indices.end(), character.index.begin(), character.index.end());
+        alphas.insert(alphas.end(), character.art.alpha.begin(), character.art.alpha.end());
+    }
+    auto strip = EightBitImage(indices, side, side * frames);
     strip->SetPalette(character.palette);
-    const auto alpha = EightBitImage(character.art.alpha, side, side);
+    const auto alpha = EightBitImage(alphas, side, side * frames);
     auto sprite = std::make_unique<AnimatedRLESprite>();
-    if (!sprite->Create(*strip, alpha.get(), 1, true))
+    if (!sprite->Create(*strip, alpha.get(), frames, true))
         std::abort();
     return sprite;
 }
@@ -670,7 +681,10 @@ void SetRate(benchmark::State& state, double megapixels)
     state.counters["megapixels_per_s"] = benchmark::Counter(megapixels, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-template <Kind kind>
+// With newFrames (run-length kinds only) each draw shows another frame than
+// the one before, so that no draw finds its frame's colours worked out
+// already: the character as two frames of the same picture, drawn in turn.
+template <Kind kind, bool newFrames = false>
 void Ours(benchmark::State& state)
 {
     const int depth = static_cast<int>(state.range(0));
@@ -679,15 +693,20 @@ void Ours(benchmark::State& state)
         state.SkipWithError("the display did not open");
         return;
     }
-    const Scene scene = BuildScene(kind);
+    Scene scene = BuildScene(kind);
     PreparePeer(ReferencePeer(kind, depth), scene);
     if (const char* error = CheckAgainstPeer(ReferencePeer(kind, depth), scene, depth)) {
         state.SkipWithError(error);
         return;
     }
+    if constexpr (newFrames)
+        scene.sprite = CharacterSprite(CharacterArt(0), 2);
+    DrawInfo drawInfo = scene.drawInfo;
     PaintBackdrop(Display::Canvas());
     for (auto _ : state) {
-        scene.sprite->DrawEx(scene.drawInfo);
+        if constexpr (newFrames)
+            drawInfo.frame ^= 1;
+        scene.sprite->DrawEx(drawInfo);
         benchmark::ClobberMemory();
     }
     SetRate(state, scene.Megapixels());
@@ -747,17 +766,24 @@ void Frame(benchmark::State& state)
     constexpr int characterCount = 12;
     std::vector<std::unique_ptr<AnimatedRLESprite>> characters;
     for (int index = 0; index < characterCount; ++index)
-        characters.push_back(CharacterSprite(CharacterArt(index * 17)));
+        characters.push_back(CharacterSprite(CharacterArt(index * 17), 2));
     constexpr std::uint32_t tints[] = {0x00E0E0FF, 0x00FFD0D0, 0x00C0FFC0, 0x00F0F0F0};
 
     // Part of the frame only: the twelve characters drawn straight, without
     // the render list's clearing and the background and interface blits.
     const bool charactersOnly = state.range(0) != 0;
+    // With new_frames:1 each character shows another frame in every
+    // rendered frame (two frames of the same picture, in turn): no draw
+    // finds its frame decoded already.
+    const bool newFrames = state.range(1) != 0;
+    int shown = 0;
     const auto drawCharacters = [&] {
+        shown = newFrames ? shown ^ 1 : 0;
         for (int index = 0; index < characterCount; ++index) {
             const float scale = 0.6f + 0.1f * static_cast<float>(index % 4);
-            characters[static_cast<std::size_t>(index)]->DrawScaledTinted(
-                60 + index * 80, 420 + (index % 3) * 90, 0, 0.1f + 0.05f * static_cast<float>(index % 3), scale, tints[index % 4]);
+            characters[static_cast<std::size_t>(index)]->DrawScaledTinted(60 + index * 80, 420 + (index % 3) * 90, shown,
+                                                                          0.1f + 0.05f * static_cast<float>(index % 3), scale,
+                                                                          tints[index % 4]);
         }
     };
     RenderEngine& engine = RenderEngine::GetInstance();
@@ -775,8 +801,11 @@ void Frame(benchmark::State& state)
         }
         PaintBackdrop(Display::Canvas());
         for (auto _ : state) {
-            for (int index = 0; index < characterCount; ++index)
+            shown = newFrames ? shown ^ 1 : 0;
+            for (int index = 0; index < characterCount; ++index) {
+                draws[static_cast<std::size_t>(index)].frame = shown;
                 characters[static_cast<std::size_t>(index)]->DrawEx(draws[static_cast<std::size_t>(index)]);
+            }
             benchmark::ClobberMemory();
         }
     } else {
@@ -803,10 +832,12 @@ void Depth32(benchmark::internal::Benchmark* benchmark) { benchmark->ArgName("de
 } // namespace
 
 BENCHMARK(Ours<Kind::RleBlend>)->Name("Sprite_RleBlend/ours")->Apply(AllDepths);
+BENCHMARK(Ours<Kind::RleBlend, true>)->Name("Sprite_RleBlend/ours_new_frames")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleBlend, Peer::Blit>)->Name("Sprite_RleBlend/SDL_Blit")->Apply(Depth32);
 BENCHMARK(Theirs<Kind::RleBlend, Peer::BlitRle>)->Name("Sprite_RleBlend/SDL_BlitRLE")->Apply(Depth32);
 
 BENCHMARK(Ours<Kind::RleScaled>)->Name("Sprite_RleScaled/ours")->Apply(AllDepths);
+BENCHMARK(Ours<Kind::RleScaled, true>)->Name("Sprite_RleScaled/ours_new_frames")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::BlitScaled>)->Name("Sprite_RleScaled/SDL_BlitScaled")->Apply(Depth32);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanNearest>)->Name("Sprite_RleScaled/pixman_nearest")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::RleScaled, Peer::PixmanBilinear>)->Name("Sprite_RleScaled/pixman_bilinear")->Apply(AllDepths);
@@ -831,4 +862,8 @@ BENCHMARK(Ours<Kind::Stretch>)->Name("Sprite_Stretch/ours")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::Stretch, Peer::SoftStretch>)->Name("Sprite_Stretch/SDL_SoftStretch")->Apply(AllDepths);
 BENCHMARK(Theirs<Kind::Stretch, Peer::SoftStretchLinear>)->Name("Sprite_Stretch/SDL_SoftStretchLinear")->Apply(Depth32);
 
-BENCHMARK(Frame)->Name("Sprite_Frame/depth:32")->ArgName("characters_only")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Frame)
+    ->Name("Sprite_Frame/depth:32")
+    ->ArgNames({"characters_only", "new_frames"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);

@@ -75,16 +75,6 @@ void AlphaSprite::FindSpans()
     }
 }
 
-bool AlphaSprite::IsPixelTransparent(Point point, int) const
-{
-    int x = 0;
-    int y = 0;
-    const Image* image = picture.Get();
-    if (image == nullptr || !geometry.ImagePixelAt(point, x, y))
-        return true;
-    return image->GetPixel(x, y) == 0;
-}
-
 void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pitch, int depth) const
 {
     const CanvasFormat format = CanvasFormat::Of(depth, ScreenLayout::FromDisplay());
@@ -96,25 +86,13 @@ void AlphaSprite::Blend(const Placement& placement, std::uint8_t* canvas, int pi
     const int left = geometry.sourceX + placement.source.left;
     const int end = left + placement.destination.GetWidth();
     for (int row = 0; row < placement.destination.GetHeight(); ++row) {
-        const int y = geometry.sourceY + placement.source.top + row;
-        const std::size_t rowStart = static_cast<std::size_t>(y) * static_cast<std::size_t>(imageWidth);
+        const auto y = static_cast<std::size_t>(geometry.sourceY + placement.source.top + row);
+        const std::uint8_t* const rowPixels = diffusePixels + y * static_cast<std::size_t>(imageWidth) * static_cast<std::size_t>(bytesPerPixel);
         // The canvas pixel of image column `left`.
-        std::uint8_t* target = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
-                               static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
-        for (std::uint32_t index = rowSpans[static_cast<std::size_t>(y)]; index < rowSpans[static_cast<std::size_t>(y) + 1]; ++index) {
-            const AlphaSpan& span = spans[index];
-            const int from = std::max(span.start, left);
-            const int to = std::min(span.end, end);
-            if (from >= to)
-                continue;
-            const std::size_t first = rowStart + static_cast<std::size_t>(from);
-            std::uint8_t* pixel = target + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
-            const std::uint8_t* source = diffusePixels + first * static_cast<std::size_t>(bytesPerPixel);
-            if (span.opaque)
-                std::memcpy(pixel, source, static_cast<std::size_t>(to - from) * static_cast<std::size_t>(bytesPerPixel));
-            else
-                blend(source, weights.data() + span.weights + (from - span.start), pixel, to - from);
-        }
+        std::uint8_t* const line = canvas + static_cast<std::ptrdiff_t>(placement.destination.top + row) * pitch +
+                                   static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
+        DrawSpanRow(spans.data(), rowSpans[y], rowSpans[y + 1], left, end, weights.data(), blend, line,
+                    [&](std::uint32_t, int from) { return rowPixels + static_cast<std::ptrdiff_t>(from) * bytesPerPixel; });
     }
 }
 

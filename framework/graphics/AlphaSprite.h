@@ -1,9 +1,7 @@
 #pragma once
 
 #include "AlphaSpans.h"
-#include "ScreenPicture.h"
-#include "Sprite.h"
-#include "SpriteGeometry.h"
+#include "StillSprite.h"
 
 #include <memory>
 #include <vector>
@@ -15,18 +13,13 @@
 // changed its depth; the alpha map is 8-bit grey of the same size. Each row of the alpha map is cut once into spans when the
 // sprite is made: clear stretches are left out of the drawing, opaque ones
 // copied, and only the rest is blended.
-class AlphaSprite final : public Sprite {
+class AlphaSprite final : public StillSprite {
 public:
     // With crop only the union of the bounding rectangles of the picture and
     // of the alpha map is kept.
     bool Create(std::unique_ptr<Image> diffuse, std::unique_ptr<Image> alpha, int fullWidth, int fullHeight, int sourceX,
                 int sourceY, bool crop);
 
-    int GetWidth(int) const override { return geometry.storedWidth; }
-    int GetHeight(int) const override { return geometry.storedHeight; }
-    int GetFullWidth() const override { return geometry.fullWidth; }
-    int GetFullHeight() const override { return geometry.fullHeight; }
-    bool IsPixelTransparent(Point point, int frame) const override;
     void Restore() override;
     void DrawEx(const DrawInfo& drawInfo) override;
 
@@ -34,10 +27,8 @@ private:
     void FindSpans();
     void Blend(const Placement& placement, std::uint8_t* canvas, int pitch, int depth) const;
 
-    ScreenPicture picture;
     std::unique_ptr<Image> diffuse;
     std::unique_ptr<Image> alpha;
-    SpriteGeometry geometry;
     std::vector<AlphaSpan> spans;
     std::vector<std::uint32_t> weights;
     // Row y's spans are spans[rowSpans[y]] up to spans[rowSpans[y + 1]].

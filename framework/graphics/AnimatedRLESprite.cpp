@@ -34,6 +34,7 @@ struct AnimatedRLESprite::Target {
 bool AnimatedRLESprite::Create(const Image& strip, const Image* alphaStrip, int frameCount, bool crop)
 {
     frames.clear();
+    Forget();
     if (frameCount <= 0 || strip.GetDepth() != 8 || strip.IsEncoded() || strip.GetHeight() / frameCount <= 0)
         return false;
     if (alphaStrip != nullptr && (alphaStrip->GetWidth() != strip.GetWidth() || alphaStrip->GetHeight() != strip.GetHeight() ||
@@ -85,6 +86,7 @@ void AnimatedRLESprite::AddFrame(std::unique_ptr<Image> frame, std::unique_ptr<I
     // One frame with alpha is enough: frames without it then draw with the
     // black-is-clear rule.
     hasAlpha = hasAlpha || alphaFrame != nullptr;
+    Forget();
     Frame added;
     added.image = std::move(frame);
     added.alpha = std::move(alphaFrame);
@@ -275,38 +277,31 @@ void AnimatedRLESprite::DecodeRowColours(const Frame& frame, const Palette& pale
     }
 }
 
-void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const
+void AnimatedRLESprite::LookUpSpans(const Frame& frame, const Palette& palette, int bytesPerPixel)
+{
+    lastLookedUp.pixels.resize(frame.indices.size() * static_cast<std::size_t>(bytesPerPixel));
+    ChooseLookUp(bytesPerPixel)(frame.indices.data(), palette.pixels.data(), lastLookedUp.pixels.data(),
+                                static_cast<int>(frame.indices.size()));
+}
+
+void AnimatedRLESprite::DrawAlpha(const Frame& frame, const Target& target) const
 {
     const Placement& placement = target.placement;
-    const CanvasFormat& format = target.format;
-    const int bytesPerPixel = format.bytesPerPixel;
-    const RowBlend blend(format);
-    const LookUpLoop lookUp = ChooseLookUp(bytesPerPixel);
-    const int left = placement.source.left;
-    const int end = placement.source.right + 1;
-    // One blended span's canvas pixels.
-    std::array<std::uint8_t, DirectDraw::canvasWidth * 4> colours;
+    const int bytesPerPixel = target.format.bytesPerPixel;
+    const RowBlend blend(target.format);
+    const std::uint8_t* const pixels = lastLookedUp.pixels.data();
+    const auto pixelsAt = [&](std::uint32_t index, int from) {
+        const std::size_t first = frame.spanPixels[index] + static_cast<std::size_t>(from - frame.spans[index].start);
+        return pixels + first * static_cast<std::size_t>(bytesPerPixel);
+    };
     for (int y = placement.source.top; y <= placement.source.bottom; ++y) {
         // The canvas pixel of source column `left`.
         std::uint8_t* const line = target.pixels +
                                    static_cast<std::ptrdiff_t>(placement.destination.top + y - placement.source.top) * target.pitch +
                                    static_cast<std::ptrdiff_t>(placement.destination.left) * bytesPerPixel;
         const auto row = static_cast<std::size_t>(y);
-        for (std::uint32_t index = frame.rowSpans[row]; index < frame.rowSpans[row + 1]; ++index) {
-            const AlphaSpan& span = frame.spans[index];
-            const int from = std::max(span.start, left);
-            const int to = std::min(span.end, end);
-            if (from >= to)
-                continue;
-            const std::size_t first = frame.spanPixels[index] + static_cast<std::size_t>(from - span.start);
-            std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
-            if (span.opaque) {
-                lookUp(frame.indices.data() + first, palette.pixels.data(), pixel, to - from);
-                continue;
-            }
-            lookUp(frame.indices.data() + first, palette.pixels.data(), colours.data(), to - from);
-            blend(colours.data(), frame.weights.data() + span.weights + (from - span.start), pixel, to - from);
-        }
+        DrawSpanRow(frame.spans.data(), frame.rowSpans[row], frame.rowSpans[row + 1], placement.source.left, placement.source.right + 1,
+                    frame.weights.data(), blend, line, pixelsAt);
     }
 }
 
@@ -358,8 +353,34 @@ struct FilterColumns {
 
 } // namespace
 
-void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palette, const Target& target, const ImageRect& unclipped,
-                                        std::uint32_t* pixels)
+void AnimatedRLESprite::DecodeForScaling(const Frame& frame, const Palette& palette)
+{
+    const int width = frame.image->GetWidth();
+    const int height = frame.image->GetHeight();
+    lastDecoded.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    lastDecoded.rowSpans.resize(static_cast<std::size_t>(height));
+    std::uint32_t* const pixels = lastDecoded.pixels.data();
+    // Alpha first, whole rows: every level a sample meets counts.
+    for (int row = 0; row < height; ++row)
+        lastDecoded.rowSpans[static_cast<std::size_t>(row)] =
+            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * width);
+    // Colours count wherever a sample falls, clear pixels' too: a row is
+    // sampled together with the row above or below it, one column either
+    // side of where the two are not clear.
+    for (int row = 0; row < height; ++row) {
+        int low = width;
+        int high = -1;
+        for (int near = std::max(row - 1, 0); near <= std::min(row + 1, height - 1); ++near) {
+            low = std::min(low, lastDecoded.rowSpans[static_cast<std::size_t>(near)].first);
+            high = std::max(high, lastDecoded.rowSpans[static_cast<std::size_t>(near)].second);
+        }
+        if (low <= high)
+            DecodeRowColours(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * width, std::max(low - 1, 0),
+                             std::min(high + 2, width));
+    }
+}
+
+void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Target& target, const ImageRect& unclipped) const
 {
     const CanvasFormat& format = target.format;
     const int bytesPerPixel = format.bytesPerPixel;
@@ -372,10 +393,6 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
     const std::int64_t spanY = unclipped.bottom - unclipped.top;
     const std::int64_t stepX = spanX > 0 ? (static_cast<std::int64_t>(frameWidth - 1) << 16) / spanX : 0;
     const std::int64_t stepY = spanY > 0 ? (static_cast<std::int64_t>(frameHeight - 1) << 16) / spanY : 0;
-    const auto sourceRow = [&](int y) {
-        const std::int64_t position = (y - unclipped.top) * stepY;
-        return std::clamp(static_cast<int>(position >> 16), 0, frameHeight - 1);
-    };
 
     // Per destination column, its two source columns and the fraction.
     FilterColumns columns;
@@ -387,30 +404,8 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         columns.x1[static_cast<std::size_t>(i)] = std::min(x0 + 1, frameWidth - 1);
         columns.fx[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(position & 0xFFFF);
     }
-    const auto filterRow = Vectorised<&FilterRow>::Choose();
-
-    // Only the rows sampled are decoded.
-    const int firstRow = sourceRow(placement.destination.top);
-    const int lastRow = std::min(sourceRow(placement.destination.bottom) + 1, frameHeight - 1);
-    rowSpans.resize(static_cast<std::size_t>(frameHeight));
-    // Alpha first, whole rows: every level a sample meets counts.
-    for (int row = firstRow; row <= lastRow; ++row)
-        rowSpans[static_cast<std::size_t>(row)] =
-            DecodeRowAlpha(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth);
-    // Colours count wherever a sample falls, clear pixels' too: a row is
-    // sampled together with the row above or below it, one column either
-    // side of where the two are not clear.
-    for (int row = firstRow; row <= lastRow; ++row) {
-        int low = frameWidth;
-        int high = -1;
-        for (int near = std::max(row - 1, firstRow); near <= std::min(row + 1, lastRow); ++near) {
-            low = std::min(low, rowSpans[static_cast<std::size_t>(near)].first);
-            high = std::max(high, rowSpans[static_cast<std::size_t>(near)].second);
-        }
-        if (low <= high)
-            DecodeRowColours(frame, palette, row, pixels + static_cast<std::ptrdiff_t>(row) * frameWidth, std::max(low - 1, 0),
-                             std::min(high + 2, frameWidth));
-    }
+    const auto filterRow = platform::Vectorised<&FilterRow>::Choose();
+    const std::uint32_t* const pixels = lastDecoded.pixels.data();
 
     // Each destination row is filtered into canvas pixels and the weights
     // of their alphas, and then blended.
@@ -423,8 +418,8 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         const int y1 = std::min(y0 + 1, frameHeight - 1);
         const auto fy = static_cast<std::uint32_t>(positionY & 0xFFFF);
         // Columns whose four samples are all clear are passed over.
-        const auto& span0 = rowSpans[static_cast<std::size_t>(y0)];
-        const auto& span1 = rowSpans[static_cast<std::size_t>(y1)];
+        const auto& span0 = lastDecoded.rowSpans[static_cast<std::size_t>(y0)];
+        const auto& span1 = lastDecoded.rowSpans[static_cast<std::size_t>(y1)];
         const int low = std::min(span0.first, span1.first);
         const int high = std::max(span0.second, span1.second);
         // The first column whose right sample reaches the span, and the
@@ -448,6 +443,24 @@ void AnimatedRLESprite::DrawScaledAlpha(const Frame& frame, const Palette& palet
         }
         blend(colours, weights.data(), line, to - from);
     }
+}
+
+AnimatedRLESprite::Palette AnimatedRLESprite::MakePalette(const Frame& frame, const Image* alpha, const std::uint32_t* tint, int depth)
+{
+    const DirectDraw& display = DirectDraw::GetInstance();
+    const bool sixteenBit = depth == 16;
+    Palette palette;
+    palette.withAlphaMap = alpha != nullptr;
+    const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
+    for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
+        const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
+        const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
+        palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
+        palette.pixels[entry] = display.ToScreenPixel(colour);
+    }
+    if (palette.withAlphaMap)
+        palette.levels = ImageUtil::AlphaLevels(*alpha);
+    return palette;
 }
 
 void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
@@ -517,22 +530,19 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
             LogWarning("AnimatedRLESprite::DrawAlpha: Unsupported ScreenDepth %d!\n", depth);
         return;
     }
-    const CanvasFormat format = CanvasFormat::Of(depth, ScreenLayout::FromDisplay());
-
-    // The colours of this draw, in the screen's precision and as canvas
-    // pixels.
-    const bool sixteenBit = depth == 16;
-    Palette palette;
-    palette.withAlphaMap = alpha != nullptr;
-    const auto decoded = ImageUtil::DecodedColours(*frame.image, palette.withAlphaMap, tint);
-    for (std::size_t entry = 0; entry < decoded.size(); ++entry) {
-        const std::uint32_t colour = decoded[entry] & 0x00FFFFFF;
-        const std::uint32_t level = palette.withAlphaMap ? 0 : decoded[entry] & 0xFF000000;
-        palette.colours[entry] = (sixteenBit ? (colour >> 3) & 0x1F1F1F : colour) | level;
-        palette.pixels[entry] = display.ToScreenPixel(colour);
+    // The frame's colours as the last draw of this kind left them, or
+    // worked out again.
+    const FrameColours colours{drawInfo.frame, tint != nullptr, tint != nullptr ? *tint : 0, depth, ScreenLayout::FromDisplay()};
+    const CanvasFormat format = CanvasFormat::Of(depth, colours.layout);
+    FrameColours& kept = scaled ? lastDecoded.colours : lastLookedUp.colours;
+    if (kept != colours) {
+        const Palette palette = MakePalette(frame, alpha, tint, depth);
+        if (scaled)
+            DecodeForScaling(frame, palette);
+        else
+            LookUpSpans(frame, palette, format.bytesPerPixel);
+        kept = colours;
     }
-    if (palette.withAlphaMap)
-        palette.levels = ImageUtil::AlphaLevels(*alpha);
 
     platform::LockedSurface locked;
     if (!LockCanvas(locked)) {
@@ -543,8 +553,8 @@ void AnimatedRLESprite::DrawEx(const DrawInfo& drawInfo)
     }
     const Target target{placement, locked.pixels, locked.pitch, format};
     if (scaled)
-        DrawScaledAlpha(frame, palette, target, destination, buffer.data());
+        DrawScaledAlpha(frame, target, destination);
     else
-        DrawAlpha(frame, palette, target);
+        DrawAlpha(frame, target);
     UnlockCanvas();
 }

@@ -7,14 +7,15 @@
 // by the frame (its alpha map, or black in its palette), so when a frame is
 // added its rows are cut once into the spans a draw visits: clear
 // stretches are left out, and each span keeps its pixels' palette indices
-// written out, a mixed one also their blending weights. An unscaled draw then passes once over the spans,
-// looking the indices up in the draw's palette (tinted, in the canvas's
-// format) and writing or blending them. A scaled draw decodes the rows it
-// samples into the display's scratch buffer as 32-bit pixels and filters
-// each destination row from them. A frame holds at most 360,000 pixels,
-// the scratch buffer's size.
+// written out, a mixed one also their blending weights. An unscaled draw
+// looks the indices up in the draw's palette (tinted, in the canvas's
+// format) and passes once over the spans, copying or blending them. A
+// scaled draw decodes the frame as 32-bit pixels and filters each
+// destination row from them. Either keeps what it worked out for the next
+// draws of the same frame, tint and display format. A frame holds at most
+// 360,000 pixels, the scratch buffer's size.
 
-#include "AlphaSpans.h"
+#include "ScreenPixels.h"
 #include "Sprite.h"
 
 #include <memory>
@@ -83,9 +84,29 @@ private:
     // last when all are). Then the colours of columns [from, to).
     static std::pair<int, int> DecodeRowAlpha(const Frame& frame, const Palette& palette, int y, std::uint32_t* row);
     static void DecodeRowColours(const Frame& frame, const Palette& palette, int y, std::uint32_t* row, int from, int to);
-    void DrawAlpha(const Frame& frame, const Palette& palette, const Target& target) const;
-    void DrawScaledAlpha(const Frame& frame, const Palette& palette, const Target& target, const ImageRect& unclipped,
-                         std::uint32_t* pixels);
+    // What a frame's colours in a draw depend on: the frame, the tint, the
+    // display's depth and layout.
+    struct FrameColours {
+        int frame = -1; // none
+        bool tinted = false;
+        std::uint32_t tint = 0;
+        int depth = 0;
+        ScreenLayout layout;
+        bool operator==(const FrameColours&) const = default;
+    };
+    static Palette MakePalette(const Frame& frame, const Image* alpha, const std::uint32_t* tint, int depth);
+    // The colours kept for the next draws: the whole frame decoded for
+    // scaled draws, the spans' pixels looked up for unscaled ones.
+    void DecodeForScaling(const Frame& frame, const Palette& palette);
+    void LookUpSpans(const Frame& frame, const Palette& palette, int bytesPerPixel);
+    // After the frames changed.
+    void Forget()
+    {
+        lastDecoded.colours = FrameColours{};
+        lastLookedUp.colours = FrameColours{};
+    }
+    void DrawAlpha(const Frame& frame, const Target& target) const;
+    void DrawScaledAlpha(const Frame& frame, const Target& target, const ImageRect& unclipped) const;
 
     std::vector<Frame> frames;
     int fullWidth = 0;
@@ -93,6 +114,21 @@ private:
     bool hasAlpha = false;
     // Pixel rollover is not done for these sprites; said once in the log.
     mutable bool rolloverReported = false;
-    // Per decoded row of a scaled draw: first and last column not clear.
-    std::vector<std::pair<int, int>> rowSpans;
+    // The frame the last draw of each kind worked out, kept for the next
+    // draws: characters show one frame for several rendered frames. A
+    // scaled draw's pixels are 0xAARRGGBB in the screen's precision, the
+    // frame's width a row, with per row the first and last column not
+    // clear; an unscaled draw's are the spans' pixels in the canvas's
+    // format, where `Frame::indices` has their palette indices.
+    struct DecodedFrame {
+        FrameColours colours;
+        std::vector<std::uint32_t> pixels;
+        std::vector<std::pair<int, int>> rowSpans;
+    };
+    struct LookedUpSpans {
+        FrameColours colours;
+        std::vector<std::uint8_t> pixels;
+    };
+    DecodedFrame lastDecoded;
+    LookedUpSpans lastLookedUp;
 };

@@ -16,15 +16,19 @@
 // channels at once; the loops are built for SSE2 and AVX2 and chosen once.
 // Pixels are little-endian, as on every processor the game runs on.
 
+#include "AlphaSpans.h"
 #include "DirectDraw.h"
-#include "VectorDispatch.h"
+#include "platform/VectorDispatch.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 struct ScreenLayout {
     int shiftR = 0, shiftG = 0, shiftB = 0;
     std::uint32_t maskR = 0, maskG = 0, maskB = 0;
+
+    bool operator==(const ScreenLayout&) const = default;
 
     static ScreenLayout FromDisplay()
     {
@@ -170,31 +174,29 @@ public:
 
     // The loop for the format's pixel size and the processor.
     explicit RowBlend(const CanvasFormat& canvas)
-        : RowBlend(canvas, Vectorised<&screen_pixels::BlendRow32>::HasAvx2())
+        : RowBlend(canvas, platform::HasAvx2())
     {
     }
     // One build by name, for tests that hold the builds against each other.
     RowBlend(const CanvasFormat& canvas, bool avx2)
-        : loop(ChooseLoop(canvas, avx2)), format(canvas)
+        : loop(ChooseLoop(canvas, avx2)), shortLoop(ChooseLoop(canvas, false)), format(canvas)
     {
     }
 
+    // Rows shorter than an AVX2 vector (the rims of shapes) are blended
+    // by the baseline build, which gets to its work sooner.
     void operator()(const std::uint8_t* colours, const std::uint32_t* weights, std::uint8_t* target, int count) const
     {
-        loop(colours, weights, target, count, format);
+        (count < 8 ? shortLoop : loop)(colours, weights, target, count, format);
     }
+
+    int BytesPerPixel() const { return format.bytesPerPixel; }
 
 private:
     template <auto body>
     static Loop Pick(bool avx2)
     {
-#if defined(__x86_64__)
-        if (avx2)
-            return &Vectorised<body>::Avx2;
-#else
-        (void)avx2;
-#endif
-        return &Vectorised<body>::Baseline;
+        return platform::Vectorised<body>::Build(avx2);
     }
 
     static Loop ChooseLoop(const CanvasFormat& format, bool avx2)
@@ -212,6 +214,7 @@ private:
     }
 
     Loop loop;
+    Loop shortLoop;
     CanvasFormat format;
 };
 
@@ -240,9 +243,9 @@ using LookUpLoop = void (*)(const std::uint8_t*, const std::uint32_t*, std::uint
 inline LookUpLoop ChooseLookUp(int bytesPerPixel)
 {
     switch (bytesPerPixel) {
-    case 2: return Vectorised<&screen_pixels::LookUpPixels<2>>::Choose();
-    case 3: return Vectorised<&screen_pixels::LookUpPixels<3>>::Choose();
-    default: return Vectorised<&screen_pixels::LookUpPixels<4>>::Choose();
+    case 2: return platform::Vectorised<&screen_pixels::LookUpPixels<2>>::Choose();
+    case 3: return platform::Vectorised<&screen_pixels::LookUpPixels<3>>::Choose();
+    default: return platform::Vectorised<&screen_pixels::LookUpPixels<4>>::Choose();
     }
 }
 
@@ -262,5 +265,31 @@ inline void NarrowPixels(int bytesPerPixel, const std::uint32_t* pixels, std::ui
     case 2: NarrowPixels<2>(pixels, out, count); break;
     case 3: NarrowPixels<3>(pixels, out, count); break;
     default: NarrowPixels<4>(pixels, out, count); break;
+    }
+}
+
+// Draws spans [first, last) of one row, clipped to columns [left, end), onto
+// `line`, the canvas pixel of column `left`: opaque spans copied, mixed ones
+// blended by their weights. The spans' colours are canvas pixels already:
+// pixelsAt(i, x) gives span i's from column x on.
+template <typename PixelsAt>
+void DrawSpanRow(const AlphaSpan* spans, std::uint32_t first, std::uint32_t last, int left, int end, const std::uint32_t* weights,
+                 const RowBlend& blend, std::uint8_t* line, PixelsAt pixelsAt)
+{
+    const int bytesPerPixel = blend.BytesPerPixel();
+    for (std::uint32_t index = first; index < last; ++index) {
+        const AlphaSpan& span = spans[index];
+        if (span.start >= end)
+            break; // the spans of a row run left to right
+        const int from = std::max(span.start, left);
+        const int to = std::min(span.end, end);
+        if (from >= to)
+            continue;
+        const std::uint8_t* const source = pixelsAt(index, from);
+        std::uint8_t* const pixel = line + static_cast<std::ptrdiff_t>(from - left) * bytesPerPixel;
+        if (span.opaque)
+            std::memcpy(pixel, source, static_cast<std::size_t>(to - from) * static_cast<std::size_t>(bytesPerPixel));
+        else
+            blend(source, weights + span.weights + (from - span.start), pixel, to - from);
     }
 }

@@ -70,16 +70,6 @@ void SurfaceSprite::SetPixels(int x, int y)
         surface.SetPixels(*screen, x, y);
 }
 
-bool SurfaceSprite::IsPixelTransparent(Point point, int) const
-{
-    int x = 0;
-    int y = 0;
-    const Image* image = picture.Get();
-    if (image == nullptr || !geometry.ImagePixelAt(point, x, y))
-        return true;
-    return image->GetPixel(x, y) == 0;
-}
-
 void SurfaceSprite::Restore()
 {
     FollowDisplayDepth();

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ScreenPicture.h"
-#include "Sprite.h"
-#include "SpriteGeometry.h"
+#include "StillSprite.h"
 #include "Surface.h"
 
 #include <memory>
@@ -12,7 +10,7 @@
 // ScreenPicture) for restoring the surface and for pixel tests; after the
 // display changed its depth the surface is made again in the new format,
 // at the latest when the sprite is next drawn.
-class SurfaceSprite final : public Sprite {
+class SurfaceSprite final : public StillSprite {
 public:
     // The image as loaded (8 or 24 bits) or in the screen's format. Without
     // crop it is kept as it is, drawn from (sourceX, sourceY) with the full
@@ -20,11 +18,6 @@ public:
     // (at least 2 x 2) is kept, at that crop offset.
     bool Create(std::unique_ptr<Image> image, int fullWidth, int fullHeight, int sourceX, int sourceY, bool crop);
 
-    int GetWidth(int) const override { return geometry.storedWidth; }
-    int GetHeight(int) const override { return geometry.storedHeight; }
-    int GetFullWidth() const override { return geometry.fullWidth; }
-    int GetFullHeight() const override { return geometry.fullHeight; }
-    bool IsPixelTransparent(Point point, int frame) const override;
     void Restore() override;
     void DrawEx(const DrawInfo& drawInfo) override;
 
@@ -38,6 +31,4 @@ private:
     void FollowDisplayDepth();
 
     Surface surface;
-    ScreenPicture picture;
-    SpriteGeometry geometry;
 };

@@ -1,5 +1,7 @@
 #include "PixelRowLoops.h"
 
+#include "VectorDispatch.h"
+
 #include <array>
 #include <cstring>
 
@@ -13,7 +15,7 @@ struct Pixel24 {
 };
 
 // The loops are inlined into one function per instruction set (see
-// `WithAvx2`), so each is marked always_inline.
+// `LoopsFor`), so each is marked always_inline.
 
 template <typename Pixel>
 [[gnu::always_inline]] inline void KeyedCopyWhole(const std::uint8_t* sourceBytes, std::uint8_t* destinationBytes, int width)
@@ -140,55 +142,22 @@ template <int redShift, int greenShift>
 
 // One function per loop and instruction set: the loop is inlined and
 // compiled for the set.
-template <auto loop>
-struct WithAvx2;
-
-template <typename... Arguments, void (*loop)(Arguments...)>
-struct WithAvx2<loop> {
-#if defined(__x86_64__) || defined(__i386__)
-    [[gnu::target("avx2"), gnu::flatten]]
-#endif
-    static void Run(Arguments... arguments)
-    {
-        loop(arguments...);
-    }
-};
-
-template <auto loop>
-struct Plain;
-
-template <typename... Arguments, void (*loop)(Arguments...)>
-struct Plain<loop> {
-    static void Run(Arguments... arguments) { loop(arguments...); }
-};
-
-template <template <auto> typename InstructionSet>
-constexpr PixelRowLoops LoopsFor()
+constexpr PixelRowLoops LoopsFor(bool avx2)
 {
     return PixelRowLoops{
-        &InstructionSet<&KeyedCopyWhole<std::uint16_t>>::Run,
-        &InstructionSet<&KeyedCopy24>::Run,
-        &InstructionSet<&KeyedCopyWhole<std::uint32_t>>::Run,
-        &InstructionSet<&StretchWhole<std::uint16_t>>::Run,
-        &InstructionSet<&StretchWhole<Pixel24>>::Run,
-        &InstructionSet<&StretchWhole<std::uint32_t>>::Run,
-        &InstructionSet<&Convert16To32<11, 6>>::Run,
-        &InstructionSet<&Convert16To32<10, 5>>::Run,
+        Vectorised<&KeyedCopyWhole<std::uint16_t>>::Build(avx2),
+        Vectorised<&KeyedCopy24>::Build(avx2),
+        Vectorised<&KeyedCopyWhole<std::uint32_t>>::Build(avx2),
+        Vectorised<&StretchWhole<std::uint16_t>>::Build(avx2),
+        Vectorised<&StretchWhole<Pixel24>>::Build(avx2),
+        Vectorised<&StretchWhole<std::uint32_t>>::Build(avx2),
+        Vectorised<&Convert16To32<11, 6>>::Build(avx2),
+        Vectorised<&Convert16To32<10, 5>>::Build(avx2),
     };
 }
 
-constexpr PixelRowLoops baselineLoops = LoopsFor<Plain>();
-constexpr PixelRowLoops avx2Loops = LoopsFor<WithAvx2>();
-
-bool HasAvx2()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
-#else
-    return false;
-#endif
-}
+constexpr PixelRowLoops baselineLoops = LoopsFor(false);
+constexpr PixelRowLoops avx2Loops = LoopsFor(true);
 
 } // namespace
 
@@ -209,8 +178,7 @@ const PixelRowLoops& PixelRowLoops::Baseline()
 
 const PixelRowLoops* PixelRowLoops::Avx2()
 {
-    static const bool available = HasAvx2();
-    return available ? &avx2Loops : nullptr;
+    return HasAvx2() ? &avx2Loops : nullptr;
 }
 
 const PixelRowLoops& PixelRowLoops::Fastest()

@@ -119,7 +119,7 @@ void CheckRule(const Layout& layout, bool avx2, bool thresholds)
 TEST(RowBlendTest, BothBuildsBlendLikeThePlainRuleOnEveryLayout)
 {
     std::vector<bool> builds{false};
-    if (Vectorised<&screen_pixels::BlendRow32>::HasAvx2())
+    if (platform::HasAvx2())
         builds.push_back(true);
     for (const Layout& layout : layouts)
         for (const bool avx2 : builds) {

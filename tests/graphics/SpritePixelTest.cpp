@@ -482,6 +482,62 @@ TEST_F(SpritePixelTest, RunLengthSpritesMatchTheReferenceOnEveryLayout)
     }
 }
 
+// A draw keeps the colours it worked out for the frame for the next draws:
+// each change of frame, tint, display depth or layout, or picture must draw
+// the new pixels.
+TEST_F(SpritePixelTest, RunLengthDrawsFollowEveryChangeOfWhatTheyShow)
+{
+    const RunLengthArt art = MakeRunLengthArt();
+    const auto strip = art.colour.MakeImage();
+    const auto alphaStrip = art.alpha.MakeImage();
+    struct Step {
+        const char* name;
+        int layout;
+        int frame;
+        std::uint32_t tint; // 0: none
+        bool reload;        // made again, without the alpha map
+    };
+    const Step steps[] = {
+        {"first draw", 3, 0, 0, false},           {"the same again", 3, 0, 0, false},
+        {"tinted", 3, 0, 0x0040C0F0, false},      {"another tint", 3, 0, 0x00F08040, false},
+        {"next frame", 3, 1, 0x00F08040, false},  {"16 bit", 0, 1, 0x00F08040, false},
+        {"555", 1, 1, 0x00F08040, false},         {"24 bit", 2, 1, 0x00F08040, false},
+        {"made again", 2, 1, 0x00F08040, true},   {"32 bit, untinted", 3, 1, 0, false},
+    };
+    AnimatedRLESprite sprite;
+    ASSERT_TRUE(sprite.Create(*strip, alphaStrip.get(), RunLengthArt::frames, false));
+    bool withAlpha = true;
+    int open = -1;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.layout != open) {
+            TearDown();
+            SetUp();
+            Open(layouts[step.layout]);
+            open = step.layout;
+        }
+        if (step.reload) {
+            withAlpha = false;
+            ASSERT_TRUE(sprite.Create(*strip, nullptr, RunLengthArt::frames, false));
+        }
+        const ImageRect area{0, 0, RunLengthArt::width - 1, RunLengthArt::frameHeight - 1};
+        const Decoded decoded = DecodeReference(art, area, step.frame, withAlpha, layouts[step.layout].depth == 16,
+                                                step.tint != 0 ? &step.tint : nullptr);
+        // Scaled and unscaled draws keep their colours apart.
+        for (const float scale : {0.7f, 1.0f}) {
+            DrawInfo drawInfo = DrawInfo::At(300, 400);
+            drawInfo.flags |= DI_BOTTOM_CENTER | DI_SCALE | (step.tint != 0 ? DI_TINT : 0u);
+            drawInfo.frame = step.frame;
+            drawInfo.scale = scale;
+            drawInfo.tint = step.tint;
+            Draw(sprite, drawInfo, false);
+            Picture expected = Expected();
+            DrawRunLengthReference(expected, decoded, area, drawInfo, RunLengthArt::width, RunLengthArt::frameHeight, false);
+            ExpectCanvas(expected, std::string(step.name) + (scale != 1.0f ? ", scaled" : ""));
+        }
+    }
+}
+
 TEST_F(SpritePixelTest, ScalingFiltersAGradientBilinearly)
 {
     // A smooth two-way gradient, opaque: every destination pixel is the
