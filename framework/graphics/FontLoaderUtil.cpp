@@ -24,11 +24,25 @@ constexpr FontDescription fontDescriptions[FontLoaderUtil::fontCount] = {
     {"speechbubblefonthighlighted", "speechBubbleHighlighted", 5, 2, 16},
 };
 
+// The credits pages' own fonts: the main menu's pair, then the pair of the
+// closing credits on the holiday planet.
+constexpr FontLoaderUtil::FontDescription creditsFontDescriptions[] = {
+    {"creditsfontsmall", "creditsSmall", 10, 2, 40},
+    {"creditsfontbig", "creditsBig", 12, 2, 52},
+    {"creditsfonthawaiismall", "creditsHawaiiSmall", 8, 2, 46},
+    {"creditsfonthawaiibig", "creditsHawaiiBig", 12, 2, 56},
+};
+
 } // namespace
 
 std::span<const FontLoaderUtil::FontDescription> FontLoaderUtil::GetFontDescriptions()
 {
     return fontDescriptions;
+}
+
+std::span<const FontLoaderUtil::FontDescription> FontLoaderUtil::GetCreditsFontDescriptions()
+{
+    return creditsFontDescriptions;
 }
 
 bool FontLoaderUtil::LoadFonts()

@@ -20,6 +20,9 @@ public:
 
     // The game's fonts in the order they are created.
     static std::span<const FontDescription> GetFontDescriptions();
+    // The credits fonts: "creditsSmall", "creditsBig" (the main menu's),
+    // "creditsHawaiiSmall", "creditsHawaiiBig".
+    static std::span<const FontDescription> GetCreditsFontDescriptions();
 
     // False when a font could not be created (it is registered all the same
     // and draws nothing).

@@ -59,13 +59,6 @@ constexpr FontStyle fontStyles[] = {
     {"creditsfonthawaiibig", "DejaVuSerifCondensed-Bold.ttf", 56, 2.8, 2, 2, hibiscusTop, hibiscusBottom, wine},
 };
 
-constexpr FontLoaderUtil::FontDescription creditsFonts[] = {
-    {"creditsfontsmall", "creditsSmall", 10, 2, 40},
-    {"creditsfontbig", "creditsBig", 12, 2, 52},
-    {"creditsfonthawaiismall", "creditsHawaiiSmall", 8, 2, 46},
-    {"creditsfonthawaiibig", "creditsHawaiiBig", 12, 2, 56},
-};
-
 constexpr std::uint32_t magenta = 0xFF00FF;
 // Coverage (of 255) from which an outline pixel belongs to the glyph.
 constexpr int solidCoverage = 110;
@@ -283,7 +276,7 @@ std::span<const FontStyle> GameFontStyles()
 
 std::span<const FontLoaderUtil::FontDescription> CreditsFonts()
 {
-    return creditsFonts;
+    return FontLoaderUtil::GetCreditsFontDescriptions();
 }
 
 std::unique_ptr<Image> DrawFontPicture(const FontStyle& style)

@@ -1,0 +1,61 @@
+#pragma once
+
+// Runs the real executable (or another program of the build) headless in a
+// temporary copy of the development tree's data.
+
+#include "support/HeadlessTest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <sys/wait.h>
+
+class ExecutableRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zephyra-run-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+        std::filesystem::copy(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", directory / "data",
+                              std::filesystem::copy_options::recursive);
+    }
+
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(directory, ignored);
+    }
+
+    // Runs zephyra with the arguments in the test's folder; returns its exit
+    // code and keeps what it printed.
+    int Run(const std::string& arguments, const std::string& environment = "")
+    {
+        return RunProgram(ZEPHYRA_EXECUTABLE, arguments, environment);
+    }
+
+    // The same for another program of the build.
+    int RunProgram(const std::string& program, const std::string& arguments, const std::string& environment = "")
+    {
+        const std::string command = "cd '" + directory.string() + "' && " + environment + " '" + program + "' " +
+                                    arguments + " > stdout.txt 2> stderr.txt";
+        const int status = std::system(command.c_str());
+        output = ReadFile(directory / "stdout.txt");
+        errors = ReadFile(directory / "stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
+    }
+
+    std::string Log() const { return ReadFile(directory / "debug.txt"); }
+    // The log without the lines that differ from run to run.
+    std::string StableLog() const
+    {
+        return std::regex_replace(Log(), std::regex("(Build|Started at): [^\n]*\n"), "");
+    }
+
+    std::filesystem::path directory;
+    std::string output;
+    std::string errors;
+};
