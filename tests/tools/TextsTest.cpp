@@ -1,5 +1,5 @@
-// The game's generated texts: the configuration, the credits and the
-// default highscore names, read as the game reads them.
+// The game's generated texts: the configuration, the credits, the default
+// highscore names and the help pages, read and measured as the game does.
 
 #include "FontArt.h"
 #include "GeneratedDataTest.h"
@@ -10,6 +10,7 @@
 #include "graphics/FontLoaderUtil.h"
 #include "graphics/TextDisplay.h"
 #include "states/DefaultHighscores.h"
+#include "states/HelpPages.h"
 
 #include <string>
 #include <vector>
@@ -98,4 +99,22 @@ TEST_F(TextsTest, DefaultHighscoreNamesFitTheNameEntry)
         EXPECT_LE(width(name), 180);
     }
     EXPECT_EQ(std::string(defaultHighscoreNames[1]), "Kapit\xE4n");
+}
+
+TEST_F(TextsTest, HelpPagesFitTheirBoxesInTheMenuFonts)
+{
+    const auto titleWidth = TextDisplay::GetWidthFunction("menuSmallHighlighted");
+    const auto lineWidth = TextDisplay::GetWidthFunction("menuSmall");
+    for (const HelpPage& page : HelpPages::Get()) {
+        SCOPED_TRACE(std::string(page.title));
+        EXPECT_TRUE(Drawable(std::string(page.title), "menuSmallHighlighted"));
+        EXPECT_LE(titleWidth(page.title), 800);
+        for (const std::string_view line : page.lines) {
+            SCOPED_TRACE(std::string(line));
+            EXPECT_TRUE(Drawable(std::string(line), "menuSmall"));
+            // Wider than the box, the layout would wrap the line's last word
+            // onto the next line's place.
+            EXPECT_LE(lineWidth(line), HelpPages::textWidth);
+        }
+    }
 }
