@@ -13,7 +13,14 @@
 // Keyboard: navigation groups are the rows the arrow keys move over (an id
 // of -1 in a group is a hole the keys skip). A navigation key switches to
 // keyboard mode, where the highlight follows the keys; moving the pointer
-// switches back.
+// switches back. Without groups, up and down cycle the selectable items and
+// left and right step a hovered choice.
+//
+// A disabled list ignores Update, OnKey and OnClick. Clear forgets the
+// hovered id with the items, since ids mean something else on the next
+// page. Choice items use the small font; their arrows are the sprites
+// "menu_arrow_left" and "menu_arrow_right", fetched by AddChoice (a missing
+// one is neither drawn nor hit).
 
 #include "graphics/Animation.h"
 
