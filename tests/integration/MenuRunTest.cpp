@@ -35,10 +35,11 @@ public:
         frame += frames;
         return *this;
     }
-    // Photographs the frame after the last key's page was built.
+    // Photographs this frame; the next key comes two frames later.
     KeySession& Shoot()
     {
         shots.push_back(frame);
+        frame += 2;
         return *this;
     }
     std::string Text() const { return text + "frame " + std::to_string(frame + 5) + " time 20\n"; }
@@ -100,7 +101,7 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
     session.Wait(10).Shoot();
     session.Press(keyDown, 2).Press(keyEnter).Wait(2).Shoot().Press(keyEscape);
     session.Press(keyDown, 3).Press(keyEnter).Wait(2).Shoot().Press(keyEscape);
-    session.Press(keyDown, 4).Press(keyEnter).Press(keyRight).Wait(2).Shoot().Press(keyEscape);
+    session.Press(keyDown, 4).Press(keyEnter).Press(keyDown).Press(keyRight).Wait(2).Shoot().Press(keyEscape);
     session.Press(keyDown, 5).Press(keyEnter).Wait(120).Shoot().Press(keyEscape).Wait(20);
     session.Press(keyDown, 6).Press(keyEnter).Press(keyRight).Wait(2).Shoot().Press(keyEscape);
     session.Press(keyDown, 7).Press(keyEnter).Wait(2).Shoot();
