@@ -194,7 +194,10 @@ void GameRuvIdMenu::Exit()
         SpriteManager::GetInstance().AddSpriteInfo(info);
         LoadingScreen::GetInstance().Begin();
     }
-    SampleManager::GetInstance().Init(platform::Platform::Get()->GetWindow());
+    // The next state starts with an empty sample set on a fresh sound
+    // device; when the program ends there is none, and the device stays shut.
+    if (!MainProgram::GetInstance().IsShuttingDown())
+        SampleManager::GetInstance().Init(platform::Platform::Get()->GetWindow());
     initialised = false;
 }
 

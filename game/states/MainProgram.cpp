@@ -72,6 +72,7 @@ bool MainProgram::Render()
 
 bool MainProgram::Shutdown()
 {
+    shuttingDown = true;
     if (currentState) {
         currentState->Exit();
         currentState.reset();

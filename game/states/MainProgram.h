@@ -29,6 +29,9 @@ public:
     bool Update(float seconds);
     bool Render();
     bool Shutdown();
+    // True while the program ends: the last state's Exit need not prepare
+    // anything for a state after it.
+    bool IsShuttingDown() const { return shuttingDown; }
 
     void OnKeyDown(int key);
     void OnKeyUp(int key);
@@ -57,5 +60,6 @@ private:
     int lastMouseX = 512;
     int lastMouseY = 384;
     bool escapeReleased = true;
+    bool shuttingDown = false;
     std::unique_ptr<File> pendingSavegame;
 };

@@ -141,6 +141,21 @@ std::optional<GroupPosition> FindInGroups(const std::vector<std::vector<int>>& g
     return std::nullopt;
 }
 
+// The group's entry in the column, or when that is a hole the nearest
+// selectable entry beside it (the left one first), so that a row whose
+// tile in this column is locked still takes the keys to its other tiles;
+// -1 when the row has none.
+int EntryNear(const std::vector<int>& group, std::size_t column)
+{
+    for (std::size_t distance = 0; distance < group.size(); ++distance) {
+        if (column >= distance && group[column - distance] != -1)
+            return group[column - distance];
+        if (column + distance < group.size() && group[column + distance] != -1)
+            return group[column + distance];
+    }
+    return -1;
+}
+
 // Where an arrow key leads from the hovered id over the navigation groups.
 int MoveOverGroups(const std::vector<std::vector<int>>& groups, int hoveredId, int key)
 {
@@ -165,7 +180,7 @@ int MoveOverGroups(const std::vector<std::vector<int>>& groups, int hoveredId, i
         const std::vector<int>& group = groups[at];
         if (group.empty())
             continue;
-        const int id = position->column < group.size() ? group[position->column] : group.front();
+        const int id = EntryNear(group, position->column < group.size() ? position->column : 0);
         if (id != -1)
             return id;
     }

@@ -113,8 +113,8 @@ TEST_F(ExecutableTest, AReplayedSessionRunsTheSameWay)
 {
     WriteFile(directory / "input.txt", "zephyra-recording 1 seed 31337\n"
                                        "frame 2 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200\n"
-                                       "frame 4 time 57 keydown 27 paint char 27\n"
-                                       "frame 5 keyup 27\n"
+                                       "frame 4 time 57 keydown 65 paint char 97\n"
+                                       "frame 5 keyup 65\n"
                                        "frame 7 time 20\n");
     // The replay ends after its last frame.
     ASSERT_EQ(Run("--headless --replay input.txt --record first.txt --shots first"), 0) << errors;
@@ -126,8 +126,8 @@ TEST_F(ExecutableTest, AReplayedSessionRunsTheSameWay)
                      "frame 1 time 20 paint\n"
                      "frame 2 time 20 mousemove 100 200 lbuttondown 100 200 lbuttonup 100 200 paint\n"
                      "frame 3 time 20 paint\n"
-                     "frame 4 time 57 keydown 27 paint char 27\n"
-                     "frame 5 time 20 keyup 27 paint\n"
+                     "frame 4 time 57 keydown 65 paint char 97\n"
+                     "frame 5 time 20 keyup 65 paint\n"
                      "frame 6 time 20 paint\n"
                      "frame 7 time 20 paint\n"
                      "frame 8 paint\n");

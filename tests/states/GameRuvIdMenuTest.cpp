@@ -102,7 +102,7 @@ TEST_F(GameRuvIdMenuTest, EscapeQuitsFromTheMainPageAndGoesBackFromAPage)
 TEST_F(GameRuvIdMenuTest, LockedMinigamesAreNeitherNavigableNorStartable)
 {
     GameParameters& parameters = GameParameters::GetInstance();
-    parameters.SetMinigameUnlocked(1, true);
+    parameters.SetMinigameUnlocked(0, true);
     parameters.SetMinigameUnlocked(3, true);
     GameRuvIdMenu menu;
     menu.Init(0);
@@ -110,12 +110,14 @@ TEST_F(GameRuvIdMenuTest, LockedMinigamesAreNeitherNavigableNorStartable)
     Frame(menu);
     ASSERT_EQ(menu.GetState(), GameRuvIdMenu::stateMinigames);
     EXPECT_EQ(menu.GetMenuList().GetNavigationGroups(),
-              (std::vector<std::vector<int>>{{-1, 1001}, {-1, 1003}, {0}}));
+              (std::vector<std::vector<int>>{{1000, -1}, {-1, 1003}, {0}}));
 
-    // Down from nothing takes the first tile there is; the next row's tile
-    // stands in the same column.
+    // The two open tiles stand diagonally: down from the first reaches the
+    // other although its column below is locked.
     menu.OnKeyDown(MenuList::keyDown);
-    EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1001);
+    EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1000);
+    menu.OnKeyDown(MenuList::keyRight);
+    EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1000);
     menu.OnKeyDown(MenuList::keyDown);
     EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1003);
     menu.OnKeyDown(MenuList::keyEnter);

@@ -106,11 +106,19 @@ TEST_F(MenuListTest, ArrowKeysWalkTheGroupsSkippingHolesAndWrapping)
     EXPECT_EQ(press(MenuList::keyLeft), 1003); // wraps back
     EXPECT_EQ(press(MenuList::keyDown), 0);    // a shorter group: column 0
     EXPECT_EQ(press(MenuList::keyUp), 1002);   // column 0 of the group above
-    EXPECT_EQ(press(MenuList::keyUp), 0);      // the hole above is skipped, wrapping to the last group
-    EXPECT_EQ(press(MenuList::keyDown), 1002); // wraps to the first group, whose column 0 is the hole
-    EXPECT_EQ(press(MenuList::keyRight), 1003);
-    EXPECT_EQ(press(MenuList::keyUp), 1001);
-    EXPECT_EQ(press(MenuList::keyUp), 0); // wraps upwards, column 1 turning column 0
+    EXPECT_EQ(press(MenuList::keyUp), 1001);   // above is a hole: its neighbour in the row, so no tile is out of reach
+    EXPECT_EQ(press(MenuList::keyDown), 1003); // same column
+    EXPECT_EQ(press(MenuList::keyDown), 0);
+    EXPECT_EQ(press(MenuList::keyDown), 1001); // wraps to the first group, whose column 0 is the hole
+    EXPECT_EQ(press(MenuList::keyUp), 0);      // wraps upwards, column 1 turning column 0
+    // A row of holes only is skipped.
+    MenuList holes;
+    holes.AddNavigationGroup({5});
+    holes.AddNavigationGroup({-1, -1});
+    holes.AddNavigationGroup({6});
+    holes.SetHoveredId(5);
+    holes.OnKey(MenuList::keyDown);
+    EXPECT_EQ(holes.GetHoveredId(), 6);
 
     // Moving the pointer hands the highlight back to it.
     list.Update(0.0f, 11, 10);

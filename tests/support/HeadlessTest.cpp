@@ -55,6 +55,11 @@ void WriteFile(const std::filesystem::path& path, const std::string& text)
 
 bool IsCleanRunLog(const std::string& log)
 {
+    // The sample manager starts with the sound, and again whenever a game
+    // state leaves for another; a leaving state destroys its voices and
+    // streams.
+    const std::string samples = "Registered Sample Loading typesFactory Entries:\n  OggLoader\n  WavLoader\n"
+                                "Registered Sample Stream typesFactory Entries:\n  OggStream\n";
     static const std::regex pattern("-{51}\nAstrokutter Zephyra\n-{51}\n"
                                     "Build: \\d\\d:\\d\\d:\\d\\d [A-Z][a-z]{2} [ \\d]\\d \\d{4}\n"
                                     "\n"
@@ -63,8 +68,7 @@ bool IsCleanRunLog(const std::string& log)
                                     "\n"
                                     "((Available Displaymodes:\n(  \\d+ x \\d+ \\(\\d+\\)\n)+\n"
                                     "color shift: [\\d ]+\ncolor mask: [0-9a-f ]+\ncolor indices: [\\d ]+\n)?)"
-                                    "(Registered Sample Loading typesFactory Entries:\n  OggLoader\n  WavLoader\n"
-                                    "Registered Sample Stream typesFactory Entries:\n  OggStream\n)?"
+                                    "(" + samples + "(  destroy [a-z ]+\n)*)*"
                                     "Shutting down DirectDraw.\n"
                                     "(Releasing [^\n]*\n)*"
                                     "Exiting.\n");
