@@ -4,6 +4,7 @@
 #include "GameParameters.h"
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -81,14 +82,21 @@ protected:
         ASSERT_TRUE(parameters.Save());
         std::filesystem::current_path(previous);
     }
-    int SavedDifficulty()
+    // What the game saved of its options; difficulty -1 when there are none.
+    struct SavedOptions {
+        int difficulty = -1;
+        int depth = 0;
+    };
+    SavedOptions Saved()
     {
         const std::filesystem::path previous = std::filesystem::current_path();
         std::filesystem::current_path(directory);
         GameParameters parameters;
-        const int difficulty = parameters.Load() ? parameters.GetDifficulty() : -1;
+        SavedOptions saved;
+        if (parameters.Load())
+            saved = {parameters.GetDifficulty(), parameters.GetDisplayMode().depth};
         std::filesystem::current_path(previous);
-        return difficulty;
+        return saved;
     }
 };
 
@@ -115,7 +123,7 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
     for (const int shot : session.Shots())
         EXPECT_TRUE(std::filesystem::exists(directory / "pages" / ShotName(shot))) << shot;
     // "Mittel" chosen on the options page and kept by leaving it.
-    EXPECT_EQ(SavedDifficulty(), 1);
+    EXPECT_EQ(Saved().difficulty, 1);
 
     // Started again, the options page shows what was saved: leaving it
     // saves again what the game loaded.
@@ -123,7 +131,7 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
     again.Wait(10).Press(keyDown, 4).Press(keyEnter).Press(keyEscape).Press(keyEscape);
     WriteFile(directory / "again.txt", again.Text());
     ASSERT_EQ(Run("--headless --replay again.txt"), 0) << errors;
-    EXPECT_EQ(SavedDifficulty(), 1);
+    EXPECT_EQ(Saved().difficulty, 1);
 }
 
 TEST_F(MenuRunTest, NewGameGoesOnToTheGameAndBack)
@@ -137,4 +145,26 @@ TEST_F(MenuRunTest, NewGameGoesOnToTheGameAndBack)
     EXPECT_NE(Log().find("GameRuvId::Init: Level 1 would start here"), std::string::npos) << Log();
     EXPECT_EQ(Log().find("PlayMovie"), std::string::npos) << Log();
     EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+}
+
+TEST_F(MenuRunTest, AnotherColourDepthRebuildsTheMenuAndIsKept)
+{
+    // In full screen (a window keeps the desktop's depth). Options:
+    // difficulty, speech bubbles, then the colour depth (32 bit in the
+    // shipped configuration), one step left to 24 bit, and back.
+    const std::filesystem::path config = directory / "data" / "config.txt";
+    WriteFile(config, std::regex_replace(ReadFile(config), std::regex("fullscreen 0"), "fullscreen 1"));
+    KeySession session;
+    session.Wait(10).Press(keyDown, 4).Press(keyEnter).Press(keyDown, 3).Press(37).Press(keyEscape);
+    session.Wait(5).Shoot().Press(keyEscape);
+    WriteFile(directory / "keys.txt", session.Text());
+    ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + session.ShotFrames()), 0) << errors;
+    EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+    EXPECT_EQ(Saved().depth, 24);
+    EXPECT_TRUE(std::filesystem::exists(directory / "shots" / ShotName(session.Shots().front())));
+
+    // The next start opens the display at 24 bit.
+    ASSERT_EQ(Run("--headless --frames 3"), 0) << errors;
+    EXPECT_NE(Log().find("color indices"), std::string::npos);
+    EXPECT_EQ(Saved().depth, 24);
 }
