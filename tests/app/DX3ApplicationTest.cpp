@@ -295,17 +295,6 @@ TEST_F(DX3ApplicationTest, PlaysMoviesFromTheLooseTreeAndTheArchiveAndLogsBroken
     EXPECT_EQ(Window().GetPresentCount() - presents, 3u);
 }
 
-TEST_F(DX3ApplicationTest, WritesTheLogHeaderAndTheShutdownLines)
-{
-    TracingApplication application;
-    application.quitAfterFrames = 1;
-    ASSERT_TRUE(application.Create(Settings(false)));
-    EXPECT_TRUE(Debug::GetInstance().IsMessageWindowShown());
-    application.Run();
-    const std::string log = ReadFile("debug.txt");
-    EXPECT_TRUE(IsCleanRunLog(log)) << log;
-}
-
 TEST_F(DX3ApplicationTest, FailsToStartWithoutAWindowOrWhenTheGameRefuses)
 {
     TracingApplication noWindow;
