@@ -197,16 +197,12 @@ TEST_F(ExecutableTest, TheArchiveToolChecksWhatItReads)
     EXPECT_EQ(runTool("extract odd.dat odd"), 1);
     EXPECT_FALSE(std::filesystem::exists(directory / "odd"));
 
-    // What is not an archive at all is named for what it is.
+    // What is not an archive at all fails each command (ArchiveToolTest
+    // checks the messages).
     EXPECT_EQ(runTool("extract data out"), 1);
-    EXPECT_NE(errors.find("<data>: it is a folder, not an archive"), std::string::npos) << errors;
     EXPECT_EQ(runTool("list data"), 1);
-    EXPECT_NE(errors.find("<data>: it is a folder, not an archive"), std::string::npos) << errors;
     WriteFile(directory / "tiny.dat", "PK");
     EXPECT_EQ(runTool("verify tiny.dat"), 1);
-    EXPECT_NE(errors.find("<tiny.dat>: it is 2 bytes long, too short to hold an archive's entry count"),
-              std::string::npos)
-        << errors;
     EXPECT_EQ(runTool("verify nowhere.dat"), 1);
     EXPECT_NE(errors.find("<nowhere.dat>: it cannot be opened: No such file or directory"), std::string::npos)
         << errors;

@@ -242,10 +242,3 @@ TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)
                                      "Loading Savegame Titel\n"
                                      "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
 }
-
-TEST_F(MainProgramTest, AnUnknownStateEndsTheProgram)
-{
-    EXPECT_EXIT(Program().SetGame("GameNowhere", 1), ::testing::ExitedWithCode(3), "Unknown Project <GameNowhere>");
-    EXPECT_EQ(ReadFile("debug.txt"),
-              "Factory: could not create\n\"GameNowhere\"\nMainProgram::DoSetGame: Unknown Project <GameNowhere>\n");
-}
