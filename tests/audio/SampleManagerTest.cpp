@@ -21,14 +21,8 @@ void PutFile(const std::filesystem::path& path, const std::string& bytes)
     ForgetFolderListings();
 }
 
-class SampleManagerTest : public HeadlessTest {
+class SampleManagerTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     SampleManager& Manager() { return SampleManager::GetInstance(); }
 
     // A SampleData owning a malloc'd copy of the bytes.
@@ -71,7 +65,7 @@ TEST_F(SampleManagerTest, InitListsTheTypesAndFailsWithoutADevice)
     Host().SetAudioAvailable(false);
     EXPECT_FALSE(Manager().Init(Window()));
     EXPECT_FALSE(Manager().IsInitialised());
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SampleManager: DirectSoundCreate (88780078)\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: SampleManager: DirectSoundCreate (88780078)\n"));
     // Sound off: nothing is made, nothing plays.
     EXPECT_EQ(Manager().Load("x", "anything", soundEffectSampleFlags), nullptr);
     EXPECT_FALSE(Manager().AddSample("x", "anything", soundEffectSampleFlags));
@@ -134,7 +128,7 @@ TEST_F(SampleManagerTest, LoadsOggBeforeWavAndLeavesMissingFilesSilent)
     ASSERT_NE(ogg->GetBuffer(), nullptr);
     EXPECT_EQ(ogg->GetBaseFrequency(), 22050.0f);
     EXPECT_EQ(ogg->GetBuffer()->GetSize(), 3000u * 2);
-    EXPECT_NE(ReadFile("debug.txt").find("OggLoader::Load data\\sfx\\beep.OGG\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "OggLoader::Load data\\sfx\\beep.OGG\n"));
 
     std::unique_ptr<Sample> wav(Manager().Load("beep", "sfx\\beep.Wav", soundEffectSampleFlags));
     ASSERT_NE(wav->GetBuffer(), nullptr);
@@ -160,8 +154,7 @@ TEST_F(SampleManagerTest, LoadsOggBeforeWavAndLeavesMissingFilesSilent)
     missing->SetFrequency(8000);
     EXPECT_FALSE(missing->IsPlaying());
     EXPECT_EQ(missing->GetVolume(), 0.5f);
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SampleManager::Load could not load filename sfx\\gone\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: SampleManager::Load could not load filename sfx\\gone\n"));
     // Another extension is no sound file.
     std::unique_ptr<Sample> text(Manager().Load("t", "sfx\\beep.txt", soundEffectSampleFlags));
     EXPECT_EQ(text->GetBuffer(), nullptr);
@@ -230,6 +223,5 @@ TEST_F(SampleManagerTest, OpensStreamsWithASilentOneSecondBuffer)
 
     // No stream: nothing to hand out as one.
     EXPECT_EQ(Manager().Load("_music_", "music\\none", streamSampleFlags), nullptr);
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SampleManager::Load could not load filename music\\none\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: SampleManager::Load could not load filename music\\none\n"));
 }

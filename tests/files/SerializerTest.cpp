@@ -108,14 +108,8 @@ const ObjectTypeRegistration<Ship> shipType("Ship");
 class SerializerTestBeacon : public Object {
 };
 
-class SerializerTest : public HeadlessTest {
+class SerializerTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     // What `write` writes through a serializer of the given kind.
     template <typename SerializerType = AsciiSerializer, typename Body>
     std::string Written(Body write)

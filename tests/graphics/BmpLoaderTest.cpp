@@ -31,14 +31,7 @@ std::vector<std::uint8_t> Pixels(const Image& image)
 
 } // namespace
 
-class BmpLoaderTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class BmpLoaderTest : public LoggedTest {};
 
 TEST_F(BmpLoaderTest, TwentyFourBitRowsArePaddedByWidthModuloFourAndTurnedTopDown)
 {
@@ -152,24 +145,22 @@ TEST_F(BmpLoaderTest, SavingAnythingButTwentyFourBitsFailsAndWritesNothing)
     ASSERT_TRUE(image.Create(4, 4, 16, true));
     EXPECT_FALSE(BmpLoader::GetInstance().Save("shot.bmp", image));
     EXPECT_FALSE(std::filesystem::exists("shot.bmp"));
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: BmpLoader::Save: Image depth is not 24 bit. Can't safe.\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: BmpLoader::Save: Image depth is not 24 bit. Can't safe.\n"));
 
     ASSERT_TRUE(image.Create(4, 4, 24, true));
     std::filesystem::create_directory("taken");
     EXPECT_FALSE(BmpLoader::GetInstance().Save("taken", image));
-    EXPECT_NE(ReadFile("debug.txt").find("BmpLoader::Save: Failed to write file <taken>.\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "BmpLoader::Save: Failed to write file <taken>.\n"));
 }
 
 TEST_F(BmpLoaderTest, AMissingOrUnsupportedBitmapEndsTheProcessWithItsMessage)
 {
     EXPECT_EXIT(BmpLoader::GetInstance().Load("data\\nothing.bmp"), ::testing::ExitedWithCode(1), "");
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: could not open data\\nothing.bmp!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: could not open data\\nothing.bmp!\n"));
 
     WriteFile("sixteen.bmp", MakeBitmap(2, 2, 16, 0, 0, std::string(16, '\0')));
     EXPECT_EXIT(BmpLoader::GetInstance().Load("sixteen.bmp"), ::testing::ExitedWithCode(1), "");
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: Bitmap has to be 8 Bit or 24 Bit uncompressed (sixteen.bmp)\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: Bitmap has to be 8 Bit or 24 Bit uncompressed (sixteen.bmp)\n"));
 
     // Read reports the same without ending anything.
     BmpLoader::Result result = BmpLoader::Result::Loaded;

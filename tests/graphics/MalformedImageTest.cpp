@@ -63,14 +63,8 @@ std::size_t JpegSizeOffset(const std::string& jpeg)
 
 } // namespace
 
-class MalformedImageTest : public HeadlessTest {
+class MalformedImageTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     // Runs `refuse` on each damaged file and checks its log line.
     void Check(const std::string& good, const std::vector<Case>& cases, const char* fileName,
                const std::function<bool()>& refuses)

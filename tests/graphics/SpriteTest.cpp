@@ -6,6 +6,7 @@
 #include "graphics/ShadowSprite.h"
 #include "graphics/SurfaceSprite.h"
 #include "support/HeadlessTest.h"
+#include "support/SurfacePixels.h"
 
 #include <cstring>
 #include <limits>
@@ -47,13 +48,7 @@ protected:
         StartLog();
     }
     platform::DisplaySurface* Canvas() { return DirectDraw::GetInstance().GetRenderTarget(); }
-    std::uint32_t CanvasPixel(int x, int y)
-    {
-        std::uint32_t value = 0;
-        std::memcpy(&value, Canvas()->GetPixels() + y * Canvas()->GetPitch() + x * Canvas()->BytesPerPixel(),
-                    static_cast<std::size_t>(Canvas()->BytesPerPixel()));
-        return value;
-    }
+    std::uint32_t CanvasPixel(int x, int y) { return SurfacePixel(*Canvas(), x, y); }
     void FillCanvas(std::uint32_t pixel) { Host().GetDisplay().ColourFill(Canvas(), pixel); }
 };
 

@@ -82,12 +82,11 @@ const FactoryRegistration<GameState, SavingState> savingRegistration("TestSaving
 
 } // namespace
 
-class MainProgramTest : public HeadlessTest {
+class MainProgramTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         trace.clear();
     }
     MainProgram& Program() { return MainProgram::GetInstance(); }
