@@ -25,14 +25,7 @@ void PutFile(const std::filesystem::path& path, const std::string& bytes)
     ForgetFolderListings();
 }
 
-class MalformedSoundTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class MalformedSoundTest : public LoggedTest {};
 
 struct Case {
     const char* name;

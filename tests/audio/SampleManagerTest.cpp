@@ -21,14 +21,8 @@ void PutFile(const std::filesystem::path& path, const std::string& bytes)
     ForgetFolderListings();
 }
 
-class SampleManagerTest : public HeadlessTest {
+class SampleManagerTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     SampleManager& Manager() { return SampleManager::GetInstance(); }
 
     // A SampleData owning a malloc'd copy of the bytes.
@@ -71,7 +65,7 @@ TEST_F(SampleManagerTest, InitListsTheTypesAndFailsWithoutADevice)
     Host().SetAudioAvailable(false);
     EXPECT_FALSE(Manager().Init(Window()));
     EXPECT_FALSE(Manager().IsInitialised());
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SampleManager: DirectSoundCreate (88780078)\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: SampleManager: DirectSoundCreate (88780078)\n"));
     // Sound off: nothing is made, nothing plays.
     EXPECT_EQ(Manager().Load("x", "anything", soundEffectSampleFlags), nullptr);
     EXPECT_FALSE(Manager().AddSample("x", "anything", soundEffectSampleFlags));
@@ -134,7 +128,7 @@ TEST_F(SampleManagerTest, LoadsOggBeforeWavAndLeavesMissingFilesSilent)
     ASSERT_NE(ogg->GetBuffer(), nullptr);
     EXPECT_EQ(ogg->GetBaseFrequency(), 22050.0f);
     EXPECT_EQ(ogg->GetBuffer()->GetSize(), 3000u * 2);
-    EXPECT_NE(ReadFile("debug.txt").find("OggLoader::Load data\\sfx\\beep.OGG\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "OggLoader::Load data\\sfx\\beep.OGG\n"));
 
     std::unique_ptr<Sample> wav(Manager().Load("beep", "sfx\\beep.Wav", soundEffectSampleFlags));
     ASSERT_NE(wav->GetBuffer(), nullptr);
@@ -160,8 +154,7 @@ TEST_F(SampleManagerTest, LoadsOggBeforeWavAndLeavesMissingFilesSilent)
     missing->SetFrequency(8000);
     EXPECT_FALSE(missing->IsPlaying());
     EXPECT_EQ(missing->GetVolume(), 0.5f);
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SampleManager::Load could not load filename sfx\\gone\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: SampleManager::Load could not load filename sfx\\gone\n"));
     // Another extension is no sound file.
     std::unique_ptr<Sample> text(Manager().Load("t", "sfx\\beep.txt", soundEffectSampleFlags));
     EXPECT_EQ(text->GetBuffer(), nullptr);
@@ -210,22 +203,8 @@ TEST_F(SampleManagerTest, ConvertsVolumeToAttenuation)
     EXPECT_EQ(Sample::VolumeToAttenuation(0.00001f), -10000);
     EXPECT_EQ(Sample::VolumeToAttenuation(-3.0f), -10000);
     EXPECT_EQ(Sample::VolumeToAttenuation(2.0f), 0);
-
-    ASSERT_TRUE(Manager().Init(Window()));
-    PutFile("data/hum.wav", MakeWav(22050, 1, 16, Pcm16({1, 2})));
-    std::unique_ptr<Sample> hum(Manager().Load("hum", "hum", soundEffectSampleFlags));
-    std::int32_t attenuation = 1;
-    hum->SetVolume(0.0f);
-    hum->GetBuffer()->GetVolume(&attenuation);
-    EXPECT_EQ(attenuation, -10000);
-    hum->SetVolume(0.5f);
-    hum->GetBuffer()->GetVolume(&attenuation);
-    EXPECT_EQ(attenuation, -602);
-    hum->SetFrequency(11025);
-    std::uint32_t hertz = 0;
-    hum->GetBuffer()->GetFrequency(&hertz);
-    EXPECT_EQ(hertz, 11025u);
-    EXPECT_EQ(hum->GetFrequency(), 11025.0f);
+    // That the device gets these, and the frequency, the sound engine's
+    // and the streams' tests see.
 }
 
 TEST_F(SampleManagerTest, OpensStreamsWithASilentOneSecondBuffer)
@@ -244,6 +223,5 @@ TEST_F(SampleManagerTest, OpensStreamsWithASilentOneSecondBuffer)
 
     // No stream: nothing to hand out as one.
     EXPECT_EQ(Manager().Load("_music_", "music\\none", streamSampleFlags), nullptr);
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SampleManager::Load could not load filename music\\none\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: SampleManager::Load could not load filename music\\none\n"));
 }

@@ -18,14 +18,6 @@ constexpr std::int32_t attenuationHalf = -602;    // 0.5
 constexpr std::int32_t attenuationQuarter = -1204; // 0.25
 constexpr std::int32_t attenuationSilent = -10000;
 
-std::size_t Count(const std::string& text, const std::string& part)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 } // namespace
 
 class SoundEngineTest : public AudioTest {};
@@ -198,7 +190,7 @@ TEST_F(SoundEngineTest, AnUnknownEventIsLoggedOnceAndStaysSilent)
     Frame(10);
     EXPECT_EQ(first->GetSample(), nullptr);
     EXPECT_FALSE(second->IsPlaying());
-    EXPECT_EQ(Count(Log(), "AudioEvent audioevent_missing not found\n"), 1u);
+    EXPECT_EQ(CountOf(Log(), "AudioEvent audioevent_missing not found\n"), 1u);
     ASSERT_NE(engine.FindAudioEvent("audioevent_missing"), nullptr);
     EXPECT_EQ(engine.FindAudioEvent("audioevent_missing")->sampleName, "");
 }
@@ -271,12 +263,12 @@ TEST_F(SoundEngineTest, SoundEffectListsCreateSamplesAndEvents)
     ASSERT_TRUE(samples.HasSample("sample_gone.wav"));
     EXPECT_EQ(samples.GetSample("sample_gone.wav")->GetBuffer(), nullptr);
     EXPECT_NEAR(progress, 0.004f, 1e-6f); // four entries
-    EXPECT_EQ(Count(Log(), "***WARNING: SoundEngine::AddAudioEvent failed because there is already a "
+    EXPECT_EQ(CountOf(Log(), "***WARNING: SoundEngine::AddAudioEvent failed because there is already a "
                            "audio-event <audioevent_click>!\n"),
               1u);
 
     EXPECT_FALSE(SfxLoaderUtil::LoadSoundEffects("data\\level02\\sfx.txt", "level02\\audio\\sfx\\"));
-    EXPECT_EQ(Count(Log(), "***WARNING: SfxLoaderUtil::LoadSoundEffects: Failed to open <data\\level02\\sfx.txt>!\n"),
+    EXPECT_EQ(CountOf(Log(), "***WARNING: SfxLoaderUtil::LoadSoundEffects: Failed to open <data\\level02\\sfx.txt>!\n"),
               1u);
 }
 

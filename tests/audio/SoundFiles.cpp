@@ -6,18 +6,6 @@
 #include <cmath>
 #include <cstdlib>
 
-void PutUint32(std::string& bytes, std::size_t offset, std::uint32_t value)
-{
-    for (std::size_t i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<char>(value >> (8 * i));
-}
-
-void PutUint16(std::string& bytes, std::size_t offset, std::uint16_t value)
-{
-    bytes[offset] = static_cast<char>(value);
-    bytes[offset + 1] = static_cast<char>(value >> 8);
-}
-
 std::string Pcm16(const std::vector<std::int16_t>& samples)
 {
     std::string bytes(samples.size() * 2, '\0');

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ByteFields.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +14,3 @@ std::string MakeWav(int rate, int channels, int bits, const std::string& pcm);
 std::string Pcm16(const std::vector<std::int16_t>& samples);
 // A real Ogg Vorbis file of `frames` frames of a quiet sine.
 std::string MakeOgg(int rate, int channels, int frames);
-
-void PutUint32(std::string& bytes, std::size_t offset, std::uint32_t value);
-void PutUint16(std::string& bytes, std::size_t offset, std::uint16_t value);

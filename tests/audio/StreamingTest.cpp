@@ -147,7 +147,7 @@ TEST_F(StreamingTest, PlayingAPlayingStreamReportsItsTimerAndKeepsOne)
     Frame(250);
     stream->Rewind();
     stream->Play();
-    EXPECT_NE(Log().find("***ERROR: StreamingSample::Loop timer already installed"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: StreamingSample::Loop timer already installed"));
     // Rewound and started over: it ends a second after the restart.
     BufferOf(stream).TakePlayed();
     const std::uint32_t stopped = RunUntil([&] { return !stream->IsPlaying(); }, 3000);
@@ -175,7 +175,7 @@ TEST_F(StreamingTest, TimerCallsForStreamsTheEngineDoesNotKnowDoNothing)
     char line[96];
     std::snprintf(line, sizeof(line), "SoundEngine::IsStreamValid stream %x not valid\n",
                   static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(stream)));
-    EXPECT_NE(Log().find(line), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), line));
     delete loose;
 
     // A destroyed stream's timer is gone with it; time passes quietly.
@@ -269,8 +269,7 @@ TEST_F(StreamingTest, MusicFadesInOverTenSecondsAndOutOverTwo)
     EXPECT_EQ(music.GetStream(), nullptr);
     EXPECT_EQ(SoundEngine::GetInstance().GetStreamCount(), 0u);
     music.Play("not a stream");
-    EXPECT_NE(Log().find("***ERROR: MusicPlayer::Play: Failed to create audio stream <not a stream>!\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: MusicPlayer::Play: Failed to create audio stream <not a stream>!\n"));
 }
 
 TEST_F(StreamingTest, SpeechPlaysItsEventAfterTheDelay)
@@ -289,7 +288,7 @@ TEST_F(StreamingTest, SpeechPlaysItsEventAfterTheDelay)
     ASSERT_NE(speech.GetVoice(), nullptr);
     EXPECT_EQ(engine.FindAudioEvent("audioevent_intro")->soundGroup, soundGroupSpeech);
     EXPECT_FALSE(speech.Init());
-    EXPECT_NE(Log().find("***WARNING: SpeechPlayer::Init: Voice not NULL on init!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***WARNING: SpeechPlayer::Init: Voice not NULL on init!\n"));
     frame(20);
     EXPECT_TRUE(speech.GetVoice()->IsPlaying());
     EXPECT_TRUE(speech.IsSpeaking());

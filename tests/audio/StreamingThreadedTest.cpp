@@ -110,5 +110,5 @@ TEST_F(StreamingThreadedTest, StreamsDestroyedWhileTheirTimersRunAreNeverTouched
     Sleep(250);
     Debug::GetInstance().FlushOtherThreads();
     delete loose;
-    EXPECT_NE(Log().find("not valid\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "not valid\n"));
 }

@@ -38,13 +38,8 @@ private:
 
 } // namespace
 
-class DataFileTest : public HeadlessTest {
+class DataFileTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
     DataFile& Archive() { return DataFile::GetInstance(); }
 };
 

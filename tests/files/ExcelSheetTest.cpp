@@ -1,14 +1,7 @@
 #include "files/ExcelSheet.h"
 #include "support/HeadlessTest.h"
 
-class ExcelSheetTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class ExcelSheetTest : public LoggedTest {};
 
 TEST_F(ExcelSheetTest, CutsCellsByTheQuotingRules)
 {

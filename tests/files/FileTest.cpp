@@ -33,14 +33,8 @@ std::string Scrambled(const char* text)
 
 } // namespace
 
-class FileTest : public HeadlessTest {
+class FileTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     // An archive with a scrambled text member, an image, a member whose last
     // line has no line end and, right behind it, another member.
     void StartArchive()

@@ -108,14 +108,8 @@ const ObjectTypeRegistration<Ship> shipType("Ship");
 class SerializerTestBeacon : public Object {
 };
 
-class SerializerTest : public HeadlessTest {
+class SerializerTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     // What `write` writes through a serializer of the given kind.
     template <typename SerializerType = AsciiSerializer, typename Body>
     std::string Written(Body write)
@@ -191,20 +185,10 @@ TEST_F(SerializerTest, WritesTheTextFormatAndReadsEveryFieldBack)
                     "}\n"
                     "\n");
 
+    // Every field read back: the copy writes the same text.
     Room copy;
     Read(text, [&](Serializer& reader) { reader.SerializeObject("bridge", &copy); });
-    EXPECT_EQ(copy.title, "Bridge deck");
-    EXPECT_FLOAT_EQ(copy.light, 0.75f);
-    EXPECT_EQ(copy.music, -3);
-    EXPECT_TRUE(copy.visited);
-    EXPECT_EQ(copy.size[0], 640);
-    EXPECT_EQ(copy.size[1], -480);
-    EXPECT_EQ(copy.door.target, "Corridor");
-    EXPECT_EQ(copy.door.position[0], 12);
-    EXPECT_EQ(copy.door.position[1], 34);
-    EXPECT_TRUE(copy.door.locked);
-    EXPECT_EQ(copy.exitCount, 2);
-    EXPECT_EQ(copy.firstExit, "north");
+    EXPECT_EQ(Written([&](Serializer& writer) { writer.SerializeObject("bridge", &copy); }), text);
     // Read in declaration order: no field was searched for in vain.
     EXPECT_EQ(Log(), "");
 }

@@ -2,14 +2,7 @@
 #include "files/SettingsManager.h"
 #include "support/HeadlessTest.h"
 
-class SettingsTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class SettingsTest : public LoggedTest {};
 
 TEST_F(SettingsTest, ReadsTypedValuesOnceAndCachesThem)
 {

@@ -27,12 +27,11 @@ private:
 
 } // namespace
 
-class AnimationTest : public HeadlessTest {
+class AnimationTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         Animation::SetAudioEventsAllowed(true);
         SoundEngine& engine = SoundEngine::GetInstance();
         engine.SetEnabled(true);
@@ -186,8 +185,8 @@ TEST_F(AnimationTest, FiresAudioEventsInsideTheWindowsOfPlay)
     // never does.
     animation.Update(0.1f); // 0.0 -> 0.2
     EXPECT_EQ(TakeStarted(), std::vector<std::string>{"before"});
-    EXPECT_NE(ReadFile("debug.txt").find("***WARNING: Animation::CheckAudioEvents: Failed to receive audio event <unknown>!\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"),
+                         "***WARNING: Animation::CheckAudioEvents: Failed to receive audio event <unknown>!\n"));
     animation.Update(0.15f); // 0.2 -> 0.5: the window is [0.2, 0.5)
     EXPECT_TRUE(TakeStarted().empty());
     animation.Update(0.1f); // 0.5 -> 0.7
@@ -202,13 +201,7 @@ TEST_F(AnimationTest, FiresAudioEventsInsideTheWindowsOfPlay)
     animation.Update(0.1f); // 1.0 -> 0.8
     EXPECT_EQ(TakeStarted(), std::vector<std::string>{"after"});
     animation.SetTime(0.3f);
-    const auto warnings = [] {
-        const std::string log = ReadFile("debug.txt");
-        std::size_t count = 0;
-        for (std::size_t at = log.find("<unknown>"); at != std::string::npos; at = log.find("<unknown>", at + 1))
-            ++count;
-        return count;
-    };
+    const auto warnings = [] { return CountOf(ReadFile("debug.txt"), "<unknown>"); };
     const std::size_t before = warnings();
     animation.Update(0.15f); // 0.3 -> 0.0: [0.0, 0.3) holds only the unknown event
     EXPECT_TRUE(TakeStarted().empty());
@@ -267,7 +260,7 @@ TEST_F(AnimationTest, SerializesItsKeysInOrder)
         ASSERT_NE(found, std::string::npos) << key << " in " << text;
         at = found;
     }
-    EXPECT_NE(text.find("Animation"), std::string::npos);
+    EXPECT_TRUE(Contains(text, "Animation"));
 
     Animation read;
     File file;

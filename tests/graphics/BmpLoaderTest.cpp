@@ -1,5 +1,7 @@
 #include "app/Debug.h"
 #include "graphics/BmpLoader.h"
+#include "support/BitmapFiles.h"
+#include "support/ByteFields.h"
 #include "support/HeadlessTest.h"
 
 #include <cstdint>
@@ -9,44 +11,16 @@
 
 namespace {
 
-void PutUint32(std::string& bytes, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>(value >> (8 * i));
-}
-
-void PutUint16(std::string& bytes, std::uint16_t value)
-{
-    bytes += static_cast<char>(value);
-    bytes += static_cast<char>(value >> 8);
-}
-
-// A bitmap file put together by hand: headers, `paletteEntries` palette
-// entries (entry i = (i, 2i, 3i, 0)) and the rows as given, bottom row first.
+// A bitmap file put together by hand: `paletteEntries` palette entries
+// (entry i = (i, 2i, 3i, 0)), `usedColors` in its header and the rows as
+// given, bottom row first.
 std::string MakeBitmap(int width, int height, int bits, int paletteEntries, int usedColors, const std::string& rows)
 {
-    std::string bytes = "BM";
-    const std::uint32_t offset = 54 + static_cast<std::uint32_t>(paletteEntries) * 4;
-    PutUint32(bytes, offset + static_cast<std::uint32_t>(rows.size()));
-    PutUint32(bytes, 0);
-    PutUint32(bytes, offset);
-    PutUint32(bytes, 40);
-    PutUint32(bytes, static_cast<std::uint32_t>(width));
-    PutUint32(bytes, static_cast<std::uint32_t>(height));
-    PutUint16(bytes, 1);
-    PutUint16(bytes, static_cast<std::uint16_t>(bits));
-    PutUint32(bytes, 0); // compression
-    PutUint32(bytes, 0);
-    PutUint32(bytes, 0);
-    PutUint32(bytes, 0);
-    PutUint32(bytes, static_cast<std::uint32_t>(usedColors));
-    PutUint32(bytes, 0);
-    for (int i = 0; i < paletteEntries; ++i) {
-        bytes += static_cast<char>(i);
-        bytes += static_cast<char>(2 * i);
-        bytes += static_cast<char>(3 * i);
-        bytes += '\0';
-    }
+    std::vector<std::uint32_t> palette;
+    for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(paletteEntries); ++i)
+        palette.push_back((3 * i & 0xFF) << 16 | (2 * i & 0xFF) << 8 | i);
+    std::string bytes = bitmap_files::BitmapHeaders(width, height, bits, palette, static_cast<int>(rows.size()) / height);
+    PutUint32(bytes, 46, static_cast<std::uint32_t>(usedColors));
     return bytes + rows;
 }
 
@@ -57,14 +31,7 @@ std::vector<std::uint8_t> Pixels(const Image& image)
 
 } // namespace
 
-class BmpLoaderTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class BmpLoaderTest : public LoggedTest {};
 
 TEST_F(BmpLoaderTest, TwentyFourBitRowsArePaddedByWidthModuloFourAndTurnedTopDown)
 {
@@ -158,16 +125,8 @@ TEST_F(BmpLoaderTest, SaveWritesBottomUpRowsPaddedWithThirtyHex)
     ASSERT_TRUE(BmpLoader::GetInstance().Save("savegames\\shot.bmp", image));
 
     const std::string file = ReadFile("savegames/shot.bmp");
-    std::string expected = "BM";
-    PutUint32(expected, 54 + 32);
-    PutUint32(expected, 0);
-    PutUint32(expected, 54);
-    PutUint32(expected, 40);
-    PutUint32(expected, 5);
-    PutUint32(expected, 2);
-    PutUint16(expected, 1);
-    PutUint16(expected, 24);
-    expected += std::string(24, '\0');
+    // The headers of a 24-bit file with rows of 16 bytes, all else zero.
+    std::string expected = bitmap_files::BitmapHeaders(5, 2, 24, {}, 16);
     for (int row : {1, 0}) {
         for (int i = 0; i < 15; ++i)
             expected += static_cast<char>(row * 15 + i + 1);
@@ -186,24 +145,22 @@ TEST_F(BmpLoaderTest, SavingAnythingButTwentyFourBitsFailsAndWritesNothing)
     ASSERT_TRUE(image.Create(4, 4, 16, true));
     EXPECT_FALSE(BmpLoader::GetInstance().Save("shot.bmp", image));
     EXPECT_FALSE(std::filesystem::exists("shot.bmp"));
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: BmpLoader::Save: Image depth is not 24 bit. Can't safe.\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: BmpLoader::Save: Image depth is not 24 bit. Can't safe.\n"));
 
     ASSERT_TRUE(image.Create(4, 4, 24, true));
     std::filesystem::create_directory("taken");
     EXPECT_FALSE(BmpLoader::GetInstance().Save("taken", image));
-    EXPECT_NE(ReadFile("debug.txt").find("BmpLoader::Save: Failed to write file <taken>.\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "BmpLoader::Save: Failed to write file <taken>.\n"));
 }
 
 TEST_F(BmpLoaderTest, AMissingOrUnsupportedBitmapEndsTheProcessWithItsMessage)
 {
     EXPECT_EXIT(BmpLoader::GetInstance().Load("data\\nothing.bmp"), ::testing::ExitedWithCode(1), "");
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: could not open data\\nothing.bmp!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: could not open data\\nothing.bmp!\n"));
 
     WriteFile("sixteen.bmp", MakeBitmap(2, 2, 16, 0, 0, std::string(16, '\0')));
     EXPECT_EXIT(BmpLoader::GetInstance().Load("sixteen.bmp"), ::testing::ExitedWithCode(1), "");
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: Bitmap has to be 8 Bit or 24 Bit uncompressed (sixteen.bmp)\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: Bitmap has to be 8 Bit or 24 Bit uncompressed (sixteen.bmp)\n"));
 
     // Read reports the same without ending anything.
     BmpLoader::Result result = BmpLoader::Result::Loaded;

@@ -3,17 +3,11 @@
 #include "graphics/DirectDraw.h"
 #include "graphics/RenderTargetPainter.h"
 #include "support/HeadlessTest.h"
+#include "support/SurfacePixels.h"
 
 #include <cstring>
 
 namespace {
-
-std::uint32_t Pixel32(const platform::DisplaySurface* surface, int x, int y)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, surface->GetPixels() + y * surface->GetPitch() + x * 4, 4);
-    return value;
-}
 
 void Fill(platform::DisplaySurface* surface, std::uint32_t colour)
 {
@@ -22,12 +16,11 @@ void Fill(platform::DisplaySurface* surface, std::uint32_t colour)
 
 } // namespace
 
-class DirectDrawTest : public HeadlessTest {
+class DirectDrawTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         ASSERT_TRUE(Window().Create({"Test", 800, 600, false}));
     }
     DirectDraw& Display() { return DirectDraw::GetInstance(); }
@@ -193,9 +186,9 @@ TEST_F(DirectDrawTest, WipesTheOldPictureAwayInAThirdOfASecond)
     Display().UpdateFade(0.5f / 3.0f); // progress 0.5: 528 columns revealed
     EXPECT_FLOAT_EQ(Display().GetFadeProgress(), 0.5f);
     Display().DrawFade();
-    EXPECT_EQ(Pixel32(canvas, 527, 100), 0x222222u);
-    EXPECT_EQ(Pixel32(canvas, 528, 100), 0x111111u);
-    EXPECT_EQ(Pixel32(canvas, 1023, 767), 0x111111u);
+    EXPECT_EQ(SurfacePixel(*canvas, 527, 100), 0x222222u);
+    EXPECT_EQ(SurfacePixel(*canvas, 528, 100), 0x111111u);
+    EXPECT_EQ(SurfacePixel(*canvas, 1023, 767), 0x111111u);
 
     // From the right.
     Fill(canvas, 0x222222);
@@ -203,8 +196,8 @@ TEST_F(DirectDrawTest, WipesTheOldPictureAwayInAThirdOfASecond)
     Fill(canvas, 0x333333);
     Display().UpdateFade(0.25f / 3.0f);
     Display().DrawFade(); // 1024 - 264 = 760 columns of the old picture remain
-    EXPECT_EQ(Pixel32(canvas, 759, 0), 0x222222u);
-    EXPECT_EQ(Pixel32(canvas, 760, 0), 0x333333u);
+    EXPECT_EQ(SurfacePixel(*canvas, 759, 0), 0x222222u);
+    EXPECT_EQ(SurfacePixel(*canvas, 760, 0), 0x333333u);
 
     // Past the end it stops without moving on.
     Display().UpdateFade(1.0f);
@@ -230,11 +223,7 @@ TEST_F(DirectDrawTest, DrawsTheDebugOverlayIntoTheCanvas)
     overlay.AddLine(1020, 5, 1030, 5, 1.0f, 1.0f, 1.0f);      // runs off the canvas
     RenderTargetPainter painter(*canvas);
     overlay.Draw(painter);
-    const auto pixel = [&](int x, int y) {
-        std::uint16_t value = 0;
-        std::memcpy(&value, canvas->GetPixels() + y * canvas->GetPitch() + x * 2, 2);
-        return value;
-    };
+    const auto pixel = [&](int x, int y) { return SurfacePixel(*canvas, x, y); };
     EXPECT_EQ(pixel(0, 0), 0xF800);
     EXPECT_EQ(pixel(2, 2), 0xF800);
     EXPECT_EQ(pixel(3, 3), 0);

@@ -32,14 +32,8 @@ Bytes Data(const Image& image)
 
 } // namespace
 
-class ImageConverterTest : public HeadlessTest {
+class ImageConverterTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     ImageConverter& Converter() { return ImageConverter::GetInstance(); }
     DirectDraw& Display() { return DirectDraw::GetInstance(); }
 };

@@ -5,14 +5,7 @@
 #include <cstring>
 #include <vector>
 
-class ImageTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class ImageTest : public LoggedTest {};
 
 TEST_F(ImageTest, CreateSizesTheBufferAndGivesEightBitImagesAGreyPalette)
 {
@@ -139,9 +132,9 @@ TEST_F(ImageTest, PixelAccessOutsideTheImageOrOnEncodedDataDoesNothing)
     Image empty;
     EXPECT_EQ(empty.GetPixel(0, 0), 0u);
     empty.SetPixel(0, 0, 0);
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: Unsuported image depth(0). GetPixel() failed.\n"
-                                         "***ERROR: Unsuported image depth. GetPixel() failed.\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"),
+                         "***ERROR: Unsuported image depth(0). GetPixel() failed.\n"
+                         "***ERROR: Unsuported image depth. GetPixel() failed.\n"));
 }
 
 TEST_F(ImageTest, CloneCopiesDataPaletteAndEncoding)

@@ -51,14 +51,8 @@ std::unique_ptr<Image> EncodedImage(int width, int height, const Bytes& packets)
 
 } // namespace
 
-class ImageUtilTest : public HeadlessTest {
+class ImageUtilTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     ImageUtil& Util() { return ImageUtil::GetInstance(); }
     std::string Log() { return ReadFile("debug.txt"); }
 };
@@ -98,7 +92,7 @@ TEST_F(ImageUtilTest, RemapLiftsNearBlackAndMakesMagentaTransparent)
     EXPECT_EQ(Entry(indexed, 1), (Bytes{10, 12, 3, 0}));
     EXPECT_EQ(Entry(indexed, 2), (Bytes{0, 0, 0, 0}));
     EXPECT_FALSE(Util().RemapTransparentColorAlpha(colour));
-    EXPECT_NE(Log().find("***WARNING: ImageUtil::RemapTransparentColorAlpha: Only 8Bit Images allowed!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***WARNING: ImageUtil::RemapTransparentColorAlpha: Only 8Bit Images allowed!\n"));
 }
 
 TEST_F(ImageUtilTest, MaskBlackensSetBitsOnly)
@@ -118,7 +112,7 @@ TEST_F(ImageUtilTest, MaskBlackensSetBitsOnly)
     Image small;
     ASSERT_TRUE(small.Create(2, 2, 1, true));
     EXPECT_FALSE(Util().ApplyMask(colour, small));
-    EXPECT_NE(Log().find("***ERROR: Mask size must fit image size.\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: Mask size must fit image size.\n"));
 }
 
 TEST_F(ImageUtilTest, CopyRectCopiesTheInclusiveRectangleAndRefusesWhatDoesNotFit)
@@ -134,12 +128,12 @@ TEST_F(ImageUtilTest, CopyRectCopiesTheInclusiveRectangleAndRefusesWhatDoesNotFi
 
     EXPECT_FALSE(Util().CopyRect(source, destination, {0, 0, 3, 0}, 1, 0)); // four wide into three
     EXPECT_FALSE(Util().CopyRect(source, destination, {2, 0, 4, 0}, 0, 0)); // past the source
-    EXPECT_NE(Log().find("***ERROR: Src image rect dimensions do not fit to destination.\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: Src image rect dimensions do not fit to destination.\n"));
 
     Image colour;
     ASSERT_TRUE(colour.Create(3, 3, 24, true));
     EXPECT_FALSE(Util().CopyRect(source, colour, {0, 0, 0, 0}, 0, 0));
-    EXPECT_NE(Log().find("***ERROR: Image depths are different. Cant copy.\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: Image depths are different. Cant copy.\n"));
 
     Image mask;
     ASSERT_TRUE(mask.Create(10, 2, 1, true));
@@ -152,7 +146,7 @@ TEST_F(ImageUtilTest, CopyRectCopiesTheInclusiveRectangleAndRefusesWhatDoesNotFi
     EXPECT_EQ(maskCopy.GetPixel(2, 0), 0xFFFFFFu);
 
     EXPECT_FALSE(Util().CopyRect(mask, source, {0, 0, 1, 1}, 0, 0));
-    EXPECT_NE(Log().find("***ERROR: source Image depth of 1 is not supported.\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: source Image depth of 1 is not supported.\n"));
     platform::WindowMessage message;
     ASSERT_TRUE(Window().PeekMessage(message));
     EXPECT_EQ(message.type, platform::MessageType::Quit);
@@ -287,8 +281,8 @@ TEST_F(ImageUtilTest, DecodeRefusesPacketsThatLeaveTheRowOrTheData)
         EXPECT_FALSE(Util().RunLengthDecode(image, nullptr, pixels));
         EXPECT_FALSE(ImageUtil::IsValidRunLengthData(packets, 3, 2, 1));
     }
-    EXPECT_NE(Log().find("***ERROR: ImageUtil::RunLengthDecode: The encoded data of row 0 does not fit the image.\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(Log(),
+                         "***ERROR: ImageUtil::RunLengthDecode: The encoded data of row 0 does not fit the image.\n"));
 
     const std::unique_ptr<Image> goodOwner = EncodedImage(3, 2, {3, 1, 3, 2});
     Image& good = *goodOwner;

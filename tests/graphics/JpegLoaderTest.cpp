@@ -47,14 +47,7 @@ void ExpectClose(const Image& image, const Bytes& rgb, int tolerance)
 
 } // namespace
 
-class JpegLoaderTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class JpegLoaderTest : public LoggedTest {};
 
 TEST_F(JpegLoaderTest, DecodesBaselineAndProgressiveFilesIntoBlueGreenRedRows)
 {
@@ -106,16 +99,16 @@ TEST_F(JpegLoaderTest, StrayBytesBeforeAMarkerAreLoggedAndThePictureDecoded)
     ASSERT_TRUE(image);
     ExpectClose(*image, source, 12);
     const std::string log = ReadFile("debug.txt");
-    EXPECT_NE(log.find("***WARNING: JpegLoader::Load: <stray.jpg>: libjpeg: Corrupt JPEG data: 4 extraneous bytes before "
-                       "marker 0xda\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(log,
+                         "***WARNING: JpegLoader::Load: <stray.jpg>: libjpeg: Corrupt JPEG data: 4 extraneous bytes before "
+                         "marker 0xda\n"));
     EXPECT_EQ(log.find("ERROR"), std::string::npos);
 }
 
 TEST_F(JpegLoaderTest, MissingFilesAndTooManyScansAreRefused)
 {
     EXPECT_FALSE(JpegLoader::GetInstance().Load("data\\none.jpg"));
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: can't open data\\none.jpg\n"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: can't open data\\none.jpg\n"));
 
     // A legal progressive file of 1 + 3 * 63 scans: every coefficient of
     // every component in a scan of its own.
@@ -127,6 +120,6 @@ TEST_F(JpegLoaderTest, MissingFilesAndTooManyScansAreRefused)
     WriteFile("scans.jpg", Compress(16, 16, 3, Gradient(16, 16), false, scans));
     EXPECT_FALSE(JpegLoader::GetInstance().Load("scans.jpg"));
     const std::string log = ReadFile("debug.txt");
-    EXPECT_NE(log.find("***ERROR: JpegLoader::Load: More than 100 scans.\n"), std::string::npos);
-    EXPECT_NE(log.find("***ERROR: error while decoding\n"), std::string::npos);
+    EXPECT_TRUE(Contains(log, "***ERROR: JpegLoader::Load: More than 100 scans.\n"));
+    EXPECT_TRUE(Contains(log, "***ERROR: error while decoding\n"));
 }

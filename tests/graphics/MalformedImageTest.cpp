@@ -4,6 +4,8 @@
 #include "graphics/BmpLoader.h"
 #include "graphics/JpegLoader.h"
 #include "graphics/RleFile.h"
+#include "support/BitmapFiles.h"
+#include "support/ByteFields.h"
 #include "support/HeadlessTest.h"
 #include "support/JpegFiles.h"
 
@@ -15,20 +17,6 @@
 
 namespace {
 
-void PutUint32(std::string& bytes, std::size_t offset, std::uint32_t value)
-{
-    if (bytes.size() < offset + 4)
-        bytes.resize(offset + 4);
-    for (std::size_t i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<char>(value >> (8 * i));
-}
-
-void PutUint16(std::string& bytes, std::size_t offset, std::uint16_t value)
-{
-    bytes[offset] = static_cast<char>(value);
-    bytes[offset + 1] = static_cast<char>(value >> 8);
-}
-
 struct Case {
     const char* name;
     std::function<void(std::string&)> damage;
@@ -38,17 +26,7 @@ struct Case {
 // A good 8-bit bitmap, 3 x 2, 256 palette entries, rows of 4 bytes.
 std::string GoodBitmap()
 {
-    std::string bytes(54 + 1024 + 8, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    PutUint32(bytes, 2, static_cast<std::uint32_t>(bytes.size()));
-    PutUint32(bytes, 10, 54 + 1024);
-    PutUint32(bytes, 14, 40);
-    PutUint32(bytes, 18, 3);
-    PutUint32(bytes, 22, 2);
-    PutUint16(bytes, 26, 1);
-    PutUint16(bytes, 28, 8);
-    return bytes;
+    return bitmap_files::Bitmap8(3, 2, std::vector<std::uint8_t>(6), {});
 }
 
 // A good .rle file: one 3 x 2 frame at the top left of a 4 x 4 sprite,
@@ -85,14 +63,8 @@ std::size_t JpegSizeOffset(const std::string& jpeg)
 
 } // namespace
 
-class MalformedImageTest : public HeadlessTest {
+class MalformedImageTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     // Runs `refuse` on each damaged file and checks its log line.
     void Check(const std::string& good, const std::vector<Case>& cases, const char* fileName,
                const std::function<bool()>& refuses)

@@ -4,6 +4,7 @@
 #include "graphics/ScreenRumble.h"
 #include "graphics/ScreenShotGrabber.h"
 #include "support/HeadlessTest.h"
+#include "support/SurfacePixels.h"
 
 #include <cstring>
 
@@ -14,12 +15,6 @@ protected:
         ASSERT_TRUE(Window().Create({"Test", 1024, 768, true}));
         ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 1024, 768, depth, true));
         StartLog();
-    }
-    std::uint32_t Pixel32(platform::DisplaySurface* surface, int x, int y)
-    {
-        std::uint32_t value = 0;
-        std::memcpy(&value, surface->GetPixels() + y * surface->GetPitch() + x * 4, 4);
-        return value;
     }
 };
 
@@ -116,15 +111,15 @@ TEST_F(RenderCompanionsTest, TheLoadingBarOnlyGrows)
     EXPECT_TRUE(RenderEngine::GetInstance().IsSuspended());
     platform::DisplaySurface* visible = DirectDraw::GetInstance().GetBackBuffer();
     loading.SetProgress(0.5f); // 382 + 283 x 0.5 = 523
-    EXPECT_EQ(Pixel32(visible, 382, 631), 0x00FFA200u);
-    EXPECT_EQ(Pixel32(visible, 522, 639), 0x00FFA200u);
-    EXPECT_EQ(Pixel32(visible, 523, 631), 0u);
-    EXPECT_EQ(Pixel32(visible, 400, 640), 0u);
+    EXPECT_EQ(SurfacePixel(*visible, 382, 631), 0x00FFA200u);
+    EXPECT_EQ(SurfacePixel(*visible, 522, 639), 0x00FFA200u);
+    EXPECT_EQ(SurfacePixel(*visible, 523, 631), 0u);
+    EXPECT_EQ(SurfacePixel(*visible, 400, 640), 0u);
     const std::uint64_t presented = Window().GetPresentCount();
     loading.SetProgress(0.3f);
     EXPECT_EQ(Window().GetPresentCount(), presented); // nothing drawn
     loading.End();
-    EXPECT_EQ(Pixel32(visible, 664, 635), 0x00FFA200u);
+    EXPECT_EQ(SurfacePixel(*visible, 664, 635), 0x00FFA200u);
     EXPECT_FALSE(RenderEngine::GetInstance().IsSuspended());
     EXPECT_FALSE(loading.IsActive());
 }
@@ -137,9 +132,9 @@ TEST_F(RenderCompanionsTest, TheLoadingBarOfASmallScreen)
     loading.Begin();
     loading.SetProgress(1.0f); // 299 to 519, rows 493 to 499
     platform::DisplaySurface* visible = DirectDraw::GetInstance().GetBackBuffer();
-    EXPECT_EQ(Pixel32(visible, 299, 493), 0x00FFA200u);
-    EXPECT_EQ(Pixel32(visible, 518, 499), 0x00FFA200u);
-    EXPECT_EQ(Pixel32(visible, 519, 499), 0u);
-    EXPECT_EQ(Pixel32(visible, 300, 500), 0u);
+    EXPECT_EQ(SurfacePixel(*visible, 299, 493), 0x00FFA200u);
+    EXPECT_EQ(SurfacePixel(*visible, 518, 499), 0x00FFA200u);
+    EXPECT_EQ(SurfacePixel(*visible, 519, 499), 0u);
+    EXPECT_EQ(SurfacePixel(*visible, 300, 500), 0u);
     loading.End();
 }

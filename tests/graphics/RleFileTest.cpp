@@ -73,12 +73,11 @@ Bytes Data(const Image& image)
 
 } // namespace
 
-class RleFileTest : public HeadlessTest {
+class RleFileTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         DataFile::GetInstance().Init("datafile.dat"); // none: loose files
         WriteFile("data/anim/walk.bmp", "art");
     }
@@ -246,9 +245,9 @@ TEST_F(RleFileTest, NothingIsWrittenWithoutFramesOrWithTheArchiveInUse)
 
     EXPECT_FALSE(RleFile::Write("data\\anim\\walk", twoFrames, TwoFrames(false)));
     EXPECT_FALSE(std::filesystem::exists("data/anim/walk.rle"));
-    EXPECT_NE(ReadFile("debug.txt").find("***ERROR: SpriteLoaderUtil::CreatePreEncodedData: Try to create pre-encoded "
-                                         "data with loaded Onefile!\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"),
+                         "***ERROR: SpriteLoaderUtil::CreatePreEncodedData: Try to create pre-encoded "
+                         "data with loaded Onefile!\n"));
     // The archive's copy is used as it is: no bitmap to compare with.
     std::filesystem::remove("data/anim/walk.bmp");
     RleFileContent read;

@@ -669,6 +669,24 @@ struct Case {
     bool band;
 };
 
+// Calls visit(canvas x, canvas y, picture x, picture y) for each pixel that
+// a case's draw of a width x height picture puts inside its bounds: the
+// part the draw names or all of it, at its position or centred there.
+template <typename Visit>
+void ForEachDrawn(const Case& test, int width, int height, Visit visit)
+{
+    const DrawInfo& drawInfo = test.drawInfo;
+    const bool part = (drawInfo.flags & DI_SRC_POS) != 0;
+    const bool centred = (drawInfo.flags & DI_CENTER) != 0;
+    const int x = drawInfo.destinationX - (centred ? width / 2 : 0);
+    const int y = drawInfo.destinationY - (centred ? height / 2 : 0);
+    const Bounds bounds = BoundsOf(test.band);
+    for (int row = 0; row < (part ? drawInfo.sourceHeight : height); ++row)
+        for (int column = 0; column < (part ? drawInfo.sourceWidth : width); ++column)
+            if (bounds.Contains(x + column, y + row))
+                visit(x + column, y + row, (part ? drawInfo.sourceX : 0) + column, (part ? drawInfo.sourceY : 0) + row);
+}
+
 } // namespace
 
 TEST_F(SpritePixelTest, AlphaSpritesMatchTheReferenceOnEveryLayout)
@@ -711,38 +729,17 @@ TEST_F(SpritePixelTest, AlphaSpritesMatchTheReferenceOnEveryLayout)
             const int storedHeight = crop ? AlphaArt::height : 38;
             for (const Case& test : cases) {
                 Draw(sprite, test.drawInfo, test.band);
-                Picture expected = Expected();
-                const DrawInfo& drawInfo = test.drawInfo;
-                int sourceLeft = 0, sourceTop = 0, width = storedWidth, height = storedHeight;
-                if ((drawInfo.flags & DI_SRC_POS) != 0) {
-                    sourceLeft = drawInfo.sourceX;
-                    sourceTop = drawInfo.sourceY;
-                    width = drawInfo.sourceWidth;
-                    height = drawInfo.sourceHeight;
-                }
-                int x = drawInfo.destinationX;
-                int y = drawInfo.destinationY;
-                if ((drawInfo.flags & DI_CENTER) != 0) {
-                    x -= storedWidth / 2; // full size equals the stored size here
-                    y -= storedHeight / 2;
-                }
-                const Bounds bounds = BoundsOf(test.band);
-                for (int row = 0; row < height; ++row)
-                    for (int column = 0; column < width; ++column) {
-                        if (!bounds.Contains(x + column, y + row))
-                            continue;
-                        const std::size_t at = static_cast<std::size_t>(offsetY + sourceTop + row) * AlphaArt::width +
-                                               static_cast<std::size_t>(offsetX + sourceLeft + column);
-                        const int alpha = art.alpha[at];
-                        const std::uint8_t* source = art.colour.data() + at * bytesPerPixel;
-                        if (alpha == 0)
-                            continue;
-                        if (alpha == 255) {
-                            std::memcpy(expected.At(x + column, y + row), source, static_cast<std::size_t>(bytesPerPixel));
-                            continue;
-                        }
-                        expected.Blend(x + column, y + row, Picture::ReadPixel(layout, source), alpha);
-                    }
+                Picture expected = Expected(); // full size equals the stored size here
+                ForEachDrawn(test, storedWidth, storedHeight, [&](int x, int y, int column, int row) {
+                    const std::size_t at = static_cast<std::size_t>(offsetY + row) * AlphaArt::width +
+                                           static_cast<std::size_t>(offsetX + column);
+                    const int alpha = art.alpha[at];
+                    const std::uint8_t* source = art.colour.data() + at * bytesPerPixel;
+                    if (alpha == 255)
+                        std::memcpy(expected.At(x, y), source, static_cast<std::size_t>(bytesPerPixel));
+                    else if (alpha != 0)
+                        expected.Blend(x, y, Picture::ReadPixel(layout, source), alpha);
+                });
                 ExpectCanvas(expected, std::string(test.name) + (crop ? ", cropped" : ""));
             }
         }
@@ -806,24 +803,14 @@ TEST_F(SpritePixelTest, ShadowsMatchTheReferenceOnSixteenAndThirtyTwoBits)
         for (const Case& test : cases) {
             Draw(sprite, test.drawInfo, test.band);
             Picture expected = Expected();
-            const DrawInfo& drawInfo = test.drawInfo;
-            const bool isPart = (drawInfo.flags & DI_SRC_POS) != 0;
-            const int sourceLeft = isPart ? drawInfo.sourceX : 0;
-            const int sourceTop = isPart ? drawInfo.sourceY : 0;
-            const int partWidth = isPart ? drawInfo.sourceWidth : width;
-            const int partHeight = isPart ? drawInfo.sourceHeight : height;
-            const Bounds bounds = BoundsOf(test.band);
-            for (int row = 0; row < partHeight; ++row)
-                for (int column = 0; column < partWidth; ++column) {
-                    const int x = drawInfo.destinationX + column;
-                    const int y = drawInfo.destinationY + row;
-                    if (!bounds.Contains(x, y) || !shadow[static_cast<std::size_t>(sourceTop + row) * width + sourceLeft + column])
-                        continue;
-                    std::uint32_t pixel = 0;
-                    std::memcpy(&pixel, expected.At(x, y), static_cast<std::size_t>(expected.bytesPerPixel));
-                    pixel = (pixel >> 1) & keep;
-                    std::memcpy(expected.At(x, y), &pixel, static_cast<std::size_t>(expected.bytesPerPixel));
-                }
+            ForEachDrawn(test, width, height, [&](int x, int y, int column, int row) {
+                if (!shadow[static_cast<std::size_t>(row) * width + column])
+                    return;
+                std::uint32_t pixel = 0;
+                std::memcpy(&pixel, expected.At(x, y), static_cast<std::size_t>(expected.bytesPerPixel));
+                pixel = (pixel >> 1) & keep;
+                std::memcpy(expected.At(x, y), &pixel, static_cast<std::size_t>(expected.bytesPerPixel));
+            });
             ExpectCanvas(expected, test.name);
         }
     }
@@ -906,6 +893,6 @@ TEST_F(SpritePixelTest, RunLengthFramesWhosePacketsDoNotFitAreRefused)
     }
     const std::string log = ReadFile("debug.txt");
     const std::string refusal = "***ERROR: ImageUtil::RunLengthDecode: The encoded data of row 1 does not fit the image.\n";
-    ASSERT_NE(log.find(refusal), std::string::npos);
+    ASSERT_TRUE(Contains(log, refusal));
     EXPECT_NE(log.find(refusal, log.find(refusal) + 1), std::string::npos); // once a draw
 }

@@ -1,18 +1,11 @@
 #include "graphics/DirectDraw.h"
 #include "graphics/Surface.h"
 #include "support/HeadlessTest.h"
+#include "support/SurfacePixels.h"
 
 #include <cstring>
 
 namespace {
-
-std::uint32_t Pixel32(const Surface& surface, int x, int y)
-{
-    std::uint32_t value = 0;
-    const platform::DisplaySurface* pixels = surface.GetSurface();
-    std::memcpy(&value, pixels->GetPixels() + y * pixels->GetPitch() + x * 4, 4);
-    return value;
-}
 
 // A 32-bit image whose pixel (x, y) holds 100 * y + x.
 std::unique_ptr<Image> Numbered(int width, int height)
@@ -29,12 +22,11 @@ std::unique_ptr<Image> Numbered(int width, int height)
 
 } // namespace
 
-class SurfaceTest : public HeadlessTest {
+class SurfaceTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         ASSERT_TRUE(Window().Create({"Test", 1024, 768, false}));
         ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 1024, 768, 32, false));
         StartLog();
@@ -47,14 +39,14 @@ TEST_F(SurfaceTest, CopiesImageRegionsIntoTheSurface)
     ASSERT_TRUE(surface.Create(3, 2, false));
     const auto image = Numbered(10, 10);
     surface.SetPixels(*image, 4, 5);
-    EXPECT_EQ(Pixel32(surface, 0, 0), 504u);
-    EXPECT_EQ(Pixel32(surface, 2, 1), 606u);
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 0, 0), 504u);
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 2, 1), 606u);
 
     // Into a rectangle: surface pixel (c, r) gets image pixel (x + c, y + r).
     surface.SetPixels(*image, 1, 2, {1, 0, 2, 1});
-    EXPECT_EQ(Pixel32(surface, 0, 0), 504u); // outside the rectangle
-    EXPECT_EQ(Pixel32(surface, 1, 0), 202u);
-    EXPECT_EQ(Pixel32(surface, 2, 1), 303u);
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 0, 0), 504u); // outside the rectangle
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 1, 0), 202u);
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 2, 1), 303u);
     EXPECT_EQ(ReadFile("debug.txt"), "");
 
     surface.SetPixels(*image, 0, 0, {0, 0, 3, 1});
@@ -74,7 +66,7 @@ TEST_F(SurfaceTest, RefusesImagesThatDoNotCoverIt)
     EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: Surface::SetPixels: the image does not cover the surface.\n"
                                      "***ERROR: Surface::SetPixels: the image does not cover the surface.\n"
                                      "***ERROR: Surface::SetPixels: the image does not cover the surface.\n");
-    EXPECT_EQ(Pixel32(surface, 3, 3), 0u);
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 3, 3), 0u);
 }
 
 TEST_F(SurfaceTest, ALostSurfaceStartsTheRestoreInsteadOfAnError)
@@ -94,5 +86,5 @@ TEST_F(SurfaceTest, ALostSurfaceStartsTheRestoreInsteadOfAnError)
     // Restored, the same copy goes through.
     Host().GetDisplay().Restore(surface.GetSurface());
     surface.SetPixels(*Numbered(10, 10), 4, 5);
-    EXPECT_EQ(Pixel32(surface, 2, 1), 606u);
+    EXPECT_EQ(SurfacePixel(*surface.GetSurface(), 2, 1), 606u);
 }

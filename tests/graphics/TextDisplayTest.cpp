@@ -8,6 +8,7 @@
 #include "graphics/TextDisplay.h"
 #include "support/BitmapFiles.h"
 #include "support/HeadlessTest.h"
+#include "support/SurfacePixels.h"
 
 #include <cstring>
 
@@ -91,12 +92,9 @@ protected:
                 words.push_back(token.text + "@" + std::to_string(token.x) + "," + std::to_string(token.y));
         return words;
     }
-    std::uint32_t CanvasPixel(int x, int y)
+    static std::uint32_t CanvasPixel(int x, int y)
     {
-        const platform::DisplaySurface* canvas = DirectDraw::GetInstance().GetRenderTarget();
-        std::uint32_t pixel = 0;
-        std::memcpy(&pixel, canvas->GetPixels() + y * canvas->GetPitch() + x * 4, 4);
-        return pixel & 0x00FFFFFF;
+        return SurfacePixel(*DirectDraw::GetInstance().GetRenderTarget(), x, y) & 0x00FFFFFF;
     }
 };
 
@@ -123,18 +121,17 @@ TEST_F(TextDisplayTest, ScansGlyphsInCharacterOrderAndReportsOddPictures)
 
     Font shortSet;
     ASSERT_TRUE(shortSet.Create("scan", "AB"));
-    EXPECT_NE(Log().find("***WARNING: Font::Create: Too many chars(>2) in the Font-Graphic <scan>!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***WARNING: Font::Create: Too many chars(>2) in the Font-Graphic <scan>!\n"));
     EXPECT_TRUE(shortSet.GetGlyph('B').defined);
 
     Font twice;
     ASSERT_TRUE(twice.Create("scan", "ABA"));
-    EXPECT_NE(Log().find("***WARNING: Font::Create: The character <A> is double defined in the character-set!\n"),
-              std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***WARNING: Font::Create: The character <A> is double defined in the character-set!\n"));
     EXPECT_EQ(twice.GetGlyph('A').rectangle, (ImageRect{1, 2, 3, 8}));
 
     Font missing;
     EXPECT_FALSE(missing.Create("none", Font::characterSet));
-    EXPECT_NE(Log().find("***ERROR: Font::Create: Failed to load image <data\\fonts\\none>!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: Font::Create: Failed to load image <data\\fonts\\none>!\n"));
     EXPECT_EQ(Font::characterSet.size(), 125u);
     EXPECT_EQ(Font::characterSet.find('&'), std::string_view::npos);
 }
@@ -208,7 +205,7 @@ TEST_F(TextDisplayTest, BreaksAndAlignsLines)
     EXPECT_EQ(Words("<valign bottom><font big>ab</font>ab"), (std::vector<std::string>{"ab@100,50", "ab@108,60"}));
     EXPECT_EQ(Words("<valign x><font big>ab</font>ab"), (std::vector<std::string>{"ab@100,50", "ab@108,55"}));
     EXPECT_EQ(Words("<font nothing>ab</font>"), std::vector<std::string>{"ab@100,50"});
-    EXPECT_NE(Log().find("TextDisplay::LayOut: Unknown font <nothing>!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "TextDisplay::LayOut: Unknown font <nothing>!\n"));
 
     // Nothing to cover: the box's corner.
     EXPECT_EQ(Display().MeasureText("<br>"), (TextRectangle{100, 50, 0, 0}));
@@ -247,7 +244,7 @@ TEST_F(TextDisplayTest, TheDefaultFontAdvancesItsGlyphWidthPlusTwo)
     ASSERT_NE(Display().GetFont("speechBubbleHighlighted"), nullptr);
     EXPECT_EQ(Display().GetFont("menu")->GetSpacing(), 1);
     EXPECT_EQ(Display().GetFont("menuBig")->GetLineHeight(), 50);
-    EXPECT_NE(Log().find("Font::Create: Failed to load image <data\\fonts\\menufont>!\n"), std::string::npos);
+    EXPECT_TRUE(Contains(Log(), "Font::Create: Failed to load image <data\\fonts\\menufont>!\n"));
 }
 
 TEST_F(TextDisplayTest, SpeechBubblesFrameTheirTextOnEitherSide)

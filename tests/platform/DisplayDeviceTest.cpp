@@ -1,5 +1,6 @@
 #include "platform/DisplayDevice.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "support/SurfacePixels.h"
 
 #include <gtest/gtest.h>
 
@@ -10,22 +11,6 @@
 using platform::DisplayDevice;
 using platform::DisplaySurface;
 using platform::Rectangle;
-
-namespace {
-
-std::uint16_t Pixel16(const DisplaySurface* surface, int x, int y)
-{
-    std::uint16_t value = 0;
-    std::memcpy(&value, surface->GetPixels() + y * surface->GetPitch() + x * 2, 2);
-    return value;
-}
-
-void SetPixel16(DisplaySurface* surface, int x, int y, std::uint16_t value)
-{
-    std::memcpy(surface->GetPixels() + y * surface->GetPitch() + x * 2, &value, 2);
-}
-
-} // namespace
 
 TEST(DisplayDevice, ConvertsEachFormatToRgb)
 {
@@ -71,29 +56,29 @@ TEST(DisplayDevice, BlitsWithStretchClippingAndColourKey)
     DisplaySurface* target = nullptr;
     ASSERT_EQ(display.CreateOffscreenSurface(2, 2, source), DD_OK);
     ASSERT_EQ(display.CreateOffscreenSurface(4, 4, target), DD_OK);
-    SetPixel16(source, 0, 0, 1);
-    SetPixel16(source, 1, 0, 2);
-    SetPixel16(source, 0, 1, 3);
-    SetPixel16(source, 1, 1, 0); // black
+    SetSurfacePixel(*source, 0, 0, 1);
+    SetSurfacePixel(*source, 1, 0, 2);
+    SetSurfacePixel(*source, 0, 1, 3);
+    SetSurfacePixel(*source, 1, 1, 0); // black
 
     // Twice the size: each source pixel becomes a 2 x 2 block.
     ASSERT_EQ(display.StretchBlit(target, {0, 0, 4, 4}, source, {0, 0, 2, 2}), DD_OK);
     const std::uint16_t stretched[4][4] = {{1, 1, 2, 2}, {1, 1, 2, 2}, {3, 3, 0, 0}, {3, 3, 0, 0}};
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(Pixel16(target, x, y), stretched[y][x]) << x << "," << y;
+            EXPECT_EQ(SurfacePixel(*target, x, y), stretched[y][x]) << x << "," << y;
 
     // A keyed copy half outside the target leaves black pixels out.
     ASSERT_EQ(display.ColourFill(target, 9), DD_OK);
     ASSERT_EQ(display.SetColourKeyBlack(source), DD_OK);
     ASSERT_EQ(display.FastBlit(target, 3, -1, source, {0, 0, 2, 2}, true), DD_OK);
-    EXPECT_EQ(Pixel16(target, 3, 0), 3);  // source (0, 1)
-    EXPECT_EQ(Pixel16(target, 2, 0), 9);
-    EXPECT_EQ(Pixel16(target, 3, 1), 9);
+    EXPECT_EQ(SurfacePixel(*target, 3, 0), 3);  // source (0, 1)
+    EXPECT_EQ(SurfacePixel(*target, 2, 0), 9);
+    EXPECT_EQ(SurfacePixel(*target, 3, 1), 9);
     ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, true), DD_OK);
-    EXPECT_EQ(Pixel16(target, 1, 1), 9);  // black left out
+    EXPECT_EQ(SurfacePixel(*target, 1, 1), 9);  // black left out
     ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, false), DD_OK);
-    EXPECT_EQ(Pixel16(target, 1, 1), 0);  // copied without the key
+    EXPECT_EQ(SurfacePixel(*target, 1, 1), 0);  // copied without the key
     EXPECT_EQ(display.FastBlit(target, 0, 0, source, {5, 5, 9, 9}, false), DD_OK); // nothing inside
 }
 
@@ -191,26 +176,11 @@ TEST(DisplayDevice, PresentsInAWindowAndByFlipping)
 
 namespace {
 
-// A surface's pixel as a whole value.
-std::uint32_t PixelAt(const DisplaySurface& surface, int x, int y)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, surface.GetPixels() + y * surface.GetPitch() + x * surface.BytesPerPixel(),
-                static_cast<std::size_t>(surface.BytesPerPixel()));
-    return value;
-}
-
-void SetPixel(DisplaySurface& surface, int x, int y, std::uint32_t value)
-{
-    std::memcpy(surface.GetPixels() + y * surface.GetPitch() + x * surface.BytesPerPixel(), &value,
-                static_cast<std::size_t>(surface.BytesPerPixel()));
-}
-
 void Scribble(DisplaySurface& surface, std::mt19937& random)
 {
     for (int y = 0; y < surface.GetHeight(); ++y)
         for (int x = 0; x < surface.GetWidth(); ++x)
-            SetPixel(surface, x, y, random() % 3 == 0 ? 0u : static_cast<std::uint32_t>(random()));
+            SetSurfacePixel(surface, x, y, random() % 3 == 0 ? 0u : static_cast<std::uint32_t>(random()));
 }
 
 } // namespace
@@ -257,7 +227,7 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
             };
             for (int y = 0; y < 83; ++y)
                 for (int x = 0; x < 131; ++x) {
-                    std::uint32_t expected = PixelAt(before, x, y);
+                    std::uint32_t expected = SurfacePixel(before, x, y);
                     const int dx = x - to.left;
                     const int dy = y - to.top;
                     int sourceX = from.left + dx;
@@ -272,9 +242,9 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
                     } else {
                         inside = inside && dx < width && dy < height;
                     }
-                    if (inside && (!keyed || PixelAt(*source, sourceX, sourceY) != 0))
-                        expected = PixelAt(*source, sourceX, sourceY);
-                    ASSERT_EQ(PixelAt(*target, x, y), expected)
+                    if (inside && (!keyed || SurfacePixel(*source, sourceX, sourceY) != 0))
+                        expected = SurfacePixel(*source, sourceX, sourceY);
+                    ASSERT_EQ(SurfacePixel(*target, x, y), expected)
                         << layout << (stretch ? " stretch" : " fast") << (keyed ? " keyed" : "") << " round " << round << " at "
                         << x << "," << y;
                 }

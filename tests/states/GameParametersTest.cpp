@@ -43,14 +43,7 @@ void ExpectDefaults()
     EXPECT_EQ(Parameters().GetDisplayMode().width, 800);
 }
 
-class GameParametersTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class GameParametersTest : public LoggedTest {};
 
 } // namespace
 

@@ -45,14 +45,7 @@ void ExpectDefaultTables()
     }
 }
 
-class HighscoreTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-};
+class HighscoreTest : public LoggedTest {};
 
 } // namespace
 

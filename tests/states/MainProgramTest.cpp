@@ -82,12 +82,11 @@ const FactoryRegistration<GameState, SavingState> savingRegistration("TestSaving
 
 } // namespace
 
-class MainProgramTest : public HeadlessTest {
+class MainProgramTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         trace.clear();
     }
     MainProgram& Program() { return MainProgram::GetInstance(); }
@@ -241,11 +240,4 @@ TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)
     EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: MainProgram::LoadGame: Failed to open savegame <savegames\\savegame7.dat>!\n"
                                      "Loading Savegame Titel\n"
                                      "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
-}
-
-TEST_F(MainProgramTest, AnUnknownStateEndsTheProgram)
-{
-    EXPECT_EXIT(Program().SetGame("GameNowhere", 1), ::testing::ExitedWithCode(3), "Unknown Project <GameNowhere>");
-    EXPECT_EQ(ReadFile("debug.txt"),
-              "Factory: could not create\n\"GameNowhere\"\nMainProgram::DoSetGame: Unknown Project <GameNowhere>\n");
 }

@@ -74,3 +74,18 @@ bool IsCleanRunLog(const std::string& log)
                                     "Exiting.\n");
     return std::regex_match(log, pattern);
 }
+
+::testing::AssertionResult Contains(const std::string& text, const std::string& part)
+{
+    if (text.find(part) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "<" << part << "> is not in:\n" << text;
+}
+
+std::size_t CountOf(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}

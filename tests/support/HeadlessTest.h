@@ -34,3 +34,18 @@ std::string ReadFile(const std::filesystem::path& path);
 // then the shutdown lines.
 bool IsCleanRunLog(const std::string& log);
 void WriteFile(const std::filesystem::path& path, const std::string& text);
+// Whether `text` holds `part`; a failure shows the whole text.
+::testing::AssertionResult Contains(const std::string& text, const std::string& part);
+// How often `part` occurs in `text`, overlapping occurrences counted.
+std::size_t CountOf(const std::string& text, const std::string& part);
+
+// The same with the log file started, as the shell has it before the game
+// begins.
+class LoggedTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        StartLog();
+    }
+};

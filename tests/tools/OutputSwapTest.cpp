@@ -61,7 +61,7 @@ TEST_F(OutputSwapTest, AFailedSwapLeavesTheOldTree)
     WriteFile("run/new/data/fonts/new.bmp", "new font");
     std::string error;
     EXPECT_FALSE(content::SwapInOutput("run/new", "run", entries, error));
-    EXPECT_NE(error.find("credits.txt"), std::string::npos) << error;
+    EXPECT_TRUE(Contains(error, "credits.txt"));
     EXPECT_EQ(ReadFile("run/data/fonts/old.bmp"), "old font");
     EXPECT_FALSE(fs::exists("run/data/fonts/new.bmp"));
     EXPECT_EQ(ReadFile("run/data/credits.txt"), "old credits");
@@ -74,7 +74,7 @@ TEST_F(OutputSwapTest, AFailedSwapLeavesTheOldTree)
     const std::vector<std::string> blocked = {"data/fonts", "data/sounds/click.wav"};
     error.clear();
     EXPECT_FALSE(content::SwapInOutput("run/new", "run", blocked, error));
-    EXPECT_NE(error.find("sounds"), std::string::npos) << error;
+    EXPECT_TRUE(Contains(error, "sounds"));
     EXPECT_EQ(ReadFile("run/data/fonts/old.bmp"), "old font");
     EXPECT_FALSE(fs::exists("run/data/fonts/new.bmp"));
     EXPECT_EQ(ReadFile("run/new/data/fonts/new.bmp"), "new font");

@@ -91,14 +91,8 @@ double PitchQuantile(const std::vector<double>& pitches, double fraction)
 
 } // namespace
 
-class SpeechSynthTest : public HeadlessTest {
+class SpeechSynthTest : public LoggedTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        StartLog();
-    }
-
     // The line in `element`'s voice through the game's Ogg loader.
     std::vector<int> LoadSpoken(const content::SpeechSynth& synth, const char* element, int& rate)
     {

@@ -124,15 +124,6 @@ TEST_F(SpriteArtTest, WrittenSpritesLoadThroughTheGamesLoaders)
     EXPECT_NEAR(static_cast<int>(centre & 0xFF), 0x8C, 3);
 }
 
-TEST_F(SpriteArtTest, SpriteListLinesAreTheOnesTheLoaderParses)
-{
-    content::SpriteList list;
-    list.Comment("Menu");
-    list.Static("cursor", "cursor");
-    list.Anim("minigame1", "minigame1", 2);
-    EXPECT_EQ(list.Text(), "# Menu\r\ncursor\tstatic\tcursor\tnormx\r\nminigame1\tanim\tminigame1\tnormx\t2\r\n");
-}
-
 TEST_F(SpriteArtTest, OutlinesStayVisibleWhenDrawnSmallAndTextIsMeasuredAsItIsDrawn)
 {
     // A square from 100 to 500 user units at a tenth of the size covers
