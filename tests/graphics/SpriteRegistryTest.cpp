@@ -102,14 +102,6 @@ protected:
     }
     static SpriteManager& Manager() { return SpriteManager::GetInstance(); }
     static std::string Log() { return ReadFile("debug.txt"); }
-    bool QuitPosted()
-    {
-        platform::WindowMessage message;
-        while (Window().PeekMessage(message))
-            if (message.type == platform::MessageType::Quit)
-                return true;
-        return false;
-    }
     // The canvas after drawing the sprite's frame with its top left corner at
     // (x, y) on black.
     std::uint32_t DrawnPixel(Sprite& sprite, int frame, int x, int y)

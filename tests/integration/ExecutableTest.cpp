@@ -1,6 +1,7 @@
 // The real executable, run headless in a temporary copy of the development
 // tree.
 
+#include "ExecutableRun.h"
 #include "audio/SoundFiles.h"
 #include "support/HeadlessTest.h"
 #include "support/MovieFiles.h"
@@ -23,48 +24,8 @@
 
 namespace {
 
-class ExecutableTest : public ::testing::Test {
+class ExecutableTest : public ExecutableRun {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zephyra-run-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory = pattern;
-        std::filesystem::copy(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", directory / "data",
-                              std::filesystem::copy_options::recursive);
-    }
-
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
-    }
-
-    // Runs zephyra with the arguments in the test's folder; returns its exit
-    // code and keeps what it printed.
-    int Run(const std::string& arguments, const std::string& environment = "")
-    {
-        return RunProgram(ZEPHYRA_EXECUTABLE, arguments, environment);
-    }
-
-    // The same for another program of the build.
-    int RunProgram(const std::string& program, const std::string& arguments, const std::string& environment = "")
-    {
-        const std::string command = "cd '" + directory.string() + "' && " + environment + " '" + program + "' " +
-                                    arguments + " > stdout.txt 2> stderr.txt";
-        const int status = std::system(command.c_str());
-        output = ReadFile(directory / "stdout.txt");
-        errors = ReadFile(directory / "stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
-    }
-
-    std::string Log() const { return ReadFile(directory / "debug.txt"); }
-    // The log without the lines that differ from run to run.
-    std::string StableLog() const
-    {
-        return std::regex_replace(Log(), std::regex("(Build|Started at): [^\n]*\n"), "");
-    }
-
     // Makes a folder that nobody, root included, may write into (or lifts
     // that again); returns why making something in it fails, or empty when
     // the file system does not let it be locked.
@@ -95,10 +56,6 @@ protected:
         ::rmdir((folder / "probe").c_str());
         return "";
     }
-
-    std::filesystem::path directory;
-    std::string output;
-    std::string errors;
 };
 
 } // namespace

@@ -10,12 +10,11 @@
 // The menu's logic on a data tree that holds only the shared sound list: no
 // art and no fonts, so the pages are driven by the keyboard, as a player
 // without a mouse would.
-class GameRuvIdMenuTest : public HeadlessTest {
+class GameRuvIdMenuTest : public LoggedTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        StartLog();
+        LoggedTest::SetUp();
         WriteFile("data/sharedadventure/sfx.txt", "");
     }
 
@@ -35,14 +34,6 @@ protected:
     {
         menu.Update(0.02f);
         menu.Render();
-    }
-    bool QuitPosted()
-    {
-        platform::WindowMessage message;
-        while (Window().PeekMessage(message))
-            if (message.type == platform::MessageType::Quit)
-                return true;
-        return false;
     }
 };
 
@@ -146,6 +137,6 @@ TEST_F(GameRuvIdMenuTest, NewGameInAWindowNeverPlaysTheMovie)
     menu.RequestState(42);
     Frame(menu);
     EXPECT_EQ(menu.GetState(), GameRuvIdMenu::stateMain);
-    EXPECT_NE(ReadFile("debug.txt").find("GameRuvIdMenu::SetState: Unknown State 42!"), std::string::npos);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "GameRuvIdMenu::SetState: Unknown State 42!"));
     menu.Exit();
 }

@@ -53,6 +53,15 @@ void WriteFile(const std::filesystem::path& path, const std::string& text)
     file << text;
 }
 
+bool HeadlessTest::QuitPosted()
+{
+    platform::WindowMessage message;
+    while (Window().PeekMessage(message))
+        if (message.type == platform::MessageType::Quit)
+            return true;
+    return false;
+}
+
 bool IsCleanRunLog(const std::string& log)
 {
     // The sample manager starts with the sound, and again whenever a game

@@ -21,6 +21,9 @@ protected:
 
     // Creates the log file the way the shell does.
     void StartLog();
+    // Whether a quit message waits in the window's queue (the queue is
+    // emptied).
+    bool QuitPosted();
 
 private:
     std::filesystem::path previousDirectory;
