@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // A test that runs in a fresh temporary working directory on the headless
@@ -21,6 +22,11 @@ protected:
 
     // Creates the log file the way the shell does.
     void StartLog();
+
+    // One keystroke as the game sees it: the window's messages (the key and
+    // the character the layout gives), then one frame with the key down and
+    // one with it up, `update` run in each. Returns what the last run said.
+    bool TypeKey(int key, int character, const std::function<bool()>& update);
 
 private:
     std::filesystem::path previousDirectory;
