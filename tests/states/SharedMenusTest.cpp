@@ -292,6 +292,13 @@ TEST_F(SharedMenusTest, OptionsHearVolumesAtOnceAndTakeTheRestOverOnBack)
 
 TEST_F(SharedMenusTest, TheTypedNameGoesIntoItsRowAndIsSaved)
 {
+    // The field measures with the font "menu": here only its spaces, 20
+    // pixels each, take room, so nine fit into the 180 pixels.
+    auto font = std::make_unique<Font>();
+    font->SetMetrics(20, 0, 30);
+    TextDisplay::GetInstance().RegisterFont("menu", std::move(font));
+    const std::string name = "U" + std::string(9, ' ') + "t\xE4";
+
     MenuList list;
     // The taxi shooter's table: 3000, 2800, 2600, 2400, ... so 2500 is fourth.
     Menus().StartNameEntry(list, 1, 2500, 40);
@@ -303,19 +310,21 @@ TEST_F(SharedMenusTest, TheTypedNameGoesIntoItsRowAndIsSaved)
     EXPECT_EQ(table.GetScore(4), 2400);
 
     EXPECT_FALSE(Type('U', 'U'));
+    for (int space = 0; space < 10; ++space)
+        EXPECT_FALSE(Type(VirtualKey::Space, ' '));
     EXPECT_FALSE(Type('T', 't'));
     EXPECT_FALSE(Type(VirtualKey::Oem7, 0xE4));
     EXPECT_FALSE(Type('6', '&')); // refused: it would be markup
     // While typing, the row shows the name, with the bar when it blinks.
-    EXPECT_TRUE(table.GetName(3) == "Ut\xE4" || table.GetName(3) == "Ut\xE4|") << table.GetName(3);
+    EXPECT_TRUE(table.GetName(3) == name || table.GetName(3) == name + "|") << table.GetName(3);
     EXPECT_FALSE(std::filesystem::exists("highscores.dat"));
 
     EXPECT_TRUE(Type(VirtualKey::Return, 0));
     EXPECT_FALSE(Menus().IsNameEntryRunning());
-    EXPECT_EQ(table.GetName(3), "Ut\xE4");
+    EXPECT_EQ(table.GetName(3), name);
     SingletonRegistry::DestroyAll();
     ASSERT_TRUE(HighscoreManager::GetInstance().Load());
-    EXPECT_EQ(HighscoreManager::GetInstance().GetTable(1).GetName(3), "Ut\xE4");
+    EXPECT_EQ(HighscoreManager::GetInstance().GetTable(1).GetName(3), name);
     EXPECT_EQ(HighscoreManager::GetInstance().GetTable(1).GetScore(3), 2500);
 
     // The minigame's page then leads on with "Weiter".
