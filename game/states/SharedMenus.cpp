@@ -53,6 +53,8 @@ constexpr int inGameVolumeShift = 43;
 // The highscore page.
 constexpr int minigameChoiceId = 5;
 constexpr int catapult = 2;
+// The name being typed may be this wide in the font "menu".
+constexpr int nameFieldWidth = 180;
 
 // The credits.
 constexpr const char* creditsFile = "data\\credits.txt";
@@ -473,7 +475,7 @@ void SharedMenus::StartNameEntry(MenuList& menuList, int minigame, int score, in
     highscoreYOffset = yOffset;
     menuList.Clear();
     menuList.AddLabel("Highscores", 512, yOffset + 120);
-    nameInput = std::make_unique<TextInput>(TextDisplay::GetWidthFunction("menu"), 180);
+    nameInput = std::make_unique<TextInput>(TextDisplay::GetWidthFunction("menu"), nameFieldWidth);
     HighscoreTable& table = HighscoreManager::GetInstance().GetTable(minigame);
     entryPosition = table.Insert("", score);
     if (entryPosition >= table.GetCapacity()) {

@@ -1,31 +1,12 @@
-#include "app/KeyboardInput.h"
 #include "app/TextInput.h"
 #include "platform/VirtualKey.h"
 #include "support/HeadlessTest.h"
 
-using platform::MessageType;
-
 class TextInputTest : public HeadlessTest {
 protected:
-    // One keystroke as the game sees it: the window's messages (the key and
-    // the character the layout gives), then one frame with the key down and
-    // one with it up. Returns what the field's last update said.
     bool Type(TextInput& field, int key, int character)
     {
-        Window().Inject({MessageType::KeyDown, key});
-        if (character != 0)
-            Window().Inject({MessageType::Char, character});
-        Window().Inject({MessageType::KeyUp, key});
-        platform::WindowMessage message;
-        while (Window().PeekMessage(message)) {
-        }
-        KeyboardInput& keyboard = KeyboardInput::GetInstance();
-        keyboard.KeyDown(key);
-        keyboard.Update(0.02f);
-        field.Update(0.02f);
-        keyboard.KeyUp(key);
-        keyboard.Update(0.02f);
-        return field.Update(0.02f);
+        return TypeKey(key, character, [&] { return field.Update(0.02f); });
     }
 
     bool TypeLetter(TextInput& field, char letter)

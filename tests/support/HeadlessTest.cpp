@@ -2,6 +2,7 @@
 
 #include "app/DX3Application.h"
 #include "app/Debug.h"
+#include "app/KeyboardInput.h"
 #include "app/Singleton.h"
 
 #include <fstream>
@@ -37,6 +38,24 @@ void HeadlessTest::TearDown()
 void HeadlessTest::StartLog()
 {
     ASSERT_TRUE(Debug::GetInstance().CreateLogFile("debug.txt"));
+}
+
+bool HeadlessTest::TypeKey(int key, int character, const std::function<bool()>& update)
+{
+    Window().Inject({platform::MessageType::KeyDown, key});
+    if (character != 0)
+        Window().Inject({platform::MessageType::Char, character});
+    Window().Inject({platform::MessageType::KeyUp, key});
+    platform::WindowMessage message;
+    while (Window().PeekMessage(message)) {
+    }
+    KeyboardInput& keyboard = KeyboardInput::GetInstance();
+    keyboard.KeyDown(key);
+    keyboard.Update(0.02f);
+    update();
+    keyboard.KeyUp(key);
+    keyboard.Update(0.02f);
+    return update();
 }
 
 std::string ReadFile(const std::filesystem::path& path)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // A test that runs in a fresh temporary working directory on the headless
@@ -24,6 +25,11 @@ protected:
     // Whether a quit message waits in the window's queue (the queue is
     // emptied).
     bool QuitPosted();
+
+    // One keystroke as the game sees it: the window's messages (the key and
+    // the character the layout gives), then one frame with the key down and
+    // one with it up, `update` run in each. Returns what the last run said.
+    bool TypeKey(int key, int character, const std::function<bool()>& update);
 
 private:
     std::filesystem::path previousDirectory;
