@@ -45,7 +45,6 @@ constexpr const char* pageAnimations[] = {
 };
 constexpr const char* tileAnimations[] = {
     "minigame1", "minigame2", "minigame3", "minigame4", "minigames_background", "highscore_background",
-    "credits_mask_top", "credits_mask_bottom",
 };
 constexpr const char* bonusAnimations[] = {
     "bonus_background", "small_background1", "small_background2", "small_background3", "small_background4",
@@ -375,7 +374,9 @@ void GameRuvIdMenu::OnLButtonDown(int, int, bool)
         } else if (result >= 2) {
             GameParameters::GetInstance().SetSavingAllowed(true);
             levelToStart = MainProgram::GetInstance().LoadGame(result - 1);
-            RequestState(stateStarting);
+            // A savegame that cannot be read (the log says why) starts
+            // nothing: back to the main page.
+            RequestState(levelToStart < 0 ? stateMain : stateStarting);
         }
         break;
     }
@@ -492,6 +493,8 @@ void GameRuvIdMenu::Update(float seconds)
         return;
     Sound().Update(seconds);
     menuList.Update(seconds, pointerX, pointerY);
+    if (currentState == stateLoadGame)
+        SharedMenus::GetInstance().UpdateSavegameBrowser(pointerX, pointerY);
     DirectDraw& display = DirectDraw::GetInstance();
     display.UpdateFade(seconds);
     for (auto& [name, animation] : animations)
@@ -613,8 +616,6 @@ void GameRuvIdMenu::Render()
     case stateCredits:
         shared.DrawCredits();
         DrawAnimation("credits_background", 0, 0, backgroundDepth);
-        DrawAnimation("credits_mask_top", 0, 0, pictureDepth);
-        DrawAnimation("credits_mask_bottom", 0, 689, pictureDepth);
         break;
     case stateLoadGame:
         DrawAnimation("savegame_load_background", 0, 0, backgroundDepth);

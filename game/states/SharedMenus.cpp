@@ -30,7 +30,9 @@ constexpr int backY = 694;
 
 constexpr float pictureDepth = 0.5f;
 constexpr float markerDepth = 0.6f;
-constexpr float maskDepth = 0.95f;
+// The credits masks cover the scrolling text at the text's own depth, drawn
+// after it; the page's "Zurück", drawn later still, stays above them.
+constexpr float maskDepth = 0.9f;
 
 // The savegame browser.
 constexpr int yesId = 6;
