@@ -237,6 +237,20 @@ std::vector<TextToken> TextDisplay::LayOut(std::string_view text) const
     return tokens;
 }
 
+std::string TextDisplay::EscapeMarkup(std::string_view text)
+{
+    std::string escaped;
+    for (const char character : text) {
+        if (character == '<')
+            escaped += "&lt;";
+        else if (character == '>')
+            escaped += "&gt;";
+        else
+            escaped += character;
+    }
+    return escaped;
+}
+
 void TextDisplay::DrawText(std::string_view text)
 {
     for (const TextToken& token : LayOut(text))

@@ -84,6 +84,9 @@ public:
     // Measures texts with the registered font of that name (for the text
     // entry fields of the menus).
     static TextInput::WidthFunction GetWidthFunction(const std::string& name);
+    // The text with its angle brackets written as &lt; and &gt;, so that it
+    // is drawn as it stands (names typed by the player, file names).
+    static std::string EscapeMarkup(std::string_view text);
 
     // The markup cut into words, spaces and tags (tags without their angle
     // brackets).

@@ -1,7 +1,7 @@
 #include "MenuList.h"
+#include "MenuSound.h"
 
 #include "audio/SoundEngine.h"
-#include "audio/Voice.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextDisplay.h"
 
@@ -97,12 +97,6 @@ void DrawArrow(const Animation& arrow, int centreX, int centreY)
 {
     if (Sprite* sprite = arrow.GetSprite())
         sprite->Draw(centreX, centreY, arrow.GetCurrentFrame(), arrowDepth);
-}
-
-void PlayScrollSound()
-{
-    if (Voice* voice = SoundEngine::GetInstance().PlayEvent("audioevent_menu_scroll", true))
-        voice->Start();
 }
 
 // One step of `step` (+1 or -1) from `index` around a ring of `count`.
@@ -213,7 +207,7 @@ void Step(MenuList::Item& item, int step)
     const int last = static_cast<int>(item.options.size()) - 1;
     if (index >= 0 && index <= last) {
         item.value = item.options[static_cast<std::size_t>(index)].first;
-        PlayScrollSound();
+        MenuSound::Scroll();
         return;
     }
     item.value = item.options[index < 0 ? 0 : static_cast<std::size_t>(last)].first;

@@ -4,10 +4,10 @@
 #include "HighscoreManager.h"
 #include "MainProgram.h"
 #include "MenuList.h"
+#include "MenuSound.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
 #include "audio/SoundEngine.h"
-#include "audio/Voice.h"
 #include "files/File.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/DirectDraw.h"
@@ -64,28 +64,6 @@ constexpr std::size_t creditsLineLength = 999;
 constexpr float creditsStart = 800.0f;
 constexpr float creditsLineStep = 60.0f;
 constexpr float creditsSpeed = 70.0f;
-
-void PlayClick()
-{
-    if (Voice* voice = SoundEngine::GetInstance().PlayEvent("audioevent_menu_click", true))
-        voice->Start();
-}
-
-// Text from a file or the player, shown as it is: the angle brackets would
-// otherwise open markup.
-std::string EscapeMarkup(std::string_view text)
-{
-    std::string escaped;
-    for (const char character : text) {
-        if (character == '<')
-            escaped += "&lt;";
-        else if (character == '>')
-            escaped += "&gt;";
-        else
-            escaped += character;
-    }
-    return escaped;
-}
 
 std::string SlotFile(int slot, const char* extension)
 {
@@ -228,14 +206,14 @@ void SharedMenus::AskAboutSlot(MenuList& menuList, int slot)
     menuList.AddNavigationGroup({yesId, noId});
     menuList.AddNavigationGroup({backId});
     menuList.SetHoveredId(menuList.IsKeyboardMode() ? yesId : -1);
-    PlayClick();
+    MenuSound::Click();
 }
 
 // A failed save must never look like one that worked: the page says so, and
 // MainProgram has logged why.
 void SharedMenus::SaveIntoSlot(MenuList& menuList, int slot)
 {
-    PlayClick();
+    MenuSound::Click();
     bool saved = false;
     if (screenshot == nullptr)
         LogError("SharedMenus::SavegameBrowserClick: No screenshot to save with the game!\n");
@@ -264,7 +242,7 @@ int SharedMenus::SavegameBrowserClick(MenuList& menuList)
         break;
     case BrowserPage::question:
         if (id == noId) {
-            PlayClick();
+            MenuSound::Click();
             ShowGrid(menuList);
         } else if (id == yesId) {
             if (!saveMode)
@@ -330,7 +308,7 @@ void SharedMenus::DrawSlot(int slot, bool pictureShown)
         return;
     TextDisplay::GetInstance().SetVAlign(VerticalAlignment::top);
     if (entry.used)
-        DrawInBox("default", EscapeMarkup(entry.title) + "<br>" + EscapeMarkup(entry.date), x, y + cellHeight + 18,
+        DrawInBox("default", TextDisplay::EscapeMarkup(entry.title) + "<br>" + TextDisplay::EscapeMarkup(entry.date), x, y + cellHeight + 18,
                   cellWidth, 44, HorizontalAlignment::centre);
     else
         DrawInBox("menuSmall", "Leer", x, y + cellHeight / 2 - 15, cellWidth, 40, HorizontalAlignment::centre);
@@ -462,7 +440,7 @@ void SharedMenus::DrawHighscores()
             nameX = 370;
             scoreX = 454;
         }
-        DrawInBox("menuSmallHighlighted", EscapeMarkup(table.GetName(row)), nameX, y, 1024, 200,
+        DrawInBox("menuSmallHighlighted", TextDisplay::EscapeMarkup(table.GetName(row)), nameX, y, 1024, 200,
                   HorizontalAlignment::left);
         DrawInBox("menuSmallHighlighted", FormatScore(minigame, table.GetScore(row)), scoreX, y, 200, 200,
                   HorizontalAlignment::right);

@@ -36,12 +36,12 @@ std::string CharacterSetRows(const std::string& font, int width)
     std::string row;
     for (const char character : Font::characterSet) {
         if (!row.empty() && measure(row + character) > width) {
-            rows += Escaped(row) + "<br>";
+            rows += TextDisplay::EscapeMarkup(row) + "<br>";
             row.clear();
         }
         row += character;
     }
-    return rows + Escaped(row);
+    return rows + TextDisplay::EscapeMarkup(row);
 }
 
 void DrawLabel(const FontLoaderUtil::FontDescription& description, int top)

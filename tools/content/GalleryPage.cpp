@@ -14,20 +14,6 @@ platform::Picture RenderPage(platform::HeadlessPlatform& host)
     return host.GetWindow().GetLastPresented();
 }
 
-std::string Escaped(std::string_view text)
-{
-    std::string escaped;
-    for (const char character : text) {
-        if (character == '<')
-            escaped += "&lt;";
-        else if (character == '>')
-            escaped += "&gt;";
-        else
-            escaped += character;
-    }
-    return escaped;
-}
-
 std::string FittedText(const std::string& text, const char* font, int width)
 {
     const auto measure = TextDisplay::GetWidthFunction(font);

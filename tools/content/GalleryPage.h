@@ -26,9 +26,6 @@ inline constexpr std::uint32_t lightGround = 0xEDE2C4;
 // Draws the render list and presents it; the picture the window shows.
 platform::Picture RenderPage(platform::HeadlessPlatform& host);
 
-// Text for the markup: the angle brackets as entities.
-std::string Escaped(std::string_view text);
-
 // The text cut (with ".." at its end) to fit `width` pixels in the font.
 std::string FittedText(const std::string& text, const char* font, int width);
 

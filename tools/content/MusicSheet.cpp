@@ -60,7 +60,7 @@ void DrawText(int x, int y, int width, const std::string& text)
 {
     TextDisplay& display = TextDisplay::GetInstance();
     display.SetBox(x, y, width, labelHeight);
-    display.DrawText(Escaped(text));
+    display.DrawText(TextDisplay::EscapeMarkup(text));
 }
 
 // The page of one decoded file: the texts through the game's text display,

@@ -83,7 +83,7 @@ int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, 
         TextDisplay& display = TextDisplay::GetInstance();
         display.Reset();
         display.SetBox(margin, 12, sheetWidth - 2 * margin, 20);
-        display.DrawText(Escaped(list + " - Seite " + std::to_string(page + 1) + " von " + std::to_string(pages) +
+        display.DrawText(TextDisplay::EscapeMarkup(list + " - Seite " + std::to_string(page + 1) + " von " + std::to_string(pages) +
                                  " (je Zeile eine halbe Sekunde)"));
         const std::size_t first = static_cast<std::size_t>(page) * bandsPerPage;
         const std::size_t last = std::min(entries.size(), first + bandsPerPage);
@@ -91,7 +91,7 @@ int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, 
         for (std::size_t index = first; index < last; ++index) {
             waves.push_back(DeviceWaveform(entries[index].event));
             display.SetBox(margin, textTop + static_cast<int>(index - first) * band, sheetWidth - 2 * margin, 20);
-            display.DrawText(Escaped(entries[index].event + " - " + entries[index].file + " - " + Length(waves.back())));
+            display.DrawText(TextDisplay::EscapeMarkup(entries[index].event + " - " + entries[index].file + " - " + Length(waves.back())));
         }
         display.Reset();
         platform::Picture sheet = RenderPage(host);

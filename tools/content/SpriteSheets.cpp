@@ -188,7 +188,7 @@ platform::Picture PageText(platform::HeadlessPlatform& host, const SpriteSheetLa
     TextDisplay& display = TextDisplay::GetInstance();
     display.Reset();
     display.SetBox(margin, 12, sheetWidth - 2 * margin, 20);
-    display.DrawText(Escaped(header));
+    display.DrawText(TextDisplay::EscapeMarkup(header));
     for (std::size_t place = 0; place < captions.size(); ++place) {
         const SheetBox caption = layout.CaptionArea(static_cast<int>(place));
         display.SetBox(caption.x + 4, caption.y + 2, caption.width - 8, caption.height - 2);
@@ -233,8 +233,8 @@ int WriteSpriteSheets(platform::HeadlessPlatform& host, const std::string& list,
             const std::string& label = labels[static_cast<std::size_t>(first + place)];
             Sprite* sprite = manager.GetSprite(label);
             const int width = layout.CaptionArea(place).width - 8;
-            captions.push_back(Escaped(FittedText(label, "default", width)) + "<br>" +
-                               Escaped(FittedText(Details(manager.FindSpriteInfo(label), sprite), "default", width)));
+            captions.push_back(TextDisplay::EscapeMarkup(FittedText(label, "default", width)) + "<br>" +
+                               TextDisplay::EscapeMarkup(FittedText(Details(manager.FindSpriteInfo(label), sprite), "default", width)));
             sprites.push_back(sprite != nullptr && Capturable(*sprite) ? sprite : nullptr);
         }
         const std::string header = list + " - Seite " + std::to_string(page + 1) + " von " + std::to_string(pages) + ", " +
