@@ -44,6 +44,8 @@ public:
 
     // The screen wipe: the picture of the moment is wiped away over the new
     // one in a third of a second, from the left (direction 0) or the right.
+    static constexpr int fadeForward = 0;  // the new picture comes in from the left
+    static constexpr int fadeBackward = 1; // from the right
     void StartFade(int direction, bool snapshotNow);
     void UpdateFade(float seconds);
     void DrawFade();

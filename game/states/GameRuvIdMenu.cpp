@@ -318,7 +318,7 @@ void GameRuvIdMenu::OnMainPageClick(int id)
     case idCredits:
         RequestState(stateCredits);
         shared.StartCredits();
-        DirectDraw::GetInstance().StartFade(1, false);
+        DirectDraw::GetInstance().StartFade(DirectDraw::fadeForward, false);
         break;
     case idHighscores:
         shared.InitHighscores(menuList, -1, 0, false);
@@ -353,6 +353,11 @@ void GameRuvIdMenu::OnLButtonDown(int, int, bool)
     if (!initialised)
         return;
     menuList.OnClick();
+    HandleClick();
+}
+
+void GameRuvIdMenu::HandleClick()
+{
     const int id = menuList.GetHoveredId();
     SharedMenus& shared = SharedMenus::GetInstance();
     switch (currentState) {
@@ -393,6 +398,8 @@ void GameRuvIdMenu::OnLButtonDown(int, int, bool)
         int depth = 0, height = 0, width = 0;
         if (!shared.OptionsClick(menuList, depth, height, width))
             break;
+        if (depth <= 0) // no depth to choose from: keep the one running
+            depth = DirectDraw::GetInstance().GetDepth();
         MenuSound::Click();
         DirectDraw& display = DirectDraw::GetInstance();
         if (depth != display.GetDepth() || width != display.GetWidth() || height != display.GetHeight()) {
@@ -408,7 +415,7 @@ void GameRuvIdMenu::OnLButtonDown(int, int, bool)
     case stateCredits:
         if (id == idBack) {
             RequestState(stateMain);
-            DirectDraw::GetInstance().StartFade(0, false);
+            DirectDraw::GetInstance().StartFade(DirectDraw::fadeBackward, false);
         }
         break;
     case stateHighscores:
@@ -434,16 +441,27 @@ void GameRuvIdMenu::OnKeyDown(int key)
 {
     if (!initialised)
         return;
+    // A key acts on the item it chose, never on what the pointer happens to
+    // rest on: a tile, a help arrow or a choice's arrow under it is left
+    // alone, so Escape is always "Zurück" and an arrow key steps a choice
+    // once.
     if (key == keyEscape) {
         menuList.SetHoveredId(currentState == stateMain ? idQuit : idBack);
-        OnLButtonDown(pointerX, pointerY, false);
+        hoveredMinigame = -1;
+        hoveredBonusItem = -1;
+        hoveredHelpArrow = 0;
+        HandleClick();
         return;
     }
     if (currentState == stateHelp && (key == MenuList::keyLeft || key == MenuList::keyRight))
         TurnHelpPage(key == MenuList::keyLeft ? -1 : +1);
-    if (menuList.OnKey(key))
-        OnLButtonDown(pointerX, pointerY, false);
-    UpdateHoveredTile();
+    const bool activate = menuList.OnKey(key);
+    if (menuList.IsKeyboardMode())
+        UpdateHoveredTile();
+    if (activate) {
+        hoveredHelpArrow = 0;
+        HandleClick();
+    }
 }
 
 void GameRuvIdMenu::UpdateHoveredTile()
@@ -470,8 +488,8 @@ int GameRuvIdMenu::MinigameAt(int x, int y) const
         const Sprite* sprite = found == animations.end() ? nullptr : found->second.GetSprite();
         if (sprite == nullptr || !parameters.IsMinigameUnlocked(minigame))
             continue;
-        if (Inside(x, y, tilePositions[minigame][0], tilePositions[minigame][1], sprite->GetWidth(0),
-                   sprite->GetHeight(0)))
+        if (Inside(x, y, tilePositions[minigame][0], tilePositions[minigame][1], sprite->GetFullWidth(),
+                   sprite->GetFullHeight()))
             return minigame;
     }
     return -1;
@@ -505,13 +523,13 @@ void GameRuvIdMenu::Update(float seconds)
         if (!display.IsFadeActive()) {
             MainProgram::GetInstance().SetProject("GameRuvId");
             MainProgram::GetInstance().SetLevel(levelToStart);
-            display.StartFade(0, true);
+            display.StartFade(DirectDraw::fadeBackward, true);
         }
         break;
     case stateCredits:
         if (SharedMenus::GetInstance().UpdateCredits(seconds)) {
             RequestState(stateMain);
-            display.StartFade(0, false);
+            display.StartFade(DirectDraw::fadeBackward, false);
         }
         break;
     case stateHelp: {
@@ -519,10 +537,10 @@ void GameRuvIdMenu::Update(float seconds)
         const Sprite* left = animations["help_arrow_left"].GetSprite();
         const Sprite* right = animations["help_arrow_right"].GetSprite();
         if (left != nullptr && helpPage > 0 &&
-            Inside(pointerX, pointerY, helpArrowLeftX, helpArrowY, left->GetWidth(0), left->GetHeight(0)))
+            Inside(pointerX, pointerY, helpArrowLeftX, helpArrowY, left->GetFullWidth(), left->GetFullHeight()))
             hoveredHelpArrow = 1;
         else if (right != nullptr && helpPage < HelpPages::pageCount - 1 &&
-                 Inside(pointerX, pointerY, helpArrowRightX, helpArrowY, right->GetWidth(0), right->GetHeight(0)))
+                 Inside(pointerX, pointerY, helpArrowRightX, helpArrowY, right->GetFullWidth(), right->GetFullHeight()))
             hoveredHelpArrow = 2;
         break;
     }
@@ -611,6 +629,7 @@ void GameRuvIdMenu::Render()
     DirectDraw& display = DirectDraw::GetInstance();
     RenderEngine& engine = RenderEngine::GetInstance();
     SharedMenus& shared = SharedMenus::GetInstance();
+    SpriteManager::GetInstance().RestoreSurfaces();
     engine.ClearRenderList();
     switch (currentState) {
     case stateCredits:

@@ -87,6 +87,8 @@ private:
     void BuildMainPage();
     void OnMainPageClick(int id);
     void TurnHelpPage(int step);
+    // What a click or an activating key does on the current page.
+    void HandleClick();
     void UpdateHoveredTile();
     int MinigameAt(int x, int y) const;
     int BonusItemAt(int x, int y) const;

@@ -111,6 +111,17 @@ TEST_F(GameRuvIdMenuTest, LockedMinigamesAreNeitherNavigableNorStartable)
     EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1000);
     menu.OnKeyDown(MenuList::keyDown);
     EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1003);
+    // Escape goes back even with a tile chosen.
+    menu.OnKeyDown(27);
+    Frame(menu);
+    ASSERT_EQ(menu.GetState(), GameRuvIdMenu::stateMain);
+
+    menu.RequestState(GameRuvIdMenu::stateMinigames);
+    Frame(menu);
+    menu.OnKeyDown(MenuList::keyUp);
+    EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 0);
+    menu.OnKeyDown(MenuList::keyUp);
+    EXPECT_EQ(menu.GetMenuList().GetHoveredId(), 1003);
     menu.OnKeyDown(MenuList::keyEnter);
     Frame(menu);
     EXPECT_EQ(menu.GetState(), GameRuvIdMenu::stateStarting);
