@@ -249,7 +249,8 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     LockFolder(locked, false);
 
     // A run over the copied tree: a file the generator no longer makes goes,
-    // the configuration stays, the music is the build's, byte for byte.
+    // the configuration stays, the music and the intro movie (made, or
+    // taken from the user's cache) are the build's, byte for byte.
     WriteFile(directory / "data" / "menu" / "stale.bmp", "old");
     const std::string config = ReadFile(directory / "data" / "config.txt");
     ASSERT_EQ(runGenerator("."), 0) << errors;
@@ -258,6 +259,9 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     EXPECT_EQ(ReadFile(directory / "data" / "config.txt"), config);
     const fs::path music = fs::path("data") / "menu" / "Audio" / "StreamingSfx" / "RuvIdMenu.ogg";
     EXPECT_EQ(ReadFile(directory / music), ReadFile(fs::path(ZEPHYRA_RUN_DIR) / music));
+    const std::string movie = ReadFile(directory / "intro.avi");
+    EXPECT_EQ(movie.substr(0, 4) + movie.substr(8, 4), "RIFFAVI ");
+    EXPECT_TRUE(movie == ReadFile(fs::path(ZEPHYRA_RUN_DIR) / "intro.avi"));
     EXPECT_FALSE(fs::exists(directory / ".content-new"));
     EXPECT_FALSE(fs::exists(directory / ".content-old"));
 }
