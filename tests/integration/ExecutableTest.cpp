@@ -284,6 +284,26 @@ TEST_F(ExecutableTest, PlaysAMovieOnItsOwn)
     EXPECT_NE(Log().find("***WARNING: DX3Application::PlayMovie: Movie <data\\nothing.avi> not found!"), std::string::npos);
 }
 
+TEST_F(ExecutableTest, TheReleaseTreePlaysTheIntroUntilEscape)
+{
+    // The executable and its archive only: the movie is its member intro.avi.
+    std::filesystem::remove_all(directory / "data");
+    std::filesystem::copy_file(std::filesystem::path(ZEPHYRA_DIST_DIR) / "datafile.dat", directory / "datafile.dat");
+    // Escape comes before the 76th picture, three seconds in.
+    WriteFile(directory / "escape.txt", "zephyra-recording 1 seed 1\nframe 75 keydown 27 char 27\n");
+    ASSERT_EQ(Run("--headless --movie intro.avi --replay escape.txt --shots shots --shot-frames 0,74,75,1259"), 0)
+        << errors;
+    EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+    EXPECT_TRUE(Log().ends_with("Exiting.\n")) << Log();
+    const std::string opening = ReadFile(directory / "shots" / "frame000000.png");
+    const std::string skipped = ReadFile(directory / "shots" / "frame000074.png");
+    EXPECT_FALSE(opening.empty());
+    EXPECT_FALSE(skipped.empty());
+    EXPECT_NE(opening, skipped) << "the movie stood still";
+    EXPECT_FALSE(std::filesystem::exists(directory / "shots" / "frame000075.png"));
+    EXPECT_FALSE(std::filesystem::exists(directory / "shots" / "frame001259.png"));
+}
+
 TEST_F(ExecutableTest, AnswersItsCommandLine)
 {
     EXPECT_EQ(Run("--help"), 0);
