@@ -28,7 +28,7 @@ class ContentCache {
 public:
     static constexpr std::size_t trailerSize = 8 + 32;
     // Entries of one output that are kept.
-    static constexpr std::size_t keptEntries = 4;
+    static constexpr std::size_t keptEntries = 8;
 
     // $XDG_CACHE_HOME/zephyra-content, else $HOME/.cache/zephyra-content;
     // empty when neither variable is set.
