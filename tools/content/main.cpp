@@ -216,9 +216,8 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
     fs::current_path(runDir, error);
     if (!complete)
         return false;
-    written = CountFiles(staging / "data");
-    ++written.files;
-    written.bytes += fs::file_size(staging / "intro.avi", error);
+    // Everything staged: data/ and intro.avi.
+    written = CountFiles(staging);
     std::string problem;
     if (!content::SwapInOutput(staging, runDir, ownedEntries, problem)) {
         std::fprintf(stderr, "zephyra-content: %s\n", problem.c_str());
