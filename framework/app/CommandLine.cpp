@@ -45,7 +45,8 @@ const char* CommandLine::Usage()
            "  --shot-frames A,B,... the frames to write (default: the last one)\n"
            "  --movie FILE          play the movie FILE (a game path, from the data tree or\n"
            "                        datafile.dat) on its own and quit; with --shots its\n"
-           "                        pictures count as the frames\n"
+           "                        pictures count as the frames, and with --replay the\n"
+           "                        recording's keys come before the picture of their frame\n"
            "  -h, --help            show this text\n"
            "  --version             show the version\n"
            "\n"
@@ -124,8 +125,8 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
 
 bool CommandLine::CheckCombination(std::string& error) const
 {
-    if (!movieFile.empty() && (!recordFile.empty() || !replayFile.empty() || frames)) {
-        error = "--movie plays a movie on its own: not with --record, --replay or --frames";
+    if (!movieFile.empty() && (!recordFile.empty() || frames)) {
+        error = "--movie plays a movie on its own: not with --record or --frames";
         return false;
     }
     if (headless && !frames && replayFile.empty() && movieFile.empty()) {

@@ -381,8 +381,14 @@ int PlayMovieAlone(const ApplicationSettings& settings, ScriptedRun& run, const 
     if (!shell.Create(settings))
         return 1;
     platform::Window& window = Host().GetWindow();
+    // Picture N is frame N: a replay's keys for that frame (Escape skips the
+    // movie) are posted before it is shown.
     std::uint32_t pictures = 0;
-    const bool played = PlayMovieShowing(fileName, [&] { run.FrameStarting(++pictures, window); });
+    run.InjectDue(0, window);
+    const bool played = PlayMovieShowing(fileName, [&] {
+        run.FrameStarting(++pictures, window);
+        run.InjectDue(pictures, window);
+    });
     run.Finish(pictures + 1, window);
     LogPrint("Exiting.\n");
     return played ? 0 : 1;

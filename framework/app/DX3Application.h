@@ -106,6 +106,7 @@ private:
 bool PlayMovie(const char* fileName);
 
 // The --movie switch: opens the window without any game, plays the movie
-// and ends. Each picture shown counts as a frame of the scripted run's
-// screenshots. Returns the exit code: 0 when the movie played, 1 otherwise.
+// and ends. Each picture shown counts as a frame of the scripted run: its
+// screenshots, and a replay's keys, which come before the picture of their
+// frame (a replayed Escape skips the rest of the movie). Returns the exit code: 0 when the movie played, 1 otherwise.
 int PlayMovieAlone(const ApplicationSettings& settings, ScriptedRun& run, const char* fileName);

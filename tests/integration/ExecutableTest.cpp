@@ -198,7 +198,8 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     LockFolder(locked, false);
 
     // A run over the copied tree: a file the generator no longer makes goes,
-    // the configuration stays, the music is the build's, byte for byte.
+    // the configuration stays, the music and the intro movie (made, or
+    // taken from the user's cache) are the build's, byte for byte.
     WriteFile(directory / "data" / "menu" / "stale.bmp", "old");
     const std::string config = ReadFile(directory / "data" / "config.txt");
     ASSERT_EQ(runGenerator("."), 0) << errors;
@@ -207,6 +208,9 @@ TEST_F(ExecutableTest, TheContentGeneratorReplacesItsTreeWholeOrNotAtAll)
     EXPECT_EQ(ReadFile(directory / "data" / "config.txt"), config);
     const fs::path music = fs::path("data") / "menu" / "Audio" / "StreamingSfx" / "RuvIdMenu.ogg";
     EXPECT_EQ(ReadFile(directory / music), ReadFile(fs::path(ZEPHYRA_RUN_DIR) / music));
+    const std::string movie = ReadFile(directory / "intro.avi");
+    EXPECT_EQ(movie.substr(0, 4) + movie.substr(8, 4), "RIFFAVI ");
+    EXPECT_TRUE(movie == ReadFile(fs::path(ZEPHYRA_RUN_DIR) / "intro.avi"));
     EXPECT_FALSE(fs::exists(directory / ".content-new"));
     EXPECT_FALSE(fs::exists(directory / ".content-old"));
 }
@@ -226,6 +230,26 @@ TEST_F(ExecutableTest, PlaysAMovieOnItsOwn)
     EXPECT_TRUE(Contains(Log(), "***ERROR: DX3Application::PlayMovie: Failed to play movie <data\\cut.avi>"));
     EXPECT_EQ(Run("--headless --movie 'data\\nothing.avi'"), 1);
     EXPECT_TRUE(Contains(Log(), "***WARNING: DX3Application::PlayMovie: Movie <data\\nothing.avi> not found!"));
+}
+
+TEST_F(ExecutableTest, TheReleaseTreePlaysTheIntroUntilEscape)
+{
+    // The executable and its archive only: the movie is its member intro.avi.
+    std::filesystem::remove_all(directory / "data");
+    std::filesystem::copy_file(std::filesystem::path(ZEPHYRA_DIST_DIR) / "datafile.dat", directory / "datafile.dat");
+    // Escape comes before the 76th picture, three seconds in.
+    WriteFile(directory / "escape.txt", "zephyra-recording 1 seed 1\nframe 75 keydown 27 char 27\n");
+    ASSERT_EQ(Run("--headless --movie intro.avi --replay escape.txt --shots shots --shot-frames 0,74,75,1259"), 0)
+        << errors;
+    EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+    EXPECT_TRUE(Log().ends_with("Exiting.\n")) << Log();
+    const std::string opening = ReadFile(directory / "shots" / "frame000000.png");
+    const std::string skipped = ReadFile(directory / "shots" / "frame000074.png");
+    EXPECT_FALSE(opening.empty());
+    EXPECT_FALSE(skipped.empty());
+    EXPECT_NE(opening, skipped) << "the movie stood still";
+    EXPECT_FALSE(std::filesystem::exists(directory / "shots" / "frame000075.png"));
+    EXPECT_FALSE(std::filesystem::exists(directory / "shots" / "frame001259.png"));
 }
 
 TEST_F(ExecutableTest, AnswersItsCommandLine)

@@ -158,8 +158,11 @@ bool MovieEncoder::Open(const std::string& path, int width, int height, int fram
     video.gop_size = framesPerSecond;
     video.max_b_frames = 0;
     video.thread_count = 1;
+    // A fixed quantiser: the encoder takes it from each frame's quality, and
+    // would clamp 1 to its default lower bound of 2.
     video.flags |= AV_CODEC_FLAG_BITEXACT | AV_CODEC_FLAG_QSCALE;
     video.global_quality = FF_QP2LAMBDA * quantiser;
+    video.qmin = 1;
     av_opt_set(video.priv_data, "flags", "+bitexact", 0);
     if (s.format->oformat->flags & AVFMT_GLOBALHEADER)
         video.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -234,6 +237,7 @@ bool MovieEncoder::AddFrame(const std::uint32_t* pixels, int pitchInPixels, std:
     const int sourcePitch[1] = {pitchInPixels * 4};
     sws_scale(s.scaler.get(), source, sourcePitch, 0, s.height, s.picture->data, s.picture->linesize);
     s.picture->pts = s.framesAdded++;
+    s.picture->quality = s.video->global_quality;
     return s.Encode(s.video.get(), s.videoStream, s.picture.get(), error);
 }
 

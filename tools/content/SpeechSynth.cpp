@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -136,6 +137,11 @@ bool SynthesizeApart(const VoicePreset& preset, const std::string& utf8, std::ve
     }
     if (child == 0) {
         close(pipeEnds[0]);
+        // The breathy voices (the female variants) draw their noise from the
+        // C library's rand(), whose state the child inherits: whatever the
+        // parent's libraries drew before must not change the line. 1 is the
+        // state of a process that never seeded it.
+        std::srand(1);
         std::vector<std::int16_t> made;
         const espeak_ng_STATUS status = Synthesize(preset, utf8, made);
         const bool sent = WriteAll(pipeEnds[1], &status, sizeof(status)) &&

@@ -223,7 +223,7 @@ namespace {
 // Selects the face DrawArtText sets text in; false when it cannot be read.
 bool UseArtFace(cairo_t* cairo, double size)
 {
-    cairo_font_face_t* face = Typeface("DejaVuSans-Bold.ttf");
+    cairo_font_face_t* face = Typeface(artTypefaceFile);
     if (face == nullptr)
         return false;
     UseFace(cairo, face, size);

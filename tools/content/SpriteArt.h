@@ -88,6 +88,8 @@ void StrokeOutline(cairo_t* cairo, double width);
 void DrawStarfield(cairo_t* cairo, double x, double y, double width, double height, std::uint32_t seed);
 
 enum class Align { left, centre, right };
+// The typeface file (in TypefaceFolder()) of DrawArtText.
+constexpr const char* artTypefaceFile = "DejaVuSans-Bold.ttf";
 // Text in DejaVu Sans Bold, `size` pixels, filled with `fill` inside an
 // outline; (x, y) is the baseline point the alignment refers to.
 void DrawArtText(cairo_t* cairo, const std::string& utf8, double x, double y, double size, std::uint32_t fill,

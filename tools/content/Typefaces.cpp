@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <map>
+#include <mutex>
 #include <string>
 
 namespace content {
@@ -27,9 +28,11 @@ public:
             FT_Done_FreeType(library);
     }
 
-    // Null when the file cannot be read.
+    // Null when the file cannot be read. Any thread may ask (the intro's
+    // frames are drawn side by side).
     cairo_font_face_t* Get(const std::string& path)
     {
+        const std::lock_guard lock(mutex);
         if (const auto found = faces.find(path); found != faces.end())
             return found->second.cairoFace;
         if (library == nullptr && FT_Init_FreeType(&library) != 0) {
@@ -59,6 +62,7 @@ private:
         FT_Face face = nullptr;
         cairo_font_face_t* cairoFace = nullptr;
     };
+    std::mutex mutex;
     FT_Library library = nullptr;
     std::map<std::string, Face> faces;
 };

@@ -1,14 +1,20 @@
 // zephyra-content: writes the game's generated data tree.
-//     zephyra-content RUN_DIR     the data tree below RUN_DIR/data
+//     zephyra-content RUN_DIR     the data tree below RUN_DIR/data and RUN_DIR/intro.avi
 //     zephyra-content --say PRESET "Text" OUT.ogg    one spoken line
 //     zephyra-content --intro-sheet OUT.png [OUT.wav]  the intro movie to look at
 // The same inputs always give the same files, byte for byte. Everything is
 // written into a staging folder first and swapped in whole at the end, so a
-// failed run leaves the previous tree as it was.
+// failed run leaves the previous tree as it was. What takes long to make (the
+// intro movie) is kept in the user's cache directory by the digest of its
+// inputs, the generator's own program among them (ContentCache.h).
 
+#include "ContentCache.h"
 #include "ContentFile.h"
 #include "Credits.h"
 #include "FontArt.h"
+#include "HostFile.h"
+#include "InputDigest.h"
+#include "IntroMovieFile.h"
 #include "IntroSheet.h"
 #include "MenuSprites.h"
 #include "MusicArt.h"
@@ -16,6 +22,9 @@
 #include "SayCommand.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
+#include "SpeechSynth.h"
+#include "SpriteArt.h"
+#include "Typefaces.h"
 #include "audio/WavLoader.h"
 
 #include <array>
@@ -23,10 +32,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// The cache of this run; none when the user has no cache directory.
+std::optional<content::ContentCache> cache;
 
 // The fonts, as data\fonts\<name>.bmp below the working directory.
 bool WriteFonts()
@@ -66,15 +83,80 @@ bool WriteMenuMusic()
     return content::WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
 }
 
+// The bytes of an output that takes long to make: the cache's entry when it
+// holds this generator's output of the same inputs, else what `make` gives,
+// which is then stored. A cache that cannot be used costs time, never the
+// output: a damaged entry is made again, a failed store is only reported.
+bool CachedOutput(const std::string& name, content::InputDigest& inputs,
+                  const std::function<bool(std::vector<std::uint8_t>&)>& make, std::vector<std::uint8_t>& bytes)
+{
+    const auto start = std::chrono::steady_clock::now();
+    if (!inputs.AddRunningProgram()) {
+        std::fprintf(stderr, "zephyra-content: cannot read its own program for the cache key\n");
+        return make(bytes);
+    }
+    const std::string key = inputs.FinishHex();
+    if (cache && cache->Find(name, key, bytes)) {
+        std::printf("zephyra-content: %s from the cache\n", name.c_str());
+        return true;
+    }
+    if (!make(bytes))
+        return false;
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    std::string error;
+    if (!cache)
+        std::printf("zephyra-content: %s made in %.1f s (no cache directory)\n", name.c_str(), seconds.count());
+    else if (cache->Store(name, key, bytes, error))
+        std::printf("zephyra-content: %s made in %.1f s, kept in %s\n", name.c_str(), seconds.count(),
+                    cache->Folder().c_str());
+    else
+        std::fprintf(stderr, "zephyra-content: %s made, but not kept: %s\n", name.c_str(), error.c_str());
+    return true;
+}
+
+// The intro movie, intro.avi beside data. Besides the program (its drawing,
+// its voices) it reads its score, the pronunciation list, the sound font and
+// the typeface of its title.
+bool WriteIntroMovie()
+{
+    const std::string files[] = {std::string(ZEPHYRA_MUSIC_DIR) + "/Intro.txt", content::PronunciationListPath(),
+                                 content::generalMidiSoundFont,
+                                 std::string(content::TypefaceFolder()) + content::artTypefaceFile};
+    content::InputDigest inputs;
+    for (const std::string& file : files) {
+        if (!inputs.AddFile(file)) {
+            std::fprintf(stderr, "zephyra-content: cannot read %s\n", file.c_str());
+            return false;
+        }
+    }
+    const auto encode = [](std::vector<std::uint8_t>& bytes) {
+        const std::string encoding = ".intro-encoding.avi";
+        std::string error;
+        const bool encoded = content::intro::WriteMovieFile(encoding, error) && content::ReadHostFile(encoding, bytes);
+        std::error_code ignored;
+        fs::remove(encoding, ignored);
+        if (!encoded)
+            std::fprintf(stderr, "zephyra-content: intro.avi: %s\n", error.empty() ? "cannot read it back" : error.c_str());
+        return encoded;
+    };
+    std::vector<std::uint8_t> movie;
+    return CachedOutput("intro.avi", inputs, encode, movie) && content::WriteBytes("intro.avi", movie);
+}
+
 constexpr const char* usage =
     "Usage: zephyra-content RUN_DIR\n"
     "  Draws and synthesises the game's data tree (fonts, sprites, sounds, the\n"
-    "  title music, the credits) into RUN_DIR/data. RUN_DIR is the folder that\n"
-    "  holds data/, such as build/run; it is made when missing. The build runs\n"
-    "  this and copies data/config.txt there itself.\n"
-    "  Only data/fonts, data/menu, data/sharedadventure and data/credits.txt are\n"
-    "  replaced, and only when every file was written: a failed run changes\n"
-    "  nothing.\n"
+    "  title music, the credits) into RUN_DIR/data, and the intro movie into\n"
+    "  RUN_DIR/intro.avi. RUN_DIR is the folder that holds data/, such as\n"
+    "  build/run; it is made when missing. The build runs this and copies\n"
+    "  data/config.txt there itself.\n"
+    "  Only data/fonts, data/menu, data/sharedadventure, data/credits.txt and\n"
+    "  intro.avi are replaced, and only when every file was written: a failed\n"
+    "  run changes nothing.\n"
+    "  The movie is kept in $XDG_CACHE_HOME/zephyra-content (or\n"
+    "  ~/.cache/zephyra-content) and taken from there while what it is made\n"
+    "  from stays the same: this program, its libraries, the movie's score,\n"
+    "  the pronunciation list, the sound font and the title's typeface.\n"
     "Usage: zephyra-content --say PRESET \"Text\" OUT.ogg\n"
     "  Speaks one line in a character's voice (Player, Lotte, Kira, ...) into\n"
     "  an Ogg Vorbis file, for listening.\n"
@@ -84,13 +166,13 @@ constexpr const char* usage =
 
 // What this generator owns below RUN_DIR: replaced whole on every run, so
 // that a file dropped from the generator does not linger in the tree.
-const std::array<std::string, 4> ownedEntries = {"data/fonts", "data/menu", "data/sharedadventure",
-                                                 "data/credits.txt"};
+const std::array<std::string, 5> ownedEntries = {"data/fonts", "data/menu", "data/sharedadventure",
+                                                 "data/credits.txt", "intro.avi"};
 
 bool WriteEverything()
 {
     return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
-           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteMenuMusic();
+           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteMenuMusic() && WriteIntroMovie();
 }
 
 struct Written {
@@ -117,7 +199,6 @@ Written CountFiles(const std::filesystem::path& folder)
 // failed.
 bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& staging, Written& written)
 {
-    namespace fs = std::filesystem;
     // Each step stops at its own failure, so that the message gives the
     // cause (a read-only RUN_DIR) and not what a later step made of it.
     std::error_code error;
@@ -135,7 +216,8 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
     fs::current_path(runDir, error);
     if (!complete)
         return false;
-    written = CountFiles(staging / "data");
+    // Everything staged: data/ and intro.avi.
+    written = CountFiles(staging);
     std::string problem;
     if (!content::SwapInOutput(staging, runDir, ownedEntries, problem)) {
         std::fprintf(stderr, "zephyra-content: %s\n", problem.c_str());
@@ -148,7 +230,6 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
 
 int main(int argc, char** argv)
 {
-    namespace fs = std::filesystem;
     if (argc >= 2 && std::string(argv[1]) == "--say")
         return content::RunSayCommand(argc, argv);
     if (argc >= 2 && std::string(argv[1]) == "--intro-sheet")
@@ -173,6 +254,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot make %s: %s\n", argument.c_str(), error.message().c_str());
         return 1;
     }
+    if (const fs::path folder = content::ContentCache::UserFolder(); !folder.empty())
+        cache.emplace(folder);
     const fs::path staging = runDir / ".content-new";
     Written written;
     const bool generated = Generate(runDir, staging, written);
@@ -183,6 +266,6 @@ int main(int argc, char** argv)
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     std::printf("zephyra-content: %d files (%.1f MB) in %s, %.1f s\n", written.files,
-                static_cast<double>(written.bytes) / 1e6, (runDir / "data").string().c_str(), seconds.count());
+                static_cast<double>(written.bytes) / 1e6, runDir.string().c_str(), seconds.count());
     return 0;
 }
