@@ -24,6 +24,12 @@ protected:
                               std::filesystem::copy_options::recursive);
     }
 
+    // The intro movie beside the data, as in the development tree.
+    void CopyIntro()
+    {
+        std::filesystem::copy_file(std::filesystem::path(ZEPHYRA_RUN_DIR) / "intro.avi", directory / "intro.avi");
+    }
+
     void TearDown() override
     {
         std::error_code ignored;

@@ -168,3 +168,25 @@ TEST_F(MenuRunTest, AnotherColourDepthRebuildsTheMenuAndIsKept)
     EXPECT_NE(Log().find("color indices"), std::string::npos);
     EXPECT_EQ(Saved().depth, 24);
 }
+
+TEST_F(MenuRunTest, NewGameInFullScreenPlaysTheIntroAt800x600First)
+{
+    CopyIntro();
+    const std::filesystem::path config = directory / "data" / "config.txt";
+    WriteFile(config, std::regex_replace(ReadFile(config), std::regex("fullscreen 0"), "fullscreen 1"));
+    KeySession session;
+    session.Wait(10).Press(keyDown).Press(keyEnter).Wait(30).Press(keyEscape);
+    WriteFile(directory / "keys.txt", session.Text());
+    ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
+    EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+    // The display is made three times: at the start, at 800 x 600 for the
+    // movie, and back at 1024 x 768; then the game would start.
+    EXPECT_EQ(CountOf(Log(), "color indices"), 3u) << Log();
+    EXPECT_TRUE(Contains(Log(), "GameRuvId::Init: Level 1 would start here"));
+
+    // Without the movie the game starts all the same.
+    std::filesystem::remove(directory / "intro.avi");
+    ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
+    EXPECT_TRUE(Contains(Log(), "***WARNING: DX3Application::PlayMovie: Movie <intro.avi> not found!"));
+    EXPECT_TRUE(Contains(Log(), "GameRuvId::Init: Level 1 would start here"));
+}
