@@ -3,6 +3,7 @@
 #include "Cast.h"
 #include "Room.h"
 #include "app/Debug.h"
+#include "files/ObjectType.h"
 #include "files/Serializer.h"
 #include "graphics/Font.h"
 #include "graphics/TextDisplay.h"
@@ -27,6 +28,19 @@ void SerializePoint(Serializer& serializer, const char* name, Point& point)
     serializer.SerializeIntPair(name, values);
     point = Point{values[0], values[1]};
 }
+
+// An animation keeps everything in its parameters, and has no state block
+// of its own: the savegame asks for its state through this.
+class AnimationAsState : public Object {
+public:
+    explicit AnimationAsState(Animation& played) : animation(played) {}
+    void SerializeState(Serializer& serializer, const char* name) override { animation.Serialize(serializer, name); }
+
+private:
+    Animation& animation;
+};
+// Written as what it holds.
+const ObjectTypeRegistration<AnimationAsState> animationAsStateType("Animation");
 
 } // namespace
 
@@ -62,7 +76,10 @@ void Entity::SerializeState(Serializer& serializer, const char* name)
     serializer.SerializeInt("orient", &orient);
     serializer.SerializeBool("hide", &hide);
     serializer.SerializeBool("play user anim", &playUserAnim);
-    serializer.SerializeObject("user anim", &userAnim);
+    AnimationAsState userAnimState(userAnim);
+    serializer.SerializeObject("user anim", &userAnimState);
+    if (serializer.IsReading())
+        userAnim.SetSpriteLabel("");
     serializer.SerializeBool("No Act Position", &noActPosition);
     GameElement::SerializeState(serializer, name);
     serializer.EndSection();
