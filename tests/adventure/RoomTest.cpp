@@ -1,6 +1,12 @@
 #include "AdventureTestElements.h"
 #include "adventure/Room.h"
 #include "adventure/RoomSpriteInfos.h"
+#include "audio/AudioEvent.h"
+#include "audio/SampleManager.h"
+#include "audio/SoundEngine.h"
+#include "audio/StreamingSample.h"
+#include "files/AsciiSerializer.h"
+#include "files/File.h"
 #include "graphics/DirectDraw.h"
 #include "graphics/SpriteManager.h"
 #include "support/BitmapFiles.h"
@@ -215,4 +221,36 @@ TEST_F(RoomTest, ScalesByRowsOrByDepthMapAndTintsByLightMap)
     EXPECT_TRUE(Contains(Log(), "***WARNING: Room::Init: The depth map of <level01\\deck\\spriteinfos.txt> is 8 x 2 "
                                 "pixels, larger than the background's 4 x 2!"));
     EXPECT_FLOAT_EQ(room.GetScale(3.0f, 1.0f), 0.5f * 127.0f / 255.0f + 0.4f);
+}
+
+TEST_F(RoomTest, ReadsItsSettingsAndLoopsItsAmbientSoundWhileLoaded)
+{
+    ASSERT_TRUE(SampleManager::GetInstance().Init(Window()));
+    SoundEngine& engine = SoundEngine::GetInstance();
+    engine.SetEnabled(true);
+    WriteRoom("\"Background\" 0 0 1 1\n", 8, 8);
+    WriteFile("room.txt", "[Room] \"deck\"\n{\n"
+                          "    \"Spriteinfos Filename\" \"level01\\deck\\spriteinfos.txt\"\n"
+                          "    \"Back-YPos\" 100\n    \"Back-Scale\" 0.5\n"
+                          "    \"Front-YPos\" 300\n    \"Front-Scale\" 1.0\n"
+                          "    \"Label\" \"Deck\"\n"
+                          "    \"ambient soundfile\" \"tone:5000\"\n    \"ambient volume\" 0.5\n}\n");
+    Room deck;
+    {
+        File file;
+        ASSERT_TRUE(file.Open("room.txt", "r"));
+        AsciiSerializer reader(file, false);
+        deck.Serialize(reader, "deck");
+    }
+    EXPECT_EQ(deck.GetLabel(), "Deck");
+    EXPECT_FLOAT_EQ(deck.GetScale(0.0f, 200.0f), 0.75f);
+    ASSERT_TRUE(deck.Init());
+    StreamingSample* ambience = deck.GetAmbientStream();
+    ASSERT_NE(ambience, nullptr);
+    EXPECT_EQ(ambience->GetSoundGroup(), soundGroupAmbient);
+    EXPECT_FLOAT_EQ(ambience->GetVolume(), 0.5f);
+    EXPECT_TRUE(ambience->IsPlaying());
+    ASSERT_TRUE(deck.Exit());
+    EXPECT_EQ(deck.GetAmbientStream(), nullptr);
+    EXPECT_EQ(engine.GetStreamCount(), 0u);
 }
