@@ -129,8 +129,8 @@ void Room::CheckMapSize(const char* kind, int width, int height) const
 
 bool Room::Init(Level* level)
 {
-    if (initialised)
-        Exit();
+    // Whatever an earlier Init left loaded goes first, also after a failure.
+    Exit();
     owner = level;
     const std::string path = "data\\" + spriteInfosFilename;
     SpriteInfosLoaderUtil::SpriteInfos entries;
