@@ -82,6 +82,13 @@ ByteMap MakeRoomsWalkArea(int width, int height, bool leads)
     Fill(image, island.left + wallThickness, island.top + wallThickness, island.right - wallThickness,
          island.bottom - wallThickness, grey);
     if (leads) {
+        // A ring of leads around the island, joined to the last room's line.
+        const int ring = wallThickness + 4;
+        Fill(image, island.left - ring, island.top - ring, island.right + ring, island.top - ring + 1, blue);
+        Fill(image, island.left - ring, island.bottom + ring, island.right + ring, island.bottom + ring + 1, blue);
+        Fill(image, island.left - ring, island.top - ring, island.left - ring + 1, island.bottom + ring, blue);
+        Fill(image, island.right + ring, island.top - ring, island.right + ring + 1, island.bottom + ring + 1, blue);
+        Fill(image, width * 7 / 8, island.bottom + ring, width * 7 / 8 + 1, height * 5 / 8, blue);
         const int middle = (island.top + island.bottom) / 2;
         Fill(image, island.left + wallThickness, middle, island.right - wallThickness, middle + 1, blue);
     }

@@ -16,7 +16,8 @@ ByteMap MakeWalkArea(const std::vector<std::string>& rows);
 // open alternately at the bottom and the top quarter, a pillar in each of the
 // first three rooms, and in the last room a walled-off island. With `leads`,
 // a lead line runs down the middle of every room and joins the rooms through
-// the openings; the island has a lead line of its own, not joined.
+// the openings; a ring of leads runs around the island, which has a lead line of its
+// own, not joined.
 // Built from a 24-bit image through ByteMap::Init.
 ByteMap MakeRoomsWalkArea(int width, int height, bool leads);
 // A cell inside the island of MakeRoomsWalkArea.
