@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <new>
 
 namespace {
@@ -45,11 +46,6 @@ const char* StateName(PathFinder::SearchState state)
         return "SEARCH_STATE_INVALID";
     }
     return "SEARCH_STATE_INVALID";
-}
-
-bool IsHigherPriority(const auto& left, const auto& right)
-{
-    return left.key > right.key; // makes the standard max-heap a min-heap
 }
 
 // Truncates toward zero into int, keeping far and undefined values (NaN) in
@@ -163,11 +159,19 @@ void PathFinder::Push(std::int32_t cell, std::int32_t cost, int x, int y)
     node.mark = generation;
     // The squared distance, below 2 * 16384^2 for any image, and the cost,
     // below 9 plus the cell count, keep the sum inside 32 bits.
-    const auto estimate = static_cast<std::uint64_t>(static_cast<std::int64_t>(x - searchGoalX) * (x - searchGoalX) +
+    const auto estimate = static_cast<std::uint32_t>(static_cast<std::int64_t>(x - searchGoalX) * (x - searchGoalX) +
                                                      static_cast<std::int64_t>(y - searchGoalY) * (y - searchGoalY));
-    const std::uint64_t total = estimate + static_cast<std::uint64_t>(cost);
-    open.push_back({total << 32 | estimate, cell, cost});
-    std::push_heap(open.begin(), open.end(), IsHigherPriority<OpenEntry, OpenEntry>);
+    node.total = estimate + static_cast<std::uint32_t>(cost);
+    open.push_back(static_cast<std::uint64_t>(node.total) << 32 | static_cast<std::uint32_t>(cell));
+    std::push_heap(open.begin(), open.end(), std::greater<>());
+}
+
+PathFinder::OpenEntry PathFinder::PopOpen()
+{
+    std::pop_heap(open.begin(), open.end(), std::greater<>());
+    const OpenEntry entry = open.back();
+    open.pop_back();
+    return entry;
 }
 
 template <bool leadOnly>
@@ -180,19 +184,18 @@ PathFinder::SearchState PathFinder::Expand(int steps, const ByteMap& map)
     while (steps > 0) {
         if (open.empty())
             return SEARCH_STATE_FAILED;
-        std::pop_heap(open.begin(), open.end(), IsHigherPriority<OpenEntry, OpenEntry>);
-        const OpenEntry entry = open.back();
-        open.pop_back();
-        Node& current = nodes[static_cast<std::size_t>(entry.cell)];
-        if (current.mark != generation || current.cost != entry.cost)
+        const OpenEntry entry = PopOpen();
+        const auto cell = static_cast<std::int32_t>(entry & 0xFFFFFFFF);
+        Node& current = nodes[static_cast<std::size_t>(cell)];
+        if (current.mark != generation || current.total != entry >> 32)
             continue; // closed since, or reached again more cheaply
-        if (entry.cell == goalCell)
+        if (cell == goalCell)
             return SEARCH_STATE_SUCCEEDED;
         --steps;
         current.mark = closedMark;
-        const int x = entry.cell % width;
-        const int y = entry.cell / width;
-        const std::int32_t cost = current.cost + CellCost<leadOnly>(cells[entry.cell]);
+        const int x = cell % width;
+        const int y = cell / width;
+        const std::int32_t cost = current.cost + CellCost<leadOnly>(cells[cell]);
         for (const auto& [offsetX, offsetY] : neighbours) {
             const int nextX = x + offsetX;
             const int nextY = y + offsetY;
@@ -204,7 +207,7 @@ PathFinder::SearchState PathFinder::Expand(int steps, const ByteMap& map)
             Node& node = nodes[static_cast<std::size_t>(next)];
             if ((node.mark == generation || node.mark == closedMark) && node.cost <= cost)
                 continue;
-            node.parent = entry.cell;
+            node.parent = cell;
             Push(next, cost, nextX, nextY);
         }
     }

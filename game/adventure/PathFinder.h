@@ -76,15 +76,13 @@ private:
     struct Node {
         std::int32_t cost = 0;   // g: the cost from the start
         std::int32_t parent = -1;
+        std::uint32_t total = 0; // f: the cost plus the estimate
         std::uint32_t mark = 0;  // generation (open) or generation + 1 (closed)
     };
-    // An open-list entry; entries left behind by a cheaper way to the same
-    // cell are skipped when they come up.
-    struct OpenEntry {
-        std::uint64_t key; // f above, the estimate below, so ties go to the cell nearer the goal
-        std::int32_t cell;
-        std::int32_t cost;
-    };
+    // An open-list entry: f in the high half, the cell in the low half.
+    // Entries left behind by a cheaper way to the same cell no longer match
+    // the cell's f and are skipped when they come up.
+    using OpenEntry = std::uint64_t;
     // What a search from one end toward the other found.
     enum class LeadSearch { none, leadCell, wholePath };
 
@@ -95,6 +93,7 @@ private:
     template <bool leadOnly>
     SearchState Expand(int steps, const ByteMap& map);
     void Push(std::int32_t cell, std::int32_t cost, int x, int y);
+    OpenEntry PopOpen();
     std::uint32_t Milliseconds() const;
 
     LeadSearch SearchLead(Point from, Point to, const ByteMap& map, std::vector<Point>& chain);

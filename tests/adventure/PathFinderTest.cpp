@@ -166,6 +166,20 @@ TEST_F(PathFinderTest, ValidationProbesSidewaysAtHalfAndUpAndDownAtOneAndAHalfTh
 
 TEST_F(PathFinderTest, WalksStayOnTheWalkAreaAndFailOnlyWhereNoWayExists)
 {
+    // A wall between the ends, and one lead cell below it that the rays
+    // from both ends reach: the lead path is that cell alone.
+    std::vector<std::string> rows(40, std::string(60, '.'));
+    for (int y = 0; y <= 30; ++y)
+        rows[static_cast<std::size_t>(y)].replace(26, 9, 9, '#');
+    rows[34][30] = 'L';
+    const ByteMap sharedLead = MakeWalkArea(rows);
+    std::vector<Point> shared;
+    ASSERT_TRUE(finder.FindPathExt(10.0f, 10.0f, 50.0f, 10.0f, sharedLead, 1.0f, 1.0f, shared));
+    EXPECT_TRUE(SamePoint(shared.front(), {10, 10}));
+    EXPECT_TRUE(SamePoint(shared.back(), {50, 10}));
+    for (std::size_t i = 1; i < shared.size(); ++i)
+        EXPECT_TRUE(SegmentStaysOnWalkArea(sharedLead, shared[i - 1], shared[i]));
+
     constexpr int width = 320;
     constexpr int height = 240;
     std::mt19937 random(7);
