@@ -57,6 +57,12 @@ int ToMapCoordinate(float value)
     return static_cast<int>(std::min(value, 1.0e9f));
 }
 
+// Divides by the scale (at most 1e9 either way, for a scale near 0).
+int ToRoomCoordinate(int value, float scale)
+{
+    return static_cast<int>(std::clamp(static_cast<double>(value) / static_cast<double>(scale), -1.0e9, 1.0e9));
+}
+
 bool operator==(Point left, Point right)
 {
     return left.x == right.x && left.y == right.y;
@@ -137,7 +143,7 @@ PathFinder::SearchState PathFinder::Begin(int startX, int startY, int goalPositi
     }
     // Two marks per search; when they run out, the old marks are wiped.
     generation += 2;
-    if (generation < 2 || generation == UINT32_MAX) {
+    if (generation == 0) {
         for (Node& node : nodes)
             node.mark = 0;
         generation = 2;
@@ -357,7 +363,6 @@ bool PathFinder::FindPathExt(float startX, float startY, float endX, float endY,
     }
     path.reserve(waypoints.size());
     for (const Point waypoint : waypoints)
-        path.push_back({static_cast<int>(static_cast<float>(waypoint.x) / scaleX),
-                        static_cast<int>(static_cast<float>(waypoint.y) / scaleY)});
+        path.push_back({ToRoomCoordinate(waypoint.x, scaleX), ToRoomCoordinate(waypoint.y, scaleY)});
     return true;
 }
