@@ -1,4 +1,5 @@
 #include "ByteMap.h"
+#include "WalkAreaReference.h"
 #include "graphics/Image.h"
 #include "support/HeadlessTest.h"
 
@@ -17,20 +18,6 @@ void MakeRow(Image& image, const std::vector<std::uint32_t>& colors)
     ASSERT_TRUE(image.Create(static_cast<int>(colors.size()), 1, 24, true));
     for (std::size_t x = 0; x < colors.size(); ++x)
         image.SetPixel(static_cast<int>(x), 0, colors[x]);
-}
-
-// A walk area from rows of text: '#' blocked, '.' walkable, 'L' lead.
-ByteMap MakeMap(const std::vector<std::string>& rows)
-{
-    Image image;
-    image.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 24, true);
-    for (std::size_t y = 0; y < rows.size(); ++y)
-        for (std::size_t x = 0; x < rows[y].size(); ++x)
-            image.SetPixel(static_cast<int>(x), static_cast<int>(y),
-                           rows[y][x] == '#' ? 0x000000u : rows[y][x] == 'L' ? 0x2020F0u : 0x808080u);
-    ByteMap map;
-    map.Init(image);
-    return map;
 }
 
 } // namespace
@@ -73,7 +60,7 @@ TEST_F(ByteMapTest, WalkAreaAndDepthMapCellsFollowTheColours)
 
 TEST_F(ByteMapTest, LinesAreBlockedOnlyWhereAWholeBlockIsBlack)
 {
-    const ByteMap map = MakeMap({
+    const ByteMap map = MakeWalkArea({
         "....##....###.....",
         "....##....###.....",
         "L...##..L.###...L.",
