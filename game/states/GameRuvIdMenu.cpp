@@ -5,6 +5,7 @@
 #include "MainProgram.h"
 #include "MenuSound.h"
 #include "SharedMenus.h"
+#include "adventure/Cast.h"
 #include "app/DX3Application.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
@@ -143,6 +144,8 @@ void GameRuvIdMenu::Init(int)
         animations[name].SetSpriteLabel(name);
     loading.SetProgress(0.9f);
 
+    Cast::GetInstance().Add(&Sound(), "Sound Engine");
+    Cast::GetInstance().Add(&SampleManager::GetInstance(), "Sample Manager");
     savegameAvailable = AnySavegame();
     music = Sound().CreateStream(menuMusic);
     if (music != nullptr) {
@@ -171,6 +174,7 @@ void GameRuvIdMenu::Exit()
     menuList.Clear();
     animations.clear();
     TextDisplay::GetInstance().Reset();
+    Cast::GetInstance().Clear();
     SpriteManager::GetInstance().Clear();
     Sound().StopAll();
     Sound().DestroyAll();
