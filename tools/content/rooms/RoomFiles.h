@@ -2,7 +2,8 @@
 
 // The files of a room, all derived from its description:
 //   <folder>background.jpg    the painted picture
-//   <folder>walkarea.bmp      black where nobody walks, white floor, blue lead lines
+//   <folder>walkarea.bmp      magenta where nobody walks (black once loaded), white
+//                             floor, blue lead lines
 //   <folder>depthmap.bmp      grey by row: white at the back, black at the front
 //   <folder>lightmap.bmp      the tint of characters at each point
 //   <folder><still>.bmp       each still graphic (magenta clear, Alpha companion when soft)

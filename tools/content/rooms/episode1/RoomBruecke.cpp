@@ -109,6 +109,11 @@ void Paint(cairo_t* cairo)
     CrystalHolder(cairo);
     DrawShipDeck(cairo, width, height, deckY, 512.0);
     DrawConsole(cairo, 200.0, 318.0, 624.0, 130.0);
+    // The ship's emblem set into the deck.
+    Ellipse(cairo, 512.0, 620.0, 230.0, 44.0);
+    StrokeBand(cairo, colour::teal, 8.0, 13.0, 0.8);
+    Ellipse(cairo, 512.0, 620.0, 150.0, 26.0);
+    StrokeBand(cairo, colour::orange, 5.0, 9.0, 0.8);
     // The chair's base column stands on the deck; the chair itself is a
     // still of its own, drawn over the characters behind it.
     Ellipse(cairo, 512.0, 528.0, 64.0, 14.0);

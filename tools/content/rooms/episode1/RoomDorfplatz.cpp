@@ -122,7 +122,7 @@ void Paint(cairo_t* cairo)
     Backdrop(cairo);
     Square(cairo);
     DrawPalm(cairo, 330.0, 400.0, 230.0, -40.0);
-    DrawPalm(cairo, 720.0, 400.0, 250.0, 50.0);
+    DrawPalm(cairo, 790.0, 400.0, 250.0, 40.0);
     DrawHut(cairo, 150.0, 420.0, 1.5);
     DrawHut(cairo, 880.0, 420.0, 1.6);
     Stage(cairo);

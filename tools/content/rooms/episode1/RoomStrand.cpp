@@ -76,12 +76,11 @@ void Sand(cairo_t* cairo)
         FillOutlined(cairo, tone::hibiscusLight, colour::hibiscus, 2.0);
     }
     // The path to the village, leaving on the left.
-    cairo_move_to(cairo, -10.0, 500.0);
-    cairo_curve_to(cairo, 80.0, 510.0, 160.0, 560.0, 260.0, 600.0);
-    cairo_line_to(cairo, 180.0, 640.0);
-    cairo_curve_to(cairo, 100.0, 600.0, 40.0, 580.0, -10.0, 580.0);
+    cairo_move_to(cairo, -10.0, 474.0);
+    cairo_curve_to(cairo, 90.0, 476.0, 180.0, 520.0, 250.0, 566.0);
+    cairo_curve_to(cairo, 160.0, 566.0, 70.0, 540.0, -10.0, 548.0);
     cairo_close_path(cairo);
-    FillPlain(cairo, tone::sandDark, 0.5);
+    FillPlain(cairo, tone::sandDark, 0.45);
 }
 
 void Signpost(cairo_t* cairo)
@@ -132,19 +131,28 @@ void Hatch(cairo_t* cairo, int /*frame*/)
 
 void Surf(cairo_t* cairo, int frame)
 {
+    // Two lines of foam running up the sand and back, fading out at both
+    // ends.
     const double phase = frame * 2.0 * pi / 6.0;
-    const double reach = 10.0 + 8.0 * std::sin(phase);
-    cairo_move_to(cairo, 0.0, 20.0);
-    for (int x = 0; x <= 600; x += 20)
-        cairo_line_to(cairo, x, 18.0 + reach + 4.0 * std::sin(x * 0.05 + phase));
-    cairo_line_to(cairo, 600.0, 8.0);
-    cairo_curve_to(cairo, 400.0, 2.0, 200.0, 14.0, 0.0, 8.0);
-    cairo_close_path(cairo);
-    FillPlain(cairo, tone::white, 0.75);
-    for (int x = 20; x < 600; x += 70) {
-        Circle(cairo, x + 10.0 * std::cos(phase + x), 24.0 + reach, 3.0);
-        FillPlain(cairo, tone::white, 0.9);
+    cairo_push_group(cairo);
+    for (int line = 0; line < 2; ++line) {
+        const double reach = 16.0 + 8.0 * std::sin(phase - line * 1.6) + line * 10.0;
+        cairo_move_to(cairo, 0.0, reach);
+        for (int x = 0; x <= 380; x += 10)
+            cairo_line_to(cairo, x, reach + 3.0 * std::sin(x * 0.06 + phase + line));
+        cairo_set_line_width(cairo, line == 0 ? 5.0 : 3.0);
+        cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+        SetColour(cairo, tone::white, line == 0 ? 0.9 : 0.6);
+        cairo_stroke(cairo);
     }
+    cairo_pop_group_to_source(cairo);
+    cairo_pattern_t* fade = cairo_pattern_create_linear(0.0, 0.0, 380.0, 0.0);
+    cairo_pattern_add_color_stop_rgba(fade, 0.0, 0.0, 0.0, 0.0, 0.0);
+    cairo_pattern_add_color_stop_rgba(fade, 0.2, 0.0, 0.0, 0.0, 1.0);
+    cairo_pattern_add_color_stop_rgba(fade, 0.8, 0.0, 0.0, 0.0, 1.0);
+    cairo_pattern_add_color_stop_rgba(fade, 1.0, 0.0, 0.0, 0.0, 0.0);
+    cairo_mask(cairo, fade);
+    cairo_pattern_destroy(fade);
 }
 
 void Smoke(cairo_t* cairo, int frame)
@@ -152,7 +160,7 @@ void Smoke(cairo_t* cairo, int frame)
     for (int puff = 0; puff < 5; ++puff) {
         const double t = (puff + frame / 6.0) / 5.0;
         const double x = 40.0 + 70.0 * t + 8.0 * std::sin(t * 7.0);
-        const double y = 250.0 - 220.0 * t;
+        const double y = 260.0 - 230.0 * t;
         Circle(cairo, x, y, 14.0 + 26.0 * t);
     }
     cairo_push_group(cairo);
@@ -181,8 +189,8 @@ RoomDescription RoomStrand()
     room.lightPools = {{{560.0, 560.0}, 180.0, 60.0, 0xC8D8C0}, {{1530.0, 600.0}, 200.0, 70.0, 0xC8D8C0}};
     room.graphics = {
         {"luke", 1080, 420, 80, 100, 1, Hatch},
-        {"wellen", 300, 410, 600, 50, 6, Surf},
-        {"rauch", 1300, 160, 160, 280, 6, Smoke},
+        {"wellen", 590, 414, 380, 50, 6, Surf},
+        {"rauch", 930, 40, 160, 290, 6, Smoke},
     };
     room.ambience = Ambience::waves;
     return room;
