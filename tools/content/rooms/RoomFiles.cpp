@@ -3,9 +3,12 @@
 #include "ContentFile.h"
 #include "OggEncoder.h"
 #include "RoomAmbience.h"
+#include "files/DataFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 
 namespace content::rooms {
 
@@ -74,11 +77,37 @@ Picture GraphicFrame(const RoomGraphic& graphic, int frame)
     return picture;
 }
 
-bool WriteImage(const std::string& path, const std::unique_ptr<Image>& image)
+// A map is written only with the background's size, so that the game
+// reads each cell where the picture shows it.
+bool WriteMap(const RoomDescription& room, const std::string& path, const std::unique_ptr<Image>& image)
 {
-    if (image)
-        return WriteBmp(path, *image);
-    std::fprintf(stderr, "zephyra-content: cannot make %s\n", path.c_str());
+    if (!image) {
+        std::fprintf(stderr, "zephyra-content: cannot make %s\n", path.c_str());
+        return false;
+    }
+    if (image->GetWidth() != room.width || image->GetHeight() != room.height) {
+        std::fprintf(stderr, "zephyra-content: %s is not of its room's size\n", path.c_str());
+        return false;
+    }
+    return WriteBmp(path, *image);
+}
+
+// The game takes a name ending in a digit for a frame, "Background" for the
+// picture and the maps' names for the maps; a graphic outside the picture
+// could never be seen whole; the archive keeps names shorter than its
+// entries' name field.
+bool CheckGraphic(const RoomDescription& room, const RoomGraphic& graphic)
+{
+    const std::size_t longestFile = room.folder.size() + graphic.name.size() + std::strlen("00Alpha.bmp");
+    const bool nameFits = !graphic.name.empty() && std::isdigit(static_cast<unsigned char>(graphic.name.back())) == 0 &&
+                          graphic.name != "Background" && graphic.name != "walkarea" && graphic.name != "depthmap" &&
+                          graphic.name != "lightmap" && graphic.name != "spriteinfos" && graphic.name != "ambient";
+    const bool inside = graphic.x >= 0 && graphic.y >= 0 && graphic.width > 0 && graphic.height > 0 &&
+                        graphic.x + graphic.width <= room.width && graphic.y + graphic.height <= room.height;
+    if (nameFits && inside && graphic.frames >= 1 && graphic.frames <= 99 && longestFile < DataFileEntry::nameSize)
+        return true;
+    std::fprintf(stderr, "zephyra-content: graphic %s of %s: bad name, place or frame count\n", graphic.name.c_str(),
+                 room.label.c_str());
     return false;
 }
 
@@ -176,11 +205,13 @@ bool WriteRoom(const RoomDescription& room)
 {
     const std::string& folder = room.folder;
     if (!WriteJpeg(folder + "background", PaintBackground(room), 92) ||
-        !WriteImage(folder + "walkarea.bmp", WalkAreaImage(room)) ||
-        !WriteImage(folder + "depthmap.bmp", DepthMapImage(room)) ||
-        !WriteImage(folder + "lightmap.bmp", LightMapImage(room)))
+        !WriteMap(room, folder + "walkarea.bmp", WalkAreaImage(room)) ||
+        !WriteMap(room, folder + "depthmap.bmp", DepthMapImage(room)) ||
+        !WriteMap(room, folder + "lightmap.bmp", LightMapImage(room)))
         return false;
     for (const RoomGraphic& graphic : room.graphics) {
+        if (!CheckGraphic(room, graphic))
+            return false;
         for (int frame = 0; frame < graphic.frames; ++frame) {
             const std::string name = graphic.frames == 1 ? graphic.name : FrameName(graphic, frame);
             if (!WriteKeyed(folder + name, GraphicFrame(graphic, frame)))
