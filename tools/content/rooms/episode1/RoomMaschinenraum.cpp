@@ -122,6 +122,21 @@ void Paint(cairo_t* cairo)
     cairo_set_line_width(cairo, 3.0);
     SetColour(cairo, colour::outline, 0.7);
     cairo_stroke(cairo);
+    // Warning stripes along the grating's front edge.
+    for (double x = 404.0; x < 612.0; x += 24.0) {
+        cairo_move_to(cairo, x, 520.0);
+        cairo_line_to(cairo, x + 10.0, 512.0);
+        cairo_line_to(cairo, x + 22.0, 512.0);
+        cairo_line_to(cairo, x + 12.0, 520.0);
+        cairo_close_path(cairo);
+    }
+    FillPlain(cairo, colour::orangeLight, 0.85);
+    // An oil stain under the piston and a coil of spare cable by the ladder.
+    Ellipse(cairo, 304.0, 474.0, 44.0, 9.0);
+    FillPlain(cairo, colour::nightDeep, 0.35);
+    for (int turn = 0; turn < 3; ++turn)
+        Ellipse(cairo, 820.0, 560.0 - turn * 6.0, 46.0 - turn * 8.0, 14.0 - turn * 2.0);
+    StrokeBand(cairo, colour::hibiscus, 4.0, 8.0);
 }
 
 void Toolbox(cairo_t* cairo, int /*frame*/)
