@@ -111,6 +111,22 @@ bool CheckGraphic(const RoomDescription& room, const RoomGraphic& graphic)
     return false;
 }
 
+// The game takes every entry whose name begins with an animation's name
+// for one of its frames, so no other graphic may begin with it.
+bool CheckAnimationNames(const RoomDescription& room)
+{
+    for (const RoomGraphic& animation : room.graphics) {
+        for (const RoomGraphic& other : room.graphics) {
+            if (animation.frames > 1 && &other != &animation && other.name.starts_with(animation.name)) {
+                std::fprintf(stderr, "zephyra-content: %s of %s would count as a frame of %s\n", other.name.c_str(),
+                             room.label.c_str(), animation.name.c_str());
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 Picture PaintBackground(const RoomDescription& room)
@@ -204,6 +220,8 @@ std::string SpriteInfoText(const RoomDescription& room)
 bool WriteRoom(const RoomDescription& room)
 {
     const std::string& folder = room.folder;
+    if (!CheckAnimationNames(room))
+        return false;
     if (!WriteJpeg(folder + "background", PaintBackground(room), 92) ||
         !WriteMap(room, folder + "walkarea.bmp", WalkAreaImage(room)) ||
         !WriteMap(room, folder + "depthmap.bmp", DepthMapImage(room)) ||
