@@ -60,7 +60,12 @@ bool PlaceGraphic(platform::Picture& room, const std::string& basePath, int left
     const std::unique_ptr<Image> colour = Load24(basePath);
     if (!colour)
         return false;
-    const std::unique_ptr<Image> alpha = SpriteLoaderUtil::LoadAlphaImage(basePath);
+    std::unique_ptr<Image> alpha = SpriteLoaderUtil::LoadAlphaImage(basePath);
+    if (alpha && (alpha->GetWidth() != colour->GetWidth() || alpha->GetHeight() != colour->GetHeight() ||
+                  alpha->GetDepth() != 8)) {
+        std::fprintf(stderr, "zephyra-gallery: the alpha map of %s does not fit its picture\n", basePath.c_str());
+        return false;
+    }
     for (int y = 0; y < colour->GetHeight(); ++y) {
         for (int x = 0; x < colour->GetWidth(); ++x) {
             const int roomX = left + x;
@@ -68,9 +73,9 @@ bool PlaceGraphic(platform::Picture& room, const std::string& basePath, int left
             if (roomX < 0 || roomY < 0 || roomX >= room.width || roomY >= room.height)
                 continue;
             const std::uint32_t rgb = Rgb(*colour, x, y);
-            const int cover = alpha ? alpha->GetData()[static_cast<std::size_t>(y) * static_cast<std::size_t>(alpha->GetWidth()) +
-                                                       static_cast<std::size_t>(x)]
-                                    : (rgb == 0 ? 0 : 255);
+            const std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(colour->GetWidth()) +
+                                      static_cast<std::size_t>(x);
+            const int cover = alpha ? alpha->GetData()[index] : (rgb == 0 ? 0 : 255);
             std::uint32_t& pixel = room.pixels[static_cast<std::size_t>(roomY) * static_cast<std::size_t>(room.width) +
                                                static_cast<std::size_t>(roomX)];
             pixel = Mix(pixel, rgb, cover);
@@ -83,7 +88,8 @@ void Outline(platform::Picture& sheet, int left, int top, int width, int height,
 {
     const auto put = [&sheet, rgb](int x, int y) {
         if (x >= 0 && y >= 0 && x < sheet.width && y < sheet.height)
-            sheet.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(sheet.width) + static_cast<std::size_t>(x)] = rgb;
+            sheet.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(sheet.width) +
+                         static_cast<std::size_t>(x)] = rgb;
     };
     for (int x = left; x < left + width; ++x) {
         put(x, top);
@@ -121,7 +127,8 @@ bool WriteRoomSheets(const std::string& spriteInfos, const std::filesystem::path
     const int height = background->GetHeight();
     for (const Image* map : {walkArea.get(), depthMap.get(), lightMap.get()}) {
         if (map->GetWidth() != width || map->GetHeight() != height) {
-            std::fprintf(stderr, "zephyra-gallery: the maps of %s differ from the background in size\n", folder.c_str());
+            std::fprintf(stderr, "zephyra-gallery: the maps of %s differ from the background in size\n",
+                         folder.c_str());
             return false;
         }
     }

@@ -188,7 +188,8 @@ const std::array<std::string, 9> ownedEntries = {
 bool WriteEverything()
 {
     return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
-           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteRooms() && WriteMenuMusic() && WriteIntroMovie();
+           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteRooms() && WriteMenuMusic() &&
+           WriteIntroMovie();
 }
 
 struct Written {

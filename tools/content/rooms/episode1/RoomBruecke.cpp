@@ -96,8 +96,8 @@ void CrystalHolder(cairo_t* cairo)
     FillOutlined(cairo, colour::steel, 0x5E6C82, 2.5);
     for (int light = 0; light < 3; ++light) {
         Circle(cairo, 900.0 + light * 20.0, 397.0, 5.0);
-        FillOutlined(cairo, light == 1 ? colour::hibiscus : tone::acidLight, light == 1 ? colour::banner : tone::acidDark,
-                     1.5);
+        const bool red = light == 1;
+        FillOutlined(cairo, red ? colour::hibiscus : tone::acidLight, red ? colour::banner : tone::acidDark, 1.5);
     }
 }
 

@@ -64,8 +64,9 @@ void Pipes(cairo_t* cairo)
     Circle(cairo, 250.0, 330.0, 26.0);
     StrokeBand(cairo, colour::hibiscus, 7.0, 12.0);
     for (int spoke = 0; spoke < 4; ++spoke) {
+        const double angle = spoke * pi / 2.0 + 0.4;
         cairo_move_to(cairo, 250.0, 330.0);
-        cairo_line_to(cairo, 250.0 + 24.0 * std::cos(spoke * pi / 2.0 + 0.4), 330.0 + 24.0 * std::sin(spoke * pi / 2.0 + 0.4));
+        cairo_line_to(cairo, 250.0 + 24.0 * std::cos(angle), 330.0 + 24.0 * std::sin(angle));
     }
     StrokeBand(cairo, colour::hibiscus, 4.0, 8.0);
 }
@@ -94,8 +95,8 @@ void Doorway(cairo_t* cairo)
     }
     for (int box = 0; box < 3; ++box) {
         RoundedRectangle(cairo, 52.0 + box * 50.0, 172.0, 40.0, 38.0, 5.0);
-        FillOutlined(cairo, box == 1 ? colour::tealLight : colour::orangeLight, box == 1 ? colour::teal : colour::orange,
-                     2.5);
+        const bool teal = box == 1;
+        FillOutlined(cairo, teal ? colour::tealLight : colour::orangeLight, teal ? colour::teal : colour::orange, 2.5);
     }
     Circle(cairo, 80.0, 290.0, 18.0);
     Circle(cairo, 130.0, 294.0, 14.0);
