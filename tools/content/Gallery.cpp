@@ -11,6 +11,9 @@
 //   music-<folder>-<name>.png     every streamed Ogg file, e.g.
 //                                 data\menu\Audio\StreamingSfx\RuvIdMenu.ogg
 //                                 (MusicSheet.h)
+//   room-<folder>.png, room-<folder>-maps.png
+//                                 every room with a spriteinfos.txt, e.g.
+//                                 data\level01\roomstrand (RoomSheets.h)
 //   gallery.txt                   the game's log
 // Exits with 1 when the log holds an error or a warning: a file that fails to
 // load, such as a broken or missing music file, is one.
@@ -20,6 +23,7 @@
 #include "FontSheets.h"
 #include "GalleryPage.h"
 #include "MusicSheet.h"
+#include "RoomSheets.h"
 #include "SoundSheet.h"
 #include "SpriteSheets.h"
 #include "app/Debug.h"
@@ -42,8 +46,9 @@ constexpr const char* usage =
     "Usage: zephyra-gallery GAME_DIR OUT_DIR\n"
     "  GAME_DIR holds the game's data as the game finds it: a data folder (build/run)\n"
     "  or datafile.dat (build/dist, the archive is read when it is there).\n"
-    "  Writes a PNG sheet per font, per page of each sprite list and sound list and\n"
-    "  per streamed music file (StreamingSfx), and the log as gallery.txt; exits\n"
+    "  Writes a PNG sheet per font, per page of each sprite list and sound list,\n"
+    "  per streamed music file (StreamingSfx) and two per room (the room as seen\n"
+    "  and with its maps), and the log as gallery.txt; exits\n"
     "  with 1 when the log holds an error or a warning.\n";
 
 // Every font the game registers: its own and the credits pages'.
@@ -75,6 +80,13 @@ int WriteSheets(platform::HeadlessPlatform& host, const std::filesystem::path& o
             return -1;
         }
         written += pages;
+    }
+    for (const std::string& room : content::FindLists("spriteinfos.txt")) {
+        if (!gallery::WriteRoomSheets(room, output)) {
+            std::fprintf(stderr, "zephyra-gallery: cannot write the sheets of %s\n", room.c_str());
+            return -1;
+        }
+        written += 2;
     }
     if (!gallery::StartSound(host)) {
         std::fputs("zephyra-gallery: cannot start the sample manager\n", stderr);

@@ -25,6 +25,8 @@
 #include "SpeechSynth.h"
 #include "SpriteArt.h"
 #include "Typefaces.h"
+#include "rooms/RoomFiles.h"
+#include "rooms/episode1/Episode1Rooms.h"
 #include "audio/WavLoader.h"
 
 #include <array>
@@ -68,6 +70,16 @@ bool WriteSharedSounds()
             return false;
     }
     return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
+}
+
+// The rooms of every episode, each in its folder below data\level<nn>.
+bool WriteRooms()
+{
+    for (const content::rooms::RoomDescription& room : content::rooms::Episode1Rooms()) {
+        if (!content::rooms::WriteRoom(room))
+            return false;
+    }
+    return true;
 }
 
 // The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg, from its
@@ -150,9 +162,9 @@ constexpr const char* usage =
     "  RUN_DIR/intro.avi. RUN_DIR is the folder that holds data/, such as\n"
     "  build/run; it is made when missing. The build runs this and copies\n"
     "  data/config.txt there itself.\n"
-    "  Only data/fonts, data/menu, data/sharedadventure, data/credits.txt and\n"
-    "  intro.avi are replaced, and only when every file was written: a failed\n"
-    "  run changes nothing.\n"
+    "  Only data/fonts, data/menu, data/sharedadventure, data/credits.txt, the\n"
+    "  room folders of data/level01 and intro.avi are replaced, and only when\n"
+    "  every file was written: a failed run changes nothing.\n"
     "  The movie is kept in $XDG_CACHE_HOME/zephyra-content (or\n"
     "  ~/.cache/zephyra-content) and taken from there while what it is made\n"
     "  from stays the same: this program, its libraries, the movie's score,\n"
@@ -166,13 +178,18 @@ constexpr const char* usage =
 
 // What this generator owns below RUN_DIR: replaced whole on every run, so
 // that a file dropped from the generator does not linger in the tree.
-const std::array<std::string, 5> ownedEntries = {"data/fonts", "data/menu", "data/sharedadventure",
-                                                 "data/credits.txt", "intro.avi"};
+// The room folders are named as the file layer spells them on the host
+// (UTF-8).
+const std::array<std::string, 9> ownedEntries = {
+    "data/fonts", "data/menu", "data/sharedadventure", "data/credits.txt", "intro.avi",
+    "data/level01/roombr\xc3\xbc" "cke", "data/level01/roommaschinenraum", "data/level01/roomstrand",
+    "data/level01/roomdorfplatz"};
 
 bool WriteEverything()
 {
     return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
-           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteMenuMusic() && WriteIntroMovie();
+           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteRooms() && WriteMenuMusic() &&
+           WriteIntroMovie();
 }
 
 struct Written {

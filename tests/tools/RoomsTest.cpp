@@ -1,0 +1,191 @@
+// The generated rooms of episode 1, read as the game reads them: the
+// sprite-info file, the pictures and maps through the image loader, the
+// ambient loop through the Ogg loader.
+
+#include "GeneratedDataTest.h"
+#include "ImagePixels.h"
+#include "app/Debug.h"
+#include "audio/OggLoader.h"
+#include "audio/SampleData.h"
+#include "files/HostPath.h"
+#include "graphics/Image.h"
+#include "graphics/SpriteInfosLoaderUtil.h"
+#include "graphics/SpriteLoaderUtil.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ExpectedRoom {
+    const char* folder;  // as the game names it, Windows-1252
+    int width;
+};
+
+// Strand scrolls; the others fill the screen.
+const ExpectedRoom episode1Rooms[] = {
+    {"data\\level01\\roombr\xfc" "cke\\", 1024},
+    {"data\\level01\\roommaschinenraum\\", 1024},
+    {"data\\level01\\roomstrand\\", 1600},
+    {"data\\level01\\roomdorfplatz\\", 1024},
+};
+
+constexpr int roomHeight = 768;
+// The menu bar above, the inventory bar below: nobody walks there.
+constexpr int menuBarBottom = 128;
+constexpr int inventoryBarTop = 656;
+
+std::unique_ptr<Image> Load(const std::string& basePath)
+{
+    std::unique_ptr<Image> image = SpriteLoaderUtil::LoadImage(basePath, false);
+    if (image && image->GetDepth() != 24)
+        return nullptr;
+    return image;
+}
+
+// A walk-area cell from the loaded pixel: 0 blocked, 2 lead, 1 walkable.
+int WalkCell(std::uint32_t rgb)
+{
+    const int red = static_cast<int>(rgb >> 16);
+    const int green = static_cast<int>((rgb >> 8) & 0xFF);
+    const int blue = static_cast<int>(rgb & 0xFF);
+    if (red + green + blue == 0)
+        return 0;
+    return blue > (red + green) / 2 ? 2 : 1;
+}
+
+} // namespace
+
+class RoomsTest : public GeneratedDataTest {
+protected:
+    void SetUp() override
+    {
+        GeneratedDataTest::SetUp();
+        StartLog();
+    }
+};
+
+TEST_F(RoomsTest, EveryRoomOfEpisode1HasMapsOfItsPictureAndGraphicsInsideIt)
+{
+    const std::regex line("\"([a-zA-Z]+[0-9]*)\" (-?[0-9]+) (-?[0-9]+) ([0-9]+) ([0-9]+)\r");
+    for (const ExpectedRoom& room : episode1Rooms) {
+        const std::string folder = room.folder;
+        SCOPED_TRACE(folder);
+        // Every line of the file is one quoted name and four integers, and
+        // the game's reader gives the same entries.
+        const std::string text = ReadFile(HostPath(folder + "spriteinfos.txt"));
+        ASSERT_FALSE(text.empty());
+        std::map<std::string, SpriteRect> written;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find('\n', start);
+            ASSERT_NE(end, std::string::npos) << "the last line has no line end";
+            const std::string oneLine = text.substr(start, end - start);
+            std::smatch match;
+            ASSERT_TRUE(std::regex_match(oneLine, match, line)) << oneLine;
+            EXPECT_EQ(written.count(match[1]), 0U) << "listed twice: " << match[1];
+            written[match[1]] = {std::stoi(match[2]), std::stoi(match[3]), std::stoi(match[4]), std::stoi(match[5])};
+            start = end + 1;
+        }
+        SpriteInfosLoaderUtil::SpriteInfos infos;
+        ASSERT_TRUE(SpriteInfosLoaderUtil::LoadSpriteInfos((folder + "spriteinfos.txt").c_str(), infos));
+        EXPECT_EQ(infos, written);
+
+        // The picture and its three maps, all of the room's size.
+        const SpriteRect whole{0, 0, room.width, roomHeight};
+        for (const char* entry : {"Background", "walkarea", "depthmap", "lightmap"})
+            EXPECT_EQ(infos[entry], whole) << entry;
+        std::map<std::string, std::unique_ptr<Image>> maps;
+        for (const char* file : {"background", "walkarea", "depthmap", "lightmap"}) {
+            maps[file] = Load(folder + file);
+            ASSERT_NE(maps[file], nullptr) << file;
+            EXPECT_EQ(maps[file]->GetWidth(), room.width) << file;
+            EXPECT_EQ(maps[file]->GetHeight(), roomHeight) << file;
+        }
+
+        // Walkable ground and lead cells only between the bars, and both
+        // there; the lead network lies on the ground.
+        int cells[3] = {0, 0, 0};
+        int strayCells = 0;
+        const Image& walkArea = *maps["walkarea"];
+        for (int y = 0; y < roomHeight; ++y) {
+            for (int x = 0; x < room.width; ++x) {
+                const int cell = WalkCell(Rgb24(walkArea, x, y));
+                ++cells[cell];
+                if (cell != 0 && (y < menuBarBottom || y >= inventoryBarTop))
+                    ++strayCells;
+            }
+        }
+        EXPECT_GT(cells[1], room.width * 100);
+        EXPECT_GT(cells[2], room.width);
+        EXPECT_GT(cells[0], room.width * 200);
+        EXPECT_EQ(strayCells, 0);
+
+        // Depth: white (the back scale) at the top, darkening downwards to
+        // black (the front scale), the same across each row.
+        const Image& depth = *maps["depthmap"];
+        EXPECT_EQ(Rgb24(depth, 0, 0), 0xFFFFFFu);
+        EXPECT_LE(Rgb24(depth, room.width - 1, roomHeight - 1) & 0xFF, 8u);
+        for (int y = 1; y < roomHeight; ++y) {
+            EXPECT_LE(Rgb24(depth, 0, y) & 0xFF, Rgb24(depth, 0, y - 1) & 0xFF) << "row " << y;
+            EXPECT_EQ(Rgb24(depth, room.width - 1, y), Rgb24(depth, 0, y)) << "row " << y;
+        }
+
+        // Stills and animations: each file has its rectangle's size and
+        // lies inside the room; frames are numbered from 01 without gaps.
+        int stills = 0;
+        std::map<std::string, int> animations;
+        for (const auto& [name, rect] : infos) {
+            if (rect == whole)
+                continue;
+            SCOPED_TRACE(name);
+            EXPECT_TRUE(rect.x >= 0 && rect.y >= 0 && rect.x + rect.width <= room.width &&
+                        rect.y + rect.height <= roomHeight);
+            const std::unique_ptr<Image> picture = Load(folder + name);
+            ASSERT_NE(picture, nullptr);
+            EXPECT_EQ(picture->GetWidth(), rect.width);
+            EXPECT_EQ(picture->GetHeight(), rect.height);
+            if (std::isdigit(static_cast<unsigned char>(name.back())) == 0) {
+                ++stills;
+                continue;
+            }
+            const std::string prefix = name.substr(0, name.size() - 2);
+            EXPECT_EQ(std::atoi(name.c_str() + prefix.size()), ++animations[prefix]);
+        }
+        EXPECT_GE(stills, 1);
+        EXPECT_GE(animations.size(), 1U);
+        EXPECT_GE(stills + static_cast<int>(animations.size()), 2);
+        for (const auto& [prefix, frames] : animations)
+            EXPECT_GE(frames, 2) << prefix;
+
+        // The ambient loop: mono at the game's rate, some seconds long,
+        // and its end runs on into its start without a jump. Sounds are
+        // named below the data folder, as a room's settings name them.
+        OggLoader loader;
+        SampleData sound;
+        ASSERT_TRUE(loader.Load(folder.substr(std::strlen("data\\")) + "ambient.ogg", sound));
+        EXPECT_EQ(sound.rate, 22050);
+        EXPECT_EQ(sound.channels, 1);
+        EXPECT_GE(sound.frames, 22050 * 4);
+        const auto* samples = reinterpret_cast<const std::int16_t*>(sound.data);
+        int largestStep = 0;
+        int loudest = 0;
+        for (int frame = 1; frame < sound.frames; ++frame) {
+            largestStep = std::max(largestStep, std::abs(samples[frame] - samples[frame - 1]));
+            loudest = std::max(loudest, std::abs(static_cast<int>(samples[frame])));
+        }
+        EXPECT_GT(loudest, 2000);
+        EXPECT_LE(std::abs(samples[0] - samples[sound.frames - 1]), largestStep);
+        FreeSampleData(sound);
+    }
+    const std::string log = ReadFile("debug.txt");
+    EXPECT_EQ(log.find("***"), std::string::npos) << log;
+    EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// The rooms' ambient loops, synthesised: surf, the ship's engine hum, wind
+// and the murmur of a village square. Each loop is mono at the game's sound
+// rate and joins its end to its start without a click (the tail is faded
+// into the head), and the same ambience always gives the same samples.
+
+#include "RoomDescription.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace content::rooms {
+
+inline constexpr double ambienceSeconds = 8.0;
+
+// Samples between -1 and 1, ambienceSeconds long.
+std::vector<float> AmbienceLoop(Ambience ambience);
+// The loop as an Ogg Vorbis file.
+std::vector<std::uint8_t> AmbienceOgg(Ambience ambience);
+
+} // namespace content::rooms
