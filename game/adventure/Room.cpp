@@ -105,7 +105,7 @@ int Room::GetHeight() const
     return sprite != nullptr ? sprite->GetFullHeight() : 0;
 }
 
-std::unique_ptr<Image> Room::LoadMapImage(const std::string& basePath) const
+std::unique_ptr<Image> Room::LoadMapImage(const std::string& basePath)
 {
     const std::string bitmap = basePath + ".bmp";
     if (File::Exists(bitmap.c_str())) {

@@ -87,12 +87,13 @@ public:
     const std::vector<std::string>& GetRegisteredLabels() const { return registeredLabels; }
     // The ambient stream while it plays, else null.
     StreamingSample* GetAmbientStream() const;
+    // A map's picture (base path without extension, .bmp or .jpg) as
+    // stored, without the transparent-colour remap of sprite art: the
+    // colours are the map's values. Null when missing.
+    static std::unique_ptr<Image> LoadMapImage(const std::string& basePath);
 
 private:
     Sprite* GetBackground() const;
-    // A map's picture as stored, without the transparent-colour remap of
-    // sprite art: the colours are the map's values. Null when missing.
-    std::unique_ptr<Image> LoadMapImage(const std::string& basePath) const;
     // Logs a map larger than the background (a map is meant to be of its
     // size or smaller).
     void CheckMapSize(const char* kind, int width, int height) const;

@@ -1,5 +1,6 @@
 #include "RoomSheets.h"
 
+#include "adventure/Room.h"
 #include "app/PngWriter.h"
 #include "graphics/Image.h"
 #include "graphics/SpriteInfosLoaderUtil.h"
@@ -43,9 +44,11 @@ std::uint32_t Multiply(std::uint32_t a, std::uint32_t b)
     return product;
 }
 
-std::unique_ptr<Image> Load24(const std::string& basePath)
+// A picture as the game reads it: sprite art through the sprite loader,
+// the maps as the room reads them.
+std::unique_ptr<Image> Load24(const std::string& basePath, bool map = false)
 {
-    std::unique_ptr<Image> image = SpriteLoaderUtil::LoadImage(basePath, false);
+    std::unique_ptr<Image> image = map ? Room::LoadMapImage(basePath) : SpriteLoaderUtil::LoadImage(basePath, false);
     if (!image || image->GetDepth() != 24) {
         std::fprintf(stderr, "zephyra-gallery: cannot read %s\n", basePath.c_str());
         return nullptr;
@@ -118,9 +121,9 @@ bool WriteRoomSheets(const std::string& spriteInfos, const std::filesystem::path
         return false;
     const std::string folder = spriteInfos.substr(0, spriteInfos.rfind('\\') + 1);
     const std::unique_ptr<Image> background = Load24(folder + "background");
-    const std::unique_ptr<Image> walkArea = Load24(folder + "walkarea");
-    const std::unique_ptr<Image> depthMap = Load24(folder + "depthmap");
-    const std::unique_ptr<Image> lightMap = Load24(folder + "lightmap");
+    const std::unique_ptr<Image> walkArea = Load24(folder + "walkarea", true);
+    const std::unique_ptr<Image> depthMap = Load24(folder + "depthmap", true);
+    const std::unique_ptr<Image> lightMap = Load24(folder + "lightmap", true);
     if (!background || !walkArea || !depthMap || !lightMap)
         return false;
     const int width = background->GetWidth();

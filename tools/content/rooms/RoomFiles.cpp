@@ -140,15 +140,14 @@ Picture PaintBackground(const RoomDescription& room)
 
 std::unique_ptr<Image> WalkAreaImage(const RoomDescription& room)
 {
-    // Drawn without smoothing: every pixel is exactly magenta, white or
-    // blue, so that each cell the game makes of it is what the description
-    // says. The game reads the map through its image loader, which turns
-    // magenta into black (blocked) and lifts true black off black: a map
-    // painted black would come out walkable everywhere.
+    // Drawn without smoothing: every pixel is exactly black (blocked),
+    // white (walkable) or blue (a lead cell), so that each cell the game
+    // makes of it is what the description says. The room reads its maps
+    // as they are stored, without the sprite loader's colour-key changes.
     Picture picture(room.width, room.height);
     cairo_t* cairo = picture.Cairo();
     cairo_set_antialias(cairo, CAIRO_ANTIALIAS_NONE);
-    cairo_set_source_rgb(cairo, 1.0, 0.0, 1.0);
+    cairo_set_source_rgb(cairo, 0.0, 0.0, 0.0);
     cairo_paint(cairo);
     AddFloor(cairo, room);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
