@@ -187,6 +187,9 @@ PathFinder::SearchState PathFinder::Expand(int steps, const ByteMap& map)
     const int height = map.GetHeight();
     const std::uint8_t* cells = map.GetCells().data();
     const std::uint32_t closedMark = generation + 1;
+    std::array<std::int32_t, neighbours.size()> cellSteps;
+    for (std::size_t direction = 0; direction < neighbours.size(); ++direction)
+        cellSteps[direction] = neighbours[direction][1] * width + neighbours[direction][0];
     while (steps > 0) {
         if (open.empty())
             return SEARCH_STATE_FAILED;
@@ -202,17 +205,20 @@ PathFinder::SearchState PathFinder::Expand(int steps, const ByteMap& map)
         const int x = cell % width;
         const int y = cell / width;
         const std::int32_t cost = current.cost + CellCost<leadOnly>(cells[cell]);
-        for (const auto& [offsetX, offsetY] : neighbours) {
-            const int nextX = x + offsetX;
-            const int nextY = y + offsetY;
-            if (nextX < 0 || nextY < 0 || nextX >= width || nextY >= height)
+        const std::int32_t parent = current.parent;
+        // Away from the edges every neighbour lies inside the map.
+        const bool inside = x > 0 && y > 0 && x < width - 1 && y < height - 1;
+        for (std::size_t direction = 0; direction < neighbours.size(); ++direction) {
+            const int nextX = x + neighbours[direction][0];
+            const int nextY = y + neighbours[direction][1];
+            if (!inside && (nextX < 0 || nextY < 0 || nextX >= width || nextY >= height))
                 continue;
-            const std::int32_t next = nextY * width + nextX;
-            if (CellCost<leadOnly>(cells[next]) >= blockedCost || next == current.parent)
+            const std::int32_t next = cell + cellSteps[direction];
+            if (CellCost<leadOnly>(cells[next]) >= blockedCost || next == parent)
                 continue;
             Node& node = nodes[static_cast<std::size_t>(next)];
-            if ((node.mark == generation || node.mark == closedMark) && node.cost <= cost)
-                continue;
+            if (node.mark - generation <= 1 && node.cost <= cost)
+                continue; // open or closed with a cost not larger
             node.parent = cell;
             Push(next, cost, nextX, nextY);
         }
