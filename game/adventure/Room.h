@@ -81,6 +81,8 @@ public:
     const std::string& GetLabel() const { return label; }
     const std::string& GetSpriteInfosFilename() const { return spriteInfosFilename; }
     void SetSpriteInfosFilename(std::string filename) { spriteInfosFilename = std::move(filename); }
+    // The ambient loop, a path below data\ (as the level's settings give it).
+    void SetAmbientSoundfile(std::string filename) { ambientSoundfile = std::move(filename); }
     // The folder of the sprite-info file below "data\", with a trailing
     // backslash; the room's art lies there.
     std::string GetRoomFolder() const;

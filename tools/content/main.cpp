@@ -72,14 +72,19 @@ bool WriteSharedSounds()
     return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
 }
 
-// The rooms of every episode, each in its folder below data\level<nn>.
+// The rooms of every episode, each in its folder below data\level<nn>,
+// and their list data\level<nn>\rooms.txt (one folder name a line), which
+// the game's room view shows.
 bool WriteRooms()
 {
+    std::string list = "# Die R\xe4ume der Episode: ein Ordner je Zeile\r\n";
     for (const content::rooms::RoomDescription& room : content::rooms::Episode1Rooms()) {
         if (!content::rooms::WriteRoom(room))
             return false;
+        const std::string folder = room.folder.substr(0, room.folder.size() - 1);
+        list += folder.substr(folder.rfind('\\') + 1) + "\r\n";
     }
-    return true;
+    return content::WriteText("data\\level01\\rooms.txt", list);
 }
 
 // The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg, from its
@@ -180,10 +185,10 @@ constexpr const char* usage =
 // that a file dropped from the generator does not linger in the tree.
 // The room folders are named as the file layer spells them on the host
 // (UTF-8).
-const std::array<std::string, 9> ownedEntries = {
+const std::array<std::string, 10> ownedEntries = {
     "data/fonts", "data/menu", "data/sharedadventure", "data/credits.txt", "intro.avi",
     "data/level01/roombr\xc3\xbc" "cke", "data/level01/roommaschinenraum", "data/level01/roomstrand",
-    "data/level01/roomdorfplatz"};
+    "data/level01/roomdorfplatz", "data/level01/rooms.txt"};
 
 bool WriteEverything()
 {
