@@ -102,7 +102,9 @@ std::vector<Point> FindReferencePath(const ByteMap& map, Point start, Point goal
     if (map.Get(start.x, start.y) == 0 || map.Get(goal.x, goal.y) == 0)
         return {};
     const int width = map.GetWidth();
-    const auto cellOf = [width](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x); };
+    const auto cellOf = [width](int x, int y) {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+    };
     // The octile distance never overestimates on this grid.
     const auto estimate = [goal](int x, int y) {
         const double dx = std::abs(x - goal.x);
