@@ -36,12 +36,13 @@
 
 #include "BenchmarkFolder.h"
 #include "PathFinder.h"
+#include "adventure/Room.h"
+#include "adventure/RoomList.h"
 #include "adventure/WalkAreaReference.h"
 #include "app/Debug.h"
 #include "app/Singleton.h"
-#include "adventure/Room.h"
-#include "adventure/RoomList.h"
 #include "graphics/Image.h"
+#include "platform/Windows1252.h"
 
 #include <benchmark/benchmark.h>
 
@@ -294,7 +295,7 @@ template <WalkSet RoomWalks::*kind, bool reference>
 void RoomPaths(benchmark::State& state)
 {
     const RoomWalks& room = RoomWalksOf(static_cast<int>(state.range(0)));
-    state.SetLabel(room.folder);
+    state.SetLabel(Windows1252::ToUtf8(room.folder));
     if (reference)
         RunReference(state, room.*kind);
     else
