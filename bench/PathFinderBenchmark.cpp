@@ -24,8 +24,12 @@
 //                           walk area, between the validated ends
 //   RoomPaths_Across        from the walkable cell leftmost (topmost of its
 //                           column) to the one rightmost (lowest of its
-//                           column): the longest walk, in roomstrand (1600
-//                           wide) the worst case
+//                           column): the longest walk (in roomstrand 1600
+//                           wide), though on open floor a straight line
+//   RoomPaths_Slowest       of 256 other random clicks, the walk the path
+//                           finder took longest for when the benchmark
+//                           started (timed three times each, the least
+//                           taken): the worst case; the label gives its ends
 //   RoomPaths_BlockedGoal   from the same left end to a click deepest inside
 //                           an obstacle on the floor, which the path finder
 //                           moves onto the walk area first; the reference
@@ -48,6 +52,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -93,6 +98,22 @@ const WalkSet& BlockedWalks()
 {
     static const WalkSet set{MakeRoomsWalkArea(1024, 768, true), {{{40, 700}, IslandCell(1024, 768)}}};
     return set;
+}
+
+// Logs go to a file in a folder of their own, not to the terminal.
+struct LoggedFolder {
+    BenchmarkFolder folder;
+    LoggedFolder() { Debug::GetInstance().CreateLogFile("debug.txt"); }
+    ~LoggedFolder() { SingletonRegistry::DestroyAll(); }
+    LoggedFolder(const LoggedFolder&) = delete;
+    LoggedFolder& operator=(const LoggedFolder&) = delete;
+};
+
+bool FindWalk(const ByteMap& map, const Walk& walk, std::vector<Point>& path)
+{
+    return PathFinder::GetInstance().FindPathExt(static_cast<float>(walk.first.x), static_cast<float>(walk.first.y),
+                                                 static_cast<float>(walk.second.x),
+                                                 static_cast<float>(walk.second.y), map, 1.0f, 1.0f, path);
 }
 
 // ---------------------------------------------------------------------------
@@ -141,7 +162,37 @@ struct RoomWalks {
     WalkSet typical;
     WalkSet across;
     WalkSet blockedGoal;
+    WalkSet slowest;
 };
+
+// Of 256 random clicks whose ends reach the walk area, the walk the path
+// finder takes longest for (the least of three timings each).
+Walk SlowestWalk(const ByteMap& map, unsigned seed)
+{
+    LoggedFolder logged;
+    std::mt19937 random(seed);
+    std::vector<Point> path;
+    Walk slowest{};
+    auto longest = std::chrono::steady_clock::duration::zero();
+    for (int candidate = 0; candidate < 256; ++candidate) {
+        Walk walk{{static_cast<int>(random() % map.GetWidth()), static_cast<int>(random() % map.GetHeight())},
+                  {static_cast<int>(random() % map.GetWidth()), static_cast<int>(random() % map.GetHeight())}};
+        if (!PathFinder::ValidatePosition(map, walk.first.x, walk.first.y) ||
+            !PathFinder::ValidatePosition(map, walk.second.x, walk.second.y))
+            continue;
+        auto least = std::chrono::steady_clock::duration::max();
+        for (int timing = 0; timing < 3; ++timing) {
+            const auto begin = std::chrono::steady_clock::now();
+            FindWalk(map, walk, path);
+            least = std::min(least, std::chrono::steady_clock::now() - begin);
+        }
+        if (least > longest) {
+            longest = least;
+            slowest = walk;
+        }
+    }
+    return slowest;
+}
 
 // The walk area and the walks of room `index` of episode 1's list.
 RoomWalks LoadRoomWalks(int index)
@@ -183,8 +234,10 @@ RoomWalks LoadRoomWalks(int index)
     // The path finder gets the click itself, the reference its validated
     // end (see ReferenceWalks).
     room.blockedGoal.walks = {{left, DeepestBlockedCell(map)}};
+    room.slowest.walks = {SlowestWalk(map, static_cast<unsigned>(29 + index))};
     room.typical.map = map;
     room.across.map = map;
+    room.slowest.map = map;
     room.blockedGoal.map = std::move(map);
     return room;
 }
@@ -196,22 +249,6 @@ const RoomWalks& RoomWalksOf(int index)
     if (!room)
         room = std::make_unique<RoomWalks>(LoadRoomWalks(index));
     return *room;
-}
-
-// Logs go to a file in a folder of their own, not to the terminal.
-struct LoggedFolder {
-    BenchmarkFolder folder;
-    LoggedFolder() { Debug::GetInstance().CreateLogFile("debug.txt"); }
-    ~LoggedFolder() { SingletonRegistry::DestroyAll(); }
-    LoggedFolder(const LoggedFolder&) = delete;
-    LoggedFolder& operator=(const LoggedFolder&) = delete;
-};
-
-bool FindWalk(const ByteMap& map, const Walk& walk, std::vector<Point>& path)
-{
-    return PathFinder::GetInstance().FindPathExt(static_cast<float>(walk.first.x), static_cast<float>(walk.first.y),
-                                                 static_cast<float>(walk.second.x),
-                                                 static_cast<float>(walk.second.y), map, 1.0f, 1.0f, path);
 }
 
 // The walks with both ends moved onto the walk area as the path finder
@@ -295,11 +332,18 @@ template <WalkSet RoomWalks::*kind, bool reference>
 void RoomPaths(benchmark::State& state)
 {
     const RoomWalks& room = RoomWalksOf(static_cast<int>(state.range(0)));
-    state.SetLabel(Windows1252::ToUtf8(room.folder));
+    const WalkSet& set = room.*kind;
+    std::string label = Windows1252::ToUtf8(room.folder);
+    if (set.walks.size() == 1) {
+        const Walk& walk = set.walks.front();
+        label += " " + std::to_string(walk.first.x) + "," + std::to_string(walk.first.y) + "-" +
+                 std::to_string(walk.second.x) + "," + std::to_string(walk.second.y);
+    }
+    state.SetLabel(label);
     if (reference)
-        RunReference(state, room.*kind);
+        RunReference(state, set);
     else
-        RunPathFinder(state, room.*kind);
+        RunPathFinder(state, set);
 }
 
 } // namespace
@@ -311,6 +355,10 @@ BENCHMARK(RoomPaths<&RoomWalks::typical, true>)->Name("RoomPaths_TypicalReferenc
 BENCHMARK(RoomPaths<&RoomWalks::across, false>)->Name("RoomPaths_Across")->DenseRange(0, roomCount - 1)
     ->ArgName("room")->Unit(benchmark::kMicrosecond);
 BENCHMARK(RoomPaths<&RoomWalks::across, true>)->Name("RoomPaths_AcrossReference")->DenseRange(0, roomCount - 1)
+    ->ArgName("room")->Unit(benchmark::kMicrosecond);
+BENCHMARK(RoomPaths<&RoomWalks::slowest, false>)->Name("RoomPaths_Slowest")->DenseRange(0, roomCount - 1)
+    ->ArgName("room")->Unit(benchmark::kMicrosecond);
+BENCHMARK(RoomPaths<&RoomWalks::slowest, true>)->Name("RoomPaths_SlowestReference")->DenseRange(0, roomCount - 1)
     ->ArgName("room")->Unit(benchmark::kMicrosecond);
 BENCHMARK(RoomPaths<&RoomWalks::blockedGoal, false>)->Name("RoomPaths_BlockedGoal")->DenseRange(0, roomCount - 1)
     ->ArgName("room")->Unit(benchmark::kMicrosecond);
