@@ -3,12 +3,12 @@
 #include "MainProgram.h"
 #include "adventure/ByteMap.h"
 #include "adventure/PathFinder.h"
+#include "adventure/RoomList.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
 #include "app/Factory.h"
 #include "audio/SampleManager.h"
 #include "audio/SoundEngine.h"
-#include "files/File.h"
 #include "graphics/DirectDraw.h"
 #include "graphics/LoadingScreen.h"
 #include "graphics/RenderEngine.h"
@@ -16,7 +16,6 @@
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -31,32 +30,13 @@ constexpr float scrollStep = 64.0f;
 // The path in orange, its waypoints as small squares.
 constexpr std::uint32_t pathColour = 0xFF8C1A;
 
-std::string LevelFolder(int level)
-{
-    char folder[32];
-    std::snprintf(folder, sizeof folder, "level%02d\\", level);
-    return folder;
-}
-
 } // namespace
 
 void GameRoomView::Init(int levelNumber)
 {
     level = levelNumber;
     SoundEngine::GetInstance().SetEnabled(SampleManager::GetInstance().IsInitialised());
-    const std::string list = "data\\" + LevelFolder(level) + "rooms.txt";
-    File file;
-    if (file.Open(list.c_str(), "r")) {
-        std::string line;
-        while (file.ReadLine(line, 255)) {
-            while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
-                line.pop_back();
-            if (!line.empty() && line.front() != '#')
-                folders.push_back(line);
-        }
-    } else {
-        LogError("GameRoomView::Init: Failed to open <%s>!\n", list.c_str());
-    }
+    folders = ReadRoomList(level);
     if (LoadingScreen::GetInstance().IsActive())
         LoadingScreen::GetInstance().End();
     if (!folders.empty())

@@ -23,34 +23,6 @@ bool SamePoint(Point left, Point right)
     return left.x == right.x && left.y == right.y;
 }
 
-// Whether a walkable cell lies within `reach` cells (either axis) of (x, y).
-bool NearWalkable(const ByteMap& map, int x, int y, int reach)
-{
-    for (int offsetY = -reach; offsetY <= reach; ++offsetY)
-        for (int offsetX = -reach; offsetX <= reach; ++offsetX)
-            if (map.Get(x + offsetX, y + offsetY) != 0)
-                return true;
-    return false;
-}
-
-// Walks the segment in quarter cells, rounding to the nearest cell. A walk
-// line may graze a blocked cell (only a step with no walkable cell around
-// it stops it), and its rounding differs from this one by a cell, so a point
-// within two cells of the walk area counts as on it; the test maps' walls
-// are far thicker than that.
-bool SegmentStaysOnWalkArea(const ByteMap& map, Point from, Point to)
-{
-    const int samples = 4 * std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) + 1;
-    for (int sample = 0; sample <= samples; ++sample) {
-        const double t = static_cast<double>(sample) / samples;
-        const int x = static_cast<int>(std::lround(from.x + (to.x - from.x) * t));
-        const int y = static_cast<int>(std::lround(from.y + (to.y - from.y) * t));
-        if (!NearWalkable(map, x, y, 2))
-            return false;
-    }
-    return true;
-}
-
 // A clock that jumps 600 ms each time it is read.
 class RacingClock final : public platform::Clock {
 public:

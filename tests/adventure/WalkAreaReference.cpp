@@ -31,6 +31,16 @@ Island IslandOf(int width, int height)
     return {width * 3 / 4 + width / 16, height / 16, width - width / 16, height * 7 / 16};
 }
 
+// Whether a walkable cell lies within `reach` cells (either axis) of (x, y).
+bool NearWalkable(const ByteMap& map, int x, int y, int reach)
+{
+    for (int offsetY = -reach; offsetY <= reach; ++offsetY)
+        for (int offsetX = -reach; offsetX <= reach; ++offsetX)
+            if (map.Get(x + offsetX, y + offsetY) != 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 ByteMap MakeWalkArea(const std::vector<std::string>& rows)
@@ -148,4 +158,17 @@ std::vector<Point> FindReferencePath(const ByteMap& map, Point start, Point goal
         }
     }
     return {};
+}
+
+bool SegmentStaysOnWalkArea(const ByteMap& map, Point from, Point to)
+{
+    const int samples = 4 * std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) + 1;
+    for (int sample = 0; sample <= samples; ++sample) {
+        const double t = static_cast<double>(sample) / samples;
+        const int x = static_cast<int>(std::lround(from.x + (to.x - from.x) * t));
+        const int y = static_cast<int>(std::lround(from.y + (to.y - from.y) * t));
+        if (!NearWalkable(map, x, y, 2))
+            return false;
+    }
+    return true;
 }

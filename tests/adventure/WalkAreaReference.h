@@ -1,7 +1,7 @@
 #pragma once
 
-// Walk areas for the path finder's tests and benchmarks, and a plain
-// textbook A* to check its answers against.
+// Walk areas for the path finder's tests and benchmarks, a plain textbook
+// A* to check its answers against, and a check of its waypoints.
 
 #include "ByteMap.h"
 #include "graphics/Sprite.h"
@@ -27,3 +27,11 @@ Point IslandCell(int width, int height);
 // that are not 0 (straight steps cost 1, diagonal ones the square root of
 // 2); empty when there is none or an end is blocked.
 std::vector<Point> FindReferencePath(const ByteMap& map, Point start, Point goal);
+
+// Whether the straight segment between two waypoints stays on the walk
+// area: it is walked in quarter cells, rounding to the nearest cell. A walk
+// line may graze a blocked cell (only a step with no walkable cell around
+// it stops it), and its rounding differs from this one by a cell, so a point
+// within two cells of the walk area counts as on it; walls must be thicker
+// than that for the check to mean anything.
+bool SegmentStaysOnWalkArea(const ByteMap& map, Point from, Point to);

@@ -1,5 +1,7 @@
 #include "RoomSheets.h"
 
+#include "adventure/ByteMap.h"
+#include "adventure/PathFinder.h"
 #include "adventure/Room.h"
 #include "app/PngWriter.h"
 #include "graphics/Image.h"
@@ -8,7 +10,9 @@
 #include "platform/Picture.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -104,6 +108,55 @@ void Outline(platform::Picture& sheet, int left, int top, int width, int height,
     }
 }
 
+// Clicks as fractions of the room's size, from and to, on the floor between
+// the bars: across the room both ways, along the front and back, and short.
+constexpr float walkClicks[][4] = {
+    {0.05f, 0.80f, 0.95f, 0.62f}, {0.92f, 0.82f, 0.10f, 0.70f}, {0.20f, 0.84f, 0.70f, 0.84f},
+    {0.30f, 0.62f, 0.80f, 0.78f}, {0.50f, 0.70f, 0.56f, 0.74f},
+};
+constexpr std::uint32_t pathColour = 0xFF8C1A;
+
+// Draws a line in the sheet from (x0, y0) to (x1, y1).
+void DrawLine(platform::Picture& sheet, int x0, int y0, int x1, int y1, std::uint32_t rgb)
+{
+    const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    for (int step = 0; step <= steps; ++step) {
+        const double t = steps == 0 ? 0.0 : static_cast<double>(step) / steps;
+        const int x = static_cast<int>(std::lround(x0 + (x1 - x0) * t));
+        const int y = static_cast<int>(std::lround(y0 + (y1 - y0) * t));
+        if (x >= 0 && y >= 0 && x < sheet.width && y < sheet.height)
+            sheet.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(sheet.width) +
+                         static_cast<std::size_t>(x)] = rgb;
+    }
+}
+
+// The paths the path finder finds for the fixed clicks, drawn at half size
+// into the panel at (left, 0) as polylines with the waypoints as small
+// squares; false when a walk is not found.
+bool DrawWalks(platform::Picture& sheet, const Image& walkAreaImage, int left, const std::string& folder)
+{
+    ByteMap map;
+    if (!map.Init(walkAreaImage))
+        return false;
+    const float width = static_cast<float>(map.GetWidth());
+    const float height = static_cast<float>(map.GetHeight());
+    for (const auto& click : walkClicks) {
+        std::vector<Point> path;
+        if (!PathFinder::GetInstance().FindPathExt(click[0] * width, click[1] * height, click[2] * width,
+                                                   click[3] * height, map, 1.0f, 1.0f, path)) {
+            std::fprintf(stderr, "zephyra-gallery: no walk found in %s\n", folder.c_str());
+            return false;
+        }
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            if (i > 0)
+                DrawLine(sheet, left + path[i - 1].x / 2, path[i - 1].y / 2, left + path[i].x / 2, path[i].y / 2,
+                         pathColour);
+            Outline(sheet, left + path[i].x / 2 - 1, path[i].y / 2 - 1, 3, 3, pathColour);
+        }
+    }
+    return true;
+}
+
 // The folder's last part as a host file name.
 std::string SheetName(const std::string& folder)
 {
@@ -190,6 +243,8 @@ bool WriteRoomSheets(const std::string& spriteInfos, const std::filesystem::path
         if (rect.width < width)
             Outline(sheet, panelWidth + rect.x / 2, rect.y / 2, rect.width / 2, rect.height / 2, 0xFF9020);
     }
+    if (!DrawWalks(sheet, *walkArea, panelWidth, folder))
+        return false;
     for (int x = 0; x < sheet.width; ++x)
         sheet.pixels[static_cast<std::size_t>(panelHeight) * sheet.width + x] = 0xFFFFFF;
     for (int y = 0; y < sheet.height; ++y)

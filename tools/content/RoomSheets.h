@@ -9,7 +9,9 @@
 //   room-<folder>-maps.png   the same at half size four times: as it is;
 //                            with the walk area over it (blocked cells
 //                            darkened, walkable ones tinted green, lead cells
-//                            blue) and the graphics' rectangles outlined;
+//                            blue), the graphics' rectangles outlined and
+//                            the paths found for five fixed clicks drawn
+//                            as orange lines with their waypoints;
 //                            with the depth map blended in; tinted by the
 //                            light map.
 
