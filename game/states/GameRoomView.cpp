@@ -46,6 +46,7 @@ void GameRoomView::Init(int levelNumber)
 
 void GameRoomView::ShowRoom(std::size_t index)
 {
+    details.clear();
     if (room)
         room->Exit();
     current = index % folders.size();
@@ -60,11 +61,22 @@ void GameRoomView::ShowRoom(std::size_t index)
         return;
     }
     LogPrint("GameRoomView: %s, %d x %d\n", folders[current].c_str(), room->GetWidth(), room->GetHeight());
+    // In the game its elements draw these; here they stand where the
+    // room's sprite-info file puts them.
+    for (const std::string& label : room->GetRegisteredLabels()) {
+        const SpriteInfo* info = SpriteManager::GetInstance().FindSpriteInfo(label);
+        if (info == nullptr || !info->hasPlacement)
+            continue;
+        Detail& detail = details.emplace_back();
+        detail.animation.SetSpriteLabel(label);
+        detail.placement = info->placement;
+    }
     room->SetScroll(0.0f, 0.0f);
 }
 
 void GameRoomView::Exit()
 {
+    details.clear();
     if (room)
         room->Exit();
     room.reset();
@@ -81,6 +93,8 @@ void GameRoomView::Update(float seconds)
         return;
     SoundEngine::GetInstance().Update(seconds);
     DirectDraw::GetInstance().UpdateFade(seconds);
+    for (Detail& detail : details)
+        detail.animation.Update(seconds);
 }
 
 void GameRoomView::OnKeyDown(int key)
@@ -134,8 +148,16 @@ void GameRoomView::Render()
     RenderEngine& engine = RenderEngine::GetInstance();
     SpriteManager::GetInstance().RestoreSurfaces();
     engine.ClearRenderList();
-    if (room)
+    if (room) {
         room->Draw();
+        const int left = static_cast<int>(room->GetScrollX());
+        const int top = static_cast<int>(room->GetScrollY());
+        for (const Detail& detail : details) {
+            if (Sprite* sprite = detail.animation.GetSprite())
+                sprite->DrawScaled(detail.placement.x - left, detail.placement.y - top,
+                                   detail.animation.GetCurrentFrame(), 0.5f, 1.0f);
+        }
+    }
     engine.Render();
     if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
         RenderTargetPainter painter(*display.GetRenderTarget());
