@@ -3,6 +3,8 @@
 
 #include "ContentCache.h"
 #include "InputDigest.h"
+#include "OutputBundle.h"
+#include "OutputCache.h"
 #include "support/HeadlessTest.h"
 
 #include <chrono>
@@ -111,30 +113,128 @@ TEST_F(ContentCacheTest, OnlyAWholeEntryIsUsed)
 TEST_F(ContentCacheTest, EachOutputKeepsItsMostRecentlyUsedEntries)
 {
     const content::ContentCache cache("cache");
+    // Keys are 64 hex digits; "music.ogg-m" would be another output's entry.
+    const auto key = [](const std::string& start) { return start + std::string(64 - start.size(), '0'); };
     std::string error;
-    ASSERT_TRUE(cache.Store("music.ogg", "m", Bytes("music"), error)) << error;
+    ASSERT_TRUE(cache.Store("music.ogg", key("a"), Bytes("music"), error)) << error;
     // Entries stored an hour apart, the oldest first; the oldest is then used.
     const auto now = fs::file_time_type::clock::now();
     const std::size_t count = content::ContentCache::keptEntries;
     for (std::size_t index = 0; index < count; ++index) {
-        const std::string key = "k" + std::to_string(index);
-        ASSERT_TRUE(cache.Store("intro.avi", key, Bytes(key), error)) << error;
-        fs::last_write_time("cache/intro.avi-" + key, now - std::chrono::hours(10 - index));
+        const std::string k = key("c" + std::to_string(index));
+        ASSERT_TRUE(cache.Store("intro.avi", k, Bytes(k), error)) << error;
+        fs::last_write_time("cache/intro.avi-" + k, now - std::chrono::hours(10 - index));
     }
     std::vector<std::uint8_t> found;
-    ASSERT_TRUE(cache.Find("intro.avi", "k0", found));
+    ASSERT_TRUE(cache.Find("intro.avi", key("c0"), found));
     // A temporary file of a generator killed long ago, and one still writing.
     WriteFile("cache/.intro.avi-abandoned", "half");
     fs::last_write_time("cache/.intro.avi-abandoned", now - std::chrono::hours(2));
     WriteFile("cache/.intro.avi-writing", "half");
 
-    ASSERT_TRUE(cache.Store("intro.avi", "new", Bytes("new"), error)) << error;
-    EXPECT_TRUE(fs::exists("cache/intro.avi-new"));
-    EXPECT_TRUE(fs::exists("cache/intro.avi-k0"));
-    EXPECT_FALSE(fs::exists("cache/intro.avi-k1")) << "the least recently used entry stays";
+    ASSERT_TRUE(cache.Store("intro.avi", key("e"), Bytes("new"), error)) << error;
+    EXPECT_TRUE(fs::exists("cache/intro.avi-" + key("e")));
+    EXPECT_TRUE(fs::exists("cache/intro.avi-" + key("c0")));
+    EXPECT_FALSE(fs::exists("cache/intro.avi-" + key("c1"))) << "the least recently used entry stays";
     for (std::size_t index = 2; index < count; ++index)
-        EXPECT_TRUE(fs::exists("cache/intro.avi-k" + std::to_string(index)));
-    EXPECT_TRUE(fs::exists("cache/music.ogg-m"));
+        EXPECT_TRUE(fs::exists("cache/intro.avi-" + key("c" + std::to_string(index))));
+    EXPECT_TRUE(fs::exists("cache/music.ogg-" + key("a")));
     EXPECT_FALSE(fs::exists("cache/.intro.avi-abandoned"));
     EXPECT_TRUE(fs::exists("cache/.intro.avi-writing"));
+}
+
+TEST_F(ContentCacheTest, AnOutputIsMadeAgainOnlyWhenAnInputChanged)
+{
+    WriteFile("score.txt", "C D E");
+    content::OutputCache cache("test", "cache");
+    ASSERT_TRUE(cache.ReadCommonInputs({}));
+    int made = 0;
+    const auto make = [&](std::vector<std::uint8_t>& bytes) {
+        ++made;
+        bytes = Bytes(ReadFile("score.txt"));
+        return true;
+    };
+    const fs::path inputs[] = {"score.txt"};
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(cache.Output("music", inputs, make, bytes));
+    ASSERT_TRUE(cache.Output("music", inputs, make, bytes));
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(bytes, Bytes("C D E"));
+    // Another output of the same inputs has its own entry.
+    ASSERT_TRUE(cache.Output("jingle", inputs, make, bytes));
+    EXPECT_EQ(made, 2);
+
+    WriteFile("score.txt", "C D G");
+    ASSERT_TRUE(cache.Output("music", inputs, make, bytes));
+    EXPECT_EQ(made, 3);
+    EXPECT_EQ(bytes, Bytes("C D G"));
+
+    // A missing input fails the output; a failed make is not kept.
+    const fs::path missing[] = {"nowhere.txt"};
+    EXPECT_FALSE(cache.Output("music", missing, make, bytes));
+    EXPECT_FALSE(cache.Output("broken", inputs, [](std::vector<std::uint8_t>&) { return false; }, bytes));
+    EXPECT_EQ(made, 3);
+
+    // Without the common inputs nothing is taken from the cache.
+    content::OutputCache unread("test", "cache");
+    const fs::path unreadable[] = {"nowhere.txt"};
+    EXPECT_FALSE(unread.ReadCommonInputs(unreadable));
+    ASSERT_TRUE(unread.Output("music", inputs, make, bytes));
+    EXPECT_EQ(made, 4);
+}
+
+TEST_F(ContentCacheTest, ABundleHoldsAFolderAndRefusesWhatIsNotOne)
+{
+    WriteFile("out/data/level01/room/b.jpg", "picture");
+    WriteFile("out/data/level01/room/a/walk.bmp", "map");
+    WriteFile("out/data/level01/rooms.txt", "room\r\n");
+    WriteFile("out/data/other.txt", "not asked for");
+    const std::string paths[] = {"data/level01/rooms.txt", "data/level01/room"};
+    std::vector<std::uint8_t> bundle;
+    std::string error;
+    ASSERT_TRUE(content::BundleFiles("out", paths, bundle, error)) << error;
+
+    // By hand: the header, then the files in path order.
+    const auto record = [](const std::string& path, const std::string& bytes) {
+        std::string out = {static_cast<char>(path.size()), '\0'};
+        out += path + static_cast<char>(bytes.size()) + std::string(7, '\0') + bytes;
+        return out;
+    };
+    const std::string expected = std::string("ZCB1\3\0\0\0", 8) + record("data/level01/room/a/walk.bmp", "map") +
+                                 record("data/level01/room/b.jpg", "picture") +
+                                 record("data/level01/rooms.txt", "room\r\n");
+    EXPECT_EQ(std::string(bundle.begin(), bundle.end()), expected);
+
+    ASSERT_TRUE(content::UnpackBundle(bundle, "copy", error)) << error;
+    EXPECT_EQ(ReadFile("copy/data/level01/room/a/walk.bmp"), "map");
+    EXPECT_EQ(ReadFile("copy/data/level01/rooms.txt"), "room\r\n");
+    EXPECT_FALSE(fs::exists("copy/data/other.txt"));
+
+    const std::string missing[] = {"data/none.txt"};
+    EXPECT_FALSE(content::BundleFiles("out", missing, bundle, error));
+
+    const std::string header = expected.substr(0, 8);
+    const std::string one = std::string("ZCB1\1\0\0\0", 8);
+    const std::string malformed[] = {
+        "",
+        "ZCB2" + expected.substr(4),
+        expected.substr(0, expected.size() - 1),              // the last file cut short
+        expected + "x",                                       // bytes after the last file
+        std::string("ZCB1\xff\xff\xff\xff", 8),           // more files than bytes
+        one + record("../outside.txt", "x"),
+        one + record("/etc/passwd", "x"),
+        one + record("data//x", "x"),
+        one + record("data/./x", "x"),
+        one + record("data\\x", "x"),
+        one + record("", "x"),
+        std::string("ZCB1\2\0\0\0", 8) + record("b", "x") + record("a", "x"), // out of order
+        std::string("ZCB1\2\0\0\0", 8) + record("a", "x") + record("a", "y"), // twice
+    };
+    for (const std::string& bytes : malformed) {
+        std::vector<content::BundleFile> files;
+        EXPECT_FALSE(content::ReadBundle(Bytes(bytes), files, error)) << bytes;
+        EXPECT_FALSE(content::UnpackBundle(Bytes(bytes), "refused", error)) << bytes;
+    }
+    EXPECT_FALSE(fs::exists("refused"));
+    EXPECT_FALSE(fs::exists("outside.txt"));
 }

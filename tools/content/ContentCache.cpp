@@ -149,7 +149,7 @@ void ContentCache::DropOldEntries(std::string_view name) const
             continue;
         if (file.starts_with("." + prefix) && now - time > abandonedAfter)
             fs::remove(walk->path(), ignored);
-        else if (file.starts_with(prefix))
+        else if (file.starts_with(prefix) && file.size() == prefix.size() + 64)
             entries.emplace_back(time, walk->path());
     }
     if (entries.size() <= keptEntries)

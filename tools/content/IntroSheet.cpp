@@ -26,7 +26,7 @@ bool WriteFile(const char* path, const std::vector<std::uint8_t>& bytes)
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file.flush()) {
-        std::fprintf(stderr, "zephyra-content: cannot write %s\n", path);
+        std::fprintf(stderr, "zephyra-content-intro: cannot write %s\n", path);
         return false;
     }
     return true;
@@ -39,7 +39,7 @@ bool WriteSoundtrack(const char* path)
     std::vector<std::int16_t> pcm;
     if (!pronunciations.Load(PronunciationListPath(), error) ||
         !MakeSoundtrack(SpeechSynth(std::move(pronunciations)), pcm, error)) {
-        std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
+        std::fprintf(stderr, "zephyra-content-intro: %s\n", error.c_str());
         return false;
     }
     const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(pcm.data()),
@@ -81,19 +81,19 @@ Picture DrawContactSheet(double step)
 int RunIntroSheetCommand(int argc, char** argv)
 {
     if (argc != 3 && argc != 4) {
-        std::fputs("Usage: zephyra-content --intro-sheet OUT.png [OUT.wav]\n", stderr);
+        std::fputs("Usage: zephyra-content-intro --sheet OUT.png [OUT.wav]\n", stderr);
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
     const Picture sheet = DrawContactSheet();
     if (cairo_surface_write_to_png(cairo_get_target(sheet.Cairo()), argv[2]) != CAIRO_STATUS_SUCCESS) {
-        std::fprintf(stderr, "zephyra-content: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "zephyra-content-intro: cannot write %s\n", argv[2]);
         return 1;
     }
     if (argc == 4 && !WriteSoundtrack(argv[3]))
         return 1;
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    std::printf("zephyra-content: the intro's contact sheet%s in %.1f s\n", argc == 4 ? " and soundtrack" : "",
+    std::printf("zephyra-content-intro: the intro's contact sheet%s in %.1f s\n", argc == 4 ? " and soundtrack" : "",
                 seconds.count());
     return 0;
 }

@@ -1,200 +1,135 @@
 // zephyra-content: writes the game's generated data tree.
 //     zephyra-content RUN_DIR     the data tree below RUN_DIR/data and RUN_DIR/intro.avi
 //     zephyra-content --say PRESET "Text" OUT.ogg    one spoken line
-//     zephyra-content --intro-sheet OUT.png [OUT.wav]  the intro movie to look at
 // The same inputs always give the same files, byte for byte. Everything is
 // written into a staging folder first and swapped in whole at the end, so a
-// failed run leaves the previous tree as it was. What takes long to make (the
-// intro movie) is kept in the user's cache directory by the digest of its
-// inputs, the generator's own program among them (ContentCache.h).
+// failed run leaves the previous tree as it was. Each output of
+// ContentOutputs() is taken from the user's cache while what it is made
+// from stays the same (OutputCache.h); the intro movie is made by its own
+// program, zephyra-content-intro, at the same time as the rest.
 
-#include "ContentCache.h"
-#include "ContentFile.h"
-#include "Credits.h"
-#include "FontArt.h"
-#include "HostFile.h"
-#include "InputDigest.h"
-#include "IntroMovieFile.h"
-#include "IntroSheet.h"
-#include "MenuSprites.h"
-#include "MusicArt.h"
+#include "ContentOutputs.h"
+#include "OutputBundle.h"
+#include "OutputCache.h"
 #include "OutputSwap.h"
 #include "SayCommand.h"
-#include "SharedSprites.h"
-#include "SoundArt.h"
-#include "SpeechSynth.h"
-#include "SpriteArt.h"
-#include "Typefaces.h"
-#include "rooms/RoomFiles.h"
-#include "rooms/episode1/Episode1Rooms.h"
-#include "audio/WavLoader.h"
+#include "SystemInputs.h"
 
-#include <array>
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <optional>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <system_error>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The cache of this run; none when the user has no cache directory.
-std::optional<content::ContentCache> cache;
-
-// The fonts, as data\fonts\<name>.bmp below the working directory.
-bool WriteFonts()
-{
-    for (const content::FontStyle& style : content::GameFontStyles()) {
-        const std::unique_ptr<Image> picture = content::DrawFontPicture(style);
-        const std::string path = std::string("data\\fonts\\") + style.file + ".bmp";
-        if (!picture || !content::WriteBmp(path, *picture))
-            return false;
-    }
-    return true;
-}
-
-// The shared sound effects in data\sharedadventure\audio\sfx and their
-// list data\sharedadventure\sfx.txt.
-bool WriteSharedSounds()
-{
-    for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
-        const std::vector<std::uint8_t> wav =
-            WavLoader::Encode(content::soundRate, 1, 16, effect.make().Pcm16(content::soundPeak));
-        if (!content::WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
-            return false;
-    }
-    return content::WriteText("data\\sharedadventure\\sfx.txt", content::SoundEffectList(content::SharedSoundEffects()));
-}
-
-// The rooms of every episode, each in its folder below data\level<nn>,
-// and their list data\level<nn>\rooms.txt (one folder name a line), which
-// the game's room view shows.
-bool WriteRooms()
-{
-    std::string list = "# Die R\xe4ume der Episode: ein Ordner je Zeile\r\n";
-    for (const content::rooms::RoomDescription& room : content::rooms::Episode1Rooms()) {
-        if (!content::rooms::WriteRoom(room))
-            return false;
-        const std::string folder = room.folder.substr(0, room.folder.size() - 1);
-        list += folder.substr(folder.rfind('\\') + 1) + "\r\n";
-    }
-    return content::WriteText("data\\level01\\rooms.txt", list);
-}
-
-// The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg, from its
-// score in the source tree.
-bool WriteMenuMusic()
-{
-    std::vector<std::uint8_t> ogg;
-    std::string error;
-    if (!content::MakeMusic(std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt", ogg, error)) {
-        std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
-        return false;
-    }
-    return content::WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
-}
-
-// The bytes of an output that takes long to make: the cache's entry when it
-// holds this generator's output of the same inputs, else what `make` gives,
-// which is then stored. A cache that cannot be used costs time, never the
-// output: a damaged entry is made again, a failed store is only reported.
-bool CachedOutput(const std::string& name, content::InputDigest& inputs,
-                  const std::function<bool(std::vector<std::uint8_t>&)>& make, std::vector<std::uint8_t>& bytes)
-{
-    const auto start = std::chrono::steady_clock::now();
-    if (!inputs.AddRunningProgram()) {
-        std::fprintf(stderr, "zephyra-content: cannot read its own program for the cache key\n");
-        return make(bytes);
-    }
-    const std::string key = inputs.FinishHex();
-    if (cache && cache->Find(name, key, bytes)) {
-        std::printf("zephyra-content: %s from the cache\n", name.c_str());
-        return true;
-    }
-    if (!make(bytes))
-        return false;
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    std::string error;
-    if (!cache)
-        std::printf("zephyra-content: %s made in %.1f s (no cache directory)\n", name.c_str(), seconds.count());
-    else if (cache->Store(name, key, bytes, error))
-        std::printf("zephyra-content: %s made in %.1f s, kept in %s\n", name.c_str(), seconds.count(),
-                    cache->Folder().c_str());
-    else
-        std::fprintf(stderr, "zephyra-content: %s made, but not kept: %s\n", name.c_str(), error.c_str());
-    return true;
-}
-
-// The intro movie, intro.avi beside data. Besides the program (its drawing,
-// its voices) it reads its score, the pronunciation list, the sound font and
-// the typeface of its title.
-bool WriteIntroMovie()
-{
-    const std::string files[] = {std::string(ZEPHYRA_MUSIC_DIR) + "/Intro.txt", content::PronunciationListPath(),
-                                 content::generalMidiSoundFont,
-                                 std::string(content::TypefaceFolder()) + content::artTypefaceFile};
-    content::InputDigest inputs;
-    for (const std::string& file : files) {
-        if (!inputs.AddFile(file)) {
-            std::fprintf(stderr, "zephyra-content: cannot read %s\n", file.c_str());
-            return false;
-        }
-    }
-    const auto encode = [](std::vector<std::uint8_t>& bytes) {
-        const std::string encoding = ".intro-encoding.avi";
-        std::string error;
-        const bool encoded = content::intro::WriteMovieFile(encoding, error) && content::ReadHostFile(encoding, bytes);
-        std::error_code ignored;
-        fs::remove(encoding, ignored);
-        if (!encoded)
-            std::fprintf(stderr, "zephyra-content: intro.avi: %s\n", error.empty() ? "cannot read it back" : error.c_str());
-        return encoded;
-    };
-    std::vector<std::uint8_t> movie;
-    return CachedOutput("intro.avi", inputs, encode, movie) && content::WriteBytes("intro.avi", movie);
-}
-
 constexpr const char* usage =
     "Usage: zephyra-content RUN_DIR\n"
     "  Draws and synthesises the game's data tree (fonts, sprites, sounds, the\n"
-    "  title music, the credits) into RUN_DIR/data, and the intro movie into\n"
-    "  RUN_DIR/intro.avi. RUN_DIR is the folder that holds data/, such as\n"
-    "  build/run; it is made when missing. The build runs this and copies\n"
-    "  data/config.txt there itself.\n"
-    "  Only data/fonts, data/menu, data/sharedadventure, data/credits.txt, the\n"
-    "  room folders of data/level01 and intro.avi are replaced, and only when\n"
-    "  every file was written: a failed run changes nothing.\n"
-    "  The movie is kept in $XDG_CACHE_HOME/zephyra-content (or\n"
+    "  title music, the credits, the rooms) into RUN_DIR/data, and has\n"
+    "  zephyra-content-intro (beside this program) make the intro movie\n"
+    "  RUN_DIR/intro.avi meanwhile. RUN_DIR is the folder that holds data/,\n"
+    "  such as build/run; it is made when missing. The build runs this and\n"
+    "  copies data/config.txt there itself.\n"
+    "  Only data/fonts, data/menu, data/sharedadventure, data/credits.txt,\n"
+    "  data/level01 and intro.avi are replaced, and only when every file was\n"
+    "  written: a failed run changes nothing.\n"
+    "  Every output is kept in $XDG_CACHE_HOME/zephyra-content (or\n"
     "  ~/.cache/zephyra-content) and taken from there while what it is made\n"
-    "  from stays the same: this program, its libraries, the movie's score,\n"
-    "  the pronunciation list, the sound font and the title's typeface.\n"
+    "  from stays the same: the program that makes it, its libraries, the\n"
+    "  system's DejaVu typefaces and sound font, and its own sources (scores,\n"
+    "  the pronunciation list).\n"
     "Usage: zephyra-content --say PRESET \"Text\" OUT.ogg\n"
     "  Speaks one line in a character's voice (Player, Lotte, Kira, ...) into\n"
-    "  an Ogg Vorbis file, for listening.\n"
-    "Usage: zephyra-content --intro-sheet OUT.png [OUT.wav]\n"
-    "  Draws a contact sheet of the intro movie (a frame every two seconds)\n"
-    "  and writes its soundtrack (music and narration) as a WAV file.\n";
+    "  an Ogg Vorbis file, for listening.\n";
 
-// What this generator owns below RUN_DIR: replaced whole on every run, so
-// that a file dropped from the generator does not linger in the tree.
-// The room folders are named as the file layer spells them on the host
-// (UTF-8).
-const std::array<std::string, 10> ownedEntries = {
-    "data/fonts", "data/menu", "data/sharedadventure", "data/credits.txt", "intro.avi",
-    "data/level01/roombr\xc3\xbc" "cke", "data/level01/roommaschinenraum", "data/level01/roomstrand",
-    "data/level01/roomdorfplatz", "data/level01/rooms.txt"};
-
-bool WriteEverything()
+// What this generator owns below RUN_DIR, replaced whole on every run so
+// that a file dropped from the generator does not linger in the tree: the
+// entry below data/ of every output's paths, and the intro movie.
+std::vector<std::string> OwnedEntries()
 {
-    return WriteFonts() && WriteSharedSounds() && content::WriteText("data\\credits.txt", content::CreditsText()) &&
-           content::WriteMenuSprites() && content::WriteSharedSprites() && WriteRooms() && WriteMenuMusic() &&
-           WriteIntroMovie();
+    std::vector<std::string> entries = {"intro.avi"};
+    for (const content::ContentOutput& output : content::ContentOutputs()) {
+        for (const std::string& path : output.paths) {
+            const std::string entry = path.substr(0, path.find('/', path.find('/') + 1));
+            if (std::find(entries.begin(), entries.end(), entry) == entries.end())
+                entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
+// The intro movie's program, started to write `movie` while this one goes
+// on; 0 when it cannot be started.
+pid_t StartIntroMovie(const fs::path& movie)
+{
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error).parent_path() / "zephyra-content-intro";
+    std::string path = program.string();
+    std::string out = movie.string();
+    char* arguments[] = {path.data(), out.data(), nullptr};
+    pid_t child = 0;
+    if (error || ::posix_spawn(&child, path.c_str(), nullptr, nullptr, arguments, environ) != 0) {
+        std::fprintf(stderr, "zephyra-content: cannot start %s\n", path.c_str());
+        return 0;
+    }
+    return child;
+}
+
+bool IntroMovieMade(pid_t child)
+{
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Every output of ContentOutputs() below the working directory, from the
+// cache or made; `fromCache` counts those taken from the cache.
+bool WriteOutputs(int& fromCache)
+{
+    content::OutputCache cache("zephyra-content");
+    cache.ReadCommonInputs(content::SystemInputs());
+    for (const content::ContentOutput& output : content::ContentOutputs()) {
+        bool made = false;
+        const auto make = [&](std::vector<std::uint8_t>& bundle) {
+            made = true;
+            std::string error;
+            if (!output.make())
+                return false;
+            if (content::BundleFiles(".", output.paths, bundle, error))
+                return true;
+            std::fprintf(stderr, "zephyra-content: %s: %s\n", output.name.c_str(), error.c_str());
+            return false;
+        };
+        std::vector<std::uint8_t> bundle;
+        if (!cache.Output(output.name, output.inputs, make, bundle))
+            return false;
+        if (made)
+            continue;
+        std::string error;
+        if (content::UnpackBundle(bundle, ".", error)) {
+            ++fromCache;
+            continue;
+        }
+        std::fprintf(stderr, "zephyra-content: %s: the cached entry is unusable (%s), made again\n",
+                     output.name.c_str(), error.c_str());
+        if (!output.make())
+            return false;
+    }
+    return true;
 }
 
 struct Written {
@@ -234,14 +169,18 @@ bool Generate(const std::filesystem::path& runDir, const std::filesystem::path& 
                      error.message().c_str());
         return false;
     }
-    const bool complete = WriteEverything();
+    const pid_t intro = StartIntroMovie(staging / "intro.avi");
+    int fromCache = 0;
+    bool complete = WriteOutputs(fromCache);
+    complete = intro != 0 && IntroMovieMade(intro) && complete;
     fs::current_path(runDir, error);
     if (!complete)
         return false;
+    std::printf("zephyra-content: %d of %zu outputs from the cache\n", fromCache, content::ContentOutputs().size());
     // Everything staged: data/ and intro.avi.
     written = CountFiles(staging);
     std::string problem;
-    if (!content::SwapInOutput(staging, runDir, ownedEntries, problem)) {
+    if (!content::SwapInOutput(staging, runDir, OwnedEntries(), problem)) {
         std::fprintf(stderr, "zephyra-content: %s\n", problem.c_str());
         return false;
     }
@@ -254,8 +193,6 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::string(argv[1]) == "--say")
         return content::RunSayCommand(argc, argv);
-    if (argc >= 2 && std::string(argv[1]) == "--intro-sheet")
-        return content::intro::RunIntroSheetCommand(argc, argv);
     const std::string argument = argc == 2 ? argv[1] : "";
     if (argument == "--help" || argument == "-h") {
         std::fputs(usage, stdout);
@@ -276,8 +213,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zephyra-content: cannot make %s: %s\n", argument.c_str(), error.message().c_str());
         return 1;
     }
-    if (const fs::path folder = content::ContentCache::UserFolder(); !folder.empty())
-        cache.emplace(folder);
     const fs::path staging = runDir / ".content-new";
     Written written;
     const bool generated = Generate(runDir, staging, written);

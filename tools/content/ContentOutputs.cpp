@@ -1,0 +1,121 @@
+#include "ContentOutputs.h"
+
+#include "ContentFile.h"
+#include "Credits.h"
+#include "FontArt.h"
+#include "MenuSprites.h"
+#include "MusicArt.h"
+#include "SharedSprites.h"
+#include "SoundArt.h"
+#include "rooms/RoomFiles.h"
+#include "rooms/episode1/Episode1Rooms.h"
+#include "audio/WavLoader.h"
+#include "platform/Windows1252.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace content {
+
+namespace {
+
+// The fonts, as data\fonts\<name>.bmp.
+bool WriteFonts()
+{
+    for (const FontStyle& style : GameFontStyles()) {
+        const std::unique_ptr<Image> picture = DrawFontPicture(style);
+        const std::string path = std::string("data\\fonts\\") + style.file + ".bmp";
+        if (!picture || !WriteBmp(path, *picture))
+            return false;
+    }
+    return true;
+}
+
+// The shared sound effects in data\sharedadventure\audio\sfx and their
+// list data\sharedadventure\sfx.txt.
+bool WriteSharedSounds()
+{
+    for (const SoundEffect& effect : SharedSoundEffects()) {
+        const std::vector<std::uint8_t> wav = WavLoader::Encode(soundRate, 1, 16, effect.make().Pcm16(soundPeak));
+        if (!WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
+            return false;
+    }
+    return WriteText("data\\sharedadventure\\sfx.txt", SoundEffectList(SharedSoundEffects()));
+}
+
+std::string MenuMusicScore()
+{
+    return std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt";
+}
+
+// The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg.
+bool WriteMenuMusic()
+{
+    std::vector<std::uint8_t> ogg;
+    std::string error;
+    if (!MakeMusic(MenuMusicScore(), ogg, error)) {
+        std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
+        return false;
+    }
+    return WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
+}
+
+// A folder in the game's form ("data\level01\roombr\xfc" "cke\") as a path
+// below RUN_DIR ("data/level01/roombrücke").
+std::string HostFolder(std::string folder)
+{
+    if (folder.ends_with('\\'))
+        folder.pop_back();
+    for (char& c : folder) {
+        if (c == '\\')
+            c = '/';
+    }
+    return Windows1252::ToUtf8(folder);
+}
+
+// The name of a room's folder, the last part of its path.
+std::string RoomFolderName(const rooms::RoomDescription& room)
+{
+    const std::string folder = HostFolder(room.folder);
+    return folder.substr(folder.rfind('/') + 1);
+}
+
+// Each room in its folder below data\level<nn>, and the list
+// data\level01\rooms.txt (one folder name a line), which the game's room
+// view shows.
+void AddRooms(std::vector<ContentOutput>& outputs)
+{
+    std::string list = "# Die R\xe4ume der Episode: ein Ordner je Zeile\r\n";
+    for (const rooms::RoomDescription& room : rooms::Episode1Rooms()) {
+        outputs.push_back({"room-" + RoomFolderName(room), {HostFolder(room.folder)}, {},
+                           [room] { return rooms::WriteRoom(room); }});
+        list += Windows1252::FromUtf8(RoomFolderName(room)) + "\r\n";
+    }
+    outputs.push_back(
+        {"rooms-level01", {"data/level01/rooms.txt"}, {}, [list] { return WriteText("data\\level01\\rooms.txt", list); }});
+}
+
+std::vector<ContentOutput> MakeOutputs()
+{
+    std::vector<ContentOutput> outputs = {
+        {"fonts", {"data/fonts"}, {}, WriteFonts},
+        {"shared-sounds", {"data/sharedadventure/audio", "data/sharedadventure/sfx.txt"}, {}, WriteSharedSounds},
+        {"shared-sprites", {"data/sharedadventure/sprites", "data/sharedadventure/sprites.txt"}, {},
+         WriteSharedSprites},
+        {"menu-sprites", {"data/menu/sprites", "data/menu/sprites.txt"}, {}, WriteMenuSprites},
+        {"menu-music", {"data/menu/Audio"}, {MenuMusicScore()}, WriteMenuMusic},
+        {"credits", {"data/credits.txt"}, {}, [] { return WriteText("data\\credits.txt", CreditsText()); }},
+    };
+    AddRooms(outputs);
+    return outputs;
+}
+
+} // namespace
+
+const std::vector<ContentOutput>& ContentOutputs()
+{
+    static const std::vector<ContentOutput> outputs = MakeOutputs();
+    return outputs;
+}
+
+} // namespace content
