@@ -7,9 +7,6 @@
 #include "MusicArt.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
-#include "SpriteArt.h"
-#include "characters/Episode1Cast.h"
-#include "items/Episode1Items.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "audio/WavLoader.h"
@@ -98,14 +95,6 @@ void AddRooms(std::vector<ContentOutput>& outputs)
         {"rooms-level01", {"data/level01/rooms.txt"}, {}, [list] { return WriteText("data\\level01\\rooms.txt", list); }});
 }
 
-// The sprites of episode 1, data\level01\sprites and its list
-// data\level01\sprites.txt: the cast, then the items and doors.
-bool WriteLevel1Sprites()
-{
-    SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
-    return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
-}
-
 std::vector<ContentOutput> MakeOutputs()
 {
     std::vector<ContentOutput> outputs = {
@@ -118,8 +107,6 @@ std::vector<ContentOutput> MakeOutputs()
         {"credits", {"data/credits.txt"}, {}, [] { return WriteText("data\\credits.txt", CreditsText()); }},
     };
     AddRooms(outputs);
-    // Add "data/level01/sprites" once the list holds pictures.
-    outputs.push_back({"sprites-level01", {"data/level01/sprites.txt"}, {}, WriteLevel1Sprites});
     return outputs;
 }
 
