@@ -1,0 +1,29 @@
+// A level's settings file comes from the data folder or the archive, and a
+// savegame in the same framing from the player's disk: any bytes must load
+// without crashing, and every element made from them is released again.
+
+#include "FuzzFolder.h"
+#include "LevelSettings.h"
+#include "adventure/Flag.h"
+#include "app/Singleton.h"
+
+#include <cstdint>
+#include <filesystem>
+
+// An element class registers itself with the factory from its own object
+// file, which the linker takes only when something uses it: this one is
+// used, so that the seed's dynamic blocks create flags.
+Flag linkedFlag;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    WriteFuzzInput("fuzz.txt", data, size);
+    static const bool folder = [] { return std::filesystem::create_directories("data/level01/settings"); }();
+    (void)folder;
+    std::filesystem::rename("fuzz.txt", "data/level01/settings/settings.txt");
+    std::vector<std::unique_ptr<GameElement>> created;
+    LevelSettings::Load(1, "settings.txt", created);
+    LevelSettings::Unload(created);
+    SingletonRegistry::DestroyAll();
+    return 0;
+}
