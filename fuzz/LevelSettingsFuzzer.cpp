@@ -4,16 +4,10 @@
 
 #include "FuzzFolder.h"
 #include "LevelSettings.h"
-#include "adventure/Flag.h"
 #include "app/Singleton.h"
 
 #include <cstdint>
 #include <filesystem>
-
-// An element class registers itself with the factory from its own object
-// file, which the linker takes only when something uses it: this one is
-// used, so that the seed's dynamic blocks create flags.
-Flag linkedFlag;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,6 +1,17 @@
 #include "ElementFactory.h"
 
+#include "Flag.h"
+#include "Room.h"
+
 #include <string>
+
+namespace {
+
+// The classes a level's settings file may name.
+const ElementRegistration<Flag> flagRegistration("Flag");
+const ElementRegistration<Room> roomRegistration("Room");
+
+} // namespace
 
 std::unique_ptr<GameElement> CreateElement(std::string_view className)
 {

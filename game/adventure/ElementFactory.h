@@ -1,13 +1,12 @@
 #pragma once
 
 // Game elements by class name, as the level's settings files name them
-// ("class Room" in the object header, "Room" here). A class that settings
-// files create places one ElementRegistration beside it:
-//     const ElementRegistration<Room> roomRegistration("Room");
+// ("class Room" in the object header, "Room" here). Every class that
+// settings files create has one ElementRegistration in ElementFactory.cpp,
 // which enters it both in the factory and in the object type names, so that
 // what the serializer writes as the class is what the factory creates.
-// The library holding the registrations must be linked whole into programs
-// that only reach the classes through the factory.
+// Keeping them all in the file of CreateElement means that a program which
+// creates elements only by name still links every class in.
 
 #include "GameElement.h"
 #include "app/Factory.h"

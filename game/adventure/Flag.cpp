@@ -1,13 +1,9 @@
 #include "Flag.h"
 
 #include "Cast.h"
-#include "ElementFactory.h"
 #include "app/Debug.h"
 #include "files/Serializer.h"
 
-namespace {
-const ElementRegistration<Flag> registration("Flag");
-}
 
 void Flag::Serialize(Serializer& serializer, const char* name)
 {

@@ -1,6 +1,5 @@
 #include "Room.h"
 
-#include "ElementFactory.h"
 #include "Entity.h"
 #include "RoomSpriteInfos.h"
 #include "app/Debug.h"
@@ -19,8 +18,6 @@
 #include <cmath>
 
 namespace {
-
-const ElementRegistration<Room> registration("Room");
 
 constexpr float minimumScale = 0.00001f;
 constexpr float maximumScale = 1.0f;
