@@ -723,11 +723,9 @@ void Character::Say(const TalkEntry& entry)
 
 void Character::StopSpeech()
 {
-    const bool wasTalking = talkTime > 0.0f || speechSerial != 0;
     talkTime = 0.0f;
     DestroySpeechStream();
-    if (wasTalking)
-        RestartIdleCountdown();
+    RestartIdleCountdown();
 }
 
 StreamingSample* Character::GetSpeechStream() const

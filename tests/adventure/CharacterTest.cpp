@@ -2,6 +2,10 @@
 #include "adventure/Character.h"
 #include "adventure/Room.h"
 #include "audio/Randomizer.h"
+#include "audio/SampleManager.h"
+#include "audio/SoundEngine.h"
+#include "audio/SoundFiles.h"
+#include "audio/StreamingSample.h"
 #include "files/AsciiSerializer.h"
 #include "files/AsciiStateSerializer.h"
 #include "files/File.h"
@@ -49,7 +53,7 @@ public:
     bool InputAllowed() const override { return true; }
     bool BlockingScriptsIdle() const override { return true; }
     void StopBlockingScripts() override {}
-    bool IsSkipping() const override { return true; }
+    bool IsSkipping() const override { return skipping; }
     void RequestRoom(const std::string&, int, int, int, int, int) override {}
     bool RunScript(const std::string&, const std::string&) override { return false; }
     TalkEntry GetUseLine(const std::string&) override { return {}; }
@@ -58,6 +62,7 @@ public:
     void Perform(const TalkEntry&) override {}
 
     int state = normal;
+    bool skipping = true;
 };
 
 // A room of 640 x 480 that is walkable everywhere, and a character in it.
@@ -301,6 +306,28 @@ TEST_F(CharacterTest, SpeakingSetsTalkTimeBubbleSideAndFacesASide)
     EXPECT_FLOAT_EQ(hero.GetTalkTime(), 0.8f);
     hero.StopSpeech();
     EXPECT_EQ(hero.GetTalkTime(), 0.0f);
+
+    // Not skipping, the line's recording streams in the speech group; an
+    // alias file names the cell whose recording is used. The line lasts
+    // while the recording plays.
+    ASSERT_TRUE(SampleManager::GetInstance().Init(Window()));
+    SoundEngine& engine = SoundEngine::GetInstance();
+    engine.SetEnabled(true);
+    WriteFile("data/level01/audio/streamingtalk/item/C03.ogg", MakeOgg(22050, 1, 44100));
+    WriteFile("data/level01/audio/streamingtalk/item/C07.txt", "C03\r\n");
+    level.skipping = false;
+    hero.SetSpeechVolume(0.5f);
+    hero.Say(TalkEntry{"Hallo", "item", "C07"});
+    StreamingSample* speech = hero.GetSpeechStream();
+    ASSERT_NE(speech, nullptr);
+    EXPECT_EQ(speech->GetSoundGroup(), 2);
+    EXPECT_FLOAT_EQ(speech->GetVolume(), 0.5f);
+    EXPECT_TRUE(speech->IsPlaying());
+    hero.Update(5.0f);
+    EXPECT_GT(hero.GetTalkTime(), 0.0f);
+    hero.StopSpeech();
+    EXPECT_EQ(hero.GetSpeechStream(), nullptr);
+    EXPECT_EQ(engine.GetStreamCount(), 0u);
 
     // The light map's 0x00RRGGBB reaches the sprite as 0x00BBGGRR.
     EXPECT_EQ(Character::LightToTint(0x00112233u), 0x00332211u);
