@@ -40,7 +40,7 @@ constexpr int speechSoundGroup = 2;
 const char* const directionNames[8] = {"up", "rightup", "right", "rightdown", "down", "leftdown", "left", "leftup"};
 // The four sides in the order the character keeps them.
 const char* const sideNames[4] = {"up", "right", "down", "left"};
-// Idle groups in the order their names are listed.
+// Pick-up heights in the order of PickupType.
 const char* const takeHeights[3] = {"low", "mid", "high"};
 
 bool IsDirection(int direction)
@@ -100,12 +100,6 @@ bool Exists(const Animation& animation)
 }
 
 } // namespace
-
-Character::Character()
-{
-    startOrient = down;
-    orient = down;
-}
 
 Character::~Character()
 {

@@ -53,7 +53,7 @@ public:
     static constexpr int bubbleSideX = 540;
     static constexpr int idleVariants = 5;
 
-    Character();
+    Character() = default;
     ~Character() override;
     Character(const Character&) = delete;
     Character& operator=(const Character&) = delete;

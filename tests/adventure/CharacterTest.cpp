@@ -1,5 +1,8 @@
 #include "adventure/AdventureLevel.h"
+#include "adventure/Cast.h"
 #include "adventure/Character.h"
+#include "adventure/ElementFactory.h"
+#include "adventure/Player.h"
 #include "adventure/Room.h"
 #include "audio/Randomizer.h"
 #include "audio/SampleManager.h"
@@ -153,6 +156,14 @@ TEST_F(CharacterTest, WalksAtTheSpeedOfItsDirectionTimesTheScale)
         hero.Update(0.1f);
     EXPECT_EQ(hero.GetPosition().x, 400.0f);
     EXPECT_EQ(hero.GetState(), Character::turning);
+
+    // The player's figure: found as "Player", walking where the level asks.
+    Player player;
+    EXPECT_EQ(Cast::GetInstance().Find("Player"), &player.GetCharacter());
+    player.EnterRoom(&room);
+    player.GetCharacter().SetPosition(100, 350);
+    EXPECT_TRUE(player.WalkTo(300, 350, -1));
+    EXPECT_EQ(player.GetCharacter().GetState(), Character::walking);
 }
 
 TEST_F(CharacterTest, KeepsItsDirectionWithin25DegreesAndChoosesWithin22AndAHalf)
@@ -395,7 +406,10 @@ TEST_F(CharacterTest, SettingsAndStateSurviveTheSerializer)
                             "\"shadow enable\" 0", "\"lightmapping\" 0", "\"auto orient\" 0", "\"StartPos\" 300 400"})
         EXPECT_TRUE(Contains(text, key));
 
-    Character loaded;
+    // Settings files create characters by class name.
+    const std::unique_ptr<GameElement> created = CreateElement("class Character");
+    ASSERT_NE(dynamic_cast<Character*>(created.get()), nullptr);
+    Character& loaded = *dynamic_cast<Character*>(created.get());
     {
         File file;
         ASSERT_TRUE(file.Open("character.txt", "r"));
