@@ -2,7 +2,6 @@
 
 #include "AdventureLevel.h"
 #include "Cast.h"
-#include "ElementFactory.h"
 #include "PathFinder.h"
 #include "Room.h"
 #include "app/DX3Application.h"
@@ -23,8 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-const ElementRegistration<Character> registration("Character");
 
 constexpr float pi = 3.14159265358979f;
 constexpr float minimumScale = 0.00001f;

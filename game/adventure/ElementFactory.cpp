@@ -1,5 +1,6 @@
 #include "ElementFactory.h"
 
+#include "Character.h"
 #include "Flag.h"
 #include "Room.h"
 
@@ -8,6 +9,7 @@
 namespace {
 
 // The classes a level's settings file may name.
+const ElementRegistration<Character> characterRegistration("Character");
 const ElementRegistration<Flag> flagRegistration("Flag");
 const ElementRegistration<Room> roomRegistration("Room");
 
