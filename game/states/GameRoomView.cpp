@@ -9,10 +9,13 @@
 #include "app/Factory.h"
 #include "audio/SampleManager.h"
 #include "audio/SoundEngine.h"
+#include "files/File.h"
 #include "graphics/DirectDraw.h"
+#include "graphics/FontLoaderUtil.h"
 #include "graphics/LoadingScreen.h"
 #include "graphics/RenderEngine.h"
 #include "graphics/RenderTargetPainter.h"
+#include "graphics/SpriteLoaderUtil.h"
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
@@ -25,6 +28,7 @@ constexpr int keyTab = 9;
 constexpr int keyEscape = 27;
 constexpr int keyLeft = 37;
 constexpr int keyRight = 39;
+constexpr int keyT = 'T';
 constexpr float scrollStep = 64.0f;
 
 // The path in orange, its waypoints as small squares.
@@ -36,6 +40,13 @@ void GameRoomView::Init(int levelNumber)
 {
     level = levelNumber;
     SoundEngine::GetInstance().SetEnabled(SampleManager::GetInstance().IsInitialised());
+    const std::string folder = LevelFolder(level);
+    if (File::Exists((folder + "sprites.txt").c_str()))
+        SpriteLoaderUtil::Load((folder + "sprites.txt").c_str(), (folder + "sprites\\").c_str(), 0.0f, 0.6f);
+    SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f, 0.7f);
+    FontLoaderUtil::LoadFonts();
+    player = std::make_unique<Player>();
+    player->SetAnimName(playerFigure);
     folders = ReadRoomList(level);
     if (LoadingScreen::GetInstance().IsActive())
         LoadingScreen::GetInstance().End();
@@ -54,8 +65,7 @@ void GameRoomView::ShowRoom(std::size_t index)
     room = std::make_unique<Room>();
     room->SetSpriteInfosFilename(folder + "spriteinfos.txt");
     room->SetAmbientSoundfile(folder + "ambient.ogg");
-    path.clear();
-    from = {-1, -1};
+    player->EnterRoom(nullptr);
     if (!room->Init()) {
         LogError("GameRoomView::ShowRoom: Room <%s> could not be shown!\n", folders[current].c_str());
         return;
@@ -71,15 +81,30 @@ void GameRoomView::ShowRoom(std::size_t index)
         detail.animation.SetSpriteLabel(label);
         detail.placement = info->placement;
     }
-    room->SetScroll(0.0f, 0.0f);
+    // The figure stands on the floor nearest the front middle of the room.
+    player->EnterRoom(room.get());
+    Character& figure = player->GetCharacter();
+    if (const ByteMap* walkArea = room->GetWalkArea()) {
+        int x = walkArea->GetWidth() / 2;
+        int y = walkArea->GetHeight() * 7 / 8;
+        PathFinder::ValidatePosition(*walkArea, x, y);
+        figure.SetPosition(x * room->GetWidth() / std::max(1, walkArea->GetWidth()),
+                           y * room->GetHeight() / std::max(1, walkArea->GetHeight()));
+    }
+    figure.SetOrient(Entity::down);
+    room->SetJumpScroll();
+    room->Update(0.0f);
 }
 
 void GameRoomView::Exit()
 {
     details.clear();
+    if (player)
+        player->EnterRoom(nullptr);
     if (room)
         room->Exit();
     room.reset();
+    player.reset();
     RenderEngine::GetInstance().ClearRenderList();
     SpriteManager::GetInstance().Clear();
     SoundEngine::GetInstance().StopAll();
@@ -95,6 +120,10 @@ void GameRoomView::Update(float seconds)
     DirectDraw::GetInstance().UpdateFade(seconds);
     for (Detail& detail : details)
         detail.animation.Update(seconds);
+    if (room && player) {
+        player->GetCharacter().Update(seconds);
+        room->Update(seconds);
+    }
 }
 
 void GameRoomView::OnKeyDown(int key)
@@ -109,35 +138,30 @@ void GameRoomView::OnKeyDown(int key)
         ShowRoom(current + 1);
         return;
     }
+    if (key == keyT && player)
+        player->GetCharacter().Say({"Hallo! Ich bin Juna, und das hier ist ein Probesatz.", "", ""});
     if (room && (key == keyLeft || key == keyRight)) {
+        // By hand, the room stops following the figure.
         const float widest = static_cast<float>(std::max(0, room->GetWidth() - DirectDraw::canvasWidth));
         const float step = key == keyLeft ? -scrollStep : scrollStep;
+        room->SetAutoFocus(false, std::clamp(room->GetScrollX() + step, 0.0f, widest));
         room->SetScroll(std::clamp(room->GetScrollX() + step, 0.0f, widest), room->GetScrollY());
     }
 }
 
 void GameRoomView::OnLButtonDown(int x, int y, bool)
 {
-    if (!initialised || !room || room->GetWalkArea() == nullptr)
+    if (!initialised || !room || !player)
         return;
+    room->SetAutoFocus(true, 0.0f);
     const Point to{x + static_cast<int>(room->GetScrollX()), y + static_cast<int>(room->GetScrollY())};
-    if (from.x < 0) {
-        from = to;
-        return;
-    }
-    const ByteMap& walkArea = *room->GetWalkArea();
-    const float scaleX = static_cast<float>(walkArea.GetWidth()) / static_cast<float>(std::max(1, room->GetWidth()));
-    const float scaleY = static_cast<float>(walkArea.GetHeight()) / static_cast<float>(std::max(1, room->GetHeight()));
-    path.clear();
-    if (PathFinder::GetInstance().FindPathExt(static_cast<float>(from.x), static_cast<float>(from.y),
-                                              static_cast<float>(to.x), static_cast<float>(to.y), walkArea, scaleX,
-                                              scaleY, path)) {
-        LogPrint("GameRoomView: path from (%d, %d) to (%d, %d): %zu waypoints\n", from.x, from.y, to.x, to.y,
-                 path.size());
-        from = path.back();
-    } else {
-        LogPrint("GameRoomView: no way from (%d, %d) to (%d, %d)\n", from.x, from.y, to.x, to.y);
-    }
+    const FloatPoint at = player->GetCharacter().GetPosition();
+    if (player->WalkTo(to.x, to.y, Entity::noDirection))
+        LogPrint("GameRoomView: walk from (%d, %d) to (%d, %d): %zu waypoints\n", static_cast<int>(at.x),
+                 static_cast<int>(at.y), to.x, to.y, player->GetCharacter().GetPath().size());
+    else
+        LogPrint("GameRoomView: no walk from (%d, %d) to (%d, %d)\n", static_cast<int>(at.x), static_cast<int>(at.y),
+                 to.x, to.y);
 }
 
 void GameRoomView::Render()
@@ -157,12 +181,16 @@ void GameRoomView::Render()
                 sprite->DrawScaled(detail.placement.x - left, detail.placement.y - top,
                                    detail.animation.GetCurrentFrame(), 0.5f, 1.0f);
         }
+        if (player)
+            player->GetCharacter().Draw();
     }
     engine.Render();
     if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
         RenderTargetPainter painter(*display.GetRenderTarget());
         const int scrollX = room ? static_cast<int>(room->GetScrollX()) : 0;
         const int scrollY = room ? static_cast<int>(room->GetScrollY()) : 0;
+        static const std::vector<Point> none;
+        const std::vector<Point>& path = player && !player->GetCharacter().IsIdle() ? player->GetCharacter().GetPath() : none;
         for (std::size_t index = 0; index < path.size(); ++index) {
             const Point& point = path[index];
             painter.FillRectangle(point.x - scrollX - 3, point.y - scrollY - 3, point.x - scrollX + 3,
