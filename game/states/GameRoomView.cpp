@@ -1,5 +1,6 @@
 #include "GameRoomView.h"
 
+#include "GameParameters.h"
 #include "MainProgram.h"
 #include "adventure/ByteMap.h"
 #include "adventure/PathFinder.h"
@@ -120,6 +121,8 @@ void GameRoomView::Update(float seconds)
     DirectDraw::GetInstance().UpdateFade(seconds);
     for (Detail& detail : details)
         detail.animation.Update(seconds);
+    // The options menu may switch shadows and light tints at any time.
+    Character::SetGraphicsDetail(GameParameters::GetInstance().IsLightMapping());
     if (room && player) {
         player->GetCharacter().Update(seconds);
         room->Update(seconds);
