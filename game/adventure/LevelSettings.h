@@ -14,13 +14,14 @@
 // name; then every block, dynamic or not, is read into the cast entry of its
 // full name. Savegames use the same framing.
 
-#include "adventure/GameElement.h"
+#include "GameElement.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class File;
+class Object;
 
 class LevelSettings {
 public:
@@ -43,6 +44,9 @@ public:
     // "GameRuvId::LoadSettings: Failed to open <%s>!", when the file cannot
     // be opened.
     static bool Load(int level, const std::string& fileName, std::vector<std::unique_ptr<GameElement>>& created);
+    // Writes one block: the comment line with the full name, the start line
+    // and the object's settings.
+    static void WriteBlock(File& file, const std::string& fullName, Object& object, bool dynamic);
     // Takes the created elements out of the cast and deletes them.
     static void Unload(std::vector<std::unique_ptr<GameElement>>& created);
 };

@@ -3,8 +3,9 @@
 // and a damaged or foreign block is skipped without stopping the rest.
 
 #include "LevelSettings.h"
-#include "adventure/Cast.h"
-#include "adventure/Flag.h"
+#include "Cast.h"
+#include "Flag.h"
+#include "files/File.h"
 #include "support/HeadlessTest.h"
 
 namespace {
@@ -52,4 +53,23 @@ TEST_F(LevelSettingsTest, CreatesTheDynamicElementsAndReadsEveryBlockIntoItsOwne
     EXPECT_FALSE(LevelSettings::Load(3, "missing.txt", created));
     EXPECT_NE(ReadFile("debug.txt").find("GameRuvId::LoadSettings: Failed to open <data\\level03\\settings\\missing.txt>!"),
               std::string::npos);
+}
+
+TEST_F(LevelSettingsTest, WrittenBlocksReadBack)
+{
+    Flag flag;
+    flag.SetStartValue(11);
+    {
+        File file;
+        ASSERT_TRUE(file.OpenDirect("data/level02/settings/settings.txt", "w"));
+        LevelSettings::WriteBlock(file, "Flags|Written", flag, true);
+    }
+    const std::string text = ReadFile("data/level02/settings/settings.txt");
+    EXPECT_TRUE(text.starts_with("# " + std::string(48, '-') + " Flags|Written\nDYNAMIC OBJECT START\n")) << text;
+
+    std::vector<std::unique_ptr<GameElement>> created;
+    ASSERT_TRUE(LevelSettings::Load(2, "settings.txt", created));
+    ASSERT_EQ(created.size(), 1u);
+    EXPECT_EQ(static_cast<Flag&>(*created[0]).GetStartValue(), 11);
+    LevelSettings::Unload(created);
 }

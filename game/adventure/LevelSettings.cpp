@@ -1,7 +1,7 @@
 #include "LevelSettings.h"
 
-#include "adventure/Cast.h"
-#include "adventure/ElementFactory.h"
+#include "Cast.h"
+#include "ElementFactory.h"
 #include "app/Debug.h"
 #include "files/AsciiSerializer.h"
 #include "files/File.h"
@@ -108,4 +108,12 @@ void LevelSettings::Unload(std::vector<std::unique_ptr<GameElement>>& created)
     for (const std::unique_ptr<GameElement>& element : created)
         Cast::GetInstance().Remove(element.get());
     created.clear();
+}
+
+void LevelSettings::WriteBlock(File& file, const std::string& fullName, Object& object, bool dynamic)
+{
+    file.Printf("# ------------------------------------------------ %s\n", fullName.c_str());
+    file.Printf("%s\n", dynamic ? "DYNAMIC OBJECT START" : "OBJECT START");
+    AsciiSerializer serializer(file, true);
+    serializer.SerializeObject(fullName.c_str(), &object);
 }
