@@ -287,27 +287,18 @@ TEST_F(SpriteTest, ScaledCentringTruncatesOnceAndPartsMoveWithTheirCut)
     EXPECT_EQ(placement.destination, (ImageRect{12, 10, 14, 14}));
 }
 
-TEST_F(SpriteTest, BlendsAndShadesOnTwentyFourBitScreens)
+TEST_F(SpriteTest, AlphaSpritesRefuseStretchingAndShadowsWorkOnTwentyFourBitScreens)
 {
+    // Blending on every layout is SpritePixelTest's; shadows are compared
+    // there on 16 and 32 bits only.
     Open(24); // blue, green, red bytes at indices 0, 1, 2
     auto diffuse = std::make_unique<Image>();
     auto alpha = std::make_unique<Image>();
     ASSERT_TRUE(diffuse->Create(2, 1, 24, true));
     ASSERT_TRUE(alpha->Create(2, 1, 8, true));
-    const std::uint8_t pixels[6] = {0, 0, 200, 10, 20, 30}; // red 200; then a dark colour
-    std::memcpy(diffuse->GetData(), pixels, 6);
-    alpha->GetData()[0] = 64;
-    alpha->GetData()[1] = 255;
     AlphaSprite sprite;
     ASSERT_TRUE(sprite.Create(std::move(diffuse), std::move(alpha), 2, 1, 0, 0, false));
-    FillCanvas(0x646464); // grey 100
     DrawInfo drawInfo = DrawInfo::At(0, 0);
-    sprite.DrawEx(drawInfo);
-    // Red: 100 + ((200 - 100) * 64 >> 8) = 125; green and blue:
-    // 100 + ((0 - 100) * 64 >> 8) = 100 - 25 = 75.
-    EXPECT_EQ(CanvasPixel(0, 0) & 0xFFFFFF, 0x7D4B4Bu);
-    EXPECT_EQ(CanvasPixel(1, 0) & 0xFFFFFF, 0x1E140Au);
-
     drawInfo.flags |= DI_DEST_SIZE;
     sprite.DrawEx(drawInfo);
     EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: Scaled blit not supported by alpha sprites.\n");
