@@ -1,8 +1,5 @@
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
-#include "app/DebugDisplaySettings.h"
-#include "files/AsciiSerializer.h"
-#include "files/File.h"
 #include "support/HeadlessTest.h"
 
 #include <filesystem>
@@ -135,30 +132,6 @@ TEST_F(DebugTest, NamesDirectDrawFailures)
               "***ERROR: DirectX Error (1) in file f in line 6: \"Unknown error (1)\"\n"
               "***ERROR: DirectX Error (8876abcd) in file f in line 7: \"Unknown error (8876abcd)\"\n");
     EXPECT_EQ(debug.GetErrorCount(), 7);
-}
-
-TEST_F(DebugTest, OverlaySettingsAreSavedWithTheLevel)
-{
-    DebugDisplaySettings& settings = DebugDisplaySettings::GetInstance();
-    settings.displayWalkPath = true;
-    File file;
-    ASSERT_TRUE(file.OpenDirect("settings.txt", "w"));
-    {
-        AsciiSerializer writer(file, true);
-        writer.SerializeObject(DebugDisplaySettings::groupName, &settings);
-    }
-    file.Close();
-    EXPECT_EQ(ReadFile("settings.txt"), "class type: \"class DebugDisplaySettings\"\n"
-                                        "[DebugDisplaySettings] \"DebugDisplay Settings\"\n"
-                                        "{\n"
-                                        "    \"Display walk-path\" 1\n"
-                                        "}\n"
-                                        "\n");
-    settings.displayWalkPath = false;
-    ASSERT_TRUE(file.Open("settings.txt", "r"));
-    AsciiSerializer reader(file, false);
-    reader.SerializeObject(DebugDisplaySettings::groupName, &settings);
-    EXPECT_TRUE(settings.displayWalkPath);
 }
 
 // Lines and rectangles reach the painter as one-pixel lines and fills in

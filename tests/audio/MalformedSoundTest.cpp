@@ -8,7 +8,7 @@
 #include "audio/Sample.h"
 #include "audio/SampleManager.h"
 #include "audio/WavLoader.h"
-#include "files/HostPath.h"
+#include "support/AudioTest.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +17,6 @@
 #include <functional>
 
 namespace {
-
-// Writes a file behind the game's back, so its folder listings are stale.
-void PutFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    WriteFile(path, bytes);
-    ForgetFolderListings();
-}
 
 class MalformedSoundTest : public LoggedTest {};
 

@@ -6,6 +6,7 @@
 #include "audio/SampleManager.h"
 #include "audio/StreamingSample.h"
 #include "files/HostPath.h"
+#include "support/AudioTest.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,6 @@
 #include <cstring>
 
 namespace {
-
-// Writes a file behind the game's back, so its folder listings are stale.
-void PutFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    WriteFile(path, bytes);
-    ForgetFolderListings();
-}
 
 class SampleManagerTest : public LoggedTest {
 protected:

@@ -6,8 +6,8 @@
 #include "audio/SpeechPlayer.h"
 #include "audio/StreamingSample.h"
 #include "audio/Voice.h"
+#include "platform/headless/HeadlessSoundDevice.h"
 #include "support/AudioTest.h"
-#include "support/FakeSoundBuffer.h"
 #include "support/ToneStream.h"
 
 #include <algorithm>
@@ -18,36 +18,55 @@ namespace {
 
 constexpr std::uint32_t period = 100;
 constexpr std::int64_t samplesPerPeriod = ToneStream::rate * period / 1000;
+// Each tone sample then falls exactly on every second output frame.
+static_assert(platform::SoundMixer::outputRate == 2 * ToneStream::rate);
 
-std::vector<std::int16_t> Samples(const std::vector<std::uint8_t>& bytes)
+// The bytes of the stream's ring buffer as they are now.
+std::vector<std::uint8_t> Contents(StreamingSample* stream)
 {
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    return samples;
-}
-
-FakeSoundBuffer& BufferOf(StreamingSample* stream)
-{
-    auto* buffer = dynamic_cast<FakeSoundBuffer*>(stream->GetBuffer());
-    if (buffer == nullptr)
-        std::abort();
-    return *buffer;
+    platform::SoundBuffer* buffer = stream->GetBuffer();
+    platform::SoundRegions regions;
+    EXPECT_EQ(buffer->Lock(0, buffer->GetSize(), regions), platform::soundOk);
+    const auto* bytes = static_cast<const std::uint8_t*>(regions.first);
+    std::vector<std::uint8_t> contents(bytes, bytes + regions.firstBytes);
+    buffer->Unlock(regions);
+    return contents;
 }
 
 } // namespace
 
-// Streams on virtual time over buffers that keep what they played.
+// Streams on virtual time over the headless sound card, whose output is kept.
 class StreamingTest : public AudioTest {
 protected:
     void SetUp() override
     {
         HeadlessTest::SetUp();
-        platform::Clock& clock = Host().GetClock();
-        Host().SetSoundDeviceMaker([&clock] {
-            return std::make_unique<FakeSoundDevice>([&clock] { return static_cast<std::uint64_t>(clock.Milliseconds()); });
+        Host().SetSoundDeviceMaker([this] {
+            auto made = std::make_unique<platform::HeadlessSoundDevice>(Host().GetClock());
+            device = made.get();
+            return made;
         });
         StartSound(Window());
+        device->KeepOutput(10 * platform::SoundMixer::outputRate);
+        keptFrom = device->GetMixedFrames();
+    }
+
+    // The output frame at which a call made now takes effect.
+    std::uint64_t Now()
+    {
+        device->CatchUp();
+        return device->GetMixedFrames();
+    }
+
+    // What one mono stream played from output frame `start` on, one value a
+    // tone sample: the left channel of every second frame.
+    std::vector<std::int16_t> PlayedFrom(std::uint64_t start)
+    {
+        const std::vector<std::int16_t>& kept = device->GetKeptOutput();
+        std::vector<std::int16_t> played;
+        for (std::size_t frame = start - keptFrom; (frame + 1) * platform::SoundMixer::outputChannels <= kept.size(); frame += 2)
+            played.push_back(kept[frame * platform::SoundMixer::outputChannels]);
+        return played;
     }
 
     // Advances virtual time in frames of `step` ms until `done` or `limit`;
@@ -62,6 +81,9 @@ protected:
         }
         return elapsed;
     }
+
+    platform::HeadlessSoundDevice* device = nullptr;
+    std::uint64_t keptFrom = 0;
 };
 
 TEST_F(StreamingTest, AOneShotStreamPlaysItsFileOnceAndStopsWithinOnePeriod)
@@ -70,8 +92,8 @@ TEST_F(StreamingTest, AOneShotStreamPlaysItsFileOnceAndStopsWithinOnePeriod)
     StreamingSample* stream = engine.CreateStream("tone:2500");
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(engine.GetStreamCount(), 1u);
-    FakeSoundBuffer& buffer = BufferOf(stream);
-    EXPECT_EQ(buffer.GetSize(), 44100u); // one second
+    EXPECT_EQ(stream->GetBuffer()->GetSize(), 44100u); // one second
+    const std::uint64_t start = Now();
     stream->Play();
     EXPECT_TRUE(stream->IsTimerInstalled());
     const std::uint32_t stopped = RunUntil([&] { return !stream->IsPlaying(); }, 5000);
@@ -83,7 +105,7 @@ TEST_F(StreamingTest, AOneShotStreamPlaysItsFileOnceAndStopsWithinOnePeriod)
 
     // What played: 8 bytes of the silent start, the whole tone once in
     // order, then silence.
-    const std::vector<std::int16_t> played = Samples(buffer.TakePlayed());
+    const std::vector<std::int16_t> played = PlayedFrom(start);
     const std::int64_t toneSamples = 2500 * ToneStream::rate / 1000;
     ASSERT_GE(static_cast<std::int64_t>(played.size()), 4 + toneSamples);
     for (std::int64_t k = 0; k < 4; ++k)
@@ -94,9 +116,9 @@ TEST_F(StreamingTest, AOneShotStreamPlaysItsFileOnceAndStopsWithinOnePeriod)
         ASSERT_EQ(played[k], 0) << k;
 
     // No timer is left: time passes without any refill.
-    const std::vector<std::uint8_t> contents = buffer.Contents();
+    const std::vector<std::uint8_t> contents = Contents(stream);
     Frame(1000);
-    EXPECT_EQ(buffer.Contents(), contents);
+    EXPECT_EQ(Contents(stream), contents);
     EXPECT_EQ(Log().find("***ERROR"), std::string::npos);
 }
 
@@ -105,6 +127,7 @@ TEST_F(StreamingTest, ALoopingStreamStartsOverWithoutAGap)
     SoundEngine& engine = SoundEngine::GetInstance();
     StreamingSample* stream = engine.CreateStream("tone:700");
     ASSERT_NE(stream, nullptr);
+    const std::uint64_t start = Now();
     stream->PlayLooped();
     RunUntil([] { return false; }, 3000);
     EXPECT_TRUE(stream->IsPlaying());
@@ -112,7 +135,7 @@ TEST_F(StreamingTest, ALoopingStreamStartsOverWithoutAGap)
 
     // Past the lead: the tone again and again, at most one period of
     // silence between two rounds.
-    const std::vector<std::int16_t> played = Samples(BufferOf(stream).TakePlayed());
+    const std::vector<std::int16_t> played = PlayedFrom(start);
     const std::int64_t toneSamples = 700 * ToneStream::rate / 1000;
     ASSERT_EQ(static_cast<std::int64_t>(played.size()), 3000 * ToneStream::rate / 1000);
     std::int64_t at = 4;
@@ -145,15 +168,15 @@ TEST_F(StreamingTest, PlayingAPlayingStreamReportsItsTimerAndKeepsOne)
     ASSERT_NE(stream, nullptr);
     stream->Play();
     Frame(250);
+    const std::uint64_t restart = Now();
     stream->Rewind();
     stream->Play();
     EXPECT_TRUE(Contains(Log(), "***ERROR: StreamingSample::Loop timer already installed"));
     // Rewound and started over: it ends a second after the restart.
-    BufferOf(stream).TakePlayed();
     const std::uint32_t stopped = RunUntil([&] { return !stream->IsPlaying(); }, 3000);
     EXPECT_GE(stopped, 1000u);
     EXPECT_LE(stopped, 1000u + period);
-    const std::vector<std::int16_t> played = Samples(BufferOf(stream).TakePlayed());
+    const std::vector<std::int16_t> played = PlayedFrom(restart);
     ASSERT_GT(played.size(), 4u + ToneStream::rate);
     for (std::int64_t k = 0; k < ToneStream::rate; ++k)
         ASSERT_EQ(played[4 + k], ToneStream::ToneSample(k)) << k;
@@ -169,9 +192,9 @@ TEST_F(StreamingTest, TimerCallsForStreamsTheEngineDoesNotKnowDoNothing)
     auto* stream = dynamic_cast<StreamingSample*>(loose);
     ASSERT_NE(stream, nullptr);
     stream->PlayLooped();
-    const std::vector<std::uint8_t> afterFirstRefill = BufferOf(stream).Contents();
+    const std::vector<std::uint8_t> afterFirstRefill = Contents(stream);
     Frame(period);
-    EXPECT_EQ(BufferOf(stream).Contents(), afterFirstRefill);
+    EXPECT_EQ(Contents(stream), afterFirstRefill);
     char line[96];
     std::snprintf(line, sizeof(line), "SoundEngine::IsStreamValid stream %x not valid\n",
                   static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(stream)));

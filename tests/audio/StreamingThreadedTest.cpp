@@ -6,15 +6,45 @@
 #include "audio/SampleManager.h"
 #include "audio/SoundEngine.h"
 #include "audio/StreamingSample.h"
+#include "platform/SoundMixer.h"
 #include "platform/SystemClock.h"
 #include "platform/ThreadPeriodicTimer.h"
 #include "support/AudioTest.h"
-#include "support/FakeSoundBuffer.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace {
+
+// The software mixer on a thread of its own, ten milliseconds of output at
+// a time in step with real time, as a sound card plays.
+class RealTimeSoundDevice final : public platform::SoftwareSoundDevice {
+public:
+    RealTimeSoundDevice() : mixer([this] { Run(); }) {}
+    ~RealTimeSoundDevice() override
+    {
+        running = false;
+        mixer.join();
+    }
+
+private:
+    void Run()
+    {
+        constexpr std::size_t frames = platform::SoundMixer::outputRate / 100;
+        std::vector<std::int16_t> block(frames * platform::SoundMixer::outputChannels);
+        auto next = std::chrono::steady_clock::now();
+        while (running) {
+            Mix(block.data(), frames);
+            next += std::chrono::milliseconds(10);
+            std::this_thread::sleep_until(next);
+        }
+    }
+
+    std::atomic<bool> running{true};
+    std::thread mixer;
+};
 
 // The headless platform with real time and the thread timer.
 class ThreadedPlatform final : public platform::Platform {
@@ -31,7 +61,7 @@ public:
     }
     platform::SoundResult CreateSoundDevice(std::unique_ptr<platform::SoundDevice>& device) override
     {
-        device = std::make_unique<FakeSoundDevice>([this] { return static_cast<std::uint64_t>(clock.Milliseconds()); });
+        device = std::make_unique<RealTimeSoundDevice>();
         return platform::soundOk;
     }
     void ShowMessageBox(std::string_view caption, std::string_view text) override

@@ -375,46 +375,32 @@ TEST_F(SerializerTest, ConvertsNumbersLikeScanf)
 
 TEST_F(SerializerTest, ReadsOneObjectPerSerializerFromOneFile)
 {
+    // A savegame: each object behind a marker line, as the writer leaves it.
     Door first;
     first.target = "Hall";
     Door second;
     second.target = "Cellar";
     second.locked = true;
-    {
-        File file;
-        ASSERT_TRUE(file.OpenDirect("level.txt", "w"));
-        for (Door* door : {&first, &second}) {
-            file.Printf("OBJECT START\n");
-            AsciiSerializer writer(file, true);
-            writer.SerializeObject(door == &first ? "first" : "second", door);
-        }
-    }
+    std::string saved;
+    for (Door* door : {&first, &second})
+        saved += "OBJECT START\n" + Written([&](Serializer& writer) { writer.SerializeObject("door", door); });
+    WriteFile("level.txt", saved);
 
     File file;
     ASSERT_TRUE(file.Open("level.txt", "r"));
     std::string line;
-    Door readFirst;
-    Door readSecond;
-    ASSERT_TRUE(file.ReadLine(line, 999));
-    EXPECT_EQ(line, "OBJECT START");
-    {
-        AsciiSerializer reader(file, false);
-        reader.SerializeObject("first", &readFirst);
+    for (const Door* expected : {&first, &second}) {
+        ASSERT_TRUE(file.ReadLine(line, 999));
+        EXPECT_EQ(line, "OBJECT START");
+        Door read;
+        AsciiSerializer(file, false).SerializeObject("door", &read);
+        EXPECT_EQ(read.target, expected->target);
+        EXPECT_EQ(read.locked, expected->locked);
+        // The reader stopped after its closing brace: the blank line is
+        // still to come.
+        ASSERT_TRUE(file.ReadLine(line, 999));
+        EXPECT_EQ(line, "");
     }
-    // The first reader stopped after its closing brace and the blank line
-    // is still to come.
-    ASSERT_TRUE(file.ReadLine(line, 999));
-    EXPECT_EQ(line, "");
-    ASSERT_TRUE(file.ReadLine(line, 999));
-    EXPECT_EQ(line, "OBJECT START");
-    {
-        AsciiSerializer reader(file, false);
-        reader.SerializeObject("second", &readSecond);
-    }
-    EXPECT_EQ(readFirst.target, "Hall");
-    EXPECT_FALSE(readFirst.locked);
-    EXPECT_EQ(readSecond.target, "Cellar");
-    EXPECT_TRUE(readSecond.locked);
     EXPECT_EQ(Log(), "");
 }
 

@@ -1,8 +1,6 @@
 #include "audio/AudioEvent.h"
 #include "audio/SoundEngine.h"
 #include "audio/Voice.h"
-#include "files/AsciiSerializer.h"
-#include "files/File.h"
 #include "graphics/Animation.h"
 #include "graphics/SpriteManager.h"
 #include "support/HeadlessTest.h"
@@ -239,35 +237,4 @@ TEST_F(AnimationTest, FollowsTheRegistryWhenItReplacesTheSprite)
     EXPECT_NE(second, nullptr);
     EXPECT_EQ(second, SpriteManager::GetInstance().GetSprite("hero"));
     EXPECT_EQ(second->GetFrameCount(), 4);
-}
-
-TEST_F(AnimationTest, SerializesItsKeysInOrder)
-{
-    Animation animation;
-    animation.SetMode(Animation::modePingPong);
-    animation.SetSpeed(12.5f);
-    {
-        File file;
-        ASSERT_TRUE(file.OpenDirect("animation.txt", "w"));
-        AsciiSerializer writer(file, true);
-        animation.Serialize(writer, "walk");
-    }
-    const std::string text = ReadFile("animation.txt");
-    std::size_t at = 0;
-    for (const char* key : {"\"sprite label\"", "\"time\"", "\"speed\"", "\"use default speed\"", "\"mode\"", "\"direction\"",
-                            "\"reverse flag\""}) {
-        const std::size_t found = text.find(key, at);
-        ASSERT_NE(found, std::string::npos) << key << " in " << text;
-        at = found;
-    }
-    EXPECT_TRUE(Contains(text, "Animation"));
-
-    Animation read;
-    File file;
-    ASSERT_TRUE(file.Open("animation.txt", "r"));
-    AsciiSerializer reader(file, false);
-    read.Serialize(reader, "walk");
-    EXPECT_EQ(read.GetMode(), Animation::modePingPong);
-    EXPECT_EQ(read.GetSpeed(), 12.5f);
-    EXPECT_EQ(read.GetSpriteLabel(), "NONE");
 }

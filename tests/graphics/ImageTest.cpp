@@ -38,48 +38,36 @@ TEST_F(ImageTest, CreateSizesTheBufferAndGivesEightBitImagesAGreyPalette)
     EXPECT_EQ(image.GetPalette(), nullptr);
 }
 
-TEST_F(ImageTest, SixteenBitPixelsUseFiveBitsPerChannelInBothLayouts)
+TEST_F(ImageTest, PixelsAreStoredInTheScreensLayoutAtEveryDepth)
 {
-    DirectDraw& display = DirectDraw::GetInstance();
-    Image image;
-    ASSERT_TRUE(image.Create(2, 2, 16, true));
-
-    display.UsePixelFormat(16, 0xF800, 0x07E0, 0x001F); // 565
-    image.SetPixel(1, 1, 0x00FF8040);
-    std::uint16_t stored;
-    std::memcpy(&stored, image.GetData() + 6, 2);
-    // red 255 >> 3 = 31 at 11, green 128 >> 3 = 16 at 6, blue 64 >> 3 = 8.
-    EXPECT_EQ(stored, 0xF800 | (16 << 6) | 8);
-    EXPECT_EQ(image.GetPixel(1, 1), 0x00F88040u);
-    EXPECT_EQ(image.GetPixel(0, 1), 0u);
-
-    display.UsePixelFormat(16, 0x7C00, 0x03E0, 0x001F); // 555
-    image.SetPixel(0, 0, 0x00FF8040);
-    std::memcpy(&stored, image.GetData(), 2);
-    EXPECT_EQ(stored, 0x7C00 | (16 << 5) | 8);
-    EXPECT_EQ(image.GetPixel(0, 0), 0x00F88040u);
-    image.SetPixel(0, 0, 0x00070707); // below one step of five bits
-    EXPECT_EQ(image.GetPixel(0, 0), 0u);
-}
-
-TEST_F(ImageTest, ThirtyTwoAndTwentyFourBitPixelsKeepWholeBytes)
-{
-    DirectDraw::GetInstance().UsePixelFormat(32, 0x00FF0000, 0x0000FF00, 0x000000FF);
-    Image image;
-    ASSERT_TRUE(image.Create(2, 1, 32, true));
-    image.SetPixel(1, 0, 0x00123456);
-    const std::uint8_t* pixel = image.GetData() + 4;
-    EXPECT_EQ(pixel[0], 0x56); // blue at index 0, green 1, red 2, fourth byte 0
-    EXPECT_EQ(pixel[1], 0x34);
-    EXPECT_EQ(pixel[2], 0x12);
-    EXPECT_EQ(pixel[3], 0x00);
-    EXPECT_EQ(image.GetPixel(1, 0), 0x00123456u);
-
-    ASSERT_TRUE(image.Create(2, 1, 24, true));
-    image.SetPixel(1, 0, 0x00ABCDEF);
-    EXPECT_EQ(image.GetData()[3], 0xEF);
-    EXPECT_EQ(image.GetData()[5], 0xAB);
-    EXPECT_EQ(image.GetPixel(1, 0), 0x00ABCDEFu);
+    // 0x00FF8040 in five bits a channel: red 31, green 16, blue 8, with
+    // 565 green at shift 6; whole bytes blue, green, red (and a zero fourth
+    // byte) otherwise.
+    struct Layout {
+        int depth;
+        std::uint32_t red, green, blue;
+        std::vector<std::uint8_t> stored;
+        std::uint32_t readBack;
+    };
+    const Layout layouts[] = {
+        {16, 0xF800, 0x07E0, 0x001F, {0x08, 0xFC}, 0x00F88040},
+        {16, 0x7C00, 0x03E0, 0x001F, {0x08, 0x7E}, 0x00F88040},
+        {24, 0xFF0000, 0xFF00, 0xFF, {0x40, 0x80, 0xFF}, 0x00FF8040},
+        {32, 0xFF0000, 0xFF00, 0xFF, {0x40, 0x80, 0xFF, 0x00}, 0x00FF8040},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.red);
+        DirectDraw::GetInstance().UsePixelFormat(layout.depth, layout.red, layout.green, layout.blue);
+        Image image;
+        ASSERT_TRUE(image.Create(2, 1, layout.depth, true));
+        image.SetPixel(1, 0, 0x00FF8040);
+        const std::size_t bytes = layout.stored.size();
+        EXPECT_EQ(std::vector<std::uint8_t>(image.GetData() + bytes, image.GetData() + 2 * bytes), layout.stored);
+        EXPECT_EQ(image.GetPixel(1, 0), layout.readBack);
+        EXPECT_EQ(image.GetPixel(0, 0), 0u);
+        image.SetPixel(0, 0, 0x00070707); // below one step of five bits
+        EXPECT_EQ(image.GetPixel(0, 0), layout.depth == 16 ? 0u : 0x00070707u);
+    }
 }
 
 TEST_F(ImageTest, OneBitPixelsAreSetForBlackAndEightBitPixelsGoThroughThePalette)

@@ -14,18 +14,12 @@ using platform::Rectangle;
 
 TEST(DisplayDevice, ConvertsEachFormatToRgb)
 {
-    // 565: full channels widen to 255; green is shown as the five bits the
-    // game writes (shift 6). 0x8410 is red 16, green 16, blue 16, which
-    // widen to 16 * 8 + 16 / 4 = 132 each.
-    const std::uint16_t pixels565[] = {0xF800, 0x07E0, 0x001F, 0x8410, 0x0000};
-    std::uint32_t rgb[5] = {};
-    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels565), {16, 0xF800, 0x07E0, 0x001F}, 5, rgb);
-    EXPECT_EQ(rgb[0], 0xFF0000u);
-    EXPECT_EQ(rgb[1], 0x00FF00u);
-    EXPECT_EQ(rgb[2], 0x0000FFu);
-    EXPECT_EQ(rgb[3], 0x848484u);
-    EXPECT_EQ(rgb[4], 0u);
-
+    // Every 16-bit value goes through PixelRowLoopsTest; here that each
+    // layout reaches its conversion. 565 green is the five bits at shift 6.
+    const std::uint16_t pixels565[] = {0x8410};
+    std::uint32_t rgb[2] = {};
+    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels565), {16, 0xF800, 0x07E0, 0x001F}, 1, rgb);
+    EXPECT_EQ(rgb[0], 0x848484u);
     const std::uint16_t white555 = 0x7FFF;
     platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(&white555), {16, 0x7C00, 0x03E0, 0x001F}, 1, rgb);
     EXPECT_EQ(rgb[0], 0xFFFFFFu);
@@ -34,52 +28,10 @@ TEST(DisplayDevice, ConvertsEachFormatToRgb)
     platform::ConvertRowToRgb(pixels24, {24, 0xFF0000, 0xFF00, 0xFF}, 2, rgb);
     EXPECT_EQ(rgb[0], 0x332211u);
     EXPECT_EQ(rgb[1], 0x8000FFu);
-
-    const std::uint32_t pixels32[] = {0x00123456u};
-    platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(pixels32), {32, 0xFF0000, 0xFF00, 0xFF}, 1, rgb);
-    EXPECT_EQ(rgb[0], 0x123456u);
     // Another byte order goes through the masks.
     const std::uint32_t swapped[] = {0x00563412u};
     platform::ConvertRowToRgb(reinterpret_cast<const std::uint8_t*>(swapped), {32, 0xFF, 0xFF00, 0xFF0000}, 1, rgb);
     EXPECT_EQ(rgb[0], 0x123456u);
-}
-
-TEST(DisplayDevice, BlitsWithStretchClippingAndColourKey)
-{
-    platform::HeadlessWindow window;
-    DisplayDevice display(window);
-    display.SetCooperativeLevel(true);
-    ASSERT_EQ(display.SetDisplayMode(800, 600, 16), DD_OK);
-    EXPECT_EQ(display.SetDisplayMode(640, 480, 16), DDERR_INVALIDMODE);
-
-    DisplaySurface* source = nullptr;
-    DisplaySurface* target = nullptr;
-    ASSERT_EQ(display.CreateOffscreenSurface(2, 2, source), DD_OK);
-    ASSERT_EQ(display.CreateOffscreenSurface(4, 4, target), DD_OK);
-    SetSurfacePixel(*source, 0, 0, 1);
-    SetSurfacePixel(*source, 1, 0, 2);
-    SetSurfacePixel(*source, 0, 1, 3);
-    SetSurfacePixel(*source, 1, 1, 0); // black
-
-    // Twice the size: each source pixel becomes a 2 x 2 block.
-    ASSERT_EQ(display.StretchBlit(target, {0, 0, 4, 4}, source, {0, 0, 2, 2}), DD_OK);
-    const std::uint16_t stretched[4][4] = {{1, 1, 2, 2}, {1, 1, 2, 2}, {3, 3, 0, 0}, {3, 3, 0, 0}};
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(SurfacePixel(*target, x, y), stretched[y][x]) << x << "," << y;
-
-    // A keyed copy half outside the target leaves black pixels out.
-    ASSERT_EQ(display.ColourFill(target, 9), DD_OK);
-    ASSERT_EQ(display.SetColourKeyBlack(source), DD_OK);
-    ASSERT_EQ(display.FastBlit(target, 3, -1, source, {0, 0, 2, 2}, true), DD_OK);
-    EXPECT_EQ(SurfacePixel(*target, 3, 0), 3);  // source (0, 1)
-    EXPECT_EQ(SurfacePixel(*target, 2, 0), 9);
-    EXPECT_EQ(SurfacePixel(*target, 3, 1), 9);
-    ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, true), DD_OK);
-    EXPECT_EQ(SurfacePixel(*target, 1, 1), 9);  // black left out
-    ASSERT_EQ(display.FastBlit(target, 0, 0, source, {0, 0, 2, 2}, false), DD_OK);
-    EXPECT_EQ(SurfacePixel(*target, 1, 1), 0);  // copied without the key
-    EXPECT_EQ(display.FastBlit(target, 0, 0, source, {5, 5, 9, 9}, false), DD_OK); // nothing inside
 }
 
 TEST(DisplayDevice, FillsEveryPixelInEachDepth)
@@ -194,6 +146,7 @@ TEST(DisplayDevice, BlitsLikeAPlainLoopInEveryLayout)
         display.SetCooperativeLevel(true);
         display.UseFormat555(layout == 555);
         ASSERT_EQ(display.SetDisplayMode(800, 600, layout > 32 ? 16 : layout), DD_OK);
+        EXPECT_EQ(display.SetDisplayMode(640, 480, 16), DDERR_INVALIDMODE);
         DisplaySurface* source = nullptr;
         DisplaySurface* target = nullptr;
         ASSERT_EQ(display.CreateOffscreenSurface(97, 61, source), DD_OK);

@@ -1,4 +1,5 @@
 #include "MainProgram.h"
+#include "SavingState.h"
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "app/KeyboardInput.h"
@@ -58,27 +59,6 @@ public:
     void Render() override {}
 };
 const FactoryRegistration<GameState, PassingState> passingRegistration("TestPassing");
-
-// A state that saves three lines and its cast, or fails half-way.
-bool saveFails = false;
-class SavingState : public GameState {
-public:
-    void Init(int) override { initialised = true; }
-    void Exit() override {}
-    void Update(float) override {}
-    void Render() override {}
-    bool SaveGame(File& file) override
-    {
-        file.Printf("%s\n", "Kapitel 4 - RoomBurghof");
-        file.Printf("%s\n", "24.12.2026 18:30");
-        if (saveFails)
-            return false;
-        file.Printf("levelNum %d\n", 4);
-        file.Printf("OBJECT START\n");
-        return true;
-    }
-};
-const FactoryRegistration<GameState, SavingState> savingRegistration("TestSaving");
 
 } // namespace
 
@@ -189,7 +169,7 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: MainProgram::SaveGame: Failed to save game, game-ptr is NULL!\n");
     StartLog();
 
-    saveFails = false;
+    savingStateFails = false;
     Program().SetGame("TestSaving", 4);
     ASSERT_TRUE(Program().SaveGame(3, picture));
     // The savegame is scrambled; the picture is a 24-bit bitmap of 54 + 3 rows
@@ -211,7 +191,7 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     EXPECT_EQ(ReadFile("debug.txt"), "Loading Savegame Kapitel 4 - RoomBurghof\n");
 
     // A save that fails half-way keeps the slot's savegame as it was.
-    saveFails = true;
+    savingStateFails = true;
     const std::string before = ReadFile("savegames/savegame3.dat");
     EXPECT_FALSE(Program().SaveGame(3, picture));
     EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before);
@@ -219,7 +199,7 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
 
     // So does one that does not reach the disk, even with an unfinished
     // savegame of an earlier crash lying beside the slot.
-    saveFails = false;
+    savingStateFails = false;
     WriteFile("savegames/savegame3.dat.new", "stale\n");
     {
         const FileSizeLimit limit(16);

@@ -3,6 +3,7 @@
 #include "MainProgram.h"
 #include "MenuList.h"
 #include "PlayerFileTest.h"
+#include "SavingState.h"
 #include "SharedMenus.h"
 #include "app/Factory.h"
 #include "audio/SoundEngine.h"
@@ -20,25 +21,6 @@
 #include <tuple>
 
 namespace {
-
-// A state whose savegame is three lines, or that fails half-way.
-bool saveFails = false;
-class SavingState : public GameState {
-public:
-    void Init(int) override { initialised = true; }
-    void Exit() override {}
-    void Update(float) override {}
-    void Render() override {}
-    bool SaveGame(File& file) override
-    {
-        file.Printf("Kapitel 4 - RoomBurghof\n24.12.2026 18:30\n");
-        if (saveFails)
-            return false;
-        file.Printf("levelNum 4\n");
-        return true;
-    }
-};
-const FactoryRegistration<GameState, SavingState> savingRegistration("SharedMenusSaving");
 
 SharedMenus& Menus()
 {
@@ -139,8 +121,8 @@ TEST_F(SharedMenusTest, TheBrowserAsksBeforeLoadingSavingAndOverwriting)
     EXPECT_EQ(Click(list, 0), 1);
 
     // Saving: every slot can be chosen; an empty one is saved into.
-    saveFails = false;
-    MainProgram::GetInstance().SetGame("SharedMenusSaving", 4);
+    savingStateFails = false;
+    MainProgram::GetInstance().SetGame("TestSaving", 4);
     Image picture;
     ASSERT_TRUE(picture.Create(256, 128, 24, true));
     Menus().InitSavegameBrowser(list, &picture, true);
@@ -159,7 +141,7 @@ TEST_F(SharedMenusTest, TheBrowserAsksBeforeLoadingSavingAndOverwriting)
     // and leaves the slot as it was.
     const std::string before = ReadFile("savegames/savegame2.dat");
     const std::vector<Placed> failed{{"Spielstand konnte nicht<br>gespeichert werden.", 512, 344, -1}, back};
-    saveFails = true;
+    savingStateFails = true;
     Menus().InitSavegameBrowser(list, &picture, true);
     EXPECT_EQ(Click(list, 1001), 0);
     EXPECT_EQ(Items(list), question("Spielstand \xFC" "berschreiben?", 384, 90));
@@ -170,7 +152,7 @@ TEST_F(SharedMenusTest, TheBrowserAsksBeforeLoadingSavingAndOverwriting)
 
     // So does a save without a picture to store with it.
     StartLog();
-    saveFails = false;
+    savingStateFails = false;
     Menus().InitSavegameBrowser(list, nullptr, true);
     Click(list, 1000);
     EXPECT_EQ(Click(list, 6), 0);

@@ -5,8 +5,15 @@
 #include "audio/SampleManager.h"
 #include "audio/SoundEngine.h"
 #include "audio/SoundFiles.h"
+#include "files/HostPath.h"
 
 #include <vector>
+
+void PutFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    WriteFile(path, bytes);
+    ForgetFolderListings();
+}
 
 void AudioTest::SetUp()
 {

@@ -4,9 +4,13 @@
 #include "support/HeadlessTest.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 class Sample;
+
+// Writes a file behind the game's back, so its folder listings are stale.
+void PutFile(const std::filesystem::path& path, const std::string& bytes);
 
 // A headless test with the log started, sound on, the sound engine enabled
 // and the random numbers seeded.
