@@ -4,14 +4,37 @@
 #include "adventure/Notepad.h"
 #include "files/AsciiStateSerializer.h"
 #include "files/File.h"
+#include "graphics/RenderEngine.h"
+#include "graphics/SpriteManager.h"
 #include "support/HeadlessTest.h"
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+// Writes "<label> <x> <y>" for each draw, in the order the frame draws them.
+class RecordingSprite : public Sprite {
+public:
+    RecordingSprite(std::string shownAs, std::vector<std::string>& record) : label(std::move(shownAs)), drawn(record) {}
+    int GetWidth(int) const override { return 1; }
+    int GetHeight(int) const override { return 1; }
+    int GetFullWidth() const override { return 1; }
+    int GetFullHeight() const override { return 1; }
+    bool IsPixelTransparent(Point, int) const override { return true; }
+    void DrawEx(const DrawInfo& drawInfo) override
+    {
+        drawn.push_back(label + " " + std::to_string(drawInfo.destinationX) + " " +
+                        std::to_string(drawInfo.destinationY));
+    }
+
+private:
+    std::string label;
+    std::vector<std::string>& drawn;
+};
 
 class InventoryTest : public LoggedTest {
 protected:
@@ -217,4 +240,44 @@ TEST_F(InventoryTest, StashRestoreAndSavegameState)
     Read(notepad);
     EXPECT_EQ(notepad.GetNotes(), (std::map<int, int>{{3, 1}, {12, 2}}));
     EXPECT_EQ(notepad.GetNote(7), 0);
+}
+
+TEST_F(InventoryTest, DrawsTheBarFieldsIconsAndSelectionInDepthOrder)
+{
+    std::vector<std::string> drawn;
+    SpriteManager& sprites = SpriteManager::GetInstance();
+    for (const char* label : {"inventar", "inventar_field", "inventar_field_empty", "inventar_field_selection",
+                              "inventar_arrow_left", "inventar_arrow_right", "icon1", "icon2"})
+        sprites.RegisterSprite(label, std::make_unique<RecordingSprite>(label, drawn));
+    ASSERT_TRUE(parts[0].GetIconSprite().SetSpriteLabel("icon1"));
+    ASSERT_TRUE(parts[1].GetIconSprite().SetSpriteLabel("icon2"));
+    Inventory& inventory = Inventory::GetInstance();
+    inventory.Init();
+    inventory.AddItem(Name(0));
+    inventory.AddItem(Name(1));
+    inventory.Update(0.01f); // slide 113.2
+    // Over field 1: rows 782.2 to 857.2, trunc((800 - 783.2) x 0.55 + 450)
+    // = 459 inside 400 to 530; the arrows are not hovered.
+    inventory.SetMousePosition(450, 800);
+    inventory.Render();
+    RenderEngine::GetInstance().Render();
+    EXPECT_EQ(drawn, (std::vector<std::string>{
+                         "inventar 0 769",
+                         "inventar_field 212 782",
+                         "inventar_field 352 782",
+                         "inventar_field_empty 492 782",
+                         "inventar_field_empty 632 782",
+                         "icon1 212 782",
+                         "icon2 352 782",
+                         "inventar_field_selection 357 783",
+                     }));
+
+    // A hovered arrow is drawn with the fields.
+    drawn.clear();
+    RenderEngine::GetInstance().ClearRenderList();
+    inventory.SetMousePosition(130, 821);
+    inventory.Render();
+    RenderEngine::GetInstance().Render();
+    ASSERT_EQ(drawn.size(), 8u);
+    EXPECT_EQ(drawn[1], "inventar_arrow_left 102 820");
 }
