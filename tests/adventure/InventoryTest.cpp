@@ -126,22 +126,14 @@ TEST_F(InventoryTest, NewItemsScrollIntoViewAndTheArrowsWrapRound)
     EXPECT_EQ(inventory.GetScrollPos(), 4);
 
     // The arrows' corners: x bounds inclusive, the bottom row exclusive.
-    inventory.SetScrollPos(2);
-    inventory.OnLeftClick(156, 736);
-    EXPECT_EQ(inventory.GetScrollPos(), 1);
-    inventory.OnLeftClick(102, 707);
-    EXPECT_EQ(inventory.GetScrollPos(), 0);
-    inventory.OnLeftClick(157, 720);
-    inventory.OnLeftClick(130, 737);
-    inventory.OnLeftClick(101, 720);
-    inventory.OnLeftClick(130, 706);
-    EXPECT_EQ(inventory.GetScrollPos(), 0);
-    inventory.OnLeftClick(923, 707);
-    inventory.OnLeftClick(869, 678);
-    EXPECT_EQ(inventory.GetScrollPos(), 2);
-    inventory.OnLeftClick(924, 690);
-    inventory.OnLeftClick(900, 708);
-    EXPECT_EQ(inventory.GetScrollPos(), 2);
+    // Each click starts from position 2.
+    const int clicks[][3] = {{156, 736, 1}, {102, 707, 1}, {157, 720, 2}, {130, 737, 2}, {101, 720, 2},
+                             {130, 706, 2}, {923, 707, 3}, {869, 678, 3}, {924, 690, 2}, {900, 708, 2}};
+    for (const auto& [x, y, after] : clicks) {
+        inventory.SetScrollPos(2);
+        inventory.OnLeftClick(x, y);
+        EXPECT_EQ(inventory.GetScrollPos(), after) << x << ", " << y;
+    }
 }
 
 TEST_F(InventoryTest, TheBarSlidesAndItsFieldsAreHitThroughTheirSlant)
