@@ -13,6 +13,7 @@
 #include "graphics/TextDisplay.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -371,7 +372,7 @@ void Inventory::Render()
 {
     DrawTopLeft(bar, 0, Truncate(slide + barY), barDepth);
 
-    Field fields[fieldCount];
+    std::array<Field, fieldCount> fields;
     for (int i = 0; i < fieldCount; ++i) {
         fields[i] = GetField(i);
         if (fields[i].item != nullptr)
