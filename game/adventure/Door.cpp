@@ -2,7 +2,6 @@
 
 #include "AdventureLevel.h"
 #include "Cast.h"
-#include "ElementFactory.h"
 #include "Room.h"
 #include "app/Debug.h"
 #include "files/Serializer.h"
@@ -12,8 +11,6 @@
 #include <cmath>
 
 namespace {
-
-const ElementRegistration<Door> registration("Door");
 
 // The use line that makes a door an exit (besides no line at all).
 constexpr const char* exitLine = "ausgang";

@@ -1,7 +1,9 @@
 #include "ElementFactory.h"
 
 #include "Character.h"
+#include "Door.h"
 #include "Flag.h"
+#include "Item.h"
 #include "Room.h"
 
 #include <string>
@@ -10,7 +12,9 @@ namespace {
 
 // The classes a level's settings file may name.
 const ElementRegistration<Character> characterRegistration("Character");
+const ElementRegistration<Door> doorRegistration("Door");
 const ElementRegistration<Flag> flagRegistration("Flag");
+const ElementRegistration<Item> itemRegistration("Item");
 const ElementRegistration<Room> roomRegistration("Room");
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "Cast.h"
 #include "Character.h"
 #include "Door.h"
-#include "ElementFactory.h"
 #include "Inventory.h"
 #include "app/Debug.h"
 #include "files/Serializer.h"
@@ -13,8 +12,6 @@
 #include <cmath>
 
 namespace {
-
-const ElementRegistration<Item> registration("Item");
 
 // The use line that picks an item up.
 constexpr const char* pickupLine = "automatisch mitnehmen";
