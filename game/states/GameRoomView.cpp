@@ -3,12 +3,17 @@
 #include "GameParameters.h"
 #include "MainProgram.h"
 #include "adventure/ByteMap.h"
+#include "adventure/Cast.h"
+#include "adventure/Door.h"
+#include "adventure/Inventory.h"
+#include "adventure/Item.h"
+#include "adventure/LevelSettings.h"
 #include "adventure/PathFinder.h"
-#include "adventure/RoomList.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
 #include "app/Factory.h"
 #include "audio/SampleManager.h"
+#include "audio/SfxLoaderUtil.h"
 #include "audio/SoundEngine.h"
 #include "files/File.h"
 #include "graphics/DirectDraw.h"
@@ -20,6 +25,7 @@
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -31,9 +37,18 @@ constexpr int keyLeft = 37;
 constexpr int keyRight = 39;
 constexpr int keyT = 'T';
 constexpr float scrollStep = 64.0f;
+// The inventory bar takes clicks below this line while it is out.
+constexpr int inventoryTop = 640;
 
 // The path in orange, its waypoints as small squares.
 constexpr std::uint32_t pathColour = 0xFF8C1A;
+
+std::string LevelFile(int level, const char* name)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "data\\level%02d\\%s", level, name);
+    return path;
+}
 
 } // namespace
 
@@ -41,76 +56,149 @@ void GameRoomView::Init(int levelNumber)
 {
     level = levelNumber;
     SoundEngine::GetInstance().SetEnabled(SampleManager::GetInstance().IsInitialised());
-    const std::string folder = LevelFolder(level);
-    if (File::Exists((folder + "sprites.txt").c_str()))
-        SpriteLoaderUtil::Load((folder + "sprites.txt").c_str(), (folder + "sprites\\").c_str(), 0.0f, 0.6f);
+    SpriteLoaderUtil::Load(LevelFile(level, "sprites.txt").c_str(), LevelFile(level, "sprites\\").c_str(), 0.0f, 0.6f);
     SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f, 0.7f);
+    SfxLoaderUtil::LoadSoundEffects("data\\sharedadventure\\sfx.txt", "sharedadventure\\audio\\sfx\\");
     FontLoaderUtil::LoadFonts();
+    AdventureLevel::SetCurrent(this);
+    Inventory::GetInstance().Init();
     player = std::make_unique<Player>();
     player->SetAnimName(playerFigure);
-    folders = ReadRoomList(level);
+    LevelSettings::Load(level, "settings.txt", created);
+    for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
+        if (auto* found = dynamic_cast<Room*>(entry.object))
+            rooms.push_back(found);
+    }
     if (LoadingScreen::GetInstance().IsActive())
         LoadingScreen::GetInstance().End();
-    if (!folders.empty())
-        ShowRoom(0);
+    if (rooms.empty())
+        LogError("GameRoomView::Init: Level %d has no rooms!\n", level);
+    else
+        ShowRoom(0, std::nullopt, std::nullopt, Entity::down);
     initialised = true;
 }
 
-void GameRoomView::ShowRoom(std::size_t index)
+void GameRoomView::ShowRoom(std::size_t index, std::optional<Point> at, std::optional<Point> walkTo, int orient)
 {
-    details.clear();
-    if (room)
+    if (room != nullptr)
         room->Exit();
-    current = index % folders.size();
-    const std::string folder = LevelFolder(level) + folders[current] + "\\";
-    room = std::make_unique<Room>();
-    room->SetSpriteInfosFilename(folder + "spriteinfos.txt");
-    room->SetAmbientSoundfile(folder + "ambient.ogg");
     player->EnterRoom(nullptr);
+    entities.clear();
+    pendingUse = nullptr;
+    current = index % rooms.size();
+    room = rooms[current];
     if (!room->Init()) {
-        LogError("GameRoomView::ShowRoom: Room <%s> could not be shown!\n", folders[current].c_str());
+        LogError("GameRoomView::ShowRoom: Room <%s> could not be shown!\n", room->GetLabel().c_str());
+        room = nullptr;
         return;
     }
-    LogPrint("GameRoomView: %s, %d x %d\n", folders[current].c_str(), room->GetWidth(), room->GetHeight());
-    // In the game its elements draw these; here they stand where the
-    // room's sprite-info file puts them.
-    for (const std::string& label : room->GetRegisteredLabels()) {
-        const SpriteInfo* info = SpriteManager::GetInstance().FindSpriteInfo(label);
-        if (info == nullptr || !info->hasPlacement)
+    LogPrint("GameRoomView: %s, %d x %d\n", room->GetLabel().c_str(), room->GetWidth(), room->GetHeight());
+    const Cast& cast = Cast::GetInstance();
+    const std::string group = cast.GetGroup(room);
+    for (const Cast::Entry& entry : cast.GetEntries()) {
+        auto* entity = dynamic_cast<Entity*>(entry.object);
+        if (entity == nullptr || entity == &player->GetCharacter() || cast.GetGroup(entity) != group)
             continue;
-        Detail& detail = details.emplace_back();
-        detail.animation.SetSpriteLabel(label);
-        detail.placement = info->placement;
+        // Its pictures are the room's, registered only now.
+        entity->ResetGraphics();
+        entities.push_back(entity);
     }
-    // The figure stands on the floor nearest the front middle of the room.
-    player->EnterRoom(room.get());
+    player->EnterRoom(room);
     Character& figure = player->GetCharacter();
-    if (const ByteMap* walkArea = room->GetWalkArea()) {
-        int x = walkArea->GetWidth() / 2;
-        int y = walkArea->GetHeight() * 7 / 8;
-        PathFinder::ValidatePosition(*walkArea, x, y);
-        figure.SetPosition(x * room->GetWidth() / std::max(1, walkArea->GetWidth()),
-                           y * room->GetHeight() / std::max(1, walkArea->GetHeight()));
+    if (!at && room->GetWalkArea() != nullptr) {
+        const ByteMap& walkArea = *room->GetWalkArea();
+        int x = walkArea.GetWidth() / 2;
+        int y = walkArea.GetHeight() * 7 / 8;
+        PathFinder::ValidatePosition(walkArea, x, y);
+        at = Point{x * room->GetWidth() / std::max(1, walkArea.GetWidth()),
+                   y * room->GetHeight() / std::max(1, walkArea.GetHeight())};
     }
-    figure.SetOrient(Entity::down);
+    if (at)
+        figure.SetPosition(at->x, at->y);
+    figure.SetOrient(orient >= 0 ? orient : Entity::down);
+    if (walkTo)
+        figure.WalkTo(walkTo->x, walkTo->y, orient);
+    room->SetAutoFocus(true, 0.0f);
     room->SetJumpScroll();
     room->Update(0.0f);
 }
 
 void GameRoomView::Exit()
 {
-    details.clear();
-    if (player)
-        player->EnterRoom(nullptr);
-    if (room)
+    if (room != nullptr)
         room->Exit();
-    room.reset();
+    room = nullptr;
+    entities.clear();
+    rooms.clear();
+    pendingUse = nullptr;
+    enteringDoor = nullptr;
+    takenItem = nullptr;
+    Inventory::GetInstance().Clear();
+    LevelSettings::Unload(created);
     player.reset();
+    AdventureLevel::SetCurrent(nullptr);
     RenderEngine::GetInstance().ClearRenderList();
     SpriteManager::GetInstance().Clear();
     SoundEngine::GetInstance().StopAll();
     SoundEngine::GetInstance().DestroyAll();
     initialised = false;
+}
+
+bool GameRoomView::InputAllowed() const
+{
+    return enteringDoor == nullptr && takenItem == nullptr && !pendingRoom;
+}
+
+void GameRoomView::StopBlockingScripts()
+{
+    enteringDoor = nullptr;
+    takenItem = nullptr;
+}
+
+void GameRoomView::RequestRoom(const std::string& roomName, int x, int y, int walkToX, int walkToY, int orient)
+{
+    pendingRoom = PendingRoom{roomName, {x, y}, {walkToX, walkToY}, orient};
+}
+
+bool GameRoomView::RunScript(const std::string& name, const std::string& argument)
+{
+    Cast& cast = Cast::GetInstance();
+    if (name == "ScriptEnterNextRoom")
+        enteringDoor = cast.FindAs<Door>(argument);
+    else if (name.starts_with("ScriptOnPickup"))
+        takenItem = cast.FindAs<Item>(argument);
+    else
+        return false;
+    return enteringDoor != nullptr || takenItem != nullptr;
+}
+
+TalkEntry GameRoomView::GetUseLine(const std::string& elementName)
+{
+    Object* element = Cast::GetInstance().Find(elementName);
+    if (dynamic_cast<Door*>(element) != nullptr)
+        return {"ausgang", "item", ""};
+    if (dynamic_cast<Item*>(element) != nullptr)
+        return {"automatisch mitnehmen", "item", ""};
+    return {"Das geht so nicht.", "item", ""};
+}
+
+TalkEntry GameRoomView::GetExamineLine(const std::string& elementName)
+{
+    const auto* entity = Cast::GetInstance().FindAs<Entity>(elementName);
+    if (entity == nullptr || entity->GetLabel().empty())
+        return {"Nichts Besonderes.", "item", ""};
+    return {"Das ist " + entity->GetLabel() + ".", "item", ""};
+}
+
+TalkEntry GameRoomView::GetCombineLine(const std::string&, const std::string&)
+{
+    return {"Das passt nicht zusammen.", "itemcombine", ""};
+}
+
+void GameRoomView::Perform(const TalkEntry& entry)
+{
+    if (player)
+        player->GetCharacter().Say(entry);
 }
 
 void GameRoomView::Update(float seconds)
@@ -119,14 +207,65 @@ void GameRoomView::Update(float seconds)
         return;
     SoundEngine::GetInstance().Update(seconds);
     DirectDraw::GetInstance().UpdateFade(seconds);
-    for (Detail& detail : details)
-        detail.animation.Update(seconds);
     // The options menu may switch shadows and light tints at any time.
     Character::SetGraphicsDetail(GameParameters::GetInstance().IsLightMapping());
-    if (room && player) {
-        player->GetCharacter().Update(seconds);
-        room->Update(seconds);
+    if (pendingRoom) {
+        const PendingRoom change = *pendingRoom;
+        pendingRoom.reset();
+        const auto found = std::find_if(rooms.begin(), rooms.end(), [&](const Room* candidate) {
+            return Cast::GetInstance().GetFullName(candidate) == change.name;
+        });
+        if (found == rooms.end())
+            LogError("GameRoomView::Update: Failed to find room <%s>!\n", change.name.c_str());
+        else
+            ShowRoom(static_cast<std::size_t>(found - rooms.begin()), change.at, change.walkTo, change.orient);
     }
+    if (room == nullptr)
+        return;
+    Character& figure = player->GetCharacter();
+    figure.Update(seconds);
+    for (Entity* entity : entities) {
+        if (entity->IsActive())
+            entity->Update(seconds);
+    }
+    // What the scripts would do: go through a door once it has opened, take
+    // an item once the figure has bent for it.
+    if (enteringDoor != nullptr && enteringDoor->GetState() == 0) {
+        Door* door = enteringDoor;
+        enteringDoor = nullptr;
+        door->GoThrough();
+    }
+    if (takenItem != nullptr && figure.IsIdle()) {
+        Item* item = takenItem;
+        takenItem = nullptr;
+        item->SetHidden(true);
+        item->SetActive(false);
+        item->Pickup(false);
+    }
+    if (pendingUse != nullptr && figure.IsIdle()) {
+        Entity* used = pendingUse;
+        pendingUse = nullptr;
+        used->OnUse();
+    }
+    Inventory::GetInstance().Update(seconds);
+    room->Update(seconds);
+}
+
+Point GameRoomView::World(int x, int y) const
+{
+    return {x + static_cast<int>(room->GetScrollX()), y + static_cast<int>(room->GetScrollY())};
+}
+
+Entity* GameRoomView::PickEntity(int x, int y) const
+{
+    const Point at = World(x, y);
+    Entity* picked = nullptr;
+    for (Entity* entity : entities) {
+        if (entity->IsActive() && !entity->IsHidden() && entity->IsCursorOver(at.x, at.y) &&
+            (picked == nullptr || entity->GetSortDepth() > picked->GetSortDepth()))
+            picked = entity;
+    }
+    return picked;
 }
 
 void GameRoomView::OnKeyDown(int key)
@@ -137,34 +276,74 @@ void GameRoomView::OnKeyDown(int key)
         MainProgram::GetInstance().SetProject("GameRuvIdMenu");
         return;
     }
-    if (key == keyTab && !folders.empty()) {
-        ShowRoom(current + 1);
+    if (key == keyTab && !rooms.empty()) {
+        ShowRoom(current + 1, std::nullopt, std::nullopt, Entity::down);
         return;
     }
     if (key == keyT && player)
         player->GetCharacter().Say({"Hallo! Ich bin Juna, und das hier ist ein Probesatz.", "", ""});
-    if (room && (key == keyLeft || key == keyRight)) {
-        // By hand, the room stops following the figure.
+    if (room != nullptr && (key == keyLeft || key == keyRight)) {
+        // By hand, the room stops following the figure until the next click.
         const float widest = static_cast<float>(std::max(0, room->GetWidth() - DirectDraw::canvasWidth));
-        const float step = key == keyLeft ? -scrollStep : scrollStep;
-        room->SetAutoFocus(false, std::clamp(room->GetScrollX() + step, 0.0f, widest));
-        room->SetScroll(std::clamp(room->GetScrollX() + step, 0.0f, widest), room->GetScrollY());
+        const float x = std::clamp(room->GetScrollX() + (key == keyLeft ? -scrollStep : scrollStep), 0.0f, widest);
+        room->SetAutoFocus(false, x);
+        room->SetScroll(x, room->GetScrollY());
     }
+}
+
+void GameRoomView::OnMouseMove(int x, int y)
+{
+    mouseX = x;
+    mouseY = y;
+    Inventory::GetInstance().SetMousePosition(x, y);
 }
 
 void GameRoomView::OnLButtonDown(int x, int y, bool)
 {
-    if (!initialised || !room || !player)
+    OnMouseMove(x, y);
+    if (!initialised || room == nullptr || !InputAllowed())
         return;
+    Inventory& inventory = Inventory::GetInstance();
+    if (y >= inventoryTop && inventory.GetSlide() < Inventory::hiddenSlide) {
+        inventory.OnLeftClick(x, y);
+        return;
+    }
     room->SetAutoFocus(true, 0.0f);
-    const Point to{x + static_cast<int>(room->GetScrollX()), y + static_cast<int>(room->GetScrollY())};
-    const FloatPoint at = player->GetCharacter().GetPosition();
-    if (player->WalkTo(to.x, to.y, Entity::noDirection))
-        LogPrint("GameRoomView: walk from (%d, %d) to (%d, %d): %zu waypoints\n", static_cast<int>(at.x),
-                 static_cast<int>(at.y), to.x, to.y, player->GetCharacter().GetPath().size());
-    else
-        LogPrint("GameRoomView: no walk from (%d, %d) to (%d, %d)\n", static_cast<int>(at.x), static_cast<int>(at.y),
-                 to.x, to.y);
+    Entity* target = PickEntity(x, y);
+    if (state == combineMode) {
+        if (target != nullptr) {
+            inventory.SetCombineWith(target);
+            inventory.Combine();
+        }
+        return;
+    }
+    const Point to = target != nullptr && target->IsActPositionValid() ? target->GetActPosition() : World(x, y);
+    const FloatPoint from = player->GetCharacter().GetPosition();
+    const bool walks = player->WalkTo(to.x, to.y, target != nullptr ? target->GetActOrient() : Entity::noDirection);
+    LogPrint("GameRoomView: %s from (%d, %d) to (%d, %d): %zu waypoints\n", walks ? "walk" : "no walk",
+             static_cast<int>(from.x), static_cast<int>(from.y), to.x, to.y,
+             walks ? player->GetCharacter().GetPath().size() : 0);
+    // A thing clicked is used once the figure stands still (at once when
+    // it was already there).
+    pendingUse = target;
+}
+
+void GameRoomView::OnRButtonDown(int x, int y)
+{
+    OnMouseMove(x, y);
+    if (!initialised || room == nullptr || !InputAllowed())
+        return;
+    if (state == combineMode) {
+        state = normal;
+        Inventory::GetInstance().SetCombineItem(nullptr);
+        return;
+    }
+    if (y >= inventoryTop && Inventory::GetInstance().GetSlide() < Inventory::hiddenSlide) {
+        Inventory::GetInstance().OnRightClick(x, y);
+        return;
+    }
+    if (Entity* target = PickEntity(x, y))
+        target->OnExamine();
 }
 
 void GameRoomView::Render()
@@ -175,33 +354,33 @@ void GameRoomView::Render()
     RenderEngine& engine = RenderEngine::GetInstance();
     SpriteManager::GetInstance().RestoreSurfaces();
     engine.ClearRenderList();
-    if (room) {
+    if (room != nullptr) {
         room->Draw();
-        const int left = static_cast<int>(room->GetScrollX());
-        const int top = static_cast<int>(room->GetScrollY());
-        for (const Detail& detail : details) {
-            if (Sprite* sprite = detail.animation.GetSprite())
-                sprite->DrawScaled(detail.placement.x - left, detail.placement.y - top,
-                                   detail.animation.GetCurrentFrame(), 0.5f, 1.0f);
+        for (Entity* entity : entities) {
+            if (entity->IsActive())
+                entity->Draw();
         }
-        if (player)
-            player->GetCharacter().Draw();
+        player->GetCharacter().Draw();
+        if (Entity* hovered = PickEntity(mouseX, mouseY); hovered != nullptr && mouseY < inventoryTop)
+            hovered->ShowLabel();
     }
+    Inventory::GetInstance().Render();
     engine.Render();
     if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
         RenderTargetPainter painter(*display.GetRenderTarget());
-        const int scrollX = room ? static_cast<int>(room->GetScrollX()) : 0;
-        const int scrollY = room ? static_cast<int>(room->GetScrollY()) : 0;
-        static const std::vector<Point> none;
-        const std::vector<Point>& path = player && !player->GetCharacter().IsIdle() ? player->GetCharacter().GetPath() : none;
-        for (std::size_t index = 0; index < path.size(); ++index) {
-            const Point& point = path[index];
-            painter.FillRectangle(point.x - scrollX - 3, point.y - scrollY - 3, point.x - scrollX + 3,
-                                  point.y - scrollY + 3, pathColour);
-            // Three pixels thick, so that the path shows on any floor.
-            for (int offset = -1; index > 0 && offset <= 1; ++offset)
-                painter.DrawLine(path[index - 1].x - scrollX, path[index - 1].y - scrollY + offset, point.x - scrollX,
-                                 point.y - scrollY + offset, pathColour);
+        if (room != nullptr && !player->GetCharacter().IsIdle()) {
+            const int scrollX = static_cast<int>(room->GetScrollX());
+            const int scrollY = static_cast<int>(room->GetScrollY());
+            const std::vector<Point>& path = player->GetCharacter().GetPath();
+            for (std::size_t index = 0; index < path.size(); ++index) {
+                const Point& point = path[index];
+                painter.FillRectangle(point.x - scrollX - 3, point.y - scrollY - 3, point.x - scrollX + 3,
+                                      point.y - scrollY + 3, pathColour);
+                // Three pixels thick, so that the path shows on any floor.
+                for (int offset = -1; index > 0 && offset <= 1; ++offset)
+                    painter.DrawLine(path[index - 1].x - scrollX, path[index - 1].y - scrollY + offset,
+                                     point.x - scrollX, point.y - scrollY + offset, pathColour);
+            }
         }
         DebugDisplay::GetInstance().Draw(painter);
     }

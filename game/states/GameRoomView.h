@@ -1,53 +1,94 @@
 #pragma once
 
-// A development view of a level's rooms before the episode's scripts and
-// talk sheets exist: start it with "startGameState GameRoomView" and
-// "activeLevel N" in data\config.txt. It shows the rooms listed in
-// data\level<NN>\rooms.txt (one room folder a line) with their stills,
-// animations and ambience, and the player's figure in them: a click walks
-// it there (the path it takes is drawn and logged), T lets it say a test
-// line, Tab goes to the next room, the left and right arrow keys scroll a
-// wide room by hand, and Escape returns to the main menu.
+// A development view of an episode before its scripts and talk sheets
+// exist: start it with "startGameState GameRoomView" and "activeLevel N" in
+// data\config.txt. It loads the level's settings file (rooms, doors, items,
+// the other characters) and lets the player's figure walk through the
+// rooms: a click walks there (the path is drawn and logged), a click on a
+// door walks to it and goes through, a click on an item picks it up into
+// the inventory bar, a right click examines, an inventory item is combined
+// with what is clicked next. T lets the figure say a test line, Tab goes to
+// the next room, the arrow keys scroll a wide room by hand, Escape returns
+// to the main menu.
+//
+// The view is the level its elements ask for: it stands in for the talk
+// sheets (doors are exits, items are picked up, examining names the thing)
+// and for the two scripts doors and items start (going through a door when
+// it has opened, taking an item once the figure has bent for it).
 
 #include "GameState.h"
+#include "adventure/AdventureLevel.h"
 #include "adventure/Player.h"
 #include "adventure/Room.h"
-#include "graphics/Animation.h"
-#include "graphics/Sprite.h"
 
-#include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-class GameRoomView final : public GameState {
+class Door;
+class Entity;
+class GameElement;
+class Item;
+
+class GameRoomView final : public GameState, public AdventureLevel {
 public:
+    // The figure the view shows for the player.
+    static constexpr const char* playerFigure = "juna";
+
     void Init(int level) override;
     void Exit() override;
     void Update(float seconds) override;
     void Render() override;
     void OnKeyDown(int key) override;
     void OnLButtonDown(int x, int y, bool doubleClick) override;
+    void OnRButtonDown(int x, int y) override;
+    void OnMouseMove(int x, int y) override;
 
-    // The figure the view shows for the player.
-    static constexpr const char* playerFigure = "juna";
+    int GetLevelNumber() const override { return level; }
+    int GetState() const override { return state; }
+    void SetState(int newState) override { state = newState; }
+    bool InputAllowed() const override;
+    bool BlockingScriptsIdle() const override { return InputAllowed(); }
+    void StopBlockingScripts() override;
+    bool IsSkipping() const override { return false; }
+    void RequestRoom(const std::string& roomName, int x, int y, int walkToX, int walkToY, int orient) override;
+    bool RunScript(const std::string& name, const std::string& argument) override;
+    TalkEntry GetUseLine(const std::string& elementName) override;
+    TalkEntry GetExamineLine(const std::string& elementName) override;
+    TalkEntry GetCombineLine(const std::string& itemName, const std::string& targetName) override;
+    void Perform(const TalkEntry& entry) override;
 
-    const Room* GetRoom() const { return room.get(); }
+    const Room* GetRoom() const { return room; }
     const Player* GetPlayer() const { return player.get(); }
 
 private:
-    void ShowRoom(std::size_t index);
-
-    // A still or animated detail of the room, standing at its placement.
-    struct Detail {
-        Animation animation;
-        Point placement;
+    struct PendingRoom {
+        std::string name;
+        Point at;
+        Point walkTo;
+        int orient = -1;
     };
 
+    // Enters the room; the figure appears at `at` (none: the front middle
+    // of the floor) and walks to `walkTo` (none: stays).
+    void ShowRoom(std::size_t index, std::optional<Point> at, std::optional<Point> walkTo, int orient);
+    // The active entity of the room under the screen point, the frontmost.
+    Entity* PickEntity(int x, int y) const;
+    Point World(int x, int y) const;
+
     int level = 1;
-    std::vector<std::string> folders;
+    int state = normal;
+    std::vector<std::unique_ptr<GameElement>> created;
+    std::vector<Room*> rooms;
     std::size_t current = 0;
-    std::unique_ptr<Room> room;
-    std::list<Detail> details;
+    Room* room = nullptr;
+    std::vector<Entity*> entities; // of the room, without the player
     std::unique_ptr<Player> player;
+    std::optional<PendingRoom> pendingRoom;
+    Entity* pendingUse = nullptr;  // used once the figure has walked there
+    Door* enteringDoor = nullptr;  // gone through once it has opened
+    Item* takenItem = nullptr;     // taken once the figure has bent for it
+    int mouseX = 0;
+    int mouseY = 0;
 };
