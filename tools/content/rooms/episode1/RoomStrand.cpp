@@ -1,7 +1,7 @@
 // The beach of Wakalua, wider than the screen: the turquoise sea under a
 // warm sky, palms and hibiscus, the Zephyra stuck nose-down in the sand on
 // the right with smoke rising from her, and the path to the village on the
-// left.
+// left (her hatch and the gate on the path are doors, see items/).
 
 #include "BonusArt.h"
 #include "Episode1Rooms.h"
@@ -75,27 +75,48 @@ void Sand(cairo_t* cairo)
         Ellipse(cairo, x, 690.0 - (static_cast<int>(x) % 70), 9.0, 6.0);
         FillOutlined(cairo, tone::hibiscusLight, colour::hibiscus, 2.0);
     }
-    // The path to the village, leaving on the left.
-    cairo_move_to(cairo, -10.0, 474.0);
-    cairo_curve_to(cairo, 90.0, 476.0, 180.0, 520.0, 250.0, 566.0);
-    cairo_curve_to(cairo, 160.0, 566.0, 70.0, 540.0, -10.0, 548.0);
+    // The path to the village, running back into the jungle on the left.
+    cairo_move_to(cairo, 40.0, 510.0);
+    cairo_curve_to(cairo, 120.0, 506.0, 220.0, 548.0, 300.0, 600.0);
+    cairo_curve_to(cairo, 220.0, 606.0, 110.0, 586.0, 28.0, 522.0);
     cairo_close_path(cairo);
     FillPlain(cairo, tone::sandDark, 0.45);
 }
 
-void Signpost(cairo_t* cairo)
+// The edge of the jungle on the left, where the path to the village leaves
+// the beach through its gate (a door, see items/): a dark way in between
+// big leaves.
+void JungleEdge(cairo_t* cairo)
 {
-    RoundedRectangle(cairo, 96.0, 420.0, 14.0, 90.0, 4.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);
-    cairo_move_to(cairo, 20.0, 416.0);
-    cairo_line_to(cairo, 166.0, 416.0);
-    cairo_line_to(cairo, 180.0, 434.0);
-    cairo_line_to(cairo, 166.0, 452.0);
-    cairo_line_to(cairo, 20.0, 452.0);
+    Circle(cairo, 10.0, 420.0, 70.0);
+    Circle(cairo, 90.0, 380.0, 64.0);
+    Circle(cairo, 160.0, 430.0, 52.0);
+    Circle(cairo, -10.0, 480.0, 50.0);
+    Circle(cairo, 180.0, 480.0, 36.0);
+    cairo_rectangle(cairo, -20.0, 420.0, 214.0, 92.0);
+    FillUnion(cairo, tone::leafLight, tone::leaf);
+    for (const double x : {20.0, 150.0}) {
+        for (int leaf = 0; leaf < 3; ++leaf) {
+            const double angle = -1.9 + leaf * 0.6 + (x > 100.0 ? 0.4 : 0.0);
+            cairo_move_to(cairo, x, 470.0);
+            cairo_curve_to(cairo, x + 40.0 * std::cos(angle - 0.3), 470.0 + 40.0 * std::sin(angle - 0.3),
+                           x + 70.0 * std::cos(angle), 470.0 + 70.0 * std::sin(angle),
+                           x + 80.0 * std::cos(angle), 470.0 + 80.0 * std::sin(angle));
+            cairo_curve_to(cairo, x + 60.0 * std::cos(angle + 0.2), 470.0 + 60.0 * std::sin(angle + 0.2),
+                           x + 30.0 * std::cos(angle + 0.3), 470.0 + 30.0 * std::sin(angle + 0.3), x, 470.0);
+            cairo_close_path(cairo);
+            FillOutlined(cairo, tone::leafLight, tone::leaf, 2.0);
+        }
+    }
+    // The way in: dark between the leaves, just the gate's width.
+    cairo_move_to(cairo, 30.0, 512.0);
+    cairo_line_to(cairo, 34.0, 420.0);
+    cairo_curve_to(cairo, 50.0, 380.0, 102.0, 380.0, 118.0, 420.0);
+    cairo_line_to(cairo, 122.0, 512.0);
     cairo_close_path(cairo);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillOutlined(cairo, tone::woodLight, tone::wood, 3.0);
-    DrawArtText(cairo, "DORF", 96.0, 443.0, 20.0, colour::cream);
+    SetVerticalGradient(cairo, 380.0, 512.0, 0x1E5A3A, 0x2E7A4B);
+    cairo_fill_preserve(cairo);
+    StrokeOutline(cairo, 2.5);
 }
 
 void Paint(cairo_t* cairo)
@@ -105,28 +126,16 @@ void Paint(cairo_t* cairo)
     Sand(cairo);
     DrawPalm(cairo, 560.0, 470.0, 260.0, -30.0);
     DrawHut(cairo, 260.0, 440.0, 0.7);
+    JungleEdge(cairo);
     // The Zephyra, crash-landed with her nose in the sand, and the furrow
     // she dug.
     Ellipse(cairo, 1140.0, 500.0, 300.0, 26.0);
     FillPlain(cairo, tone::sandDark, 0.8);
     DrawCutter(cairo, 1250.0, 400.0, 2.6, 0.18, false);
     DrawPalm(cairo, 1530.0, 520.0, 300.0, -60.0);
-    Signpost(cairo);
     DrawHibiscusBush(cairo, 860.0, 520.0, 0.7);
     DrawHibiscusBush(cairo, 40.0, 700.0, 1.1);
     DrawHibiscusBush(cairo, 1560.0, 720.0, 1.0);
-}
-
-void Hatch(cairo_t* cairo, int /*frame*/)
-{
-    RoundedRectangle(cairo, 4.0, 4.0, 72.0, 92.0, 18.0);
-    FillOutlined(cairo, colour::orangeLight, colour::orange);
-    RoundedRectangle(cairo, 14.0, 14.0, 52.0, 72.0, 12.0);
-    FillOutlined(cairo, 0x6E8098, 0x4B5A74, 2.5);
-    Circle(cairo, 40.0, 40.0, 12.0);
-    FillOutlined(cairo, colour::cream, colour::turquoise, 2.5);
-    RoundedRectangle(cairo, 50.0, 62.0, 12.0, 8.0, 3.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
 }
 
 void Surf(cairo_t* cairo, int frame)
@@ -188,7 +197,6 @@ RoomDescription RoomStrand()
     room.light = 0xFFF6E6;
     room.lightPools = {{{560.0, 560.0}, 180.0, 60.0, 0xC8D8C0}, {{1530.0, 600.0}, 200.0, 70.0, 0xC8D8C0}};
     room.graphics = {
-        {"luke", 1080, 420, 80, 100, 1, Hatch},
         {"wellen", 590, 414, 380, 50, 6, Surf},
         {"rauch", 930, 40, 160, 290, 6, Smoke},
     };
