@@ -10,21 +10,55 @@ namespace content::items {
 
 namespace {
 
-// Draws the item's first frame scaled to fit a box of `boxWidth` x
-// `boxHeight` centred on (x, y), never larger than `largest` times its size;
-// turned by `angle` first (then the box is square and the turned picture's
-// bounds must fit it).
+// The part of the item's first frame that is mostly opaque: a glow or a
+// shadow round the thing does not count when it is made to fit.
+struct Bounds {
+    double x = 0.0;
+    double y = 0.0;
+    double width = 0.0;
+    double height = 0.0;
+};
+
+Bounds SolidBounds(const ItemPicture& item)
+{
+    Picture picture(item.width, item.height);
+    item.draw(picture.Cairo(), 0);
+    int left = item.width;
+    int top = item.height;
+    int right = -1;
+    int bottom = -1;
+    for (int y = 0; y < item.height; ++y) {
+        for (int x = 0; x < item.width; ++x) {
+            if ((picture.Pixel(x, y) >> 24) < 128)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0)
+        return {0.0, 0.0, static_cast<double>(item.width), static_cast<double>(item.height)};
+    return {static_cast<double>(left), static_cast<double>(top), static_cast<double>(right + 1 - left),
+            static_cast<double>(bottom + 1 - top)};
+}
+
+// Draws the item's first frame scaled so that its solid part fits a box of
+// `boxWidth` x `boxHeight` centred on (x, y), never larger than `largest`
+// times its size; turned by `angle` first (then the turned part's bounds
+// must fit the box).
 void DrawFitted(cairo_t* cairo, const ItemPicture& item, double x, double y, double boxWidth, double boxHeight,
                 double largest, double angle = 0.0)
 {
-    const double turnedWidth = std::abs(item.width * std::cos(angle)) + std::abs(item.height * std::sin(angle));
-    const double turnedHeight = std::abs(item.width * std::sin(angle)) + std::abs(item.height * std::cos(angle));
+    const Bounds solid = SolidBounds(item);
+    const double turnedWidth = std::abs(solid.width * std::cos(angle)) + std::abs(solid.height * std::sin(angle));
+    const double turnedHeight = std::abs(solid.width * std::sin(angle)) + std::abs(solid.height * std::cos(angle));
     const double scale = std::min({boxWidth / turnedWidth, boxHeight / turnedHeight, largest});
     cairo_save(cairo);
     cairo_translate(cairo, x, y);
     cairo_rotate(cairo, angle);
     cairo_scale(cairo, scale, scale);
-    cairo_translate(cairo, -item.width / 2.0, -item.height / 2.0);
+    cairo_translate(cairo, -(solid.x + solid.width / 2.0), -(solid.y + solid.height / 2.0));
     cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
     item.draw(cairo, 0);
     cairo_restore(cairo);
@@ -42,6 +76,14 @@ Picture ItemIcon(const ItemPicture& item)
     constexpr double middleY = 37.0;
     Ellipse(cairo, middleX, middleY + 22.0, 40.0, 6.0);
     FillPlain(cairo, colour::nightDeep, 0.35);
+    // A glow round the item stays on the field's face, inside its rim.
+    constexpr double inset = 5.0;
+    cairo_move_to(cairo, 48.0 + inset - 0.55 * (inset - 1.0), inset);
+    cairo_line_to(cairo, 179.0 - inset - 0.55 * (inset - 1.0), inset);
+    cairo_line_to(cairo, 179.0 - inset - 0.55 * (74.0 - inset), 75.0 - inset);
+    cairo_line_to(cairo, 48.0 + inset - 0.55 * (74.0 - inset), 75.0 - inset);
+    cairo_close_path(cairo);
+    cairo_clip(cairo);
     DrawFitted(cairo, item, middleX, middleY, 96.0, 52.0, 1.8);
     return icon;
 }
@@ -61,6 +103,8 @@ Picture ItemCursor(const ItemPicture& item)
     FillOutlined(cairo, colour::orangeLight, colour::orange, 2.5);
     Circle(cairo, centreX, badgeY, badgeRadius - 5.0);
     FillOutlined(cairo, colour::nightLight, colour::night, 2.0);
+    Circle(cairo, centreX, badgeY, badgeRadius - 6.0);
+    cairo_clip(cairo);
     // A long thing lies across the badge diagonally, where it has the most room.
     const bool longThing = item.width > 1.8 * item.height;
     DrawFitted(cairo, item, centreX, badgeY, 37.0, 37.0, 1.2, longThing ? -std::numbers::pi / 4.0 : 0.0);
