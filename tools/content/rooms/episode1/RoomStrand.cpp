@@ -5,6 +5,7 @@
 
 #include "BonusArt.h"
 #include "Episode1Rooms.h"
+#include "WakaluaJungle.h"
 #include "SceneFigures.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
@@ -83,42 +84,6 @@ void Sand(cairo_t* cairo)
     FillPlain(cairo, tone::sandDark, 0.45);
 }
 
-// The edge of the jungle on the left, where the path to the village leaves
-// the beach through its gate (a door, see items/): a dark way in between
-// big leaves.
-void JungleEdge(cairo_t* cairo)
-{
-    Circle(cairo, 10.0, 420.0, 70.0);
-    Circle(cairo, 90.0, 380.0, 64.0);
-    Circle(cairo, 160.0, 430.0, 52.0);
-    Circle(cairo, -10.0, 480.0, 50.0);
-    Circle(cairo, 180.0, 480.0, 36.0);
-    cairo_rectangle(cairo, -20.0, 420.0, 214.0, 92.0);
-    FillUnion(cairo, tone::leafLight, tone::leaf);
-    for (const double x : {20.0, 150.0}) {
-        for (int leaf = 0; leaf < 3; ++leaf) {
-            const double angle = -1.9 + leaf * 0.6 + (x > 100.0 ? 0.4 : 0.0);
-            cairo_move_to(cairo, x, 470.0);
-            cairo_curve_to(cairo, x + 40.0 * std::cos(angle - 0.3), 470.0 + 40.0 * std::sin(angle - 0.3),
-                           x + 70.0 * std::cos(angle), 470.0 + 70.0 * std::sin(angle),
-                           x + 80.0 * std::cos(angle), 470.0 + 80.0 * std::sin(angle));
-            cairo_curve_to(cairo, x + 60.0 * std::cos(angle + 0.2), 470.0 + 60.0 * std::sin(angle + 0.2),
-                           x + 30.0 * std::cos(angle + 0.3), 470.0 + 30.0 * std::sin(angle + 0.3), x, 470.0);
-            cairo_close_path(cairo);
-            FillOutlined(cairo, tone::leafLight, tone::leaf, 2.0);
-        }
-    }
-    // The way in: dark between the leaves, just the gate's width.
-    cairo_move_to(cairo, 30.0, 512.0);
-    cairo_line_to(cairo, 34.0, 420.0);
-    cairo_curve_to(cairo, 50.0, 380.0, 102.0, 380.0, 118.0, 420.0);
-    cairo_line_to(cairo, 122.0, 512.0);
-    cairo_close_path(cairo);
-    SetVerticalGradient(cairo, 380.0, 512.0, 0x1E5A3A, 0x2E7A4B);
-    cairo_fill_preserve(cairo);
-    StrokeOutline(cairo, 2.5);
-}
-
 void Paint(cairo_t* cairo)
 {
     Sky(cairo);
@@ -126,7 +91,8 @@ void Paint(cairo_t* cairo)
     Sand(cairo);
     DrawPalm(cairo, 560.0, 470.0, 260.0, -30.0);
     DrawHut(cairo, 260.0, 440.0, 0.7);
-    JungleEdge(cairo);
+    // The gate to the village stands at its foot (76, 512).
+    DrawJungleEdge(cairo, 76.0, 512.0, 1.0);
     // The Zephyra, crash-landed with her nose in the sand, and the furrow
     // she dug.
     Ellipse(cairo, 1140.0, 500.0, 300.0, 26.0);
@@ -188,7 +154,8 @@ RoomDescription RoomStrand()
     room.width = width;
     room.height = height;
     room.paint = Paint;
-    room.floor = {{{0.0, 500.0}, {200.0, 480.0}, {840.0, 470.0}, {900.0, 528.0}, {1380.0, 528.0}, {1600.0, 540.0},
+    // Nobody walks into the jungle on the left but through its gate.
+    room.floor = {{{0.0, 516.0}, {214.0, 516.0}, {250.0, 480.0}, {840.0, 470.0}, {900.0, 528.0}, {1380.0, 528.0}, {1600.0, 540.0},
                    {1600.0, 652.0}, {0.0, 652.0}}};
     room.leads = {{{20.0, 560.0}, {300.0, 590.0}, {800.0, 600.0}, {1200.0, 590.0}, {1560.0, 600.0}},
                   {{1120.0, 540.0}, {1200.0, 590.0}}};
