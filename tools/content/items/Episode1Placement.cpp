@@ -14,8 +14,8 @@ struct ItemPlace {
     int footY; // the bottom of its graphic: where it stands
 };
 
-// The bridge's crystal stands in its holder on the wall, the raffia on the
-// edge of the dance stage, the blossom on the bush beside the torch; the
+// The bridge's crystal stands in its holder on the wall, the raffia hangs
+// on a post of the dance stage's arch, the blossom on the bush beside the torch; the
 // rest lies on the floor.
 const ItemPlace itemPlaces[] = {
     {"kristall", 880, 256, 480},
@@ -24,7 +24,7 @@ const ItemPlace itemPlaces[] = {
     {"treibholz", 660, 596, 630},
     {"muschel", 1290, 592, 636},
     {"hibiskusbluete", 722, 402, 452},
-    {"bastschnur", 418, 388, 448},
+    {"bastschnur", 366, 280, 448},
 };
 
 } // namespace

@@ -39,7 +39,7 @@ const std::vector<ItemThing>& Episode1ItemThings()
         {"Treibholz", "Treibholz", strand, Pickup::low, "treibholz", true},
         {"Muschel", "Muschel", strand, Pickup::low, "muschel", true},
         {"Hibiskusbluete", "Hibiskusbl\xfc" "te", dorfplatz, Pickup::middle, "hibiskusbluete", true},
-        {"Bastschnur", "Bastschnur", dorfplatz, Pickup::middle, "bastschnur", true},
+        {"Bastschnur", "Bastschnur", dorfplatz, Pickup::high, "bastschnur", true},
         {"Blumenkette", "Blumenkette", dorfplatz, Pickup::none, "blumenkette", false},
     };
     return items;

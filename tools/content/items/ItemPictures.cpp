@@ -149,22 +149,26 @@ void Blossom(cairo_t* cairo, int /*frame*/)
     DrawHibiscus(cairo, 22.0, 20.0, 17.0);
 }
 
-// A bundle of raffia string: a few loops tied in the middle, ends hanging.
+// A hank of raffia string hanging from a nail: long loops gathered under
+// a red tie, two loose ends.
 void Raffia(cairo_t* cairo, int /*frame*/)
 {
     constexpr std::uint32_t straw = 0xF2D98A;
     constexpr std::uint32_t strawDark = 0xC9A24E;
-    for (int loop = 0; loop < 3; ++loop) {
-        Ellipse(cairo, 26.0, 18.0 + loop * 2.0, 20.0 - loop * 3.0, 11.0 - loop * 2.0);
+    for (int loop = 0; loop < 4; ++loop) {
+        const double spread = 6.0 + loop * 5.0;
+        cairo_move_to(cairo, 26.0, 12.0);
+        cairo_curve_to(cairo, 26.0 - spread, 24.0, 26.0 - spread * 0.8, 52.0, 26.0, 56.0);
+        cairo_curve_to(cairo, 26.0 + spread * 0.8, 52.0, 26.0 + spread, 24.0, 26.0, 12.0);
         StrokeBand(cairo, loop % 2 == 0 ? straw : strawDark, 3.0, 6.0);
     }
-    RoundedRectangle(cairo, 20.0, 8.0, 12.0, 22.0, 4.0);
-    FillOutlined(cairo, colour::hibiscus, colour::banner, 2.0);
-    cairo_move_to(cairo, 24.0, 28.0);
-    cairo_curve_to(cairo, 22.0, 34.0, 16.0, 36.0, 14.0, 42.0);
-    cairo_move_to(cairo, 28.0, 28.0);
-    cairo_curve_to(cairo, 30.0, 34.0, 36.0, 36.0, 38.0, 42.0);
+    cairo_move_to(cairo, 30.0, 16.0);
+    cairo_curve_to(cairo, 44.0, 26.0, 40.0, 40.0, 48.0, 50.0);
     StrokeBand(cairo, straw, 3.0, 6.0);
+    RoundedRectangle(cairo, 18.0, 10.0, 16.0, 10.0, 4.0);
+    FillOutlined(cairo, colour::hibiscus, colour::banner, 2.0);
+    Circle(cairo, 26.0, 6.0, 4.0);
+    FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
 }
 
 // The dancers' garland: blossoms threaded on raffia in a loop.
@@ -192,7 +196,7 @@ const std::vector<ItemPicture>& Episode1ItemPictures()
         {"treibholz", 110, 34, 1, Driftwood},
         {"muschel", 58, 44, 1, Conch},
         {"hibiskusbluete", 44, 44, 1, Blossom},
-        {"bastschnur", 52, 46, 1, Raffia},
+        {"bastschnur", 52, 60, 1, Raffia},
         {"blumenkette", 80, 60, 1, Garland},
     };
     return pictures;
