@@ -30,7 +30,10 @@ struct DoorThing {
     std::string leadsTo;  // the full name of the door it leads to
     RoomPoint walkFrom;   // where the player appears when arriving here
     RoomPoint walkTo;     // where the arriving player walks to
-    std::string sprite;   // the door's picture and opening animation
+    // The door's picture and opening animation. Its settings play it in
+    // the mode "stop", so that an idle door stays closed in its first frame
+    // (the default, "loop", would open and close it all the time).
+    std::string sprite;
 };
 
 // How the player bends to pick an item up: the element's "pickup anim".
@@ -41,7 +44,10 @@ struct ItemThing {
     std::string label;   // the German name, Windows-1252
     std::string room;    // the room it lies in, or the room of the puzzle that makes it
     Pickup pickup;
-    std::string sprite;  // the base of its sprite labels
+    // The base of its sprite labels: the picture in its room (a still; the
+    // crystal's is an animation that pulses, played in a loop), the icon
+    // and the pointer (IconLabel, CursorLabel).
+    std::string sprite;
     bool liesInRoom;     // false for an item that only a combination makes
 };
 
