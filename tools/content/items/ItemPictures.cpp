@@ -43,6 +43,8 @@ void Crystal(cairo_t* cairo, int frame)
 // A roll of teal insulating tape lying on its side, its end hanging loose.
 void Tape(cairo_t* cairo, int /*frame*/)
 {
+    Ellipse(cairo, 32.0, 31.0, 28.0, 5.0);
+    FillPlain(cairo, colour::nightDeep, 0.3);
     cairo_move_to(cairo, 40.0, 26.0);
     cairo_curve_to(cairo, 48.0, 30.0, 54.0, 34.0, 62.0, 33.0);
     cairo_line_to(cairo, 62.0, 26.0);
@@ -66,6 +68,8 @@ void Tape(cairo_t* cairo, int /*frame*/)
 // An open-ended spanner lying on the deck, its grip wrapped in orange.
 void Spanner(cairo_t* cairo, int /*frame*/)
 {
+    Ellipse(cairo, 48.0, 27.0, 40.0, 4.0);
+    FillPlain(cairo, colour::nightDeep, 0.3);
     cairo_save(cairo);
     cairo_translate(cairo, 46.0, 18.0);
     cairo_rotate(cairo, -0.12);
@@ -112,6 +116,8 @@ void Driftwood(cairo_t* cairo, int /*frame*/)
 // A pink spiral conch.
 void Conch(cairo_t* cairo, int /*frame*/)
 {
+    Ellipse(cairo, 30.0, 39.0, 24.0, 4.0);
+    FillPlain(cairo, tone::sandDark, 0.6);
     cairo_move_to(cairo, 6.0, 30.0);
     cairo_curve_to(cairo, 8.0, 10.0, 30.0, 2.0, 46.0, 10.0);
     cairo_curve_to(cairo, 56.0, 16.0, 54.0, 30.0, 46.0, 36.0);
