@@ -1,1 +1,229 @@
-#include <gtest/gtest.h>
+// The doors and items of episode 1: where the generated rooms place them,
+// read as the game reads the rooms, and their pictures in the level's
+// sprite list, the inventory and the pointer.
+
+#include "ContentLists.h"
+#include "GeneratedDataTest.h"
+#include "ImagePixels.h"
+#include "SpriteArt.h"
+#include "adventure/ByteMap.h"
+#include "adventure/PathFinder.h"
+#include "adventure/Room.h"
+#include "adventure/RoomSpriteInfos.h"
+#include "graphics/SpriteInfosLoaderUtil.h"
+#include "items/Episode1Items.h"
+#include "items/Episode1Things.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using content::items::DoorThing;
+using content::items::ItemThing;
+
+// The room's folder as the game names it: "data\level01\" and the room's
+// label in lower case.
+std::string RoomFolder(const std::string& room)
+{
+    std::string folder = "data\\level01\\";
+    for (const char c : room)
+        folder += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folder + "\\";
+}
+
+std::string FrameFile(const std::string& folder, const std::string& label, int frame)
+{
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", frame);
+    return folder + label + number;
+}
+
+// A room as the game takes it in: the graphics its sprite-info file
+// registers, by label, and its walk area.
+struct LoadedRoom {
+    std::map<std::string, SpriteInfo> graphics;
+    ByteMap walkArea;
+};
+
+bool LoadRoom(const std::string& room, LoadedRoom& loaded)
+{
+    const std::string folder = RoomFolder(room);
+    SpriteInfosLoaderUtil::SpriteInfos entries;
+    if (!SpriteInfosLoaderUtil::LoadSpriteInfos((folder + "spriteinfos.txt").c_str(), entries))
+        return false;
+    for (const RoomGraphic& graphic : RoomSpriteInfos::Interpret(entries, folder))
+        if (graphic.kind == RoomGraphic::still || graphic.kind == RoomGraphic::animation)
+            loaded.graphics[graphic.info.label] = graphic.info;
+    const std::unique_ptr<Image> image = Room::LoadMapImage(folder + "walkarea");
+    return image && loaded.walkArea.Init(*image);
+}
+
+// Whether the player walks from `from` to `to` and ends there.
+bool Walks(const ByteMap& map, Point from, Point to)
+{
+    std::vector<Point> path;
+    if (!PathFinder::GetInstance().FindPathExt(static_cast<float>(from.x), static_cast<float>(from.y),
+                                               static_cast<float>(to.x), static_cast<float>(to.y), map, 1.0f, 1.0f,
+                                               path))
+        return false;
+    return !path.empty() && path.back().x == to.x && path.back().y == to.y;
+}
+
+} // namespace
+
+class ItemArtTest : public GeneratedDataTest {
+protected:
+    void SetUp() override
+    {
+        GeneratedDataTest::SetUp();
+        StartLog();
+    }
+};
+
+TEST_F(ItemArtTest, DoorsLeadToEachOtherAndDoorsAndItemsStandWhereThePlayerWalks)
+{
+    const std::vector<DoorThing>& doors = content::items::Episode1Doors();
+    const std::vector<ItemThing>& items = content::items::Episode1ItemThings();
+    std::map<std::string, const DoorThing*> doorsByFullName;
+    for (const DoorThing& door : doors)
+        EXPECT_TRUE(doorsByFullName.emplace(content::items::FullName(door.room, door.name), &door).second)
+            << door.name;
+
+    // Each door leads to a door of another room, which leads back to it;
+    // every room has a way in.
+    std::set<std::string> roomsWithDoors;
+    for (const DoorThing& door : doors) {
+        SCOPED_TRACE(door.name);
+        roomsWithDoors.insert(door.room);
+        const auto target = doorsByFullName.find(door.leadsTo);
+        ASSERT_NE(target, doorsByFullName.end()) << door.leadsTo;
+        EXPECT_NE(target->second->room, door.room);
+        EXPECT_EQ(target->second->leadsTo, content::items::FullName(door.room, door.name));
+    }
+    EXPECT_EQ(roomsWithDoors.size(), 4u);
+
+    std::map<std::string, LoadedRoom> rooms;
+    for (const std::string& room : roomsWithDoors)
+        ASSERT_TRUE(LoadRoom(room, rooms[room])) << room;
+
+    for (const DoorThing& door : doors) {
+        SCOPED_TRACE(door.name);
+        const LoadedRoom& room = rooms[door.room];
+        // The room places the door's picture, an animation that opens: its
+        // first and last frames differ over much of the door.
+        const auto graphic = room.graphics.find(door.sprite);
+        ASSERT_NE(graphic, room.graphics.end()) << door.sprite;
+        EXPECT_TRUE(graphic->second.hasPlacement);
+        ASSERT_GE(graphic->second.frameCount, 3);
+        const ArtPixels closed(FrameFile(RoomFolder(door.room), door.sprite, 1));
+        const ArtPixels open(FrameFile(RoomFolder(door.room), door.sprite, graphic->second.frameCount));
+        ASSERT_TRUE(closed.Loaded() && open.Loaded());
+        ASSERT_EQ(closed.Width(), open.Width());
+        ASSERT_EQ(closed.Height(), open.Height());
+        int changed = 0;
+        for (int y = 0; y < closed.Height(); ++y)
+            for (int x = 0; x < closed.Width(); ++x)
+                if (closed.Coverage(x, y) != open.Coverage(x, y) || closed.Rgb(x, y) != open.Rgb(x, y))
+                    ++changed;
+        EXPECT_GT(changed, closed.Width() * closed.Height() / 5);
+
+        // The arriving player appears on the floor and walks on from there.
+        const Point from{door.walkFrom.x, door.walkFrom.y};
+        const Point to{door.walkTo.x, door.walkTo.y};
+        EXPECT_NE(room.walkArea.Get(from.x, from.y), ByteMap::blocked);
+        EXPECT_NE(room.walkArea.Get(to.x, to.y), ByteMap::blocked);
+        EXPECT_TRUE(Walks(room.walkArea, from, to));
+    }
+
+    // An item lying in a room stands on its floor, reached from every door
+    // of the room; one that only a combination makes lies nowhere.
+    for (const ItemThing& item : items) {
+        SCOPED_TRACE(item.name);
+        ASSERT_EQ(rooms.count(item.room), 1u) << item.room;
+        for (const auto& [label, room] : rooms) {
+            const bool placed = room.graphics.count(item.sprite) == 1;
+            EXPECT_EQ(placed, item.liesInRoom && label == item.room) << label;
+        }
+        if (!item.liesInRoom)
+            continue;
+        const LoadedRoom& room = rooms[item.room];
+        const SpriteInfo& info = room.graphics.at(item.sprite);
+        ASSERT_TRUE(info.hasPlacement);
+        EXPECT_NE(room.walkArea.Get(info.placement.x, info.placement.y), ByteMap::blocked);
+        for (const DoorThing& door : doors) {
+            if (door.room != item.room)
+                continue;
+            EXPECT_TRUE(Walks(room.walkArea, Point{door.walkTo.x, door.walkTo.y}, info.placement)) << door.name;
+        }
+    }
+}
+
+TEST_F(ItemArtTest, EveryLabelIsInTheLevelListAndIconsAndPointersFitWhereTheGameDrawsThem)
+{
+    // Written beside the generated tree, as the level's list is.
+    content::SpriteFolder level("items\\sprites\\", "items\\sprites.txt");
+    ASSERT_TRUE(content::items::WriteEpisode1Items(level));
+    ASSERT_TRUE(level.Finish());
+    const std::vector<std::string> written = content::SpriteLabels("items\\sprites.txt");
+    const std::set<std::string> labels(written.begin(), written.end());
+    EXPECT_EQ(labels.size(), written.size()) << "a label listed twice";
+
+    std::set<std::string> expected;
+    for (const DoorThing& door : content::items::Episode1Doors())
+        expected.insert(door.sprite);
+    for (const ItemThing& item : content::items::Episode1ItemThings()) {
+        if (item.liesInRoom)
+            expected.insert(item.sprite);
+        expected.insert(content::items::IconLabel(item));
+        expected.insert(content::items::CursorLabel(item));
+    }
+    EXPECT_EQ(labels, expected);
+    // Once the generator writes the level's list, they are all in it.
+    const std::map<std::string, std::vector<SpriteListLine>> levelList = ReadSpriteList("level01");
+    if (!levelList.empty()) {
+        for (const std::string& label : expected)
+            EXPECT_EQ(levelList.count(label), 1u) << label;
+    }
+
+    for (const ItemThing& item : content::items::Episode1ItemThings()) {
+        SCOPED_TRACE(item.name);
+        // The icon is drawn at the field's position: everything of it lies
+        // on the field's slanted face, 48 <= x + 0.55 (y - 1) < 179 for
+        // 0 <= y < 75, clear of a 3-pixel rim, and the item shows.
+        const ArtPixels icon("items\\sprites\\" + content::items::IconLabel(item));
+        ASSERT_TRUE(icon.Loaded());
+        int shown = 0;
+        int outside = 0;
+        for (int y = 0; y < icon.Height(); ++y) {
+            for (int x = 0; x < icon.Width(); ++x) {
+                if (icon.Coverage(x, y) == 0)
+                    continue;
+                const double slanted = x + 0.55 * (y - 1);
+                const bool onFace = y >= 3 && y < 72 && slanted >= 51.0 && slanted < 176.0;
+                outside += onFace ? 0 : 1;
+                shown += icon.Coverage(x, y) == 255 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(outside, 0);
+        EXPECT_GT(shown, 600);
+
+        // The pointer's position is its bottom centre: the pin's tip is
+        // there, and it is no larger than a pointer.
+        const ArtPixels cursor("items\\sprites\\" + content::items::CursorLabel(item));
+        ASSERT_TRUE(cursor.Loaded());
+        EXPECT_LE(cursor.Width(), 64);
+        EXPECT_LE(cursor.Height(), 80);
+        int tip = 0;
+        for (int y = cursor.Height() - 4; y < cursor.Height(); ++y)
+            for (int x = cursor.Width() / 2 - 1; x <= cursor.Width() / 2; ++x)
+                tip = std::max(tip, cursor.Coverage(x, y));
+        EXPECT_GT(tip, 128);
+    }
+}

@@ -70,13 +70,6 @@ std::string FrameName(const RoomGraphic& graphic, int frame)
     return graphic.name + number;
 }
 
-Picture GraphicFrame(const RoomGraphic& graphic, int frame)
-{
-    Picture picture(graphic.width, graphic.height);
-    graphic.draw(picture.Cairo(), frame);
-    return picture;
-}
-
 // A map is written only with the background's size, so that the game
 // reads each cell where the picture shows it.
 bool WriteMap(const RoomDescription& room, const std::string& path, const std::unique_ptr<Image>& image)
@@ -128,6 +121,13 @@ bool CheckAnimationNames(const RoomDescription& room)
 }
 
 } // namespace
+
+Picture GraphicFrame(const RoomGraphic& graphic, int frame)
+{
+    Picture picture(graphic.width, graphic.height);
+    graphic.draw(picture.Cairo(), frame);
+    return picture;
+}
 
 Picture PaintBackground(const RoomDescription& room)
 {

@@ -22,6 +22,8 @@
 namespace content::rooms {
 
 Picture PaintBackground(const RoomDescription& room);
+// Frame `frame` of a graphic of the room, of the graphic's size.
+Picture GraphicFrame(const RoomGraphic& graphic, int frame);
 std::unique_ptr<Image> WalkAreaImage(const RoomDescription& room);
 std::unique_ptr<Image> DepthMapImage(const RoomDescription& room);
 std::unique_ptr<Image> LightMapImage(const RoomDescription& room);

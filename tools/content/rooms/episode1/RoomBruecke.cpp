@@ -1,6 +1,7 @@
 // The bridge of the Zephyra: a wide front window onto space and Wakalua,
 // the main console under it, the captain's chair, the hatch to the engine
-// room on the left and the hyperdrive crystal in its holder on the right.
+// room on the left and the hyperdrive crystal's holder on the right (the
+// door and the crystal are graphics of their own, see items/).
 
 #include "Episode1Rooms.h"
 #include "SceneShapes.h"
@@ -154,25 +155,6 @@ void Monitor(cairo_t* cairo, int frame)
     }
 }
 
-void Crystal(cairo_t* cairo, int frame)
-{
-    const double pulse = 0.5 + 0.5 * std::cos(frame * 2.0 * pi / 6.0);
-    Glow(cairo, 40.0, 44.0, 30.0 + 8.0 * pulse, colour::tealLight, 0.35 + 0.4 * pulse);
-    cairo_move_to(cairo, 40.0, 8.0);
-    cairo_line_to(cairo, 60.0, 44.0);
-    cairo_line_to(cairo, 40.0, 80.0);
-    cairo_line_to(cairo, 20.0, 44.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xE6FFFB, colour::turquoise, 2.5);
-    // The crack that starts the episode.
-    cairo_move_to(cairo, 34.0, 24.0);
-    cairo_line_to(cairo, 44.0, 40.0);
-    cairo_line_to(cairo, 38.0, 52.0);
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.8);
-    cairo_stroke(cairo);
-}
-
 } // namespace
 
 RoomDescription RoomBruecke()
@@ -193,7 +175,6 @@ RoomDescription RoomBruecke()
     room.graphics = {
         {"sessel", 432, 378, 160, 170, 1, Chair},
         {"monitor", 250, 236, 120, 80, 4, Monitor},
-        {"kristall", 880, 256, 80, 88, 6, Crystal},
     };
     room.ambience = Ambience::engineHum;
     return room;

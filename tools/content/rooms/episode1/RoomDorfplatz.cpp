@@ -1,9 +1,11 @@
 // The village square of Wakalua in the warm late afternoon: thatched huts
 // around a sandy square, the chief's dance stage with its drum, a totem,
-// garlands of lanterns, and a torch burning beside the stage.
+// garlands of lanterns, a torch burning beside the stage, and the jungle
+// on the left where the path to the beach leaves through its gate.
 
 #include "BonusArt.h"
 #include "Episode1Rooms.h"
+#include "WakaluaJungle.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 
@@ -44,9 +46,9 @@ void Square(cairo_t* cairo)
     StrokeOutline(cairo, 3.0);
     Ellipse(cairo, 512.0, 560.0, 300.0, 70.0);
     FillPlain(cairo, tone::sandDark, 0.45);
-    // Stepping stones towards the beach on the left.
+    // Stepping stones from the square to the gate towards the beach.
     for (int stone = 0; stone < 4; ++stone) {
-        Ellipse(cairo, 60.0 + stone * 60.0, 610.0 - stone * 24.0, 22.0, 9.0);
+        Ellipse(cairo, 250.0 + stone * 66.0, 628.0 - stone * 16.0, 22.0, 9.0);
         FillOutlined(cairo, tone::stoneLight, colour::stone, 2.0);
     }
 }
@@ -125,6 +127,8 @@ void Paint(cairo_t* cairo)
     DrawPalm(cairo, 790.0, 400.0, 250.0, 40.0);
     DrawHut(cairo, 150.0, 420.0, 1.5);
     DrawHut(cairo, 880.0, 420.0, 1.6);
+    // The gate to the beach stands at its foot (70, 640).
+    DrawJungleEdge(cairo, 70.0, 640.0, 1.1);
     Stage(cairo);
     Totem(cairo, 300.0);
     Lanterns(cairo);
@@ -190,10 +194,12 @@ RoomDescription RoomDorfplatz()
     room.width = width;
     room.height = height;
     room.paint = Paint;
-    room.floor = {{{0.0, 560.0}, {80.0, 470.0}, {220.0, 440.0}, {820.0, 440.0}, {960.0, 470.0}, {1024.0, 500.0},
-                   {1024.0, 652.0}, {0.0, 652.0}}};
-    room.leads = {{{30.0, 610.0}, {260.0, 560.0}, {512.0, 500.0}, {760.0, 560.0}, {990.0, 600.0}},
-                  {{150.0, 460.0}, {260.0, 560.0}},
+    // The jungle in the bottom left corner is no floor, but for the way
+    // out through its gate.
+    room.floor = {{{0.0, 596.0}, {130.0, 596.0}, {250.0, 520.0}, {240.0, 470.0}, {300.0, 440.0}, {820.0, 440.0},
+                   {960.0, 470.0}, {1024.0, 500.0}, {1024.0, 652.0}, {0.0, 652.0}}};
+    room.leads = {{{30.0, 622.0}, {260.0, 590.0}, {512.0, 500.0}, {760.0, 560.0}, {990.0, 600.0}},
+                  {{300.0, 470.0}, {260.0, 560.0}, {260.0, 590.0}},
                   {{880.0, 460.0}, {760.0, 560.0}}};
     room.backY = 440;
     room.frontY = 720;

@@ -1,6 +1,8 @@
 // The engine room of the Zephyra: the hyperdrive chamber with its empty
 // crystal socket glowing orange, pipes along the walls, a working piston
-// and a broken cable that throws sparks; a toolbox waits on the deck.
+// and a broken cable that throws sparks; a toolbox waits on the deck. The
+// ladder up to the bridge and the outer hatch onto the beach on the left are
+// doors with graphics of their own, see items/.
 
 #include "Episode1Rooms.h"
 #include "SceneShapes.h"
@@ -88,19 +90,23 @@ void Doorway(cairo_t* cairo)
     cairo_line_to(cairo, 958.0, 446.0);
     StrokeBand(cairo, colour::steel, 5.0, 9.0);
     Glow(cairo, 925.0, 170.0, 60.0, colour::tealLight, 0.4);
-    // Shelves with spare parts on the left.
-    for (const double y : {210.0, 310.0}) {
-        RoundedRectangle(cairo, 40.0, y, 160.0, 14.0, 4.0);
-        FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);
+}
+
+// The outer hatch onto the beach on the left: a heavy frame with warning
+// marks round the opening its door graphic fills.
+void OuterHatchFrame(cairo_t* cairo)
+{
+    RoundedRectangle(cairo, 34.0, 170.0, 176.0, 276.0, 26.0);
+    FillOutlined(cairo, colour::orangeLight, colour::orange);
+    RoundedRectangle(cairo, 50.0, 186.0, 144.0, 260.0, 18.0);
+    FillOutlined(cairo, 0x6E8098, 0x4B5A74, 3.0);
+    for (const double y : {200.0, 420.0}) {
+        ship::DrawRivet(cairo, 42.0, y, 3.5);
+        ship::DrawRivet(cairo, 202.0, y, 3.5);
     }
-    for (int box = 0; box < 3; ++box) {
-        RoundedRectangle(cairo, 52.0 + box * 50.0, 172.0, 40.0, 38.0, 5.0);
-        const bool teal = box == 1;
-        FillOutlined(cairo, teal ? colour::tealLight : colour::orangeLight, teal ? colour::teal : colour::orange, 2.5);
-    }
-    Circle(cairo, 80.0, 290.0, 18.0);
-    Circle(cairo, 130.0, 294.0, 14.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel, 2.5);
+    RoundedRectangle(cairo, 62.0, 140.0, 120.0, 24.0, 6.0);
+    FillOutlined(cairo, colour::nightLight, colour::night, 2.0);
+    DrawArtText(cairo, "AUSSENLUKE", 122.0, 157.0, 10.0, colour::orangeLight);
 }
 
 void Paint(cairo_t* cairo)
@@ -109,6 +115,7 @@ void Paint(cairo_t* cairo)
     Pipes(cairo);
     Hyperdrive(cairo);
     Doorway(cairo);
+    OuterHatchFrame(cairo);
     DrawShipDeck(cairo, width, height, deckY, 510.0);
     // The piston's housing, on the left of the drive.
     RoundedRectangle(cairo, 276.0, 300.0, 52.0, 150.0, 8.0);

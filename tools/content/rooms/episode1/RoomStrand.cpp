@@ -1,10 +1,11 @@
 // The beach of Wakalua, wider than the screen: the turquoise sea under a
 // warm sky, palms and hibiscus, the Zephyra stuck nose-down in the sand on
 // the right with smoke rising from her, and the path to the village on the
-// left.
+// left (her hatch and the gate on the path are doors, see items/).
 
 #include "BonusArt.h"
 #include "Episode1Rooms.h"
+#include "WakaluaJungle.h"
 #include "SceneFigures.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
@@ -75,27 +76,12 @@ void Sand(cairo_t* cairo)
         Ellipse(cairo, x, 690.0 - (static_cast<int>(x) % 70), 9.0, 6.0);
         FillOutlined(cairo, tone::hibiscusLight, colour::hibiscus, 2.0);
     }
-    // The path to the village, leaving on the left.
-    cairo_move_to(cairo, -10.0, 474.0);
-    cairo_curve_to(cairo, 90.0, 476.0, 180.0, 520.0, 250.0, 566.0);
-    cairo_curve_to(cairo, 160.0, 566.0, 70.0, 540.0, -10.0, 548.0);
+    // The path to the village, running back into the jungle on the left.
+    cairo_move_to(cairo, 40.0, 510.0);
+    cairo_curve_to(cairo, 120.0, 506.0, 220.0, 548.0, 300.0, 600.0);
+    cairo_curve_to(cairo, 220.0, 606.0, 110.0, 586.0, 28.0, 522.0);
     cairo_close_path(cairo);
     FillPlain(cairo, tone::sandDark, 0.45);
-}
-
-void Signpost(cairo_t* cairo)
-{
-    RoundedRectangle(cairo, 96.0, 420.0, 14.0, 90.0, 4.0);
-    FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);
-    cairo_move_to(cairo, 20.0, 416.0);
-    cairo_line_to(cairo, 166.0, 416.0);
-    cairo_line_to(cairo, 180.0, 434.0);
-    cairo_line_to(cairo, 166.0, 452.0);
-    cairo_line_to(cairo, 20.0, 452.0);
-    cairo_close_path(cairo);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
-    FillOutlined(cairo, tone::woodLight, tone::wood, 3.0);
-    DrawArtText(cairo, "DORF", 96.0, 443.0, 20.0, colour::cream);
 }
 
 void Paint(cairo_t* cairo)
@@ -105,28 +91,17 @@ void Paint(cairo_t* cairo)
     Sand(cairo);
     DrawPalm(cairo, 560.0, 470.0, 260.0, -30.0);
     DrawHut(cairo, 260.0, 440.0, 0.7);
+    // The gate to the village stands at its foot (76, 512).
+    DrawJungleEdge(cairo, 76.0, 512.0, 1.0);
     // The Zephyra, crash-landed with her nose in the sand, and the furrow
     // she dug.
     Ellipse(cairo, 1140.0, 500.0, 300.0, 26.0);
     FillPlain(cairo, tone::sandDark, 0.8);
     DrawCutter(cairo, 1250.0, 400.0, 2.6, 0.18, false);
     DrawPalm(cairo, 1530.0, 520.0, 300.0, -60.0);
-    Signpost(cairo);
     DrawHibiscusBush(cairo, 860.0, 520.0, 0.7);
     DrawHibiscusBush(cairo, 40.0, 700.0, 1.1);
     DrawHibiscusBush(cairo, 1560.0, 720.0, 1.0);
-}
-
-void Hatch(cairo_t* cairo, int /*frame*/)
-{
-    RoundedRectangle(cairo, 4.0, 4.0, 72.0, 92.0, 18.0);
-    FillOutlined(cairo, colour::orangeLight, colour::orange);
-    RoundedRectangle(cairo, 14.0, 14.0, 52.0, 72.0, 12.0);
-    FillOutlined(cairo, 0x6E8098, 0x4B5A74, 2.5);
-    Circle(cairo, 40.0, 40.0, 12.0);
-    FillOutlined(cairo, colour::cream, colour::turquoise, 2.5);
-    RoundedRectangle(cairo, 50.0, 62.0, 12.0, 8.0, 3.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
 }
 
 void Surf(cairo_t* cairo, int frame)
@@ -179,7 +154,8 @@ RoomDescription RoomStrand()
     room.width = width;
     room.height = height;
     room.paint = Paint;
-    room.floor = {{{0.0, 500.0}, {200.0, 480.0}, {840.0, 470.0}, {900.0, 528.0}, {1380.0, 528.0}, {1600.0, 540.0},
+    // Nobody walks into the jungle on the left but through its gate.
+    room.floor = {{{0.0, 516.0}, {214.0, 516.0}, {250.0, 480.0}, {840.0, 470.0}, {900.0, 528.0}, {1380.0, 528.0}, {1600.0, 540.0},
                    {1600.0, 652.0}, {0.0, 652.0}}};
     room.leads = {{{20.0, 560.0}, {300.0, 590.0}, {800.0, 600.0}, {1200.0, 590.0}, {1560.0, 600.0}},
                   {{1120.0, 540.0}, {1200.0, 590.0}}};
@@ -188,7 +164,6 @@ RoomDescription RoomStrand()
     room.light = 0xFFF6E6;
     room.lightPools = {{{560.0, 560.0}, 180.0, 60.0, 0xC8D8C0}, {{1530.0, 600.0}, 200.0, 70.0, 0xC8D8C0}};
     room.graphics = {
-        {"luke", 1080, 420, 80, 100, 1, Hatch},
         {"wellen", 590, 414, 380, 50, 6, Surf},
         {"rauch", 930, 40, 160, 290, 6, Smoke},
     };

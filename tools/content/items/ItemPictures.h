@@ -1,0 +1,27 @@
+#pragma once
+
+// The items of episode 1 as they lie in their rooms: each drawn into
+// (0, 0)-(width, height) at the size it has there. The inventory icon and
+// the combine pointer are the same drawing made to fit (ItemIcon.h).
+
+#include <cairo.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace content::items {
+
+struct ItemPicture {
+    std::string sprite;  // the item's sprite label (ItemThing::sprite)
+    int width = 0;
+    int height = 0;
+    int frames = 1;
+    std::function<void(cairo_t*, int frame)> draw;
+};
+
+const std::vector<ItemPicture>& Episode1ItemPictures();
+// The picture of `sprite`, or null.
+const ItemPicture* FindItemPicture(const std::string& sprite);
+
+} // namespace content::items
