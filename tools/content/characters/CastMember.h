@@ -9,7 +9,9 @@
 // Frames are RLE strips on one palette per character, cut from all of its
 // frames. The figure stands on the frame's bottom centre: the middle of its
 // soles lies groundMargin of the standing height above the bottom edge, its
-// soft ground shadow around them.
+// soft ground shadow around them. All frames of a character are equally
+// tall (1.32 times its standing height, room for arms stretched up); each
+// animation is as wide as its widest pose needs.
 
 #include "SpriteArt.h"
 #include "characters/PuppetRig.h"

@@ -80,7 +80,7 @@ Pose IdlePose(int variant, int frame)
         pose.glow = 0.3 * out;
         break;
     case 2: // scratching the head
-        pose.arms[1] = {0.05 + 2.5 * out, 0.35 * out + 0.14, 0.22 + 1.9 * out};
+        pose.arms[1] = {0.05 + 2.4 * out, 0.14 + 0.1 * out, 0.22 + 1.7 * out, 0.9 * out};
         pose.arms[1].swing += 0.12 * out * std::sin(3 * phase);
         pose.headTilt = 1.0 * out;
         pose.rise = 0.6 * std::sin(2 * phase);
@@ -94,7 +94,7 @@ Pose IdlePose(int variant, int frame)
         break;
     case 4: // tapping a foot, hands on the hips
         for (ArmPose& arm : pose.arms)
-            arm = {-0.2 * out + 0.05, 0.14 + 0.5 * out, 0.22 + 1.9 * out};
+            arm = {0.05 - 0.15 * out, 0.14 + 0.75 * out, 0.22 + 0.3 * out, 1.9 * out};
         pose.legs[1].lift = 1.8 * std::max(0.0, std::sin(2 * phase));
         pose.legs[1].forward = 1.5;
         pose.rise = 0.8 * std::max(0.0, std::sin(2 * phase + pi / 2)) * 0.3;
@@ -117,11 +117,13 @@ Pose TakePose(Reach reach, int frame)
     const double out = Out(frame, takeFrames);
     switch (reach) {
     case Reach::low:
-        pose.crouch = 14.0 * out;
-        pose.lean = 0.55 * out;
+        pose.crouch = 10.0 * out;
+        pose.lean = 0.7 * out;
         pose.legs[0].forward = 0.4 + 5.0 * out;
         pose.legs[1].forward = -0.4 - 3.0 * out;
-        pose.arms[0] = {0.05 + 0.25 * out, 0.14, 0.22 - 0.15 * out};
+        // The hand down to the floor in front of the feet.
+        pose.arms[0] = {0.05 - 0.35 * out, 0.14, 0.22 - 0.1 * out};
+        pose.arms[1] = {0.05 - 0.2 * out, 0.14 + 0.1 * out, 0.22 + 0.3 * out};
         pose.headTilt = 1.0 * out;
         break;
     case Reach::middle:

@@ -256,13 +256,13 @@ private:
         const double upper = std::max(length, 12.0);
         const BodyPoint shoulder = Leaned({across * look.shoulderHalf, shoulderY + 1.5, 0.0});
         const double swing = arm.swing + pose.lean;
-        const auto along = [&](const BodyPoint& from, double angle) {
-            return BodyPoint{from.u + across * std::sin(arm.spread) * upper,
-                             from.y + std::cos(angle) * std::cos(arm.spread) * upper,
-                             from.w + std::sin(angle) * std::cos(arm.spread) * upper};
+        const auto along = [&](const BodyPoint& from, double angle, double spread) {
+            return BodyPoint{from.u + across * std::sin(spread) * upper,
+                             from.y + std::cos(angle) * std::cos(spread) * upper,
+                             from.w + std::sin(angle) * std::cos(spread) * upper};
         };
-        const BodyPoint elbow = along(shoulder, swing);
-        const BodyPoint hand = along(elbow, swing + arm.bend);
+        const BodyPoint elbow = along(shoulder, swing, arm.spread);
+        const BodyPoint hand = along(elbow, swing + arm.bend, arm.spread - arm.inwards);
         const ScreenPoint s = view.Project(shoulder);
         const ScreenPoint e = view.Project(elbow);
         const ScreenPoint h = view.Project(hand);

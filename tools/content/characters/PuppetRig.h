@@ -70,6 +70,7 @@ struct ArmPose {
     double swing = 0.0;
     double spread = 0.12;
     double bend = 0.2;
+    double inwards = 0.0; // the forearm turned back towards the body (hands on the hips)
 };
 struct LegPose {
     double forward = 0.0;
