@@ -2,6 +2,7 @@
 
 #include "ContentFile.h"
 #include "JpegEncoder.h"
+#include "RleFiles.h"
 #include "Typefaces.h"
 
 #include <cstdio>
@@ -548,11 +549,35 @@ bool SpriteFolder::AddRleAnim(const std::string& label, std::span<const Picture>
                               const PaletteQuantiser& palette)
 {
     list.AnimRle(label, label, static_cast<int>(frames.size()));
+    SpriteInfo info;
+    info.label = label;
+    info.file = folder + label;
+    info.crop = true;
+    info.type = SpriteInfo::typeAnimatedRLE;
+    info.frameCount = static_cast<int>(frames.size());
+    runLength.push_back(info);
     return Check(WriteRleStrip(folder + label, frames, palette));
+}
+
+void SpriteFolder::AddRleMirror(const std::string& label, const std::string& ofLabel, int frames)
+{
+    list.AnimRle(label, ofLabel, frames, true);
+    SpriteInfo info;
+    info.label = label;
+    info.file = folder + ofLabel;
+    info.crop = true;
+    info.type = SpriteInfo::typeAnimatedRLE;
+    info.frameCount = frames;
+    info.mirrored = true;
+    runLength.push_back(info);
 }
 
 bool SpriteFolder::Finish()
 {
+    // Only when every strip is there: the loader ends the process over a
+    // missing picture.
+    if (allWritten && !runLength.empty())
+        Check(WriteRleFiles(runLength));
     return Check(list.Write(listPath)) && allWritten;
 }
 

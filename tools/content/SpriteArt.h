@@ -15,11 +15,13 @@
 // - a run-length animation (the characters: the game scales and tints
 //   those) is such a strip in 8 bits, on a palette shared by all the
 //   animations of one figure (PaletteQuantiser.h) whose entry 0 is the
-//   magenta key, with its coverage in an 8-bit grey "_alpha" strip beside.
+//   magenta key, with its coverage in an 8-bit grey "_alpha" strip beside
+//   and its frames pre-encoded in a ".rle" file.
 // Visible pixels never fall into the range the loader takes for magenta.
 
 #include "PaletteQuantiser.h"
 #include "graphics/Image.h"
+#include "graphics/SpriteInfo.h"
 
 #include <cairo.h>
 
@@ -184,12 +186,10 @@ public:
     bool AddRleAnim(const std::string& label, std::span<const Picture> frames, const PaletteQuantiser& palette);
     // Another label for the art of a run-length animation added before,
     // flipped left to right (a figure walking left from its walk right).
-    void AddRleMirror(const std::string& label, const std::string& ofLabel, int frames)
-    {
-        list.AnimRle(label, ofLabel, frames, true);
-    }
+    void AddRleMirror(const std::string& label, const std::string& ofLabel, int frames);
     void Comment(const std::string& text) { list.Comment(text); }
-    // Writes the list; true when it and every picture were written.
+    // Writes the list and the pre-encoded files of its run-length
+    // animations (RleFiles.h); true when it and every picture were written.
     bool Finish();
 
 private:
@@ -199,6 +199,7 @@ private:
     std::string listPath;
     int jpegQuality;
     SpriteList list;
+    std::vector<SpriteInfo> runLength;
     bool allWritten = true;
 };
 
