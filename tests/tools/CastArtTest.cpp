@@ -14,12 +14,14 @@
 #include "files/SettingsManager.h"
 #include "graphics/AnimatedRLESprite.h"
 #include "graphics/BmpLoader.h"
+#include "graphics/RleFile.h"
 #include "graphics/SpriteLoaderUtil.h"
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,7 +66,13 @@ TEST_F(CastArtTest, ThePlayersAnimationsLoadAsRunLengthSpritesStandingEquallyTal
     for (const std::string& label : labels) {
         const auto line = list.find(label);
         ASSERT_NE(line, list.end()) << label;
-        EXPECT_EQ(line->second.back().at(1), "anim_rle") << label;
+        const SpriteListLine& words = line->second.back();
+        ASSERT_EQ(words.size(), 5u) << label;
+        EXPECT_EQ(words[1], "anim_rle") << label;
+        // Pre-encoded by the generator (before anything here could write it),
+        // as the release archive needs.
+        const RleEncoding encoding{words[3] != "normx", true, std::stoi(words[4])};
+        EXPECT_TRUE(std::filesystem::exists("data/level01/sprites/" + RleFile::FileName(words[2], encoding))) << label;
     }
 
     // The game's settings, as it has them when it loads a level.
