@@ -252,7 +252,7 @@ private:
     {
         const ArmPose& arm = pose.arms[side];
         const double across = Side(side);
-        const double length = (-look.hipHeight * 0.7 - shoulderY + pose.crouch - pose.rise) / 2;
+        const double length = (-look.hipHeight * 0.78 - shoulderY + pose.crouch - pose.rise) / 2;
         const double upper = std::max(length, 12.0);
         const BodyPoint shoulder = Leaned({across * look.shoulderHalf, shoulderY + 1.5, 0.0});
         const double swing = arm.swing + pose.lean;
@@ -611,10 +611,10 @@ private:
         const auto hairline = [&](double longitude) {
             double around = std::abs(std::remainder(longitude, 2 * pi));
             double height = around < pi / 2 ? -0.42 + 0.6 * around / (pi / 2) : 0.18 + 0.55 * (around - pi / 2) / (pi / 2);
-            if (spiky && around < 1.1) {
-                // Spikes of the fringe.
+            if (spiky && around < 0.75) {
+                // Spikes of the fringe, between the eyes.
                 const double tooth = std::abs(std::remainder(longitude * 4.2, 2.0));
-                height += 0.3 * (1.0 - tooth) * (1.1 - around);
+                height += 0.34 * (1.0 - tooth) * (0.75 - around);
             }
             return height * radius;
         };
@@ -643,6 +643,27 @@ private:
         cairo_close_path(cairo);
         cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
         Outlined(cairo, look.hair, look.hairShade);
+        // Strands from the crown towards the face, where they can be seen.
+        if (look.captainCap)
+            return;
+        const Surface crown = OnHead(centre, pi, -radius * 0.8);
+        for (const double at : {-0.9, -0.3, 0.3, 0.9}) {
+            const Surface end = OnHead(centre, at, -radius * 0.2, 0.98);
+            const Surface middle = OnHead(centre, at * 1.2, -radius * 0.75, 1.0);
+            if (end.facing < 0.2)
+                continue;
+            cairo_move_to(cairo, crown.x, crown.y);
+            cairo_curve_to(cairo, middle.x, middle.y - radius * 0.2, middle.x, middle.y, end.x, end.y - radius * 0.25);
+            SetColour(cairo, look.hairShade, 0.6);
+            cairo_set_line_width(cairo, outlineUnits * 0.6);
+            cairo_stroke(cairo);
+        }
+        // A shine on the hair.
+        const Surface shine = OnHead(centre, -0.5, -radius * 0.72, 0.9);
+        if (shine.facing > -0.6) {
+            Ellipse(cairo, shine.x, shine.y, radius * 0.22, radius * 0.09);
+            FillPlain(cairo, 0xFFFFFF, 0.28);
+        }
     }
 
     void Goggles(const ScreenPoint& centre)
