@@ -7,6 +7,8 @@
 #include "MusicArt.h"
 #include "SharedSprites.h"
 #include "SoundArt.h"
+#include "characters/Episode1Cast.h"
+#include "items/Episode1Items.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "audio/WavLoader.h"
@@ -105,6 +107,11 @@ std::vector<ContentOutput> MakeOutputs()
         {"menu-sprites", {"data/menu/sprites", "data/menu/sprites.txt"}, {}, WriteMenuSprites},
         {"menu-music", {"data/menu/Audio"}, {MenuMusicScore()}, WriteMenuMusic},
         {"credits", {"data/credits.txt"}, {}, [] { return WriteText("data\\credits.txt", CreditsText()); }},
+        {"sprites-level01", {"data/level01/sprites", "data/level01/sprites.txt"}, {},
+         [] {
+             SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
+             return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
+         }},
     };
     AddRooms(outputs);
     return outputs;

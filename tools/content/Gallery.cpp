@@ -6,6 +6,8 @@
 //   font-<name>.png               every font (FontSheets.h)
 //   sprites-<folder>-<page>.png   every sprite list in the data, e.g.
 //                                 data\menu\sprites.txt (SpriteSheets.h)
+//   cast-<prefix>.png             every character with animations in a
+//                                 sprite list, e.g. cast-juna.png
 //   sounds-<folder>-<page>.png    every sound list, e.g.
 //                                 data\sharedadventure\sfx.txt (SoundSheet.h)
 //   music-<folder>-<name>.png     every streamed Ogg file, e.g.
@@ -47,6 +49,7 @@ constexpr const char* usage =
     "  GAME_DIR holds the game's data as the game finds it: a data folder (build/run)\n"
     "  or datafile.dat (build/dist, the archive is read when it is there).\n"
     "  Writes a PNG sheet per font, per page of each sprite list and sound list,\n"
+    "  per character of the cast,\n"
     "  per streamed music file (StreamingSfx) and two per room (the room as seen\n"
     "  and with its maps), and the log as gallery.txt; exits\n"
     "  with 1 when the log holds an error or a warning.\n";
@@ -80,6 +83,12 @@ int WriteSheets(platform::HeadlessPlatform& host, const std::filesystem::path& o
             return -1;
         }
         written += pages;
+        const int castSheets = gallery::WriteCastSheets(host, list, output);
+        if (castSheets < 0) {
+            std::fprintf(stderr, "zephyra-gallery: cannot write the cast sheets of %s\n", list.c_str());
+            return -1;
+        }
+        written += castSheets;
     }
     for (const std::string& room : content::FindLists("spriteinfos.txt")) {
         if (!gallery::WriteRoomSheets(room, output)) {

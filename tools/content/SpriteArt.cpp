@@ -2,6 +2,7 @@
 
 #include "ContentFile.h"
 #include "JpegEncoder.h"
+#include "RleFiles.h"
 #include "Typefaces.h"
 
 #include <cstdio>
@@ -319,6 +320,90 @@ std::uint32_t Picture::Pixel(int x, int y) const
     return pixel;
 }
 
+const std::uint32_t* Picture::PremultipliedRow(int y) const
+{
+    cairo_surface_flush(surface);
+    return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface) +
+                                                  static_cast<std::size_t>(y) * cairo_image_surface_get_stride(surface));
+}
+
+namespace {
+
+// A premultiplied pixel's own colour, 0xRRGGBB.
+std::uint32_t Unpremultiplied(std::uint32_t pixel)
+{
+    const std::uint32_t alpha = pixel >> 24;
+    std::uint32_t rgb = 0;
+    for (const int shift : {0, 8, 16}) {
+        const std::uint32_t channel = (pixel >> shift) & 0xFF;
+        rgb |= std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha) << shift;
+    }
+    return rgb;
+}
+
+} // namespace
+
+void CountColours(PaletteQuantiser& palette, const Picture& picture)
+{
+    for (int y = 0; y < picture.Height(); ++y) {
+        const std::uint32_t* row = picture.PremultipliedRow(y);
+        for (int x = 0; x < picture.Width(); ++x) {
+            if ((row[x] >> 24) >= rleClearBelow)
+                palette.Add(Unpremultiplied(row[x]));
+        }
+    }
+}
+
+bool WriteRleStrip(const std::string& basePath, std::span<const Picture> frames, const PaletteQuantiser& palette)
+{
+    if (frames.empty()) {
+        std::fprintf(stderr, "zephyra-content: %s has no frames\n", basePath.c_str());
+        return false;
+    }
+    const int width = frames.front().Width();
+    const int height = frames.front().Height();
+    for (const Picture& frame : frames) {
+        if (frame.Width() != width || frame.Height() != height) {
+            std::fprintf(stderr, "zephyra-content: the frames of %s differ in size\n", basePath.c_str());
+            return false;
+        }
+    }
+    const int stripHeight = height * static_cast<int>(frames.size());
+    Image colours;
+    Image coverage;
+    if (!colours.Create(width, stripHeight, 8, true) || !coverage.Create(width, stripHeight, 8, true))
+        return false;
+    std::uint8_t entries[Image::paletteSize] = {};
+    for (std::size_t index = 0; index < palette.Colours().size(); ++index) {
+        const std::uint32_t rgb = palette.Colours()[index];
+        entries[index * 4] = static_cast<std::uint8_t>(rgb);
+        entries[index * 4 + 1] = static_cast<std::uint8_t>(rgb >> 8);
+        entries[index * 4 + 2] = static_cast<std::uint8_t>(rgb >> 16);
+    }
+    colours.SetPalette(entries);
+    bool soft = false;
+    std::uint8_t* indices = colours.GetData();
+    std::uint8_t* levels = coverage.GetData();
+    for (const Picture& frame : frames) {
+        for (int y = 0; y < height; ++y) {
+            const std::uint32_t* row = frame.PremultipliedRow(y);
+            for (int x = 0; x < width; ++x, ++indices, ++levels) {
+                const std::uint32_t alpha = row[x] >> 24;
+                if (alpha < rleClearBelow) {
+                    *indices = PaletteQuantiser::keyIndex;
+                    continue;
+                }
+                *indices = palette.Index(Unpremultiplied(row[x]));
+                *levels = static_cast<std::uint8_t>(alpha);
+                soft = soft || alpha != 255;
+            }
+        }
+    }
+    if (!SavePalettedBmp(basePath + ".bmp", colours))
+        return false;
+    return !soft || SavePalettedBmp(basePath + "_alpha.bmp", coverage);
+}
+
 std::unique_ptr<Image> KeyedImage(const Picture& picture)
 {
     auto image = NewImage(picture.Width(), picture.Height());
@@ -422,6 +507,11 @@ void SpriteList::Static(const std::string& label, const std::string& file)
     text += label + "\tstatic\t" + file + "\tnormx\r\n";
 }
 
+void SpriteList::AnimRle(const std::string& label, const std::string& file, int frames, bool mirrored)
+{
+    text += label + "\tanim_rle\t" + file + (mirrored ? "\tmirrorx\t" : "\tnormx\t") + std::to_string(frames) + "\r\n";
+}
+
 void SpriteList::Anim(const std::string& label, const std::string& file, int frames)
 {
     text += label + "\tanim\t" + file + "\tnormx\t" + std::to_string(frames) + "\r\n";
@@ -455,8 +545,39 @@ bool SpriteFolder::AddAnim(const std::string& label, std::span<const Picture> fr
     return Check(WriteStrip(folder + label, frames));
 }
 
+bool SpriteFolder::AddRleAnim(const std::string& label, std::span<const Picture> frames,
+                              const PaletteQuantiser& palette)
+{
+    list.AnimRle(label, label, static_cast<int>(frames.size()));
+    SpriteInfo info;
+    info.label = label;
+    info.file = folder + label;
+    info.crop = true;
+    info.type = SpriteInfo::typeAnimatedRLE;
+    info.frameCount = static_cast<int>(frames.size());
+    runLength.push_back(info);
+    return Check(WriteRleStrip(folder + label, frames, palette));
+}
+
+void SpriteFolder::AddRleMirror(const std::string& label, const std::string& ofLabel, int frames)
+{
+    list.AnimRle(label, ofLabel, frames, true);
+    SpriteInfo info;
+    info.label = label;
+    info.file = folder + ofLabel;
+    info.crop = true;
+    info.type = SpriteInfo::typeAnimatedRLE;
+    info.frameCount = frames;
+    info.mirrored = true;
+    runLength.push_back(info);
+}
+
 bool SpriteFolder::Finish()
 {
+    // Only when every strip is there: the loader ends the process over a
+    // missing picture.
+    if (allWritten && !runLength.empty())
+        Check(WriteRleFiles(runLength));
     return Check(list.Write(listPath)) && allWritten;
 }
 

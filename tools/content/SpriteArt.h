@@ -11,10 +11,17 @@
 // - a picture with transparency becomes a 24-bit BMP with magenta where it
 //   is clear, and, when it has soft edges, a grey "Alpha" companion holding
 //   its coverage;
-// - an animation is its frames stacked top to bottom in one such strip.
+// - an animation is its frames stacked top to bottom in one such strip;
+// - a run-length animation (the characters: the game scales and tints
+//   those) is such a strip in 8 bits, on a palette shared by all the
+//   animations of one figure (PaletteQuantiser.h) whose entry 0 is the
+//   magenta key, with its coverage in an 8-bit grey "_alpha" strip beside
+//   and its frames pre-encoded in a ".rle" file.
 // Visible pixels never fall into the range the loader takes for magenta.
 
+#include "PaletteQuantiser.h"
 #include "graphics/Image.h"
+#include "graphics/SpriteInfo.h"
 
 #include <cairo.h>
 
@@ -112,6 +119,9 @@ public:
     int Height() const { return height; }
     // 0xAARRGGBB without premultiplication (for tests and the writers).
     std::uint32_t Pixel(int x, int y) const;
+    // Row y as cairo keeps it: 0xAARRGGBB premultiplied by alpha, Width()
+    // pixels; for loops over every pixel.
+    const std::uint32_t* PremultipliedRow(int y) const;
 
 private:
     int width = 0;
@@ -133,6 +143,14 @@ std::unique_ptr<Image> CoverageImage(const Picture& picture);
 bool WriteJpeg(const std::string& basePath, const Picture& picture, int quality = 90);
 bool WriteKeyed(const std::string& basePath, const Picture& picture);
 bool WriteStrip(const std::string& basePath, std::span<const Picture> frames);
+// Pixels whose coverage is below this are the key in a run-length strip (the
+// game leaves them out when it draws anyway).
+constexpr std::uint32_t rleClearBelow = 16;
+// Counts the visible pixels of a picture into a palette's histogram.
+void CountColours(PaletteQuantiser& palette, const Picture& picture);
+// The 8-bit strip of the frames on the built palette, and its coverage
+// strip when an edge is soft.
+bool WriteRleStrip(const std::string& basePath, std::span<const Picture> frames, const PaletteQuantiser& palette);
 
 // A "sprites.txt" being assembled: one line per label, Windows line ends.
 class SpriteList {
@@ -140,6 +158,8 @@ public:
     void Comment(const std::string& text);
     void Static(const std::string& label, const std::string& file);
     void Anim(const std::string& label, const std::string& file, int frames);
+    // A run-length animation; `mirrored` shows the file's art flipped.
+    void AnimRle(const std::string& label, const std::string& file, int frames, bool mirrored = false);
     const std::string& Text() const { return text; }
     bool Write(const std::string& path) const;
 
@@ -162,8 +182,14 @@ public:
     bool AddStatic(const std::string& label, const Picture& picture);
     // Frames stacked into one strip.
     bool AddAnim(const std::string& label, std::span<const Picture> frames);
+    // Frames stacked into one 8-bit run-length strip on `palette`.
+    bool AddRleAnim(const std::string& label, std::span<const Picture> frames, const PaletteQuantiser& palette);
+    // Another label for the art of a run-length animation added before,
+    // flipped left to right (a figure walking left from its walk right).
+    void AddRleMirror(const std::string& label, const std::string& ofLabel, int frames);
     void Comment(const std::string& text) { list.Comment(text); }
-    // Writes the list; true when it and every picture were written.
+    // Writes the list and the pre-encoded files of its run-length
+    // animations (RleFiles.h); true when it and every picture were written.
     bool Finish();
 
 private:
@@ -173,6 +199,7 @@ private:
     std::string listPath;
     int jpegQuality;
     SpriteList list;
+    std::vector<SpriteInfo> runLength;
     bool allWritten = true;
 };
 

@@ -3,6 +3,7 @@
 #include "ContentLists.h"
 #include "GalleryPage.h"
 #include "SpriteSheetLayout.h"
+#include "adventure/CastAnimations.h"
 #include "app/PngWriter.h"
 #include "graphics/Image.h"
 #include "graphics/ImageConverter.h"
@@ -16,6 +17,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
+#include <string_view>
 #include <vector>
 
 namespace gallery {
@@ -210,7 +213,87 @@ platform::Picture PageText(platform::HeadlessPlatform& host, const SpriteSheetLa
     return page;
 }
 
+// A character's animations in the order of its contact sheet, a row of
+// eight directions or two animations of four sides a row: standing,
+// walking, talking, the idle variants, taking. Only those the list has.
+std::vector<std::string> CastSheetLabels(std::string_view prefix, const std::set<std::string>& listed)
+{
+    namespace names = castanimations;
+    std::vector<std::string> labels;
+    const auto add = [&](std::string_view suffix, const auto& ways) {
+        for (const std::string_view way : ways) {
+            std::string label = std::string(prefix) + std::string(suffix) + std::string(way);
+            if (listed.contains(label))
+                labels.push_back(std::move(label));
+        }
+    };
+    add(names::standing, names::directions);
+    add(names::walk, names::directions);
+    add(names::talking, names::sides);
+    for (int variant = 1; variant <= names::idleVariants; ++variant)
+        add(std::string(names::idle) + std::to_string(variant) + "_", names::sides);
+    for (const std::string_view take : names::takes)
+        add(take, names::sides);
+    return labels;
+}
+
+// The frame a contact sheet shows of an animation: a walk in mid-stride,
+// anything else at the height of its gesture.
+int SheetFrame(const std::string& label, const Sprite& sprite)
+{
+    const int frames = sprite.GetFrameCount();
+    return label.find(castanimations::walk) != std::string::npos ? frames / 4 : frames / 2;
+}
+
 } // namespace
+
+int WriteCastSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output)
+{
+    SpriteLoaderUtil::Load(list.c_str(), content::SpriteArtFolder(list).c_str(), 0.0f, 1.0f);
+    const std::vector<std::string> listLabels = content::SpriteLabels(list);
+    const std::set<std::string> listed(listLabels.begin(), listLabels.end());
+    const std::unique_ptr<Sprite> white = WhiteGround();
+    if (!white)
+        return -1;
+    SpriteManager& manager = SpriteManager::GetInstance();
+    int written = 0;
+    for (const std::string_view prefix : {castanimations::juna, castanimations::lotte, castanimations::mia,
+                                          castanimations::baltasar, castanimations::kira, castanimations::kalani}) {
+        const std::vector<std::string> labels = CastSheetLabels(prefix, listed);
+        if (labels.empty())
+            continue;
+        constexpr int castColumns = static_cast<int>(castanimations::directions.size());
+        const int castRows = (static_cast<int>(labels.size()) + castColumns - 1) / castColumns;
+        const SpriteSheetLayout layout({margin, textTop, sheetWidth - 2 * margin, sheetHeight - textTop - margin / 2},
+                                       castColumns, castRows, 20, 6);
+        std::vector<std::string> captions;
+        for (std::size_t place = 0; place < labels.size(); ++place) {
+            const std::string shown = labels[place].substr(prefix.size() + 1);
+            captions.push_back(TextDisplay::EscapeMarkup(
+                FittedText(shown, "default", layout.CaptionArea(static_cast<int>(place)).width - 8)));
+        }
+        const std::string header = std::string(prefix) + ": " + std::to_string(labels.size()) + " Animationen aus " +
+                                   list + ", je ein Bild";
+        platform::Picture sheet = PageText(host, layout, header, captions);
+        for (std::size_t place = 0; place < labels.size(); ++place) {
+            Sprite* sprite = manager.GetSprite(labels[place]);
+            if (sprite == nullptr || !Capturable(*sprite))
+                continue;
+            SheetBox area = layout.PictureArea(static_cast<int>(place));
+            area = {area.x + 2, area.y + 2, area.width - 4, area.height - 2};
+            const std::vector<SheetBox> boxes =
+                SpriteSheetLayout::FitFrames(area, sprite->GetFullWidth(), sprite->GetFullHeight(), 1, 0);
+            if (!boxes.empty())
+                Paste(sheet, Capture(host, *sprite, SheetFrame(labels[place], *sprite), *white), boxes.front());
+        }
+        if (!WritePng((output / ("cast-" + std::string(prefix) + ".png")).string(), sheet))
+            return -1;
+        ++written;
+    }
+    for (const std::string& label : listLabels)
+        manager.RemoveSpriteInfo(label);
+    return written;
+}
 
 int WriteSpriteSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output)
 {

@@ -20,4 +20,11 @@ namespace gallery {
 // from the registry afterwards, so that the next list starts clean.
 int WriteSpriteSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output);
 
+// Writes OUT/cast-<prefix>.png for each character of episode 1's cast
+// (adventure/CastAnimations.h) that has animations in the list: one frame of
+// every animation, a row of directions at a time, captioned with its name
+// after the prefix. The number of sheets written, or -1 when one could not
+// be written; the list's descriptions are removed afterwards.
+int WriteCastSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output);
+
 } // namespace gallery

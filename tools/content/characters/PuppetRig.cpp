@@ -1,0 +1,747 @@
+#include "characters/PuppetRig.h"
+
+#include "SceneShapes.h"
+#include "SpriteArt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <vector>
+
+namespace content::characters {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+// How far a point one unit nearer to the viewer is drawn lower: the rooms
+// are seen a little from above.
+constexpr double viewTilt = 0.22;
+constexpr double outlineUnits = 0.8;
+constexpr double ankleHeight = 2.6;
+constexpr std::uint32_t white = 0xFFFFFF;
+constexpr std::uint32_t mouthInside = 0x7A1E2A;
+
+// A point of the body: u across (towards the figure's side 1), y down,
+// w forwards.
+struct BodyPoint {
+    double u = 0.0;
+    double y = 0.0;
+    double w = 0.0;
+};
+
+// A point on the screen, with its depth towards the viewer.
+struct ScreenPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
+// The direction's turn: facing the viewer is 0, facing right a quarter
+// turn.
+class View {
+public:
+    explicit View(double yaw) : cosine(std::cos(yaw)), sine(std::sin(yaw)) {}
+    ScreenPoint Project(const BodyPoint& point) const
+    {
+        const double x = point.u * cosine + point.w * sine;
+        const double z = -point.u * sine + point.w * cosine;
+        return {x, point.y + z * viewTilt, z};
+    }
+    double Cos() const { return cosine; }
+    double Sin() const { return sine; }
+
+private:
+    double cosine;
+    double sine;
+};
+
+double YawOf(Direction direction)
+{
+    return (4 - static_cast<int>(direction)) * pi / 4;
+}
+
+// The parts of one frame, drawn from the furthest.
+class PartList {
+public:
+    void Add(double order, std::function<void()> draw) { parts.push_back({order, std::move(draw)}); }
+    void DrawAll()
+    {
+        std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) { return a.order < b.order; });
+        for (const Part& part : parts)
+            part.draw();
+    }
+
+private:
+    struct Part {
+        double order;
+        std::function<void()> draw;
+    };
+    std::vector<Part> parts;
+};
+
+void Band(cairo_t* cairo, std::uint32_t rgb, double width)
+{
+    StrokeBand(cairo, rgb, width, width + 2 * outlineUnits);
+}
+
+void Outlined(cairo_t* cairo, std::uint32_t light, std::uint32_t shade, double width = outlineUnits)
+{
+    FillOutlined(cairo, light, shade, width);
+}
+
+// A flower of five petals about (x, y).
+void Flower(cairo_t* cairo, double x, double y, double size, std::uint32_t light, std::uint32_t shade)
+{
+    for (int petal = 0; petal < 5; ++petal) {
+        const double angle = petal * 2 * pi / 5 - pi / 2;
+        cairo_new_sub_path(cairo);
+        Circle(cairo, x + std::cos(angle) * size * 0.55, y + std::sin(angle) * size * 0.55, size * 0.5);
+    }
+    FillUnion(cairo, light, shade, outlineUnits * 0.7);
+    Circle(cairo, x, y, size * 0.28);
+    FillPlain(cairo, colour::orangeLight);
+}
+
+// Everything worked out for one frame.
+class Frame {
+public:
+    Frame(cairo_t* context, const FigureLook& figure, Direction direction, const Pose& posed)
+        : cairo(context), look(figure), pose(posed), view(YawOf(direction)),
+          headYaw(YawOf(direction) - posed.headTurn)
+    {
+        const double lift = pose.crouch - pose.rise;
+        hipY = -look.hipHeight + lift;
+        headY = -98.5 + look.headRadius + lift;
+        shoulderY = headY + look.headRadius * 1.25;
+    }
+
+    void DrawPerson()
+    {
+        Shadow(16.0);
+        for (int side = 0; side < 2; ++side)
+            Leg(side);
+        parts.Add(0.0, [this] { Torso(); });
+        for (int side = 0; side < 2; ++side)
+            Arm(side);
+        if (look.garland)
+            parts.Add(1.0, [this] { Garland(); });
+        if (look.camera)
+            Camera();
+        parts.Add(3.0, [this] { Head(); });
+        parts.DrawAll();
+    }
+
+    void DrawDrone()
+    {
+        Shadow(12.0);
+        const double radius = 20.0;
+        const BodyPoint centre{0.0, -60.0 - pose.rise, 0.0};
+        const ScreenPoint body = view.Project(centre);
+        for (const double side : {-1.0, 1.0}) {
+            const ScreenPoint fin = view.Project({side * radius * 1.02, centre.y + 2.0, -2.0});
+            const double finWidth = 2.5 + 2.5 * std::abs(view.Cos());
+            parts.Add(fin.z, [this, fin, finWidth, side] {
+                Ellipse(cairo, fin.x, fin.y + pose.glow * side, finWidth, 8.5);
+                Outlined(cairo, colour::orangeLight, colour::orange);
+            });
+        }
+        parts.Add(0.0, [this, body, radius, centre] {
+            // Antenna, a little behind the top.
+            const ScreenPoint tip = view.Project({3.5, centre.y - radius - 10.0, -3.0});
+            cairo_move_to(cairo, body.x, body.y - radius * 0.9);
+            cairo_line_to(cairo, tip.x, tip.y);
+            Band(cairo, tone::steelLight, 2.2);
+            Circle(cairo, tip.x, tip.y, 2.8);
+            Outlined(cairo, colour::orangeLight, colour::orange);
+            Glow(cairo, body.x, body.y, radius * 1.7, colour::tealLight, 0.18 + 0.15 * pose.glow);
+            Circle(cairo, body.x, body.y, radius);
+            Outlined(cairo, white, colour::steel, outlineUnits * 1.2);
+            Ellipse(cairo, body.x - radius * 0.35, body.y - radius * 0.55, radius * 0.3, radius * 0.17);
+            FillPlain(cairo, white, 0.8);
+            // A seam round the middle.
+            cairo_save(cairo);
+            cairo_translate(cairo, body.x, body.y + radius * 0.05);
+            cairo_scale(cairo, 1.0, 0.3);
+            cairo_arc(cairo, 0.0, 0.0, radius, 0.15 * pi, 0.85 * pi);
+            cairo_restore(cairo);
+            SetColour(cairo, colour::steel);
+            cairo_set_line_width(cairo, 0.7);
+            cairo_stroke(cairo);
+            // The eye on the front.
+            const double facing = view.Cos();
+            if (facing > -0.3) {
+                const double squash = 0.25 + 0.75 * std::max(0.0, facing) + 0.2 * (1.0 - std::abs(view.Sin()));
+                const double eyeX = body.x + view.Sin() * radius * 0.62;
+                const double eyeY = body.y + 2.0;
+                const double open = 1.0 - 0.85 * pose.blink;
+                Ellipse(cairo, eyeX, eyeY, radius * 0.5 * std::min(1.0, squash), radius * 0.5 * open);
+                Outlined(cairo, colour::night, colour::nightDeep, outlineUnits * 1.1);
+                const double iris = radius * (0.3 + 0.06 * pose.glow);
+                Ellipse(cairo, eyeX, eyeY, iris * std::min(1.0, squash), iris * open);
+                Outlined(cairo, colour::tealLight, colour::turquoise, outlineUnits * 0.8);
+                Ellipse(cairo, eyeX, eyeY, iris * 0.4 * std::min(1.0, squash), iris * 0.4 * open);
+                FillPlain(cairo, colour::nightDeep);
+                if (pose.glow > 0.05)
+                    Glow(cairo, eyeX, eyeY, radius * 0.9, colour::tealLight, 0.45 * pose.glow);
+                Circle(cairo, eyeX - radius * 0.12, eyeY - radius * 0.14 * open, radius * 0.08);
+                FillPlain(cairo, white, 0.9);
+            }
+        });
+        parts.DrawAll();
+    }
+
+private:
+    // Above the hips, the body leans forwards about them.
+    BodyPoint Leaned(const BodyPoint& point) const
+    {
+        const double above = point.y - hipY;
+        if (above >= 0.0)
+            return point;
+        return {point.u, hipY + above * std::cos(pose.lean), point.w - above * std::sin(pose.lean)};
+    }
+    ScreenPoint Place(const BodyPoint& point) const { return view.Project(Leaned(point)); }
+    static double Side(int side) { return side == 0 ? -1.0 : 1.0; }
+
+    void Shadow(double radius)
+    {
+        Ellipse(cairo, 0.0, 0.0, radius, radius * 0.28);
+        FillPlain(cairo, colour::outline, 0.25);
+    }
+
+    void Leg(int side)
+    {
+        const LegPose& leg = pose.legs[side];
+        const double across = Side(side) * look.hipHalf;
+        const double length = (look.hipHeight - ankleHeight) / 2;
+        const BodyPoint hip{across, hipY, 0.0};
+        const BodyPoint ankle{across, -ankleHeight - leg.lift, leg.forward};
+        // The knee where thigh and shin meet, bending forwards.
+        const double dy = ankle.y - hip.y;
+        const double dw = ankle.w - hip.w;
+        const double reach = std::hypot(dy, dw);
+        BodyPoint knee{across, hip.y + dy / 2, hip.w + dw / 2};
+        if (reach < 2 * length && reach > 0.0) {
+            const double out = std::sqrt(length * length - reach * reach / 4);
+            knee.y += -dw / reach * out;
+            knee.w += dy / reach * out;
+        }
+        const ScreenPoint hipOnScreen = view.Project(hip);
+        const ScreenPoint kneeOnScreen = view.Project(knee);
+        const ScreenPoint ankleOnScreen = view.Project(ankle);
+        const ScreenPoint heel = view.Project({across, ankle.y + 0.3, ankle.w - 1.2});
+        const ScreenPoint toe = view.Project({across, ankle.y + 0.3, ankle.w + 4.2});
+        const double order = -10.0 + (hipOnScreen.z + ankleOnScreen.z) * 0.1;
+        const bool bare = look.legs == look.skin;
+        parts.Add(order, [=, this] {
+            cairo_move_to(cairo, hipOnScreen.x, hipOnScreen.y);
+            cairo_line_to(cairo, kneeOnScreen.x, kneeOnScreen.y);
+            cairo_line_to(cairo, ankleOnScreen.x, ankleOnScreen.y);
+            Band(cairo, look.legs, look.limbWidth * (bare ? 0.85 : 1.2));
+            cairo_move_to(cairo, heel.x, heel.y);
+            cairo_line_to(cairo, toe.x, toe.y);
+            Band(cairo, look.shoes, 4.4);
+            // The shoe's light top.
+            cairo_move_to(cairo, heel.x + (toe.x - heel.x) * 0.15, heel.y - 1.1 + (toe.y - heel.y) * 0.15);
+            cairo_line_to(cairo, heel.x + (toe.x - heel.x) * 0.75, heel.y - 1.1 + (toe.y - heel.y) * 0.75);
+            StrokeBand(cairo, look.shoesLight, 1.0, 1.0, 0.7);
+        });
+    }
+
+    void Arm(int side)
+    {
+        const ArmPose& arm = pose.arms[side];
+        const double across = Side(side);
+        const double length = (-look.hipHeight * 0.78 - shoulderY + pose.crouch - pose.rise) / 2;
+        const double upper = std::max(length, 12.0);
+        const BodyPoint shoulder = Leaned({across * look.shoulderHalf, shoulderY + 1.5, 0.0});
+        const double swing = arm.swing + pose.lean;
+        const auto along = [&](const BodyPoint& from, double angle, double spread) {
+            return BodyPoint{from.u + across * std::sin(spread) * upper,
+                             from.y + std::cos(angle) * std::cos(spread) * upper,
+                             from.w + std::sin(angle) * std::cos(spread) * upper};
+        };
+        const BodyPoint elbow = along(shoulder, swing, arm.spread);
+        const BodyPoint hand = along(elbow, swing + arm.bend, arm.spread - arm.inwards);
+        const ScreenPoint s = view.Project(shoulder);
+        const ScreenPoint e = view.Project(elbow);
+        const ScreenPoint h = view.Project(hand);
+        const double depth = (s.z + e.z + h.z) / 3;
+        const double order = depth < -1.5 ? -5.0 + depth * 0.01 : 5.0 + depth * 0.1;
+        parts.Add(order, [=, this] {
+            cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+            cairo_move_to(cairo, s.x, s.y);
+            cairo_line_to(cairo, e.x, e.y);
+            cairo_line_to(cairo, h.x, h.y);
+            Band(cairo, look.skinArms ? look.skin : look.top, look.limbWidth * (look.skinArms ? 0.85 : 1.0));
+            if (look.skinArms) {
+                // A puffed short sleeve.
+                Circle(cairo, s.x + (e.x - s.x) * 0.2, s.y + (e.y - s.y) * 0.2, look.limbWidth * 0.8);
+                Outlined(cairo, look.top, look.topShade);
+            } else {
+                // The cuff.
+                cairo_move_to(cairo, e.x + (h.x - e.x) * 0.82, e.y + (h.y - e.y) * 0.82);
+                cairo_line_to(cairo, e.x + (h.x - e.x) * 0.9, e.y + (h.y - e.y) * 0.9);
+                StrokeBand(cairo, look.topShade, look.limbWidth * 1.05, look.limbWidth * 1.05);
+            }
+            Circle(cairo, h.x, h.y, look.limbWidth * 0.62);
+            Outlined(cairo, look.skin, look.skinShade);
+        });
+    }
+
+    // The half width of the body on the screen, from its half width across
+    // and its half depth.
+    double Across(double across, double depth) const
+    {
+        return across * std::abs(view.Cos()) + depth * std::abs(view.Sin());
+    }
+
+    void Torso()
+    {
+        const double radius = look.headRadius;
+        // The neck under the head.
+        const ScreenPoint neckTop = Place({0.0, headY + radius * 0.6, 0.0});
+        const ScreenPoint neckBottom = Place({0.0, shoulderY + 2.0, 0.0});
+        cairo_move_to(cairo, neckTop.x, neckTop.y);
+        cairo_line_to(cairo, neckBottom.x, neckBottom.y);
+        Band(cairo, look.skinShade, radius * 0.45);
+
+        double hemBelow = 3.0;
+        double flare = 0.5;
+        switch (look.garment) {
+        case FigureLook::Garment::dress: hemBelow = look.hipHeight * 0.5; flare = 6.0; break;
+        case FigureLook::Garment::coat: hemBelow = look.hipHeight * 0.42; flare = 3.0; break;
+        case FigureLook::Garment::shirt: hemBelow = 2.0; flare = 1.0; break;
+        case FigureLook::Garment::jacket: break;
+        }
+        const ScreenPoint top = Place({0.0, shoulderY - 1.0, 0.0});
+        const ScreenPoint waist = Place({0.0, hipY, 0.0});
+        const ScreenPoint hem = view.Project({0.0, hipY + hemBelow, 0.0});
+        const double topHalf = Across(look.shoulderHalf + 1.0, look.torsoDepth * 0.8);
+        const double waistHalf = Across(look.hipHalf + 3.5, look.torsoDepth);
+        const double hemHalf = waistHalf + flare;
+        // A stout middle bulges forwards, and a little to both sides.
+        const double front = view.Sin();
+        const double bulgeRight = look.belly * (0.45 * std::abs(view.Cos()) + std::max(0.0, front));
+        const double bulgeLeft = look.belly * (0.45 * std::abs(view.Cos()) + std::max(0.0, -front));
+        const double middleY = (top.y + waist.y) / 2 + 3.0;
+        const double shoulderRound = std::min(4.0, topHalf * 0.5);
+        cairo_move_to(cairo, top.x - topHalf, top.y + shoulderRound);
+        cairo_curve_to(cairo, top.x - topHalf, top.y, top.x - topHalf + shoulderRound, top.y - 1.0, top.x, top.y - 1.0);
+        cairo_curve_to(cairo, top.x + topHalf - shoulderRound, top.y - 1.0, top.x + topHalf, top.y, top.x + topHalf,
+                       top.y + shoulderRound);
+        cairo_curve_to(cairo, top.x + topHalf + bulgeRight, middleY, waist.x + waistHalf + bulgeRight * 0.8,
+                       waist.y - 2.0, hem.x + hemHalf, hem.y);
+        cairo_line_to(cairo, hem.x - hemHalf, hem.y);
+        cairo_curve_to(cairo, waist.x - waistHalf - bulgeLeft * 0.8, waist.y - 2.0, top.x - topHalf - bulgeLeft,
+                       middleY, top.x - topHalf, top.y + shoulderRound);
+        cairo_close_path(cairo);
+        cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+        Outlined(cairo, look.top, look.topShade);
+
+        // The front's details where the viewer sees the front.
+        const double facing = view.Cos();
+        const auto frontX = [&](const ScreenPoint& centre, double half, double bulge) {
+            return centre.x + front * (half * 0.8 + bulge * 0.5);
+        };
+        if (facing < -0.2)
+            return;
+        const double topFrontX = frontX(top, topHalf, 0.0);
+        const double hemFrontX = frontX(hem, hemHalf, 0.0);
+        const double middleFrontX = frontX({top.x, middleY, 0.0}, (topHalf + waistHalf) / 2, look.belly * 1.6);
+        switch (look.garment) {
+        case FigureLook::Garment::jacket:
+            // A cream shirt in the open collar, and the zip.
+            cairo_move_to(cairo, topFrontX - 2.6 * facing, top.y - 0.6);
+            cairo_line_to(cairo, topFrontX, top.y + 4.5);
+            cairo_line_to(cairo, topFrontX + 2.6 * facing, top.y - 0.6);
+            cairo_close_path(cairo);
+            Outlined(cairo, colour::cream, colour::sand, outlineUnits * 0.7);
+            cairo_move_to(cairo, topFrontX, top.y + 4.5);
+            cairo_curve_to(cairo, middleFrontX, middleY, middleFrontX, middleY, hemFrontX, hem.y - 0.4);
+            StrokeOutline(cairo, outlineUnits * 0.8);
+            // The belt line of the trousers under the hem.
+            break;
+        case FigureLook::Garment::coat:
+            for (int button = 0; button < 4; ++button) {
+                const double t = (button + 0.8) / 5.0;
+                const double y = top.y + (hem.y - top.y) * t;
+                const double x = topFrontX + (hemFrontX - topFrontX) * t +
+                                 (middleFrontX - (topFrontX + hemFrontX) / 2) * 4 * t * (1 - t);
+                for (const double row : {-1.0, 1.0}) {
+                    if (std::abs(facing) < 0.3 && row * front < 0)
+                        continue;
+                    Circle(cairo, x + row * 2.4 * facing, y, 0.95);
+                    Outlined(cairo, colour::orangeLight, colour::orange, outlineUnits * 0.5);
+                }
+            }
+            break;
+        case FigureLook::Garment::dress:
+            // A sash at the waist.
+            cairo_move_to(cairo, waist.x - waistHalf - 0.3, waist.y - 1.5);
+            cairo_curve_to(cairo, waist.x - waistHalf * 0.3, waist.y - 0.5, waist.x + waistHalf * 0.3, waist.y - 0.5,
+                           waist.x + waistHalf + 0.3, waist.y - 1.5);
+            StrokeBand(cairo, look.accent, 1.6, 1.6 + outlineUnits * 1.4);
+            break;
+        case FigureLook::Garment::shirt:
+            // Hibiscus flowers on the shirt's front.
+            for (const auto& [across, down] : {std::pair{-0.55, 0.3}, std::pair{0.45, 0.55}, std::pair{-0.2, 0.8}}) {
+                const double y = top.y + (waist.y - top.y) * down;
+                const ScreenPoint at = view.Project(Leaned({across * look.shoulderHalf, shoulderY + (hipY - shoulderY) * down,
+                                                            look.torsoDepth * 0.9 + look.belly * 0.5}));
+                if (at.z < 1.0)
+                    continue;
+                Flower(cairo, at.x, y, 2.4, look.accent, colour::hibiscus);
+            }
+            break;
+        }
+    }
+
+    void Garland()
+    {
+        // Flowers round the neck; those behind it stay hidden.
+        struct Bloom {
+            ScreenPoint at;
+            int index;
+        };
+        std::vector<Bloom> blooms;
+        constexpr int count = 14;
+        for (int index = 0; index < count; ++index) {
+            const double angle = index * 2 * pi / count;
+            const BodyPoint point{std::cos(angle) * look.shoulderHalf * 0.75, shoulderY + 1.0 + 2.2 * std::sin(angle),
+                                  std::sin(angle) * (look.torsoDepth + 0.6)};
+            const ScreenPoint at = Place(point);
+            if (at.z > -1.5)
+                blooms.push_back({at, index});
+        }
+        std::sort(blooms.begin(), blooms.end(), [](const Bloom& a, const Bloom& b) { return a.at.z < b.at.z; });
+        for (const Bloom& bloom : blooms) {
+            const bool red = bloom.index % 3 != 1;
+            Flower(cairo, bloom.at.x, bloom.at.y, 2.6, red ? tone::hibiscusLight : colour::cream,
+                   red ? colour::hibiscus : colour::orangeLight);
+        }
+    }
+
+    void Camera()
+    {
+        const ScreenPoint at = Place({-2.0, shoulderY + 13.0, look.torsoDepth + 2.0});
+        if (at.z < 0.0)
+            return;
+        const ScreenPoint strapTop = Place({look.shoulderHalf * 0.8, shoulderY, 0.0});
+        parts.Add(4.5, [=, this] {
+            cairo_move_to(cairo, strapTop.x, strapTop.y);
+            cairo_line_to(cairo, at.x, at.y - 3.0);
+            StrokeBand(cairo, colour::banner, 0.9, 0.9 + outlineUnits * 1.2);
+            const double width = 4.8 * std::abs(view.Cos()) + 3.0 * std::abs(view.Sin());
+            RoundedRectangle(cairo, at.x - width, at.y - 3.4, 2 * width, 6.8, 1.4);
+            Outlined(cairo, tone::steelLight, colour::steel);
+            if (view.Cos() > -0.1) {
+                const double lensX = at.x + view.Sin() * 3.2;
+                Ellipse(cairo, lensX, at.y + 0.2, 2.5 * (0.35 + 0.65 * std::abs(view.Cos())), 2.5);
+                Outlined(cairo, colour::nightLight, colour::nightDeep, outlineUnits * 0.7);
+                Circle(cairo, lensX - 0.6, at.y - 0.5, 0.6);
+                FillPlain(cairo, white, 0.9);
+            }
+        });
+    }
+
+    // A point of the head's surface: `angle` from the face round to the
+    // figure's side 1, `down` below the head's centre; its screen point and
+    // how much it faces the viewer (1 straight on, below 0 turned away).
+    struct Surface {
+        double x;
+        double y;
+        double facing;
+    };
+    Surface OnHead(const ScreenPoint& centre, double angle, double down, double out = 1.0) const
+    {
+        const double radius = look.headRadius;
+        const double across = std::sqrt(std::max(0.0, radius * radius - down * down)) * out;
+        return {centre.x + across * std::sin(angle + headYaw), centre.y + down, std::cos(angle + headYaw)};
+    }
+
+    void Head()
+    {
+        const double radius = look.headRadius;
+        const ScreenPoint centre = [&] {
+            ScreenPoint point = Place({0.0, headY, 0.0});
+            point.y += pose.headTilt;
+            return point;
+        }();
+        const double facing = std::cos(headYaw);
+        const double sideways = std::sin(headYaw);
+
+        // Pigtails behind the head first.
+        const auto pigtail = [&](double side) {
+            const double angle = side * pi * 0.62;
+            const Surface at = OnHead(centre, angle, radius * 0.1, 1.15);
+            return std::pair{at, angle};
+        };
+        const auto drawPigtail = [&](double side) {
+            const auto [at, angle] = pigtail(side);
+            Ellipse(cairo, at.x, at.y + radius * 0.2, radius * 0.36, radius * 0.55);
+            Outlined(cairo, look.hair, look.hairShade);
+            const Surface ribbon = OnHead(centre, angle * 0.9, -radius * 0.2, 1.05);
+            for (const double wing : {-1.0, 1.0}) {
+                cairo_move_to(cairo, ribbon.x, ribbon.y);
+                cairo_line_to(cairo, ribbon.x + wing * radius * 0.28, ribbon.y - radius * 0.16);
+                cairo_line_to(cairo, ribbon.x + wing * radius * 0.28, ribbon.y + radius * 0.16);
+                cairo_close_path(cairo);
+            }
+            Outlined(cairo, look.accent, look.accent, outlineUnits * 0.6);
+        };
+        if (look.hairStyle == FigureLook::Hair::pigtails) {
+            for (const double side : {-1.0, 1.0})
+                if (pigtail(side).first.facing < 0.0)
+                    drawPigtail(side);
+        }
+
+        Circle(cairo, centre.x, centre.y, radius);
+        Outlined(cairo, look.skin, look.skinShade);
+        // Ears.
+        for (const double side : {-1.0, 1.0}) {
+            const Surface ear = OnHead(centre, side * pi / 2, radius * 0.15, 0.98);
+            if (ear.facing < -0.35)
+                continue;
+            Ellipse(cairo, ear.x, ear.y, radius * (0.12 + 0.1 * std::abs(std::sin(side * pi / 2 + headYaw))),
+                    radius * 0.22);
+            Outlined(cairo, look.skin, look.skinShade, outlineUnits * 0.8);
+        }
+        if (facing > -0.35)
+            Face(centre);
+        Hair(centre);
+        if (look.hairStyle == FigureLook::Hair::pigtails) {
+            for (const double side : {-1.0, 1.0})
+                if (pigtail(side).first.facing >= 0.0)
+                    drawPigtail(side);
+        }
+        if (look.goggles)
+            Goggles(centre);
+        if (look.captainCap)
+            CaptainCap(centre, facing, sideways);
+    }
+
+    void Face(const ScreenPoint& centre)
+    {
+        const double radius = look.headRadius;
+        // Cheeks, then the eyes.
+        for (const double side : {-1.0, 1.0}) {
+            const Surface cheek = OnHead(centre, side * 0.78, radius * 0.4);
+            if (cheek.facing > 0.15) {
+                Ellipse(cairo, cheek.x, cheek.y, radius * 0.16 * cheek.facing + 0.4, radius * 0.12);
+                FillPlain(cairo, colour::hibiscus, 0.3);
+            }
+        }
+        for (const double side : {-1.0, 1.0}) {
+            const Surface eye = OnHead(centre, side * 0.38, radius * 0.1);
+            if (eye.facing < 0.08)
+                continue;
+            const double width = radius * 0.14 * (0.4 + 0.6 * eye.facing);
+            const double height = radius * 0.2 * (1.0 - 0.85 * pose.blink);
+            Ellipse(cairo, eye.x, eye.y, width, height);
+            FillPlain(cairo, colour::outline);
+            if (pose.blink < 0.5) {
+                Circle(cairo, eye.x - width * 0.3 + radius * 0.02, eye.y - height * 0.4, radius * 0.05);
+                FillPlain(cairo, white);
+            }
+        }
+        // The nose shows in profile.
+        const Surface nose = OnHead(centre, 0.0, radius * 0.3, 1.04);
+        if (std::abs(std::sin(headYaw)) > 0.3 && nose.facing > -0.1) {
+            Circle(cairo, nose.x, nose.y, radius * 0.11);
+            Outlined(cairo, look.skin, look.skinShade, outlineUnits * 0.7);
+        }
+        if (look.beard)
+            Beard(centre);
+        const Surface mouth = OnHead(centre, 0.0, radius * 0.52);
+        if (mouth.facing < -0.05)
+            return;
+        const double width = radius * (look.bigSmile ? 0.42 : 0.28) * (0.35 + 0.65 * std::max(0.0, mouth.facing));
+        if (pose.mouth > 0.08) {
+            const double height = radius * (0.06 + 0.22 * pose.mouth);
+            cairo_move_to(cairo, mouth.x - width, mouth.y - height * 0.4);
+            cairo_curve_to(cairo, mouth.x - width * 0.5, mouth.y - height * 0.6, mouth.x + width * 0.5,
+                           mouth.y - height * 0.6, mouth.x + width, mouth.y - height * 0.4);
+            cairo_curve_to(cairo, mouth.x + width * 0.8, mouth.y + height * 1.4, mouth.x - width * 0.8,
+                           mouth.y + height * 1.4, mouth.x - width, mouth.y - height * 0.4);
+            cairo_close_path(cairo);
+            Outlined(cairo, colour::banner, mouthInside, outlineUnits * 0.8);
+        } else if (look.bigSmile) {
+            // A wide open grin with its teeth.
+            cairo_move_to(cairo, mouth.x - width, mouth.y - radius * 0.08);
+            cairo_curve_to(cairo, mouth.x - width * 0.6, mouth.y + radius * 0.28, mouth.x + width * 0.6,
+                           mouth.y + radius * 0.28, mouth.x + width, mouth.y - radius * 0.08);
+            cairo_close_path(cairo);
+            Outlined(cairo, white, colour::cream, outlineUnits * 0.8);
+        } else {
+            cairo_move_to(cairo, mouth.x - width, mouth.y - radius * 0.05);
+            cairo_curve_to(cairo, mouth.x - width * 0.5, mouth.y + radius * 0.16, mouth.x + width * 0.5,
+                           mouth.y + radius * 0.16, mouth.x + width, mouth.y - radius * 0.05);
+            StrokeOutline(cairo, outlineUnits * 0.8);
+        }
+    }
+
+    void Beard(const ScreenPoint& centre)
+    {
+        const double radius = look.headRadius;
+        const Surface chin = OnHead(centre, 0.0, radius * 0.55, 0.75);
+        const double width = radius * (0.5 + 0.42 * std::abs(std::cos(headYaw)));
+        cairo_move_to(cairo, chin.x - width, chin.y - radius * 0.35);
+        cairo_curve_to(cairo, chin.x - width, chin.y + radius * 0.6, chin.x - width * 0.3, chin.y + radius * 0.85,
+                       chin.x, chin.y + radius * 0.85);
+        cairo_curve_to(cairo, chin.x + width * 0.3, chin.y + radius * 0.85, chin.x + width, chin.y + radius * 0.6,
+                       chin.x + width, chin.y - radius * 0.35);
+        cairo_curve_to(cairo, chin.x + width * 0.5, chin.y - radius * 0.1, chin.x - width * 0.5, chin.y - radius * 0.1,
+                       chin.x - width, chin.y - radius * 0.35);
+        cairo_close_path(cairo);
+        Outlined(cairo, white, tone::stoneLight);
+    }
+
+    // The hair over the head: its edge runs along a hairline that is high
+    // over the forehead, lower at the temples and lowest at the nape, seen
+    // wherever it crosses the side of the head that faces the viewer; above
+    // it the hair stands a little off the head.
+    void Hair(const ScreenPoint& centre)
+    {
+        const double radius = look.headRadius;
+        const double volume = look.captainCap ? 1.0 : 1.09;
+        const bool spiky = look.hairStyle == FigureLook::Hair::crop;
+        // The hairline's height below the head's centre at `longitude` from
+        // the face.
+        const auto hairline = [&](double longitude) {
+            double around = std::abs(std::remainder(longitude, 2 * pi));
+            double height = around < pi / 2 ? -0.42 + 0.6 * around / (pi / 2) : 0.18 + 0.55 * (around - pi / 2) / (pi / 2);
+            if (spiky && around < 0.75) {
+                // Spikes of the fringe, between the eyes.
+                const double tooth = std::abs(std::remainder(longitude * 4.2, 2.0));
+                height += 0.34 * (1.0 - tooth) * (0.75 - around);
+            }
+            return height * radius;
+        };
+        constexpr int steps = 40;
+        cairo_new_path(cairo);
+        double firstY = 0.0;
+        double lastY = 0.0;
+        for (int step = 0; step <= steps; ++step) {
+            const double across = -1.0 + 2.0 * step / steps;
+            const double longitude = std::asin(across) - headYaw;
+            const double x = centre.x + across * radius;
+            const double edge = std::sqrt(std::max(0.0, 1.0 - across * across)) * radius;
+            const double y = centre.y + std::min(hairline(longitude), edge);
+            if (step == 0) {
+                cairo_move_to(cairo, x, y);
+                firstY = y - centre.y;
+            } else {
+                cairo_line_to(cairo, x, y);
+            }
+            lastY = y - centre.y;
+        }
+        const double outer = radius * volume;
+        const double rightAngle = std::atan2(lastY, std::sqrt(std::max(0.0, outer * outer - lastY * lastY)));
+        const double leftAngle = pi - std::atan2(firstY, std::sqrt(std::max(0.0, outer * outer - firstY * firstY)));
+        cairo_arc_negative(cairo, centre.x, centre.y, outer, rightAngle, leftAngle);
+        cairo_close_path(cairo);
+        cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+        Outlined(cairo, look.hair, look.hairShade);
+        // Strands from the crown towards the face, where they can be seen.
+        if (look.captainCap)
+            return;
+        const Surface crown = OnHead(centre, pi, -radius * 0.8);
+        for (const double at : {-0.9, -0.3, 0.3, 0.9}) {
+            const Surface end = OnHead(centre, at, -radius * 0.2, 0.98);
+            const Surface middle = OnHead(centre, at * 1.2, -radius * 0.75, 1.0);
+            if (end.facing < 0.2)
+                continue;
+            cairo_move_to(cairo, crown.x, crown.y);
+            cairo_curve_to(cairo, middle.x, middle.y - radius * 0.2, middle.x, middle.y, end.x, end.y - radius * 0.25);
+            SetColour(cairo, look.hairShade, 0.6);
+            cairo_set_line_width(cairo, outlineUnits * 0.6);
+            cairo_stroke(cairo);
+        }
+        // A shine on the hair.
+        const Surface shine = OnHead(centre, -0.5, -radius * 0.72, 0.9);
+        if (shine.facing > -0.6) {
+            Ellipse(cairo, shine.x, shine.y, radius * 0.22, radius * 0.09);
+            FillPlain(cairo, 0xFFFFFF, 0.28);
+        }
+    }
+
+    void Goggles(const ScreenPoint& centre)
+    {
+        const double radius = look.headRadius;
+        const double y = centre.y - radius * 0.55;
+        const double reach = std::sqrt(1.0 - 0.55 * 0.55) * radius * 1.04;
+        cairo_move_to(cairo, centre.x - reach, y + radius * 0.1);
+        cairo_curve_to(cairo, centre.x - reach * 0.4, y - radius * 0.12, centre.x + reach * 0.4, y - radius * 0.12,
+                       centre.x + reach, y + radius * 0.1);
+        StrokeBand(cairo, colour::nightLight, radius * 0.16, radius * 0.16 + 2 * outlineUnits);
+        for (const double side : {-1.0, 1.0}) {
+            const Surface lens = OnHead(centre, side * 0.4, -radius * 0.6, 1.06);
+            if (lens.facing < 0.05)
+                continue;
+            Ellipse(cairo, lens.x, lens.y, radius * 0.27 * (0.4 + 0.6 * lens.facing), radius * 0.25);
+            Outlined(cairo, tone::steelLight, colour::steel, outlineUnits * 0.9);
+            Ellipse(cairo, lens.x, lens.y, radius * 0.18 * (0.4 + 0.6 * lens.facing), radius * 0.17);
+            Outlined(cairo, colour::tealLight, colour::teal, outlineUnits * 0.6);
+            Circle(cairo, lens.x - radius * 0.05, lens.y - radius * 0.06, radius * 0.05);
+            FillPlain(cairo, white, 0.9);
+        }
+    }
+
+    void CaptainCap(const ScreenPoint& centre, double facing, double sideways)
+    {
+        const double radius = look.headRadius;
+        // The peak under the crown when it points away, over it when near.
+        const auto peak = [&] {
+            if (facing < -0.3)
+                return;
+            const double x = centre.x + sideways * radius * 0.82;
+            const double width = radius * (0.35 + 0.45 * std::abs(facing));
+            cairo_move_to(cairo, x - width, centre.y - radius * 0.5);
+            cairo_curve_to(cairo, x - width * 0.6, centre.y - radius * 0.22, x + width * 0.6, centre.y - radius * 0.22,
+                           x + width, centre.y - radius * 0.5);
+            cairo_close_path(cairo);
+            Outlined(cairo, colour::nightLight, colour::nightDeep);
+        };
+        if (facing < 0.0)
+            peak();
+        RoundedRectangle(cairo, centre.x - radius * 1.0, centre.y - radius * 0.78, radius * 2.0, radius * 0.34,
+                         radius * 0.08);
+        Outlined(cairo, colour::night, colour::nightDeep);
+        Ellipse(cairo, centre.x - sideways * radius * 0.08, centre.y - radius * 0.92, radius * 1.14, radius * 0.36);
+        Outlined(cairo, white, tone::stoneLight);
+        if (facing >= 0.0)
+            peak();
+        if (facing > 0.1) {
+            Circle(cairo, centre.x + sideways * radius * 0.9, centre.y - radius * 0.62, radius * 0.13);
+            Outlined(cairo, colour::orangeLight, colour::orange, outlineUnits * 0.6);
+        }
+    }
+
+    cairo_t* cairo;
+    const FigureLook& look;
+    const Pose& pose;
+    View view;
+    double headYaw; // the head's own turn
+    PartList parts;
+    double hipY = 0.0;
+    double headY = 0.0;
+    double shoulderY = 0.0;
+};
+
+} // namespace
+
+void PuppetRig::Draw(cairo_t* cairo, Direction direction, const Pose& pose) const
+{
+    cairo_save(cairo);
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    Frame frame(cairo, look, direction, pose);
+    if (look.body == FigureLook::Body::drone)
+        frame.DrawDrone();
+    else
+        frame.DrawPerson();
+    cairo_restore(cairo);
+}
+
+} // namespace content::characters
