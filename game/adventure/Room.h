@@ -79,6 +79,7 @@ public:
     const Image* GetLightMap() const { return lightMap.get(); }
     Level* GetLevel() const { return owner; }
     const std::string& GetLabel() const { return label; }
+    void SetLabel(std::string text) { label = std::move(text); }
     const std::string& GetSpriteInfosFilename() const { return spriteInfosFilename; }
     void SetSpriteInfosFilename(std::string filename) { spriteInfosFilename = std::move(filename); }
     // The ambient loop, a path below data\ (as the level's settings give it).

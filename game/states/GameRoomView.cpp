@@ -241,6 +241,7 @@ void GameRoomView::Update(float seconds)
         item->SetHidden(true);
         item->SetActive(false);
         item->Pickup(false);
+        LogPrint("GameRoomView: %s taken\n", Cast::GetInstance().GetFullName(item).c_str());
     }
     if (pendingUse != nullptr && figure.IsIdle()) {
         Entity* used = pendingUse;

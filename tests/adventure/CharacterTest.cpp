@@ -1,3 +1,4 @@
+#include "AdventureFakes.h"
 #include "adventure/AdventureLevel.h"
 #include "adventure/Cast.h"
 #include "adventure/Character.h"
@@ -31,43 +32,6 @@ namespace {
 
 const char* const folder = "data/level01/deck/";
 
-// A figure of `frames` frames that draws nothing.
-class FramesSprite : public Sprite {
-public:
-    explicit FramesSprite(int count) : frames(count) {}
-    int GetFrameCount() const override { return frames; }
-    int GetWidth(int) const override { return 40; }
-    int GetHeight(int) const override { return 80; }
-    int GetFullWidth() const override { return 40; }
-    int GetFullHeight() const override { return 80; }
-    bool IsPixelTransparent(Point, int) const override { return true; }
-    void DrawEx(const DrawInfo&) override {}
-
-private:
-    int frames;
-};
-
-// A level that answers what characters ask; idles and speech follow it.
-class FakeLevel : public AdventureLevel {
-public:
-    int GetLevelNumber() const override { return 1; }
-    int GetState() const override { return state; }
-    void SetState(int newState) override { state = newState; }
-    bool InputAllowed() const override { return true; }
-    bool BlockingScriptsIdle() const override { return true; }
-    void StopBlockingScripts() override {}
-    bool IsSkipping() const override { return skipping; }
-    void RequestRoom(const std::string&, int, int, int, int, int) override {}
-    bool RunScript(const std::string&, const std::string&) override { return false; }
-    TalkEntry GetUseLine(const std::string&) override { return {}; }
-    TalkEntry GetExamineLine(const std::string&) override { return {}; }
-    TalkEntry GetCombineLine(const std::string&, const std::string&) override { return {}; }
-    void Perform(const TalkEntry&) override {}
-
-    int state = normal;
-    bool skipping = true;
-};
-
 // A room of 640 x 480 that is walkable everywhere, and a character in it.
 class CharacterTest : public LoggedTest {
 protected:
@@ -96,7 +60,7 @@ protected:
     static std::string Log() { return ReadFile("debug.txt"); }
     static void AddFigure(const std::string& label, int frames = 4)
     {
-        SpriteManager::GetInstance().RegisterSprite(label, std::make_unique<FramesSprite>(frames));
+        SpriteManager::GetInstance().RegisterSprite(label, std::make_unique<FramesSprite>(frames, 40, 80));
     }
     std::string ShownLabel() const
     {
@@ -284,7 +248,8 @@ TEST_F(CharacterTest, SpeakingSetsTalkTimeBubbleSideAndFacesASide)
     AddFigure("hero_talking_right");
     AddFigure("hero_idle1_up");
     hero.SetAnimName("hero");
-    FakeLevel level; // skipping: nothing is streamed
+    FakeLevel level;
+    level.skipping = true; // nothing is streamed
     AdventureLevel::SetCurrent(&level);
 
     hero.SetPosition(600, 300);

@@ -1,3 +1,4 @@
+#include "AdventureFakes.h"
 #include "adventure/AdventureLevel.h"
 #include "adventure/Cast.h"
 #include "adventure/Door.h"
@@ -16,66 +17,6 @@
 #include <vector>
 
 namespace {
-
-// Frames of 10 x 20 pixels, none of them drawn.
-class FramesSprite : public Sprite {
-public:
-    explicit FramesSprite(int count) : frames(count) {}
-    int GetFrameCount() const override { return frames; }
-    int GetWidth(int) const override { return 10; }
-    int GetHeight(int) const override { return 20; }
-    int GetFullWidth() const override { return 10; }
-    int GetFullHeight() const override { return 20; }
-    bool IsPixelTransparent(Point, int) const override { return true; }
-    void DrawEx(const DrawInfo&) override {}
-
-private:
-    int frames;
-};
-
-// A level that answers from one table of lines ("use <name>", "examine
-// <name>", "combine <item>+<target>") and records what it is asked to do.
-class FakeLevel : public AdventureLevel {
-public:
-    int GetLevelNumber() const override { return 1; }
-    int GetState() const override { return state; }
-    void SetState(int newState) override { state = newState; }
-    bool InputAllowed() const override { return inputAllowed; }
-    bool BlockingScriptsIdle() const override { return true; }
-    void StopBlockingScripts() override { ++blockingStops; }
-    bool IsSkipping() const override { return false; }
-    void RequestRoom(const std::string& room, int x, int y, int toX, int toY, int) override
-    {
-        rooms.push_back(room + " " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(toX) + " " +
-                        std::to_string(toY));
-    }
-    bool RunScript(const std::string& name, const std::string& argument) override
-    {
-        scripts.push_back(name + "(" + argument + ")");
-        return knownScripts;
-    }
-    TalkEntry GetUseLine(const std::string& name) override { return Line("use " + name); }
-    TalkEntry GetExamineLine(const std::string& name) override { return Line("examine " + name); }
-    TalkEntry GetCombineLine(const std::string& item, const std::string& target) override
-    {
-        return Line("combine " + item + "+" + target);
-    }
-    void Perform(const TalkEntry& entry) override { performed.push_back(entry.text); }
-
-    int state = normal;
-    bool inputAllowed = true;
-    bool knownScripts = true;
-    int blockingStops = 0;
-    std::map<std::string, std::string> lines;
-    std::vector<std::string> rooms, scripts, performed;
-
-private:
-    TalkEntry Line(const std::string& key) const
-    {
-        const auto found = lines.find(key);
-        return found == lines.end() ? TalkEntry{} : TalkEntry{found->second, "item", "C02"};
-    }
-};
 
 class DoorItemTest : public LoggedTest {
 protected:

@@ -1,5 +1,7 @@
-// The room view in the real executable: every room of episode 1 shown in
-// turn, the player's figure walking to clicks and saying a line, headless.
+// The room view in the real executable, headless: the player's figure picks
+// up the crystal on the bridge, goes through the door to the engine room,
+// then walks and speaks in every room of episode 1 in turn; the same
+// recording replayed gives the same pictures.
 
 #include "ExecutableRun.h"
 
@@ -7,30 +9,60 @@
 
 using RoomViewTest = ExecutableRun;
 
-TEST_F(RoomViewTest, ShowsEveryRoomOfEpisodeOneAndWalksTheFigureAcrossIt)
+namespace {
+
+std::string Frame(int frame, const std::string& events)
+{
+    return "frame " + std::to_string(frame) + " " + events + "\n";
+}
+
+std::string Click(int x, int y)
+{
+    const std::string at = std::to_string(x) + " " + std::to_string(y);
+    return "mousemove " + at + " lbuttondown " + at + " lbuttonup " + at;
+}
+
+} // namespace
+
+TEST_F(RoomViewTest, JunaTakesTheCrystalGoesBelowAndWalksThroughEveryRoomTheSameWayTwice)
 {
     const std::filesystem::path config = directory / "data" / "config.txt";
     WriteFile(config, std::regex_replace(ReadFile(config), std::regex("startGameState \\w+"), "startGameState GameRoomView"));
-    // In every room: a walk to the left, one across the floor (given while
-    // the first is under way), a test line, then Tab.
     std::string keys = "zephyra-recording 1 seed 1\n";
-    int frame = 5;
+    // On the bridge: the crystal in its holder, then the door to the engine room.
+    keys += Frame(5, Click(920, 400));
+    keys += Frame(400, Click(100, 330));
+    int frame = 800;
+    // Then in every room: a walk to the left, one across the floor (given
+    // while the first is under way), a test line, and Tab to the next.
     for (int room = 0; room < 4; ++room) {
-        for (const char* click : {"lbuttondown 150 600 lbuttonup 150 600", "lbuttondown 900 590 lbuttonup 900 590",
-                                  "keydown 84 char 116", "keyup 84"})
-            keys += "frame " + std::to_string(frame++) + " " + click + "\n";
-        frame += 20;
-        keys += "frame " + std::to_string(frame++) + " keydown 9\n";
-        keys += "frame " + std::to_string(frame++) + " keyup 9\n";
+        for (const std::string& events : {Click(150, 600), Click(900, 590), std::string("keydown 84 char 116"),
+                                          std::string("keyup 84")})
+            keys += Frame(frame++, events);
+        frame += 40;
+        keys += Frame(frame++, "keydown 9");
+        keys += Frame(frame++, "keyup 9");
     }
-    keys += "frame " + std::to_string(frame + 3) + " time 20\n";
+    keys += Frame(frame + 3, "time 20");
     WriteFile(directory / "keys.txt", keys);
-    ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
+    const std::string shots = "--shots shots --shot-frames 200,500,700,820,900";
+    ASSERT_EQ(Run("--headless --replay keys.txt " + shots), 0) << errors;
     const std::string log = Log();
     EXPECT_EQ(log.find("***"), std::string::npos) << log;
-    for (const char* room : {"roommaschinenraum, 1024 x 768", "roomstrand, 1600 x 768", "roomdorfplatz, 1024 x 768"})
-        EXPECT_TRUE(Contains(log, room));
-    EXPECT_TRUE(Contains(log, "roombr\xfc" "cke, 1024 x 768"));
-    EXPECT_EQ(CountOf(log, "GameRoomView: walk from "), 8u) << log;
+    EXPECT_TRUE(Contains(log, "GameRoomView: RoomBr\xfc" "cke|Kristall taken")) << log;
+    // Through the door: the engine room first, then by Tab.
+    EXPECT_EQ(CountOf(log, "GameRoomView: RoomMaschinenraum, 1024 x 768"), 2u) << log;
+    for (const char* room : {"GameRoomView: RoomStrand, 1600 x 768", "GameRoomView: RoomDorfplatz, 1024 x 768"})
+        EXPECT_TRUE(Contains(log, room)) << room;
     EXPECT_EQ(CountOf(log, " to (900, 590): "), 3u) << "the beach has scrolled to the figure";
+
+    // The same recording again: the same pictures.
+    std::filesystem::rename(directory / "shots", directory / "first");
+    ASSERT_EQ(Run("--headless --replay keys.txt " + shots), 0) << errors;
+    int compared = 0;
+    for (const auto& shot : std::filesystem::directory_iterator(directory / "first")) {
+        EXPECT_EQ(ReadFile(shot.path()), ReadFile(directory / "shots" / shot.path().filename())) << shot.path();
+        ++compared;
+    }
+    EXPECT_EQ(compared, 5);
 }

@@ -7,9 +7,14 @@
 #include "ImagePixels.h"
 #include "SpriteArt.h"
 #include "adventure/ByteMap.h"
+#include "adventure/Cast.h"
+#include "adventure/Character.h"
+#include "adventure/Door.h"
+#include "adventure/LevelSettings.h"
 #include "adventure/PathFinder.h"
 #include "adventure/Room.h"
 #include "adventure/RoomSpriteInfos.h"
+#include "files/ObjectType.h"
 #include "graphics/SpriteInfosLoaderUtil.h"
 #include "items/Episode1Items.h"
 #include "items/Episode1Things.h"
@@ -175,12 +180,9 @@ TEST_F(ItemArtTest, EveryLabelIsInTheLevelListAndIconsAndPointersFitWhereTheGame
     const std::set<std::string> labels(written.begin(), written.end());
     EXPECT_EQ(labels.size(), written.size()) << "a label listed twice";
 
+    // Icons and pointers only: pictures in a room are the room's graphics.
     std::set<std::string> expected;
-    for (const DoorThing& door : content::items::Episode1Doors())
-        expected.insert(door.sprite);
     for (const ItemThing& item : content::items::Episode1ItemThings()) {
-        if (item.liesInRoom)
-            expected.insert(item.sprite);
         expected.insert(content::items::IconLabel(item));
         expected.insert(content::items::CursorLabel(item));
     }
@@ -226,4 +228,41 @@ TEST_F(ItemArtTest, EveryLabelIsInTheLevelListAndIconsAndPointersFitWhereTheGame
                 tip = std::max(tip, cursor.Coverage(x, y));
         EXPECT_GT(tip, 128);
     }
+}
+
+TEST_F(ItemArtTest, TheLevelSettingsBringEveryThingAndThePeopleStandWhereThePlayerWalks)
+{
+    std::vector<std::unique_ptr<GameElement>> created;
+    ASSERT_TRUE(LevelSettings::Load(1, "settings.txt", created));
+    std::map<std::string, int> classes;
+    for (const std::unique_ptr<GameElement>& element : created)
+        ++classes[ObjectType::GetInstance().GetClassName(*element)];
+    EXPECT_EQ(classes["class Room"], 4);
+    EXPECT_EQ(classes["class Door"], static_cast<int>(content::items::Episode1Doors().size()));
+    EXPECT_EQ(classes["class Character"], 5);
+    EXPECT_GE(classes["class Item"], static_cast<int>(content::items::Episode1ItemThings().size()));
+
+    const Cast& cast = Cast::GetInstance();
+    std::map<std::string, LoadedRoom> rooms;
+    for (const std::unique_ptr<GameElement>& element : created) {
+        const std::string name = cast.GetFullName(element.get());
+        SCOPED_TRACE(name);
+        if (const auto* door = dynamic_cast<const Door*>(element.get())) {
+            EXPECT_NE(cast.FindAs<Door>(door->GetLeadsTo()), nullptr);
+        }
+        const auto* person = dynamic_cast<const Character*>(element.get());
+        if (person == nullptr)
+            continue;
+        const std::string room = cast.GetGroup(person);
+        if (!rooms.contains(room)) {
+            ASSERT_TRUE(LoadRoom(room, rooms[room]));
+        }
+        // Everyone can be walked up to from the room's doors.
+        for (const DoorThing& door : content::items::Episode1Doors()) {
+            if (door.room == room) {
+                EXPECT_TRUE(Walks(rooms[room].walkArea, Point{door.walkTo.x, door.walkTo.y}, person->GetStartPos()));
+            }
+        }
+    }
+    LevelSettings::Unload(created);
 }

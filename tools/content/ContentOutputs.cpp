@@ -9,6 +9,7 @@
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
 #include "items/Episode1Items.h"
+#include "levels/Episode1Settings.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "audio/WavLoader.h"
@@ -112,6 +113,7 @@ std::vector<ContentOutput> MakeOutputs()
              SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
              return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
          }},
+        {"settings-level01", {"data/level01/settings"}, {}, levels::WriteEpisode1Settings},
     };
     AddRooms(outputs);
     return outputs;
