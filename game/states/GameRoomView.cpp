@@ -25,6 +25,7 @@
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
+#include <map>
 #include <cstdio>
 
 namespace {
@@ -64,6 +65,8 @@ void GameRoomView::Init(int levelNumber)
     Inventory::GetInstance().Init();
     player = std::make_unique<Player>();
     player->SetAnimName(playerFigure);
+    // Above her head wherever she stands in a room's depth.
+    player->GetCharacter().SetSpeechBubbleOffset({0, -180});
     LevelSettings::Load(level, "settings.txt", created);
     for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
         if (auto* found = dynamic_cast<Room*>(entry.object))
@@ -174,11 +177,23 @@ bool GameRoomView::RunScript(const std::string& name, const std::string& argumen
 
 TalkEntry GameRoomView::GetUseLine(const std::string& elementName)
 {
-    Object* element = Cast::GetInstance().Find(elementName);
+    // Until the talk sheets exist: each of the others greets Juna in a
+    // line of their own.
+    static const std::map<std::string, std::string> greetings = {
+        {"Baltasar", "Baltasar: Na, Juna? Ohne den Kristall kommen wir hier nicht weg."},
+        {"Kira", "Kira: Hyperantrieb ausgefallen. Reparatur erforderlich."},
+        {"Lotte", "Lotte: Mia soll mir endlich die Kamera geben!"},
+        {"Mia", "Mia: L\xe4" "cheln, Juna! Klick!"},
+        {"Kalani", "Kalani: Willkommen auf Wakalua, kleine Sternenreisende!"},
+    };
+    Cast& cast = Cast::GetInstance();
+    Object* element = cast.Find(elementName);
     if (dynamic_cast<Door*>(element) != nullptr)
         return {"ausgang", "item", ""};
     if (dynamic_cast<Item*>(element) != nullptr)
         return {"automatisch mitnehmen", "item", ""};
+    if (const auto greeting = greetings.find(cast.GetName(element)); greeting != greetings.end())
+        return {greeting->second, "item", ""};
     return {"Das geht so nicht.", "item", ""};
 }
 
@@ -197,8 +212,17 @@ TalkEntry GameRoomView::GetCombineLine(const std::string&, const std::string&)
 
 void GameRoomView::Perform(const TalkEntry& entry)
 {
-    if (player)
-        player->GetCharacter().Say(entry);
+    // "Name: line" is spoken by that character, anything else by Juna.
+    TalkEntry line = entry;
+    Character* speaker = player ? &player->GetCharacter() : nullptr;
+    if (const std::size_t colon = entry.text.find(':'); colon != std::string::npos) {
+        if (auto* named = Cast::GetInstance().FindAs<Character>(entry.text.substr(0, colon))) {
+            speaker = named;
+            line.text = entry.text.substr(entry.text.find_first_not_of(' ', colon + 1));
+        }
+    }
+    if (speaker != nullptr)
+        speaker->Say(line);
 }
 
 void GameRoomView::Update(float seconds)

@@ -30,6 +30,7 @@ struct Standing {
     const char* room;        // the room's label
     Point foot;              // on the room's walkable floor
     int orient;
+    int bubbleY;             // the speech bubble's offset above the foot
 };
 
 // Where the others are while Juna finds her way: the captain and KIRA on
@@ -38,11 +39,11 @@ std::vector<Standing> Episode1People()
 {
     const char* bruecke = "RoomBr\xfc" "cke";
     return {
-        {castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", bruecke, {760, 560}, Entity::left},
-        {castanimations::kira, "Kira", "KIRA", bruecke, {300, 540}, Entity::right},
-        {castanimations::lotte, "Lotte", "Lotte", "RoomStrand", {700, 600}, Entity::right},
-        {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left},
-        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {600, 560}, Entity::down},
+        {castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", bruecke, {760, 560}, Entity::left, -180},
+        {castanimations::kira, "Kira", "KIRA", bruecke, {300, 540}, Entity::right, -115},
+        {castanimations::lotte, "Lotte", "Lotte", "RoomStrand", {700, 600}, Entity::right, -130},
+        {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left, -130},
+        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {600, 560}, Entity::down, -180},
     };
 }
 
@@ -162,6 +163,7 @@ bool WriteEpisode1Settings()
         person.SetStartPos(standing.foot);
         person.SetStartOrient(standing.orient);
         person.GetBoundingBox() = BoundingBox(-40, -180, 40, 0);
+        person.SetSpeechBubbleOffset({0, standing.bubbleY});
         writer.Write(items::FullName(standing.room, standing.name), person);
     }
     return writer.Close();
