@@ -360,7 +360,6 @@ private:
             cairo_move_to(cairo, topFrontX, top.y + 4.5);
             cairo_curve_to(cairo, middleFrontX, middleY, middleFrontX, middleY, hemFrontX, hem.y - 0.4);
             StrokeOutline(cairo, outlineUnits * 0.8);
-            // The belt line of the trousers under the hem.
             break;
         case FigureLook::Garment::coat:
             for (int button = 0; button < 4; ++button) {
