@@ -233,11 +233,13 @@ private:
         const ScreenPoint toe = view.Project({across, ankle.y + 0.3, ankle.w + 4.2});
         const double order = -10.0 + (hipOnScreen.z + ankleOnScreen.z) * 0.1;
         const bool bare = look.legs == look.skin;
+        // The leg on the far side in its shade, which sets the two apart.
+        const std::uint32_t colour = hipOnScreen.z < -1.0 ? look.legsShade : look.legs;
         parts.Add(order, [=, this] {
             cairo_move_to(cairo, hipOnScreen.x, hipOnScreen.y);
             cairo_line_to(cairo, kneeOnScreen.x, kneeOnScreen.y);
             cairo_line_to(cairo, ankleOnScreen.x, ankleOnScreen.y);
-            Band(cairo, look.legs, look.limbWidth * (bare ? 0.85 : 1.2));
+            Band(cairo, colour, look.limbWidth * (bare ? 0.85 : 1.2));
             cairo_move_to(cairo, heel.x, heel.y);
             cairo_line_to(cairo, toe.x, toe.y);
             Band(cairo, look.shoes, 4.4);
@@ -268,12 +270,15 @@ private:
         const ScreenPoint h = view.Project(hand);
         const double depth = (s.z + e.z + h.z) / 3;
         const double order = depth < -1.5 ? -5.0 + depth * 0.01 : 5.0 + depth * 0.1;
+        // The arm behind the body in its shade.
+        const bool far = depth < -1.5;
+        const std::uint32_t sleeve = look.skinArms ? (far ? look.skinShade : look.skin) : (far ? look.topShade : look.top);
         parts.Add(order, [=, this] {
             cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
             cairo_move_to(cairo, s.x, s.y);
             cairo_line_to(cairo, e.x, e.y);
             cairo_line_to(cairo, h.x, h.y);
-            Band(cairo, look.skinArms ? look.skin : look.top, look.limbWidth * (look.skinArms ? 0.85 : 1.0));
+            Band(cairo, sleeve, look.limbWidth * (look.skinArms ? 0.85 : 1.0));
             if (look.skinArms) {
                 // A puffed short sleeve.
                 Circle(cairo, s.x + (e.x - s.x) * 0.2, s.y + (e.y - s.y) * 0.2, look.limbWidth * 0.8);
