@@ -436,14 +436,17 @@ private:
             cairo_move_to(cairo, strapTop.x, strapTop.y);
             cairo_line_to(cairo, at.x, at.y - 3.0);
             StrokeBand(cairo, colour::banner, 0.9, 0.9 + outlineUnits * 1.2);
-            const double width = 4.8 * std::abs(view.Cos()) + 3.0 * std::abs(view.Sin());
-            RoundedRectangle(cairo, at.x - width, at.y - 3.4, 2 * width, 6.8, 1.4);
+            // A big camera: body, flash and lens.
+            const double width = 6.4 * std::abs(view.Cos()) + 4.0 * std::abs(view.Sin());
+            RoundedRectangle(cairo, at.x - width, at.y - 4.4, 2 * width, 8.8, 1.8);
             Outlined(cairo, tone::steelLight, colour::steel);
             if (view.Cos() > -0.1) {
-                const double lensX = at.x + view.Sin() * 3.2;
-                Ellipse(cairo, lensX, at.y + 0.2, 2.5 * (0.35 + 0.65 * std::abs(view.Cos())), 2.5);
+                RoundedRectangle(cairo, at.x - width * 0.8, at.y - 6.0, width * 0.5, 2.0, 0.6);
+                Outlined(cairo, colour::cream, colour::sand, outlineUnits * 0.6);
+                const double lensX = at.x + view.Sin() * 4.2;
+                Ellipse(cairo, lensX, at.y + 0.3, 3.4 * (0.35 + 0.65 * std::abs(view.Cos())), 3.4);
                 Outlined(cairo, colour::nightLight, colour::nightDeep, outlineUnits * 0.7);
-                Circle(cairo, lensX - 0.6, at.y - 0.5, 0.6);
+                Circle(cairo, lensX - 0.8, at.y - 0.6, 0.8);
                 FillPlain(cairo, white, 0.9);
             }
         });
