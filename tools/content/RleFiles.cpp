@@ -1,5 +1,6 @@
 #include "RleFiles.h"
 
+#include "files/File.h"
 #include "graphics/RleFile.h"
 #include "graphics/SpriteManager.h"
 
@@ -7,7 +8,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 namespace content {
@@ -43,15 +43,6 @@ private:
     int saved = -1;
 };
 
-// The host path of a file named in the game's form.
-std::filesystem::path HostPath(std::string gamePath)
-{
-    for (char& character : gamePath)
-        if (character == '\\')
-            character = '/';
-    return gamePath;
-}
-
 } // namespace
 
 bool WriteRleFiles(const std::vector<SpriteInfo>& sprites)
@@ -68,7 +59,7 @@ bool WriteRleFiles(const std::vector<SpriteInfo>& sprites)
     bool written = true;
     for (const SpriteInfo& info : sprites) {
         const std::string file = RleFile::FileName(info.file, {info.mirrored, info.crop, info.frameCount});
-        if (!std::filesystem::exists(HostPath(file))) {
+        if (!File::Exists(file.c_str())) {
             std::fprintf(stderr, "zephyra-content: could not pre-encode %s\n", file.c_str());
             written = false;
         }

@@ -36,6 +36,18 @@ std::uint32_t Visible(std::uint32_t rgb)
     return (red << 16) | (green << 8) | blue;
 }
 
+// A premultiplied pixel's own colour, 0xRRGGBB; the pixel is not clear.
+std::uint32_t Unpremultiplied(std::uint32_t pixel)
+{
+    const std::uint32_t alpha = pixel >> 24;
+    std::uint32_t rgb = 0;
+    for (const int shift : {0, 8, 16}) {
+        const std::uint32_t channel = (pixel >> shift) & 0xFF;
+        rgb |= std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha) << shift;
+    }
+    return rgb;
+}
+
 void Put(std::uint8_t* pixel, std::uint32_t rgb)
 {
     pixel[0] = static_cast<std::uint8_t>(rgb);
@@ -310,14 +322,7 @@ std::uint32_t Picture::Pixel(int x, int y) const
     std::uint32_t premultiplied = 0;
     std::copy_n(row + static_cast<std::size_t>(x) * 4, 4, reinterpret_cast<unsigned char*>(&premultiplied));
     const std::uint32_t alpha = premultiplied >> 24;
-    if (alpha == 0)
-        return 0;
-    std::uint32_t pixel = alpha << 24;
-    for (const int shift : {0, 8, 16}) {
-        const std::uint32_t channel = (premultiplied >> shift) & 0xFF;
-        pixel |= std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha) << shift;
-    }
-    return pixel;
+    return alpha == 0 ? 0 : (alpha << 24 | Unpremultiplied(premultiplied));
 }
 
 const std::uint32_t* Picture::PremultipliedRow(int y) const
@@ -326,22 +331,6 @@ const std::uint32_t* Picture::PremultipliedRow(int y) const
     return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface) +
                                                   static_cast<std::size_t>(y) * cairo_image_surface_get_stride(surface));
 }
-
-namespace {
-
-// A premultiplied pixel's own colour, 0xRRGGBB.
-std::uint32_t Unpremultiplied(std::uint32_t pixel)
-{
-    const std::uint32_t alpha = pixel >> 24;
-    std::uint32_t rgb = 0;
-    for (const int shift : {0, 8, 16}) {
-        const std::uint32_t channel = (pixel >> shift) & 0xFF;
-        rgb |= std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha) << shift;
-    }
-    return rgb;
-}
-
-} // namespace
 
 void CountColours(PaletteQuantiser& palette, const Picture& picture)
 {

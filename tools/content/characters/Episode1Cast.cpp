@@ -73,10 +73,10 @@ FigureLook Baltasar()
     look.heightPixels = 285.0;
     look.headRadius = 12.0;
     look.hipHeight = 42.0;
-    look.shoulderHalf = 12.5;
-    look.hipHalf = 6.5;
-    look.torsoDepth = 9.0;
-    look.belly = 5.0;
+    look.shoulderHalf = 13.0;
+    look.hipHalf = 7.5;
+    look.torsoDepth = 11.0;
+    look.belly = 8.0;
     look.limbWidth = 5.4;
     look.top = colour::nightLight;
     look.topShade = colour::night;

@@ -233,11 +233,13 @@ private:
         const ScreenPoint toe = view.Project({across, ankle.y + 0.3, ankle.w + 4.2});
         const double order = -10.0 + (hipOnScreen.z + ankleOnScreen.z) * 0.1;
         const bool bare = look.legs == look.skin;
+        // The leg on the far side in its shade, which sets the two apart.
+        const std::uint32_t colour = hipOnScreen.z < -1.0 ? look.legsShade : look.legs;
         parts.Add(order, [=, this] {
             cairo_move_to(cairo, hipOnScreen.x, hipOnScreen.y);
             cairo_line_to(cairo, kneeOnScreen.x, kneeOnScreen.y);
             cairo_line_to(cairo, ankleOnScreen.x, ankleOnScreen.y);
-            Band(cairo, look.legs, look.limbWidth * (bare ? 0.85 : 1.2));
+            Band(cairo, colour, look.limbWidth * (bare ? 0.85 : 1.2));
             cairo_move_to(cairo, heel.x, heel.y);
             cairo_line_to(cairo, toe.x, toe.y);
             Band(cairo, look.shoes, 4.4);
@@ -268,12 +270,15 @@ private:
         const ScreenPoint h = view.Project(hand);
         const double depth = (s.z + e.z + h.z) / 3;
         const double order = depth < -1.5 ? -5.0 + depth * 0.01 : 5.0 + depth * 0.1;
+        // The arm behind the body in its shade.
+        const bool far = depth < -1.5;
+        const std::uint32_t sleeve = look.skinArms ? (far ? look.skinShade : look.skin) : (far ? look.topShade : look.top);
         parts.Add(order, [=, this] {
             cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
             cairo_move_to(cairo, s.x, s.y);
             cairo_line_to(cairo, e.x, e.y);
             cairo_line_to(cairo, h.x, h.y);
-            Band(cairo, look.skinArms ? look.skin : look.top, look.limbWidth * (look.skinArms ? 0.85 : 1.0));
+            Band(cairo, sleeve, look.limbWidth * (look.skinArms ? 0.85 : 1.0));
             if (look.skinArms) {
                 // A puffed short sleeve.
                 Circle(cairo, s.x + (e.x - s.x) * 0.2, s.y + (e.y - s.y) * 0.2, look.limbWidth * 0.8);
@@ -360,7 +365,6 @@ private:
             cairo_move_to(cairo, topFrontX, top.y + 4.5);
             cairo_curve_to(cairo, middleFrontX, middleY, middleFrontX, middleY, hemFrontX, hem.y - 0.4);
             StrokeOutline(cairo, outlineUnits * 0.8);
-            // The belt line of the trousers under the hem.
             break;
         case FigureLook::Garment::coat:
             for (int button = 0; button < 4; ++button) {
@@ -432,14 +436,17 @@ private:
             cairo_move_to(cairo, strapTop.x, strapTop.y);
             cairo_line_to(cairo, at.x, at.y - 3.0);
             StrokeBand(cairo, colour::banner, 0.9, 0.9 + outlineUnits * 1.2);
-            const double width = 4.8 * std::abs(view.Cos()) + 3.0 * std::abs(view.Sin());
-            RoundedRectangle(cairo, at.x - width, at.y - 3.4, 2 * width, 6.8, 1.4);
+            // A big camera: body, flash and lens.
+            const double width = 6.4 * std::abs(view.Cos()) + 4.0 * std::abs(view.Sin());
+            RoundedRectangle(cairo, at.x - width, at.y - 4.4, 2 * width, 8.8, 1.8);
             Outlined(cairo, tone::steelLight, colour::steel);
             if (view.Cos() > -0.1) {
-                const double lensX = at.x + view.Sin() * 3.2;
-                Ellipse(cairo, lensX, at.y + 0.2, 2.5 * (0.35 + 0.65 * std::abs(view.Cos())), 2.5);
+                RoundedRectangle(cairo, at.x - width * 0.8, at.y - 6.0, width * 0.5, 2.0, 0.6);
+                Outlined(cairo, colour::cream, colour::sand, outlineUnits * 0.6);
+                const double lensX = at.x + view.Sin() * 4.2;
+                Ellipse(cairo, lensX, at.y + 0.3, 3.4 * (0.35 + 0.65 * std::abs(view.Cos())), 3.4);
                 Outlined(cairo, colour::nightLight, colour::nightDeep, outlineUnits * 0.7);
-                Circle(cairo, lensX - 0.6, at.y - 0.5, 0.6);
+                Circle(cairo, lensX - 0.8, at.y - 0.6, 0.8);
                 FillPlain(cairo, white, 0.9);
             }
         });
