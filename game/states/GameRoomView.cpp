@@ -66,7 +66,7 @@ void GameRoomView::Init(int levelNumber)
     player = std::make_unique<Player>();
     player->SetAnimName(playerFigure);
     // Above her head wherever she stands in a room's depth.
-    player->GetCharacter().SetSpeechBubbleOffset({0, -180});
+    player->GetCharacter().SetSpeechBubbleOffset({0, -230});
     LevelSettings::Load(level, "settings.txt", created);
     for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
         if (auto* found = dynamic_cast<Room*>(entry.object))
