@@ -163,6 +163,8 @@ void Character::Reset()
     path.clear();
     StopSpeech();
     SetState(idle);
+    // As at creation: the first idle animation waits longer than the rest.
+    idleCountdown = firstIdleSeconds;
 }
 
 void Character::SetAnimSpeeds(float walk, float take, float idleMain, float idleVariation, float talk)
@@ -539,18 +541,21 @@ void Character::UpdateTalkTime(float dt)
     if (talkTime <= 0.0f)
         return;
     if (speechSerial != 0) {
-        // A recorded line lasts as long as its recording.
+        // A recorded line lasts as long as its recording; a recording that
+        // is gone or never started leaves the reading time to count.
         StreamingSample* stream = GetSpeechStream();
-        if (stream != nullptr && stream->IsPlaying())
+        if (stream != nullptr && stream->IsPlaying()) {
+            speechStarted = true;
             return;
-        StopSpeech();
-        return;
+        }
+        if (speechStarted) {
+            StopSpeech();
+            return;
+        }
     }
     talkTime -= dt;
-    if (talkTime <= 0.0f) {
-        talkTime = 0.0f;
-        RestartIdleCountdown();
-    }
+    if (talkTime <= 0.0f)
+        StopSpeech();
 }
 
 void Character::RestartIdleCountdown()
@@ -710,6 +715,7 @@ void Character::Say(const TalkEntry& entry)
     stream->Rewind();
     stream->Play();
     speechSerial = stream->GetSerial();
+    speechStarted = false;
 }
 
 void Character::StopSpeech()
@@ -742,7 +748,9 @@ bool Character::BubbleLeftAt(int bubbleX) const
 
 void Character::Draw()
 {
-    if (!isActive || hide)
+    // Without a figure to show there is no shadow or bubble either.
+    Sprite* sprite = currentAnim != nullptr ? currentAnim->GetSprite() : nullptr;
+    if (!isActive || hide || sprite == nullptr)
         return;
     const Room* ownRoom = GetRoom();
     const float scrollX = ownRoom != nullptr ? ownRoom->GetScrollX() : 0.0f;
@@ -767,8 +775,7 @@ void Character::Draw()
         }
     }
 
-    Sprite* sprite = currentAnim != nullptr ? currentAnim->GetSprite() : nullptr;
-    if (sprite != nullptr) {
+    {
         int x = screenX;
         int y = screenY;
         if (currentAnim == &userAnim) {

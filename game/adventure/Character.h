@@ -215,11 +215,13 @@ private:
     float lineT = 0.0f;
     float lineRate = 0.0f;
     int pickupType = pickupLow;
-    float idleCountdown = 100.0f;
+    static constexpr float firstIdleSeconds = 100.0f;
+    float idleCountdown = firstIdleSeconds;
     float talkTime = 0.0f;
     std::string talkLine;
     // The sound engine's serial of the speech stream (0: none).
     std::uint64_t speechSerial = 0;
+    bool speechStarted = false; // the recording has been heard playing
     bool bubbleLeft = false;
     bool useRoomScale = true;
     // Own scaling, used without the room's.

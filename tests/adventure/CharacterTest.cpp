@@ -208,6 +208,10 @@ TEST_F(CharacterTest, IdlesPickOnlyAmongTheVariantsThatExist)
     AddFigure("hero_idle2_down");
     AddFigure("hero_idlemain_down");
     hero.SetAnimName("hero");
+    // The first idle waits 100 s, also after a reset; later ones 8 to 18 s.
+    EXPECT_EQ(hero.GetIdleCountdown(), 100.0f);
+    hero.Reset();
+    EXPECT_EQ(hero.GetIdleCountdown(), 100.0f);
     hero.SetOrient(Entity::rightDown);
     hero.SetState(Character::idle);
     EXPECT_GE(hero.GetIdleCountdown(), 8.0f);
