@@ -13,6 +13,9 @@ void PositionEditor::Update(bool shift, Point mousePoint, const Room* shownRoom,
 {
     shiftHeld = shift;
     mouse = mousePoint;
+    // Another room, or none: what was dragged may be gone with the old one.
+    if (shownRoom != room)
+        dragged = nullptr;
     room = shownRoom;
     if (player != nullptr)
         playerPosition = Point{static_cast<int>(std::floor(player->GetPosition().x)),
@@ -46,7 +49,7 @@ Entity* PositionEditor::FindHovered() const
     Entity* hovered = nullptr;
     for (const Cast::Entry& entry : cast.GetEntries()) {
         auto* entity = dynamic_cast<Entity*>(entry.object);
-        if (entity == nullptr || !entity->IsActive() || !entry.fullName.starts_with(prefix) ||
+        if (entity == nullptr || !entity->IsActive() || entity->IsHidden() || !entry.fullName.starts_with(prefix) ||
             !entity->IsCursorOver(mouse.x, mouse.y))
             continue;
         if (hovered == nullptr || entity->GetSortDepth() > hovered->GetSortDepth())
