@@ -23,7 +23,7 @@ namespace {
 constexpr int barY = 656;
 constexpr int firstFieldX = 212;
 constexpr int fieldSpacing = 140;
-constexpr int fieldY = 669;
+constexpr int fieldTop = 669;
 constexpr int fieldHeight = 75;
 // The fields lean: their left and right edges run up to the right, so the
 // mouse x is moved by 0.55 pixels per row below the row 670.
@@ -203,7 +203,7 @@ int Inventory::EntryOfField(int index) const
 
 Inventory::Field Inventory::GetField(int index) const
 {
-    Field result{firstFieldX + fieldSpacing * index, fieldY, nullptr};
+    Field result{firstFieldX + fieldSpacing * index, fieldTop, nullptr};
     const int entry = EntryOfField(index);
     if (entry < 0)
         return result;

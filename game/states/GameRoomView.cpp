@@ -38,8 +38,11 @@ constexpr int keyLeft = 37;
 constexpr int keyRight = 39;
 constexpr int keyT = 'T';
 constexpr float scrollStep = 64.0f;
-// The inventory bar takes clicks below this line while it is out.
-constexpr int inventoryTop = 640;
+// The inventory bar's top edge while it is out (it slides down from there).
+constexpr int inventoryTop = 656;
+// Juna's height at scale 1, and how far above a point a bubble's text ends.
+constexpr float playerHeight = 300.0f;
+constexpr int bubbleAboveFoot = 35;
 
 // The path in orange, its waypoints as small squares.
 constexpr std::uint32_t pathColour = 0xFF8C1A;
@@ -65,8 +68,6 @@ void GameRoomView::Init(int levelNumber)
     Inventory::GetInstance().Init();
     player = std::make_unique<Player>();
     player->SetAnimName(playerFigure);
-    // Above her head wherever she stands in a room's depth.
-    player->GetCharacter().SetSpeechBubbleOffset({0, -230});
     LevelSettings::Load(level, "settings.txt", created);
     for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
         if (auto* found = dynamic_cast<Room*>(entry.object))
@@ -202,7 +203,7 @@ TalkEntry GameRoomView::GetExamineLine(const std::string& elementName)
     const auto* entity = Cast::GetInstance().FindAs<Entity>(elementName);
     if (entity == nullptr || entity->GetLabel().empty())
         return {"Nichts Besonderes.", "item", ""};
-    return {"Das ist " + entity->GetLabel() + ".", "item", ""};
+    return {"Sieh an: " + entity->GetLabel() + ".", "item", ""};
 }
 
 TalkEntry GameRoomView::GetCombineLine(const std::string&, const std::string&)
@@ -248,6 +249,8 @@ void GameRoomView::Update(float seconds)
         return;
     Character& figure = player->GetCharacter();
     figure.Update(seconds);
+    // Her bubble stays just above her head however far back she stands.
+    figure.SetSpeechBubbleOffset({0, bubbleAboveFoot - static_cast<int>(playerHeight * figure.GetScale())});
     for (Entity* entity : entities) {
         if (entity->IsActive())
             entity->Update(seconds);
@@ -274,6 +277,25 @@ void GameRoomView::Update(float seconds)
     }
     Inventory::GetInstance().Update(seconds);
     room->Update(seconds);
+}
+
+std::optional<Point> GameRoomView::FloorBelow(Point point) const
+{
+    const ByteMap* walkArea = room->GetWalkArea();
+    if (walkArea == nullptr || room->GetWidth() <= 0 || room->GetHeight() <= 0)
+        return std::nullopt;
+    const int x = point.x * walkArea->GetWidth() / room->GetWidth();
+    for (int y = std::max(0, point.y * walkArea->GetHeight() / room->GetHeight()); y < walkArea->GetHeight(); ++y) {
+        if (walkArea->Get(x, y) != 0)
+            return Point{point.x, y * room->GetHeight() / walkArea->GetHeight()};
+    }
+    return std::nullopt;
+}
+
+bool GameRoomView::OverInventory(int y) const
+{
+    const float slide = Inventory::GetInstance().GetSlide();
+    return slide < Inventory::hiddenSlide && static_cast<float>(y) >= static_cast<float>(inventoryTop) + slide;
 }
 
 Point GameRoomView::World(int x, int y) const
@@ -329,7 +351,7 @@ void GameRoomView::OnLButtonDown(int x, int y, bool)
     if (!initialised || room == nullptr || !InputAllowed())
         return;
     Inventory& inventory = Inventory::GetInstance();
-    if (y >= inventoryTop && inventory.GetSlide() < Inventory::hiddenSlide) {
+    if (OverInventory(y)) {
         inventory.OnLeftClick(x, y);
         return;
     }
@@ -342,9 +364,17 @@ void GameRoomView::OnLButtonDown(int x, int y, bool)
         }
         return;
     }
-    const Point to = target != nullptr && target->IsActPositionValid() ? target->GetActPosition() : World(x, y);
+    Point to = target != nullptr && target->IsActPositionValid() ? target->GetActPosition() : World(x, y);
     const FloatPoint from = player->GetCharacter().GetPosition();
-    const bool walks = player->WalkTo(to.x, to.y, target != nullptr ? target->GetActOrient() : Entity::noDirection);
+    const int orient = target != nullptr ? target->GetActOrient() : Entity::noDirection;
+    bool walks = player->WalkTo(to.x, to.y, orient);
+    // A click on a wall or the sky far from any floor: the floor below it.
+    if (!walks && player->GetCharacter().IsIdle()) {
+        if (const std::optional<Point> below = FloorBelow(to)) {
+            to = *below;
+            walks = player->WalkTo(to.x, to.y, orient);
+        }
+    }
     LogPrint("GameRoomView: %s from (%d, %d) to (%d, %d): %zu waypoints\n", walks ? "walk" : "no walk",
              static_cast<int>(from.x), static_cast<int>(from.y), to.x, to.y,
              walks ? player->GetCharacter().GetPath().size() : 0);
@@ -363,7 +393,7 @@ void GameRoomView::OnRButtonDown(int x, int y)
         Inventory::GetInstance().SetCombineItem(nullptr);
         return;
     }
-    if (y >= inventoryTop && Inventory::GetInstance().GetSlide() < Inventory::hiddenSlide) {
+    if (OverInventory(y)) {
         Inventory::GetInstance().OnRightClick(x, y);
         return;
     }
@@ -386,7 +416,10 @@ void GameRoomView::Render()
                 entity->Draw();
         }
         player->GetCharacter().Draw();
-        if (Entity* hovered = PickEntity(mouseX, mouseY); hovered != nullptr && mouseY < inventoryTop)
+        Entity* hovered = OverInventory(mouseY) ? nullptr : PickEntity(mouseX, mouseY);
+        if (state == combineMode)
+            Inventory::GetInstance().SetCombineWith(hovered); // the bar's line names it
+        else if (hovered != nullptr)
             hovered->ShowLabel();
     }
     Inventory::GetInstance().Render();

@@ -76,6 +76,10 @@ private:
     // The active entity of the room under the screen point, the frontmost.
     Entity* PickEntity(int x, int y) const;
     Point World(int x, int y) const;
+    // The first walkable point straight below a room point, if any.
+    std::optional<Point> FloorBelow(Point point) const;
+    // Whether a screen row lies on the inventory bar as far as it is out.
+    bool OverInventory(int y) const;
 
     int level = 1;
     int state = normal;

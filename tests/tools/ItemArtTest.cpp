@@ -257,10 +257,12 @@ TEST_F(ItemArtTest, TheLevelSettingsBringEveryThingAndThePeopleStandWhereThePlay
         if (!rooms.contains(room)) {
             ASSERT_TRUE(LoadRoom(room, rooms[room]));
         }
-        // Everyone can be walked up to from the room's doors.
+        // Everyone can be walked up to from the room's doors, and talked to
+        // from beside them.
         for (const DoorThing& door : content::items::Episode1Doors()) {
             if (door.room == room) {
                 EXPECT_TRUE(Walks(rooms[room].walkArea, Point{door.walkTo.x, door.walkTo.y}, person->GetStartPos()));
+                EXPECT_TRUE(Walks(rooms[room].walkArea, Point{door.walkTo.x, door.walkTo.y}, person->GetActPosition()));
             }
         }
     }

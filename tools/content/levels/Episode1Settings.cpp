@@ -21,6 +21,8 @@ namespace content::levels {
 namespace {
 
 constexpr const char* settingsFile = "data\\level01\\settings\\settings.txt";
+constexpr float frontScale = 0.95f;
+constexpr float backScale = 0.5f;
 
 // Someone of the cast standing in a room of the episode.
 struct Standing {
@@ -31,6 +33,7 @@ struct Standing {
     Point foot;              // on the room's walkable floor
     int orient;
     int bubbleY;             // the speech bubble's offset above the foot
+    Point act;               // where Juna stands to talk to them, beside them
 };
 
 // Where the others are while Juna finds her way: the captain and KIRA on
@@ -39,11 +42,12 @@ std::vector<Standing> Episode1People()
 {
     const char* bruecke = "RoomBr\xfc" "cke";
     return {
-        {castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", bruecke, {760, 560}, Entity::left, -180},
-        {castanimations::kira, "Kira", "KIRA", bruecke, {300, 540}, Entity::right, -115},
-        {castanimations::lotte, "Lotte", "Lotte", "RoomStrand", {700, 600}, Entity::right, -130},
-        {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left, -130},
-        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {600, 560}, Entity::down, -180},
+        {castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", bruecke, {760, 560}, Entity::left, -160, {640, 580}},
+        {castanimations::kira, "Kira", "KIRA", bruecke, {300, 540}, Entity::right, -110, {420, 560}},
+        {castanimations::lotte, "Lotte", "Lotte", "RoomStrand", {700, 600}, Entity::right, -130, {590, 615}},
+        {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left, -130, {930, 620}},
+        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {600, 560}, Entity::down, -180,
+         {470, 590}},
     };
 }
 
@@ -100,6 +104,9 @@ bool WriteEpisode1Settings()
         room.SetSpriteInfosFilename(folder + "spriteinfos.txt");
         room.SetAmbientSoundfile(folder + "ambient.ogg");
         room.SetLabel(description.label);
+        // The depth maps say how far back a point lies; from the back wall
+        // to the front edge a figure grows from half its size to nearly all.
+        room.SetScaling(frontScale, backScale, 500, 350);
         writer.Write(description.label + "|Room", room);
         // The room's own stills and animated details, drawn by their feet
         // among the people (a chair hides who stands behind it).
@@ -164,6 +171,10 @@ bool WriteEpisode1Settings()
         person.SetStartOrient(standing.orient);
         person.GetBoundingBox() = BoundingBox(-40, -180, 40, 0);
         person.SetSpeechBubbleOffset({0, standing.bubbleY});
+        // Juna talks to them from beside them, facing them.
+        person.SetActPosition(standing.act);
+        person.SetActPositionValid(true);
+        person.SetActOrient(standing.act.x < standing.foot.x ? Entity::right : Entity::left);
         writer.Write(items::FullName(standing.room, standing.name), person);
     }
     return writer.Close();
