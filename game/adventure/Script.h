@@ -48,8 +48,9 @@
 // of nothing but scripts would silently lose its registrations there. The
 // standard scripts live in the adventure library and the manager refers to
 // them (LinkStandardScripts). Story scripts, one source file per episode and
-// room, go into an OBJECT library (or the game's own sources), whose object
-// files are always linked whole.
+// room, go into a library that is linked whole: an OBJECT library, or a
+// static one linked with WHOLE_ARCHIVE as the game links its states. Then
+// adding a story step is the class and its one line, nothing elsewhere.
 
 #include "app/Factory.h"
 
