@@ -83,6 +83,9 @@ public:
     int GetDoneCount() const { return doneCount; }
     bool IsFinished() const { return finished; }
     bool IsInterruptible() const { return interruptible; }
+    // The manager stopped the script: no further command acts, not even
+    // the rest of a pass that stopped its own script.
+    void MarkStopped() { stopped = true; }
 
 protected:
     // The story step, called in every pass with the parameter it was
@@ -171,7 +174,7 @@ protected:
 private:
     // Takes the next command index; true when that command is the current
     // one and acts in this pass.
-    bool Reached() { return passIndex++ == doneCount; }
+    bool Reached() { return passIndex++ == doneCount && !stopped; }
     void Complete() { ++doneCount; }
     // An instant command: acts once and completes at once.
     template <typename Action>
@@ -229,6 +232,7 @@ private:
     int doneCount = 0;
     bool finished = false;
     bool interruptible = false;
+    bool stopped = false;
     float dt = 0.0f;
     // Per command index: a started mark, a time in 0.0001 s or a value read.
     std::map<int, int> memo;

@@ -50,6 +50,7 @@ void ScriptManager::Retire(std::vector<std::unique_ptr<Script>>& list, const Scr
     const auto found = std::find_if(list.begin(), list.end(), [script](const auto& held) { return held.get() == script; });
     if (found == list.end())
         return;
+    (*found)->MarkStopped();
     retired.push_back(std::move(*found));
     list.erase(found);
 }

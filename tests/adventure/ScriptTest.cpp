@@ -79,6 +79,17 @@ class ScriptTestLoop : public Script {
     }
 };
 
+// Stops the blocking scripts, itself among them.
+class ScriptTestStopAll : public Script {
+    void Run(const std::string&) override
+    {
+        StopScripts();
+        SetFlag("Zweig", 3);
+        End();
+    }
+};
+
+const ScriptRegistration<ScriptTestStopAll> testStopAll("ScriptTestStopAll");
 const ScriptRegistration<ScriptTestFlags> testFlags("ScriptTestFlags");
 const ScriptRegistration<ScriptTestOnlyEnd> testOnlyEnd("ScriptTestOnlyEnd");
 const ScriptRegistration<ScriptTestInner> testInner("ScriptTestInner");
@@ -153,6 +164,14 @@ TEST_F(ScriptTest, CommandsActOnceInOrderAndQueriesKeepTheirValue)
     scripts.Run("ScriptTestOnlyEnd");
     Frames(1);
     EXPECT_TRUE(scripts.GetBlocking().empty());
+
+    // A script that stops the blocking scripts stops itself: it is deleted
+    // only after its pass, and the rest of that pass does nothing.
+    scripts.Run("ScriptTestOnlyEnd");
+    scripts.Run("ScriptTestStopAll");
+    Frames(1);
+    EXPECT_TRUE(scripts.GetBlocking().empty());
+    EXPECT_EQ(FlagValue("Zweig"), 1);
 
     // Unknown names start nothing.
     EXPECT_FALSE(scripts.Run("ScriptGibtEsNicht"));
