@@ -9,6 +9,7 @@
 #include "adventure/Item.h"
 #include "adventure/LevelSettings.h"
 #include "adventure/PathFinder.h"
+#include "adventure/ScriptManager.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
 #include "app/Factory.h"
@@ -88,7 +89,6 @@ void GameRoomView::ShowRoom(std::size_t index, std::optional<Point> at, std::opt
         room->Exit();
     player->EnterRoom(nullptr);
     entities.clear();
-    pendingUse = nullptr;
     current = index % rooms.size();
     room = rooms[current];
     if (!room->Init()) {
@@ -134,9 +134,8 @@ void GameRoomView::Exit()
     room = nullptr;
     entities.clear();
     rooms.clear();
-    pendingUse = nullptr;
-    enteringDoor = nullptr;
-    takenItem = nullptr;
+    ScriptManager::GetInstance().StopBlocking();
+    ScriptManager::GetInstance().StopAsync();
     Inventory::GetInstance().Clear();
     LevelSettings::Unload(created);
     player.reset();
@@ -150,13 +149,12 @@ void GameRoomView::Exit()
 
 bool GameRoomView::InputAllowed() const
 {
-    return enteringDoor == nullptr && takenItem == nullptr && !pendingRoom;
+    return !pendingRoom && ScriptManager::GetInstance().IsIdle();
 }
 
 void GameRoomView::StopBlockingScripts()
 {
-    enteringDoor = nullptr;
-    takenItem = nullptr;
+    ScriptManager::GetInstance().StopBlocking();
 }
 
 void GameRoomView::RequestRoom(const std::string& roomName, int x, int y, int walkToX, int walkToY, int orient)
@@ -166,14 +164,7 @@ void GameRoomView::RequestRoom(const std::string& roomName, int x, int y, int wa
 
 bool GameRoomView::RunScript(const std::string& name, const std::string& argument)
 {
-    Cast& cast = Cast::GetInstance();
-    if (name == "ScriptEnterNextRoom")
-        enteringDoor = cast.FindAs<Door>(argument);
-    else if (name.starts_with("ScriptOnPickup"))
-        takenItem = cast.FindAs<Item>(argument);
-    else
-        return false;
-    return enteringDoor != nullptr || takenItem != nullptr;
+    return ScriptManager::GetInstance().Run(name, argument);
 }
 
 TalkEntry GameRoomView::GetUseLine(const std::string& elementName)
@@ -255,26 +246,12 @@ void GameRoomView::Update(float seconds)
         if (entity->IsActive())
             entity->Update(seconds);
     }
-    // What the scripts would do: go through a door once it has opened, take
-    // an item once the figure has bent for it.
-    if (enteringDoor != nullptr && enteringDoor->GetState() == 0) {
-        Door* door = enteringDoor;
-        enteringDoor = nullptr;
-        door->GoThrough();
-    }
-    if (takenItem != nullptr && figure.IsIdle()) {
-        Item* item = takenItem;
-        takenItem = nullptr;
-        item->SetHidden(true);
-        item->SetActive(false);
-        item->Pickup(false);
-        LogPrint("GameRoomView: %s taken\n", Cast::GetInstance().GetFullName(item).c_str());
-    }
-    if (pendingUse != nullptr && figure.IsIdle()) {
-        Entity* used = pendingUse;
-        pendingUse = nullptr;
-        used->OnUse();
-    }
+    ScriptManager::GetInstance().Update(seconds);
+    // What went into the inventory, for the log.
+    const std::vector<std::string>& items = Inventory::GetInstance().GetItems();
+    for (std::size_t index = inventoryLogged; index < items.size(); ++index)
+        LogPrint("GameRoomView: %s taken\n", items[index].c_str());
+    inventoryLogged = items.size();
     Inventory::GetInstance().Update(seconds);
     room->Update(seconds);
 }
@@ -355,6 +332,8 @@ void GameRoomView::OnLButtonDown(int x, int y, bool)
         inventory.OnLeftClick(x, y);
         return;
     }
+    // A click ends what the player may interrupt (walking up to use something).
+    ScriptManager::GetInstance().StopBlocking();
     room->SetAutoFocus(true, 0.0f);
     Entity* target = PickEntity(x, y);
     if (state == combineMode) {
@@ -380,7 +359,8 @@ void GameRoomView::OnLButtonDown(int x, int y, bool)
              walks ? player->GetCharacter().GetPath().size() : 0);
     // A thing clicked is used once the figure stands still (at once when
     // it was already there).
-    pendingUse = target;
+    if (target != nullptr)
+        ScriptManager::GetInstance().Run("ScriptOnUse", Cast::GetInstance().GetFullName(target));
 }
 
 void GameRoomView::OnRButtonDown(int x, int y)
@@ -398,7 +378,7 @@ void GameRoomView::OnRButtonDown(int x, int y)
         return;
     }
     if (Entity* target = PickEntity(x, y))
-        target->OnExamine();
+        ScriptManager::GetInstance().Run("ScriptOnExamine", Cast::GetInstance().GetFullName(target));
 }
 
 void GameRoomView::Render()

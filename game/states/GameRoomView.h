@@ -11,10 +11,11 @@
 // the next room, the arrow keys scroll a wide room by hand, Escape returns
 // to the main menu.
 //
-// The view is the level its elements ask for: it stands in for the talk
-// sheets (doors are exits, items are picked up, examining names the thing)
-// and for the two scripts doors and items start (going through a door when
-// it has opened, taking an item once the figure has bent for it).
+// The view is the level its elements ask for: it runs the engine's standard
+// scripts (using and examining once the figure has walked there, going
+// through a door, taking an item) and stands in for the talk sheets (doors
+// are exits, items are picked up, the others greet Juna, examining names
+// the thing).
 
 #include "GameState.h"
 #include "adventure/AdventureLevel.h"
@@ -26,10 +27,8 @@
 #include <string>
 #include <vector>
 
-class Door;
 class Entity;
 class GameElement;
-class Item;
 
 class GameRoomView final : public GameState, public AdventureLevel {
 public:
@@ -90,9 +89,7 @@ private:
     std::vector<Entity*> entities; // of the room, without the player
     std::unique_ptr<Player> player;
     std::optional<PendingRoom> pendingRoom;
-    Entity* pendingUse = nullptr;  // used once the figure has walked there
-    Door* enteringDoor = nullptr;  // gone through once it has opened
-    Item* takenItem = nullptr;     // taken once the figure has bent for it
+    std::size_t inventoryLogged = 0; // inventory entries already logged
     int mouseX = 0;
     int mouseY = 0;
 };
