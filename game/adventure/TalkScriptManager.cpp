@@ -161,25 +161,30 @@ TalkEntry TalkScriptManager::ResolveGeneric(const TalkEntry& entry)
     return GetGenericLine(*group);
 }
 
+int TalkScriptManager::FindKeyRow(Sheet sheet, const std::string& elementName)
+{
+    // A name of digits only has no key, and must not find an empty row.
+    const std::string key = KeyOf(elementName);
+    return key.empty() ? -1 : GetSheet(sheet).FindRow(key, 0);
+}
+
 TalkEntry TalkScriptManager::GetExamine(const std::string& elementName)
 {
-    ExcelSheet& items = GetSheet(itemSheet);
-    const int row = items.FindRow(KeyOf(elementName), 0);
+    const int row = FindKeyRow(itemSheet, elementName);
     return row < 0 ? TalkEntry{} : ResolveGeneric(GetEntry(itemSheet, examineColumn, row));
 }
 
 TalkEntry TalkScriptManager::GetUse(const std::string& elementName)
 {
-    ExcelSheet& items = GetSheet(itemSheet);
-    const int row = items.FindRow(KeyOf(elementName), 0);
+    const int row = FindKeyRow(itemSheet, elementName);
     return row < 0 ? TalkEntry{} : ResolveGeneric(GetEntry(itemSheet, useColumn, row));
 }
 
 TalkEntry TalkScriptManager::GetCombine(const std::string& itemName, const std::string& targetName)
 {
-    ExcelSheet& combine = GetSheet(itemCombineSheet);
-    const int column = combine.FindColumn(KeyOf(itemName), 0);
-    const int row = combine.FindRow(KeyOf(targetName), 0);
+    const std::string itemKey = KeyOf(itemName);
+    const int column = itemKey.empty() ? -1 : GetSheet(itemCombineSheet).FindColumn(itemKey, 0);
+    const int row = FindKeyRow(itemCombineSheet, targetName);
     if (column < 0 || row < 0)
         return {};
     return ResolveGeneric(GetEntry(itemCombineSheet, column, row));

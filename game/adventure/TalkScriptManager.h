@@ -84,6 +84,8 @@ private:
     };
 
     void BuildGenericGroups();
+    // The row whose column A holds the element's key; -1.
+    int FindKeyRow(Sheet sheet, const std::string& elementName);
     // A "#n" text becomes a line of group n; other entries stay.
     TalkEntry ResolveGeneric(const TalkEntry& entry);
     // Follows "$" links; nothing when a link cannot be read.
