@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -48,13 +47,9 @@ std::string TrimBlanks(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-// Reads like sscanf's "%d".
 std::optional<int> ReadInt(const std::string& text)
 {
-    int value = 0;
-    if (std::sscanf(text.c_str(), "%d", &value) != 1)
-        return std::nullopt;
-    return value;
+    return TalkScriptManager::ReadInt(text);
 }
 
 bool IsEndMarker(const std::string& token)

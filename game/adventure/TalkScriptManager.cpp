@@ -7,9 +7,13 @@
 #include "app/Debug.h"
 #include "audio/Randomizer.h"
 #include "files/HostPath.h"
+#include "files/StringTokens.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -103,6 +107,16 @@ void TalkScriptManager::BuildGenericGroups()
     }
 }
 
+std::optional<int> TalkScriptManager::ReadInt(std::string_view text)
+{
+    const std::string copy(text);
+    char* end = nullptr;
+    const long value = std::strtol(copy.c_str(), &end, 10);
+    if (end == copy.c_str())
+        return std::nullopt;
+    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+}
+
 std::string TalkScriptManager::KeyOf(std::string_view elementName)
 {
     if (const std::size_t bar = elementName.find('|'); bar != std::string_view::npos)
@@ -192,24 +206,21 @@ TalkEntry TalkScriptManager::GetCombine(const std::string& itemName, const std::
 
 TalkEntry TalkScriptManager::GetCellEntry(const std::string& reference)
 {
-    char sheetName[64] = {};
-    char column[64] = {};
-    int row = 0;
-    const bool read = std::sscanf(reference.c_str(), "%63s %63s %d", sheetName, column, &row) == 3;
-    const std::optional<Sheet> sheet = [&]() -> std::optional<Sheet> {
-        const std::string name = LowerCaseWindows1252(sheetName);
-        for (std::size_t i = 0; i < sheetFiles.size(); ++i) {
-            if (name == sheetFiles[i].referenceName)
-                return static_cast<Sheet>(i);
-        }
-        return std::nullopt;
-    }();
-    const char letter = LowerCaseWindows1252(column[0]);
-    if (!read || !sheet || column[1] != '\0' || letter < 'a' || letter > 'z' || row < 1) {
+    // "<sheet> <column letter> <row from 1>", read like "%s %s %d".
+    const StringTokens tokens(reference);
+    const std::string sheetName = LowerCaseWindows1252(tokens.StringAt(0));
+    const std::string column = LowerCaseWindows1252(tokens.StringAt(1));
+    const std::optional<int> row = ReadInt(tokens.StringAt(2));
+    std::optional<Sheet> sheet;
+    for (std::size_t i = 0; i < sheetFiles.size(); ++i) {
+        if (sheetName == sheetFiles[i].referenceName)
+            sheet = static_cast<Sheet>(i);
+    }
+    if (!sheet || column.size() != 1 || column[0] < 'a' || column[0] > 'z' || !row || *row < 1) {
         LogWarning("TalkScriptManager::Talk: Cell reference <%s> couldn't be parsed!\n", reference.c_str());
         return {};
     }
-    return ResolveGeneric(GetEntry(*sheet, letter - 'a', row - 1));
+    return ResolveGeneric(GetEntry(*sheet, column[0] - 'a', *row - 1));
 }
 
 void TalkScriptManager::Talk(const std::string& reference)

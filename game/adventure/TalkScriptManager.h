@@ -75,6 +75,9 @@ public:
     // "C07": the column letter and the 1-based row in two digits.
     static std::string CellName(int column, int row);
     static const char* SheetName(Sheet sheet);
+    // A number read like "%d" (leading blanks and a sign allowed, anything
+    // after the digits ignored, clamped to int); nothing without digits.
+    static std::optional<int> ReadInt(std::string_view text);
     static std::optional<Sheet> SheetByName(std::string_view name);
 
 private:
