@@ -36,6 +36,9 @@ private:
     Sprite* frame = nullptr;
     Sprite* leftTail = nullptr;
     Sprite* rightTail = nullptr;
-    std::uint64_t spritesGeneration = 0;
+    // The registry's generation when the sprites were fetched; none yet at
+    // first, so that the first bubble fetches them even without an Init.
+    std::uint64_t spritesGeneration = notFetched;
+    static constexpr std::uint64_t notFetched = ~std::uint64_t{0};
     bool shown = true;
 };
