@@ -3,6 +3,7 @@
 #include "AdventureLevel.h"
 #include "Cast.h"
 #include "Character.h"
+#include "ConversationEngine.h"
 #include "Door.h"
 #include "Flag.h"
 #include "Inventory.h"
@@ -10,6 +11,7 @@
 #include "Notepad.h"
 #include "Room.h"
 #include "ScriptManager.h"
+#include "TalkScriptManager.h"
 #include "app/Debug.h"
 #include "audio/MusicPlayer.h"
 #include "audio/SoundEngine.h"
@@ -37,22 +39,6 @@ int StateOf(Entity& entity)
     if (const auto* item = dynamic_cast<const Item*>(&entity))
         return item->GetState();
     return 0;
-}
-
-// The internal sheet name of a script's sheet name, empty for an unknown one.
-std::string InternalSheetName(std::string sheet)
-{
-    for (char& letter : sheet)
-        letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    if (sheet == "itemsheet")
-        return "item";
-    if (sheet == "itemcombinesheet")
-        return "itemcombine";
-    if (sheet == "conversationsheet")
-        return "conversation";
-    if (sheet == "genericsheet")
-        return "generic";
-    return "";
 }
 
 } // namespace
@@ -524,52 +510,23 @@ void Script::ShakeScreen(float seconds)
 
 void Script::Talk(const std::string& cellReference)
 {
-    Instant([&] {
-        AdventureLevel* level = AdventureLevel::Current();
-        if (level == nullptr)
-            return;
-        char sheet[64] = {};
-        char column[8] = {};
-        int row = 0;
-        if (std::sscanf(cellReference.c_str(), "%63s %7s %d", sheet, column, &row) != 3) {
-            LogWarning("Script::Talk: Cell <%s> couldn't be parsed!\n", cellReference.c_str());
-            return;
-        }
-        const std::string internalSheet = InternalSheetName(sheet);
-        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(column[0])));
-        if (internalSheet.empty() || column[1] != '\0' || letter < 'a' || letter > 'z' || row < 1)
-            return;
-        // A link within the sheet makes the level perform exactly that cell.
-        level->Perform(TalkEntry{"$" + std::string(1, letter) + std::to_string(row), internalSheet, ""});
-    });
+    // "itemSheet E 58": the talk sheets perform that cell.
+    Instant([&] { TalkScriptManager::GetInstance().Talk(cellReference); });
 }
 
 void Script::StartConversation(const std::string& conversation, int startIndex)
 {
-    Instant([&] {
-        AdventureLevel* level = AdventureLevel::Current();
-        if (level == nullptr)
-            return;
-        // The level starts a conversation named by a performed line, from
-        // its beginning only.
-        constexpr std::string_view conversationPrefix = "gespr\xe4" "ch_";
-        if (startIndex != -1 || !std::string_view(conversation).starts_with(conversationPrefix)) {
-            LogWarning("Script::StartConversation: Failed to start conversation <%s> at %d!\n",
-                       conversation.c_str(), startIndex);
-            return;
-        }
-        level->Perform(TalkEntry{conversation, "conversation", ""});
-    });
+    Instant([&] { TalkScriptManager::GetInstance().StartConversation(conversation, startIndex); });
 }
 
 void Script::HideIndex(int index)
 {
-    Instant([index] { LogWarning("Script::HideIndex: The level offers no choices to hide (%d)!\n", index); });
+    Instant([index] { ConversationEngine::GetInstance().HideIndex(index); });
 }
 
 void Script::UnhideIndex(int index)
 {
-    Instant([index] { LogWarning("Script::UnhideIndex: The level offers no choices to show (%d)!\n", index); });
+    Instant([index] { ConversationEngine::GetInstance().UnhideIndex(index); });
 }
 
 // Sound.

@@ -1,3 +1,5 @@
+#include "Script.h"
+#include "ScriptManager.h"
 #include "AdventureFakes.h"
 #include "adventure/AdventureLevel.h"
 #include "adventure/Cast.h"
@@ -14,6 +16,16 @@
 namespace {
 
 const char* const folder = "data/level01/sprachscript/";
+
+// A script that has the sheets perform one cell.
+class ScriptTestTalk : public Script {
+    void Run(const std::string& cell) override
+    {
+        Talk(cell);
+        End();
+    }
+};
+const ScriptRegistration<ScriptTestTalk> talkRegistration("ScriptTestTalk");
 
 // Four hand-made sheets of episode 1 (Windows-1252 text), the player and
 // Kira in the cast, and a level that records the scripts it is asked to run.
@@ -165,4 +177,9 @@ TEST_F(TalkSheetTest, PerformsScriptsConversationsLinksAndSpeakers)
     EXPECT_FALSE(player.IsTalking());
     EXPECT_FALSE(kira.IsTalking());
     EXPECT_TRUE(Contains(Log(), "TalkScriptManager::Perform: Couldn't find character <Kara>!\n"));
+
+    // A script names a cell by sheet, column and row: "Er funkelt." again.
+    ASSERT_TRUE(ScriptManager::GetInstance().Run("ScriptTestTalk", "itemSheet B 2"));
+    ScriptManager::GetInstance().Update(0.01f);
+    EXPECT_FLOAT_EQ(player.GetTalkTime(), 1.25f);
 }
