@@ -393,19 +393,35 @@ bool WriteRleStrip(const std::string& basePath, std::span<const Picture> frames,
     return !soft || SavePalettedBmp(basePath + "_alpha.bmp", coverage);
 }
 
-std::unique_ptr<Image> KeyedImage(const Picture& picture)
+namespace {
+
+// The game's 24-bit image of a picture, each pixel's colour given by `colour`.
+template <typename Colour>
+std::unique_ptr<Image> ImageOf(const Picture& picture, Colour colour)
 {
     auto image = NewImage(picture.Width(), picture.Height());
     if (!image)
         return nullptr;
     std::uint8_t* out = image->GetData();
     for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < picture.Width(); ++x, out += 3) {
-            const std::uint32_t pixel = picture.Pixel(x, y);
-            Put(out, (pixel >> 24) == 0 ? magenta : Visible(pixel & 0xFFFFFF));
-        }
+        for (int x = 0; x < picture.Width(); ++x, out += 3)
+            Put(out, colour(picture.Pixel(x, y)));
     }
     return image;
+}
+
+} // namespace
+
+std::unique_ptr<Image> KeyedImage(const Picture& picture)
+{
+    return ImageOf(picture, [](std::uint32_t pixel) {
+        return (pixel >> 24) == 0 ? magenta : Visible(pixel & 0xFFFFFF);
+    });
+}
+
+std::unique_ptr<Image> PlainImage(const Picture& picture)
+{
+    return ImageOf(picture, [](std::uint32_t pixel) { return pixel & 0xFFFFFF; });
 }
 
 std::unique_ptr<Image> CoverageImage(const Picture& picture)

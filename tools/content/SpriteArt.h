@@ -133,6 +133,9 @@ private:
 // The game's 24-bit image of a picture: transparent pixels magenta, visible
 // ones in their own colour kept out of the magenta range.
 std::unique_ptr<Image> KeyedImage(const Picture& picture);
+// The same with every pixel in its own colour and no key (opaque pictures
+// such as a room's maps).
+std::unique_ptr<Image> PlainImage(const Picture& picture);
 // The grey coverage image of a picture (white is opaque); null when every
 // pixel is either fully clear or fully opaque.
 std::unique_ptr<Image> CoverageImage(const Picture& picture);

@@ -22,25 +22,6 @@ std::unique_ptr<Image> NewRgbImage(int width, int height)
     return image;
 }
 
-// The picture's colours as they stand (the maps are opaque everywhere, so
-// no transparent colour is involved).
-std::unique_ptr<Image> PlainImage(const Picture& picture)
-{
-    auto image = NewRgbImage(picture.Width(), picture.Height());
-    if (!image)
-        return nullptr;
-    std::uint8_t* out = image->GetData();
-    for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < picture.Width(); ++x, out += 3) {
-            const std::uint32_t pixel = picture.Pixel(x, y);
-            out[0] = static_cast<std::uint8_t>(pixel);
-            out[1] = static_cast<std::uint8_t>(pixel >> 8);
-            out[2] = static_cast<std::uint8_t>(pixel >> 16);
-        }
-    }
-    return image;
-}
-
 void AddPolyline(cairo_t* cairo, const std::vector<Point>& points)
 {
     for (const Point& point : points)
