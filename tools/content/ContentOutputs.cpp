@@ -12,6 +12,7 @@
 #include "levels/Episode1Settings.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
+#include "sheets/EpisodeSheets.h"
 #include "audio/WavLoader.h"
 #include "platform/Windows1252.h"
 
@@ -114,6 +115,8 @@ std::vector<ContentOutput> MakeOutputs()
              return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
          }},
         {"settings-level01", {"data/level01/settings"}, {}, levels::WriteEpisode1Settings},
+        {"sheets-level01", {"data/level01/sprachscript"}, sheets::EpisodeSheetSources(1),
+         [] { return sheets::WriteEpisodeSheets(1); }},
     };
     AddRooms(outputs);
     return outputs;

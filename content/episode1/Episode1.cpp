@@ -1,0 +1,3 @@
+// Episode 1, "Notlandung": the scripts the whole episode shares.
+
+#include "adventure/Script.h"
