@@ -15,11 +15,9 @@ bool ExcelSheet::Load(const std::string& fileName)
     }
     int row = 0;
     std::string line;
-    while (file.ReadLine(line, maximumLineLength)) {
-        columnCount = std::max(columnCount, ReadRow(row, line));
-        ++row;
-    }
-    rowCount = row;
+    while (file.ReadLine(line, maximumLineLength))
+        ReadRow(row++, line);
+    rowCount = std::max(rowCount, row);
     return true;
 }
 
@@ -51,6 +49,8 @@ int ExcelSheet::ReadRow(int row, const std::string& line)
         rowCells[column++] = std::move(cell);
         position = end + 1;
     }
+    rowCount = std::max(rowCount, row + 1);
+    columnCount = std::max(columnCount, column);
     return column;
 }
 

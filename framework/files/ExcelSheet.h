@@ -16,7 +16,8 @@ public:
     static constexpr std::size_t maximumLineLength = 9999;
 
     bool Load(const std::string& fileName);
-    // Cuts one line into the cells of row `row`; returns the number of cells.
+    // Cuts one line into the cells of row `row` (the sheet grows to hold
+    // it); returns the number of cells.
     int ReadRow(int row, const std::string& line);
 
     // The cell's text; an absent cell reads as "" (and is created empty).
