@@ -31,6 +31,10 @@ public:
     bool BlockingScriptsIdle() const override { return true; }
     void StopBlockingScripts() override {}
     bool IsSkipping() const override { return true; }
+    void SetInputEnabled(bool) override {}
+    void ShowLabels(bool) override {}
+    void RequestLevel(int) override {}
+    int CountRunningScripts() const override { return 0; }
     void RequestRoom(const std::string&, int, int, int, int, int) override {}
     bool RunScript(const std::string&, const std::string&) override { return true; }
     TalkEntry GetUseLine(const std::string&) override { return {}; }

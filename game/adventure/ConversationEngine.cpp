@@ -351,10 +351,8 @@ bool ConversationEngine::IsHidden(int index) const
 
 int ConversationEngine::CountRunningScripts() const
 {
-    if (runningScripts)
-        return runningScripts();
     const AdventureLevel* level = AdventureLevel::Current();
-    return level != nullptr && !level->BlockingScriptsIdle() ? 1 : 0;
+    return level != nullptr ? level->CountRunningScripts() : 0;
 }
 
 bool ConversationEngine::RunCommands()

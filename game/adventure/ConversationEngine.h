@@ -29,7 +29,6 @@
 #include "app/Singleton.h"
 #include "graphics/Animation.h"
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -84,12 +83,6 @@ public:
     static int ChoiceTop(int index, int count);
     const std::vector<int>& GetVisitedBlocks() const { return visitedBlocks; }
 
-    // How many scripts run: "runscript" waits until the count is back to
-    // what it was before. The level hands in its script manager's count;
-    // without it the engine counts 1 while the level's blocking scripts are
-    // not idle.
-    void SetRunningScriptCounter(std::function<int()> counter) { runningScripts = std::move(counter); }
-
 private:
     ExcelSheet& Sheet() const;
     std::string Cell(int column, int row) const;
@@ -138,5 +131,4 @@ private:
     int mouseX = 0;
     int mouseY = 0;
     Animation bar;
-    std::function<int()> runningScripts;
 };

@@ -476,17 +476,17 @@ void Script::SetWalkarea(const std::string& walkArea)
 
 void Script::SetInputEnabled(bool enabled)
 {
-    // The level does not yet let scripts switch its input; see the level's
-    // interface.
     Instant([enabled] {
-        if (AdventureLevel::Current() != nullptr)
-            LogWarning("Script::SetInputEnabled: The level takes no input switch (%d)!\n", enabled ? 1 : 0);
+        if (AdventureLevel* level = AdventureLevel::Current())
+            level->SetInputEnabled(enabled);
     });
 }
 
 void Script::ShowLabels(bool show)
 {
     Instant([show] {
+        if (AdventureLevel* level = AdventureLevel::Current())
+            level->ShowLabels(show);
         if (!MusicPlayer::Exists())
             return;
         if (StreamingSample* music = MusicPlayer::GetInstance().GetStream())
@@ -496,9 +496,12 @@ void Script::ShowLabels(bool show)
 
 void Script::SetLevel(int level)
 {
-    // The game controller sits above the adventure engine; the level would
-    // pass the request on.
-    Instant([level] { LogWarning("Script::SetLevel: No way to the game controller, level %d not set!\n", level); });
+    // The game controller sits above the adventure engine: the level passes
+    // the request on.
+    Instant([level] {
+        if (AdventureLevel* current = AdventureLevel::Current())
+            current->RequestLevel(level);
+    });
 }
 
 void Script::ShakeScreen(float seconds)

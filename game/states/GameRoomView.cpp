@@ -4,12 +4,14 @@
 #include "MainProgram.h"
 #include "adventure/ByteMap.h"
 #include "adventure/Cast.h"
+#include "adventure/ConversationEngine.h"
 #include "adventure/Door.h"
 #include "adventure/Inventory.h"
 #include "adventure/Item.h"
 #include "adventure/LevelSettings.h"
 #include "adventure/PathFinder.h"
 #include "adventure/ScriptManager.h"
+#include "adventure/TalkScriptManager.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
 #include "app/Factory.h"
@@ -26,7 +28,6 @@
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
-#include <map>
 #include <cstdio>
 
 namespace {
@@ -67,6 +68,11 @@ void GameRoomView::Init(int levelNumber)
     FontLoaderUtil::LoadFonts();
     AdventureLevel::SetCurrent(this);
     Inventory::GetInstance().Init();
+    TalkScriptManager::GetInstance().Load(level);
+    ConversationEngine::GetInstance().Init();
+    state = normal;
+    inputEnabled = true;
+    showLabels = true;
     player = std::make_unique<Player>();
     player->SetAnimName(playerFigure);
     LevelSettings::Load(level, "settings.txt", created);
@@ -136,6 +142,7 @@ void GameRoomView::Exit()
     rooms.clear();
     ScriptManager::GetInstance().StopBlocking();
     ScriptManager::GetInstance().StopAsync();
+    ConversationEngine::GetInstance().Reset();
     Inventory::GetInstance().Clear();
     LevelSettings::Unload(created);
     player.reset();
@@ -149,7 +156,7 @@ void GameRoomView::Exit()
 
 bool GameRoomView::InputAllowed() const
 {
-    return !pendingRoom && ScriptManager::GetInstance().IsIdle();
+    return inputEnabled && !pendingRoom && ScriptManager::GetInstance().IsIdle();
 }
 
 void GameRoomView::StopBlockingScripts()
@@ -167,54 +174,36 @@ bool GameRoomView::RunScript(const std::string& name, const std::string& argumen
     return ScriptManager::GetInstance().Run(name, argument);
 }
 
+void GameRoomView::RequestLevel(int requested)
+{
+    LogPrint("GameRoomView: Level %d requested, back to the main menu\n", requested);
+    MainProgram::GetInstance().SetProject("GameRuvIdMenu");
+}
+
+int GameRoomView::CountRunningScripts() const
+{
+    const ScriptManager& scripts = ScriptManager::GetInstance();
+    return static_cast<int>(scripts.GetBlocking().size() + scripts.GetAsync().size());
+}
+
 TalkEntry GameRoomView::GetUseLine(const std::string& elementName)
 {
-    // Until the talk sheets exist: each of the others greets Juna in a
-    // line of their own.
-    static const std::map<std::string, std::string> greetings = {
-        {"Baltasar", "Baltasar: Na, Juna? Ohne den Kristall kommen wir hier nicht weg."},
-        {"Kira", "Kira: Hyperantrieb ausgefallen. Reparatur erforderlich."},
-        {"Lotte", "Lotte: Mia soll mir endlich die Kamera geben!"},
-        {"Mia", "Mia: L\xe4" "cheln, Juna! Klick!"},
-        {"Kalani", "Kalani: Willkommen auf Wakalua, kleine Sternenreisende!"},
-    };
-    Cast& cast = Cast::GetInstance();
-    Object* element = cast.Find(elementName);
-    if (dynamic_cast<Door*>(element) != nullptr)
-        return {"ausgang", "item", ""};
-    if (dynamic_cast<Item*>(element) != nullptr)
-        return {"automatisch mitnehmen", "item", ""};
-    if (const auto greeting = greetings.find(cast.GetName(element)); greeting != greetings.end())
-        return {greeting->second, "item", ""};
-    return {"Das geht so nicht.", "item", ""};
+    return TalkScriptManager::GetInstance().GetUse(elementName);
 }
 
 TalkEntry GameRoomView::GetExamineLine(const std::string& elementName)
 {
-    const auto* entity = Cast::GetInstance().FindAs<Entity>(elementName);
-    if (entity == nullptr || entity->GetLabel().empty())
-        return {"Nichts Besonderes.", "item", ""};
-    return {"Sieh an: " + entity->GetLabel() + ".", "item", ""};
+    return TalkScriptManager::GetInstance().GetExamine(elementName);
 }
 
-TalkEntry GameRoomView::GetCombineLine(const std::string&, const std::string&)
+TalkEntry GameRoomView::GetCombineLine(const std::string& itemName, const std::string& targetName)
 {
-    return {"Das passt nicht zusammen.", "itemcombine", ""};
+    return TalkScriptManager::GetInstance().GetCombine(itemName, targetName);
 }
 
 void GameRoomView::Perform(const TalkEntry& entry)
 {
-    // "Name: line" is spoken by that character, anything else by Juna.
-    TalkEntry line = entry;
-    Character* speaker = player ? &player->GetCharacter() : nullptr;
-    if (const std::size_t colon = entry.text.find(':'); colon != std::string::npos) {
-        if (auto* named = Cast::GetInstance().FindAs<Character>(entry.text.substr(0, colon))) {
-            speaker = named;
-            line.text = entry.text.substr(entry.text.find_first_not_of(' ', colon + 1));
-        }
-    }
-    if (speaker != nullptr)
-        speaker->Say(line);
+    TalkScriptManager::GetInstance().Perform(entry);
 }
 
 void GameRoomView::Update(float seconds)
@@ -247,6 +236,7 @@ void GameRoomView::Update(float seconds)
             entity->Update(seconds);
     }
     ScriptManager::GetInstance().Update(seconds);
+    ConversationEngine::GetInstance().Update(seconds);
     // What went into the inventory, for the log.
     const std::vector<std::string>& items = Inventory::GetInstance().GetItems();
     for (std::size_t index = inventoryLogged; index < items.size(); ++index)
@@ -320,12 +310,20 @@ void GameRoomView::OnMouseMove(int x, int y)
     mouseX = x;
     mouseY = y;
     Inventory::GetInstance().SetMousePosition(x, y);
+    ConversationEngine::GetInstance().SetMousePosition(x, y);
 }
 
 void GameRoomView::OnLButtonDown(int x, int y, bool)
 {
     OnMouseMove(x, y);
-    if (!initialised || room == nullptr || !InputAllowed())
+    if (!initialised || room == nullptr)
+        return;
+    // In a conversation a click only chooses among the offered lines.
+    if (state == conversation) {
+        ConversationEngine::GetInstance().OnClick(x, y);
+        return;
+    }
+    if (!InputAllowed())
         return;
     Inventory& inventory = Inventory::GetInstance();
     if (OverInventory(y)) {
@@ -366,7 +364,7 @@ void GameRoomView::OnLButtonDown(int x, int y, bool)
 void GameRoomView::OnRButtonDown(int x, int y)
 {
     OnMouseMove(x, y);
-    if (!initialised || room == nullptr || !InputAllowed())
+    if (!initialised || room == nullptr || state == conversation || !InputAllowed())
         return;
     if (state == combineMode) {
         state = normal;
@@ -396,13 +394,14 @@ void GameRoomView::Render()
                 entity->Draw();
         }
         player->GetCharacter().Draw();
-        Entity* hovered = OverInventory(mouseY) ? nullptr : PickEntity(mouseX, mouseY);
+        Entity* hovered = !showLabels || OverInventory(mouseY) ? nullptr : PickEntity(mouseX, mouseY);
         if (state == combineMode)
             Inventory::GetInstance().SetCombineWith(hovered); // the bar's line names it
-        else if (hovered != nullptr)
+        else if (hovered != nullptr && state != conversation)
             hovered->ShowLabel();
     }
     Inventory::GetInstance().Render();
+    ConversationEngine::GetInstance().Render();
     engine.Render();
     if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
         RenderTargetPainter painter(*display.GetRenderTarget());

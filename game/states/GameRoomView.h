@@ -1,21 +1,21 @@
 #pragma once
 
-// A development view of an episode before its scripts and talk sheets
-// exist: start it with "startGameState GameRoomView" and "activeLevel N" in
+// A development view of an episode, before the game controller plays it:
+// start it with "startGameState GameRoomView" and "activeLevel N" in
 // data\config.txt. It loads the level's settings file (rooms, doors, items,
-// the other characters) and lets the player's figure walk through the
-// rooms: a click walks there (the path is drawn and logged), a click on a
-// door walks to it and goes through, a click on an item picks it up into
-// the inventory bar, a right click examines, an inventory item is combined
-// with what is clicked next. T lets the figure say a test line, Tab goes to
-// the next room, the arrow keys scroll a wide room by hand, Escape returns
-// to the main menu.
+// the other characters) and its talk sheets, and lets the player's figure
+// walk through the rooms: a click walks there (the path is drawn and
+// logged), a click on a thing walks to it and uses it, a right click
+// examines, an inventory item is combined with what is clicked next, and
+// the lines of the talk sheets are said aloud with their recordings; a
+// conversation offers its choices on the bar at the top. T lets the figure
+// say a test line, Tab goes to the next room, the arrow keys scroll a wide
+// room by hand, Escape returns to the main menu, and so does a script that
+// asks for another level (the view plays episodes only).
 //
 // The view is the level its elements ask for: it runs the engine's standard
-// scripts (using and examining once the figure has walked there, going
-// through a door, taking an item) and stands in for the talk sheets (doors
-// are exits, items are picked up, the others greet Juna, examining names
-// the thing).
+// scripts and the story's scripts, and hands the talk sheets' lines to the
+// talk manager.
 
 #include "GameState.h"
 #include "adventure/AdventureLevel.h"
@@ -51,8 +51,12 @@ public:
     bool BlockingScriptsIdle() const override { return InputAllowed(); }
     void StopBlockingScripts() override;
     bool IsSkipping() const override { return false; }
+    void SetInputEnabled(bool enabled) override { inputEnabled = enabled; }
+    void ShowLabels(bool show) override { showLabels = show; }
     void RequestRoom(const std::string& roomName, int x, int y, int walkToX, int walkToY, int orient) override;
+    void RequestLevel(int requested) override;
     bool RunScript(const std::string& name, const std::string& argument) override;
+    int CountRunningScripts() const override;
     TalkEntry GetUseLine(const std::string& elementName) override;
     TalkEntry GetExamineLine(const std::string& elementName) override;
     TalkEntry GetCombineLine(const std::string& itemName, const std::string& targetName) override;
@@ -82,6 +86,8 @@ private:
 
     int level = 1;
     int state = normal;
+    bool inputEnabled = true;
+    bool showLabels = true;
     std::vector<std::unique_ptr<GameElement>> created;
     std::vector<Room*> rooms;
     std::size_t current = 0;

@@ -42,6 +42,9 @@ public:
     bool BlockingScriptsIdle() const override { return true; }
     void StopBlockingScripts() override { ++blockingStops; }
     bool IsSkipping() const override { return skipping; }
+    void SetInputEnabled(bool enabled) override { inputAllowed = enabled; }
+    void ShowLabels(bool show) override { labels = show; }
+    void RequestLevel(int level) override { requestedLevel = level; }
     void RequestRoom(const std::string& room, int x, int y, int toX, int toY, int) override
     {
         rooms.push_back(room + " " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(toX) + " " +
@@ -52,6 +55,7 @@ public:
         scripts.push_back(name + "(" + argument + ")");
         return knownScripts;
     }
+    int CountRunningScripts() const override { return static_cast<int>(scripts.size()) - scriptsEnded; }
     TalkEntry GetUseLine(const std::string& name) override { return Line("use " + name); }
     TalkEntry GetExamineLine(const std::string& name) override { return Line("examine " + name); }
     TalkEntry GetCombineLine(const std::string& item, const std::string& target) override
@@ -64,6 +68,9 @@ public:
     bool inputAllowed = true;
     bool skipping = false;
     bool knownScripts = true;
+    bool labels = true;
+    int requestedLevel = 0;
+    int scriptsEnded = 0;
     int blockingStops = 0;
     std::map<std::string, std::string> lines;
     std::vector<std::string> rooms, scripts, performed;

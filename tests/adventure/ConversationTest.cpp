@@ -56,7 +56,6 @@ protected:
         player.SetPosition(100, 300);
         kira.SetPosition(400, 310);
         mia.SetPosition(120, 500);
-        engine.SetRunningScriptCounter([this] { return static_cast<int>(level.scripts.size()) - scriptsDone; });
     }
     void TearDown() override
     {
@@ -106,7 +105,6 @@ protected:
     Character kira;
     Character mia;
     Flag asked;
-    int scriptsDone = 0;
 };
 
 } // namespace
@@ -167,7 +165,7 @@ TEST_F(ConversationTest, ChoicesHideTheirTargetsAndEmptyBlocksGoBack)
     EXPECT_EQ(level.scripts, std::vector<std::string>{"ScriptKiraWinkt()"});
     Run(10);
     EXPECT_EQ(engine.GetState(), ConversationEngine::waitingForScript);
-    scriptsDone = 1;
+    level.scriptsEnded = 1;
     RunToChoice();
     EXPECT_EQ(Offered(), (std::vector<std::string>{"Was ist das?", "Tsch\xfc\xdf."}));
     EXPECT_EQ(engine.GetVisitedBlocks(), std::vector<int>{2});
