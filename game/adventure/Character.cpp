@@ -661,20 +661,6 @@ void Character::SetScaling(float newFrontScale, float newBackScale, int newFront
     useRoomScale = false;
 }
 
-bool Character::PlayUserAnim(const std::string& spriteLabel, int offsetX, int offsetY, float speed, bool loop)
-{
-    userAnim = Animation();
-    userAnim.SetUseDefaultSpeed(false);
-    userAnim.SetSpeed(speed);
-    userAnim.SetMode(loop ? Animation::modeLoop : Animation::modeStop);
-    if (!userAnim.SetSpriteLabel(spriteLabel))
-        return false;
-    userAnimOffset = Point{offsetX, offsetY};
-    playUserAnim = true;
-    currentAnim = &userAnim;
-    return true;
-}
-
 std::string Character::SpeechFileName(int levelNumber, const TalkEntry& entry) const
 {
     char folder[96];

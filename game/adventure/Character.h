@@ -89,10 +89,6 @@ public:
     void Say(const TalkEntry& entry);
     // Ends the line at once.
     void StopSpeech();
-    // Shows the sprite label instead of the character's own animations
-    // until StopUserAnim; false when the label has no sprite.
-    bool PlayUserAnim(const std::string& spriteLabel, int offsetX, int offsetY, float speed, bool loop);
-    void StopUserAnim() { playUserAnim = false; }
 
     // The depth scale at the foot point: the room's, or the character's own
     // linear scaling (SetScaling), 0.00001 to 1.0.
@@ -151,6 +147,7 @@ public:
     void SetShadow(bool enable, Point offset) { shadowEnable = enable; shadowOffset = offset; }
     void SetLightMapping(bool enable) { lightMapping = enable; }
     void SetAutoOrient(bool enable) { autoOrient = enable; }
+    bool GetAutoOrient() const { return autoOrient; }
     void SetSpeechBubbleOffset(Point offset) { speechBubbleOffset = offset; }
     void SetAnimSpeeds(float walk, float take, float idleMain, float idleVariation, float talk);
     // The streamed speech while it is held, else null.
@@ -229,7 +226,6 @@ private:
     float backScale = 0.6f;
     int frontY = 500;
     float frontScale = 0.85f;
-    Point userAnimOffset{0, 0};
 
     std::array<Animation, 8> walkAnims;
     std::array<Animation, 8> standAnims;

@@ -8,7 +8,6 @@
 #include "app/Debug.h"
 #include "audio/Randomizer.h"
 #include "files/HostPath.h"
-#include "files/Serializer.h"
 #include "files/StringTokens.h"
 #include "graphics/Font.h"
 #include "graphics/Sprite.h"
@@ -16,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -58,36 +56,6 @@ bool IsEndMarker(const std::string& token)
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](char character) { return character >= 'a' && character <= 'z' ? character - 'a' + 'A' : character; });
     return upper == "END" || upper == "XEND";
-}
-
-// A character shows its "auto orient" setting only to its serializer: this
-// one writes nowhere and keeps that one value.
-class AutoOrientProbe final : public Serializer {
-public:
-    bool IsWriting() const override { return true; }
-    void SerializeIntPair(const char*, int (&)[2]) override {}
-    void SerializeString(const char*, std::string&) override {}
-    void SerializeBool(const char* name, bool* value) override
-    {
-        if (std::strcmp(name, "auto orient") == 0)
-            autoOrient = *value;
-    }
-    void SerializeFloat(const char*, float*) override {}
-    void SerializeInt(const char*, int*) override {}
-    void SerializeObject(const char*, Object*) override {}
-    void BeginSection(const char*, const char*) override {}
-    void EndSection() override {}
-    void Comment(const char*) override {}
-    void SetHint(const char*, const char*) override {}
-
-    bool autoOrient = true;
-};
-
-bool AutoOrients(Character& character)
-{
-    AutoOrientProbe probe;
-    character.Serialize(probe, "");
-    return probe.autoOrient;
 }
 
 } // namespace
@@ -189,7 +157,7 @@ void ConversationEngine::FaceParticipants()
     for (int row = conversationRow; row < Sheet().GetRowCount(); ++row) {
         const std::string speaker = TrimBlanks(Cell(speakerColumn, row));
         if (LowerCaseWindows1252(speaker) != "x") {
-            if (Character* character = FindCharacter(speaker); character != nullptr && AutoOrients(*character))
+            if (Character* character = FindCharacter(speaker); character != nullptr && character->GetAutoOrient())
                 join(speaker);
         }
         if (IsEndMarker(TrimBlanks(Cell(nextColumn, row))))

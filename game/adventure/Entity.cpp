@@ -91,6 +91,20 @@ void Entity::Reset()
     isActive = activeOnStart;
 }
 
+bool Entity::PlayUserAnim(const std::string& spriteLabel, int offsetX, int offsetY, float speed, bool loop)
+{
+    userAnim = Animation();
+    userAnim.SetUseDefaultSpeed(false);
+    userAnim.SetSpeed(speed);
+    userAnim.SetMode(loop ? Animation::modeLoop : Animation::modeStop);
+    if (!userAnim.SetSpriteLabel(spriteLabel))
+        return false;
+    userAnimOffset = Point{offsetX, offsetY};
+    playUserAnim = true;
+    currentAnim = &userAnim;
+    return true;
+}
+
 bool Entity::IsPixelOpaque(int localX, int localY) const
 {
     if (currentAnim == nullptr)

@@ -102,6 +102,11 @@ public:
     void SetLabel(std::string text) { label = std::move(text); }
     bool IsHidden() const { return hide; }
     void SetHidden(bool hidden) { hide = hidden; }
+    // Shows the sprite label instead of the entity's own animation until
+    // StopUserAnim (a character draws it `offset` away from its foot);
+    // false when the label has no sprite.
+    bool PlayUserAnim(const std::string& spriteLabel, int offsetX, int offsetY, float speed, bool loop);
+    void StopUserAnim() { playUserAnim = false; }
     bool IsPlayingUserAnim() const { return playUserAnim; }
     Animation& GetUserAnim() { return userAnim; }
     Animation* GetCurrentAnim() const { return currentAnim; }
@@ -127,6 +132,7 @@ protected:
     bool hide = false;
     bool playUserAnim = false;
     Animation userAnim;
+    Point userAnimOffset{0, 0};
     Animation* currentAnim = nullptr;
     const Room* room = nullptr;
 };

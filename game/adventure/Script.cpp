@@ -246,15 +246,7 @@ void Script::PlayAnimation(const std::string& entity, const std::string& spriteL
 {
     Instant([&] {
         Entity* found = FindEntity(entity);
-        if (found == nullptr)
-            return;
-        auto* character = dynamic_cast<Character*>(found);
-        if (character == nullptr) {
-            // Only a character can show a user animation in place of its own.
-            LogWarning("Script::PlayAnimation: Entity <%s> is no character!\n", entity.c_str());
-            return;
-        }
-        if (!character->PlayUserAnim(spriteLabel, x, y, speed, loop))
+        if (found != nullptr && !found->PlayUserAnim(spriteLabel, x, y, speed, loop))
             LogWarning("Script::PlayAnimation: Failed to receive sprite-label <%s>!\n", spriteLabel.c_str());
     });
 }
@@ -262,8 +254,8 @@ void Script::PlayAnimation(const std::string& entity, const std::string& spriteL
 void Script::StopAnimation(const std::string& entity)
 {
     Instant([&] {
-        if (auto* character = dynamic_cast<Character*>(FindEntity(entity)))
-            character->StopUserAnim();
+        if (Entity* found = FindEntity(entity))
+            found->StopUserAnim();
     });
 }
 

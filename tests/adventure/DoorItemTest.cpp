@@ -104,6 +104,17 @@ TEST_F(DoorItemTest, ExitsOpenThenLeadToTheTargetDoorsRoom)
     EXPECT_EQ(bridgeHatch.GetAnimation().GetCurrentFrame(), 2);
     EXPECT_EQ(bridgeHatch.GetState(), Door::arriving);
 
+    // A script's animation shows in place of the door's own until stopped.
+    EXPECT_FALSE(labHatch.PlayUserAnim("unbekannt", 0, 0, 10.0f, false));
+    EXPECT_FALSE(labHatch.IsPlayingUserAnim());
+    ASSERT_TRUE(labHatch.PlayUserAnim("hatch", 0, 0, 10.0f, false));
+    labHatch.Update(0.25f);
+    EXPECT_EQ(labHatch.GetCurrentAnim(), &labHatch.GetUserAnim());
+    EXPECT_EQ(labHatch.GetUserAnim().GetCurrentFrame(), 2);
+    labHatch.StopUserAnim();
+    labHatch.Update(0.0f);
+    EXPECT_EQ(labHatch.GetCurrentAnim(), &labHatch.GetAnimation());
+
     // Any other line is spoken; a door leading nowhere does nothing.
     labHatch.OnUse();
     EXPECT_EQ(level.performed, std::vector<std::string>{"Die Luke klemmt."});
