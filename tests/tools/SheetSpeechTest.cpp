@@ -77,6 +77,10 @@ TEST_F(SheetSpeechTest, EachLineIsRecordedOncePerSheetAndEverySpeakerNeedsAVoice
         {"item", "B02", "Player", crack}, {"item", "B05", "Schleimling", "Blubb!"}, {"conversation", "C09", "Juna", "Hallo!"}};
     EXPECT_FALSE(speech.Record(1, unvoiced, files, count, error));
     EXPECT_EQ(error, "no voice preset for the speaker of\n  item B05: Schleimling\n  conversation C09: Juna");
+    // So does a line with nothing to say, naming its speaker and text.
+    const std::vector<SpokenCell> silent = {{"item", "B02", "Player", crack}, {"generic", "A05", "Kira", "..."}};
+    EXPECT_FALSE(speech.Record(1, silent, files, count, error));
+    EXPECT_EQ(error, "nothing to say (Kira: \"...\")");
 }
 
 TEST_F(SheetSpeechTest, ARecordingIsMadeAgainOnlyWhenItsLineChangesOrItsEntryIsDamaged)

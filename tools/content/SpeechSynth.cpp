@@ -307,11 +307,18 @@ bool SpeechSynth::MakeFiles(std::span<const SpeechLine> lines, std::vector<std::
                             std::string& error, unsigned children) const
 {
     oggs.assign(lines.size(), {});
-    for (const SpeechLine& line : lines) {
-        if (!HasSomethingToSay(line.text)) {
-            error = "nothing to say in \"" + Windows1252::ToUtf8(line.text) + "\"";
-            return false;
-        }
+    // The lines at work, by index; each child's pipe is read as it sends so
+    // that none waits on a full pipe while another is being read.
+    std::vector<std::pair<std::size_t, LineProcess>> working;
+    const auto fail = [&](std::size_t index, const std::string& message) {
+        error = message + " (" + lines[index].preset->element + ": \"" + Windows1252::ToUtf8(lines[index].text) + "\")";
+        for (auto& [ignored, process] : working)
+            process.Abandon();
+        return false;
+    };
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (!HasSomethingToSay(lines[index].text))
+            return fail(index, "nothing to say");
     }
     if (lines.empty())
         return true;
@@ -321,16 +328,7 @@ bool SpeechSynth::MakeFiles(std::span<const SpeechLine> lines, std::vector<std::
     }
     if (children == 0)
         children = Cores();
-    // The lines at work, by index; each child's pipe is read as it sends so
-    // that none waits on a full pipe while another is being read.
-    std::vector<std::pair<std::size_t, LineProcess>> working;
     std::size_t next = 0;
-    const auto fail = [&](std::size_t index, const std::string& message) {
-        error = message + " (" + lines[index].preset->element + ": \"" + Windows1252::ToUtf8(lines[index].text) + "\")";
-        for (auto& [ignored, process] : working)
-            process.Abandon();
-        return false;
-    };
     while (next < lines.size() || !working.empty()) {
         while (next < lines.size() && working.size() < children) {
             LineProcess process;
