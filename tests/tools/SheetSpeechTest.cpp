@@ -74,7 +74,9 @@ TEST_F(SheetSpeechTest, EachLineIsRecordedOncePerSheetAndEverySpeakerNeedsAVoice
 
     // A speaker without a voice preset fails the episode, naming each cell.
     const std::vector<SpokenCell> unvoiced = {
-        {"item", "B02", "Player", crack}, {"item", "B05", "Schleimling", "Blubb!"}, {"conversation", "C09", "Juna", "Hallo!"}};
+        {"item", "B02", "Player", crack},
+        {"item", "B05", "Schleimling", "Blubb!"},
+        {"conversation", "C09", "Juna", "Hallo!"}};
     EXPECT_FALSE(speech.Record(1, unvoiced, files, count, error));
     EXPECT_EQ(error, "no voice preset for the speaker of\n  item B05: Schleimling\n  conversation C09: Juna");
     // So does a line with nothing to say, naming its speaker and text.

@@ -139,7 +139,8 @@ bool MakeLine(const VoicePreset& preset, const std::string& spoken, bool encode,
         return false;
     }
     std::vector<float> samples(raw.size());
-    std::ranges::transform(raw, samples.begin(), [](std::int16_t sample) { return static_cast<float>(sample) / 32768.0f; });
+    std::ranges::transform(raw, samples.begin(),
+                           [](std::int16_t sample) { return static_cast<float>(sample) / 32768.0f; });
     SpeechFilter(preset, SpeechSynth::rate).Apply(samples);
     if (samples.empty()) {
         payload = "espeak-ng makes no sound";
@@ -149,7 +150,8 @@ bool MakeLine(const VoicePreset& preset, const std::string& spoken, bool encode,
         payload.assign(reinterpret_cast<const char*>(samples.data()), samples.size() * sizeof(float));
         return true;
     }
-    const std::vector<std::uint8_t> ogg = EncodeOggVorbis(samples, SpeechSynth::channels, SpeechSynth::rate, oggQuality);
+    const std::vector<std::uint8_t> ogg =
+        EncodeOggVorbis(samples, SpeechSynth::channels, SpeechSynth::rate, oggQuality);
     if (ogg.empty()) {
         payload = std::string("libvorbisenc refuses the speech of ") + preset.element;
         return false;

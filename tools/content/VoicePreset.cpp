@@ -42,8 +42,9 @@ std::span<const VoicePreset> VoicePresets()
 
 std::string VoiceValues(const VoicePreset& preset)
 {
-    char values[256];
-    std::snprintf(values, sizeof values, "%s pitch %d range %d wpm %d low-pass %.17g nasal %.17g ring %.17g %.17g room %.17g",
+    char values[512];
+    std::snprintf(values, sizeof values,
+                  "%s pitch %d range %d wpm %d low-pass %.17g nasal %.17g ring %.17g %.17g room %.17g",
                   preset.voice, preset.pitch, preset.range, preset.wordsPerMinute, preset.lowPassHz, preset.nasalBoost,
                   preset.ringHz, preset.ringDepth, preset.roomMix);
     return values;
