@@ -13,10 +13,13 @@
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
+#include "sheets/SheetSpeech.h"
 #include "audio/WavLoader.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace content {
@@ -99,6 +102,53 @@ void AddRooms(std::vector<ContentOutput>& outputs)
         {"rooms-level01", {"data/level01/rooms.txt"}, {}, [list] { return WriteText("data\\level01\\rooms.txt", list); }});
 }
 
+// The recordings of the episode's spoken cells and the alias files of
+// repeated lines, data\level<nn>\audio\streamingtalk\<sheet>\<cell>.ogg and
+// <cell>.txt. Recordings come from their own cache while their line stays
+// the same (SheetSpeech.h).
+bool WriteEpisodeSpeech(int level)
+{
+    sheets::EpisodeSheetSet sheetSet;
+    if (!sheets::LoadEpisodeSheetSources(level, sheetSet))
+        return false;
+    PronunciationList pronunciations;
+    std::string error;
+    if (!pronunciations.Load(PronunciationListPath(), error)) {
+        std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
+        return false;
+    }
+    const SpeechSynth synth(std::move(pronunciations));
+    const sheets::SheetSpeech speech(synth, sheets::SheetSpeech::UserCacheFolder());
+    std::vector<sheets::SpeechFile> files;
+    sheets::SpeechCount count;
+    if (!speech.Record(level, sheets::SpokenCells(sheetSet), files, count, error)) {
+        std::fprintf(stderr, "zephyra-content: speech of episode %d: %s\n", level, error.c_str());
+        return false;
+    }
+    char folder[48];
+    std::snprintf(folder, sizeof folder, "data\\level%02d\\audio\\streamingtalk\\", level);
+    std::error_code ignored;
+    std::filesystem::create_directories(HostFolder(folder), ignored);
+    for (const sheets::SpeechFile& file : files) {
+        std::string path = folder + file.path;
+        std::ranges::replace(path, '/', '\\');
+        if (!WriteBytes(path, file.bytes))
+            return false;
+    }
+    std::printf("zephyra-content: speech of episode %d: %d recordings (%d made by espeak-ng), %d aliases\n", level,
+                count.recordings, count.made, count.aliases);
+    return true;
+}
+
+// What an episode's recordings are made from besides the program: its
+// sheets and the pronunciation list.
+std::vector<std::filesystem::path> SpeechInputs(int level)
+{
+    std::vector<std::filesystem::path> inputs = sheets::EpisodeSheetSources(level);
+    inputs.emplace_back(PronunciationListPath());
+    return inputs;
+}
+
 std::vector<ContentOutput> MakeOutputs()
 {
     std::vector<ContentOutput> outputs = {
@@ -117,6 +167,7 @@ std::vector<ContentOutput> MakeOutputs()
         {"settings-level01", {"data/level01/settings"}, {}, levels::WriteEpisode1Settings},
         {"sheets-level01", {"data/level01/sprachscript"}, sheets::EpisodeSheetSources(1),
          [] { return sheets::WriteEpisodeSheets(1); }},
+        {"speech-level01", {"data/level01/audio/streamingtalk"}, SpeechInputs(1), [] { return WriteEpisodeSpeech(1); }},
     };
     AddRooms(outputs);
     return outputs;

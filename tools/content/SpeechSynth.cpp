@@ -6,8 +6,14 @@
 
 #include <espeak-ng/espeak_ng.h>
 
+#include <vorbis/codec.h>
+
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <thread>
 
 #include <algorithm>
 #include <cctype>
@@ -23,6 +29,10 @@ namespace {
 
 // Vorbis quality of the speech files: clear speech in about 60 kbit/s.
 constexpr float oggQuality = 0.4f;
+
+// Raised whenever this code or the filters change what a line sounds like:
+// recordings kept from before are then made again.
+constexpr int speechCodeVersion = 1;
 
 std::string StatusText(espeak_ng_STATUS status)
 {
@@ -106,6 +116,8 @@ bool WriteAll(int descriptor, const void* bytes, std::size_t size)
     const auto* at = static_cast<const char*>(bytes);
     while (size > 0) {
         const ssize_t written = write(descriptor, at, size);
+        if (written < 0 && errno == EINTR)
+            continue;
         if (written <= 0)
             return false;
         at += written;
@@ -114,115 +126,240 @@ bool WriteAll(int descriptor, const void* bytes, std::size_t size)
     return true;
 }
 
-// espeak-ng carries state from one line into the next (the glottal wave's
-// phase, the echo buffer, the flutter position), so the same line would
-// not give the same samples twice. Each line is therefore made in a child
-// process that starts from the engine as it was just after loading: the
-// parent never synthesises. The child sends espeak-ng's status, then the
-// samples.
-bool SynthesizeApart(const VoicePreset& preset, const std::string& utf8, std::vector<float>& samples,
-                     std::string& error)
+// One line's work, done in the child: espeak-ng's samples shaped by the
+// filter, then encoded when `encode` is set (else the float samples
+// themselves). False with a message.
+bool MakeLine(const VoicePreset& preset, const std::string& spoken, bool encode, std::string& payload)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) {
-        error = "cannot open a pipe to the speech process";
-        return false;
-    }
-    const pid_t child = fork();
-    if (child < 0) {
-        close(pipeEnds[0]);
-        close(pipeEnds[1]);
-        error = "cannot start the speech process";
-        return false;
-    }
-    if (child == 0) {
-        close(pipeEnds[0]);
-        // The breathy voices (the female variants) draw their noise from the
-        // C library's rand(), whose state the child inherits: whatever the
-        // parent's libraries drew before must not change the line. 1 is the
-        // state of a process that never seeded it.
-        std::srand(1);
-        std::vector<std::int16_t> made;
-        const espeak_ng_STATUS status = Synthesize(preset, utf8, made);
-        const bool sent = WriteAll(pipeEnds[1], &status, sizeof(status)) &&
-                          (status != ENS_OK || WriteAll(pipeEnds[1], made.data(), made.size() * sizeof(made[0])));
-        _exit(sent ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    std::vector<char> received;
-    char chunk[16384];
-    for (ssize_t got; (got = read(pipeEnds[0], chunk, sizeof(chunk))) != 0;) {
-        if (got > 0)
-            received.insert(received.end(), chunk, chunk + got);
-        else if (errno != EINTR)
-            break;
-    }
-    close(pipeEnds[0]);
-    int exitStatus = 0;
-    while (waitpid(child, &exitStatus, 0) < 0 && errno == EINTR) {
-    }
-    espeak_ng_STATUS status = ENS_OK;
-    if (!WIFEXITED(exitStatus) || WEXITSTATUS(exitStatus) != 0 || received.size() < sizeof(status)) {
-        error = "the speech process failed";
-        return false;
-    }
-    std::memcpy(&status, received.data(), sizeof(status));
+    std::vector<std::int16_t> raw;
+    const espeak_ng_STATUS status = Synthesize(preset, spoken, raw);
     if (status != ENS_OK) {
-        error = std::string("espeak-ng fails with the voice ") + preset.voice + " of " + preset.element + ": " +
-                StatusText(status);
+        payload = std::string("espeak-ng fails with the voice ") + preset.voice + " of " + preset.element + ": " +
+                  StatusText(status);
         return false;
     }
-    const std::size_t count = (received.size() - sizeof(status)) / sizeof(std::int16_t);
-    samples.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        std::int16_t sample = 0;
-        std::memcpy(&sample, received.data() + sizeof(status) + i * sizeof(sample), sizeof(sample));
-        samples[i] = static_cast<float>(sample) / 32768.0f;
+    std::vector<float> samples(raw.size());
+    std::ranges::transform(raw, samples.begin(),
+                           [](std::int16_t sample) { return static_cast<float>(sample) / 32768.0f; });
+    SpeechFilter(preset, SpeechSynth::rate).Apply(samples);
+    if (samples.empty()) {
+        payload = "espeak-ng makes no sound";
+        return false;
     }
+    if (!encode) {
+        payload.assign(reinterpret_cast<const char*>(samples.data()), samples.size() * sizeof(float));
+        return true;
+    }
+    const std::vector<std::uint8_t> ogg =
+        EncodeOggVorbis(samples, SpeechSynth::channels, SpeechSynth::rate, oggQuality);
+    if (ogg.empty()) {
+        payload = std::string("libvorbisenc refuses the speech of ") + preset.element;
+        return false;
+    }
+    payload.assign(ogg.begin(), ogg.end());
     return true;
+}
+
+// A line being made in a child process. espeak-ng carries state from one
+// line into the next (the glottal wave's phase, the echo buffer, the
+// flutter position), so the same line would not give the same samples
+// twice: each line is made in a child that starts from the engine as it
+// was just after loading, and the parent never synthesises. The child
+// sends one byte ('1' made, '0' failed), then the line's bytes or the
+// message.
+class LineProcess {
+public:
+    bool Start(const VoicePreset& preset, const std::string& spoken, bool encode, std::string& error)
+    {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) {
+            error = "cannot open a pipe to the speech process";
+            return false;
+        }
+        child = fork();
+        if (child < 0) {
+            close(pipeEnds[0]);
+            close(pipeEnds[1]);
+            error = "cannot start the speech process";
+            return false;
+        }
+        if (child == 0) {
+            close(pipeEnds[0]);
+            // The breathy voices (the female variants) draw their noise from
+            // the C library's rand(), whose state the child inherits:
+            // whatever the parent's libraries drew before must not change the
+            // line. 1 is the state of a process that never seeded it.
+            std::srand(1);
+            std::string payload;
+            const char made = MakeLine(preset, spoken, encode, payload) ? '1' : '0';
+            const bool sent = WriteAll(pipeEnds[1], &made, 1) && WriteAll(pipeEnds[1], payload.data(), payload.size());
+            _exit(sent ? 0 : 1);
+        }
+        close(pipeEnds[1]);
+        from = pipeEnds[0];
+        return true;
+    }
+
+    int Descriptor() const { return from; }
+
+    // Reads what the child has sent so far; true once it has sent all.
+    bool ReadSome()
+    {
+        char chunk[65536];
+        const ssize_t got = read(from, chunk, sizeof(chunk));
+        if (got > 0)
+            received.append(chunk, static_cast<std::size_t>(got));
+        return got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN);
+    }
+
+    // Waits for the child; the line's bytes, or false with a message.
+    bool Finish(std::string& payload)
+    {
+        close(from);
+        from = -1;
+        int exitStatus = 0;
+        while (waitpid(child, &exitStatus, 0) < 0 && errno == EINTR) {
+        }
+        if (!WIFEXITED(exitStatus) || WEXITSTATUS(exitStatus) != 0 || received.empty()) {
+            payload = "the speech process failed";
+            return false;
+        }
+        payload = received.substr(1);
+        return received[0] == '1';
+    }
+
+    // Ends a child whose line is no longer wanted.
+    void Abandon()
+    {
+        if (from < 0)
+            return;
+        close(from);
+        from = -1;
+        kill(child, SIGKILL);
+        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+
+private:
+    pid_t child = -1;
+    int from = -1;
+    std::string received;
+};
+
+unsigned Cores()
+{
+    return std::max(1u, std::thread::hardware_concurrency());
 }
 
 } // namespace
 
 SpeechSynth::SpeechSynth(PronunciationList words) : pronunciations(std::move(words)) {}
 
+std::string SpeechSynth::SpokenText(std::string_view windows1252Text) const
+{
+    return pronunciations.Apply(Windows1252::ToUtf8(WithoutBrackets(std::string(windows1252Text))));
+}
+
+std::string SpeechSynth::EngineVersion()
+{
+    return "espeak-ng " + std::string(espeak_Info(nullptr)) + ", " + vorbis_version_string() + ", speech " +
+           std::to_string(speechCodeVersion);
+}
+
 bool SpeechSynth::Speak(const VoicePreset& preset, std::string_view windows1252Text, std::vector<float>& samples,
                         std::string& error) const
 {
     samples.clear();
-    const std::string quoted = "\"" + std::string(windows1252Text) + "\"";
+    const std::string quoted = Windows1252::ToUtf8("\"" + std::string(windows1252Text) + "\"");
     if (!HasSomethingToSay(windows1252Text)) {
-        error = "nothing to say in " + Windows1252::ToUtf8(quoted);
+        error = "nothing to say in " + quoted;
         return false;
     }
     if (const std::string& problem = StartEngine(); !problem.empty()) {
         error = problem;
         return false;
     }
-    const std::string spoken =
-        pronunciations.Apply(Windows1252::ToUtf8(WithoutBrackets(std::string(windows1252Text))));
-    if (!SynthesizeApart(preset, spoken, samples, error)) {
-        error += " (" + Windows1252::ToUtf8(quoted) + ")";
+    LineProcess process;
+    if (!process.Start(preset, SpokenText(windows1252Text), false, error))
+        return false;
+    while (!process.ReadSome()) {
+    }
+    std::string payload;
+    if (!process.Finish(payload)) {
+        error = payload + " (" + quoted + ")";
         return false;
     }
-    SpeechFilter(preset, rate).Apply(samples);
-    if (samples.empty()) {
-        error = "espeak-ng makes no sound of " + Windows1252::ToUtf8(quoted);
-        return false;
-    }
+    samples.resize(payload.size() / sizeof(float));
+    std::memcpy(samples.data(), payload.data(), samples.size() * sizeof(float));
     return true;
 }
 
 bool SpeechSynth::MakeFile(const VoicePreset& preset, std::string_view windows1252Text, std::vector<std::uint8_t>& ogg,
                            std::string& error) const
 {
-    std::vector<float> samples;
-    if (!Speak(preset, windows1252Text, samples, error))
+    const SpeechLine line[] = {{&preset, std::string(windows1252Text)}};
+    std::vector<std::vector<std::uint8_t>> oggs;
+    if (!MakeFiles(line, oggs, error, 1))
         return false;
-    ogg = EncodeOggVorbis(samples, channels, rate, oggQuality);
-    if (ogg.empty()) {
-        error = "libvorbisenc refuses the speech of " + std::string(preset.element);
+    ogg = std::move(oggs.front());
+    return true;
+}
+
+bool SpeechSynth::MakeFiles(std::span<const SpeechLine> lines, std::vector<std::vector<std::uint8_t>>& oggs,
+                            std::string& error, unsigned children) const
+{
+    oggs.assign(lines.size(), {});
+    // The lines at work, by index; each child's pipe is read as it sends so
+    // that none waits on a full pipe while another is being read.
+    std::vector<std::pair<std::size_t, LineProcess>> working;
+    const auto fail = [&](std::size_t index, const std::string& message) {
+        error = message + " (" + lines[index].preset->element + ": \"" + Windows1252::ToUtf8(lines[index].text) + "\")";
+        for (auto& [ignored, process] : working)
+            process.Abandon();
         return false;
+    };
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (!HasSomethingToSay(lines[index].text))
+            return fail(index, "nothing to say");
+    }
+    if (lines.empty())
+        return true;
+    if (const std::string& problem = StartEngine(); !problem.empty()) {
+        error = problem;
+        return false;
+    }
+    if (children == 0)
+        children = Cores();
+    std::size_t next = 0;
+    while (next < lines.size() || !working.empty()) {
+        while (next < lines.size() && working.size() < children) {
+            LineProcess process;
+            std::string problem;
+            if (!process.Start(*lines[next].preset, SpokenText(lines[next].text), true, problem))
+                return fail(next, problem);
+            working.emplace_back(next++, std::move(process));
+        }
+        std::vector<pollfd> waiting;
+        for (const auto& [index, process] : working)
+            waiting.push_back({process.Descriptor(), POLLIN, 0});
+        if (poll(waiting.data(), waiting.size(), -1) < 0 && errno != EINTR)
+            return fail(working.front().first, "cannot wait for the speech processes");
+        for (std::size_t at = 0; at < working.size();) {
+            auto& [index, process] = working[at];
+            if (waiting[at].revents == 0 || !process.ReadSome()) {
+                ++at;
+                continue;
+            }
+            std::string payload;
+            if (!process.Finish(payload)) {
+                const std::size_t failed = index;
+                working.erase(working.begin() + static_cast<std::ptrdiff_t>(at));
+                return fail(failed, payload);
+            }
+            oggs[index].assign(payload.begin(), payload.end());
+            working.erase(working.begin() + static_cast<std::ptrdiff_t>(at));
+            waiting.erase(waiting.begin() + static_cast<std::ptrdiff_t>(at));
+        }
     }
     return true;
 }

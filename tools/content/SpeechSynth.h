@@ -10,19 +10,27 @@
 // from their phonemes. The same text and preset always give the same bytes.
 //
 // espeak-ng is one engine per process, loaded on first use. It keeps state
-// from one line into the next, so each line is synthesised in a forked
-// child process that starts from the freshly loaded engine: make speech
+// from one line into the next, so each line is made (synthesised, shaped
+// and encoded) in a forked child process that starts from the freshly
+// loaded engine; MakeFiles keeps one child per core at work. Make speech
 // from one thread only.
 
 #include "PronunciationList.h"
 #include "VoicePreset.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace content {
+
+// One line to be made: whose voice, and the text in Windows-1252.
+struct SpeechLine {
+    const VoicePreset* preset = nullptr;
+    std::string text;
+};
 
 class SpeechSynth {
 public:
@@ -40,6 +48,22 @@ public:
     // The same as an Ogg Vorbis file.
     bool MakeFile(const VoicePreset& preset, std::string_view windows1252Text, std::vector<std::uint8_t>& ogg,
                   std::string& error) const;
+
+    // The Ogg Vorbis files of `lines`, the same bytes as MakeFile's, made
+    // `children` at a time (0: one per core). False with the message of the
+    // first line that fails.
+    bool MakeFiles(std::span<const SpeechLine> lines, std::vector<std::vector<std::uint8_t>>& oggs,
+                   std::string& error, unsigned children = 0) const;
+
+    // What espeak-ng is handed for `windows1252Text`: UTF-8, with every
+    // listed word as phonemes.
+    std::string SpokenText(std::string_view windows1252Text) const;
+
+    // Everything besides the spoken text and the preset that a line's bytes
+    // depend on: the versions of espeak-ng and libvorbis and of our own
+    // speech code. A line made again with the same text, preset and version
+    // comes out the same.
+    static std::string EngineVersion();
 
 private:
     PronunciationList pronunciations;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace content {
 
@@ -37,6 +38,16 @@ constexpr std::array presets = {
 std::span<const VoicePreset> VoicePresets()
 {
     return presets;
+}
+
+std::string VoiceValues(const VoicePreset& preset)
+{
+    char values[512];
+    std::snprintf(values, sizeof values,
+                  "%s pitch %d range %d wpm %d low-pass %.17g nasal %.17g ring %.17g %.17g room %.17g",
+                  preset.voice, preset.pitch, preset.range, preset.wordsPerMinute, preset.lowPassHz, preset.nasalBoost,
+                  preset.ringHz, preset.ringDepth, preset.roomMix);
+    return values;
 }
 
 const VoicePreset* FindVoicePreset(std::string_view element)

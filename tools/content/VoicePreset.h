@@ -6,6 +6,7 @@
 // the talk sheets use before a colon ("Lotte: ...").
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace content {
@@ -24,6 +25,10 @@ struct VoicePreset {
 };
 
 std::span<const VoicePreset> VoicePresets();
+
+// Every value of `preset` that shapes its sound, as text: the same for two
+// presets that sound the same, whatever their element names.
+std::string VoiceValues(const VoicePreset& preset);
 
 // The preset of `element`; null when there is none.
 const VoicePreset* FindVoicePreset(std::string_view element);
