@@ -45,7 +45,10 @@ SpokenCell SpokenLine(const char* sheet, int column, int row, const std::string&
 
 bool IsSpokenText(const std::string& text)
 {
-    if (Trimmed(text).empty())
+    // A door's use line "ausgang" lets the player go through, an item's
+    // "automatisch mitnehmen" picks it up: orders, not lines.
+    const std::string trimmed = Trimmed(text);
+    if (trimmed.empty() || trimmed == "ausgang" || trimmed == "automatisch mitnehmen")
         return false;
     const char first = text[0];
     return first != '$' && first != '#' && first != '>' && !text.starts_with("gespr\xe4" "ch_");

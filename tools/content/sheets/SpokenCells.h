@@ -7,7 +7,9 @@
 //   conversation       column C of each row whose column B names a
 //                      speaker (not "x", the mark of a choice block).
 // Texts that are not said are left out: empty cells, "$" links, "#"
-// generic references, ">" scripts and "gespräch_" conversations. Outside
+// generic references, ">" scripts, "gespräch_" conversations and the use
+// lines that make a door an exit ("ausgang") or an item a thing to take
+// ("automatisch mitnehmen"). Outside
 // the conversation sheet a text with a colon is said by the element named
 // before it ("Kira: Hallo!"), any other by "Player".
 
