@@ -6,6 +6,7 @@
 #include "adventure/CastAnimations.h"
 #include "adventure/Character.h"
 #include "adventure/Door.h"
+#include "adventure/Flag.h"
 #include "adventure/Item.h"
 #include "adventure/LevelSettings.h"
 #include "adventure/Room.h"
@@ -48,6 +49,63 @@ std::vector<Standing> Episode1People()
         {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left, -130, {930, 620}},
         {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {600, 560}, Entity::down, -180,
          {470, 590}},
+    };
+}
+
+// A piece of a room's own scenery that can be pointed at, examined and
+// used, though never taken: its label and where Juna stands to look at it
+// (on the walkable floor in front of it, facing it).
+struct Scenery {
+    const char* name;  // its graphic's name in the room, also its element name
+    const char* label; // Windows-1252
+    Point act;
+    int actOrient;
+};
+
+const std::vector<Scenery>& Episode1Scenery()
+{
+    static const std::vector<Scenery> scenery = {
+        {"sessel", "Pilotensessel", {620, 580}, Entity::left},
+        {"monitor", "Monitor", {380, 560}, Entity::up},
+        {"werkzeugkiste", "Werkzeugkiste", {300, 580}, Entity::left},
+        {"kolben", "Verriegelungskolben", {320, 550}, Entity::up},
+        {"funken", "Funken", {745, 580}, Entity::up},
+        {"wellen", "Wellen", {600, 590}, Entity::up},
+        {"rauch", "Rauch", {1000, 590}, Entity::up},
+        {"trommel", "Festtrommel", {700, 585}, Entity::left},
+        {"fackel", "Fackel", {760, 580}, Entity::up},
+        {"fahne", "Fahne", {900, 590}, Entity::up},
+    };
+    return scenery;
+}
+
+const Scenery* FindScenery(const std::string& name)
+{
+    const std::vector<Scenery>& scenery = Episode1Scenery();
+    const auto found = std::find_if(scenery.begin(), scenery.end(),
+                                    [&](const Scenery& piece) { return name == piece.name; });
+    return found == scenery.end() ? nullptr : &*found;
+}
+
+// The episode's flags under the group of the room whose puzzle sets them,
+// all starting at 0.
+std::vector<std::string> Episode1Flags()
+{
+    const std::string bruecke = "RoomBr\xfc" "cke|";
+    return {
+        bruecke + "EinleitungGesehen",
+        bruecke + "KristallGenommen",
+        bruecke + "AbsturzErklaert",
+        bruecke + "KiraHinweisSchritt",
+        bruecke + "KiraHinweisStufe",
+        "RoomMaschinenraum|FunkenGestoppt",
+        "RoomMaschinenraum|LukeFrei",
+        "RoomStrand|ZwillingeVersoehnt",
+        "RoomDorfplatz|TanzErklaert",
+        "RoomDorfplatz|BlumenketteGebunden",
+        "RoomDorfplatz|KetteGegeben",
+        "RoomDorfplatz|TrommelRepariert",
+        "RoomDorfplatz|TanzBeginnt",
     };
 }
 
@@ -115,7 +173,14 @@ bool WriteEpisode1Settings()
                 continue;
             Item detail;
             PlaceOnGraphic(detail, graphic);
-            detail.SetRolloverCheck(Entity::rolloverNone);
+            if (const Scenery* piece = FindScenery(graphic.name)) {
+                detail.SetLabel(piece->label);
+                detail.SetActPosition(piece->act);
+                detail.SetActOrient(piece->actOrient);
+                detail.SetActPositionValid(true);
+            } else {
+                detail.SetRolloverCheck(Entity::rolloverNone);
+            }
             detail.SetPickupAnim(0);
             detail.GetAnimation().SetSpriteLabel(graphic.name);
             detail.GetAnimation().SetMode(Animation::modeLoop);
@@ -176,6 +241,10 @@ bool WriteEpisode1Settings()
         person.SetActPositionValid(true);
         person.SetActOrient(standing.act.x < standing.foot.x ? Entity::right : Entity::left);
         writer.Write(items::FullName(standing.room, standing.name), person);
+    }
+    for (const std::string& name : Episode1Flags()) {
+        Flag flag;
+        writer.Write(name, flag);
     }
     return writer.Close();
 }

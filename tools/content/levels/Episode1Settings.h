@@ -2,9 +2,10 @@
 
 // Episode 1's settings file, data\level01\settings\settings.txt: its four
 // rooms, the doors and items of episode 1 (items/Episode1Things.h), the
-// other people of the episode where they stand, and each room's animated
-// details (waves, smoke) as items without rollover, so that the level draws
-// them among the characters by their feet. Written through the game's own
+// other people of the episode where they stand, each room's scenery (a
+// chair, the waves, the drum) as items that are pointed at, examined and
+// used but never taken, drawn among the characters by their feet, and the
+// episode's flags. Written through the game's own
 // element classes and serializer, so it reads back exactly.
 
 namespace content::levels {
