@@ -72,6 +72,7 @@ protected:
             "tor;#2;>ScriptGut",
             "kiste;#5;>ScriptFehlt",                    // B05: no group 5; C05: no such script
             "mantel;Baltasar: Kalt hier.;gespr\xe4" "ch_fehlt", // A06: no element; B06: no character; C06: no conversation
+            "hinweis;;;Kira: Nimm die Muschel.",        // lines for scripts only, under any key
         });
         WriteSheet(sheets / "itemCombineSheet.csv", {
             ";muschel;stein",                           // C01: no element
@@ -178,10 +179,20 @@ class ScriptTest : public Script {
         WaitForTalk("Muschel");
         UnhideIndex(10);
         HideIndex(77);
+        RemoveItem(muschel);
+        SetFlag(episode3::falsch, 1);
+        Talk("itemSheet " + std::string("B") + " 2");
+        SetFlag(doppelt, 1);
         End();
     }
 };
 const ScriptRegistration<ScriptTest> test("ScriptTest");
+const char* const doppelt = "RoomA|Nix";
+)source");
+        WriteFile(story / "Names.h", R"source(
+inline constexpr const char* muschel = "RoomA|Muschel";
+inline constexpr const char* falsch = "RoomA|Fehlt2";
+inline constexpr const char* doppelt = "RoomA|TorOffen";
 )source");
         return EpisodeToCheck{Directory() / "data", 3, story, {"ScriptGut", "ScriptTest"}};
     }
@@ -237,6 +248,7 @@ TEST_F(SheetCheckerTest, FindsEachFaultOfAMadeUpEpisodeAndNothingElse)
         {Check::script, script, "line 30", "Examine: <Baltasar> is no character, door or item"},
         {Check::script, script, "line 31", "WaitForTalk: <Muschel> is no character"},
         {Check::script, script, "line 33", "HideIndex: no conversation has the index 77"},
+        {Check::script, script, "line 35", "SetFlag: <RoomA|Fehlt2> is no flag"},
     };
 
     const std::vector<SheetFinding> findings = content::sheets::CheckEpisode(MadeUpEpisode());

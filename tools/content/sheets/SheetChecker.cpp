@@ -294,8 +294,13 @@ void SheetChecker::CheckKeys()
             AddSheetFinding(Check::reference, sheet, column, row,
                             "key " + Quoted(key) + " belongs to no element of " + EpisodeName());
     };
-    for (int row = 1; row < sheets[itemSheet].GetRowCount(); ++row)
-        check(itemSheet, 0, row);
+    // A row without examine and use lines may hold lines for scripts only,
+    // under any key.
+    ExcelSheet& items = sheets[itemSheet];
+    for (int row = 1; row < items.GetRowCount(); ++row) {
+        if (!Trim(items.GetCell(1, row)).empty() || !Trim(items.GetCell(2, row)).empty())
+            check(itemSheet, 0, row);
+    }
     ExcelSheet& combine = sheets[itemCombineSheet];
     for (int column = 1; column < combine.GetColumnCount(); ++column)
         check(itemCombineSheet, column, 0);

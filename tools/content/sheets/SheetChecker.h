@@ -11,13 +11,15 @@
 //   <data>/level<nn>/audio/streamingtalk/<sheet>/<cell>.ogg, or <cell>.txt
 //                                          naming the cell whose recording
 //                                          says the same
-// and the story scripts' C++ sources (<sources>/*.cpp).
+// and the story scripts' C++ sources (<sources>/*.cpp, StoryScriptScanner.h).
 //
 // What it checks:
 //   references  "$C12" links lead to a non-empty cell (following chains),
 //               "#n" names a generic group with lines, ">Script" a
-//               registered script, "gespräch_name" a conversation; item and
-//               combine keys belong to elements; the generic groups are
+//               registered script, "gespräch_name" a conversation; the
+//               keys of combinations and of examine and use lines belong to
+//               elements (a row of script lines only may have any key);
+//               the generic groups are
 //               numbered 1, 2, ... and group 1 exists (empty cells say it);
 //               conversation lines are said as they stand, so they hold no
 //               links or the like
@@ -38,8 +40,8 @@
 //               registered scripts, conversations and their start index,
 //               characters, doors and other elements
 //
-// What it cannot see: names built while the game runs (a script's
-// parameter, a variable, a formatted string), commands called through
+// What it cannot see: names put together while the game runs (a script's
+// parameter, a sum of strings, a formatted text), commands called through
 // anything but their own name, and the order in which the story sets
 // flags: whether a step can be reached at all is the puzzle chart's check.
 // The conversation sheet's first row is its header, like the other sheets'.

@@ -174,6 +174,40 @@ std::optional<std::string> ReadLiterals(const std::string& code, std::size_t& at
     return name;
 }
 
+bool EndsArgument(const std::string& code, std::size_t at)
+{
+    return at < code.size() && (code[at] == ',' || code[at] == ')');
+}
+
+// An argument that is a literal or a known constant, and nothing more: the
+// name as the game gets it.
+std::optional<StoryConstant> ReadNameArgument(const std::string& code, std::size_t& at, const StoryConstants& constants)
+{
+    SkipBlanks(code, at);
+    std::optional<StoryConstant> name;
+    if (at < code.size() && code[at] == '"') {
+        StoryConstant literal;
+        if (const std::optional<std::string> text = ReadLiterals(code, at, literal.utf8Literal)) {
+            literal.text = *text;
+            name = literal;
+        }
+    } else {
+        std::size_t end = at;
+        while (end < code.size() && (IsIdentifierCharacter(code[end]) || code[end] == ':'))
+            ++end;
+        std::string identifier = code.substr(at, end - at);
+        if (const std::size_t scope = identifier.rfind("::"); scope != std::string::npos)
+            identifier.erase(0, scope + 2);
+        at = end;
+        SkipBlanks(code, at);
+        if (const auto found = constants.find(identifier); found != constants.end() && !found->second.ambiguous)
+            name = found->second;
+    }
+    if (!EndsArgument(code, at))
+        return std::nullopt;
+    return name;
+}
+
 // An integer literal standing alone as an argument.
 std::optional<int> ReadInteger(const std::string& code, std::size_t& at)
 {
@@ -195,6 +229,13 @@ std::optional<int> ReadInteger(const std::string& code, std::size_t& at)
     return value;
 }
 
+const std::regex& ConstantPattern()
+{
+    // "const ... name = " or "constexpr ... name = " before a literal.
+    static const std::regex pattern("\\bconst(?:expr)?\\b[^;{}()=]*?\\b([A-Za-z_]\\w*)\\s*=\\s*(?=\")");
+    return pattern;
+}
+
 const std::regex& CommandPattern()
 {
     static const std::regex pattern = [] {
@@ -208,7 +249,26 @@ const std::regex& CommandPattern()
 
 } // namespace
 
-std::vector<ScriptUse> ScanStorySource(const std::string& file, const std::string& source)
+void CollectStoryConstants(const std::string& source, StoryConstants& constants)
+{
+    const std::string code = WithoutComments(source);
+    for (auto match = std::sregex_iterator(code.begin(), code.end(), ConstantPattern()); match != std::sregex_iterator();
+         ++match) {
+        std::size_t at = static_cast<std::size_t>(match->position(0) + match->length(0));
+        StoryConstant constant;
+        const std::optional<std::string> text = ReadLiterals(code, at, constant.utf8Literal);
+        if (!text || at >= code.size() || (code[at] != ';' && code[at] != ','))
+            continue;
+        constant.text = *text;
+        const std::string name = match->str(1);
+        const auto [entry, added] = constants.try_emplace(name, constant);
+        if (!added && (entry->second.text != constant.text || entry->second.utf8Literal != constant.utf8Literal))
+            entry->second.ambiguous = true;
+    }
+}
+
+std::vector<ScriptUse> ScanStorySource(const std::string& file, const std::string& source,
+                                       const StoryConstants& constants)
 {
     const std::string code = WithoutComments(source);
     std::vector<ScriptUse> uses;
@@ -235,10 +295,11 @@ std::vector<ScriptUse> ScanStorySource(const std::string& file, const std::strin
                 uses.push_back(use);
             continue;
         }
-        const std::optional<std::string> name = ReadLiterals(code, at, use.utf8Literal);
+        const std::optional<StoryConstant> name = ReadNameArgument(code, at, constants);
         if (!name)
-            continue; // not a literal: the scanner cannot see it
-        use.name = *name;
+            continue; // put together while the game runs: the scanner cannot see it
+        use.name = name->text;
+        use.utf8Literal = name->utf8Literal;
         if (use.names == Names::conversation && at < code.size() && code[at] == ',') {
             ++at;
             use.number = ReadInteger(code, at);
@@ -250,21 +311,29 @@ std::vector<ScriptUse> ScanStorySource(const std::string& file, const std::strin
 
 std::vector<ScriptUse> ScanStorySources(const std::filesystem::path& folder)
 {
-    std::vector<std::filesystem::path> sources;
+    std::vector<std::filesystem::path> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.path().extension() == ".cpp")
-            sources.push_back(entry.path());
+        if (entry.path().extension() == ".cpp" || entry.path().extension() == ".h")
+            files.push_back(entry.path());
     }
-    std::sort(sources.begin(), sources.end());
-    std::vector<ScriptUse> uses;
-    for (const std::filesystem::path& source : sources) {
-        std::ifstream in(source, std::ios::binary);
+    std::sort(files.begin(), files.end());
+    std::vector<std::string> texts;
+    StoryConstants constants;
+    for (const std::filesystem::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
-        const std::filesystem::path folderName = folder.has_filename() ? folder.filename() : folder.parent_path().filename();
+        texts.push_back(text.str());
+        CollectStoryConstants(texts.back(), constants);
+    }
+    const std::filesystem::path folderName = folder.has_filename() ? folder.filename() : folder.parent_path().filename();
+    std::vector<ScriptUse> uses;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (files[i].extension() != ".cpp")
+            continue;
         const std::vector<ScriptUse> found =
-            ScanStorySource((folderName / source.filename()).generic_string(), text.str());
+            ScanStorySource((folderName / files[i].filename()).generic_string(), texts[i], constants);
         uses.insert(uses.end(), found.begin(), found.end());
     }
     return uses;
