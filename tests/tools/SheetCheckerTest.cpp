@@ -71,7 +71,8 @@ protected:
             "kira;Kira: Hallo!;$C9",                    // C03: a link to an empty cell
             "tor;#2;>ScriptGut",
             "kiste;#5;>ScriptFehlt",                    // B05: no group 5; C05: no such script
-            "mantel;Baltasar: Kalt hier.;gespr\xe4" "ch_fehlt", // A06: no element; B06: no character; C06: no conversation
+            // A06: no element; B06: no character; C06: no conversation.
+            "mantel;Baltasar: Kalt hier.;gespr\xe4" "ch_fehlt",
             "hinweis;;;Kira: Nimm die Muschel.",        // lines for scripts only, under any key
         });
         WriteSheet(sheets / "itemCombineSheet.csv", {
@@ -284,7 +285,8 @@ protected:
             const std::filesystem::path data = std::filesystem::path(ZEPHYRA_RUN_DIR) / "data";
             if (!std::filesystem::is_directory(data / folder))
                 continue;
-            const std::filesystem::path story = std::filesystem::path(ZEPHYRA_STORY_DIR) / ("episode" + std::to_string(level));
+            const std::filesystem::path story =
+                std::filesystem::path(ZEPHYRA_STORY_DIR) / ("episode" + std::to_string(level));
             episodes.push_back({data, level, std::filesystem::is_directory(story) ? story : std::filesystem::path(),
                                 scripts});
         }

@@ -95,13 +95,6 @@ std::string Path(const std::filesystem::path& folder, const std::string& relativ
     return (folder / relative).string();
 }
 
-} // namespace
-
-std::string Describe(const SheetFinding& finding)
-{
-    return finding.file + " " + finding.place + ": " + finding.message;
-}
-
 // The conversation sheet's row numbers below are the sheet's, from 0.
 struct Conversation {
     std::string name;
@@ -134,8 +127,15 @@ private:
     void CheckSpeakersAndRecordings();
     void CheckRecording(const SpokenCell& cell);
 
-    // Conversations.
+    // Conversations: each row goes into the conversation's graph, which
+    // then says whether it can end.
     void CheckConversation(const Conversation& conversation);
+    void AddChoiceBlock(const Conversation& conversation, int row, ConversationGraph& graph);
+    void AddCommands(const Conversation& conversation, int row, ConversationGraph& graph);
+    void AddNextSteps(const Conversation& conversation, int row, ConversationGraph& graph);
+    void JudgeConversation(const Conversation& conversation, const ConversationGraph& graph,
+                           std::size_t findingsBefore);
+    void AddConversationFinding(int column, int row, const std::string& message);
     void CheckCommand(const Conversation& conversation, int column, int row, const std::string& command);
     std::optional<int> IndexOf(int row);
     int FindIndex(const Conversation& conversation, int index);
@@ -465,119 +465,145 @@ int SheetChecker::FindIndex(const Conversation& conversation, int index)
     return -1;
 }
 
+void SheetChecker::AddConversationFinding(int column, int row, const std::string& message)
+{
+    AddSheetFinding(Check::conversation, conversationSheet, column, row, message);
+}
+
 void SheetChecker::CheckConversation(const Conversation& conversation)
 {
-    ExcelSheet& sheet = sheets[conversationSheet];
-    const auto finding = [&](int column, int row, const std::string& message) {
-        AddSheetFinding(Check::conversation, conversationSheet, column, row, message);
-    };
-    const std::string name = Quoted(conversation.name);
     const std::size_t findingsBefore = findings.size();
     if (conversation.first >= conversation.end) {
-        finding(indexColumn, conversation.nameRow, name + " has no rows");
+        AddConversationFinding(indexColumn, conversation.nameRow, Quoted(conversation.name) + " has no rows");
         return;
     }
+    ExcelSheet& sheet = sheets[conversationSheet];
     ConversationGraph graph(conversation.first, conversation.end);
     std::map<int, int> firstRowOfIndex;
     int blockRow = -1; // the choice block whose options the rows are
-
     for (int row = conversation.first; row < conversation.end; ++row) {
-        const std::string speaker = Trim(sheet.GetCell(speakerColumn, row));
         const std::optional<int> index = IndexOf(row);
         const bool isOption = blockRow >= 0 && index && index == IndexOf(blockRow);
         if (!isOption)
             blockRow = -1;
         if (index && !isOption) {
             if (const auto seen = firstRowOfIndex.find(*index); seen != firstRowOfIndex.end())
-                finding(indexColumn, row,
-                        "index " + std::to_string(*index) + " stands here a second time; a jump finds only " +
-                            TalkScriptManager::CellName(indexColumn, seen->second));
+                AddConversationFinding(indexColumn, row,
+                                       "index " + std::to_string(*index) +
+                                           " stands here a second time; a jump finds only " +
+                                           TalkScriptManager::CellName(indexColumn, seen->second));
             else
                 firstRowOfIndex[*index] = row;
         }
-
-        if (LowerCaseWindows1252(speaker) == "x") {
-            graph.AddBlock(row);
+        if (LowerCaseWindows1252(Trim(sheet.GetCell(speakerColumn, row))) == "x") {
+            AddChoiceBlock(conversation, row, graph);
             blockRow = row;
-            if (!index)
-                finding(indexColumn, row, "a choice block needs its index in column A");
-            int options = 0;
-            for (int option = row + 1; option < conversation.end && index && IndexOf(option) == index; ++option) {
-                // A chosen option hides its target index: on a later talk it
-                // is offered only if something unhides the index again.
-                graph.AddOption(row, option, TalkScriptManager::ReadInt(sheet.GetCell(nextColumn, option)));
-                ++options;
-            }
-            if (index && options == 0)
-                finding(indexColumn, row, "the choice block " + std::to_string(*index) + " offers no options");
-            if (!Trim(sheet.GetCell(firstCommandColumn, row)).empty())
-                finding(firstCommandColumn, row, "commands on a choice block's row never run");
-            continue;
-        }
-
-        for (int column = firstCommandColumn;; ++column) {
-            const std::string command = Trim(sheet.GetCell(column, row));
-            if (command.empty())
-                break;
-            CheckCommand(conversation, column, row, command);
-            const StringTokens tokens(command);
-            if (LowerCaseWindows1252(tokens.StringAt(0)) == "unhide") {
-                if (const std::optional<int> unhidden = TalkScriptManager::ReadInt(tokens.StringAt(1)))
-                    graph.Unhide(*unhidden);
-            }
-        }
-
-        const std::string& next = sheet.GetCell(nextColumn, row);
-        if (next.empty()) {
-            graph.AddStep(row, row + 1);
-            continue;
-        }
-        const StringTokens tokens(next);
-        if (tokens.Count() == 0)
-            finding(nextColumn, row, "column F holds only blanks; leave it empty to go on with the next row");
-        for (int token = 0; token < tokens.Count(); ++token) {
-            const std::string word = tokens.StringAt(token);
-            const std::optional<int> target = TalkScriptManager::ReadInt(word);
-            if (IsEndMarker(word)) {
-                graph.AddEnd(row);
-            } else if (!target) {
-                finding(nextColumn, row, Quoted(word) + " is neither END, XEND nor a dialogue index");
-            } else if (const int targetRow = FindIndex(conversation, *target); targetRow < 0) {
-                finding(nextColumn, row,
-                        "goes to index " + std::to_string(*target) + ", which " + name + " does not have");
-            } else {
-                graph.AddStep(row, targetRow);
-            }
+        } else {
+            AddCommands(conversation, row, graph);
+            AddNextSteps(conversation, row, graph);
         }
     }
+    JudgeConversation(conversation, graph, findingsBefore);
+}
 
+void SheetChecker::AddChoiceBlock(const Conversation& conversation, int row, ConversationGraph& graph)
+{
+    ExcelSheet& sheet = sheets[conversationSheet];
+    const std::optional<int> index = IndexOf(row);
+    graph.AddBlock(row);
+    if (!index)
+        AddConversationFinding(indexColumn, row, "a choice block needs its index in column A");
+    int options = 0;
+    for (int option = row + 1; option < conversation.end && index && IndexOf(option) == index; ++option) {
+        // A chosen option hides its target index: on a later talk it is
+        // offered only if something unhides the index again.
+        graph.AddOption(row, option, TalkScriptManager::ReadInt(sheet.GetCell(nextColumn, option)));
+        ++options;
+    }
+    if (index && options == 0)
+        AddConversationFinding(indexColumn, row, "the choice block " + std::to_string(*index) + " offers no options");
+    if (!Trim(sheet.GetCell(firstCommandColumn, row)).empty())
+        AddConversationFinding(firstCommandColumn, row, "commands on a choice block's row never run");
+}
+
+void SheetChecker::AddCommands(const Conversation& conversation, int row, ConversationGraph& graph)
+{
+    for (int column = firstCommandColumn;; ++column) {
+        const std::string command = Trim(sheets[conversationSheet].GetCell(column, row));
+        if (command.empty())
+            return;
+        CheckCommand(conversation, column, row, command);
+        const StringTokens tokens(command);
+        if (LowerCaseWindows1252(tokens.StringAt(0)) == "unhide") {
+            if (const std::optional<int> unhidden = TalkScriptManager::ReadInt(tokens.StringAt(1)))
+                graph.Unhide(*unhidden);
+        }
+    }
+}
+
+void SheetChecker::AddNextSteps(const Conversation& conversation, int row, ConversationGraph& graph)
+{
+    const std::string& next = sheets[conversationSheet].GetCell(nextColumn, row);
+    if (next.empty()) {
+        graph.AddStep(row, row + 1);
+        return;
+    }
+    const StringTokens tokens(next);
+    if (tokens.Count() == 0)
+        AddConversationFinding(nextColumn, row,
+                               "column F holds only blanks; leave it empty to go on with the next row");
+    for (int token = 0; token < tokens.Count(); ++token) {
+        const std::string word = tokens.StringAt(token);
+        const std::optional<int> target = TalkScriptManager::ReadInt(word);
+        if (IsEndMarker(word)) {
+            graph.AddEnd(row);
+        } else if (!target) {
+            AddConversationFinding(nextColumn, row, Quoted(word) + " is neither END, XEND nor a dialogue index");
+        } else if (const int targetRow = FindIndex(conversation, *target); targetRow < 0) {
+            AddConversationFinding(nextColumn, row,
+                                   "goes to index " + std::to_string(*target) + ", which " +
+                                       Quoted(conversation.name) + " does not have");
+        } else {
+            graph.AddStep(row, targetRow);
+        }
+    }
+}
+
+void SheetChecker::JudgeConversation(const Conversation& conversation, const ConversationGraph& graph,
+                                     std::size_t findingsBefore)
+{
+    const std::string name = Quoted(conversation.name);
     const ConversationGraph::Verdict verdict = graph.Judge(unhiddenByScripts);
     for (const int row : verdict.reached) {
-        if (Trim(sheet.GetCell(speakerColumn, row)).empty())
-            finding(speakerColumn, row, "is reached, but names no speaker: " + name + " breaks off here");
+        if (Trim(sheets[conversationSheet].GetCell(speakerColumn, row)).empty())
+            AddConversationFinding(speakerColumn, row,
+                                   "is reached, but names no speaker: " + name + " breaks off here");
     }
     for (const int row : verdict.runsOff)
-        finding(nextColumn, row, "runs past the last row of " + name + " without END");
+        AddConversationFinding(nextColumn, row, "runs past the last row of " + name + " without END");
     if (!verdict.endReachable) {
-        finding(indexColumn, conversation.nameRow, name + " can never reach END from its start");
+        AddConversationFinding(indexColumn, conversation.nameRow, name + " can never reach END from its start");
         return;
     }
     if (!verdict.endReachableAgain) {
         std::string indices;
         for (const int index : verdict.hiddenForGood)
             indices += (indices.empty() ? "" : ", ") + std::to_string(index);
-        finding(indexColumn, conversation.nameRow,
-                name + " cannot end when talked to again: every way to END takes an option whose target index (" +
-                    indices + ") stays hidden once chosen; let such an option's column F say END, or unhide it");
+        AddConversationFinding(indexColumn, conversation.nameRow,
+                               name +
+                                   " cannot end when talked to again: every way to END takes an option whose target "
+                                   "index (" +
+                                   indices +
+                                   ") stays hidden once chosen; let such an option's column F say END, or unhide it");
     }
     // A row cut off by a fault found above cannot end either; that fault
     // is the one to mend.
     if (!verdict.stuckRows.empty() && findings.size() == findingsBefore)
-        finding(indexColumn, verdict.stuckRows.front(),
-                "from this row " + name + " can never reach END" +
-                    (verdict.stuckRows.size() > 1
-                         ? " (nor from " + std::to_string(verdict.stuckRows.size() - 1) + " more rows)"
-                         : std::string()));
+        AddConversationFinding(indexColumn, verdict.stuckRows.front(),
+                               "from this row " + name + " can never reach END" +
+                                   (verdict.stuckRows.size() > 1
+                                        ? " (nor from " + std::to_string(verdict.stuckRows.size() - 1) + " more rows)"
+                                        : std::string()));
 }
 
 void SheetChecker::CheckCommand(const Conversation& conversation, int column, int row, const std::string& command)
@@ -703,6 +729,13 @@ void SheetChecker::CheckTalkCell(const ScriptUse& use)
     const std::string sheetInternal = TalkScriptManager::SheetName(static_cast<TalkScriptManager::Sheet>(sheet));
     if (IsSpokenText(text) && !spokenCells.contains(sheetInternal + " " + cell))
         finding(Quoted(use.name) + " is said, but is no spoken cell of its sheet (nobody to say it, no recording)");
+}
+
+} // namespace
+
+std::string Describe(const SheetFinding& finding)
+{
+    return finding.file + (finding.place.empty() ? "" : " " + finding.place) + ": " + finding.message;
 }
 
 std::vector<SheetFinding> CheckEpisode(const EpisodeToCheck& episode)

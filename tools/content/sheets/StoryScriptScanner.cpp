@@ -87,7 +87,8 @@ std::string WithoutComments(const std::string& source)
             const std::size_t end = close == std::string::npos ? code.size() : close + 2;
             blank(i, end);
             i = end;
-        } else if (c == 'R' && i + 1 < code.size() && code[i + 1] == '"' && (i == 0 || !IsIdentifierCharacter(code[i - 1]))) {
+        } else if (c == 'R' && i + 1 < code.size() && code[i + 1] == '"' &&
+                   (i == 0 || !IsIdentifierCharacter(code[i - 1]))) {
             // A raw literal: R"delimiter( ... )delimiter".
             const std::size_t open = code.find('(', i + 2);
             if (open == std::string::npos)
@@ -252,8 +253,8 @@ const std::regex& CommandPattern()
 void CollectStoryConstants(const std::string& source, StoryConstants& constants)
 {
     const std::string code = WithoutComments(source);
-    for (auto match = std::sregex_iterator(code.begin(), code.end(), ConstantPattern()); match != std::sregex_iterator();
-         ++match) {
+    const std::sregex_iterator end;
+    for (auto match = std::sregex_iterator(code.begin(), code.end(), ConstantPattern()); match != end; ++match) {
         std::size_t at = static_cast<std::size_t>(match->position(0) + match->length(0));
         StoryConstant constant;
         const std::optional<std::string> text = ReadLiterals(code, at, constant.utf8Literal);
@@ -327,7 +328,8 @@ std::vector<ScriptUse> ScanStorySources(const std::filesystem::path& folder)
         texts.push_back(text.str());
         CollectStoryConstants(texts.back(), constants);
     }
-    const std::filesystem::path folderName = folder.has_filename() ? folder.filename() : folder.parent_path().filename();
+    const std::filesystem::path folderName =
+        folder.has_filename() ? folder.filename() : folder.parent_path().filename();
     std::vector<ScriptUse> uses;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (files[i].extension() != ".cpp")
