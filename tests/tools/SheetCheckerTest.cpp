@@ -61,19 +61,24 @@ protected:
         WriteFile(level / "settings" / "settings.txt",
                   SettingsBlock("Room", "RoomA|Room") + SettingsBlock("Character", "RoomA|Kira") +
                       SettingsBlock("Item", "RoomA|Muschel") + SettingsBlock("Item", "RoomA|Kiste") +
-                      SettingsBlock("Door", "RoomA|Tor") + SettingsBlock("Flag", "RoomA|TorOffen"));
+                      SettingsBlock("Door", "RoomA|Tor") + SettingsBlock("Flag", "RoomA|TorOffen") +
+                      SettingsBlock("Door", "RoomA|Ausgang") + SettingsBlock("Item", "RoomA|Feder") +
+                      SettingsBlock("Item", "RoomA|Korb"));
 
         const std::filesystem::path sheets = level / "sprachscript";
         std::filesystem::create_directories(sheets);
         WriteSheet(sheets / "itemSheet.csv", {
             "Schl\xfcssel;Untersuchen;Benutzen",
             "muschel;Eine Muschel.;$B2",
-            "kira;Kira: Hallo!;$C9",                    // C03: a link to an empty cell
+            "kira;Kira: Hallo!;$C19",                   // C03: a link to an empty cell
             "tor;#2;>ScriptGut",
             "kiste;#5;>ScriptFehlt",                    // B05: no group 5; C05: no such script
             // A06: no element; B06: no character; C06: no conversation.
             "mantel;Baltasar: Kalt hier.;gespr\xe4" "ch_fehlt",
             "hinweis;;;Kira: Nimm die Muschel.",        // lines for scripts only, under any key
+            "ausgang;Der Ausgang.;ausgang",             // not said: nor recorded
+            "feder;Eine Feder.;automatisch mitnehmen",
+            "korb;Ein Korb.;ausgang",                   // C10: a basket is no door
         });
         WriteSheet(sheets / "itemCombineSheet.csv", {
             ";muschel;stein",                           // C01: no element
@@ -141,7 +146,7 @@ protected:
                 WriteFile(talk / cell.sheet / "B03.txt", "B02\r\n");
             else if (id == "generic A04")
                 WriteFile(talk / cell.sheet / "A04.txt", "A09\r\n");
-            else if (id != "generic A06")
+            else if (id != "generic A06" && id != "item C08" && id != "item C09")
                 WriteFile(talk / cell.sheet / (cell.cell + ".OGG"), "OggS");
         }
 
@@ -153,7 +158,7 @@ class ScriptTest : public Script {
     void Run(const std::string& parameter) override
     {
         Talk("itemSheet B 2");
-        Talk("itemSheet C 9");
+        Talk("itemSheet C 19");
         Talk("conversationSheet F 5");
         Talk("conversationSheet C 3");
         Talk("itemSheet B");
@@ -210,7 +215,8 @@ TEST_F(SheetCheckerTest, FindsEachFaultOfAMadeUpEpisodeAndNothingElse)
         {Check::reference, generic, "A05", "group #4 where #3 belongs"},
         {Check::reference, item, "A06", "key <mantel> belongs to no element of episode 3"},
         {Check::reference, combine, "C01", "key <stein>"},
-        {Check::reference, item, "C03", "the link <$C9> leads to the empty cell C09"},
+        {Check::reference, item, "C03", "the link <$C19> leads to the empty cell C19"},
+        {Check::reference, item, "C10", "<RoomA|Korb> would say <ausgang>, which acts only as the use line of a door"},
         {Check::reference, item, "B05", "names the generic group #5, which has no lines"},
         {Check::reference, item, "C05", "runs the script <ScriptFehlt>, which is not registered"},
         {Check::reference, item, "C06", "starts the conversation <gespr\xc3\xa4" "ch_fehlt>, which the conversation"},
@@ -235,7 +241,7 @@ TEST_F(SheetCheckerTest, FindsEachFaultOfAMadeUpEpisodeAndNothingElse)
         {Check::recording, generic, "A04", "its alias level03/audio/streamingtalk/generic/A04.txt names A09, which has "
                                            "no recording"},
         {Check::recording, generic, "A06", "has no recording level03/audio/streamingtalk/generic/A06.ogg"},
-        {Check::script, script, "line 7", "Talk: <itemSheet C 9> is an empty cell"},
+        {Check::script, script, "line 7", "Talk: <itemSheet C 19> is an empty cell"},
         {Check::script, script, "line 8", "Talk: <conversationSheet F 5> is said, but is no spoken cell"},
         {Check::script, script, "line 10", "Talk: <itemSheet B> names no cell"},
         {Check::script, script, "line 12", "SetFlag: <Muschel> is no flag of episode 3 (it is of class Item)"},

@@ -67,9 +67,11 @@ const EpisodeElements::Element* EpisodeElements::Find(std::string_view name) con
 bool EpisodeElements::Is(std::string_view name, ElementKind kind) const
 {
     const Element* element = Find(name);
-    if (element == nullptr)
-        return false;
-    const std::string& type = element->className;
+    return element != nullptr && IsOfKind(element->className, kind);
+}
+
+bool EpisodeElements::IsOfKind(const std::string& type, ElementKind kind)
+{
     switch (kind) {
     case ElementKind::character: return type == "Character";
     case ElementKind::door: return type == "Door";
@@ -99,6 +101,17 @@ std::set<std::string> EpisodeElements::Keys() const
     for (const Element& element : elements)
         keys.insert(TalkScriptManager::KeyOf(element.fullName));
     return keys;
+}
+
+std::vector<std::string> EpisodeElements::OthersWithKey(const std::string& key, ElementKind kind) const
+{
+    std::vector<std::string> others;
+    for (const Element& element : elements) {
+        if (TalkScriptManager::KeyOf(element.fullName) == key && IsOfKind(element.className, ElementKind::entity) &&
+            !IsOfKind(element.className, kind))
+            others.push_back(element.fullName);
+    }
+    return others;
 }
 
 } // namespace content::sheets

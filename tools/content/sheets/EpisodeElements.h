@@ -33,6 +33,9 @@ public:
     std::string FullName(std::string_view name) const;
     // The talk sheets' keys of all elements (TalkScriptManager::KeyOf).
     std::set<std::string> Keys() const;
+    // The full names of the characters, doors and items with the key (the
+    // ones the player uses) that are not of `kind`.
+    std::vector<std::string> OthersWithKey(const std::string& key, ElementKind kind) const;
 
 private:
     struct Element {
@@ -41,6 +44,7 @@ private:
     };
 
     const Element* Find(std::string_view name) const;
+    static bool IsOfKind(const std::string& type, ElementKind kind);
 
     std::vector<Element> elements;
 };

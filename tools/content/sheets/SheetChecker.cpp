@@ -42,6 +42,26 @@ constexpr int maximumLinkHops = 16;
 
 const char* const playerName = "Player";
 
+// Use lines that are not said: a door's "ausgang" lets the player through,
+// an item's "automatisch mitnehmen" picks it up. Compared as they stand.
+struct UseMarker {
+    const char* text;
+    ElementKind kind;
+};
+constexpr UseMarker useMarkers[] = {{"ausgang", ElementKind::door}, {"automatisch mitnehmen", ElementKind::item}};
+constexpr int useColumn = 2;
+
+const UseMarker* FindUseMarker(int sheet, int column, const std::string& text)
+{
+    if (sheet != TalkScriptManager::itemSheet || column != useColumn)
+        return nullptr;
+    for (const UseMarker& marker : useMarkers) {
+        if (text == marker.text)
+            return &marker;
+    }
+    return nullptr;
+}
+
 std::string Trim(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -121,6 +141,8 @@ private:
     // Whether CheckPerformedCells goes through the cell.
     bool IsCheckedCell(int sheet, int column, int row);
     void CheckPerformed(int sheet, int column, int row, const std::string& text);
+    // A use line that acts instead of being said fits its key's elements.
+    void CheckUseMarker(const UseMarker& marker, int row);
     void CheckLink(int sheet, int column, int row, const std::string& text);
     void CheckGenericReference(int sheet, int column, int row, const std::string& text);
     void CheckConversationLines();
@@ -320,8 +342,13 @@ void SheetChecker::CheckPerformedCells()
     for (const int sheet : {itemSheet, itemCombineSheet}) {
         ExcelSheet& cells = sheets[static_cast<std::size_t>(sheet)];
         for (int row = 1; row < cells.GetRowCount(); ++row) {
-            for (int column = 1; column < cells.GetColumnCount(); ++column)
-                CheckPerformed(sheet, column, row, cells.GetCell(column, row));
+            for (int column = 1; column < cells.GetColumnCount(); ++column) {
+                const std::string& text = cells.GetCell(column, row);
+                if (const UseMarker* marker = FindUseMarker(sheet, column, text))
+                    CheckUseMarker(*marker, row);
+                else
+                    CheckPerformed(sheet, column, row, text);
+            }
         }
     }
     ExcelSheet& generic = sheets[genericSheet];
@@ -330,6 +357,15 @@ void SheetChecker::CheckPerformedCells()
         if (!GenericGroupOf(text))
             CheckPerformed(genericSheet, 0, row, text);
     }
+}
+
+void SheetChecker::CheckUseMarker(const UseMarker& marker, int row)
+{
+    const std::string key = LowerCaseWindows1252(Trim(sheets[itemSheet].GetCell(0, row)));
+    for (const std::string& user : elements.OthersWithKey(key, marker.kind))
+        AddSheetFinding(Check::reference, itemSheet, useColumn, row,
+                        Quoted(user) + " would say " + Quoted(marker.text) + ", which acts only as the use line of a " +
+                            ElementKindName(marker.kind));
 }
 
 void SheetChecker::CheckPerformed(int sheet, int column, int row, const std::string& text)
@@ -415,8 +451,13 @@ void SheetChecker::CheckConversationLines()
 void SheetChecker::CheckSpeakersAndRecordings()
 {
     for (const SpokenCell& cell : SpokenCells(sheets)) {
+        const int sheet = *TalkScriptManager::SheetByName(cell.sheet);
+        const int column = cell.cell[0] - 'A';
+        const int row = std::stoi(cell.cell.substr(1)) - 1;
+        if (FindUseMarker(sheet, column, sheets[static_cast<std::size_t>(sheet)].GetCell(column, row)) != nullptr)
+            continue;
         spokenCells.insert(cell.sheet + " " + cell.cell);
-        const std::string file = SheetFile(*TalkScriptManager::SheetByName(cell.sheet));
+        const std::string file = SheetFile(sheet);
         if (cell.speaker != playerName && !elements.Is(cell.speaker, ElementKind::character))
             AddFinding(Check::speaker, file, cell.cell,
                        Quoted(cell.speaker) + " speaks here, but is neither \"Player\" nor a character of " +

@@ -22,7 +22,9 @@
 //               the generic groups are
 //               numbered 1, 2, ... and group 1 exists (empty cells say it);
 //               conversation lines are said as they stand, so they hold no
-//               links or the like
+//               links or the like; the use lines that act instead of being
+//               said ("ausgang", "automatisch mitnehmen") stand in the rows
+//               of doors and items
 //   conversations  from its first row every conversation can reach END or
 //               XEND through column F, its choice blocks and their options;
 //               no row it reaches leads only into rows that can never end;
@@ -33,7 +35,8 @@
 //               "hide|unhide <index>", "setflag <flag> <number>")
 //   speakers    everyone who speaks is "Player" or a Character of the
 //               episode
-//   recordings  every spoken cell (SpokenCells.h) has its .ogg
+//   recordings  every spoken cell (SpokenCells.h) but those use lines has
+//               its .ogg
 //   scripts     the string literals that the story commands take as names:
 //               Talk's cell is a non-empty cell (and a said cell is a spoken
 //               one), flags, items (the inventory in full names), rooms,
