@@ -404,14 +404,24 @@ void Script::SetScaling(float frontScale, float backScale, int frontY, int backY
 
 // Inventory and notepad.
 
+// The inventory keeps items under their full names (a picked-up item goes
+// in as "<room>|<name>"), so a short name a script gives is made full first:
+// otherwise RemoveItem("Muschel") would never find the shell Juna took.
+std::string Script::InventoryName(const std::string& item)
+{
+    const Cast& cast = Cast::GetInstance();
+    const Item* found = cast.FindAs<Item>(item);
+    return found != nullptr ? cast.GetFullName(found) : item;
+}
+
 void Script::AddItem(const std::string& item)
 {
-    Instant([&] { Inventory::GetInstance().AddItemSilently(item); });
+    Instant([&] { Inventory::GetInstance().AddItemSilently(InventoryName(item)); });
 }
 
 void Script::RemoveItem(const std::string& item)
 {
-    Instant([&] { Inventory::GetInstance().RemoveItem(item); });
+    Instant([&] { Inventory::GetInstance().RemoveItem(InventoryName(item)); });
 }
 
 void Script::StoreInventory()

@@ -222,6 +222,8 @@ private:
     // The element or null after the warning.
     Entity* FindEntity(const std::string& entityName) const;
     Character* FindCharacter(const std::string& characterName) const;
+    // An item's name as the inventory keeps it: its full name.
+    static std::string InventoryName(const std::string& item);
     // The room the player is in; null when there is none.
     static Room* FindCurrentRoom();
     void DestroyStartedSounds();

@@ -80,6 +80,17 @@ class ScriptTestLoop : public Script {
 };
 
 // Stops the blocking scripts, itself among them.
+// Gives the item back by its short name, as story scripts write it.
+class ScriptTestGiveBack : public Script {
+    void Run(const std::string&) override
+    {
+        RemoveItem("Schluessel");
+        AddItem("Schluessel");
+        RemoveItem("Schluessel");
+        End();
+    }
+};
+
 class ScriptTestStopAll : public Script {
     void Run(const std::string&) override
     {
@@ -90,6 +101,7 @@ class ScriptTestStopAll : public Script {
 };
 
 const ScriptRegistration<ScriptTestStopAll> testStopAll("ScriptTestStopAll");
+const ScriptRegistration<ScriptTestGiveBack> testGiveBack("ScriptTestGiveBack");
 const ScriptRegistration<ScriptTestFlags> testFlags("ScriptTestFlags");
 const ScriptRegistration<ScriptTestOnlyEnd> testOnlyEnd("ScriptTestOnlyEnd");
 const ScriptRegistration<ScriptTestInner> testInner("ScriptTestInner");
@@ -322,4 +334,10 @@ TEST_F(ScriptTest, StandardScriptsGoThroughDoorsAndPickItemsUp)
         Frames(1);
         EXPECT_TRUE(inventory.HasItem("Deck|Schluessel")) << name;
     }
+
+    // A script naming the item short finds the entry the pick-up made
+    // under its full name, and adds it back under that name too.
+    scripts.Run("ScriptTestGiveBack");
+    Frames(1);
+    EXPECT_TRUE(inventory.GetItems().empty());
 }
