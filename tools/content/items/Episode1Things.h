@@ -1,15 +1,8 @@
 #pragma once
 
 // The doors and items of episode 1 as the level's settings will name them.
-// The story's puzzles, in short: after the crash Juna takes the cracked
-// crystal from its holder on the bridge; in the engine room she tapes the
-// torn power cable (Isolierband) and loosens the outer hatch's emergency
-// bolt (Schraubenschlüssel), in either order, and the hatch opens onto the
-// beach. There the driftwood becomes a drumstick for the village drum, and
-// the conch is what Lotte wants while Mia photographs it. On the village
-// square a hibiscus blossom and a raffia string make the garland
-// (Blumenkette) every dancer of the Great Dance wears; the chief, shown the
-// crystal, says the only spare one is the dance's prize.
+// What each is for in the story is the puzzle chart's business
+// (content/episode1/Puzzles.txt).
 //
 // Room pixels throughout; a door's points lie on walkable floor of its room.
 
