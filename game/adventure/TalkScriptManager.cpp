@@ -32,28 +32,7 @@ constexpr std::array<SheetFile, TalkScriptManager::sheetCount> sheetFiles{{
 
 constexpr int examineColumn = 1;
 constexpr int useColumn = 2;
-// A link names the columns a to u.
-constexpr char lastLinkColumn = 'u';
-// A link may lead to another link; a chain longer than this is taken for a
-// circle.
-constexpr int maximumLinkHops = 16;
-
 const char* const playerName = "Player";
-
-// The number behind a marker character ("#3", "$c12" without the letter):
-// digits only, at least one, and a sane size.
-std::optional<int> ReadNumber(std::string_view digits)
-{
-    if (digits.empty() || digits.size() > 6)
-        return std::nullopt;
-    int value = 0;
-    for (const char digit : digits) {
-        if (digit < '0' || digit > '9')
-            return std::nullopt;
-        value = value * 10 + (digit - '0');
-    }
-    return value;
-}
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -70,7 +49,7 @@ std::optional<int> GenericGroupOf(std::string_view text)
     text = TrimBlanks(text);
     if (text.size() < 2 || text.front() != '#')
         return std::nullopt;
-    return ReadNumber(text.substr(1));
+    return TalkScriptManager::ReadNumber(text.substr(1));
 }
 
 } // namespace
@@ -115,6 +94,19 @@ std::optional<int> TalkScriptManager::ReadInt(std::string_view text)
     if (end == copy.c_str())
         return std::nullopt;
     return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+}
+
+std::optional<int> TalkScriptManager::ReadNumber(std::string_view digits)
+{
+    if (digits.empty() || digits.size() > 6)
+        return std::nullopt;
+    int value = 0;
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9')
+            return std::nullopt;
+        value = value * 10 + (digit - '0');
+    }
+    return value;
 }
 
 std::string TalkScriptManager::KeyOf(std::string_view elementName)

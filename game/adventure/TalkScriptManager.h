@@ -41,6 +41,10 @@ class Character;
 class TalkScriptManager : public Singleton<TalkScriptManager> {
 public:
     enum Sheet : int { itemSheet = 0, itemCombineSheet, conversationSheet, genericSheet, sheetCount };
+    // A "$" link names the columns a to u; a chain of links longer than
+    // this is taken for a circle.
+    static constexpr char lastLinkColumn = 'u';
+    static constexpr int maximumLinkHops = 16;
 
     // Forgets the loaded sheets and loads the episode's, stopping at the
     // first that cannot be read; false then. The conversation engine's
@@ -78,6 +82,9 @@ public:
     // A number read like "%d" (leading blanks and a sign allowed, anything
     // after the digits ignored, clamped to int); nothing without digits.
     static std::optional<int> ReadInt(std::string_view text);
+    // The number behind a marker character ("#3", "$c12" without the
+    // letter): digits only, at least one, and a sane size.
+    static std::optional<int> ReadNumber(std::string_view digits);
     static std::optional<Sheet> SheetByName(std::string_view name);
 
 private:

@@ -35,11 +35,6 @@ constexpr int lineColumn = 2;
 constexpr int nextColumn = 5;
 constexpr int firstCommandColumn = 6;
 
-// As the game reads links: the columns a to u, and a chain of links longer
-// than this is a circle.
-constexpr char lastLinkColumn = 'u';
-constexpr int maximumLinkHops = 16;
-
 const char* const playerName = "Player";
 
 // Use lines that are not said: a door's "ausgang" lets the player through,
@@ -75,27 +70,13 @@ std::string Quoted(const std::string& windows1252)
     return "<" + windows1252 + ">";
 }
 
-// Digits only, as the game reads the number of a link or a group header.
-std::optional<int> ReadDigits(std::string_view digits)
-{
-    if (digits.empty() || digits.size() > 6)
-        return std::nullopt;
-    int value = 0;
-    for (const char digit : digits) {
-        if (digit < '0' || digit > '9')
-            return std::nullopt;
-        value = value * 10 + (digit - '0');
-    }
-    return value;
-}
-
 // "#3": group 3.
 std::optional<int> GenericGroupOf(std::string_view text)
 {
     const std::string trimmed = Trim(text);
     if (trimmed.size() < 2 || trimmed.front() != '#')
         return std::nullopt;
-    return ReadDigits(std::string_view(trimmed).substr(1));
+    return TalkScriptManager::ReadNumber(std::string_view(trimmed).substr(1));
 }
 
 bool IsEndMarker(const std::string& token)
@@ -394,11 +375,11 @@ void SheetChecker::CheckLink(int sheet, int column, int row, const std::string& 
 {
     ExcelSheet& cells = sheets[static_cast<std::size_t>(sheet)];
     std::string current = text;
-    for (int hop = 0; hop < maximumLinkHops; ++hop) {
+    for (int hop = 0; hop < TalkScriptManager::maximumLinkHops; ++hop) {
         const std::string link = Trim(std::string_view(current).substr(1));
         const char letter = link.empty() ? '\0' : LowerCaseWindows1252(link.front());
-        const std::optional<int> linkRow = link.empty() ? std::nullopt : ReadDigits(std::string_view(link).substr(1));
-        if (letter < 'a' || letter > lastLinkColumn || !linkRow || *linkRow < 1) {
+        const std::optional<int> linkRow = link.empty() ? std::nullopt : TalkScriptManager::ReadNumber(std::string_view(link).substr(1));
+        if (letter < 'a' || letter > TalkScriptManager::lastLinkColumn || !linkRow || *linkRow < 1) {
             AddSheetFinding(Check::reference, sheet, column, row,
                             "the link " + Quoted(current) + " cannot be read: \"$\", a column a to u, a row from 1");
             return;
