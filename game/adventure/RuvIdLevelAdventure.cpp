@@ -47,7 +47,7 @@ RuvIdLevelAdventure::~RuvIdLevelAdventure()
 {
     if (AdventureLevel::Current() == this)
         AdventureLevel::SetCurrent(nullptr);
-    if (Cast::Exists())
+    if (Cast::Exists() && Inventory::Exists())
         Cast::GetInstance().Remove(&Inventory::GetInstance());
 }
 
