@@ -541,6 +541,14 @@ void Character::UpdateTalkTime(float dt)
     if (talkTime <= 0.0f)
         return;
     if (speechSerial != 0) {
+        // A sequence being skipped cuts a recorded line short: its
+        // recording would hold the line as long as it plays, and the
+        // skip's game time does not drain it.
+        const AdventureLevel* level = AdventureLevel::Current();
+        if (level != nullptr && level->IsSkipping()) {
+            StopSpeech();
+            return;
+        }
         // A recorded line lasts as long as its recording; a recording that
         // is gone or never started leaves the reading time to count.
         StreamingSample* stream = GetSpeechStream();

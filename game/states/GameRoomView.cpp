@@ -150,6 +150,11 @@ void GameRoomView::Update(float seconds)
     for (std::size_t index = inventoryLogged; index < items.size(); ++index)
         LogPrint("GameRoomView: %s taken\n", items[index].c_str());
     inventoryLogged = items.size();
+    // Conversations beginning and ending, for the log.
+    const bool talking = level->GetState() == AdventureLevel::conversation;
+    if (talking != inConversation)
+        LogPrint(talking ? "GameRoomView: Conversation begins\n" : "GameRoomView: Conversation over\n");
+    inConversation = talking;
 }
 
 void GameRoomView::OnKeyDown(int key)

@@ -58,4 +58,5 @@ private:
     const Room* shownRoom = nullptr;
     bool scrolledByHand = false;
     std::size_t inventoryLogged = 0; // inventory entries already logged
+    bool inConversation = false;
 };

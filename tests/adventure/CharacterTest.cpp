@@ -308,6 +308,13 @@ TEST_F(CharacterTest, SpeakingSetsTalkTimeBubbleSideAndFacesASide)
     hero.StopSpeech();
     EXPECT_EQ(hero.GetSpeechStream(), nullptr);
     EXPECT_EQ(engine.GetStreamCount(), 0u);
+    // A skip that begins while a recording plays cuts the line short.
+    hero.Say(TalkEntry{"Hallo", "item", "C07"});
+    ASSERT_NE(hero.GetSpeechStream(), nullptr);
+    level.skipping = true;
+    hero.Update(0.05f);
+    EXPECT_EQ(hero.GetTalkTime(), 0.0f);
+    EXPECT_EQ(engine.GetStreamCount(), 0u);
 
     // The light map's 0x00RRGGBB reaches the sprite as 0x00BBGGRR.
     EXPECT_EQ(Character::LightToTint(0x00112233u), 0x00332211u);
