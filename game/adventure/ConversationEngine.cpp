@@ -211,8 +211,9 @@ void ConversationEngine::PlayRow(int row)
     speakerName = speaker;
     nextCommandColumn = firstCommandColumn;
     state = speaking;
-    TalkScriptManager::Speak(*character, TalkScriptManager::GetInstance().GetEntry(
-                                             TalkScriptManager::conversationSheet, lineColumn, row));
+    // A dialogue line is said as it stands: whoever else still talks (a
+    // remark of a script running beside) is not cut off.
+    character->Say(TalkScriptManager::GetInstance().GetEntry(TalkScriptManager::conversationSheet, lineColumn, row));
 }
 
 std::vector<ConversationEngine::Choice> ConversationEngine::OfferedChoices(int blockRow) const

@@ -149,17 +149,21 @@ void Script::WaitForAnimEnd(const std::string& entity)
 
 void Script::WaitForAnimTime(const std::string& entity, float seconds)
 {
+    // Counts the frame time from the pass the wait begins in, as Wait does:
+    // the play position of a looping or ping-pong animation starts over at
+    // every round and cannot tell how long it has played.
+    const int index = passIndex;
+    const long limit = std::lround(static_cast<double>(seconds) * waitUnitsPerSecond);
     WaitUntil([&] {
         Entity* found = FindEntity(entity);
         if (found == nullptr || !found->IsPlayingUserAnim())
             return true;
-        Animation& animation = found->GetUserAnim();
-        const float framesPerSecond = animation.GetUseDefaultSpeed() ? Animation::defaultSpeed : animation.GetSpeed();
-        if (animation.IsFinished() || !(framesPerSecond > 0.0f))
+        const Animation& animation = found->GetUserAnim();
+        if (animation.GetMode() == Animation::modeStop && animation.IsFinished())
             return true;
-        // The play position runs 0..1 over the frames.
-        const float played = animation.GetTime() * static_cast<float>(animation.GetFrameCount()) / framesPerSecond;
-        return played >= seconds;
+        int& units = memo[index];
+        units += static_cast<int>(std::lround(static_cast<double>(dt) * waitUnitsPerSecond));
+        return units >= limit;
     });
 }
 

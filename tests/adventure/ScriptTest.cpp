@@ -80,6 +80,17 @@ class ScriptTestLoop : public Script {
 };
 
 // Stops the blocking scripts, itself among them.
+// Waits while a looping animation plays its rounds.
+class ScriptTestWink : public Script {
+    void Run(const std::string&) override
+    {
+        PlayAnimation("Player", "wink", 0, 0, 10.0f, true);
+        WaitForAnimTime("Player", 1.5f);
+        SetFlag("Reihe", 1);
+        End();
+    }
+};
+
 // Gives the item back by its short name, as story scripts write it.
 class ScriptTestGiveBack : public Script {
     void Run(const std::string&) override
@@ -102,6 +113,7 @@ class ScriptTestStopAll : public Script {
 
 const ScriptRegistration<ScriptTestStopAll> testStopAll("ScriptTestStopAll");
 const ScriptRegistration<ScriptTestGiveBack> testGiveBack("ScriptTestGiveBack");
+const ScriptRegistration<ScriptTestWink> testWink("ScriptTestWink");
 const ScriptRegistration<ScriptTestFlags> testFlags("ScriptTestFlags");
 const ScriptRegistration<ScriptTestOnlyEnd> testOnlyEnd("ScriptTestOnlyEnd");
 const ScriptRegistration<ScriptTestInner> testInner("ScriptTestInner");
@@ -171,6 +183,18 @@ TEST_F(ScriptTest, CommandsActOnceInOrderAndQueriesKeepTheirValue)
     EXPECT_EQ(FlagValue("Zweig"), 1);
     // "before" was read as 1 although the flag is 2 by now.
     EXPECT_EQ(FlagValue("Ergebnis"), 7);
+
+    // A looping animation of 4 frames at 10 frames per second runs 0.4 s
+    // rounds; the wait for 1.5 s of it ends in the 15th frame of 0.1 s.
+    SpriteManager::GetInstance().RegisterSprite("wink", std::make_unique<FramesSprite>(4));
+    scripts.Run("ScriptTestWink");
+    for (int frame = 0; frame < 15; ++frame) {
+        EXPECT_EQ(FlagValue("Reihe"), 0) << frame;
+        scripts.Update(0.1f);
+        player.Update(0.1f);
+    }
+    EXPECT_EQ(FlagValue("Reihe"), 1);
+    EXPECT_TRUE(player.IsPlayingUserAnim());
 
     // A script that only ends is gone in the frame it started.
     scripts.Run("ScriptTestOnlyEnd");
