@@ -11,11 +11,12 @@
 namespace episode1 {
 namespace {
 
-// Once per game, when the episode starts on the bridge: the captain and
-// KIRA take stock, and Juna says what she is up to.
+// Whenever the episode starts, its music; once per game, on the bridge:
+// the captain and KIRA take stock, and Juna says what she is up to.
 class ScriptEpisode1Init : public Script {
     void Run(const std::string&) override
     {
+        PlayMusic("level01\\Audio\\StreamingSfx\\Notlandung.ogg");
         if (GetFlag(einleitungGesehen) == 0) {
             SetFlag(einleitungGesehen, 1);
             Talk("itemSheet D 32");

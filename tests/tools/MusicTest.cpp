@@ -1,6 +1,7 @@
-// The title music through the game's own Ogg loader, and the score format
-// it is written in.
+// Every streamed music file (the title's, each episode's) through the
+// game's own Ogg loader, and the score format they are written in.
 
+#include "ContentLists.h"
 #include "MusicArt.h"
 #include "Score.h"
 #include "app/Debug.h"
@@ -15,12 +16,11 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
 
-constexpr const char* musicName = "menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg";
+constexpr const char* titleMusic = "data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg";
 
 // One channel's samples out of interleaved 16-bit PCM.
 std::vector<int> ChannelSamples(const SampleData& data, int channel)
@@ -31,6 +31,14 @@ std::vector<int> ChannelSamples(const SampleData& data, int channel)
     for (int frame = 0; frame < data.frames; ++frame)
         samples.push_back(pcm[frame * data.channels + channel]);
     return samples;
+}
+
+// "RuvIdMenu" for data\menu\Audio\StreamingSfx\RuvIdMenu.ogg: each file is
+// made from the score of its name.
+std::string ScoreName(const std::string& file)
+{
+    const std::string name = file.substr(file.rfind('\\') + 1);
+    return name.substr(0, name.size() - 4);
 }
 
 std::string ParseError(const std::string& text)
@@ -55,77 +63,88 @@ protected:
     }
 };
 
-TEST_F(MusicTest, TitleMusicIsAOneMinuteStereoLoopThatNeitherClipsNorClicks)
+TEST_F(MusicTest, EveryMusicIsAStereoLoopThatNeitherClipsNorClicksNorLeans)
 {
-    OggLoader loader;
-    ASSERT_TRUE(loader.CanLoad(musicName));
-    SampleData data;
-    ASSERT_TRUE(loader.Load(musicName, data));
-    EXPECT_EQ(data.rate, 44100);
-    EXPECT_EQ(data.channels, 2);
-    EXPECT_EQ(data.bits, 16);
-    // 28 bars of 4 beats at 112 beats per minute: 28 * 4 * 60 / 112 s,
-    // exactly one minute.
-    EXPECT_EQ(data.frames, 60 * 44100);
-    const double seconds = static_cast<double>(data.frames) / 44100.0;
-    EXPECT_GE(seconds, 55.0);
-    EXPECT_LE(seconds, 70.0);
+    const std::vector<std::string> files = content::FindStreamedMusic();
+    ASSERT_NE(std::find(files.begin(), files.end(), titleMusic), files.end());
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        OggLoader loader;
+        SampleData data;
+        // The sample manager's names are relative to the data folder.
+        ASSERT_TRUE(loader.Load(file.substr(5), data));
+        EXPECT_EQ(data.rate, 44100);
+        ASSERT_EQ(data.channels, 2);
+        EXPECT_EQ(data.bits, 16);
+        const double seconds = static_cast<double>(data.frames) / 44100.0;
+        EXPECT_GE(seconds, 30.0);
+        EXPECT_LE(seconds, 180.0);
+        const std::vector<int> left = ChannelSamples(data, 0);
+        const std::vector<int> right = ChannelSamples(data, 1);
+        FreeSampleData(data);
+        ASSERT_GT(left.size(), 10u * 44100u);
 
-    for (int channel = 0; channel < data.channels; ++channel) {
-        SCOPED_TRACE(channel == 0 ? "left" : "right");
-        const std::vector<int> samples = ChannelSamples(data, channel);
-        ASSERT_GT(samples.size(), 1000u);
-        // Scaled to about -1 dBFS (29,205 of 32,768); the encoder may move
-        // the peak a little, never up to full scale.
         int loudest = 0;
-        for (const int sample : samples)
-            loudest = std::max(loudest, std::abs(sample));
-        EXPECT_GT(loudest, 23000); // -3 dBFS: the other channel may hold the peak
-        EXPECT_LT(loudest, 32000);
-        // Played round, the last sample is followed by the first: that step
-        // is no larger than nine in ten of the steps between neighbours in
-        // the music. (Cutting off the sound that rings past the end instead
-        // of adding it to the start makes it half as large again as that.)
-        std::vector<int> steps;
-        for (std::size_t at = 1; at < samples.size(); ++at)
-            steps.push_back(std::abs(samples[at] - samples[at - 1]));
-        std::nth_element(steps.begin(), steps.begin() + steps.size() * 9 / 10, steps.end());
-        const int typical = steps[steps.size() * 9 / 10];
-        EXPECT_LE(std::abs(samples.front() - samples.back()), typical)
-            << "first " << samples.front() << ", last " << samples.back();
-    }
-
-    // Neither side is louder: in each section (A, A2, B: 8 bars of 2 1/7 s
-    // each, then the 4-bar return) the two channels' RMS levels lie within
-    // half a decibel.
-    const std::vector<int> left = ChannelSamples(data, 0);
-    const std::vector<int> right = ChannelSamples(data, 1);
-    const double framesPerBar = 4.0 * 60.0 / 112.0 * 44100.0;
-    for (const auto& [firstBar, lastBar] : {std::pair{0, 8}, std::pair{8, 16}, std::pair{16, 24}, std::pair{24, 28}}) {
-        SCOPED_TRACE("bars " + std::to_string(firstBar) + " to " + std::to_string(lastBar));
-        double leftEnergy = 0.0;
-        double rightEnergy = 0.0;
-        const auto end = std::min(left.size(), static_cast<std::size_t>(lastBar * framesPerBar));
-        for (auto frame = static_cast<std::size_t>(firstBar * framesPerBar); frame < end; ++frame) {
-            leftEnergy += static_cast<double>(left[frame]) * left[frame];
-            rightEnergy += static_cast<double>(right[frame]) * right[frame];
+        for (const std::vector<int>* samples : {&left, &right}) {
+            SCOPED_TRACE(samples == &left ? "left" : "right");
+            // Scaled to about -1 dBFS (29,205 of 32,768); the encoder may
+            // move the peak a little, never up to full scale.
+            int channelLoudest = 0;
+            for (const int sample : *samples)
+                channelLoudest = std::max(channelLoudest, std::abs(sample));
+            EXPECT_GT(channelLoudest, 23000); // -3 dBFS: the other channel may hold the peak
+            EXPECT_LT(channelLoudest, 32000);
+            loudest = std::max(loudest, channelLoudest);
+            // Played round, the last sample is followed by the first: that
+            // step is no larger than nine in ten of the steps between
+            // neighbours in the music. (Cutting off the sound that rings
+            // past the end instead of adding it to the start makes it half
+            // as large again as that.)
+            std::vector<int> steps;
+            for (std::size_t at = 1; at < samples->size(); ++at)
+                steps.push_back(std::abs((*samples)[at] - (*samples)[at - 1]));
+            std::nth_element(steps.begin(), steps.begin() + steps.size() * 9 / 10, steps.end());
+            const int typical = steps[steps.size() * 9 / 10];
+            EXPECT_LE(std::abs(samples->front() - samples->back()), typical)
+                << "first " << samples->front() << ", last " << samples->back();
         }
-        ASSERT_GT(rightEnergy, 0.0);
-        EXPECT_NEAR(10.0 * std::log10(leftEnergy / rightEnergy), 0.0, 0.5);
+        EXPECT_GT(loudest, 27000); // -1.7 dBFS
+
+        // Neither side is louder: in every ten seconds (the rest after the
+        // last whole ten joins them) the two channels' RMS levels lie
+        // within half a decibel.
+        constexpr std::size_t window = 10 * 44100;
+        for (std::size_t first = 0; first + window <= left.size(); first += window) {
+            SCOPED_TRACE("from " + std::to_string(first / 44100) + " s");
+            const std::size_t end = first + 2 * window > left.size() ? left.size() : first + window;
+            double leftEnergy = 0.0;
+            double rightEnergy = 0.0;
+            for (std::size_t frame = first; frame < end; ++frame) {
+                leftEnergy += static_cast<double>(left[frame]) * left[frame];
+                rightEnergy += static_cast<double>(right[frame]) * right[frame];
+            }
+            ASSERT_GT(rightEnergy, 0.0);
+            EXPECT_NEAR(10.0 * std::log10(leftEnergy / rightEnergy), 0.0, 0.5);
+        }
     }
-    FreeSampleData(data);
     EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
 }
 
-TEST_F(MusicTest, GeneratedMusicIsWhatTheScoreMakesNow)
+TEST_F(MusicTest, GeneratedMusicIsWhatItsScoreMakesNow)
 {
-    std::vector<std::uint8_t> made;
-    std::string error;
-    ASSERT_TRUE(content::MakeMusic(std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt", made, error)) << error;
-    const std::string stored = ReadFile(std::filesystem::path("data/menu/Audio/StreamingSfx/RuvIdMenu.ogg"));
-    ASSERT_EQ(made.size(), stored.size());
-    EXPECT_TRUE(std::equal(made.begin(), made.end(), reinterpret_cast<const std::uint8_t*>(stored.data())));
-    EXPECT_LT(stored.size(), 1200u * 1024u);
+    for (const std::string& file : content::FindStreamedMusic()) {
+        SCOPED_TRACE(file);
+        std::vector<std::uint8_t> made;
+        std::string error;
+        ASSERT_TRUE(content::MakeMusic(std::string(ZEPHYRA_MUSIC_DIR) + "/" + ScoreName(file) + ".txt", made, error))
+            << error;
+        std::string path = file;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        const std::string stored = ReadFile(std::filesystem::path(path));
+        ASSERT_EQ(made.size(), stored.size());
+        EXPECT_TRUE(std::equal(made.begin(), made.end(), reinterpret_cast<const std::uint8_t*>(stored.data())));
+        EXPECT_LT(stored.size(), 1200u * 1024u);
+    }
 }
 
 TEST(ScoreTest, ReadsVoicesBarsAndTheForm)

@@ -50,21 +50,22 @@ bool WriteSharedSounds()
     return WriteText("data\\sharedadventure\\sfx.txt", SoundEffectList(SharedSoundEffects()));
 }
 
-std::string MenuMusicScore()
+// The score file tools/content/music/<name>.txt.
+std::string MusicScore(const std::string& name)
 {
-    return std::string(ZEPHYRA_MUSIC_DIR) + "/RuvIdMenu.txt";
+    return std::string(ZEPHYRA_MUSIC_DIR) + "/" + name + ".txt";
 }
 
-// The title music, data\menu\Audio\StreamingSfx\RuvIdMenu.ogg.
-bool WriteMenuMusic()
+// The score `name` rendered into the Ogg file at `path`.
+bool WriteMusic(const std::string& name, const std::string& path)
 {
     std::vector<std::uint8_t> ogg;
     std::string error;
-    if (!MakeMusic(MenuMusicScore(), ogg, error)) {
+    if (!MakeMusic(MusicScore(name), ogg, error)) {
         std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
         return false;
     }
-    return WriteBytes("data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg", ogg);
+    return WriteBytes(path, ogg);
 }
 
 // A folder in the game's form ("data\level01\roombr\xfc" "cke\") as a path
@@ -157,7 +158,8 @@ std::vector<ContentOutput> MakeOutputs()
         {"shared-sprites", {"data/sharedadventure/sprites", "data/sharedadventure/sprites.txt"}, {},
          WriteSharedSprites},
         {"menu-sprites", {"data/menu/sprites", "data/menu/sprites.txt"}, {}, WriteMenuSprites},
-        {"menu-music", {"data/menu/Audio"}, {MenuMusicScore()}, WriteMenuMusic},
+        {"menu-music", {"data/menu/Audio"}, {MusicScore("RuvIdMenu")},
+         [] { return WriteMusic("RuvIdMenu", "data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg"); }},
         {"credits", {"data/credits.txt"}, {}, [] { return WriteText("data\\credits.txt", CreditsText()); }},
         {"sprites-level01", {"data/level01/sprites", "data/level01/sprites.txt"}, {},
          [] {
@@ -168,6 +170,10 @@ std::vector<ContentOutput> MakeOutputs()
         {"sheets-level01", {"data/level01/sprachscript"}, sheets::EpisodeSheetSources(1),
          [] { return sheets::WriteEpisodeSheets(1); }},
         {"speech-level01", {"data/level01/audio/streamingtalk"}, SpeechInputs(1), [] { return WriteEpisodeSpeech(1); }},
+        // In the level's audio folder, which the spoken lines share; the game
+        // finds it under any letter case.
+        {"music-level01", {"data/level01/audio/StreamingSfx"}, {MusicScore("Notlandung")},
+         [] { return WriteMusic("Notlandung", "data\\level01\\audio\\StreamingSfx\\Notlandung.ogg"); }},
     };
     AddRooms(outputs);
     return outputs;
