@@ -47,8 +47,8 @@ std::vector<Standing> Episode1People()
         {castanimations::kira, "Kira", "KIRA", bruecke, {300, 540}, Entity::right, -110, {420, 560}},
         {castanimations::lotte, "Lotte", "Lotte", "RoomStrand", {700, 600}, Entity::right, -130, {590, 615}},
         {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left, -130, {930, 620}},
-        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {600, 560}, Entity::down, -180,
-         {470, 590}},
+        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {480, 575}, Entity::down, -180,
+         {370, 595}},
     };
 }
 
