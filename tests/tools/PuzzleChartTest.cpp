@@ -71,7 +71,7 @@ TEST_F(PuzzleChartTest, EveryEpisodesChartReachesEveryStepWithoutDeadEndAndFitsI
         char settings[64];
         std::snprintf(settings, sizeof settings, "level%02d/settings/settings.txt", level);
         const content::story::EpisodeForChart episode{std::filesystem::path(ZEPHYRA_RUN_DIR) / "data" / settings,
-                                                      RegisteredScripts(), HintTables().at(level)};
+                                                      RegisteredScripts(), HintTables().at(level), file.parent_path()};
         findings = content::story::CheckChartAgainstEpisode(chart, episode);
         EXPECT_TRUE(findings.empty()) << Describe(findings);
     }
@@ -80,7 +80,8 @@ TEST_F(PuzzleChartTest, EveryEpisodesChartReachesEveryStepWithoutDeadEndAndFitsI
 
 // A yard whose rope can be used up on the swing before the well needs it,
 // a cellar that never opens, two malformed lines, and an episode that lacks
-// the cellar, its flag and a script and hints in the wrong order.
+// the cellar, its flag and a script, hints in the wrong order and a well's
+// script that sets no flag but removes the rope unbeknown to the chart.
 TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
 {
     const std::string text = "# A yard.\n"                       // 1
@@ -118,8 +119,20 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
         blocks += "# ---- " + fullName + "\nDYNAMIC OBJECT START\nclass type: \"class " + className + "\"\n[" + className + "] \"" + fullName +
                   "\"\n{\n}\n\n";
     WriteFile(settings, blocks);
+    const std::filesystem::path story = Directory() / "hof";
+    std::filesystem::create_directories(story);
+    WriteFile(story / "Hof.cpp", "class ScriptSchaukel : public Script {\n"
+                                 "    void Run(const std::string&) override\n"
+                                 "    {\n"
+                                 "        RemoveItem(\"Hof|Seil\");\n"
+                                 "        SetFlag(\"Hof|Schaukel\", 1);\n"
+                                 "    }\n"
+                                 "};\n"
+                                 "class ScriptBrunnen : public Script {\n"
+                                 "    void Run(const std::string&) override { RemoveItem(\"Seil\"); }\n"
+                                 "};\n");
     const std::vector<ChartFinding> episodeFindings = content::story::CheckChartAgainstEpisode(
-        chart, {settings, {"ScriptBrunnen"}, {"Hof|Keller", "Hof|Schaukel"}});
+        chart, {settings, {"ScriptBrunnen"}, {"Hof|Keller", "Hof|Schaukel"}, story});
     findings.insert(findings.end(), episodeFindings.begin(), episodeFindings.end());
 
     struct Expected {
@@ -137,6 +150,9 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
         {Check::episode, 11, "room Keller is no room"},
         {Check::episode, 13, "flag Hof|Keller is no flag"},
         {Check::episode, 10, "names the script ScriptSchaukel, which is not registered"},
+        {Check::episode, 18, "step Brunnen gives flag Hof|Fertig, which none of its scripts sets"},
+        {Check::episode, 0,
+         "ScriptBrunnen removes item Hof|Seil (hof/Hof.cpp line 9), which no step naming ScriptBrunnen uses up"},
         {Check::episode, 0, "KIRA's hints go over the flags Hof|Keller, Hof|Schaukel; the chart's steps give, in "
                             "order, Hof|Schaukel, Hof|Keller"},
     };
