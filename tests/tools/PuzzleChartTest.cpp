@@ -60,7 +60,8 @@ TEST_F(PuzzleChartTest, EveryEpisodesChartReachesEveryStepWithoutDeadEndAndFitsI
         ++charts;
         SCOPED_TRACE(file.string());
         std::vector<ChartFinding> findings;
-        const content::story::PuzzleChart chart = content::story::ReadPuzzleChart(ReadFile(file), file.string(), findings);
+        const content::story::PuzzleChart chart =
+            content::story::ReadPuzzleChart(ReadFile(file), file.string(), findings);
         ASSERT_TRUE(findings.empty()) << Describe(findings);
         const content::story::ChartCheckResult checked = content::story::CheckChart(chart);
         EXPECT_TRUE(checked.findings.empty()) << Describe(checked.findings);
@@ -116,8 +117,8 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
     std::string blocks;
     for (const auto& [className, fullName] : std::vector<std::pair<std::string, std::string>>{
              {"Room", "Hof|Room"}, {"Item", "Hof|Seil"}, {"Flag", "Hof|Schaukel"}, {"Flag", "Hof|Fertig"}})
-        blocks += "# ---- " + fullName + "\nDYNAMIC OBJECT START\nclass type: \"class " + className + "\"\n[" + className + "] \"" + fullName +
-                  "\"\n{\n}\n\n";
+        blocks += "# ---- " + fullName + "\nDYNAMIC OBJECT START\nclass type: \"class " + className + "\"\n[" +
+                  className + "] \"" + fullName + "\"\n{\n}\n\n";
     WriteFile(settings, blocks);
     const std::filesystem::path story = Directory() / "hof";
     std::filesystem::create_directories(story);

@@ -73,7 +73,10 @@ std::string Where(const ScriptUse& use)
 
 class EpisodeChartChecker {
 public:
-    EpisodeChartChecker(const PuzzleChart& checked, const EpisodeForChart& against) : chart(checked), episode(against) {}
+    EpisodeChartChecker(const PuzzleChart& checked, const EpisodeForChart& against)
+        : chart(checked), episode(against)
+    {
+    }
 
     std::vector<ChartFinding> Run();
 
@@ -128,7 +131,8 @@ std::vector<ChartFinding> EpisodeChartChecker::Run()
         checkAll(step.consumes);
         for (const std::string& script : step.scripts) {
             if (episode.scripts.count(script) == 0)
-                Finding(step.howLine, "step " + step.name + " names the script " + script + ", which is not registered");
+                Finding(step.howLine,
+                        "step " + step.name + " names the script " + script + ", which is not registered");
         }
     }
     CheckHints();
@@ -195,7 +199,8 @@ void EpisodeChartChecker::CheckScripts()
             continue; // done by talking: the conversation sheet sets its flags
         for (const ChartThing& given : step.gives) {
             if (given.kind == Kind::flag && !ScriptsDo(step, {"SetFlag"}, given.name))
-                Finding(given.line, "step " + step.name + " gives flag " + given.name + ", which none of its scripts sets");
+                Finding(given.line,
+                        "step " + step.name + " gives flag " + given.name + ", which none of its scripts sets");
             if (given.kind == Kind::item && !ScriptsDo(step, {"AddItem", "Pickup"}, given.name))
                 Finding(given.line, "step " + step.name + " gives item " + given.name +
                                         ", which none of its scripts adds or picks up");

@@ -40,7 +40,8 @@ std::string_view TakeWord(std::string_view& text)
 bool IsNumber(std::string_view text)
 {
     return !text.empty() && text.size() <= 6 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+           std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 bool IsIdentifier(std::string_view text)
