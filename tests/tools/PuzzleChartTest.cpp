@@ -66,7 +66,7 @@ TEST_F(PuzzleChartTest, EveryEpisodesChartReachesEveryStepWithoutDeadEndAndFitsI
         const content::story::ChartCheckResult checked = content::story::CheckChart(chart);
         EXPECT_TRUE(checked.findings.empty()) << Describe(checked.findings);
         EXPECT_GT(checked.states, chart.steps.size());
-        std::printf("%s: %zu states explored\n", file.filename().string().c_str(), checked.states);
+        RecordProperty("states_episode" + std::to_string(level), static_cast<int>(checked.states));
 
         ASSERT_EQ(HintTables().count(level), 1u) << "KIRA's hint table of episode " << level;
         char settings[64];
