@@ -1,7 +1,6 @@
 #include "story/PuzzleChart.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <map>
 #include <set>
