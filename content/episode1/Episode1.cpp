@@ -30,21 +30,20 @@ class ScriptEpisode1Init : public Script {
     }
 };
 
-// KIRA looks at the chart's steps in their order and hints at the first
-// one still open: vaguely the first time, plainer each time Juna asks
-// again about the same step. The hint rows of the item sheet hold the
-// three levels in columns D to F, one row per step.
+// KIRA looks at the chart's steps in their order (kiraHinweisFlags) and
+// hints at the first one still open: vaguely the first time, plainer each
+// time Juna asks again about the same step. The hint rows of the item sheet
+// hold the three levels in columns D to F, one row per step and a last one
+// for all done.
 class ScriptKiraHinweis : public Script {
     static constexpr int hintLevels = 3;
     static constexpr int firstHintRow = 33;
 
     void Run(const std::string&) override
     {
-        const std::array<int, 9> done = {
-            GetFlag(kristallGenommen),    GetFlag(absturzErklaert),    GetFlag(funkenGestoppt),
-            GetFlag(lukeFrei),            GetFlag(tanzErklaert),       GetFlag(zwillingeVersoehnt),
-            GetFlag(blumenketteGebunden), GetFlag(ketteGegeben),       GetFlag(trommelRepariert),
-        };
+        std::array<int, kiraHinweisFlags.size()> done{};
+        std::transform(kiraHinweisFlags.begin(), kiraHinweisFlags.end(), done.begin(),
+                       [this](const char* flag) { return GetFlag(flag); });
         const int lastStep = GetFlag(kiraHinweisSchritt) - 1;
         const int lastLevel = GetFlag(kiraHinweisStufe);
         // All done: the last row tells Juna to go and start the dance.

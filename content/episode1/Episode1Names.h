@@ -6,6 +6,8 @@
 
 #include "platform/Windows1252.h"
 
+#include <array>
+
 namespace episode1 {
 
 inline constexpr const char* player = "Player";
@@ -41,6 +43,16 @@ inline constexpr const char* tanzBeginnt = "RoomDorfplatz|TanzBeginnt";
 inline constexpr const char* hibiskusbluete = "RoomDorfplatz|Hibiskusbluete";
 inline constexpr const char* bastschnur = "RoomDorfplatz|Bastschnur";
 inline constexpr const char* blumenkette = "RoomDorfplatz|Blumenkette";
+
+// The flags KIRA's hint goes over, one per step of the puzzle chart
+// (Puzzles.txt) in its order: the first flag each step gives, leaving out
+// the step that opens the hatch (it gives none) and the dance (all done,
+// KIRA sends Juna there). The content tests hold this table against the
+// chart.
+inline constexpr std::array kiraHinweisFlags = {
+    kristallGenommen, absturzErklaert,     funkenGestoppt, lukeFrei,         tanzErklaert,
+    zwillingeVersoehnt, blumenketteGebunden, ketteGegeben, trommelRepariert,
+};
 
 // The dance contest is a level of its own.
 inline constexpr int danceLevel = 7;
