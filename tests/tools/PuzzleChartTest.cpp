@@ -2,6 +2,7 @@
 // end and fits its episode's data, scripts and KIRA's hints; a made-up
 // chart shows that each kind of fault is found and nothing else.
 
+#include "ExpectedFindings.h"
 #include "story/EpisodeChart.h"
 #include "story/PuzzleChart.h"
 #include "adventure/Script.h"
@@ -157,21 +158,12 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
         {Check::episode, 0, "KIRA's hints go over the flags Hof|Keller, Hof|Schaukel; the chart's steps give, in "
                             "order, Hof|Schaukel, Hof|Keller"},
     };
-    std::vector<ChartFinding> unexpected;
-    for (const ChartFinding& finding : findings) {
-        const auto match = std::find_if(expected.begin(), expected.end(), [&](const Expected& each) {
-            return each.check == finding.check && each.line == finding.line &&
-                   finding.message.find(each.part) != std::string::npos;
-        });
-        if (match == expected.end())
-            unexpected.push_back(finding);
-        else
-            expected.erase(match);
-    }
-    EXPECT_TRUE(unexpected.empty()) << "Unexpected findings:\n" << Describe(unexpected);
-    for (const Expected& missed : expected)
-        ADD_FAILURE() << "Not found: line " << missed.line << ": " << missed.part << "\nAll findings:\n"
-                      << Describe(findings);
+    ExpectExactlyTheseFindings(findings, expected,
+                               [](const Expected& wanted, const ChartFinding& finding) {
+                                   return wanted.check == finding.check && wanted.line == finding.line &&
+                                          finding.message.find(wanted.part) != std::string::npos;
+                               },
+                               [](const std::vector<ChartFinding>& list) { return Describe(list); });
 }
 
 } // namespace

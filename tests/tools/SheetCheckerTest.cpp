@@ -1,6 +1,7 @@
 // The sheet checker: on a small made-up episode it finds each kind of fault
 // and nothing else, and on the generated tree it finds nothing.
 
+#include "ExpectedFindings.h"
 #include "sheets/SheetChecker.h"
 #include "sheets/SpokenCells.h"
 #include "adventure/Script.h"
@@ -259,21 +260,13 @@ TEST_F(SheetCheckerTest, FindsEachFaultOfAMadeUpEpisodeAndNothingElse)
     };
 
     const std::vector<SheetFinding> findings = content::sheets::CheckEpisode(MadeUpEpisode());
-    std::vector<SheetFinding> unexpected;
-    for (const SheetFinding& finding : findings) {
-        const auto match = std::find_if(expected.begin(), expected.end(), [&](const Expected& wanted) {
-            return wanted.check == finding.check && wanted.file == finding.file && wanted.place == finding.place &&
-                   finding.message.find(wanted.part) != std::string::npos;
-        });
-        if (match == expected.end())
-            unexpected.push_back(finding);
-        else
-            expected.erase(match);
-    }
-    EXPECT_TRUE(unexpected.empty()) << "Unexpected findings:\n" << Describe(unexpected);
-    for (const Expected& missed : expected)
-        ADD_FAILURE() << "Not found: " << missed.file << " " << missed.place << ": " << missed.part
-                      << "\nAll findings:\n" << Describe(findings);
+    ExpectExactlyTheseFindings(findings, expected,
+                               [](const Expected& wanted, const SheetFinding& finding) {
+                                   return wanted.check == finding.check && wanted.file == finding.file &&
+                                          wanted.place == finding.place &&
+                                          finding.message.find(wanted.part) != std::string::npos;
+                               },
+                               [](const std::vector<SheetFinding>& list) { return Describe(list); });
 }
 
 // The episodes of the generated tree, each with its story scripts.
