@@ -51,6 +51,15 @@ SoundEngine& Sound()
     return SoundEngine::GetInstance();
 }
 
+// The screen wipe starts from a snapshot of the screen: without a display
+// there is nothing to wipe.
+void Wipe(int direction)
+{
+    DirectDraw& display = DirectDraw::GetInstance();
+    if (display.IsInitialised())
+        display.StartFade(direction, true);
+}
+
 bool IsMinigame(int levelNumber)
 {
     return levelNumber >= 7;
@@ -122,7 +131,7 @@ void InGameMenu::SetState(int newState)
     if (previous == closed && newState != closed) {
         if (level != nullptr)
             level->OnMenuOpened();
-        DirectDraw::GetInstance().StartFade(DirectDraw::fadeBackward, true);
+        Wipe(DirectDraw::fadeBackward);
         GameParameters::ApplyMinigameMix();
         sound.SetGroupEnable(soundGroupAmbient, 1.0f);
         sound.StopEffectsAndSpeech();
@@ -382,7 +391,7 @@ void InGameMenu::OnMainPageClick(int id)
         break;
     case idContinue:
         MenuSound::Click();
-        DirectDraw::GetInstance().StartFade(DirectDraw::fadeForward, true);
+        Wipe(DirectDraw::fadeForward);
         SetState(closed);
         break;
     case idOptions:
