@@ -337,7 +337,7 @@ void GameRuvId::OnKeyDown(int key)
         return;
     }
     if (activated)
-        OnLButtonDown(mouseX, mouseY, false);
+        menu.OnClick(false);
 }
 
 void GameRuvId::OnKeyUp(int key)
@@ -388,8 +388,6 @@ void GameRuvId::OnRButtonUp(int x, int y)
 
 void GameRuvId::OnMouseMove(int x, int y)
 {
-    mouseX = x;
-    mouseY = y;
     menu.SetPointer(x, y);
     if (initialised && !menu.IsOpen())
         level->OnMouseMove(x, y);

@@ -86,7 +86,5 @@ private:
     int levelNumber = 0;
     std::unique_ptr<Level> level;
     std::vector<std::unique_ptr<GameElement>> created;
-    int mouseX = 512;
-    int mouseY = 384;
     InGameMenu menu;
 };

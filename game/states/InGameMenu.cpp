@@ -272,7 +272,7 @@ bool InGameMenu::OnKeyDown(int key, bool& activated)
             return true;
         }
         menuList.SetHoveredId(state == mainPage ? idContinue : state == quitQuestion ? idNo : idBack);
-        OnClick();
+        OnClick(false);
         return true;
     }
     if (state == closed)
@@ -290,7 +290,7 @@ bool InGameMenu::OnBarClick()
     return true;
 }
 
-void InGameMenu::OnClick()
+void InGameMenu::OnClick(bool byPointer)
 {
     SharedMenus& shared = SharedMenus::GetInstance();
     const int id = menuList.GetHoveredId();
@@ -351,7 +351,8 @@ void InGameMenu::OnClick()
         }
         break;
     case optionsPage: {
-        menuList.OnClick();
+        if (byPointer)
+            menuList.OnClick();
         int depth = 0, height = 0, width = 0;
         if (shared.OptionsClick(menuList, depth, height, width)) {
             MenuSound::Click();

@@ -82,12 +82,14 @@ public:
 
     // A key while the game runs. Escape opens or answers a page; true when
     // the menu took the key (the level must not see it). `activated` tells
-    // that the item list chose its item: the caller then clicks it.
+    // that the item list chose its item: the caller then activates it with
+    // OnClick(false).
     bool OnKeyDown(int key, bool& activated);
     // A click while the menu is closed: true when it opened the menu.
     bool OnBarClick();
-    // A click while a page is open.
-    void OnClick();
+    // A click while a page is open; a key's activation (not by the pointer)
+    // leaves a choice under the pointer alone.
+    void OnClick(bool byPointer = true);
 
     const MenuList& GetMenuList() const { return menuList; }
     MenuList& GetMenuList() { return menuList; }
