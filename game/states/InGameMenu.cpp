@@ -92,12 +92,14 @@ void InGameMenu::LoadAnimations()
     loading.AddProgress(0.02f);
     animations[ingameOptionsBackground].SetSpriteLabel(pictureLabels[ingameOptionsBackground]);
     loading.AddProgress(0.02f);
+    cursor.SetSpriteLabel("cursor");
 }
 
 void InGameMenu::Stop()
 {
     for (Animation& animation : animations)
         animation = Animation();
+    cursor = Animation();
     screenshot.reset();
     menuList.Clear();
     level = nullptr;
@@ -254,11 +256,8 @@ void InGameMenu::DrawPage(bool drawCursor)
     if (state == savingPage || state == loadingPage)
         SharedMenus::GetInstance().DrawSavegameBrowser();
     menuList.Draw();
-    if (drawCursor) {
-        Animation cursor;
-        if (cursor.SetSpriteLabel("cursor") && cursor.GetSprite() != nullptr)
-            cursor.GetSprite()->DrawTopLeft(pointerX, pointerY, 0, cursorDepth);
-    }
+    if (Sprite* pointer = drawCursor ? cursor.GetSprite() : nullptr)
+        pointer->DrawTopLeft(pointerX, pointerY, 0, cursorDepth);
 }
 
 bool InGameMenu::OnKeyDown(int key, bool& activated)

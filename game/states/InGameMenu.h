@@ -117,4 +117,6 @@ private:
     std::unique_ptr<Image> screenshot;
     MenuList menuList;
     std::array<Animation, 5> animations;
+    // Drawn over the pages in full screen, where the system shows none.
+    Animation cursor;
 };
