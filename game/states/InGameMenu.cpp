@@ -117,11 +117,6 @@ void InGameMenu::SetPointer(int x, int y)
     pointerY = y;
 }
 
-void InGameMenu::SetScreenshot(std::unique_ptr<Image> picture)
-{
-    screenshot = std::move(picture);
-}
-
 void InGameMenu::SetState(int newState)
 {
     if (newState < closed || newState > optionsPage) {

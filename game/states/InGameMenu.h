@@ -94,7 +94,6 @@ public:
     const MenuList& GetMenuList() const { return menuList; }
     MenuList& GetMenuList() { return menuList; }
     const Image* GetScreenshot() const { return screenshot.get(); }
-    void SetScreenshot(std::unique_ptr<Image> picture);
 
 private:
     void BuildMainPage();
