@@ -1,6 +1,7 @@
 #include "InGameMenu.h"
 
 #include "GameParameters.h"
+#include "GameRuvIdMenu.h"
 #include "MainProgram.h"
 #include "MenuSound.h"
 #include "SharedMenus.h"
@@ -307,6 +308,8 @@ void InGameMenu::OnClick(bool byPointer)
         break;
     case savingPage:
         if (shared.SavegameBrowserClick(menuList) == 1) {
+            // What was just saved can be loaded from the main page at once.
+            savegameAvailable = GameRuvIdMenu::AnySavegame();
             MenuSound::Click();
             SetState(mainPage);
         }
