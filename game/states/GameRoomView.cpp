@@ -1,27 +1,22 @@
 #include "GameRoomView.h"
 
 #include "GameParameters.h"
+#include "LevelContent.h"
 #include "MainProgram.h"
-#include "adventure/ByteMap.h"
 #include "adventure/Cast.h"
 #include "adventure/Character.h"
 #include "adventure/Inventory.h"
 #include "adventure/LevelSettings.h"
-#include "adventure/PathFinder.h"
 #include "adventure/Room.h"
 #include "adventure/RuvIdLevelAdventure.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
 #include "app/Factory.h"
-#include "audio/SampleManager.h"
-#include "audio/SfxLoaderUtil.h"
 #include "audio/SoundEngine.h"
 #include "graphics/DirectDraw.h"
-#include "graphics/FontLoaderUtil.h"
 #include "graphics/LoadingScreen.h"
 #include "graphics/RenderEngine.h"
 #include "graphics/RenderTargetPainter.h"
-#include "graphics/SpriteLoaderUtil.h"
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
@@ -41,13 +36,6 @@ constexpr float scrollStep = 64.0f;
 // The path in orange, its waypoints as small squares.
 constexpr std::uint32_t pathColour = 0xFF8C1A;
 
-std::string LevelFile(int level, const char* name)
-{
-    char path[64];
-    std::snprintf(path, sizeof path, "data\\level%02d\\%s", level, name);
-    return path;
-}
-
 } // namespace
 
 GameRoomView::GameRoomView() = default;
@@ -55,18 +43,11 @@ GameRoomView::~GameRoomView() = default;
 
 void GameRoomView::Init(int levelNumber)
 {
-    SoundEngine::GetInstance().SetEnabled(SampleManager::GetInstance().IsInitialised());
-    SpriteLoaderUtil::Load(LevelFile(levelNumber, "sprites.txt").c_str(), LevelFile(levelNumber, "sprites\\").c_str(),
-                           0.0f, 0.6f);
-    SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f, 0.7f);
-    SfxLoaderUtil::LoadSoundEffects("data\\sharedadventure\\sfx.txt", "sharedadventure\\audio\\sfx\\");
-    FontLoaderUtil::LoadFonts();
+    LevelContent::Load(levelNumber);
     level = std::make_unique<RuvIdLevelAdventure>();
     level->Init(LevelParameters{levelNumber});
-    level->GetPlayer()->SetAnimName(playerFigure);
-    char settingsName[32];
-    std::snprintf(settingsName, sizeof settingsName, "Level%02dSettings", levelNumber);
-    Cast::GetInstance().Add(level.get(), settingsName);
+    level->GetPlayer()->SetAnimName(LevelContent::playerFigure);
+    Cast::GetInstance().Add(level.get(), LevelContent::SettingsName(levelNumber));
     LevelSettings::Load(levelNumber, "settings.txt", created);
     for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
         if (auto* found = dynamic_cast<Room*>(entry.object))
@@ -76,31 +57,15 @@ void GameRoomView::Init(int levelNumber)
         LoadingScreen::GetInstance().End();
     if (rooms.empty())
         LogError("GameRoomView::Init: Level %d has no rooms!\n", levelNumber);
-    else if (level->GetStartRoom() == "NONE")
-        EnterRoom(0);
     else
-        level->Start();
+        LevelContent::StartLevel(*level);
     NoteRoomChange();
     initialised = true;
 }
 
 void GameRoomView::EnterRoom(std::size_t index)
 {
-    Room* room = rooms[index % rooms.size()];
-    level->RequestRoom(Cast::GetInstance().GetFullName(room));
-    level->DoSetRoom();
-    if (level->GetRoom() != room || room->GetWalkArea() == nullptr)
-        return;
-    const ByteMap& walkArea = *room->GetWalkArea();
-    int x = walkArea.GetWidth() / 2;
-    int y = walkArea.GetHeight() * 7 / 8;
-    PathFinder::ValidatePosition(walkArea, x, y);
-    Character& figure = level->GetPlayer()->GetCharacter();
-    figure.SetPosition(x * room->GetWidth() / std::max(1, walkArea.GetWidth()),
-                       y * room->GetHeight() / std::max(1, walkArea.GetHeight()));
-    figure.SetOrient(Entity::down);
-    room->SetJumpScroll();
-    room->Update(0.0f);
+    LevelContent::EnterRoomAtFront(*level, *rooms[index % rooms.size()]);
 }
 
 void GameRoomView::NoteRoomChange()
@@ -124,10 +89,7 @@ void GameRoomView::Exit()
     shownRoom = nullptr;
     rooms.clear();
     LevelSettings::Unload(created);
-    RenderEngine::GetInstance().ClearRenderList();
-    SpriteManager::GetInstance().Clear();
-    SoundEngine::GetInstance().StopAll();
-    SoundEngine::GetInstance().DestroyAll();
+    LevelContent::Unload();
     initialised = false;
 }
 

@@ -27,9 +27,6 @@ class RuvIdLevelAdventure;
 
 class GameRoomView final : public GameState {
 public:
-    // The figure the view shows for the player.
-    static constexpr const char* playerFigure = "juna";
-
     GameRoomView();
     ~GameRoomView() override;
 

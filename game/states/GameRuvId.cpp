@@ -1,22 +1,416 @@
 #include "GameRuvId.h"
 
+#include "GameParameters.h"
+#include "GameRuvIdMenu.h"
+#include "LevelContent.h"
 #include "MainProgram.h"
+#include "adventure/Cast.h"
+#include "adventure/Character.h"
+#include "adventure/ElementFactory.h"
+#include "adventure/Entity.h"
+#include "adventure/Flag.h"
+#include "adventure/GameElement.h"
+#include "adventure/LevelSettings.h"
+#include "adventure/Room.h"
+#include "adventure/RuvIdLevelAdventure.h"
 #include "app/Debug.h"
+#include "app/DebugDisplay.h"
+#include "app/DebugDisplaySettings.h"
 #include "app/Factory.h"
+#include "audio/MusicPlayer.h"
+#include "audio/SampleManager.h"
+#include "audio/SoundEngine.h"
+#include "audio/SpeechPlayer.h"
+#include "files/AsciiStateSerializer.h"
+#include "files/File.h"
+#include "files/HostPath.h"
+#include "graphics/DirectDraw.h"
 #include "graphics/LoadingScreen.h"
+#include "graphics/RenderEngine.h"
+#include "graphics/RenderTargetPainter.h"
+#include "graphics/ScreenRumble.h"
+#include "graphics/SpriteManager.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
 
 namespace {
 
 const FactoryRegistration<GameState, GameRuvId> registration("GameRuvId");
 
+constexpr std::size_t lineLength = 999;
+
+bool IsEpisode(int level)
+{
+    return level >= 1 && level <= 6;
+}
+
+bool IsMinigame(int level)
+{
+    return level == 7 || level == 8 || level == 9 || level == 11;
+}
+
+std::string SettingsPath(int level, const std::string& fileName)
+{
+    char folder[64];
+    std::snprintf(folder, sizeof folder, "data\\level%02d\\settings\\", level);
+    return folder + fileName;
+}
+
+std::tm LocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
 } // namespace
 
-void GameRuvId::Init(int level)
+GameRuvId::GameRuvId() = default;
+GameRuvId::~GameRuvId() = default;
+
+RuvIdLevelAdventure* GameRuvId::Adventure() const
 {
-    LogPrint("GameRuvId::Init: Level %d would start here; the adventure is not built yet, back to the main menu.\n",
-               level);
-    // A savegame the menu opened for this level is not applied.
-    MainProgram::GetInstance().TakePendingSavegame();
-    MainProgram::GetInstance().SetProject("GameRuvIdMenu");
+    return IsEpisode(levelNumber) ? static_cast<RuvIdLevelAdventure*>(level.get()) : nullptr;
+}
+
+void GameRuvId::Init(int number)
+{
+    levelNumber = number;
+    LogPrint("Active Level: %d\n", number);
+    creditsMode = number == creditsLevel;
+    if (creditsMode)
+        levelNumber = 7;
+    if (IsMinigame(levelNumber)) {
+        // The minigames are not in the game yet: until they are, their
+        // levels lead back to the main menu instead of ending the program.
+        LogError("GameRuvId::Init: Level %d is a minigame that this build cannot play yet!\n", number);
+        MainProgram::GetInstance().TakePendingSavegame();
+        MainProgram::GetInstance().SetProject("GameRuvIdMenu");
+        return;
+    }
+    if (!IsEpisode(levelNumber)) {
+        LogError("GameRuvId::Init: Unknown Level-Number(%d)!\n", number);
+        TerminateAbnormally();
+    }
+
+    if (!LevelContent::Load(levelNumber))
+        TerminateAbnormally();
+    GameParameters::ApplyMixForLevel(levelNumber);
+    SpeechPlayer::GetInstance().Stop();
+
+    Cast& cast = Cast::GetInstance();
+    cast.Add(&SoundEngine::GetInstance(), "Sound Engine");
+    cast.Add(&SampleManager::GetInstance(), "Sample Manager");
+    auto adventure = std::make_unique<RuvIdLevelAdventure>();
+    RuvIdLevelAdventure& episode = *adventure;
+    level = std::move(adventure);
+    menu.Start(level.get(), levelNumber, creditsMode, GameRuvIdMenu::AnySavegame());
+
+    level->Init(LevelParameters{levelNumber});
+    episode.GetPlayer()->SetAnimName(LevelContent::playerFigure);
+    cast.Add(level.get(), LevelContent::SettingsName(levelNumber));
+    cast.Add(&DebugDisplaySettings::GetInstance(), "DebugDisplay Settings");
+
+    menu.LoadAnimations();
+    LoadSettings("settings.txt");
+    ResetGame();
+    if (std::unique_ptr<File> savegame = MainProgram::GetInstance().TakePendingSavegame()) {
+        LoadSavegameObjects(*savegame);
+        savegame->Close();
+    }
+
+    SoundEngine::GetInstance().UpdateVolumes();
+    LevelContent::StartLevel(episode);
+    if (LoadingScreen::GetInstance().IsActive())
+        LoadingScreen::GetInstance().End();
+    menu.SetState(InGameMenu::closed);
     initialised = true;
+}
+
+void GameRuvId::Exit()
+{
+    if (level) {
+        level->Exit();
+        Cast::GetInstance().Remove(level.get());
+        level.reset();
+    }
+    LevelSettings::Unload(created);
+    menu.Stop();
+    SpeechPlayer::GetInstance().Stop();
+    LevelContent::Unload();
+    Cast::GetInstance().Clear();
+    initialised = false;
+}
+
+bool GameRuvId::LoadSettings(const std::string& fileName)
+{
+    LoadingScreen& loading = LoadingScreen::GetInstance();
+    const bool loaded = LevelSettings::Load(levelNumber, fileName, created);
+    loading.SetProgress(std::max(loading.GetProgress(), 0.9f));
+    return loaded;
+}
+
+bool GameRuvId::SaveSettings(const std::string& fileName)
+{
+    const std::string path = SettingsPath(levelNumber, fileName);
+    // The settings before stay beside it as a dated copy.
+    char stamp[64];
+    const std::tm now = LocalNow();
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &now);
+    const std::string copy = SettingsPath(levelNumber, std::string("settings ") + stamp + ".txt");
+    if (File::Exists(path.c_str()))
+        std::rename(HostPath(path).c_str(), HostPathForWriting(copy).c_str());
+    File file;
+    if (!file.OpenDirect(path.c_str(), "w")) {
+        LogError("GameRuvId::SaveSettings: Failed to open <%s>!\n", path.c_str());
+        return false;
+    }
+    for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
+        const bool dynamic = std::any_of(created.begin(), created.end(),
+                                         [&entry](const auto& element) { return element.get() == entry.object; });
+        LevelSettings::WriteBlock(file, entry.fullName, *entry.object, dynamic);
+    }
+    return file.Close();
+}
+
+GameElement* GameRuvId::CreateGameElement(const std::string& className, const std::string& fullName, bool noRegister)
+{
+    std::unique_ptr<GameElement> element = CreateElement(className);
+    if (!element)
+        return nullptr;
+    GameElement* made = element.get();
+    created.push_back(std::move(element));
+    if (noRegister)
+        return made;
+    Cast& cast = Cast::GetInstance();
+    if (!fullName.empty()) {
+        cast.Add(made, fullName);
+        return made;
+    }
+    const auto unique = [&cast](const std::string& stem, const std::string& end = "") {
+        for (int number = 0;; ++number) {
+            const std::string name = stem + std::to_string(number) + end;
+            const auto& entries = cast.GetEntries();
+            if (std::none_of(entries.begin(), entries.end(),
+                             [&name](const Cast::Entry& entry) { return entry.fullName == name; }))
+                return name;
+        }
+    };
+    const std::string type = className.starts_with("class ") ? className.substr(6) : className;
+    const RuvIdLevelAdventure* episode = Adventure();
+    if (episode == nullptr) {
+        cast.Add(made, unique("Game Elements|" + type + "_"));
+    } else if (dynamic_cast<Room*>(made) != nullptr) {
+        cast.Add(made, unique("Room", "|Room"));
+    } else if (dynamic_cast<Entity*>(made) != nullptr && episode->GetRoom() != nullptr) {
+        cast.Add(made, unique(cast.GetFullName(episode->GetRoom()) + "|" + type + "_"));
+    } else if (dynamic_cast<Flag*>(made) != nullptr) {
+        cast.Add(made, unique("Flags|" + type + "_"));
+    } else {
+        LogError("GameRuvId::CreateGameElement: Unknown GameElement <%s>!\n", className.c_str());
+    }
+    return made;
+}
+
+void GameRuvId::LoadSavegameObjects(File& file)
+{
+    LevelSettings::Block block;
+    std::string skipped;
+    const Cast& cast = Cast::GetInstance();
+    while (LevelSettings::NextBlock(file, block)) {
+        const auto found = std::find_if(cast.GetEntries().begin(), cast.GetEntries().end(),
+                                        [&block](const Cast::Entry& entry) { return entry.fullName == block.fullName; });
+        if (found == cast.GetEntries().end()) {
+            file.ReadLine(skipped, lineLength);
+            continue;
+        }
+        // The serializer reads the block through the end of its section.
+        AsciiStateSerializer serializer(file, false);
+        serializer.SerializeObject(block.fullName.c_str(), found->object);
+    }
+    SoundEngine::GetInstance().RestartVoicesAfterLoad();
+}
+
+void GameRuvId::ResetGame()
+{
+    LoadingScreen& loading = LoadingScreen::GetInstance();
+    const float start = loading.GetProgress();
+    const float count = static_cast<float>(created.size());
+    for (std::size_t index = 0; index < created.size(); ++index) {
+        created[index]->Reset();
+        loading.SetProgress(start + static_cast<float>(index) / count * (0.95f - start));
+    }
+    if (level)
+        level->Reset();
+    menu.SetState(InGameMenu::closed);
+}
+
+void GameRuvId::Update(float seconds)
+{
+    if (!initialised)
+        return;
+    SoundEngine::GetInstance().Update(seconds);
+    MusicPlayer::GetInstance().Update(seconds);
+    SpeechPlayer::GetInstance().Update(seconds);
+    ScreenRumble::GetInstance().Update(seconds);
+    // The options page may switch shadows and light tints at any time.
+    Character::SetGraphicsDetail(GameParameters::GetInstance().IsLightMapping());
+    DirectDraw& display = DirectDraw::GetInstance();
+    if (menu.IsOpen()) {
+        menu.UpdatePage(seconds);
+        display.UpdateFade(seconds);
+        return;
+    }
+    menu.UpdateBar(seconds);
+    level->Update(seconds);
+    display.UpdateFade(seconds);
+    if (RuvIdLevelAdventure* episode = Adventure()) {
+        // The player may open the menu whenever she may act.
+        menu.SetEnabled(episode->InputAllowed() && episode->GetState() == AdventureLevel::normal);
+        if (const std::optional<int> requested = episode->TakeRequestedLevel())
+            MainProgram::GetInstance().SetLevel(*requested);
+    }
+}
+
+void GameRuvId::Render()
+{
+    if (!initialised)
+        return;
+    DirectDraw& display = DirectDraw::GetInstance();
+    RenderEngine& engine = RenderEngine::GetInstance();
+    SpriteManager::GetInstance().RestoreSurfaces();
+    engine.ClearRenderList();
+    if (menu.IsOpen()) {
+        menu.DrawPage(display.IsFullScreen());
+    } else {
+        menu.DrawBar();
+        level->Render();
+    }
+    engine.Render();
+    if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
+        RenderTargetPainter painter(*display.GetRenderTarget());
+        DebugDisplay::GetInstance().Draw(painter);
+    }
+    display.Flip();
+}
+
+void GameRuvId::GetSaveGameLabels(std::string& title, std::string& date)
+{
+    char text[300];
+    const RuvIdLevelAdventure* episode = Adventure();
+    const Room* room = episode != nullptr ? episode->GetRoom() : nullptr;
+    std::snprintf(text, sizeof text, "Kapitel %d - %s", levelNumber, room != nullptr ? room->GetLabel().c_str() : "");
+    title = text;
+    const std::tm now = LocalNow();
+    std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &now);
+    date = text;
+}
+
+bool GameRuvId::SaveGame(File& file)
+{
+    std::string title, date;
+    GetSaveGameLabels(title, date);
+    file.Printf("%s\n", title.c_str());
+    file.Printf("%s\n", date.c_str());
+    file.Printf("levelNum %d\n", levelNumber);
+    AsciiStateSerializer serializer(file, true);
+    for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
+        const bool dynamic = std::any_of(created.begin(), created.end(),
+                                         [&entry](const auto& element) { return element.get() == entry.object; });
+        file.Printf("# ------------------------------------------------ %s\n", entry.fullName.c_str());
+        file.Printf("%s\n", dynamic ? "DYNAMIC OBJECT START" : "OBJECT START");
+        serializer.SerializeObject(entry.fullName.c_str(), entry.object);
+    }
+    return true;
+}
+
+void GameRuvId::OnKeyDown(int key)
+{
+    if (!initialised)
+        return;
+    bool activated = false;
+    if (!menu.OnKeyDown(key, activated)) {
+        level->OnKey(key);
+        return;
+    }
+    if (activated)
+        menu.OnClick(false);
+}
+
+void GameRuvId::OnKeyUp(int key)
+{
+    if (initialised && !menu.IsOpen())
+        level->OnKeyUp(key);
+}
+
+void GameRuvId::OnChar(int code)
+{
+    if (initialised && !menu.IsOpen())
+        level->OnChar(code);
+}
+
+void GameRuvId::OnLButtonDown(int x, int y, bool doubleClick)
+{
+    if (!initialised)
+        return;
+    if (menu.IsOpen())
+        MenuOnLButtonDown(x, y);
+    else if (!menu.OnBarClick())
+        level->OnLeftButtonDown(x, y, doubleClick);
+}
+
+void GameRuvId::MenuOnLButtonDown(int x, int y)
+{
+    menu.SetPointer(x, y);
+    menu.OnClick();
+}
+
+void GameRuvId::OnLButtonUp(int x, int y)
+{
+    if (initialised && !menu.IsOpen())
+        level->OnLeftButtonUp(x, y);
+}
+
+void GameRuvId::OnRButtonDown(int x, int y)
+{
+    if (initialised && !menu.IsOpen())
+        level->OnRightButtonDown(x, y);
+}
+
+void GameRuvId::OnRButtonUp(int x, int y)
+{
+    if (initialised && !menu.IsOpen())
+        level->OnRightButtonUp(x, y);
+}
+
+void GameRuvId::OnMouseMove(int x, int y)
+{
+    menu.SetPointer(x, y);
+    if (initialised && !menu.IsOpen())
+        level->OnMouseMove(x, y);
+}
+
+int GameRuvId::Command(const char* name, int, int)
+{
+    if (!initialised)
+        return 0;
+    const std::string command = name;
+    if (command == "print flags") {
+        LogPrint("--- Flag Dump ---\n");
+        for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
+            if (const auto* flag = dynamic_cast<const Flag*>(entry.object))
+                flag->Dump();
+        }
+    } else if (command == "load settings") {
+        LoadSettings("settings.txt");
+    } else if (command == "save settings") {
+        SaveSettings("settings.txt");
+    } else if (command == "reset") {
+        ResetGame();
+    }
+    // The element editor's commands have no editor to serve in this build.
+    return 0;
 }

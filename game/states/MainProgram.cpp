@@ -1,5 +1,6 @@
 #include "MainProgram.h"
 
+#include "SavegameCheck.h"
 #include "ScrambledTextFile.h"
 #include "app/Debug.h"
 #include "app/Factory.h"
@@ -155,15 +156,16 @@ int MainProgram::LoadGame(int slot)
     std::string line;
     file->ReadLine(line, 199);
     LogPrint("Loading Savegame %s\n", line.c_str());
-    file->ReadLine(line, 999); // the date
-    file->ReadLine(line, 999);
-    int level = -1;
-    if (std::sscanf(line.c_str(), "levelNum %d", &level) != 1)
-        level = -1;
-    if (level == -1) {
+    // The whole file is checked before the level starts: a savegame cut
+    // short or damaged is refused, never applied in part.
+    SavegameCheck::Header header;
+    std::string fault;
+    if (!SavegameCheck::Check(*file, header, fault)) {
+        LogError("MainProgram::LoadGame: Savegame <%s> refused: %s!\n", name.c_str(), fault.c_str());
         LogError("MainProgram::LoadGame: Failed to load game!\n");
         return -1;
     }
+    const int level = header.level;
     pendingSavegame = std::move(file);
     return level;
 }

@@ -5,6 +5,7 @@
 #include "MainProgram.h"
 #include "MenuList.h"
 #include "MenuSound.h"
+#include "SavegameCheck.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
 #include "audio/SoundEngine.h"
@@ -137,18 +138,21 @@ void SharedMenus::ReadSlots()
     for (int slot = 0; slot < slotCount; ++slot) {
         Slot& entry = slots[static_cast<std::size_t>(slot)];
         entry = Slot{};
-        File file;
-        if (!file.OpenMemory(SlotFile(slot, "dat").c_str(), "r"))
+        if (!File::Exists(SlotFile(slot, "dat").c_str()))
             continue;
         entry.used = true;
-        file.ReadLine(entry.title, 199);
-        file.ReadLine(entry.date, 999);
+        SavegameCheck::Header header;
+        std::string fault;
+        entry.usable = SavegameCheck::CheckSlot(slot + 1, header, fault);
+        entry.title = std::move(header.title);
+        entry.date = std::move(header.date);
     }
 }
 
 bool SharedMenus::IsSlotSelectable(int slot) const
 {
-    return slot >= 0 && slot < slotCount && (saveMode || slots[static_cast<std::size_t>(slot)].used);
+    // A damaged savegame cannot be loaded, but may be saved over.
+    return slot >= 0 && slot < slotCount && (saveMode || slots[static_cast<std::size_t>(slot)].usable);
 }
 
 void SharedMenus::ShowGrid(MenuList& menuList)
@@ -298,7 +302,7 @@ void SharedMenus::DrawSlot(int slot, bool pictureShown)
     const Slot& entry = slots[static_cast<std::size_t>(slot)];
     const int x = CellX(slot);
     const int y = CellY(slot);
-    if (pictureShown && entry.used && ReadSlotPicture(slot)) {
+    if (pictureShown && entry.usable && ReadSlotPicture(slot)) {
         if (Sprite* picture = SpriteManager::GetInstance().GetSprite(SlotSpriteLabel(slot)))
             picture->DrawTopLeft(x, y, 0, pictureDepth);
     } else {
@@ -307,7 +311,10 @@ void SharedMenus::DrawSlot(int slot, bool pictureShown)
     if (!pictureShown)
         return;
     TextDisplay::GetInstance().SetVAlign(VerticalAlignment::top);
-    if (entry.used)
+    if (entry.used && !entry.usable)
+        DrawInBox("menuSmall", "Spielstand<br>beschädigt"_w1252, x, y + cellHeight / 2 - 30, cellWidth, 80,
+                  HorizontalAlignment::centre);
+    else if (entry.used)
         DrawInBox("default", TextDisplay::EscapeMarkup(entry.title) + "<br>" + TextDisplay::EscapeMarkup(entry.date), x, y + cellHeight + 18,
                   cellWidth, 44, HorizontalAlignment::centre);
     else

@@ -33,7 +33,8 @@ public:
     // Savegame browser: nine slots in a 3 x 3 grid. `screenshot` is the
     // picture a save stores (null when loading) and must live while the
     // browser is shown; saveMode chooses between saving and loading. When
-    // loading, empty slots can be neither hovered nor chosen.
+    // loading, empty and damaged slots can be neither hovered nor chosen
+    // (a damaged one says so on its cell).
     void InitSavegameBrowser(MenuList& list, const Image* screenshot, bool saveMode);
     // Call after the list's Update while the browser is shown: unless the
     // keyboard leads, the slot under the pointer becomes the hovered item.
@@ -78,6 +79,8 @@ private:
 
     struct Slot {
         bool used = false;
+        // Whole and of a level this game plays: only such a slot loads.
+        bool usable = false;
         std::string title;
         std::string date;
         // The picture is read when the slot is first drawn.

@@ -2,6 +2,7 @@
 
 #include "ExecutableRun.h"
 #include "GameParameters.h"
+#include "files/Scrambler.h"
 
 #include <filesystem>
 #include <regex>
@@ -58,6 +59,9 @@ private:
     int frame = 5;
     std::vector<int> shots;
 };
+
+// The log line of the first episode's first room.
+constexpr const char* bridge = "room-startup script <ScriptRoomBr\xFC" "cke> not available\n";
 
 // The frame's picture file.
 std::string ShotName(int frame)
@@ -134,17 +138,86 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
     EXPECT_EQ(Saved().difficulty, 1);
 }
 
-TEST_F(MenuRunTest, NewGameGoesOnToTheGameAndBack)
+TEST_F(MenuRunTest, NewGameStartsTheFirstEpisodeOnTheBridge)
 {
-    // In a window: no movie, straight to the game state (which returns to
-    // the menu until the adventure exists).
+    // In a window: no movie, straight to the first episode.
     KeySession session;
     session.Wait(10).Press(keyDown).Press(keyEnter).Wait(30).Press(keyEscape);
     WriteFile(directory / "keys.txt", session.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
-    EXPECT_NE(Log().find("GameRuvId::Init: Level 1 would start here"), std::string::npos) << Log();
+    EXPECT_TRUE(Contains(Log(), "Active Level: 1\n")) << Log();
+    EXPECT_TRUE(Contains(Log(), "Run episode-startup script <ScriptEpisode1Init>\n"));
+    EXPECT_TRUE(Contains(Log(), bridge));
     EXPECT_EQ(Log().find("PlayMovie"), std::string::npos) << Log();
     EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+}
+
+TEST_F(MenuRunTest, AGameSavedInTheEngineRoomLoadsAsItWasSaved)
+{
+    // The crystal taken on the bridge, down to the engine room; saved into
+    // slot 1 through the in-game menu, quit to the main menu, loaded from
+    // there and saved again into slot 2.
+    std::string keys = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n";
+    const auto key = [&keys](int frame, int code, const char* character = "") {
+        keys += "frame " + std::to_string(frame) + " keydown " + std::to_string(code) + character + "\n";
+        keys += "frame " + std::to_string(frame + 1) + " keyup " + std::to_string(code) + "\n";
+    };
+    const auto click = [&keys](int frame, int x, int y) {
+        const std::string at = std::to_string(x) + " " + std::to_string(y);
+        keys += "frame " + std::to_string(frame) + " mousemove " + at + "\n";
+        keys += "frame " + std::to_string(frame + 2) + " lbuttondown " + at + " lbuttonup " + at + "\n";
+    };
+    key(15, keyDown);
+    key(18, keyEnter);
+    key(40, keyEnter, " char 13"); // skips the opening lines
+    click(60, 920, 400);           // the crystal
+    click(460, 100, 330);          // the ladder down
+    key(900, keyEscape);
+    const auto save = [&click](int frame, int slotX, int yesX) {
+        click(frame, 504, 290);         // "Spiel speichern"
+        click(frame + 10, slotX, 154);  // the slot
+        click(frame + 20, yesX, 180);   // "Ja"
+        click(frame + 30, 137, 705);    // "Zurück"
+    };
+    save(910, 188, 124);
+    click(950, 325, 645); // "Spiel beenden"
+    click(960, 428, 410); // "Ja"
+    click(1000, 514, 275); // "Spiel laden" on the main page
+    click(1020, 188, 154);
+    click(1030, 124, 180);
+    key(1200, keyEscape);
+    save(1210, 512, 448);
+    key(1250, keyEscape);
+    keys += "frame 1300 time 20\n";
+    WriteFile(directory / "keys.txt", keys);
+    ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
+    const std::string log = Log();
+    EXPECT_EQ(log.find("***"), std::string::npos) << log;
+    EXPECT_EQ(CountOf(log, "Active Level: 1\n"), 2u) << log;
+    EXPECT_TRUE(Contains(log, "Loading Savegame Kapitel 1 - RoomMaschinenraum\n")) << log;
+    // The loaded game begins where it was saved, without the episode's
+    // opening.
+    const std::string afterLoading = log.substr(log.find("Loading Savegame"));
+    EXPECT_EQ(afterLoading.find("episode-startup"), std::string::npos) << log;
+    EXPECT_TRUE(Contains(afterLoading, "<ScriptRoomMaschinenraum>"));
+
+    // What was saved: the crystal in the inventory, its flag, the room.
+    const auto read = [this](const char* name) {
+        std::string text = ReadFile(directory / "savegames" / name);
+        DescrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
+        return text;
+    };
+    const std::string first = read("savegame1.dat");
+    EXPECT_TRUE(Contains(first, "    \"item 0000\" \"RoomBr\xFC" "cke|Kristall\"\n")) << first;
+    EXPECT_TRUE(Contains(first, "[Flag] \"RoomBr\xFC" "cke|KristallGenommen\"\n{\n    \"value\" 1\n")) << first;
+    EXPECT_TRUE(Contains(first, "    \"Current Room\" \"RoomMaschinenraum|Room\"\n")) << first;
+    // Saved again right after loading, the game holds the same state (the
+    // date line aside).
+    const auto body = [](const std::string& text) {
+        const std::size_t title = text.find('\n');
+        return text.substr(0, title) + text.substr(text.find('\n', title + 1));
+    };
+    EXPECT_EQ(body(read("savegame2.dat")), body(first));
 }
 
 TEST_F(MenuRunTest, AnotherColourDepthRebuildsTheMenuAndIsKept)
@@ -180,13 +253,13 @@ TEST_F(MenuRunTest, NewGameInFullScreenPlaysTheIntroAt800x600First)
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
     EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
     // The display is made three times: at the start, at 800 x 600 for the
-    // movie, and back at 1024 x 768; then the game would start.
+    // movie, and back at 1024 x 768; then the game starts.
     EXPECT_EQ(CountOf(Log(), "color indices"), 3u) << Log();
-    EXPECT_TRUE(Contains(Log(), "GameRuvId::Init: Level 1 would start here"));
+    EXPECT_TRUE(Contains(Log(), bridge));
 
     // Without the movie the game starts all the same.
     std::filesystem::remove(directory / "intro.avi");
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
     EXPECT_TRUE(Contains(Log(), "***WARNING: DX3Application::PlayMovie: Movie <intro.avi> not found!"));
-    EXPECT_TRUE(Contains(Log(), "GameRuvId::Init: Level 1 would start here"));
+    EXPECT_TRUE(Contains(Log(), bridge));
 }

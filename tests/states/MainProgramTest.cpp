@@ -175,9 +175,10 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     // The savegame is scrambled; the picture is a 24-bit bitmap of 54 + 3 rows
     // of 12 bytes (no padding for width 4).
     std::string saved = ReadFile("savegames/savegame3.dat");
-    ASSERT_EQ(saved.size(), 65u);
+    const std::string expected = std::string("Kapitel 4 - RoomBurghof\n24.12.2026 18:30\nlevelNum 4\n") + savingStateBlock;
+    ASSERT_EQ(saved.size(), expected.size());
     DescrambleBuffer(reinterpret_cast<unsigned char*>(saved.data()), saved.size());
-    EXPECT_EQ(saved, "Kapitel 4 - RoomBurghof\n24.12.2026 18:30\nlevelNum 4\nOBJECT START\n");
+    EXPECT_EQ(saved, expected);
     EXPECT_EQ(ReadFile("savegames/savegame3.bmp").size(), 54u + 3 * 12);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2);
 
@@ -212,12 +213,46 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
 TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)
 {
     EXPECT_EQ(Program().LoadGame(7), -1);
-    std::string broken = "Titel\nDatum\nlevel 4\n";
-    ScrambleBuffer(reinterpret_cast<unsigned char*>(broken.data()), broken.size());
-    WriteFile("savegames/savegame8.dat", broken);
+    const auto write = [](int slot, std::string text) {
+        ScrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
+        WriteFile("savegames/savegame" + std::to_string(slot) + ".dat", text);
+    };
+    const std::string whole = std::string("Titel\nDatum\nlevelNum 4\n") + savingStateBlock;
+    write(8, "Titel\nDatum\nlevel 4\n");
     EXPECT_EQ(Program().LoadGame(8), -1);
     EXPECT_EQ(Program().TakePendingSavegame(), nullptr);
-    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: MainProgram::LoadGame: Failed to open savegame <savegames\\savegame7.dat>!\n"
-                                     "Loading Savegame Titel\n"
-                                     "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
+    EXPECT_EQ(ReadFile("debug.txt"),
+              "***ERROR: MainProgram::LoadGame: Failed to open savegame <savegames\\savegame7.dat>!\n"
+              "Loading Savegame Titel\n"
+              "***ERROR: MainProgram::LoadGame: Savegame <savegames\\savegame8.dat> refused: no level this game knows!\n"
+              "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
+
+    // Nothing of a savegame is used unless all of it is there: cut short
+    // anywhere inside a block, damaged on the way, of a level this game
+    // does not have, or without any state, it is refused whole.
+    const std::vector<std::string> refused = {
+        whole.substr(0, whole.size() - 3),             // the closing brace missing
+        whole.substr(0, whole.find("value")),          // cut inside the section
+        whole + "OBJECT START\n",                      // a block without its class
+        whole + "\x01\x02garbage\n",                   // bytes that are no text
+        whole + "stray words\n",                       // text outside a block
+        "Titel\nDatum\nlevelNum 10\n" + std::string(savingStateBlock),
+        "Titel\nDatum\nlevelNum 4\n",
+        "Titel\nDatum\n",
+    };
+    for (const std::string& text : refused) {
+        write(8, text);
+        StartLog();
+        EXPECT_EQ(Program().LoadGame(8), -1) << text;
+        EXPECT_EQ(Program().TakePendingSavegame(), nullptr);
+        EXPECT_NE(ReadFile("debug.txt").find("Failed to load game!"), std::string::npos);
+    }
+    // The same savegame whole loads, positioned at its first block.
+    write(8, whole);
+    EXPECT_EQ(Program().LoadGame(8), 4);
+    std::unique_ptr<File> pending = Program().TakePendingSavegame();
+    ASSERT_NE(pending, nullptr);
+    std::string line;
+    ASSERT_TRUE(pending->ReadLine(line, 999));
+    EXPECT_EQ(line, "OBJECT START");
 }

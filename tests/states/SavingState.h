@@ -1,7 +1,7 @@
 #pragma once
 
-// A game state for the tests of saving: its savegame is three lines and the
-// start of its cast, or it fails half-way when `savingStateFails` is set.
+// A game state for the tests of saving: its savegame is three lines and one
+// flag of its cast, or it fails half-way when `savingStateFails` is set.
 // Registered once as "TestSaving".
 
 #include "GameState.h"
@@ -9,6 +9,9 @@
 #include "files/File.h"
 
 inline bool savingStateFails = false;
+// One whole cast entry as a savegame holds it.
+inline constexpr const char* savingStateBlock = "OBJECT START\nclass type: \"class Flag\"\n[Flag] \"Flags|Tor\"\n{\n"
+                                                "    \"value\" 1\n}\n\n";
 
 class SavingState : public GameState {
 public:
@@ -21,7 +24,7 @@ public:
         file.Printf("Kapitel 4 - RoomBurghof\n24.12.2026 18:30\n");
         if (savingStateFails)
             return false;
-        file.Printf("levelNum 4\nOBJECT START\n");
+        file.Printf("levelNum 4\n%s", savingStateBlock);
         return true;
     }
 };

@@ -89,20 +89,27 @@ TEST_F(SharedMenusTest, SlotsAreFoundUpToAndIncludingTheirCellEdges)
 
 TEST_F(SharedMenusTest, TheBrowserAsksBeforeLoadingSavingAndOverwriting)
 {
-    // Slot 2 (index 1) holds a savegame; the others are empty.
-    WriteFile("savegames/savegame2.dat", Scrambled("Kapitel 2 - Strand\n01.01.2027 10:00\nlevelNum 2\n"));
+    // Slot 2 (index 1) holds a savegame, slot 3 one cut short; the others
+    // are empty.
+    WriteFile("savegames/savegame2.dat",
+              Scrambled(std::string("Kapitel 2 - Strand\n01.01.2027 10:00\nlevelNum 2\n") + savingStateBlock));
+    WriteFile("savegames/savegame3.dat", Scrambled("Kapitel 3 - Burg\n01.01.2027 11:00\nlevelNum 3\nOBJECT START\n"));
     MenuList list;
     const Placed back{"Zur\xFC" "ck", 137, 694, 0};
 
-    // Loading: only the used slot can be hovered, asked about and loaded.
+    // Loading: only the whole savegame can be hovered, asked about and
+    // loaded; the damaged one cannot.
     Menus().InitSavegameBrowser(list, nullptr, false);
     EXPECT_EQ(Items(list), std::vector<Placed>{back});
     EXPECT_EQ(list.GetNavigationGroups(), (std::vector<std::vector<int>>{{-1, 1001, -1}, {-1, -1, -1}, {-1, -1, -1}, {0}}));
     Menus().UpdateSavegameBrowser(60, 90);
     EXPECT_EQ(list.GetHoveredId(), -1);
+    Menus().UpdateSavegameBrowser(800, 150);
+    EXPECT_EQ(list.GetHoveredId(), -1);
     Menus().UpdateSavegameBrowser(640, 218);
     EXPECT_EQ(list.GetHoveredId(), 1001);
     EXPECT_EQ(Click(list, 1000), 0);
+    EXPECT_EQ(Click(list, 1002), 0);
     EXPECT_EQ(Items(list), std::vector<Placed>{back});
 
     const auto question = [&](const std::string& text, int slotX, int slotY) {
@@ -170,7 +177,8 @@ TEST_F(SharedMenusTest, SlotPicturesAreReadFromTheDiskWhenFirstDrawn)
     Image small;
     ASSERT_TRUE(picture.Create(256, 128, 24, true));
     ASSERT_TRUE(small.Create(4, 3, 24, true));
-    const std::string savegame = Scrambled("Kapitel 2 <br>\n01.01.2027 10:00\nlevelNum 2\n");
+    const std::string savegame =
+        Scrambled(std::string("Kapitel 2 <br>\n01.01.2027 10:00\nlevelNum 2\n") + savingStateBlock);
     WriteFile("savegames/savegame2.dat", savegame);
     ASSERT_TRUE(BmpLoader::GetInstance().Save("savegames\\savegame2.bmp", picture));
     WriteFile("savegames/savegame3.dat", savegame);
