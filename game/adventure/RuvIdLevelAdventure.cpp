@@ -171,11 +171,11 @@ std::optional<int> RuvIdLevelAdventure::TakeRequestedLevel()
 
 void RuvIdLevelAdventure::ApplyArrivalMarkers(std::string& roomName)
 {
-    const auto arrive = [&roomName](bool& marker, const char* room, const char* flagName) {
+    const auto arrive = [&roomName](bool& marker, const char* arrivalRoom, const char* flagName) {
         if (!marker)
             return;
         marker = false;
-        roomName = room;
+        roomName = arrivalRoom;
         if (auto* flag = Cast::GetInstance().FindAs<Flag>(flagName))
             flag->SetValue(1);
     };
