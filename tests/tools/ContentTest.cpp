@@ -4,6 +4,7 @@
 #include "FontArt.h"
 #include "GeneratedDataTest.h"
 #include "SoundArt.h"
+#include "levels/Episode1Sounds.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
 #include "audio/SampleManager.h"
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -187,50 +189,58 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     constexpr std::size_t tailFrames = content::soundRate * 2 / 1000;
     WavLoader loader;
     std::map<std::string, int> peaks;
-    for (const content::SoundEffect& effect : content::SharedSoundEffects()) {
-        SCOPED_TRACE(effect.file);
-        const std::string name = std::string("sharedadventure\\audio\\sfx\\") + effect.file;
-        ASSERT_TRUE(loader.CanLoad(name));
-        SampleData data;
-        ASSERT_TRUE(loader.Load(name, data));
-        EXPECT_EQ(data.rate, content::soundRate);
-        EXPECT_EQ(data.channels, 1);
-        EXPECT_EQ(data.bits, 16);
-        EXPECT_GE(data.frames, content::soundRate / 50);
-        EXPECT_LE(data.frames, content::soundRate);
-        std::vector<int> samples(static_cast<std::size_t>(data.frames));
-        for (std::size_t frame = 0; frame < samples.size(); ++frame)
-            samples[frame] = static_cast<std::int16_t>(data.data[frame * 2] | data.data[frame * 2 + 1] << 8);
-        FreeSampleData(data);
-        int peak = 0;
-        for (const int sample : samples)
-            peak = std::max(peak, std::abs(sample));
-        // Loud enough to hear, never clipped, and no click at either end:
-        // the last 2 ms stay under -60 dB of full scale.
-        EXPECT_GT(peak, 10000);
-        EXPECT_LT(peak, 32767);
-        EXPECT_LT(std::abs(samples.front()), 2000);
-        int loudestTail = 0;
-        for (std::size_t frame = samples.size() - tailFrames; frame < samples.size(); ++frame)
-            loudestTail = std::max(loudestTail, std::abs(samples[frame]));
-        EXPECT_LE(loudestTail, quiet);
-        peaks[effect.file] = peak;
+    // The shared sounds and each episode's own.
+    struct SoundTable {
+        const char* folder;
+        std::span<const content::SoundEffect> effects;
+    };
+    for (const SoundTable& table : {SoundTable{"sharedadventure", content::SharedSoundEffects()},
+                                    SoundTable{"level01", content::levels::Episode1SoundEffects()}}) {
+        for (const content::SoundEffect& effect : table.effects) {
+            SCOPED_TRACE(effect.file);
+            const std::string name = std::string(table.folder) + "\\audio\\sfx\\" + effect.file;
+            ASSERT_TRUE(loader.CanLoad(name));
+            SampleData data;
+            ASSERT_TRUE(loader.Load(name, data));
+            EXPECT_EQ(data.rate, content::soundRate);
+            EXPECT_EQ(data.channels, 1);
+            EXPECT_EQ(data.bits, 16);
+            EXPECT_GE(data.frames, content::soundRate / 50);
+            EXPECT_LE(data.frames, content::soundRate);
+            std::vector<int> samples(static_cast<std::size_t>(data.frames));
+            for (std::size_t frame = 0; frame < samples.size(); ++frame)
+                samples[frame] = static_cast<std::int16_t>(data.data[frame * 2] | data.data[frame * 2 + 1] << 8);
+            FreeSampleData(data);
+            int peak = 0;
+            for (const int sample : samples)
+                peak = std::max(peak, std::abs(sample));
+            // Loud enough to hear, never clipped, and no click at either end:
+            // the last 2 ms stay under -60 dB of full scale.
+            EXPECT_GT(peak, 10000);
+            EXPECT_LT(peak, 32767);
+            EXPECT_LT(std::abs(samples.front()), 2000);
+            int loudestTail = 0;
+            for (std::size_t frame = samples.size() - tailFrames; frame < samples.size(); ++frame)
+                loudestTail = std::max(loudestTail, std::abs(samples[frame]));
+            EXPECT_LE(loudestTail, quiet);
+            peaks[effect.file] = peak;
 
-        // Each voice on its own, at the level it has in the file, starts
-        // from silence and fades into it: over its last 2 ms, and from its
-        // last sample into the silence after it, no step is louder than
-        // -60 dB of full scale. A voice cut off inside the sound clicks.
-        const content::Sound sound = effect.make();
-        const double scale = sound.Scale(content::soundPeak);
-        for (std::size_t index = 0; index < sound.Voices().size(); ++index) {
-            SCOPED_TRACE("voice " + std::to_string(index));
-            const std::vector<double>& voice = sound.Voices()[index].samples;
-            ASSERT_GT(voice.size(), tailFrames);
-            EXPECT_LE(std::abs(voice.front() * scale), quiet);
-            double loudestStep = std::abs(voice.back() * scale);
-            for (std::size_t frame = voice.size() - tailFrames; frame < voice.size(); ++frame)
-                loudestStep = std::max(loudestStep, std::abs((voice[frame] - voice[frame - 1]) * scale));
-            EXPECT_LE(loudestStep, quiet);
+            // Each voice on its own, at the level it has in the file, starts
+            // from silence and fades into it: over its last 2 ms, and from its
+            // last sample into the silence after it, no step is louder than
+            // -60 dB of full scale. A voice cut off inside the sound clicks.
+            const content::Sound sound = effect.make();
+            const double scale = sound.Scale(content::soundPeak);
+            for (std::size_t index = 0; index < sound.Voices().size(); ++index) {
+                SCOPED_TRACE("voice " + std::to_string(index));
+                const std::vector<double>& voice = sound.Voices()[index].samples;
+                ASSERT_GT(voice.size(), tailFrames);
+                EXPECT_LE(std::abs(voice.front() * scale), quiet);
+                double loudestStep = std::abs(voice.back() * scale);
+                for (std::size_t frame = voice.size() - tailFrames; frame < voice.size(); ++frame)
+                    loudestStep = std::max(loudestStep, std::abs((voice[frame] - voice[frame - 1]) * scale));
+                EXPECT_LE(loudestStep, quiet);
+            }
         }
     }
     // The inventory chime is the loudest; the menu's click and blip are about

@@ -10,6 +10,7 @@
 #include "characters/Episode1Cast.h"
 #include "items/Episode1Items.h"
 #include "levels/Episode1Settings.h"
+#include "levels/Episode1Sounds.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
@@ -38,16 +39,16 @@ bool WriteFonts()
     return true;
 }
 
-// The shared sound effects in data\sharedadventure\audio\sfx and their
-// list data\sharedadventure\sfx.txt.
-bool WriteSharedSounds()
+// Sound effects as WAV files in data\<folder>\audio\sfx and their list
+// data\<folder>\sfx.txt, which starts with a comment naming them (`title`).
+bool WriteSounds(const std::string& folder, const std::string& title, std::span<const SoundEffect> effects)
 {
-    for (const SoundEffect& effect : SharedSoundEffects()) {
+    for (const SoundEffect& effect : effects) {
         const std::vector<std::uint8_t> wav = WavLoader::Encode(soundRate, 1, 16, effect.make().Pcm16(soundPeak));
-        if (!WriteBytes(std::string("data\\sharedadventure\\audio\\sfx\\") + effect.file, wav))
+        if (!WriteBytes("data\\" + folder + "\\audio\\sfx\\" + effect.file, wav))
             return false;
     }
-    return WriteText("data\\sharedadventure\\sfx.txt", SoundEffectList(SharedSoundEffects()));
+    return WriteText("data\\" + folder + "\\sfx.txt", SoundEffectList(title, effects));
 }
 
 // The score file tools/content/music/<name>.txt.
@@ -154,7 +155,10 @@ std::vector<ContentOutput> MakeOutputs()
 {
     std::vector<ContentOutput> outputs = {
         {"fonts", {"data/fonts"}, {}, WriteFonts},
-        {"shared-sounds", {"data/sharedadventure/audio", "data/sharedadventure/sfx.txt"}, {}, WriteSharedSounds},
+        {"shared-sounds", {"data/sharedadventure/audio", "data/sharedadventure/sfx.txt"}, {},
+         [] {
+             return WriteSounds("sharedadventure", "Geräusche der Menüs und des Inventars"_w1252, SharedSoundEffects());
+         }},
         {"shared-sprites", {"data/sharedadventure/sprites", "data/sharedadventure/sprites.txt"}, {},
          WriteSharedSprites},
         {"menu-sprites", {"data/menu/sprites", "data/menu/sprites.txt"}, {}, WriteMenuSprites},
@@ -166,6 +170,10 @@ std::vector<ContentOutput> MakeOutputs()
              SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
              return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
          }},
+        // In the level's audio folder beside the spoken lines and the music,
+        // which have outputs of their own.
+        {"sounds-level01", {"data/level01/audio/sfx", "data/level01/sfx.txt"}, {},
+         [] { return WriteSounds("level01", "Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects()); }},
         {"settings-level01", {"data/level01/settings"}, {}, levels::WriteEpisode1Settings},
         {"sheets-level01", {"data/level01/sprachscript"}, sheets::EpisodeSheetSources(1),
          [] { return sheets::WriteEpisodeSheets(1); }},

@@ -1,7 +1,5 @@
 #include "SoundArt.h"
 
-#include "platform/Windows1252.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -176,9 +174,9 @@ std::span<const SoundEffect> SharedSoundEffects()
     return sharedSoundEffects;
 }
 
-std::string SoundEffectList(std::span<const SoundEffect> effects)
+std::string SoundEffectList(const std::string& title, std::span<const SoundEffect> effects)
 {
-    std::string list = "# Geräusche der Menüs und des Inventars: Ereignis und Datei\r\n"_w1252;
+    std::string list = "# " + title + ": Ereignis und Datei\r\n";
     for (const SoundEffect& effect : effects)
         list += std::string(effect.event) + "\t" + effect.file + "\r\n";
     return list;

@@ -77,8 +77,8 @@ struct SoundEffect {
 // list (the main menu loads that list too).
 std::span<const SoundEffect> SharedSoundEffects();
 
-// The shared list's text: a comment, then one "event<TAB>file" line per
-// effect, Windows line ends.
-std::string SoundEffectList(std::span<const SoundEffect> effects);
+// A sound list's text: a comment naming whose sounds they are (`title`,
+// Windows-1252), then one "event<TAB>file" line per effect, Windows line ends.
+std::string SoundEffectList(const std::string& title, std::span<const SoundEffect> effects);
 
 } // namespace content
