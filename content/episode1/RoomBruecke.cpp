@@ -11,6 +11,7 @@ namespace {
 class ScriptKristallNehmen : public Script {
     void Run(const std::string&) override
     {
+        PlaySound("audioevent_kristall");
         Pickup(kristall, true);
         SetFlag(kristallGenommen, 1);
         Talk("itemSheet D 6");

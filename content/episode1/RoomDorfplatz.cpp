@@ -13,6 +13,7 @@ namespace {
 class ScriptBlumenketteBinden : public Script {
     void Run(const std::string&) override
     {
+        PlaySound("audioevent_blumenkette");
         RemoveItem(hibiskusbluete);
         RemoveItem(bastschnur);
         AddItem(blumenkette);
@@ -41,6 +42,7 @@ class ScriptTrommelSchlegel : public Script {
     {
         RemoveItem(treibholz);
         SetFlag(trommelRepariert, 1);
+        PlaySound("audioevent_trommel");
         Talk("itemSheet D 24");
         WaitForTalk(player);
         Talk("itemSheet E 24");
@@ -72,11 +74,16 @@ class ScriptTanzPruefen : public Script {
 // The closing scene is a conversation of its own (it replaces Kalani's when
 // Juna asks from there); then the dance contest.
 class ScriptTanzBeginnt : public Script {
+    static constexpr float cheerSeconds = 1.0f;
+
     void Run(const std::string&) override
     {
         StartConversation("gespräch_tanzbeginnt"_w1252);
         WaitForConversation();
         SetFlag(tanzBeginnt, 1);
+        // The crowd cheers before the contest takes over the screen.
+        PlaySound("audioevent_jubel");
+        Wait(cheerSeconds);
         SetLevel(danceLevel);
         End();
     }

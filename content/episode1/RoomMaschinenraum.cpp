@@ -13,6 +13,7 @@ namespace {
 class ScriptFunkenFlicken : public Script {
     void Run(const std::string&) override
     {
+        PlaySound("audioevent_klebeband");
         RemoveItem(isolierband);
         SetFlag(funkenGestoppt, 1);
         // No sparks, nothing left to point at.
@@ -33,6 +34,7 @@ class ScriptKolbenLoesen : public Script {
         } else if (!sparksStopped) {
             Talk("itemSheet E 10");
         } else {
+            PlaySound("audioevent_kolben");
             SetFlag(lukeFrei, 1);
             Talk("itemSheet D 10");
         }
@@ -48,6 +50,7 @@ class ScriptAussenlukeBenutzen : public Script {
     void Run(const std::string&) override
     {
         if (GetFlag(lukeFrei) != 0) {
+            PlaySound("audioevent_luke");
             GoThrough(aussenluke);
         } else {
             Talk("itemSheet D 13");
