@@ -139,7 +139,10 @@ void InGameMenu::SetState(int newState)
         if (previous != quitQuestion && level != nullptr)
             level->OnMenuClosed();
         GameParameters::ApplyMixForLevel(levelNumber);
-        sound.SetGroupEnable(soundGroupAmbient, 0.0f);
+        // Back in the game the room's ambience must be heard: the engine
+        // takes an enable factor of 0 for silence, so leaving it at 0 here
+        // would mute every ambience for the rest of the run.
+        sound.SetGroupEnable(soundGroupAmbient, 1.0f);
         sound.UpdateVolumes();
         barPosition = barHidden;
         enabled = false;

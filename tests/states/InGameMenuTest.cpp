@@ -3,6 +3,7 @@
 #include "MainProgram.h"
 #include "SavingState.h"
 #include "adventure/Level.h"
+#include "audio/SoundEngine.h"
 #include "files/Scrambler.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/Image.h"
@@ -126,6 +127,8 @@ TEST_F(InGameMenuTest, EscapeOpensTheEpisodesMenuOnlyWhenEnabledAndAMinigamesAlw
     EXPECT_EQ(level.moves, (std::vector<std::pair<int, int>>{{300, 400}}));
     EXPECT_FALSE(menu.IsEnabled());
     EXPECT_FALSE(PressEscape(menu));
+    // The room's ambience is heard again.
+    EXPECT_GT(SoundEngine::GetInstance().GetGroupFactor(soundGroupAmbient), 0.0f);
 
     // A minigame opens it without ever enabling it; on the quit question
     // Escape means "Nee", on another page "Zurück".
