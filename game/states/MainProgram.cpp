@@ -5,12 +5,15 @@
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "app/KeyboardInput.h"
+#include "files/HostPath.h"
 #include "files/SettingsManager.h"
 #include "graphics/BmpLoader.h"
 #include "graphics/SpriteManager.h"
 #include "platform/VirtualKey.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <vector>
 
 void MainProgram::SetGame(const std::string& name, int level)
 {
@@ -121,6 +124,30 @@ std::string SlotFile(int slot, const char* extension)
 {
     return "savegames\\savegame" + std::to_string(slot) + "." + extension;
 }
+
+// A save killed half-way leaves the slot's files whole, but beside them
+// what it had not finished: the unscrambled savegame "<dat>.new" and the
+// temporary files that were to replace them, "<dat>.new.tmp-XXXXXX" and
+// "<bmp>.tmp-XXXXXX". Each has a name of its own, so they would pile up
+// with every such crash; the next save of the slot removes them.
+void RemoveUnfinishedSaves(int slot)
+{
+    const std::string stem = "savegame" + std::to_string(slot);
+    std::error_code error;
+    std::vector<std::filesystem::path> unfinished;
+    for (std::filesystem::directory_iterator entry(HostPath("savegames"), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = LowerCaseWindows1252(entry->path().filename().string());
+        if (name.starts_with(stem + ".dat.new") || name.starts_with(stem + ".bmp.tmp-"))
+            unfinished.push_back(entry->path());
+    }
+    for (const std::filesystem::path& path : unfinished) {
+        LogPrint("MainProgram::SaveGame: Removing <%s>, left by an unfinished save\n", path.filename().c_str());
+        std::filesystem::remove(path, error);
+    }
+    if (!unfinished.empty())
+        ForgetFolderListings();
+}
 } // namespace
 
 bool MainProgram::SaveGame(int slot, const Image& image)
@@ -130,6 +157,7 @@ bool MainProgram::SaveGame(int slot, const Image& image)
         return false;
     }
     // A crash or a failed save leaves the slot's previous savegame as it was.
+    RemoveUnfinishedSaves(slot);
     const std::string name = SlotFile(slot, "dat");
     ScrambledTextFile file(name);
     if (!file.Open()) {

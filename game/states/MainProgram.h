@@ -39,7 +39,9 @@ public:
     int Command(const char* name, int arg1, int arg2);
     bool IsStateInitialised() const;
 
-    // Writes the current state's savegame and its picture into the slot.
+    // Writes the current state's savegame and its picture into the slot. A
+    // crash leaves each of the two files whole, old or new; what such a save
+    // left unfinished beside them goes with the slot's next save.
     bool SaveGame(int slot, const Image& image);
     // Opens a slot's savegame and keeps it, positioned after its third line,
     // for the game state to apply; the level it was saved in, or -1.

@@ -1,0 +1,53 @@
+#pragma once
+
+// Input for the executable's --replay, written frame by frame: the pointer
+// parked in the corner, then keys and clicks from a running frame number.
+// A key is down for one frame, a click comes two frames after the pointer
+// moved there; each takes three frames in all, a move one.
+
+#include <string>
+
+class RecordedInput {
+public:
+    RecordedInput& At(int frame)
+    {
+        next = frame;
+        return *this;
+    }
+    RecordedInput& Wait(int frames)
+    {
+        next += frames;
+        return *this;
+    }
+    // `character` is what the layout gives for the key, 0 for none.
+    RecordedInput& Key(int key, int character = 0)
+    {
+        Line(next, "keydown " + std::to_string(key) +
+                       (character != 0 ? " char " + std::to_string(character) : std::string()));
+        Line(next + 1, "keyup " + std::to_string(key));
+        next += 3;
+        return *this;
+    }
+    RecordedInput& Move(int x, int y)
+    {
+        Line(next, "mousemove " + std::to_string(x) + " " + std::to_string(y));
+        next += 1;
+        return *this;
+    }
+    RecordedInput& Click(int x, int y)
+    {
+        const std::string at = std::to_string(x) + " " + std::to_string(y);
+        Line(next, "mousemove " + at);
+        Line(next + 2, "lbuttondown " + at + " lbuttonup " + at);
+        next += 3;
+        return *this;
+    }
+    // The recording, ending a few frames after the last input.
+    std::string Text() const { return text + "frame " + std::to_string(next + 5) + " time 20\n"; }
+
+private:
+    void Line(int frame, const std::string& events) { text += "frame " + std::to_string(frame) + " " + events + "\n"; }
+
+    std::string text = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n";
+    int next = 5;
+};

@@ -1,0 +1,124 @@
+// The first episode in the real executable: Juna goes from the bridge
+// through the engine room and the beach to the village, the game is saved
+// in each of the four rooms, and each savegame is loaded back from the main
+// menu.
+
+#include "ExecutableRun.h"
+#include "RecordedInput.h"
+#include "files/Scrambler.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr int keyEnter = 13;
+constexpr int keyEscape = 27;
+constexpr int keyDown = 40;
+
+// Where each slot was saved, and the inventory's lines in its savegame.
+struct SavedRoom {
+    std::string room;
+    std::string inventory;
+};
+
+const std::string crystal = "    \"item 0000\" \"RoomBr\xFC" "cke|Kristall\"\n";
+const std::string wrench = "\"RoomMaschinenraum|Schraubenschluessel\"\n";
+const std::array<SavedRoom, 4> savedRooms{{
+    {"RoomBr\xFC" "cke", "    \"count\" 1\n" + crystal},
+    {"RoomMaschinenraum", "    \"count\" 3\n" + crystal + "    \"item 0001\" \"RoomMaschinenraum|Isolierband\"\n" +
+                              "    \"item 0002\" " + wrench},
+    {"RoomStrand", "    \"count\" 2\n" + crystal + "    \"item 0001\" " + wrench},
+    {"RoomDorfplatz", "    \"count\" 2\n" + crystal + "    \"item 0001\" " + wrench},
+}};
+
+// The savegame browser's slot 1 to 9, three to a row, and the "Ja" of the
+// question it asks then.
+RecordedInput& ChooseSlot(RecordedInput& input, int slot)
+{
+    const int x = 188 + 324 * ((slot - 1) % 3);
+    const int y = 154 + 200 * ((slot - 1) / 3);
+    return input.Click(x, y).Wait(10).Click(x - 64, y + 26).Wait(10);
+}
+
+// From the open game: the in-game menu, "Spiel speichern", the slot, "Ja",
+// "Zurück"; the menu's main page stays open.
+RecordedInput& Save(RecordedInput& input, int slot)
+{
+    input.Key(keyEscape).Wait(10).Click(504, 290).Wait(10);
+    return ChooseSlot(input, slot).Click(137, 705).Wait(10);
+}
+
+// Saved and played on.
+RecordedInput& SaveAndGoOn(RecordedInput& input, int slot)
+{
+    return Save(input, slot).Key(keyEscape).Wait(10);
+}
+
+std::string Savegame(const std::filesystem::path& file)
+{
+    std::string text = ReadFile(file);
+    DescrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
+    return text;
+}
+
+// A savegame without its date line.
+std::string WithoutDate(const std::string& text)
+{
+    const std::size_t title = text.find('\n');
+    return text.substr(0, title) + text.substr(text.find('\n', title + 1));
+}
+
+} // namespace
+
+class SaveEveryRoomTest : public ExecutableRun {};
+
+TEST_F(SaveEveryRoomTest, EachRoomsSavegameLoadsIntoThatRoomWithItsInventory)
+{
+    // "Neues Spiel", the opening lines skipped; the crystal taken, down the
+    // ladder; the tape and the wrench taken, the tape on the sparks, the
+    // wrench on the piston, out through the hatch; along the beach and
+    // through the gate.
+    RecordedInput input;
+    input.At(15).Key(keyDown).Key(keyEnter).At(40).Key(keyEnter, keyEnter).At(60);
+    input.Click(920, 400).Wait(400);
+    SaveAndGoOn(input, 1).Click(100, 330).Wait(440);
+    input.Click(329, 610).Wait(250).Click(698, 575).Wait(250);
+    SaveAndGoOn(input, 2);
+    input.Move(500, 720).Wait(30).Click(445, 710).Wait(5).Click(745, 195).Wait(200).Key(keyEnter, keyEnter).Wait(20);
+    input.Move(500, 720).Wait(30).Click(445, 710).Wait(5).Click(302, 280).Wait(200).Key(keyEnter, keyEnter).Wait(20);
+    input.Click(122, 300).Wait(300).Key(keyEnter, keyEnter).Wait(20);
+    SaveAndGoOn(input, 3).Click(20, 560).Wait(400).Click(40, 430).Wait(300).Key(keyEnter, keyEnter).Wait(20);
+    Save(input, 4);
+    // Back to the main menu ("Spiel beenden", "Ja"); each savegame loaded
+    // from there ("Spiel laden") and saved again at once four slots on.
+    input.Click(325, 645).Wait(10).Click(428, 410).Wait(40);
+    for (int slot = 1; slot <= 4; ++slot) {
+        input.Click(514, 275).Wait(20);
+        ChooseSlot(input, slot).Wait(160);
+        Save(input, slot + 4).Click(325, 645).Wait(10).Click(428, 410).Wait(40);
+    }
+    WriteFile(directory / "keys.txt", input.Text());
+    ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
+    const std::string log = Log();
+    EXPECT_EQ(log.find("***"), std::string::npos) << log;
+
+    std::size_t loaded = 0;
+    for (std::size_t index = 0; index < savedRooms.size(); ++index) {
+        const std::string& room = savedRooms[index].room;
+        const std::string saved = Savegame(directory / "savegames" / ("savegame" + std::to_string(index + 1) + ".dat"));
+        EXPECT_TRUE(saved.starts_with("Kapitel 1 - " + room + "\n")) << saved;
+        EXPECT_TRUE(Contains(saved, "    \"Current Room\" \"" + room + "|Room\"\n"));
+        EXPECT_TRUE(Contains(saved, savedRooms[index].inventory + "    \"scount\" 0\n"));
+        // Loaded, the game begins in the room it was saved in...
+        loaded = log.find("Loading Savegame Kapitel 1 - " + room + "\n", loaded);
+        ASSERT_NE(loaded, std::string::npos) << log;
+        const std::size_t started = log.find("room-startup", loaded);
+        ASSERT_NE(started, std::string::npos);
+        const std::string startLine = "room-startup script <Script" + room + ">";
+        EXPECT_EQ(log.compare(started, startLine.size(), startLine), 0) << log.substr(started);
+        // ...and holds what was saved, the inventory with it.
+        const std::string again = Savegame(directory / "savegames" / ("savegame" + std::to_string(index + 5) + ".dat"));
+        EXPECT_EQ(WithoutDate(again), WithoutDate(saved)) << room;
+    }
+}
