@@ -29,6 +29,7 @@
 #include "graphics/RenderEngine.h"
 #include "graphics/RenderTargetPainter.h"
 #include "graphics/ScreenRumble.h"
+#include "platform/Platform.h"
 #include "graphics/SpriteManager.h"
 
 #include <algorithm>
@@ -93,6 +94,8 @@ void GameRuvId::Init(int number)
     }
     if (!IsEpisode(levelNumber)) {
         LogError("GameRuvId::Init: Unknown Level-Number(%d)!\n", number);
+        // The player learns why the game ends, not only the log.
+        platform::ShowMessageBox("Error", "GameRuvId::Init: Unknown Level-Number(" + std::to_string(number) + ")!");
         TerminateAbnormally();
     }
 

@@ -108,6 +108,16 @@ TEST_F(ExecutableTest, AnUnknownStartStateEndsWithBothMessages)
     EXPECT_TRUE(Contains(errors, "Unknown Project <GameNowhere>"));
 }
 
+TEST_F(ExecutableTest, AnUnknownLevelEndsTheGameWithAMessageBox)
+{
+    // Level 10 is no episode and no minigame.
+    WriteFile(directory / "data" / "config.txt",
+              "screenwidth 1024\nscreenheight 768\nstartGameState GameRuvId\nactiveLevel 10\n");
+    EXPECT_EQ(Run("--headless --frames 5"), 3);
+    EXPECT_TRUE(Contains(Log(), "***ERROR: GameRuvId::Init: Unknown Level-Number(10)!\n")) << Log();
+    EXPECT_TRUE(Contains(errors, "Error: GameRuvId::Init: Unknown Level-Number(10)!")) << errors;
+}
+
 TEST_F(ExecutableTest, TheReleaseTreePlaysLikeTheDevelopmentTree)
 {
     ASSERT_EQ(Run("--headless --frames 6 --shots loose"), 0) << errors;
