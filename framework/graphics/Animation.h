@@ -34,6 +34,9 @@ public:
     // A non-empty label replaces the stored one; "NONE" plays nothing. False
     // when the sprite of the label cannot be had.
     bool SetSpriteLabel(const std::string& label);
+    // Only names the sprite, without fetching it: for the tools that write
+    // settings files, where no sprites are loaded. SetSpriteLabel("") fetches it.
+    void NameSprite(const std::string& label) { spriteLabel = label; }
     void Update(float seconds);
     int GetCurrentFrame() const;
     // Moves the position to the frame (of GetFrameCount frames).

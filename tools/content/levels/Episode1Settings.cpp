@@ -182,7 +182,7 @@ bool WriteEpisode1Settings()
                 detail.SetRolloverCheck(Entity::rolloverNone);
             }
             detail.SetPickupAnim(0);
-            detail.GetAnimation().SetSpriteLabel(graphic.name);
+            detail.GetAnimation().NameSprite(graphic.name);
             detail.GetAnimation().SetMode(Animation::modeLoop);
             writer.Write(items::FullName(description.label, graphic.name), detail);
         }
@@ -204,7 +204,7 @@ bool WriteEpisode1Settings()
         door.SetActPositionValid(true);
         // Played backwards from its first frame, an idle door stays shut;
         // opening plays it forwards, arriving backwards from its end.
-        door.GetAnimation().SetSpriteLabel(thing.sprite);
+        door.GetAnimation().NameSprite(thing.sprite);
         door.GetAnimation().SetMode(Animation::modeStop);
         door.GetAnimation().SetDirection(Animation::backward);
         writer.Write(items::FullName(thing.room, thing.name), door);
@@ -213,13 +213,13 @@ bool WriteEpisode1Settings()
         Item item;
         item.SetLabel(thing.label);
         item.SetPickupAnim(static_cast<int>(thing.pickup));
-        item.GetIconSprite().SetSpriteLabel(items::IconLabel(thing));
-        item.GetCursorSprite().SetSpriteLabel(items::CursorLabel(thing));
+        item.GetIconSprite().NameSprite(items::IconLabel(thing));
+        item.GetCursorSprite().NameSprite(items::CursorLabel(thing));
         if (const rooms::RoomGraphic* graphic = thing.liesInRoom ? FindGraphic(itemGraphics, thing.sprite) : nullptr) {
             PlaceOnGraphic(item, *graphic);
             item.SetActPosition(Foot(*graphic));
             item.SetActPositionValid(true);
-            item.GetAnimation().SetSpriteLabel(thing.sprite);
+            item.GetAnimation().NameSprite(thing.sprite);
             item.GetAnimation().SetMode(Animation::modeLoop);
         } else {
             // Made by a combination: not in the room until then.
