@@ -18,6 +18,14 @@ StringTokens::StringTokens(std::string_view line, std::string_view delimiters)
     }
 }
 
+std::string_view StringTokens::Trim(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 int StringTokens::ToInt(std::string_view token)
 {
     const std::string copy(token);

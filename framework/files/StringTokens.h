@@ -32,6 +32,9 @@ public:
 
     const std::string& GetText() const { return text; }
 
+    // The text without the blanks, tabs and line ends around it.
+    static std::string_view Trim(std::string_view text);
+
     static int ToInt(std::string_view token);
     static float ToFloat(std::string_view token);
 

@@ -37,12 +37,9 @@ constexpr float sidewaysRatio = 3.0f;
 
 const char* const playerName = "Player";
 
-std::string TrimBlanks(const std::string& text)
+std::string Trimmed(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return std::string(StringTokens::Trim(text));
 }
 
 std::optional<int> ReadInt(const std::string& text)
@@ -155,12 +152,12 @@ void ConversationEngine::FaceParticipants()
         participants.push_back(name);
     };
     for (int row = conversationRow; row < Sheet().GetRowCount(); ++row) {
-        const std::string speaker = TrimBlanks(Cell(speakerColumn, row));
+        const std::string speaker = Trimmed(Cell(speakerColumn, row));
         if (LowerCaseWindows1252(speaker) != "x") {
             if (Character* character = FindCharacter(speaker); character != nullptr && character->GetAutoOrient())
                 join(speaker);
         }
-        if (IsEndMarker(TrimBlanks(Cell(nextColumn, row))))
+        if (IsEndMarker(Trimmed(Cell(nextColumn, row))))
             break;
     }
     join(playerName);
@@ -197,7 +194,7 @@ bool ConversationEngine::ParticipantsTurning() const
 void ConversationEngine::PlayRow(int row)
 {
     currentRow = row;
-    const std::string speaker = TrimBlanks(Cell(speakerColumn, row));
+    const std::string speaker = Trimmed(Cell(speakerColumn, row));
     if (LowerCaseWindows1252(speaker) == "x") {
         ShowChoices(row);
         return;
@@ -328,7 +325,7 @@ bool ConversationEngine::RunCommands()
 {
     const unsigned startedIn = generation;
     while (true) {
-        const std::string command = TrimBlanks(Cell(nextCommandColumn, currentRow));
+        const std::string command = Trimmed(Cell(nextCommandColumn, currentRow));
         if (command.empty())
             return true;
         ++nextCommandColumn;

@@ -34,19 +34,10 @@ constexpr int examineColumn = 1;
 constexpr int useColumn = 2;
 const char* const playerName = "Player";
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
 // "#3" names generic group 3; trailing blanks are tolerated.
 std::optional<int> GenericGroupOf(std::string_view text)
 {
-    text = TrimBlanks(text);
+    text = StringTokens::Trim(text);
     if (text.size() < 2 || text.front() != '#')
         return std::nullopt;
     return TalkScriptManager::ReadNumber(text.substr(1));
@@ -226,7 +217,7 @@ std::optional<TalkEntry> TalkScriptManager::FollowLinks(const TalkEntry& entry)
 {
     TalkEntry current = entry;
     for (int hop = 0; hop < maximumLinkHops && !current.text.empty() && current.text.front() == '$'; ++hop) {
-        const std::string_view link = TrimBlanks(std::string_view(current.text).substr(1));
+        const std::string_view link = StringTokens::Trim(std::string_view(current.text).substr(1));
         const std::optional<Sheet> sheet = SheetByName(current.sheet);
         const char letter = link.empty() ? '\0' : LowerCaseWindows1252(link.front());
         const std::optional<int> row = link.empty() ? std::nullopt : ReadNumber(link.substr(1));
@@ -273,18 +264,18 @@ void TalkScriptManager::Perform(const TalkEntry& entry)
     }
     if (line.text.front() == '>') {
         if (AdventureLevel* level = AdventureLevel::Current())
-            level->RunScript(std::string(TrimBlanks(std::string_view(line.text).substr(1))), "");
+            level->RunScript(std::string(StringTokens::Trim(std::string_view(line.text).substr(1))), "");
         return;
     }
     static const std::string conversationPrefix = "gespräch_"_w1252;
     if (LowerCaseWindows1252(line.text.substr(0, conversationPrefix.size())) == conversationPrefix) {
-        StartConversation(std::string(TrimBlanks(line.text)), -1);
+        StartConversation(std::string(StringTokens::Trim(line.text)), -1);
         return;
     }
 
     Character* speaker = nullptr;
     if (const std::size_t colon = line.text.find(':'); colon != std::string::npos) {
-        const std::string name(TrimBlanks(std::string_view(line.text).substr(0, colon)));
+        const std::string name(StringTokens::Trim(std::string_view(line.text).substr(0, colon)));
         speaker = cast.FindAs<Character>(name);
         if (speaker == nullptr) {
             LogWarning("TalkScriptManager::Perform: Couldn't find character <%s>!\n", name.c_str());

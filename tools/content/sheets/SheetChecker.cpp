@@ -57,12 +57,9 @@ const UseMarker* FindUseMarker(int sheet, int column, const std::string& text)
     return nullptr;
 }
 
-std::string Trim(std::string_view text)
+std::string Trimmed(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+    return std::string(StringTokens::Trim(text));
 }
 
 std::string Quoted(const std::string& windows1252)
@@ -73,7 +70,7 @@ std::string Quoted(const std::string& windows1252)
 // "#3": group 3.
 std::optional<int> GenericGroupOf(std::string_view text)
 {
-    const std::string trimmed = Trim(text);
+    const std::string trimmed = Trimmed(text);
     if (trimmed.size() < 2 || trimmed.front() != '#')
         return std::nullopt;
     return TalkScriptManager::ReadNumber(std::string_view(trimmed).substr(1));
@@ -236,7 +233,7 @@ void SheetChecker::FindConversations()
     ExcelSheet& sheet = sheets[conversationSheet];
     // Row 0 is the header; a conversation begins at a name in column A.
     for (int row = 1; row < sheet.GetRowCount(); ++row) {
-        const std::string name = Trim(sheet.GetCell(indexColumn, row));
+        const std::string name = Trimmed(sheet.GetCell(indexColumn, row));
         if (name.empty() || TalkScriptManager::ReadInt(name))
             continue;
         if (!conversations.empty())
@@ -248,7 +245,7 @@ void SheetChecker::FindConversations()
 const Conversation* SheetChecker::FindConversation(const std::string& name) const
 {
     // As the game finds it: the first row whose column A is the name.
-    const std::string lower = LowerCaseWindows1252(Trim(name));
+    const std::string lower = LowerCaseWindows1252(Trimmed(name));
     for (const Conversation& conversation : conversations) {
         if (LowerCaseWindows1252(conversation.name) == lower)
             return &conversation;
@@ -271,7 +268,7 @@ void SheetChecker::CheckGenericGroups()
                                     " belongs: groups are numbered 1, 2, ... without gaps");
             group = *header;
             genericLineCounts[group] = 0;
-        } else if (!Trim(text).empty()) {
+        } else if (!Trimmed(text).empty()) {
             if (group == 0)
                 AddSheetFinding(Check::reference, genericSheet, 0, row,
                                 "stands before the first group header and is never said");
@@ -292,7 +289,7 @@ void SheetChecker::CheckKeys()
 {
     const std::set<std::string> keys = elements.Keys();
     const auto check = [&](int sheet, int column, int row) {
-        const std::string key = Trim(sheets[static_cast<std::size_t>(sheet)].GetCell(column, row));
+        const std::string key = Trimmed(sheets[static_cast<std::size_t>(sheet)].GetCell(column, row));
         if (!key.empty() && !keys.contains(LowerCaseWindows1252(key)))
             AddSheetFinding(Check::reference, sheet, column, row,
                             "key " + Quoted(key) + " belongs to no element of " + EpisodeName());
@@ -301,7 +298,7 @@ void SheetChecker::CheckKeys()
     // under any key.
     ExcelSheet& items = sheets[itemSheet];
     for (int row = 1; row < items.GetRowCount(); ++row) {
-        if (!Trim(items.GetCell(1, row)).empty() || !Trim(items.GetCell(2, row)).empty())
+        if (!Trimmed(items.GetCell(1, row)).empty() || !Trimmed(items.GetCell(2, row)).empty())
             check(itemSheet, 0, row);
     }
     ExcelSheet& combine = sheets[itemCombineSheet];
@@ -342,7 +339,7 @@ void SheetChecker::CheckPerformedCells()
 
 void SheetChecker::CheckUseMarker(const UseMarker& marker, int row)
 {
-    const std::string key = LowerCaseWindows1252(Trim(sheets[itemSheet].GetCell(0, row)));
+    const std::string key = LowerCaseWindows1252(Trimmed(sheets[itemSheet].GetCell(0, row)));
     for (const std::string& user : elements.OthersWithKey(key, marker.kind))
         AddSheetFinding(Check::reference, itemSheet, useColumn, row,
                         Quoted(user) + " would say " + Quoted(marker.text) + ", which acts only as the use line of a " +
@@ -358,7 +355,7 @@ void SheetChecker::CheckPerformed(int sheet, int column, int row, const std::str
     } else if (text.front() == '#') {
         CheckGenericReference(sheet, column, row, text);
     } else if (text.front() == '>') {
-        const std::string script = Trim(std::string_view(text).substr(1));
+        const std::string script = Trimmed(std::string_view(text).substr(1));
         if (!episode.scripts.contains(script))
             AddSheetFinding(Check::reference, sheet, column, row,
                             "runs the script " + Quoted(script) + ", which is not registered");
@@ -366,7 +363,7 @@ void SheetChecker::CheckPerformed(int sheet, int column, int row, const std::str
         const Conversation* conversation = FindConversation(text);
         if (conversation == nullptr)
             AddSheetFinding(Check::reference, sheet, column, row,
-                            "starts the conversation " + Quoted(Trim(text)) +
+                            "starts the conversation " + Quoted(Trimmed(text)) +
                                 ", which the conversation sheet does not have");
     }
 }
@@ -376,7 +373,7 @@ void SheetChecker::CheckLink(int sheet, int column, int row, const std::string& 
     ExcelSheet& cells = sheets[static_cast<std::size_t>(sheet)];
     std::string current = text;
     for (int hop = 0; hop < TalkScriptManager::maximumLinkHops; ++hop) {
-        const std::string link = Trim(std::string_view(current).substr(1));
+        const std::string link = Trimmed(std::string_view(current).substr(1));
         const char letter = link.empty() ? '\0' : LowerCaseWindows1252(link.front());
         const std::optional<int> linkRow = link.empty() ? std::nullopt : TalkScriptManager::ReadNumber(std::string_view(link).substr(1));
         if (letter < 'a' || letter > TalkScriptManager::lastLinkColumn || !linkRow || *linkRow < 1) {
@@ -385,7 +382,7 @@ void SheetChecker::CheckLink(int sheet, int column, int row, const std::string& 
             return;
         }
         current = cells.GetCell(letter - 'a', *linkRow - 1);
-        if (Trim(current).empty()) {
+        if (Trimmed(current).empty()) {
             AddSheetFinding(Check::reference, sheet, column, row,
                             "the link " + Quoted(text) + " leads to the empty cell " +
                                 TalkScriptManager::CellName(letter - 'a', *linkRow - 1));
@@ -419,9 +416,9 @@ void SheetChecker::CheckConversationLines()
 {
     ExcelSheet& sheet = sheets[conversationSheet];
     for (int row = 1; row < sheet.GetRowCount(); ++row) {
-        const std::string speaker = Trim(sheet.GetCell(speakerColumn, row));
+        const std::string speaker = Trimmed(sheet.GetCell(speakerColumn, row));
         const std::string& text = sheet.GetCell(lineColumn, row);
-        if (speaker.empty() || LowerCaseWindows1252(speaker) == "x" || Trim(text).empty() || IsSpokenText(text))
+        if (speaker.empty() || LowerCaseWindows1252(speaker) == "x" || Trimmed(text).empty() || IsSpokenText(text))
             continue;
         AddSheetFinding(Check::reference, conversationSheet, lineColumn, row,
                         Quoted(text) + " is said as it stands: links, generic references, scripts and "
@@ -457,8 +454,8 @@ void SheetChecker::CheckRecording(const SpokenCell& cell)
     if (File::Exists(alias.c_str())) {
         File aliasFile;
         std::string line;
-        if (aliasFile.Open(alias.c_str(), "r") && aliasFile.ReadLine(line, 64) && !Trim(line).empty())
-            recorded = Trim(line);
+        if (aliasFile.Open(alias.c_str(), "r") && aliasFile.ReadLine(line, 64) && !Trimmed(line).empty())
+            recorded = Trimmed(line);
     }
     const std::string recording = folder + recorded + ".ogg";
     if (File::Exists(Path(episode.dataDir, recording).c_str()))
@@ -474,7 +471,7 @@ void SheetChecker::CheckRecording(const SpokenCell& cell)
 
 std::optional<int> SheetChecker::IndexOf(int row)
 {
-    const std::string text = Trim(sheets[conversationSheet].GetCell(indexColumn, row));
+    const std::string text = Trimmed(sheets[conversationSheet].GetCell(indexColumn, row));
     return text.empty() ? std::nullopt : TalkScriptManager::ReadInt(text);
 }
 
@@ -517,7 +514,7 @@ void SheetChecker::CheckConversation(const Conversation& conversation)
             else
                 firstRowOfIndex[*index] = row;
         }
-        if (LowerCaseWindows1252(Trim(sheet.GetCell(speakerColumn, row))) == "x") {
+        if (LowerCaseWindows1252(Trimmed(sheet.GetCell(speakerColumn, row))) == "x") {
             AddChoiceBlock(conversation, row, graph);
             blockRow = row;
         } else {
@@ -544,14 +541,14 @@ void SheetChecker::AddChoiceBlock(const Conversation& conversation, int row, Con
     }
     if (index && options == 0)
         AddConversationFinding(indexColumn, row, "the choice block " + std::to_string(*index) + " offers no options");
-    if (!Trim(sheet.GetCell(firstCommandColumn, row)).empty())
+    if (!Trimmed(sheet.GetCell(firstCommandColumn, row)).empty())
         AddConversationFinding(firstCommandColumn, row, "commands on a choice block's row never run");
 }
 
 void SheetChecker::AddCommands(const Conversation& conversation, int row, ConversationGraph& graph)
 {
     for (int column = firstCommandColumn;; ++column) {
-        const std::string command = Trim(sheets[conversationSheet].GetCell(column, row));
+        const std::string command = Trimmed(sheets[conversationSheet].GetCell(column, row));
         if (command.empty())
             return;
         CheckCommand(conversation, column, row, command);
@@ -597,7 +594,7 @@ void SheetChecker::JudgeConversation(const Conversation& conversation, const Con
     const std::string name = Quoted(conversation.name);
     const ConversationGraph::Verdict verdict = graph.Judge(unhiddenByScripts);
     for (const int row : verdict.reached) {
-        if (Trim(sheets[conversationSheet].GetCell(speakerColumn, row)).empty())
+        if (Trimmed(sheets[conversationSheet].GetCell(speakerColumn, row)).empty())
             AddConversationFinding(speakerColumn, row,
                                    "is reached, but names no speaker: " + name + " breaks off here");
     }
@@ -736,7 +733,7 @@ void SheetChecker::CheckTalkCell(const ScriptUse& use)
     const int columnIndex = column[0] - 'a';
     const std::string cell = TalkScriptManager::CellName(columnIndex, *row - 1);
     const std::string& text = sheets[static_cast<std::size_t>(sheet)].GetCell(columnIndex, *row - 1);
-    if (Trim(text).empty()) {
+    if (Trimmed(text).empty()) {
         finding(Quoted(use.name) + " is an empty cell");
         return;
     }

@@ -1,6 +1,8 @@
 #include "sheets/SpokenCells.h"
 
 #include "sheets/EpisodeSheets.h"
+#include "adventure/TalkScriptManager.h"
+#include "files/StringTokens.h"
 
 #include <cstdio>
 
@@ -12,19 +14,9 @@ const char* const sheetNames[] = {"item", "itemcombine", "conversation", "generi
 constexpr std::size_t conversationSheet = 2;
 constexpr std::size_t genericSheet = 3;
 
-std::string CellName(int column, int row)
-{
-    char name[16];
-    std::snprintf(name, sizeof name, "%c%02d", 'A' + column, row + 1);
-    return name;
-}
-
 std::string Trimmed(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return std::string(StringTokens::Trim(text));
 }
 
 bool IsGroupHeader(const std::string& text)
@@ -37,8 +29,8 @@ SpokenCell SpokenLine(const char* sheet, int column, int row, const std::string&
 {
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos)
-        return {sheet, CellName(column, row), "Player", Trimmed(text)};
-    return {sheet, CellName(column, row), Trimmed(text.substr(0, colon)), Trimmed(text.substr(colon + 1))};
+        return {sheet, TalkScriptManager::CellName(column, row), "Player", Trimmed(text)};
+    return {sheet, TalkScriptManager::CellName(column, row), Trimmed(text.substr(0, colon)), Trimmed(text.substr(colon + 1))};
 }
 
 } // namespace
@@ -65,7 +57,7 @@ std::vector<SpokenCell> SpokenCells(EpisodeSheetSet& sheets)
                 const std::string speaker = Trimmed(sheet.GetCell(1, row));
                 const std::string& text = sheet.GetCell(2, row);
                 if (!speaker.empty() && speaker != "x" && speaker != "X" && IsSpokenText(text))
-                    spoken.push_back({name, CellName(2, row), speaker, Trimmed(text)});
+                    spoken.push_back({name, TalkScriptManager::CellName(2, row), speaker, Trimmed(text)});
             } else if (index == genericSheet) {
                 const std::string& text = sheet.GetCell(0, row);
                 if (!IsGroupHeader(text) && IsSpokenText(text))

@@ -1,5 +1,7 @@
 #include "story/PuzzleChart.h"
 
+#include "files/StringTokens.h"
+
 #include <algorithm>
 #include <cctype>
 #include <initializer_list>
@@ -16,24 +18,15 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The first word of `text` (up to a blank), taken off it.
 std::string_view TakeWord(std::string_view& text)
 {
-    text = Trim(text);
+    text = StringTokens::Trim(text);
     std::size_t end = 0;
     while (end < text.size() && !IsBlank(text[end]))
         ++end;
     const std::string_view word = text.substr(0, end);
-    text = Trim(text.substr(end));
+    text = StringTokens::Trim(text.substr(end));
     return word;
 }
 
@@ -119,7 +112,7 @@ void ChartReader::ReadLine(std::string_view line)
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = StringTokens::Trim(line);
     if (trimmed.empty() || trimmed.front() == '#')
         return;
     if (line.find('\0') != std::string_view::npos) {
@@ -243,7 +236,7 @@ void ChartReader::ReadFieldLine(std::string_view text)
     std::string plain;
     if (!WithoutRemarks(rest, plain))
         return;
-    if (field == Field::needs && Trim(plain) == "-") {
+    if (field == Field::needs && StringTokens::Trim(plain) == "-") {
         if (!step->needs.empty())
             Fault(lineNumber, "\"-\" says step " + step->name + " needs nothing, yet it needs more");
         stepsWithoutNeeds.insert(step->name);
@@ -278,9 +271,9 @@ void ChartReader::ReadLying(std::string_view text)
     bool any = false;
     while (!rest.empty()) {
         const std::size_t comma = std::min(rest.find(','), rest.size());
-        const std::string_view item = Trim(rest.substr(0, comma));
+        const std::string_view item = StringTokens::Trim(rest.substr(0, comma));
         rest.remove_prefix(std::min(comma + 1, rest.size()));
-        if (item.empty() && Trim(rest).empty() && any)
+        if (item.empty() && StringTokens::Trim(rest).empty() && any)
             break; // a comma at the end
         if (!IsName(item)) {
             Fault(lineNumber, "\"" + std::string(item) + "\" is no item's name");
@@ -326,24 +319,24 @@ void ChartReader::ReadList(std::string_view text, std::initializer_list<Kind> al
     std::string kinds;
     for (const Kind kind : allowed)
         kinds += std::string(kinds.empty() ? "" : ", ") + ChartKindName(kind);
-    std::string_view rest = Trim(text);
+    std::string_view rest = StringTokens::Trim(text);
     if (rest.empty()) {
         Fault(lineNumber, "an empty list: name " + kinds);
         return;
     }
     while (!rest.empty()) {
         const std::size_t comma = std::min(rest.find(','), rest.size());
-        std::string_view entry = Trim(rest.substr(0, comma));
+        std::string_view entry = StringTokens::Trim(rest.substr(0, comma));
         const bool comesAfter = comma < rest.size();
         rest.remove_prefix(std::min(comma + 1, rest.size()));
-        if (entry.empty() && comesAfter && Trim(rest).empty())
+        if (entry.empty() && comesAfter && StringTokens::Trim(rest).empty())
             break; // a comma at the line's end: the list goes on below
         const std::string_view kindWord = TakeWord(entry);
         const std::string_view name = TakeWord(entry);
         const auto kind = std::find_if(allowed.begin(), allowed.end(),
                                        [&](Kind each) { return kindWord == ChartKindName(each); });
         if (kind == allowed.end() || !IsName(name) || !entry.empty() || (*kind == Kind::level && !IsNumber(name))) {
-            Fault(lineNumber, "\"" + std::string(Trim(kindWord)) + (name.empty() ? "" : " ") + std::string(name) +
+            Fault(lineNumber, "\"" + std::string(StringTokens::Trim(kindWord)) + (name.empty() ? "" : " ") + std::string(name) +
                                   (entry.empty() ? "" : " ") + std::string(entry) + "\": an entry is one of " + kinds +
                                   ", then a name" + (std::count(allowed.begin(), allowed.end(), Kind::level) != 0
                                                          ? " (a level by its number)"
