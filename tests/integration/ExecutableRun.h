@@ -7,11 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
 #include <sys/wait.h>
+
+// The picture file --shots writes for a frame.
+inline std::string ShotName(int frame)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "frame%06d.png", frame);
+    return name;
+}
 
 class ExecutableRun : public ::testing::Test {
 protected:

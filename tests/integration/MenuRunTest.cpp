@@ -1,6 +1,7 @@
 // The main menu in the real executable, driven headless by recorded keys.
 
 #include "ExecutableRun.h"
+#include "RecordedInput.h"
 #include "GameParameters.h"
 #include "files/Scrambler.h"
 
@@ -62,14 +63,6 @@ private:
 
 // The log line of the first episode's first room.
 constexpr const char* bridge = "room-startup script <ScriptRoomBr\xFC" "cke> not available\n";
-
-// The frame's picture file.
-std::string ShotName(int frame)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "frame%06d.png", frame);
-    return name;
-}
 
 } // namespace
 
@@ -157,39 +150,29 @@ TEST_F(MenuRunTest, AGameSavedInTheEngineRoomLoadsAsItWasSaved)
     // The crystal taken on the bridge, down to the engine room; saved into
     // slot 1 through the in-game menu, quit to the main menu, loaded from
     // there and saved again into slot 2.
-    std::string keys = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n";
-    const auto key = [&keys](int frame, int code, const char* character = "") {
-        keys += "frame " + std::to_string(frame) + " keydown " + std::to_string(code) + character + "\n";
-        keys += "frame " + std::to_string(frame + 1) + " keyup " + std::to_string(code) + "\n";
-    };
-    const auto click = [&keys](int frame, int x, int y) {
-        const std::string at = std::to_string(x) + " " + std::to_string(y);
-        keys += "frame " + std::to_string(frame) + " mousemove " + at + "\n";
-        keys += "frame " + std::to_string(frame + 2) + " lbuttondown " + at + " lbuttonup " + at + "\n";
-    };
-    key(15, keyDown);
-    key(18, keyEnter);
-    key(40, keyEnter, " char 13"); // skips the opening lines
-    click(60, 920, 400);           // the crystal
-    click(460, 100, 330);          // the ladder down
-    key(900, keyEscape);
-    const auto save = [&click](int frame, int slotX, int yesX) {
-        click(frame, 504, 290);         // "Spiel speichern"
-        click(frame + 10, slotX, 154);  // the slot
-        click(frame + 20, yesX, 180);   // "Ja"
-        click(frame + 30, 137, 705);    // "Zurück"
+    RecordedInput input;
+    input.At(15).Key(keyDown);
+    input.At(18).Key(keyEnter);
+    input.At(40).Key(keyEnter, '\r');      // skips the opening lines
+    input.At(60).Click(920, 400);          // the crystal
+    input.At(460).Click(100, 330);         // the ladder down
+    input.At(900).Key(keyEscape);
+    const auto save = [&input](int frame, int slotX, int yesX) {
+        input.At(frame).Click(504, 290);       // "Spiel speichern"
+        input.At(frame + 10).Click(slotX, 154); // the slot
+        input.At(frame + 20).Click(yesX, 180);  // "Ja"
+        input.At(frame + 30).Click(137, 705);   // "Zurück"
     };
     save(910, 188, 124);
-    click(950, 325, 645); // "Spiel beenden"
-    click(960, 428, 410); // "Ja"
-    click(1000, 514, 275); // "Spiel laden" on the main page
-    click(1020, 188, 154);
-    click(1030, 124, 180);
-    key(1200, keyEscape);
+    input.At(950).Click(325, 645);  // "Spiel beenden"
+    input.At(960).Click(428, 410);  // "Ja"
+    input.At(1000).Click(514, 275); // "Spiel laden" on the main page
+    input.At(1020).Click(188, 154);
+    input.At(1030).Click(124, 180);
+    input.At(1200).Key(keyEscape);
     save(1210, 512, 448);
-    key(1250, keyEscape);
-    keys += "frame 1300 time 20\n";
-    WriteFile(directory / "keys.txt", keys);
+    input.At(1250).Key(keyEscape);
+    WriteFile(directory / "keys.txt", input.At(1295).Text());
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
     const std::string log = Log();
     EXPECT_EQ(log.find("***"), std::string::npos) << log;

@@ -42,6 +42,8 @@ public:
         next += 3;
         return *this;
     }
+    // The frame the next input comes in.
+    int Now() const { return next; }
     // The recording, ending a few frames after the last input.
     std::string Text() const { return text + "frame " + std::to_string(next + 5) + " time 20\n"; }
 

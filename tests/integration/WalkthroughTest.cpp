@@ -3,6 +3,7 @@
 // dance contest, with the clicks a player makes.
 
 #include "ExecutableRun.h"
+#include "RecordedInput.h"
 #include "files/Scrambler.h"
 
 #include <cstdio>
@@ -100,11 +101,10 @@ public:
     {
         for (const Step& step : steps)
             Add(step);
-        text += "frame " + std::to_string(frame) + " time 20\n";
     }
-    const std::string& Text() const { return text; }
+    std::string Text() const { return input.Text(); }
     const std::vector<int>& Shots() const { return shots; }
-    int Frames() const { return frame; }
+    int Frames() const { return input.Now(); }
 
 private:
     void Add(const Step& step)
@@ -114,56 +114,31 @@ private:
             Press(step.x);
             break;
         case Act::click:
-            Click(step.x, step.y);
+            input.Click(step.x, step.y);
             break;
         case Act::use:
-            Click(step.x, step.y);
-            frame += step.wait;
+            input.Click(step.x, step.y).Wait(step.wait);
             // Twice, in case the walk took a little longer.
             Press(keyEnter);
             Press(keyEnter);
             return;
         case Act::select:
-            Line("mousemove 500 720");
-            frame += 30; // the bar slides in
-            Click(step.x, slotY);
-            frame += 5;
+            input.Move(500, 720).Wait(29); // the bar slides in
+            input.Click(step.x, slotY).Wait(5);
             break;
         case Act::shoot:
-            shots.push_back(frame);
-            ++frame;
+            shots.push_back(input.Now());
+            input.Wait(1);
             break;
         }
-        frame += step.wait;
+        input.Wait(step.wait);
     }
-    void Line(const std::string& event) { text += "frame " + std::to_string(frame) + " " + event + "\n"; }
-    void Click(int x, int y)
-    {
-        const std::string at = std::to_string(x) + " " + std::to_string(y);
-        Line("mousemove " + at);
-        frame += 2;
-        Line("lbuttondown " + at + " lbuttonup " + at);
-        ++frame;
-    }
-    void Press(int key)
-    {
-        Line("keydown " + std::to_string(key) + (key == keyEnter ? " char 13" : ""));
-        ++frame;
-        Line("keyup " + std::to_string(key));
-        frame += 14;
-    }
+    // A key, and a pause for what it sets off.
+    void Press(int key) { input.Key(key, key == keyEnter ? '\r' : 0).Wait(12); }
 
-    std::string text = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n";
-    int frame = 5;
+    RecordedInput input;
     std::vector<int> shots;
 };
-
-std::string ShotName(int frame)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "frame%06d.png", frame);
-    return name;
-}
 
 } // namespace
 
