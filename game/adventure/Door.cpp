@@ -12,9 +12,6 @@
 
 namespace {
 
-// The use line that makes a door an exit (besides no line at all).
-constexpr const char* exitLine = "ausgang";
-
 void SerializePoint(Serializer& serializer, const char* name, Point& point)
 {
     int values[2] = {point.x, point.y};

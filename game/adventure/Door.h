@@ -16,6 +16,8 @@
 class Door : public Entity {
 public:
     enum State : int { idle = 0, opening = 1, arriving = 2 };
+    // The use line that makes a door an exit (besides no line at all).
+    static constexpr const char* exitLine = "ausgang";
 
     void Serialize(Serializer& serializer, const char* name) override;
     void Draw() override;

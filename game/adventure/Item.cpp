@@ -13,9 +13,6 @@
 
 namespace {
 
-// The use line that picks an item up.
-constexpr const char* pickupLine = "automatisch mitnehmen";
-
 // The pick-up scripts by height (low, middle, high).
 constexpr const char* pickupScripts[] = {"ScriptOnPickupLow", "ScriptOnPickupMid", "ScriptOnPickupHigh"};
 

@@ -16,6 +16,8 @@ class Item : public Entity {
 public:
     enum State : int { idle = 0, lineMove = 1 };
     enum PickupAnim : int { pickupNone = 0, pickupLow = 1, pickupMiddle = 2, pickupHigh = 3 };
+    // The use line that picks an item up.
+    static constexpr const char* pickupLine = "automatisch mitnehmen";
 
     void Serialize(Serializer& serializer, const char* name) override;
     void Draw() override;

@@ -5,6 +5,8 @@
 #include "sheets/EpisodeElements.h"
 #include "sheets/StoryScriptScanner.h"
 #include "sheets/SpokenCells.h"
+#include "adventure/Door.h"
+#include "adventure/Item.h"
 #include "adventure/LevelSettings.h"
 #include "adventure/TalkScriptManager.h"
 #include "files/File.h"
@@ -43,7 +45,7 @@ struct UseMarker {
     const char* text;
     ElementKind kind;
 };
-constexpr UseMarker useMarkers[] = {{"ausgang", ElementKind::door}, {"automatisch mitnehmen", ElementKind::item}};
+constexpr UseMarker useMarkers[] = {{Door::exitLine, ElementKind::door}, {Item::pickupLine, ElementKind::item}};
 constexpr int useColumn = 2;
 
 const UseMarker* FindUseMarker(int sheet, int column, const std::string& text)

@@ -1,6 +1,8 @@
 #include "sheets/SpokenCells.h"
 
 #include "sheets/EpisodeSheets.h"
+#include "adventure/Door.h"
+#include "adventure/Item.h"
 #include "adventure/TalkScriptManager.h"
 #include "files/StringTokens.h"
 
@@ -40,7 +42,7 @@ bool IsSpokenText(const std::string& text)
     // A door's use line "ausgang" lets the player go through, an item's
     // "automatisch mitnehmen" picks it up: orders, not lines.
     const std::string trimmed = Trimmed(text);
-    if (trimmed.empty() || trimmed == "ausgang" || trimmed == "automatisch mitnehmen")
+    if (trimmed.empty() || trimmed == Door::exitLine || trimmed == Item::pickupLine)
         return false;
     const char first = text[0];
     return first != '$' && first != '#' && first != '>' && !text.starts_with("gespr\xe4" "ch_");
