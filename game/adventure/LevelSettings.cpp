@@ -110,10 +110,15 @@ void LevelSettings::Unload(std::vector<std::unique_ptr<GameElement>>& created)
     created.clear();
 }
 
-void LevelSettings::WriteBlock(File& file, const std::string& fullName, Object& object, bool dynamic)
+void LevelSettings::WriteBlockHead(File& file, const std::string& fullName, bool dynamic)
 {
     file.Printf("# ------------------------------------------------ %s\n", fullName.c_str());
     file.Printf("%s\n", dynamic ? "DYNAMIC OBJECT START" : "OBJECT START");
+}
+
+void LevelSettings::WriteBlock(File& file, const std::string& fullName, Object& object, bool dynamic)
+{
+    WriteBlockHead(file, fullName, dynamic);
     AsciiSerializer serializer(file, true);
     serializer.SerializeObject(fullName.c_str(), &object);
 }

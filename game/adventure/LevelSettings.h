@@ -47,6 +47,9 @@ public:
     // Writes one block: the comment line with the full name, the start line
     // and the object's settings.
     static void WriteBlock(File& file, const std::string& fullName, Object& object, bool dynamic);
+    // The comment line and the start line alone (a savegame writes the
+    // object's state after them).
+    static void WriteBlockHead(File& file, const std::string& fullName, bool dynamic);
     // Takes the created elements out of the cast and deletes them.
     static void Unload(std::vector<std::unique_ptr<GameElement>>& created);
 };

@@ -156,6 +156,12 @@ bool GameRuvId::LoadSettings(const std::string& fileName)
     return loaded;
 }
 
+bool GameRuvId::IsCreated(const Object* object) const
+{
+    return std::any_of(created.begin(), created.end(),
+                       [object](const std::unique_ptr<GameElement>& element) { return element.get() == object; });
+}
+
 bool GameRuvId::SaveSettings(const std::string& fileName)
 {
     const std::string path = SettingsPath(levelNumber, fileName);
@@ -171,11 +177,8 @@ bool GameRuvId::SaveSettings(const std::string& fileName)
         LogError("GameRuvId::SaveSettings: Failed to open <%s>!\n", path.c_str());
         return false;
     }
-    for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
-        const bool dynamic = std::any_of(created.begin(), created.end(),
-                                         [&entry](const auto& element) { return element.get() == entry.object; });
-        LevelSettings::WriteBlock(file, entry.fullName, *entry.object, dynamic);
-    }
+    for (const Cast::Entry& entry : Cast::GetInstance().GetEntries())
+        LevelSettings::WriteBlock(file, entry.fullName, *entry.object, IsCreated(entry.object));
     return file.Close();
 }
 
@@ -321,10 +324,7 @@ bool GameRuvId::SaveGame(File& file)
     file.Printf("levelNum %d\n", levelNumber);
     AsciiStateSerializer serializer(file, true);
     for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
-        const bool dynamic = std::any_of(created.begin(), created.end(),
-                                         [&entry](const auto& element) { return element.get() == entry.object; });
-        file.Printf("# ------------------------------------------------ %s\n", entry.fullName.c_str());
-        file.Printf("%s\n", dynamic ? "DYNAMIC OBJECT START" : "OBJECT START");
+        LevelSettings::WriteBlockHead(file, entry.fullName, IsCreated(entry.object));
         serializer.SerializeObject(entry.fullName.c_str(), entry.object);
     }
     return true;

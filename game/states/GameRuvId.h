@@ -80,6 +80,8 @@ public:
 
 private:
     RuvIdLevelAdventure* Adventure() const;
+    // Whether the settings file created the object (a dynamic block).
+    bool IsCreated(const Object* object) const;
 
     static inline bool creditsMode = false;
 
