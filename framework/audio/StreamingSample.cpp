@@ -200,6 +200,15 @@ void StreamingSample::Pause(bool pause)
     }
 }
 
+std::uint32_t StreamingSample::GetPlayPosition() const
+{
+    std::uint32_t play = 0;
+    std::uint32_t write = 0;
+    if (buffer != nullptr)
+        buffer->GetCurrentPosition(&play, &write);
+    return play;
+}
+
 void StreamingSample::SetVolume(float linear)
 {
     streamVolume = linear;

@@ -48,6 +48,9 @@ public:
 
     // Stops the device buffer, or starts it again; the timer keeps running.
     void Pause(bool pause);
+    // Where the device plays in the ring buffer, in bytes (0 without a
+    // buffer): what has been heard moves it on, round the ring.
+    std::uint32_t GetPlayPosition() const;
 
     int GetSoundGroup() const { return soundGroup; }
     void SetSoundGroup(int group) { soundGroup = group; }

@@ -10,10 +10,22 @@
 
 #include "files/Object.h"
 
+// What a level may ask of the game controller that runs it.
+class LevelOwner {
+public:
+    // Whether the player may open the in-game menu now.
+    virtual void SetMenuEnabled(bool enabled) = 0;
+
+protected:
+    ~LevelOwner() = default;
+};
+
 // What a level is started with.
 struct LevelParameters {
     // The level's number: 1 to 6 the episodes, 7 and up the minigames.
     int level = 1;
+    // The controller running the level; null in tests that run a level alone.
+    LevelOwner* owner = nullptr;
 };
 
 class Level : public Object {

@@ -47,9 +47,34 @@ bool IsEpisode(int level)
     return level >= 1 && level <= 6;
 }
 
-bool IsMinigame(int level)
+// The class that plays each minigame, registered with Factory<Level> by the
+// minigames' library, and the title its savegames carry.
+struct MinigameLevel {
+    int level;
+    const char* className;
+    const char* title;
+};
+constexpr MinigameLevel minigameLevels[] = {
+    {7, "RuvIdLevelTanzen", "Kapitel 1 - Minispiel Tanzen"},
+    {8, "RuvIdLevelTaxishooter", "Kapitel 2 - Minispiel Taxishooter"},
+    {9, "RuvIdLevelRitter", "Kapitel 3 - Minispiel Ritterweitwurf"},
+    {11, "RuvIdLevelAlien", "Kapitel 5 - Minispiel Alienshooter"},
+};
+
+const MinigameLevel* FindMinigame(int level)
 {
-    return level == 7 || level == 8 || level == 9 || level == 11;
+    for (const MinigameLevel& minigame : minigameLevels) {
+        if (minigame.level == level)
+            return &minigame;
+    }
+    return nullptr;
+}
+
+// Back to the main menu, dropping a savegame that asked for the level.
+void BackToMainMenu()
+{
+    MainProgram::GetInstance().TakePendingSavegame();
+    MainProgram::GetInstance().SetProject("GameRuvIdMenu");
 }
 
 std::string SettingsPath(int level, const std::string& fileName)
@@ -84,19 +109,30 @@ void GameRuvId::Init(int number)
     creditsMode = number == creditsLevel;
     if (creditsMode)
         levelNumber = 7;
-    if (IsMinigame(levelNumber)) {
-        // The minigames are not in the game yet: until they are, their
-        // levels lead back to the main menu instead of ending the program.
+    const MinigameLevel* minigame = FindMinigame(levelNumber);
+    if (minigame != nullptr && !Factory<Level>::GetInstance().IsRegistered(minigame->className)) {
+        // A minigame this build does not play leads back to the main menu
+        // instead of ending the program.
         LogError("GameRuvId::Init: Level %d is a minigame that this build cannot play yet!\n", number);
-        MainProgram::GetInstance().TakePendingSavegame();
-        MainProgram::GetInstance().SetProject("GameRuvIdMenu");
+        BackToMainMenu();
         return;
     }
-    if (!IsEpisode(levelNumber)) {
+    if (minigame == nullptr && !IsEpisode(levelNumber)) {
         LogError("GameRuvId::Init: Unknown Level-Number(%d)!\n", number);
         // The player learns why the game ends, not only the log.
         platform::ShowMessageBox("Error", "GameRuvId::Init: Unknown Level-Number(" + std::to_string(number) + ")!");
         TerminateAbnormally();
+    }
+    if (!File::Exists(LevelContent::LevelFile(levelNumber, "sprites.txt").c_str())) {
+        // A level the story reaches before its data is in the game: the
+        // player is told so and finds the main menu again.
+        LogError("GameRuvId::Init: Level %d has no data in this game!\n", levelNumber);
+        char text[160];
+        std::snprintf(text, sizeof text, "Level %d ist in dieser Fassung des Spiels noch nicht enthalten.",
+                      levelNumber);
+        platform::ShowMessageBox("Astrokutter Zephyra", text);
+        BackToMainMenu();
+        return;
     }
 
     if (!LevelContent::Load(levelNumber))
@@ -107,13 +143,15 @@ void GameRuvId::Init(int number)
     Cast& cast = Cast::GetInstance();
     cast.Add(&SoundEngine::GetInstance(), "Sound Engine");
     cast.Add(&SampleManager::GetInstance(), "Sample Manager");
-    auto adventure = std::make_unique<RuvIdLevelAdventure>();
-    RuvIdLevelAdventure& episode = *adventure;
-    level = std::move(adventure);
+    if (minigame != nullptr)
+        level = Factory<Level>::GetInstance().Create(minigame->className);
+    else
+        level = std::make_unique<RuvIdLevelAdventure>();
     menu.Start(level.get(), levelNumber, creditsMode, GameRuvIdMenu::AnySavegame());
 
-    level->Init(LevelParameters{levelNumber});
-    episode.GetPlayer()->SetAnimName(LevelContent::playerFigure);
+    level->Init(LevelParameters{levelNumber, this});
+    if (RuvIdLevelAdventure* episode = Adventure())
+        episode->GetPlayer()->SetAnimName(LevelContent::playerFigure);
     cast.Add(level.get(), LevelContent::SettingsName(levelNumber));
     cast.Add(&DebugDisplaySettings::GetInstance(), "DebugDisplay Settings");
 
@@ -126,7 +164,8 @@ void GameRuvId::Init(int number)
     }
 
     SoundEngine::GetInstance().UpdateVolumes();
-    LevelContent::StartLevel(episode);
+    if (RuvIdLevelAdventure* episode = Adventure())
+        LevelContent::StartLevel(*episode);
     if (LoadingScreen::GetInstance().IsActive())
         LoadingScreen::GetInstance().End();
     menu.SetState(InGameMenu::closed);
@@ -308,8 +347,12 @@ void GameRuvId::GetSaveGameLabels(std::string& title, std::string& date)
     char text[300];
     const RuvIdLevelAdventure* episode = Adventure();
     const Room* room = episode != nullptr ? episode->GetRoom() : nullptr;
-    std::snprintf(text, sizeof text, "Kapitel %d - %s", levelNumber, room != nullptr ? room->GetLabel().c_str() : "");
-    title = text;
+    if (const MinigameLevel* minigame = FindMinigame(levelNumber)) {
+        title = minigame->title;
+    } else {
+        std::snprintf(text, sizeof text, "Kapitel %d - %s", levelNumber, room != nullptr ? room->GetLabel().c_str() : "");
+        title = text;
+    }
     const std::tm now = LocalNow();
     std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &now);
     date = text;

@@ -8,8 +8,12 @@
 //
 //   levels 1 to 6   the episodes (RuvIdLevelAdventure)
 //   7, 8, 9, 11     the dance, the taxi shooter, the catapult and the alien
-//                   shooter; 99 is the dance as the closing credits
+//                   shooter, made by Factory<Level> under their class names;
+//                   99 is the dance as the closing credits
 //   any other       no level: the program ends
+//
+// A level whose data is not in the game (a minigame not built in, an
+// episode without its folder) says so and leads back to the main menu.
 //
 // While the menu is closed the level gets every frame and the input; while a
 // page is open the level stands still. An episode enables the menu whenever
@@ -17,6 +21,7 @@
 
 #include "GameState.h"
 #include "InGameMenu.h"
+#include "adventure/Level.h"
 
 #include <memory>
 #include <string>
@@ -24,10 +29,9 @@
 
 class File;
 class GameElement;
-class Level;
 class RuvIdLevelAdventure;
 
-class GameRuvId final : public GameState {
+class GameRuvId final : public GameState, public LevelOwner {
 public:
     static constexpr int creditsLevel = 99;
 

@@ -1,0 +1,228 @@
+#include "MinigameFrame.h"
+
+#include "GameParameters.h"
+#include "HighscoreManager.h"
+#include "MainProgram.h"
+#include "MenuSound.h"
+#include "SharedMenus.h"
+#include "adventure/Level.h"
+#include "app/Debug.h"
+#include "graphics/DirectDraw.h"
+#include "graphics/LoadingScreen.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextDisplay.h"
+#include "platform/Windows1252.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int menuX = 512;
+// The title menu: four items standalone, two inside the adventure.
+constexpr int standaloneMenuY[] = {339, 369, 399, 429};
+constexpr int adventureMenuY[] = {369, 399};
+constexpr int backY = 580;
+// The highscore list and the name entry start this far down.
+constexpr int highscoreYOffset = 40;
+// The end message's box.
+constexpr int messageX = 200;
+constexpr int messageY = 384;
+constexpr int messageWidth = 624;
+constexpr int messageHeight = 400;
+constexpr float cursorDepth = 1.0f;
+
+} // namespace
+
+MinigameFrame::MinigameFrame(const Game& description) : game(description) {}
+
+void MinigameFrame::Start(LevelOwner* levelOwner)
+{
+    owner = levelOwner;
+    // A minigame started from its page cannot be saved; one the story
+    // reached can.
+    GameParameters& parameters = GameParameters::GetInstance();
+    inAdventure = parameters.IsSavingAllowed();
+    parameters.SetMinigameUnlocked(game.minigame, true);
+    parameters.Save();
+    cursor.SetSpriteLabel("cursor");
+    cursor.SetMode(Animation::modeLoop);
+    mouseX = 512;
+    mouseY = 384;
+    selectedItem = -1;
+    endTimer = 0.0f;
+    won = false;
+    leaving = false;
+}
+
+void MinigameFrame::Stop()
+{
+    list.Clear();
+    endTimer = 0.0f;
+}
+
+int MinigameFrame::GetRequiredScore() const
+{
+    const int difficulty = std::clamp(GameParameters::GetInstance().GetDifficulty(), 0, 2);
+    return game.requiredScores[static_cast<std::size_t>(difficulty)];
+}
+
+void MinigameFrame::ShowTitleMenu()
+{
+    list.Clear();
+    if (inAdventure) {
+        list.AddButton("Neues Spiel", menuX, adventureMenuY[0], itemNewGame);
+        list.AddButton("Hilfe", menuX, adventureMenuY[1], itemHelp);
+        return;
+    }
+    list.AddButton("Neues Spiel", menuX, standaloneMenuY[0], itemNewGame);
+    list.AddButton("Hilfe", menuX, standaloneMenuY[1], itemHelp);
+    list.AddButton("Highscore", menuX, standaloneMenuY[2], itemHighscore);
+    list.AddButton("Beenden", menuX, standaloneMenuY[3], itemLeave);
+}
+
+void MinigameFrame::ShowHelpPage(const char* title, int titleY, std::span<const HelpParagraph> paragraphs)
+{
+    list.Clear();
+    list.AddLabel(title, menuX, titleY);
+    for (const HelpParagraph& paragraph : paragraphs)
+        list.AddLabel(paragraph.text, menuX, paragraph.y, true);
+    list.AddButton("Zur\xfc" "ck", menuX, backY, itemLeave);
+}
+
+void MinigameFrame::ShowHighscores(bool afterEntry)
+{
+    SharedMenus::GetInstance().InitHighscores(list, game.minigame, highscoreYOffset, afterEntry);
+}
+
+void MinigameFrame::UpdatePage(float seconds)
+{
+    list.Update(seconds, mouseX, mouseY);
+    selectedItem = list.GetHoveredId();
+}
+
+int MinigameFrame::TakeClick()
+{
+    selectedItem = list.GetHoveredId();
+    if (selectedItem < 0)
+        return -1;
+    MenuSound::Click();
+    return selectedItem;
+}
+
+bool MinigameFrame::TakeHighscoreClick()
+{
+    if (!SharedMenus::GetInstance().HighscoresDone())
+        return false;
+    MenuSound::Click();
+    return true;
+}
+
+bool MinigameFrame::UpdateNameEntry(float seconds)
+{
+    return SharedMenus::GetInstance().UpdateNameEntry(seconds);
+}
+
+void MinigameFrame::OnMouseMove(int x, int y)
+{
+    mouseX = x;
+    mouseY = y;
+}
+
+bool MinigameFrame::OnMenuKey(int key)
+{
+    return list.OnKey(key);
+}
+
+std::string MinigameFrame::ScoreMessage(int score) const
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Du hast %d Punkte erreicht", score);
+    return text;
+}
+
+std::string MinigameFrame::FailureMessage() const
+{
+    char text[80];
+    std::snprintf(text, sizeof text, "Keine %d Punkte erreicht, du hast verloren!", GetRequiredScore());
+    return text;
+}
+
+void MinigameFrame::ShowEndMessage(const std::string& message, const char* audioEvent, float seconds)
+{
+    endMessage = message;
+    endTimer = seconds;
+    if (audioEvent != nullptr)
+        MenuSound::Play(audioEvent);
+}
+
+bool MinigameFrame::UpdateEndMessage(float seconds)
+{
+    if (endTimer <= 0.0f)
+        return false;
+    endTimer -= seconds;
+    if (endTimer > 0.0f)
+        return false;
+    endTimer = 0.0f;
+    return true;
+}
+
+MinigameFrame::AfterRound MinigameFrame::FinishRound(int score)
+{
+    if (inAdventure) {
+        if (score >= GetRequiredScore())
+            won = true;
+        return AfterRound::titleMenu;
+    }
+    if (!HighscoreManager::GetInstance().GetTable(game.minigame).IsHighscore(score))
+        return AfterRound::titleMenu;
+    return AfterRound::nameEntry;
+}
+
+void MinigameFrame::StartNameEntry(int score)
+{
+    SharedMenus::GetInstance().StartNameEntry(list, game.minigame, score, highscoreYOffset);
+}
+
+void MinigameFrame::LeaveForAdventure()
+{
+    leaving = true;
+    LoadingScreen::GetInstance().Begin();
+    DirectDraw::GetInstance().StartFade(DirectDraw::fadeBackward, true);
+    MainProgram::GetInstance().SetLevel(game.nextEpisode);
+}
+
+void MinigameFrame::LeaveToMainMenu(bool withWipe)
+{
+    leaving = true;
+    LoadingScreen::GetInstance().Begin();
+    if (withWipe)
+        DirectDraw::GetInstance().StartFade(DirectDraw::fadeBackward, true);
+    MainProgram::GetInstance().SetProject("GameRuvIdMenu");
+}
+
+void MinigameFrame::SetMenuEnabled(bool enabled)
+{
+    if (owner != nullptr)
+        owner->SetMenuEnabled(enabled);
+}
+
+void MinigameFrame::DrawEndMessage() const
+{
+    if (endTimer <= 0.0f)
+        return;
+    TextDisplay& text = TextDisplay::GetInstance();
+    text.SetFont("menu");
+    text.SetBox(messageX, messageY, messageWidth, messageHeight);
+    text.SetHAlign(HorizontalAlignment::centre);
+    text.SetVAlign(VerticalAlignment::top);
+    text.DrawText(endMessage);
+}
+
+void MinigameFrame::DrawCursor()
+{
+    if (!DirectDraw::GetInstance().IsFullScreen())
+        return;
+    if (Sprite* sprite = cursor.GetSprite())
+        sprite->Draw(mouseX, mouseY, cursor.GetCurrentFrame(), cursorDepth);
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+// The front end every minigame carries around its play: the title menu, the
+// help page, the highscore list and the name entry (both drawn by
+// SharedMenus), the message at the end of a round, and the way back to the
+// main menu or on into the adventure. A minigame keeps one of these and
+// calls it from its own states, whose numbers stay the game's own.
+//
+// A game runs either standalone (started from the main menu's minigame
+// page; no saving, highscores kept) or inside the adventure, where it must
+// reach a score that depends on the difficulty before the story goes on with
+// the next episode.
+
+#include "MenuList.h"
+#include "graphics/Animation.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+class LevelOwner;
+
+class MinigameFrame {
+public:
+    // The title menu's and the help page's item ids.
+    static constexpr int itemNewGame = 0;
+    static constexpr int itemHelp = 1;
+    static constexpr int itemHighscore = 2;
+    static constexpr int itemLeave = 3;
+
+    // Seconds the end message stands when it says the player lost.
+    static constexpr float failureSeconds = 7.0f;
+
+    struct Game {
+        // 0 dance, 1 taxi shooter, 2 catapult, 3 alien shooter: the highscore
+        // table and the unlock flag of the game.
+        int minigame;
+        // The level that follows when the game is won inside the adventure.
+        int nextEpisode;
+        // The score to reach inside the adventure, by difficulty.
+        std::array<int, 3> requiredScores;
+    };
+    // The help page: the title's y, then each paragraph at its y.
+    struct HelpParagraph {
+        const char* text;
+        int y;
+    };
+    // What comes after the end message.
+    enum class AfterRound { titleMenu, nameEntry };
+
+    explicit MinigameFrame(const Game& game);
+
+    // Marks the game unlocked and saves the options at once; learns whether
+    // it runs inside the adventure and whom to tell when the menu may open.
+    void Start(LevelOwner* owner);
+    void Stop();
+
+    bool IsInAdventure() const { return inAdventure; }
+    int GetRequiredScore() const;
+    MenuList& GetList() { return list; }
+
+    // The pages.
+    void ShowTitleMenu();
+    void ShowHelpPage(const char* title, int titleY, std::span<const HelpParagraph> paragraphs);
+    // The game's table; afterEntry labels the button "Weiter".
+    void ShowHighscores(bool afterEntry);
+    void UpdatePage(float seconds);
+    // The selected item after a click sound, or -1 when the click hit none.
+    int TakeClick();
+    // On the highscore list: whether the click hit its button (with a click
+    // sound).
+    bool TakeHighscoreClick();
+    // True when the name entry is done (the table is saved then).
+    bool UpdateNameEntry(float seconds);
+
+    // Pointer and keys outside the play: true when the list activates the
+    // item under the pointer (Enter), which then counts as a click.
+    void OnMouseMove(int x, int y);
+    bool OnMenuKey(int key);
+    int GetMouseX() const { return mouseX; }
+    int GetMouseY() const { return mouseY; }
+
+    // The end of a round. The standalone message and the failure message are
+    // the same for most games.
+    std::string ScoreMessage(int score) const;
+    std::string FailureMessage() const;
+    // Shows `message` for `seconds`, with a sound unless `audioEvent` is null.
+    void ShowEndMessage(const std::string& message, const char* audioEvent, float seconds);
+    bool IsEndMessageShown() const { return endTimer > 0.0f; }
+    // Counts the message down; true in the step it runs out.
+    bool UpdateEndMessage(float seconds);
+    // Once the message is gone: inside the adventure a score that reached the
+    // requirement wins; standalone a score that enters the table goes on to
+    // the name entry.
+    AfterRound FinishRound(int score);
+    void StartNameEntry(int score);
+    bool IsWon() const { return won; }
+    // Whether it is time to go on into the adventure: won, and no highscore
+    // page is up.
+    bool ShouldLeave(bool onHighscorePages) const { return won && !onHighscorePages && !leaving; }
+    // Loading screen, wipe, and the next episode at the next frame.
+    void LeaveForAdventure();
+    // Back to the main menu at the next frame ("Beenden", or the end of the
+    // closing credits, which wipe the screen).
+    void LeaveToMainMenu(bool withWipe = false);
+    bool IsLeaving() const { return leaving; }
+
+    // Tells the game controller whether the in-game menu may open.
+    void SetMenuEnabled(bool enabled);
+
+    void DrawEndMessage() const;
+    // The pointer, which the system hides in full screen.
+    void DrawCursor();
+    void UpdateCursor(float seconds) { cursor.Update(seconds); }
+
+private:
+    Game game;
+    LevelOwner* owner = nullptr;
+    bool inAdventure = false;
+    MenuList list;
+    Animation cursor;
+    int mouseX = 512;
+    int mouseY = 384;
+    // The item under the pointer or chosen by keyboard, -1 for none.
+    int selectedItem = -1;
+    float endTimer = 0.0f;
+    std::string endMessage;
+    bool won = false;
+    bool leaving = false;
+};
