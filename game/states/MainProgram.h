@@ -52,6 +52,10 @@ public:
     GameState* GetCurrentState() const { return currentState.get(); }
     const std::string& GetCurrentStateName() const { return currentStateName; }
     int GetCurrentLevel() const { return currentLevel; }
+    // What the next frame switches to: the level, and the state's name
+    // (empty when the state stays).
+    int GetRequestedLevel() const { return requestedLevel; }
+    const std::string& GetPendingStateName() const { return pendingStateName; }
 
 private:
     int currentLevel = 0;
