@@ -101,6 +101,16 @@ TEST_F(GameRuvIdTest, TheSettingsFileMakesItsElementsAndASavegameBringsTheirStat
                          "***ERROR: GameRuvId::Init: Level 8 is a minigame that this build cannot play yet!\n"));
     EXPECT_FALSE(program.IsStateInitialised());
     EXPECT_EQ(Cast::GetInstance().GetEntries().size(), 0u);
+
+    // So does a level whose data is not in the game, such as an episode the
+    // story reaches before it is made.
+    StartLog();
+    program.SetProject("GameRuvId");
+    program.SetLevel(2);
+    program.Update(0.01f);
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: GameRuvId::Init: Level 2 has no data in this game!\n"));
+    EXPECT_FALSE(program.IsStateInitialised());
+    EXPECT_EQ(program.GetPendingStateName(), "GameRuvIdMenu");
 }
 
 TEST_F(GameRuvIdTest, EveryKindOfElementComesBackFromASavegameAsItWasSaved)
