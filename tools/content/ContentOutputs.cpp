@@ -182,6 +182,10 @@ std::vector<ContentOutput> MakeOutputs()
         // finds it under any letter case.
         {"music-level01", {"data/level01/audio/StreamingSfx"}, {MusicScore("Notlandung")},
          [] { return WriteMusic("Notlandung", "data\\level01\\audio\\StreamingSfx\\Notlandung.ogg"); }},
+        // The dance contest's music, whose play position is the dance's
+        // beat clock.
+        {"music-level07", {"data/level07/audio/StreamingSfx"}, {MusicScore("WaiKiKi")},
+         [] { return WriteMusic("WaiKiKi", "data\\level07\\audio\\StreamingSfx\\WaiKiKi.ogg"); }},
     };
     AddRooms(outputs);
     return outputs;
