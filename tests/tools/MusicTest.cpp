@@ -147,6 +147,35 @@ TEST_F(MusicTest, GeneratedMusicIsWhatItsScoreMakesNow)
     }
 }
 
+// The dance counts its steps from the music's play position: step k comes
+// k / 1.0848 s after the file's first sample, and the file is played round
+// while a round of 140 steps goes on. So the first step sounds at once, and
+// the file holds a whole number of phrases of eight steps: 44,100 / 1.0848 =
+// 40,652.65 frames a step, 2,601,769.8 for 64 steps, rounded to the frame.
+TEST_F(MusicTest, TheDanceMusicSoundsOnTheDancersStepsAndLoopsOnOne)
+{
+    constexpr double framesPerStep = 44100.0 / 1.0848;
+    OggLoader loader;
+    SampleData data;
+    ASSERT_TRUE(loader.Load("level07\\audio\\StreamingSfx\\WaiKiKi.ogg", data));
+    const long frames = data.frames;
+    FreeSampleData(data);
+    const long steps = std::lround(frames / framesPerStep);
+    EXPECT_EQ(steps % 8, 0);
+    EXPECT_NEAR(static_cast<double>(frames), steps * framesPerStep, 0.5);
+
+    // Played once without the tail that the loop folds onto its start, the
+    // first note is heard within a millisecond.
+    content::Score score;
+    std::string error;
+    ASSERT_TRUE(content::LoadScore(std::string(ZEPHYRA_MUSIC_DIR) + "/WaiKiKi.txt", score, error)) << error;
+    std::vector<float> stereo;
+    ASSERT_TRUE(content::RenderScoreOnce(score, content::generalMidiSoundFont, content::musicPeak, stereo, error))
+        << error;
+    const auto heard = std::find_if(stereo.begin(), stereo.end(), [](float sample) { return std::abs(sample) > 0.01f; });
+    EXPECT_LT((heard - stereo.begin()) / 2, 44);
+}
+
 TEST(ScoreTest, ReadsVoicesBarsAndTheForm)
 {
     const std::string text = "# a waltz\n"

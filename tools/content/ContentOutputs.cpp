@@ -9,8 +9,10 @@
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
 #include "items/Episode1Items.h"
+#include "levels/DanceContestSounds.h"
 #include "levels/Episode1Settings.h"
 #include "levels/Episode1Sounds.h"
+#include "minigames/DanceMoves.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
@@ -41,10 +43,17 @@ bool WriteFonts()
 
 // Sound effects as WAV files in data\<folder>\audio\sfx and their list
 // data\<folder>\sfx.txt, which starts with a comment naming them (`title`).
+// A silent effect is refused: something it is made from (a spoken line)
+// failed.
 bool WriteSounds(const std::string& folder, const std::string& title, std::span<const SoundEffect> effects)
 {
     for (const SoundEffect& effect : effects) {
-        const std::vector<std::uint8_t> wav = WavLoader::Encode(soundRate, 1, 16, effect.make().Pcm16(soundPeak));
+        const Sound sound = effect.make();
+        if (sound.Scale(soundPeak) <= 0.0) {
+            std::fprintf(stderr, "zephyra-content: the sound %s is silent\n", effect.file);
+            return false;
+        }
+        const std::vector<std::uint8_t> wav = WavLoader::Encode(soundRate, 1, 16, sound.Pcm16(soundPeak));
         if (!WriteBytes("data\\" + folder + "\\audio\\sfx\\" + effect.file, wav))
             return false;
     }
@@ -182,6 +191,22 @@ std::vector<ContentOutput> MakeOutputs()
         // finds it under any letter case.
         {"music-level01", {"data/level01/audio/StreamingSfx"}, {MusicScore("Notlandung")},
          [] { return WriteMusic("Notlandung", "data\\level01\\audio\\StreamingSfx\\Notlandung.ogg"); }},
+        // The dance contest: its music, whose play position is the dance's
+        // beat clock, its choreography, the chief's remarks and a settings
+        // file without elements (the dance draws its stage itself).
+        {"music-level07", {"data/level07/audio/StreamingSfx"}, {MusicScore("WaiKiKi")},
+         [] { return WriteMusic("WaiKiKi", "data\\level07\\audio\\StreamingSfx\\WaiKiKi.ogg"); }},
+        {"dancemoves-level07", {"data/level07/dancemoves.txt"}, {}, minigames::WriteDanceMoves},
+        {"sounds-level07", {"data/level07/audio/sfx", "data/level07/sfx.txt"}, {PronunciationListPath()},
+         [] {
+             return WriteSounds("level07", "Geräusche des Tanzwettbewerbs"_w1252, levels::DanceContestSoundEffects());
+         }},
+        {"settings-level07", {"data/level07/settings"}, {},
+         [] {
+             return WriteText("data\\level07\\settings\\settings.txt",
+                              "# Der Tanzwettbewerb auf dem Dorfplatz: keine Elemente, die B"
+                              "\xfchne zeichnet der Tanz selbst\n");
+         }},
     };
     AddRooms(outputs);
     return outputs;

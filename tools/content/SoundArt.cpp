@@ -94,11 +94,52 @@ Sound InventoryScroll()
     return sound;
 }
 
+// A brass voice of the fanfare: the soft wave with a quick bite of its
+// octave at the start, as a trumpet's tongue gives it.
+void Brass(Sound& sound, double start, double length, double hertz, double gain)
+{
+    sound.Tone(start, length, hertz, hertz, Wave::soft, gain, {0.015, 0.9, 0.06});
+    sound.Tone(start, std::min(length, 0.12), hertz * 2.0, hertz * 2.0, Wave::triangle, 0.25 * gain,
+               {0.004, 0.04, 0.03});
+}
+
+// A round won: a fanfare climbing G4, C5, E5 to a held C major chord,
+// and the crowd cheering under it (a swell of voices and scattered claps).
+Sound Success()
+{
+    Sound sound(2.3);
+    Brass(sound, 0.0, 0.16, 392.0, 0.8);
+    Brass(sound, 0.16, 0.16, 523.25, 0.8);
+    Brass(sound, 0.32, 0.16, 659.25, 0.8);
+    for (const double hertz : {523.25, 659.25, 783.99, 1046.5})
+        Brass(sound, 0.5, 1.2, hertz, 0.45);
+    sound.Noise(0.45, 1.8, 1500.0, 0.5, {0.3, 0.8, 0.4});
+    sound.Noise(0.5, 1.75, 3500.0, 0.25, {0.3, 0.7, 0.4});
+    for (int clap = 0; clap < 14; ++clap)
+        sound.Noise(0.55 + 0.1 * clap + 0.03 * (clap % 3), 0.05, 4500.0, 0.3, {0.001, 0.006, 0.004});
+    return sound;
+}
+
+// A round lost: the sad trombone, three notes stepping down a semitone
+// each (Bb3, A3, Ab3) and a long last one that sags from G3.
+Sound Failed()
+{
+    Sound sound(2.2, -1.5);
+    const double notes[] = {233.08, 220.0, 207.65};
+    for (int note = 0; note < 3; ++note)
+        sound.Tone(0.42 * note, 0.4, notes[note], notes[note] * 0.985, Wave::soft, 0.8, {0.03, 1.0, 0.08});
+    sound.Tone(1.26, 0.92, 196.0, 180.0, Wave::soft, 0.85, {0.04, 1.2, 0.3});
+    sound.Tone(1.26, 0.92, 392.0, 360.0, Wave::sine, 0.15, {0.04, 0.5, 0.3});
+    return sound;
+}
+
 constexpr SoundEffect sharedSoundEffects[] = {
     {"audioevent_menu_click", "menu_click.wav", MenuClick},
     {"audioevent_menu_scroll", "menu_scroll.wav", MenuScroll},
     {"audioevent_inventory", "inventory.wav", Inventory},
     {"audioevent_inventory_scroll", "inventory_scroll.wav", InventoryScroll},
+    {"audioevent_success", "success.wav", Success},
+    {"audioevent_failed", "failed.wav", Failed},
 };
 
 } // namespace
@@ -137,6 +178,15 @@ void Sound::Noise(double start, double length, double cutoffHz, double gain, Env
         filtered += smoothing * (white - filtered);
         voice[frame] = gain * Level(envelope, frame, voice.size()) * filtered;
     }
+    Add(first, std::move(voice));
+}
+
+void Sound::Recording(double start, std::span<const float> recorded, double gain, Envelope envelope)
+{
+    const auto [first, last] = Frames(samples.size(), start, static_cast<double>(recorded.size()) / soundRate);
+    std::vector<double> voice(last - first);
+    for (std::size_t frame = 0; frame < voice.size(); ++frame)
+        voice[frame] = gain * Level(envelope, frame, voice.size()) * recorded[frame];
     Add(first, std::move(voice));
 }
 

@@ -49,6 +49,9 @@ public:
     void Tone(double start, double length, double fromHz, double toHz, Wave wave, double gain, Envelope envelope);
     // White noise through a one-pole low-pass at `cutoffHz`.
     void Noise(double start, double length, double cutoffHz, double gain, Envelope envelope);
+    // Recorded samples at soundRate (a spoken line) from `start`, shaped by
+    // the envelope like any other voice.
+    void Recording(double start, std::span<const float> recorded, double gain, Envelope envelope);
 
     // 16-bit little-endian samples with the loudest at `peak` of full scale,
     // lowered by the sound's level.
@@ -73,8 +76,9 @@ struct SoundEffect {
     Sound (*make)();
 };
 
-// The effects of the menus and the inventory bar, in the shared adventure
-// list (the main menu loads that list too).
+// The effects of the menus and the inventory bar, and the fanfare and the
+// sad tune at the end of a minigame's round inside the adventure, in the
+// shared adventure list (the main menu loads that list too).
 std::span<const SoundEffect> SharedSoundEffects();
 
 // A sound list's text: a comment naming whose sounds they are (`title`,
