@@ -74,12 +74,21 @@ DancePose Along(std::initializer_list<Key> keys, double time)
     return before->pose;
 }
 
-// The same pose seen in a mirror: the screen's sides swapped.
+// The same movement seen in a mirror: the screen's sides swapped. The feet
+// stand one a little before the other, so a foot's step is mirrored as a
+// change from where the other foot stands, and the standing pose stays as
+// it is.
 DancePose Mirrored(DancePose dance)
 {
     Pose& pose = dance.pose;
     std::swap(pose.arms[0], pose.arms[1]);
-    std::swap(pose.legs[0], pose.legs[1]);
+    const Pose standing = StandingPose();
+    const LegPose legs[2] = {pose.legs[0], pose.legs[1]};
+    for (int side = 0; side < 2; ++side) {
+        const int other = 1 - side;
+        pose.legs[side].forward = standing.legs[side].forward + legs[other].forward - standing.legs[other].forward;
+        pose.legs[side].lift = legs[other].lift;
+    }
     pose.headTurn = -pose.headTurn;
     dance.shift = -dance.shift;
     dance.tilt = -dance.tilt;
@@ -214,8 +223,8 @@ DancePose DanceIdlePose(int frame)
     dance.shift = 1.5 * sway;
     dance.tilt = 0.035 * sway;
     // The hands waving before the body like a hula dancer's.
-    dance.pose.arms[0] = Arm(0.5 - 0.1 * sway, 1.0 + 0.3 * sway, 0.25);
-    dance.pose.arms[1] = Arm(0.5 + 0.1 * sway, 1.0 - 0.3 * sway, 0.25);
+    dance.pose.arms[0] = Arm(0.35 - 0.1 * sway, 0.7 + 0.3 * sway, 0.2);
+    dance.pose.arms[1] = Arm(0.35 + 0.1 * sway, 0.7 - 0.3 * sway, 0.2);
     // The weight on the foot the body leans over, the other heel up.
     dance.pose.legs[0].lift = 1.2 * std::max(0.0, sway);
     dance.pose.legs[1].lift = 1.2 * std::max(0.0, -sway);
