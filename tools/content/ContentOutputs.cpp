@@ -12,7 +12,8 @@
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Settings.h"
 #include "levels/Episode1Sounds.h"
-#include "minigames/DanceMoves.h"
+#include "minigames/DanceArt.h"
+#include "minigames/DanceChoreography.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
@@ -179,6 +180,7 @@ std::vector<ContentOutput> MakeOutputs()
              SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
              return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
          }},
+        {"sprites-level07", {"data/level07/sprites", "data/level07/sprites.txt"}, {}, minigames::WriteDanceSprites},
         // In the level's audio folder beside the spoken lines and the music,
         // which have outputs of their own.
         {"sounds-level01", {"data/level01/audio/sfx", "data/level01/sfx.txt"}, {},

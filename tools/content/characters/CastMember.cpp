@@ -36,37 +36,6 @@ int MirrorOf(int direction)
     return direction > static_cast<int>(Direction::down) ? directionCount - direction : -1;
 }
 
-// The frames cut down to the narrowest width, centred as before, that holds
-// every visible pixel of all of them with a margin: the animation's figure
-// keeps its place over the frame's bottom middle.
-std::vector<Picture> Narrowed(std::vector<Picture> frames)
-{
-    const int width = frames.front().Width();
-    const int height = frames.front().Height();
-    double reach = 0.0;
-    for (const Picture& frame : frames) {
-        for (int y = 0; y < height; ++y) {
-            const std::uint32_t* row = frame.PremultipliedRow(y);
-            for (int x = 0; x < width; ++x)
-                if ((row[x] >> 24) != 0)
-                    reach = std::max(reach, std::abs(x + 0.5 - width / 2.0));
-        }
-    }
-    const int half = std::min(width / 2, static_cast<int>(std::ceil(reach)) + 3);
-    if (2 * half >= width)
-        return frames;
-    std::vector<Picture> narrowed;
-    for (const Picture& frame : frames) {
-        Picture cut(2 * half, height);
-        cairo_surface_t* source = cairo_get_target(frame.Cairo());
-        cairo_surface_flush(source);
-        cairo_set_source_surface(cut.Cairo(), source, -(width / 2 - half), 0.0);
-        cairo_paint(cut.Cairo());
-        narrowed.push_back(std::move(cut));
-    }
-    return narrowed;
-}
-
 } // namespace
 
 CastMember::CastMember(std::string animPrefix, const FigureLook& look, Repertoire what)
@@ -93,6 +62,34 @@ Picture CastMember::DrawFrame(Direction direction, const Pose& pose) const
     cairo_scale(cairo, scale, scale);
     rig.Draw(cairo, direction, pose);
     return picture;
+}
+
+std::vector<Picture> CastMember::Narrowed(std::vector<Picture> frames)
+{
+    const int width = frames.front().Width();
+    const int height = frames.front().Height();
+    double reach = 0.0;
+    for (const Picture& frame : frames) {
+        for (int y = 0; y < height; ++y) {
+            const std::uint32_t* row = frame.PremultipliedRow(y);
+            for (int x = 0; x < width; ++x)
+                if ((row[x] >> 24) != 0)
+                    reach = std::max(reach, std::abs(x + 0.5 - width / 2.0));
+        }
+    }
+    const int half = std::min(width / 2, static_cast<int>(std::ceil(reach)) + 3);
+    if (2 * half >= width)
+        return frames;
+    std::vector<Picture> narrowed;
+    for (const Picture& frame : frames) {
+        Picture cut(2 * half, height);
+        cairo_surface_t* source = cairo_get_target(frame.Cairo());
+        cairo_surface_flush(source);
+        cairo_set_source_surface(cut.Cairo(), source, -(width / 2 - half), 0.0);
+        cairo_paint(cut.Cairo());
+        narrowed.push_back(std::move(cut));
+    }
+    return narrowed;
 }
 
 bool CastMember::Write(SpriteFolder& folder) const

@@ -17,6 +17,7 @@
 #include "characters/PuppetRig.h"
 
 #include <string>
+#include <vector>
 
 namespace content::characters {
 
@@ -38,6 +39,10 @@ public:
     int FrameWidth() const;
     int FrameHeight() const;
     Picture DrawFrame(Direction direction, const Pose& pose) const;
+    // The frames cut down to the narrowest width, centred as before, that
+    // holds every visible pixel of all of them with a margin: the
+    // animation's figure keeps its place over the frame's bottom middle.
+    static std::vector<Picture> Narrowed(std::vector<Picture> frames);
     // Draws the animations and adds them to the folder; false when one
     // could not be written.
     bool Write(SpriteFolder& folder) const;

@@ -24,25 +24,6 @@ constexpr std::uint32_t hairBlack = 0x3A3550;
 constexpr std::uint32_t hairBlackDark = 0x1F1C30;
 constexpr std::uint32_t white = 0xFFFFFF;
 
-// Standing heights at scale 1: Juna about 300 pixels, the twins a head
-// smaller, the grandfather stout and a little shorter than the chief.
-FigureLook Juna()
-{
-    FigureLook look;
-    look.heightPixels = 300.0;
-    look.top = colour::orangeLight;
-    look.topShade = colour::orange;
-    look.legs = colour::tealLight;
-    look.legsShade = colour::teal;
-    look.shoes = colour::nightLight;
-    look.shoesLight = tone::steelLight;
-    look.hair = hairBlue;
-    look.hairShade = hairBlueDark;
-    look.accent = colour::teal;
-    look.goggles = true;
-    return look;
-}
-
 FigureLook Twin(std::uint32_t dress, std::uint32_t dressShade, std::uint32_t ribbon)
 {
     FigureLook look;
@@ -67,7 +48,40 @@ FigureLook Twin(std::uint32_t dress, std::uint32_t dressShade, std::uint32_t rib
     return look;
 }
 
-FigureLook Baltasar()
+} // namespace
+
+// Standing heights at scale 1: Juna about 300 pixels, the twins a head
+// smaller, the grandfather stout and a little shorter than the chief.
+FigureLook JunaLook()
+{
+    FigureLook look;
+    look.heightPixels = 300.0;
+    look.top = colour::orangeLight;
+    look.topShade = colour::orange;
+    look.legs = colour::tealLight;
+    look.legsShade = colour::teal;
+    look.shoes = colour::nightLight;
+    look.shoesLight = tone::steelLight;
+    look.hair = hairBlue;
+    look.hairShade = hairBlueDark;
+    look.accent = colour::teal;
+    look.goggles = true;
+    return look;
+}
+
+FigureLook LotteLook()
+{
+    return Twin(tone::taxiLight, tone::taxi, colour::hibiscus);
+}
+
+FigureLook MiaLook()
+{
+    FigureLook look = Twin(tone::leafLight, tone::leaf, colour::cream);
+    look.camera = true;
+    return look;
+}
+
+FigureLook BaltasarLook()
 {
     FigureLook look;
     look.heightPixels = 285.0;
@@ -94,7 +108,7 @@ FigureLook Baltasar()
     return look;
 }
 
-FigureLook Kalani()
+FigureLook KalaniLook()
 {
     FigureLook look;
     look.heightPixels = 310.0;
@@ -124,7 +138,7 @@ FigureLook Kalani()
     return look;
 }
 
-FigureLook Kira()
+FigureLook KiraLook()
 {
     FigureLook look;
     look.body = FigureLook::Body::drone;
@@ -132,20 +146,17 @@ FigureLook Kira()
     return look;
 }
 
-} // namespace
 
 const std::vector<CastMember>& Episode1Cast()
 {
     static const std::vector<CastMember> cast = [] {
-        FigureLook mia = Twin(tone::leafLight, tone::leaf, colour::cream);
-        mia.camera = true;
         return std::vector<CastMember>{
-            {std::string(names::juna), Juna(), Repertoire::player},
-            {std::string(names::lotte), Twin(tone::taxiLight, tone::taxi, colour::hibiscus), Repertoire::walking},
-            {std::string(names::mia), mia, Repertoire::walking},
-            {std::string(names::baltasar), Baltasar(), Repertoire::walking},
-            {std::string(names::kira), Kira(), Repertoire::walking},
-            {std::string(names::kalani), Kalani(), Repertoire::standing},
+            {std::string(names::juna), JunaLook(), Repertoire::player},
+            {std::string(names::lotte), LotteLook(), Repertoire::walking},
+            {std::string(names::mia), MiaLook(), Repertoire::walking},
+            {std::string(names::baltasar), BaltasarLook(), Repertoire::walking},
+            {std::string(names::kira), KiraLook(), Repertoire::walking},
+            {std::string(names::kalani), KalaniLook(), Repertoire::standing},
         };
     }();
     return cast;

@@ -12,6 +12,14 @@
 
 namespace content::characters {
 
+// The figures' looks, for other art that shows them (the dance contest).
+FigureLook JunaLook();
+FigureLook LotteLook();
+FigureLook MiaLook();
+FigureLook BaltasarLook();
+FigureLook KalaniLook();
+FigureLook KiraLook();
+
 // The cast in the order it is written, Juna first.
 const std::vector<CastMember>& Episode1Cast();
 

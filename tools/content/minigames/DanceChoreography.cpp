@@ -1,4 +1,4 @@
-#include "minigames/DanceMoves.h"
+#include "minigames/DanceChoreography.h"
 
 #include "ContentFile.h"
 
