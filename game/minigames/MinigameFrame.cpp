@@ -31,6 +31,13 @@ constexpr int messageY = 384;
 constexpr int messageWidth = 624;
 constexpr int messageHeight = 400;
 constexpr float cursorDepth = 1.0f;
+// The plates' top left corners: the title menu's items lie between y 339
+// and 489, the pages' text between 228 and 620.
+constexpr int titlePanelX = 282;
+constexpr int titlePanelY = 318;
+constexpr int pagePanelX = 72;
+constexpr int pagePanelY = 190;
+constexpr float panelDepth = 0.5f;
 
 } // namespace
 
@@ -46,6 +53,8 @@ void MinigameFrame::Start(LevelOwner* levelOwner)
     parameters.SetMinigameUnlocked(game.minigame, true);
     parameters.Save();
     cursor.SetSpriteLabel("cursor");
+    titlePanel.SetSpriteLabel("panel_small");
+    pagePanel.SetSpriteLabel("panel");
     cursor.SetMode(Animation::modeLoop);
     mouseX = 512;
     mouseY = 384;
@@ -217,6 +226,18 @@ void MinigameFrame::DrawEndMessage() const
     text.SetHAlign(HorizontalAlignment::centre);
     text.SetVAlign(VerticalAlignment::top);
     text.DrawText(endMessage);
+}
+
+void MinigameFrame::DrawTitlePanel() const
+{
+    if (Sprite* sprite = titlePanel.GetSprite())
+        sprite->DrawTopLeft(titlePanelX, titlePanelY, 0, panelDepth);
+}
+
+void MinigameFrame::DrawPagePanel() const
+{
+    if (Sprite* sprite = pagePanel.GetSprite())
+        sprite->DrawTopLeft(pagePanelX, pagePanelY, 0, panelDepth);
 }
 
 void MinigameFrame::DrawCursor()

@@ -109,6 +109,11 @@ public:
     void SetMenuEnabled(bool enabled);
 
     void DrawEndMessage() const;
+    // The see-through plates behind the pages' text, between the stage's
+    // figures and the text: "panel_small" behind the title menu, "panel"
+    // behind the help page and the highscore list.
+    void DrawTitlePanel() const;
+    void DrawPagePanel() const;
     // The pointer, which the system hides in full screen.
     void DrawCursor();
     void UpdateCursor(float seconds) { cursor.Update(seconds); }
@@ -119,6 +124,8 @@ private:
     bool inAdventure = false;
     MenuList list;
     Animation cursor;
+    Animation titlePanel;
+    Animation pagePanel;
     int mouseX = 512;
     int mouseY = 384;
     // The item under the pointer or chosen by keyboard, -1 for none.

@@ -31,15 +31,14 @@ constexpr MinigameFrame::Game danceGame = {0, 2, {2700, 3000, 3300}};
 constexpr const char* helpTitle = "Der Tanzwettbewerb";
 constexpr int helpTitleY = 228;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
-    {"Häuptling Kalani lädt zum großen Tanzwettbewerb von Wakalua! Juna tanzt in der Mitte, "
-     "Lotte und Mia tanzen links und rechts mit."_w1252,
+    {"Häuptling Kalani lädt zum Tanzwettbewerb! Juna tanzt in der Mitte, "
+     "Lotte und Mia tanzen an ihrer Seite."_w1252,
      288},
-    {"Unten laufen Pfeile von rechts nach links. Drücke die Pfeiltaste des Pfeils unter dem hüpfenden "
-     "Ball genau dann, wenn der Ball unten aufkommt. Für schräge Pfeile drückst du zwei Pfeiltasten "
-     "zugleich, oder du nimmst den Ziffernblock."_w1252,
+    {"Drücke die Pfeiltaste des Pfeils unter dem Ball, wenn der Ball unten "
+     "aufkommt. Schräge Pfeile: zwei Pfeiltasten zugleich oder der Ziffernblock."_w1252,
      399},
-    {"Je genauer du den Takt triffst, desto mehr Punkte bekommst du: bis zu 50 für jeden Schritt. "
-     "Auf der Insel musst du je nach Schwierigkeit 2700, 3000 oder 3300 Punkte erreichen."_w1252,
+    {"Je genauer im Takt, desto mehr Punkte: bis zu 50 je Schritt. "
+     "Die Geschichte verlangt 2700 bis 3300."_w1252,
      510},
 };
 
@@ -275,6 +274,8 @@ void RuvIdLevelTanzen::StartMusic()
 {
     if (music == nullptr)
         return;
+    // Started again from the top: a tune still playing stops first.
+    music->Stop();
     music->SetVolume(1.0f);
     music->Rewind();
     music->PlayLooped();
@@ -606,11 +607,16 @@ void RuvIdLevelTanzen::OnMenuClosed()
 
 void RuvIdLevelTanzen::Render()
 {
-    DrawSprite(background, 0, 0, 0, 0.0f);
+    if (Sprite* picture = background.GetSprite())
+        picture->DrawTopLeft(0, 0, 0, 0.0f);
     frame.GetList().Draw();
     const bool shadows = GameParameters::GetInstance().IsLightMapping();
     for (const std::unique_ptr<Dancer>& dancer : dancers)
         dancer->Draw(shadows);
+    if (state == stateTitleMenu)
+        frame.DrawTitlePanel();
+    else if (state != statePlaying && state != stateCreditsDance)
+        frame.DrawPagePanel();
     if (state == stateHighscores || state == stateNameEntry)
         SharedMenus::GetInstance().DrawHighscores();
     if (state == statePlaying) {

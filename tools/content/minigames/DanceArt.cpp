@@ -168,6 +168,24 @@ Picture DrawBall()
     return picture;
 }
 
+// The plates behind the front end's pages, so that their text reads over
+// the busy stage: a rounded night-blue pane, see through, with a
+// lantern-orange rim; "panel" for the help and highscore pages, and
+// "panel_small" for the title menu.
+Picture DrawPanel(int width, int height)
+{
+    constexpr double inset = 6.0;
+    Picture picture(width, height);
+    cairo_t* cairo = picture.Cairo();
+    RoundedRectangle(cairo, inset, inset, width - 2 * inset, height - 2 * inset, 36.0);
+    SetVerticalGradient(cairo, inset, height - inset, colour::night, colour::nightDeep, 0.78);
+    cairo_fill_preserve(cairo);
+    SetColour(cairo, colour::orangeLight, 0.85);
+    cairo_set_line_width(cairo, 3.0);
+    cairo_stroke(cairo);
+    return picture;
+}
+
 Picture DrawDancer(const FigureLook& look, const characters::DancePose& dance)
 {
     const double scale = look.heightPixels / figureUnits;
@@ -196,6 +214,8 @@ bool WriteDanceSprites()
         written = folder.AddAnim("num" + std::to_string(move), grades) && written;
     }
     written = folder.AddStatic("ball", DrawBall()) && written;
+    written = folder.AddStatic("panel", DrawPanel(880, 460)) && written;
+    written = folder.AddStatic("panel_small", DrawPanel(460, 210)) && written;
     written = WriteDancer(folder, names::juna, characters::JunaLook()) && written;
     written = WriteDancer(folder, names::lotte, characters::LotteLook()) && written;
     written = WriteDancer(folder, names::mia, characters::MiaLook()) && written;
