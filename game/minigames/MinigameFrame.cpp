@@ -32,11 +32,12 @@ constexpr int messageWidth = 624;
 constexpr int messageHeight = 400;
 constexpr float cursorDepth = 1.0f;
 // The plates' top left corners: the title menu's items lie between y 339
-// and 489, the pages' text between 228 and 620.
+// and 489, the pages' text between 160 (the highscore list's title) and
+// 620.
 constexpr int titlePanelX = 282;
 constexpr int titlePanelY = 318;
 constexpr int pagePanelX = 72;
-constexpr int pagePanelY = 190;
+constexpr int pagePanelY = 150;
 constexpr float panelDepth = 0.5f;
 
 } // namespace

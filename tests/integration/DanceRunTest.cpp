@@ -4,6 +4,7 @@
 #include "GameParameters.h"
 #include "RecordedInput.h"
 #include "GameRuvId.h"
+#include "HighscoreManager.h"
 #include "RuvIdLevelTanzen.h"
 #include "platform/VirtualKey.h"
 
@@ -68,6 +69,17 @@ protected:
         input.Wait(4 * 50 + 10);
     }
 
+    // Runs `work` in the game's folder, where the options and the
+    // highscores are.
+    template <typename Work>
+    void InDirectory(Work work)
+    {
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(directory);
+        work();
+        std::filesystem::current_path(previous);
+    }
+
     // The score the log gives for the round.
     int Score() const
     {
@@ -110,18 +122,54 @@ TEST_F(DanceRunTest, APerfectDanceInTheStoryWinsAndLeadsOnToTheNextEpisode)
         EXPECT_TRUE(std::filesystem::exists(directory / "shots" / ShotName(shot))) << shot;
 }
 
+TEST_F(DanceRunTest, FromTheMinigamePageAPlaceInTheTableTakesTheDancersName)
+{
+    InDirectory([] {
+        GameParameters parameters;
+        parameters.SetMinigameUnlocked(0, true);
+        ASSERT_TRUE(parameters.Save());
+    });
+    RecordedInput input;
+    input.At(20).Click(510, 293); // "Minispiele" on the main page
+    input.At(40).Click(340, 360); // the dance's tile
+    input.At(120);
+    const int title = input.Now();
+    Dance(input, newGameStandaloneY, -0.01);
+    for (const char letter : std::string("TINA"))
+        input.Key(letter, letter == 'T' ? 'T' : letter + ('a' - 'A'));
+    input.Key(VirtualKey::Return, '\r').Wait(10);
+    const int table = input.Now();
+    input.Wait(2).Click(512, 585); // "Weiter"
+    input.Wait(10).Click(512, 440); // "Beenden"
+    input.Wait(60);
+    WriteFile(directory / "keys.txt", input.Text());
+    ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + std::to_string(title) + "," +
+                  std::to_string(table)),
+              0)
+        << errors;
+
+    const int score = Score();
+    EXPECT_EQ(score, Choreography().CountMoves() * RuvIdLevelTanzen::pointsPerBeat) << Log();
+    EXPECT_EQ(Log().find("***"), std::string::npos) << Log();
+    InDirectory([score] {
+        HighscoreManager highscores;
+        ASSERT_TRUE(highscores.Load());
+        EXPECT_EQ(highscores.GetTable(0).GetName(0), "Tina");
+        EXPECT_EQ(highscores.GetTable(0).GetScore(0), score);
+    });
+    for (const int shot : {title, table})
+        EXPECT_TRUE(std::filesystem::exists(directory / "shots" / ShotName(shot))) << shot;
+}
+
 TEST_F(DanceRunTest, LateStepsScoreInTheirBandAndLoseInTheStory)
 {
     StartIn(7);
-    {
-        // "Schwer": 3300 points to reach.
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(directory);
+    // "Schwer": 3300 points to reach.
+    InDirectory([] {
         GameParameters parameters;
         parameters.SetDifficulty(2);
         ASSERT_TRUE(parameters.Save());
-        std::filesystem::current_path(previous);
-    }
+    });
     RecordedInput input;
     input.Wait(20);
     // Each step 0.06 to 0.082 beats late: 67 to 76 percent of the points.

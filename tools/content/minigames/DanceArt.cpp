@@ -214,7 +214,7 @@ bool WriteDanceSprites()
         written = folder.AddAnim("num" + std::to_string(move), grades) && written;
     }
     written = folder.AddStatic("ball", DrawBall()) && written;
-    written = folder.AddStatic("panel", DrawPanel(880, 460)) && written;
+    written = folder.AddStatic("panel", DrawPanel(880, 500)) && written;
     written = folder.AddStatic("panel_small", DrawPanel(460, 210)) && written;
     written = WriteDancer(folder, names::juna, characters::JunaLook()) && written;
     written = WriteDancer(folder, names::lotte, characters::LotteLook()) && written;
