@@ -17,9 +17,7 @@
 #include "adventure/Inventory.h"
 #include "adventure/Item.h"
 #include "adventure/Room.h"
-#include "graphics/FontLoaderUtil.h"
 #include "graphics/RenderEngine.h"
-#include "graphics/SpriteLoaderUtil.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,10 +29,7 @@ namespace {
 void AdventureFrame(benchmark::State& state)
 {
     GeneratedDataStage stage(static_cast<int>(state.range(0)));
-    const bool loaded =
-        stage.IsReady() && SpriteLoaderUtil::Load("data\\level01\\sprites.txt", "data\\level01\\sprites\\", 0.0f, 0.6f) &&
-        SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f, 0.7f) &&
-        FontLoaderUtil::LoadFonts();
+    const bool loaded = stage.LoadLevel(1);
     Room room;
     room.SetSpriteInfosFilename("level01\\roomstrand\\spriteinfos.txt");
     if (!loaded || !room.Init()) {

@@ -10,9 +10,7 @@
 
 #include "GeneratedDataStage.h"
 #include "RuvIdLevelTanzen.h"
-#include "graphics/FontLoaderUtil.h"
 #include "graphics/RenderEngine.h"
-#include "graphics/SpriteLoaderUtil.h"
 #include "platform/VirtualKey.h"
 
 #include <benchmark/benchmark.h>
@@ -22,10 +20,7 @@ namespace {
 void DanceFrame(benchmark::State& state)
 {
     GeneratedDataStage stage(static_cast<int>(state.range(0)));
-    const bool loaded =
-        stage.IsReady() && SpriteLoaderUtil::Load("data\\level07\\sprites.txt", "data\\level07\\sprites\\", 0.0f, 0.6f) &&
-        SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f, 0.7f) &&
-        FontLoaderUtil::LoadFonts();
+    const bool loaded = stage.LoadLevel(7);
     RuvIdLevelTanzen level;
     if (!loaded || !level.Init(LevelParameters{7, nullptr})) {
         state.SkipWithError("the generated dance contest cannot be loaded");

@@ -8,9 +8,12 @@
 #include "app/Debug.h"
 #include "app/Singleton.h"
 #include "graphics/DirectDraw.h"
+#include "graphics/FontLoaderUtil.h"
+#include "graphics/SpriteLoaderUtil.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -35,6 +38,20 @@ public:
     GeneratedDataStage& operator=(const GeneratedDataStage&) = delete;
 
     bool IsReady() const { return ready; }
+
+    // The stage ready with a level's sprites, the shared adventure sprites
+    // and the fonts, as the game loads them for the level.
+    bool LoadLevel(int level)
+    {
+        char list[40];
+        char sprites[40];
+        std::snprintf(list, sizeof list, "data\\level%02d\\sprites.txt", level);
+        std::snprintf(sprites, sizeof sprites, "data\\level%02d\\sprites\\", level);
+        return ready && SpriteLoaderUtil::Load(list, sprites, 0.0f, 0.6f) &&
+               SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f,
+                                      0.7f) &&
+               FontLoaderUtil::LoadFonts();
+    }
 
 private:
     BenchmarkFolder folder;

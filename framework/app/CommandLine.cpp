@@ -34,7 +34,7 @@ const char* CommandLine::Usage()
            "Starts Astrokutter Zephyra in the current directory, which holds the game's data.\n"
            "\n"
            "Options for development and tests:\n"
-           "  --headless            no window, no sound, virtual time\n"
+           "  --headless            no window, virtual time; sound is mixed and not played\n"
            "  --frames N            quit with exit code 0 after N frames\n"
            "  --frame-ms MS         headless: virtual milliseconds between frames (10 to 1000, default 20)\n"
            "  --seed N              seed the random numbers with N\n"

@@ -36,26 +36,13 @@ std::vector<std::uint8_t> Contents(StreamingSample* stream)
 } // namespace
 
 // Streams on virtual time over the headless sound card, whose output is kept.
-class StreamingTest : public AudioTest {
+class StreamingTest : public HeadlessSoundTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        Host().SetSoundDeviceMaker([this] {
-            auto made = std::make_unique<platform::HeadlessSoundDevice>(Host().GetClock());
-            device = made.get();
-            return made;
-        });
-        StartSound(Window());
+        HeadlessSoundTest::SetUp();
         device->KeepOutput(10 * platform::SoundMixer::outputRate);
         keptFrom = device->GetMixedFrames();
-    }
-
-    // The output frame at which a call made now takes effect.
-    std::uint64_t Now()
-    {
-        device->CatchUp();
-        return device->GetMixedFrames();
     }
 
     // What one mono stream played from output frame `start` on, one value a
@@ -82,7 +69,6 @@ protected:
         return elapsed;
     }
 
-    platform::HeadlessSoundDevice* device = nullptr;
     std::uint64_t keptFrom = 0;
 };
 

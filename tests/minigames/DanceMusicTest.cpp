@@ -2,35 +2,13 @@
 #include "RuvIdLevelTanzen.h"
 #include "audio/SoundFiles.h"
 #include "audio/support/AudioTest.h"
-#include "platform/headless/HeadlessSoundDevice.h"
 
 #include <cmath>
 #include <cstdio>
 
 // The dance with sound: its beat clock follows the music the player hears,
 // on the headless sound card's virtual time.
-class DanceMusicTest : public AudioTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        Host().SetSoundDeviceMaker([this] {
-            auto made = std::make_unique<platform::HeadlessSoundDevice>(Host().GetClock());
-            device = made.get();
-            return made;
-        });
-        StartSound(Window());
-    }
-
-    // Output frames mixed up to now.
-    std::uint64_t Now()
-    {
-        device->CatchUp();
-        return device->GetMixedFrames();
-    }
-
-    platform::HeadlessSoundDevice* device = nullptr;
-};
+using DanceMusicTest = HeadlessSoundTest;
 
 TEST_F(DanceMusicTest, TheBeatClockKeepsToTheMusicForAWholeRound)
 {

@@ -6,6 +6,7 @@
 #include "audio/SoundEngine.h"
 #include "audio/SoundFiles.h"
 #include "files/HostPath.h"
+#include "platform/headless/HeadlessSoundDevice.h"
 
 #include <vector>
 
@@ -76,4 +77,21 @@ AudioEvent& AudioTest::AddEffectEvent(const std::string& eventName, int group, b
     SoundEngine& engine = SoundEngine::GetInstance();
     engine.AddAudioEvent(eventName, event);
     return *engine.FindAudioEvent(eventName);
+}
+
+void HeadlessSoundTest::SetUp()
+{
+    HeadlessTest::SetUp();
+    Host().SetSoundDeviceMaker([this] {
+        auto made = std::make_unique<platform::HeadlessSoundDevice>(Host().GetClock());
+        device = made.get();
+        return made;
+    });
+    StartSound(Window());
+}
+
+std::uint64_t HeadlessSoundTest::Now()
+{
+    device->CatchUp();
+    return device->GetMixedFrames();
 }

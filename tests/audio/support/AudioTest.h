@@ -8,6 +8,9 @@
 #include <string>
 
 class Sample;
+namespace platform {
+class HeadlessSoundDevice;
+}
 
 // Writes a file behind the game's back, so its folder listings are stale.
 void PutFile(const std::filesystem::path& path, const std::string& bytes);
@@ -31,4 +34,15 @@ protected:
     // Adds a pooled 0.5 s effect and an event of it.
     static AudioEvent& AddEffectEvent(const std::string& eventName, int group = soundGroupEffects,
                                       bool looping = false);
+};
+
+// An audio test on the headless sound card, kept at hand for its output and
+// its count of mixed frames.
+class HeadlessSoundTest : public AudioTest {
+protected:
+    void SetUp() override;
+    // The output frame at which a call made now takes effect.
+    std::uint64_t Now();
+
+    platform::HeadlessSoundDevice* device = nullptr;
 };
