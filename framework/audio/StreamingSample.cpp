@@ -209,6 +209,19 @@ std::uint32_t StreamingSample::GetPlayPosition() const
     return play;
 }
 
+std::uint32_t StreamingSample::GetRingBytes() const
+{
+    return buffer != nullptr ? buffer->GetSize() : 0;
+}
+
+std::uint32_t StreamingSample::GetBytesPerSecond() const
+{
+    if (buffer == nullptr)
+        return 0;
+    const platform::SoundFormat format = buffer->GetFormat();
+    return static_cast<std::uint32_t>(std::max(0, format.rate * format.channels * format.bits / 8));
+}
+
 void StreamingSample::SetVolume(float linear)
 {
     streamVolume = linear;

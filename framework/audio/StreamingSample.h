@@ -51,6 +51,10 @@ public:
     // Where the device plays in the ring buffer, in bytes (0 without a
     // buffer): what has been heard moves it on, round the ring.
     std::uint32_t GetPlayPosition() const;
+    // The ring's length, and how many of its bytes one second of sound
+    // takes (both 0 without a buffer).
+    std::uint32_t GetRingBytes() const;
+    std::uint32_t GetBytesPerSecond() const;
 
     int GetSoundGroup() const { return soundGroup; }
     void SetSoundGroup(int group) { soundGroup = group; }

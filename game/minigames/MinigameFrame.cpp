@@ -67,6 +67,8 @@ void MinigameFrame::Start(LevelOwner* levelOwner)
 
 void MinigameFrame::Stop()
 {
+    // A name being typed as the game goes keeps what was typed.
+    SharedMenus::GetInstance().EndNameEntry();
     list.Clear();
     endTimer = 0.0f;
 }

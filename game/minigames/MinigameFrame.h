@@ -53,6 +53,8 @@ public:
     // Marks the game unlocked and saves the options at once; learns whether
     // it runs inside the adventure and whom to tell when the menu may open.
     void Start(LevelOwner* owner);
+    // Leaves the pages; a name entry still running ends with what was
+    // typed.
     void Stop();
 
     bool IsInAdventure() const { return inAdventure; }

@@ -176,10 +176,7 @@ DanceMoves& RuvIdLevelTanzen::Choreography()
 
 RuvIdLevelTanzen::RuvIdLevelTanzen() : frame(danceGame) {}
 
-RuvIdLevelTanzen::~RuvIdLevelTanzen()
-{
-    StopMusic();
-}
+RuvIdLevelTanzen::~RuvIdLevelTanzen() = default;
 
 bool RuvIdLevelTanzen::Init(const LevelParameters& parameters)
 {
@@ -196,10 +193,9 @@ bool RuvIdLevelTanzen::Init(const LevelParameters& parameters)
     for (const DancerPlace& place : dancerPlaces)
         dancers.push_back(std::make_unique<Dancer>(place.prefix, place.x, place.y, place.scale));
     loading.AddProgress(0.01f);
-    if (credits) {
+    if (credits)
         FontLoaderUtil::LoadFonts(creditsFonts);
-        SharedMenus::GetInstance().StartCredits();
-    }
+    // The stream comes before the first state: the credits dance starts it.
     music = SoundEngine::GetInstance().CreateStream(musicFile);
     loading.AddProgress(0.01f);
     SetState(credits ? stateCreditsDance : stateTitleMenu);
@@ -219,6 +215,8 @@ void RuvIdLevelTanzen::Exit()
 
 void RuvIdLevelTanzen::Reset()
 {
+    StopMusic();
+    frame.Stop();
     score = 0;
     subState = subStatePlaying;
     beatIndex = -leadInBeats;
@@ -254,6 +252,7 @@ void RuvIdLevelTanzen::SetState(int newState)
         break;
     case stateCreditsDance:
         frame.GetList().Clear();
+        SharedMenus::GetInstance().StartCredits();
         StartMusic();
         for (const std::unique_ptr<Dancer>& dancer : dancers)
             dancer->Restart();
@@ -310,14 +309,20 @@ float RuvIdLevelTanzen::ElapsedTime(float frameSeconds)
 {
     if (music == nullptr || !SoundEngine::GetInstance().IsEnabled())
         return frameSeconds;
+    // The ring holds one second of the tune: 176,400 bytes of 16-bit stereo
+    // at 44.1 kHz, as the tune is made.
+    const int ring = static_cast<int>(music->GetRingBytes());
+    const int bytesPerSecond = static_cast<int>(music->GetBytesPerSecond());
+    if (ring <= 0 || bytesPerSecond <= 0)
+        return frameSeconds;
     const int position = static_cast<int>(music->GetPlayPosition());
     int difference = position - musicPosition;
     if (difference < 0)
-        difference += streamBytesPerSecond;
+        difference += ring;
     musicPosition = position;
     if (difference != 0) {
         musicStillSeconds = 0.0f;
-        return static_cast<float>(difference) * (1.0f / static_cast<float>(streamBytesPerSecond));
+        return static_cast<float>(difference) / static_cast<float>(bytesPerSecond);
     }
     // The device moves its play position in chunks, so some frames see no
     // music pass: those frames pass no beat time either. Only a tune that
@@ -328,12 +333,17 @@ float RuvIdLevelTanzen::ElapsedTime(float frameSeconds)
 
 void RuvIdLevelTanzen::Update(float dt)
 {
-    float elapsed = IsDancing() ? ElapsedTime(dt) : dt;
-    do {
-        const float step = std::min(elapsed, longestStep);
-        elapsed -= step;
-        Step(step);
-    } while (elapsed > 0.0f);
+    if (IsDancing()) {
+        float elapsed = ElapsedTime(dt);
+        do {
+            const float step = std::min(elapsed, longestStep);
+            elapsed -= step;
+            Step(step);
+        } while (elapsed > 0.0f && IsDancing());
+    } else {
+        // The pages run once a frame: the name entry reads the frame's keys.
+        UpdatePage(dt);
+    }
     frame.UpdateCursor(dt);
     frame.SetMenuEnabled(state == stateTitleMenu || state == stateHelp || state == stateHighscores);
     if (frame.ShouldLeave(state == stateHighscores || state == stateNameEntry))
@@ -343,28 +353,20 @@ void RuvIdLevelTanzen::Update(float dt)
 void RuvIdLevelTanzen::Step(float seconds)
 {
     const float previousPhase = dancers.empty() ? 0.0f : dancers.front()->GetPhase();
-    const float danced = IsDancing() ? seconds : 0.0f;
     for (const std::unique_ptr<Dancer>& dancer : dancers)
-        dancer->Advance(danced);
-    switch (state) {
-    case stateTitleMenu:
-    case stateHelp:
-    case stateHighscores:
-        frame.UpdatePage(seconds);
-        break;
-    case stateNameEntry:
-        if (frame.UpdateNameEntry(seconds))
-            SetState(stateHighscores);
-        break;
-    case statePlaying:
+        dancer->Advance(seconds);
+    if (state == statePlaying)
         UpdatePlaying(seconds, previousPhase);
-        break;
-    case stateCreditsDance:
+    else
         UpdateCreditsDance(seconds, previousPhase);
-        break;
-    default:
-        break;
-    }
+}
+
+void RuvIdLevelTanzen::UpdatePage(float seconds)
+{
+    if (state != stateNameEntry)
+        frame.UpdatePage(seconds);
+    else if (frame.UpdateNameEntry(seconds))
+        SetState(stateHighscores);
 }
 
 void RuvIdLevelTanzen::UpdatePlaying(float seconds, float previousPhase)
@@ -422,7 +424,9 @@ void RuvIdLevelTanzen::UpdateCreditsDance(float seconds, float previousPhase)
         const float phase = dancers.front()->GetPhase();
         if (previousPhase > beatEndPhase && phase < beatStartPhase) {
             // The dance goes round the choreography for as long as the
-            // credits last, in step with the tune's phrases.
+            // credits last, in step with the tune's phrases as in a round;
+            // there is no lead-in: the first beats dance the end of the
+            // choreography.
             const int beat = dancers.front()->GetBeat() - leadInBeats;
             const int move = Choreography().GetMove(((beat % DanceMoves::beatCount) + DanceMoves::beatCount) %
                                                     DanceMoves::beatCount);
@@ -550,6 +554,9 @@ void RuvIdLevelTanzen::Judge(int move)
 
 void RuvIdLevelTanzen::OnLeftButtonDown(int, int, bool)
 {
+    // On the way out the pages take no more clicks.
+    if (frame.IsLeaving())
+        return;
     switch (state) {
     case stateTitleMenu:
         OnTitleMenuClick(frame.TakeClick());

@@ -43,8 +43,6 @@ public:
     // The beats before the choreography starts.
     static constexpr int leadInBeats = 12;
     static constexpr int pointsPerBeat = 50;
-    // The music stream's ring buffer: one second of 16-bit stereo at 44.1 kHz.
-    static constexpr int streamBytesPerSecond = 176400;
     static constexpr const char* musicFile = "level07\\Audio\\StreamingSfx\\WaiKiKi.ogg";
 
     RuvIdLevelTanzen();
@@ -74,8 +72,11 @@ public:
     static DanceMoves& Choreography();
 
 private:
-    // One step of at most 0.09 s: the dancers, then the state's logic.
+    // One step of at most 0.09 s of the dance: the dancers, then the round or
+    // the credits.
     void Step(float seconds);
+    // The front end's pages, once a frame.
+    void UpdatePage(float seconds);
     void UpdatePlaying(float seconds, float previousPhase);
     void UpdateCreditsDance(float seconds, float previousPhase);
     // The time the music played since the last call, or the frame time

@@ -476,16 +476,25 @@ bool SharedMenus::UpdateNameEntry(float seconds)
     if (!nameInput)
         return false;
     const bool finished = nameInput->Update(seconds);
-    HighscoreTable& table = HighscoreManager::GetInstance().GetTable(highscoreMinigame);
-    if (entryPosition >= 0)
-        table.SetName(entryPosition, finished ? nameInput->GetEnteredText() : nameInput->GetText());
-    if (!finished)
+    if (!finished) {
+        if (entryPosition >= 0)
+            HighscoreManager::GetInstance().GetTable(highscoreMinigame).SetName(entryPosition, nameInput->GetText());
         return false;
-    if (entryPosition >= 0)
+    }
+    EndNameEntry();
+    return true;
+}
+
+void SharedMenus::EndNameEntry()
+{
+    if (!nameInput)
+        return;
+    if (entryPosition >= 0) {
+        HighscoreManager::GetInstance().GetTable(highscoreMinigame).SetName(entryPosition, nameInput->GetEnteredText());
         HighscoreManager::GetInstance().Save();
+    }
     nameInput.reset();
     entryPosition = -1;
-    return true;
 }
 
 bool SharedMenus::HighscoresDone()

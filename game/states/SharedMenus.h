@@ -61,6 +61,9 @@ public:
     void StartNameEntry(MenuList& list, int minigame, int score, int yOffset);
     // True once Enter or Escape finished the name; the table is then saved.
     bool UpdateNameEntry(float seconds);
+    // Ends a name entry that was left before it finished (its page went
+    // away): the row keeps what was typed so far, and the table is saved.
+    void EndNameEntry();
     bool IsNameEntryRunning() const { return nameInput != nullptr; }
     // On a click: whether it was on the page's button (id 0).
     bool HighscoresDone();

@@ -1,5 +1,6 @@
 #include "DanceMoves.h"
 #include "GameParameters.h"
+#include "HighscoreManager.h"
 #include "MainProgram.h"
 #include "RuvIdLevelTanzen.h"
 #include "platform/VirtualKey.h"
@@ -209,6 +210,14 @@ TEST_F(DanceTest, StandaloneOnlyAScoreWithAPlaceAsksForAName)
     level.SetState(6);
     EXPECT_EQ(level.GetState(), RuvIdLevelTanzen::stateNameEntry);
     EXPECT_TRUE(Contains(ReadFile("debug.txt"), "RuvIdLevelTanzen::SetState: Unknown state 6!"));
+
+    // Left during the name entry (through the in-game menu), the row keeps
+    // what was typed, without the cursor, and the table is saved.
+    level.Exit();
+    const HighscoreTable& table = HighscoreManager::GetInstance().GetTable(0);
+    EXPECT_EQ(table.GetScore(0), 64 * 50);
+    EXPECT_EQ(table.GetName(0), "");
+    EXPECT_TRUE(std::filesystem::exists(HighscoreManager::fileName));
 }
 
 TEST_F(DanceTest, AChoreographyFileIsReadWholeOrRefused)
