@@ -32,12 +32,14 @@ constexpr int messageWidth = 624;
 constexpr int messageHeight = 400;
 constexpr float cursorDepth = 1.0f;
 // The plates' top left corners: the title menu's items lie between y 339
-// and 489, the pages' text between 160 (the highscore list's title) and
-// 620.
-constexpr int titlePanelX = 282;
-constexpr int titlePanelY = 318;
+// and 459, the pages' text between 160 (the highscore list's title) and
+// 620, the end message from 384 on.
+constexpr int titlePanelX = 342;
+constexpr int titlePanelY = 326;
 constexpr int pagePanelX = 72;
 constexpr int pagePanelY = 150;
+constexpr int messagePanelX = 172;
+constexpr int messagePanelY = 354;
 constexpr float panelDepth = 0.5f;
 
 } // namespace
@@ -56,6 +58,7 @@ void MinigameFrame::Start(LevelOwner* levelOwner)
     cursor.SetSpriteLabel("cursor");
     titlePanel.SetSpriteLabel("panel_small");
     pagePanel.SetSpriteLabel("panel");
+    messagePanel.SetSpriteLabel("panel_message");
     cursor.SetMode(Animation::modeLoop);
     mouseX = 512;
     mouseY = 384;
@@ -82,15 +85,17 @@ int MinigameFrame::GetRequiredScore() const
 void MinigameFrame::ShowTitleMenu()
 {
     list.Clear();
+    // The items stand 30 pixels apart: the small font's lines.
+    constexpr bool smallFont = true;
     if (inAdventure) {
-        list.AddButton("Neues Spiel", menuX, adventureMenuY[0], itemNewGame);
-        list.AddButton("Hilfe", menuX, adventureMenuY[1], itemHelp);
+        list.AddButton("Neues Spiel", menuX, adventureMenuY[0], itemNewGame, smallFont);
+        list.AddButton("Hilfe", menuX, adventureMenuY[1], itemHelp, smallFont);
         return;
     }
-    list.AddButton("Neues Spiel", menuX, standaloneMenuY[0], itemNewGame);
-    list.AddButton("Hilfe", menuX, standaloneMenuY[1], itemHelp);
-    list.AddButton("Highscore", menuX, standaloneMenuY[2], itemHighscore);
-    list.AddButton("Beenden", menuX, standaloneMenuY[3], itemLeave);
+    list.AddButton("Neues Spiel", menuX, standaloneMenuY[0], itemNewGame, smallFont);
+    list.AddButton("Hilfe", menuX, standaloneMenuY[1], itemHelp, smallFont);
+    list.AddButton("Highscore", menuX, standaloneMenuY[2], itemHighscore, smallFont);
+    list.AddButton("Beenden", menuX, standaloneMenuY[3], itemLeave, smallFont);
 }
 
 void MinigameFrame::ShowHelpPage(const char* title, int titleY, std::span<const HelpParagraph> paragraphs)
@@ -223,6 +228,8 @@ void MinigameFrame::DrawEndMessage() const
 {
     if (endTimer <= 0.0f)
         return;
+    if (Sprite* sprite = messagePanel.GetSprite())
+        sprite->DrawTopLeft(messagePanelX, messagePanelY, 0, panelDepth);
     TextDisplay& text = TextDisplay::GetInstance();
     text.SetFont("menu");
     text.SetBox(messageX, messageY, messageWidth, messageHeight);

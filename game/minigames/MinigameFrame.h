@@ -113,7 +113,8 @@ public:
     void DrawEndMessage() const;
     // The see-through plates behind the pages' text, between the stage's
     // figures and the text: "panel_small" behind the title menu, "panel"
-    // behind the help page and the highscore list.
+    // behind the help page and the highscore list (the end message has
+    // "panel_message", drawn with it).
     void DrawTitlePanel() const;
     void DrawPagePanel() const;
     // The pointer, which the system hides in full screen.
@@ -128,6 +129,7 @@ private:
     Animation cursor;
     Animation titlePanel;
     Animation pagePanel;
+    Animation messagePanel;
     int mouseX = 512;
     int mouseY = 384;
     // The item under the pointer or chosen by keyboard, -1 for none.

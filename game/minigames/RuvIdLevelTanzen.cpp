@@ -28,17 +28,17 @@ const FactoryRegistration<Level, RuvIdLevelTanzen> registration("RuvIdLevelTanze
 
 constexpr MinigameFrame::Game danceGame = {0, 2, {2700, 3000, 3300}};
 
-constexpr const char* helpTitle = "Der Tanzwettbewerb";
+constexpr const char* helpTitle = "Tanzduell";
 constexpr int helpTitleY = 228;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
-    {"Häuptling Kalani lädt zum Tanzwettbewerb! Juna tanzt in der Mitte, "
+    {"Häuptling Kalani lädt zum Tanzduell! Juna tanzt in der Mitte, "
      "Lotte und Mia tanzen an ihrer Seite."_w1252,
      288},
-    {"Drücke die Pfeiltaste des Pfeils unter dem Ball, wenn der Ball unten "
+    {"Drücke die Pfeiltaste, die unter dem Ball steht, sobald der Ball "
      "aufkommt. Schräge Pfeile: zwei Pfeiltasten zugleich oder der Ziffernblock."_w1252,
      399},
-    {"Je genauer im Takt, desto mehr Punkte: bis zu 50 je Schritt. "
-     "Die Geschichte verlangt 2700 bis 3300."_w1252,
+    {"Bis zu 50 Punkte je Schritt. Die Geschichte verlangt 2700 (Leicht), "
+     "3000 (Mittel) oder 3300 (Schwer)."_w1252,
      510},
 };
 

@@ -128,12 +128,19 @@ Picture DrawMoveSymbol(int move, int grade)
     FillOutlined(cairo, style.arrowTop, style.arrowBottom, 2.5);
     cairo_restore(cairo);
     if (grade == 5) {
-        // Crossed out.
+        // A small cross in the corner: the arrow stays readable, so that
+        // the player sees which step was wanted.
+        constexpr double badge = middle + 16.0;
+        cairo_arc(cairo, badge, badge, 9.0, 0.0, 2.0 * pi);
+        FillOutlined(cairo, colour::hibiscus, colour::banner, 2.0);
         for (const double side : {-1.0, 1.0}) {
-            cairo_move_to(cairo, middle - 15.0, middle - 15.0 * side);
-            cairo_line_to(cairo, middle + 15.0, middle + 15.0 * side);
+            cairo_move_to(cairo, badge - 4.0, badge - 4.0 * side);
+            cairo_line_to(cairo, badge + 4.0, badge + 4.0 * side);
         }
-        StrokeBand(cairo, tone::hibiscusLight, 5.0, 9.0);
+        cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_width(cairo, 2.5);
+        SetColour(cairo, colour::cream);
+        cairo_stroke(cairo);
     }
     cairo_pop_group_to_source(cairo);
     cairo_paint_with_alpha(cairo, style.opacity);
@@ -170,8 +177,9 @@ Picture DrawBall()
 
 // The plates behind the front end's pages, so that their text reads over
 // the busy stage: a rounded night-blue pane, see through, with a
-// lantern-orange rim; "panel" for the help and highscore pages, and
-// "panel_small" for the title menu.
+// lantern-orange rim; "panel" for the help and highscore pages,
+// "panel_small" for the title menu and "panel_message" for the message at
+// the end of a round.
 Picture DrawPanel(int width, int height)
 {
     constexpr double inset = 6.0;
@@ -215,7 +223,8 @@ bool WriteDanceSprites()
     }
     written = folder.AddStatic("ball", DrawBall()) && written;
     written = folder.AddStatic("panel", DrawPanel(880, 500)) && written;
-    written = folder.AddStatic("panel_small", DrawPanel(460, 210)) && written;
+    written = folder.AddStatic("panel_small", DrawPanel(340, 160)) && written;
+    written = folder.AddStatic("panel_message", DrawPanel(680, 150)) && written;
     written = WriteDancer(folder, names::juna, characters::JunaLook()) && written;
     written = WriteDancer(folder, names::lotte, characters::LotteLook()) && written;
     written = WriteDancer(folder, names::mia, characters::MiaLook()) && written;
