@@ -14,6 +14,7 @@
 #include "levels/Episode1Sounds.h"
 #include "minigames/DanceArt.h"
 #include "minigames/DanceChoreography.h"
+#include "minigames/TaxiArt.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
@@ -181,6 +182,7 @@ std::vector<ContentOutput> MakeOutputs()
              return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
          }},
         {"sprites-level07", {"data/level07/sprites", "data/level07/sprites.txt"}, {}, minigames::WriteDanceSprites},
+        {"sprites-level08", {"data/level08/sprites", "data/level08/sprites.txt"}, {}, minigames::WriteTaxiSprites},
         // In the level's audio folder beside the spoken lines and the music,
         // which have outputs of their own.
         {"sounds-level01", {"data/level01/audio/sfx", "data/level01/sfx.txt"}, {},

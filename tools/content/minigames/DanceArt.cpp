@@ -4,6 +4,7 @@
 #include "characters/CastMember.h"
 #include "characters/Episode1Cast.h"
 #include "minigames/DanceStage.h"
+#include "minigames/MinigamePanels.h"
 
 #include "adventure/CastAnimations.h"
 
@@ -175,25 +176,6 @@ Picture DrawBall()
     return picture;
 }
 
-// The plates behind the front end's pages, so that their text reads over
-// the busy stage: a rounded night-blue pane, see through, with a
-// lantern-orange rim; "panel" for the help and highscore pages,
-// "panel_small" for the title menu and "panel_message" for the message at
-// the end of a round.
-Picture DrawPanel(int width, int height)
-{
-    constexpr double inset = 6.0;
-    Picture picture(width, height);
-    cairo_t* cairo = picture.Cairo();
-    RoundedRectangle(cairo, inset, inset, width - 2 * inset, height - 2 * inset, 36.0);
-    SetVerticalGradient(cairo, inset, height - inset, colour::night, colour::nightDeep, 0.78);
-    cairo_fill_preserve(cairo);
-    SetColour(cairo, colour::orangeLight, 0.85);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
-    return picture;
-}
-
 Picture DrawDancer(const FigureLook& look, const characters::DancePose& dance)
 {
     const double scale = look.heightPixels / figureUnits;
@@ -222,9 +204,7 @@ bool WriteDanceSprites()
         written = folder.AddAnim("num" + std::to_string(move), grades) && written;
     }
     written = folder.AddStatic("ball", DrawBall()) && written;
-    written = folder.AddStatic("panel", DrawPanel(880, 500)) && written;
-    written = folder.AddStatic("panel_small", DrawPanel(340, 160)) && written;
-    written = folder.AddStatic("panel_message", DrawPanel(680, 150)) && written;
+    written = AddMinigamePanels(folder) && written;
     written = WriteDancer(folder, names::juna, characters::JunaLook()) && written;
     written = WriteDancer(folder, names::lotte, characters::LotteLook()) && written;
     written = WriteDancer(folder, names::mia, characters::MiaLook()) && written;
