@@ -1,6 +1,8 @@
 #include "minigames/Nebula.h"
 
 #include "SceneShapes.h"
+#include "minigames/Dice.h"
+#include "minigames/SoftEllipse.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,21 +18,6 @@ constexpr double pi = std::numbers::pi;
 constexpr double width = nebulaWidth;
 constexpr double height = nebulaHeight;
 
-// A small linear congruential generator: the same seed, the same sky.
-class Dice {
-public:
-    explicit Dice(std::uint32_t seed) : state(seed * 2654435761u + 1) {}
-    double Next()
-    {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) / static_cast<double>(1u << 24);
-    }
-    double Between(double from, double to) { return from + Next() * (to - from); }
-
-private:
-    std::uint32_t state;
-};
-
 // Draws `draw(shift)` once in place and once a picture's width to either
 // side, so that whatever reaches over one edge comes back in at the other.
 template <typename Draw>
@@ -38,22 +25,6 @@ void Wrapped(Draw draw)
 {
     for (const double shift : {-width, 0.0, width})
         draw(shift);
-}
-
-// A soft cloud of light: an elliptical glow `rgb` at `alpha` in its middle,
-// fading out at its rim, turned by `angle`.
-void Puff(cairo_t* cairo, double x, double y, double radiusX, double radiusY, double angle, std::uint32_t rgb,
-          double alpha)
-{
-    cairo_save(cairo);
-    cairo_translate(cairo, x, y);
-    cairo_rotate(cairo, angle);
-    cairo_scale(cairo, radiusX, radiusY);
-    SetGradient(cairo, cairo_pattern_create_radial(0.0, 0.0, 0.0, 0.0, 0.0, 1.0),
-                {{0.0, rgb, alpha}, {0.45, rgb, alpha * 0.6}, {1.0, rgb, 0.0}});
-    cairo_arc(cairo, 0.0, 0.0, 1.0, 0.0, 2.0 * pi);
-    cairo_fill(cairo);
-    cairo_restore(cairo);
 }
 
 struct Cloud {
@@ -154,7 +125,8 @@ void DrawNebula(cairo_t* cairo)
     cairo_fill(cairo);
     for (const Cloud& cloud : clouds)
         Wrapped([&](double shift) {
-            Puff(cairo, cloud.x + shift, cloud.y, cloud.radiusX, cloud.radiusY, cloud.angle, cloud.rgb, cloud.alpha);
+            SoftEllipse(cairo, cloud.x + shift, cloud.y, cloud.radiusX, cloud.radiusY, cloud.angle, cloud.rgb,
+                        cloud.alpha);
         });
     Wrapped([&](double shift) { Wisps(cairo, shift); });
     Dust(cairo);

@@ -2,7 +2,10 @@
 
 #include "SceneShapes.h"
 #include "characters/Episode1Cast.h"
+#include "minigames/Dice.h"
+#include "minigames/SoftEllipse.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -169,16 +172,6 @@ void RoofSign(cairo_t* cairo)
     FillPlain(cairo, colour::outline, 0.8);
 }
 
-// A soft light `rgb` over an ellipse, for glows that are not round.
-void EllipseGlow(cairo_t* cairo, double x, double y, double radiusX, double radiusY, std::uint32_t rgb, double alpha)
-{
-    cairo_save(cairo);
-    cairo_translate(cairo, x, y);
-    cairo_scale(cairo, radiusX, radiusY);
-    Glow(cairo, 0.0, 0.0, 1.0, rgb, alpha);
-    cairo_restore(cairo);
-}
-
 // Paints what was drawn since the last cairo_push_group at `alpha`: the
 // explosion's smoke and bits fade out as a whole.
 void PaintFaded(cairo_t* cairo, double alpha)
@@ -192,20 +185,6 @@ double EaseOut(double t)
 {
     return 1.0 - (1.0 - t) * (1.0 - t);
 }
-
-// A small linear congruential generator: the same seed, the same bits.
-class Dice {
-public:
-    explicit Dice(std::uint32_t seed) : state(seed * 2654435761u + 7) {}
-    double Next()
-    {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) / static_cast<double>(1u << 24);
-    }
-
-private:
-    std::uint32_t state;
-};
 
 // One bit of a wrecked ship, drawn about the origin.
 void DrawBit(cairo_t* cairo, Wreck wreck, int kind)
@@ -285,7 +264,7 @@ void DrawSpaceTaxi(cairo_t* cairo, int frame)
     DrawFlame(cairo, 10.0, 6.0 + 10.0 * flame, 4.5 + flame);
     cairo_restore(cairo);
     for (const double x : {36.0, 136.0})
-        EllipseGlow(cairo, x, 64.0, 13.0, 4.0 + 2.0 * flame, colour::tealLight, 0.55 + 0.3 * flame);
+        SoftEllipse(cairo, x, 64.0, 13.0, 4.0 + 2.0 * flame, 0.0, colour::tealLight, 0.55 + 0.3 * flame);
     RoundedRectangle(cairo, 6.0, 46.0, 8.0, 10.0, 2.0);
     FillOutlined(cairo, tinLight, tin, 1.6);
     RoofSign(cairo);
