@@ -261,11 +261,12 @@ void DrawSpaceTaxi(cairo_t* cairo, int frame)
     // The exhaust flame out of the back and the hover jets' glow below.
     cairo_save(cairo);
     cairo_translate(cairo, 0.0, 51.0);
-    DrawFlame(cairo, 10.0, 6.0 + 10.0 * flame, 4.5 + flame);
+    // Short enough to end inside the frame's left edge.
+    DrawFlame(cairo, 12.0, 4.0 + 7.0 * flame, 4.0 + flame);
     cairo_restore(cairo);
     for (const double x : {36.0, 136.0})
         SoftEllipse(cairo, x, 64.0, 13.0, 4.0 + 2.0 * flame, 0.0, colour::tealLight, 0.55 + 0.3 * flame);
-    RoundedRectangle(cairo, 6.0, 46.0, 8.0, 10.0, 2.0);
+    RoundedRectangle(cairo, 8.0, 46.5, 6.0, 9.0, 2.0);
     FillOutlined(cairo, tinLight, tin, 1.6);
     RoofSign(cairo);
     TaxiBody(cairo);
