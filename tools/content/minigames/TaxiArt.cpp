@@ -164,7 +164,6 @@ Picture DrawPhotoSign(bool ready)
 {
     Picture picture(photoSignSize, photoSignSize);
     cairo_t* cairo = picture.Cairo();
-    cairo_push_group(cairo);
     RoundedRectangle(cairo, 8.0, 14.0, 154.0, 148.0, 26.0);
     SetVerticalGradient(cairo, 14.0, 162.0, ship::panelTop, ship::panelBottom, 0.85);
     cairo_fill_preserve(cairo);
@@ -191,8 +190,6 @@ Picture DrawPhotoSign(bool ready)
         SetColour(cairo, colour::tealLight, 0.9);
         cairo_stroke(cairo);
     }
-    cairo_pop_group_to_source(cairo);
-    cairo_paint(cairo);
     return picture;
 }
 
