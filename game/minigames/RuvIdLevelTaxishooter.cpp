@@ -373,12 +373,14 @@ void RuvIdLevelTaxishooter::UpdateFlying(float dt)
 {
     if (invulnerable <= 0.0f) {
         float nearest = 1.0e9f;
+        bool crashed = false;
         for (const Ship& fighter : fighters) {
             if (!fighter.IsActive() || fighter.IsDestroyed())
                 continue;
             nearest = std::min(nearest, std::hypot(fighter.GetX() - taxi.GetX(), fighter.GetY() - taxi.GetY()));
-            if (!taxi.Hits(fighter))
-                continue;
+            crashed = crashed || taxi.Hits(fighter);
+        }
+        if (crashed) {
             subState = subStateCrashing;
             taxi.Destroy();
             MenuSound::Play("audioevent_explo2");
@@ -387,7 +389,6 @@ void RuvIdLevelTaxishooter::UpdateFlying(float dt)
             if (lives > 0)
                 SpeechPlayer::GetInstance().PlayRandom(0.1f, "audioevent_crash1", "audioevent_crash2",
                                                        "audioevent_crash3");
-            return;
         }
         if (nearest < closeDistance && std::rand() % 20 == 7 && SpeechSilent())
             SpeechPlayer::GetInstance().PlayRandom(0.0f, "audioevent_close1", "audioevent_close2", "audioevent_close3",
