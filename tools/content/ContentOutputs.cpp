@@ -15,6 +15,7 @@
 #include "levels/TaxiChaseSounds.h"
 #include "minigames/DanceArt.h"
 #include "minigames/DanceChoreography.h"
+#include "minigames/TaxiFormations.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
@@ -211,14 +212,16 @@ std::vector<ContentOutput> MakeOutputs()
                               "\xfchne zeichnet der Tanz selbst\n");
          }},
         // The taxi chase after the Baron: its music, its sounds and spoken
-        // lines and a settings file without elements (the chase draws its
-        // nebula itself).
+        // lines, the attack formations of both round lengths and a settings
+        // file without elements (the chase draws its nebula itself).
         {"music-level08", {"data/level08/audio/StreamingSfx"}, {MusicScore("RuvIdAction1-03")},
          [] { return WriteMusic("RuvIdAction1-03", "data\\level08\\audio\\StreamingSfx\\RuvIdAction1-03.ogg"); }},
         {"sounds-level08", {"data/level08/audio/sfx", "data/level08/sfx.txt"}, {PronunciationListPath()},
          [] {
              return WriteSounds("level08", "Geräusche der Taxi-Verfolgung"_w1252, levels::TaxiChaseSoundEffects());
          }},
+        {"formations-level08", {"data/level08/angriffsformationen.txt", "data/level08/angriffsformationen2.txt"}, {},
+         minigames::WriteTaxiFormations},
         {"settings-level08", {"data/level08/settings"}, {},
          [] {
              return WriteText("data\\level08\\settings\\settings.txt",
