@@ -1,8 +1,8 @@
 // The main menu in the real executable, driven headless by recorded keys.
 
 #include "ExecutableRun.h"
-#include "RecordedInput.h"
 #include "GameParameters.h"
+#include "RecordedInput.h"
 #include "files/Scrambler.h"
 
 #include <filesystem>
@@ -16,50 +16,6 @@ constexpr int keyEnter = 13;
 constexpr int keyEscape = 27;
 constexpr int keyRight = 39;
 constexpr int keyDown = 40;
-
-// A session typed on the keyboard, written as a recording: the pointer
-// parked in the corner, then each key pressed and released, a few frames
-// apart, and the frames to photograph.
-class KeySession {
-public:
-    KeySession() { text = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n"; }
-
-    KeySession& Press(int key, int times = 1)
-    {
-        for (int time = 0; time < times; ++time) {
-            text += "frame " + std::to_string(frame) + " keydown " + std::to_string(key) + "\n";
-            text += "frame " + std::to_string(frame + 1) + " keyup " + std::to_string(key) + "\n";
-            frame += 3;
-        }
-        return *this;
-    }
-    KeySession& Wait(int frames)
-    {
-        frame += frames;
-        return *this;
-    }
-    // Photographs this frame; the next key comes two frames later.
-    KeySession& Shoot()
-    {
-        shots.push_back(frame);
-        frame += 2;
-        return *this;
-    }
-    std::string Text() const { return text + "frame " + std::to_string(frame + 5) + " time 20\n"; }
-    std::string ShotFrames() const
-    {
-        std::string list;
-        for (const int shot : shots)
-            list += (list.empty() ? "" : ",") + std::to_string(shot);
-        return list;
-    }
-    const std::vector<int>& Shots() const { return shots; }
-
-private:
-    std::string text;
-    int frame = 5;
-    std::vector<int> shots;
-};
 
 // The log line of the first episode's first room.
 constexpr const char* bridge = "room-startup script <ScriptRoomBr\xFC" "cke> not available\n";
@@ -102,7 +58,7 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
     UnlockMinigames();
     // Main page order: Neues Spiel, Minispiele, Highscore, Optionen,
     // Credits, Hilfe, Bonusmaterial, Beenden.
-    KeySession session;
+    RecordedInput session;
     session.Wait(10).Shoot();
     session.Press(keyDown, 2).Press(keyEnter).Wait(2).Shoot().Press(keyEscape);
     session.Press(keyDown, 3).Press(keyEnter).Wait(2).Shoot().Press(keyEscape);
@@ -124,7 +80,7 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
 
     // Started again, the options page shows what was saved: leaving it
     // saves again what the game loaded.
-    KeySession again;
+    RecordedInput again;
     again.Wait(10).Press(keyDown, 4).Press(keyEnter).Press(keyEscape).Press(keyEscape);
     WriteFile(directory / "again.txt", again.Text());
     ASSERT_EQ(Run("--headless --replay again.txt"), 0) << errors;
@@ -134,7 +90,7 @@ TEST_F(MenuRunTest, EveryPageOpensAndAChangedOptionOutlivesARestart)
 TEST_F(MenuRunTest, NewGameStartsTheFirstEpisodeOnTheBridge)
 {
     // In a window: no movie, straight to the first episode.
-    KeySession session;
+    RecordedInput session;
     session.Wait(10).Press(keyDown).Press(keyEnter).Wait(30).Press(keyEscape);
     WriteFile(directory / "keys.txt", session.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
@@ -210,7 +166,7 @@ TEST_F(MenuRunTest, AnotherColourDepthRebuildsTheMenuAndIsKept)
     // shipped configuration), one step left to 24 bit, and back.
     const std::filesystem::path config = directory / "data" / "config.txt";
     WriteFile(config, std::regex_replace(ReadFile(config), std::regex("fullscreen 0"), "fullscreen 1"));
-    KeySession session;
+    RecordedInput session;
     session.Wait(10).Press(keyDown, 4).Press(keyEnter).Press(keyDown, 3).Press(37).Press(keyEscape);
     session.Wait(5).Shoot().Press(keyEscape);
     WriteFile(directory / "keys.txt", session.Text());
@@ -230,7 +186,7 @@ TEST_F(MenuRunTest, NewGameInFullScreenPlaysTheIntroAt800x600First)
     CopyIntro();
     const std::filesystem::path config = directory / "data" / "config.txt";
     WriteFile(config, std::regex_replace(ReadFile(config), std::regex("fullscreen 0"), "fullscreen 1"));
-    KeySession session;
+    RecordedInput session;
     session.Wait(10).Press(keyDown).Press(keyEnter).Wait(30).Press(keyEscape);
     WriteFile(directory / "keys.txt", session.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;

@@ -6,6 +6,7 @@
 // moved there; each takes three frames in all, a move one.
 
 #include <string>
+#include <vector>
 
 class RecordedInput {
 public:
@@ -28,6 +29,13 @@ public:
         next += 3;
         return *this;
     }
+    // The key `times` over.
+    RecordedInput& Press(int key, int times = 1)
+    {
+        for (int time = 0; time < times; ++time)
+            Key(key);
+        return *this;
+    }
     RecordedInput& Move(int x, int y)
     {
         Line(next, "mousemove " + std::to_string(x) + " " + std::to_string(y));
@@ -42,6 +50,22 @@ public:
         next += 3;
         return *this;
     }
+    // Photographs this frame (with --shot-frames ShotFrames()); the next
+    // input comes `after` frames later.
+    RecordedInput& Shoot(int after = 2)
+    {
+        shots.push_back(next);
+        next += after;
+        return *this;
+    }
+    const std::vector<int>& Shots() const { return shots; }
+    std::string ShotFrames() const
+    {
+        std::string list;
+        for (const int shot : shots)
+            list += (list.empty() ? "" : ",") + std::to_string(shot);
+        return list;
+    }
     // The frame the next input comes in.
     int Now() const { return next; }
     // The recording, ending a few frames after the last input.
@@ -52,4 +76,5 @@ private:
 
     std::string text = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n";
     int next = 5;
+    std::vector<int> shots;
 };

@@ -103,7 +103,8 @@ public:
             Add(step);
     }
     std::string Text() const { return input.Text(); }
-    const std::vector<int>& Shots() const { return shots; }
+    const std::vector<int>& Shots() const { return input.Shots(); }
+    std::string ShotFrames() const { return input.ShotFrames(); }
     int Frames() const { return input.Now(); }
 
 private:
@@ -127,8 +128,7 @@ private:
             input.Click(step.x, slotY).Wait(5);
             break;
         case Act::shoot:
-            shots.push_back(input.Now());
-            input.Wait(1);
+            input.Shoot(1);
             break;
         }
         input.Wait(step.wait);
@@ -137,7 +137,6 @@ private:
     void Press(int key) { input.Key(key, key == keyEnter ? '\r' : 0).Wait(12); }
 
     RecordedInput input;
-    std::vector<int> shots;
 };
 
 } // namespace
@@ -148,10 +147,7 @@ TEST_F(WalkthroughTest, EpisodeOnePlaysFromNewGameToTheDanceContest)
 {
     const Recording recording(walkthrough);
     WriteFile(directory / "keys.txt", recording.Text());
-    std::string shotFrames;
-    for (const int shot : recording.Shots())
-        shotFrames += (shotFrames.empty() ? "" : ",") + std::to_string(shot);
-    ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + shotFrames), 0) << errors;
+    ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + recording.ShotFrames()), 0) << errors;
 
     // Through all four rooms, in the order of the way out, to the dance.
     const std::string log = Log();

@@ -6,6 +6,7 @@
 #include "SoundArt.h"
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Sounds.h"
+#include "levels/TaxiChaseSounds.h"
 #include "adventure/LevelSettings.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
@@ -193,8 +194,8 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     WavLoader loader;
     std::map<std::string, int> peaks;
     // The shared sounds and each level's own: an episode's are short, the
-    // dance contest's are the chief's spoken remarks; the shared list ends
-    // a minigame's round with a tune.
+    // dance contest's are the chief's spoken remarks, the taxi chase's the
+    // crew's shouts; the shared list ends a minigame's round with a tune.
     struct SoundTable {
         const char* folder;
         std::span<const content::SoundEffect> effects;
@@ -202,7 +203,8 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     };
     for (const SoundTable& table : {SoundTable{"sharedadventure", content::SharedSoundEffects(), 2.5},
                                     SoundTable{"level01", content::levels::Episode1SoundEffects(), 1.0},
-                                    SoundTable{"level07", content::levels::DanceContestSoundEffects(), 2.5}}) {
+                                    SoundTable{"level07", content::levels::DanceContestSoundEffects(), 2.5},
+                                    SoundTable{"level08", content::levels::TaxiChaseSoundEffects(), 2.5}}) {
         for (const content::SoundEffect& effect : table.effects) {
             SCOPED_TRACE(effect.file);
             const std::string name = std::string(table.folder) + "\\audio\\sfx\\" + effect.file;
@@ -213,8 +215,13 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
             EXPECT_EQ(data.channels, 1);
             EXPECT_EQ(data.bits, 16);
             EXPECT_GE(data.frames, content::soundRate / 50);
-            // The chief's welcome may take its time; his remarks are short.
-            const double longest = std::string(effect.event) == "audioevent_intro" ? 7.0 : table.longestSeconds;
+            // The chief's welcome and the chase's opening dialogue may take
+            // their time, each line within the time the chase gives it.
+            const std::map<std::string, double> spoken = {
+                {"audioevent_intro", 7.0},   {"audioevent_dialog1", 4.5}, {"audioevent_dialog2", 3.0},
+                {"audioevent_dialog3", 3.0}, {"audioevent_dialog4", 2.5}, {"audioevent_dialog5", 1.5}};
+            const auto found = spoken.find(effect.event);
+            const double longest = found != spoken.end() ? found->second : table.longestSeconds;
             EXPECT_LE(data.frames, longest * content::soundRate);
             std::vector<int> samples(static_cast<std::size_t>(data.frames));
             for (std::size_t frame = 0; frame < samples.size(); ++frame)
@@ -288,11 +295,14 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
         }
     }
     // The events the menus and the inventory play, the end of a
-    // minigame's round, and the dance contest's remarks.
+    // minigame's round, the dance contest's remarks and the taxi chase's
+    // sounds and shouts.
     std::vector<std::string> events = {"audioevent_menu_click", "audioevent_menu_scroll", "audioevent_inventory",
                                        "audioevent_inventory_scroll", "audioevent_success", "audioevent_failed",
-                                       "audioevent_intro"};
-    const std::pair<const char*, int> remarks[] = {{"static", 5}, {"miss", 6}, {"correct", 3}, {"beatmiss", 3}};
+                                       "audioevent_intro", "audioevent_shot1", "audioevent_camera"};
+    const std::pair<const char*, int> remarks[] = {{"static", 5}, {"miss", 6},   {"correct", 3}, {"beatmiss", 3},
+                                                   {"explo", 2},  {"dialog", 5}, {"crash", 3},   {"close", 8},
+                                                   {"hit", 6}};
     for (const auto& [kind, count] : remarks) {
         for (int number = 1; number <= count; ++number)
             events.push_back("audioevent_" + std::string(kind) + std::to_string(number));
@@ -300,10 +310,13 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
     for (const std::string& name : events)
         EXPECT_NE(SoundEngine::GetInstance().FindAudioEvent(name.c_str()), nullptr) << name;
 
-    // The dance contest's settings hold no elements, and load without a word.
-    std::vector<std::unique_ptr<GameElement>> created;
-    EXPECT_TRUE(LevelSettings::Load(7, "settings.txt", created));
-    EXPECT_TRUE(created.empty());
+    // The dance contest's and the taxi chase's settings hold no elements,
+    // and load without a word.
+    for (const int level : {7, 8}) {
+        std::vector<std::unique_ptr<GameElement>> created;
+        EXPECT_TRUE(LevelSettings::Load(level, "settings.txt", created));
+        EXPECT_TRUE(created.empty());
+    }
 
     // Every sprite list there is (none before the art arrives), each label's
     // sprite built and played by an animation, as the game does.

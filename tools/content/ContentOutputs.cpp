@@ -12,9 +12,11 @@
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Settings.h"
 #include "levels/Episode1Sounds.h"
+#include "levels/TaxiChaseSounds.h"
 #include "minigames/DanceArt.h"
 #include "minigames/DanceChoreography.h"
 #include "minigames/TaxiArt.h"
+#include "minigames/TaxiFormations.h"
 #include "rooms/RoomFiles.h"
 #include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
@@ -210,6 +212,23 @@ std::vector<ContentOutput> MakeOutputs()
              return WriteText("data\\level07\\settings\\settings.txt",
                               "# Der Tanzwettbewerb auf dem Dorfplatz: keine Elemente, die B"
                               "\xfchne zeichnet der Tanz selbst\n");
+         }},
+        // The taxi chase after the Baron: its music, its sounds and spoken
+        // lines, the attack formations of both round lengths and a settings
+        // file without elements (the chase draws its nebula itself).
+        {"music-level08", {"data/level08/audio/StreamingSfx"}, {MusicScore("RuvIdAction1-03")},
+         [] { return WriteMusic("RuvIdAction1-03", "data\\level08\\audio\\StreamingSfx\\RuvIdAction1-03.ogg"); }},
+        {"sounds-level08", {"data/level08/audio/sfx", "data/level08/sfx.txt"}, {PronunciationListPath()},
+         [] {
+             return WriteSounds("level08", "Geräusche der Taxi-Verfolgung"_w1252, levels::TaxiChaseSoundEffects());
+         }},
+        {"formations-level08", {"data/level08/angriffsformationen.txt", "data/level08/angriffsformationen2.txt"}, {},
+         minigames::WriteTaxiFormations},
+        {"settings-level08", {"data/level08/settings"}, {},
+         [] {
+             return WriteText("data\\level08\\settings\\settings.txt",
+                              "# Die Verfolgungsjagd im Taxi: keine Elemente, den Nebel und die J\xe4ger zeichnet "
+                              "das Spiel selbst\n");
          }},
     };
     AddRooms(outputs);

@@ -1,17 +1,13 @@
 #include "levels/DanceContestSounds.h"
 
-#include "SpeechSynth.h"
+#include "levels/SpokenLine.h"
 
 #include <cmath>
-#include <cstdio>
-#include <string>
 #include <vector>
 
 namespace content::levels {
 
 namespace {
-
-static_assert(SpeechSynth::rate == soundRate, "spoken lines are mixed into the sounds as they are");
 
 // A voice that keeps its level until its release.
 constexpr double held = 1.0e9;
@@ -21,29 +17,6 @@ constexpr double lineStart = 0.03;
 constexpr double crowdGain = 0.18;
 
 enum class Crowd { none, groan, cheer };
-
-// Kalani speaks `text` (Windows-1252) in his own voice. Empty after a
-// message when espeak-ng fails: the sound is then silent, which the sound
-// writer refuses.
-std::vector<float> KalaniSays(const char* text)
-{
-    static const SpeechSynth synth = [] {
-        PronunciationList words;
-        std::string error;
-        if (!words.Load(PronunciationListPath(), error))
-            std::fprintf(stderr, "zephyra-content: %s\n", error.c_str());
-        return SpeechSynth(std::move(words));
-    }();
-    std::vector<float> samples;
-    std::string error;
-    const VoicePreset* kalani = FindVoicePreset("Kalani");
-    if (kalani == nullptr || !synth.Speak(*kalani, text, samples, error)) {
-        std::fprintf(stderr, "zephyra-content: Kalani's line \"%s\": %s\n", text,
-                     kalani == nullptr ? "no voice" : error.c_str());
-        samples.clear();
-    }
-    return samples;
-}
 
 double Seconds(const std::vector<float>& samples)
 {
@@ -76,7 +49,7 @@ void Groan(Sound& sound, double start, double length, double gain)
 // A short remark of the chief's, the crowd reacting under it.
 Sound Remark(const char* text, Crowd crowd)
 {
-    const std::vector<float> line = KalaniSays(text);
+    const std::vector<float> line = SpokenLine("Kalani", text);
     const double spoken = Seconds(line);
     Sound sound(lineStart + spoken + 0.05);
     sound.Recording(lineStart, line, 1.0, {0.01, held, 0.04});
@@ -91,7 +64,7 @@ Sound Remark(const char* text, Crowd crowd)
 // he speaks.
 Sound Intro()
 {
-    const std::vector<float> line = KalaniSays("Aloha! Willkommen zum gro\xdf" "en Tanzwettbewerb von Wakalua!");
+    const std::vector<float> line = SpokenLine("Kalani", "Aloha! Willkommen zum gro\xdf" "en Tanzwettbewerb von Wakalua!");
     constexpr double cheer = 0.8;
     Sound sound(cheer + Seconds(line) + 0.1);
     Cheer(sound, 0.0, cheer + 0.4, 0.6);

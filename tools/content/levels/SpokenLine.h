@@ -1,0 +1,16 @@
+#pragma once
+
+// A character's spoken line as samples to mix into a sound effect, made by
+// the speech synthesiser in that character's voice.
+
+#include <vector>
+
+namespace content::levels {
+
+// `text` (Windows-1252) spoken by `element` (a voice preset's name). With
+// `longest` above 0 the line is spoken faster, as often as needed, until it
+// lasts at most that many seconds. Empty after a message when espeak-ng
+// fails: a sound made of it is then silent, which the sound writer refuses.
+std::vector<float> SpokenLine(const char* element, const char* text, double longest = 0.0);
+
+} // namespace content::levels
