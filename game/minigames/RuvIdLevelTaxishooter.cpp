@@ -129,12 +129,13 @@ void DrawTopLeft(const Animation& animation, int x, int y, int frame, float dept
         sprite->DrawTopLeft(x, y, frame, depth);
 }
 
-void DrawText(const char* text, int x, int y)
+void DrawText(const char* text, int x, int y, HorizontalAlignment alignment = HorizontalAlignment::left)
 {
     TextDisplay& display = TextDisplay::GetInstance();
     display.SetFont("menuHighlighted");
-    display.SetBox(x, y, 300, 60);
-    display.SetHAlign(HorizontalAlignment::left);
+    // A right-aligned text ends at x instead of starting there.
+    display.SetBox(alignment == HorizontalAlignment::right ? x - 300 : x, y, 300, 60);
+    display.SetHAlign(alignment);
     display.SetVAlign(VerticalAlignment::top);
     display.DrawText(text);
 }
@@ -589,5 +590,7 @@ void RuvIdLevelTaxishooter::DrawHud() const
         std::snprintf(text, sizeof text, "Zeit: 1:%02d", remaining - 60);
     else
         std::snprintf(text, sizeof text, "Zeit: 0:%02d", std::max(remaining, 0));
-    DrawText(text, 894, 48);
+    // Right-aligned to the screen's margin: from x 894 on, the clock's
+    // digits would run off the screen in this font.
+    DrawText(text, 1000, 48, HorizontalAlignment::right);
 }

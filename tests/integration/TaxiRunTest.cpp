@@ -7,6 +7,7 @@
 #include "support/HeadlessTest.h"
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <regex>
 #include <string>
@@ -173,6 +174,8 @@ TEST_F(TaxiRunTest, ABotReachesTheStorysScoreOnLeichtAndMittelAndTheStoryGoesOn)
         }
         const int required = difficulty == 0 ? 1200 : 2500;
         EXPECT_GE(round.score, required) << "difficulty " << difficulty;
+        std::printf("The bot's round on difficulty %d: %d points in %.1f s\n", difficulty, round.score,
+                    static_cast<double>(round.frames.size()) * 0.02);
         EXPECT_EQ(PlayInProgram(round, difficulty), round.score) << Log();
         const std::string log = Log();
         EXPECT_TRUE(Contains(log, "Active Level: 3\n")) << log;

@@ -94,11 +94,11 @@ TEST_F(GameRuvIdTest, TheSettingsFileMakesItsElementsAndASavegameBringsTheirStat
 
     // A minigame this build cannot play yet leads back to the main menu.
     StartLog();
-    program.SetLevel(8);
+    program.SetLevel(9);
     program.Update(0.01f);
     EXPECT_TRUE(Contains(ReadFile("debug.txt"),
-                         "Active Level: 8\n"
-                         "***ERROR: GameRuvId::Init: Level 8 is a minigame that this build cannot play yet!\n"));
+                         "Active Level: 9\n"
+                         "***ERROR: GameRuvId::Init: Level 9 is a minigame that this build cannot play yet!\n"));
     EXPECT_FALSE(program.IsStateInitialised());
     EXPECT_EQ(Cast::GetInstance().GetEntries().size(), 0u);
 
