@@ -247,6 +247,10 @@ void DirectDraw::Flip()
 
 void DirectDraw::GrabSnapshot()
 {
+    // Without a display (a headless test of a level) there is no picture to
+    // keep.
+    if (device == nullptr)
+        return;
     Failed(device->FastBlit(fadeBuffer, 0, 0, GetRenderTarget(), canvasRectangle, false), __LINE__);
 }
 
