@@ -3,12 +3,12 @@
 #include "LevelContent.h"
 #include "RecordedInput.h"
 #include "RuvIdLevelTaxishooter.h"
+#include "minigames/TaxiPilot.h"
 #include "platform/VirtualKey.h"
 #include "support/HeadlessTest.h"
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <regex>
 #include <string>
 #include <vector>
@@ -22,11 +22,9 @@ struct BotRound {
     int score = 0;
 };
 
-// A bot that plays the taxi shooter with the keys a player has: it flies to
-// the height of the nearest robot ahead and fires when it is in line, and
-// flashes the robots that come up behind. It plays a round of the level in
-// this process, on the game's own data and logic, so that the recording it
-// leaves plays the same round in the real program.
+// A bot that plays a round of the taxi shooter in this process, on the
+// game's own data and logic, with a player's keys (TaxiPilot), so that the
+// recording it leaves plays the same round in the real program.
 class TaxiBot : public HeadlessTest {
 public:
     void Begin() { SetUp(); }
@@ -48,12 +46,11 @@ public:
         // The frame of the click on "Neues Spiel" passes with no keys.
         level.SetState(RuvIdLevelTaxishooter::statePlaying);
         level.Update(0.02f);
+        TaxiPilot pilot(Window());
         BotRound round;
         bool over = false;
         while (!over && round.frames.size() < 100 * 50) {
-            Steer(level);
-            round.frames.push_back(pending);
-            pending.clear();
+            round.frames.push_back(pilot.Steer(level));
             level.Update(0.02f);
             over = level.GetSubState() == RuvIdLevelTaxishooter::subStateOver;
         }
@@ -62,53 +59,7 @@ public:
         LevelContent::Unload();
         return round;
     }
-
-private:
-    void Set(int key, bool down)
-    {
-        bool& held = heldKeys[key];
-        if (held == down)
-            return;
-        held = down;
-        Window().Inject({down ? platform::MessageType::KeyDown : platform::MessageType::KeyUp, key});
-        platform::WindowMessage message;
-        while (Window().PeekMessage(message)) {
-        }
-        pending += (down ? " keydown " : " keyup ") + std::to_string(key);
-    }
-
-    void Steer(const RuvIdLevelTaxishooter& level)
-    {
-        const Ship& taxi = level.GetTaxi();
-        const Ship* ahead = nullptr;
-        bool behind = false;
-        for (const Ship& fighter : level.GetFighters()) {
-            if (!fighter.IsActive() || fighter.IsDestroyed())
-                continue;
-            const float dx = fighter.GetX() - taxi.GetX();
-            const float dy = fighter.GetY() - taxi.GetY();
-            if (dx > 60.0f && dx < 900.0f && (ahead == nullptr || dx < ahead->GetX() - taxi.GetX()))
-                ahead = &fighter;
-            if (dx < -20.0f && dx > -230.0f && dy > -150.0f && dy < 40.0f)
-                behind = true;
-        }
-        // Up and down to the robot ahead, keeping clear of the edges.
-        const float target = ahead != nullptr ? ahead->GetY() - 25.0f : 410.0f;
-        Set(VirtualKey::Up, taxi.GetY() > target + 8.0f);
-        Set(VirtualKey::Down, taxi.GetY() < target - 8.0f);
-        // Back towards the left third, where there is room ahead.
-        Set(VirtualKey::Left, taxi.GetX() > 330.0f);
-        Set(VirtualKey::Right, taxi.GetX() < 250.0f);
-        const bool inLine = ahead != nullptr && std::abs(ahead->GetY() - 25.0f - taxi.GetY()) < 30.0f;
-        // A fire key goes down for one frame and up for the next.
-        Set(VirtualKey::Space, inLine && !heldKeys[VirtualKey::Space]);
-        Set('B', behind && !heldKeys['B']);
-    }
-
-    std::map<int, bool> heldKeys;
-    std::string pending;
 };
-
 
 } // namespace
 
