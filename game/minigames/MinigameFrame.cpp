@@ -118,21 +118,45 @@ void MinigameFrame::UpdatePage(float seconds)
     selectedItem = list.GetHoveredId();
 }
 
-int MinigameFrame::TakeClick()
+void MinigameFrame::OnPageClick(int state, const std::function<void(int)>& setState)
 {
+    if (leaving)
+        return;
+    const States& states = game.states;
+    if (state == states.highscores) {
+        if (SharedMenus::GetInstance().HighscoresDone()) {
+            MenuSound::Click();
+            setState(states.titleMenu);
+        }
+        return;
+    }
+    if (state != states.titleMenu && state != states.help)
+        return;
     selectedItem = list.GetHoveredId();
     if (selectedItem < 0)
-        return -1;
+        return;
     MenuSound::Click();
-    return selectedItem;
-}
-
-bool MinigameFrame::TakeHighscoreClick()
-{
-    if (!SharedMenus::GetInstance().HighscoresDone())
-        return false;
-    MenuSound::Click();
-    return true;
+    if (state == states.help) {
+        if (selectedItem == itemLeave)
+            setState(states.titleMenu);
+        return;
+    }
+    switch (selectedItem) {
+    case itemNewGame:
+        setState(states.playing);
+        break;
+    case itemHelp:
+        setState(states.help);
+        break;
+    case itemHighscore:
+        setState(states.highscores);
+        break;
+    case itemLeave:
+        LeaveToMainMenu();
+        break;
+    default:
+        break;
+    }
 }
 
 bool MinigameFrame::UpdateNameEntry(float seconds)

@@ -15,6 +15,7 @@
 #include "graphics/Animation.h"
 
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -31,6 +32,13 @@ public:
     // Seconds the end message stands when it says the player lost.
     static constexpr float failureSeconds = 7.0f;
 
+    // The game's own numbers of the states the front end moves between.
+    struct States {
+        int titleMenu;
+        int help;
+        int playing;
+        int highscores;
+    };
     struct Game {
         // 0 dance, 1 taxi shooter, 2 catapult, 3 alien shooter: the highscore
         // table and the unlock flag of the game.
@@ -39,6 +47,7 @@ public:
         int nextEpisode;
         // The score to reach inside the adventure, by difficulty.
         std::array<int, 3> requiredScores;
+        States states;
     };
     // The help page: the title's y, then each paragraph at its y.
     struct HelpParagraph {
@@ -67,11 +76,11 @@ public:
     // The game's table; afterEntry labels the button "Weiter".
     void ShowHighscores(bool afterEntry);
     void UpdatePage(float seconds);
-    // The selected item after a click sound, or -1 when the click hit none.
-    int TakeClick();
-    // On the highscore list: whether the click hit its button (with a click
-    // sound).
-    bool TakeHighscoreClick();
+    // A click in `state`: on the title menu, the help page or the highscore
+    // list it acts on the item under the pointer (with a click sound),
+    // calling `setState` with the game's state to go to; "Beenden" leaves
+    // for the main menu. Once the game is leaving, clicks do nothing.
+    void OnPageClick(int state, const std::function<void(int)>& setState);
     // True when the name entry is done (the table is saved then).
     bool UpdateNameEntry(float seconds);
 

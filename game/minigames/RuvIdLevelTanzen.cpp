@@ -26,7 +26,10 @@ namespace {
 
 const FactoryRegistration<Level, RuvIdLevelTanzen> registration("RuvIdLevelTanzen");
 
-constexpr MinigameFrame::Game danceGame = {0, 2, {2700, 3000, 3300}};
+constexpr MinigameFrame::Game danceGame = {
+    0, 2, {2700, 3000, 3300},
+    {RuvIdLevelTanzen::stateTitleMenu, RuvIdLevelTanzen::stateHelp, RuvIdLevelTanzen::statePlaying,
+     RuvIdLevelTanzen::stateHighscores}};
 
 constexpr const char* helpTitle = "Tanzduell";
 constexpr int helpTitleY = 228;
@@ -554,44 +557,7 @@ void RuvIdLevelTanzen::Judge(int move)
 
 void RuvIdLevelTanzen::OnLeftButtonDown(int, int, bool)
 {
-    // On the way out the pages take no more clicks.
-    if (frame.IsLeaving())
-        return;
-    switch (state) {
-    case stateTitleMenu:
-        OnTitleMenuClick(frame.TakeClick());
-        break;
-    case stateHelp:
-        if (frame.TakeClick() == MinigameFrame::itemLeave)
-            SetState(stateTitleMenu);
-        break;
-    case stateHighscores:
-        if (frame.TakeHighscoreClick())
-            SetState(stateTitleMenu);
-        break;
-    default:
-        break;
-    }
-}
-
-void RuvIdLevelTanzen::OnTitleMenuClick(int item)
-{
-    switch (item) {
-    case MinigameFrame::itemNewGame:
-        SetState(statePlaying);
-        break;
-    case MinigameFrame::itemHelp:
-        SetState(stateHelp);
-        break;
-    case MinigameFrame::itemHighscore:
-        SetState(stateHighscores);
-        break;
-    case MinigameFrame::itemLeave:
-        frame.LeaveToMainMenu();
-        break;
-    default:
-        break;
-    }
+    frame.OnPageClick(state, [this](int next) { SetState(next); });
 }
 
 void RuvIdLevelTanzen::OnMouseMove(int x, int y)

@@ -87,7 +87,6 @@ private:
     void StartRound();
     void EndRound();
     void AfterEndMessage();
-    void OnTitleMenuClick(int item);
     // The beat a key pressed now counts for.
     int JudgedBeat() const;
     void OnDirectionKey(int direction);

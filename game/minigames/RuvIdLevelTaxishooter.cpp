@@ -26,16 +26,20 @@ namespace {
 
 const FactoryRegistration<Level, RuvIdLevelTaxishooter> registration("RuvIdLevelTaxishooter");
 
-constexpr MinigameFrame::Game taxiGame = {1, 3, {1200, 2500, 4000}};
+constexpr MinigameFrame::Game taxiGame = {
+    1, 3, {1200, 2500, 4000},
+    {RuvIdLevelTaxishooter::stateTitleMenu, RuvIdLevelTaxishooter::stateHelp, RuvIdLevelTaxishooter::statePlaying,
+     RuvIdLevelTaxishooter::stateHighscores}};
 
 constexpr const char* helpTitle = "Taxi Shooter";
 constexpr int helpTitleY = 248;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
-    {"Rockos Taxi jagt den Baron durch den Nebel. Die Pfeiltasten lenken. Roboter vor dem Taxi triffst du "
-     "mit der Bordkanone (Leertaste), Roboter hinter dem Taxi blendest du mit Mias Blitz (B)."_w1252,
+    {"Pfeiltasten: lenken. Leertaste: die Bordkanone auf Roboter vorn. "
+     "B: Mias Blitz gegen Roboter hinten."_w1252,
      308},
-    {"Mehrere Treffer mit einem Schuss oder Blitz zählen immer mehr. Jeder Schuss kostet 10 Punkte. Fünf "
-     "Zusammenstöße und die Runde ist aus."_w1252,
+    {"Mehrere Treffer mit einem Schuss oder Blitz zählen immer mehr: 50, 75, 100, 150, 200. "
+     "Jeder Schuss und jeder Blitz kostet 10 Punkte. Nach fünf Zusammenstößen ist die Runde aus. "
+     "In der Geschichte brauchst du 1200 (Leicht), 2500 (Mittel) oder 4000 (Schwer) Punkte."_w1252,
      382},
 };
 
@@ -187,6 +191,8 @@ void RuvIdLevelTaxishooter::Reset()
 {
     if (music != nullptr)
         music->Stop();
+    score = 0;
+    musicVolume = 1.0f;
     frame.Stop();
     nebula.Start();
     CreateShips();
@@ -301,13 +307,14 @@ void RuvIdLevelTaxishooter::UpdateIntro(float dt)
     introShown += dt;
     if (KeyboardInput::GetInstance().GetLastReleasedKey() == VirtualKey::Space)
         introTimer = 0.0f;
-    const bool spoken = SoundEngine::GetInstance().IsEnabled() && introLine >= 0 && introShown >= introShortest &&
+    // With sound the lines follow each other as they are spoken; each
+    // stands a moment, so that a line without its recording is still seen.
+    const bool spoken = SoundEngine::GetInstance().IsEnabled() && (introLine < 0 || introShown >= introShortest) &&
                         SpeechSilent();
     if (introTimer > 0.0f && !spoken)
         return;
     ++introLine;
     if (introLine >= introLineCount) {
-        SpeechPlayer::GetInstance().Stop();
         SetState(stateTitleMenu);
         return;
     }
@@ -494,43 +501,7 @@ void RuvIdLevelTaxishooter::OnKey(int key)
 
 void RuvIdLevelTaxishooter::OnLeftButtonDown(int, int, bool)
 {
-    if (frame.IsLeaving())
-        return;
-    switch (state) {
-    case stateTitleMenu:
-        OnTitleMenuClick(frame.TakeClick());
-        break;
-    case stateHelp:
-        if (frame.TakeClick() == MinigameFrame::itemLeave)
-            SetState(stateTitleMenu);
-        break;
-    case stateHighscores:
-        if (frame.TakeHighscoreClick())
-            SetState(stateTitleMenu);
-        break;
-    default:
-        break;
-    }
-}
-
-void RuvIdLevelTaxishooter::OnTitleMenuClick(int item)
-{
-    switch (item) {
-    case MinigameFrame::itemNewGame:
-        SetState(statePlaying);
-        break;
-    case MinigameFrame::itemHelp:
-        SetState(stateHelp);
-        break;
-    case MinigameFrame::itemHighscore:
-        SetState(stateHighscores);
-        break;
-    case MinigameFrame::itemLeave:
-        frame.LeaveToMainMenu();
-        break;
-    default:
-        break;
-    }
+    frame.OnPageClick(state, [this](int next) { SetState(next); });
 }
 
 void RuvIdLevelTaxishooter::OnMouseMove(int x, int y)

@@ -77,7 +77,6 @@ private:
     // A new taxi and the round's fighters from their file.
     void CreateShips();
     void StartRound();
-    void OnTitleMenuClick(int item);
     float RoundSeconds() const;
     void Pay(int points);
     void DrawHud() const;

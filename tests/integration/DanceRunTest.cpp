@@ -29,15 +29,6 @@ constexpr int newGameStandaloneY = 350;
 // a chosen moment of its beat, worked out from the recording's frame times.
 class DanceRunTest : public ExecutableRun {
 protected:
-    // The game starts straight in `level` instead of the main menu.
-    void StartIn(int level)
-    {
-        std::string config = ReadFile(directory / "data" / "config.txt");
-        config = std::regex_replace(config, std::regex("startGameState \\w+"), "startGameState GameRuvId");
-        config = std::regex_replace(config, std::regex("activeLevel \\d+"), "activeLevel " + std::to_string(level));
-        WriteFile(directory / "data" / "config.txt", config);
-    }
-
     const DanceMoves& Choreography()
     {
         if (moves.CountMoves() == 0) {

@@ -63,6 +63,15 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
     }
 
+    // The game starts straight in the level instead of the main menu.
+    void StartIn(int level)
+    {
+        std::string config = ReadFile(directory / "data" / "config.txt");
+        config = std::regex_replace(config, std::regex("startGameState \\w+"), "startGameState GameRuvId");
+        config = std::regex_replace(config, std::regex("activeLevel \\d+"), "activeLevel " + std::to_string(level));
+        WriteFile(directory / "data" / "config.txt", config);
+    }
+
     std::string Log() const { return ReadFile(directory / "debug.txt"); }
     // The log without the lines that differ from run to run.
     std::string StableLog() const

@@ -65,14 +65,6 @@ public:
 
 class TaxiRunTest : public ExecutableRun {
 protected:
-    void StartIn(int level)
-    {
-        std::string config = ReadFile(directory / "data" / "config.txt");
-        config = std::regex_replace(config, std::regex("startGameState \\w+"), "startGameState GameRuvId");
-        config = std::regex_replace(config, std::regex("activeLevel \\d+"), "activeLevel " + std::to_string(level));
-        WriteFile(directory / "data" / "config.txt", config);
-    }
-
     // The bot's round in the real program; its log's score.
     int PlayInProgram(const BotRound& round, int difficulty)
     {

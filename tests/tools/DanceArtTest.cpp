@@ -57,13 +57,7 @@ bool SamePixels(const Picture& a, const Picture& b)
 TEST(DanceArtTest, EveryLabelIsListedAndEachMoveGoesFromStandingToItsSideOfTheScreenAndBack)
 {
     const auto list = ReadSpriteList("level07");
-    const auto kindAndFrames = [&list](const std::string& label) {
-        const auto found = list.find(label);
-        if (found == list.end() || found->second.size() != 1)
-            return std::string("missing");
-        const SpriteListLine& line = found->second.front();
-        return line.at(1) + (line.size() > 4 ? " " + line.at(4) : "");
-    };
+    const auto kindAndFrames = [&list](const std::string& label) { return KindAndFrames(list, label); };
     EXPECT_EQ(kindAndFrames("background"), "static");
     EXPECT_EQ(kindAndFrames("hawaii_background"), "static");
     EXPECT_EQ(kindAndFrames("ball"), "static");

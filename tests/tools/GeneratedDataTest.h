@@ -40,6 +40,18 @@ inline std::map<std::string, std::vector<SpriteListLine>> ReadSpriteList(const s
     return lines;
 }
 
+// A label's kind and frame count as its list gives them ("static",
+// "anim 6", "anim_rle 12"), or "missing" when it is not listed once.
+inline std::string KindAndFrames(const std::map<std::string, std::vector<SpriteListLine>>& list,
+                                 const std::string& label)
+{
+    const auto found = list.find(label);
+    if (found == list.end() || found->second.size() != 1)
+        return "missing";
+    const SpriteListLine& line = found->second.front();
+    return line.at(1) + (line.size() > 4 ? " " + line.at(4) : "");
+}
+
 class GeneratedDataTest : public HeadlessTest {
 protected:
     void SetUp() override

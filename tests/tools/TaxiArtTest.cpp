@@ -67,13 +67,7 @@ long ColumnDifference(const Picture& picture, int a, int b)
 TEST(TaxiArtTest, EveryLabelIsListedAndTheShipsFillTheirHitRectanglesOnASeamlessNebula)
 {
     const auto list = ReadSpriteList("level08");
-    const auto kindAndFrames = [&list](const std::string& label) {
-        const auto found = list.find(label);
-        if (found == list.end() || found->second.size() != 1)
-            return std::string("missing");
-        const SpriteListLine& line = found->second.front();
-        return line.at(1) + (line.size() > 4 ? " " + line.at(4) : "");
-    };
+    const auto kindAndFrames = [&list](const std::string& label) { return KindAndFrames(list, label); };
     for (const std::string label : {"nebula_background", "star1", "star2", "star3", "star4", "taxi_laser",
                                     "flash_light", "taxi_hud", "panel", "panel_small", "panel_message"})
         EXPECT_EQ(kindAndFrames(label), "static") << label;
