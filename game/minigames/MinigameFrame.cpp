@@ -39,7 +39,7 @@ constexpr int titlePanelY = 326;
 constexpr int pagePanelX = 72;
 constexpr int pagePanelY = 150;
 constexpr int messagePanelX = 172;
-constexpr int messagePanelY = 354;
+constexpr int messagePanelY = 360;
 constexpr float panelDepth = 0.5f;
 
 } // namespace

@@ -517,7 +517,10 @@ void RuvIdLevelTaxishooter::Render()
         fighter.Draw(shipDepth);
     const bool over = state == statePlaying && subState == subStateOver;
     const bool blinkedOut = invulnerable > 0.0f && static_cast<int>(invulnerable * 8.0f) % 2 != 0;
-    if (!over && !blinkedOut)
+    // The taxi flies in the dialogue and the round; behind the pages' see-
+    // through plates it would only get in the way of their text.
+    const bool flying = state == stateIntro || state == statePlaying;
+    if (flying && !over && !blinkedOut)
         taxi.Draw(shipDepth);
     const int taxiX = static_cast<int>(std::floor(taxi.GetX()));
     const int taxiY = static_cast<int>(std::floor(taxi.GetY()));

@@ -66,6 +66,9 @@ constexpr float creditsStart = 800.0f;
 constexpr float creditsLineStep = 60.0f;
 constexpr float creditsSpeed = 70.0f;
 
+// The name of a highscore whose name entry ended empty.
+constexpr const char* unnamedPlayer = "Spieler";
+
 std::string SlotFile(int slot, const char* extension)
 {
     return "savegames\\savegame" + std::to_string(slot + 1) + "." + extension;
@@ -490,7 +493,10 @@ void SharedMenus::EndNameEntry()
     if (!nameInput)
         return;
     if (entryPosition >= 0) {
-        HighscoreManager::GetInstance().GetTable(highscoreMinigame).SetName(entryPosition, nameInput->GetEnteredText());
+        // A row needs a name: one left empty is the player's.
+        const std::string& typed = nameInput->GetEnteredText();
+        HighscoreManager::GetInstance().GetTable(highscoreMinigame).SetName(entryPosition,
+                                                                          typed.empty() ? unnamedPlayer : typed);
         HighscoreManager::GetInstance().Save();
     }
     nameInput.reset();

@@ -60,9 +60,11 @@ public:
     // name is typed into that row.
     void StartNameEntry(MenuList& list, int minigame, int score, int yOffset);
     // True once Enter or Escape finished the name; the table is then saved.
+    // A name left empty is "Spieler".
     bool UpdateNameEntry(float seconds);
     // Ends a name entry that was left before it finished (its page went
-    // away): the row keeps what was typed so far, and the table is saved.
+    // away): the row keeps what was typed so far ("Spieler" when nothing
+    // was), and the table is saved.
     void EndNameEntry();
     bool IsNameEntryRunning() const { return nameInput != nullptr; }
     // On a click: whether it was on the page's button (id 0).

@@ -20,7 +20,7 @@ bool AddMinigamePanels(SpriteFolder& folder)
 {
     bool written = folder.AddStatic("panel", DrawMinigamePanel(880, 500));
     written = folder.AddStatic("panel_small", DrawMinigamePanel(340, 160)) && written;
-    return folder.AddStatic("panel_message", DrawMinigamePanel(680, 150)) && written;
+    return folder.AddStatic("panel_message", DrawMinigamePanel(680, 110)) && written;
 }
 
 } // namespace content::minigames

@@ -104,7 +104,9 @@ constexpr Side r = Side::right;
 std::vector<Wave> AdventureWaves()
 {
     return {
-        Single("Ein einzelner J\xe4ger von vorn", 1.0, r, 0.50, 3.5),
+        // Above the taxi's start, so that a player still reaching for the
+        // keys does not crash in the first second.
+        Single("Ein einzelner J\xe4ger von vorn, \xfc" "ber dem Taxi", 1.0, r, 0.25, 3.5),
         Single("Noch einer, weiter oben", 3.0, r, 0.30, 3.5),
         Single("Der erste von hinten", 5.0, l, 0.55, 3.5),
         Single("Von vorn, weiter unten", 6.5, r, 0.70, 4.0),
