@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 namespace content::minigames {
 
@@ -19,7 +18,6 @@ namespace {
 using characters::FigureLook;
 using characters::Pose;
 
-constexpr double pi = std::numbers::pi;
 constexpr double horizon = 300.0;
 constexpr double shoreY = 392.0;
 // The platform's back edge and its front edge, below which its dark front
