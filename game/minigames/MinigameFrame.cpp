@@ -197,6 +197,18 @@ void MinigameFrame::ShowEndMessage(const std::string& message, const char* audio
         MenuSound::Play(audioEvent);
 }
 
+void MinigameFrame::EndRound(int score)
+{
+    const RoundEnd& end = game.roundEnd;
+    LogPrint("%s: The round is over with %d points\n", end.game, score);
+    if (!inAdventure)
+        ShowEndMessage(ScoreMessage(score), nullptr, end.scoreSeconds);
+    else if (score >= GetRequiredScore())
+        ShowEndMessage(end.successMessage, "audioevent_success", end.successSeconds);
+    else
+        ShowEndMessage(FailureMessage(), "audioevent_failed", end.failureSeconds);
+}
+
 bool MinigameFrame::UpdateEndMessage(float seconds)
 {
     if (endTimer <= 0.0f)
@@ -242,10 +254,14 @@ void MinigameFrame::LeaveToMainMenu(bool withWipe)
     MainProgram::GetInstance().SetProject("GameRuvIdMenu");
 }
 
-void MinigameFrame::SetMenuEnabled(bool enabled)
+void MinigameFrame::FinishUpdate(float seconds, int state)
 {
+    cursor.Update(seconds);
+    const States& states = game.states;
     if (owner != nullptr)
-        owner->SetMenuEnabled(enabled);
+        owner->SetMenuEnabled(state == states.titleMenu || state == states.help || state == states.highscores);
+    if (won && !leaving && state != states.highscores && state != states.nameEntry)
+        LeaveForAdventure();
 }
 
 void MinigameFrame::DrawEndMessage() const

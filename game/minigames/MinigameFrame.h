@@ -29,8 +29,6 @@ public:
     static constexpr int itemHighscore = 2;
     static constexpr int itemLeave = 3;
 
-    // Seconds the end message stands when it says the player lost.
-    static constexpr float failureSeconds = 7.0f;
 
     // The game's own numbers of the states the front end moves between.
     struct States {
@@ -38,6 +36,17 @@ public:
         int help;
         int playing;
         int highscores;
+        int nameEntry;
+    };
+    // What the end of a round says, and for how many seconds.
+    struct RoundEnd {
+        // The name the log gives the game ("RuvIdLevelTanzen").
+        const char* game;
+        // Inside the adventure with the score reached.
+        const char* successMessage;
+        float scoreSeconds;
+        float successSeconds;
+        float failureSeconds;
     };
     struct Game {
         // 0 dance, 1 taxi shooter, 2 catapult, 3 alien shooter: the highscore
@@ -48,6 +57,7 @@ public:
         // The score to reach inside the adventure, by difficulty.
         std::array<int, 3> requiredScores;
         States states;
+        RoundEnd roundEnd;
     };
     // The help page: the title's y, then each paragraph at its y.
     struct HelpParagraph {
@@ -97,6 +107,9 @@ public:
     std::string FailureMessage() const;
     // Shows `message` for `seconds`, with a sound unless `audioEvent` is null.
     void ShowEndMessage(const std::string& message, const char* audioEvent, float seconds);
+    // The end of a round by the clock or the score: the log line, and the
+    // message standalone, for a success or for a failure in the story.
+    void EndRound(int score);
     bool IsEndMessageShown() const { return endTimer > 0.0f; }
     // Counts the message down; true in the step it runs out.
     bool UpdateEndMessage(float seconds);
@@ -106,9 +119,6 @@ public:
     AfterRound FinishRound(int score);
     void StartNameEntry(int score);
     bool IsWon() const { return won; }
-    // Whether it is time to go on into the adventure: won, and no highscore
-    // page is up.
-    bool ShouldLeave(bool onHighscorePages) const { return won && !onHighscorePages && !leaving; }
     // Loading screen, wipe, and the next episode at the next frame.
     void LeaveForAdventure();
     // Back to the main menu at the next frame ("Beenden", or the end of the
@@ -116,8 +126,11 @@ public:
     void LeaveToMainMenu(bool withWipe = false);
     bool IsLeaving() const { return leaving; }
 
-    // Tells the game controller whether the in-game menu may open.
-    void SetMenuEnabled(bool enabled);
+    // Last in every update of the game in `state`: tells the game
+    // controller whether the in-game menu may open (on the title menu, the
+    // help page and the highscore list), and goes on into the adventure
+    // once the game is won and no highscore page is up.
+    void FinishUpdate(float seconds, int state);
 
     void DrawEndMessage() const;
     // The see-through plates behind the pages' text, between the stage's
@@ -128,7 +141,6 @@ public:
     void DrawPagePanel() const;
     // The pointer, which the system hides in full screen.
     void DrawCursor();
-    void UpdateCursor(float seconds) { cursor.Update(seconds); }
 
 private:
     Game game;

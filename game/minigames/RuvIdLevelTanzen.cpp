@@ -26,10 +26,16 @@ namespace {
 
 const FactoryRegistration<Level, RuvIdLevelTanzen> registration("RuvIdLevelTanzen");
 
+constexpr const char* successMessage = "Perfekter Tanz, du hast es geschafft!";
+constexpr float successSeconds = 4.0f;
+constexpr float scoreSeconds = 4.0f;
+constexpr float failureSeconds = 7.0f;
+
 constexpr MinigameFrame::Game danceGame = {
     0, 2, {2700, 3000, 3300},
     {RuvIdLevelTanzen::stateTitleMenu, RuvIdLevelTanzen::stateHelp, RuvIdLevelTanzen::statePlaying,
-     RuvIdLevelTanzen::stateHighscores}};
+     RuvIdLevelTanzen::stateHighscores, RuvIdLevelTanzen::stateNameEntry},
+    {"RuvIdLevelTanzen", successMessage, scoreSeconds, successSeconds, failureSeconds}};
 
 constexpr const char* helpTitle = "Tanzduell";
 constexpr int helpTitleY = 228;
@@ -45,9 +51,6 @@ const MinigameFrame::HelpParagraph helpParagraphs[] = {
      510},
 };
 
-constexpr const char* successMessage = "Perfekter Tanz, du hast es geschafft!";
-constexpr float successSeconds = 4.0f;
-constexpr float scoreSeconds = 4.0f;
 
 // The dancers: the player's in the middle, the companions at the sides.
 struct DancerPlace {
@@ -347,10 +350,7 @@ void RuvIdLevelTanzen::Update(float dt)
         // The pages run once a frame: the name entry reads the frame's keys.
         UpdatePage(dt);
     }
-    frame.UpdateCursor(dt);
-    frame.SetMenuEnabled(state == stateTitleMenu || state == stateHelp || state == stateHighscores);
-    if (frame.ShouldLeave(state == stateHighscores || state == stateNameEntry))
-        frame.LeaveForAdventure();
+    frame.FinishUpdate(dt, state);
 }
 
 void RuvIdLevelTanzen::Step(float seconds)
@@ -447,14 +447,8 @@ void RuvIdLevelTanzen::UpdateCreditsDance(float seconds, float previousPhase)
 
 void RuvIdLevelTanzen::EndRound()
 {
-    LogPrint("RuvIdLevelTanzen: The round is over with %d points\n", score);
     subState = subStateFinished;
-    if (!frame.IsInAdventure())
-        frame.ShowEndMessage(frame.ScoreMessage(score), nullptr, scoreSeconds);
-    else if (score >= frame.GetRequiredScore())
-        frame.ShowEndMessage(successMessage, "audioevent_success", successSeconds);
-    else
-        frame.ShowEndMessage(frame.FailureMessage(), "audioevent_failed", MinigameFrame::failureSeconds);
+    frame.EndRound(score);
 }
 
 void RuvIdLevelTanzen::AfterEndMessage()

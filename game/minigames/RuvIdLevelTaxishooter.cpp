@@ -26,10 +26,18 @@ namespace {
 
 const FactoryRegistration<Level, RuvIdLevelTaxishooter> registration("RuvIdLevelTaxishooter");
 
+constexpr const char* successMessage = "Glückwunsch, du hast es geschafft!"_w1252;
+constexpr const char* crashedMessage = "Du hast verloren!";
+constexpr float scoreSeconds = 5.0f;
+constexpr float successSeconds = 8.5f;
+constexpr float failureSeconds = 5.0f;
+constexpr float crashedSeconds = 4.0f;
+
 constexpr MinigameFrame::Game taxiGame = {
     1, 3, {1200, 2500, 4000},
     {RuvIdLevelTaxishooter::stateTitleMenu, RuvIdLevelTaxishooter::stateHelp, RuvIdLevelTaxishooter::statePlaying,
-     RuvIdLevelTaxishooter::stateHighscores}};
+     RuvIdLevelTaxishooter::stateHighscores, RuvIdLevelTaxishooter::stateNameEntry},
+    {"RuvIdLevelTaxishooter", successMessage, scoreSeconds, successSeconds, failureSeconds}};
 
 constexpr const char* helpTitle = "Taxi Shooter";
 constexpr int helpTitleY = 248;
@@ -82,12 +90,6 @@ constexpr float crashInvulnerable = 2.0f;
 constexpr float closeDistance = 180.0f;
 constexpr float musicFade = 0.25f;
 
-constexpr const char* successMessage = "Glückwunsch, du hast es geschafft!"_w1252;
-constexpr const char* crashedMessage = "Du hast verloren!";
-constexpr float scoreSeconds = 5.0f;
-constexpr float successSeconds = 8.5f;
-constexpr float failureSeconds = 5.0f;
-constexpr float crashedSeconds = 4.0f;
 
 // The dialogue before the title menu: who says what, where the bubble
 // points, for how long.
@@ -295,10 +297,7 @@ void RuvIdLevelTaxishooter::Update(float dt)
         frame.UpdatePage(dt);
         break;
     }
-    frame.UpdateCursor(dt);
-    frame.SetMenuEnabled(state == stateTitleMenu || state == stateHelp || state == stateHighscores);
-    if (frame.ShouldLeave(state == stateHighscores || state == stateNameEntry))
-        frame.LeaveForAdventure();
+    frame.FinishUpdate(dt, state);
 }
 
 void RuvIdLevelTaxishooter::UpdateIntro(float dt)
@@ -472,14 +471,8 @@ void RuvIdLevelTaxishooter::ScoreHits()
 
 void RuvIdLevelTaxishooter::EndRound()
 {
-    LogPrint("RuvIdLevelTaxishooter: The round is over with %d points\n", score);
     subState = subStateOver;
-    if (!frame.IsInAdventure())
-        frame.ShowEndMessage(frame.ScoreMessage(score), nullptr, scoreSeconds);
-    else if (score >= frame.GetRequiredScore())
-        frame.ShowEndMessage(successMessage, "audioevent_success", successSeconds);
-    else
-        frame.ShowEndMessage(frame.FailureMessage(), "audioevent_failed", failureSeconds);
+    frame.EndRound(score);
 }
 
 void RuvIdLevelTaxishooter::AfterEndMessage()
