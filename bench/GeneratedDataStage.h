@@ -5,10 +5,12 @@
 // there. Everything is torn down with the stage.
 
 #include "BenchmarkFolder.h"
+#include "adventure/Level.h"
 #include "app/Debug.h"
 #include "app/Singleton.h"
 #include "graphics/DirectDraw.h"
 #include "graphics/FontLoaderUtil.h"
+#include "graphics/RenderEngine.h"
 #include "graphics/SpriteLoaderUtil.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -51,6 +53,15 @@ public:
                SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.6f,
                                       0.7f) &&
                FontLoaderUtil::LoadFonts();
+    }
+
+    // One frame of `level` composed into the canvas, not presented.
+    static void Draw(Level& level)
+    {
+        RenderEngine& engine = RenderEngine::GetInstance();
+        engine.ClearRenderList();
+        level.Render();
+        engine.Render();
     }
 
 private:

@@ -16,7 +16,6 @@
 #include "GameParameters.h"
 #include "GeneratedDataStage.h"
 #include "RuvIdLevelTaxishooter.h"
-#include "graphics/RenderEngine.h"
 #include "minigames/TaxiPilot.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -45,14 +44,6 @@ bool StartRound(GeneratedDataStage& stage, RuvIdLevelTaxishooter& level)
     return true;
 }
 
-void Draw(RuvIdLevelTaxishooter& level)
-{
-    RenderEngine& engine = RenderEngine::GetInstance();
-    engine.ClearRenderList();
-    level.Render();
-    engine.Render();
-}
-
 void TaxiBusiestFrame(benchmark::State& state)
 {
     GeneratedDataStage stage(static_cast<int>(state.range(0)));
@@ -75,9 +66,9 @@ void TaxiBusiestFrame(benchmark::State& state)
     level.SetState(RuvIdLevelTaxishooter::statePlaying);
     for (int frame = 0; frame <= busiest; ++frame)
         level.Update(frameSeconds);
-    Draw(level); // every sprite built before timing
+    GeneratedDataStage::Draw(level); // every sprite built before timing
     for (auto _ : state)
-        Draw(level);
+        GeneratedDataStage::Draw(level);
     state.counters["fighters"] = ActiveFighters(level);
     level.Exit();
 }
@@ -94,7 +85,7 @@ void TaxiRound(benchmark::State& state)
         }
         auto& host = static_cast<platform::HeadlessPlatform&>(*platform::Platform::Get());
         TaxiPilot pilot(host.GetWindow());
-        Draw(level); // every sprite built before timing
+        GeneratedDataStage::Draw(level); // every sprite built before timing
         state.ResumeTiming();
         double worst = 0.0;
         double total = 0.0;
@@ -103,7 +94,7 @@ void TaxiRound(benchmark::State& state)
             pilot.Steer(level);
             const auto start = std::chrono::steady_clock::now();
             level.Update(frameSeconds);
-            Draw(level);
+            GeneratedDataStage::Draw(level);
             const double took =
                 std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
             worst = std::max(worst, took);

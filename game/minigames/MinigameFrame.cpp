@@ -41,6 +41,25 @@ constexpr int pagePanelY = 150;
 constexpr int messagePanelX = 172;
 constexpr int messagePanelY = 360;
 constexpr float panelDepth = 0.5f;
+// The head-up display's score and clock. Right-aligned to the screen's
+// margin: from x 894 on, the clock's digits would run off the screen in
+// this font.
+constexpr int scoreX = 30;
+constexpr int hudTop = 48;
+constexpr int clockRight = 1000;
+constexpr int hudBoxWidth = 300;
+constexpr int hudBoxHeight = 60;
+
+void DrawInHudFont(const char* text, int x, int y, HorizontalAlignment alignment)
+{
+    TextDisplay& display = TextDisplay::GetInstance();
+    display.SetFont("menuHighlighted");
+    // A right-aligned text ends at x instead of starting there.
+    display.SetBox(alignment == HorizontalAlignment::right ? x - hudBoxWidth : x, y, hudBoxWidth, hudBoxHeight);
+    display.SetHAlign(alignment);
+    display.SetVAlign(VerticalAlignment::top);
+    display.DrawText(text);
+}
 
 } // namespace
 
@@ -240,6 +259,8 @@ void MinigameFrame::StartNameEntry(int score)
 void MinigameFrame::LeaveForAdventure()
 {
     leaving = true;
+    if (game.setArrivalMarker != nullptr)
+        game.setArrivalMarker(true);
     LoadingScreen::GetInstance().Begin();
     DirectDraw::GetInstance().StartFade(DirectDraw::fadeBackward, true);
     MainProgram::GetInstance().SetLevel(game.nextEpisode);
@@ -296,4 +317,27 @@ void MinigameFrame::DrawCursor()
         return;
     if (Sprite* sprite = cursor.GetSprite())
         sprite->Draw(mouseX, mouseY, cursor.GetCurrentFrame(), cursorDepth);
+}
+
+void MinigameFrame::DrawScore(int score)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "Punkte: %d", score);
+    DrawInHudFont(text, scoreX, hudTop, HorizontalAlignment::left);
+}
+
+void MinigameFrame::DrawTimeLeft(float roundSeconds, float elapsed)
+{
+    const int remaining = static_cast<int>(roundSeconds) - static_cast<int>(elapsed);
+    char text[40];
+    if (remaining >= 60)
+        std::snprintf(text, sizeof text, "Zeit: 1:%02d", remaining - 60);
+    else
+        std::snprintf(text, sizeof text, "Zeit: 0:%02d", std::max(remaining, 0));
+    DrawInHudFont(text, clockRight, hudTop, HorizontalAlignment::right);
+}
+
+void MinigameFrame::DrawHudText(const char* text, int x, int y)
+{
+    DrawInHudFont(text, x, y, HorizontalAlignment::left);
 }

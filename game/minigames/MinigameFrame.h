@@ -58,6 +58,9 @@ public:
         std::array<int, 3> requiredScores;
         States states;
         RoundEnd roundEnd;
+        // Sets the marker that makes the next episode begin where this game
+        // left the story; null for a game whose episode starts as it likes.
+        void (*setArrivalMarker)(bool set);
     };
     // The help page: the title's y, then each paragraph at its y.
     struct HelpParagraph {
@@ -111,6 +114,8 @@ public:
     // message standalone, for a success or for a failure in the story.
     void EndRound(int score);
     bool IsEndMessageShown() const { return endTimer > 0.0f; }
+    // The message while it is shown, else empty.
+    std::string GetEndMessage() const { return IsEndMessageShown() ? endMessage : std::string(); }
     // Counts the message down; true in the step it runs out.
     bool UpdateEndMessage(float seconds);
     // Once the message is gone: inside the adventure a score that reached the
@@ -119,7 +124,8 @@ public:
     AfterRound FinishRound(int score);
     void StartNameEntry(int score);
     bool IsWon() const { return won; }
-    // Loading screen, wipe, and the next episode at the next frame.
+    // The arrival marker, loading screen, wipe, and the next episode at the
+    // next frame.
     void LeaveForAdventure();
     // Back to the main menu at the next frame ("Beenden", or the end of the
     // closing credits, which wipe the screen).
@@ -141,6 +147,11 @@ public:
     void DrawPagePanel() const;
     // The pointer, which the system hides in full screen.
     void DrawCursor();
+    // The head-up display above the play: "Punkte: 120" at the top left,
+    // the time left ("Zeit: 1:05") at the top right, and any other line.
+    static void DrawScore(int score);
+    static void DrawTimeLeft(float roundSeconds, float elapsed);
+    static void DrawHudText(const char* text, int x, int y);
 
 private:
     Game game;

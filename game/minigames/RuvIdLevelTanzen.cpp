@@ -35,7 +35,8 @@ constexpr MinigameFrame::Game danceGame = {
     0, 2, {2700, 3000, 3300},
     {RuvIdLevelTanzen::stateTitleMenu, RuvIdLevelTanzen::stateHelp, RuvIdLevelTanzen::statePlaying,
      RuvIdLevelTanzen::stateHighscores, RuvIdLevelTanzen::stateNameEntry},
-    {"RuvIdLevelTanzen", successMessage, scoreSeconds, successSeconds, failureSeconds}};
+    {"RuvIdLevelTanzen", successMessage, scoreSeconds, successSeconds, failureSeconds},
+    nullptr};
 
 constexpr const char* helpTitle = "Tanzduell";
 constexpr int helpTitleY = 228;

@@ -11,7 +11,6 @@
 #include "audio/StreamingSample.h"
 #include "graphics/SpeechBubbleDisplay.h"
 #include "graphics/Sprite.h"
-#include "graphics/TextDisplay.h"
 #include "platform/KeyState.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKey.h"
@@ -37,7 +36,8 @@ constexpr MinigameFrame::Game taxiGame = {
     1, 3, {1200, 2500, 4000},
     {RuvIdLevelTaxishooter::stateTitleMenu, RuvIdLevelTaxishooter::stateHelp, RuvIdLevelTaxishooter::statePlaying,
      RuvIdLevelTaxishooter::stateHighscores, RuvIdLevelTaxishooter::stateNameEntry},
-    {"RuvIdLevelTaxishooter", successMessage, scoreSeconds, successSeconds, failureSeconds}};
+    {"RuvIdLevelTaxishooter", successMessage, scoreSeconds, successSeconds, failureSeconds},
+    nullptr};
 
 constexpr const char* helpTitle = "Taxi Shooter";
 constexpr int helpTitleY = 248;
@@ -133,17 +133,6 @@ void DrawTopLeft(const Animation& animation, int x, int y, int frame, float dept
 {
     if (Sprite* sprite = animation.GetSprite())
         sprite->DrawTopLeft(x, y, frame, depth);
-}
-
-void DrawText(const char* text, int x, int y, HorizontalAlignment alignment = HorizontalAlignment::left)
-{
-    TextDisplay& display = TextDisplay::GetInstance();
-    display.SetFont("menuHighlighted");
-    // A right-aligned text ends at x instead of starting there.
-    display.SetBox(alignment == HorizontalAlignment::right ? x - 300 : x, y, 300, 60);
-    display.SetHAlign(alignment);
-    display.SetVAlign(VerticalAlignment::top);
-    display.DrawText(text);
 }
 
 } // namespace
@@ -549,15 +538,7 @@ void RuvIdLevelTaxishooter::DrawHud() const
     DrawTopLeft(hud, 780, 683, 0, hudDepth);
     char text[40];
     std::snprintf(text, sizeof text, "x %d", lives);
-    DrawText(text, 953, 685);
-    std::snprintf(text, sizeof text, "Punkte: %d", score);
-    DrawText(text, 30, 48);
-    const int remaining = static_cast<int>(RoundSeconds()) - static_cast<int>(elapsed);
-    if (remaining >= 60)
-        std::snprintf(text, sizeof text, "Zeit: 1:%02d", remaining - 60);
-    else
-        std::snprintf(text, sizeof text, "Zeit: 0:%02d", std::max(remaining, 0));
-    // Right-aligned to the screen's margin: from x 894 on, the clock's
-    // digits would run off the screen in this font.
-    DrawText(text, 1000, 48, HorizontalAlignment::right);
+    MinigameFrame::DrawHudText(text, 953, 685);
+    MinigameFrame::DrawScore(score);
+    MinigameFrame::DrawTimeLeft(RoundSeconds(), elapsed);
 }

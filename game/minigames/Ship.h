@@ -11,24 +11,12 @@
 // given in the picture's own pixels, from its top left corner.
 
 #include "AttackFormations.h"
+#include "HitRect.h"
 #include "graphics/Animation.h"
 
 #include <array>
 #include <string>
 #include <vector>
-
-// A rectangle of whole pixels; rectangles whose edges touch overlap.
-struct HitRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    bool Overlaps(const HitRect& other) const
-    {
-        return left <= other.right && other.left <= right && top <= other.bottom && other.top <= bottom;
-    }
-};
 
 class Ship {
 public:

@@ -6,6 +6,7 @@
 #include "MenuSound.h"
 #include "SharedMenus.h"
 #include "adventure/Cast.h"
+#include "adventure/RuvIdLevelAdventure.h"
 #include "app/DX3Application.h"
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
@@ -122,6 +123,11 @@ bool GameRuvIdMenu::AnySavegame()
 
 void GameRuvIdMenu::Init(int)
 {
+    // A minigame won for a story that then could not go on (its episode
+    // missing) leaves its arrival marker behind; whatever is started from
+    // here begins where it asks to.
+    RuvIdLevelAdventure::SetCatapultWon(false);
+    RuvIdLevelAdventure::SetAlienShooterWon(false);
     LoadingScreen& loading = LoadingScreen::GetInstance();
     SpriteLoaderUtil::Load("data\\menu\\sprites.txt", "data\\menu\\sprites\\", 0.0f, 0.3f);
     SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.3f, 0.5f);

@@ -3,7 +3,7 @@
 // Input for the executable's --replay, written frame by frame: the pointer
 // parked in the corner, then keys and clicks from a running frame number.
 // A key is down for one frame, a click comes two frames after the pointer
-// moved there; each takes three frames in all, a move one.
+// moved there; each takes three frames in all, a move or a button one.
 
 #include <string>
 #include <vector>
@@ -50,6 +50,9 @@ public:
         next += 3;
         return *this;
     }
+    // The left button alone, for holding it over frames.
+    RecordedInput& ButtonDown(int x, int y) { return Button("lbuttondown", x, y); }
+    RecordedInput& ButtonUp(int x, int y) { return Button("lbuttonup", x, y); }
     // Photographs this frame (with --shot-frames ShotFrames()); the next
     // input comes `after` frames later.
     RecordedInput& Shoot(int after = 2)
@@ -72,6 +75,12 @@ public:
     std::string Text() const { return text + "frame " + std::to_string(next + 5) + " time 20\n"; }
 
 private:
+    RecordedInput& Button(const char* event, int x, int y)
+    {
+        Line(next, std::string(event) + " " + std::to_string(x) + " " + std::to_string(y));
+        next += 1;
+        return *this;
+    }
     void Line(int frame, const std::string& events) { text += "frame " + std::to_string(frame) + " " + events + "\n"; }
 
     std::string text = "zephyra-recording 1 seed 7\nframe 2 mousemove 4 4\n";

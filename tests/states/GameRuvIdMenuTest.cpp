@@ -1,6 +1,7 @@
 #include "GameParameters.h"
 #include "GameRuvIdMenu.h"
 #include "HelpPages.h"
+#include "adventure/RuvIdLevelAdventure.h"
 #include "app/Debug.h"
 #include "support/HeadlessTest.h"
 
@@ -40,9 +41,14 @@ protected:
 TEST_F(GameRuvIdMenuTest, MainPageRunsOnItsDiagonalWithAndWithoutASavegame)
 {
     // Without a savegame: seven entries in steps of (-185/6, 362/6), then
-    // "Beenden" on its own.
+    // "Beenden" on its own. A minigame's arrival marker left behind by a
+    // story that could not go on is forgotten here.
+    RuvIdLevelAdventure::SetCatapultWon(true);
+    RuvIdLevelAdventure::SetAlienShooterWon(true);
     GameRuvIdMenu menu;
     menu.Init(0);
+    EXPECT_FALSE(RuvIdLevelAdventure::IsCatapultWon());
+    EXPECT_FALSE(RuvIdLevelAdventure::IsAlienShooterWon());
     ASSERT_EQ(menu.GetState(), GameRuvIdMenu::stateMain);
     EXPECT_EQ(Items(menu), (std::vector<Placed>{{2, 541, 209}, {3, 510, 269}, {6, 479, 329}, {4, 448, 390},
                                                 {5, 417, 450}, {7, 386, 510}, {9, 356, 571}, {8, 325, 634}}));
