@@ -34,15 +34,15 @@ Sound Draft()
     // little louder or softer, so that the ground sounds uneven.
     constexpr double grain = 0.2;
     for (int index = 0; index * grain / 2.0 < catapultRollSeconds; ++index)
-        sound.Noise(index * grain / 2.0, grain, 180.0, 2.4 + 1.2 * Uneven(index), {grain / 2.0, held, grain / 2.0});
+        sound.Noise(index * grain / 2.0, grain, 180.0, 1.4 + 0.8 * Uneven(index), {grain / 2.0, held, grain / 2.0});
     // The wheels' bumps: three a turn, every other one harder, each a knock
     // of wood over a dull thump.
     constexpr int bumps = 6;
     for (int bump = 0; bump < bumps; ++bump) {
-        const double start = (bump + 0.15 * Uneven(bump + 50)) * catapultRollSeconds / bumps;
+        const double start = (bump + 0.4 + 0.2 * Uneven(bump + 50)) * catapultRollSeconds / bumps;
         const double gain = bump % 2 == 0 ? 1.0 : 0.65;
-        sound.Tone(start, 0.18, 110.0, 55.0, Wave::soft, 0.7 * gain, {0.004, 0.05, 0.05});
-        sound.Noise(start, 0.08, 900.0, 1.2 * gain, {0.002, 0.02, 0.03});
+        sound.Tone(start, 0.18, 110.0, 55.0, Wave::soft, gain, {0.004, 0.05, 0.05});
+        sound.Noise(start, 0.08, 900.0, gain, {0.002, 0.02, 0.03});
     }
     // The grass swishing under the rims: bright grains overlapping by half.
     constexpr double swish = 0.5;
