@@ -7,6 +7,7 @@
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Sounds.h"
 #include "levels/TaxiChaseSounds.h"
+#include "levels/TournamentSounds.h"
 #include "adventure/LevelSettings.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
@@ -195,7 +196,9 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     std::map<std::string, int> peaks;
     // The shared sounds and each level's own: an episode's are short, the
     // dance contest's are the chief's spoken remarks, the taxi chase's the
-    // crew's shouts; the shared list ends a minigame's round with a tune.
+    // crew's shouts, the throwing contest's the catapult and the knight's
+    // quick shouts in the air and on landing; the shared list ends a
+    // minigame's round with a tune.
     struct SoundTable {
         const char* folder;
         std::span<const content::SoundEffect> effects;
@@ -204,7 +207,8 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     for (const SoundTable& table : {SoundTable{"sharedadventure", content::SharedSoundEffects(), 2.5},
                                     SoundTable{"level01", content::levels::Episode1SoundEffects(), 1.0},
                                     SoundTable{"level07", content::levels::DanceContestSoundEffects(), 2.5},
-                                    SoundTable{"level08", content::levels::TaxiChaseSoundEffects(), 2.5}}) {
+                                    SoundTable{"level08", content::levels::TaxiChaseSoundEffects(), 2.5},
+                                    SoundTable{"level09", content::levels::TournamentSoundEffects(), 2.0}}) {
         for (const content::SoundEffect& effect : table.effects) {
             SCOPED_TRACE(effect.file);
             const std::string name = std::string(table.folder) + "\\audio\\sfx\\" + effect.file;
@@ -216,10 +220,12 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
             EXPECT_EQ(data.bits, 16);
             EXPECT_GE(data.frames, content::soundRate / 50);
             // The chief's welcome and the chase's opening dialogue may take
-            // their time, each line within the time the chase gives it.
+            // their time, each line within the time the chase gives it, and
+            // so may the herald's verdict after a throw.
             const std::map<std::string, double> spoken = {
-                {"audioevent_intro", 7.0},   {"audioevent_dialog1", 4.5}, {"audioevent_dialog2", 3.0},
-                {"audioevent_dialog3", 3.0}, {"audioevent_dialog4", 2.5}, {"audioevent_dialog5", 1.5}};
+                {"audioevent_intro", 7.0},    {"audioevent_dialog1", 4.5},  {"audioevent_dialog2", 3.0},
+                {"audioevent_dialog3", 3.0},  {"audioevent_dialog4", 2.5},  {"audioevent_dialog5", 1.5},
+                {"audioevent_success1", 3.0}, {"audioevent_failed1", 3.0}};
             const auto found = spoken.find(effect.event);
             const double longest = found != spoken.end() ? found->second : table.longestSeconds;
             EXPECT_LE(data.frames, longest * content::soundRate);
@@ -240,6 +246,14 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
                 loudestTail = std::max(loudestTail, std::abs(samples[frame]));
             EXPECT_LE(loudestTail, quiet);
             peaks[effect.file] = peak;
+            // The catapult's creaking is played round while the button is
+            // held, for a second at a time: it starts as quietly as it ends,
+            // so the join does not click.
+            if (std::string(effect.event) == "audioevent_catapult_tension_loop") {
+                EXPECT_NEAR(static_cast<double>(samples.size()) / content::soundRate, 1.0, 0.05);
+                for (std::size_t frame = 0; frame < tailFrames; ++frame)
+                    EXPECT_LE(std::abs(samples[frame]), quiet) << "frame " << frame;
+            }
 
             // Each voice on its own, at the level it has in the file, starts
             // from silence and fades into it: over its last 2 ms, and from its
@@ -279,40 +293,58 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
     ASSERT_TRUE(FontLoaderUtil::LoadFonts(content::CreditsFonts()));
 
     ASSERT_TRUE(SampleManager::GetInstance().Init(Window()));
-    SoundEngine::GetInstance().SetEnabled(true);
+    SoundEngine& engine = SoundEngine::GetInstance();
+    engine.SetEnabled(true);
+    // The events each list must define: the menus', the inventory's and the
+    // end of a minigame's round in the shared list; the dance contest's
+    // remarks, the taxi chase's sounds and shouts, the throwing contest's
+    // sounds, shouts and verdicts in their levels' lists.
+    const auto numbered = [](std::vector<std::string> names, std::initializer_list<std::pair<const char*, int>> kinds) {
+        for (const auto& [kind, count] : kinds) {
+            for (int number = 1; number <= count; ++number)
+                names.push_back("audioevent_" + std::string(kind) + std::to_string(number));
+        }
+        return names;
+    };
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"data\\sharedadventure\\sfx.txt",
+         {"audioevent_menu_click", "audioevent_menu_scroll", "audioevent_inventory", "audioevent_inventory_scroll",
+          "audioevent_success", "audioevent_failed"}},
+        {"data\\level07\\sfx.txt",
+         numbered({"audioevent_intro"}, {{"static", 5}, {"miss", 6}, {"correct", 3}, {"beatmiss", 3}})},
+        {"data\\level08\\sfx.txt",
+         numbered({"audioevent_shot1", "audioevent_camera"},
+                  {{"explo", 2}, {"dialog", 5}, {"crash", 3}, {"close", 8}, {"hit", 6}})},
+        {"data\\level09\\sfx.txt",
+         numbered({"audioevent_catapult_tension_loop", "audioevent_catapult_shot", "audioevent_cata_ripped",
+                   "audioevent_startline", "audioevent_start", "audioevent_landing"},
+                  {{"fly", 6}, {"hit", 4}, {"success", 1}, {"failed", 1}})},
+    };
     const std::vector<std::string> soundLists = content::FindLists("sfx.txt");
-    // At least the shared list, which the menus and the inventory play.
-    EXPECT_NE(std::find(soundLists.begin(), soundLists.end(), "data\\sharedadventure\\sfx.txt"), soundLists.end());
+    for (const auto& [list, events] : expected)
+        EXPECT_NE(std::find(soundLists.begin(), soundLists.end(), list), soundLists.end()) << list;
+    // Each list in an emptied engine, as a level empties it before it loads
+    // its own list and the shared one: levels may name their events alike.
     for (const std::string& list : soundLists) {
         SCOPED_TRACE(list);
+        engine.DestroyAll();
         EXPECT_TRUE(SfxLoaderUtil::LoadSoundEffects(list.c_str(), content::SoundFolder(list).c_str()));
         const std::vector<content::SoundEntry> entries = content::SoundEntries(list);
         EXPECT_FALSE(entries.empty());
         for (const content::SoundEntry& entry : entries) {
-            const AudioEvent* event = SoundEngine::GetInstance().FindAudioEvent(entry.event);
+            const AudioEvent* event = engine.FindAudioEvent(entry.event);
             ASSERT_NE(event, nullptr) << entry.event;
             EXPECT_TRUE(SampleManager::GetInstance().HasSample(event->sampleName)) << entry.event;
         }
+        const auto named = expected.find(list);
+        if (named != expected.end()) {
+            for (const std::string& name : named->second)
+                EXPECT_NE(engine.FindAudioEvent(name), nullptr) << name;
+        }
     }
-    // The events the menus and the inventory play, the end of a
-    // minigame's round, the dance contest's remarks and the taxi chase's
-    // sounds and shouts.
-    std::vector<std::string> events = {"audioevent_menu_click", "audioevent_menu_scroll", "audioevent_inventory",
-                                       "audioevent_inventory_scroll", "audioevent_success", "audioevent_failed",
-                                       "audioevent_intro", "audioevent_shot1", "audioevent_camera"};
-    const std::pair<const char*, int> remarks[] = {{"static", 5}, {"miss", 6},   {"correct", 3}, {"beatmiss", 3},
-                                                   {"explo", 2},  {"dialog", 5}, {"crash", 3},   {"close", 8},
-                                                   {"hit", 6}};
-    for (const auto& [kind, count] : remarks) {
-        for (int number = 1; number <= count; ++number)
-            events.push_back("audioevent_" + std::string(kind) + std::to_string(number));
-    }
-    for (const std::string& name : events)
-        EXPECT_NE(SoundEngine::GetInstance().FindAudioEvent(name.c_str()), nullptr) << name;
 
-    // The dance contest's and the taxi chase's settings hold no elements,
-    // and load without a word.
-    for (const int level : {7, 8}) {
+    // The minigames' settings hold no elements, and load without a word.
+    for (const int level : {7, 8, 9}) {
         std::vector<std::unique_ptr<GameElement>> created;
         EXPECT_TRUE(LevelSettings::Load(level, "settings.txt", created));
         EXPECT_TRUE(created.empty());

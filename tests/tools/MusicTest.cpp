@@ -21,6 +21,18 @@
 namespace {
 
 constexpr const char* titleMusic = "data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg";
+// The catapult rolling, a sound the throwing contest streams from beside
+// its music.
+constexpr const char* rollingLoop = "data\\level09\\audio\\StreamingSfx\\catapult_roll_loop.ogg";
+
+// Every streamed file but the rolling loop: the music, each file made from
+// its score.
+std::vector<std::string> StreamedMusic()
+{
+    std::vector<std::string> files = content::FindStreamedMusic();
+    EXPECT_EQ(std::erase(files, rollingLoop), 1u);
+    return files;
+}
 
 // One channel's samples out of interleaved 16-bit PCM.
 std::vector<int> ChannelSamples(const SampleData& data, int channel)
@@ -65,7 +77,7 @@ protected:
 
 TEST_F(MusicTest, EveryMusicIsAStereoLoopThatNeitherClipsNorClicksNorLeans)
 {
-    const std::vector<std::string> files = content::FindStreamedMusic();
+    const std::vector<std::string> files = StreamedMusic();
     ASSERT_NE(std::find(files.begin(), files.end(), titleMusic), files.end());
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
@@ -132,7 +144,7 @@ TEST_F(MusicTest, EveryMusicIsAStereoLoopThatNeitherClipsNorClicksNorLeans)
 
 TEST_F(MusicTest, GeneratedMusicIsWhatItsScoreMakesNow)
 {
-    for (const std::string& file : content::FindStreamedMusic()) {
+    for (const std::string& file : StreamedMusic()) {
         SCOPED_TRACE(file);
         std::vector<std::uint8_t> made;
         std::string error;
@@ -145,6 +157,56 @@ TEST_F(MusicTest, GeneratedMusicIsWhatItsScoreMakesNow)
         EXPECT_TRUE(std::equal(made.begin(), made.end(), reinterpret_cast<const std::uint8_t*>(stored.data())));
         EXPECT_LT(stored.size(), 1200u * 1024u);
     }
+}
+
+// The cart's rolling is streamed round and round, louder the faster it
+// goes: two seconds of mono effect at the effects' rate, whose last sample
+// leads into the first as any two neighbours do, and whose rumble goes on
+// through the join as loud as anywhere else (a loop whose sounds faded out
+// before its end and in after its start would dip there every round).
+TEST_F(MusicTest, TheCatapultsRollingLoopJoinsWithoutAClickOrADip)
+{
+    OggLoader loader;
+    SampleData data;
+    ASSERT_TRUE(loader.Load(std::string(rollingLoop).substr(5), data));
+    EXPECT_EQ(data.rate, 22050);
+    ASSERT_EQ(data.channels, 1);
+    EXPECT_EQ(data.frames, 2 * 22050);
+    const std::vector<int> samples = ChannelSamples(data, 0);
+    FreeSampleData(data);
+    ASSERT_EQ(samples.size(), 2u * 22050u);
+
+    int loudest = 0;
+    std::vector<int> steps;
+    for (std::size_t at = 0; at < samples.size(); ++at) {
+        loudest = std::max(loudest, std::abs(samples[at]));
+        if (at > 0)
+            steps.push_back(std::abs(samples[at] - samples[at - 1]));
+    }
+    // Written at -2 dBFS (26,214 of 32,768); the encoder moves it a little.
+    EXPECT_GT(loudest, 23000);
+    EXPECT_LT(loudest, 30000);
+    std::nth_element(steps.begin(), steps.begin() + steps.size() * 9 / 10, steps.end());
+    EXPECT_LE(std::abs(samples.front() - samples.back()), steps[steps.size() * 9 / 10])
+        << "first " << samples.front() << ", last " << samples.back();
+
+    // The level of each tenth of a second, round the loop, the first
+    // across the join; none is under half the middle one (-6 dB).
+    constexpr std::size_t window = 2205;
+    std::vector<double> levels;
+    for (std::size_t first = samples.size() - window / 2; levels.size() < samples.size() / window; first += window) {
+        double energy = 0.0;
+        for (std::size_t at = 0; at < window; ++at) {
+            const double sample = samples[(first + at) % samples.size()];
+            energy += sample * sample;
+        }
+        levels.push_back(std::sqrt(energy / window));
+    }
+    std::vector<double> sorted = levels;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double middle = sorted[sorted.size() / 2];
+    EXPECT_GT(*std::min_element(levels.begin(), levels.end()), 0.5 * middle) << "middle " << middle;
+    EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
 }
 
 // The dance counts its steps from the music's play position: step k comes

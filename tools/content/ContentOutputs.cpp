@@ -9,10 +9,12 @@
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
 #include "items/Episode1Items.h"
+#include "levels/CatapultRollLoop.h"
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Settings.h"
 #include "levels/Episode1Sounds.h"
 #include "levels/TaxiChaseSounds.h"
+#include "levels/TournamentSounds.h"
 #include "minigames/DanceArt.h"
 #include "minigames/DanceChoreography.h"
 #include "minigames/TaxiArt.h"
@@ -229,6 +231,27 @@ std::vector<ContentOutput> MakeOutputs()
              return WriteText("data\\level08\\settings\\settings.txt",
                               "# Die Verfolgungsjagd im Taxi: keine Elemente, den Nebel und die J\xe4ger zeichnet "
                               "das Spiel selbst\n");
+         }},
+        // The knights' throwing contest below the castle: its music, the
+        // catapult's rolling, which the contest streams from beside it, its
+        // sounds and spoken lines and a settings file without elements (the
+        // contest draws its meadow itself).
+        {"music-level09", {"data/level09/audio/StreamingSfx/Ritterturnier.ogg"}, {MusicScore("Ritterturnier")},
+         [] { return WriteMusic("Ritterturnier", "data\\level09\\audio\\StreamingSfx\\Ritterturnier.ogg"); }},
+        {"rolling-level09", {"data/level09/audio/StreamingSfx/catapult_roll_loop.ogg"}, {},
+         [] {
+             return WriteBytes("data\\level09\\audio\\StreamingSfx\\catapult_roll_loop.ogg",
+                               levels::CatapultRollLoopOgg());
+         }},
+        {"sounds-level09", {"data/level09/audio/sfx", "data/level09/sfx.txt"}, {PronunciationListPath()},
+         [] {
+             return WriteSounds("level09", "Geräusche des Ritterweitwurfs"_w1252, levels::TournamentSoundEffects());
+         }},
+        {"settings-level09", {"data/level09/settings"}, {},
+         [] {
+             return WriteText("data\\level09\\settings\\settings.txt",
+                              "# Der Ritterweitwurf auf der Turnierwiese: keine Elemente, die Wiese, das Katapult "
+                              "und den Ritter zeichnet das Spiel selbst\n");
          }},
     };
     AddRooms(outputs);

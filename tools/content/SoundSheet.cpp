@@ -75,6 +75,7 @@ bool StartSound(platform::HeadlessPlatform& host)
 
 int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output)
 {
+    SoundEngine::GetInstance().DestroyAll();
     SfxLoaderUtil::LoadSoundEffects(list, content::SoundFolder(list));
     const std::vector<content::SoundEntry> entries = content::SoundEntries(list);
     const int pages = static_cast<int>((entries.size() + bandsPerPage - 1) / bandsPerPage);

@@ -31,6 +31,9 @@ constexpr std::array presets = {
                 .lowPassHz = 4500.0, .roomMix = 0.10},
     VoicePreset{.element = "Herold", .voice = "de+m4", .pitch = 45, .range = 85, .wordsPerMinute = 140,
                 .lowPassHz = 6500.0, .roomMix = 0.14},
+    // The knight the catapult throws: only shouts, out in the open.
+    VoicePreset{.element = "Ritter", .voice = "de+m5", .pitch = 38, .range = 80, .wordsPerMinute = 175,
+                .lowPassHz = 6000.0, .roomMix = 0.03},
 };
 
 } // namespace

@@ -9,6 +9,17 @@
 
 namespace content::levels {
 
+namespace {
+
+// A voice that keeps its level until its release.
+constexpr double held = 1.0e9;
+// Where a line starts in its sound: a breath of silence before it, and
+// the fade after it.
+constexpr double lineStart = 0.03;
+constexpr double lineEnd = 0.05;
+
+} // namespace
+
 static_assert(SpeechSynth::rate == soundRate, "spoken lines are mixed into the sounds as they are");
 
 std::vector<float> SpokenLine(const char* element, const char* text, double longest)
@@ -42,6 +53,14 @@ std::vector<float> SpokenLine(const char* element, const char* text, double long
     }
     std::fprintf(stderr, "zephyra-content: %s's line \"%s\" lasts longer than %.2f s\n", element, text, longest);
     return {};
+}
+
+Sound SpokenSound(const char* element, const char* text, double longest)
+{
+    const std::vector<float> line = SpokenLine(element, text, longest - lineStart - lineEnd - 0.01);
+    Sound sound(lineStart + static_cast<double>(line.size()) / soundRate + lineEnd);
+    sound.Recording(lineStart, line, 1.0, {0.01, held, 0.04});
+    return sound;
 }
 
 } // namespace content::levels

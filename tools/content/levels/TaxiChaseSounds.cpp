@@ -8,27 +8,12 @@ namespace content::levels {
 
 namespace {
 
-// A voice that keeps its level until its release.
-constexpr double held = 1.0e9;
-// Where a line starts in its sound: a breath of silence before it, and
-// the fade after it.
-constexpr double lineStart = 0.03;
-constexpr double lineEnd = 0.05;
 // The shouts during the round stay short, so that the next can follow.
-constexpr double shoutLongest = 2.4;
-
-// `element` says `text`, the whole sound lasting at most `longest` seconds.
-Sound Says(const char* element, const char* text, double longest)
-{
-    const std::vector<float> line = SpokenLine(element, text, longest - lineStart - lineEnd - 0.01);
-    Sound sound(lineStart + static_cast<double>(line.size()) / soundRate + lineEnd);
-    sound.Recording(lineStart, line, 1.0, {0.01, held, 0.04});
-    return sound;
-}
+constexpr double shoutLongest = 2.5;
 
 Sound Shout(const char* element, const char* text)
 {
-    return Says(element, text, shoutLongest + lineStart + lineEnd);
+    return SpokenSound(element, text, shoutLongest);
 }
 
 // A short crackle of noise.
@@ -96,13 +81,13 @@ Sound TaxiCrash()
 // Before the round: Rocko's plan, and the twins' quarrel over the camera.
 Sound Dialog1()
 {
-    return Says("Rocko", "Los, ich beschiesse sie mit meiner Bordkanone und ihr lenkt die hinter uns mit Fotos ab!",
-                4.5);
+    return SpokenSound("Rocko",
+                       "Los, ich beschiesse sie mit meiner Bordkanone und ihr lenkt die hinter uns mit Fotos ab!", 4.5);
 }
-Sound Dialog2() { return Says("Player", "Ja gut. Ihr habts geh\xf6rt M\xe4" "dels!", 3.0); }
-Sound Dialog3() { return Says("Lotte", "Ich will die Fotos machen!", 3.0); }
-Sound Dialog4() { return Says("Mia", "Nein, es ist mein Fotoapparat!", 2.5); }
-Sound Dialog5() { return Says("Lotte", "B\xe4h!", 1.5); }
+Sound Dialog2() { return SpokenSound("Player", "Ja gut. Ihr habts geh\xf6rt M\xe4" "dels!", 3.0); }
+Sound Dialog3() { return SpokenSound("Lotte", "Ich will die Fotos machen!", 3.0); }
+Sound Dialog4() { return SpokenSound("Mia", "Nein, es ist mein Fotoapparat!", 2.5); }
+Sound Dialog5() { return SpokenSound("Lotte", "B\xe4h!", 1.5); }
 
 // The taxi is hit.
 Sound Crash1() { return Shout("Rocko", "Mein sch\xf6nes Taxi!"); }
