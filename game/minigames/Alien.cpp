@@ -29,6 +29,13 @@ int RandomBelow(Alien::Dice& dice, int count)
     return static_cast<int>(dice() % static_cast<unsigned>(count));
 }
 
+// An animation without its picture never moves; it counts as played, so
+// that the alien does not stay up or bursting for ever.
+bool Done(const Animation& animation)
+{
+    return animation.IsFinished() || animation.GetSprite() == nullptr;
+}
+
 } // namespace
 
 Alien::Alien(const Place& place, Dice& dice)
@@ -63,7 +70,7 @@ void Alien::Update(float dt, Dice& dice)
         }
         break;
     case rising:
-        if (body.IsFinished()) {
+        if (Done(body)) {
             timer = 0.3f + Random01(dice) * 0.8f;
             state = shown;
         }
@@ -75,7 +82,7 @@ void Alien::Update(float dt, Dice& dice)
         }
         break;
     case sinking:
-        if (body.IsFinished()) {
+        if (Done(body)) {
             timer = 1.0f + Random01(dice) * 7.0f;
             state = hidden;
         }
@@ -87,7 +94,7 @@ void Alien::Update(float dt, Dice& dice)
             std::snprintf(event, sizeof event, "audioevent_head_explo%d", RandomBelow(dice, 4) + 1);
             MenuSound::Play(event);
         }
-        if (explosion.IsFinished()) {
+        if (Done(explosion)) {
             timer = 2.0f + Random01(dice) * 7.0f;
             state = hidden;
         }

@@ -226,6 +226,7 @@ void RuvIdLevelAlien::UpdatePlaying(float dt)
             AfterEndMessage();
         return;
     }
+    crosshair.Update(dt);
     idleTime += dt;
     if (idleTime >= idleSeconds) {
         if (SpeechSilent())
@@ -297,6 +298,9 @@ void RuvIdLevelAlien::OnLeftButtonDown(int, int, bool)
         frame.OnPageClick(state, [this](int next) { SetState(next); });
         return;
     }
+    // Once the round is over the can rests, as its swap does.
+    if (subState == subStateOver)
+        return;
     if (shots == 0) {
         MenuSound::Play("audioevent_empty");
         return;

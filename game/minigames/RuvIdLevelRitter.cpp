@@ -69,8 +69,6 @@ constexpr float slowestSlide = 15.0f;
 constexpr float flyCallDelay = 0.15f;
 // The flight time is estimated in steps of this length.
 constexpr float flightStep = 0.05f;
-// While the knight is in the air the end message waits.
-constexpr float messageWhileFlying = 2.0f;
 // The camera keeps what it follows this far from the screen's left edge.
 constexpr float cameraLead = 350.0f;
 constexpr float cameraRate = 3.0f;
@@ -379,7 +377,11 @@ void RuvIdLevelRitter::UpdateLaunch(float dt)
     if (subState < subStateLaunching)
         return;
     launchArm.Update(dt);
-    if (launched || launchArm.GetCurrentFrame() <= releaseFrame)
+    // An arm whose picture is missing or too short lets go at its end
+    // rather than never.
+    const bool released = launchArm.GetCurrentFrame() > releaseFrame || launchArm.IsFinished() ||
+                          launchArm.GetSprite() == nullptr;
+    if (launched || !released)
         return;
     launched = true;
     knightX = catX + knightOffsetX;
@@ -439,16 +441,20 @@ void RuvIdLevelRitter::Land()
     knightY = groundY;
     distance = Distance(knightX);
     std::string message = DistanceMessage(distance);
+    const char* jingle = nullptr;
     if (frame.IsInAdventure()) {
+        // In the story the verdict comes with the minigames' jingle.
+        const bool reached = distance >= frame.GetRequiredScore();
         char verdict[64];
-        if (distance >= frame.GetRequiredScore())
+        if (reached)
             std::snprintf(verdict, sizeof verdict, "<br>Super Flug! Du hast es geschafft!");
         else
             std::snprintf(verdict, sizeof verdict, "<br>Leider keine %d Meter erreicht, verloren!",
                           frame.GetRequiredScore() / 100);
         message += verdict;
+        jingle = reached ? "audioevent_success" : "audioevent_failed";
     }
-    frame.ShowEndMessage(message, nullptr, messageSeconds);
+    frame.ShowEndMessage(message, jingle, messageSeconds);
 }
 
 void RuvIdLevelRitter::FollowWithCamera(float dt)

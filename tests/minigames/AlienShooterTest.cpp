@@ -180,7 +180,8 @@ TEST_F(AlienShooterTest, TheCanHoldsEightShotsAndAReloadCostsOnlyWhileShotsAreLe
         level.OnRightButtonDown(0, 0);
     EXPECT_EQ(level.GetScore(), 0);
 
-    // 90 seconds standalone; after the round the can is no longer swapped.
+    // 90 seconds standalone; after the round the can is neither used nor
+    // swapped.
     Run(89.9f);
     EXPECT_EQ(level.GetSubState(), RuvIdLevelAlien::subStatePlaying);
     Run(0.2f);
@@ -188,7 +189,7 @@ TEST_F(AlienShooterTest, TheCanHoldsEightShotsAndAReloadCostsOnlyWhileShotsAreLe
     EXPECT_EQ(level.GetFrame().GetEndMessage(), "Du hast 0 Punkte erreicht");
     Shoot(512, 200);
     level.OnRightButtonDown(0, 0);
-    EXPECT_EQ(level.GetShots(), RuvIdLevelAlien::fullCan - 1);
+    EXPECT_EQ(level.GetShots(), RuvIdLevelAlien::fullCan);
     Run(5.0f);
     EXPECT_EQ(level.GetState(), RuvIdLevelAlien::stateTitleMenu);
     EXPECT_TRUE(level.GetAliens().empty());
