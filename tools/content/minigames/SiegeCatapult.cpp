@@ -29,7 +29,7 @@ constexpr double breakPoint = 100.0;
 constexpr double bucketRadius = 25.0;
 // How far below the arm's tip the bowl's middle hangs, and how far its
 // opening is turned forward of the arm.
-constexpr double bucketDepth = 30.0;
+constexpr double bucketDepth = 34.0;
 constexpr double bucketTilt = 12.0 * degree;
 constexpr double deckY = 290.0;
 constexpr double winchX = 104.0;
@@ -193,7 +193,7 @@ void Bucket(cairo_t* cairo, double length, bool knight, KnightFace face)
     PushPlacement(cairo, 11.0, -length + bucketDepth, 1.0, bucketTilt);
     if (knight) {
         KnightPose pose = SittingPose();
-        pose.y = 2.0;
+        pose.y = 5.0;
         pose.face = face;
         DrawKnight(cairo, pose);
     }
@@ -332,7 +332,7 @@ double PullAngle(int frame)
 }
 double PullBend(int frame)
 {
-    return -14.0 * Smooth((frame - 18) / 10.0);
+    return -14.0 * Smooth((frame / (catapultPullFrames - 2.0) - 0.6) / 0.4);
 }
 
 Picture CartFrame()
@@ -371,8 +371,8 @@ Picture DrawCatapultPull(int frame)
     }
     const double angle = PullAngle(frame);
     Rope(cairo, OnArm(angle, ropeTie), frame == 0 ? 0.25 : 0.0);
-    Arm(cairo, angle, PullBend(frame), true, frame > 20 ? KnightFace::scared : KnightFace::cheeky);
-    Strain(cairo, angle, Smooth((frame - 22) / 6.0), PullBend(frame));
+    Arm(cairo, angle, PullBend(frame), true, progress > 0.7 ? KnightFace::scared : KnightFace::cheeky);
+    Strain(cairo, angle, Smooth((progress - 0.75) / 0.25), PullBend(frame));
     return picture;
 }
 
@@ -395,7 +395,8 @@ Picture DrawCatapultLaunch(int frame)
             int frame;
             double degrees;
         };
-        constexpr Swing swings[] = {{10, 0.0}, {13, 52.0}, {17, 16.0}, {21, 34.0}, {25, 25.0}, {29, 28.0}};
+        constexpr Swing swings[] = {{catapultReleaseFrame, 0.0}, {12, 52.0}, {15, 16.0},
+                                    {18, 34.0},                  {21, 25.0}, {catapultLaunchFrames - 1, 28.0}};
         angle = restAngle;
         for (int key = 1; key < 6; ++key)
             if (frame <= swings[key].frame) {

@@ -19,9 +19,11 @@ constexpr int catapultWheelRadius = 45;
 constexpr int catapultWheelRow = catapultGroundRow - catapultWheelRadius;
 constexpr int catapultBackWheelColumn = 120;
 constexpr int catapultFrontWheelColumn = 290;
+// A strip stacks its frames in one picture, and the game's loader takes no
+// picture taller than Image::maximumSide (16384) rows: 24 frames of these.
 constexpr int catapultWheelFrames = 16;
-constexpr int catapultPullFrames = 30;
-constexpr int catapultLaunchFrames = 30;
+constexpr int catapultPullFrames = 24;
+constexpr int catapultLaunchFrames = 24;
 // The first frame of the throw in which the knight has left the bucket,
 // and where the bucket's tip is then: the game starts him flying there.
 constexpr int catapultReleaseFrame = 10;

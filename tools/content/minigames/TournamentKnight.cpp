@@ -201,10 +201,11 @@ void Mouth(cairo_t* cairo, KnightFace face)
 void Head(cairo_t* cairo, const KnightPose& pose)
 {
     const double headY = -torsoLength - headRise;
-    // The plume trails back from the crest and sways.
+    // The plume trails back from the crest and sways: down behind him, or
+    // up over his head.
     const double sway = pose.plume;
     cairo_move_to(cairo, 3.0, headY - 12.0);
-    cairo_curve_to(cairo, -2.0, headY - 30.0, -16.0, headY - 32.0, -25.0 + sway * 4.0, headY - 22.0 - sway * 7.0);
+    cairo_curve_to(cairo, -2.0, headY - 30.0, -16.0, headY - 32.0, -25.0 + sway * 10.0, headY - 22.0 - sway * 10.0);
     cairo_curve_to(cairo, -17.0, headY - 21.0, -9.0, headY - 17.0, -6.0, headY - 11.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, tone::bannerLight, colour::banner, 2.5);
@@ -259,7 +260,7 @@ void DustPuff(cairo_t* cairo, double x, double spread, double alpha)
     constexpr double offsets[] = {-34.0, -18.0, 0.0, 18.0, 34.0};
     for (int puff = 0; puff < 5; ++puff) {
         const double radius = 6.0 + spread * (9.0 + (puff % 2) * 4.0);
-        Circle(cairo, x + offsets[puff] * (0.6 + spread), ground - radius * 0.6 - spread * 6.0, radius);
+        Circle(cairo, x + offsets[puff] * (0.6 + spread), ground - radius - 2.0 - spread * 6.0, radius);
     }
     cairo_push_group(cairo);
     FillUnion(cairo, colour::cream, dust, 2.0);
@@ -299,6 +300,28 @@ Picture Frame(const KnightPose& pose)
     return picture;
 }
 
+// The lowest row of the picture that the pose covers.
+int LowestRow(const KnightPose& pose)
+{
+    const Picture picture = Frame(pose);
+    for (int y = picture.Height() - 1; y >= 0; --y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if ((picture.Pixel(x, y) >> 24) >= 16)
+                return y;
+    return 0;
+}
+
+// The pose moved up or down so that its lowest point rests on the ground;
+// with `liftOnly` only moved up, out of the ground (a bounce stays in the
+// air).
+KnightPose OnGround(KnightPose pose, bool liftOnly)
+{
+    const int sink = LowestRow(pose) - knightGroundRow;
+    if (sink > 0 || !liftOnly)
+        pose.y -= sink;
+    return pose;
+}
+
 // Flat on his back, head to the left, seeing stars: the end of the
 // landing and the start of getting up.
 KnightPose Lying()
@@ -315,6 +338,8 @@ KnightPose Lying()
     pose.farKnee = -0.1;
     pose.face = KnightFace::dizzy;
     pose.stars = 1.0;
+    // The plume lies up over his head, not under him.
+    pose.plume = 1.5;
     return Centred(pose, 76.0, knightGroundRow - 12.0);
 }
 
@@ -445,24 +470,23 @@ Picture DrawKnightLanding(int frame)
     bounced.nearHip = 1.2;
     bounced.nearKnee = -0.8;
     bounced.nearShoulder = 2.9;
-    bounced.plume = 1.0;
     KnightPose skid = lying;
     skid.stars = 0.0;
-    skid.plume = -0.6;
     const Key keys[] = {{0, impact}, {2, squashed}, {5, bounced}, {8, squashed}, {10, skid}, {13, lying}};
     KnightPose pose = Keyed(keys, frame);
     pose.stars = std::clamp((frame - 9) / 3.0, 0.0, 1.0);
     pose.starTurn = frame / 6.0;
+    pose = OnGround(pose, frame > 2 && frame < 8);
 
     Picture picture(knightFrameWidth, knightFrameHeight);
     cairo_t* cairo = picture.Cairo();
-    DrawKnight(cairo, pose);
-    // The puff of the landing grows and fades in front of him; then a
-    // little dust trails behind him as he skids.
+    // The puff of the landing grows and fades around him; then a little
+    // dust trails behind him as he skids.
     if (frame >= 1 && frame <= 9)
-        DustPuff(cairo, 78.0, (frame - 1) / 8.0, 1.0 - (frame - 1) / 9.0);
+        DustPuff(cairo, 78.0, (frame - 1) / 8.0, 1.0 - (frame - 1) / 10.0);
     if (frame >= 8 && frame <= 12)
-        DustPuff(cairo, 30.0, 0.2 + (frame - 8) / 10.0, 0.7 - (frame - 8) / 7.0);
+        DustPuff(cairo, 50.0, 0.1 + (frame - 8) / 20.0, 0.8 - (frame - 8) / 6.0);
+    DrawKnight(cairo, pose);
     return picture;
 }
 
@@ -523,7 +547,7 @@ Picture DrawKnightStandingUp(int frame)
     KnightPose pose = Keyed(keys, frame);
     // The stars go on round from where the landing left them.
     pose.starTurn = (frame + knightHitFrames - 1) / 6.0;
-    return Frame(pose);
+    return Frame(OnGround(pose, false));
 }
 
 } // namespace content::minigames

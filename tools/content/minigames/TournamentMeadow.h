@@ -15,9 +15,9 @@ constexpr int meadowHeight = 512;
 constexpr int meadowStartWidth = 1425;
 constexpr int meadowLoopWidth = 1647;
 constexpr int meadowGroundRow = 482;
-// The mask covers the start piece from this row down.
-constexpr int meadowMaskTop = 380;
-constexpr int meadowMaskHeight = meadowHeight - meadowMaskTop + 1;
+// The mask covers the start piece's rows from 380 down to the bottom of the
+// game's playing band.
+constexpr int meadowMaskHeight = 131;
 // The chalk start line crosses the ground at this column of the start piece.
 constexpr int meadowStartLine = 1330;
 
