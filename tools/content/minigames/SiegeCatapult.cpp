@@ -1,6 +1,7 @@
 #include "minigames/SiegeCatapult.h"
 
 #include "SceneShapes.h"
+#include "minigames/Smoothstep.h"
 #include "minigames/TournamentKnight.h"
 
 #include <algorithm>
@@ -44,12 +45,6 @@ constexpr std::uint32_t leather = 0x9A4A30;
 struct Point2 {
     double x, y;
 };
-
-double Smooth(double part)
-{
-    part = std::clamp(part, 0.0, 1.0);
-    return part * part * (3.0 - 2.0 * part);
-}
 
 Point2 OnArm(double angle, double distance)
 {
@@ -328,11 +323,11 @@ void BrokenArm(cairo_t* cairo)
 // but one fully tensioned) and how far it bows then.
 double PullAngle(int frame)
 {
-    return restAngle + (tensedAngle - restAngle) * Smooth(frame / (catapultPullFrames - 2.0));
+    return restAngle + (tensedAngle - restAngle) * Smoothstep(frame / (catapultPullFrames - 2.0));
 }
 double PullBend(int frame)
 {
-    return -14.0 * Smooth((frame / (catapultPullFrames - 2.0) - 0.6) / 0.4);
+    return -14.0 * Smoothstep((frame / (catapultPullFrames - 2.0) - 0.6) / 0.4);
 }
 
 Picture CartFrame()
@@ -372,7 +367,7 @@ Picture DrawCatapultPull(int frame)
     const double angle = PullAngle(frame);
     Rope(cairo, OnArm(angle, ropeTie), frame == 0 ? 0.25 : 0.0);
     Arm(cairo, angle, PullBend(frame), true, progress > 0.7 ? KnightFace::scared : KnightFace::cheeky);
-    Strain(cairo, angle, Smooth((progress - 0.75) / 0.25), PullBend(frame));
+    Strain(cairo, angle, Smoothstep((progress - 0.75) / 0.25), PullBend(frame));
     return picture;
 }
 
@@ -403,7 +398,7 @@ Picture DrawCatapultLaunch(int frame)
                 const double from = key == 1 ? releaseAngle / degree : swings[key - 1].degrees;
                 const double part = static_cast<double>(frame - swings[key - 1].frame) /
                                     (swings[key].frame - swings[key - 1].frame);
-                angle = (from + (swings[key].degrees - from) * (key == 1 ? part : Smooth(part))) * degree;
+                angle = (from + (swings[key].degrees - from) * (key == 1 ? part : Smoothstep(part))) * degree;
                 break;
             }
         bend = frame <= 14 ? 6.0 * std::sin((frame - 10) * pi / 4.0) : 0.0;

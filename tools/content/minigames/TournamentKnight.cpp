@@ -1,6 +1,7 @@
 #include "minigames/TournamentKnight.h"
 
 #include "SceneShapes.h"
+#include "minigames/Smoothstep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,12 +44,6 @@ struct Point2 {
 Point2 Along(Point2 from, double angle, double length)
 {
     return {from.x + std::sin(angle) * length, from.y + std::cos(angle) * length};
-}
-
-double Smooth(double part)
-{
-    part = std::clamp(part, 0.0, 1.0);
-    return part * part * (3.0 - 2.0 * part);
 }
 
 // A limb of two parts from `root`: a tin band with a round joint between,
@@ -288,7 +283,7 @@ KnightPose Keyed(std::span<const Key> keys, int frame)
         if (frame <= keys[key].frame) {
             const Key& from = keys[key - 1];
             const double part = static_cast<double>(frame - from.frame) / (keys[key].frame - from.frame);
-            return Between(from.pose, keys[key].pose, Smooth(part));
+            return Between(from.pose, keys[key].pose, Smoothstep(part));
         }
     return keys.back().pose;
 }
@@ -328,10 +323,11 @@ KnightPose Lying()
 {
     KnightPose pose;
     pose.turn = -pi / 2.0;
-    pose.nearShoulder = 1.9;
-    pose.nearElbow = 0.6;
-    pose.farShoulder = 1.2;
-    pose.farElbow = 0.4;
+    // Arms limp along his sides, clear of his face.
+    pose.nearShoulder = 0.5;
+    pose.nearElbow = 0.9;
+    pose.farShoulder = 0.9;
+    pose.farElbow = 0.6;
     pose.nearHip = 0.25;
     pose.nearKnee = -0.2;
     pose.farHip = 0.1;
@@ -533,8 +529,10 @@ Picture DrawKnightStandingUp(int frame)
     wobbleBack.face = KnightFace::cheeky;
     KnightPose triumph;
     triumph.y = knightGroundRow - standingHipHeight;
-    triumph.nearShoulder = pi - 0.3;
-    triumph.nearElbow = -0.25;
+    // The fist raised high, up past the back of his helmet, so that his
+    // grin shows.
+    triumph.nearShoulder = pi + 0.45;
+    triumph.nearElbow = -0.3;
     triumph.farShoulder = -0.4;
     triumph.farElbow = 1.7;
     triumph.nearHip = 0.2;
