@@ -326,8 +326,8 @@ KnightPose Lying()
     // Arms limp along his sides, clear of his face.
     pose.nearShoulder = 0.5;
     pose.nearElbow = 0.9;
-    pose.farShoulder = 0.9;
-    pose.farElbow = 0.6;
+    pose.farShoulder = 0.15;
+    pose.farElbow = 0.3;
     pose.nearHip = 0.25;
     pose.nearKnee = -0.2;
     pose.farHip = 0.1;
