@@ -143,7 +143,7 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
     }
     cairo_fill_preserve(cairo);
     cairo_save(cairo);
-    cairo_clip_preserve(cairo);
+    cairo_clip(cairo);
     // Soft two-tone shading: the shaded lower right, the lit upper left.
     Ellipse(cairo, x + halfWidth * 0.45, bottom - height * 0.15, halfWidth * 0.9, height * 0.45);
     FillPlain(cairo, kind.dark, 0.35);
@@ -157,6 +157,7 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
         }
     }
     cairo_restore(cairo);
+    BodyPath(cairo, x, bottom, halfWidth, height);
     StrokeOutline(cairo, 3.0);
     Ellipse(cairo, x - halfWidth * 0.42, top + height * 0.28, halfWidth * 0.26, height * 0.12);
     FillPlain(cairo, tone::white, 0.55);
