@@ -313,6 +313,30 @@ void DrawFloor(cairo_t* cairo)
         cairo_set_line_width(cairo, 2.0);
         cairo_stroke(cairo);
     }
+    // The seams of the floor's plates, ever wider apart towards the viewer.
+    for (double y = 312.0, gap = 10.0; y < yardHeight; y += gap, gap *= 1.35) {
+        cairo_move_to(cairo, 0.0, y);
+        cairo_line_to(cairo, yardWidth, y);
+        SetColour(cairo, colour::outline, 0.12);
+        cairo_set_line_width(cairo, 1.0 + (y - 300.0) * 0.008);
+        cairo_stroke(cairo);
+    }
+    // The buggy's landing pad with its acid-green ring and cross.
+    constexpr double padX = 470.0;
+    constexpr double padY = 402.0;
+    Ellipse(cairo, padX, padY, 190.0, 30.0);
+    FillPlain(cairo, tone::moonDark, 0.45);
+    Ellipse(cairo, padX, padY, 160.0, 24.0);
+    SetColour(cairo, colour::acid, 0.7);
+    cairo_set_line_width(cairo, 4.0);
+    cairo_stroke(cairo);
+    for (const double dx : {-1.0, 1.0}) {
+        cairo_move_to(cairo, padX - 40.0 * dx, padY - 10.0);
+        cairo_line_to(cairo, padX + 40.0 * dx, padY + 10.0);
+        SetColour(cairo, colour::acid, 0.55);
+        cairo_set_line_width(cairo, 6.0);
+        cairo_stroke(cairo);
+    }
     Dice dice(23);
     for (int stone = 0; stone < 26; ++stone) {
         const double y = dice.Between(305.0, 500.0);
@@ -429,6 +453,9 @@ void DrawMiddleCover(cairo_t* cairo)
 void DrawFrontCover(cairo_t* cairo)
 {
     PlatedWall(cairo, -10.0, 472.0, yardWidth + 10.0, yardHeight + 10.0, 64.0, frontLine);
+    // A warning sign on the wall.
+    Box(cairo, 52.0, 482.0, 214.0, 508.0, 5.0, colour::acid, tone::acidDark, frontLine * 0.8);
+    DrawArtText(cairo, "VORSICHT SCHLEIM", 133.0, 500.0, 12.5, tone::acidLight);
     Barrel(cairo, 238.0, 446.0, 296.0, 486.0, frontLine);
     Crate(cairo, 386.0, 472.0, 522.0, 520.0, frontLine);
     Barrel(cairo, 516.0, 462.0, 572.0, 512.0, frontLine);
