@@ -215,15 +215,16 @@ Picture DrawAlienSplat(int frame)
     Picture picture(splatSize, splatSize);
     cairo_t* cairo = picture.Cairo();
     const double t = frame / static_cast<double>(splatFrames - 1);
+    // About the middle of the part of the alien that stood above its cover.
     constexpr double cx = splatSize / 2.0;
-    constexpr double cy = 104.0;
+    constexpr double cy = 82.0;
     cairo_push_group(cairo);
     if (frame < 4)
-        Glow(cairo, cx, cy, 50.0 + 25.0 * frame, gooLight, 0.8 - 0.18 * frame);
+        Glow(cairo, cx, cy, 40.0 + 18.0 * frame, gooLight, 0.8 - 0.18 * frame);
 
     // The burst: a lumpy star of goo growing fast, then thinning to a
     // ring of spatters.
-    const double burst = 22.0 + 58.0 * std::sqrt(std::min(t * 2.2, 1.0));
+    const double burst = 20.0 + 30.0 * std::sqrt(std::min(t * 2.2, 1.0));
     Dice lumps(3);
     constexpr int points = 11;
     double spikes[points];
@@ -253,19 +254,22 @@ Picture DrawAlienSplat(int frame)
     StrokeOutline(cairo, 3.0);
     cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_WINDING);
 
-    // Drops flying out and falling.
+    // Drops thrown out from the burst's rim, falling as they fly.
     Dice dice(17);
-    const double time = 0.12 + t * 0.95;
-    for (int drop = 0; drop < 16; ++drop) {
-        const double angle = dice.Between(-pi, 0.15 * pi) + (drop % 2 == 0 ? 0.0 : pi * 0.1);
-        const double speed = dice.Between(90.0, 160.0);
-        const double dx = std::cos(angle) * speed;
-        const double dy = std::sin(angle) * speed - 20.0;
-        const double gravity = 140.0;
-        const double x = cx + dx * time;
-        const double y = cy + dy * time + gravity * time * time / 2.0;
-        const double radius = dice.Between(3.0, 7.5) * (1.0 - 0.4 * t);
-        Drop(cairo, x, y, dx, dy + gravity * time, radius);
+    const double time = t * 1.1;
+    for (int drop = 0; drop < 14; ++drop) {
+        const double angle = dice.Between(-pi * 1.05, pi * 0.05);
+        const double dx = std::cos(angle);
+        const double dy = std::sin(angle) * 0.85;
+        const double speed = dice.Between(35.0, 55.0);
+        const double start = 26.0 + 8.0 * dice.Next();
+        const double gravity = 120.0;
+        // Fast at first, then slowing: cartoon physics.
+        const double travel = start + speed * 1.1 * (1.0 - (1.0 - t) * (1.0 - t));
+        const double x = cx + dx * travel;
+        const double y = cy + dy * travel + gravity * time * time / 2.0;
+        const double radius = dice.Between(4.0, 8.0) * (1.0 - 0.35 * t);
+        Drop(cairo, x, y, dx * speed, dy * speed + gravity * time, radius);
     }
     // Two eyeballs tumbling away.
     for (const double side : {-1.0, 1.0}) {
