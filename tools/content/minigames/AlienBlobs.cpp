@@ -71,7 +71,7 @@ void BodyPath(cairo_t* cairo, double x, double bottom, double halfWidth, double 
                    shoulder);
     cairo_curve_to(cairo, x + halfWidth, bottom - height * 0.2, x + halfWidth * 1.08, bottom, x + halfWidth * 0.8,
                    bottom);
-    // Two drips of slime along the foot.
+    // A drip of slime along the foot.
     cairo_curve_to(cairo, x + halfWidth * 0.5, bottom, x + halfWidth * 0.4, bottom - 3.0, x + halfWidth * 0.2,
                    bottom - 2.0);
     cairo_curve_to(cairo, x - halfWidth * 0.1, bottom, x - halfWidth * 0.4, bottom, x - halfWidth * 0.8, bottom);
@@ -136,11 +136,8 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
     }
 
     BodyPath(cairo, x, bottom, halfWidth, height);
-    SetVerticalGradient(cairo, top, bottom, kind.light, kind.dark);
-    if (kindNumber == 3) {
-        SetGradient(cairo, cairo_pattern_create_linear(0.0, top, 0.0, bottom),
-                    {{0.0, kind.light}, {0.45, kind.middle}, {1.0, kind.dark}});
-    }
+    SetGradient(cairo, cairo_pattern_create_linear(0.0, top, 0.0, bottom),
+                {{0.0, kind.light}, {0.45, kind.middle}, {1.0, kind.dark}});
     cairo_fill_preserve(cairo);
     cairo_save(cairo);
     cairo_clip(cairo);
