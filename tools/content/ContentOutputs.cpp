@@ -15,6 +15,7 @@
 #include "levels/Episode1Sounds.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
+#include "minigames/AlienArt.h"
 #include "minigames/CatapultArt.h"
 #include "minigames/DanceArt.h"
 #include "minigames/DanceChoreography.h"
@@ -189,6 +190,7 @@ std::vector<ContentOutput> MakeOutputs()
         {"sprites-level07", {"data/level07/sprites", "data/level07/sprites.txt"}, {}, minigames::WriteDanceSprites},
         {"sprites-level08", {"data/level08/sprites", "data/level08/sprites.txt"}, {}, minigames::WriteTaxiSprites},
         {"sprites-level09", {"data/level09/sprites", "data/level09/sprites.txt"}, {}, minigames::WriteCatapultSprites},
+        {"sprites-level11", {"data/level11/sprites", "data/level11/sprites.txt"}, {}, minigames::WriteAlienSprites},
         // In the level's audio folder beside the spoken lines and the music,
         // which have outputs of their own.
         {"sounds-level01", {"data/level01/audio/sfx", "data/level01/sfx.txt"}, {},
