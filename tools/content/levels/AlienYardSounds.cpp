@@ -222,6 +222,8 @@ Sound Missed5() { return Juna("Halt doch still!"); }
 Sound Missed6() { return Juna("Wo ist der hin?"); }
 Sound Missed7() { return Juna("Das gibts doch nicht!"); }
 
+// The spoken lines' files are named after their speaker, apart from the
+// other levels' files of the same events.
 constexpr SoundEffect alienYardSoundEffects[] = {
     {"audioevent_spray", "spray.wav", Spray},
     {"audioevent_empty", "empty.wav", Empty},
@@ -234,27 +236,27 @@ constexpr SoundEffect alienYardSoundEffects[] = {
     {"audioevent_head_explo2", "head_explo2.wav", HeadExplo2},
     {"audioevent_head_explo3", "head_explo3.wav", HeadExplo3},
     {"audioevent_head_explo4", "head_explo4.wav", HeadExplo4},
-    {"audioevent_start", "start.wav", Start},
-    {"audioevent_sleeping1", "sleeping1.wav", Sleeping1},
-    {"audioevent_sleeping2", "sleeping2.wav", Sleeping2},
-    {"audioevent_sleeping3", "sleeping3.wav", Sleeping3},
-    {"audioevent_sleeping4", "sleeping4.wav", Sleeping4},
-    {"audioevent_sleeping5", "sleeping5.wav", Sleeping5},
-    {"audioevent_sleeping6", "sleeping6.wav", Sleeping6},
-    {"audioevent_sleeping7", "sleeping7.wav", Sleeping7},
-    {"audioevent_hit1", "hit1.wav", Hit1},
-    {"audioevent_hit2", "hit2.wav", Hit2},
-    {"audioevent_hit3", "hit3.wav", Hit3},
-    {"audioevent_hit4", "hit4.wav", Hit4},
-    {"audioevent_hit5", "hit5.wav", Hit5},
-    {"audioevent_hit6", "hit6.wav", Hit6},
-    {"audioevent_missed1", "missed1.wav", Missed1},
-    {"audioevent_missed2", "missed2.wav", Missed2},
-    {"audioevent_missed3", "missed3.wav", Missed3},
-    {"audioevent_missed4", "missed4.wav", Missed4},
-    {"audioevent_missed5", "missed5.wav", Missed5},
-    {"audioevent_missed6", "missed6.wav", Missed6},
-    {"audioevent_missed7", "missed7.wav", Missed7},
+    {"audioevent_start", "juna_start.wav", Start},
+    {"audioevent_sleeping1", "juna_sleeping1.wav", Sleeping1},
+    {"audioevent_sleeping2", "juna_sleeping2.wav", Sleeping2},
+    {"audioevent_sleeping3", "juna_sleeping3.wav", Sleeping3},
+    {"audioevent_sleeping4", "kira_sleeping4.wav", Sleeping4},
+    {"audioevent_sleeping5", "juna_sleeping5.wav", Sleeping5},
+    {"audioevent_sleeping6", "juna_sleeping6.wav", Sleeping6},
+    {"audioevent_sleeping7", "juna_sleeping7.wav", Sleeping7},
+    {"audioevent_hit1", "juna_hit1.wav", Hit1},
+    {"audioevent_hit2", "juna_hit2.wav", Hit2},
+    {"audioevent_hit3", "juna_hit3.wav", Hit3},
+    {"audioevent_hit4", "juna_hit4.wav", Hit4},
+    {"audioevent_hit5", "juna_hit5.wav", Hit5},
+    {"audioevent_hit6", "juna_hit6.wav", Hit6},
+    {"audioevent_missed1", "juna_missed1.wav", Missed1},
+    {"audioevent_missed2", "juna_missed2.wav", Missed2},
+    {"audioevent_missed3", "juna_missed3.wav", Missed3},
+    {"audioevent_missed4", "juna_missed4.wav", Missed4},
+    {"audioevent_missed5", "juna_missed5.wav", Missed5},
+    {"audioevent_missed6", "juna_missed6.wav", Missed6},
+    {"audioevent_missed7", "juna_missed7.wav", Missed7},
 };
 
 } // namespace
