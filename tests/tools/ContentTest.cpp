@@ -4,10 +4,12 @@
 #include "FontArt.h"
 #include "GeneratedDataTest.h"
 #include "SoundArt.h"
+#include "levels/AlienYardSounds.h"
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Sounds.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
+#include "adventure/Cast.h"
 #include "adventure/LevelSettings.h"
 #include "app/Debug.h"
 #include "audio/AudioEvent.h"
@@ -15,6 +17,7 @@
 #include "audio/SfxLoaderUtil.h"
 #include "audio/SoundEngine.h"
 #include "audio/WavLoader.h"
+#include "files/Serializer.h"
 #include "files/SettingsManager.h"
 #include "graphics/Animation.h"
 #include "graphics/BmpLoader.h"
@@ -27,6 +30,7 @@
 #include "graphics/TextDisplay.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -197,8 +201,8 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     // The shared sounds and each level's own: an episode's are short, the
     // dance contest's are the chief's spoken remarks, the taxi chase's the
     // crew's shouts, the throwing contest's the catapult and the knight's
-    // quick shouts in the air and on landing; the shared list ends a
-    // minigame's round with a tune.
+    // quick shouts in the air and on landing, the alien yard's Juna's lines;
+    // the shared list ends a minigame's round with a tune.
     struct SoundTable {
         const char* folder;
         std::span<const content::SoundEffect> effects;
@@ -208,7 +212,8 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
                                     SoundTable{"level01", content::levels::Episode1SoundEffects(), 1.0},
                                     SoundTable{"level07", content::levels::DanceContestSoundEffects(), 2.5},
                                     SoundTable{"level08", content::levels::TaxiChaseSoundEffects(), 2.5},
-                                    SoundTable{"level09", content::levels::TournamentSoundEffects(), 2.0}}) {
+                                    SoundTable{"level09", content::levels::TournamentSoundEffects(), 2.0},
+                                    SoundTable{"level11", content::levels::AlienYardSoundEffects(), 2.5}}) {
         for (const content::SoundEffect& effect : table.effects) {
             SCOPED_TRACE(effect.file);
             const std::string name = std::string(table.folder) + "\\audio\\sfx\\" + effect.file;
@@ -298,7 +303,8 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
     // The events each list must define: the menus', the inventory's and the
     // end of a minigame's round in the shared list; the dance contest's
     // remarks, the taxi chase's sounds and shouts, the throwing contest's
-    // sounds, shouts and verdicts in their levels' lists.
+    // sounds, shouts and verdicts, the alien yard's sounds and Juna's lines
+    // in their levels' lists.
     const auto numbered = [](std::vector<std::string> names, std::initializer_list<std::pair<const char*, int>> kinds) {
         for (const auto& [kind, count] : kinds) {
             for (int number = 1; number <= count; ++number)
@@ -319,6 +325,9 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
          numbered({"audioevent_catapult_tension_loop", "audioevent_catapult_shot", "audioevent_cata_ripped",
                    "audioevent_startline", "audioevent_start", "audioevent_landing"},
                   {{"fly", 6}, {"hit", 4}, {"success", 1}, {"failed", 1}})},
+        {"data\\level11\\sfx.txt",
+         numbered({"audioevent_spray", "audioevent_empty", "audioevent_reload", "audioevent_start"},
+                  {{"hit_alien", 4}, {"head_explo", 4}, {"sleeping", 7}, {"hit", 6}, {"missed", 7}})},
     };
     const std::vector<std::string> soundLists = content::FindLists("sfx.txt");
     for (const auto& [list, events] : expected)
@@ -348,6 +357,33 @@ TEST_F(ContentTest, EverythingGeneratedLoadsThroughTheGamesLoadersWithoutAWordIn
         std::vector<std::unique_ptr<GameElement>> created;
         EXPECT_TRUE(LevelSettings::Load(level, "settings.txt", created));
         EXPECT_TRUE(created.empty());
+    }
+    // The alien yard's settings fill every field of the parameters object
+    // the game puts into its cast beforehand, and create nothing. A stand-in
+    // starting from zeros tells a field read from one left at its default.
+    {
+        struct AlienParameters : Object {
+            std::array<float, 7> values = {};
+            void Serialize(Serializer& serializer, const char* name) override
+            {
+                static constexpr const char* fields[] = {
+                    "alien explo speed",        "alien1 speed",
+                    "alien2 speed",             "alien3 speed",
+                    "alien1 layer change time", "alien2 layer change time",
+                    "alien3 layer change time"};
+                serializer.BeginSection("AlienParameter", name);
+                for (std::size_t field = 0; field < values.size(); ++field)
+                    serializer.SerializeFloat(fields[field], &values[field]);
+                serializer.EndSection();
+            }
+        } parameters;
+        Cast::GetInstance().Add(&parameters, "AlienParameters");
+        std::vector<std::unique_ptr<GameElement>> created;
+        EXPECT_TRUE(LevelSettings::Load(11, "settings.txt", created));
+        Cast::GetInstance().Remove(&parameters);
+        EXPECT_TRUE(created.empty());
+        const std::array<float, 7> defaults = {15.0f, 25.0f, 25.0f, 25.0f, 0.3f, 0.3f, 0.3f};
+        EXPECT_EQ(parameters.values, defaults);
     }
 
     // Every sprite list there is (none before the art arrives), each label's

@@ -9,6 +9,7 @@
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
 #include "items/Episode1Items.h"
+#include "levels/AlienYardSounds.h"
 #include "levels/CatapultRollLoop.h"
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Settings.h"
@@ -256,6 +257,34 @@ std::vector<ContentOutput> MakeOutputs()
              return WriteText("data\\level09\\settings\\settings.txt",
                               "# Der Ritterweitwurf auf der Turnierwiese: keine Elemente, die Wiese, das Katapult "
                               "und den Ritter zeichnet das Spiel selbst\n");
+         }},
+        // The alien shooting gallery in the moon base's yard: its music, its
+        // sounds and Juna's lines, and the settings of the Schleimlinge's
+        // animations, read into the parameters object the game puts into
+        // its cast before it loads the file.
+        {"music-level11", {"data/level11/audio/StreamingSfx"}, {MusicScore("RuvIdAlienGame")},
+         [] { return WriteMusic("RuvIdAlienGame", "data\\level11\\audio\\StreamingSfx\\RuvIdAlienGame.ogg"); }},
+        {"sounds-level11", {"data/level11/audio/sfx", "data/level11/sfx.txt"}, {PronunciationListPath()},
+         [] {
+             return WriteSounds("level11", "Geräusche der Schleimlingsjagd"_w1252, levels::AlienYardSoundEffects());
+         }},
+        {"settings-level11", {"data/level11/settings"}, {},
+         [] {
+             return WriteText("data\\level11\\settings\\settings.txt",
+                              "# Die Schleimlinge im Hof der Mondbasis: Bilder je Sekunde ihrer Animationen und der "
+                              "Zeitpunkt, an dem ein auf- oder abtauchender hinter seine Deckung wechselt\n"
+                              "OBJECT START\n"
+                              "class type: \"class AlienParameters\"\n"
+                              "[AlienParameter] \"AlienParameters\"\n"
+                              "{\n"
+                              "    \"alien explo speed\" 15.000000\n"
+                              "    \"alien1 speed\" 25.000000\n"
+                              "    \"alien2 speed\" 25.000000\n"
+                              "    \"alien3 speed\" 25.000000\n"
+                              "    \"alien1 layer change time\" 0.300000\n"
+                              "    \"alien2 layer change time\" 0.300000\n"
+                              "    \"alien3 layer change time\" 0.300000\n"
+                              "}\n");
          }},
     };
     AddRooms(outputs);

@@ -75,7 +75,11 @@ bool StartSound(platform::HeadlessPlatform& host)
 
 int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output)
 {
+    // The samples go too: two lists may name a file alike.
     SoundEngine::GetInstance().DestroyAll();
+    SampleManager::GetInstance().Shutdown();
+    if (!StartSound(host))
+        return -1;
     SfxLoaderUtil::LoadSoundEffects(list, content::SoundFolder(list));
     const std::vector<content::SoundEntry> entries = content::SoundEntries(list);
     const int pages = static_cast<int>((entries.size() + bandsPerPage - 1) / bandsPerPage);

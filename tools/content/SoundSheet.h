@@ -14,8 +14,9 @@ namespace gallery {
 bool StartSound(platform::HeadlessPlatform& host);
 
 // Loads the list (named as the game names it, "data\sharedadventure\sfx.txt")
-// with SfxLoaderUtil into an engine emptied of the events of any list
-// before, as a level empties it (levels may name their events alike), and
+// with SfxLoaderUtil into an engine emptied of the events and samples of
+// any list before, as a level empties it (levels may name their events and
+// files alike), and
 // writes OUT/sounds-<list folder>-<page>.png; the number of pages written,
 // or -1 when a page could not be written.
 int WriteSoundSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output);
