@@ -2,6 +2,7 @@
 
 #include "AlienParameters.h"
 #include "MenuSound.h"
+#include "graphics/RenderEngine.h"
 #include "graphics/Sprite.h"
 
 #include <algorithm>
@@ -152,12 +153,16 @@ void Alien::Draw() const
 {
     if (state == hidden)
         return;
-    if (state == exploding) {
-        if (Sprite* sprite = explosion.GetSprite())
-            sprite->DrawScaled(x, static_cast<int>(static_cast<float>(y) + footDrop * scale),
-                               explosion.GetCurrentFrame(), layer - depthStep, scale);
+    const bool bursting = state == exploding;
+    Sprite* sprite = (bursting ? explosion : body).GetSprite();
+    if (sprite == nullptr)
         return;
-    }
-    if (Sprite* sprite = body.GetSprite())
+    // The low front places reach below the yard, where the play's band
+    // ends and no cover hides a rising alien.
+    RenderEngine::GetInstance().RequestClipToBand();
+    if (bursting)
+        sprite->DrawScaled(x, static_cast<int>(static_cast<float>(y) + footDrop * scale), explosion.GetCurrentFrame(),
+                           layer - depthStep, scale);
+    else
         sprite->DrawScaled(BodyX(), BodyY(), body.GetCurrentFrame(), BodyDepth(), scale);
 }
