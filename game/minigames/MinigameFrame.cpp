@@ -49,13 +49,18 @@ constexpr int hudTop = 48;
 constexpr int clockRight = 1000;
 constexpr int hudBoxWidth = 300;
 constexpr int hudBoxHeight = 60;
+constexpr int hudLineWidth = 1000;
 
 void DrawInHudFont(const char* text, int x, int y, HorizontalAlignment alignment)
 {
     TextDisplay& display = TextDisplay::GetInstance();
     display.SetFont("menuHighlighted");
-    // A right-aligned text ends at x instead of starting there.
-    display.SetBox(alignment == HorizontalAlignment::right ? x - hudBoxWidth : x, y, hudBoxWidth, hudBoxHeight);
+    // A right-aligned text ends at x instead of starting there, a centred
+    // one stands in a line as wide as the screen.
+    if (alignment == HorizontalAlignment::centre)
+        display.SetBox(x - hudLineWidth / 2, y, hudLineWidth, hudBoxHeight);
+    else
+        display.SetBox(alignment == HorizontalAlignment::right ? x - hudBoxWidth : x, y, hudBoxWidth, hudBoxHeight);
     display.SetHAlign(alignment);
     display.SetVAlign(VerticalAlignment::top);
     display.DrawText(text);
@@ -117,11 +122,27 @@ void MinigameFrame::ShowTitleMenu()
     list.AddButton("Beenden", menuX, standaloneMenuY[3], itemLeave, smallFont);
 }
 
-void MinigameFrame::ShowHelpPage(const char* title, int titleY, std::span<const HelpParagraph> paragraphs)
+bool MinigameFrame::ShowPage(int newState, int state, int score, const HelpPage& help)
+{
+    const States& states = game.states;
+    if (newState == states.titleMenu)
+        ShowTitleMenu();
+    else if (newState == states.help)
+        ShowHelpPage(help);
+    else if (newState == states.highscores)
+        ShowHighscores(state == states.nameEntry);
+    else if (newState == states.nameEntry)
+        StartNameEntry(score);
+    else
+        return false;
+    return true;
+}
+
+void MinigameFrame::ShowHelpPage(const HelpPage& help)
 {
     list.Clear();
-    list.AddLabel(title, menuX, titleY);
-    for (const HelpParagraph& paragraph : paragraphs)
+    list.AddLabel(help.title, menuX, help.titleY);
+    for (const HelpParagraph& paragraph : help.paragraphs)
         list.AddLabel(paragraph.text, menuX, paragraph.y, true);
     list.AddButton("Zur\xfc" "ck", menuX, backY, itemLeave);
 }
@@ -337,7 +358,7 @@ void MinigameFrame::DrawTimeLeft(float roundSeconds, float elapsed)
     DrawInHudFont(text, clockRight, hudTop, HorizontalAlignment::right);
 }
 
-void MinigameFrame::DrawHudText(const char* text, int x, int y)
+void MinigameFrame::DrawHudText(const char* text, int x, int y, HorizontalAlignment alignment)
 {
-    DrawInHudFont(text, x, y, HorizontalAlignment::left);
+    DrawInHudFont(text, x, y, alignment);
 }

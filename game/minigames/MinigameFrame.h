@@ -13,6 +13,7 @@
 
 #include "MenuList.h"
 #include "graphics/Animation.h"
+#include "graphics/TextDisplay.h"
 
 #include <array>
 #include <functional>
@@ -62,10 +63,15 @@ public:
         // left the story; null for a game whose episode starts as it likes.
         void (*setArrivalMarker)(bool set);
     };
-    // The help page: the title's y, then each paragraph at its y.
+    // The help page: its title at its y, then each paragraph at its y.
     struct HelpParagraph {
         const char* text;
         int y;
+    };
+    struct HelpPage {
+        const char* title;
+        int titleY;
+        std::span<const HelpParagraph> paragraphs;
     };
     // What comes after the end message.
     enum class AfterRound { titleMenu, nameEntry };
@@ -83,11 +89,11 @@ public:
     int GetRequiredScore() const;
     MenuList& GetList() { return list; }
 
-    // The pages.
-    void ShowTitleMenu();
-    void ShowHelpPage(const char* title, int titleY, std::span<const HelpParagraph> paragraphs);
-    // The game's table; afterEntry labels the button "Weiter".
-    void ShowHighscores(bool afterEntry);
+    // Opens the page of the game's state `newState`, coming from `state`:
+    // the title menu, the help page, the highscore list (whose button reads
+    // "Weiter" after a name entry) or the name entry for `score`. False for
+    // a state that is no page.
+    bool ShowPage(int newState, int state, int score, const HelpPage& help);
     void UpdatePage(float seconds);
     // A click in `state`: on the title menu, the help page or the highscore
     // list it acts on the item under the pointer (with a click sound),
@@ -122,7 +128,6 @@ public:
     // requirement wins; standalone a score that enters the table goes on to
     // the name entry.
     AfterRound FinishRound(int score);
-    void StartNameEntry(int score);
     bool IsWon() const { return won; }
     // The arrival marker, loading screen, wipe, and the next episode at the
     // next frame.
@@ -151,9 +156,15 @@ public:
     // the time left ("Zeit: 1:05") at the top right, and any other line.
     static void DrawScore(int score);
     static void DrawTimeLeft(float roundSeconds, float elapsed);
-    static void DrawHudText(const char* text, int x, int y);
+    static void DrawHudText(const char* text, int x, int y,
+                            HorizontalAlignment alignment = HorizontalAlignment::left);
 
 private:
+    void ShowTitleMenu();
+    void ShowHelpPage(const HelpPage& help);
+    void ShowHighscores(bool afterEntry);
+    void StartNameEntry(int score);
+
     Game game;
     LevelOwner* owner = nullptr;
     bool inAdventure = false;

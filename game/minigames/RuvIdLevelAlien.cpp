@@ -30,8 +30,6 @@ constexpr MinigameFrame::Game alienGame = {
      messageSeconds, messageSeconds},
     &RuvIdLevelAdventure::SetAlienShooterWon};
 
-constexpr const char* helpTitle = "Alien Shooter";
-constexpr int helpTitleY = 248;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
     {"Ziele mit der Maus auf die Schleimlinge und sprühe mit der linken Maustaste. Eine Dose reicht für "
      "acht Sprühstöße; die rechte Maustaste holt eine neue (solange noch etwas drin ist, kostet das 5 Punkte)."_w1252,
@@ -40,6 +38,7 @@ const MinigameFrame::HelpParagraph helpParagraphs[] = {
      "900 (Leicht), 1200 (Mittel) oder 1500 (Schwer) Punkte."_w1252,
      382},
 };
+const MinigameFrame::HelpPage helpPage = {"Alien Shooter", 248, helpParagraphs};
 
 // The places: x, y in the band, scale and row.
 constexpr Alien::Place places[] = {
@@ -135,23 +134,9 @@ void RuvIdLevelAlien::Reset()
 
 void RuvIdLevelAlien::SetState(int newState)
 {
-    switch (newState) {
-    case stateTitleMenu:
-        frame.ShowTitleMenu();
-        break;
-    case stateHelp:
-        frame.ShowHelpPage(helpTitle, helpTitleY, helpParagraphs);
-        break;
-    case statePlaying:
+    if (newState == statePlaying) {
         StartRound();
-        break;
-    case stateHighscores:
-        frame.ShowHighscores(state == stateNameEntry);
-        break;
-    case stateNameEntry:
-        frame.StartNameEntry(score);
-        break;
-    default:
+    } else if (!frame.ShowPage(newState, state, score, helpPage)) {
         LogError("RuvIdLevelAlien::SetState: Unknown state %d!\n", newState);
         return;
     }

@@ -32,18 +32,16 @@ constexpr MinigameFrame::Game catapultGame = {
      RuvIdLevelRitter::messageSeconds},
     &RuvIdLevelAdventure::SetCatapultWon};
 
-constexpr const char* helpTitle = "Ritterweitwurf";
-constexpr int helpTitleY = 228;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
-    {"Ein Klick setzt das Katapult ins Rollen. Dann halte die Maustaste (oder die Leertaste) "
-     "gedrückt, um den Arm zu spannen, und lass los, um den Ritter zu werfen."_w1252,
-     288},
-    {"Je weiter gespannt und je näher an der Startlinie, desto weiter fliegt er. Doch Vorsicht: "
-     "Zu lange gespannt, und das Seil reißt! Wer über die Startlinie rollt, hat den Wurf vertan."_w1252,
+    {"Ein Klick lässt das Katapult anrollen. Maustaste halten spannt den Arm, loslassen wirft den Ritter."_w1252, 288},
+    {"Je weiter gespannt und je näher an der Startlinie, desto weiter der Wurf. Wer zu lange spannt, dem reißt "
+     "das Seil; wer über die Linie rollt, hat verloren."_w1252,
      362},
-    {"In der Geschichte muss der Ritter 45 Meter (Leicht), 50 Meter (Mittel) oder 55 Meter (Schwer) weit fliegen."_w1252,
+    {"Statt der Maustaste geht auch die Leertaste. In der Geschichte zählen 45 (Leicht), 50 (Mittel) oder "
+     "55 Meter (Schwer)."_w1252,
      473},
 };
+const MinigameFrame::HelpPage helpPage = {"Ritterweitwurf", 228, helpParagraphs};
 
 constexpr const char* tensionEvent = "audioevent_catapult_tension_loop";
 
@@ -81,6 +79,7 @@ constexpr int meadowEnd = startPieceWidth + (pieceCount - 1) * loopPieceWidth;
 constexpr int meadowY = 128;
 constexpr int maskY = 508;
 constexpr int screenWidth = 1024;
+constexpr int hintY = 48;
 
 constexpr float meadowDepth = 0.0f;
 constexpr float maskDepth = 0.21f;
@@ -220,23 +219,9 @@ void RuvIdLevelRitter::ResetThrow()
 
 void RuvIdLevelRitter::SetState(int newState)
 {
-    switch (newState) {
-    case stateTitleMenu:
-        frame.ShowTitleMenu();
-        break;
-    case stateHelp:
-        frame.ShowHelpPage(helpTitle, helpTitleY, helpParagraphs);
-        break;
-    case statePlaying:
+    if (newState == statePlaying) {
         StartRound();
-        break;
-    case stateHighscores:
-        frame.ShowHighscores(state == stateNameEntry);
-        break;
-    case stateNameEntry:
-        frame.StartNameEntry(distance);
-        break;
-    default:
+    } else if (!frame.ShowPage(newState, state, distance, helpPage)) {
         LogError("RuvIdLevelRitter::SetState: Unknown state %d!\n", newState);
         return;
     }
@@ -534,10 +519,22 @@ void RuvIdLevelRitter::Render()
         SharedMenus::GetInstance().DrawHighscores();
     DrawMeadow();
     DrawCatapult();
-    if (state == statePlaying)
+    if (state == statePlaying) {
+        DrawHint();
         frame.DrawEndMessage();
-    else
+    } else {
         frame.DrawCursor();
+    }
+}
+
+void RuvIdLevelRitter::DrawHint() const
+{
+    // Above the meadow, what the button does next, until the throw.
+    constexpr const char* hints[] = {"Klick: Katapult anrollen lassen", "Maustaste halten: Arm spannen",
+                                     "Loslassen: Ritter werfen!"};
+    if (subState > subStateTensioning || frame.IsEndMessageShown())
+        return;
+    MinigameFrame::DrawHudText(hints[subState], screenWidth / 2, hintY, HorizontalAlignment::centre);
 }
 
 void RuvIdLevelRitter::DrawMeadow() const

@@ -116,6 +116,7 @@ private:
     void StopTension();
     void DrawMeadow() const;
     void DrawCatapult() const;
+    void DrawHint() const;
 
     MinigameFrame frame;
     int state = stateTitleMenu;

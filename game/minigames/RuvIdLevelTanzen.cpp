@@ -38,8 +38,6 @@ constexpr MinigameFrame::Game danceGame = {
     {"RuvIdLevelTanzen", successMessage, scoreSeconds, successSeconds, failureSeconds},
     nullptr};
 
-constexpr const char* helpTitle = "Tanzduell";
-constexpr int helpTitleY = 228;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
     {"Häuptling Kalani lädt zum Tanzduell! Juna tanzt in der Mitte, "
      "Lotte und Mia tanzen an ihrer Seite."_w1252,
@@ -51,6 +49,7 @@ const MinigameFrame::HelpParagraph helpParagraphs[] = {
      "3000 (Mittel) oder 3300 (Schwer)."_w1252,
      510},
 };
+const MinigameFrame::HelpPage helpPage = {"Tanzduell", 228, helpParagraphs};
 
 
 // The dancers: the player's in the middle, the companions at the sides.
@@ -240,31 +239,15 @@ void RuvIdLevelTanzen::Reset()
 
 void RuvIdLevelTanzen::SetState(int newState)
 {
-    const int previous = state;
-    switch (newState) {
-    case stateTitleMenu:
-        frame.ShowTitleMenu();
-        break;
-    case stateHelp:
-        frame.ShowHelpPage(helpTitle, helpTitleY, helpParagraphs);
-        break;
-    case statePlaying:
-        StartRound();
-        break;
-    case stateHighscores:
-        frame.ShowHighscores(previous == stateNameEntry);
-        break;
-    case stateNameEntry:
-        frame.StartNameEntry(score);
-        break;
-    case stateCreditsDance:
+    if (newState == stateCreditsDance) {
         frame.GetList().Clear();
         SharedMenus::GetInstance().StartCredits();
         StartMusic();
         for (const std::unique_ptr<Dancer>& dancer : dancers)
             dancer->Restart();
-        break;
-    default:
+    } else if (newState == statePlaying) {
+        StartRound();
+    } else if (!frame.ShowPage(newState, state, score, helpPage)) {
         LogError("RuvIdLevelTanzen::SetState: Unknown state %d!\n", newState);
         return;
     }

@@ -39,8 +39,6 @@ constexpr MinigameFrame::Game taxiGame = {
     {"RuvIdLevelTaxishooter", successMessage, scoreSeconds, successSeconds, failureSeconds},
     nullptr};
 
-constexpr const char* helpTitle = "Taxi Shooter";
-constexpr int helpTitleY = 248;
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
     {"Pfeiltasten: lenken. Leertaste: die Bordkanone auf Roboter vorn. "
      "B: Mias Blitz gegen Roboter hinten."_w1252,
@@ -50,6 +48,7 @@ const MinigameFrame::HelpParagraph helpParagraphs[] = {
      "In der Geschichte brauchst du 1200 (Leicht), 2500 (Mittel) oder 4000 (Schwer) Punkte."_w1252,
      382},
 };
+const MinigameFrame::HelpPage helpPage = {"Taxi Shooter", 248, helpParagraphs};
 
 // The taxi: its pictures and hit rectangles, where it starts, how fast it
 // is, and where the keys may take it.
@@ -214,29 +213,14 @@ void RuvIdLevelTaxishooter::CreateShips()
 
 void RuvIdLevelTaxishooter::SetState(int newState)
 {
-    switch (newState) {
-    case stateIntro:
+    if (newState == stateIntro) {
         introTimer = introStart;
         introLine = -1;
         introShown = 0.0f;
         frame.GetList().Clear();
-        break;
-    case stateTitleMenu:
-        frame.ShowTitleMenu();
-        break;
-    case stateHelp:
-        frame.ShowHelpPage(helpTitle, helpTitleY, helpParagraphs);
-        break;
-    case statePlaying:
+    } else if (newState == statePlaying) {
         StartRound();
-        break;
-    case stateHighscores:
-        frame.ShowHighscores(state == stateNameEntry);
-        break;
-    case stateNameEntry:
-        frame.StartNameEntry(score);
-        break;
-    default:
+    } else if (!frame.ShowPage(newState, state, score, helpPage)) {
         LogError("RuvIdLevelTaxishooter::SetState: Unknown state %d!\n", newState);
         return;
     }

@@ -111,12 +111,7 @@ protected:
 // own process, and the story goes on.
 TEST_F(AlienRunTest, TheSkySprayerScoresNothingAndTheAimingBotWinsOnSchwer)
 {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(directory);
-    GameParameters parameters;
-    parameters.SetDifficulty(2);
-    EXPECT_TRUE(parameters.Save());
-    std::filesystem::current_path(previous);
+    SaveDifficulty(2);
     StartIn(11);
 
     // The first run up to the second round's start, for the seed it draws

@@ -64,12 +64,7 @@ TEST_F(CatapultRunTest, TheBestThrowWinsOnSchwerAfterARippedRopeAndACrossedLine)
     std::printf("The bot's best throw: pull from frame %d, let go in frame %d: %d cm\n", plan.pressFrame,
                 plan.releaseFrame, distance);
 
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(directory);
-    GameParameters parameters;
-    parameters.SetDifficulty(2);
-    EXPECT_TRUE(parameters.Save());
-    std::filesystem::current_path(previous);
+    SaveDifficulty(2);
     StartIn(9);
 
     RecordedInput input;

@@ -60,17 +60,6 @@ protected:
         input.Wait(4 * 50 + 10);
     }
 
-    // Runs `work` in the game's folder, where the options and the
-    // highscores are.
-    template <typename Work>
-    void InDirectory(Work work)
-    {
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(directory);
-        work();
-        std::filesystem::current_path(previous);
-    }
-
     // The score the log gives for the round.
     int Score() const
     {

@@ -3,6 +3,7 @@
 // Runs the real executable (or another program of the build) headless in a
 // temporary copy of the development tree's data.
 
+#include "GameParameters.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,26 @@ protected:
         directory = pattern;
         std::filesystem::copy(std::filesystem::path(ZEPHYRA_RUN_DIR) / "data", directory / "data",
                               std::filesystem::copy_options::recursive);
+    }
+
+    // Runs `work` in the game's folder, where the options and the
+    // highscores are.
+    template <typename Work>
+    void InDirectory(Work work)
+    {
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(directory);
+        work();
+        std::filesystem::current_path(previous);
+    }
+    // The options the game starts with: all defaults but the difficulty.
+    void SaveDifficulty(int difficulty)
+    {
+        InDirectory([difficulty] {
+            GameParameters parameters;
+            parameters.SetDifficulty(difficulty);
+            EXPECT_TRUE(parameters.Save());
+        });
     }
 
     // The intro movie beside the data, as in the development tree.

@@ -27,13 +27,12 @@ protected:
     // Every minigame unlocked, so their tiles show.
     void UnlockMinigames()
     {
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(directory);
-        GameParameters parameters;
-        for (int minigame = 0; minigame < GameParameters::minigameCount; ++minigame)
-            parameters.SetMinigameUnlocked(minigame, true);
-        ASSERT_TRUE(parameters.Save());
-        std::filesystem::current_path(previous);
+        InDirectory([] {
+            GameParameters parameters;
+            for (int minigame = 0; minigame < GameParameters::minigameCount; ++minigame)
+                parameters.SetMinigameUnlocked(minigame, true);
+            EXPECT_TRUE(parameters.Save());
+        });
     }
     // What the game saved of its options; difficulty -1 when there are none.
     struct SavedOptions {
@@ -42,13 +41,12 @@ protected:
     };
     SavedOptions Saved()
     {
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(directory);
-        GameParameters parameters;
         SavedOptions saved;
-        if (parameters.Load())
-            saved = {parameters.GetDifficulty(), parameters.GetDisplayMode().depth};
-        std::filesystem::current_path(previous);
+        InDirectory([&saved] {
+            GameParameters parameters;
+            if (parameters.Load())
+                saved = {parameters.GetDifficulty(), parameters.GetDisplayMode().depth};
+        });
         return saved;
     }
 };

@@ -68,12 +68,7 @@ protected:
     // The bot's round in the real program; its log's score.
     int PlayInProgram(const BotRound& round, int difficulty)
     {
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(directory);
-        GameParameters parameters;
-        parameters.SetDifficulty(difficulty);
-        EXPECT_TRUE(parameters.Save());
-        std::filesystem::current_path(previous);
+        SaveDifficulty(difficulty);
 
         StartIn(8);
         // The space bar moves the dialogue on, line by line; then "Neues
