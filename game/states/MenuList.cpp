@@ -70,6 +70,18 @@ TextRectangle ArrowBox(const Animation& arrow, int centreX, int centreY)
     return {centreX - width / 2, centreY - height / 2, width, height};
 }
 
+// Where a choice's arrows stand: at the item's width, or, for a text wider
+// than that, just beyond the text, so that no letter hides under an arrow.
+std::pair<int, int> ArrowColumns(const MenuList::Item& item, const TextRectangle& text, const Animation& arrow)
+{
+    constexpr int gap = 3;
+    const Sprite* sprite = arrow.GetSprite();
+    const int half = sprite != nullptr ? sprite->GetFullWidth() / 2 : 0;
+    if (text.width <= 0)
+        return {item.leftArrowX, item.rightArrowX};
+    return {std::min(item.leftArrowX, text.x - half - gap), std::max(item.rightArrowX, text.x + text.width + half + gap)};
+}
+
 bool IsEmpty(const TextRectangle& box)
 {
     return box.width <= 0 || box.height <= 0;
@@ -286,8 +298,9 @@ void MenuList::Update(float seconds, int pointerX, int pointerY)
         TextRectangle box = display.MeasureText(ShownText(item));
         if (item.IsChoice()) {
             const int arrowY = ArrowCentreY(item);
-            const TextRectangle left = ArrowBox(arrowLeft, item.leftArrowX, arrowY);
-            const TextRectangle right = ArrowBox(arrowRight, item.rightArrowX, arrowY);
+            const auto [leftX, rightX] = ArrowColumns(item, box, arrowLeft);
+            const TextRectangle left = ArrowBox(arrowLeft, leftX, arrowY);
+            const TextRectangle right = ArrowBox(arrowRight, rightX, arrowY);
             const int index = OptionIndex(item);
             const int last = static_cast<int>(item.options.size()) - 1;
             item.onLeftArrow = Contains(left, pointerX, pointerY) && index != 0;
@@ -309,8 +322,9 @@ void MenuList::Draw()
         display.DrawText(ShownText(item));
         if (item.IsChoice()) {
             const int arrowY = ArrowCentreY(item);
-            DrawArrow(arrowLeft, item.leftArrowX, arrowY);
-            DrawArrow(arrowRight, item.rightArrowX, arrowY);
+            const auto [leftX, rightX] = ArrowColumns(item, display.MeasureText(ShownText(item)), arrowLeft);
+            DrawArrow(arrowLeft, leftX, arrowY);
+            DrawArrow(arrowRight, rightX, arrowY);
         }
     }
 }

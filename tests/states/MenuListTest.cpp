@@ -228,6 +228,18 @@ TEST_F(MenuListTest, ChoicesStepWithSoundAndStopSilentlyAtTheirEnds)
     EXPECT_EQ(list.GetChoice(12), -1); // a button
     EXPECT_EQ(list.GetChoice(99), -1);
 
+    // A text wider than its choice pushes the arrows out beyond it: with
+    // the arrows 20 apart, "Leicht" (488..511) has them centred at 475 and
+    // 525, three pixels clear of its ends.
+    MenuList narrow;
+    narrow.AddChoice(500, 300, 11, {{0, "Leicht"}, {1, "Mittel"}}, 0, 20);
+    narrow.Update(0.016f, 534, 317);
+    EXPECT_TRUE(narrow.GetItems()[0].onRightArrow);
+    narrow.Update(0.016f, 535, 317);
+    EXPECT_EQ(narrow.GetHoveredId(), -1);
+    narrow.Update(0.016f, 465, 302);
+    EXPECT_EQ(narrow.GetHoveredId(), 11);
+
     // Without the arrow sprite its box is empty, and nothing breaks.
     SpriteManager::GetInstance().UnloadSprite("menu_arrow_right");
     MenuList bare;
