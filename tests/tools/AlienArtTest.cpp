@@ -61,7 +61,15 @@ TEST(AlienArtTest, EveryLabelIsListedAndEveryRisenAlienSitsOnItsCover)
     EXPECT_EQ(DrawCrosshair().Width(), 64);
     EXPECT_EQ(DrawSprayIcon().Height(), 90);
 
-    // The splat fades out by its last frame.
+    // The splat stays inside its frame and fades out by its last frame.
+    for (int frame = 0; frame < splatFrames; ++frame) {
+        const Picture splat = DrawAlienSplat(frame);
+        ASSERT_EQ(splat.Height(), 270);
+        for (int x = 0; x < splat.Width(); ++x)
+            EXPECT_EQ((splat.Pixel(x, 0) | splat.Pixel(x, splat.Height() - 1)) >> 24, 0u) << frame << " " << x;
+        for (int y = 0; y < splat.Height(); ++y)
+            EXPECT_EQ((splat.Pixel(0, y) | splat.Pixel(splat.Width() - 1, y)) >> 24, 0u) << frame << " " << y;
+    }
     EXPECT_FALSE(Clear(DrawAlienSplat(8)));
     EXPECT_TRUE(Clear(DrawAlienSplat(splatFrames - 1)));
 
