@@ -30,15 +30,19 @@ struct Kind {
     bool spots;
 };
 
+// Sized so that the big one, stretched in its hop with its middle stalk
+// reaching highest, still fits between the cover line and the frame's top,
+// and slim enough that aliens at neighbouring places in the front row
+// hardly reach over each other's cover.
 constexpr Kind kinds[alienKinds] = {
-    {48.0, 104.0, 2, 18.0, 26.0, 11.0, 0xD4F77E, 0x9BE03A, 0x4F9A22, false},
-    {60.0, 116.0, 2, 22.0, 32.0, 12.0, 0xF8F99A, 0xD8E04A, 0x96A22A, true},
-    {70.0, 126.0, 3, 27.0, 36.0, 13.0, 0x9AF2D2, 0x3FB8A8, 0x6A58B8, false},
+    {30.0, 70.0, 2, 12.0, 18.0, 9.0, 0xD4F77E, 0x9BE03A, 0x4F9A22, false},
+    {36.0, 77.0, 2, 14.0, 21.0, 10.0, 0xF8F99A, 0xD8E04A, 0x96A22A, true},
+    {40.0, 80.0, 3, 16.0, 22.0, 10.5, 0x9AF2D2, 0x3FB8A8, 0x6A58B8, false},
 };
 
-// The pose of one frame: how far below its resting place the alien is (in
-// pixels), how its body is stretched, how long its stalks are and how open
-// its eyes.
+// The pose of one frame: how far below its resting place on the cover line
+// the alien is (in pixels; above it when negative), how its body is
+// stretched, how long its stalks are and how open its eyes.
 struct Pose {
     double sink;
     double stretch;
@@ -49,17 +53,19 @@ struct Pose {
 Pose PoseOf(const Kind& kind, int frame)
 {
     const double height = kind.bodyHeight + kind.stalkHeight + kind.eyeRadius;
-    constexpr int landing = 12;
-    if (frame < landing) {
-        // Climbing fast, slowing towards the top, stretched on the way.
-        const double u = (frame - alienHiddenFrames + 1) / static_cast<double>(landing - alienHiddenFrames + 1);
+    constexpr int hop = 12;
+    if (frame < hop) {
+        // Climbing behind the cover, from just under its line, fast at
+        // first and slowing towards the top, stretched on the way.
+        const double u = (frame - alienHiddenFrames) / static_cast<double>(hop - alienHiddenFrames);
         const double eased = 1.0 - (1.0 - u) * (1.0 - u);
         return {height * (1.0 - eased), 1.0 + 0.12 * std::sin(pi * u), 0.7 + 0.25 * u, 0.0};
     }
-    // Landed: a squash, a little spring back and the eyes popping open.
-    constexpr Pose settle[] = {{0.0, 0.86, 0.85, 0.25}, {0.0, 1.06, 1.1, 0.85}, {0.0, 0.98, 0.98, 1.15},
+    // The hop up onto the cover, the squash of landing on it, a little
+    // spring back and the eyes popping open.
+    constexpr Pose settle[] = {{-4.0, 1.06, 1.0, 0.25}, {0.0, 0.86, 1.1, 0.85}, {0.0, 1.04, 0.98, 1.15},
                                {0.0, 1.0, 1.0, 1.0}};
-    return settle[std::min(frame - landing, 3)];
+    return settle[std::min(frame - hop, 3)];
 }
 
 // The body's outline: a round top over a flat, slightly spreading foot.
@@ -120,8 +126,8 @@ void EyeStalk(cairo_t* cairo, const Kind& kind, double footX, double footY, doub
 void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pose)
 {
     constexpr double x = alienFrameWidth / 2.0;
-    // The outline's outer edge on the frame's bottom edge.
-    const double bottom = alienFrameHeight - 1.5 + pose.sink;
+    // At rest the outline's outer edge lies on the cover line.
+    const double bottom = alienCoverLine - 1.5 + pose.sink;
     const double halfWidth = kind.halfWidth / std::sqrt(pose.stretch);
     const double height = kind.bodyHeight * pose.stretch;
     const double top = bottom - height;
@@ -209,12 +215,13 @@ Picture DrawAlienFrame(int kind, int frame)
 
 Picture DrawAlienSplat(int frame)
 {
-    Picture picture(splatSize, splatSize);
+    Picture picture(splatWidth, splatHeight);
     cairo_t* cairo = picture.Cairo();
     const double t = frame / static_cast<double>(splatFrames - 1);
-    // About the middle of the part of the alien that stood above its cover.
-    constexpr double cx = splatSize / 2.0;
-    constexpr double cy = 82.0;
+    // About the middle of a middle-sized alien's body sitting on its cover:
+    // 110 pixels above its bottom, which is 38 above the splat's.
+    constexpr double cx = splatWidth / 2.0;
+    constexpr double cy = splatHeight - 38.0 - 110.0;
     cairo_push_group(cairo);
     if (frame < 4)
         Glow(cairo, cx, cy, 40.0 + 18.0 * frame, gooLight, 0.8 - 0.18 * frame);

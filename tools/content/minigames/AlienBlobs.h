@@ -7,24 +7,34 @@
 // one.
 
 #include "SpriteArt.h"
+#include "minigames/MoonBaseYard.h"
 
 namespace content::minigames {
 
 constexpr int alienKinds = 3;
 constexpr int alienFrameWidth = 160;
 constexpr int alienFrameHeight = 200;
+// The frame row of the top edge of the cover an alien pops up behind: its
+// row of cover reaches this far above the frame's bottom edge.
+constexpr int alienCoverLine = alienFrameHeight - static_cast<int>(coverRise);
 // The rise: played forwards it pops up, backwards it sinks. The first
 // frames are clear (the alien is still below its cover); from then on it
-// climbs from well below the cover line, stretched, lands with a squash
-// and opens its eyes, its bottom on the frame's bottom edge in the last.
+// climbs from below the cover line, hidden behind the cover, stretched,
+// hops up onto the cover, lands on it with a squash and opens its eyes,
+// sitting in the last with its bottom on the cover line and nothing of it
+// below, so that it looks the same in front of its cover as behind it.
 constexpr int alienFrames = 16;
 constexpr int alienHiddenFrames = 5;
 Picture DrawAlienFrame(int kind, int frame);
 
-// The splat, its bottom middle 38 pixels (at scale 1) below the alien's:
-// goo bursting from about the alien's middle, drops and eyeballs flying,
-// fading out by the last frame.
-constexpr int splatSize = 200;
+// The splat, its bottom middle 38 pixels (at scale 1) below the alien
+// frame's: goo bursting from about the middle of the alien's body where it
+// sits on its cover, drops and eyeballs flying, fading out by the last
+// frame. It is drawn behind the cover, which hides the burst's lower rim.
+// Taller than the alien's frame by the cover's height, so that the burst
+// has room above the alien for its drops and eyeballs.
+constexpr int splatWidth = 200;
+constexpr int splatHeight = alienFrameHeight + static_cast<int>(coverRise);
 constexpr int splatFrames = 16;
 Picture DrawAlienSplat(int frame);
 
