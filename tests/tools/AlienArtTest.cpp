@@ -54,8 +54,9 @@ TEST(AlienArtTest, EveryLabelIsListedAndEveryRisenAlienSitsOnItsCover)
                                     "background_backmask", "crosshair_cursor", "icon_spray", "panel", "panel_small",
                                     "panel_message"})
         EXPECT_EQ(kindAndFrames(label), "static") << label;
+    // Drawn scaled for their distance: run-length animations.
     for (const std::string label : {"alien1", "alien2", "alien3", "alien_explo"})
-        EXPECT_EQ(kindAndFrames(label), "anim 16") << label;
+        EXPECT_EQ(kindAndFrames(label), "anim_rle 16") << label;
     // The cursor outside the play comes from the shared sprites.
     EXPECT_EQ(kindAndFrames("cursor"), "missing");
     EXPECT_EQ(DrawCrosshair().Width(), 64);

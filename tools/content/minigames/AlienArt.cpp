@@ -1,5 +1,6 @@
 #include "minigames/AlienArt.h"
 
+#include "PaletteQuantiser.h"
 #include "SceneShapes.h"
 #include "minigames/AlienBlobs.h"
 #include "minigames/MinigamePanels.h"
@@ -95,17 +96,27 @@ bool WriteAlienSprites()
     written = folder.AddStatic("background_middlemask", yard.middleMask) && written;
     written = folder.AddStatic("background_backmask", yard.backMask) && written;
 
+    // The aliens and their splat are drawn scaled for their distance,
+    // which only run-length animations can: one palette for all of them.
     folder.Comment("Die Schleimlinge");
+    std::vector<std::vector<Picture>> kinds(alienKinds);
+    PaletteQuantiser palette;
     for (int kind = 1; kind <= alienKinds; ++kind) {
-        std::vector<Picture> frames;
-        for (int frame = 0; frame < alienFrames; ++frame)
-            frames.push_back(DrawAlienFrame(kind, frame));
-        written = folder.AddAnim("alien" + std::to_string(kind), frames) && written;
+        for (int frame = 0; frame < alienFrames; ++frame) {
+            kinds[static_cast<std::size_t>(kind - 1)].push_back(DrawAlienFrame(kind, frame));
+            CountColours(palette, kinds[static_cast<std::size_t>(kind - 1)].back());
+        }
     }
     std::vector<Picture> splat;
-    for (int frame = 0; frame < splatFrames; ++frame)
+    for (int frame = 0; frame < splatFrames; ++frame) {
         splat.push_back(DrawAlienSplat(frame));
-    written = folder.AddAnim("alien_explo", splat) && written;
+        CountColours(palette, splat.back());
+    }
+    palette.Build();
+    for (int kind = 1; kind <= alienKinds; ++kind)
+        written = folder.AddRleAnim("alien" + std::to_string(kind), kinds[static_cast<std::size_t>(kind - 1)], palette) &&
+                  written;
+    written = folder.AddRleAnim("alien_explo", splat, palette) && written;
 
     folder.Comment("Fadenkreuz und Anzeige");
     written = folder.AddStatic("crosshair_cursor", DrawCrosshair()) && written;
