@@ -7,20 +7,42 @@
 #include "minigames/TournamentMeadow.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace content::minigames {
 
 namespace {
 
-template <typename Draw>
-std::vector<Picture> Frames(int count, Draw draw)
-{
+struct DrawnAnimation {
+    std::string label;
     std::vector<Picture> frames;
-    frames.reserve(count);
+};
+
+template <typename Draw>
+DrawnAnimation Drawn(std::string label, int count, Draw draw)
+{
+    DrawnAnimation animation{std::move(label), {}};
+    animation.frames.reserve(count);
     for (int frame = 0; frame < count; ++frame)
-        frames.push_back(draw(frame));
-    return frames;
+        animation.frames.push_back(draw(frame));
+    return animation;
+}
+
+// Run-length strips on one palette cut from all their frames: mostly clear
+// frames (the cart's is centred on its point, so the rows under the ground
+// stay empty) that the game then keeps cropped and encoded.
+bool AddRunLength(SpriteFolder& folder, const std::vector<DrawnAnimation>& animations)
+{
+    PaletteQuantiser palette;
+    for (const DrawnAnimation& animation : animations)
+        for (const Picture& frame : animation.frames)
+            CountColours(palette, frame);
+    palette.Build();
+    bool written = true;
+    for (const DrawnAnimation& animation : animations)
+        written = folder.AddRleAnim(animation.label, animation.frames, palette) && written;
+    return written;
 }
 
 } // namespace
@@ -35,19 +57,21 @@ bool WriteCatapultSprites()
     written = folder.AddStatic("background_mask", DrawMeadowMask()) && written;
 
     folder.Comment("Das Katapult");
-    written = folder.AddAnim("catapult_wheels_front",
-                             Frames(catapultWheelFrames, [](int frame) { return DrawCatapultWheels(frame, false); })) &&
-              written;
-    written = folder.AddAnim("catapult_wheels_back",
-                             Frames(catapultWheelFrames, [](int frame) { return DrawCatapultWheels(frame, true); })) &&
-              written;
-    written = folder.AddAnim("catapult_pull", Frames(catapultPullFrames, DrawCatapultPull)) && written;
-    written = folder.AddAnim("catapult_launch", Frames(catapultLaunchFrames, DrawCatapultLaunch)) && written;
+    std::vector<DrawnAnimation> catapult;
+    catapult.push_back(Drawn("catapult_wheels_front", catapultWheelFrames,
+                             [](int frame) { return DrawCatapultWheels(frame, false); }));
+    catapult.push_back(Drawn("catapult_wheels_back", catapultWheelFrames,
+                             [](int frame) { return DrawCatapultWheels(frame, true); }));
+    catapult.push_back(Drawn("catapult_pull", catapultPullFrames, DrawCatapultPull));
+    catapult.push_back(Drawn("catapult_launch", catapultLaunchFrames, DrawCatapultLaunch));
+    written = AddRunLength(folder, catapult) && written;
 
     folder.Comment("Die geworfene Wache");
-    written = folder.AddAnim("guard_fly", Frames(knightFlyFrames, DrawKnightFlying)) && written;
-    written = folder.AddAnim("guard_hit", Frames(knightHitFrames, DrawKnightLanding)) && written;
-    written = folder.AddAnim("guard_standup", Frames(knightStandUpFrames, DrawKnightStandingUp)) && written;
+    std::vector<DrawnAnimation> knight;
+    knight.push_back(Drawn("guard_fly", knightFlyFrames, DrawKnightFlying));
+    knight.push_back(Drawn("guard_hit", knightHitFrames, DrawKnightLanding));
+    knight.push_back(Drawn("guard_standup", knightStandUpFrames, DrawKnightStandingUp));
+    written = AddRunLength(folder, knight) && written;
     written = AddMinigamePanels(folder) && written;
     return folder.Finish() && written;
 }
