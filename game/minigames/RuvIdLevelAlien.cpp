@@ -31,10 +31,9 @@ constexpr MinigameFrame::Game alienGame = {
     &RuvIdLevelAdventure::SetAlienShooterWon};
 
 const MinigameFrame::HelpParagraph helpParagraphs[] = {
-    {"Ziele mit der Maus auf die Schleimlinge und sprühe mit der linken Maustaste. Eine Dose reicht für "
-     "acht Sprühstöße; die rechte Maustaste holt eine neue (solange noch etwas drin ist, kostet das 5 Punkte)."_w1252,
-     308},
-    {"Vorn gibt es 15 Punkte, in der Mitte 20 und hinten 25. In der Geschichte brauchst du in einer Minute "
+    {"Ziele mit der Maus auf die Schleimlinge und sprühe mit der linken Maustaste."_w1252, 308},
+    {"Eine Dose reicht für acht Stöße; die rechte Maustaste holt eine neue (5 Punkte, solange noch etwas drin "
+     "ist). Vorn gibt es 15 Punkte, in der Mitte 20, hinten 25. In der Geschichte brauchst du in einer Minute "
      "900 (Leicht), 1200 (Mittel) oder 1500 (Schwer) Punkte."_w1252,
      382},
 };
