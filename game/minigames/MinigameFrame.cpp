@@ -152,10 +152,14 @@ void MinigameFrame::ShowHighscores(bool afterEntry)
     SharedMenus::GetInstance().InitHighscores(list, game.minigame, highscoreYOffset, afterEntry);
 }
 
-void MinigameFrame::UpdatePage(float seconds)
+void MinigameFrame::UpdatePage(float seconds, int state, const std::function<void(int)>& setState)
 {
-    list.Update(seconds, mouseX, mouseY);
-    selectedItem = list.GetHoveredId();
+    if (state != game.states.nameEntry) {
+        list.Update(seconds, mouseX, mouseY);
+        selectedItem = list.GetHoveredId();
+    } else if (SharedMenus::GetInstance().UpdateNameEntry(seconds)) {
+        setState(game.states.highscores);
+    }
 }
 
 void MinigameFrame::OnPageClick(int state, const std::function<void(int)>& setState)
@@ -197,11 +201,6 @@ void MinigameFrame::OnPageClick(int state, const std::function<void(int)>& setSt
     default:
         break;
     }
-}
-
-bool MinigameFrame::UpdateNameEntry(float seconds)
-{
-    return SharedMenus::GetInstance().UpdateNameEntry(seconds);
 }
 
 void MinigameFrame::OnMouseMove(int x, int y)

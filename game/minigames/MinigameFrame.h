@@ -94,14 +94,15 @@ public:
     // "Weiter" after a name entry) or the name entry for `score`. False for
     // a state that is no page.
     bool ShowPage(int newState, int state, int score, const HelpPage& help);
-    void UpdatePage(float seconds);
+    // A page's update in `state`: the list follows the pointer; a finished
+    // name entry (its table saved) goes on to the highscore list through
+    // `setState`.
+    void UpdatePage(float seconds, int state, const std::function<void(int)>& setState);
     // A click in `state`: on the title menu, the help page or the highscore
     // list it acts on the item under the pointer (with a click sound),
     // calling `setState` with the game's state to go to; "Beenden" leaves
     // for the main menu. Once the game is leaving, clicks do nothing.
     void OnPageClick(int state, const std::function<void(int)>& setState);
-    // True when the name entry is done (the table is saved then).
-    bool UpdateNameEntry(float seconds);
 
     // Pointer and keys outside the play: true when the list activates the
     // item under the pointer (Enter), which then counts as a click.

@@ -248,12 +248,8 @@ void RuvIdLevelRitter::Update(float dt)
     case statePlaying:
         UpdatePlaying(std::min(dt, longestStep));
         break;
-    case stateNameEntry:
-        if (frame.UpdateNameEntry(dt))
-            SetState(stateHighscores);
-        break;
     default:
-        frame.UpdatePage(dt);
+        frame.UpdatePage(dt, state, [this](int next) { SetState(next); });
         break;
     }
     frame.FinishUpdate(dt, state);

@@ -332,7 +332,7 @@ void RuvIdLevelTanzen::Update(float dt)
         } while (elapsed > 0.0f && IsDancing());
     } else {
         // The pages run once a frame: the name entry reads the frame's keys.
-        UpdatePage(dt);
+        frame.UpdatePage(dt, state, [this](int next) { SetState(next); });
     }
     frame.FinishUpdate(dt, state);
 }
@@ -346,14 +346,6 @@ void RuvIdLevelTanzen::Step(float seconds)
         UpdatePlaying(seconds, previousPhase);
     else
         UpdateCreditsDance(seconds, previousPhase);
-}
-
-void RuvIdLevelTanzen::UpdatePage(float seconds)
-{
-    if (state != stateNameEntry)
-        frame.UpdatePage(seconds);
-    else if (frame.UpdateNameEntry(seconds))
-        SetState(stateHighscores);
 }
 
 void RuvIdLevelTanzen::UpdatePlaying(float seconds, float previousPhase)

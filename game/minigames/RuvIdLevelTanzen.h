@@ -75,8 +75,6 @@ private:
     // One step of at most 0.09 s of the dance: the dancers, then the round or
     // the credits.
     void Step(float seconds);
-    // The front end's pages, once a frame.
-    void UpdatePage(float seconds);
     void UpdatePlaying(float seconds, float previousPhase);
     void UpdateCreditsDance(float seconds, float previousPhase);
     // The time the music played since the last call, or the frame time

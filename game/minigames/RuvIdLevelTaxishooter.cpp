@@ -262,12 +262,8 @@ void RuvIdLevelTaxishooter::Update(float dt)
     case statePlaying:
         UpdatePlaying(dt);
         break;
-    case stateNameEntry:
-        if (frame.UpdateNameEntry(dt))
-            SetState(stateHighscores);
-        break;
     default:
-        frame.UpdatePage(dt);
+        frame.UpdatePage(dt, state, [this](int next) { SetState(next); });
         break;
     }
     frame.FinishUpdate(dt, state);
