@@ -13,6 +13,7 @@
 #include "GameParameters.h"
 #include "GeneratedDataStage.h"
 #include "RuvIdLevelRitter.h"
+#include "minigames/CatapultThrower.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,16 +21,11 @@ namespace {
 
 constexpr float frameSeconds = 0.02f;
 
-// Rolls, pulls from x 620 on and lets go when the arm is nearly at its end.
+// Rolls, pulls from x 620 on and lets go when the arm is nearly at its
+// end; returns once the knight flies.
 void ThrowHard(RuvIdLevelRitter& level)
 {
-    level.OnLeftButtonDown(512, 400, false);
-    while (level.GetCatapultX() < 620.0f)
-        level.Update(frameSeconds);
-    level.OnLeftButtonDown(512, 400, false);
-    while (level.GetSubState() == RuvIdLevelRitter::subStateTensioning && level.GetPull() < 0.97f)
-        level.Update(frameSeconds);
-    level.OnLeftButtonUp(512, 400);
+    CatapultThrower::ThrowAt(level, 620.0f, 0.97f);
     while (level.GetSubState() != RuvIdLevelRitter::subStateFlying &&
            level.GetState() == RuvIdLevelRitter::statePlaying)
         level.Update(frameSeconds);

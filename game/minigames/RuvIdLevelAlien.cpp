@@ -1,6 +1,7 @@
 #include "RuvIdLevelAlien.h"
 
 #include "AlienParameters.h"
+#include "LoopedStream.h"
 #include "MenuSound.h"
 #include "SharedMenus.h"
 #include "adventure/Cast.h"
@@ -111,11 +112,7 @@ bool RuvIdLevelAlien::Init(const LevelParameters& parameters)
 
 void RuvIdLevelAlien::Exit()
 {
-    if (music != nullptr) {
-        music->Stop();
-        SoundEngine::GetInstance().DestroyStream(music);
-        music = nullptr;
-    }
+    LoopedStream::Release(music);
     Cast::GetInstance().Remove(&AlienParameters::GetInstance());
     aliens.clear();
     frame.Stop();
@@ -123,8 +120,7 @@ void RuvIdLevelAlien::Exit()
 
 void RuvIdLevelAlien::Reset()
 {
-    if (music != nullptr)
-        music->Stop();
+    LoopedStream::Stop(music);
     frame.Stop();
     aliens.clear();
     score = 0;
@@ -165,17 +161,11 @@ void RuvIdLevelAlien::ReseedAliens(unsigned seed)
 void RuvIdLevelAlien::StartRound()
 {
     ResetRound();
-    if (music != nullptr)
-        music->Stop();
     frame.GetList().Clear();
     subState = subStatePlaying;
     SpeechPlayer::GetInstance().PlayRandom(0.0f, "audioevent_start");
     musicVolume = 1.0f;
-    if (music != nullptr) {
-        music->SetVolume(musicVolume);
-        music->Rewind();
-        music->PlayLooped();
-    }
+    LoopedStream::Restart(music, musicVolume);
 }
 
 float RuvIdLevelAlien::RoundSeconds() const
@@ -199,9 +189,7 @@ void RuvIdLevelAlien::Update(float dt)
 void RuvIdLevelAlien::UpdatePlaying(float dt)
 {
     if (subState == subStateOver) {
-        musicVolume = std::max(0.0f, musicVolume - musicFade * dt);
-        if (music != nullptr)
-            music->SetVolume(musicVolume);
+        LoopedStream::FadeDown(music, musicVolume, musicFade, dt);
         if (frame.UpdateEndMessage(dt))
             AfterEndMessage();
         return;
@@ -257,8 +245,7 @@ void RuvIdLevelAlien::HitTest()
 
 void RuvIdLevelAlien::AfterEndMessage()
 {
-    if (music != nullptr)
-        music->Stop();
+    LoopedStream::Stop(music);
     aliens.clear();
     const MinigameFrame::AfterRound next = frame.FinishRound(score);
     SetState(next == MinigameFrame::AfterRound::nameEntry ? stateNameEntry : stateTitleMenu);

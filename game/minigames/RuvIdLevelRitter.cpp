@@ -1,5 +1,6 @@
 #include "RuvIdLevelRitter.h"
 
+#include "LoopedStream.h"
 #include "MenuSound.h"
 #include "SharedMenus.h"
 #include "adventure/RuvIdLevelAdventure.h"
@@ -176,24 +177,16 @@ bool RuvIdLevelRitter::Init(const LevelParameters& parameters)
 void RuvIdLevelRitter::Exit()
 {
     StopTension();
-    SoundEngine& engine = SoundEngine::GetInstance();
-    for (StreamingSample** stream : {&rollSound, &music}) {
-        if (*stream == nullptr)
-            continue;
-        (*stream)->Stop();
-        engine.DestroyStream(*stream);
-        *stream = nullptr;
-    }
+    LoopedStream::Release(rollSound);
+    LoopedStream::Release(music);
     frame.Stop();
 }
 
 void RuvIdLevelRitter::Reset()
 {
     StopTension();
-    for (StreamingSample* stream : {rollSound, music}) {
-        if (stream != nullptr)
-            stream->Stop();
-    }
+    LoopedStream::Stop(rollSound);
+    LoopedStream::Stop(music);
     frame.Stop();
     ResetThrow();
     SetState(stateTitleMenu);
@@ -235,11 +228,7 @@ void RuvIdLevelRitter::StartRound()
     distance = 0;
     spaceHeld = false;
     MenuSound::Play("audioevent_start");
-    if (music != nullptr) {
-        music->Stop();
-        music->Rewind();
-        music->PlayLooped();
-    }
+    LoopedStream::Restart(music, 1.0f);
 }
 
 void RuvIdLevelRitter::Update(float dt)
@@ -320,11 +309,7 @@ void RuvIdLevelRitter::Press()
     if (state != statePlaying || frame.IsEndMessageShown())
         return;
     if (subState == subStateWaiting) {
-        if (rollSound != nullptr) {
-            rollSound->SetVolume(rollVolume);
-            rollSound->Rewind();
-            rollSound->PlayLooped();
-        }
+        LoopedStream::Restart(rollSound, rollVolume);
         subState = subStateRolling;
         catSpeed = 0.0f;
         catAccel = rollAcceleration;
@@ -449,10 +434,8 @@ void RuvIdLevelRitter::FollowWithCamera(float dt)
 void RuvIdLevelRitter::AfterEndMessage()
 {
     StopTension();
-    for (StreamingSample* stream : {rollSound, music}) {
-        if (stream != nullptr)
-            stream->Stop();
-    }
+    LoopedStream::Stop(rollSound);
+    LoopedStream::Stop(music);
     LogPrint("RuvIdLevelRitter: The throw is over with %d centimetres\n", distance);
     const MinigameFrame::AfterRound next = frame.FinishRound(distance);
     // Back at the start for the pages behind; a wipe hides the jump, unless

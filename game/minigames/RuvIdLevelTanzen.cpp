@@ -2,6 +2,7 @@
 
 #include "GameParameters.h"
 #include "GameRuvId.h"
+#include "LoopedStream.h"
 #include "SharedMenus.h"
 #include "app/Debug.h"
 #include "app/Factory.h"
@@ -210,18 +211,14 @@ bool RuvIdLevelTanzen::Init(const LevelParameters& parameters)
 
 void RuvIdLevelTanzen::Exit()
 {
-    StopMusic();
-    if (music != nullptr) {
-        SoundEngine::GetInstance().DestroyStream(music);
-        music = nullptr;
-    }
+    LoopedStream::Release(music);
     dancers.clear();
     frame.Stop();
 }
 
 void RuvIdLevelTanzen::Reset()
 {
-    StopMusic();
+    LoopedStream::Stop(music);
     frame.Stop();
     score = 0;
     subState = subStatePlaying;
@@ -264,18 +261,9 @@ void RuvIdLevelTanzen::StartMusic()
     if (music == nullptr)
         return;
     // Started again from the top: a tune still playing stops first.
-    music->Stop();
-    music->SetVolume(1.0f);
-    music->Rewind();
-    music->PlayLooped();
+    LoopedStream::Restart(music, 1.0f);
     musicPosition = static_cast<int>(music->GetPlayPosition());
     musicStillSeconds = 0.0f;
-}
-
-void RuvIdLevelTanzen::StopMusic()
-{
-    if (music != nullptr)
-        music->Stop();
 }
 
 void RuvIdLevelTanzen::StartRound()
@@ -429,7 +417,7 @@ void RuvIdLevelTanzen::EndRound()
 
 void RuvIdLevelTanzen::AfterEndMessage()
 {
-    StopMusic();
+    LoopedStream::Stop(music);
     SetState(frame.FinishRound(score) == MinigameFrame::AfterRound::nameEntry ? stateNameEntry : stateTitleMenu);
 }
 

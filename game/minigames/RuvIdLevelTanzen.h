@@ -81,7 +81,6 @@ private:
     // when no tune plays.
     float ElapsedTime(float frameSeconds);
     void StartMusic();
-    void StopMusic();
     void StartRound();
     void EndRound();
     void AfterEndMessage();

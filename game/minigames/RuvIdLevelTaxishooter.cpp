@@ -1,5 +1,6 @@
 #include "RuvIdLevelTaxishooter.h"
 
+#include "LoopedStream.h"
 #include "MenuSound.h"
 #include "SharedMenus.h"
 #include "adventure/Cast.h"
@@ -167,11 +168,7 @@ bool RuvIdLevelTaxishooter::Init(const LevelParameters& parameters)
 
 void RuvIdLevelTaxishooter::Exit()
 {
-    if (music != nullptr) {
-        music->Stop();
-        SoundEngine::GetInstance().DestroyStream(music);
-        music = nullptr;
-    }
+    LoopedStream::Release(music);
     Cast::GetInstance().Remove(&nebula);
     fighters.clear();
     frame.Stop();
@@ -179,8 +176,7 @@ void RuvIdLevelTaxishooter::Exit()
 
 void RuvIdLevelTaxishooter::Reset()
 {
-    if (music != nullptr)
-        music->Stop();
+    LoopedStream::Stop(music);
     score = 0;
     musicVolume = 1.0f;
     frame.Stop();
@@ -235,12 +231,7 @@ void RuvIdLevelTaxishooter::StartRound()
     spaceWasDown = KeyHeld(VirtualKey::Space);
     flashKeyWasDown = KeyHeld(VirtualKey::LetterA + ('B' - 'A'));
     musicVolume = 1.0f;
-    if (music != nullptr) {
-        music->Stop();
-        music->SetVolume(musicVolume);
-        music->Rewind();
-        music->PlayLooped();
-    }
+    LoopedStream::Restart(music, musicVolume);
 }
 
 float RuvIdLevelTaxishooter::RoundSeconds() const
@@ -330,9 +321,7 @@ void RuvIdLevelTaxishooter::UpdatePlaying(float dt)
         }
         break;
     default:
-        musicVolume = std::max(0.0f, musicVolume - musicFade * dt);
-        if (music != nullptr)
-            music->SetVolume(musicVolume);
+        LoopedStream::FadeDown(music, musicVolume, musicFade, dt);
         if (frame.UpdateEndMessage(dt)) {
             AfterEndMessage();
             return;
@@ -446,8 +435,7 @@ void RuvIdLevelTaxishooter::EndRound()
 
 void RuvIdLevelTaxishooter::AfterEndMessage()
 {
-    if (music != nullptr)
-        music->Stop();
+    LoopedStream::Stop(music);
     const MinigameFrame::AfterRound next = frame.FinishRound(score);
     CreateShips();
     SetState(next == MinigameFrame::AfterRound::nameEntry ? stateNameEntry : stateTitleMenu);

@@ -1,6 +1,7 @@
 #include "GameParameters.h"
 #include "MainProgram.h"
 #include "RuvIdLevelRitter.h"
+#include "minigames/CatapultThrower.h"
 #include "adventure/AdventureFakes.h"
 #include "adventure/RuvIdLevelAdventure.h"
 #include "graphics/SpriteManager.h"
@@ -53,18 +54,6 @@ protected:
                              level.GetSubState() != subState;
              ++frames)
             level.Update(0.02f);
-    }
-    // Rolls, starts pulling once the cart is at `pressX` and lets go once the
-    // arm is pulled `releasePull`.
-    void Throw(float pressX, float releasePull)
-    {
-        level.OnLeftButtonDown(500, 400, false);
-        while (level.GetCatapultX() < pressX)
-            level.Update(0.02f);
-        level.OnLeftButtonDown(500, 400, false);
-        while (level.GetSubState() == RuvIdLevelRitter::subStateTensioning && level.GetPull() < releasePull)
-            level.Update(0.02f);
-        level.OnLeftButtonUp(500, 400);
     }
     std::string Message() const { return level.GetFrame().GetEndMessage(); }
 
@@ -184,7 +173,7 @@ TEST_F(CatapultTest, AFullThrowAtTheLineWinsTheStoryAndTheCastleYardIsNext)
     // "Schwer" asks for 55 metres: a late, weak throw misses them.
     Start(true, 2);
     EXPECT_EQ(level.GetFrame().GetRequiredScore(), 5500);
-    Throw(800.0f, 0.5f);
+    CatapultThrower::ThrowAt(level, 800.0f, 0.5f);
     RunUntil(RuvIdLevelRitter::subStateSliding);
     EXPECT_LT(level.GetDistance(), 5500);
     EXPECT_TRUE(Contains(Message(), "<br>Leider keine 55 Meter erreicht, verloren!"));
@@ -197,7 +186,7 @@ TEST_F(CatapultTest, AFullThrowAtTheLineWinsTheStoryAndTheCastleYardIsNext)
     // flies beyond 55 metres. A second's stall in the air neither sends him
     // through the ground nor the camera off the meadow.
     level.SetState(RuvIdLevelRitter::statePlaying);
-    Throw(620.0f, 0.97f);
+    CatapultThrower::ThrowAt(level, 620.0f, 0.97f);
     RunUntil(RuvIdLevelRitter::subStateFlying);
     EXPECT_GT(level.GetPower(), 0.9f);
     level.Update(1.0f);

@@ -37,6 +37,20 @@ public:
         return level.GetDistance();
     }
 
+    // Sets the cart rolling, starts pulling once it is at `pressX` and lets
+    // go once the arm is pulled `releasePull` (or the try has failed).
+    static void ThrowAt(RuvIdLevelRitter& level, float pressX, float releasePull)
+    {
+        level.OnLeftButtonDown(512, 400, false);
+        while (level.GetCatapultX() < pressX)
+            level.Update(frameSeconds);
+        level.OnLeftButtonDown(512, 400, false);
+        while (level.GetSubState() == RuvIdLevelRitter::subStateTensioning && level.GetPull() < releasePull &&
+               !level.GetFrame().IsEndMessageShown())
+            level.Update(frameSeconds);
+        level.OnLeftButtonUp(512, 400);
+    }
+
     // The plan that throws farthest; `level` is left in its title menu.
     static Plan Best(RuvIdLevelRitter& level)
     {
