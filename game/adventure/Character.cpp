@@ -2,6 +2,7 @@
 
 #include "AdventureLevel.h"
 #include "Cast.h"
+#include "DialogueLog.h"
 #include "PathFinder.h"
 #include "Room.h"
 #include "app/DX3Application.h"
@@ -32,7 +33,6 @@ constexpr float talkSecondsExtra = 0.7f;
 // Idle countdown: 8 s plus up to 10 s by a 15-bit random value.
 constexpr float idleSecondsMinimum = 8.0f;
 constexpr float idleSecondsPerRandomUnit = 0.0003051851f;
-constexpr int speechSoundGroup = 2;
 
 const char* const directionNames[8] = {"up", "rightup", "right", "rightdown", "down", "leftdown", "left", "leftup"};
 // The four sides in the order the character keeps them.
@@ -699,17 +699,31 @@ void Character::Say(const TalkEntry& entry)
         SetState(idle);
 
     AdventureLevel* level = AdventureLevel::Current();
-    if (level == nullptr || level->IsSkipping() || entry.sheet.empty() || entry.cell.empty())
+    const bool recorded = level != nullptr && !entry.sheet.empty() && !entry.cell.empty();
+    const std::string recording = recorded ? SpeechFileName(level->GetLevelNumber(), entry) : std::string();
+    // Lines skipped over are kept too: the log is where they can be read.
+    DialogueLog::GetInstance().Add({GetSpeakerName(), entry.text, recording});
+    if (!recorded || level->IsSkipping())
         return;
-    StreamingSample* stream = SoundEngine::GetInstance().CreateStream(SpeechFileName(level->GetLevelNumber(), entry));
+    StreamingSample* stream = SoundEngine::GetInstance().CreateStream(recording);
     if (stream == nullptr)
         return;
-    stream->SetSoundGroup(speechSoundGroup);
+    stream->SetSoundGroup(soundGroupSpeech);
     stream->SetVolume(speechVolume);
     stream->Rewind();
     stream->Play();
     speechSerial = stream->GetSerial();
     speechStarted = false;
+}
+
+std::string Character::GetSpeakerName() const
+{
+    if (!GetLabel().empty())
+        return GetLabel();
+    std::string name = animName;
+    if (!name.empty() && name.front() >= 'a' && name.front() <= 'z')
+        name.front() = static_cast<char>(name.front() - 'a' + 'A');
+    return name;
 }
 
 void Character::StopSpeech()

@@ -89,6 +89,9 @@ public:
     void Say(const TalkEntry& entry);
     // Ends the line at once.
     void StopSpeech();
+    // The name a line of the character is told by: its label, else its
+    // figure's name ("juna" as "Juna").
+    std::string GetSpeakerName() const;
 
     // The depth scale at the foot point: the room's, or the character's own
     // linear scaling (SetScaling), 0.00001 to 1.0.

@@ -167,7 +167,7 @@ int Entity::LabelLeft(int centreX, int width)
     return left;
 }
 
-void Entity::ShowLabel() const
+void Entity::ShowLabel(int rowsDown) const
 {
     const Font* font = TextDisplay::GetInstance().GetFont("default");
     if (font == nullptr || label.empty())
@@ -178,6 +178,6 @@ void Entity::ShowLabel() const
     const int scrollX = ownRoom != nullptr ? static_cast<int>(ownRoom->GetScrollX()) : 0;
     const int scrollY = ownRoom != nullptr ? static_cast<int>(ownRoom->GetScrollY()) : 0;
     const int centreX = FloorToInt(position.x) + (bbox.Left + bbox.Right) / 2 - scrollX;
-    const int y = FloorToInt(position.y) + (bbox.Top + bbox.Bottom) / 2 - 8 - scrollY;
+    const int y = FloorToInt(position.y) + (bbox.Top + bbox.Bottom) / 2 - 8 - scrollY + rowsDown;
     font->DrawString(LabelLeft(centreX, font->GetStringWidth(label)), y, label);
 }

@@ -62,9 +62,9 @@ public:
     // The render depth of the entity: later (on top) the lower it stands.
     float GetSortDepth() const;
     static float SortDepth(float footY, float scrollY, int zSortOffset);
-    // Draws the label in the font "default" centred over the bounding box,
-    // kept inside the screen's columns 5 to 1019.
-    void ShowLabel() const;
+    // Draws the label in the font "default" centred over the bounding box
+    // (moved down by `rowsDown`), kept inside the screen's columns 5 to 1019.
+    void ShowLabel(int rowsDown = 0) const;
     // The left edge of a label `width` wide centred on `centreX`, kept
     // inside columns 5 to 1019.
     static int LabelLeft(int centreX, int width);

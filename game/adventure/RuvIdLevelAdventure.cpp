@@ -13,9 +13,12 @@
 #include "ScriptManager.h"
 #include "TalkScriptManager.h"
 #include "app/Debug.h"
+#include "app/KeyboardInput.h"
 #include "audio/SoundEngine.h"
 #include "files/Serializer.h"
 #include "graphics/DirectDraw.h"
+#include "graphics/Sprite.h"
+#include "graphics/SpriteManager.h"
 
 #include <algorithm>
 
@@ -23,6 +26,10 @@ namespace {
 
 constexpr const char* inventoryName = "Inventory";
 constexpr float cursorDepth = 1.0f;
+// Under the labels (0.9), over the scene.
+constexpr float hotspotDepth = 0.89f;
+// A hotspot's label stands this far below the middle of its marker.
+constexpr int hotspotLabelBelow = 26;
 // The player's height at scale 1, and how far above a point a bubble's
 // text ends: her bubble stays just above her head however far back she stands.
 constexpr float playerHeight = 300.0f;
@@ -382,7 +389,9 @@ void RuvIdLevelAdventure::Render()
             if (entity->IsActive())
                 entity->Draw();
         }
-        if (showLabels) {
+        if (showLabels && state != conversation && IsHotspotKeyHeld())
+            DrawHotspots();
+        else if (showLabels) {
             Entity* hovered = IsOverInventory(mouseY) ? nullptr : PickEntity(mouseX, mouseY);
             if (hovered != nullptr && state != conversation)
                 hovered->ShowLabel();
@@ -405,6 +414,50 @@ void RuvIdLevelAdventure::OnKey(int key)
 {
     if (key == keyEnter && initialised && !InputAllowed())
         skipRequested = true;
+    else if (key == keySkipLine && initialised)
+        SkipSpokenLine();
+}
+
+bool RuvIdLevelAdventure::SkipSpokenLine()
+{
+    bool skipped = false;
+    const auto skip = [&skipped](Character& figure) {
+        if (!figure.IsTalking())
+            return;
+        figure.StopSpeech();
+        skipped = true;
+    };
+    skip(player->GetCharacter());
+    for (Entity* entity : roomEntities) {
+        if (auto* figure = dynamic_cast<Character*>(entity))
+            skip(*figure);
+    }
+    if (skipped)
+        LogPrint("RuvIdLevelAdventure: Line skipped\n");
+    return skipped;
+}
+
+bool RuvIdLevelAdventure::IsHotspotKeyHeld()
+{
+    return KeyboardInput::GetInstance().IsDown(keyHotspots);
+}
+
+// Every labelled thing the player could click: a marker on the middle of
+// its box and its label under it. Only drawn; nothing of the game changes.
+void RuvIdLevelAdventure::DrawHotspots() const
+{
+    Sprite* marker = SpriteManager::GetInstance().GetSpriteIfDescribed("hotspot_marker");
+    for (const Entity* entity : roomEntities) {
+        if (!entity->IsActive() || entity->IsHidden() || entity->GetLabel().empty())
+            continue;
+        const BoundingBox& box = entity->GetBoundingBox();
+        const Point centre = {static_cast<int>(entity->GetPosition().x - room->GetScrollX()) + (box.Left + box.Right) / 2,
+                              static_cast<int>(entity->GetPosition().y - room->GetScrollY()) + (box.Top + box.Bottom) / 2};
+        if (marker != nullptr)
+            marker->DrawTopLeft(centre.x - marker->GetFullWidth() / 2, centre.y - marker->GetFullHeight() / 2, 0,
+                                hotspotDepth);
+        entity->ShowLabel(hotspotLabelBelow);
+    }
 }
 
 bool RuvIdLevelAdventure::IsOverInventory(int y) const
@@ -487,7 +540,12 @@ void RuvIdLevelAdventure::OnLeftButtonUp(int, int)
 void RuvIdLevelAdventure::OnRightButtonDown(int x, int y)
 {
     OnMouseMove(x, y);
-    if (!initialised || room == nullptr || state == conversation)
+    if (!initialised || room == nullptr)
+        return;
+    // While someone speaks, a right click only ends the line.
+    if (SkipSpokenLine())
+        return;
+    if (state == conversation)
         return;
     if (state == combineMode) {
         LeaveCombineMode();

@@ -18,7 +18,10 @@
 // blocking script runs, or the running one may be interrupted (a click
 // stops it). Enter skips a running sequence: the level then advances in
 // steps of 0.05 s without speech until the player may act again, for at
-// most 200 s of game time.
+// most 200 s of game time. The period key, and a right click while someone
+// speaks, end only the line being spoken; the sequence goes on with its
+// next step. While Tab is held every labelled thing of the
+// room shows a marker and its label.
 //
 // The level is the AdventureLevel its elements and scripts ask for while it
 // runs. A level it is asked to change to is kept for the game state above,
@@ -40,6 +43,8 @@ class Room;
 class RuvIdLevelAdventure final : public Level, public AdventureLevel {
 public:
     static constexpr int keyEnter = 13;
+    static constexpr int keyHotspots = 9;       // Tab
+    static constexpr int keySkipLine = 0xBE;    // the period key
     // The menu bar's band ends above this row.
     static constexpr int menuBandEnd = 128;
     // The inventory bar's top edge while it is fully out.
@@ -68,6 +73,10 @@ public:
     // Submits the scene to the render list; the state above draws the list.
     void Render() override;
     void OnKey(int key) override;
+    // Ends the lines being spoken now; false when nobody speaks.
+    bool SkipSpokenLine();
+    // Whether the room's hotspots are shown (Tab held).
+    static bool IsHotspotKeyHeld();
     void OnLeftButtonDown(int x, int y, bool doubleClick) override;
     void OnLeftButtonUp(int x, int y) override;
     void OnRightButtonDown(int x, int y) override;
@@ -150,6 +159,7 @@ private:
     // floor takes the floor below it.
     void WalkPlayer(Point to, int orient);
     std::optional<Point> FloorBelow(Point point) const;
+    void DrawHotspots() const;
     Point World(int x, int y) const;
     void LeaveCombineMode();
 

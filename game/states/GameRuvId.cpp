@@ -4,6 +4,7 @@
 #include "GameRuvIdMenu.h"
 #include "LevelContent.h"
 #include "MainProgram.h"
+#include "ScreenNotice.h"
 #include "adventure/Cast.h"
 #include "adventure/Character.h"
 #include "adventure/ElementFactory.h"
@@ -28,6 +29,7 @@
 #include "graphics/LoadingScreen.h"
 #include "graphics/RenderEngine.h"
 #include "graphics/RenderTargetPainter.h"
+#include "graphics/ScreenShotGrabber.h"
 #include "graphics/ScreenRumble.h"
 #include "platform/Platform.h"
 #include "graphics/SpriteManager.h"
@@ -298,6 +300,7 @@ void GameRuvId::Update(float seconds)
     if (!initialised)
         return;
     SoundEngine::GetInstance().Update(seconds);
+    ScreenNotice::GetInstance().Update(seconds);
     MusicPlayer::GetInstance().Update(seconds);
     SpeechPlayer::GetInstance().Update(seconds);
     ScreenRumble::GetInstance().Update(seconds);
@@ -333,6 +336,7 @@ void GameRuvId::Render()
     } else {
         menu.DrawBar();
         level->Render();
+        ScreenNotice::GetInstance().Draw();
     }
     engine.Render();
     if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
@@ -373,9 +377,72 @@ bool GameRuvId::SaveGame(File& file)
     return true;
 }
 
+bool GameRuvId::MaySaveNow() const
+{
+    return Adventure() != nullptr && !creditsMode && menu.IsEnabled() && GameParameters::GetInstance().IsSavingAllowed();
+}
+
+void GameRuvId::QuickSave()
+{
+    ScreenNotice& notice = ScreenNotice::GetInstance();
+    if (!MaySaveNow()) {
+        notice.Show("Hier kann nicht gespeichert werden.");
+        return;
+    }
+    const std::unique_ptr<Image> picture = ScreenShotGrabber::GetInstance().GrabScreen();
+    if (picture == nullptr || !MainProgram::GetInstance().SaveGame(quickSlot, *picture)) {
+        notice.Show("Schnellspeichern ist fehlgeschlagen.");
+        return;
+    }
+    notice.Show("Schnell gespeichert.");
+}
+
+void GameRuvId::QuickLoad()
+{
+    ScreenNotice& notice = ScreenNotice::GetInstance();
+    if (!MaySaveNow()) {
+        notice.Show("Hier kann nicht geladen werden.");
+        return;
+    }
+    if (!File::Exists(MainProgram::SlotFile(quickSlot, "dat").c_str())) {
+        notice.Show("Es gibt noch keinen Schnellspeicherstand.");
+        return;
+    }
+    // A damaged quick save is refused whole (the log says why); the game
+    // goes on.
+    const int loadedLevel = MainProgram::GetInstance().LoadGame(quickSlot);
+    if (loadedLevel < 0) {
+        notice.Show("Der Schnellspeicherstand ist besch\xE4" "digt.");
+        return;
+    }
+    notice.Show("Schnellspeicherstand geladen.");
+    menu.StartLoadedGame(loadedLevel);
+}
+
+bool GameRuvId::OnComfortKey(int key)
+{
+    if (menu.IsOpen())
+        return false;
+    switch (key) {
+    case keyQuickSave:
+        QuickSave();
+        return true;
+    case keyQuickLoad:
+        QuickLoad();
+        return true;
+    case keyDialogueLog:
+        if (Adventure() == nullptr || !menu.MayOpen())
+            return false;
+        menu.OpenDialogueLog();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void GameRuvId::OnKeyDown(int key)
 {
-    if (!initialised)
+    if (!initialised || OnComfortKey(key))
         return;
     bool activated = false;
     if (!menu.OnKeyDown(key, activated)) {

@@ -18,6 +18,10 @@
 // While the menu is closed the level gets every frame and the input; while a
 // page is open the level stands still. An episode enables the menu whenever
 // its player may act.
+//
+// Then, too, F2 saves the episode into a quick slot of its own beside the
+// player's nine ("savegames\savegame0.dat") and F3 loads it again; the
+// minigames and the credits refuse both. L opens the dialogue log.
 
 #include "GameState.h"
 #include "InGameMenu.h"
@@ -34,6 +38,10 @@ class RuvIdLevelAdventure;
 class GameRuvId final : public GameState, public LevelOwner {
 public:
     static constexpr int creditsLevel = 99;
+    static constexpr int quickSlot = 0;
+    static constexpr int keyQuickSave = 113; // F2
+    static constexpr int keyQuickLoad = 114; // F3
+    static constexpr int keyDialogueLog = 'L';
 
     GameRuvId();
     ~GameRuvId() override;
@@ -74,6 +82,9 @@ public:
     // Every element from the settings file and the level back to their
     // start; the menu closes.
     void ResetGame();
+    // The quick slot, with a line on the screen that says how it went.
+    void QuickSave();
+    void QuickLoad();
 
     // Whether the level runs as the closing credits (level 99).
     static bool IsCreditsMode() { return creditsMode; }
@@ -84,6 +95,11 @@ public:
 
 private:
     RuvIdLevelAdventure* Adventure() const;
+    // Whether the player could save from the menu now: an episode (not the
+    // credits) whose player may act, with saving allowed.
+    bool MaySaveNow() const;
+    // The keys of the comforts above; false when the key is not one.
+    bool OnComfortKey(int key);
     // Whether the settings file created the object (a dynamic block).
     bool IsCreated(const Object* object) const;
 

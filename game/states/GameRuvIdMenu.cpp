@@ -6,6 +6,7 @@
 #include "MenuSound.h"
 #include "SharedMenus.h"
 #include "adventure/Cast.h"
+#include "adventure/DialogueLog.h"
 #include "adventure/RuvIdLevelAdventure.h"
 #include "app/DX3Application.h"
 #include "app/Debug.h"
@@ -109,13 +110,9 @@ int GameRuvIdMenu::MinigameLevel(int minigame)
 
 bool GameRuvIdMenu::AnySavegame()
 {
-    char name[64];
     for (int slot = 1; slot <= 9; ++slot) {
-        std::snprintf(name, sizeof name, "savegames\\savegame%d.dat", slot);
-        if (!File::Exists(name))
-            continue;
-        std::snprintf(name, sizeof name, "savegames\\savegame%d.bmp", slot);
-        if (File::Exists(name))
+        if (File::Exists(MainProgram::SlotFile(slot, "dat").c_str()) &&
+            File::Exists(MainProgram::SlotFile(slot, "bmp").c_str()))
             return true;
     }
     return false;
@@ -128,6 +125,8 @@ void GameRuvIdMenu::Init(int)
     // here begins where it asks to.
     RuvIdLevelAdventure::SetCatapultWon(false);
     RuvIdLevelAdventure::SetAlienShooterWon(false);
+    // The dialogue log tells of the game played since the title screen.
+    DialogueLog::GetInstance().Clear();
     LoadingScreen& loading = LoadingScreen::GetInstance();
     SpriteLoaderUtil::Load("data\\menu\\sprites.txt", "data\\menu\\sprites\\", 0.0f, 0.3f);
     SpriteLoaderUtil::Load("data\\sharedadventure\\sprites.txt", "data\\sharedadventure\\sprites\\", 0.3f, 0.5f);

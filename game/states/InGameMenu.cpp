@@ -23,9 +23,17 @@
 namespace {
 
 // The animations by their place in the menu's array.
-enum Picture { menuBackground, savegameBackground, savegameLoadBackground, optionsBar, ingameOptionsBackground };
-constexpr const char* pictureLabels[] = {"menu_background", "savegame_background", "savegame_load_background",
-                                         "options_bar", "ingame_options_background"};
+enum Picture {
+    menuBackground,
+    savegameBackground,
+    savegameLoadBackground,
+    optionsBar,
+    ingameOptionsBackground,
+    dialogueLogBackground
+};
+constexpr const char* pictureLabels[] = {"menu_background",          "savegame_background", "savegame_load_background",
+                                         "options_bar",              "ingame_options_background",
+                                         "dialogue_log_background"};
 
 // The label's box; its top follows the bar.
 constexpr int labelX = 76;
@@ -92,6 +100,7 @@ void InGameMenu::LoadAnimations()
         animations[picture].SetSpriteLabel(pictureLabels[picture]);
     loading.AddProgress(0.02f);
     animations[ingameOptionsBackground].SetSpriteLabel(pictureLabels[ingameOptionsBackground]);
+    animations[dialogueLogBackground].SetSpriteLabel(pictureLabels[dialogueLogBackground]);
     loading.AddProgress(0.02f);
     cursor.SetSpriteLabel("cursor");
 }
@@ -120,11 +129,13 @@ void InGameMenu::SetPointer(int x, int y)
 
 void InGameMenu::SetState(int newState)
 {
-    if (newState < closed || newState > optionsPage) {
+    if (newState < closed || newState > dialogueLogPage) {
         LogError("GameRuvId::SetMenuState: Unknown Menustate %d!\n", newState);
         return;
     }
     const int previous = state;
+    if (previous == dialogueLogPage && newState != dialogueLogPage)
+        dialogueLog.Close();
     SoundEngine& sound = Sound();
     if (previous == closed && newState != closed) {
         if (level != nullptr)
@@ -163,6 +174,9 @@ void InGameMenu::SetState(int newState)
     case emptyPage:
         menuList.Clear();
         break;
+    case dialogueLogPage:
+        dialogueLog.Open(menuList);
+        break;
     default: // the shared pages fill the list themselves
         break;
     }
@@ -182,6 +196,8 @@ void InGameMenu::BuildMainPage()
     if (savegameAvailable)
         add("Spiel laden", idLoad);
     add("Optionen", idOptions);
+    if (!IsMinigame(levelNumber))
+        add("Gespr\xE4" "che", idDialogueLog);
     menuList.AddButton("Spiel beenden", 325, 634, idQuit);
 }
 
@@ -250,6 +266,8 @@ void InGameMenu::DrawPage(bool drawCursor)
         background = savegameLoadBackground;
     else if (state == optionsPage)
         background = ingameOptionsBackground;
+    else if (state == dialogueLogPage)
+        background = dialogueLogBackground;
     if (Sprite* picture = animations[background].GetSprite())
         picture->DrawTopLeft(0, 0, 0, pageDepth);
     if (state == savingPage || state == loadingPage)
@@ -277,6 +295,12 @@ bool InGameMenu::OnKeyDown(int key, bool& activated)
         return false;
     activated = menuList.OnKey(key);
     return true;
+}
+
+void InGameMenu::OpenDialogueLog()
+{
+    dialogueLogFromGame = true;
+    SetState(dialogueLogPage);
 }
 
 bool InGameMenu::OnBarClick()
@@ -333,14 +357,7 @@ void InGameMenu::OnClick(bool byPointer)
                 SetState(mainPage);
                 break;
             }
-            Sound().StopAll();
-            MenuSound::Click();
-            StopLevel();
-            GameParameters::GetInstance().SetSavingAllowed(true);
-            SetState(closed);
-            program.SetLevel(loadedLevel);
-            program.SetProject("GameRuvId");
-            Leave();
+            StartLoadedGame(loadedLevel);
         }
         break;
     }
@@ -348,6 +365,16 @@ void InGameMenu::OnClick(bool byPointer)
         if (id == idBack) {
             MenuSound::Click();
             SetState(mainPage);
+        }
+        break;
+    case dialogueLogPage:
+        if (dialogueLog.OnClick(menuList)) {
+            if (dialogueLogFromGame) {
+                Wipe(DirectDraw::fadeForward);
+                SetState(closed);
+            } else {
+                SetState(mainPage);
+            }
         }
         break;
     case optionsPage: {
@@ -400,9 +427,32 @@ void InGameMenu::OnMainPageClick(int id)
         SetState(optionsPage);
         shared.InitOptions(menuList, true);
         break;
+    case idDialogueLog:
+        MenuSound::Click();
+        dialogueLogFromGame = false;
+        SetState(dialogueLogPage);
+        break;
     default:
         break;
     }
+}
+
+void InGameMenu::StartLoadedGame(int loadedLevel)
+{
+    const bool fromPage = IsOpen();
+    Sound().StopAll();
+    if (fromPage)
+        MenuSound::Click();
+    StopLevel();
+    GameParameters::GetInstance().SetSavingAllowed(true);
+    SetState(closed);
+    MainProgram& program = MainProgram::GetInstance();
+    program.SetLevel(loadedLevel);
+    program.SetProject("GameRuvId");
+    if (fromPage)
+        Leave();
+    else
+        LoadingScreen::GetInstance().Begin();
 }
 
 void InGameMenu::StopLevel()

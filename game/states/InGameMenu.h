@@ -7,7 +7,7 @@
 //   0 closed: the level runs       4 savegame browser, loading
 //   1 main page                    5 empty page ("Zurück" returns to 1)
 //   2 quit question                6 options
-//   3 savegame browser, saving
+//   3 savegame browser, saving     7 dialogue log (of an episode)
 //
 // The bar slides only while the level enables the menu; Escape opens the
 // main page then too, and in a minigame (level 7 and up) always. Opening
@@ -15,6 +15,7 @@
 // keeps a screenshot of the scene for a savegame; closing gives the level
 // its mix back. Main thread only.
 
+#include "DialogueLogPage.h"
 #include "MenuList.h"
 #include "graphics/Animation.h"
 
@@ -34,6 +35,7 @@ public:
         loadingPage = 4,
         emptyPage = 5,
         optionsPage = 6,
+        dialogueLogPage = 7,
     };
     enum ItemId : int {
         idBack = 0,
@@ -44,6 +46,7 @@ public:
         idYes = 5,
         idNo = 6,
         idOptions = 7,
+        idDialogueLog = 8,
     };
     static constexpr float barHidden = -128.0f;
     // The bar comes in while the pointer is above this row.
@@ -56,14 +59,14 @@ public:
     // For the level `levelNumber` (the credits dance runs as 7 with
     // creditsMode): the menu closed, the bar hidden and not enabled.
     void Start(Level* level, int levelNumber, bool creditsMode, bool savegameAvailable);
-    // The pages' five pictures; the loading bar moves on by 0.06 meanwhile.
+    // The pages' six pictures; the loading bar moves on by 0.06 meanwhile.
     void LoadAnimations();
     // Lets the animations, the screenshot and the level go.
     void Stop();
 
     int GetState() const { return state; }
     bool IsOpen() const { return state != closed; }
-    // Another state than 0 to 6 is logged and changes nothing.
+    // Another state than 0 to 7 is logged and changes nothing.
     void SetState(int newState);
     void SetEnabled(bool on) { enabled = on; }
     bool IsEnabled() const { return enabled; }
@@ -87,9 +90,16 @@ public:
     bool OnKeyDown(int key, bool& activated);
     // A click while the menu is closed: true when it opened the menu.
     bool OnBarClick();
+    // The dialogue log straight from the game (its key): "Zurück" goes back
+    // to the game, not to the main page.
+    void OpenDialogueLog();
     // A click while a page is open; a key's activation (not by the pointer)
     // leaves a choice under the pointer alone.
     void OnClick(bool byPointer = true);
+
+    // Leaves the level for the savegame MainProgram::LoadGame opened: the
+    // level's sounds and scripts end, the loaded level starts next frame.
+    void StartLoadedGame(int loadedLevel);
 
     const MenuList& GetMenuList() const { return menuList; }
     MenuList& GetMenuList() { return menuList; }
@@ -115,7 +125,9 @@ private:
     int pointerY = 384;
     std::unique_ptr<Image> screenshot;
     MenuList menuList;
-    std::array<Animation, 5> animations;
+    DialogueLogPage dialogueLog;
+    bool dialogueLogFromGame = false;
+    std::array<Animation, 6> animations;
     // Drawn over the pages in full screen, where the system shows none.
     Animation cursor;
 };

@@ -119,11 +119,12 @@ int MainProgram::Command(const char* name, int arg1, int arg2)
     return currentState ? currentState->Command(name, arg1, arg2) : 0;
 }
 
-namespace {
-std::string SlotFile(int slot, const char* extension)
+std::string MainProgram::SlotFile(int slot, const char* extension)
 {
     return "savegames\\savegame" + std::to_string(slot) + "." + extension;
 }
+
+namespace {
 
 // A save killed half-way leaves the slot's files whole, but beside them
 // what it had not finished: the unscrambled savegame "<dat>.new" and the

@@ -43,6 +43,8 @@ public:
     // crash leaves each of the two files whole, old or new; what such a save
     // left unfinished beside them goes with the slot's next save.
     bool SaveGame(int slot, const Image& image);
+    // "savegames\savegame<slot>.<extension>"; slot 0 is the quick slot.
+    static std::string SlotFile(int slot, const char* extension);
     // Opens a slot's savegame and keeps it, positioned after its third line,
     // for the game state to apply; the level it was saved in, or -1.
     int LoadGame(int slot);

@@ -1,5 +1,6 @@
 #include "SavegameCheck.h"
 
+#include "MainProgram.h"
 #include "files/File.h"
 
 #include <cstdio>
@@ -126,7 +127,7 @@ bool SavegameCheck::Check(File& file, Header& header, std::string& fault)
 
 bool SavegameCheck::CheckSlot(int slot, Header& header, std::string& fault)
 {
-    const std::string name = "savegames\\savegame" + std::to_string(slot) + ".dat";
+    const std::string name = MainProgram::SlotFile(slot, "dat");
     File file;
     if (!file.OpenMemory(name.c_str(), "r")) {
         fault = "it cannot be opened";

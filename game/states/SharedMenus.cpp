@@ -69,9 +69,10 @@ constexpr float creditsSpeed = 70.0f;
 // The name of a highscore whose name entry ended empty.
 constexpr const char* unnamedPlayer = "Spieler";
 
+// Slot 0 to 8 of the browser is the player's slot 1 to 9.
 std::string SlotFile(int slot, const char* extension)
 {
-    return "savegames\\savegame" + std::to_string(slot + 1) + "." + extension;
+    return MainProgram::SlotFile(slot + 1, extension);
 }
 
 std::string SlotSpriteLabel(int slot)

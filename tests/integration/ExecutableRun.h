@@ -4,6 +4,7 @@
 // temporary copy of the development tree's data.
 
 #include "GameParameters.h"
+#include "files/Scrambler.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,24 @@ protected:
         config = std::regex_replace(config, std::regex("startGameState \\w+"), "startGameState GameRuvId");
         config = std::regex_replace(config, std::regex("activeLevel \\d+"), "activeLevel " + std::to_string(level));
         WriteFile(directory / "data" / "config.txt", config);
+    }
+
+    // A savegame's text, descrambled ("" when there is none); slot 0 is the
+    // quick slot.
+    std::string Savegame(int slot) const
+    {
+        std::string text = ReadFile(directory / "savegames" / ("savegame" + std::to_string(slot) + ".dat"));
+        DescrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
+        return text;
+    }
+    // A savegame's text without its second line, the date.
+    static std::string WithoutDate(const std::string& text)
+    {
+        const std::size_t title = text.find('\n');
+        if (title == std::string::npos)
+            return text;
+        const std::size_t date = text.find('\n', title + 1);
+        return text.substr(0, title) + (date == std::string::npos ? "" : text.substr(date));
     }
 
     std::string Log() const { return ReadFile(directory / "debug.txt"); }

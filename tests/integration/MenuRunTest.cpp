@@ -3,7 +3,6 @@
 #include "ExecutableRun.h"
 #include "GameParameters.h"
 #include "RecordedInput.h"
-#include "files/Scrambler.h"
 
 #include <filesystem>
 #include <regex>
@@ -139,22 +138,13 @@ TEST_F(MenuRunTest, AGameSavedInTheEngineRoomLoadsAsItWasSaved)
     EXPECT_TRUE(Contains(afterLoading, "<ScriptRoomMaschinenraum>"));
 
     // What was saved: the crystal in the inventory, its flag, the room.
-    const auto read = [this](const char* name) {
-        std::string text = ReadFile(directory / "savegames" / name);
-        DescrambleBuffer(reinterpret_cast<unsigned char*>(text.data()), text.size());
-        return text;
-    };
-    const std::string first = read("savegame1.dat");
+    const std::string first = Savegame(1);
     EXPECT_TRUE(Contains(first, "    \"item 0000\" \"RoomBr\xFC" "cke|Kristall\"\n")) << first;
     EXPECT_TRUE(Contains(first, "[Flag] \"RoomBr\xFC" "cke|KristallGenommen\"\n{\n    \"value\" 1\n")) << first;
     EXPECT_TRUE(Contains(first, "    \"Current Room\" \"RoomMaschinenraum|Room\"\n")) << first;
     // Saved again right after loading, the game holds the same state (the
     // date line aside).
-    const auto body = [](const std::string& text) {
-        const std::size_t title = text.find('\n');
-        return text.substr(0, title) + text.substr(text.find('\n', title + 1));
-    };
-    EXPECT_EQ(body(read("savegame2.dat")), body(first));
+    EXPECT_EQ(WithoutDate(Savegame(2)), WithoutDate(first));
 }
 
 TEST_F(MenuRunTest, AnotherColourDepthRebuildsTheMenuAndIsKept)

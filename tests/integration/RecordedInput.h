@@ -29,6 +29,9 @@ public:
         next += 3;
         return *this;
     }
+    // A key alone, for holding it over frames.
+    RecordedInput& KeyDown(int key) { return Event("keydown " + std::to_string(key)); }
+    RecordedInput& KeyUp(int key) { return Event("keyup " + std::to_string(key)); }
     // The key `times` over.
     RecordedInput& Press(int key, int times = 1)
     {
@@ -53,6 +56,15 @@ public:
     // The left button alone, for holding it over frames.
     RecordedInput& ButtonDown(int x, int y) { return Button("lbuttondown", x, y); }
     RecordedInput& ButtonUp(int x, int y) { return Button("lbuttonup", x, y); }
+    // A right click, two frames after the pointer moved there.
+    RecordedInput& RightClick(int x, int y)
+    {
+        const std::string at = std::to_string(x) + " " + std::to_string(y);
+        Line(next, "mousemove " + at);
+        Line(next + 2, "rbuttondown " + at + " rbuttonup " + at);
+        next += 3;
+        return *this;
+    }
     // Photographs this frame (with --shot-frames ShotFrames()); the next
     // input comes `after` frames later.
     RecordedInput& Shoot(int after = 2)
@@ -77,7 +89,11 @@ public:
 private:
     RecordedInput& Button(const char* event, int x, int y)
     {
-        Line(next, std::string(event) + " " + std::to_string(x) + " " + std::to_string(y));
+        return Event(std::string(event) + " " + std::to_string(x) + " " + std::to_string(y));
+    }
+    RecordedInput& Event(const std::string& event)
+    {
+        Line(next, event);
         next += 1;
         return *this;
     }

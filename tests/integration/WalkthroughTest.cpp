@@ -4,7 +4,6 @@
 
 #include "ExecutableRun.h"
 #include "RecordedInput.h"
-#include "files/Scrambler.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -166,8 +165,7 @@ TEST_F(WalkthroughTest, EpisodeOnePlaysFromNewGameToTheDanceContest)
 
     // Saved before the garland went to Kalani: every step but the last
     // has given its flag, and the garland is in the inventory.
-    std::string saved = ReadFile(directory / "savegames" / "savegame1.dat");
-    DescrambleBuffer(reinterpret_cast<unsigned char*>(saved.data()), saved.size());
+    const std::string saved = Savegame(1);
     const auto flag = [&saved](const std::string& name) {
         const std::size_t found = saved.find("[Flag] \"" + name + "\"\n{\n    \"value\" ");
         return found == std::string::npos ? -1 : saved[saved.find("\"value\" ", found) + 8] - '0';

@@ -2,6 +2,7 @@
 #include "InGameMenu.h"
 #include "MainProgram.h"
 #include "SavingState.h"
+#include "adventure/DialogueLog.h"
 #include "adventure/Level.h"
 #include "audio/SoundEngine.h"
 #include "files/Scrambler.h"
@@ -65,6 +66,7 @@ TEST_F(InGameMenuTest, TheMainPageOffersWhatTheGameAllows)
     EXPECT_EQ(Items(menu), (std::vector<Placed>{{"Weiterspielen", 541, 209, 4},
                                                 {"Spiel speichern", 504, 276, 1},
                                                 {"Optionen", 467, 343, 7},
+                                                {"Gespr\xE4" "che", 430, 410, 8},
                                                 quit}));
 
     // With a savegame on the disk "Spiel laden" comes after saving.
@@ -74,10 +76,11 @@ TEST_F(InGameMenuTest, TheMainPageOffersWhatTheGameAllows)
                                                 {"Spiel speichern", 504, 276, 1},
                                                 {"Spiel laden", 467, 343, 2},
                                                 {"Optionen", 430, 410, 7},
+                                                {"Gespr\xE4" "che", 393, 477, 8},
                                                 quit}));
 
     // The closing credits and a minigame started from the main menu save
-    // nothing.
+    // nothing, and have no dialogue log.
     menu.Start(&level, 7, true, true);
     menu.SetState(InGameMenu::mainPage);
     EXPECT_EQ(Items(menu), (std::vector<Placed>{{"Weiterspielen", 541, 209, 4},
@@ -102,9 +105,56 @@ TEST_F(InGameMenuTest, TheMainPageOffersWhatTheGameAllows)
                                                 {"Ja", 428, 400, 5},
                                                 {"Nee", 403, 460, 6}}));
     StartLog();
-    menu.SetState(7);
+    menu.SetState(8);
     EXPECT_EQ(menu.GetState(), InGameMenu::quitQuestion);
-    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: GameRuvId::SetMenuState: Unknown Menustate 7!\n");
+    EXPECT_EQ(ReadFile("debug.txt"), "***ERROR: GameRuvId::SetMenuState: Unknown Menustate 8!\n");
+}
+
+TEST_F(InGameMenuTest, TheDialogueLogTurnsItsPagesAndGoesBackWhereItWasOpened)
+{
+    DialogueLog& log = DialogueLog::GetInstance();
+    log.Clear();
+    for (int line = 0; line < 10; ++line)
+        log.Add({line % 2 == 0 ? "Juna" : "KIRA", "Satz<br>" + std::to_string(line), ""});
+    const auto rows = [](const InGameMenu& menu) {
+        std::vector<std::string> texts;
+        for (const MenuList::Item& item : menu.GetMenuList().GetItems())
+            texts.push_back(item.text);
+        return texts;
+    };
+
+    // From the main page: the newest seven lines, the way to older ones,
+    // none to newer ones.
+    WatchedLevel level;
+    InGameMenu menu;
+    menu.Start(&level, 1, false, false);
+    menu.SetState(InGameMenu::mainPage);
+    Click(menu, InGameMenu::idDialogueLog);
+    EXPECT_EQ(menu.GetState(), InGameMenu::dialogueLogPage);
+    EXPECT_EQ(rows(menu), (std::vector<std::string>{"KIRA: Satz 3", "Juna: Satz 4", "KIRA: Satz 5", "Juna: Satz 6",
+                                                    "KIRA: Satz 7", "Juna: Satz 8", "KIRA: Satz 9",
+                                                    "Fr\xFC" "here", "Zur\xFC" "ck"}));
+    // Older: a whole page from the first line, and the way back to newer.
+    Click(menu, DialogueLogPage::idEarlier);
+    EXPECT_EQ(rows(menu), (std::vector<std::string>{"Juna: Satz 0", "KIRA: Satz 1", "Juna: Satz 2", "KIRA: Satz 3",
+                                                    "Juna: Satz 4", "KIRA: Satz 5", "Juna: Satz 6",
+                                                    "Sp\xE4" "tere", "Zur\xFC" "ck"}));
+    Click(menu, DialogueLogPage::idLater);
+    EXPECT_EQ(rows(menu).front(), "KIRA: Satz 3");
+    // A line without a recording plays nothing; "Zurück" leads back to the
+    // main page.
+    Click(menu, DialogueLogPage::firstRowId);
+    EXPECT_EQ(menu.GetState(), InGameMenu::dialogueLogPage);
+    Click(menu, DialogueLogPage::idBack);
+    EXPECT_EQ(menu.GetState(), InGameMenu::mainPage);
+
+    // Opened by its key from the game, Escape goes back to the game.
+    menu.SetState(InGameMenu::closed);
+    menu.OpenDialogueLog();
+    EXPECT_EQ(menu.GetState(), InGameMenu::dialogueLogPage);
+    EXPECT_TRUE(PressEscape(menu));
+    EXPECT_EQ(menu.GetState(), InGameMenu::closed);
+    log.Clear();
 }
 
 TEST_F(InGameMenuTest, EscapeOpensTheEpisodesMenuOnlyWhenEnabledAndAMinigamesAlways)

@@ -76,10 +76,10 @@ TEST_F(SharedSpritesTest, ListNamesEveryLabelTheGameDrawsOnceWithItsArt)
     const std::map<std::string, std::vector<SpriteListLine>> list = ReadSpriteList("sharedadventure");
     const std::vector<std::string> labels = {
         "loading", "menu_background", "savegame_background", "savegame_load_background",
-        "ingame_options_background", "options_bar", "cursor", "menu_arrow_left", "menu_arrow_right",
+        "ingame_options_background", "dialogue_log_background", "options_bar", "cursor", "menu_arrow_left", "menu_arrow_right",
         "savegame_marker", "savegame_empty_slot", "inventar", "inventar_field", "inventar_field_empty",
         "inventar_field_selection", "inventar_arrow_left", "inventar_arrow_right", "conversation_bar", "shadow",
-        "sprechblase_rect", "sprechblase_left", "sprechblase_right"};
+        "sprechblase_rect", "sprechblase_left", "sprechblase_right", "hotspot_marker"};
     for (const std::string& label : labels) {
         SCOPED_TRACE(label);
         const auto found = list.find(label);
@@ -107,7 +107,7 @@ TEST_F(SharedSpritesTest, ListNamesEveryLabelTheGameDrawsOnceWithItsArt)
 TEST_F(SharedSpritesTest, PagesCoverTheScreenAndTheSlotPictureACell)
 {
     for (const char* page : {"loading", "menu_background", "savegame_background", "savegame_load_background",
-                             "ingame_options_background"}) {
+                             "ingame_options_background", "dialogue_log_background"}) {
         SCOPED_TRACE(page);
         const Art art(page);
         ASSERT_TRUE(art.Loaded());

@@ -207,6 +207,20 @@ Picture InGameOptionsPage()
     });
 }
 
+// The dialogue log of the in-game menu: one wide panel for its seven rows
+// of lines (from row 112, 70 apart), the pads of "Frühere" and "Spätere"
+// under it and "Zurück" in the corner.
+Picture DialogueLogPage()
+{
+    return ship::DrawPage(43, "Gespräche", [](cairo_t* cairo) {
+        ship::DrawPanel(cairo, 40.0, 96.0, 944.0, 508.0);
+        DrawFlyingCutter(cairo, 380.0, 690.0, 110.0, -0.15);
+        DrawButtonPad(cairo, 640.0, 630.0); // "Frühere"
+        DrawButtonPad(cairo, 860.0, 630.0); // "Spätere"
+        DrawButtonPad(cairo, 137.0, 694.0); // "Zurück"
+    });
+}
+
 // The bar that slides in from the top while the pointer is near it: a
 // riveted sign behind the word "Menü", which the game writes at (76, 9) of
 // this picture in the big menu font.
@@ -238,6 +252,7 @@ bool WriteMenuPages(SpriteFolder& output)
            output.AddPage("savegame_load_background", SavegamePage("Spiel laden", 37)) &&
            output.AddPage("savegame_empty_slot", EmptySlot()) &&
            output.AddPage("ingame_options_background", InGameOptionsPage()) &&
+           output.AddPage("dialogue_log_background", DialogueLogPage()) &&
            output.AddStatic("options_bar", MenuBar());
 }
 

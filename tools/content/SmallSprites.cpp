@@ -1,6 +1,6 @@
 // The small shared pieces: the pointer, the arrows of choice items, the
-// speech bubble, the shadow under characters and the frame that marks the
-// savegame slot under the pointer.
+// speech bubble, the shadow under characters, the frame that marks the
+// savegame slot under the pointer and the marker of a hotspot.
 
 #include "SharedSpriteParts.h"
 #include "SceneShapes.h"
@@ -151,11 +151,37 @@ Picture SavegameMarker()
     return picture;
 }
 
+// The marker the hotspot key puts on everything the player can click: a
+// soft teal glow with an orange ring and a cream eye, readable on the dark
+// ship as on the bright beach.
+Picture HotspotMarker()
+{
+    constexpr int size = 30;
+    constexpr double centre = size / 2.0;
+    Picture picture(size, size);
+    cairo_t* cairo = picture.Cairo();
+    SetGradient(cairo, cairo_pattern_create_radial(centre, centre, 0.0, centre, centre, centre),
+                {{0.0, colour::tealLight, 0.7}, {0.7, colour::teal, 0.35}, {1.0, colour::teal, 0.0}});
+    cairo_paint(cairo);
+    cairo_new_path(cairo);
+    cairo_arc(cairo, centre, centre, 8.5, 0.0, fullTurn);
+    SetColour(cairo, colour::outline);
+    cairo_set_line_width(cairo, 5.0);
+    cairo_stroke_preserve(cairo);
+    SetColour(cairo, colour::orangeLight);
+    cairo_set_line_width(cairo, 2.5);
+    cairo_stroke(cairo);
+    cairo_arc(cairo, centre, centre, 3.0, 0.0, fullTurn);
+    SetColour(cairo, colour::cream);
+    cairo_fill(cairo);
+    return picture;
+}
+
 } // namespace
 
 bool WriteSmallSprites(SpriteFolder& output)
 {
-    output.Comment("Mauszeiger, Auswahlpfeile, Sprechblase, Schatten und Spielstandrahmen");
+    output.Comment("Mauszeiger, Auswahlpfeile, Sprechblase, Schatten, Spielstandrahmen und Hotspot-Marke");
     std::vector<Picture> cursor;
     for (int frame = 0; frame < cursorFrames; ++frame)
         cursor.push_back(CursorFrame(frame));
@@ -164,7 +190,8 @@ bool WriteSmallSprites(SpriteFolder& output)
            output.AddStatic("sprechblase_rect", BubbleFrame()) &&
            output.AddStatic("sprechblase_left", BubbleTail(true)) &&
            output.AddStatic("sprechblase_right", BubbleTail(false)) && output.AddStatic("shadow", Shadow()) &&
-           output.AddStatic("savegame_marker", SavegameMarker());
+           output.AddStatic("savegame_marker", SavegameMarker()) &&
+           output.AddStatic("hotspot_marker", HotspotMarker());
 }
 
 } // namespace content::shared
