@@ -2,6 +2,7 @@
 
 #include "HostPath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
