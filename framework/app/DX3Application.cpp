@@ -1,15 +1,21 @@
 #include "DX3Application.h"
 
 #include "Debug.h"
+#include "PngWriter.h"
 #include "ScriptedRun.h"
 #include "files/File.h"
+#include "files/GameFolders.h"
 #include "platform/VirtualKey.h"
+#include "platform/Windows1252.h"
 
 #include <sys/utsname.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +47,23 @@ void KernelVersion(unsigned& major, unsigned& minor, unsigned& patch)
     utsname name{};
     if (uname(&name) == 0)
         std::sscanf(name.release, "%u.%u.%u", &major, &minor, &patch);
+}
+
+// A screenshot's file in the folder: named after the local time, with -2,
+// -3 ... added when a file of that name is there already.
+std::filesystem::path NewScreenshotPath(const std::filesystem::path& folder)
+{
+    char stamp[32] = "";
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) != nullptr)
+        std::strftime(stamp, sizeof(stamp), "%Y%m%d-%H%M%S", &local);
+    const std::string base = std::string("zephyra-") + stamp;
+    std::filesystem::path path = folder / (base + ".png");
+    std::error_code ignored;
+    for (int number = 2; std::filesystem::exists(std::filesystem::symlink_status(path, ignored)); ++number)
+        path = folder / (base + "-" + std::to_string(number) + ".png");
+    return path;
 }
 
 } // namespace
@@ -180,6 +203,7 @@ int DX3Application::Run()
 
     if (scriptedRun != nullptr)
         scriptedRun->Finish(frameCount, window);
+    WriteRequestedScreenshot();
     OnDestroy();
     ShutdownSound();
     LogPrint("Shutting down DirectDraw.\n");
@@ -193,6 +217,7 @@ void DX3Application::RunFrame()
     platform::Window& window = Host().GetWindow();
     platform::Clock& clock = Host().GetClock();
     Debug::GetInstance().FlushOtherThreads();
+    WriteRequestedScreenshot();
     if (scriptedRun != nullptr) {
         scriptedRun->FrameStarting(frameCount, window);
         if (scriptedRun->ShouldStop(frameCount)) {
@@ -233,6 +258,50 @@ bool DX3Application::TranslateAccelerator(const WindowMessage& message)
     }
 }
 
+bool DX3Application::TakeScreenshotKey(const WindowMessage& message)
+{
+    if ((message.type != MessageType::KeyDown && message.type != MessageType::KeyUp) ||
+        message.value != VirtualKey::FunctionKey(12))
+        return false;
+    if (message.type == MessageType::KeyDown && !screenshotAfterPresent) {
+        // The picture on the screen now is not kept (a copy of every frame
+        // would cost 3 MB a frame for a key pressed now and then); the next
+        // one, a frame later, is.
+        platform::Window& window = Host().GetWindow();
+        window.KeepPresentedPictures(true);
+        screenshotAfterPresent = window.GetPresentCount();
+    }
+    return true;
+}
+
+void DX3Application::WriteRequestedScreenshot()
+{
+    platform::Window& window = Host().GetWindow();
+    if (!screenshotAfterPresent || window.GetPresentCount() == *screenshotAfterPresent)
+        return;
+    screenshotAfterPresent.reset();
+    // Scripted screenshots keep every picture; otherwise keeping ends here.
+    if (scriptedRun == nullptr || !scriptedRun->WantsPictures())
+        window.KeepPresentedPictures(false);
+
+    const std::filesystem::path folder = GameFolders::Current().GetScreenshotFolder();
+    std::error_code creation;
+    std::filesystem::create_directories(folder, creation);
+    if (creation) {
+        LogWarning("DX3Application: Screenshot folder <%s> cannot be created: %s\n",
+                   Windows1252::FromUtf8(folder.string()).c_str(), creation.message().c_str());
+        return;
+    }
+    const std::string path = NewScreenshotPath(folder).string();
+    const std::string logged = Windows1252::FromUtf8(path);
+    errno = 0;
+    if (WritePng(path, window.GetLastPresented()))
+        LogPrint("DX3Application: Screenshot <%s>\n", logged.c_str());
+    else
+        LogWarning("DX3Application: Screenshot <%s> cannot be written: %s\n", logged.c_str(),
+                   errno != 0 ? std::strerror(errno) : "no picture");
+}
+
 void DX3Application::ExecuteMenuCommand(MenuCommand command)
 {
     switch (command) {
@@ -256,6 +325,8 @@ void DX3Application::ExecuteMenuCommand(MenuCommand command)
 
 void DX3Application::HandleMessage(const WindowMessage& received)
 {
+    if (TakeScreenshotKey(received))
+        return;
     if (platform::IsInputMessage(received.type) && MoviePlaying)
         return;
     platform::Window& window = Host().GetWindow();
@@ -354,7 +425,11 @@ bool PlayMovieShowing(const char* fileName, const std::function<void()>& present
                                        static_cast<int>(height * 0.6666)};
     platform::MovieHooks hooks;
     hooks.dispatch = &DX3Application::WindowProcedure;
-    hooks.presented = presented;
+    hooks.presented = [owner, &presented] {
+        owner->WriteRequestedScreenshot();
+        if (presented)
+            presented();
+    };
     std::string error;
     MoviePlaying = true;
     const bool played = Host().GetVideoPlayer().Play(movie, screen, window, hooks, error);

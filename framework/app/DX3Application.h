@@ -10,11 +10,16 @@
 // time since the previous one, clamped to 5..100 ms, and frames start at
 // least 10 ms apart. In full screen the application is active only while its
 // window has the focus; in a window the frames go on in the background.
+//
+// F12 belongs to the shell, in a window and in full screen, and never
+// reaches the game: the next picture shown after it is written as a PNG
+// screenshot.
 
 #include "ApplicationSettings.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
+#include <optional>
 
 class ScriptedRun;
 
@@ -83,6 +88,10 @@ public:
     // The window procedure: hands a message to the one application.
     static void WindowProcedure(const platform::WindowMessage& message);
 
+    // Writes the screenshot F12 asked for once a picture has been shown
+    // since; the frame loop and the movie player call it after presenting.
+    void WriteRequestedScreenshot();
+
     static float ClampFrameSeconds(float seconds);
     // A client-area position in the logical 1024 x 768 space.
     static platform::WindowMessage ToLogical(const platform::WindowMessage& message, platform::ClientSize client);
@@ -91,12 +100,17 @@ private:
     void WriteLogHeader() const;
     void RunFrame();
     bool TranslateAccelerator(const platform::WindowMessage& message);
+    // Takes F12 from the game; true when the message was that key.
+    bool TakeScreenshotKey(const platform::WindowMessage& message);
 
     ApplicationSettings settings;
     bool active = false;
     std::uint32_t lastFrameStamp = 0;
     std::uint32_t frameCount = 0;
     ScriptedRun* scriptedRun = nullptr;
+    // The window's count of shown pictures when F12 came, while a
+    // screenshot waits for the next picture.
+    std::optional<std::uint64_t> screenshotAfterPresent;
 };
 
 // Plays a movie file (a game path: from the archive when there is one) in the

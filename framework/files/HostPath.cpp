@@ -1,5 +1,6 @@
 #include "HostPath.h"
 
+#include "GameFolders.h"
 #include "platform/Windows1252.h"
 
 #include <cstdlib>
@@ -74,12 +75,13 @@ std::vector<std::string> Parts(std::string_view gamePath)
     return parts;
 }
 
-// Maps the path part by part. With `createFolders`, every missing folder on
-// the way (all parts but the last) is created as spelled.
+// Maps the path part by part below the root its first part picks. With
+// `createFolders`, every missing folder on the way (all parts but the last)
+// is created as spelled.
 std::string Map(std::string_view gamePath, bool createFolders)
 {
     const std::vector<std::string> parts = Parts(gamePath);
-    std::string host = !gamePath.empty() && gamePath.front() == '/' ? "/" : "";
+    std::string host = !gamePath.empty() && gamePath.front() == '/' ? "/" : GameFolders::Current().RootFor(gamePath, createFolders);
     bool matching = true;
     for (std::size_t index = 0; index < parts.size(); ++index) {
         const std::string spelled = Windows1252::ToUtf8(parts[index]);

@@ -9,7 +9,8 @@
 // regard to letter case against the entries of its folder (folder listings
 // are cached; the cache is dropped whenever the game creates a file or a
 // folder) and converted to UTF-8. Forward slashes separate parts too; a path
-// that starts with one is absolute.
+// that starts with one is absolute. A relative path is relative to the
+// working directory, or installed to the folder GameFolders picks for it.
 
 // The host path of an existing file, or the path as spelled when there is
 // no such file.

@@ -6,6 +6,7 @@
 #include "app/ScriptedRun.h"
 #include "audio/Randomizer.h"
 #include "files/DataFile.h"
+#include "files/GameFolders.h"
 #include "files/SettingsManager.h"
 #include "platform/Platform.h"
 #include "platform/Windows1252.h"
@@ -26,6 +27,24 @@ void ReadPositive(Value configured, Value& value)
 {
     if (configured > 0)
         value = configured;
+}
+
+// Picks where the game's files are, before the first one is opened. False,
+// after telling the player, when a folder for the player's files cannot be
+// made: the game then ends rather than write anywhere else.
+bool UseGameFolders(platform::Platform& host)
+{
+    GameFolders folders = GameFolders::Detect();
+    std::string folder;
+    std::string reason;
+    if (!folders.CreatePlayerFolders(folder, reason)) {
+        host.ShowMessageBox("ERROR", "Der Ordner \"" + Windows1252::FromUtf8(folder) +
+                                         "\" l\xE4sst sich nicht anlegen (" + Windows1252::FromUtf8(reason) +
+                                         "). Das Spiel wird beendet.");
+        return false;
+    }
+    GameFolders::Use(std::move(folders));
+    return true;
 }
 
 } // namespace
@@ -70,6 +89,8 @@ int WinMain(const CommandLine& commandLine)
     else
         platform::Platform::Install(platform::CreateSdlPlatform());
     platform::Platform& host = *platform::Platform::Get();
+    if (!UseGameFolders(host))
+        return 1;
 
     ScriptedRun scriptedRun;
     std::string error;

@@ -7,6 +7,8 @@
 #include "support/MovieFiles.h"
 #include "ArchiveWriter.h"
 
+#include <png.h>
+
 #include <regex>
 
 using platform::MessageType;
@@ -217,6 +219,47 @@ TEST_F(DX3ApplicationTest, OffersTheWindowMenuOnFunctionKeys)
     Window().Inject({MessageType::KeyDown, VirtualKey::FunctionKey(9)});
     EXPECT_EQ(fullScreen.Run(), 0);
     EXPECT_EQ(fullScreen.calls[1], "keydown 120");
+}
+
+TEST_F(DX3ApplicationTest, F12InFullScreenWritesTheNextPictureShownAndNeverReachesTheGame)
+{
+    // Each frame shows one pixel in a colour of its own.
+    class Presenting : public TracingApplication {
+    public:
+        void OnRender() override
+        {
+            TracingApplication::OnRender();
+            const std::uint32_t pixel = 0x102030u + static_cast<std::uint32_t>(GetFrameCount()) * 0x010101u;
+            platform::Platform::Get()->GetWindow().Present(&pixel, 1, 1, 1);
+        }
+    };
+    StartLog();
+    Presenting application;
+    application.quitAfterFrames = 3;
+    ASSERT_TRUE(application.Create(Settings(true)));
+    Window().Inject({MessageType::KeyDown, VirtualKey::FunctionKey(12)});
+    Window().Inject({MessageType::KeyUp, VirtualKey::FunctionKey(12)});
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(application.calls,
+              (std::vector<std::string>{"create", "update", "render", "update", "render", "update", "render", "destroy"}));
+
+    std::vector<std::filesystem::path> written;
+    for (const auto& entry : std::filesystem::directory_iterator("screenshots"))
+        written.push_back(entry.path());
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_TRUE(std::regex_match(written[0].filename().string(), std::regex("zephyra-[0-9]{8}-[0-9]{6}\\.png")));
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "DX3Application: Screenshot <" + written[0].string() + ">\n"));
+    // The first frame's picture.
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    ASSERT_NE(png_image_begin_read_from_file(&image, written[0].c_str()), 0);
+    image.format = PNG_FORMAT_RGB;
+    unsigned char rgb[3] = {};
+    ASSERT_EQ(image.width * image.height, 1u);
+    ASSERT_NE(png_image_finish_read(&image, nullptr, rgb, 0, nullptr), 0);
+    EXPECT_EQ(rgb[0], 0x10);
+    EXPECT_EQ(rgb[1], 0x20);
+    EXPECT_EQ(rgb[2], 0x30);
 }
 
 TEST_F(DX3ApplicationTest, DropsInputWhileAMoviePlays)
