@@ -13,8 +13,9 @@ using namespace content;
 
 // Every icon is drawn on a 256-unit square scaled to its size.
 constexpr double units = 256.0;
-// Below this size the detailed cutter turns to mush: the silhouette is drawn.
-constexpr int smallestDetailed = 48;
+// Below this size the detailed cutter turns to mush (portholes, stripe and
+// stars): the silhouette is drawn.
+constexpr int smallestDetailed = 64;
 
 void TileOutline(cairo_t* cairo, double inset)
 {

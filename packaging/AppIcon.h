@@ -3,7 +3,7 @@
 // The application icon: the cutter Zephyra climbing through the night over
 // the turquoise planet Wakalua, in a rounded square with a teal rim, on the
 // game's palette. Large sizes get the full cutter with its flame, stars and
-// the planet; 32 pixels and below get a bold silhouette on plain night, so
+// the planet; 48 pixels and below get a bold silhouette on plain night, so
 // that the ship still reads at 16 pixels.
 
 #include "SpriteArt.h"
