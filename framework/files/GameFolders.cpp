@@ -142,9 +142,10 @@ GameFolders GameFolders::Detect()
     if (length <= 0)
         return GameFolders();
     executable[length] = '\0';
-    const std::string bin = ParentOf(executable);
-    const std::string share = ParentOf(bin) + "/share/zephyra";
-    if (NameOf(bin) != "bin" || !IsFile(share + "/datafile.dat"))
+    // PREFIX/games, where Debian puts games, or PREFIX/bin.
+    const std::string folder = ParentOf(executable);
+    const std::string share = ParentOf(folder) + "/share/zephyra";
+    if ((NameOf(folder) != "games" && NameOf(folder) != "bin") || !IsFile(share + "/datafile.dat"))
         return GameFolders();
     // Data in the working directory wins: a build or test tree that holds
     // an installed copy of the executable still plays its own data.

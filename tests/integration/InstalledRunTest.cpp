@@ -1,4 +1,4 @@
-// The executable as installed (PREFIX/bin and PREFIX/share/zephyra), and its
+// The executable as installed (PREFIX/games and PREFIX/share/zephyra), and its
 // F12 screenshots.
 
 #include "ExecutableRun.h"
@@ -65,10 +65,10 @@ TEST_F(InstalledRunTest, KeepsThePlayersFilesInTheXdgFoldersAndNothingInThePrefi
     std::filesystem::remove_all(directory / "data");
     const std::filesystem::path prefix = directory / "prefix";
     const std::filesystem::path home = directory / "home";
-    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "games");
     std::filesystem::create_directories(prefix / "share" / "zephyra");
     std::filesystem::create_directories(home);
-    std::filesystem::copy_file(ZEPHYRA_EXECUTABLE, prefix / "bin" / "zephyra");
+    std::filesystem::copy_file(ZEPHYRA_EXECUTABLE, prefix / "games" / "zephyra");
     std::filesystem::create_symlink(std::filesystem::path(ZEPHYRA_DIST_DIR) / "datafile.dat",
                                     prefix / "share" / "zephyra" / "datafile.dat");
     const std::set<std::string> installed = Tree(prefix);
@@ -82,7 +82,7 @@ TEST_F(InstalledRunTest, KeepsThePlayersFilesInTheXdgFoldersAndNothingInThePrefi
 
     const std::string environment = "env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME -u XDG_PICTURES_DIR "
                                     "HOME='" + home.string() + "'";
-    ASSERT_EQ(RunProgram((prefix / "bin" / "zephyra").string(), "--headless --replay keys.txt", environment), 0)
+    ASSERT_EQ(RunProgram((prefix / "games" / "zephyra").string(), "--headless --replay keys.txt", environment), 0)
         << errors;
 
     const std::string log = ReadFile(home / ".local" / "state" / "zephyra" / "debug.txt");
@@ -104,7 +104,7 @@ TEST_F(InstalledRunTest, KeepsThePlayersFilesInTheXdgFoldersAndNothingInThePrefi
     WriteFile(directory / "not-a-folder", "");
     const std::string blocked = "env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME HOME='" +
                                 (directory / "not-a-folder").string() + "'";
-    EXPECT_EQ(RunProgram((prefix / "bin" / "zephyra").string(), "--headless --frames 3", blocked), 1);
+    EXPECT_EQ(RunProgram((prefix / "games" / "zephyra").string(), "--headless --frames 3", blocked), 1);
     EXPECT_TRUE(Contains(errors, (directory / "not-a-folder" / ".config" / "zephyra").string()));
     expected.insert("not-a-folder");
     EXPECT_EQ(OutsideTheFolders(Tree(directory)), expected);
