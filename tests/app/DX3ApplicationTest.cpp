@@ -4,10 +4,10 @@
 #include "platform/VirtualKey.h"
 #include "files/DataFile.h"
 #include "support/HeadlessTest.h"
+#include "support/PngPixel.h"
 #include "support/MovieFiles.h"
 #include "ArchiveWriter.h"
 
-#include <png.h>
 
 #include <regex>
 
@@ -250,16 +250,9 @@ TEST_F(DX3ApplicationTest, F12InFullScreenWritesTheNextPictureShownAndNeverReach
     EXPECT_TRUE(std::regex_match(written[0].filename().string(), std::regex("zephyra-[0-9]{8}-[0-9]{6}\\.png")));
     EXPECT_TRUE(Contains(ReadFile("debug.txt"), "DX3Application: Screenshot <" + written[0].string() + ">\n"));
     // The first frame's picture.
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    ASSERT_NE(png_image_begin_read_from_file(&image, written[0].c_str()), 0);
-    image.format = PNG_FORMAT_RGB;
-    unsigned char rgb[3] = {};
-    ASSERT_EQ(image.width * image.height, 1u);
-    ASSERT_NE(png_image_finish_read(&image, nullptr, rgb, 0, nullptr), 0);
-    EXPECT_EQ(rgb[0], 0x10);
-    EXPECT_EQ(rgb[1], 0x20);
-    EXPECT_EQ(rgb[2], 0x30);
+    const auto rgb = ReadOnePixelPng(written[0].string());
+    ASSERT_TRUE(rgb.has_value());
+    EXPECT_EQ(*rgb, (std::array<std::uint8_t, 3>{0x10, 0x20, 0x30}));
 }
 
 TEST_F(DX3ApplicationTest, DropsInputWhileAMoviePlays)

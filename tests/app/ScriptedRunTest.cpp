@@ -3,8 +3,8 @@
 #include "app/Singleton.h"
 #include "support/FileSizeLimit.h"
 #include "support/HeadlessTest.h"
+#include "support/PngPixel.h"
 
-#include <png.h>
 
 using platform::MessageType;
 
@@ -115,16 +115,9 @@ TEST_F(ScriptedRunTest, StopsAfterTheFrameLimitAndWritesScreenshots)
     EXPECT_FALSE(std::filesystem::exists("shots/frame000009.png"));
 
     // The picture is the one presented in that frame.
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    ASSERT_NE(png_image_begin_read_from_file(&image, "shots/frame000003.png"), 0);
-    image.format = PNG_FORMAT_RGB;
-    unsigned char rgb[3] = {};
-    ASSERT_EQ(image.width * image.height, 1u);
-    ASSERT_NE(png_image_finish_read(&image, nullptr, rgb, 0, nullptr), 0);
-    EXPECT_EQ(rgb[0], 0x10);
-    EXPECT_EQ(rgb[1], 0x20);
-    EXPECT_EQ(rgb[2], 0x33);
+    const auto rgb = ReadOnePixelPng("shots/frame000003.png");
+    ASSERT_TRUE(rgb.has_value());
+    EXPECT_EQ(*rgb, (std::array<std::uint8_t, 3>{0x10, 0x20, 0x33}));
 
     // Without a list, the last frame is written.
     SingletonRegistry::DestroyAll();

@@ -45,26 +45,11 @@ public:
         next += 1;
         return *this;
     }
-    RecordedInput& Click(int x, int y)
-    {
-        const std::string at = std::to_string(x) + " " + std::to_string(y);
-        Line(next, "mousemove " + at);
-        Line(next + 2, "lbuttondown " + at + " lbuttonup " + at);
-        next += 3;
-        return *this;
-    }
+    RecordedInput& Click(int x, int y) { return ClickWith("l", x, y); }
     // The left button alone, for holding it over frames.
     RecordedInput& ButtonDown(int x, int y) { return Button("lbuttondown", x, y); }
     RecordedInput& ButtonUp(int x, int y) { return Button("lbuttonup", x, y); }
-    // A right click, two frames after the pointer moved there.
-    RecordedInput& RightClick(int x, int y)
-    {
-        const std::string at = std::to_string(x) + " " + std::to_string(y);
-        Line(next, "mousemove " + at);
-        Line(next + 2, "rbuttondown " + at + " rbuttonup " + at);
-        next += 3;
-        return *this;
-    }
+    RecordedInput& RightClick(int x, int y) { return ClickWith("r", x, y); }
     // Photographs this frame (with --shot-frames ShotFrames()); the next
     // input comes `after` frames later.
     RecordedInput& Shoot(int after = 2)
@@ -87,6 +72,16 @@ public:
     std::string Text() const { return text + "frame " + std::to_string(next + 5) + " time 20\n"; }
 
 private:
+    // A click of the left ("l") or right ("r") button, two frames after the
+    // pointer moved there.
+    RecordedInput& ClickWith(const char* button, int x, int y)
+    {
+        const std::string at = std::to_string(x) + " " + std::to_string(y);
+        Line(next, "mousemove " + at);
+        Line(next + 2, std::string(button) + "buttondown " + at + " " + button + "buttonup " + at);
+        next += 3;
+        return *this;
+    }
     RecordedInput& Button(const char* event, int x, int y)
     {
         return Event(std::string(event) + " " + std::to_string(x) + " " + std::to_string(y));
