@@ -290,16 +290,19 @@ void DX3Application::WriteRequestedScreenshot()
     if (creation) {
         LogWarning("DX3Application: Screenshot folder <%s> cannot be created: %s\n",
                    Windows1252::FromUtf8(folder.string()).c_str(), creation.message().c_str());
+        OnScreenshot(false);
         return;
     }
     const std::string path = NewScreenshotPath(folder).string();
     const std::string logged = Windows1252::FromUtf8(path);
     errno = 0;
-    if (WritePng(path, window.GetLastPresented()))
+    const bool written = WritePng(path, window.GetLastPresented());
+    if (written)
         LogPrint("DX3Application: Screenshot <%s>\n", logged.c_str());
     else
         LogWarning("DX3Application: Screenshot <%s> cannot be written: %s\n", logged.c_str(),
                    errno != 0 ? std::strerror(errno) : "no picture");
+    OnScreenshot(written);
 }
 
 void DX3Application::ExecuteMenuCommand(MenuCommand command)

@@ -59,6 +59,8 @@ public:
     virtual void OnRButtonUp(int, int) {}
     // A command of the window menu for the game ("reset", "print flags").
     virtual int OnCommand(const char*) { return 0; }
+    // After F12: whether the screenshot was written (the log says where).
+    virtual void OnScreenshot(bool) {}
     // The display and the sound device live in the layers above this one;
     // the game's application opens and closes them at their places in the
     // start and the end of the run.

@@ -147,9 +147,11 @@ GameFolders GameFolders::Detect()
     const std::string share = ParentOf(folder) + "/share/zephyra";
     if ((NameOf(folder) != "games" && NameOf(folder) != "bin") || !IsFile(share + "/datafile.dat"))
         return GameFolders();
-    // Data in the working directory wins: a build or test tree that holds
-    // an installed copy of the executable still plays its own data.
-    if (Exists(HostPath("datafile.dat")) || Exists(HostPath("data")))
+    // Game data in the working directory wins: a build or test tree that
+    // holds an installed copy of the executable still plays its own data.
+    // Only the game's own files count, so that a home with a folder called
+    // "Data" still starts the installed game.
+    if (IsFile(HostPath("datafile.dat")) || IsFile(HostPath("data\\config.txt")))
         return GameFolders();
     return Installed(share, [](const char* name) -> const char* { return std::getenv(name); });
 }

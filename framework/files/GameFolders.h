@@ -5,7 +5,8 @@
 // Run from a folder that holds its data (a build tree, a test folder), every
 // game path is relative to the working directory, as on Windows. Installed
 // (the executable in PREFIX/games or PREFIX/bin, the archive in
-// PREFIX/share/zephyra, and no data in the working directory) the first part
+// PREFIX/share/zephyra, and neither datafile.dat nor data\config.txt in the
+// working directory) the first part
 // of a game path picks a root folder, compared without regard to letter case:
 //
 //   datafile.dat, data\..., intro.avi   read from PREFIX/share/zephyra

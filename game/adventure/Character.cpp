@@ -702,7 +702,7 @@ void Character::Say(const TalkEntry& entry)
     const bool recorded = level != nullptr && !entry.sheet.empty() && !entry.cell.empty();
     const std::string recording = recorded ? SpeechFileName(level->GetLevelNumber(), entry) : std::string();
     // Lines skipped over are kept too: the log is where they can be read.
-    DialogueLog::GetInstance().Add({GetSpeakerName(), entry.text, recording});
+    DialogueLog::GetInstance().Add({GetSpeakerName(), entry.text, recording, speechVolume});
     if (!recorded || level->IsSkipping())
         return;
     StreamingSample* stream = SoundEngine::GetInstance().CreateStream(recording);

@@ -45,6 +45,7 @@ bool DialogueLog::Replay(std::size_t index)
         return false;
     }
     stream->SetSoundGroup(soundGroupSpeech);
+    stream->SetVolume(lines[index].volume);
     stream->Rewind();
     stream->Play();
     replaySerial = stream->GetSerial();

@@ -20,6 +20,7 @@ public:
         std::string speaker;   // Windows-1252, as the labels
         std::string text;      // as the talk sheet has it, markup included
         std::string recording; // the speech stream's file, empty for none
+        float volume = 1.0f;   // the speaker's speech volume when it was said
     };
 
     ~DialogueLog();

@@ -389,11 +389,12 @@ void RuvIdLevelAdventure::Render()
             if (entity->IsActive())
                 entity->Draw();
         }
-        if (showLabels && state != conversation && IsHotspotKeyHeld())
-            DrawHotspots();
-        else if (showLabels) {
+        if (showLabels) {
+            const bool hotspots = state != conversation && IsHotspotKeyHeld();
             Entity* hovered = IsOverInventory(mouseY) ? nullptr : PickEntity(mouseX, mouseY);
-            if (hovered != nullptr && state != conversation)
+            if (hotspots)
+                DrawHotspots();
+            else if (hovered != nullptr && state != conversation)
                 hovered->ShowLabel();
             if (state == combineMode)
                 Inventory::GetInstance().SetCombineWith(hovered); // the bar's line names it
@@ -427,9 +428,10 @@ bool RuvIdLevelAdventure::SkipSpokenLine()
         figure.StopSpeech();
         skipped = true;
     };
+    // Whoever speaks, in the room or from outside it.
     skip(player->GetCharacter());
-    for (Entity* entity : roomEntities) {
-        if (auto* figure = dynamic_cast<Character*>(entity))
+    for (const Cast::Entry& entry : Cast::GetInstance().GetEntries()) {
+        if (auto* figure = dynamic_cast<Character*>(entry.object))
             skip(*figure);
     }
     if (skipped)
@@ -443,7 +445,8 @@ bool RuvIdLevelAdventure::IsHotspotKeyHeld()
 }
 
 // Every labelled thing the player could click: a marker on the middle of
-// its box and its label under it. Only drawn; nothing of the game changes.
+// its box and its label under it, except where the inventory bar is up.
+// Only drawn; nothing of the game changes.
 void RuvIdLevelAdventure::DrawHotspots() const
 {
     Sprite* marker = SpriteManager::GetInstance().GetSpriteIfDescribed("hotspot_marker");
@@ -453,6 +456,9 @@ void RuvIdLevelAdventure::DrawHotspots() const
         const BoundingBox& box = entity->GetBoundingBox();
         const Point centre = {static_cast<int>(entity->GetPosition().x - room->GetScrollX()) + (box.Left + box.Right) / 2,
                               static_cast<int>(entity->GetPosition().y - room->GetScrollY()) + (box.Top + box.Bottom) / 2};
+        // What the raised inventory bar covers cannot be clicked now.
+        if (IsOverInventory(centre.y))
+            continue;
         if (marker != nullptr)
             marker->DrawTopLeft(centre.x - marker->GetFullWidth() / 2, centre.y - marker->GetFullHeight() / 2, 0,
                                 hotspotDepth);

@@ -17,6 +17,7 @@
 #include "app/Debug.h"
 #include "app/DebugDisplay.h"
 #include "app/DebugDisplaySettings.h"
+#include "app/KeyboardInput.h"
 #include "app/Factory.h"
 #include "audio/MusicPlayer.h"
 #include "audio/SampleManager.h"
@@ -442,7 +443,11 @@ bool GameRuvId::OnComfortKey(int key)
 
 void GameRuvId::OnKeyDown(int key)
 {
-    if (!initialised || OnComfortKey(key))
+    // A held key repeats; the quick keys and the line skip act once per
+    // press. (The keyboard state learns of this press only after us.)
+    const bool once = key == keyQuickSave || key == keyQuickLoad || key == keyDialogueLog ||
+                      key == RuvIdLevelAdventure::keySkipLine;
+    if (!initialised || (once && KeyboardInput::GetInstance().IsDown(key)) || OnComfortKey(key))
         return;
     bool activated = false;
     if (!menu.OnKeyDown(key, activated)) {

@@ -3,6 +3,7 @@
 #include "GameParameters.h"
 #include "HelpPages.h"
 #include "MainProgram.h"
+#include "ScreenNotice.h"
 #include "MenuSound.h"
 #include "SharedMenus.h"
 #include "adventure/Cast.h"
@@ -519,6 +520,7 @@ void GameRuvIdMenu::Update(float seconds)
     if (!initialised)
         return;
     Sound().Update(seconds);
+    ScreenNotice::GetInstance().Update(seconds);
     menuList.Update(seconds, pointerX, pointerY);
     if (currentState == stateLoadGame)
         SharedMenus::GetInstance().UpdateSavegameBrowser(pointerX, pointerY);
@@ -675,6 +677,7 @@ void GameRuvIdMenu::Render()
     if (display.IsFullScreen() && currentState != stateStarting)
         DrawAnimation("cursor", pointerX, pointerY, cursorDepth);
     menuList.Draw();
+    ScreenNotice::GetInstance().Draw();
     engine.Render();
     if (display.IsInitialised() && display.GetRenderTarget() != nullptr) {
         RenderTargetPainter painter(*display.GetRenderTarget());

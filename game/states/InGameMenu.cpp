@@ -107,6 +107,7 @@ void InGameMenu::LoadAnimations()
 
 void InGameMenu::Stop()
 {
+    dialogueLog.Close();
     for (Animation& animation : animations)
         animation = Animation();
     cursor = Animation();

@@ -1,6 +1,7 @@
 #include "RuvIdApplication.h"
 
 #include "MainProgram.h"
+#include "ScreenNotice.h"
 #include "audio/SampleManager.h"
 #include "audio/SfxLoaderUtil.h"
 #include "files/SettingsManager.h"
@@ -110,4 +111,10 @@ void RuvIdApplication::ShutdownSound()
 int RuvIdApplication::OnCommand(const char* name)
 {
     return MainProgram::GetInstance().Command(name, 0, 0);
+}
+
+void RuvIdApplication::OnScreenshot(bool written)
+{
+    ScreenNotice::GetInstance().Show(written ? "Bildschirmfoto gespeichert."
+                                             : "Das Bildschirmfoto konnte nicht gespeichert werden.");
 }

@@ -22,6 +22,8 @@ public:
     void OnRButtonDown(int x, int y) override;
     void OnRButtonUp(int x, int y) override;
     int OnCommand(const char* name) override;
+    // A short line on the screen says how it went.
+    void OnScreenshot(bool written) override;
     bool InitDisplay() override;
     void ReleaseDisplay() override;
     bool InitSound() override;

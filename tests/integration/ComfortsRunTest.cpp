@@ -5,6 +5,7 @@
 
 #include "ExecutableRun.h"
 #include "RecordedInput.h"
+#include "support/PngPixel.h"
 
 #include <algorithm>
 #include <string>
@@ -44,14 +45,15 @@ class ComfortsRunTest : public ExecutableRun {};
 
 TEST_F(ComfortsRunTest, HeldTabShowsTheHotspotsAndChangesNothing)
 {
-    // The same play twice, once with Tab held for a while: the marked frame
-    // differs, and afterwards picture and quick save are those of the run
-    // without it.
+    // The same play twice, once with Tab held for a while, the pointer on
+    // bare floor: the held frame carries the markers, whose eyes are the
+    // cream 0xFFF4DC, one for each of the bridge's six labelled things;
+    // afterwards picture and quick save are those of the run without it.
     const auto play = [this](bool holdTab, const char* shots) {
         RecordedInput input = NewGame();
         // A picture shows the input of the frame after it too: each shot
         // keeps a frame clear of the key's changes.
-        input.Move(500, 400).Wait(5).Shoot(2);
+        input.Move(940, 640).Wait(5).Shoot(2);
         if (holdTab)
             input.KeyDown(keyTab).Wait(4).Shoot(2).KeyUp(keyTab);
         else
@@ -70,44 +72,54 @@ TEST_F(ComfortsRunTest, HeldTabShowsTheHotspotsAndChangesNothing)
     ASSERT_EQ(shots.size(), 3u);
     const auto shot = [this](const char* run, int frame) { return ReadFile(directory / run / ShotName(frame)); };
     EXPECT_TRUE(shot("tab", shots[0]) == shot("plain", shots[0]));
-    EXPECT_TRUE(shot("tab", shots[1]) != shot("plain", shots[1]));
     EXPECT_TRUE(shot("tab", shots[2]) == shot("plain", shots[2]));
     EXPECT_FALSE(plainSave.empty());
     EXPECT_EQ(WithoutDate(Savegame(0)), plainSave);
+
+    const auto creamPixels = [this](const char* run, int frame) {
+        const std::optional<PngPicture> picture = ReadPng((directory / run / ShotName(frame)).string());
+        int count = 0;
+        for (int y = 0; picture && y < picture->height; ++y)
+            for (int x = 0; x < picture->width; ++x)
+                count += picture->At(x, y) == std::array<std::uint8_t, 3>{0xFF, 0xF4, 0xDC} ? 1 : 0;
+        return count;
+    };
+    // An eye of radius 3 centred on a pixel corner covers 16 pixels wholly.
+    EXPECT_EQ(creamPixels("tab", shots[1]) - creamPixels("plain", shots[1]), 6 * 16);
 }
 
 TEST_F(ComfortsRunTest, QuickSlotLineSkipsAndTheDialogueLog)
 {
-    // Quick saved on the bridge; the monitor examined and its line cut
-    // short with the period key; the captain examined and his answer cut
-    // short with a right click; the dialogue log opened with L and a line
-    // clicked.
-    RecordedInput input = NewGame();
-    input.Key(keyQuickSave).Wait(5);
-    input.RightClick(310, 280).Wait(90).Key(keyPeriod, '.').Wait(20);
-    input.RightClick(760, 450).Wait(100).RightClick(760, 450).Wait(20);
+    // "Neues Spiel"; the opening's first line cut short with a right click,
+    // then the period key pressed again and again, as an impatient player
+    // does: each of the opening's three lines ends early, the scene goes on
+    // with the next, and Juna may act at its end. The crystal taken, quick
+    // saved; the dialogue log opened with L and a line clicked.
+    RecordedInput input;
+    input.At(15).Key(keyDown).Key(keyEnter).At(40).RightClick(500, 400);
+    for (int press = 0; press < 40; ++press)
+        input.Wait(5).Key(keyPeriod, '.');
+    input.Click(920, 400).Wait(400).Key(keyQuickSave).Wait(5);
     input.Key(keyDialogueLog, 'l').Wait(20);
-    input.Click(512, 112 + 70 * 3 + 20).Wait(20).Key(keyEscape, keyEscape).Wait(20);
+    input.Click(512, 112 + 70 * 2 + 20).Wait(20).Key(keyEscape, keyEscape).Wait(20);
     WriteFile(directory / "keys.txt", input.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
     std::string log = Log();
     EXPECT_EQ(log.find("***"), std::string::npos) << log;
+    EXPECT_EQ(Count(log, "RuvIdLevelAdventure: Line skipped\n"), 3u) << log;
+    // The right click did not walk: the only walk is the crystal's.
+    EXPECT_EQ(Count(log, "RuvIdLevelAdventure: walk from"), 1u) << log;
 
     // Only the quick slot was written; the nine slots stay the player's.
     const std::string saved = Savegame(0);
     EXPECT_TRUE(Contains(saved, "    \"Current Room\" \"RoomBr\xFC" "cke|Room\"\n")) << saved;
+    EXPECT_TRUE(Contains(saved, "[Flag] \"RoomBr\xFC" "cke|KristallGenommen\"\n{\n    \"value\" 1\n")) << saved;
     EXPECT_TRUE(std::filesystem::exists(directory / "savegames" / "savegame0.bmp"));
     for (int slot = 1; slot <= 9; ++slot)
         EXPECT_TRUE(Savegame(slot).empty()) << slot;
     EXPECT_TRUE(Contains(log, "ScreenNotice: Schnell gespeichert.\n")) << log;
 
-    // Both lines were cut short, and nothing else happened: the second
-    // right click walked nowhere.
-    EXPECT_EQ(Count(log, "RuvIdLevelAdventure: Line skipped\n"), 2u) << log;
-    EXPECT_EQ(Count(log, "RuvIdLevelAdventure: walk from"), 2u) << log;
-
-    // The log's fourth row is the monitor's line: its recording played
-    // again.
+    // A row of the log clicked: its recording played again.
     const std::string replaying = "DialogueLog: Replaying <";
     const std::size_t replayed = log.find(replaying + "level01\\audio\\streamingtalk\\item\\");
     ASSERT_NE(replayed, std::string::npos) << log;
@@ -116,8 +128,8 @@ TEST_F(ComfortsRunTest, QuickSlotLineSkipsAndTheDialogueLog)
     std::replace(recording.begin(), recording.end(), '\\', '/');
     EXPECT_TRUE(std::filesystem::exists(directory / "data" / (recording + ".ogg"))) << recording;
 
-    // A new game, the quick save loaded and saved again at once: the game
-    // is what was quick saved.
+    // A new game (no crystal taken), the quick save loaded and saved again
+    // at once: the game is what was quick saved, the crystal taken.
     input = NewGame();
     input.Key(keyQuickLoad).Wait(80).Key(keyQuickSave).Wait(5);
     WriteFile(directory / "keys.txt", input.Text());
