@@ -15,6 +15,9 @@ struct WindowDescription {
     int width = 800;   // client size
     int height = 600;
     bool fullScreen = false;
+    // Show the picture only at whole multiples of its size (sharp pixels)
+    // instead of filling the screen smoothly.
+    bool integerScaling = false;
 };
 
 struct ClientSize {
