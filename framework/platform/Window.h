@@ -37,6 +37,8 @@ public:
     virtual ~Window() = default;
 
     virtual bool Create(const WindowDescription& description) = 0;
+    // The size the window was created with: mouse positions are pixels of
+    // it, however large the window shows the picture.
     virtual ClientSize GetClientSize() const = 0;
     virtual void SetCursorVisible(bool visible) = 0;
 
