@@ -10,4 +10,5 @@ struct ApplicationSettings {
     int height = 600;
     int depth = 16;
     bool fullScreen = false;
+    bool integerScaling = false;
 };

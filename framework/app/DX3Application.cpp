@@ -138,7 +138,8 @@ bool DX3Application::Create(const ApplicationSettings& applicationSettings)
 bool DX3Application::CreateWindow()
 {
     platform::Window& window = Host().GetWindow();
-    const platform::WindowDescription description{settings.windowTitle, settings.width, settings.height, settings.fullScreen};
+    const platform::WindowDescription description{settings.windowTitle, settings.width, settings.height, settings.fullScreen,
+                                                   settings.integerScaling};
     if (!window.Create(description)) {
         Host().ShowMessageBox("ERROR", "DX3Application::CreateWindow: Failed to create the main window!");
         return false;

@@ -314,7 +314,7 @@ DisplayResult DisplayDevice::StretchBlit(DisplaySurface* destination, const Rect
     if (from.Width() <= 0 || from.Height() <= 0)
         return DD_OK;
     if (destination->isWindow) {
-        // The window's primary: the window stretches the picture itself.
+        // The window's primary: the window scales the picture itself.
         DisplaySurface shown(from.Width(), from.Height(), source->format);
         for (int y = 0; y < from.Height(); ++y)
             std::memcpy(shown.GetPixels() + static_cast<std::ptrdiff_t>(y) * shown.pitch,

@@ -4,11 +4,12 @@
 // over surfaces that are plain memory in the mode's pixel format (16 bit 565
 // or, for tests, 555; 24 bit packed blue, green, red; 32 bit X8R8G8B8).
 // Presenting converts the shown surface to 32-bit pixels and hands it to the
-// window, which stretches it over its client area. Results are DirectDraw's
+// window, which scales it to the screen itself. Results are DirectDraw's
 // codes (DD_OK, DDERR_SURFACELOST, ...). Surfaces can be lost on demand, so
 // that the game's restore path can be tested. Main thread only.
 
 #include "DirectDrawError.h"
+#include "Rectangle.h"
 #include "Window.h"
 
 #include <cstdint>
@@ -29,17 +30,6 @@ struct SurfaceFormat {
     std::uint32_t maskRed = 0xF800;
     std::uint32_t maskGreen = 0x07E0;
     std::uint32_t maskBlue = 0x001F;
-};
-
-// An inclusive-exclusive rectangle: left and top inside, right and bottom
-// just outside, as DirectDraw's RECT.
-struct Rectangle {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
 };
 
 class DisplaySurface {

@@ -15,6 +15,9 @@ struct WindowDescription {
     int width = 800;   // client size
     int height = 600;
     bool fullScreen = false;
+    // Show the picture only at whole multiples of its size (sharp pixels)
+    // instead of filling the screen smoothly.
+    bool integerScaling = false;
 };
 
 struct ClientSize {
@@ -34,6 +37,8 @@ public:
     virtual ~Window() = default;
 
     virtual bool Create(const WindowDescription& description) = 0;
+    // The size the window was created with: mouse positions are pixels of
+    // it, however large the window shows the picture.
     virtual ClientSize GetClientSize() const = 0;
     virtual void SetCursorVisible(bool visible) = 0;
 

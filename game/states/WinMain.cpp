@@ -60,6 +60,7 @@ ApplicationSettings ReadShellConfiguration()
     ReadPositive(settingsManager.GetInt("screenwidth"), settings.width);
     ReadPositive(settingsManager.GetInt("screendepth"), settings.depth);
     settings.fullScreen = settingsManager.GetBool("fullscreen");
+    settings.integerScaling = settingsManager.GetBool("integerScaling");
     settings.windowTitle = productTitle;
     settings.windowClassName = productTitle;
     return settings;

@@ -26,13 +26,15 @@ TEST_F(WinMainTest, MissingOrUnusableShellKeysKeepTheirDefaults)
     EXPECT_EQ(settings.windowClassName, "Astrokutter Zephyra");
     EXPECT_EQ(ReadFile("debug.txt"),
               "***WARNING: SettingsManager: Could not find setting <characterScale> in section <>\n"
-              "***WARNING: SettingsManager: Could not find setting <screenheight> in section <>\n");
+              "***WARNING: SettingsManager: Could not find setting <screenheight> in section <>\n"
+              "***WARNING: SettingsManager: Could not find setting <integerScaling> in section <>\n");
+    EXPECT_FALSE(settings.integerScaling);
 
     SingletonRegistry::DestroyAll();
     StartLog();
-    WriteFile("data/config.txt", "characterScale 0.75\n");
+    WriteFile("data/config.txt", "characterScale 0.75\nintegerScaling 1\n");
     ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
-    ReadShellConfiguration();
+    EXPECT_TRUE(ReadShellConfiguration().integerScaling);
     EXPECT_EQ(CharacterScale, 0.75f);
 }
 

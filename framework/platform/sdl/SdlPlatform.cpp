@@ -36,6 +36,8 @@ bool SdlPlatform::InitVideo()
         initialisedSubsystems &= ~static_cast<Uint32>(SDL_INIT_VIDEO);
         return false;
     }
+    // Game controllers are welcome but not needed.
+    InitSubsystem(SDL_INIT_GAMECONTROLLER, "game controller");
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && SDL_BITSPERPIXEL(desktop.format) >= 16)
         display.SetDesktopDepth(SDL_BITSPERPIXEL(desktop.format) > 24 ? 32 : static_cast<int>(SDL_BITSPERPIXEL(desktop.format)));
