@@ -31,8 +31,7 @@ struct Step {
     int wait; // frames after the step
 };
 
-// The slots of the inventory bar, left to right.
-constexpr int slot1 = 305;
+// The second and third slots of the inventory bar (the first is at 305).
 constexpr int slot2 = 445;
 constexpr int slot3 = 585;
 constexpr int slot4 = 725;
