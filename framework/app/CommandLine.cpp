@@ -31,7 +31,9 @@ bool ParseFrameList(const std::string& text, std::set<std::uint32_t>& frames)
 const char* CommandLine::Usage()
 {
     return "Usage: zephyra [options]\n"
-           "Starts Astrokutter Zephyra in the current directory, which holds the game's data.\n"
+           "Starts Astrokutter Zephyra. Run from a folder that holds the game's data (datafile.dat\n"
+           "or data/config.txt), it works there; installed, it reads PREFIX/share/zephyra and keeps\n"
+           "the player's files in ~/.config/zephyra, ~/.local/share/zephyra and ~/.local/state/zephyra.\n"
            "\n"
            "Options for development and tests:\n"
            "  --headless            no window, virtual time; sound is mixed and not played\n"
@@ -51,8 +53,8 @@ const char* CommandLine::Usage()
            "  --version             show the version\n"
            "\n"
            "A headless game needs --frames or --replay to end.\n"
-           "Exit codes: 0 or -1 as the game ended, 1 when it could not start,\n"
-           "2 for unusable options, 3 after a fatal error (see debug.txt).\n";
+           "Exit codes: 0 when the game ended, 255 (-1) when the window menu's Exit (F9) ended it,\n"
+           "1 when it could not start, 2 for unusable options, 3 after a fatal error (see debug.txt).\n";
 }
 
 bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& error)

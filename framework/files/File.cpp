@@ -155,6 +155,12 @@ bool File::Exists(const char* name)
     return file.Open(name, "rb");
 }
 
+bool File::ExistsOnDisk(const char* name)
+{
+    struct stat status{};
+    return name != nullptr && ::stat(HostPath(name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 std::uint64_t File::GetFileTime(const char* name)
 {
     const std::string hostPath = HostPath(name);

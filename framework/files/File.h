@@ -60,7 +60,12 @@ public:
     StringTokens ReadTokens();
 
     static int GetFileSize(const char* name);
+    // Whether the file can be opened for reading: with the archive in use,
+    // whether the archive holds it (or, for a .txt name, the disk).
     static bool Exists(const char* name);
+    // Whether the file is on the disk, archive or not: for the files the
+    // game writes itself (savegames and their pictures).
+    static bool ExistsOnDisk(const char* name);
     // The disk file's last write as a Windows file time (100 ns since 1601),
     // 0 on failure.
     static std::uint64_t GetFileTime(const char* name);

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -151,7 +152,10 @@ GameFolders GameFolders::Detect()
     // holds an installed copy of the executable still plays its own data.
     // Only the game's own files count, so that a home with a folder called
     // "Data" still starts the installed game.
-    if (IsFile(HostPath("datafile.dat")) || IsFile(HostPath("data\\config.txt")))
+    // Started from the installed data's own folder, it is still installed.
+    std::error_code ignored;
+    const bool inShare = std::filesystem::equivalent(std::filesystem::current_path(ignored), share, ignored);
+    if (!inShare && (IsFile(HostPath("datafile.dat")) || IsFile(HostPath("data\\config.txt"))))
         return GameFolders();
     return Installed(share, [](const char* name) -> const char* { return std::getenv(name); });
 }

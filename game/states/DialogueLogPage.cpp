@@ -83,9 +83,9 @@ void DialogueLogPage::Build(MenuList& menuList) const
         menuList.AddButton(RowText(lines[index]), rowCentreX, rowsTop + rowHeight * static_cast<int>(index - first),
                            firstRowId + static_cast<int>(index - first), true);
     if (first > 0)
-        menuList.AddButton("Fr\xFC" "here", earlierX, turnY, idEarlier);
+        menuList.AddButton("Fr\xFC" "here", earlierX, turnY, idEarlier, true);
     if (newestShown < lines.size())
-        menuList.AddButton("Sp\xE4" "tere", laterX, turnY, idLater);
+        menuList.AddButton("Sp\xE4" "tere", laterX, turnY, idLater, true);
     menuList.AddButton("Zur\xFC" "ck", backX, backY, idBack);
 }
 

@@ -387,7 +387,8 @@ void GameRuvId::QuickSave()
 {
     ScreenNotice& notice = ScreenNotice::GetInstance();
     if (!MaySaveNow()) {
-        notice.Show("Hier kann nicht gespeichert werden.");
+        notice.Show(Adventure() != nullptr && !creditsMode ? "Gerade kann nicht gespeichert werden."
+                                                           : "Hier kann nicht gespeichert werden.");
         return;
     }
     const std::unique_ptr<Image> picture = ScreenShotGrabber::GetInstance().GrabScreen();
@@ -402,10 +403,11 @@ void GameRuvId::QuickLoad()
 {
     ScreenNotice& notice = ScreenNotice::GetInstance();
     if (!MaySaveNow()) {
-        notice.Show("Hier kann nicht geladen werden.");
+        notice.Show(Adventure() != nullptr && !creditsMode ? "Gerade kann nicht geladen werden."
+                                                           : "Hier kann nicht geladen werden.");
         return;
     }
-    if (!File::Exists(MainProgram::SlotFile(quickSlot, "dat").c_str())) {
+    if (!File::ExistsOnDisk(MainProgram::SlotFile(quickSlot, "dat").c_str())) {
         notice.Show("Es gibt noch keinen Schnellspeicherstand.");
         return;
     }

@@ -112,8 +112,8 @@ int GameRuvIdMenu::MinigameLevel(int minigame)
 bool GameRuvIdMenu::AnySavegame()
 {
     for (int slot = 1; slot <= 9; ++slot) {
-        if (File::Exists(MainProgram::SlotFile(slot, "dat").c_str()) &&
-            File::Exists(MainProgram::SlotFile(slot, "bmp").c_str()))
+        if (File::ExistsOnDisk(MainProgram::SlotFile(slot, "dat").c_str()) &&
+            File::ExistsOnDisk(MainProgram::SlotFile(slot, "bmp").c_str()))
             return true;
     }
     return false;

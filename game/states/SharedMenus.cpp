@@ -142,7 +142,7 @@ void SharedMenus::ReadSlots()
     for (int slot = 0; slot < slotCount; ++slot) {
         Slot& entry = slots[static_cast<std::size_t>(slot)];
         entry = Slot{};
-        if (!File::Exists(SlotFile(slot, "dat").c_str()))
+        if (!File::ExistsOnDisk(SlotFile(slot, "dat").c_str()))
             continue;
         entry.used = true;
         SavegameCheck::Header header;

@@ -14,6 +14,8 @@ namespace {
 constexpr int keyEnter = 13;
 constexpr int keyEscape = 27;
 constexpr int keyDown = 40;
+constexpr int keyQuickSave = 113;
+constexpr int keyQuickLoad = 114;
 constexpr int keyF12 = 0x7B;
 
 // The names in a folder and everything below it, relative to it.
@@ -98,6 +100,23 @@ TEST_F(InstalledRunTest, KeepsThePlayersFilesInTheXdgFoldersAndNothingInThePrefi
     std::set<std::string> expected = OutsideTheFolders(before);
     expected.insert({"stdout.txt", "stderr.txt"});
     EXPECT_EQ(OutsideTheFolders(Tree(directory)), expected);
+
+    // Started from the installed data's own folder (it holds datafile.dat),
+    // it is still the installed game: a new game quick saved and quick
+    // loaded keeps its savegame in the data home, which the archive does
+    // not hide, and nothing goes into the prefix.
+    RecordedInput play;
+    play.At(15).Press(keyDown).Press(keyEnter).At(40).Press(keyEnter).At(60);
+    play.Press(keyQuickSave).Wait(5).Press(keyQuickLoad).Wait(60);
+    WriteFile(prefix / "share" / "zephyra" / "keys.txt", play.Text());
+    const std::string inShare = "cd '" + (prefix / "share" / "zephyra").string() + "' && " + environment + " '" +
+                                (prefix / "games" / "zephyra").string() + "' --headless --replay keys.txt > /dev/null 2>&1";
+    ASSERT_EQ(std::system(inShare.c_str()), 0);
+    std::filesystem::remove(prefix / "share" / "zephyra" / "keys.txt");
+    const std::string played = ReadFile(home / ".local" / "state" / "zephyra" / "debug.txt");
+    EXPECT_TRUE(Contains(played, "ScreenNotice: Schnellspeicherstand geladen.\n")) << played;
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / ".local" / "share" / "zephyra" / "savegames" / "savegame0.dat"));
+    EXPECT_EQ(Tree(prefix), installed);
 
     // A home where the folders cannot be made ends the game before it
     // writes anything anywhere, and says which folder.
