@@ -42,8 +42,9 @@ std::string HomeFolder(const GameFolders::Environment& environment)
     return "/";
 }
 
-// An XDG base directory: the variable when it holds an absolute path (the
-// specification says to ignore a relative one), else the default under home.
+// An XDG base directory: the variable when it holds an absolute path (a
+// relative one is ignored, as the XDG base directory rules ask), else the
+// default under home.
 std::string BaseFolder(const GameFolders::Environment& environment, const char* variable, const std::string& fallback)
 {
     const char* value = environment(variable);
