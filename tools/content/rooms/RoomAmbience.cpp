@@ -94,7 +94,11 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::waves: raw[index] = Waves(t, first, second); break;
         case Ambience::engineHum: raw[index] = EngineHum(t, first, second); break;
         case Ambience::wind: raw[index] = Wind(t, first, second); break;
-        case Ambience::villageMurmur: raw[index] = VillageMurmur(t, first, second); break;
+        case Ambience::villageMurmur:
+        case Ambience::festival: raw[index] = VillageMurmur(t, first, second); break;
+        case Ambience::terminal:
+        case Ambience::hangar: raw[index] = EngineHum(t, first, second); break;
+        case Ambience::landingPad: raw[index] = Wind(t, first, second); break;
         }
     }
     // The part made after the loop's end is faded into its start, so that

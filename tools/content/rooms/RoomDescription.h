@@ -44,7 +44,7 @@ struct LightPool {
 };
 
 // The loop played while the player is in the room.
-enum class Ambience { waves, engineHum, wind, villageMurmur };
+enum class Ambience { waves, engineHum, wind, villageMurmur, festival, terminal, landingPad, hangar };
 
 struct RoomDescription {
     std::string label;   // the element's label, "RoomStrand"
