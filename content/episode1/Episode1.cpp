@@ -3,9 +3,8 @@
 
 #include "Episode1Names.h"
 #include "adventure/Script.h"
+#include "shared/KiraHintScript.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
 
 namespace episode1 {
@@ -30,29 +29,13 @@ class ScriptEpisode1Init : public Script {
     }
 };
 
-// KIRA looks at the chart's steps in their order (kiraHinweisFlags) and
-// hints at the first one still open: vaguely the first time, plainer each
-// time Juna asks again about the same step. The hint rows of the item sheet
-// hold the three levels in columns D to F, one row per step and a last one
-// for all done.
-class ScriptKiraHinweis : public Script {
-    static constexpr int hintLevels = 3;
+// KIRA's hint for the first open step of the chart (KiraHintScript.h).
+class ScriptKiraHinweis : public KiraHintScript {
     static constexpr int firstHintRow = 33;
 
     void Run(const std::string&) override
     {
-        std::array<int, kiraHinweisFlags.size()> done{};
-        std::transform(kiraHinweisFlags.begin(), kiraHinweisFlags.end(), done.begin(),
-                       [this](const char* flag) { return GetFlag(flag); });
-        const int lastStep = GetFlag(kiraHinweisSchritt) - 1;
-        const int lastLevel = GetFlag(kiraHinweisStufe);
-        // All done: the last row tells Juna to go and start the dance.
-        const int step = static_cast<int>(std::find(done.begin(), done.end(), 0) - done.begin());
-        const int level = step == lastStep ? std::min(lastLevel + 1, hintLevels - 1) : 0;
-        SetFlag(kiraHinweisSchritt, step + 1);
-        SetFlag(kiraHinweisStufe, level);
-        Talk("itemSheet " + std::string(1, static_cast<char>('D' + level)) + " " + std::to_string(firstHintRow + step));
-        WaitForTalk("Kira");
+        GiveHint({kiraHinweisFlags, kiraHinweisSchritt, kiraHinweisStufe, firstHintRow});
         End();
     }
 };

@@ -7,6 +7,7 @@
 #include "story/PuzzleChart.h"
 #include "adventure/Script.h"
 #include "episode1/Episode1Names.h"
+#include "episode2/Episode2Names.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,7 @@ const std::map<int, std::vector<std::string>>& HintTables()
 {
     static const std::map<int, std::vector<std::string>> tables = {
         {1, {episode1::kiraHinweisFlags.begin(), episode1::kiraHinweisFlags.end()}},
+        {2, {episode2::kiraHinweisFlags.begin(), episode2::kiraHinweisFlags.end()}},
     };
     return tables;
 }
