@@ -49,6 +49,7 @@ class ScriptEpisode2Init : public Script {
             MoveTo(roboter, crystalX, crystalY - grabHeight, robotSpeed);
             Talk("itemSheet H 39");
             WaitForIdle(roboter);
+            WaitForTalk("Lotte");
             PlaySound("audioevent_raub");
             Hide(preiskristall);
             MoveTo(roboter, crystalX + leaveTo, skyY, robotSpeed);
@@ -77,6 +78,8 @@ class ScriptEpisode2Init : public Script {
             Talk("itemSheet I 40");
             WaitForTalk(player);
             Talk("itemSheet J 40");
+            WaitForTalk(player);
+            Talk("itemSheet K 40");
             WaitForTalk(player);
         }
         End();
