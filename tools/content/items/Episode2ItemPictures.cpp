@@ -77,9 +77,7 @@ void Portrait(cairo_t* cairo, double x, double y, double width, double height)
     const double scale = height / shownUnits;
     cairo_translate(cairo, x + width / 2.0, y - topUnits * scale);
     cairo_scale(cairo, scale, scale);
-    characters::Pose pose;
-    pose.mouth = 0.0;
-    characters::PuppetRig(characters::JunaLook()).Draw(cairo, characters::Direction::down, pose);
+    characters::PuppetRig(characters::JunaLook()).Draw(cairo, characters::Direction::down, characters::Pose{});
     cairo_restore(cairo);
 }
 
