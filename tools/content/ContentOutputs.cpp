@@ -8,6 +8,7 @@
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
+#include "characters/Episode2Cast.h"
 #include "items/Episode1Items.h"
 #include "levels/AlienYardSounds.h"
 #include "levels/CatapultRollLoop.h"
@@ -187,6 +188,12 @@ std::vector<ContentOutput> MakeOutputs()
          [] {
              SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
              return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
+         }},
+        // Episode 2's cast; its items' icons go into the same list.
+        {"sprites-level02", {"data/level02/sprites", "data/level02/sprites.txt"}, {},
+         [] {
+             SpriteFolder level("data\\level02\\sprites\\", "data\\level02\\sprites.txt");
+             return characters::WriteEpisode2Cast(level) && level.Finish();
          }},
         {"sprites-level07", {"data/level07/sprites", "data/level07/sprites.txt"}, {}, minigames::WriteDanceSprites},
         {"sprites-level08", {"data/level08/sprites", "data/level08/sprites.txt"}, {}, minigames::WriteTaxiSprites},
