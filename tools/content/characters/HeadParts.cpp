@@ -104,16 +104,16 @@ void DrawMoustache(cairo_t* cairo, const HeadView& head, std::uint32_t light, st
 {
     const double radius = head.Radius();
     for (const double side : {-1.0, 1.0}) {
-        const HeadView::Surface root = head.On(side * 0.03, radius * 0.41, 1.03);
-        const HeadView::Surface tip = head.On(side * 0.34, radius * 0.33, 1.0);
-        const HeadView::Surface upper = head.On(side * 0.16, radius * 0.34, 1.03);
-        const HeadView::Surface lower = head.On(side * 0.18, radius * 0.49, 1.03);
+        const HeadView::Surface root = head.On(side * 0.03, radius * 0.36, 1.03);
+        const HeadView::Surface tip = head.On(side * 0.4, radius * 0.27, 1.0);
+        const HeadView::Surface upper = head.On(side * 0.17, radius * 0.28, 1.03);
+        const HeadView::Surface lower = head.On(side * 0.2, radius * 0.45, 1.03);
         if (tip.facing < 0.0 || root.facing < -0.05)
             continue;
         // The tip twirls up.
         cairo_move_to(cairo, root.x, root.y);
-        cairo_curve_to(cairo, upper.x, upper.y, tip.x, tip.y + radius * 0.05, tip.x, tip.y - radius * 0.04);
-        cairo_curve_to(cairo, tip.x, tip.y + radius * 0.1, lower.x, lower.y, root.x, root.y + radius * 0.08);
+        cairo_curve_to(cairo, upper.x, upper.y, tip.x, tip.y + radius * 0.05, tip.x, tip.y - radius * 0.06);
+        cairo_curve_to(cairo, tip.x, tip.y + radius * 0.12, lower.x, lower.y, root.x, root.y + radius * 0.09);
         cairo_close_path(cairo);
         FillOutlined(cairo, light, shade, rigOutline * 0.6);
     }
