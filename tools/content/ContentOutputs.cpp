@@ -8,6 +8,7 @@
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
+#include "characters/Episode2Cast.h"
 #include "items/EpisodeItems.h"
 #include "levels/AlienYardSounds.h"
 #include "levels/CatapultRollLoop.h"
@@ -336,7 +337,7 @@ std::vector<ContentOutput> MakeOutputs()
     };
     AddEpisode(outputs, levels::Episode1(), characters::WriteEpisode1Cast,
                {"Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects}, "Notlandung");
-    AddEpisode(outputs, levels::Episode2(), characters::WriteEpisode1Cast, {"Geräusche der zweiten Episode"_w1252, {}},
+    AddEpisode(outputs, levels::Episode2(), characters::WriteEpisode2Cast, {"Geräusche der zweiten Episode"_w1252, {}},
                "");
     return outputs;
 }
