@@ -34,6 +34,7 @@ class ScriptEpisode2Init : public Script {
             const int gateY = GetPositionY(torRaumhafen);
             Talk("itemSheet D 39");
             WaitForTalk("Kalani");
+            PlaySound("audioevent_jubel2");
             Talk("itemSheet E 39");
             WaitForTalk(player);
             PlaySound("audioevent_kamera");
