@@ -63,7 +63,8 @@ class ScriptAbflugPruefen : public Script {
 // the chase begins.
 class ScriptAbflug : public Script {
     static constexpr float takeOffSeconds = 2.0f;
-    // Where the two get in, beside the taxi's middle.
+    // Where the two get in, either side of the taxi's middle: Juna talks to
+    // Rocko from his left, so neither walks through the other.
     static constexpr int doorOffset = 90;
 
     void Run(const std::string&) override
@@ -73,8 +74,8 @@ class ScriptAbflug : public Script {
         SetFlag(abflug, 1);
         const int taxiX = GetPositionX(taxi);
         const int taxiY = GetPositionY(taxi);
-        WalkTo(rocko, taxiX - doorOffset, taxiY);
-        WalkTo(player, taxiX + doorOffset, taxiY);
+        WalkTo(rocko, taxiX + doorOffset, taxiY);
+        WalkTo(player, taxiX - doorOffset, taxiY);
         WaitForIdle(rocko);
         WaitForIdle(player);
         Hide(rocko);
