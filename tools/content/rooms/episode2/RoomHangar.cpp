@@ -188,9 +188,14 @@ void Floor(cairo_t* cairo)
     cairo_line_to(cairo, 246.0, 650.0);
     cairo_close_path(cairo);
     StrokeBand(cairo, tone::taxiLight, 6.0, 10.0, 0.8);
-    // An oil stain, the ship's shadow and the pump's.
-    Ellipse(cairo, 470.0, 600.0, 46.0, 10.0);
-    FillPlain(cairo, tone::shadowDeep, 0.3);
+    // An oil stain with a rainbow sheen, the ship's shadow and the pump's.
+    Ellipse(cairo, 470.0, 602.0, 34.0, 7.0);
+    Ellipse(cairo, 496.0, 598.0, 16.0, 4.0);
+    FillPlain(cairo, colour::nightDeep, 0.55);
+    Ellipse(cairo, 464.0, 600.0, 14.0, 2.5);
+    FillPlain(cairo, colour::violet, 0.5);
+    Ellipse(cairo, 478.0, 604.0, 10.0, 2.0);
+    FillPlain(cairo, colour::tealLight, 0.5);
     Ellipse(cairo, 545.0, 486.0, 230.0, 16.0);
     Ellipse(cairo, 102.0, 590.0, 80.0, 12.0);
     FillPlain(cairo, tone::shadowDeep, 0.3);
@@ -527,8 +532,8 @@ levels::RoomStaging HangarStaging()
           "tuer_raumhafen"}},
         {{"Kanister", "Leerer Kanister", hangar, items::Pickup::low, "kanister", true},
          {"VollerKanister", "Voller Kanister", hangar, items::Pickup::none, "vollerkanister", false}},
-        {{castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", hangar, {316, 636}, Entity::right, -180,
-          {410, 640}}},
+        {{castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", hangar, {334, 636}, Entity::right, -180,
+          {426, 640}}},
         {{"zapfsaeule", "Tankroboter", {236, 604}, Entity::left},
          {"zephyra", "Die Zephyra", {556, 566}, Entity::up},
          {"werkbank", "Werkbank", {838, 524}, Entity::up},
