@@ -305,7 +305,6 @@ void Pump(cairo_t* cairo, int frame)
     cairo_move_to(cairo, 58.0, 228.0);
     cairo_line_to(cairo, 46.0, 220.0);
     StrokeOutline(cairo, 2.5);
-    DrawArtText(cairo, "TREIBSTOFF", 80.0, 252.0, 8.0, colour::outline);
     // The card slot and its light.
     RoundedRectangle(cairo, 84.0, 208.0, 34.0, 24.0, 5.0);
     FillOutlined(cairo, colour::steel, 0x5E6C82, 2.0);
@@ -316,7 +315,7 @@ void Pump(cairo_t* cairo, int frame)
         Glow(cairo, 101.0, 276.0, 12.0, colour::hibiscus, 0.8);
     Circle(cairo, 101.0, 276.0, 5.0);
     FillOutlined(cairo, bright ? tone::hibiscusLight : colour::banner, colour::banner, 1.5);
-    DrawArtText(cairo, "KARTE", 70.0, 282.0, 10.0, colour::outline);
+    DrawArtText(cairo, "KARTE", 66.0, 282.0, 12.0, colour::hibiscus);
     // The arm holding the nozzle.
     cairo_move_to(cairo, 138.0, 180.0);
     cairo_line_to(cairo, 150.0, 210.0);
@@ -366,9 +365,9 @@ void Pump(cairo_t* cairo, int frame)
 // cable, a box of bolts and a spare fin.
 void Shelf(cairo_t* cairo, int /*frame*/)
 {
-    RoundedRectangle(cairo, 12.0, 4.0, 100.0, 22.0, 6.0);
-    FillOutlined(cairo, colour::orangeLight, colour::orange, 2.5);
-    DrawArtText(cairo, "ERSATZTEILE", 62.0, 20.0, 10.0, colour::outline);
+    RoundedRectangle(cairo, 6.0, 2.0, 112.0, 24.0, 6.0);
+    FillOutlined(cairo, colour::nightLight, colour::night, 2.5);
+    DrawArtText(cairo, "ERSATZTEILE", 62.0, 19.0, 11.0, colour::orangeLight);
     for (const double y : {88.0, 156.0, 222.0}) {
         RoundedRectangle(cairo, 4.0, y, 116.0, 10.0, 3.0);
         FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);

@@ -307,7 +307,7 @@ void Meter(cairo_t* cairo, int frame)
     // The coin slot and the word the box carries.
     RoundedRectangle(cairo, 22.0, 48.0, 22.0, 6.0, 3.0);
     FillPlain(cairo, colour::outline);
-    DrawArtText(cairo, "TARIF 1", 33.0, 72.0, 9.0, colour::outline);
+    DrawArtText(cairo, "TARIF 1", 33.0, 73.0, 10.0, tone::white);
     if (frame % 2 == 0) {
         Glow(cairo, 50.0, 51.0, 8.0, tone::acidLight, 0.9);
         Circle(cairo, 50.0, 51.0, 3.0);
