@@ -397,7 +397,7 @@ RoomDescription RoomTaxistand()
     room.light = 0xF2DCEA;
     room.lightPools = {{{100.0, 500.0}, 130.0, 60.0, 0xFFE4B0},
                        {{970.0, 520.0}, 110.0, 60.0, 0xFFEB9A},
-                       {{640.0, 600.0}, 300.0, 90.0, 0xFFC9A0}};
+                       {{sunX, 580.0}, 280.0, 90.0, 0xFFC9A0}};
     room.graphics = {
         TerminalGlassDoor("tuer_raumhafen", 40, 270, 120, 212),
         {"taxi", 470, 254, 456, 308, 1, Taxi},
