@@ -416,7 +416,7 @@ levels::RoomStaging TaxistandStaging()
         {{"TuerRaumhafen", "Zum Raumhafen", taxistand, FullName("RoomRaumhafen", "TuerTaxistand"), {100, 496},
           {170, 590}, "tuer_raumhafen"}},
         {},
-        {{castanimations::rocko, "Rocko", "Rocko", taxistand, {330, 618}, Entity::left, -180, {250, 626}}},
+        {{castanimations::rocko, "Rocko", "Rocko", taxistand, {330, 618}, Entity::left, -190, {250, 626}}},
         {{"taxi", "Rockos Taxi", {690, 606}, Entity::up},
          {"taxameter", "Taxameter", {486, 612}, Entity::left},
          {"schild", "Taxischild", {968, 560}, Entity::up},
