@@ -419,7 +419,7 @@ RoomDescription RoomFestplatz()
     room.light = 0xFFDCC0;
     room.lightPools = {{{180.0, 540.0}, 220.0, 70.0, 0xFFB878},
                        {{860.0, 560.0}, 210.0, 70.0, 0xFFB878},
-                       {{512.0, 490.0}, 140.0, 40.0, 0xD8FFF8}};
+                       {{512.0, 500.0}, 220.0, 50.0, 0xFFD0A0}};
     room.graphics = {
         items::BambooGate("tor_raumhafen", "RAUMHAFEN", gateX, gateY, 120, 244),
         {"kissen", 460, static_cast<int>(stageTop) - 84, 104, 88, 1, Cushion},
@@ -442,9 +442,9 @@ levels::RoomStaging FestplatzStaging()
         {{"Pokal", "Siegerpokal", festplatz, items::Pickup::none, "pokal", false},
          {"Passfoto", "Passfoto", festplatz, items::Pickup::none, "passfoto", false}},
         {{castanimations::kalani, "Kalani", "H\xe4uptling Kalani", festplatz, {410, 548}, Entity::down, -180,
-          {500, 566}},
-         {castanimations::lotte, "Lotte", "Lotte", festplatz, {150, 628}, Entity::right, -130, {70, 630}},
-         {castanimations::mia, "Mia", "Mia", festplatz, {240, 632}, Entity::left, -130, {330, 632}},
+          {320, 560}},
+         {castanimations::lotte, "Lotte", "Lotte", festplatz, {580, 636}, Entity::right, -130, {500, 640}},
+         {castanimations::mia, "Mia", "Mia", festplatz, {664, 640}, Entity::left, -130, {744, 640}},
          {castanimations::baron, "Baron", "Baron von Blech", festplatz, {640, 560}, Entity::left, -190,
           {740, 580}}},
         {{"kissen", "Samtkissen", {540, 492}, Entity::up},

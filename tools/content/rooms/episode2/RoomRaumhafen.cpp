@@ -135,22 +135,23 @@ void DoorFrame(cairo_t* cairo, double x, double doorWidth)
     FillOutlined(cairo, tone::steelLight, colour::steel, 3.0);
 }
 
-// A poster of the island on the wall.
+// A faded poster of the island on the wall, one corner come loose.
 void Poster(cairo_t* cairo, double x, double y)
 {
-    cairo_save(cairo);
     RoundedRectangle(cairo, x, y, 90.0, 120.0, 4.0);
-    cairo_clip_preserve(cairo);
-    SetVerticalGradient(cairo, y, y + 120.0, tone::skyDay, colour::turquoise);
-    cairo_fill(cairo);
-    Ellipse(cairo, x + 45.0, y + 116.0, 60.0, 26.0);
+    FillOutlined(cairo, tone::skyDay, colour::turquoise, 2.5);
+    Glow(cairo, x + 45.0, y + 60.0, 34.0, colour::orangeLight, 0.7);
+    Circle(cairo, x + 45.0, y + 62.0, 18.0);
+    FillOutlined(cairo, colour::cream, colour::orangeLight, 2.0);
+    cairo_move_to(cairo, x + 2.0, y + 96.0);
+    cairo_curve_to(cairo, x + 30.0, y + 86.0, x + 60.0, y + 86.0, x + 88.0, y + 96.0);
+    cairo_line_to(cairo, x + 88.0, y + 118.0);
+    cairo_line_to(cairo, x + 2.0, y + 118.0);
+    cairo_close_path(cairo);
     FillOutlined(cairo, colour::sand, tone::sandDark, 2.0);
-    DrawPalm(cairo, x + 40.0, y + 100.0, 60.0, 10.0);
-    cairo_restore(cairo);
-    RoundedRectangle(cairo, x, y, 90.0, 120.0, 4.0);
-    StrokeOutline(cairo, 2.5);
-    DrawArtText(cairo, "WAKALUA", x + 45.0, y + 22.0, 13.0, colour::orangeLight);
-    // One corner has come loose.
+    DrawHibiscus(cairo, x + 20.0, y + 100.0, 9.0);
+    DrawHibiscus(cairo, x + 68.0, y + 104.0, 7.0);
+    DrawArtText(cairo, "WAKALUA", x + 45.0, y + 24.0, 13.0, colour::orangeLight);
     cairo_move_to(cairo, x + 90.0, y + 120.0);
     cairo_line_to(cairo, x + 70.0, y + 120.0);
     cairo_line_to(cairo, x + 90.0, y + 96.0);
@@ -328,10 +329,10 @@ void Counter(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, colour::orangeLight, tone::taxi, 2.5);
     Ellipse(cairo, 40.0, top - 2.0, 18.0, 4.0);
     FillOutlined(cairo, colour::steel, 0x5E6C82, 2.0);
-    RoundedRectangle(cairo, 70.0, top - 26.0, 60.0, 24.0, 3.0);
+    RoundedRectangle(cairo, 66.0, top - 32.0, 72.0, 30.0, 3.0);
     FillOutlined(cairo, tone::white, colour::cream, 2.0);
-    DrawArtText(cairo, "BITTE", 100.0, top - 16.0, 8.0, colour::banner);
-    DrawArtText(cairo, "KLINGELN", 100.0, top - 6.0, 8.0, colour::banner);
+    DrawArtText(cairo, "BITTE", 102.0, top - 19.0, 10.0, colour::banner);
+    DrawArtText(cairo, "KLINGELN", 102.0, top - 7.0, 10.0, colour::banner);
     // Top and front.
     RoundedRectangle(cairo, 4.0, top, 228.0, 16.0, 5.0);
     FillOutlined(cairo, colour::cream, colour::sand, 3.0);
@@ -379,10 +380,10 @@ void PanoramaWindow(cairo_t* cairo, int frame)
     cairo_line_to(cairo, windowWidth - 8.0, 120.0);
     StrokeBand(cairo, tone::steelLight, 6.0, 11.0);
     // A bit of tape where the glass cracked.
-    cairo_move_to(cairo, 196.0, 50.0);
-    cairo_line_to(cairo, 226.0, 70.0);
-    cairo_move_to(cairo, 226.0, 50.0);
-    cairo_line_to(cairo, 196.0, 70.0);
+    cairo_move_to(cairo, 30.0, 170.0);
+    cairo_line_to(cairo, 60.0, 190.0);
+    cairo_move_to(cairo, 60.0, 170.0);
+    cairo_line_to(cairo, 30.0, 190.0);
     StrokeBand(cairo, colour::cream, 5.0, 8.0);
 }
 
