@@ -380,10 +380,10 @@ void PanoramaWindow(cairo_t* cairo, int frame)
     cairo_line_to(cairo, windowWidth - 8.0, 120.0);
     StrokeBand(cairo, tone::steelLight, 6.0, 11.0);
     // A bit of tape where the glass cracked.
-    cairo_move_to(cairo, 30.0, 170.0);
-    cairo_line_to(cairo, 60.0, 190.0);
-    cairo_move_to(cairo, 60.0, 170.0);
-    cairo_line_to(cairo, 30.0, 190.0);
+    cairo_move_to(cairo, 150.0, 30.0);
+    cairo_line_to(cairo, 180.0, 50.0);
+    cairo_move_to(cairo, 180.0, 30.0);
+    cairo_line_to(cairo, 150.0, 50.0);
     StrokeBand(cairo, colour::cream, 5.0, 8.0);
 }
 
@@ -506,7 +506,7 @@ levels::RoomStaging RaumhafenStaging()
         {{"Sternentaler", "Sternentaler", raumhafen, items::Pickup::none, "sternentaler", false},
          {"Tankkarte", "Tankkarte", raumhafen, items::Pickup::high, "tankkarte", true},
          {"Tankausweis", "Tankausweis", raumhafen, items::Pickup::none, "tankausweis", false}},
-        {{castanimations::kira, "Kira", "KIRA", raumhafen, {560, 612}, Entity::left, -110, {460, 620}}},
+        {{castanimations::kira, "Kira", "KIRA", raumhafen, {440, 640}, Entity::right, -110, {340, 640}}},
         {{"anzeigetafel", "Abflugtafel", {265, 540}, Entity::up},
          {"ankaufautomat", "Andenken-Ankauf", {845, 520}, Entity::up},
          {"schalter", "Infoschalter", {200, 520}, Entity::up},
