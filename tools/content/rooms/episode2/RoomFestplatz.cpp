@@ -181,23 +181,31 @@ void Paint(cairo_t* cairo)
 void Cushion(cairo_t* cairo, int /*frame*/)
 {
     cairo_scale(cairo, 1.3, 1.3);
-    cairo_move_to(cairo, 26.0, 78.0);
-    cairo_line_to(cairo, 32.0, 46.0);
-    cairo_line_to(cairo, 48.0, 46.0);
-    cairo_line_to(cairo, 54.0, 78.0);
+    cairo_move_to(cairo, 24.0, 66.0);
+    cairo_line_to(cairo, 32.0, 44.0);
+    cairo_line_to(cairo, 48.0, 44.0);
+    cairo_line_to(cairo, 56.0, 66.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, gold, goldDark, 2.5);
-    cairo_move_to(cairo, 8.0, 36.0);
-    cairo_curve_to(cairo, 10.0, 18.0, 70.0, 18.0, 72.0, 36.0);
-    cairo_curve_to(cairo, 74.0, 50.0, 6.0, 50.0, 8.0, 36.0);
+    // The puffed pillow, its corners pulled into tassels.
+    cairo_move_to(cairo, 4.0, 44.0);
+    cairo_curve_to(cairo, 0.0, 36.0, 6.0, 28.0, 10.0, 20.0);
+    cairo_curve_to(cairo, 30.0, 25.0, 50.0, 25.0, 70.0, 20.0);
+    cairo_curve_to(cairo, 74.0, 28.0, 80.0, 36.0, 76.0, 44.0);
+    cairo_curve_to(cairo, 54.0, 51.0, 26.0, 51.0, 4.0, 44.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, velvetLight, velvet, 2.5);
-    Ellipse(cairo, 40.0, 32.0, 14.0, 4.0);
-    FillPlain(cairo, velvet, 0.7);
-    for (const double x : {8.0, 72.0}) {
-        cairo_move_to(cairo, x, 38.0);
-        cairo_line_to(cairo, x - 3.0, 52.0);
-        cairo_line_to(cairo, x + 3.0, 52.0);
+    cairo_move_to(cairo, 14.0, 27.0);
+    cairo_curve_to(cairo, 30.0, 30.0, 50.0, 30.0, 66.0, 27.0);
+    cairo_set_line_width(cairo, 2.0);
+    SetColour(cairo, tone::white, 0.45);
+    cairo_stroke(cairo);
+    Ellipse(cairo, 40.0, 34.0, 15.0, 4.5);
+    FillPlain(cairo, velvet, 0.8);
+    for (const Point corner : {Point{4.0, 44.0}, Point{76.0, 44.0}, Point{10.0, 20.0}, Point{70.0, 20.0}}) {
+        cairo_move_to(cairo, corner.x, corner.y);
+        cairo_line_to(cairo, corner.x - 3.0, corner.y + 10.0);
+        cairo_line_to(cairo, corner.x + 3.0, corner.y + 10.0);
         cairo_close_path(cairo);
         FillOutlined(cairo, gold, goldDark, 1.5);
     }
@@ -208,9 +216,9 @@ void Cushion(cairo_t* cairo, int /*frame*/)
 void PrizeCrystal(cairo_t* cairo, int frame)
 {
     const double breath = 0.5 + 0.5 * std::sin(frame * 2.0 * pi / 6.0);
-    Glow(cairo, 52.0, 44.0, 32.0 + 8.0 * breath, colour::tealLight, 0.3 + 0.4 * breath);
-    DrawCrystal(cairo, 52.0, 44.0, 16.0);
-    Circle(cairo, 48.0, 37.0, 2.0 + breath);
+    Glow(cairo, 52.0, 48.0, 32.0 + 8.0 * breath, colour::tealLight, 0.3 + 0.4 * breath);
+    DrawCrystal(cairo, 52.0, 48.0, 16.0);
+    Circle(cairo, 48.0, 41.0, 2.0 + breath);
     FillPlain(cairo, tone::white, 0.9);
 }
 
