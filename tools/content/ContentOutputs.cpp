@@ -14,6 +14,7 @@
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Settings.h"
 #include "levels/Episode1Sounds.h"
+#include "levels/Episode2Sounds.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
 #include "minigames/AlienArt.h"
@@ -196,6 +197,8 @@ std::vector<ContentOutput> MakeOutputs()
         // which have outputs of their own.
         {"sounds-level01", {"data/level01/audio/sfx", "data/level01/sfx.txt"}, {},
          [] { return WriteSounds("level01", "Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects()); }},
+        {"sounds-level02", {"data/level02/audio/sfx", "data/level02/sfx.txt"}, {},
+         [] { return WriteSounds("level02", "Geräusche der zweiten Episode"_w1252, levels::Episode2SoundEffects()); }},
         {"settings-level01", {"data/level01/settings"}, {}, levels::WriteEpisode1Settings},
         {"sheets-level01", {"data/level01/sprachscript"}, sheets::EpisodeSheetSources(1),
          [] { return sheets::WriteEpisodeSheets(1); }},
@@ -204,6 +207,8 @@ std::vector<ContentOutput> MakeOutputs()
         // finds it under any letter case.
         {"music-level01", {"data/level01/audio/StreamingSfx"}, {MusicScore("Notlandung")},
          [] { return WriteMusic("Notlandung", "data\\level01\\audio\\StreamingSfx\\Notlandung.ogg"); }},
+        {"music-level02", {"data/level02/audio/StreamingSfx"}, {MusicScore("Kristallraub")},
+         [] { return WriteMusic("Kristallraub", "data\\level02\\audio\\StreamingSfx\\Kristallraub.ogg"); }},
         // The dance contest: its music, whose play position is the dance's
         // beat clock, its choreography, the chief's remarks and a settings
         // file without elements (the dance draws its stage itself).
