@@ -19,13 +19,18 @@
 
 namespace castanimations {
 
-// The prefixes of episode 1's cast.
+// The prefixes of the cast.
 inline constexpr std::string_view juna = "juna";
 inline constexpr std::string_view lotte = "lotte";
 inline constexpr std::string_view mia = "mia";
 inline constexpr std::string_view baltasar = "baltasar";
 inline constexpr std::string_view kira = "kira";
 inline constexpr std::string_view kalani = "kalani";
+// Who episode 2 adds.
+inline constexpr std::string_view rocko = "rocko";
+inline constexpr std::string_view baron = "baron";
+// Every prefix, for the tools that go over the whole cast.
+inline constexpr std::array<std::string_view, 8> prefixes = {juna, lotte, mia, baltasar, kira, kalani, rocko, baron};
 
 inline constexpr std::array<std::string_view, 8> directions = {"up",   "rightup",  "right", "rightdown",
                                                                "down", "leftdown", "left",  "leftup"};

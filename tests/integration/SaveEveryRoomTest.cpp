@@ -4,16 +4,14 @@
 // menu.
 
 #include "ExecutableRun.h"
-#include "RecordedInput.h"
+#include "Walkthrough.h"
 
 #include <array>
 #include <string>
 
 namespace {
 
-constexpr int keyEnter = 13;
-constexpr int keyEscape = 27;
-constexpr int keyDown = 40;
+using namespace walkthrough;
 
 // Where each slot was saved, and the inventory's lines in its savegame.
 struct SavedRoom {
@@ -30,29 +28,6 @@ const std::array<SavedRoom, 4> savedRooms{{
     {"RoomStrand", "    \"count\" 2\n" + crystal + "    \"item 0001\" " + wrench},
     {"RoomDorfplatz", "    \"count\" 2\n" + crystal + "    \"item 0001\" " + wrench},
 }};
-
-// The savegame browser's slot 1 to 9, three to a row, and the "Ja" of the
-// question it asks then.
-RecordedInput& ChooseSlot(RecordedInput& input, int slot)
-{
-    const int x = 188 + 324 * ((slot - 1) % 3);
-    const int y = 154 + 200 * ((slot - 1) / 3);
-    return input.Click(x, y).Wait(10).Click(x - 64, y + 26).Wait(10);
-}
-
-// From the open game: the in-game menu, "Spiel speichern", the slot, "Ja",
-// "Zurück"; the menu's main page stays open.
-RecordedInput& Save(RecordedInput& input, int slot)
-{
-    input.Key(keyEscape).Wait(10).Click(504, 290).Wait(10);
-    return ChooseSlot(input, slot).Click(137, 705).Wait(10);
-}
-
-// Saved and played on.
-RecordedInput& SaveAndGoOn(RecordedInput& input, int slot)
-{
-    return Save(input, slot).Key(keyEscape).Wait(10);
-}
 
 } // namespace
 

@@ -3,7 +3,7 @@
 // dance contest, with the clicks a player makes.
 
 #include "ExecutableRun.h"
-#include "RecordedInput.h"
+#include "Walkthrough.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -12,36 +12,13 @@
 
 namespace {
 
-constexpr int keyEnter = 13;
-constexpr int keyEscape = 27;
-constexpr int keyDown = 40;
-
-enum class Act {
-    key,    // press key x, then wait
-    click,  // left click, then wait (a door, a conversation's choice, a menu)
-    use,    // left click, wait for Juna to walk there, then Enter to skip her lines
-    select, // open the inventory bar and pick the item in the slot at x
-    shoot,  // photograph this frame
-};
-
-struct Step {
-    Act act;
-    int x;
-    int y;
-    int wait; // frames after the step
-};
-
-// The second and third slots of the inventory bar (the first is at 305).
-constexpr int slot2 = 445;
-constexpr int slot3 = 585;
-constexpr int slot4 = 725;
-constexpr int slotY = 710;
+using namespace walkthrough;
 
 // Lines in a conversation run their full length (Enter skips only scripted
 // lines): each wait after a choice covers the lines it starts.
 // A conversation's choices lie in a band at the top, 15 pixels apart,
 // centred on y 59: with five of them the first is at 29, the last at 89.
-const std::vector<Step> walkthrough = {
+const std::vector<Step> episodeOne = {
     {Act::key, keyDown, 0, 3},
     {Act::key, keyEnter, 0, 20}, // "Neues Spiel"
     {Act::key, keyEnter, 0, 30}, // skips the opening lines
@@ -81,60 +58,10 @@ const std::vector<Step> walkthrough = {
     {Act::select, slot3, 0, 0},
     {Act::use, slot4, slotY, 20}, // the flower on the cord: the garland
     // Saved into the first slot through the in-game menu, back to the game.
-    {Act::key, keyEscape, 0, 30},
-    {Act::click, 504, 290, 10}, // "Spiel speichern"
-    {Act::click, 188, 154, 10}, // the slot
-    {Act::click, 124, 180, 10}, // "Ja"
-    {Act::click, 137, 705, 10}, // "Zurück"
-    {Act::key, keyEscape, 0, 20},
+    {Act::save, 1, 0, 10},
     {Act::select, slot3, 0, 0},
     {Act::use, 480, 480, 200}, // the garland for Kalani: the dance begins
     {Act::shoot, 0, 0, 1400},
-};
-
-// The steps as a recording, and the frames photographed.
-class Recording {
-public:
-    explicit Recording(const std::vector<Step>& steps)
-    {
-        for (const Step& step : steps)
-            Add(step);
-    }
-    std::string Text() const { return input.Text(); }
-    const std::vector<int>& Shots() const { return input.Shots(); }
-    std::string ShotFrames() const { return input.ShotFrames(); }
-    int Frames() const { return input.Now(); }
-
-private:
-    void Add(const Step& step)
-    {
-        switch (step.act) {
-        case Act::key:
-            Press(step.x);
-            break;
-        case Act::click:
-            input.Click(step.x, step.y);
-            break;
-        case Act::use:
-            input.Click(step.x, step.y).Wait(step.wait);
-            // Twice, in case the walk took a little longer.
-            Press(keyEnter);
-            Press(keyEnter);
-            return;
-        case Act::select:
-            input.Move(500, 720).Wait(29); // the bar slides in
-            input.Click(step.x, slotY).Wait(5);
-            break;
-        case Act::shoot:
-            input.Shoot(1);
-            break;
-        }
-        input.Wait(step.wait);
-    }
-    // A key, and a pause for what it sets off.
-    void Press(int key) { input.Key(key, key == keyEnter ? '\r' : 0).Wait(12); }
-
-    RecordedInput input;
 };
 
 } // namespace
@@ -143,7 +70,7 @@ class WalkthroughTest : public ExecutableRun {};
 
 TEST_F(WalkthroughTest, EpisodeOnePlaysFromNewGameToTheDanceContest)
 {
-    const Recording recording(walkthrough);
+    const Recording recording(episodeOne);
     WriteFile(directory / "keys.txt", recording.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + recording.ShotFrames()), 0) << errors;
 
@@ -165,10 +92,7 @@ TEST_F(WalkthroughTest, EpisodeOnePlaysFromNewGameToTheDanceContest)
     // Saved before the garland went to Kalani: every step but the last
     // has given its flag, and the garland is in the inventory.
     const std::string saved = Savegame(1);
-    const auto flag = [&saved](const std::string& name) {
-        const std::size_t found = saved.find("[Flag] \"" + name + "\"\n{\n    \"value\" ");
-        return found == std::string::npos ? -1 : saved[saved.find("\"value\" ", found) + 8] - '0';
-    };
+    const auto flag = [&saved](const std::string& name) { return FlagValue(saved, name); };
     for (const char* done : {"RoomBr\xFC" "cke|KristallGenommen", "RoomBr\xFC" "cke|AbsturzErklaert",
                              "RoomMaschinenraum|FunkenGestoppt", "RoomMaschinenraum|LukeFrei",
                              "RoomStrand|ZwillingeVersoehnt", "RoomDorfplatz|TanzErklaert",

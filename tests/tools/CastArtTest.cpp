@@ -1,8 +1,9 @@
 // The cast's generated animations: the player's figure has every animation
 // the game binds, each loads through the game's loaders as a run-length
 // sprite, the strips keep their clear pixels in the loader's key, the
-// figure stands as tall in every direction, and the palette keeps the
-// drawing's colours.
+// figure stands as tall in every direction, each level's list has every
+// animation of its cast, the palette keeps the drawing's colours, and the
+// newcomers of episode 2 wear their cape and cap where they belong.
 
 #include "GeneratedDataTest.h"
 #include "ContentLists.h"
@@ -10,6 +11,7 @@
 #include "adventure/CastAnimations.h"
 #include "app/Debug.h"
 #include "characters/Episode1Cast.h"
+#include "characters/Episode2Cast.h"
 #include "characters/PoseCycles.h"
 #include "files/SettingsManager.h"
 #include "graphics/AnimatedRLESprite.h"
@@ -29,24 +31,33 @@
 namespace {
 
 namespace names = castanimations;
+using content::characters::Repertoire;
 
-// Every label the player's figure is played by.
-std::vector<std::string> PlayerLabels()
+// Every label a character is played by in its part.
+std::vector<std::string> CastLabels(std::string_view prefixName, Repertoire part)
 {
-    const std::string prefix(names::juna);
+    const std::string prefix(prefixName);
     std::vector<std::string> labels;
     for (const std::string_view direction : names::directions) {
-        labels.push_back(prefix + std::string(names::walk) + std::string(direction));
+        if (part != Repertoire::standing)
+            labels.push_back(prefix + std::string(names::walk) + std::string(direction));
         labels.push_back(prefix + std::string(names::standing) + std::string(direction));
     }
     for (const std::string_view side : names::sides) {
         labels.push_back(prefix + std::string(names::talking) + std::string(side));
+        if (part != Repertoire::player)
+            continue;
         for (int variant = 1; variant <= names::idleVariants; ++variant)
             labels.push_back(prefix + std::string(names::idle) + std::to_string(variant) + "_" + std::string(side));
         for (const std::string_view take : names::takes)
             labels.push_back(prefix + std::string(take) + std::string(side));
     }
     return labels;
+}
+
+std::vector<std::string> PlayerLabels()
+{
+    return CastLabels(names::juna, Repertoire::player);
 }
 
 bool IsKey(const std::uint8_t* entry)
@@ -124,6 +135,36 @@ TEST_F(CastArtTest, ThePlayersAnimationsLoadAsRunLengthSpritesStandingEquallyTal
     EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
     for (const std::string& label : content::SpriteLabels("data\\level01\\sprites.txt"))
         manager.RemoveSpriteInfo(label);
+}
+
+TEST_F(CastArtTest, EachLevelsListHasEveryAnimationOfItsCast)
+{
+    // Who plays in which level, and how much: episode 2 adds the taxi
+    // driver and the Baron to episode 1's people.
+    struct Part {
+        std::string_view prefix;
+        Repertoire repertoire;
+    };
+    const std::vector<Part> episode1 = {{names::juna, Repertoire::player},     {names::lotte, Repertoire::walking},
+                                        {names::mia, Repertoire::walking},      {names::baltasar, Repertoire::walking},
+                                        {names::kira, Repertoire::walking},     {names::kalani, Repertoire::standing}};
+    std::vector<Part> episode2 = episode1;
+    episode2.push_back({names::rocko, Repertoire::walking});
+    episode2.push_back({names::baron, Repertoire::walking});
+    for (const auto& [level, cast] : {std::pair{"level01", episode1}, std::pair{"level02", episode2}}) {
+        SCOPED_TRACE(level);
+        const auto list = ReadSpriteList(level);
+        for (const Part& part : cast) {
+            for (const std::string& label : CastLabels(part.prefix, part.repertoire)) {
+                const bool still = label.find(names::standing) != std::string::npos;
+                EXPECT_EQ(KindAndFrames(list, label), still ? "anim_rle 1" : "anim_rle 8") << label;
+            }
+        }
+        // A character who only stands has no walk.
+        EXPECT_EQ(KindAndFrames(list, std::string(names::kalani) + std::string(names::walk) + "down"), "missing");
+    }
+    EXPECT_EQ(KindAndFrames(ReadSpriteList("level01"), std::string(names::rocko) + std::string(names::standing) + "down"),
+              "missing");
 }
 
 TEST_F(CastArtTest, StripsKeepTheirClearPixelsInTheKeyAndEveryOtherColourVisible)
@@ -214,4 +255,74 @@ TEST(CastPaletteTest, TheCharactersPaletteKeepsTheDrawnColours)
     ASSERT_GT(pixels, 0);
     EXPECT_LT(errorSum / (3.0 * pixels), 2.0);
     EXPECT_LT(far, pixels / 200);
+}
+
+TEST(CastRigTest, TheNewcomersWearTheirCapeAndCapWhereTheyBelong)
+{
+    using content::characters::CastMember;
+    using content::characters::Direction;
+    using content::characters::FigureLook;
+    const auto& cast = content::characters::Episode2Cast();
+    const auto member = [&](std::string_view prefix) -> const CastMember& {
+        return *std::find_if(cast.begin(), cast.end(), [&](const CastMember& one) { return one.Prefix() == prefix; });
+    };
+    // A point `up` units above the soles and `across` units right of them.
+    const auto pixel = [](const content::Picture& frame, const FigureLook& look, double across, double up) {
+        const double scale = look.heightPixels / 100.0;
+        return frame.Pixel(static_cast<int>(frame.Width() / 2 + across * scale),
+                           static_cast<int>(frame.Height() - (CastMember::groundMargin + up) * scale));
+    };
+    const auto channel = [](std::uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); };
+    // Blue above red above green, well apart: the cape's purples, not the
+    // coat's bluish silver.
+    const auto violet = [&](std::uint32_t argb) {
+        return channel(argb, 0) > channel(argb, 8) + 40 && channel(argb, 0) > channel(argb, 16) + 10 &&
+               channel(argb, 16) > channel(argb, 8);
+    };
+
+    // The Baron's cape hangs behind him: from behind it covers his back at
+    // the waist, from the front his silver coat is there; it reaches below
+    // the coat to the calves on both sides of his legs.
+    const FigureLook baron = content::characters::BaronLook();
+    const CastMember& baronMember = member(names::baron);
+    const content::Picture back = baronMember.DrawFrame(Direction::up, content::characters::StandingPose());
+    const content::Picture front = baronMember.DrawFrame(Direction::down, content::characters::StandingPose());
+    const double waist = baron.hipHeight + 6.0;
+    EXPECT_TRUE(violet(pixel(back, baron, 0.0, waist))) << std::hex << pixel(back, baron, 0.0, waist);
+    const std::uint32_t coat = pixel(front, baron, 0.0, waist);
+    EXPECT_FALSE(violet(coat)) << std::hex << coat;
+    EXPECT_LT(std::abs(channel(coat, 16) - channel(coat, 8)), 30) << std::hex << coat;
+    for (const double side : {-1.0, 1.0}) {
+        const std::uint32_t hem = pixel(front, baron, side * (baron.shoulderHalf + 3.0), 18.0);
+        EXPECT_EQ(hem >> 24, 0xFFu);
+        EXPECT_TRUE(violet(hem)) << std::hex << hem;
+    }
+    // Walking, the cape's hem trails further behind him than standing.
+    const auto rearmost = [](const content::Picture& frame, int row) {
+        for (int x = 0; x < frame.Width(); ++x)
+            if ((frame.Pixel(x, row) >> 24) >= 128)
+                return x;
+        return frame.Width();
+    };
+    const int hemRow = static_cast<int>(front.Height() - (CastMember::groundMargin + 20.0) * baron.heightPixels / 100.0);
+    const int standing = rearmost(baronMember.DrawFrame(Direction::right, content::characters::StandingPose()), hemRow);
+    const int walking = rearmost(baronMember.DrawFrame(Direction::right, content::characters::WalkPose(0)), hemRow);
+    EXPECT_LE(walking, standing - 4);
+
+    // Rocko's flat cap shows yellow and near-black checks across its crown
+    // in every direction.
+    const FigureLook rocko = content::characters::RockoLook();
+    for (const Direction direction : {Direction::up, Direction::right, Direction::rightDown, Direction::down}) {
+        const content::Picture frame = member(names::rocko).DrawFrame(direction, content::characters::StandingPose());
+        int yellow = 0;
+        int black = 0;
+        const double crown = 98.5 - rocko.headRadius * 0.2;
+        for (double across = -rocko.headRadius * 0.8; across <= rocko.headRadius * 0.8; across += 0.25) {
+            const std::uint32_t argb = pixel(frame, rocko, across, crown);
+            yellow += channel(argb, 16) > 200 && channel(argb, 8) > 150 && channel(argb, 0) < 120 ? 1 : 0;
+            black += channel(argb, 16) < 70 && channel(argb, 8) < 70 && channel(argb, 0) < 90 ? 1 : 0;
+        }
+        EXPECT_GT(yellow, 8) << static_cast<int>(direction);
+        EXPECT_GT(black, 8) << static_cast<int>(direction);
+    }
 }

@@ -1,4 +1,4 @@
-// The doors and items of episode 1: where the generated rooms place them,
+// The doors and items of every episode: where the generated rooms place them,
 // read as the game reads the rooms, and their pictures in the level's
 // sprite list, the inventory and the pointer.
 
@@ -16,8 +16,9 @@
 #include "adventure/RoomSpriteInfos.h"
 #include "files/ObjectType.h"
 #include "graphics/SpriteInfosLoaderUtil.h"
-#include "items/Episode1Items.h"
-#include "items/Episode1Things.h"
+#include "items/EpisodeItems.h"
+#include "levels/Episode1.h"
+#include "levels/Episode2.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,12 +33,26 @@ namespace {
 
 using content::items::DoorThing;
 using content::items::ItemThing;
+using content::levels::EpisodeDescription;
+
+// The episodes made so far.
+std::vector<EpisodeDescription> Episodes()
+{
+    return {content::levels::Episode1(), content::levels::Episode2()};
+}
+
+std::string LevelName(int level)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "level%02d", level);
+    return name;
+}
 
 // The room's folder as the game names it: "data\level01\" and the room's
 // label in lower case.
-std::string RoomFolder(const std::string& room)
+std::string RoomFolder(int level, const std::string& room)
 {
-    std::string folder = "data\\level01\\";
+    std::string folder = "data\\" + LevelName(level) + "\\";
     for (const char c : room)
         folder += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return folder + "\\";
@@ -57,9 +72,9 @@ struct LoadedRoom {
     ByteMap walkArea;
 };
 
-bool LoadRoom(const std::string& room, LoadedRoom& loaded)
+bool LoadRoom(int level, const std::string& room, LoadedRoom& loaded)
 {
-    const std::string folder = RoomFolder(room);
+    const std::string folder = RoomFolder(level, room);
     SpriteInfosLoaderUtil::SpriteInfos entries;
     if (!SpriteInfosLoaderUtil::LoadSpriteInfos((folder + "spriteinfos.txt").c_str(), entries))
         return false;
@@ -90,12 +105,22 @@ protected:
         GeneratedDataTest::SetUp();
         StartLog();
     }
+    void CheckDoorsAndItems(const EpisodeDescription& episode);
+    void CheckIcons(const EpisodeDescription& episode);
+    void CheckSettings(const EpisodeDescription& episode);
 };
 
 TEST_F(ItemArtTest, DoorsLeadToEachOtherAndDoorsAndItemsStandWhereThePlayerWalks)
 {
-    const std::vector<DoorThing>& doors = content::items::Episode1Doors();
-    const std::vector<ItemThing>& items = content::items::Episode1ItemThings();
+    for (const EpisodeDescription& episode : Episodes())
+        CheckDoorsAndItems(episode);
+}
+
+void ItemArtTest::CheckDoorsAndItems(const EpisodeDescription& episode)
+{
+    SCOPED_TRACE(episode.level);
+    const std::vector<DoorThing>& doors = episode.staging.doors;
+    const std::vector<ItemThing>& items = episode.staging.items;
     std::map<std::string, const DoorThing*> doorsByFullName;
     for (const DoorThing& door : doors)
         EXPECT_TRUE(doorsByFullName.emplace(content::items::FullName(door.room, door.name), &door).second)
@@ -112,11 +137,11 @@ TEST_F(ItemArtTest, DoorsLeadToEachOtherAndDoorsAndItemsStandWhereThePlayerWalks
         EXPECT_NE(target->second->room, door.room);
         EXPECT_EQ(target->second->leadsTo, content::items::FullName(door.room, door.name));
     }
-    EXPECT_EQ(roomsWithDoors.size(), 4u);
+    EXPECT_EQ(roomsWithDoors.size(), episode.rooms.size());
 
     std::map<std::string, LoadedRoom> rooms;
     for (const std::string& room : roomsWithDoors)
-        ASSERT_TRUE(LoadRoom(room, rooms[room])) << room;
+        ASSERT_TRUE(LoadRoom(episode.level, room, rooms[room])) << room;
 
     for (const DoorThing& door : doors) {
         SCOPED_TRACE(door.name);
@@ -127,8 +152,9 @@ TEST_F(ItemArtTest, DoorsLeadToEachOtherAndDoorsAndItemsStandWhereThePlayerWalks
         ASSERT_NE(graphic, room.graphics.end()) << door.sprite;
         EXPECT_TRUE(graphic->second.hasPlacement);
         ASSERT_GE(graphic->second.frameCount, 3);
-        const ArtPixels closed(FrameFile(RoomFolder(door.room), door.sprite, 1));
-        const ArtPixels open(FrameFile(RoomFolder(door.room), door.sprite, graphic->second.frameCount));
+        const std::string folder = RoomFolder(episode.level, door.room);
+        const ArtPixels closed(FrameFile(folder, door.sprite, 1));
+        const ArtPixels open(FrameFile(folder, door.sprite, graphic->second.frameCount));
         ASSERT_TRUE(closed.Loaded() && open.Loaded());
         ASSERT_EQ(closed.Width(), open.Width());
         ASSERT_EQ(closed.Height(), open.Height());
@@ -172,34 +198,42 @@ TEST_F(ItemArtTest, DoorsLeadToEachOtherAndDoorsAndItemsStandWhereThePlayerWalks
 
 TEST_F(ItemArtTest, EveryLabelIsInTheLevelListAndIconsAndPointersFitWhereTheGameDrawsThem)
 {
+    for (const EpisodeDescription& episode : Episodes())
+        CheckIcons(episode);
+}
+
+void ItemArtTest::CheckIcons(const EpisodeDescription& episode)
+{
+    SCOPED_TRACE(episode.level);
     // Written beside the generated tree, as the level's list is.
-    content::SpriteFolder level("items\\sprites\\", "items\\sprites.txt");
-    ASSERT_TRUE(content::items::WriteEpisode1Items(level));
+    const std::string folder = "items" + std::to_string(episode.level) + "\\";
+    content::SpriteFolder level(folder + "sprites\\", folder + "sprites.txt");
+    ASSERT_TRUE(content::items::WriteEpisodeItems(level, episode.staging.items, "items"));
     ASSERT_TRUE(level.Finish());
-    const std::vector<std::string> written = content::SpriteLabels("items\\sprites.txt");
+    const std::vector<std::string> written = content::SpriteLabels(folder + "sprites.txt");
     const std::set<std::string> labels(written.begin(), written.end());
     EXPECT_EQ(labels.size(), written.size()) << "a label listed twice";
 
     // Icons and pointers only: pictures in a room are the room's graphics.
     std::set<std::string> expected;
-    for (const ItemThing& item : content::items::Episode1ItemThings()) {
+    for (const ItemThing& item : episode.staging.items) {
         expected.insert(content::items::IconLabel(item));
         expected.insert(content::items::CursorLabel(item));
     }
     EXPECT_EQ(labels, expected);
     // Once the generator writes the level's list, they are all in it.
-    const std::map<std::string, std::vector<SpriteListLine>> levelList = ReadSpriteList("level01");
+    const std::map<std::string, std::vector<SpriteListLine>> levelList = ReadSpriteList(LevelName(episode.level));
     if (!levelList.empty()) {
         for (const std::string& label : expected)
             EXPECT_EQ(levelList.count(label), 1u) << label;
     }
 
-    for (const ItemThing& item : content::items::Episode1ItemThings()) {
+    for (const ItemThing& item : episode.staging.items) {
         SCOPED_TRACE(item.name);
         // The icon is drawn at the field's position: everything of it lies
         // on the field's slanted face, 48 <= x + 0.55 (y - 1) < 179 for
         // 0 <= y < 75, clear of a 3-pixel rim, and the item shows.
-        const ArtPixels icon("items\\sprites\\" + content::items::IconLabel(item));
+        const ArtPixels icon(folder + "sprites\\" + content::items::IconLabel(item));
         ASSERT_TRUE(icon.Loaded());
         int shown = 0;
         int outside = 0;
@@ -218,7 +252,7 @@ TEST_F(ItemArtTest, EveryLabelIsInTheLevelListAndIconsAndPointersFitWhereTheGame
 
         // The pointer's position is its bottom centre: the pin's tip is
         // there, and it is no larger than a pointer.
-        const ArtPixels cursor("items\\sprites\\" + content::items::CursorLabel(item));
+        const ArtPixels cursor(folder + "sprites\\" + content::items::CursorLabel(item));
         ASSERT_TRUE(cursor.Loaded());
         EXPECT_LE(cursor.Width(), 64);
         EXPECT_LE(cursor.Height(), 80);
@@ -232,15 +266,22 @@ TEST_F(ItemArtTest, EveryLabelIsInTheLevelListAndIconsAndPointersFitWhereTheGame
 
 TEST_F(ItemArtTest, TheLevelSettingsBringEveryThingAndThePeopleStandWhereThePlayerWalks)
 {
+    for (const EpisodeDescription& episode : Episodes())
+        CheckSettings(episode);
+}
+
+void ItemArtTest::CheckSettings(const EpisodeDescription& episode)
+{
+    SCOPED_TRACE(episode.level);
     std::vector<std::unique_ptr<GameElement>> created;
-    ASSERT_TRUE(LevelSettings::Load(1, "settings.txt", created));
+    ASSERT_TRUE(LevelSettings::Load(episode.level, "settings.txt", created));
     std::map<std::string, int> classes;
     for (const std::unique_ptr<GameElement>& element : created)
         ++classes[ObjectType::GetInstance().GetClassName(*element)];
-    EXPECT_EQ(classes["class Room"], 4);
-    EXPECT_EQ(classes["class Door"], static_cast<int>(content::items::Episode1Doors().size()));
-    EXPECT_EQ(classes["class Character"], 5);
-    EXPECT_GE(classes["class Item"], static_cast<int>(content::items::Episode1ItemThings().size()));
+    EXPECT_EQ(classes["class Room"], static_cast<int>(episode.rooms.size()));
+    EXPECT_EQ(classes["class Door"], static_cast<int>(episode.staging.doors.size()));
+    EXPECT_EQ(classes["class Character"], static_cast<int>(episode.staging.people.size()));
+    EXPECT_GE(classes["class Item"], static_cast<int>(episode.staging.items.size()));
 
     const Cast& cast = Cast::GetInstance();
     std::map<std::string, LoadedRoom> rooms;
@@ -255,11 +296,11 @@ TEST_F(ItemArtTest, TheLevelSettingsBringEveryThingAndThePeopleStandWhereThePlay
             continue;
         const std::string room = cast.GetGroup(person);
         if (!rooms.contains(room)) {
-            ASSERT_TRUE(LoadRoom(room, rooms[room]));
+            ASSERT_TRUE(LoadRoom(episode.level, room, rooms[room]));
         }
         // Everyone can be walked up to from the room's doors, and talked to
         // from beside them.
-        for (const DoorThing& door : content::items::Episode1Doors()) {
+        for (const DoorThing& door : episode.staging.doors) {
             if (door.room == room) {
                 EXPECT_TRUE(Walks(rooms[room].walkArea, Point{door.walkTo.x, door.walkTo.y}, person->GetStartPos()));
                 EXPECT_TRUE(Walks(rooms[room].walkArea, Point{door.walkTo.x, door.walkTo.y}, person->GetActPosition()));

@@ -41,6 +41,9 @@ const ExpectedRoom episode1Rooms[] = {
     {"data\\level01\\roommaschinenraum\\", 1024},
     {"data\\level01\\roomstrand\\", 1600},
     {"data\\level01\\roomdorfplatz\\", 1024},
+    // Episode 2's painted rooms.
+    {"data\\level02\\roomtaxistand\\", 1024},
+    {"data\\level02\\roomhangar\\", 1024},
 };
 
 constexpr int roomHeight = 768;

@@ -8,13 +8,16 @@
 #include "SharedSprites.h"
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
-#include "items/Episode1Items.h"
+#include "characters/Episode2Cast.h"
+#include "items/EpisodeItems.h"
 #include "levels/AlienYardSounds.h"
 #include "levels/CatapultRollLoop.h"
 #include "levels/DanceContestSounds.h"
-#include "levels/Episode1Settings.h"
+#include "levels/Episode1.h"
 #include "levels/Episode1Sounds.h"
+#include "levels/Episode2.h"
 #include "levels/Episode2Sounds.h"
+#include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
 #include "minigames/AlienArt.h"
@@ -24,7 +27,6 @@
 #include "minigames/TaxiArt.h"
 #include "minigames/TaxiFormations.h"
 #include "rooms/RoomFiles.h"
-#include "rooms/episode1/Episode1Rooms.h"
 #include "sheets/EpisodeSheets.h"
 #include "sheets/SheetSpeech.h"
 #include "audio/WavLoader.h"
@@ -33,7 +35,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <span>
+#include <string>
 
 namespace content {
 
@@ -57,6 +62,8 @@ bool WriteFonts()
 // failed.
 bool WriteSounds(const std::string& folder, const std::string& title, std::span<const SoundEffect> effects)
 {
+    std::error_code ignored;
+    std::filesystem::create_directories("data/" + folder + "/audio/sfx", ignored);
     for (const SoundEffect& effect : effects) {
         const Sound sound = effect.make();
         if (sound.Scale(soundPeak) <= 0.0) {
@@ -108,19 +115,29 @@ std::string RoomFolderName(const rooms::RoomDescription& room)
     return folder.substr(folder.rfind('/') + 1);
 }
 
-// Each room in its folder below data\level<nn>, and the list
-// data\level01\rooms.txt (one folder name a line), which the game's room
+// "data\level02\" + `rest` in the game's form.
+std::string LevelPath(int level, const std::string& rest)
+{
+    char folder[16];
+    std::snprintf(folder, sizeof folder, "data\\level%02d\\", level);
+    return folder + rest;
+}
+
+// Each room of an episode in its folder below data\level<nn>, and the list
+// data\level<nn>\rooms.txt (one folder name a line), which the game's room
 // view shows.
-void AddRooms(std::vector<ContentOutput>& outputs)
+void AddRooms(std::vector<ContentOutput>& outputs, const levels::EpisodeDescription& episode)
 {
     std::string list = "# Die R\xe4ume der Episode: ein Ordner je Zeile\r\n";
-    for (const rooms::RoomDescription& room : rooms::Episode1Rooms()) {
+    for (const rooms::RoomDescription& room : episode.rooms) {
         outputs.push_back({"room-" + RoomFolderName(room), {HostFolder(room.folder)}, {},
                            [room] { return rooms::WriteRoom(room); }});
         list += Windows1252::FromUtf8(RoomFolderName(room)) + "\r\n";
     }
-    outputs.push_back(
-        {"rooms-level01", {"data/level01/rooms.txt"}, {}, [list] { return WriteText("data\\level01\\rooms.txt", list); }});
+    const std::string path = LevelPath(episode.level, "rooms.txt");
+    char name[16];
+    std::snprintf(name, sizeof name, "rooms-level%02d", episode.level);
+    outputs.push_back({name, {HostFolder(path)}, {}, [path, list] { return WriteText(path, list); }});
 }
 
 // The recordings of the episode's spoken cells and the alias files of
@@ -170,6 +187,54 @@ std::vector<std::filesystem::path> SpeechInputs(int level)
     return inputs;
 }
 
+// An episode's own sound effects and the title of their list.
+struct EpisodeSounds {
+    std::string title; // Windows-1252
+    std::function<std::span<const SoundEffect>()> effects;
+};
+
+// Everything of an episode's level: its rooms, the cast's animations and
+// the items' icons, its sounds, its settings, its sheets and their
+// recordings, and its music (the score `music`, none when empty).
+void AddEpisode(std::vector<ContentOutput>& outputs, const levels::EpisodeDescription& episode,
+                const std::function<bool(SpriteFolder&)>& writeCast, const EpisodeSounds& sounds,
+                const std::string& music)
+{
+    const int level = episode.level;
+    char number[4];
+    std::snprintf(number, sizeof number, "%02d", level);
+    const std::string folder = std::string("level") + number;
+    const std::string host = "data/" + folder + "/";
+    AddRooms(outputs, episode);
+    outputs.push_back({"sprites-" + folder, {host + "sprites", host + "sprites.txt"}, {}, [episode, writeCast, level] {
+                           SpriteFolder sprites(LevelPath(level, "sprites\\"), LevelPath(level, "sprites.txt"));
+                           const std::string comment = "Episode " + std::to_string(level) +
+                                                       ": die Gegenst\xe4" "nde im Inventar und als Mauszeiger";
+                           return writeCast(sprites) &&
+                                  items::WriteEpisodeItems(sprites, episode.staging.items, comment.c_str()) &&
+                                  sprites.Finish();
+                       }});
+    // In the level's audio folder beside the spoken lines and the music,
+    // which have outputs of their own.
+    outputs.push_back({"sounds-" + folder, {host + "audio/sfx", host + "sfx.txt"}, {}, [folder, sounds] {
+                           return WriteSounds(folder, sounds.title,
+                                              sounds.effects ? sounds.effects() : std::span<const SoundEffect>());
+                       }});
+    outputs.push_back({"settings-" + folder, {host + "settings"}, {}, [episode] {
+                           return levels::WriteEpisodeSettings(episode);
+                       }});
+    outputs.push_back({"sheets-" + folder, {host + "sprachscript"}, sheets::EpisodeSheetSources(level),
+                       [level] { return sheets::WriteEpisodeSheets(level); }});
+    outputs.push_back(
+        {"speech-" + folder, {host + "audio/streamingtalk"}, SpeechInputs(level), [level] { return WriteEpisodeSpeech(level); }});
+    // In the level's audio folder, which the spoken lines share; the game
+    // finds it under any letter case.
+    if (!music.empty())
+        outputs.push_back({"music-" + folder, {host + "audio/StreamingSfx"}, {MusicScore(music)}, [music, level] {
+                               return WriteMusic(music, LevelPath(level, "audio\\StreamingSfx\\" + music + ".ogg"));
+                           }});
+}
+
 std::vector<ContentOutput> MakeOutputs()
 {
     std::vector<ContentOutput> outputs = {
@@ -184,31 +249,10 @@ std::vector<ContentOutput> MakeOutputs()
         {"menu-music", {"data/menu/Audio"}, {MusicScore("RuvIdMenu")},
          [] { return WriteMusic("RuvIdMenu", "data\\menu\\Audio\\StreamingSfx\\RuvIdMenu.ogg"); }},
         {"credits", {"data/credits.txt"}, {}, [] { return WriteText("data\\credits.txt", CreditsText()); }},
-        {"sprites-level01", {"data/level01/sprites", "data/level01/sprites.txt"}, {},
-         [] {
-             SpriteFolder level("data\\level01\\sprites\\", "data\\level01\\sprites.txt");
-             return characters::WriteEpisode1Cast(level) && items::WriteEpisode1Items(level) && level.Finish();
-         }},
         {"sprites-level07", {"data/level07/sprites", "data/level07/sprites.txt"}, {}, minigames::WriteDanceSprites},
         {"sprites-level08", {"data/level08/sprites", "data/level08/sprites.txt"}, {}, minigames::WriteTaxiSprites},
         {"sprites-level09", {"data/level09/sprites", "data/level09/sprites.txt"}, {}, minigames::WriteCatapultSprites},
         {"sprites-level11", {"data/level11/sprites", "data/level11/sprites.txt"}, {}, minigames::WriteAlienSprites},
-        // In the level's audio folder beside the spoken lines and the music,
-        // which have outputs of their own.
-        {"sounds-level01", {"data/level01/audio/sfx", "data/level01/sfx.txt"}, {},
-         [] { return WriteSounds("level01", "Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects()); }},
-        {"sounds-level02", {"data/level02/audio/sfx", "data/level02/sfx.txt"}, {},
-         [] { return WriteSounds("level02", "Geräusche der zweiten Episode"_w1252, levels::Episode2SoundEffects()); }},
-        {"settings-level01", {"data/level01/settings"}, {}, levels::WriteEpisode1Settings},
-        {"sheets-level01", {"data/level01/sprachscript"}, sheets::EpisodeSheetSources(1),
-         [] { return sheets::WriteEpisodeSheets(1); }},
-        {"speech-level01", {"data/level01/audio/streamingtalk"}, SpeechInputs(1), [] { return WriteEpisodeSpeech(1); }},
-        // In the level's audio folder, which the spoken lines share; the game
-        // finds it under any letter case.
-        {"music-level01", {"data/level01/audio/StreamingSfx"}, {MusicScore("Notlandung")},
-         [] { return WriteMusic("Notlandung", "data\\level01\\audio\\StreamingSfx\\Notlandung.ogg"); }},
-        {"music-level02", {"data/level02/audio/StreamingSfx"}, {MusicScore("Kristallraub")},
-         [] { return WriteMusic("Kristallraub", "data\\level02\\audio\\StreamingSfx\\Kristallraub.ogg"); }},
         // The dance contest: its music, whose play position is the dance's
         // beat clock, its choreography, the chief's remarks and a settings
         // file without elements (the dance draws its stage itself).
@@ -292,7 +336,10 @@ std::vector<ContentOutput> MakeOutputs()
                               "}\n");
          }},
     };
-    AddRooms(outputs);
+    AddEpisode(outputs, levels::Episode1(), characters::WriteEpisode1Cast,
+               {"Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects}, "Notlandung");
+    AddEpisode(outputs, levels::Episode2(), characters::WriteEpisode2Cast,
+               {"Geräusche der zweiten Episode"_w1252, levels::Episode2SoundEffects}, "Kristallraub");
     return outputs;
 }
 

@@ -257,8 +257,7 @@ int WriteCastSheets(platform::HeadlessPlatform& host, const std::string& list, c
         return -1;
     SpriteManager& manager = SpriteManager::GetInstance();
     int written = 0;
-    for (const std::string_view prefix : {castanimations::juna, castanimations::lotte, castanimations::mia,
-                                          castanimations::baltasar, castanimations::kira, castanimations::kalani}) {
+    for (const std::string_view prefix : castanimations::prefixes) {
         const std::vector<std::string> labels = CastSheetLabels(prefix, listed);
         if (labels.empty())
             continue;

@@ -20,7 +20,7 @@ namespace gallery {
 // from the registry afterwards, so that the next list starts clean.
 int WriteSpriteSheets(platform::HeadlessPlatform& host, const std::string& list, const std::filesystem::path& output);
 
-// Writes OUT/cast-<prefix>.png for each character of episode 1's cast
+// Writes OUT/cast-<prefix>.png for each character of the cast
 // (adventure/CastAnimations.h) that has animations in the list: one frame of
 // every animation, a row of directions at a time, captioned with its name
 // after the prefix. The number of sheets written, or -1 when one could not

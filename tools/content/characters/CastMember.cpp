@@ -151,4 +151,12 @@ bool CastMember::Write(SpriteFolder& folder) const
     return written;
 }
 
+bool WriteCast(SpriteFolder& level, const std::vector<CastMember>& members)
+{
+    bool written = true;
+    for (const CastMember& member : members)
+        written = member.Write(level) && written;
+    return written;
+}
+
 } // namespace content::characters

@@ -53,4 +53,8 @@ private:
     Repertoire repertoire;
 };
 
+// Writes every member's animations into a level's sprite folder; false when
+// one could not be written (the others are written all the same).
+bool WriteCast(SpriteFolder& level, const std::vector<CastMember>& members);
+
 } // namespace content::characters

@@ -104,7 +104,7 @@ FigureLook BaltasarLook()
     look.hairStyle = FigureLook::Hair::fringe;
     look.garment = FigureLook::Garment::coat;
     look.beard = true;
-    look.captainCap = true;
+    look.cap = FigureLook::Cap::captain;
     return look;
 }
 
@@ -146,7 +146,6 @@ FigureLook KiraLook()
     return look;
 }
 
-
 const std::vector<CastMember>& Episode1Cast()
 {
     static const std::vector<CastMember> cast = [] {
@@ -164,10 +163,7 @@ const std::vector<CastMember>& Episode1Cast()
 
 bool WriteEpisode1Cast(SpriteFolder& level)
 {
-    bool written = true;
-    for (const CastMember& member : Episode1Cast())
-        written = member.Write(level) && written;
-    return written;
+    return WriteCast(level, Episode1Cast());
 }
 
 } // namespace content::characters

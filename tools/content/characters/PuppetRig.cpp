@@ -1,6 +1,7 @@
 #include "characters/PuppetRig.h"
 
 #include "SceneShapes.h"
+#include "characters/HeadParts.h"
 #include "SpriteArt.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ constexpr double pi = std::numbers::pi;
 // How far a point one unit nearer to the viewer is drawn lower: the rooms
 // are seen a little from above.
 constexpr double viewTilt = 0.22;
-constexpr double outlineUnits = 0.8;
+constexpr double outlineUnits = rigOutline;
 constexpr double ankleHeight = 2.6;
 constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t mouthInside = 0x7A1E2A;
@@ -122,6 +123,10 @@ public:
         for (int side = 0; side < 2; ++side)
             Leg(side);
         parts.Add(0.0, [this] { Torso(); });
+        if (look.cape)
+            Cape();
+        if (look.highCollar)
+            Collar();
         for (int side = 0; side < 2; ++side)
             Arm(side);
         if (look.garland)
@@ -272,9 +277,29 @@ private:
         const double order = depth < -1.5 ? -5.0 + depth * 0.01 : 5.0 + depth * 0.1;
         // The arm behind the body in its shade.
         const bool far = depth < -1.5;
-        const std::uint32_t sleeve = look.skinArms ? (far ? look.skinShade : look.skin) : (far ? look.topShade : look.top);
+        // Under a vest the shirt's sleeves show.
+        const bool vest = look.garment == FigureLook::Garment::vest;
+        const std::uint32_t cloth = vest ? look.shirt : look.top;
+        const std::uint32_t clothShade = vest ? look.shirtShade : look.topShade;
+        const std::uint32_t sleeve = look.skinArms ? (far ? look.skinShade : look.skin) : (far ? clothShade : cloth);
         parts.Add(order, [=, this] {
             cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+            if (look.rolledSleeves) {
+                // The bare forearm, the sleeve to the elbow and its roll.
+                cairo_move_to(cairo, e.x, e.y);
+                cairo_line_to(cairo, h.x, h.y);
+                Band(cairo, far ? look.skinShade : look.skin, look.limbWidth * 0.85);
+                cairo_move_to(cairo, s.x, s.y);
+                cairo_line_to(cairo, e.x, e.y);
+                Band(cairo, sleeve, look.limbWidth);
+                cairo_move_to(cairo, s.x + (e.x - s.x) * 0.88, s.y + (e.y - s.y) * 0.88);
+                cairo_line_to(cairo, e.x + (h.x - e.x) * 0.08, e.y + (h.y - e.y) * 0.08);
+                StrokeBand(cairo, far ? clothShade : cloth, look.limbWidth * 1.15,
+                           look.limbWidth * 1.15 + 2 * outlineUnits);
+                Circle(cairo, h.x, h.y, look.limbWidth * 0.62);
+                Outlined(cairo, look.skin, look.skinShade);
+                return;
+            }
             cairo_move_to(cairo, s.x, s.y);
             cairo_line_to(cairo, e.x, e.y);
             cairo_line_to(cairo, h.x, h.y);
@@ -317,6 +342,7 @@ private:
         case FigureLook::Garment::dress: hemBelow = look.hipHeight * 0.5; flare = 6.0; break;
         case FigureLook::Garment::coat: hemBelow = look.hipHeight * 0.42; flare = 3.0; break;
         case FigureLook::Garment::shirt: hemBelow = 2.0; flare = 1.0; break;
+        case FigureLook::Garment::vest: hemBelow = 4.0; flare = 0.8; break;
         case FigureLook::Garment::jacket: break;
         }
         const ScreenPoint top = Place({0.0, shoulderY - 1.0, 0.0});
@@ -398,7 +424,155 @@ private:
                 Flower(cairo, at.x, y, 2.4, look.accent, colour::hibiscus);
             }
             break;
+        case FigureLook::Garment::vest: {
+            // The shirt in the vest's open front with its collar, and the
+            // vest's buttons below.
+            const double openX = topFrontX + (middleFrontX - topFrontX) * 0.8;
+            const double openY = top.y + (middleY - top.y) * 0.8;
+            cairo_move_to(cairo, topFrontX - 4.2 * facing, top.y - 0.8);
+            cairo_line_to(cairo, openX, openY);
+            cairo_line_to(cairo, topFrontX + 4.2 * facing, top.y - 0.8);
+            cairo_close_path(cairo);
+            Outlined(cairo, look.shirt, look.shirtShade, outlineUnits * 0.7);
+            for (const double side : {-1.0, 1.0}) {
+                cairo_move_to(cairo, topFrontX, top.y - 0.6);
+                cairo_line_to(cairo, topFrontX + side * 3.8 * facing, top.y - 1.2);
+                cairo_line_to(cairo, topFrontX + side * 1.8 * facing, top.y + 2.8);
+                cairo_close_path(cairo);
+                Outlined(cairo, look.shirt, look.shirtShade, outlineUnits * 0.6);
+            }
+            cairo_move_to(cairo, openX, openY);
+            cairo_curve_to(cairo, middleFrontX, middleY + 2.0, hemFrontX, hem.y - 3.0, hemFrontX, hem.y - 0.4);
+            StrokeOutline(cairo, outlineUnits * 0.7);
+            for (int button = 0; button < 3; ++button) {
+                const double t = (button + 0.6) / 3.4;
+                Circle(cairo, openX + (hemFrontX - openX) * t + 0.9 * facing, openY + (hem.y - openY) * t, 0.85);
+                Outlined(cairo, look.accent, look.topShade, outlineUnits * 0.5);
+            }
+            break;
         }
+        }
+    }
+
+    // The outline of a part given by points around it: their convex hull.
+    void AddHull(std::vector<ScreenPoint> points) const
+    {
+        std::sort(points.begin(), points.end(),
+                  [](const ScreenPoint& a, const ScreenPoint& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+        const auto turn = [](const ScreenPoint& o, const ScreenPoint& a, const ScreenPoint& b) {
+            return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+        };
+        std::vector<ScreenPoint> hull(2 * points.size());
+        std::size_t count = 0;
+        for (std::size_t index = 0; index < points.size(); ++index) {
+            while (count >= 2 && turn(hull[count - 2], hull[count - 1], points[index]) <= 0.0)
+                --count;
+            hull[count++] = points[index];
+        }
+        for (std::size_t index = points.size() - 1, lower = count + 1; index-- > 0;) {
+            while (count >= lower && turn(hull[count - 2], hull[count - 1], points[index]) <= 0.0)
+                --count;
+            hull[count++] = points[index];
+        }
+        cairo_new_path(cairo);
+        for (std::size_t index = 0; index + 1 < count; ++index)
+            cairo_line_to(cairo, hull[index].x, hull[index].y);
+        cairo_close_path(cairo);
+    }
+
+    // Where a part hanging behind the back goes among the others: behind
+    // everything when the figure faces the viewer, over everything but the
+    // head when it turns away, and between the far arm and the body seen
+    // from the side.
+    double BackOrder(double depth, double behind, double between, double over) const
+    {
+        const double z = view.Project({0.0, 0.0, -depth}).z;
+        return z < -2.0 ? behind : z > 2.0 ? over : between;
+    }
+    // The inside of the cape shows when the figure faces the viewer.
+    bool LiningShows() const { return view.Cos() > 0.6; }
+
+    // The cape hangs from the shoulders round the back and widens to its
+    // hem at the calves. Walking, the hem trails a little behind and swings
+    // with the steps.
+    void Cape()
+    {
+        const double stride = (pose.legs[0].forward - pose.legs[1].forward) / 2;
+        const double trail = pose.lean * 45.0;
+        const double sway = stride * 0.22;
+        const double hemY = -13.0 + pose.crouch - pose.rise * 0.6;
+        constexpr int steps = 12;
+        std::vector<ScreenPoint> top;
+        std::vector<ScreenPoint> hem;
+        for (int step = 0; step <= steps; ++step) {
+            // From the figure's side 1 round the back to side 0.
+            const double around = pi * step / steps;
+            const double across = std::cos(around);
+            const double back = std::sin(around);
+            top.push_back(Place({across * (look.shoulderHalf + 1.6), shoulderY - 0.5,
+                                 1.5 - back * (look.torsoDepth * 0.8 + 1.5)}));
+            hem.push_back(view.Project({across * (look.shoulderHalf + 7.0) + sway * back, hemY,
+                                        1.0 - back * (look.torsoDepth + 7.0 + trail)}));
+        }
+        const bool lining = LiningShows();
+        const std::uint32_t light = lining ? look.liningColour : look.capeColour;
+        const std::uint32_t shade = lining ? look.liningShade : look.capeShade;
+        parts.Add(BackOrder(look.torsoDepth, -20.0, -4.0, 6.0), [=, this] {
+            std::vector<ScreenPoint> points = top;
+            points.insert(points.end(), hem.begin(), hem.end());
+            AddHull(points);
+            cairo_save(cairo);
+            cairo_clip_preserve(cairo);
+            Outlined(cairo, light, shade);
+            // Folds down from below the shoulders.
+            for (const int step : {3, 6, 9}) {
+                const ScreenPoint& from = top[step];
+                const ScreenPoint& to = hem[step];
+                cairo_move_to(cairo, from.x + (to.x - from.x) * 0.3, from.y + (to.y - from.y) * 0.3);
+                cairo_line_to(cairo, to.x, to.y + 1.0);
+            }
+            SetColour(cairo, shade, 0.9);
+            cairo_set_line_width(cairo, 1.1);
+            cairo_stroke(cairo);
+            cairo_restore(cairo);
+        });
+        // A gold chain across the chest holds it.
+        if (view.Cos() > 0.3) {
+            const ScreenPoint left = top.back();
+            const ScreenPoint right = top.front();
+            parts.Add(0.5, [=, this] {
+                cairo_move_to(cairo, left.x, left.y + 1.0);
+                cairo_curve_to(cairo, left.x + 3.0, left.y + 4.0, right.x - 3.0, right.y + 4.0, right.x, right.y + 1.0);
+                StrokeBand(cairo, colour::orangeLight, 0.7, 0.7 + outlineUnits * 1.4);
+                for (const ScreenPoint& clasp : {left, right}) {
+                    Circle(cairo, clasp.x, clasp.y + 1.0, 1.5);
+                    Outlined(cairo, colour::orangeLight, colour::orange, outlineUnits * 0.7);
+                }
+            });
+        }
+    }
+
+    // The cape's collar standing up behind the head, flaring out.
+    void Collar()
+    {
+        const double radius = look.headRadius;
+        constexpr int steps = 10;
+        std::vector<ScreenPoint> points;
+        for (int step = 0; step <= steps; ++step) {
+            const double around = pi * step / steps;
+            const double across = std::cos(around);
+            const double back = std::sin(around);
+            points.push_back(Place({across * radius * 0.6, shoulderY + 0.5, -back * radius * 0.45}));
+            points.push_back(Place({across * radius * 1.35, headY + radius * 0.15, 0.6 - back * radius * 0.95}));
+        }
+        const bool lining = LiningShows();
+        const std::uint32_t light = lining ? look.liningColour : look.capeColour;
+        const std::uint32_t shade = lining ? look.liningShade : look.capeShade;
+        // Under the head however the figure turns.
+        parts.Add(BackOrder(radius, -0.5, 2.9, 2.9), [=, this] {
+            AddHull(points);
+            Outlined(cairo, light, shade);
+        });
     }
 
     void Garland()
@@ -452,19 +626,12 @@ private:
         });
     }
 
-    // A point of the head's surface: `angle` from the face round to the
-    // figure's side 1, `down` below the head's centre; its screen point and
-    // how much it faces the viewer (1 straight on, below 0 turned away).
-    struct Surface {
-        double x;
-        double y;
-        double facing;
-    };
+    HeadView HeadAt(const ScreenPoint& centre) const { return {centre.x, centre.y, look.headRadius, headYaw}; }
+    // A point of the head's surface (HeadView::On).
+    using Surface = HeadView::Surface;
     Surface OnHead(const ScreenPoint& centre, double angle, double down, double out = 1.0) const
     {
-        const double radius = look.headRadius;
-        const double across = std::sqrt(std::max(0.0, radius * radius - down * down)) * out;
-        return {centre.x + across * std::sin(angle + headYaw), centre.y + down, std::cos(angle + headYaw)};
+        return HeadAt(centre).On(angle, down, out);
     }
 
     void Head()
@@ -503,8 +670,13 @@ private:
                     drawPigtail(side);
         }
 
-        Circle(cairo, centre.x, centre.y, radius);
-        Outlined(cairo, look.skin, look.skinShade);
+        if (look.squareChin) {
+            AddHeadShape(cairo, HeadAt(centre), true);
+            FillUnion(cairo, look.skin, look.skinShade, outlineUnits);
+        } else {
+            Circle(cairo, centre.x, centre.y, radius);
+            Outlined(cairo, look.skin, look.skinShade);
+        }
         // Ears.
         for (const double side : {-1.0, 1.0}) {
             const Surface ear = OnHead(centre, side * pi / 2, radius * 0.15, 0.98);
@@ -524,13 +696,19 @@ private:
         }
         if (look.goggles)
             Goggles(centre);
-        if (look.captainCap)
+        if (look.cap == FigureLook::Cap::captain)
             CaptainCap(centre, facing, sideways);
+        else if (look.cap == FigureLook::Cap::flat)
+            DrawFlatCap(cairo, HeadAt(centre), look);
+        if (look.monocle && facing > -0.35)
+            DrawMonocle(cairo, HeadAt(centre));
     }
 
     void Face(const ScreenPoint& centre)
     {
         const double radius = look.headRadius;
+        if (look.stubble)
+            DrawStubble(cairo, HeadAt(centre), look.squareChin);
         // Cheeks, then the eyes.
         for (const double side : {-1.0, 1.0}) {
             const Surface cheek = OnHead(centre, side * 0.78, radius * 0.4);
@@ -552,6 +730,8 @@ private:
                 FillPlain(cairo, white);
             }
         }
+        if (look.grumpy)
+            DrawGrumpyBrows(cairo, HeadAt(centre), look.hairShade);
         // The nose shows in profile.
         const Surface nose = OnHead(centre, 0.0, radius * 0.3, 1.04);
         if (std::abs(std::sin(headYaw)) > 0.3 && nose.facing > -0.1) {
@@ -560,6 +740,14 @@ private:
         }
         if (look.beard)
             Beard(centre);
+        Mouth(centre);
+        if (look.moustache)
+            DrawMoustache(cairo, HeadAt(centre), look.hair, look.hairShade);
+    }
+
+    void Mouth(const ScreenPoint& centre)
+    {
+        const double radius = look.headRadius;
         const Surface mouth = OnHead(centre, 0.0, radius * 0.52);
         if (mouth.facing < -0.05)
             return;
@@ -580,6 +768,8 @@ private:
                            mouth.y + radius * 0.28, mouth.x + width, mouth.y - radius * 0.08);
             cairo_close_path(cairo);
             Outlined(cairo, white, colour::cream, outlineUnits * 0.8);
+        } else if (look.grumpy) {
+            DrawFrown(cairo, HeadAt(centre));
         } else {
             cairo_move_to(cairo, mouth.x - width, mouth.y - radius * 0.05);
             cairo_curve_to(cairo, mouth.x - width * 0.5, mouth.y + radius * 0.16, mouth.x + width * 0.5,
@@ -611,13 +801,19 @@ private:
     void Hair(const ScreenPoint& centre)
     {
         const double radius = look.headRadius;
-        const double volume = look.captainCap ? 1.0 : 1.09;
+        const bool capped = look.cap != FigureLook::Cap::none;
         const bool spiky = look.hairStyle == FigureLook::Hair::crop;
+        const bool slick = look.hairStyle == FigureLook::Hair::slick;
+        const double volume = capped ? 1.0 : slick ? 1.03 : 1.09;
         // The hairline's height below the head's centre at `longitude` from
         // the face.
         const auto hairline = [&](double longitude) {
             double around = std::abs(std::remainder(longitude, 2 * pi));
             double height = around < pi / 2 ? -0.42 + 0.6 * around / (pi / 2) : 0.18 + 0.55 * (around - pi / 2) / (pi / 2);
+            if (slick && around < pi / 2) {
+                // A high forehead under a widow's peak.
+                height = -0.66 + 0.84 * around / (pi / 2) + 0.24 * std::max(0.0, 1.0 - around / 0.22);
+            }
             if (spiky && around < 0.75) {
                 // Spikes of the fringe, between the eyes.
                 const double tooth = std::abs(std::remainder(longitude * 4.2, 2.0));
@@ -651,7 +847,7 @@ private:
         cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
         Outlined(cairo, look.hair, look.hairShade);
         // Strands from the crown towards the face, where they can be seen.
-        if (look.captainCap)
+        if (capped)
             return;
         const Surface crown = OnHead(centre, pi, -radius * 0.8);
         for (const double at : {-0.9, -0.3, 0.3, 0.9}) {

@@ -25,8 +25,12 @@ constexpr int directionCount = 8;
 
 struct FigureLook {
     enum class Body { person, drone };
-    enum class Hair { crop, pigtails, fringe };
-    enum class Garment { jacket, dress, coat, shirt };
+    enum class Hair { crop, pigtails, fringe, slick };
+    // A vest is worn over a shirt (shirt, shirtShade), whose sleeves show.
+    enum class Garment { jacket, dress, coat, shirt, vest };
+    // The captain's white cap, or a checkered flat cap with a short peak
+    // (capColour, capShade, checks in capChecks).
+    enum class Cap { none, captain, flat };
 
     Body body = Body::person;
     // Standing height at scale 1, in pixels.
@@ -52,12 +56,30 @@ struct FigureLook {
     std::uint32_t hair = 0;
     std::uint32_t hairShade = 0;
     std::uint32_t accent = 0;   // ribbons, buttons, pattern
+    std::uint32_t shirt = 0;    // under a vest
+    std::uint32_t shirtShade = 0;
+    std::uint32_t capColour = 0;
+    std::uint32_t capShade = 0;
+    std::uint32_t capChecks = 0;
+    // A cape from the shoulders to the calves: outside and lining.
+    std::uint32_t capeColour = 0;
+    std::uint32_t capeShade = 0;
+    std::uint32_t liningColour = 0;
+    std::uint32_t liningShade = 0;
     Hair hairStyle = Hair::crop;
     Garment garment = Garment::jacket;
+    Cap cap = Cap::none;
     bool skinArms = false;      // short sleeves
+    bool rolledSleeves = false; // long sleeves rolled up to the elbows
     bool goggles = false;
     bool beard = false;
-    bool captainCap = false;
+    bool stubble = false;
+    bool moustache = false;     // a tiny one, in the hair's colour
+    bool squareChin = false;
+    bool grumpy = false;        // low brows and the mouth's corners down
+    bool monocle = false;       // in the eye that a right-facing figure shows
+    bool cape = false;
+    bool highCollar = false;    // the cape's collar standing up behind the head
     bool camera = false;
     bool garland = false;
     bool bigSmile = false;

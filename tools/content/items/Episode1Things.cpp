@@ -45,19 +45,4 @@ const std::vector<ItemThing>& Episode1ItemThings()
     return items;
 }
 
-std::string FullName(const std::string& room, const std::string& name)
-{
-    return room + "|" + name;
-}
-
-std::string IconLabel(const ItemThing& item)
-{
-    return item.sprite + "_icon";
-}
-
-std::string CursorLabel(const ItemThing& item)
-{
-    return item.sprite + "_cursor";
-}
-
 } // namespace content::items

@@ -210,9 +210,10 @@ const std::vector<ItemPicture>& Episode1ItemPictures()
 
 const ItemPicture* FindItemPicture(const std::string& sprite)
 {
-    for (const ItemPicture& picture : Episode1ItemPictures())
-        if (picture.sprite == sprite)
-            return &picture;
+    for (const std::vector<ItemPicture>* episode : {&Episode1ItemPictures(), &Episode2ItemPictures()})
+        for (const ItemPicture& picture : *episode)
+            if (picture.sprite == sprite)
+                return &picture;
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// The items of episode 1 as they lie in their rooms: each drawn into
+// The items of each episode as they lie in their rooms: each drawn into
 // (0, 0)-(width, height) at the size it has there. The inventory icon and
 // the combine pointer are the same drawing made to fit (ItemIcon.h).
 
@@ -21,6 +21,7 @@ struct ItemPicture {
 };
 
 const std::vector<ItemPicture>& Episode1ItemPictures();
+const std::vector<ItemPicture>& Episode2ItemPictures();
 // The picture of `sprite`, or null.
 const ItemPicture* FindItemPicture(const std::string& sprite);
 

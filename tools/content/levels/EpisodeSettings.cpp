@@ -1,9 +1,5 @@
-#include "levels/Episode1Settings.h"
+#include "levels/EpisodeSettings.h"
 
-#include "items/Episode1Placement.h"
-#include "items/Episode1Things.h"
-#include "rooms/episode1/Episode1Rooms.h"
-#include "adventure/CastAnimations.h"
 #include "adventure/Character.h"
 #include "adventure/Door.h"
 #include "adventure/Flag.h"
@@ -21,92 +17,14 @@ namespace content::levels {
 
 namespace {
 
-constexpr const char* settingsFile = "data\\level01\\settings\\settings.txt";
 constexpr float frontScale = 0.95f;
 constexpr float backScale = 0.5f;
 
-// Someone of the cast standing in a room of the episode.
-struct Standing {
-    std::string_view figure; // the animation prefix
-    const char* name;        // the element's name in its room's group
-    const char* label;       // shown under the pointer, Windows-1252
-    const char* room;        // the room's label
-    Point foot;              // on the room's walkable floor
-    int orient;
-    int bubbleY;             // the speech bubble's offset above the foot
-    Point act;               // where Juna stands to talk to them, beside them
-};
-
-// Where the others are while Juna finds her way: the captain and KIRA on
-// the bridge, the twins on the beach, the chief on the village square.
-std::vector<Standing> Episode1People()
+const Scenery* FindScenery(const std::vector<Scenery>& scenery, const std::string& name)
 {
-    const char* bruecke = "RoomBr\xfc" "cke";
-    return {
-        {castanimations::baltasar, "Baltasar", "Kapit\xe4n Baltasar", bruecke, {760, 560}, Entity::left, -160, {640, 580}},
-        {castanimations::kira, "Kira", "KIRA", bruecke, {300, 540}, Entity::right, -110, {420, 560}},
-        {castanimations::lotte, "Lotte", "Lotte", "RoomStrand", {700, 600}, Entity::right, -130, {590, 615}},
-        {castanimations::mia, "Mia", "Mia", "RoomStrand", {820, 610}, Entity::left, -130, {930, 620}},
-        {castanimations::kalani, "Kalani", "H\xe4uptling Kalani", "RoomDorfplatz", {480, 575}, Entity::down, -180,
-         {370, 595}},
-    };
-}
-
-// A piece of a room's own scenery that can be pointed at, examined and
-// used, though never taken: its label and where Juna stands to look at it
-// (on the walkable floor in front of it, facing it).
-struct Scenery {
-    const char* name;  // its graphic's name in the room, also its element name
-    const char* label; // Windows-1252
-    Point act;
-    int actOrient;
-};
-
-const std::vector<Scenery>& Episode1Scenery()
-{
-    static const std::vector<Scenery> scenery = {
-        {"sessel", "Pilotensessel", {620, 580}, Entity::left},
-        {"monitor", "Monitor", {380, 560}, Entity::up},
-        {"werkzeugkiste", "Werkzeugkiste", {300, 580}, Entity::left},
-        {"kolben", "Verriegelungskolben", {320, 550}, Entity::up},
-        {"funken", "Funken", {745, 580}, Entity::up},
-        {"wellen", "Wellen", {600, 590}, Entity::up},
-        {"rauch", "Rauch", {1000, 590}, Entity::up},
-        {"trommel", "Festtrommel", {700, 585}, Entity::left},
-        {"fackel", "Fackel", {760, 580}, Entity::up},
-        {"fahne", "Fahne", {900, 590}, Entity::up},
-    };
-    return scenery;
-}
-
-const Scenery* FindScenery(const std::string& name)
-{
-    const std::vector<Scenery>& scenery = Episode1Scenery();
     const auto found = std::find_if(scenery.begin(), scenery.end(),
                                     [&](const Scenery& piece) { return name == piece.name; });
     return found == scenery.end() ? nullptr : &*found;
-}
-
-// The episode's flags under the group of the room whose puzzle sets them,
-// all starting at 0.
-std::vector<std::string> Episode1Flags()
-{
-    const std::string bruecke = "RoomBr\xfc" "cke|";
-    return {
-        bruecke + "EinleitungGesehen",
-        bruecke + "KristallGenommen",
-        bruecke + "AbsturzErklaert",
-        bruecke + "KiraHinweisSchritt",
-        bruecke + "KiraHinweisStufe",
-        "RoomMaschinenraum|FunkenGestoppt",
-        "RoomMaschinenraum|LukeFrei",
-        "RoomStrand|ZwillingeVersoehnt",
-        "RoomDorfplatz|TanzErklaert",
-        "RoomDorfplatz|BlumenketteGebunden",
-        "RoomDorfplatz|KetteGegeben",
-        "RoomDorfplatz|TrommelRepariert",
-        "RoomDorfplatz|TanzBeginnt",
-    };
 }
 
 // A graphic's foot point (the bottom centre of its rectangle, as the room
@@ -123,40 +41,58 @@ void PlaceOnGraphic(Entity& entity, const rooms::RoomGraphic& graphic)
     entity.GetBoundingBox() = BoundingBox(graphic.x - foot.x, graphic.y - foot.y, graphic.x + graphic.width - foot.x, 0);
 }
 
-const rooms::RoomGraphic* FindGraphic(const std::vector<items::RoomThing>& things, const std::string& name)
+// The graphic called `name` in the room labelled `room`, or null.
+const rooms::RoomGraphic* FindGraphic(const EpisodeDescription& episode, const std::string& room,
+                                      const std::string& name)
 {
-    const auto found = std::find_if(things.begin(), things.end(),
-                                    [&](const items::RoomThing& thing) { return thing.graphic.name == name; });
-    return found == things.end() ? nullptr : &found->graphic;
+    for (const rooms::RoomDescription& description : episode.rooms) {
+        if (description.label != room)
+            continue;
+        for (const rooms::RoomGraphic& graphic : description.graphics)
+            if (graphic.name == name)
+                return &graphic;
+    }
+    return nullptr;
+}
+
+// Whether a room's graphic is the picture of one of its doors or lying items.
+bool IsThing(const RoomStaging& staging, const std::string& room, const std::string& name)
+{
+    return std::ranges::any_of(staging.doors,
+                               [&](const items::DoorThing& door) { return door.room == room && door.sprite == name; }) ||
+           std::ranges::any_of(staging.items, [&](const items::ItemThing& item) {
+               return item.liesInRoom && item.room == room && item.sprite == name;
+           });
 }
 
 class SettingsWriter {
 public:
-    bool Open()
+    bool Open(int level)
     {
-        if (file.OpenDirect(settingsFile, "w"))
+        std::snprintf(path, sizeof path, "data\\level%02d\\settings\\settings.txt", level);
+        if (file.OpenDirect(path, "w"))
             return true;
-        std::fprintf(stderr, "zephyra-content: cannot write %s\n", settingsFile);
+        std::fprintf(stderr, "zephyra-content: cannot write %s\n", path);
         return false;
     }
     void Write(const std::string& fullName, Object& object) { LevelSettings::WriteBlock(file, fullName, object, true); }
     bool Close() { return file.Close(); }
 
 private:
+    char path[48] = {};
     File file;
 };
 
 } // namespace
 
-bool WriteEpisode1Settings()
+bool WriteEpisodeSettings(const EpisodeDescription& episode)
 {
     SettingsWriter writer;
-    if (!writer.Open())
+    if (!writer.Open(episode.level))
         return false;
-    const std::vector<items::RoomThing> doorGraphics = items::Episode1DoorGraphics();
-    const std::vector<items::RoomThing> itemGraphics = items::Episode1ItemGraphics();
+    const RoomStaging& staging = episode.staging;
 
-    for (const rooms::RoomDescription& description : rooms::Episode1Rooms()) {
+    for (const rooms::RoomDescription& description : episode.rooms) {
         Room room;
         const std::string folder = description.folder.substr(std::string("data\\").size());
         room.SetSpriteInfosFilename(folder + "spriteinfos.txt");
@@ -169,11 +105,11 @@ bool WriteEpisode1Settings()
         // The room's own stills and animated details, drawn by their feet
         // among the people (a chair hides who stands behind it).
         for (const rooms::RoomGraphic& graphic : description.graphics) {
-            if (FindGraphic(doorGraphics, graphic.name) || FindGraphic(itemGraphics, graphic.name))
+            if (IsThing(staging, description.label, graphic.name))
                 continue;
             Item detail;
             PlaceOnGraphic(detail, graphic);
-            if (const Scenery* piece = FindScenery(graphic.name)) {
+            if (const Scenery* piece = FindScenery(staging.scenery, graphic.name)) {
                 detail.SetLabel(piece->label);
                 detail.SetActPosition(piece->act);
                 detail.SetActOrient(piece->actOrient);
@@ -187,8 +123,8 @@ bool WriteEpisode1Settings()
             writer.Write(items::FullName(description.label, graphic.name), detail);
         }
     }
-    for (const items::DoorThing& thing : items::Episode1Doors()) {
-        const rooms::RoomGraphic* graphic = FindGraphic(doorGraphics, thing.sprite);
+    for (const items::DoorThing& thing : staging.doors) {
+        const rooms::RoomGraphic* graphic = FindGraphic(episode, thing.room, thing.sprite);
         if (graphic == nullptr) {
             std::fprintf(stderr, "zephyra-content: door %s has no picture in its room\n", thing.name.c_str());
             return false;
@@ -209,26 +145,31 @@ bool WriteEpisode1Settings()
         door.GetAnimation().SetDirection(Animation::backward);
         writer.Write(items::FullName(thing.room, thing.name), door);
     }
-    for (const items::ItemThing& thing : items::Episode1ItemThings()) {
+    for (const items::ItemThing& thing : staging.items) {
         Item item;
         item.SetLabel(thing.label);
         item.SetPickupAnim(static_cast<int>(thing.pickup));
         item.GetIconSprite().NameSprite(items::IconLabel(thing));
         item.GetCursorSprite().NameSprite(items::CursorLabel(thing));
-        if (const rooms::RoomGraphic* graphic = thing.liesInRoom ? FindGraphic(itemGraphics, thing.sprite) : nullptr) {
+        const rooms::RoomGraphic* graphic = thing.liesInRoom ? FindGraphic(episode, thing.room, thing.sprite) : nullptr;
+        if (thing.liesInRoom && graphic == nullptr) {
+            std::fprintf(stderr, "zephyra-content: item %s has no picture in its room\n", thing.name.c_str());
+            return false;
+        }
+        if (graphic != nullptr) {
             PlaceOnGraphic(item, *graphic);
             item.SetActPosition(Foot(*graphic));
             item.SetActPositionValid(true);
             item.GetAnimation().NameSprite(thing.sprite);
             item.GetAnimation().SetMode(Animation::modeLoop);
         } else {
-            // Made by a combination: not in the room until then.
+            // Made by a puzzle: not in the room until then.
             item.SetActive(false);
             item.SetActiveOnStart(false);
         }
         writer.Write(items::FullName(thing.room, thing.name), item);
     }
-    for (const Standing& standing : Episode1People()) {
+    for (const Standing& standing : staging.people) {
         Character person;
         person.SetAnimName(std::string(standing.figure));
         person.SetLabel(standing.label);
@@ -242,7 +183,7 @@ bool WriteEpisode1Settings()
         person.SetActOrient(standing.act.x < standing.foot.x ? Entity::right : Entity::left);
         writer.Write(items::FullName(standing.room, standing.name), person);
     }
-    for (const std::string& name : Episode1Flags()) {
+    for (const std::string& name : episode.flags) {
         Flag flag;
         writer.Write(name, flag);
     }
