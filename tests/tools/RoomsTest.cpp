@@ -1,4 +1,4 @@
-// The generated rooms of episode 1, read as the game reads them: the
+// The generated rooms of the episodes, read as the game reads them: the
 // sprite-info file, the pictures and maps through the image loader, the
 // ambient loop through the Ogg loader; and every kind of ambient loop a
 // room can have.
@@ -36,12 +36,13 @@ struct ExpectedRoom {
 };
 
 // Strand scrolls; the others fill the screen.
-const ExpectedRoom episode1Rooms[] = {
+const ExpectedRoom generatedRooms[] = {
     {"data\\level01\\roombr\xfc" "cke\\", 1024},
     {"data\\level01\\roommaschinenraum\\", 1024},
     {"data\\level01\\roomstrand\\", 1600},
     {"data\\level01\\roomdorfplatz\\", 1024},
-    // Episode 2's painted rooms.
+    {"data\\level02\\roomfestplatz\\", 1024},
+    {"data\\level02\\roomraumhafen\\", 1024},
     {"data\\level02\\roomtaxistand\\", 1024},
     {"data\\level02\\roomhangar\\", 1024},
 };
@@ -83,10 +84,10 @@ protected:
     }
 };
 
-TEST_F(RoomsTest, EveryRoomOfEpisode1HasMapsOfItsPictureAndGraphicsInsideIt)
+TEST_F(RoomsTest, EveryRoomHasMapsOfItsPictureAndGraphicsInsideIt)
 {
     const std::regex line("\"([a-zA-Z][a-zA-Z_]*[0-9]*)\" (-?[0-9]+) (-?[0-9]+) ([0-9]+) ([0-9]+)\r");
-    for (const ExpectedRoom& room : episode1Rooms) {
+    for (const ExpectedRoom& room : generatedRooms) {
         const std::string folder = room.folder;
         SCOPED_TRACE(folder);
         // Every line of the file is one quoted name and four integers, and
