@@ -1,9 +1,12 @@
 // The generated rooms of the episodes, read as the game reads them: the
 // sprite-info file, the pictures and maps through the image loader, the
-// ambient loop through the Ogg loader.
+// ambient loop through the Ogg loader; and every kind of ambient loop a
+// room can have.
 
 #include "GeneratedDataTest.h"
 #include "ImagePixels.h"
+#include "LoopMeasures.h"
+#include "rooms/RoomAmbience.h"
 #include "adventure/Room.h"
 #include "app/Debug.h"
 #include "audio/OggLoader.h"
@@ -13,7 +16,9 @@
 #include "graphics/SpriteInfosLoaderUtil.h"
 #include "graphics/SpriteLoaderUtil.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -195,4 +200,38 @@ TEST_F(RoomsTest, EveryRoomHasMapsOfItsPictureAndGraphicsInsideIt)
     const std::string log = ReadFile("debug.txt");
     EXPECT_EQ(log.find("***"), std::string::npos) << log;
     EXPECT_EQ(Debug::GetInstance().GetErrorCount(), 0);
+}
+
+// Each kind of ambience, as the rooms' loops are made: eight seconds at the
+// effects' rate whose peak sits at 0.35 of full scale, a steady bed rather
+// than a lone noise in silence (its RMS level at least a tenth of that
+// peak), whose last sample leads into the first as neighbours do (the step
+// no larger than 99 in 100 of theirs), and which goes on through the join
+// as loud as anywhere else: each tenth of a second from the one across it
+// to a second after it lies within 6 dB of the loop's middle level (the
+// loop's end is faded into its start over three quarters of a second).
+TEST(RoomAmbienceTest, EveryAmbienceIsALevelLoopThatJoinsWithoutAClickOrADip)
+{
+    using content::rooms::Ambience;
+    for (const Ambience ambience : {Ambience::waves, Ambience::engineHum, Ambience::wind, Ambience::villageMurmur,
+                                    Ambience::festival, Ambience::terminal, Ambience::landingPad, Ambience::hangar}) {
+        SCOPED_TRACE(static_cast<int>(ambience));
+        const std::vector<float> samples = content::rooms::AmbienceLoop(ambience);
+        ASSERT_EQ(samples.size(), 8u * 22050u);
+        double loudest = 0.0;
+        double energy = 0.0;
+        for (const float sample : samples) {
+            loudest = std::max(loudest, static_cast<double>(std::abs(sample)));
+            energy += static_cast<double>(sample) * sample;
+        }
+        EXPECT_NEAR(loudest, 0.35, 1e-6);
+        EXPECT_GT(std::sqrt(energy / static_cast<double>(samples.size())), 0.035);
+        EXPECT_LE(std::abs(samples.front() - samples.back()), NeighbourStep(samples, 0.99));
+        const std::vector<double> levels = LevelsRoundTheLoop(samples, 2205);
+        const double middle = MiddleLevel(levels);
+        for (std::size_t window = 0; window < 10; ++window) {
+            EXPECT_GT(levels[window], 0.5 * middle) << "window " << window << ", middle " << middle;
+            EXPECT_LT(levels[window], 2.0 * middle) << "window " << window << ", middle " << middle;
+        }
+    }
 }

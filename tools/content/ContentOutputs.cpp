@@ -16,6 +16,7 @@
 #include "levels/Episode1.h"
 #include "levels/Episode1Sounds.h"
 #include "levels/Episode2.h"
+#include "levels/Episode2Sounds.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
@@ -337,8 +338,8 @@ std::vector<ContentOutput> MakeOutputs()
     };
     AddEpisode(outputs, levels::Episode1(), characters::WriteEpisode1Cast,
                {"Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects}, "Notlandung");
-    AddEpisode(outputs, levels::Episode2(), characters::WriteEpisode2Cast, {"Geräusche der zweiten Episode"_w1252, {}},
-               "");
+    AddEpisode(outputs, levels::Episode2(), characters::WriteEpisode2Cast,
+               {"Geräusche der zweiten Episode"_w1252, levels::Episode2SoundEffects}, "Kristallraub");
     return outputs;
 }
 

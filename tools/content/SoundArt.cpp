@@ -181,6 +181,11 @@ void Sound::Noise(double start, double length, double cutoffHz, double gain, Env
     Add(first, std::move(voice));
 }
 
+void Sound::Grain(double start, double cutoffHz, double gain, double decay)
+{
+    Noise(start, 0.002 + 9.0 * decay, cutoffHz, gain, {0.001, decay, 0.004});
+}
+
 void Sound::Recording(double start, std::span<const float> recorded, double gain, Envelope envelope)
 {
     const auto [first, last] = Frames(samples.size(), start, static_cast<double>(recorded.size()) / soundRate);

@@ -49,6 +49,10 @@ public:
     void Tone(double start, double length, double fromHz, double toHz, Wave wave, double gain, Envelope envelope);
     // White noise through a one-pole low-pass at `cutoffHz`.
     void Noise(double start, double length, double cutoffHz, double gain, Envelope envelope);
+    // A short burst of noise (a rasp's grain, a click's crackle, a clap) that
+    // falls with the time constant `decay` and has died away well before
+    // its end.
+    void Grain(double start, double cutoffHz, double gain, double decay);
     // Recorded samples at soundRate (a spoken line) from `start`, shaped by
     // the envelope like any other voice.
     void Recording(double start, std::span<const float> recorded, double gain, Envelope envelope);

@@ -1,8 +1,8 @@
 #include "levels/DanceContestSounds.h"
 
+#include "levels/SharedLevelSounds.h"
 #include "levels/SpokenLine.h"
 
-#include <cmath>
 #include <vector>
 
 namespace content::levels {
@@ -21,21 +21,6 @@ enum class Crowd { none, groan, cheer };
 double Seconds(const std::vector<float>& samples)
 {
     return static_cast<double>(samples.size()) / soundRate;
-}
-
-// The crowd cheering from `start` for `length` seconds: a swell of voices
-// (noise at two colours), cartoon "hooray"s gliding up at different
-// pitches, and scattered claps.
-void Cheer(Sound& sound, double start, double length, double gain)
-{
-    sound.Noise(start, length, 1400.0, 0.6 * gain, {0.2, 0.6 * length, 0.25 * length});
-    sound.Noise(start, length, 3200.0, 0.3 * gain, {0.25, 0.5 * length, 0.25 * length});
-    const double glides[][2] = {{330.0, 520.0}, {440.0, 660.0}, {260.0, 410.0}, {390.0, 590.0}};
-    for (int voice = 0; voice < 4; ++voice)
-        sound.Tone(start + 0.07 * voice, 0.5 * length, glides[voice][0], glides[voice][1], Wave::triangle,
-                   0.15 * gain, {0.06, 0.3 * length, 0.15 * length});
-    for (double clap = start + 0.08; clap < start + length - 0.1; clap += 0.085 + 0.02 * std::fmod(clap * 7.0, 1.0))
-        sound.Noise(clap, 0.05, 4500.0, 0.35 * gain, {0.001, 0.006, 0.004});
 }
 
 // The crowd groaning in sympathy: low "oh"s sliding down over a murmur.

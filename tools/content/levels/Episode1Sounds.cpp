@@ -1,21 +1,10 @@
 #include "levels/Episode1Sounds.h"
 
+#include "levels/SharedLevelSounds.h"
+
 namespace content::levels {
 
 namespace {
-
-// The small sounds (a rustle, a chime, clicks) stay under the menu's click,
-// which is 6 dB under the common peak; the ones that move something big
-// (the hatch, the drum, the crowd) are louder.
-constexpr double smallLevelDb = -7.5;
-constexpr double mediumLevelDb = -4.0;
-constexpr double bigLevelDb = -1.5;
-
-// A short burst of noise that has died away well before its end.
-void NoiseGrain(Sound& sound, double start, double cutoffHz, double gain, double decay)
-{
-    sound.Noise(start, 0.002 + 9.0 * decay, cutoffHz, gain, {0.001, decay, 0.004});
-}
 
 // The tape comes off its roll in a quick row of rasping grains, each a little
 // stronger, with a squeak gliding up under them; wound round the cable, the
@@ -25,10 +14,10 @@ Sound Klebeband()
     Sound sound(0.85, mediumLevelDb);
     constexpr int grains = 14;
     for (int grain = 0; grain < grains; ++grain)
-        NoiseGrain(sound, 0.02 * grain, 3800.0 + 120.0 * (grain % 3), 0.35 + 0.04 * grain, 0.005);
+        sound.Grain(0.02 * grain, 3800.0 + 120.0 * (grain % 3), 0.35 + 0.04 * grain, 0.005);
     sound.Tone(0.0, 0.32, 900.0, 1500.0, Wave::triangle, 0.12, {0.04, 0.25, 0.06});
     for (const double pop : {0.46, 0.53, 0.57})
-        NoiseGrain(sound, pop, 6500.0, 0.45, 0.003);
+        sound.Grain(pop, 6500.0, 0.45, 0.003);
     sound.Tone(0.46, 0.36, 1800.0, 420.0, Wave::sine, 0.35, {0.005, 0.08, 0.04});
     return sound;
 }
@@ -42,11 +31,11 @@ Sound Kolben()
         const double start = 0.075 * click;
         sound.Tone(start, 0.05, 2900.0, 2100.0, Wave::sine, 0.45, {0.001, 0.005, 0.01});
         sound.Tone(start, 0.07, 950.0, 800.0, Wave::triangle, 0.35, {0.001, 0.009, 0.015});
-        NoiseGrain(sound, start, 6000.0, 0.25, 0.002);
+        sound.Grain(start, 6000.0, 0.25, 0.002);
     }
     sound.Tone(0.45, 0.48, 190.0, 95.0, Wave::soft, 1.0, {0.003, 0.06, 0.05});
     sound.Tone(0.45, 0.2, 420.0, 300.0, Wave::sine, 0.35, {0.002, 0.025, 0.03});
-    NoiseGrain(sound, 0.45, 900.0, 0.6, 0.012);
+    sound.Grain(0.45, 900.0, 0.6, 0.012);
     return sound;
 }
 
@@ -59,7 +48,7 @@ Sound Luke()
     sound.Noise(0.0, 0.62, 900.0, 0.35, {0.12, 0.3, 0.12});
     sound.Tone(0.02, 0.6, 210.0, 320.0, Wave::triangle, 0.18, {0.1, 0.4, 0.15});
     sound.Tone(0.6, 0.4, 120.0, 58.0, Wave::soft, 1.0, {0.004, 0.07, 0.06});
-    NoiseGrain(sound, 0.6, 500.0, 0.7, 0.02);
+    sound.Grain(0.6, 500.0, 0.7, 0.02);
     return sound;
 }
 
@@ -107,27 +96,16 @@ Sound Trommel()
                    {0.004, 0.14, 0.08});
         sound.Tone(stroke.start, 0.4, stroke.hertz * 2.4, stroke.hertz * 1.6, Wave::sine, 0.3 * stroke.gain,
                    {0.003, 0.05, 0.04});
-        NoiseGrain(sound, stroke.start, 1600.0, 0.45 * stroke.gain, 0.008);
+        sound.Grain(stroke.start, 1600.0, 0.45 * stroke.gain, 0.008);
     }
     return sound;
 }
 
-// The crowd on the village square cheers as the dance begins: a swell of
-// voices (noise at two colours), a few cartoon "hooray"s gliding up at
-// different pitches, and scattered claps.
+// The crowd on the village square cheers as the dance begins.
 Sound Jubel()
 {
     Sound sound(1.0, bigLevelDb);
-    sound.Noise(0.0, 0.98, 1400.0, 0.6, {0.25, 0.45, 0.2});
-    sound.Noise(0.05, 0.93, 3200.0, 0.3, {0.3, 0.4, 0.2});
-    struct Cheer {
-        double start, fromHz, toHz;
-    };
-    for (const Cheer cheer :
-         {Cheer{0.06, 330.0, 520.0}, Cheer{0.14, 440.0, 660.0}, Cheer{0.22, 260.0, 410.0}, Cheer{0.3, 390.0, 590.0}})
-        sound.Tone(cheer.start, 0.55, cheer.fromHz, cheer.toHz, Wave::triangle, 0.14, {0.06, 0.3, 0.15});
-    for (const double clap : {0.1, 0.19, 0.26, 0.37, 0.44, 0.52, 0.61, 0.7, 0.79})
-        NoiseGrain(sound, clap, 4500.0, 0.35, 0.006);
+    Cheer(sound, 0.0, 0.98, 1.0);
     return sound;
 }
 

@@ -1,5 +1,6 @@
 #include "levels/TaxiChaseSounds.h"
 
+#include "levels/SharedLevelSounds.h"
 #include "levels/SpokenLine.h"
 
 #include <vector>
@@ -16,12 +17,6 @@ Sound Shout(const char* element, const char* text)
     return SpokenSound(element, text, shoutLongest);
 }
 
-// A short crackle of noise.
-void Grain(Sound& sound, double start, double cutoffHz, double gain, double decay)
-{
-    sound.Noise(start, 0.002 + 9.0 * decay, cutoffHz, gain, {0.001, decay, 0.004});
-}
-
 // The taxi's cannon: a bright zap falling fast, its octave under it, and a
 // crackle as it leaves the barrel.
 Sound Laser()
@@ -29,21 +24,7 @@ Sound Laser()
     Sound sound(0.3, -2.0);
     sound.Tone(0.0, 0.28, 2400.0, 260.0, Wave::triangle, 0.8, {0.002, 0.09, 0.05});
     sound.Tone(0.0, 0.22, 1200.0, 180.0, Wave::sine, 0.5, {0.002, 0.07, 0.05});
-    Grain(sound, 0.0, 7000.0, 0.35, 0.006);
-    return sound;
-}
-
-// Mia's camera: the shutter's double click, the flash's pop and the whine
-// of its capacitor charging again.
-Sound Camera()
-{
-    Sound sound(0.85, -3.0);
-    Grain(sound, 0.0, 8000.0, 0.7, 0.003);
-    sound.Tone(0.0, 0.03, 3100.0, 2600.0, Wave::sine, 0.35, {0.001, 0.006, 0.01});
-    Grain(sound, 0.045, 6500.0, 0.6, 0.003);
-    sound.Noise(0.05, 0.12, 3500.0, 0.45, {0.002, 0.03, 0.04});
-    sound.Tone(0.12, 0.7, 900.0, 5200.0, Wave::sine, 0.22, {0.05, 0.5, 0.12});
-    sound.Tone(0.12, 0.7, 1800.0, 10400.0, Wave::sine, 0.05, {0.05, 0.4, 0.12});
+    sound.Grain(0.0, 7000.0, 0.35, 0.006);
     return sound;
 }
 
@@ -57,7 +38,7 @@ Sound RobotBurst()
     for (const double hertz : {640.0, 1135.0, 1720.0})
         sound.Tone(0.02, 0.4, hertz, hertz * 0.9, Wave::sine, 0.18, {0.001, 0.08, 0.06});
     for (int bit = 0; bit < 5; ++bit)
-        Grain(sound, 0.12 + 0.09 * bit, 4200.0 - 400.0 * bit, 0.35, 0.006);
+        sound.Grain(0.12 + 0.09 * bit, 4200.0 - 400.0 * bit, 0.35, 0.006);
     return sound;
 }
 
@@ -70,7 +51,7 @@ Sound TaxiCrash()
     sound.Noise(0.18, 0.8, 2600.0, 0.6, {0.003, 0.18, 0.15});
     sound.Tone(0.0, 1.1, 110.0, 32.0, Wave::soft, 1.0, {0.004, 0.3, 0.2});
     for (int crumple = 0; crumple < 8; ++crumple)
-        Grain(sound, 0.05 + 0.07 * crumple, 2500.0 + 300.0 * (crumple % 3), 0.45, 0.012);
+        sound.Grain(0.05 + 0.07 * crumple, 2500.0 + 300.0 * (crumple % 3), 0.45, 0.012);
     for (int shard = 0; shard < 6; ++shard) {
         const double hertz = 3900.0 + 530.0 * ((shard * 5) % 6);
         sound.Tone(0.55 + 0.11 * shard, 0.2, hertz, hertz, Wave::sine, 0.12, {0.001, 0.04, 0.05});
@@ -114,7 +95,7 @@ Sound Hit6() { return Shout("Rocko", "Das kommt auf die Rechnung!"); }
 
 constexpr SoundEffect taxiChaseSoundEffects[] = {
     {"audioevent_shot1", "shot1.wav", Laser},
-    {"audioevent_camera", "camera.wav", Camera},
+    {"audioevent_camera", "camera.wav", MiasCamera},
     {"audioevent_explo1", "explo1.wav", RobotBurst},
     {"audioevent_explo2", "explo2.wav", TaxiCrash},
     {"audioevent_dialog1", "dialog1.wav", Dialog1},

@@ -1,9 +1,12 @@
 #pragma once
 
-// The rooms' ambient loops, synthesised: surf, the ship's engine hum, wind
-// and the murmur of a village square. Each loop is mono at the game's sound
-// rate and joins its end to its start without a click (the tail is faded
-// into the head), and the same ambience always gives the same samples.
+// The rooms' ambient loops, synthesised: surf, the ship's engine hum, wind,
+// the murmur of a village square, and the spaceport's: the festival square
+// at evening, the terminal hall, the landing pad and the repair hangar.
+// Each loop is mono at the game's sound rate and joins its end to its start
+// without a click (the tail is faded into the head; chimes, notes and
+// clanks at fixed times ring on round the join), and the same ambience
+// always gives the same samples.
 
 #include "RoomDescription.h"
 
