@@ -52,8 +52,10 @@ inline constexpr const char* vollerKanister = "RoomHangar|VollerKanister";
 // the take-off (all done, KIRA sends Juna to Rocko). The content tests hold
 // this table against the chart.
 inline constexpr std::array kiraHinweisFlags = {
-    preisGenannt,    pokalBekommen, pokalVerkauft,    rockoBezahlt, ausweisVerlangt,
-    fotoGemacht, ausweisGebastelt, kanisterGefuellt, taxiGetankt,
+    // The fare.
+    preisGenannt, pokalBekommen, pokalVerkauft, rockoBezahlt,
+    // The fuel.
+    ausweisVerlangt, fotoGemacht, ausweisGebastelt, kanisterGefuellt, taxiGetankt,
 };
 
 // The taxi chase after the Baron is a level of its own.
