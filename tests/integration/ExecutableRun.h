@@ -64,7 +64,9 @@ protected:
     void TearDown() override
     {
         std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
+        // ZEPHYRA_KEEP_RUN=1 keeps the folder (log, savegames, shots) to look at.
+        if (std::getenv("ZEPHYRA_KEEP_RUN") == nullptr)
+            std::filesystem::remove_all(directory, ignored);
     }
 
     // Runs zephyra with the arguments in the test's folder; returns its exit

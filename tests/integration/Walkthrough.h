@@ -14,6 +14,7 @@ namespace walkthrough {
 inline constexpr int keyEnter = 13;
 inline constexpr int keyEscape = 27;
 inline constexpr int keyDown = 40;
+inline constexpr int keyPeriod = 0xBE;
 
 // The inventory bar's slots (the first is at 305) and their row.
 inline constexpr int slot1 = 305;
@@ -29,6 +30,7 @@ enum class Act {
     select, // open the inventory bar and pick the item in the slot at x
     shoot,  // photograph this frame
     save,   // save into slot x through the in-game menu and go back to the game
+    talk,   // click a conversation's choice at y, then cut its x lines short with the period key
 };
 
 struct Step {
@@ -100,9 +102,17 @@ private:
         case Act::save:
             SaveAndGoOn(input, step.x);
             break;
+        case Act::talk:
+            input.Click(500, step.y);
+            for (int line = 0; line < step.x; ++line)
+                input.Wait(lineFrames).Key(keyPeriod, '.');
+            break;
         }
         input.Wait(step.wait);
     }
+    // How long a line is heard before the period key ends it.
+    static constexpr int lineFrames = 30;
+
     // A key, and a pause for what it sets off.
     void Press(int key) { input.Key(key, key == keyEnter ? '\r' : 0).Wait(12); }
 

@@ -449,10 +449,12 @@ levels::RoomStaging FestplatzStaging()
           {850, 590}, "tor_raumhafen"}},
         {{"Pokal", "Siegerpokal", festplatz, items::Pickup::none, "pokal", false},
          {"Passfoto", "Passfoto", festplatz, items::Pickup::none, "passfoto", false}},
+        // The twins stand aside of the square's front middle, where Juna
+        // starts the episode.
         {{castanimations::kalani, "Kalani", "H\xe4uptling Kalani", festplatz, {410, 548}, Entity::down, -180,
           {320, 560}},
-         {castanimations::lotte, "Lotte", "Lotte", festplatz, {520, 636}, Entity::right, -130, {440, 640}},
-         {castanimations::mia, "Mia", "Mia", festplatz, {604, 640}, Entity::left, -130, {684, 640}},
+         {castanimations::lotte, "Lotte", "Lotte", festplatz, {650, 630}, Entity::right, -130, {570, 636}},
+         {castanimations::mia, "Mia", "Mia", festplatz, {734, 634}, Entity::left, -130, {814, 640}},
          {castanimations::baron, "Baron", "Baron von Blech", festplatz, {660, 556}, Entity::left, -190,
           {740, 580}}},
         {{"kissen", "Samtkissen", {540, 492}, Entity::up},
