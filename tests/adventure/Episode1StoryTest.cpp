@@ -1,39 +1,23 @@
-#include "AdventureFakes.h"
-#include "adventure/AdventureLevel.h"
-#include "adventure/Cast.h"
-#include "adventure/Character.h"
+#include "StoryTest.h"
 #include "adventure/Door.h"
-#include "adventure/Flag.h"
 #include "adventure/Item.h"
-#include "adventure/ScriptManager.h"
-#include "adventure/TalkScriptManager.h"
 #include "episode1/Episode1Names.h"
-#include "support/HeadlessTest.h"
 
-#include <list>
 #include <string>
 
 namespace {
 
-// Episode 1's story scripts on a cast of the elements they touch, without
-// talk sheets (their lines say nothing), so only what they do counts.
-class Episode1StoryTest : public LoggedTest {
+// Episode 1's story scripts on the elements they touch.
+class Episode1StoryTest : public StoryTest {
 protected:
     void SetUp() override
     {
-        LoggedTest::SetUp();
-        AdventureLevel::SetCurrent(&level);
-        level.skipping = true;
-        // No sheets of some other test: every line is silent.
-        TalkScriptManager::GetInstance().Load(98);
-        for (const char* name :
-             {episode1::kristallGenommen, episode1::absturzErklaert, episode1::kiraHinweisSchritt,
-              episode1::kiraHinweisStufe, episode1::funkenGestoppt, episode1::lukeFrei, episode1::tanzErklaert,
-              episode1::zwillingeVersoehnt, episode1::blumenketteGebunden, episode1::ketteGegeben,
-              episode1::trommelRepariert, episode1::tanzBeginnt})
-            cast.Add(&flags.emplace_back(), name);
-        for (const char* name : {"Player", "RoomBr\xfc" "cke|Kira", "RoomDorfplatz|Kalani"})
-            cast.Add(&people.emplace_back(), name);
+        StoryTest::SetUp();
+        AddFlags({episode1::kristallGenommen, episode1::absturzErklaert, episode1::kiraHinweisSchritt,
+                  episode1::kiraHinweisStufe, episode1::funkenGestoppt, episode1::lukeFrei, episode1::tanzErklaert,
+                  episode1::zwillingeVersoehnt, episode1::blumenketteGebunden, episode1::ketteGegeben,
+                  episode1::trommelRepariert, episode1::tanzBeginnt});
+        AddPeople({"Player", "RoomBr\xfc" "cke|Kira", "RoomDorfplatz|Kalani"});
         cast.Add(&sparks, episode1::funken);
         hatch.SetLeadsTo("RoomStrand|Luke");
         beachHatch.SetLeadsTo(episode1::aussenluke);
@@ -42,30 +26,7 @@ protected:
         cast.Add(&hatch, episode1::aussenluke);
         cast.Add(&beachHatch, "RoomStrand|Luke");
     }
-    void TearDown() override
-    {
-        ScriptManager::GetInstance().StopBlocking();
-        AdventureLevel::SetCurrent(nullptr);
-        cast.Clear();
-        LoggedTest::TearDown();
-    }
 
-    // Runs the script to its end (and every script it starts).
-    void Play(const char* script)
-    {
-        ASSERT_TRUE(scripts.Run(script, ""));
-        for (int frame = 0; frame < 100 && !scripts.GetBlocking().empty(); ++frame)
-            scripts.Update(0.1f);
-        ASSERT_TRUE(scripts.GetBlocking().empty()) << script;
-    }
-    int Value(const char* flag) const { return cast.FindAs<Flag>(flag)->GetValue(); }
-    void Set(const char* flag, int value) { cast.FindAs<Flag>(flag)->SetValue(value); }
-
-    FakeLevel level;
-    Cast& cast = Cast::GetInstance();
-    ScriptManager& scripts = ScriptManager::GetInstance();
-    std::list<Flag> flags;
-    std::list<Character> people;
     Item sparks;
     Door hatch;
     Door beachHatch;

@@ -1,43 +1,27 @@
-#include "AdventureFakes.h"
-#include "adventure/AdventureLevel.h"
-#include "adventure/Cast.h"
-#include "adventure/Character.h"
+#include "StoryTest.h"
 #include "adventure/Door.h"
-#include "adventure/Flag.h"
 #include "adventure/Inventory.h"
 #include "adventure/Item.h"
-#include "adventure/ScriptManager.h"
-#include "adventure/TalkScriptManager.h"
 #include "episode2/Episode2Names.h"
-#include "support/HeadlessTest.h"
 
-#include <list>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// Episode 2's story scripts on a cast of the elements they touch, without
-// talk sheets (their lines say nothing), so only what they do counts.
-class Episode2StoryTest : public LoggedTest {
+// Episode 2's story scripts on the elements they touch.
+class Episode2StoryTest : public StoryTest {
 protected:
     void SetUp() override
     {
-        LoggedTest::SetUp();
-        AdventureLevel::SetCurrent(&level);
-        level.skipping = true;
-        // No sheets of some other test: every line is silent.
-        TalkScriptManager::GetInstance().Load(98);
-        for (const char* name :
-             {episode2::einleitungGesehen, episode2::pokalBekommen, episode2::fotoGemacht, episode2::kiraHinweisSchritt,
-              episode2::kiraHinweisStufe, episode2::pokalVerkauft, episode2::ausweisGebastelt, episode2::preisGenannt,
-              episode2::rockoBezahlt, episode2::taxiGetankt, episode2::abflug, episode2::ausweisVerlangt,
-              episode2::kanisterGefuellt})
-            cast.Add(&flags.emplace_back(), name);
-        for (const char* name : {"Player", "RoomRaumhafen|Kira", "RoomFestplatz|Kalani", "RoomFestplatz|Lotte",
-                                 "RoomFestplatz|Mia", "RoomHangar|Baltasar", episode2::rocko, episode2::baron})
-            cast.Add(&people.emplace_back(), name);
+        StoryTest::SetUp();
+        AddFlags({episode2::einleitungGesehen, episode2::pokalBekommen, episode2::fotoGemacht,
+                  episode2::kiraHinweisSchritt, episode2::kiraHinweisStufe, episode2::pokalVerkauft,
+                  episode2::ausweisGebastelt, episode2::preisGenannt, episode2::rockoBezahlt, episode2::taxiGetankt,
+                  episode2::abflug, episode2::ausweisVerlangt, episode2::kanisterGefuellt});
+        AddPeople({"Player", "RoomRaumhafen|Kira", "RoomFestplatz|Kalani", "RoomFestplatz|Lotte", "RoomFestplatz|Mia",
+                   "RoomHangar|Baltasar", episode2::rocko, episode2::baron});
         cast.Add(&robots, episode2::roboter);
         cast.Add(&crystal, episode2::preiskristall);
         cast.Add(&canister, episode2::kanister);
@@ -45,35 +29,15 @@ protected:
         crystal.SetPosition(500, 400);
         robots.SetPosition(300, 200);
     }
-    void TearDown() override
-    {
-        ScriptManager::GetInstance().StopBlocking();
-        AdventureLevel::SetCurrent(nullptr);
-        cast.Clear();
-        LoggedTest::TearDown();
-    }
 
-    // Runs the script to its end (and every script it starts); the robots
-    // fly meanwhile.
+    // Runs the script to its end; the robots fly meanwhile.
     void Play(const char* script)
     {
-        ASSERT_TRUE(scripts.Run(script, ""));
-        for (int frame = 0; frame < 200 && !scripts.GetBlocking().empty(); ++frame) {
-            scripts.Update(0.1f);
-            robots.Update(0.1f);
-        }
-        ASSERT_TRUE(scripts.GetBlocking().empty()) << script;
+        StoryTest::Play(script, 200, [this] { robots.Update(0.1f); });
     }
-    int Value(const char* flag) const { return cast.FindAs<Flag>(flag)->GetValue(); }
-    void Set(const char* flag, int value) { cast.FindAs<Flag>(flag)->SetValue(value); }
     bool Holds(const char* item) const { return Inventory::GetInstance().HasItem(item); }
     bool Hidden(const char* name) const { return cast.FindAs<Entity>(name)->IsHidden(); }
 
-    FakeLevel level;
-    Cast& cast = Cast::GetInstance();
-    ScriptManager& scripts = ScriptManager::GetInstance();
-    std::list<Flag> flags;
-    std::list<Character> people;
     Item robots;
     Item crystal;
     Item canister;
