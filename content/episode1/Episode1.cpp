@@ -10,12 +10,14 @@
 namespace episode1 {
 namespace {
 
+constexpr const char* music = "level01\\Audio\\StreamingSfx\\Notlandung.ogg";
+
 // Whenever the episode starts, its music; once per game, on the bridge:
 // the captain and KIRA take stock, and Juna says what she is up to.
 class ScriptEpisode1Init : public Script {
     void Run(const std::string&) override
     {
-        PlayMusic("level01\\Audio\\StreamingSfx\\Notlandung.ogg");
+        PlayMusic(music);
         if (GetFlag(einleitungGesehen) == 0) {
             SetFlag(einleitungGesehen, 1);
             Talk("itemSheet D 32");
@@ -40,6 +42,16 @@ class ScriptKiraHinweis : public KiraHintScript {
     }
 };
 
+// A loaded game goes on where it was saved, with the episode's music.
+class ScriptEpisode1Resume : public Script {
+    void Run(const std::string&) override
+    {
+        PlayMusic(music);
+        End();
+    }
+};
+
+const ScriptRegistration<ScriptEpisode1Resume> episode1Resume("ScriptEpisode1Resume");
 const ScriptRegistration<ScriptEpisode1Init> episode1Init("ScriptEpisode1Init");
 const ScriptRegistration<ScriptKiraHinweis> kiraHinweis("ScriptKiraHinweis");
 

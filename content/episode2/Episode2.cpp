@@ -10,6 +10,8 @@
 namespace episode2 {
 namespace {
 
+constexpr const char* music = "level02\\Audio\\StreamingSfx\\Kristallraub.ogg";
+
 // Whenever the episode starts, its music; once per game, on the festival
 // square: Kalani shows the crystal, the Baron's robots snatch it from the
 // cushion, the Baron gloats and leaves, and Juna says what she wants now.
@@ -25,7 +27,7 @@ class ScriptEpisode2Init : public Script {
 
     void Run(const std::string&) override
     {
-        PlayMusic("level02\\Audio\\StreamingSfx\\Kristallraub.ogg");
+        PlayMusic(music);
         if (GetFlag(einleitungGesehen) == 0) {
             SetFlag(einleitungGesehen, 1);
             const int crystalX = GetPositionX(preiskristall);
@@ -98,6 +100,16 @@ class ScriptKiraHinweis2 : public KiraHintScript {
     }
 };
 
+// A loaded game goes on where it was saved, with the episode's music.
+class ScriptEpisode2Resume : public Script {
+    void Run(const std::string&) override
+    {
+        PlayMusic(music);
+        End();
+    }
+};
+
+const ScriptRegistration<ScriptEpisode2Resume> episode2Resume("ScriptEpisode2Resume");
 const ScriptRegistration<ScriptEpisode2Init> episode2Init("ScriptEpisode2Init");
 const ScriptRegistration<ScriptKiraHinweis2> kiraHinweis2("ScriptKiraHinweis2");
 

@@ -19,6 +19,7 @@ class ScriptPokalVerkaufen : public Script {
             WaitForTalk(player);
         } else {
             RemoveItem(pokal);
+            PlaySound("audioevent_automat");
             Talk("itemSheet D 14");
             PlaySound("audioevent_muenzen");
             WaitForTalk(player);
@@ -34,6 +35,7 @@ class ScriptPokalVerkaufen : public Script {
 class ScriptAusweisBasteln : public Script {
     void Run(const std::string&) override
     {
+        PlaySound("audioevent_karte");
         RemoveItem(passfoto);
         RemoveItem(tankkarte);
         AddItem(tankausweis);

@@ -51,6 +51,9 @@ class ScriptAbflugPruefen : public Script {
         if (paid && fuelled) {
             RunScript("ScriptAbflug");
         } else {
+            // Whenever Rocko says what is missing, Juna knows his price.
+            if (!paid)
+                SetFlag(preisGenannt, 1);
             Talk(!paid && !fuelled ? "itemSheet J 24" : !paid ? "itemSheet H 24" : "itemSheet I 24");
             WaitForTalk("Rocko");
         }
@@ -59,10 +62,13 @@ class ScriptAbflugPruefen : public Script {
 };
 
 // The closing scene is a conversation of its own (it replaces Rocko's when
-// Juna asks from there); then Rocko and Juna get in, the taxi roars off and
-// the chase begins.
+// Juna asks from there); then Rocko and Juna get in (the twins sit in the
+// back already), the taxi roars up into the sky and the chase begins.
 class ScriptAbflug : public Script {
-    static constexpr float takeOffSeconds = 2.0f;
+    // The engine warms up before the taxi lifts off and climbs out of sight.
+    static constexpr float warmUpSeconds = 0.6f;
+    static constexpr float climbSpeed = 520.0f;
+    static constexpr int skyY = -120;
     // Where the two get in, either side of the taxi's middle: Juna talks to
     // Rocko from his left, so neither walks through the other.
     static constexpr int doorOffset = 90;
@@ -81,7 +87,9 @@ class ScriptAbflug : public Script {
         Hide(rocko);
         Hide(player);
         PlaySound("audioevent_taxistart");
-        Wait(takeOffSeconds);
+        Wait(warmUpSeconds);
+        MoveTo(taxi, taxiX, skyY, climbSpeed);
+        WaitForIdle(taxi);
         SetLevel(taxiLevel);
         End();
     }

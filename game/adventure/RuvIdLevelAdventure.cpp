@@ -85,7 +85,10 @@ void RuvIdLevelAdventure::SerializeState(Serializer& serializer, const char* nam
     serializer.EndSection();
     if (!serializer.IsReading() || saved.empty())
         return;
+    // A loaded game goes on where it was saved: not the episode's start
+    // script (its opening) but its resume script (its music) runs.
     episodeStartPending = false;
+    episodeResumePending = true;
     if (saved != shown)
         RequestRoom(saved);
 }
@@ -102,6 +105,7 @@ bool RuvIdLevelAdventure::Init(const LevelParameters& levelParameters)
     showLabels = true;
     skipRequested = false;
     episodeStartPending = true;
+    episodeResumePending = false;
     player = std::make_unique<Player>();
     Cast::GetInstance().Add(&inventory, inventoryName);
     cursor.SetSpriteLabel("cursor");
@@ -233,6 +237,10 @@ void RuvIdLevelAdventure::DoSetRoom()
         scripts.StopBlocking();
         scripts.StopAsync();
         RunStartScript(EpisodeScriptName(parameters.level, "Init"), "episode-startup");
+    }
+    if (episodeResumePending) {
+        episodeResumePending = false;
+        RunStartScript(EpisodeScriptName(parameters.level, "Resume"), "episode-resume");
     }
     RunStartScript("Script" + room->GetLabel(), "room-startup");
 

@@ -181,6 +181,9 @@ private:
     int state = normal;
     bool inputEnabled = true;
     bool episodeStartPending = false;
+    // Set by loading a game: "ScriptEpisode<n>Resume" runs at the next room
+    // change instead of the start script.
+    bool episodeResumePending = false;
     bool skipRequested = false;
     bool showLabels = true;
     std::optional<int> requestedLevel;

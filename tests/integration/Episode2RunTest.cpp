@@ -147,7 +147,8 @@ TEST_F(Episode2RunTest, PlaysFromTheRobberyToTheTakeOffAndEachRoomsSavegameLoads
     EXPECT_TRUE(Contains(hangar, "\" \"RoomHangar|Kanister\"\n")) << hangar;
 
     // Each savegame loaded from the main menu ("Spiel laden") begins in its
-    // room and, saved again four slots on, holds the same state.
+    // room, without the episode's opening, and, saved again four slots on,
+    // holds the same state.
     RecordedInput input;
     input.At(20);
     for (int slot = 1; slot <= 4; ++slot) {
@@ -160,6 +161,7 @@ TEST_F(Episode2RunTest, PlaysFromTheRobberyToTheTakeOffAndEachRoomsSavegameLoads
     ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
     const std::string loadLog = Log();
     EXPECT_EQ(loadLog.find("***"), std::string::npos) << loadLog;
+    EXPECT_EQ(loadLog.find("episode-startup"), std::string::npos) << loadLog;
     std::size_t loaded = 0;
     for (int slot = 1; slot <= 4; ++slot) {
         const std::string room = savedRooms[slot - 1];
@@ -167,6 +169,10 @@ TEST_F(Episode2RunTest, PlaysFromTheRobberyToTheTakeOffAndEachRoomsSavegameLoads
         EXPECT_TRUE(saved.starts_with("Kapitel 2 - " + room + "\n")) << saved;
         loaded = loadLog.find("Loading Savegame Kapitel 2 - " + room + "\n", loaded);
         ASSERT_NE(loaded, std::string::npos) << loadLog;
+        // Without the robbery again, but with the episode's music.
+        EXPECT_EQ(loadLog.find("Run episode-resume script <ScriptEpisode2Resume>\n", loaded),
+                  loadLog.find("Run episode-resume", loaded));
+        EXPECT_NE(loadLog.find("Run episode-resume", loaded), std::string::npos);
         const std::size_t started = loadLog.find("room-startup", loaded);
         ASSERT_NE(started, std::string::npos);
         const std::string startLine = "room-startup script <Script" + room + ">";

@@ -132,9 +132,10 @@ TEST_F(MenuRunTest, AGameSavedInTheEngineRoomLoadsAsItWasSaved)
     EXPECT_EQ(CountOf(log, "Active Level: 1\n"), 2u) << log;
     EXPECT_TRUE(Contains(log, "Loading Savegame Kapitel 1 - RoomMaschinenraum\n")) << log;
     // The loaded game begins where it was saved, without the episode's
-    // opening.
+    // opening but with its music.
     const std::string afterLoading = log.substr(log.find("Loading Savegame"));
     EXPECT_EQ(afterLoading.find("episode-startup"), std::string::npos) << log;
+    EXPECT_TRUE(Contains(afterLoading, "Run episode-resume script <ScriptEpisode1Resume>\n")) << log;
     EXPECT_TRUE(Contains(afterLoading, "<ScriptRoomMaschinenraum>"));
 
     // What was saved: the crystal in the inventory, its flag, the room.
