@@ -284,7 +284,9 @@ void Taxi(cairo_t* cairo, int /*frame*/)
 }
 
 // The meter on its post: a box with a lit display whose fare keeps
-// climbing, its little flag and a coin slot.
+// climbing, its little flag and a coin slot. Its last digit runs through
+// the even ones, a frame each.
+constexpr int meterFrames = 5;
 void Meter(cairo_t* cairo, int frame)
 {
     RoundedRectangle(cairo, 29.0, 70.0, 12.0, 190.0, 4.0);
@@ -302,7 +304,9 @@ void Meter(cairo_t* cairo, int frame)
     RoundedRectangle(cairo, 10.0, 16.0, 46.0, 24.0, 4.0);
     FillOutlined(cairo, 0x0F3B4A, 0x0A2834, 2.0);
     char fare[16];
-    std::snprintf(fare, sizeof fare, "%d.%d0", 12 + frame / 5, frame * 2 % 10);
+    // Only the last digit turns, so the loop of frames never shows the fare
+    // falling back.
+    std::snprintf(fare, sizeof fare, "138.9%d", frame * 2 % 10);
     DrawArtText(cairo, fare, 33.0, 34.0, 13.0, tone::acidLight);
     // The coin slot and the word the box carries.
     RoundedRectangle(cairo, 22.0, 48.0, 22.0, 6.0, 3.0);
@@ -401,7 +405,7 @@ RoomDescription RoomTaxistand()
     room.graphics = {
         TerminalGlassDoor("tuer_raumhafen", 40, 270, 120, 212),
         {"taxi", 470, 254, 456, 308, 1, Taxi},
-        {"taxameter", 388, 332, 74, 262, 6, Meter},
+        {"taxameter", 388, 332, 74, 262, meterFrames, Meter},
         {"schild", 932, 148, 90, 360, 4, Sign},
         {"muelleimer", 188, 430, 70, 92, 1, Bin},
     };
@@ -416,11 +420,11 @@ levels::RoomStaging TaxistandStaging()
         {{"TuerRaumhafen", "Zum Raumhafen", taxistand, FullName("RoomRaumhafen", "TuerTaxistand"), {100, 496},
           {170, 590}, "tuer_raumhafen"}},
         {},
-        {{castanimations::rocko, "Rocko", "Rocko", taxistand, {330, 618}, Entity::left, -190, {250, 626}}},
+        {{castanimations::rocko, "Rocko", "Rocko", taxistand, {330, 618}, Entity::left, -190, {215, 626}}},
         {{"taxi", "Rockos Taxi", {690, 606}, Entity::up},
          {"taxameter", "Taxameter", {486, 612}, Entity::left},
          {"schild", "Taxischild", {968, 560}, Entity::up},
-         {"muelleimer", "M\xfclleimer", {226, 556}, Entity::up}},
+         {"muelleimer", "M\xfclleimer", {290, 552}, Entity::left}},
     };
 }
 
