@@ -115,12 +115,18 @@ std::string RoomFolderName(const rooms::RoomDescription& room)
     return folder.substr(folder.rfind('/') + 1);
 }
 
+// A level's folder name, "level02".
+std::string LevelFolder(int level)
+{
+    char folder[16];
+    std::snprintf(folder, sizeof folder, "level%02d", level);
+    return folder;
+}
+
 // "data\level02\" + `rest` in the game's form.
 std::string LevelPath(int level, const std::string& rest)
 {
-    char folder[16];
-    std::snprintf(folder, sizeof folder, "data\\level%02d\\", level);
-    return folder + rest;
+    return "data\\" + LevelFolder(level) + "\\" + rest;
 }
 
 // Each room of an episode in its folder below data\level<nn>, and the list
@@ -135,9 +141,8 @@ void AddRooms(std::vector<ContentOutput>& outputs, const levels::EpisodeDescript
         list += Windows1252::FromUtf8(RoomFolderName(room)) + "\r\n";
     }
     const std::string path = LevelPath(episode.level, "rooms.txt");
-    char name[16];
-    std::snprintf(name, sizeof name, "rooms-level%02d", episode.level);
-    outputs.push_back({name, {HostFolder(path)}, {}, [path, list] { return WriteText(path, list); }});
+    outputs.push_back(
+        {"rooms-" + LevelFolder(episode.level), {HostFolder(path)}, {}, [path, list] { return WriteText(path, list); }});
 }
 
 // The recordings of the episode's spoken cells and the alias files of
@@ -163,8 +168,7 @@ bool WriteEpisodeSpeech(int level)
         std::fprintf(stderr, "zephyra-content: speech of episode %d: %s\n", level, error.c_str());
         return false;
     }
-    char folder[48];
-    std::snprintf(folder, sizeof folder, "data\\level%02d\\audio\\streamingtalk\\", level);
+    const std::string folder = LevelPath(level, "audio\\streamingtalk\\");
     std::error_code ignored;
     std::filesystem::create_directories(HostFolder(folder), ignored);
     for (const sheets::SpeechFile& file : files) {
@@ -201,9 +205,7 @@ void AddEpisode(std::vector<ContentOutput>& outputs, const levels::EpisodeDescri
                 const std::string& music)
 {
     const int level = episode.level;
-    char number[4];
-    std::snprintf(number, sizeof number, "%02d", level);
-    const std::string folder = std::string("level") + number;
+    const std::string folder = LevelFolder(level);
     const std::string host = "data/" + folder + "/";
     AddRooms(outputs, episode);
     outputs.push_back({"sprites-" + folder, {host + "sprites", host + "sprites.txt"}, {}, [episode, writeCast, level] {
