@@ -29,6 +29,9 @@ inline constexpr std::string_view kalani = "kalani";
 // Who episode 2 adds.
 inline constexpr std::string_view rocko = "rocko";
 inline constexpr std::string_view baron = "baron";
+// Who episode 3 adds.
+inline constexpr std::string_view herold = "herold";
+inline constexpr std::string_view schmied = "schmied";
 // Every prefix, for the tools that go over the whole cast.
 inline constexpr std::array<std::string_view, 8> prefixes = {juna, lotte, mia, baltasar, kira, kalani, rocko, baron};
 

@@ -265,6 +265,12 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::terminal: raw[index] = Terminal(t, first, second, more); break;
         case Ambience::landingPad: raw[index] = LandingPad(t, first, second, more); break;
         case Ambience::hangar: raw[index] = Hangar(t, first, second, more); break;
+        // Episode 3's own loops are still to come; until then its rooms
+        // borrow the nearest of the others.
+        case Ambience::forest:
+        case Ambience::tournamentMeadow: raw[index] = Wind(t, first, second); break;
+        case Ambience::medievalVillage:
+        case Ambience::smithy: raw[index] = VillageMurmur(t, first, second); break;
         }
     }
     // The part made after the loop's end is faded into its start, so that

@@ -44,7 +44,20 @@ struct LightPool {
 };
 
 // The loop played while the player is in the room.
-enum class Ambience { waves, engineHum, wind, villageMurmur, festival, terminal, landingPad, hangar };
+enum class Ambience {
+    waves,
+    engineHum,
+    wind,
+    villageMurmur,
+    festival,
+    terminal,
+    landingPad,
+    hangar,
+    forest,
+    medievalVillage,
+    smithy,
+    tournamentMeadow,
+};
 
 struct RoomDescription {
     std::string label;   // the element's label, "RoomStrand"
