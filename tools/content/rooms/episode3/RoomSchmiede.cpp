@@ -79,13 +79,15 @@ void Wall(cairo_t* cairo)
     SetVerticalGradient(cairo, 0.0, 48.0, beamDark, beamLight);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 3.0);
+    // The joists' ends resting on the wall plate, their year rings showing.
     for (double x = 40.0; x < width; x += 180.0) {
-        cairo_move_to(cairo, x - 30.0, 0.0);
-        cairo_line_to(cairo, x + 30.0, 0.0);
-        cairo_line_to(cairo, x + 20.0, 46.0);
-        cairo_line_to(cairo, x - 20.0, 46.0);
-        cairo_close_path(cairo);
-        FillOutlined(cairo, beamLight, beamDark, 2.5);
+        RoundedRectangle(cairo, x - 24.0, 8.0, 48.0, 40.0, 5.0);
+        FillOutlined(cairo, 0x9A6A44, beamLight, 2.5);
+        Ellipse(cairo, x, 28.0, 12.0, 10.0);
+        Ellipse(cairo, x, 28.0, 5.0, 4.0);
+        cairo_set_line_width(cairo, 1.5);
+        SetColour(cairo, beamDark, 0.7);
+        cairo_stroke(cairo);
     }
     RoundedRectangle(cairo, -10.0, 48.0, width + 20.0, 22.0, 4.0);
     FillOutlined(cairo, beamLight, beamDark, 3.0);
@@ -150,7 +152,7 @@ void DoorFrame(cairo_t* cairo)
     SetColour(cairo, colour::outline, 0.6);
     cairo_stroke(cairo);
     // A horseshoe over the door, for luck.
-    cairo_arc(cairo, centre, doorY - 34.0, 11.0, 0.15 * pi, 0.85 * pi + pi);
+    cairo_arc(cairo, centre, doorY - 34.0, 11.0, -0.15 * pi, 1.15 * pi);
     StrokeBand(cairo, ironLight, 4.0, 8.0);
 }
 
@@ -183,7 +185,7 @@ void Tools(cairo_t* cairo)
     }
     // Horseshoes on the last pegs.
     for (const double y : {262.0, 296.0}) {
-        cairo_arc(cairo, 826.0, y, 11.0, 0.15 * pi, 0.85 * pi + pi);
+        cairo_arc(cairo, 826.0, y, 11.0, -0.15 * pi, 1.15 * pi);
         StrokeBand(cairo, ironLight, 4.0, 8.0);
     }
 }
@@ -194,18 +196,22 @@ void Floor(cairo_t* cairo)
     SetVerticalGradient(cairo, floorY, height, earthLight, earthDark);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 3.0);
-    // Worn flagstones, wider towards the front.
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.2);
-    int row = 0;
-    for (double y = floorY; y < height; ++row) {
-        const double step = 26.0 + (y - floorY) * 0.22;
-        const double stone = 90.0 + (y - floorY) * 0.6;
-        for (double x = (row % 2) * stone / 2.0 - stone; x < width; x += stone)
-            RoundedRectangle(cairo, x + 3.0, y + 3.0, stone - 6.0, step - 6.0, 8.0);
-        y += step;
+    // Trodden earth with worn flagstones set in it here and there, larger
+    // towards the front.
+    std::uint32_t seed = 11;
+    for (int flag = 0; flag < 26; ++flag) {
+        seed = seed * 1103515245u + 12345u;
+        const double x = (seed >> 8) % width;
+        seed = seed * 1103515245u + 12345u;
+        const double y = floorY + 14.0 + (seed >> 8) % 260;
+        const double size = 0.6 + (y - floorY) / 200.0;
+        RoundedRectangle(cairo, x - 40.0 * size, y - 10.0 * size, 80.0 * size, 20.0 * size, 6.0 * size);
+        FillPlain(cairo, 0xB09478, 0.55);
+        RoundedRectangle(cairo, x - 40.0 * size, y - 10.0 * size, 80.0 * size, 20.0 * size, 6.0 * size);
+        cairo_set_line_width(cairo, 2.0);
+        SetColour(cairo, colour::outline, 0.2);
+        cairo_stroke(cairo);
     }
-    cairo_stroke(cairo);
     // The forge's light on the floor and the daylight from the door.
     Glow(cairo, fireX, 540.0, 260.0, ember, 0.35);
     Glow(cairo, doorX + doorWidth / 2.0, 520.0, 120.0, colour::cream, 0.35);
@@ -391,52 +397,63 @@ void Armour(cairo_t* cairo, int /*frame*/)
     }
 }
 
-// The bellows: two boards with folds of leather between them on a wooden
-// trestle, a long lever above to work them and the nozzle into the hearth.
+// The bellows: two pear-shaped boards with pleated leather between them,
+// lying on a wooden trestle, the nozzle at their narrow end into the
+// hearth's side and a lever above that works them by a chain.
 void Bellows(cairo_t* cairo, int /*frame*/)
 {
-    // The trestle.
-    for (const double x : {20.0, 92.0}) {
-        cairo_move_to(cairo, x, 160.0);
-        cairo_line_to(cairo, x + 8.0, 100.0);
-        StrokeBand(cairo, tone::woodLight, 6.0, 11.0);
+    // The trestle's legs.
+    for (const double x : {24.0, 84.0}) {
+        cairo_move_to(cairo, x - 10.0, 162.0);
+        cairo_line_to(cairo, x, 104.0);
+        cairo_line_to(cairo, x + 10.0, 162.0);
+        StrokeBand(cairo, tone::woodLight, 5.0, 10.0);
     }
-    // The lever on its post, pulled by the chain on its end.
-    RoundedRectangle(cairo, 14.0, 10.0, 8.0, 96.0, 3.0);
+    // The lever on its post, the chain down to the top board's handle.
+    RoundedRectangle(cairo, 10.0, 14.0, 8.0, 92.0, 3.0);
     FillOutlined(cairo, tone::woodLight, tone::wood, 2.0);
-    cairo_move_to(cairo, 6.0, 20.0);
-    cairo_line_to(cairo, 104.0, 4.0);
-    StrokeBand(cairo, tone::woodLight, 6.0, 11.0);
-    cairo_move_to(cairo, 96.0, 6.0);
-    cairo_line_to(cairo, 86.0, 60.0);
-    cairo_set_line_width(cairo, 2.0);
+    cairo_move_to(cairo, 4.0, 22.0);
+    cairo_line_to(cairo, 96.0, 6.0);
+    StrokeBand(cairo, tone::woodLight, 5.0, 10.0);
+    cairo_move_to(cairo, 30.0, 60.0);
+    cairo_line_to(cairo, 24.0, 20.0);
+    cairo_set_line_width(cairo, 2.5);
     const double dashes[] = {4.0, 3.0};
     cairo_set_dash(cairo, dashes, 2, 0.0);
     SetColour(cairo, iron);
     cairo_stroke(cairo);
     cairo_set_dash(cairo, nullptr, 0, 0.0);
-    // The leather: a fat teardrop with its folds, the top board over it.
-    cairo_move_to(cairo, 4.0, 84.0);
-    cairo_curve_to(cairo, 4.0, 56.0, 40.0, 56.0, 86.0, 72.0);
-    cairo_line_to(cairo, 112.0, 86.0);
-    cairo_line_to(cairo, 86.0, 104.0);
-    cairo_curve_to(cairo, 40.0, 120.0, 4.0, 116.0, 4.0, 84.0);
+    const auto board = [cairo](double y) {
+        cairo_move_to(cairo, 8.0, y);
+        cairo_curve_to(cairo, 8.0, y - 26.0, 60.0, y - 22.0, 100.0, y - 4.0);
+        cairo_line_to(cairo, 100.0, y + 4.0);
+        cairo_curve_to(cairo, 60.0, y + 22.0, 8.0, y + 26.0, 8.0, y);
+        cairo_close_path(cairo);
+    };
+    // The bottom board, the leather's pleats, the top board seen from above.
+    board(104.0);
+    FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);
+    cairo_move_to(cairo, 8.0, 78.0);
+    cairo_line_to(cairo, 100.0, 82.0);
+    cairo_line_to(cairo, 100.0, 102.0);
+    cairo_line_to(cairo, 8.0, 106.0);
     cairo_close_path(cairo);
-    FillOutlined(cairo, 0xB0703C, 0x7A4422, 3.0);
+    FillOutlined(cairo, 0xB0703C, 0x7A4422, 2.5);
     cairo_set_line_width(cairo, 2.0);
-    for (const double x : {26.0, 46.0, 66.0}) {
-        cairo_move_to(cairo, x, 64.0 + (x - 26.0) * 0.1);
-        cairo_curve_to(cairo, x + 8.0, 80.0, x + 8.0, 96.0, x, 112.0 - (x - 26.0) * 0.1);
+    for (const double x : {22.0, 40.0, 58.0, 76.0}) {
+        cairo_move_to(cairo, x, 80.0);
+        cairo_line_to(cairo, x + 6.0, 92.0);
+        cairo_line_to(cairo, x, 104.0);
     }
-    SetColour(cairo, colour::outline, 0.45);
+    SetColour(cairo, colour::outline, 0.5);
     cairo_stroke(cairo);
-    cairo_move_to(cairo, 2.0, 66.0);
-    cairo_line_to(cairo, 88.0, 66.0);
-    cairo_line_to(cairo, 108.0, 84.0);
-    StrokeBand(cairo, tone::woodLight, 5.0, 10.0);
+    board(78.0);
+    FillOutlined(cairo, 0xE0B684, tone::woodLight, 2.5);
+    RoundedRectangle(cairo, 22.0, 62.0, 18.0, 8.0, 3.0);
+    FillOutlined(cairo, ironLight, iron, 1.5);
     // The nozzle.
-    cairo_move_to(cairo, 106.0, 86.0);
-    cairo_line_to(cairo, 124.0, 92.0);
+    cairo_move_to(cairo, 98.0, 92.0);
+    cairo_line_to(cairo, 122.0, 96.0);
     StrokeBand(cairo, ironLight, 5.0, 10.0);
 }
 
@@ -644,13 +661,13 @@ RoomDescription RoomSchmiede()
     room.floor = {{{10.0, 496.0}, {1014.0, 496.0}, {1014.0, 548.0}, {10.0, 548.0}},
                   {{10.0, 600.0}, {848.0, 600.0}, {848.0, 652.0}, {10.0, 652.0}},
                   {{10.0, 496.0}, {698.0, 496.0}, {698.0, 652.0}, {10.0, 652.0}},
-                  {{802.0, 496.0}, {1014.0, 496.0}, {1014.0, 572.0}, {802.0, 572.0}}};
+                  {{802.0, 496.0}, {1014.0, 496.0}, {1014.0, 572.0}, {848.0, 572.0}, {848.0, 600.0}, {802.0, 600.0}}};
     room.leads = {{{90.0, 505.0}, {150.0, 590.0}, {235.0, 624.0}, {380.0, 628.0}, {546.0, 630.0}, {668.0, 630.0},
                    {722.0, 634.0}, {826.0, 626.0}},
                   {{235.0, 624.0}, {235.0, 540.0}},
                   {{380.0, 628.0}, {380.0, 540.0}},
                   {{546.0, 630.0}, {546.0, 536.0}},
-                  {{668.0, 630.0}, {668.0, 516.0}},
+                  {{668.0, 630.0}, {668.0, 514.0}},
                   {{826.0, 626.0}, {826.0, 560.0}, {860.0, 532.0}}};
     room.backY = 484;
     room.frontY = 720;

@@ -85,13 +85,6 @@ void Hills(cairo_t* cairo)
     }
     SetColour(cairo, colour::outline, 0.35);
     cairo_stroke(cairo);
-    // The road winding up to the castle gate.
-    cairo_move_to(cairo, 560.0, 420.0);
-    cairo_curve_to(cairo, 570.0, 390.0, 640.0, 370.0, 610.0, 330.0);
-    cairo_line_to(cairo, 624.0, 330.0);
-    cairo_curve_to(cairo, 660.0, 370.0, 600.0, 396.0, 600.0, 420.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, colour::sand, tone::sandDark, 2.0);
     DrawGround(cairo, {420.0, 400.0, 430.0, 436.0, 404.0, 390.0}, tone::mossLight, colour::moss);
 }
 
@@ -196,8 +189,8 @@ void Meadow(cairo_t* cairo)
     }
     // The sandy path from the gate out into the meadow.
     cairo_move_to(cairo, gateX, 486.0);
-    cairo_curve_to(cairo, 120.0, 560.0, 200.0, 620.0, 360.0, 660.0);
-    cairo_line_to(cairo, 520.0, 660.0);
+    cairo_curve_to(cairo, 120.0, 560.0, 200.0, 620.0, 330.0, height + 10.0);
+    cairo_line_to(cairo, 560.0, height + 10.0);
     cairo_curve_to(cairo, 330.0, 600.0, 200.0, 540.0, gateX + gateWidth, 486.0);
     cairo_close_path(cairo);
     FillPlain(cairo, colour::sand, 0.8);
@@ -331,12 +324,28 @@ void Stand(cairo_t* cairo, int /*frame*/)
         RoundedRectangle(cairo, x, 30.0, 10.0, 240.0, 3.0);
         FillOutlined(cairo, timberLight, timber, 2.5);
     }
+    // Three tiers stepping down towards the meadow: each a riser in shade
+    // and a seat board in the light, cushions on the seats.
     for (int tier = 0; tier < 3; ++tier) {
-        const double y = 96.0 + tier * 40.0;
-        RoundedRectangle(cairo, 12.0 - tier * 4.0, y, w - 24.0 + tier * 8.0, 12.0, 3.0);
+        const double y = 90.0 + tier * 40.0;
+        const double inset = 26.0 - tier * 8.0;
+        cairo_rectangle(cairo, inset, y + 12.0, w - 2.0 * inset, 28.0);
+        FillOutlined(cairo, timber, 0x6A4428, 2.0);
+        RoundedRectangle(cairo, inset - 4.0, y, w - 2.0 * inset + 8.0, 12.0, 3.0);
         FillOutlined(cairo, timberLight, timber, 2.5);
-        cairo_rectangle(cairo, 14.0 - tier * 4.0, y + 12.0, w - 28.0 + tier * 8.0, 28.0);
-        FillPlain(cairo, timber, 0.5);
+        for (int cushion = 0; cushion < 4; ++cushion) {
+            const double x = inset + 24.0 + cushion * (w - 2.0 * inset - 60.0) / 3.0 + tier * 9.0;
+            const std::uint32_t light[] = {tone::bannerLight, colour::cream, tone::mossLight};
+            const std::uint32_t dark[] = {colour::banner, colour::sand, colour::moss};
+            RoundedRectangle(cairo, x, y - 7.0, 26.0, 9.0, 4.0);
+            FillOutlined(cairo, light[(cushion + tier) % 3], dark[(cushion + tier) % 3], 2.0);
+        }
+    }
+    // The stringers along both sides, and a ladder up to the top tier.
+    for (const auto& [top, foot] : {std::pair{24.0, 4.0}, std::pair{w - 24.0, w - 4.0}}) {
+        cairo_move_to(cairo, top, 80.0);
+        cairo_line_to(cairo, foot, 214.0);
+        StrokeBand(cairo, timberLight, 7.0, 12.0);
     }
     // The skirt of planks, the board with the arms.
     cairo_rectangle(cairo, 4.0, 214.0, w - 8.0, 54.0);
@@ -474,10 +483,11 @@ void Castle(cairo_t* cairo, int /*frame*/)
         cairo_close_path(cairo);
         FillOutlined(cairo, tone::bannerLight, colour::banner, 2.0);
     }
-    // A little haze over the far castle.
+    // A little haze over the far castle, only where it is drawn.
+    cairo_set_operator(cairo, CAIRO_OPERATOR_ATOP);
     cairo_rectangle(cairo, 0.0, 0.0, 300.0, 302.0);
-    SetVerticalGradient(cairo, 0.0, 302.0, skyLow, skyLow, 0.12);
-    cairo_fill(cairo);
+    FillPlain(cairo, skyLow, 0.12);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_OVER);
 }
 
 // The straw knight: a sack of straw with arms on a crossbar, a bucket for
