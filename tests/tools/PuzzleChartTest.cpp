@@ -8,6 +8,7 @@
 #include "adventure/Script.h"
 #include "episode1/Episode1Names.h"
 #include "episode2/Episode2Names.h"
+#include "episode3/Episode3Names.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,7 @@ const std::map<int, std::vector<std::string>>& HintTables()
     static const std::map<int, std::vector<std::string>> tables = {
         {1, {episode1::kiraHinweisFlags.begin(), episode1::kiraHinweisFlags.end()}},
         {2, {episode2::kiraHinweisFlags.begin(), episode2::kiraHinweisFlags.end()}},
+        {3, {episode3::kiraHinweisFlags.begin(), episode3::kiraHinweisFlags.end()}},
     };
     return tables;
 }

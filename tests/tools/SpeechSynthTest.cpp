@@ -120,7 +120,7 @@ TEST_F(SpeechSynthTest, EveryVoiceSpeaksALineTheGameLoadsCleanly)
 {
     const content::SpeechSynth synth = MakeSynth();
     for (const char* element :
-         {"Narrator", "Player", "Lotte", "Mia", "Baltasar", "Kira", "Rocko", "Baron", "Kalani", "Herold", "Ritter"}) {
+         {"Narrator", "Player", "Lotte", "Mia", "Baltasar", "Kira", "Rocko", "Baron", "Kalani", "Herold", "Schmied", "Ritter"}) {
         SCOPED_TRACE(element);
         int rate = 0;
         const std::vector<int> samples = LoadSpoken(synth, element, rate);

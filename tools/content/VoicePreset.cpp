@@ -31,6 +31,10 @@ constexpr std::array presets = {
                 .lowPassHz = 4500.0, .roomMix = 0.10},
     VoicePreset{.element = "Herold", .voice = "de+m4", .pitch = 45, .range = 85, .wordsPerMinute = 140,
                 .lowPassHz = 6500.0, .roomMix = 0.14},
+    // The smith: deep and slow, with a wide, wavering pitch for his fear of
+    // witches; the smithy's walls give him a little room.
+    VoicePreset{.element = "Schmied", .voice = "de+m1", .pitch = 15, .range = 70, .wordsPerMinute = 125,
+                .lowPassHz = 4800.0, .roomMix = 0.12},
     // The knight the catapult throws: only shouts, out in the open.
     VoicePreset{.element = "Ritter", .voice = "de+m5", .pitch = 38, .range = 80, .wordsPerMinute = 175,
                 .lowPassHz = 6000.0, .roomMix = 0.03},
