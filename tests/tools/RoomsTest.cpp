@@ -45,6 +45,8 @@ const ExpectedRoom generatedRooms[] = {
     {"data\\level02\\roomraumhafen\\", 1024},
     {"data\\level02\\roomtaxistand\\", 1024},
     {"data\\level02\\roomhangar\\", 1024},
+    {"data\\level03\\roomlichtung\\", 1024},
+    {"data\\level03\\roomdorf\\", 1024},
     {"data\\level03\\roomschmiede\\", 1024},
     {"data\\level03\\roomturnierwiese\\", 1024},
 };
