@@ -90,22 +90,22 @@ void LunchBread(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, crumb, crumbShade, 2.0);
     RoundedRectangle(cairo, 6.0, 27.0, 52.0, 12.0, 4.0);
     StrokeBand(cairo, crust, 1.6, 1.6);
-    // The cheese hanging out in corners, and the sausage slices.
-    cairo_move_to(cairo, 4.0, 23.0);
-    cairo_line_to(cairo, 60.0, 23.0);
-    cairo_line_to(cairo, 62.0, 29.0);
-    cairo_line_to(cairo, 33.0, 27.0);
-    cairo_line_to(cairo, 2.0, 30.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, cheese, cheeseDark, 1.8);
-    for (const double x : {13.0, 25.0, 37.0, 49.0}) {
-        Ellipse(cairo, x, 22.5, 6.5, 4.0);
-        FillOutlined(cairo, sausage, sausageDark, 1.6);
-        for (const double dot : {-2.5, 1.0, 3.0}) {
-            Circle(cairo, x + dot, 22.0 + (dot > 0.0 ? -1.0 : 1.0), 0.7);
-            FillPlain(cairo, tone::white, 0.8);
-        }
+    // The sausage slices overlapping along the front, and the cheese over
+    // them, its corners drooping out at both ends.
+    for (const double x : {12.0, 21.0, 30.0, 39.0, 48.0}) {
+        Ellipse(cairo, x, 25.5, 6.0, 3.6);
+        FillOutlined(cairo, sausage, sausageDark, 1.5);
+        Ellipse(cairo, x - 0.5, 25.0, 3.6, 1.8);
+        FillPlain(cairo, 0xEE8E90, 0.8);
     }
+    cairo_move_to(cairo, 2.0, 20.0);
+    cairo_line_to(cairo, 61.0, 20.0);
+    cairo_line_to(cairo, 63.0, 27.0);
+    cairo_curve_to(cairo, 60.0, 23.5, 56.0, 23.0, 52.0, 23.0);
+    cairo_line_to(cairo, 12.0, 23.0);
+    cairo_curve_to(cairo, 7.0, 23.0, 3.0, 24.5, 0.5, 28.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, cheese, cheeseDark, 1.6);
     // The upper slice, domed, its crust on top.
     cairo_move_to(cairo, 5.0, 20.0);
     cairo_curve_to(cairo, 5.0, 6.0, 16.0, 3.0, 32.0, 3.0);
@@ -196,42 +196,34 @@ void Charcoal(cairo_t* cairo, int /*frame*/)
     }
 }
 
-// A white linen sheet folded into a thick square: its layers show on the
-// front, a corner turned back on top.
+// A white linen sheet folded into a thick soft bundle: the rounded edges
+// of its folds on the front, a corner turned back on top.
 void LinenSheet(cairo_t* cairo, int /*frame*/)
 {
     ShadowUnder(cairo, 31.0, 38.0, 28.0, 3.5);
-    // The front with its folded layers, then the top seen slanted.
-    cairo_move_to(cairo, 4.0, 18.0);
-    cairo_line_to(cairo, 52.0, 18.0);
-    cairo_line_to(cairo, 58.0, 14.0);
-    cairo_line_to(cairo, 58.0, 30.0);
-    cairo_line_to(cairo, 52.0, 36.0);
-    cairo_line_to(cairo, 4.0, 36.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, linenShade, 0xBFBDC8, 2.0);
-    for (const double y : {22.5, 27.0, 31.5}) {
-        cairo_move_to(cairo, 5.0, y);
-        cairo_curve_to(cairo, 18.0, y + 1.2, 38.0, y - 1.0, 51.5, y + 0.5);
+    // The folds' rounded edges, one over the other, bottom first.
+    for (int fold = 0; fold < 4; ++fold) {
+        const double y = 31.0 - fold * 5.0;
+        const double shift = (fold % 2 == 0 ? 0.0 : 1.5);
+        RoundedRectangle(cairo, 3.0 + shift, y - 1.0, 54.0 - shift, 7.0, 3.5);
+        FillOutlined(cairo, linen, linenShade, 1.8);
     }
-    SetColour(cairo, 0x9D9BA8, 0.9);
-    cairo_set_line_width(cairo, 1.0);
-    cairo_stroke(cairo);
-    cairo_move_to(cairo, 4.0, 18.0);
-    cairo_line_to(cairo, 12.0, 8.0);
-    cairo_line_to(cairo, 58.0, 6.0);
-    cairo_line_to(cairo, 58.0, 14.0);
-    cairo_line_to(cairo, 52.0, 18.0);
+    // The top, seen slanted, softly bulging.
+    cairo_move_to(cairo, 4.0, 16.0);
+    cairo_curve_to(cairo, 6.0, 10.0, 9.0, 7.0, 14.0, 6.5);
+    cairo_line_to(cairo, 54.0, 5.5);
+    cairo_curve_to(cairo, 59.0, 6.0, 60.0, 10.0, 58.0, 15.0);
+    cairo_curve_to(cairo, 40.0, 17.5, 20.0, 17.5, 4.0, 16.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, linen, linenShade, 2.0);
     // The corner turned back, showing its hem.
-    cairo_move_to(cairo, 42.0, 6.5);
-    cairo_line_to(cairo, 58.0, 6.0);
-    cairo_line_to(cairo, 58.0, 13.0);
+    cairo_move_to(cairo, 42.0, 6.0);
+    cairo_line_to(cairo, 55.5, 5.6);
+    cairo_curve_to(cairo, 58.0, 7.0, 58.5, 10.0, 57.5, 12.5);
     cairo_close_path(cairo);
     FillOutlined(cairo, linenShade, 0xBFBDC8, 1.5);
-    cairo_move_to(cairo, 10.0, 15.0);
-    cairo_line_to(cairo, 40.0, 9.0);
+    cairo_move_to(cairo, 12.0, 12.5);
+    cairo_curve_to(cairo, 20.0, 10.0, 30.0, 10.5, 38.0, 9.0);
     SetColour(cairo, linenShade);
     cairo_set_line_width(cairo, 1.0);
     cairo_stroke(cairo);
