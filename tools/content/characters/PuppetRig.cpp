@@ -1009,8 +1009,8 @@ private:
         }
         if (facing > -0.35)
             Face(centre);
-        else if (look.fullBeard)
-            DrawFullBeard(cairo, HeadAt(centre), look.hair, look.hairShade); // its side past the jaw
+        else if (look.fullBeard) // turned away, its side still shows past the jaw
+            DrawFullBeard(cairo, HeadAt(centre), look.hair, look.hairShade);
         Hair(centre);
         if (look.hairStyle == FigureLook::Hair::pigtails) {
             for (const double side : {-1.0, 1.0})
