@@ -33,7 +33,8 @@ inline constexpr std::string_view baron = "baron";
 inline constexpr std::string_view herold = "herold";
 inline constexpr std::string_view schmied = "schmied";
 // Every prefix, for the tools that go over the whole cast.
-inline constexpr std::array<std::string_view, 8> prefixes = {juna, lotte, mia, baltasar, kira, kalani, rocko, baron};
+inline constexpr std::array<std::string_view, 10> prefixes = {juna,   lotte, mia,   baltasar, kira,
+                                                              kalani, rocko, baron, herold,   schmied};
 
 inline constexpr std::array<std::string_view, 8> directions = {"up",   "rightup",  "right", "rightdown",
                                                                "down", "leftdown", "left",  "leftup"};

@@ -3,7 +3,8 @@
 // sprite, the strips keep their clear pixels in the loader's key, the
 // figure stands as tall in every direction, each level's list has every
 // animation of its cast, the palette keeps the drawing's colours, and the
-// newcomers of episode 2 wear their cape and cap where they belong.
+// newcomers of episodes 2 and 3 wear their cape, cap, tabard, trumpet,
+// beard and apron where they belong.
 
 #include "GeneratedDataTest.h"
 #include "ContentLists.h"
@@ -12,6 +13,7 @@
 #include "app/Debug.h"
 #include "characters/Episode1Cast.h"
 #include "characters/Episode2Cast.h"
+#include "characters/Episode3Cast.h"
 #include "characters/PoseCycles.h"
 #include "files/SettingsManager.h"
 #include "graphics/AnimatedRLESprite.h"
@@ -140,7 +142,8 @@ TEST_F(CastArtTest, ThePlayersAnimationsLoadAsRunLengthSpritesStandingEquallyTal
 TEST_F(CastArtTest, EachLevelsListHasEveryAnimationOfItsCast)
 {
     // Who plays in which level, and how much: episode 2 adds the taxi
-    // driver and the Baron to episode 1's people.
+    // driver and the Baron to episode 1's people; in episode 3 Juna, the
+    // twins, KIRA and Rocko meet the herald and the smith.
     struct Part {
         std::string_view prefix;
         Repertoire repertoire;
@@ -151,7 +154,12 @@ TEST_F(CastArtTest, EachLevelsListHasEveryAnimationOfItsCast)
     std::vector<Part> episode2 = episode1;
     episode2.push_back({names::rocko, Repertoire::walking});
     episode2.push_back({names::baron, Repertoire::walking});
-    for (const auto& [level, cast] : {std::pair{"level01", episode1}, std::pair{"level02", episode2}}) {
+    const std::vector<Part> episode3 = {{names::juna, Repertoire::player},     {names::lotte, Repertoire::walking},
+                                        {names::mia, Repertoire::walking},      {names::kira, Repertoire::walking},
+                                        {names::rocko, Repertoire::walking},    {names::herold, Repertoire::walking},
+                                        {names::schmied, Repertoire::walking}};
+    for (const auto& [level, cast] :
+         {std::pair{"level01", episode1}, std::pair{"level02", episode2}, std::pair{"level03", episode3}}) {
         SCOPED_TRACE(level);
         const auto list = ReadSpriteList(level);
         for (const Part& part : cast) {
@@ -163,6 +171,10 @@ TEST_F(CastArtTest, EachLevelsListHasEveryAnimationOfItsCast)
         // A character who only stands has no walk.
         EXPECT_EQ(KindAndFrames(list, std::string(names::kalani) + std::string(names::walk) + "down"), "missing");
     }
+    // The captain stays behind in episode 3.
+    EXPECT_EQ(KindAndFrames(ReadSpriteList("level03"), std::string(names::baltasar) + std::string(names::standing) +
+                                                           "down"),
+              "missing");
     EXPECT_EQ(KindAndFrames(ReadSpriteList("level01"), std::string(names::rocko) + std::string(names::standing) + "down"),
               "missing");
 }
@@ -324,5 +336,85 @@ TEST(CastRigTest, TheNewcomersWearTheirCapeAndCapWhereTheyBelong)
         }
         EXPECT_GT(yellow, 8) << static_cast<int>(direction);
         EXPECT_GT(black, 8) << static_cast<int>(direction);
+    }
+}
+
+TEST(CastRigTest, TheHeraldWearsAQuarteredTabardAndTrumpetAndTheSmithHisBeardAndApron)
+{
+    using content::characters::CastMember;
+    using content::characters::Direction;
+    using content::characters::FigureLook;
+    const auto& cast = content::characters::Episode3Cast();
+    const auto member = [&](std::string_view prefix) -> const CastMember& {
+        return *std::find_if(cast.begin(), cast.end(), [&](const CastMember& one) { return one.Prefix() == prefix; });
+    };
+    // A point `up` units above the soles and `across` units right of them.
+    const auto pixel = [](const content::Picture& frame, const FigureLook& look, double across, double up) {
+        const double scale = look.heightPixels / 100.0;
+        return frame.Pixel(static_cast<int>(frame.Width() / 2 + across * scale),
+                           static_cast<int>(frame.Height() - (CastMember::groundMargin + up) * scale));
+    };
+    const auto channel = [](std::uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); };
+    const auto red = [&](std::uint32_t argb) {
+        return channel(argb, 16) > channel(argb, 8) + 60 && channel(argb, 16) > channel(argb, 0) + 60;
+    };
+    const auto white = [&](std::uint32_t argb) {
+        return channel(argb, 16) > 200 && channel(argb, 8) > 200 && channel(argb, 0) > 200;
+    };
+    const auto brass = [&](std::uint32_t argb) {
+        return (argb >> 24) == 0xFF && channel(argb, 16) > 190 && channel(argb, 8) > 140 && channel(argb, 0) < 120;
+    };
+
+    // The herald's tabard is quartered red and white: from the front, red
+    // over white on the viewer's left and white over red on the right; from
+    // behind the other way round. Above the belt and below it, away from
+    // the falcon and the seam.
+    const FigureLook herold = content::characters::HeroldLook();
+    const CastMember& herald = member(names::herold);
+    const content::Picture front = herald.DrawFrame(Direction::down, content::characters::StandingPose());
+    const content::Picture back = herald.DrawFrame(Direction::up, content::characters::StandingPose());
+    const double chest = herold.hipHeight + 7.0;
+    const double skirt = herold.hipHeight - 7.0;
+    for (const auto& [frame, leftTopRed] : {std::pair{&front, true}, std::pair{&back, false}}) {
+        for (const double across : {-6.0, 6.0}) {
+            const bool redAbove = (across < 0.0) == leftTopRed;
+            const std::uint32_t above = pixel(*frame, herold, across, chest);
+            const std::uint32_t below = pixel(*frame, herold, across, skirt);
+            EXPECT_TRUE(redAbove ? red(above) && white(below) : white(above) && red(below))
+                << leftTopRed << " " << across << std::hex << " " << above << " " << below;
+        }
+    }
+    // He holds the trumpet upright on the viewer's right: its brass bell
+    // rises over his head there, and nothing of it on the left.
+    int brassLeft = 0;
+    int brassRight = 0;
+    for (double up = 100.0; up < 125.0; up += 0.5) {
+        for (double across = -30.0; across <= 30.0; across += 0.5)
+            (across < 0.0 ? brassLeft : brassRight) += brass(pixel(front, herold, across, up)) ? 1 : 0;
+    }
+    EXPECT_EQ(brassLeft, 0);
+    EXPECT_GT(brassRight, 60);
+
+    // The smith's crown is bare skin, his beard dark below the mouth, and
+    // his leather apron covers his thighs in front but not behind.
+    const FigureLook schmied = content::characters::SchmiedLook();
+    const CastMember& smith = member(names::schmied);
+    const content::Picture smithFront = smith.DrawFrame(Direction::down, content::characters::StandingPose());
+    const content::Picture smithBack = smith.DrawFrame(Direction::up, content::characters::StandingPose());
+    const std::uint32_t crown = pixel(smithFront, schmied, schmied.headRadius * 0.3, 98.5 - schmied.headRadius * 0.25);
+    EXPECT_GT(channel(crown, 16) + channel(crown, 8) + channel(crown, 0), 450) << std::hex << crown;
+    const double headCentre = 98.5 - schmied.headRadius;
+    const std::uint32_t beard = pixel(smithFront, schmied, 0.0, headCentre - schmied.headRadius * 0.85);
+    EXPECT_EQ(beard >> 24, 0xFFu);
+    EXPECT_LT(std::max({channel(beard, 16), channel(beard, 8), channel(beard, 0)}), 110) << std::hex << beard;
+    const auto leather = [&](std::uint32_t argb) {
+        return (argb >> 24) == 0xFF && channel(argb, 16) > 100 && channel(argb, 16) - channel(argb, 0) > 50;
+    };
+    for (const double across : {-schmied.hipHalf, schmied.hipHalf}) {
+        const double thigh = schmied.hipHeight - 15.0;
+        const std::uint32_t inFront = pixel(smithFront, schmied, across, thigh);
+        const std::uint32_t behind = pixel(smithBack, schmied, across, thigh);
+        EXPECT_TRUE(leather(inFront)) << std::hex << inFront;
+        EXPECT_FALSE(leather(behind)) << std::hex << behind;
     }
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace content::characters {
 
@@ -19,6 +20,16 @@ constexpr std::uint32_t capPeakLight = 0x4A4560;
 double Squeezed(double half, double facing)
 {
     return half * (0.4 + 0.6 * std::max(0.0, facing));
+}
+
+// A point `angle` round from the face towards the figure's side 1, `down`
+// below the head's centre and `out` radii from its upright axis: also off
+// the head's surface, as for a beard or a feather.
+HeadView::Surface Around(const HeadView& head, double angle, double down, double out)
+{
+    const double across = std::sin(angle) * head.Facing() + std::cos(angle) * head.Sideways();
+    const double facing = std::cos(angle) * head.Facing() - std::sin(angle) * head.Sideways();
+    return {head.X() + head.Radius() * out * across, head.Y() + down, facing};
 }
 
 } // namespace
@@ -198,6 +209,137 @@ void DrawFlatCap(cairo_t* cairo, const HeadView& head, const FigureLook& look)
     cairo_restore(cairo);
     if (facing >= 0.0)
         peak();
+}
+
+void DrawFullBeard(cairo_t* cairo, const HeadView& head, std::uint32_t light, std::uint32_t shade)
+{
+    const double radius = head.Radius();
+    // Only the part round the side that faces the viewer: the angles from
+    // the face whose points are not turned away.
+    const double yaw = std::atan2(head.Sideways(), head.Facing());
+    const double first = std::max(-std::numbers::pi / 2, -std::numbers::pi / 2 - yaw);
+    const double last = std::min(std::numbers::pi / 2, std::numbers::pi / 2 - yaw);
+    if (last <= first)
+        return;
+    constexpr int steps = 24;
+    cairo_new_path(cairo);
+    // Along the cheeks under the eyes from ear to ear, up to the temples.
+    for (int step = 0; step <= steps; ++step) {
+        const double angle = first + (last - first) * step / steps;
+        const double side = std::min(1.0, std::abs(angle) / (std::numbers::pi / 2));
+        const HeadView::Surface at = Around(head, angle, radius * (0.3 - 0.4 * side * side), 1.02);
+        cairo_line_to(cairo, at.x, at.y);
+    }
+    // Back along the bushy lower edge: long under the chin, in curls.
+    for (int step = steps; step >= 0; --step) {
+        const double angle = first + (last - first) * step / steps;
+        const double side = std::min(1.0, std::abs(angle) / (std::numbers::pi / 2));
+        const double curl = (step % 2 == 0 ? 0.0 : -0.12) * (1.0 - side * 0.5);
+        const HeadView::Surface at =
+            Around(head, angle, radius * (0.62 + 1.05 * (1.0 - side * side) + curl), 1.16 - 0.1 * side);
+        cairo_line_to(cairo, at.x, at.y);
+    }
+    cairo_close_path(cairo);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+    FillOutlined(cairo, light, shade, rigOutline);
+    // Strands down the front.
+    for (const double angle : {-0.7, -0.35, 0.0, 0.35, 0.7}) {
+        const HeadView::Surface top = Around(head, angle, radius * 0.75, 1.0);
+        const HeadView::Surface end = Around(head, angle * 1.15, radius * (0.95 + 0.6 * (1.0 - std::abs(angle))), 0.95);
+        if (top.facing < 0.25)
+            continue;
+        cairo_move_to(cairo, top.x, top.y);
+        cairo_curve_to(cairo, top.x, top.y + radius * 0.3, end.x, end.y - radius * 0.2, end.x, end.y);
+        SetColour(cairo, tone::steelLight, 0.35);
+        cairo_set_line_width(cairo, rigOutline * 0.6);
+        cairo_stroke(cairo);
+    }
+    // The moustache: two heavy tufts from under the nose.
+    for (const double side : {-1.0, 1.0}) {
+        const HeadView::Surface root = Around(head, side * 0.04, radius * 0.34, 1.06);
+        const HeadView::Surface upper = Around(head, side * 0.3, radius * 0.3, 1.05);
+        const HeadView::Surface tip = Around(head, side * 0.58, radius * 0.6, 1.02);
+        const HeadView::Surface lower = Around(head, side * 0.24, radius * 0.56, 1.06);
+        if (tip.facing < -0.1 || root.facing < -0.05)
+            continue;
+        cairo_move_to(cairo, root.x, root.y);
+        cairo_curve_to(cairo, upper.x, upper.y, tip.x, tip.y - radius * 0.2, tip.x, tip.y);
+        cairo_curve_to(cairo, lower.x, lower.y + radius * 0.04, root.x, root.y + radius * 0.24, root.x,
+                       root.y + radius * 0.16);
+        cairo_close_path(cairo);
+        FillOutlined(cairo, light, shade, rigOutline * 0.6);
+    }
+}
+
+void DrawBaldCrown(cairo_t* cairo, const HeadView& head, std::uint32_t skinShade)
+{
+    const double radius = head.Radius();
+    const HeadView::Surface shine = head.On(-0.45, -radius * 0.66, 0.88);
+    Ellipse(cairo, shine.x, shine.y, radius * 0.34, radius * 0.15);
+    FillPlain(cairo, tone::white, 0.45);
+    for (const double down : {0.52, 0.4}) {
+        const HeadView::Surface left = head.On(-0.42, -radius * down);
+        const HeadView::Surface right = head.On(0.42, -radius * down);
+        if (left.facing < 0.3 || right.facing < 0.3)
+            continue;
+        cairo_move_to(cairo, left.x, left.y);
+        cairo_curve_to(cairo, left.x + (right.x - left.x) * 0.3, left.y - radius * 0.06,
+                       left.x + (right.x - left.x) * 0.7, right.y - radius * 0.06, right.x, right.y);
+        SetColour(cairo, skinShade, 0.9);
+        cairo_set_line_width(cairo, rigOutline * 0.6);
+        cairo_stroke(cairo);
+    }
+}
+
+void DrawFeatheredCap(cairo_t* cairo, const HeadView& head, const FigureLook& look)
+{
+    const double radius = head.Radius();
+    const double x = head.X();
+    const double y = head.Y();
+    const HeadView::Surface base = Around(head, std::numbers::pi * 0.56, -radius * 0.7, 1.05);
+    const auto feather = [&] {
+        const HeadView::Surface middle = Around(head, std::numbers::pi * 0.78, -radius * 1.5, 1.55);
+        const HeadView::Surface tip = Around(head, std::numbers::pi * 0.94, -radius * 1.55, 2.4);
+        // The vane on both sides of the quill, wider on the outer side.
+        const double dx = tip.x - base.x;
+        const double dy = tip.y - base.y;
+        const double length = std::max(1e-6, std::hypot(dx, dy));
+        const double normalX = -dy / length;
+        const double normalY = dx / length;
+        const double wide = radius * 0.42;
+        cairo_move_to(cairo, base.x, base.y);
+        cairo_curve_to(cairo, middle.x + normalX * wide, middle.y + normalY * wide - radius * 0.3,
+                       tip.x + normalX * wide * 0.4, tip.y + normalY * wide * 0.4, tip.x, tip.y);
+        cairo_curve_to(cairo, middle.x - normalX * wide * 0.4, middle.y - normalY * wide * 0.4,
+                       middle.x - normalX * wide * 0.5, middle.y - normalY * wide * 0.5 + radius * 0.3, base.x,
+                       base.y);
+        cairo_close_path(cairo);
+        FillOutlined(cairo, look.featherColour, look.featherShade, rigOutline);
+        cairo_move_to(cairo, base.x, base.y);
+        cairo_curve_to(cairo, middle.x, middle.y - radius * 0.1, middle.x, middle.y, tip.x, tip.y);
+        SetColour(cairo, look.featherShade);
+        cairo_set_line_width(cairo, rigOutline * 0.7);
+        cairo_stroke(cairo);
+    };
+    if (base.facing < 0.0)
+        feather();
+    // The band round the head and the puffed crown over it.
+    const double tipped = head.Facing() * radius * 0.22;
+    cairo_new_path(cairo);
+    RoundedRectangle(cairo, x - radius * 1.04, y - radius * 0.66, radius * 2.08, radius * 0.34, radius * 0.14);
+    cairo_new_sub_path(cairo);
+    Ellipse(cairo, x + tipped, y - radius * 0.9, radius * 1.22, radius * 0.46);
+    FillUnion(cairo, look.capColour, look.capShade, rigOutline);
+    cairo_move_to(cairo, x - radius * 1.04, y - radius * 0.66);
+    cairo_curve_to(cairo, x - radius * 0.4, y - radius * 0.58, x + radius * 0.4, y - radius * 0.58, x + radius * 1.04,
+                   y - radius * 0.66);
+    StrokeOutline(cairo, rigOutline * 0.8);
+    if (base.facing >= 0.0) {
+        feather();
+        // A gold clasp where the feather sits.
+        Circle(cairo, base.x, base.y, radius * 0.16);
+        FillOutlined(cairo, gold, colour::orange, rigOutline * 0.6);
+    }
 }
 
 } // namespace content::characters

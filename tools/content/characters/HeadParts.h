@@ -2,10 +2,12 @@
 
 // The head as the puppet rig sees it in one frame, and the details of the
 // head that only some figures have: the square jaw, stubble, a tiny
-// moustache, grumpy brows, the monocle and the checkered flat cap. The rig
+// moustache, grumpy brows, the monocle, the checkered flat cap, a full
+// beard, a bald crown and a feathered cap. The rig
 // draws the round head, face and hair itself and calls these in its order
-// (PuppetRig.cpp): jaw with the head, stubble, brows and moustache with the
-// face, monocle and cap last.
+// (PuppetRig.cpp): jaw with the head, stubble, brows, moustache and full
+// beard with the face, the bald crown's shine instead of hair, monocle and
+// caps last.
 
 #include "characters/PuppetRig.h"
 
@@ -65,5 +67,13 @@ void DrawMonocle(cairo_t* cairo, const HeadView& head);
 // The flat cap: a soft crown in checks over a band, its short peak pointing
 // where the head looks.
 void DrawFlatCap(cairo_t* cairo, const HeadView& head, const FigureLook& look);
+// A big bushy beard from ear to ear, hanging below the chin onto the chest,
+// with a heavy moustache over the mouth.
+void DrawFullBeard(cairo_t* cairo, const HeadView& head, std::uint32_t light, std::uint32_t shade);
+// The light on a bald crown, and a few wrinkles across the forehead.
+void DrawBaldCrown(cairo_t* cairo, const HeadView& head, std::uint32_t skinShade);
+// A soft cap over a band, its puffed crown tipped towards the figure's
+// side 1, and a long feather sweeping up and back from that side.
+void DrawFeatheredCap(cairo_t* cairo, const HeadView& head, const FigureLook& look);
 
 } // namespace content::characters

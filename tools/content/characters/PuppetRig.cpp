@@ -22,6 +22,9 @@ constexpr double outlineUnits = rigOutline;
 constexpr double ankleHeight = 2.6;
 constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t mouthInside = 0x7A1E2A;
+constexpr std::uint32_t soot = 0x2E2A30;
+constexpr std::uint32_t brass = 0xF2C24E;
+constexpr std::uint32_t brassShade = 0xB07A1E;
 
 // A point of the body: u across (towards the figure's side 1), y down,
 // w forwards.
@@ -277,10 +280,10 @@ private:
         const double order = depth < -1.5 ? -5.0 + depth * 0.01 : 5.0 + depth * 0.1;
         // The arm behind the body in its shade.
         const bool far = depth < -1.5;
-        // Under a vest the shirt's sleeves show.
-        const bool vest = look.garment == FigureLook::Garment::vest;
-        const std::uint32_t cloth = vest ? look.shirt : look.top;
-        const std::uint32_t clothShade = vest ? look.shirtShade : look.topShade;
+        // Under a vest or a tabard the shirt's sleeves show.
+        const bool over = look.garment == FigureLook::Garment::vest || look.garment == FigureLook::Garment::tabard;
+        const std::uint32_t cloth = over ? look.shirt : look.top;
+        const std::uint32_t clothShade = over ? look.shirtShade : look.topShade;
         const std::uint32_t sleeve = look.skinArms ? (far ? look.skinShade : look.skin) : (far ? clothShade : cloth);
         parts.Add(order, [=, this] {
             cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
@@ -289,6 +292,8 @@ private:
                 cairo_move_to(cairo, e.x, e.y);
                 cairo_line_to(cairo, h.x, h.y);
                 Band(cairo, far ? look.skinShade : look.skin, look.limbWidth * 0.85);
+                if (look.sooty)
+                    Soot(e, h, look.limbWidth * 0.85);
                 cairo_move_to(cairo, s.x, s.y);
                 cairo_line_to(cairo, e.x, e.y);
                 Band(cairo, sleeve, look.limbWidth);
@@ -298,6 +303,10 @@ private:
                            look.limbWidth * 1.15 + 2 * outlineUnits);
                 Circle(cairo, h.x, h.y, look.limbWidth * 0.62);
                 Outlined(cairo, look.skin, look.skinShade);
+                if (look.sooty) {
+                    Circle(cairo, h.x, h.y, look.limbWidth * 0.62 - outlineUnits * 0.5);
+                    FillPlain(cairo, soot, 0.45);
+                }
                 return;
             }
             cairo_move_to(cairo, s.x, s.y);
@@ -317,6 +326,84 @@ private:
             Circle(cairo, h.x, h.y, look.limbWidth * 0.62);
             Outlined(cairo, look.skin, look.skinShade);
         });
+        // The trumpet just under the hand that holds it.
+        if (look.trumpet && side == 1)
+            parts.Add(order - 0.01, [=, this] { Trumpet(h); });
+    }
+
+    // Soot over the forearm from a little below the elbow to the hand,
+    // darkest at the hand.
+    void Soot(const ScreenPoint& elbow, const ScreenPoint& hand, double width)
+    {
+        for (const double from : {0.3, 0.65}) {
+            cairo_move_to(cairo, elbow.x + (hand.x - elbow.x) * from, elbow.y + (hand.y - elbow.y) * from);
+            cairo_line_to(cairo, hand.x, hand.y);
+            SetColour(cairo, soot, 0.28);
+            cairo_set_line_width(cairo, width - outlineUnits);
+            cairo_stroke(cairo);
+        }
+    }
+
+    // The herald's long trumpet, held upright: the mouthpiece under the
+    // fist, the tube rising past the head to the bell, and a little banner
+    // in the tabard's quarters hanging from the tube, out to the side the
+    // hand is on (or behind the figure seen from the side).
+    void Trumpet(const ScreenPoint& hand)
+    {
+        const double bottom = hand.y + 7.0;
+        const double top = hand.y - 72.0;
+        const double x = hand.x;
+        double outward = hand.x > 3.0 ? 1.0 : hand.x < -3.0 ? -1.0 : (view.Sin() > 0.0 ? -1.0 : 1.0);
+        // The banner first, the tube over its edge.
+        const double bannerTop = top + 10.0;
+        const double bannerWidth = 13.0 * outward;
+        const double bannerHeight = 15.0;
+        const auto bannerPath = [&] {
+            cairo_move_to(cairo, x, bannerTop);
+            cairo_line_to(cairo, x + bannerWidth, bannerTop);
+            cairo_line_to(cairo, x + bannerWidth, bannerTop + bannerHeight);
+            cairo_line_to(cairo, x + bannerWidth / 2, bannerTop + bannerHeight - 4.0);
+            cairo_line_to(cairo, x, bannerTop + bannerHeight);
+            cairo_close_path(cairo);
+        };
+        bannerPath();
+        FillPlain(cairo, look.quarter);
+        cairo_save(cairo);
+        bannerPath();
+        cairo_clip(cairo);
+        const double middleX = x + bannerWidth / 2;
+        const double middleY = bannerTop + bannerHeight / 2 - 1.0;
+        cairo_rectangle(cairo, std::min(x, middleX), bannerTop, std::abs(bannerWidth / 2), middleY - bannerTop);
+        cairo_rectangle(cairo, std::min(middleX, x + bannerWidth), middleY, std::abs(bannerWidth / 2), bannerHeight);
+        FillPlain(cairo, look.top);
+        cairo_restore(cairo);
+        bannerPath();
+        StrokeOutline(cairo, outlineUnits);
+        // Gold cords from the tube.
+        cairo_move_to(cairo, x + bannerWidth, bannerTop);
+        cairo_line_to(cairo, x + bannerWidth * 0.5, bannerTop - 3.0);
+        cairo_line_to(cairo, x, bannerTop);
+        StrokeBand(cairo, brass, 0.6, 0.6 + outlineUnits * 1.2);
+        // The tube, a knob halfway and the mouthpiece.
+        cairo_move_to(cairo, x, bottom);
+        cairo_line_to(cairo, x, top + 6.0);
+        Band(cairo, brass, 2.0);
+        cairo_move_to(cairo, x - 0.4, bottom - 4.0);
+        cairo_line_to(cairo, x - 0.4, top + 8.0);
+        StrokeBand(cairo, tone::white, 0.5, 0.5, 0.55);
+        Ellipse(cairo, x, (bottom + top) / 2 + 6.0, 2.2, 3.0);
+        Outlined(cairo, brass, brassShade, outlineUnits * 0.8);
+        Ellipse(cairo, x, bottom + 1.0, 1.8, 1.4);
+        Outlined(cairo, brass, brassShade, outlineUnits * 0.8);
+        // The bell, flaring open at the top.
+        cairo_move_to(cairo, x - 1.3, top + 9.0);
+        cairo_curve_to(cairo, x - 1.6, top + 3.0, x - 5.5, top + 1.5, x - 6.0, top);
+        cairo_line_to(cairo, x + 6.0, top);
+        cairo_curve_to(cairo, x + 5.5, top + 1.5, x + 1.6, top + 3.0, x + 1.3, top + 9.0);
+        cairo_close_path(cairo);
+        Outlined(cairo, brass, brassShade, outlineUnits * 0.9);
+        Ellipse(cairo, x, top, 6.0, 1.6);
+        Outlined(cairo, brassShade, brass, outlineUnits * 0.8);
     }
 
     // The half width of the body on the screen, from its half width across
@@ -343,6 +430,8 @@ private:
         case FigureLook::Garment::coat: hemBelow = look.hipHeight * 0.42; flare = 3.0; break;
         case FigureLook::Garment::shirt: hemBelow = 2.0; flare = 1.0; break;
         case FigureLook::Garment::vest: hemBelow = 4.0; flare = 0.8; break;
+        case FigureLook::Garment::tabard: hemBelow = look.hipHeight * 0.34; flare = 1.5; break;
+        case FigureLook::Garment::apron: hemBelow = 2.0; flare = 1.0; break;
         case FigureLook::Garment::jacket: break;
         }
         const ScreenPoint top = Place({0.0, shoulderY - 1.0, 0.0});
@@ -357,16 +446,20 @@ private:
         const double bulgeLeft = look.belly * (0.45 * std::abs(view.Cos()) + std::max(0.0, -front));
         const double middleY = (top.y + waist.y) / 2 + 3.0;
         const double shoulderRound = std::min(4.0, topHalf * 0.5);
-        cairo_move_to(cairo, top.x - topHalf, top.y + shoulderRound);
-        cairo_curve_to(cairo, top.x - topHalf, top.y, top.x - topHalf + shoulderRound, top.y - 1.0, top.x, top.y - 1.0);
-        cairo_curve_to(cairo, top.x + topHalf - shoulderRound, top.y - 1.0, top.x + topHalf, top.y, top.x + topHalf,
-                       top.y + shoulderRound);
-        cairo_curve_to(cairo, top.x + topHalf + bulgeRight, middleY, waist.x + waistHalf + bulgeRight * 0.8,
-                       waist.y - 2.0, hem.x + hemHalf, hem.y);
-        cairo_line_to(cairo, hem.x - hemHalf, hem.y);
-        cairo_curve_to(cairo, waist.x - waistHalf - bulgeLeft * 0.8, waist.y - 2.0, top.x - topHalf - bulgeLeft,
-                       middleY, top.x - topHalf, top.y + shoulderRound);
-        cairo_close_path(cairo);
+        const auto outline = [&] {
+            cairo_move_to(cairo, top.x - topHalf, top.y + shoulderRound);
+            cairo_curve_to(cairo, top.x - topHalf, top.y, top.x - topHalf + shoulderRound, top.y - 1.0, top.x,
+                           top.y - 1.0);
+            cairo_curve_to(cairo, top.x + topHalf - shoulderRound, top.y - 1.0, top.x + topHalf, top.y,
+                           top.x + topHalf, top.y + shoulderRound);
+            cairo_curve_to(cairo, top.x + topHalf + bulgeRight, middleY, waist.x + waistHalf + bulgeRight * 0.8,
+                           waist.y - 2.0, hem.x + hemHalf, hem.y);
+            cairo_line_to(cairo, hem.x - hemHalf, hem.y);
+            cairo_curve_to(cairo, waist.x - waistHalf - bulgeLeft * 0.8, waist.y - 2.0, top.x - topHalf - bulgeLeft,
+                           middleY, top.x - topHalf, top.y + shoulderRound);
+            cairo_close_path(cairo);
+        };
+        outline();
         cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
         Outlined(cairo, look.top, look.topShade);
 
@@ -375,11 +468,23 @@ private:
         const auto frontX = [&](const ScreenPoint& centre, double half, double bulge) {
             return centre.x + front * (half * 0.8 + bulge * 0.5);
         };
+        if (look.garment == FigureLook::Garment::tabard && facing < -0.2) {
+            TabardQuarters(outline, top, waist, hem, topHalf, waistHalf);
+            return;
+        }
+        if (look.garment == FigureLook::Garment::apron && facing < -0.2) {
+            ApronStraps();
+            return;
+        }
         if (facing < -0.2)
             return;
         const double topFrontX = frontX(top, topHalf, 0.0);
         const double hemFrontX = frontX(hem, hemHalf, 0.0);
         const double middleFrontX = frontX({top.x, middleY, 0.0}, (topHalf + waistHalf) / 2, look.belly * 1.6);
+        if (look.garment == FigureLook::Garment::tabard) {
+            TabardQuarters(outline, top, waist, hem, topHalf, waistHalf);
+            return;
+        }
         switch (look.garment) {
         case FigureLook::Garment::jacket:
             // A cream shirt in the open collar, and the zip.
@@ -424,6 +529,10 @@ private:
                 Flower(cairo, at.x, y, 2.4, look.accent, colour::hibiscus);
             }
             break;
+        case FigureLook::Garment::apron:
+            Apron();
+            break;
+        case FigureLook::Garment::tabard: break;
         case FigureLook::Garment::vest: {
             // The shirt in the vest's open front with its collar, and the
             // vest's buttons below.
@@ -452,6 +561,218 @@ private:
             break;
         }
         }
+    }
+
+    // The tabard's quarters over its base colour: the seam down the middle
+    // of the side the viewer sees (the front, or the back when the figure
+    // turns away) and across at the belt, the other colour above on the
+    // figure's side 1 and below on side 0; the falcon sits over the seam.
+    void TabardQuarters(const std::function<void()>& outline, const ScreenPoint& top, const ScreenPoint& waist,
+                        const ScreenPoint& hem, double topHalf, double waistHalf)
+    {
+        const bool front = view.Cos() >= 0.0;
+        const double toward = front ? view.Sin() : -view.Sin();
+        const double middleY = (top.y + waist.y) / 2 + 3.0;
+        const double seamTopX = top.x + toward * topHalf * 0.8;
+        const double seamMiddleX = top.x + toward * ((topHalf + waistHalf) / 2 * 0.8 + (front ? look.belly * 0.8 : 0.0));
+        const double seamHemX = hem.x + toward * waistHalf * 0.8;
+        // Left of the seam is the figure's side 0 seen from the front, side
+        // 1 from behind.
+        const auto column = [&](double far) {
+            cairo_move_to(cairo, far, top.y - 10.0);
+            cairo_line_to(cairo, seamTopX, top.y - 10.0);
+            cairo_line_to(cairo, seamTopX, top.y);
+            cairo_curve_to(cairo, seamMiddleX, middleY, seamMiddleX, middleY, seamHemX, hem.y);
+            cairo_line_to(cairo, seamHemX, hem.y + 10.0);
+            cairo_line_to(cairo, far, hem.y + 10.0);
+            cairo_close_path(cairo);
+        };
+        const double reach = 60.0;
+        cairo_save(cairo);
+        outline();
+        cairo_clip(cairo);
+        for (const bool upper : {true, false}) {
+            cairo_save(cairo);
+            if (upper)
+                cairo_rectangle(cairo, -reach, top.y - 20.0, 2 * reach, waist.y - top.y + 20.0);
+            else
+                cairo_rectangle(cairo, -reach, waist.y, 2 * reach, hem.y - waist.y + 20.0);
+            cairo_clip(cairo);
+            // Side 1 above, side 0 below.
+            const bool leftIsSide1 = !front;
+            column(upper == leftIsSide1 ? -reach : reach);
+            SetPathGradient(cairo, look.quarter, look.quarterShade);
+            cairo_fill(cairo);
+            cairo_restore(cairo);
+        }
+        // The belt.
+        cairo_move_to(cairo, -reach, waist.y);
+        cairo_curve_to(cairo, waist.x - waistHalf * 0.3, waist.y + 1.0, waist.x + waistHalf * 0.3, waist.y + 1.0,
+                       reach, waist.y);
+        StrokeBand(cairo, tone::wood, 2.2, 2.2 + outlineUnits * 2);
+        cairo_restore(cairo);
+        outline();
+        StrokeOutline(cairo, outlineUnits);
+        if (std::abs(view.Cos()) > 0.2) {
+            const double squeeze = 0.35 + 0.65 * std::abs(view.Cos());
+            const double seamX = (seamTopX + seamMiddleX) / 2;
+            Falcon(seamX, top.y + (waist.y - top.y) * 0.4, 10.0, squeeze);
+            if (front) {
+                RoundedRectangle(cairo, seamHemX + (seamMiddleX - seamHemX) * 0.2 - 2.0 * squeeze, waist.y - 1.8,
+                                 4.0 * squeeze, 3.6, 0.8);
+                Outlined(cairo, brass, brassShade, outlineUnits * 0.6);
+            }
+        }
+    }
+
+    // A falcon rising, wings up, `size` units tall about (x, y), squeezed
+    // across by `squeeze`.
+    void Falcon(double x, double y, double size, double squeeze)
+    {
+        cairo_save(cairo);
+        cairo_translate(cairo, x, y);
+        cairo_scale(cairo, size / 2 * squeeze, size / 2);
+        cairo_new_path(cairo);
+        for (const double side : {-1.0, 1.0}) {
+            cairo_move_to(cairo, side * 0.15, -0.15);
+            cairo_line_to(cairo, side * 1.0, -0.95);
+            cairo_line_to(cairo, side * 0.88, -0.5);
+            cairo_line_to(cairo, side * 1.0, -0.42);
+            cairo_line_to(cairo, side * 0.72, -0.12);
+            cairo_line_to(cairo, side * 0.82, 0.0);
+            cairo_line_to(cairo, side * 0.25, 0.3);
+            cairo_close_path(cairo);
+        }
+        cairo_new_sub_path(cairo);
+        Ellipse(cairo, 0.0, 0.15, 0.3, 0.52);
+        cairo_new_sub_path(cairo);
+        Circle(cairo, 0.05, -0.52, 0.22);
+        cairo_move_to(cairo, 0.2, -0.62);
+        cairo_line_to(cairo, 0.46, -0.5);
+        cairo_line_to(cairo, 0.22, -0.4);
+        cairo_close_path(cairo);
+        cairo_move_to(cairo, -0.22, 0.55);
+        cairo_line_to(cairo, 0.22, 0.55);
+        cairo_line_to(cairo, 0.34, 0.98);
+        cairo_line_to(cairo, -0.34, 0.98);
+        cairo_close_path(cairo);
+        cairo_restore(cairo);
+        cairo_set_line_join(cairo, CAIRO_LINE_JOIN_MITER);
+        FillUnion(cairo, look.accent, look.accent, outlineUnits * 0.5);
+        cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+        Circle(cairo, x + 0.1 * size / 2 * squeeze, y - 0.55 * size / 2, 0.35);
+        FillPlain(cairo, white);
+    }
+
+    // The smith's leather apron: a bib over the chest on a strap round the
+    // neck, and below the belt a skirt wrapped round the front of the legs
+    // down to the knees, with a pocket. It is a sheet round the front of
+    // the body, drawn where it faces the viewer.
+    void Apron()
+    {
+        const double yaw = std::atan2(view.Sin(), view.Cos());
+        const double first = std::max(-1.35, -pi / 2 - yaw);
+        const double last = std::min(1.35, pi / 2 - yaw);
+        if (last <= first)
+            return;
+        const double chestY = shoulderY + (hipY - shoulderY) * 0.28;
+        const double kneeY = -look.hipHeight * 0.42;
+        // A point of the sheet `angle` round from the front at height y.
+        const auto sheet = [&](double angle, double y) {
+            const double clamped = std::clamp(angle, first, last);
+            const double t = std::clamp((y - shoulderY) / (hipY - shoulderY), 0.0, 1.6);
+            const double across = t < 1.0 ? look.shoulderHalf + (look.hipHalf + 3.5 - look.shoulderHalf) * t
+                                           : look.hipHalf + 3.5 + (t - 1.0) * 2.0;
+            const double bulge = look.belly * std::sin(std::min(1.0, t) * pi);
+            const double depth = look.torsoDepth * (t < 1.0 ? 0.85 + 0.15 * t : 1.0) + bulge + 0.8;
+            const BodyPoint point{std::sin(clamped) * (across + 0.6), y, std::cos(clamped) * depth};
+            return y < hipY ? Place(point) : view.Project(point);
+        };
+        const double bib = 0.62;
+        const double skirt = 1.3;
+        std::vector<ScreenPoint> edge;
+        constexpr int steps = 10;
+        const auto run = [&](double fromAngle, double toAngle, double fromY, double toY) {
+            for (int step = 0; step <= steps; ++step) {
+                const double t = static_cast<double>(step) / steps;
+                edge.push_back(sheet(fromAngle + (toAngle - fromAngle) * t, fromY + (toY - fromY) * t));
+            }
+        };
+        run(-bib, bib, chestY, chestY);
+        run(bib, bib, chestY, hipY - 2.0);
+        run(bib, skirt, hipY - 2.0, hipY);
+        run(skirt, skirt + 0.05, hipY, kneeY);
+        run(skirt + 0.05, -skirt - 0.05, kneeY, kneeY);
+        run(-skirt - 0.05, -skirt, kneeY, hipY);
+        run(-skirt, -bib, hipY, hipY - 2.0);
+        run(-bib, -bib, hipY - 2.0, chestY);
+        // The neck strap behind it, from the bib's corners.
+        const ScreenPoint neck = Place({0.0, shoulderY - 1.5, 0.0});
+        const ScreenPoint leftCorner = sheet(-bib * 0.8, chestY);
+        const ScreenPoint rightCorner = sheet(bib * 0.8, chestY);
+        cairo_move_to(cairo, leftCorner.x, leftCorner.y);
+        cairo_curve_to(cairo, leftCorner.x, neck.y + 1.0, neck.x - look.headRadius * 0.45, neck.y, neck.x, neck.y - 1.0);
+        cairo_curve_to(cairo, neck.x + look.headRadius * 0.45, neck.y, rightCorner.x, neck.y + 1.0, rightCorner.x,
+                       rightCorner.y);
+        StrokeBand(cairo, look.apronShade, 1.2, 1.2 + outlineUnits * 2);
+        cairo_new_path(cairo);
+        for (const ScreenPoint& point : edge)
+            cairo_line_to(cairo, point.x, point.y);
+        cairo_close_path(cairo);
+        cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+        Outlined(cairo, look.apron, look.apronShade);
+        // The ties at the waist, and a stitched pocket on the skirt.
+        const ScreenPoint tieLeft = sheet(-skirt, hipY - 1.0);
+        const ScreenPoint tieRight = sheet(skirt, hipY - 1.0);
+        cairo_move_to(cairo, tieLeft.x, tieLeft.y);
+        cairo_line_to(cairo, tieRight.x, tieRight.y);
+        SetColour(cairo, look.apronShade, 0.9);
+        cairo_set_line_width(cairo, 1.0);
+        cairo_stroke(cairo);
+        const double pocketAngle = -0.35;
+        if (pocketAngle - 0.3 > first && pocketAngle + 0.3 < last) {
+            const ScreenPoint a = sheet(pocketAngle - 0.3, hipY + 3.0);
+            const ScreenPoint b = sheet(pocketAngle + 0.3, hipY + 3.0);
+            const ScreenPoint c = sheet(pocketAngle + 0.3, hipY + 10.0);
+            const ScreenPoint d = sheet(pocketAngle - 0.3, hipY + 10.0);
+            cairo_move_to(cairo, a.x, a.y);
+            cairo_line_to(cairo, b.x, b.y);
+            cairo_line_to(cairo, c.x, c.y);
+            cairo_line_to(cairo, d.x, d.y);
+            cairo_close_path(cairo);
+            Outlined(cairo, look.apron, look.apronShade, outlineUnits * 0.7);
+            // A hammer's handle sticks out of it.
+            cairo_move_to(cairo, (a.x + b.x) / 2 + 1.0, a.y + 2.0);
+            cairo_line_to(cairo, (a.x + b.x) / 2 + 2.0, a.y - 4.0);
+            Band(cairo, tone::woodLight, 1.4);
+        }
+    }
+
+    // Seen from behind: the apron's neck strap and its ties crossing the back
+    // to a knot above the belt.
+    void ApronStraps()
+    {
+        const double across = look.shoulderHalf * 0.55;
+        const ScreenPoint leftNeck = Place({-across * 0.5, shoulderY - 1.0, -look.torsoDepth * 0.5});
+        const ScreenPoint rightNeck = Place({across * 0.5, shoulderY - 1.0, -look.torsoDepth * 0.5});
+        const ScreenPoint leftHip = Place({-(look.hipHalf + 3.5), hipY - 2.0, -look.torsoDepth * 0.6});
+        const ScreenPoint rightHip = Place({look.hipHalf + 3.5, hipY - 2.0, -look.torsoDepth * 0.6});
+        const ScreenPoint knot = Place({0.0, hipY - 2.5, -look.torsoDepth});
+        cairo_move_to(cairo, leftNeck.x, leftNeck.y);
+        cairo_curve_to(cairo, leftNeck.x, leftNeck.y - 2.0, rightNeck.x, rightNeck.y - 2.0, rightNeck.x, rightNeck.y);
+        StrokeBand(cairo, look.apronShade, 1.2, 1.2 + outlineUnits * 2);
+        cairo_move_to(cairo, leftHip.x, leftHip.y);
+        cairo_line_to(cairo, knot.x, knot.y);
+        cairo_line_to(cairo, rightHip.x, rightHip.y);
+        StrokeBand(cairo, look.apron, 1.3, 1.3 + outlineUnits * 2);
+        for (const double side : {-1.0, 1.0}) {
+            cairo_move_to(cairo, knot.x, knot.y);
+            cairo_curve_to(cairo, knot.x + side * 3.0, knot.y - 3.0, knot.x + side * 4.0, knot.y + 1.0, knot.x + side * 1.0,
+                           knot.y + 1.0);
+            cairo_move_to(cairo, knot.x, knot.y);
+            cairo_line_to(cairo, knot.x + side * 1.5, knot.y + 7.0);
+        }
+        StrokeBand(cairo, look.apron, 1.1, 1.1 + outlineUnits * 2);
     }
 
     // The outline of a part given by points around it: their convex hull.
@@ -688,6 +1009,8 @@ private:
         }
         if (facing > -0.35)
             Face(centre);
+        else if (look.fullBeard) // turned away, its side still shows past the jaw
+            DrawFullBeard(cairo, HeadAt(centre), look.hair, look.hairShade);
         Hair(centre);
         if (look.hairStyle == FigureLook::Hair::pigtails) {
             for (const double side : {-1.0, 1.0})
@@ -700,6 +1023,8 @@ private:
             CaptainCap(centre, facing, sideways);
         else if (look.cap == FigureLook::Cap::flat)
             DrawFlatCap(cairo, HeadAt(centre), look);
+        else if (look.cap == FigureLook::Cap::feathered)
+            DrawFeatheredCap(cairo, HeadAt(centre), look);
         if (look.monocle && facing > -0.35)
             DrawMonocle(cairo, HeadAt(centre));
     }
@@ -740,6 +1065,8 @@ private:
         }
         if (look.beard)
             Beard(centre);
+        if (look.fullBeard)
+            DrawFullBeard(cairo, HeadAt(centre), look.hair, look.hairShade);
         Mouth(centre);
         if (look.moustache)
             DrawMoustache(cairo, HeadAt(centre), look.hair, look.hairShade);
@@ -800,6 +1127,10 @@ private:
     // it the hair stands a little off the head.
     void Hair(const ScreenPoint& centre)
     {
+        if (look.hairStyle == FigureLook::Hair::bald) {
+            DrawBaldCrown(cairo, HeadAt(centre), look.skinShade);
+            return;
+        }
         const double radius = look.headRadius;
         const bool capped = look.cap != FigureLook::Cap::none;
         const bool spiky = look.hairStyle == FigureLook::Hair::crop;

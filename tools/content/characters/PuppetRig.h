@@ -25,12 +25,20 @@ constexpr int directionCount = 8;
 
 struct FigureLook {
     enum class Body { person, drone };
-    enum class Hair { crop, pigtails, fringe, slick };
+    // A bald head has no hair but a shine on its crown.
+    enum class Hair { crop, pigtails, fringe, slick, bald };
     // A vest is worn over a shirt (shirt, shirtShade), whose sleeves show.
-    enum class Garment { jacket, dress, coat, shirt, vest };
-    // The captain's white cap, or a checkered flat cap with a short peak
-    // (capColour, capShade, checks in capChecks).
-    enum class Cap { none, captain, flat };
+    // A tabard too, down to the thighs and quartered: top, topShade above
+    // on the figure's side 0 and below on side 1, quarter, quarterShade in
+    // the other two, a falcon in accent on the chest. An apron (apron,
+    // apronShade) hangs from the chest to the knees over a plain shirt in
+    // top, topShade.
+    enum class Garment { jacket, dress, coat, shirt, vest, tabard, apron };
+    // The captain's white cap, a checkered flat cap with a short peak
+    // (capColour, capShade, checks in capChecks), or a soft cap (capColour,
+    // capShade) with a long feather (featherColour, featherShade) sweeping
+    // back from its side 1.
+    enum class Cap { none, captain, flat, feathered };
 
     Body body = Body::person;
     // Standing height at scale 1, in pixels.
@@ -66,13 +74,21 @@ struct FigureLook {
     std::uint32_t capeShade = 0;
     std::uint32_t liningColour = 0;
     std::uint32_t liningShade = 0;
+    std::uint32_t quarter = 0;
+    std::uint32_t quarterShade = 0;
+    std::uint32_t apron = 0;
+    std::uint32_t apronShade = 0;
+    std::uint32_t featherColour = 0;
+    std::uint32_t featherShade = 0;
     Hair hairStyle = Hair::crop;
     Garment garment = Garment::jacket;
     Cap cap = Cap::none;
     bool skinArms = false;      // short sleeves
     bool rolledSleeves = false; // long sleeves rolled up to the elbows
+    bool sooty = false;         // soot on the bare forearms and hands
     bool goggles = false;
     bool beard = false;
+    bool fullBeard = false;     // a big bushy one in the hair's colour, ear to ear
     bool stubble = false;
     bool moustache = false;     // a tiny one, in the hair's colour
     bool squareChin = false;
@@ -81,6 +97,7 @@ struct FigureLook {
     bool cape = false;
     bool highCollar = false;    // the cape's collar standing up behind the head
     bool camera = false;
+    bool trumpet = false;       // a long brass trumpet with a banner, upright in the hand on side 1
     bool garland = false;
     bool bigSmile = false;
 };

@@ -22,6 +22,7 @@ struct ItemPicture {
 
 const std::vector<ItemPicture>& Episode1ItemPictures();
 const std::vector<ItemPicture>& Episode2ItemPictures();
+const std::vector<ItemPicture>& Episode3ItemPictures();
 // The picture of `sprite`, or null.
 const ItemPicture* FindItemPicture(const std::string& sprite);
 
