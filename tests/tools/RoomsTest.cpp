@@ -218,7 +218,9 @@ TEST(RoomAmbienceTest, EveryAmbienceIsALevelLoopThatJoinsWithoutAClickOrADip)
 {
     using content::rooms::Ambience;
     for (const Ambience ambience : {Ambience::waves, Ambience::engineHum, Ambience::wind, Ambience::villageMurmur,
-                                    Ambience::festival, Ambience::terminal, Ambience::landingPad, Ambience::hangar}) {
+                                    Ambience::festival, Ambience::terminal, Ambience::landingPad, Ambience::hangar,
+                                    Ambience::forest, Ambience::medievalVillage, Ambience::smithy,
+                                    Ambience::tournamentMeadow}) {
         SCOPED_TRACE(static_cast<int>(ambience));
         const std::vector<float> samples = content::rooms::AmbienceLoop(ambience);
         ASSERT_EQ(samples.size(), 8u * 22050u);

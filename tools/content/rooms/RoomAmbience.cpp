@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 
 namespace content::rooms {
 
@@ -132,6 +133,62 @@ double Hangar(double t, Noise& low, Noise& air, MoreNoise& more)
     return 0.7 * low.LowPass(140.0) + 0.2 * air.LowPass(600.0) + 0.35 * more.fourth.LowPass(5000.0) * Bell(t, 3.4, 4.1);
 }
 
+// Episode 3's loops, in the middle ages below Burg Felsenstein.
+
+// The forest clearing: a brook babbling (band noise whose level bubbles
+// quickly and unevenly) and the leaves rustling in the breeze's gusts.
+double Forest(double t, Noise& leaves, Noise& brook, MoreNoise& more)
+{
+    const double babble = 0.65 + 0.2 * std::sin(2.0 * pi * 7.25 * t) * std::sin(2.0 * pi * 3.125 * t + 0.5) +
+                          0.15 * std::sin(2.0 * pi * 11.5 * t + 1.0);
+    const double water = brook.LowPass(2400.0) - 0.8 * more.third.LowPass(350.0);
+    const double gust = 0.3 + 0.7 * (Swell(t + 1.5, 1.0) * 0.6 + Swell(t, 3.0) * 0.4);
+    return 0.8 * water * babble + 0.3 * leaves.LowPass(6000.0) * gust * gust;
+}
+
+// The village street: people talking here and there (softer and sparser
+// than the spaceport's square), and a cart rolling past over the cobbles,
+// its wheels rumbling.
+double MedievalVillage(double t, Noise& low, Noise& voices, MoreNoise& more)
+{
+    const double syllables = 0.5 + 0.5 * std::sin(2.0 * pi * 2.5 * t) * std::sin(2.0 * pi * 0.625 * t + 0.7);
+    const double band = voices.LowPass(850.0) - low.LowPass(230.0);
+    const double cart = Bell(t, 1.2, 6.8);
+    return 1.1 * band * (0.45 + 0.55 * syllables) + 1.1 * more.third.LowPass(160.0) * cart * cart;
+}
+
+// Inside the smithy: the forge's fire roaring, swelling with each breath of
+// the bellows (a push that blows hard, a softer draw), and the street's
+// murmur muffled behind the door.
+double Smithy(double t, Noise& fire, Noise& air, MoreNoise& more)
+{
+    // Four breaths in the loop, two seconds each: the push in the first
+    // half, the draw in the second.
+    const double cycle = std::fmod(t, 2.0);
+    const double push = cycle < 1.0 ? std::pow(std::sin(pi * cycle), 2.0) : 0.0;
+    const double draw = cycle >= 1.0 ? 0.35 * std::pow(std::sin(pi * (cycle - 1.0)), 2.0) : 0.0;
+    const double flicker = 0.8 + 0.2 * std::sin(2.0 * pi * 5.5 * t) * std::sin(2.0 * pi * 1.375 * t);
+    const double roar = fire.LowPass(220.0) * (0.9 + 0.5 * push) * flicker;
+    const double breath = air.LowPass(900.0) * (push + draw);
+    const double street = more.third.LowPass(500.0) * (0.6 + 0.4 * std::sin(2.0 * pi * 1.75 * t) * std::sin(2.0 * pi * 0.5 * t));
+    return 1.0 * roar + 0.55 * breath + 0.35 * street;
+}
+
+// The tournament meadow: wind in the grass (a high rustle in gusts over a
+// low breath), the crowd murmuring at the grandstand further off, and the
+// banners flapping when a gust catches them.
+double TournamentMeadow(double t, Noise& low, Noise& grass, MoreNoise& more)
+{
+    const double gust = Swell(t + 2.5, 1.0) * 0.6 + Swell(t + 0.4, 2.0) * 0.4;
+    const double wind = 0.6 * low.LowPass(260.0) * (0.5 + 0.8 * gust) + 0.35 * grass.LowPass(4500.0) * (0.3 + gust);
+    const double syllables = 0.5 + 0.25 * std::sin(2.0 * pi * 3.25 * t) * std::sin(2.0 * pi * 0.75 * t) +
+                             0.25 * std::sin(2.0 * pi * 4.5 * t + 2.0);
+    const double crowd = (more.third.LowPass(800.0) - 0.7 * low.LowPass(200.0)) * (0.5 + 0.5 * syllables);
+    // The cloth cracks in quick irregular flaps while the gust lasts.
+    const double flap = std::pow(0.5 + 0.5 * std::sin(2.0 * pi * (9.0 * t + 0.4 * std::sin(2.0 * pi * 1.25 * t))), 6.0);
+    return wind + 0.9 * crowd + 1.1 * more.fourth.LowPass(2200.0) * flap * gust;
+}
+
 // The repeating sounds: chimes, notes, clanks and a sign's buzz, each at
 // fixed times in the loop. They are added after the loop's end has been
 // faded into its start, and each takes its age round the loop, so that one
@@ -244,6 +301,126 @@ double HangarSounds(double t)
     return 0.05 * hum + tools;
 }
 
+// A bird's call from `onset`: a whistle of `length` seconds gliding from
+// `fromHz` to `toHz`, swelling in and out.
+double Chirp(double t, double onset, double length, double fromHz, double toHz)
+{
+    const double age = Age(t, onset);
+    if (age >= length)
+        return 0.0;
+    const double phase = fromHz * age + 0.5 * (toHz - fromHz) / length * age * age;
+    return std::sin(pi * age / length) * std::sin(2.0 * pi * phase);
+}
+
+// An animal's voiced call from `onset` (a cluck, a honk, a neigh): a buzz of
+// harmonics whose pitch glides from `fromHz` to `toHz` and trembles by
+// `tremble` (a share of it, eleven times a second), the harmonics near the
+// resonances `formants` (each 350 Hz wide) loudest, swelling in and out.
+double Call(double t, double onset, double length, double fromHz, double toHz, double tremble,
+            std::initializer_list<double> formants)
+{
+    const double age = Age(t, onset);
+    if (age >= length)
+        return 0.0;
+    const double shake = tremble * fromHz / (2.0 * pi * 11.0) * (1.0 - std::cos(2.0 * pi * 11.0 * age));
+    const double phase = fromHz * age + 0.5 * (toHz - fromHz) / length * age * age + shake;
+    const double hertz = fromHz + (toHz - fromHz) * age / length;
+    double sum = 0.0;
+    for (int harmonic = 1; harmonic * hertz < 6000.0; ++harmonic) {
+        double weight = 0.15 / harmonic;
+        for (const double formant : formants) {
+            const double distance = (harmonic * hertz - formant) / 350.0;
+            weight += std::exp(-distance * distance);
+        }
+        sum += weight * std::sin(2.0 * pi * harmonic * phase);
+    }
+    const double body = std::min(1.0, age / 0.015) * std::min(1.0, (length - age) / (0.3 * length));
+    return body * sum;
+}
+
+// The forest's birds: a robin's falling trill, a finch's quick run ending
+// in a flourish, a tit's two-note "zi-zi-bee", and a cuckoo far off; each
+// round the loop at its own times. The brook's bubbles pop as they rise.
+double ForestSounds(double t)
+{
+    double birds = 0.0;
+    for (int note = 0; note < 7; ++note) {
+        const double hertz = 4200.0 - 220.0 * note;
+        birds += 0.25 * Chirp(t, 1.3 + 0.085 * note, 0.07, hertz * 1.15, hertz);
+    }
+    for (int note = 0; note < 9; ++note)
+        birds += 0.2 * Chirp(t, 3.6 + 0.06 * note, 0.045, 3000.0 + 120.0 * note, 3400.0 + 120.0 * note);
+    birds += 0.25 * Chirp(t, 4.2, 0.25, 2600.0, 4800.0);
+    for (const double onset : {5.6, 6.9}) {
+        birds += 0.2 * Chirp(t, onset, 0.1, 5200.0, 5000.0) + 0.2 * Chirp(t, onset + 0.16, 0.1, 5200.0, 5000.0);
+        birds += 0.22 * Chirp(t, onset + 0.32, 0.22, 3900.0, 3800.0);
+    }
+    // The cuckoo: a falling third, soft and round, twice.
+    for (const double onset : {2.4, 3.2}) {
+        birds += 0.15 * Chirp(t, onset, 0.22, 680.0, 660.0) + 0.05 * Chirp(t, onset, 0.22, 1360.0, 1320.0);
+        birds += 0.15 * Chirp(t, onset + 0.3, 0.3, 550.0, 530.0) + 0.05 * Chirp(t, onset + 0.3, 0.3, 1100.0, 1060.0);
+    }
+    double bubbles = 0.0;
+    for (int bubble = 0; bubble < 20; ++bubble) {
+        const double onset = 0.4 * bubble + 0.13 * ((bubble * 7) % 3);
+        const double hertz = 650.0 + 90.0 * ((bubble * 5) % 8);
+        bubbles += 0.1 * Chirp(t, onset, 0.03, hertz, hertz * 1.6);
+    }
+    return birds + bubbles;
+}
+
+// The village's animals and work: hens clucking ("bok, bok, bok-baak")
+// twice, a goose honking far off, the cart's wheels knocking on the cobbles
+// as it passes, and a hammer on an anvil down the street.
+double MedievalVillageSounds(double t)
+{
+    double hens = 0.0;
+    for (const double onset : {1.4, 5.3}) {
+        for (int cluck = 0; cluck < 3; ++cluck)
+            hens += 0.1 * Call(t, onset + 0.17 * cluck, 0.07, 420.0, 360.0, 0.0, {850.0, 1900.0});
+        hens += 0.1 * Call(t, onset + 0.55, 0.3, 520.0, 760.0, 0.02, {900.0, 2000.0});
+    }
+    double goose = 0.0;
+    for (const double onset : {3.5, 3.85})
+        goose += 0.05 * Call(t, onset, 0.26, 430.0, 390.0, 0.0, {1050.0, 2300.0});
+    double cart = 0.0;
+    for (double knock = 1.5; knock < 6.6; knock += 0.31)
+        cart += 0.3 * Bell(t, 1.2, 6.8) * (Strike(t, knock, 240.0, 0.025) + 0.5 * Burst(t, knock, 0.006));
+    double hammer = 0.0;
+    for (const double blow : {2.6, 3.0, 6.2, 6.6, 7.0})
+        hammer += 0.1 * Strike(t, blow, 1180.0, 0.35) + 0.05 * Strike(t, blow, 2715.0, 0.2);
+    return hens + goose + cart + hammer;
+}
+
+// The smithy's fire crackling and, once, the hiss of a blade quenched in
+// the trough, seething as it cools.
+double SmithySounds(double t)
+{
+    double crackle = 0.0;
+    for (int spark = 0; spark < 26; ++spark)
+        crackle += (0.08 + 0.06 * ((spark * 3) % 4)) * Burst(t, 0.3 * spark + 0.11 * ((spark * 7) % 3), 0.004);
+    const double age = Age(t, 4.6);
+    const double seethe = 0.7 + 0.3 * std::sin(2.0 * pi * 23.0 * age) * std::sin(2.0 * pi * 7.0 * age);
+    const double quench = age < 2.2 ? std::min(1.0, age / 0.03) * std::exp(-age / 0.5) * std::min(1.0, (2.2 - age) / 0.3)
+                                    : 0.0;
+    return crackle + 0.22 * quench * seethe * FrameNoise(age);
+}
+
+// The meadow's horse whinnying far off, then a few steps of its hooves,
+// and a banner's rope knocking on its pole.
+double TournamentMeadowSounds(double t)
+{
+    const double neigh = 0.09 * Call(t, 3.0, 1.1, 900.0, 520.0, 0.05, {1100.0, 2500.0});
+    double hooves = 0.0;
+    for (int step = 0; step < 6; ++step)
+        hooves += 0.12 * Strike(t, 5.2 + 0.22 * step + 0.05 * (step % 2), 380.0, 0.02) +
+                  0.04 * Burst(t, 5.2 + 0.22 * step + 0.05 * (step % 2), 0.005);
+    double rope = 0.0;
+    for (const double knock : {1.8, 2.05, 6.9})
+        rope += 0.04 * Strike(t, knock, 1650.0, 0.05);
+    return neigh + hooves + rope;
+}
+
 } // namespace
 
 std::vector<float> AmbienceLoop(Ambience ambience)
@@ -265,12 +442,10 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::terminal: raw[index] = Terminal(t, first, second, more); break;
         case Ambience::landingPad: raw[index] = LandingPad(t, first, second, more); break;
         case Ambience::hangar: raw[index] = Hangar(t, first, second, more); break;
-        // Episode 3's own loops are still to come; until then its rooms
-        // borrow the nearest of the others.
-        case Ambience::forest:
-        case Ambience::tournamentMeadow: raw[index] = Wind(t, first, second); break;
-        case Ambience::medievalVillage:
-        case Ambience::smithy: raw[index] = VillageMurmur(t, first, second); break;
+        case Ambience::forest: raw[index] = Forest(t, first, second, more); break;
+        case Ambience::medievalVillage: raw[index] = MedievalVillage(t, first, second, more); break;
+        case Ambience::smithy: raw[index] = Smithy(t, first, second, more); break;
+        case Ambience::tournamentMeadow: raw[index] = TournamentMeadow(t, first, second, more); break;
         }
     }
     // The part made after the loop's end is faded into its start, so that
@@ -288,6 +463,10 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::terminal: raw[index] += TerminalSounds(t); break;
         case Ambience::landingPad: raw[index] += LandingPadSounds(t); break;
         case Ambience::hangar: raw[index] += HangarSounds(t); break;
+        case Ambience::forest: raw[index] += ForestSounds(t); break;
+        case Ambience::medievalVillage: raw[index] += MedievalVillageSounds(t); break;
+        case Ambience::smithy: raw[index] += SmithySounds(t); break;
+        case Ambience::tournamentMeadow: raw[index] += TournamentMeadowSounds(t); break;
         default: break;
         }
     }

@@ -1,10 +1,13 @@
 #pragma once
 
 // The rooms' ambient loops, synthesised: surf, the ship's engine hum, wind,
-// the murmur of a village square, and the spaceport's: the festival square
-// at evening, the terminal hall, the landing pad and the repair hangar.
+// the murmur of a village square, the spaceport's (the festival square at
+// evening, the terminal hall, the landing pad and the repair hangar) and
+// the middle ages' (a forest clearing with its birds and brook, a village
+// street with hens and a cart, a smithy's forge and bellows, a tournament
+// meadow with its crowd and banners).
 // Each loop is mono at the game's sound rate and joins its end to its start
-// without a click (the tail is faded into the head; chimes, notes and
+// without a click (the tail is faded into the head; chimes, notes, calls and
 // clanks at fixed times ring on round the join), and the same ambience
 // always gives the same samples.
 
