@@ -8,6 +8,7 @@
 #include "levels/DanceContestSounds.h"
 #include "levels/Episode1Sounds.h"
 #include "levels/Episode2Sounds.h"
+#include "levels/Episode3Sounds.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
 #include "adventure/Cast.h"
@@ -200,7 +201,8 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     WavLoader loader;
     std::map<std::string, int> peaks;
     // The shared sounds and each level's own: an episode's are short (a
-    // taxi's take-off takes two seconds), the dance contest's are the
+    // taxi's take-off takes two seconds, its crash out of the time hole
+    // two and a half), the dance contest's are the
     // chief's spoken remarks, the taxi chase's the
     // crew's shouts, the throwing contest's the catapult and the knight's
     // quick shouts in the air and on landing, the alien yard's Juna's lines;
@@ -213,6 +215,7 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
     for (const SoundTable& table : {SoundTable{"sharedadventure", content::SharedSoundEffects(), 2.5},
                                     SoundTable{"level01", content::levels::Episode1SoundEffects(), 1.0},
                                     SoundTable{"level02", content::levels::Episode2SoundEffects(), 2.0},
+                                    SoundTable{"level03", content::levels::Episode3SoundEffects(), 2.5},
                                     SoundTable{"level07", content::levels::DanceContestSoundEffects(), 2.5},
                                     SoundTable{"level08", content::levels::TaxiChaseSoundEffects(), 2.5},
                                     SoundTable{"level09", content::levels::TournamentSoundEffects(), 2.0},
