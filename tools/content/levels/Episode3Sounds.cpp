@@ -57,7 +57,7 @@ public:
     }
     double operator()(double in)
     {
-        const double out = b0 * in + b1 * in1 + b2 * in2 - a1 * out1 - a2 * out2;
+        const double out = forward0 * in + forward1 * in1 + forward2 * in2 - back1 * out1 - back2 * out2;
         in2 = in1;
         in1 = in;
         out2 = out1;
@@ -67,10 +67,10 @@ public:
 
 private:
     Filter(double b0, double b1, double b2, double a0, double a1, double a2)
-        : b0(b0 / a0), b1(b1 / a0), b2(b2 / a0), a1(a1 / a0), a2(a2 / a0)
+        : forward0(b0 / a0), forward1(b1 / a0), forward2(b2 / a0), back1(a1 / a0), back2(a2 / a0)
     {
     }
-    double b0, b1, b2, a1, a2;
+    double forward0, forward1, forward2, back1, back2;
     double in1 = 0.0, in2 = 0.0, out1 = 0.0, out2 = 0.0;
 };
 
