@@ -19,6 +19,7 @@
 #include "items/EpisodeItems.h"
 #include "levels/Episode1.h"
 #include "levels/Episode2.h"
+#include "levels/Episode3.h"
 
 #include <algorithm>
 #include <cctype>
@@ -38,7 +39,7 @@ using content::levels::EpisodeDescription;
 // The episodes made so far.
 std::vector<EpisodeDescription> Episodes()
 {
-    return {content::levels::Episode1(), content::levels::Episode2()};
+    return {content::levels::Episode1(), content::levels::Episode2(), content::levels::Episode3()};
 }
 
 std::string LevelName(int level)

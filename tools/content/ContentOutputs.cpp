@@ -9,6 +9,7 @@
 #include "SoundArt.h"
 #include "characters/Episode1Cast.h"
 #include "characters/Episode2Cast.h"
+#include "characters/Episode3Cast.h"
 #include "items/EpisodeItems.h"
 #include "levels/AlienYardSounds.h"
 #include "levels/CatapultRollLoop.h"
@@ -17,6 +18,8 @@
 #include "levels/Episode1Sounds.h"
 #include "levels/Episode2.h"
 #include "levels/Episode2Sounds.h"
+#include "levels/Episode3.h"
+#include "levels/Episode3Sounds.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
@@ -342,6 +345,8 @@ std::vector<ContentOutput> MakeOutputs()
                {"Geräusche der ersten Episode"_w1252, levels::Episode1SoundEffects}, "Notlandung");
     AddEpisode(outputs, levels::Episode2(), characters::WriteEpisode2Cast,
                {"Geräusche der zweiten Episode"_w1252, levels::Episode2SoundEffects}, "Kristallraub");
+    AddEpisode(outputs, levels::Episode3(), characters::WriteEpisode3Cast,
+               {"Geräusche der dritten Episode"_w1252, levels::Episode3SoundEffects}, "Zeitloch");
     return outputs;
 }
 
