@@ -5,10 +5,8 @@
 // each of the four rooms; afterwards each savegame is loaded from the main
 // menu and saved again, and must hold the same state.
 
-#include "ExecutableRun.h"
-#include "Walkthrough.h"
+#include "EpisodeRun.h"
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -111,11 +109,11 @@ const std::vector<Step> episodeTwo = {
 };
 
 // The rooms the four savegames were made in.
-const std::array<const char*, 4> savedRooms = {"RoomFestplatz", "RoomRaumhafen", "RoomTaxistand", "RoomHangar"};
+const std::vector<std::string> savedRooms = {"RoomFestplatz", "RoomRaumhafen", "RoomTaxistand", "RoomHangar"};
 
 } // namespace
 
-class Episode2RunTest : public ExecutableRun {};
+class Episode2RunTest : public EpisodeRun {};
 
 TEST_F(Episode2RunTest, PlaysFromTheRobberyToTheTakeOffAndEachRoomsSavegameLoadsTheSameState)
 {
@@ -146,37 +144,5 @@ TEST_F(Episode2RunTest, PlaysFromTheRobberyToTheTakeOffAndEachRoomsSavegameLoads
     EXPECT_EQ(FlagValue(hangar, "RoomFestplatz|FotoGemacht"), 0) << hangar;
     EXPECT_TRUE(Contains(hangar, "\" \"RoomHangar|Kanister\"\n")) << hangar;
 
-    // Each savegame loaded from the main menu ("Spiel laden") begins in its
-    // room, without the episode's opening, and, saved again four slots on,
-    // holds the same state.
-    RecordedInput input;
-    input.At(20);
-    for (int slot = 1; slot <= 4; ++slot) {
-        input.Click(514, 275).Wait(20);
-        ChooseSlot(input, slot).Wait(200);
-        Save(input, slot + 4).Click(325, 645).Wait(10).Click(428, 410).Wait(40);
-    }
-    WriteFile(directory / "keys.txt", input.Text());
-    WriteFile(directory / "data" / "config.txt", menuConfig);
-    ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
-    const std::string loadLog = Log();
-    EXPECT_EQ(loadLog.find("***"), std::string::npos) << loadLog;
-    EXPECT_EQ(loadLog.find("episode-startup"), std::string::npos) << loadLog;
-    std::size_t loaded = 0;
-    for (int slot = 1; slot <= 4; ++slot) {
-        const std::string room = savedRooms[slot - 1];
-        const std::string saved = Savegame(slot);
-        EXPECT_TRUE(saved.starts_with("Kapitel 2 - " + room + "\n")) << saved;
-        loaded = loadLog.find("Loading Savegame Kapitel 2 - " + room + "\n", loaded);
-        ASSERT_NE(loaded, std::string::npos) << loadLog;
-        // Without the robbery again, but with the episode's music.
-        EXPECT_EQ(loadLog.find("Run episode-resume script <ScriptEpisode2Resume>\n", loaded),
-                  loadLog.find("Run episode-resume", loaded));
-        EXPECT_NE(loadLog.find("Run episode-resume", loaded), std::string::npos);
-        const std::size_t started = loadLog.find("room-startup", loaded);
-        ASSERT_NE(started, std::string::npos);
-        const std::string startLine = "room-startup script <Script" + room + ">";
-        EXPECT_EQ(loadLog.compare(started, startLine.size(), startLine), 0) << loadLog.substr(started);
-        EXPECT_EQ(WithoutDate(Savegame(slot + 4)), WithoutDate(saved)) << room;
-    }
+    ExpectEachSavegameLoadsTheSameState(2, savedRooms, menuConfig);
 }

@@ -6,10 +6,8 @@
 // each savegame is loaded from the main menu and saved again, and must hold
 // the same state.
 
-#include "ExecutableRun.h"
-#include "Walkthrough.h"
+#include "EpisodeRun.h"
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,14 +18,14 @@ using namespace walkthrough;
 
 // Conversation choices lie in a band at the top, 15 pixels apart, centred
 // on y 59 (Walkthrough.h): the first of n at 59 - 7.5 (n - 1).
-constexpr int Choice(int index, int count) {
-  return 59 - 15 * (count - 1) / 2 + 15 * index;
+constexpr int Choice(int index, int count)
+{
+    return 59 - 15 * (count - 1) / 2 + 15 * index;
 }
 
-// Doors: the clearing's gate, the village's three (gate, smithy, arch) and
-// the ways back from the smithy and the meadow.
+// Doors: the clearing's gate, the village's to the smithy and the meadow,
+// and the ways back from these two.
 constexpr int clearingToVillage[] = {962, 480};
-constexpr int villageToClearing[] = {70, 480};
 constexpr int villageToSmithy[] = {826, 420};
 constexpr int villageToMeadow[] = {470, 420};
 constexpr int smithyToVillage[] = {90, 380};
@@ -45,155 +43,107 @@ constexpr int machine[] = {592, 480};
 constexpr int lines = 10;
 
 // `count` lines of a scripted scene cut short one by one with `key`.
-std::vector<Step> Skip(int count, int key = keyPeriod) {
-  return std::vector<Step>(count, Step{Act::key, key, 0, 30});
+std::vector<Step> Skip(int count, int key = keyPeriod)
+{
+    return std::vector<Step>(count, Step{Act::key, key, 0, 30});
 }
 
-std::vector<Step> EpisodeThree() {
-  std::vector<Step> steps;
-  const auto add = [&steps](const std::vector<Step> &more) {
-    steps.insert(steps.end(), more.begin(), more.end());
-  };
-  // The fall out of the time hole and the talk in the clearing, skipped
-  // line by line once the taxi has landed.
-  add({{Act::shoot, 0, 0, 40}, {Act::shoot, 0, 0, 80}});
-  add(Skip(16, keyEnter));
-  add({{Act::shoot, 0, 0, 0},
-       // The clearing: Rocko's bread from the stump.
-       {Act::use, 432, 540, 200},
-       {Act::save, 1, 0, 10},
-       {Act::click, clearingToVillage[0], clearingToVillage[1], doorWait},
-       // The village: the bread for the goose, the sheet from the line.
-       {Act::shoot, 0, 0, 0},
-       {Act::select, slot1, 0, 0},
-       {Act::use, 640, 570, 400},
-       {Act::use, 620, 420, 200},
-       {Act::save, 2, 0, 10},
-       {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
-       // The meadow: only knights may throw, and the machine's rope is torn.
-       {Act::shoot, 0, 0, 0},
-       {Act::click, herald[0], herald[1], 200},
-       {Act::key, keyPeriod, 0, 30}, // his greeting
-       {Act::talk, lines, Choice(0, 6),
-        20}, // "Ich will beim Turnier mitwerfen!"
-       {Act::talk, lines, Choice(5, 6), 20}, // "Gehabt Euch wohl, Herold."
-       {Act::use, machine[0], machine[1], 200},
-       {Act::key, keyPeriod, 0, 30},
-       {Act::save, 3, 0, 10},
-       {Act::click, meadowToVillage[0], meadowToVillage[1], doorWait},
-       // The twins race at the well's winch until the rope comes free.
-       {Act::click, lotte[0], lotte[1], 200},
-       {Act::key, keyPeriod, 0, 30},
-       {Act::key, keyPeriod, 0, 30},
-       {Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche ein Seil ..."
-       {Act::click, villageToSmithy[0], villageToSmithy[1], doorWait},
-       // The smithy: the charcoal, and the smith's old helmet for the witch.
-       {Act::shoot, 0, 0, 0},
-       {Act::use, 668, 500, 200},
-       {Act::click, smith[0], smith[1], 200},
-       {Act::key, keyPeriod, 0, 30},
-       {Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche einen Helm. ..."
-       {Act::save, 4, 0, 10},
-       // Charcoal on the sheet: the tabard.
-       {Act::select, slot3, 0, 0},
-       {Act::use, slot1, slotY, 20},
-       {Act::click, smithyToVillage[0], smithyToVillage[1], doorWait},
-       {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
-       // The rope on the machine, then the knight to the herald: the contest.
-       {Act::select, slot1, 0, 0},
-       {Act::use, machine[0], machine[1], 200}});
-  add(Skip(3));
-  add({{Act::select, slot2, 0, 0}, {Act::use, herald[0], herald[1], 200}});
-  add(Skip(14));
-  add({{Act::shoot, 0, 0, 1500}});
-  return steps;
+std::vector<Step> EpisodeThree()
+{
+    std::vector<Step> steps;
+    const auto add = [&steps](const std::vector<Step>& more) { steps.insert(steps.end(), more.begin(), more.end()); };
+    // The fall out of the time hole and the talk in the clearing, skipped
+    // line by line once the taxi has landed.
+    add({{Act::shoot, 0, 0, 40}, {Act::shoot, 0, 0, 80}});
+    add(Skip(16, keyEnter));
+    add({{Act::shoot, 0, 0, 0},
+         // The clearing: Rocko's bread from the stump.
+         {Act::use, 432, 540, 200},
+         {Act::save, 1, 0, 10},
+         {Act::click, clearingToVillage[0], clearingToVillage[1], doorWait},
+         // The village: the bread for the goose, the sheet from the line.
+         {Act::shoot, 0, 0, 0},
+         {Act::select, slot1, 0, 0},
+         {Act::use, 640, 570, 400},
+         {Act::use, 620, 420, 200},
+         {Act::save, 2, 0, 10},
+         {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
+         // The meadow: only knights may throw, and the machine's rope is torn.
+         {Act::shoot, 0, 0, 0},
+         {Act::click, herald[0], herald[1], 200},
+         {Act::key, keyPeriod, 0, 30},         // his greeting
+         {Act::talk, lines, Choice(0, 6), 20}, // "Ich will beim Turnier mitwerfen!"
+         {Act::talk, lines, Choice(5, 6), 20}, // "Gehabt Euch wohl, Herold."
+         {Act::use, machine[0], machine[1], 200},
+         {Act::key, keyPeriod, 0, 30},
+         {Act::save, 3, 0, 10},
+         {Act::click, meadowToVillage[0], meadowToVillage[1], doorWait},
+         // The twins race at the well's winch until the rope comes free.
+         {Act::click, lotte[0], lotte[1], 200},
+         {Act::key, keyPeriod, 0, 30},
+         {Act::key, keyPeriod, 0, 30},
+         {Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche ein Seil ..."
+         {Act::click, villageToSmithy[0], villageToSmithy[1], doorWait},
+         // The smithy: the charcoal, and the smith's old helmet for the witch.
+         {Act::shoot, 0, 0, 0},
+         {Act::use, 668, 500, 200},
+         {Act::click, smith[0], smith[1], 200},
+         {Act::key, keyPeriod, 0, 30},
+         {Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche einen Helm. ..."
+         {Act::save, 4, 0, 10},
+         // Charcoal on the sheet: the tabard.
+         {Act::select, slot3, 0, 0},
+         {Act::use, slot1, slotY, 20},
+         {Act::click, smithyToVillage[0], smithyToVillage[1], doorWait},
+         {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
+         // The rope on the machine, then the knight to the herald: the contest.
+         {Act::select, slot1, 0, 0},
+         {Act::use, machine[0], machine[1], 200}});
+    add(Skip(3));
+    add({{Act::select, slot2, 0, 0}, {Act::use, herald[0], herald[1], 200}});
+    add(Skip(14));
+    add({{Act::shoot, 0, 0, 1500}});
+    return steps;
 }
 
 // The rooms the four savegames were made in.
-const std::array<const char *, 4> savedRooms = {
-    "RoomLichtung", "RoomDorf", "RoomTurnierwiese", "RoomSchmiede"};
+const std::vector<std::string> savedRooms = {"RoomLichtung", "RoomDorf", "RoomTurnierwiese", "RoomSchmiede"};
 
 } // namespace
 
-class Episode3RunTest : public ExecutableRun {};
+class Episode3RunTest : public EpisodeRun {};
 
-TEST_F(Episode3RunTest,
-       PlaysFromTheTimeHoleToTheContestAndEachRoomsSavegameLoadsTheSameState) {
-  const std::string menuConfig = ReadFile(directory / "data" / "config.txt");
-  StartIn(3);
-  const Recording recording(EpisodeThree());
-  WriteFile(directory / "keys.txt", recording.Text());
-  ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " +
-                recording.ShotFrames()),
-            0)
-      << errors;
+TEST_F(Episode3RunTest, PlaysFromTheTimeHoleToTheContestAndEachRoomsSavegameLoadsTheSameState)
+{
+    const std::string menuConfig = ReadFile(directory / "data" / "config.txt");
+    StartIn(3);
+    const Recording recording(EpisodeThree());
+    WriteFile(directory / "keys.txt", recording.Text());
+    ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + recording.ShotFrames()), 0) << errors;
 
-  const std::string log = Log();
-  std::size_t at = 0;
-  for (const char *room :
-       {"RoomLichtung", "RoomDorf", "RoomTurnierwiese", "RoomSchmiede"}) {
-    at = log.find(std::string("room-startup script <Script") + room + ">", at);
-    ASSERT_NE(at, std::string::npos) << room << "\n" << log;
-  }
-  EXPECT_NE(log.find("Active Level: 9\n", at), std::string::npos) << log;
-  EXPECT_EQ(log.find("***"), std::string::npos) << log;
-  for (const int shot : recording.Shots())
-    EXPECT_TRUE(std::filesystem::exists(directory / "shots" / ShotName(shot)))
-        << shot;
+    const std::string log = Log();
+    std::size_t at = 0;
+    for (const char* room : {"RoomLichtung", "RoomDorf", "RoomTurnierwiese", "RoomSchmiede"}) {
+        at = log.find(std::string("room-startup script <Script") + room + ">", at);
+        ASSERT_NE(at, std::string::npos) << room << "\n" << log;
+    }
+    EXPECT_NE(log.find("Active Level: 9\n", at), std::string::npos) << log;
+    EXPECT_EQ(log.find("***"), std::string::npos) << log;
+    for (const int shot : recording.Shots())
+        EXPECT_TRUE(std::filesystem::exists(directory / "shots" / ShotName(shot))) << shot;
 
-  // Saved in the smithy: the goose fed, the sheet, rope and helmet won,
-  // the herald and the machine asked; the tabard still to be painted.
-  const std::string smithy = Savegame(4);
-  for (const char *done :
-       {"RoomLichtung|EinleitungGesehen", "RoomDorf|GansSatt",
-        "RoomDorf|LakenGenommen", "RoomDorf|SeilBekommen",
-        "RoomSchmiede|HelmBekommen", "RoomTurnierwiese|RitterVerlangt",
-        "RoomTurnierwiese|SeilGerissen"})
-    EXPECT_EQ(FlagValue(smithy, done), 1) << done << "\n" << smithy;
-  for (const char *open :
-       {"RoomDorf|WappenrockGemalt", "RoomTurnierwiese|Angemeldet",
-        "RoomTurnierwiese|MaschineRepariert"})
-    EXPECT_EQ(FlagValue(smithy, open), 0) << open << "\n" << smithy;
-  for (const char *item : {"RoomDorf|Leintuch", "RoomDorf|Seil",
-                           "RoomSchmiede|Kohle", "RoomSchmiede|Helm"})
-    EXPECT_TRUE(Contains(smithy, std::string("\" \"") + item + "\"\n"))
-        << item << "\n"
-        << smithy;
+    // Saved in the smithy: the goose fed, the sheet, rope and helmet won,
+    // the herald and the machine asked; the tabard still to be painted.
+    const std::string smithy = Savegame(4);
+    for (const char* done :
+         {"RoomLichtung|EinleitungGesehen", "RoomDorf|GansSatt", "RoomDorf|LakenGenommen", "RoomDorf|SeilBekommen",
+          "RoomSchmiede|HelmBekommen", "RoomTurnierwiese|RitterVerlangt", "RoomTurnierwiese|SeilGerissen"})
+        EXPECT_EQ(FlagValue(smithy, done), 1) << done << "\n" << smithy;
+    for (const char* open :
+         {"RoomDorf|WappenrockGemalt", "RoomTurnierwiese|Angemeldet", "RoomTurnierwiese|MaschineRepariert"})
+        EXPECT_EQ(FlagValue(smithy, open), 0) << open << "\n" << smithy;
+    for (const char* item : {"RoomDorf|Leintuch", "RoomDorf|Seil", "RoomSchmiede|Kohle", "RoomSchmiede|Helm"})
+        EXPECT_TRUE(Contains(smithy, std::string("\" \"") + item + "\"\n")) << item << "\n" << smithy;
 
-  // Each savegame loaded from the main menu ("Spiel laden") begins in its
-  // room, without the episode's opening, and, saved again four slots on,
-  // holds the same state.
-  RecordedInput input;
-  input.At(20);
-  for (int slot = 1; slot <= 4; ++slot) {
-    input.Click(514, 275).Wait(20);
-    ChooseSlot(input, slot).Wait(200);
-    Save(input, slot + 4).Click(325, 645).Wait(10).Click(428, 410).Wait(40);
-  }
-  WriteFile(directory / "keys.txt", input.Text());
-  WriteFile(directory / "data" / "config.txt", menuConfig);
-  ASSERT_EQ(Run("--headless --replay keys.txt"), 0) << errors;
-  const std::string loadLog = Log();
-  EXPECT_EQ(loadLog.find("***"), std::string::npos) << loadLog;
-  EXPECT_EQ(loadLog.find("episode-startup"), std::string::npos) << loadLog;
-  std::size_t loaded = 0;
-  for (int slot = 1; slot <= 4; ++slot) {
-    const std::string room = savedRooms[slot - 1];
-    const std::string saved = Savegame(slot);
-    EXPECT_TRUE(saved.starts_with("Kapitel 3 - " + room + "\n")) << saved;
-    loaded =
-        loadLog.find("Loading Savegame Kapitel 3 - " + room + "\n", loaded);
-    ASSERT_NE(loaded, std::string::npos) << loadLog;
-    // Without the fall again, but with the episode's music.
-    EXPECT_EQ(loadLog.find("Run episode-resume script <ScriptEpisode3Resume>\n",
-                           loaded),
-              loadLog.find("Run episode-resume", loaded));
-    EXPECT_NE(loadLog.find("Run episode-resume", loaded), std::string::npos);
-    const std::size_t started = loadLog.find("room-startup", loaded);
-    ASSERT_NE(started, std::string::npos);
-    const std::string startLine = "room-startup script <Script" + room + ">";
-    EXPECT_EQ(loadLog.compare(started, startLine.size(), startLine), 0)
-        << loadLog.substr(started);
-    EXPECT_EQ(WithoutDate(Savegame(slot + 4)), WithoutDate(saved)) << room;
-  }
+    ExpectEachSavegameLoadsTheSameState(3, savedRooms, menuConfig);
 }

@@ -218,4 +218,18 @@ const ItemPicture* FindItemPicture(const std::string& sprite)
     return nullptr;
 }
 
+rooms::RoomGraphic LyingItemGraphic(const std::string& sprite, int footX, int footY)
+{
+    constexpr int standInSize = 48;
+    const ItemPicture* picture = FindItemPicture(sprite);
+    const int width = picture != nullptr ? picture->width : standInSize;
+    const int height = picture != nullptr ? picture->height : standInSize;
+    rooms::RoomGraphic graphic{sprite, footX - width / 2, footY - height, width, height, 1, [](cairo_t*, int) {}};
+    if (picture != nullptr) {
+        graphic.frames = picture->frames;
+        graphic.draw = picture->draw;
+    }
+    return graphic;
+}
+
 } // namespace content::items

@@ -4,6 +4,8 @@
 // (0, 0)-(width, height) at the size it has there. The inventory icon and
 // the combine pointer are the same drawing made to fit (ItemIcon.h).
 
+#include "rooms/RoomDescription.h"
+
 #include <cairo.h>
 
 #include <functional>
@@ -25,5 +27,9 @@ const std::vector<ItemPicture>& Episode2ItemPictures();
 const std::vector<ItemPicture>& Episode3ItemPictures();
 // The picture of `sprite`, or null.
 const ItemPicture* FindItemPicture(const std::string& sprite);
+// The room graphic of item `sprite` lying with its foot (the middle of its
+// bottom edge) at (footX, footY); a blank stand-in while the item has no
+// picture yet, so that its room can still be drawn.
+rooms::RoomGraphic LyingItemGraphic(const std::string& sprite, int footX, int footY);
 
 } // namespace content::items

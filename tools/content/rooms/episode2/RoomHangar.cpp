@@ -473,20 +473,6 @@ void Bench(cairo_t* cairo, int /*frame*/)
     StrokeBand(cairo, tone::steelLight, 1.5, 4.0);
 }
 
-RoomGraphic Canister()
-{
-    const items::ItemPicture* picture = items::FindItemPicture("kanister");
-    const int pictureWidth = picture != nullptr ? picture->width : 48;
-    const int pictureHeight = picture != nullptr ? picture->height : 48;
-    RoomGraphic graphic{"kanister", canisterX - pictureWidth / 2, canisterFootY - pictureHeight, pictureWidth,
-                        pictureHeight, 1, {}};
-    if (picture != nullptr) {
-        graphic.frames = picture->frames;
-        graphic.draw = picture->draw;
-    }
-    return graphic;
-}
-
 } // namespace
 
 RoomDescription RoomHangar()
@@ -517,7 +503,7 @@ RoomDescription RoomHangar()
         {"regal", 190, 198, 124, 272, 1, Shelf},
         {"zephyra", 318, 188, 454, 300, 4, Zephyra},
         {"werkbank", 776, 256, 124, 218, 1, Bench},
-        Canister(),
+        items::LyingItemGraphic("kanister", canisterX, canisterFootY),
     };
     room.ambience = Ambience::hangar;
     return room;

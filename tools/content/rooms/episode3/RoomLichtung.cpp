@@ -496,21 +496,6 @@ void TimeHole(cairo_t* cairo, int frame)
     cairo_stroke(cairo);
 }
 
-RoomGraphic Bread()
-{
-    const items::ItemPicture* picture = items::FindItemPicture("pausenbrot");
-    const int pictureWidth = picture != nullptr ? picture->width : 48;
-    const int pictureHeight = picture != nullptr ? picture->height : 32;
-    RoomGraphic graphic{"pausenbrot", static_cast<int>(stumpX) - pictureWidth / 2,
-                        static_cast<int>(stumpTopY) + 4 - pictureHeight, pictureWidth, pictureHeight, 1,
-                        [](cairo_t*, int) {}};
-    if (picture != nullptr) {
-        graphic.frames = picture->frames;
-        graphic.draw = picture->draw;
-    }
-    return graphic;
-}
-
 } // namespace
 
 RoomDescription RoomLichtung()
@@ -540,7 +525,7 @@ RoomDescription RoomLichtung()
         {"taxi", static_cast<int>(craterX) - 165, taxiFootY - 250, 330, 250, 1, CrashedTaxi},
         {"rauch", static_cast<int>(craterX) - 195, 100, 180, taxiFootY + 1 - 100, smokeFrames, Smoke},
         {"zeitloch", 290, 80, 260, 240, holeFrames, TimeHole},
-        Bread(),
+        items::LyingItemGraphic("pausenbrot", static_cast<int>(stumpX), static_cast<int>(stumpTopY) + 4),
     };
     room.ambience = Ambience::forest;
     return room;

@@ -619,31 +619,6 @@ void Trough(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, ironLight, iron, 2.0);
 }
 
-// The charcoal's own picture comes with the episode's items; until it is
-// drawn, a plain black lump stands in.
-void CoalLump(cairo_t* cairo, int /*frame*/)
-{
-    cairo_move_to(cairo, 6.0, 26.0);
-    cairo_curve_to(cairo, 2.0, 12.0, 16.0, 4.0, 24.0, 6.0);
-    cairo_curve_to(cairo, 36.0, 4.0, 42.0, 18.0, 38.0, 26.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0x4A4650, 0x2A2630, 2.0);
-}
-
-RoomGraphic Coal()
-{
-    const items::ItemPicture* picture = items::FindItemPicture("kohle");
-    const int pictureWidth = picture != nullptr ? picture->width : 44;
-    const int pictureHeight = picture != nullptr ? picture->height : 30;
-    RoomGraphic graphic{"kohle", coalX - pictureWidth / 2, coalFootY - pictureHeight, pictureWidth, pictureHeight, 1,
-                        CoalLump};
-    if (picture != nullptr) {
-        graphic.frames = picture->frames;
-        graphic.draw = picture->draw;
-    }
-    return graphic;
-}
-
 } // namespace
 
 RoomDescription RoomSchmiede()
@@ -682,7 +657,7 @@ RoomDescription RoomSchmiede()
         {"esse", 436, 70, static_cast<int>(forgeWidth), static_cast<int>(forgeHeight), forgeFrames, Forge},
         {"amboss", 690, 488, 120, 112, 1, Anvil},
         {"wassertrog", 848, 564, 170, 88, 1, Trough},
-        Coal(),
+        items::LyingItemGraphic("kohle", coalX, coalFootY),
     };
     room.ambience = Ambience::smithy;
     return room;
