@@ -21,9 +21,7 @@ constexpr const char* rauch = "RoomLichtung|rauch";
 // and bills the trip, KIRA names the year, and Juna sees the castle where
 // the Baron's agent hides with the crystal.
 class ScriptEpisode3Init : public Script {
-    static constexpr float fallSpeed = 700.0f;
-    // The taxi starts this far above its crater, in the sky under the hole.
-    static constexpr int fallHeight = 700;
+    static constexpr float fallSpeed = 420.0f;
     static constexpr float shakeSeconds = 0.5f;
     static constexpr float closingSeconds = 1.2f;
 
@@ -40,7 +38,8 @@ class ScriptEpisode3Init : public Script {
             Hide(rocko);
             Hide(kira);
             Hide(rauch);
-            SetPosition(taxi, taxiX, taxiY - fallHeight);
+            // It tumbles out of the time hole and down into its crater.
+            SetPosition(taxi, GetPositionX(zeitloch), GetPositionY(zeitloch));
             PlaySound("audioevent_absturz");
             MoveTo(taxi, taxiX, taxiY, fallSpeed);
             WaitForIdle(taxi);
@@ -61,9 +60,9 @@ class ScriptEpisode3Init : public Script {
 
             // The hole in the sky swirls shut behind them.
             PlaySound("audioevent_zeitloch");
+            Talk("itemSheet H 41");
             Wait(closingSeconds);
             Hide(zeitloch);
-            Talk("itemSheet H 41");
             WaitForTalk(player);
             Talk("itemSheet I 41");
             WaitForTalk("Kira");

@@ -17,17 +17,19 @@ constexpr const char* laken = "RoomDorf|laken";
 constexpr const char* marktstand = "RoomDorf|marktstand";
 
 // Where the fed goose goes: beside the market stall, on the side facing the
-// washing line, so it waddles no farther than it must. Its position is a
-// query, read once per script, and the same spot comes out whether the
-// goose still stands at the line or already beside the stall.
+// washing line, a little behind the spot where Juna stands to look at the
+// stall. Its position is a query, read once per script, and the same spot
+// comes out whether the goose still stands at the line or already beside
+// the stall.
 struct GooseSpot {
     int x;
     int y;
 };
-constexpr int besideStall = 130;
+constexpr int besideStall = 200;
+constexpr int behindStall = 46;
 GooseSpot GooseSpotBeside(int gooseX, int stallX, int stallY)
 {
-    return {gooseX < stallX ? stallX - besideStall : stallX + besideStall, stallY};
+    return {gooseX < stallX ? stallX - besideStall : stallX + besideStall, stallY - behindStall};
 }
 
 // The goose stays by the stall once fed, and the sheet stays gone once
@@ -151,12 +153,22 @@ class ScriptZwillingeDorf : public Script {
 // the whole rope runs off the drum, and the bucket splashes into the well.
 // Mia photographs the result. There is one rope only.
 class ScriptSeilBekommen : public Script {
+    // Where the two stand at the winch: either side of the well's front.
+    static constexpr int winchSide = 50;
+    static constexpr int inFront = 24;
+
     void Run(const std::string&) override
     {
         if (GetFlag(seilBekommen) != 0) {
             Talk("itemSheet J 12");
             WaitForTalk("Lotte");
         } else {
+            const int wellX = GetPositionX(brunnen);
+            const int wellY = GetPositionY(brunnen) + inFront;
+            WalkTo(lotte, wellX + winchSide, wellY);
+            WalkTo(mia, wellX - winchSide, wellY);
+            WaitForIdle(lotte);
+            WaitForIdle(mia);
             Talk("itemSheet D 12");
             WaitForTalk("Lotte");
             Talk("itemSheet E 12");

@@ -66,6 +66,8 @@ class ScriptAnmelden : public Script {
             RemoveItem(helm);
             PlaySound("audioevent_ruestung");
             SetFlag(angemeldet, 1);
+            Talk("itemSheet K 33");
+            WaitForTalk(player);
             Talk("itemSheet E 33");
             WaitForTalk("Herold");
             Talk("itemSheet F 33");
@@ -145,8 +147,10 @@ class ScriptTurnierPruefen : public Script {
 // takes her place at the throwing machine: the contest begins.
 class ScriptTurnier : public Script {
     static constexpr float fanfareSeconds = 1.5f;
-    // Juna stands at the machine's side, clear of its arm.
+    // Juna stands at the machine's side, clear of its arm, on the grass in
+    // front of its wheels.
     static constexpr int besideMachine = 110;
+    static constexpr int inFront = 20;
 
     void Run(const std::string&) override
     {
@@ -158,7 +162,7 @@ class ScriptTurnier : public Script {
         PlaySound("audioevent_fanfare");
         Wait(fanfareSeconds);
         PlaySound("audioevent_jubel3");
-        WalkTo(player, machineX - besideMachine, machineY);
+        WalkTo(player, machineX - besideMachine, machineY + inFront);
         WaitForIdle(player);
         Talk("itemSheet G 43");
         WaitForTalk(player);

@@ -97,7 +97,7 @@ TEST_F(Episode3StoryTest, KiraFollowsTheChartAndBothChainsInEitherOrderOpenTheCo
     EXPECT_TRUE(Items().empty());
     Inventory::GetInstance().AddItem(episode3::pausenbrot);
     Play("ScriptGansFuettern");
-    EXPECT_EQ(At(goose), std::pair(570.0f, 580.0f));
+    EXPECT_EQ(At(goose), std::pair(500.0f, 534.0f));
     Play("ScriptWaescheleineBenutzen");
     Play("ScriptWaescheleineBenutzen");
     EXPECT_EQ(Items(), std::vector<std::string>{episode3::leintuch});
@@ -167,7 +167,7 @@ TEST_F(Episode3StoryTest, TheTaxiFallsOnceAndEveryRoomShowsItsFlagsAfterLoading)
         Set(flag, 1);
     Play("ScriptRoomDorf");
     Play("ScriptRoomTurnierwiese");
-    EXPECT_EQ(At(goose), std::pair(570.0f, 580.0f));
+    EXPECT_EQ(At(goose), std::pair(500.0f, 534.0f));
     EXPECT_TRUE(Hidden("RoomDorf|laken"));
     EXPECT_FALSE(Hidden("RoomTurnierwiese|wurfseil"));
 }

@@ -15,13 +15,6 @@ namespace {
 
 using namespace walkthrough;
 
-// Conversation choices lie in a band at the top, 15 pixels apart, centred
-// on y 59 (Walkthrough.h): the first of n at 59 - 7.5 (n - 1).
-constexpr int Choice(int index, int count)
-{
-    return 59 - 15 * (count - 1) / 2 + 15 * index;
-}
-
 // Doors: the gate of the festival square, the terminal's three, and the
 // doors of the taxi stand and the hangar back into the terminal.
 constexpr int festplatzGate[] = {940, 420};
@@ -30,7 +23,6 @@ constexpr int terminalToHangar[] = {721, 350};
 constexpr int terminalToTaxis[] = {963, 350};
 constexpr int taxisToTerminal[] = {100, 380};
 constexpr int hangarToTerminal[] = {960, 350};
-constexpr int doorWait = 320;
 
 // A conversation's choice and the lines it starts, each cut short by the
 // period key; more presses than lines do no harm.

@@ -16,13 +16,6 @@ namespace {
 
 using namespace walkthrough;
 
-// Conversation choices lie in a band at the top, 15 pixels apart, centred
-// on y 59 (Walkthrough.h): the first of n at 59 - 7.5 (n - 1).
-constexpr int Choice(int index, int count)
-{
-    return 59 - 15 * (count - 1) / 2 + 15 * index;
-}
-
 // Doors: the clearing's gate, the village's to the smithy and the meadow,
 // and the ways back from these two.
 constexpr int clearingToVillage[] = {962, 480};
@@ -30,23 +23,16 @@ constexpr int villageToSmithy[] = {826, 420};
 constexpr int villageToMeadow[] = {470, 420};
 constexpr int smithyToVillage[] = {90, 380};
 constexpr int meadowToVillage[] = {80, 380};
-constexpr int doorWait = 320;
 
 // People and the things Juna uses.
-constexpr int lotte[] = {386, 470};
+constexpr int lotte[] = {300, 540};
 constexpr int smith[] = {770, 440};
-constexpr int herald[] = {824, 500};
+constexpr int herald[] = {900, 500};
 constexpr int machine[] = {592, 480};
 
 // A conversation's choice and the lines it starts, each cut short by the
 // period key; more presses than lines do no harm.
 constexpr int lines = 10;
-
-// `count` lines of a scripted scene cut short one by one with `key`.
-std::vector<Step> Skip(int count, int key = keyPeriod)
-{
-    return std::vector<Step>(count, Step{Act::key, key, 0, 30});
-}
 
 std::vector<Step> EpisodeThree()
 {
@@ -54,7 +40,7 @@ std::vector<Step> EpisodeThree()
     const auto add = [&steps](const std::vector<Step>& more) { steps.insert(steps.end(), more.begin(), more.end()); };
     // The fall out of the time hole and the talk in the clearing, skipped
     // line by line once the taxi has landed.
-    add({{Act::shoot, 0, 0, 40}, {Act::shoot, 0, 0, 80}});
+    add({{Act::shoot, 0, 0, 20}, {Act::shoot, 0, 0, 100}});
     add(Skip(16, keyEnter));
     add({{Act::shoot, 0, 0, 0},
          // The clearing: Rocko's bread from the stump.
@@ -65,6 +51,7 @@ std::vector<Step> EpisodeThree()
          {Act::shoot, 0, 0, 0},
          {Act::select, slot1, 0, 0},
          {Act::use, 640, 570, 400},
+         {Act::shoot, 0, 0, 0},
          {Act::use, 620, 420, 200},
          {Act::save, 2, 0, 10},
          {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
@@ -74,40 +61,45 @@ std::vector<Step> EpisodeThree()
          {Act::key, keyPeriod, 0, 30},         // his greeting
          {Act::talk, lines, Choice(0, 6), 20}, // "Ich will beim Turnier mitwerfen!"
          {Act::talk, lines, Choice(5, 6), 20}, // "Gehabt Euch wohl, Herold."
-         {Act::use, machine[0], machine[1], 200},
-         {Act::key, keyPeriod, 0, 30},
-         {Act::save, 3, 0, 10},
-         {Act::click, meadowToVillage[0], meadowToVillage[1], doorWait},
+         {Act::use, machine[0], machine[1], 200}});
+    add(Skip(1));
+    add({{Act::click, meadowToVillage[0], meadowToVillage[1], doorWait},
          // The twins race at the well's winch until the rope comes free.
-         {Act::click, lotte[0], lotte[1], 200},
-         {Act::key, keyPeriod, 0, 30},
-         {Act::key, keyPeriod, 0, 30},
-         {Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche ein Seil ..."
+         {Act::click, lotte[0], lotte[1], 200}});
+    add(Skip(2));
+    add({{Act::talk, lines, Choice(0, 6), 20}}); // "Ich brauche ein Seil ..."
+    add(Skip(4));                                  // they walk to the winch first
+    add({{Act::shoot, 0, 0, 0},
          {Act::click, villageToSmithy[0], villageToSmithy[1], doorWait},
          // The smithy: the charcoal, and the smith's old helmet for the witch.
          {Act::shoot, 0, 0, 0},
          {Act::use, 668, 500, 200},
-         {Act::click, smith[0], smith[1], 200},
-         {Act::key, keyPeriod, 0, 30},
-         {Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche einen Helm. ..."
-         {Act::save, 4, 0, 10},
+         {Act::click, smith[0], smith[1], 200}});
+    add(Skip(1));
+    add({{Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche einen Helm. ..."
+         {Act::save, 3, 0, 10},
          // Charcoal on the sheet: the tabard.
          {Act::select, slot3, 0, 0},
          {Act::use, slot1, slotY, 20},
          {Act::click, smithyToVillage[0], smithyToVillage[1], doorWait},
          {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
-         // The rope on the machine, then the knight to the herald: the contest.
+         // The rope on the machine; the herald still wants a knight.
          {Act::select, slot1, 0, 0},
          {Act::use, machine[0], machine[1], 200}});
     add(Skip(3));
-    add({{Act::select, slot2, 0, 0}, {Act::use, herald[0], herald[1], 200}});
-    add(Skip(14));
+    add({{Act::save, 4, 0, 10},
+         // The knight to the herald: the contest begins.
+         {Act::select, slot2, 0, 0},
+         {Act::use, herald[0], herald[1], 200}});
+    add(Skip(6));
+    add({{Act::shoot, 0, 0, 0}});
+    add(Skip(10));
     add({{Act::shoot, 0, 0, 1500}});
     return steps;
 }
 
 // The rooms the four savegames were made in.
-const std::vector<std::string> savedRooms = {"RoomLichtung", "RoomDorf", "RoomTurnierwiese", "RoomSchmiede"};
+const std::vector<std::string> savedRooms = {"RoomLichtung", "RoomDorf", "RoomSchmiede", "RoomTurnierwiese"};
 
 } // namespace
 
@@ -134,16 +126,24 @@ TEST_F(Episode3RunTest, PlaysFromTheTimeHoleToTheContestAndEachRoomsSavegameLoad
 
     // Saved in the smithy: the goose fed, the sheet, rope and helmet won,
     // the herald and the machine asked; the tabard still to be painted.
-    const std::string smithy = Savegame(4);
-    for (const char* done :
-         {"RoomLichtung|EinleitungGesehen", "RoomDorf|GansSatt", "RoomDorf|LakenGenommen", "RoomDorf|SeilBekommen",
-          "RoomSchmiede|HelmBekommen", "RoomTurnierwiese|RitterVerlangt", "RoomTurnierwiese|SeilGerissen"})
+    const std::string smithy = Savegame(3);
+    for (const char* done : {"RoomLichtung|EinleitungGesehen", "RoomDorf|GansSatt", "RoomDorf|LakenGenommen",
+                             "RoomDorf|SeilBekommen", "RoomSchmiede|HelmBekommen", "RoomTurnierwiese|RitterVerlangt",
+                             "RoomTurnierwiese|SeilGerissen"})
         EXPECT_EQ(FlagValue(smithy, done), 1) << done << "\n" << smithy;
-    for (const char* open :
-         {"RoomDorf|WappenrockGemalt", "RoomTurnierwiese|Angemeldet", "RoomTurnierwiese|MaschineRepariert"})
-        EXPECT_EQ(FlagValue(smithy, open), 0) << open << "\n" << smithy;
+    EXPECT_EQ(FlagValue(smithy, "RoomDorf|WappenrockGemalt"), 0) << smithy;
     for (const char* item : {"RoomDorf|Leintuch", "RoomDorf|Seil", "RoomSchmiede|Kohle", "RoomSchmiede|Helm"})
         EXPECT_TRUE(Contains(smithy, std::string("\" \"") + item + "\"\n")) << item << "\n" << smithy;
+    // Saved on the meadow with the machine repaired: the tabard and the
+    // helmet wait for the herald.
+    const std::string meadow = Savegame(4);
+    for (const char* done : {"RoomDorf|WappenrockGemalt", "RoomTurnierwiese|MaschineRepariert"})
+        EXPECT_EQ(FlagValue(meadow, done), 1) << done << "\n" << meadow;
+    for (const char* open : {"RoomTurnierwiese|Angemeldet", "RoomTurnierwiese|Turnierbeginn"})
+        EXPECT_EQ(FlagValue(meadow, open), 0) << open << "\n" << meadow;
+    EXPECT_TRUE(Contains(meadow, "    \"count\" 2\n    \"item 0000\" \"RoomSchmiede|Helm\"\n"
+                                 "    \"item 0001\" \"RoomDorf|Wappenrock\"\n"))
+        << meadow;
 
     ExpectEachSavegameLoadsTheSameState(3, savedRooms, menuConfig);
 }

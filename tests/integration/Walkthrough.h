@@ -23,6 +23,17 @@ inline constexpr int slot3 = 585;
 inline constexpr int slot4 = 725;
 inline constexpr int slotY = 710;
 
+// Conversation choices lie in a band at the top, 15 pixels apart, centred
+// on y 59: the first of n at 59 - 7.5 (n - 1).
+constexpr int Choice(int index, int count)
+{
+    return 59 - 15 * (count - 1) / 2 + 15 * index;
+}
+
+// Frames to wait after clicking a door: the walk there, the door opening
+// and the next room fading in.
+inline constexpr int doorWait = 320;
+
 enum class Act {
     key,    // press key x, then wait
     click,  // left click, then wait (a door, a conversation's choice, a menu)
@@ -39,6 +50,12 @@ struct Step {
     int y;
     int wait; // frames after the step
 };
+
+// `count` lines of a scripted scene cut short one by one with `key`.
+inline std::vector<Step> Skip(int count, int key = keyPeriod)
+{
+    return std::vector<Step>(count, Step{Act::key, key, 0, 30});
+}
 
 // The savegame browser's slot 1 to 9, three to a row, and the "Ja" of the
 // question it asks then.

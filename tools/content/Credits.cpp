@@ -12,7 +12,7 @@ namespace {
 // Each line is laid out alone in a box 824 pixels wide, so a line stays
 // short; only characters the credits fonts have, and no markup characters
 // ('<', '>', '&'). An empty line is a gap of one line.
-constexpr std::array<std::string_view, 60> lines = {
+constexpr std::array<std::string_view, 62> lines = {
     "{Astrokutter Zephyra",
     "Ein Weltraumabenteuer",
     "für die ganze Familie",
@@ -40,7 +40,8 @@ constexpr std::array<std::string_view, 60> lines = {
     "{Stimmen",
     "Juna, Lotte, Mia, Kapitän Baltasar,",
     "KIRA, Rocko, Baron von Blech,",
-    "Häuptling Kalani und Herold Humbert",
+    "Häuptling Kalani, Herold Humbert",
+    "und Schmied Eisenhart",
     "gesprochen von espeak-ng",
     "",
     "{Besetzung",
@@ -52,6 +53,7 @@ constexpr std::array<std::string_view, 60> lines = {
     "Baron von Blech - Sammler",
     "Häuptling Kalani - Richter beim Tanz",
     "Herold Humbert - Hüter des Passworts",
+    "Schmied Eisenhart - fürchtet Hexen",
     "die Alien-Schleimlinge - sie selbst",
     "",
     "{Freie Software, mit Dank",

@@ -6,6 +6,7 @@
 
 #include "adventure/CastAnimations.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 

@@ -804,6 +804,9 @@ RoomDescription RoomDorf()
         {"laken", lineLeft + 26, lineTop, 160, lineFootY + 1 - lineTop, sheetFrames, Sheet},
         {"gans", gooseX - 45, gooseFootY - 80, 90, 80, gooseFrames, Goose},
         {"marktstand", 876, 496, 148, 150, 1, MarketStall},
+        // Burg Felsenstein above the village wall belongs to the painted
+        // background; this blank graphic only lets the pointer find it.
+        {"burg", 400, 85, 165, 215, 1, [](cairo_t*, int) {}},
     };
     room.ambience = Ambience::medievalVillage;
     return room;
@@ -823,12 +826,13 @@ levels::RoomStaging DorfStaging()
          {"Wappenrock", "Wappenrock", dorf, items::Pickup::none, "wappenrock", false},
          {"Seil", "Brunnenseil", dorf, items::Pickup::none, "seil", false}},
         // The twins by the well, where they race each other at the winch.
-        {{castanimations::lotte, "Lotte", "Lotte", dorf, {386, 540}, Entity::left, -130, {330, 566}},
-         {castanimations::mia, "Mia", "Mia", dorf, {196, 632}, Entity::right, -130, {276, 636}}},
+        {{castanimations::lotte, "Lotte", "Lotte", dorf, {300, 612}, Entity::right, -130, {380, 620}},
+         {castanimations::mia, "Mia", "Mia", dorf, {190, 634}, Entity::down, -130, {110, 640}}},
         {{"gans", "Gans", {566, 604}, Entity::right},
          {"waescheleine", "W\xe4scheleine", {712, 580}, Entity::up},
          {"brunnen", "Brunnen", {250, 562}, Entity::up},
-         {"marktstand", "Marktstand", {806, 646}, Entity::right}},
+         {"marktstand", "Marktstand", {850, 630}, Entity::right},
+         {"burg", "Burg Felsenstein", {470, 590}, Entity::up}},
     };
 }
 

@@ -507,9 +507,12 @@ RoomDescription RoomLichtung()
     room.height = height;
     room.paint = Paint;
     // The clearing in front of the oak and the crater, above the brook.
-    room.floor = {{{0.0, 532.0}, {210.0, 524.0}, {330.0, 516.0}, {490.0, 546.0}, {800.0, 548.0}, {900.0, 536.0},
-                   {1024.0, 546.0}, {1024.0, 652.0}, {250.0, 652.0}, {150.0, 606.0}, {0.0, 576.0}}};
-    room.leads = {{{150.0, 560.0}, {330.0, 592.0}, {512.0, 612.0}, {640.0, 574.0}, {800.0, 574.0}, {900.0, 580.0},
+    // Nobody walks into the crater behind the taxi: the floor keeps to the
+    // grass in front of its rim.
+    room.floor = {{{0.0, 516.0}, {210.0, 506.0}, {330.0, 500.0}, {470.0, 548.0}, {520.0, 562.0}, {650.0, 570.0},
+                   {780.0, 562.0}, {830.0, 546.0}, {900.0, 536.0}, {1024.0, 546.0}, {1024.0, 652.0}, {250.0, 652.0},
+                   {150.0, 606.0}, {0.0, 576.0}}};
+    room.leads = {{{150.0, 560.0}, {330.0, 592.0}, {512.0, 612.0}, {640.0, 600.0}, {800.0, 600.0}, {900.0, 580.0},
                    {1000.0, 566.0}},
                   {{512.0, 612.0}, {512.0, 648.0}}};
     room.backY = 520;
@@ -521,6 +524,9 @@ RoomDescription RoomLichtung()
         FieldGate("gatter_dorf", "DORF", gateX, gateY, 92, 150, false),
         {"eiche", 0, 20, 350, 500, 1, Oak},
         {"pilze", 196, 486, 122, 66, 1, Mushrooms},
+        // Burg Felsenstein belongs to the painted valley; this blank graphic
+        // only lets the pointer find it.
+        {"burg", 715, 150, 200, 215, 1, [](cairo_t*, int) {}},
         {"bach", 0, 570, 320, 198, brookFrames, Brook},
         {"taxi", static_cast<int>(craterX) - 165, taxiFootY - 250, 330, 250, 1, CrashedTaxi},
         {"rauch", static_cast<int>(craterX) - 195, 100, 180, taxiFootY + 1 - 100, smokeFrames, Smoke},
@@ -541,8 +547,9 @@ levels::RoomStaging LichtungStaging()
         // Rocko stays by his taxi; KIRA hovers by the brook. Both stand
         // aside of the clearing's front middle, where Juna starts.
         {{castanimations::rocko, "Rocko", "Rocko", lichtung, {770, 618}, Entity::left, -190, {690, 622}},
-         {castanimations::kira, "Kira", "KIRA", lichtung, {286, 630}, Entity::right, -150, {366, 634}}},
-        {{"taxi", "Rockos Taxi", {600, 566}, Entity::up},
+         {castanimations::kira, "Kira", "KIRA", lichtung, {120, 590}, Entity::right, -150, {200, 600}}},
+        {{"taxi", "Rockos Taxi", {600, 596}, Entity::up},
+         {"burg", "Burg Felsenstein", {800, 600}, Entity::up},
          {"zeitloch", "Zeitloch", {430, 580}, Entity::up},
          {"eiche", "Alte Eiche", {150, 556}, Entity::up},
          {"bach", "Bach", {190, 596}, Entity::leftDown},

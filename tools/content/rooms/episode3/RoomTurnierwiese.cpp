@@ -749,9 +749,9 @@ RoomDescription RoomTurnierwiese()
                   {{10.0, 490.0}, {474.0, 490.0}, {474.0, 652.0}, {10.0, 652.0}},
                   {{710.0, 490.0}, {1014.0, 490.0}, {1014.0, 652.0}, {710.0, 652.0}}};
     room.leads = {{{80.0, 494.0}, {140.0, 590.0}, {296.0, 604.0}, {380.0, 626.0}, {470.0, 636.0}, {592.0, 636.0},
-                   {718.0, 630.0}, {744.0, 616.0}},
+                   {718.0, 630.0}, {800.0, 630.0}},
                   {{296.0, 604.0}, {296.0, 516.0}},
-                  {{718.0, 630.0}, {716.0, 540.0}, {700.0, 506.0}},
+                  {{718.0, 630.0}, {716.0, 540.0}, {676.0, 506.0}},
                   {{716.0, 540.0}, {784.0, 506.0}, {926.0, 508.0}}};
     room.backY = 490;
     room.frontY = 720;
@@ -764,7 +764,7 @@ RoomDescription RoomTurnierwiese()
         {"tribuene", 160, 216, 270, 270, 1, Stand},
         {"fahnen", 168, 136, 280, 80, bannerFrames, Banners},
         {"burg", 450, 20, 300, 302, 1, Castle},
-        {"strohpuppe", 664, 370, 72, 114, 1, StrawKnight},
+        {"strohpuppe", 640, 370, 72, 114, 1, StrawKnight},
         {"zielscheibe", 744, 368, 80, 116, 1, Target},
         {"zelte", 830, 266, 190, 220, 1, Tents},
         {"wurfmaschine", machineX, machineY, machineWidth, machineHeight, 1, Machine},
@@ -782,14 +782,14 @@ levels::RoomStaging TurnierwieseStaging()
         {{"TorDorf", "Ins Dorf", turnierwiese, FullName("RoomDorf", "TorTurnierwiese"), {80, 494}, {140, 590},
           "tor_dorf"}},
         {},
-        {{castanimations::herold, "Herold", "Herold Humbert", turnierwiese, {824, 598}, Entity::left, -200,
-          {744, 616}}},
+        {{castanimations::herold, "Herold", "Herold Humbert", turnierwiese, {900, 620}, Entity::left, -200,
+          {800, 630}}},
         {{"wurfmaschine", "Wurfmaschine", {592, 636}, Entity::up},
          {"tribuene", "Trib\xfcne", {296, 516}, Entity::up},
          {"zielscheibe", "Zielscheibe", {784, 506}, Entity::up},
          {"burg", "Burg Felsenstein", {380, 626}, Entity::up},
          {"zelte", "Ritterzelte", {926, 508}, Entity::up},
-         {"strohpuppe", "Strohritter", {700, 506}, Entity::up}},
+         {"strohpuppe", "Strohritter", {676, 506}, Entity::up}},
     };
 }
 
