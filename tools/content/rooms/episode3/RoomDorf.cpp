@@ -519,14 +519,32 @@ void Well(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, tone::woodLight, tone::wood, 2.0);
 }
 
+// The washing line's posts and the ends of its rope, in its graphic.
+constexpr double leftPost = 22.0;
+constexpr double rightPost = 238.0;
+constexpr double ropeY = 40.0;
+
+// The rope's height at x of the washing line's graphic, as it sags between
+// the posts.
+double RopeHeight(double x)
+{
+    const double t = (x - leftPost) / (rightPost - leftPost);
+    return ropeY + 4.0 * 16.5 * t * (1.0 - t);
+}
+
+// A clothes peg on the rope at x of the graphic it is drawn in, which
+// reaches `shift` pixels further right than the washing line's.
+void Peg(cairo_t* cairo, double x, double shift)
+{
+    RoundedRectangle(cairo, x - 2.5, RopeHeight(x + shift) - 6.0, 5.0, 12.0, 2.0);
+    FillOutlined(cairo, tone::woodLight, tone::wood, 1.5);
+}
+
 // The washing line: two forked posts, the rope sagging between them, and
 // the small laundry on its right end (a shirt and stockings). The big
 // sheet on its left is a graphic of its own.
 void WashingLine(cairo_t* cairo, int /*frame*/)
 {
-    constexpr double leftPost = 22.0;
-    constexpr double rightPost = 238.0;
-    constexpr double ropeY = 40.0;
     const double foot = lineFootY - lineTop;
     for (const double x : {leftPost, rightPost}) {
         RoundedRectangle(cairo, x - 6.0, ropeY - 6.0, 12.0, foot - ropeY + 4.0, 3.0);
@@ -539,14 +557,9 @@ void WashingLine(cairo_t* cairo, int /*frame*/)
     cairo_move_to(cairo, leftPost, ropeY);
     cairo_curve_to(cairo, 90.0, ropeY + 22.0, 170.0, ropeY + 22.0, rightPost, ropeY);
     StrokeBand(cairo, 0xE0C48A, 2.0, 4.5);
-    // The rope's height at x, as the curve above sags.
-    const auto rope = [](double x) {
-        const double t = (x - leftPost) / (rightPost - leftPost);
-        return ropeY + 4.0 * 16.5 * t * (1.0 - t);
-    };
     // A shirt.
     const double shirtX = 192.0;
-    const double shirtTop = rope(shirtX);
+    const double shirtTop = RopeHeight(shirtX);
     cairo_move_to(cairo, shirtX - 24.0, shirtTop);
     cairo_line_to(cairo, shirtX + 24.0, shirtTop);
     cairo_line_to(cairo, shirtX + 34.0, shirtTop + 22.0);
@@ -559,17 +572,16 @@ void WashingLine(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, 0x9CC8E8, 0x5E8EB8, 2.5);
     // Two stockings and an apron.
     for (const double x : {220.0, 230.0}) {
-        cairo_move_to(cairo, x - 4.0, rope(x));
-        cairo_line_to(cairo, x - 4.0, rope(x) + 34.0);
-        cairo_line_to(cairo, x + 4.0, rope(x) + 40.0);
-        cairo_line_to(cairo, x + 5.0, rope(x));
+        cairo_move_to(cairo, x - 4.0, RopeHeight(x));
+        cairo_line_to(cairo, x - 4.0, RopeHeight(x) + 34.0);
+        cairo_line_to(cairo, x + 4.0, RopeHeight(x) + 40.0);
+        cairo_line_to(cairo, x + 5.0, RopeHeight(x));
         cairo_close_path(cairo);
         FillOutlined(cairo, x < 225.0 ? colour::banner : colour::cream, colour::outline, 2.0);
     }
     // Pegs.
     for (const double x : {shirtX - 20.0, shirtX + 20.0, 220.0, 230.0}) {
-        RoundedRectangle(cairo, x - 2.5, rope(x) - 6.0, 5.0, 12.0, 2.0);
-        FillOutlined(cairo, tone::woodLight, tone::wood, 1.5);
+        Peg(cairo, x, 0.0);
     }
 }
 
@@ -582,12 +594,10 @@ void Sheet(cairo_t* cairo, int frame)
     constexpr double left = 18.0;
     constexpr double right = 140.0;
     const double billow = std::sin(frame * 2.0 * pi / sheetFrames);
-    // The rope's height at x, in the line's graphic (whose left edge is
-    // 26 pixels further left).
-    const auto rope = [](double x) {
-        const double t = (x + 26.0 - 22.0) / (238.0 - 22.0);
-        return 40.0 + 4.0 * 16.5 * t * (1.0 - t);
-    };
+    // The rope's height at x: the line's graphic begins 26 pixels further
+    // left.
+    constexpr double shift = 26.0;
+    const auto rope = [](double x) { return RopeHeight(x + shift); };
     const double hem = 168.0 + 6.0 * billow;
     cairo_move_to(cairo, left, rope(left));
     cairo_line_to(cairo, right, rope(right));
@@ -614,8 +624,7 @@ void Sheet(cairo_t* cairo, int frame)
     SetColour(cairo, 0xC8C2B4, 0.8);
     cairo_stroke(cairo);
     for (const double x : {left + 6.0, (left + right) / 2.0, right - 6.0}) {
-        RoundedRectangle(cairo, x - 2.5, rope(x) - 6.0, 5.0, 12.0, 2.0);
-        FillOutlined(cairo, tone::woodLight, tone::wood, 1.5);
+        Peg(cairo, x, shift);
     }
 }
 

@@ -5,6 +5,7 @@
 // the forge and the water trough in the right corner. The only daylight
 // comes through the door and a small window high on the right.
 
+#include "ArchedDoor.h"
 #include "Episode3Rooms.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
@@ -130,11 +131,7 @@ void DoorFrame(cairo_t* cairo)
 {
     const double centre = doorX + doorWidth / 2.0;
     const double radius = doorWidth / 2.0;
-    cairo_move_to(cairo, doorX - 16.0, doorY + doorHeight + 2.0);
-    cairo_line_to(cairo, doorX - 16.0, doorY + radius);
-    cairo_arc(cairo, centre, doorY + radius, radius + 16.0, pi, 2.0 * pi);
-    cairo_line_to(cairo, doorX + doorWidth + 16.0, doorY + doorHeight + 2.0);
-    cairo_close_path(cairo);
+    ArchPath(cairo, doorX, doorY, doorWidth, doorY + doorHeight + 2.0, 16.0);
     FillOutlined(cairo, tone::stoneLight, colour::stone, 3.0);
     for (int stone = 0; stone <= 8; ++stone) {
         const double angle = pi + stone * pi / 8.0;
@@ -249,75 +246,56 @@ void Paint(cairo_t* cairo)
 // a half-timbered house across it and the blue sky.
 void Door(cairo_t* cairo, int frame)
 {
-    const double radius = doorWidth / 2.0;
-    const auto opening = [&] {
-        cairo_move_to(cairo, 0.0, doorHeight);
-        cairo_line_to(cairo, 0.0, radius);
-        cairo_arc(cairo, radius, radius, radius, pi, 2.0 * pi);
-        cairo_line_to(cairo, doorWidth, doorHeight);
-        cairo_close_path(cairo);
-    };
-    cairo_save(cairo);
-    opening();
-    cairo_clip(cairo);
-    // The street outside.
-    cairo_rectangle(cairo, 0.0, 0.0, doorWidth, doorHeight);
-    SetVerticalGradient(cairo, 0.0, 120.0, 0x8CD0F2, 0xE9F7FF);
-    cairo_fill(cairo);
-    cairo_rectangle(cairo, 14.0, 40.0, 96.0, 140.0);
-    FillOutlined(cairo, colour::cream, colour::sand, 2.5);
-    for (const double x : {14.0, 60.0, 108.0}) {
-        cairo_move_to(cairo, x, 40.0);
-        cairo_line_to(cairo, x, 180.0);
-    }
-    cairo_move_to(cairo, 14.0, 110.0);
-    cairo_line_to(cairo, 110.0, 110.0);
-    cairo_move_to(cairo, 14.0, 40.0);
-    cairo_line_to(cairo, 60.0, 110.0);
-    StrokeBand(cairo, tone::wood, 4.0, 7.0);
-    cairo_move_to(cairo, 0.0, 48.0);
-    cairo_line_to(cairo, 62.0, 6.0);
-    cairo_line_to(cairo, 124.0, 48.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xE2C069, 0xB8923E, 2.5);
-    cairo_rectangle(cairo, 0.0, 170.0, doorWidth, doorHeight - 170.0);
-    SetVerticalGradient(cairo, 170.0, doorHeight, tone::stoneLight, colour::stone);
-    cairo_fill(cairo);
-    Glow(cairo, radius, 150.0, 120.0, colour::cream, 0.4);
-    // The leaf, turning on its hinges at the left: it narrows as it opens.
-    const double open = items::DoorOpening(frame);
-    const double leaf = doorWidth * (1.0 - 0.86 * open);
-    if (leaf > 2.0) {
-        cairo_save(cairo);
-        cairo_scale(cairo, leaf / doorWidth, 1.0);
+    const auto street = [&] {
         cairo_rectangle(cairo, 0.0, 0.0, doorWidth, doorHeight);
-        FillOutlined(cairo, 0xA8703E, 0x7A4E2A, 0.0);
-        cairo_restore(cairo);
-        cairo_set_line_width(cairo, 2.0);
-        for (int plank = 1; plank < 5; ++plank) {
-            cairo_move_to(cairo, leaf * plank / 5.0, 0.0);
-            cairo_line_to(cairo, leaf * plank / 5.0, doorHeight);
+        SetVerticalGradient(cairo, 0.0, 120.0, 0x8CD0F2, 0xE9F7FF);
+        cairo_fill(cairo);
+        cairo_rectangle(cairo, 14.0, 40.0, 96.0, 140.0);
+        FillOutlined(cairo, colour::cream, colour::sand, 2.5);
+        for (const double x : {14.0, 60.0, 108.0}) {
+            cairo_move_to(cairo, x, 40.0);
+            cairo_line_to(cairo, x, 180.0);
         }
-        SetColour(cairo, colour::outline, 0.55);
-        cairo_stroke(cairo);
-        for (const double y : {78.0, 176.0}) {
-            cairo_rectangle(cairo, 0.0, y, leaf, 12.0);
-            FillOutlined(cairo, ironLight, iron, 2.0);
-        }
+        cairo_move_to(cairo, 14.0, 110.0);
+        cairo_line_to(cairo, 110.0, 110.0);
+        cairo_move_to(cairo, 14.0, 40.0);
+        cairo_line_to(cairo, 60.0, 110.0);
+        StrokeBand(cairo, tone::wood, 4.0, 7.0);
+        cairo_move_to(cairo, 0.0, 48.0);
+        cairo_line_to(cairo, 62.0, 6.0);
+        cairo_line_to(cairo, 124.0, 48.0);
+        cairo_close_path(cairo);
+        FillOutlined(cairo, 0xE2C069, 0xB8923E, 2.5);
+        cairo_rectangle(cairo, 0.0, 170.0, doorWidth, doorHeight - 170.0);
+        SetVerticalGradient(cairo, 170.0, doorHeight, tone::stoneLight, colour::stone);
+        cairo_fill(cairo);
+        Glow(cairo, doorWidth / 2.0, 150.0, 120.0, colour::cream, 0.4);
+    };
+    // A ring for a handle, and the leaf's shaded edge, wider the further it
+    // turns.
+    const auto fittings = [&](double edge, double side, double leaf, double open) {
         if (leaf > 30.0) {
-            cairo_arc(cairo, leaf - 18.0, 130.0, 8.0, 0.0, pi);
+            cairo_arc(cairo, edge + side * 18.0, 130.0, 8.0, 0.0, pi);
             StrokeBand(cairo, ironLight, 3.0, 6.5);
         }
-        cairo_move_to(cairo, leaf, 0.0);
-        cairo_line_to(cairo, leaf, doorHeight);
+        cairo_move_to(cairo, edge, 0.0);
+        cairo_line_to(cairo, edge, doorHeight);
         StrokeOutline(cairo, 3.0);
-        // Its shaded edge, wider the further it turns.
-        cairo_rectangle(cairo, leaf, 0.0, 10.0 * open, doorHeight);
+        cairo_rectangle(cairo, edge, 0.0, 10.0 * open, doorHeight);
         FillPlain(cairo, beamDark);
-    }
-    cairo_restore(cairo);
-    opening();
-    StrokeOutline(cairo, 3.0);
+    };
+    DrawArchedDoor(cairo, doorWidth, doorHeight, frame,
+                   {.count = 1,
+                    .turn = 0.86,
+                    .outlineWidth = 0.0,
+                    .squeezed = true,
+                    .planks = 5,
+                    .seamShade = 0.55,
+                    .straps = {78.0, 176.0},
+                    .strapHeight = 12.0,
+                    .strapLight = ironLight,
+                    .strapDark = iron},
+                   street, fittings);
 }
 
 // The rack of old armour: two posts and a crossbar, a breastplate on a

@@ -5,6 +5,7 @@
 // the knights' striped tents on the right, and in the middle of the meadow
 // the village's old throwing machine, its rope torn.
 
+#include "ArchedDoor.h"
 #include "BonusArt.h"
 #include "Episode3Rooms.h"
 #include "SceneShapes.h"
@@ -117,12 +118,7 @@ void VillageWall(cairo_t* cairo)
     cairo_stroke(cairo);
     // The gate's arch of dressed stones and the sign over it.
     const double centre = gateX + gateWidth / 2.0;
-    const double radius = gateWidth / 2.0;
-    cairo_move_to(cairo, gateX - 12.0, gateY + gateHeight + 2.0);
-    cairo_line_to(cairo, gateX - 12.0, gateY + radius);
-    cairo_arc(cairo, centre, gateY + radius, radius + 12.0, pi, 2.0 * pi);
-    cairo_line_to(cairo, gateX + gateWidth + 12.0, gateY + gateHeight + 2.0);
-    cairo_close_path(cairo);
+    ArchPath(cairo, gateX, gateY, gateWidth, gateY + gateHeight + 2.0, 12.0);
     FillOutlined(cairo, 0xE2DDD2, tone::stoneLight, 3.0);
     RoundedRectangle(cairo, centre - 40.0, gateY - 46.0, 80.0, 26.0, 5.0);
     FillOutlined(cairo, timberLight, timber, 2.5);
@@ -216,67 +212,48 @@ void Paint(cairo_t* cairo)
 // and showing the village street with a half-timbered house behind.
 void Gate(cairo_t* cairo, int frame)
 {
-    const double radius = gateWidth / 2.0;
-    const auto opening = [&] {
-        cairo_move_to(cairo, 0.0, gateHeight);
-        cairo_line_to(cairo, 0.0, radius);
-        cairo_arc(cairo, radius, radius, radius, pi, 2.0 * pi);
-        cairo_line_to(cairo, gateWidth, gateHeight);
+    const auto street = [&] {
+        cairo_rectangle(cairo, 0.0, 0.0, gateWidth, gateHeight);
+        SetVerticalGradient(cairo, 0.0, 100.0, skyTop, skyLow);
+        cairo_fill(cairo);
+        cairo_rectangle(cairo, 10.0, 60.0, 96.0, 110.0);
+        FillOutlined(cairo, colour::cream, colour::sand, 2.5);
+        for (const double x : {10.0, 58.0, 106.0}) {
+            cairo_move_to(cairo, x, 60.0);
+            cairo_line_to(cairo, x, 170.0);
+        }
+        cairo_move_to(cairo, 10.0, 116.0);
+        cairo_line_to(cairo, 106.0, 116.0);
+        cairo_move_to(cairo, 58.0, 60.0);
+        cairo_line_to(cairo, 106.0, 116.0);
+        StrokeBand(cairo, timber, 4.0, 7.0);
+        cairo_move_to(cairo, -4.0, 66.0);
+        cairo_line_to(cairo, 58.0, 24.0);
+        cairo_line_to(cairo, 120.0, 66.0);
         cairo_close_path(cairo);
+        FillOutlined(cairo, 0xE2C069, 0xB8923E, 2.5);
+        cairo_rectangle(cairo, 0.0, 168.0, gateWidth, gateHeight - 168.0);
+        SetVerticalGradient(cairo, 168.0, gateHeight, tone::stoneLight, colour::stone);
+        cairo_fill(cairo);
     };
-    cairo_save(cairo);
-    opening();
-    cairo_clip(cairo);
-    cairo_rectangle(cairo, 0.0, 0.0, gateWidth, gateHeight);
-    SetVerticalGradient(cairo, 0.0, 100.0, skyTop, skyLow);
-    cairo_fill(cairo);
-    cairo_rectangle(cairo, 10.0, 60.0, 96.0, 110.0);
-    FillOutlined(cairo, colour::cream, colour::sand, 2.5);
-    for (const double x : {10.0, 58.0, 106.0}) {
-        cairo_move_to(cairo, x, 60.0);
-        cairo_line_to(cairo, x, 170.0);
-    }
-    cairo_move_to(cairo, 10.0, 116.0);
-    cairo_line_to(cairo, 106.0, 116.0);
-    cairo_move_to(cairo, 58.0, 60.0);
-    cairo_line_to(cairo, 106.0, 116.0);
-    StrokeBand(cairo, timber, 4.0, 7.0);
-    cairo_move_to(cairo, -4.0, 66.0);
-    cairo_line_to(cairo, 58.0, 24.0);
-    cairo_line_to(cairo, 120.0, 66.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xE2C069, 0xB8923E, 2.5);
-    cairo_rectangle(cairo, 0.0, 168.0, gateWidth, gateHeight - 168.0);
-    SetVerticalGradient(cairo, 168.0, gateHeight, tone::stoneLight, colour::stone);
-    cairo_fill(cairo);
-    // Each leaf turns on its outer edge and narrows as it opens.
-    const double open = items::DoorOpening(frame);
-    const double leaf = gateWidth / 2.0 * (1.0 - 0.84 * open);
-    for (const double side : {-1.0, 1.0}) {
-        const double hinge = side < 0.0 ? 0.0 : gateWidth;
-        const double edge = hinge - side * leaf;
-        const double left = std::min(hinge, edge);
-        cairo_rectangle(cairo, left, 0.0, leaf, gateHeight);
-        FillOutlined(cairo, 0xA8703E, 0x7A4E2A, 2.5);
-        cairo_set_line_width(cairo, 2.0);
-        for (int plank = 1; plank < 3; ++plank) {
-            cairo_move_to(cairo, left + leaf * plank / 3.0, 0.0);
-            cairo_line_to(cairo, left + leaf * plank / 3.0, gateHeight);
-        }
-        SetColour(cairo, colour::outline, 0.5);
-        cairo_stroke(cairo);
-        for (const double y : {70.0, 160.0}) {
-            cairo_rectangle(cairo, left, y, leaf, 10.0);
-            FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
-        }
+    // A ring near each leaf's free edge.
+    const auto fittings = [&](double edge, double side, double leaf, double /*open*/) {
         if (leaf > 20.0) {
             Circle(cairo, edge + side * 10.0, 120.0, 6.0);
             StrokeBand(cairo, tone::steelLight, 2.5, 5.5);
         }
-    }
-    cairo_restore(cairo);
-    opening();
-    StrokeOutline(cairo, 3.0);
+    };
+    DrawArchedDoor(cairo, gateWidth, gateHeight, frame,
+                   {.count = 2,
+                    .turn = 0.84,
+                    .outlineWidth = 2.5,
+                    .planks = 3,
+                    .seamShade = 0.5,
+                    .straps = {70.0, 160.0},
+                    .strapHeight = 10.0,
+                    .strapLight = tone::steelLight,
+                    .strapDark = colour::steel},
+                   street, fittings);
 }
 
 // A pennant flying from the top of a pole at (x, y), its tail waving by
