@@ -43,6 +43,16 @@ void Glow(cairo_t* cairo, double x, double y, double radius, std::uint32_t rgb, 
     cairo_fill(cairo);
 }
 
+void Shine(cairo_t* cairo, double x0, double y0, double x1, double y1, double width, double alpha)
+{
+    cairo_move_to(cairo, x0, y0);
+    cairo_line_to(cairo, x1, y1);
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cairo, width);
+    SetColour(cairo, tone::white, alpha);
+    cairo_stroke(cairo);
+}
+
 void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)
 {
     // A stroke twice as wide under the fill leaves exactly `width` outside

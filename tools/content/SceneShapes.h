@@ -52,6 +52,10 @@ void Ellipse(cairo_t* cairo, double centreX, double centreY, double radiusX, dou
 // A soft round light: `rgb` at `alpha` in the centre, fading out at `radius`.
 void Glow(cairo_t* cairo, double x, double y, double radius, std::uint32_t rgb, double alpha);
 
+// A highlight on something shiny: a white stroke `width` wide with round
+// ends from (x0, y0) to (x1, y1), at `alpha`.
+void Shine(cairo_t* cairo, double x0, double y0, double x1, double y1, double width, double alpha);
+
 // Fills overlapping sub-paths (circles of a cloud) as one shape: a single
 // outline around the union, none inside it. The path is consumed.
 void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width = 3.0);

@@ -48,17 +48,6 @@ void StarPath(cairo_t* cairo, double x, double y, double outer, double inner, do
     cairo_close_path(cairo);
 }
 
-// A white gloss across a curved or glossy surface.
-void Shine(cairo_t* cairo, double x0, double y0, double x1, double y1, double width, double alpha = 0.55)
-{
-    cairo_move_to(cairo, x0, y0);
-    cairo_line_to(cairo, x1, y1);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cairo, width);
-    SetColour(cairo, tone::white, alpha);
-    cairo_stroke(cairo);
-}
-
 // Juna as the camera caught her, in the rectangle (x, y)-(x + width,
 // y + height): head and collar on a turquoise festival sky, drawn by the
 // same rig as the walking Juna so that the photo shows her own face.
@@ -114,7 +103,7 @@ void Trophy(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, goldLight, gold, 2.5);
     Ellipse(cairo, 27.0, 8.0, 17.0, 4.5);
     FillOutlined(cairo, goldDeep, gold, 2.0);
-    Shine(cairo, 14.5, 13.0, 17.0, 24.0, 2.5);
+    Shine(cairo, 14.5, 13.0, 17.0, 24.0, 2.5, 0.55);
     StarPath(cairo, 27.0, 27.5, 3.5, 1.6);
     FillOutlined(cairo, goldLight, goldDeep, 1.0);
     // The garland, hung from the handles.

@@ -49,17 +49,6 @@ void ShadowUnder(cairo_t* cairo, double x, double y, double halfWidth, double ha
     FillPlain(cairo, colour::nightDeep, 0.3);
 }
 
-// A white gloss along a shiny surface.
-void Gloss(cairo_t* cairo, double x0, double y0, double x1, double y1, double width, double alpha = 0.6)
-{
-    cairo_move_to(cairo, x0, y0);
-    cairo_line_to(cairo, x1, y1);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cairo, width);
-    SetColour(cairo, tone::white, alpha);
-    cairo_stroke(cairo);
-}
-
 // A line drawn by a child's hand in charcoal: twice, a little apart, so
 // that it looks rubbed on rather than ruled.
 void CharcoalStroke(cairo_t* cairo, double width)
@@ -147,7 +136,7 @@ void LunchBread(cairo_t* cairo, int /*frame*/)
     SetColour(cairo, waxPaperShade, 0.9);
     cairo_set_line_width(cairo, 1.0);
     cairo_stroke(cairo);
-    Gloss(cairo, 58.0, 12.0, 59.0, 22.0, 2.0);
+    Shine(cairo, 58.0, 12.0, 59.0, 22.0, 2.0, 0.6);
 }
 
 // A lump of charcoal from the smith's forge: a broken, faceted chunk with
@@ -370,7 +359,7 @@ void Helmet(cairo_t* cairo, int /*frame*/)
         Circle(cairo, x, y, size);
         FillPlain(cairo, rust, 0.6);
     }
-    Gloss(cairo, 15.0, 14.0, 12.0, 22.0, 2.0);
+    Shine(cairo, 15.0, 14.0, 12.0, 22.0, 2.0, 0.6);
 }
 
 // The rope from the well's winch, coiled on the ground: loops lying on one
