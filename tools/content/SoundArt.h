@@ -10,7 +10,9 @@
 // Noise comes from a fixed generator: the same sound always gives the same
 // bytes.
 
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,6 +22,30 @@ namespace content {
 constexpr int soundRate = 22050;
 // The common peak of the sounds, of full scale.
 constexpr double soundPeak = 0.8;
+
+// Noise from a fixed generator, so that the same sound always gives the
+// same bytes: white, or through a one-pole low-pass.
+class NoiseSource {
+public:
+    explicit NoiseSource(std::uint32_t seed) : state(seed) {}
+    double White()
+    {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return static_cast<double>(state) / 2147483648.0 - 1.0;
+    }
+    double LowPass(double cutoffHz)
+    {
+        const double k = 1.0 - std::exp(-2.0 * std::numbers::pi * cutoffHz / soundRate);
+        low += k * (White() - low);
+        return low;
+    }
+
+private:
+    std::uint32_t state;
+    double low = 0.0;
+};
 
 enum class Wave { sine, triangle, soft };
 

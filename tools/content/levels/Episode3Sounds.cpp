@@ -21,22 +21,6 @@ constexpr double held = 1.0e9;
 // high-passed hiss) are made sample by sample here and added to the sound
 // as recordings.
 
-// Noise from a fixed generator, so that the same sound gives the same bytes.
-class Random {
-public:
-    explicit Random(std::uint32_t seed) : state(seed) {}
-    double White()
-    {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return static_cast<double>(state) / 2147483648.0 - 1.0;
-    }
-
-private:
-    std::uint32_t state;
-};
-
 // A two-pole filter: a band-pass whose peak passes at unit gain, or a
 // high-pass.
 class Filter {
@@ -97,7 +81,7 @@ double Sawtooth(double phase, double hertz, double brightness, double highestHz)
 std::vector<float> Honk(double seconds, double fromHz, double peakHz, double toHz, std::uint32_t seed)
 {
     std::vector<float> samples(Frames(seconds));
-    Random random(seed);
+    NoiseSource random(seed);
     Filter nasal = Filter::BandPass(1050.0, 5.0);
     Filter middle = Filter::BandPass(2250.0, 6.0);
     Filter high = Filter::BandPass(3400.0, 7.0);
@@ -128,7 +112,7 @@ std::vector<float> Honk(double seconds, double fromHz, double peakHz, double toH
 std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32_t seed)
 {
     std::vector<float> samples(Frames(seconds));
-    Random random(seed);
+    NoiseSource random(seed);
     Filter highPass = Filter::HighPass(lowHz);
     const double smoothing = 1.0 - std::exp(-2.0 * pi * highHz / soundRate);
     double low = 0.0;
@@ -145,7 +129,7 @@ std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32
 std::vector<float> TrumpetNote(double seconds, double hertz, std::uint32_t seed)
 {
     std::vector<float> samples(Frames(seconds));
-    Random random(seed);
+    NoiseSource random(seed);
     // The bell's resonance brings out the partials around 1.3 kHz, the
     // brassy edge of the tone.
     Filter bell = Filter::BandPass(1300.0, 1.2);
@@ -368,7 +352,7 @@ Sound Ruestung()
     Clang(sound, 0.16, 0.5, visor, 0.6);
     // The rustle: bursts of soft noise as the folds slide over each other.
     std::vector<float> rustle = Hiss(0.8, 900.0, 4500.0, 0x0C10u);
-    Random random(0xF01Du);
+    NoiseSource random(0xF01Du);
     double fold = 0.0;
     for (std::size_t frame = 0; frame < rustle.size(); ++frame) {
         fold += 0.0015 * (random.White() - fold);

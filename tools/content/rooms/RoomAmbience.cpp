@@ -15,29 +15,6 @@ namespace {
 constexpr double pi = 3.14159265358979323846;
 constexpr double fadeSeconds = 0.75;
 
-// Noise from a fixed generator, through a one-pole low-pass.
-class Noise {
-public:
-    explicit Noise(std::uint32_t seed) : state(seed) {}
-    double White()
-    {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return static_cast<double>(state) / 2147483648.0 - 1.0;
-    }
-    double LowPass(double cutoffHz)
-    {
-        const double k = 1.0 - std::exp(-2.0 * pi * cutoffHz / soundRate);
-        low += k * (White() - low);
-        return low;
-    }
-
-private:
-    std::uint32_t state;
-    double low = 0.0;
-};
-
 // A slow swell that repeats `times` times in the loop: 0 to 1.
 double Swell(double t, double times)
 {
@@ -45,13 +22,13 @@ double Swell(double t, double times)
     return s * s;
 }
 
-double Waves(double t, Noise& low, Noise& hiss)
+double Waves(double t, NoiseSource& low, NoiseSource& hiss)
 {
     const double swell = Swell(t, 2.0) * 0.7 + Swell(t + 1.3, 3.0) * 0.3;
     return low.LowPass(420.0) * (0.35 + 1.4 * swell) + hiss.LowPass(3200.0) * 0.25 * swell * swell;
 }
 
-double EngineHum(double t, Noise& low, Noise& /*unused*/)
+double EngineHum(double t, NoiseSource& low, NoiseSource& /*unused*/)
 {
     // Every frequency fits the loop a whole number of times.
     const double throb = 0.8 + 0.2 * std::sin(2.0 * pi * t * 2.0);
@@ -61,12 +38,12 @@ double EngineHum(double t, Noise& low, Noise& /*unused*/)
     return 0.35 * hum * throb + 0.5 * low.LowPass(180.0);
 }
 
-double Wind(double t, Noise& low, Noise& high)
+double Wind(double t, NoiseSource& low, NoiseSource& high)
 {
     return low.LowPass(300.0) * (0.6 + 0.9 * Swell(t, 1.0)) + high.LowPass(1400.0) * 0.35 * Swell(t + 2.0, 2.0);
 }
 
-double VillageMurmur(double t, Noise& low, Noise& voices)
+double VillageMurmur(double t, NoiseSource& low, NoiseSource& voices)
 {
     // Voices: band noise with a syllable rhythm; now and then a bird.
     const double syllables = 0.5 + 0.5 * std::sin(2.0 * pi * 3.0 * t) * std::sin(2.0 * pi * 0.875 * t);
@@ -83,8 +60,8 @@ double VillageMurmur(double t, Noise& low, Noise& voices)
 // The spaceport's rooms layer more noises than episode 1's: two more
 // generators for them.
 struct MoreNoise {
-    Noise third{0x2468ACEu};
-    Noise fourth{0x13579BDu};
+    NoiseSource third{0x2468ACEu};
+    NoiseSource fourth{0x13579BDu};
 };
 
 // A bell over `start` to `end` seconds: 0 outside, 1 in its middle.
@@ -99,7 +76,7 @@ double Bell(double t, double start, double end)
 // The festival square at evening: a big crowd talking (band noise with an
 // uneven syllable rhythm, louder than the village's), now and then a laugh
 // swelling out of it.
-double Festival(double t, Noise& low, Noise& voices, MoreNoise& more)
+double Festival(double t, NoiseSource& low, NoiseSource& voices, MoreNoise& more)
 {
     const double syllables = 0.5 + 0.25 * std::sin(2.0 * pi * 3.0 * t) * std::sin(2.0 * pi * 0.875 * t) +
                              0.25 * std::sin(2.0 * pi * 4.25 * t + 1.0);
@@ -110,7 +87,7 @@ double Festival(double t, Noise& low, Noise& voices, MoreNoise& more)
 
 // The terminal hall: many people far off in a big room (duller and steadier
 // than a square), and the rumble of the landing field through the window.
-double Terminal(double t, Noise& low, Noise& voices, MoreNoise& more)
+double Terminal(double t, NoiseSource& low, NoiseSource& voices, MoreNoise& more)
 {
     const double syllables = 0.5 + 0.5 * std::sin(2.0 * pi * 1.75 * t) * std::sin(2.0 * pi * 0.625 * t);
     const double band = voices.LowPass(650.0) - low.LowPass(180.0);
@@ -119,7 +96,7 @@ double Terminal(double t, Noise& low, Noise& voices, MoreNoise& more)
 
 // The landing pad at dusk: wind in gusts over the open pad, and a ship
 // rumbling past far away.
-double LandingPad(double t, Noise& low, Noise& high, MoreNoise& more)
+double LandingPad(double t, NoiseSource& low, NoiseSource& high, MoreNoise& more)
 {
     const double gust = Swell(t + 3.0, 1.0) * 0.6 + Swell(t + 0.5, 3.0) * 0.4;
     return low.LowPass(320.0) * (0.5 + 0.9 * gust) + high.LowPass(1800.0) * 0.3 * gust * gust +
@@ -128,7 +105,7 @@ double LandingPad(double t, Noise& low, Noise& high, MoreNoise& more)
 
 // The repair hangar: the hall's deep room tone and, once, the hiss of an
 // air wrench.
-double Hangar(double t, Noise& low, Noise& air, MoreNoise& more)
+double Hangar(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
 {
     return 0.7 * low.LowPass(140.0) + 0.2 * air.LowPass(600.0) + 0.35 * more.fourth.LowPass(5000.0) * Bell(t, 3.4, 4.1);
 }
@@ -137,7 +114,7 @@ double Hangar(double t, Noise& low, Noise& air, MoreNoise& more)
 
 // The forest clearing: a brook babbling (band noise whose level bubbles
 // quickly and unevenly) and the leaves rustling in the breeze's gusts.
-double Forest(double t, Noise& leaves, Noise& brook, MoreNoise& more)
+double Forest(double t, NoiseSource& leaves, NoiseSource& brook, MoreNoise& more)
 {
     const double babble = 0.65 + 0.2 * std::sin(2.0 * pi * 7.25 * t) * std::sin(2.0 * pi * 3.125 * t + 0.5) +
                           0.15 * std::sin(2.0 * pi * 11.5 * t + 1.0);
@@ -149,7 +126,7 @@ double Forest(double t, Noise& leaves, Noise& brook, MoreNoise& more)
 // The village street: people talking here and there (softer and sparser
 // than the spaceport's square), and a cart rolling past over the cobbles,
 // its wheels rumbling.
-double MedievalVillage(double t, Noise& low, Noise& voices, MoreNoise& more)
+double MedievalVillage(double t, NoiseSource& low, NoiseSource& voices, MoreNoise& more)
 {
     const double syllables = 0.5 + 0.5 * std::sin(2.0 * pi * 2.5 * t) * std::sin(2.0 * pi * 0.625 * t + 0.7);
     const double band = voices.LowPass(850.0) - low.LowPass(230.0);
@@ -160,7 +137,7 @@ double MedievalVillage(double t, Noise& low, Noise& voices, MoreNoise& more)
 // Inside the smithy: the forge's fire roaring, swelling with each breath of
 // the bellows (a push that blows hard, a softer draw), and the street's
 // murmur muffled behind the door.
-double Smithy(double t, Noise& fire, Noise& air, MoreNoise& more)
+double Smithy(double t, NoiseSource& fire, NoiseSource& air, MoreNoise& more)
 {
     // Four breaths in the loop, two seconds each: the push in the first
     // half, the draw in the second.
@@ -177,7 +154,7 @@ double Smithy(double t, Noise& fire, Noise& air, MoreNoise& more)
 // The tournament meadow: wind in the grass (a high rustle in gusts over a
 // low breath), the crowd murmuring at the grandstand further off, and the
 // banners flapping when a gust catches them.
-double TournamentMeadow(double t, Noise& low, Noise& grass, MoreNoise& more)
+double TournamentMeadow(double t, NoiseSource& low, NoiseSource& grass, MoreNoise& more)
 {
     const double gust = Swell(t + 2.5, 1.0) * 0.6 + Swell(t + 0.4, 2.0) * 0.4;
     const double wind = 0.6 * low.LowPass(260.0) * (0.5 + 0.8 * gust) + 0.35 * grass.LowPass(4500.0) * (0.3 + gust);
@@ -427,8 +404,8 @@ std::vector<float> AmbienceLoop(Ambience ambience)
 {
     const auto length = static_cast<std::size_t>(ambienceSeconds * soundRate);
     const auto fade = static_cast<std::size_t>(fadeSeconds * soundRate);
-    Noise first(0x1234567u + static_cast<std::uint32_t>(ambience));
-    Noise second(0x7654321u);
+    NoiseSource first(0x1234567u + static_cast<std::uint32_t>(ambience));
+    NoiseSource second(0x7654321u);
     MoreNoise more;
     std::vector<double> raw(length + fade);
     for (std::size_t index = 0; index < raw.size(); ++index) {
