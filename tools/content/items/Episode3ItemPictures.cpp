@@ -20,7 +20,6 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 constexpr std::uint32_t crust = 0xB9773A;
-constexpr std::uint32_t crustDark = 0x7E4A1E;
 constexpr std::uint32_t crumb = 0xF4DCA8;
 constexpr std::uint32_t crumbShade = 0xDDBB7E;
 constexpr std::uint32_t sausage = 0xD9646A;
