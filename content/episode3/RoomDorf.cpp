@@ -15,6 +15,9 @@ namespace {
 // once Juna has taken it.
 constexpr const char* laken = "RoomDorf|laken";
 constexpr const char* marktstand = "RoomDorf|marktstand";
+// The rope on the well's winch and its bucket: gone once the twins' race
+// has pulled it off.
+constexpr const char* brunnenseil = "RoomDorf|brunnenseil";
 
 // Where the fed goose goes: beside the market stall, on the side facing the
 // washing line, a little behind the spot where Juna stands to look at the
@@ -32,9 +35,9 @@ GooseSpot GooseSpotBeside(int gooseX, int stallX, int stallY)
     return {gooseX < stallX ? stallX - besideStall : stallX + besideStall, stallY - behindStall};
 }
 
-// The goose stays by the stall once fed, and the sheet stays gone once
-// taken; a loaded game starts from the level's settings, so each entry
-// puts them right again.
+// The goose stays by the stall once fed, and the sheet and the well's rope
+// stay gone once taken; a loaded game starts from the level's settings, so
+// each entry puts them right again.
 class ScriptRoomDorf : public Script {
     void Run(const std::string&) override
     {
@@ -45,6 +48,8 @@ class ScriptRoomDorf : public Script {
             SetPosition(gans, spot.x, spot.y);
         if (taken)
             Hide(laken);
+        if (GetFlag(seilBekommen) != 0)
+            Hide(brunnenseil);
         End();
     }
 };
@@ -151,7 +156,8 @@ class ScriptZwillingeDorf : public Script {
 
 // The twins race each other at the well's winch; they crank so hard that
 // the whole rope runs off the drum, and the bucket splashes into the well.
-// Mia photographs the result. There is one rope only.
+// Mia photographs the result, and both go back to where they stood. There
+// is one rope only.
 class ScriptSeilBekommen : public Script {
     // Where the two stand at the winch: either side of the well's front.
     static constexpr int winchSide = 50;
@@ -165,6 +171,10 @@ class ScriptSeilBekommen : public Script {
         } else {
             const int wellX = GetPositionX(brunnen);
             const int wellY = GetPositionY(brunnen) + inFront;
+            const int lotteX = GetPositionX(lotte);
+            const int lotteY = GetPositionY(lotte);
+            const int miaX = GetPositionX(mia);
+            const int miaY = GetPositionY(mia);
             WalkTo(lotte, wellX + winchSide, wellY);
             WalkTo(mia, wellX - winchSide, wellY);
             WaitForIdle(lotte);
@@ -174,6 +184,7 @@ class ScriptSeilBekommen : public Script {
             Talk("itemSheet E 12");
             WaitForTalk("Mia");
             PlaySound("audioevent_brunnen");
+            Hide(brunnenseil);
             Talk("itemSheet F 12");
             WaitForTalk("Lotte");
             Talk("itemSheet G 12");
@@ -185,6 +196,10 @@ class ScriptSeilBekommen : public Script {
             WaitForTalk("Mia");
             Talk("itemSheet I 12");
             WaitForTalk(player);
+            WalkTo(lotte, lotteX, lotteY);
+            WalkTo(mia, miaX, miaY);
+            WaitForIdle(lotte);
+            WaitForIdle(mia);
         }
         End();
     }

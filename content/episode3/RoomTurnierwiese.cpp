@@ -47,9 +47,9 @@ class ScriptHeroldAnsprechen : public Script {
 };
 
 // The tabard or the helmet on the herald. Juna holds each from its making
-// until she puts both on here, which the flags tell; with both he writes
-// her down as a knight, else he says what a knight still lacks (and so that
-// only knights may throw).
+// until she hands both to him here, which the flags tell; with both he
+// writes her down as a knight and keeps them until her throw, else he says
+// what a knight still lacks (and so that only knights may throw).
 class ScriptAnmelden : public Script {
     void Run(const std::string&) override
     {
@@ -66,8 +66,6 @@ class ScriptAnmelden : public Script {
             RemoveItem(helm);
             PlaySound("audioevent_ruestung");
             SetFlag(angemeldet, 1);
-            Talk("itemSheet K 33");
-            WaitForTalk(player);
             Talk("itemSheet E 33");
             WaitForTalk("Herold");
             Talk("itemSheet F 33");
@@ -85,12 +83,16 @@ class ScriptAnmelden : public Script {
 };
 
 // Juna pulls the machine's arm and finds its rope torn; the herald tells
-// its story. Repaired, it only waits for the start.
+// its story, once. Repaired, it only waits for the start.
 class ScriptWurfmaschineBenutzen : public Script {
     void Run(const std::string&) override
     {
         if (GetFlag(maschineRepariert) != 0) {
             Talk("itemSheet F 34");
+            WaitForTalk(player);
+        } else if (GetFlag(seilGerissen) != 0) {
+            // The herald has told the story already.
+            Talk("itemSheet I 34");
             WaitForTalk(player);
         } else {
             SetFlag(seilGerissen, 1);

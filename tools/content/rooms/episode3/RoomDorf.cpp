@@ -460,19 +460,9 @@ void Well(cairo_t* cairo, int /*frame*/)
     cairo_set_line_width(cairo, 2.0);
     SetColour(cairo, colour::banner);
     cairo_stroke(cairo);
-    // The winch: a log across the posts, the rope wound on it and down.
+    // The winch: a log across the posts (its rope is a picture of its own).
     RoundedRectangle(cairo, x - 72.0, 82.0, 144.0, 16.0, 8.0);
     FillOutlined(cairo, tone::woodLight, tone::wood, 2.5);
-    for (double dx = -30.0; dx <= 30.0; dx += 6.0) {
-        cairo_move_to(cairo, x + dx, 82.0);
-        cairo_line_to(cairo, x + dx + 3.0, 98.0);
-    }
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, 0xC9A66A);
-    cairo_stroke(cairo);
-    cairo_move_to(cairo, x + 22.0, 98.0);
-    cairo_line_to(cairo, x + 22.0, rim - 14.0);
-    StrokeBand(cairo, 0xE0C48A, 2.5, 5.0);
     // The crank on the right post.
     cairo_move_to(cairo, x + 76.0, 90.0);
     cairo_line_to(cairo, x + 92.0, 90.0);
@@ -508,9 +498,27 @@ void Well(cairo_t* cairo, int /*frame*/)
     cairo_set_line_width(cairo, 2.0);
     SetColour(cairo, colour::stone);
     cairo_stroke(cairo);
-    // Moss at its foot and the bucket on the rim.
+    // Moss at its foot.
     Ellipse(cairo, x - 50.0, foot - 8.0, 22.0, 6.0);
     FillPlain(cairo, colour::moss, 0.8);
+}
+
+// The well's rope, wound on the winch and down to the bucket on the rim,
+// in the well's own frame: the twins' race at the winch pulls it all off.
+void WellRope(cairo_t* cairo, int /*frame*/)
+{
+    constexpr double x = 100.0;
+    constexpr double rim = 150.0;
+    for (double dx = -30.0; dx <= 30.0; dx += 6.0) {
+        cairo_move_to(cairo, x + dx, 82.0);
+        cairo_line_to(cairo, x + dx + 3.0, 98.0);
+    }
+    cairo_set_line_width(cairo, 2.0);
+    SetColour(cairo, 0xC9A66A);
+    cairo_stroke(cairo);
+    cairo_move_to(cairo, x + 22.0, 98.0);
+    cairo_line_to(cairo, x + 22.0, rim - 14.0);
+    StrokeBand(cairo, 0xE0C48A, 2.5, 5.0);
     cairo_move_to(cairo, x + 10.0, rim - 14.0);
     cairo_line_to(cairo, x + 34.0, rim - 14.0);
     cairo_line_to(cairo, x + 30.0, rim + 6.0);
@@ -809,6 +817,8 @@ RoomDescription RoomDorf()
          static_cast<int>(smithyDoorWidth), static_cast<int>(smithyDoorFoot - smithyDoorTop), items::doorFrames,
          SmithyDoor},
         {"brunnen", 150, 312, 200, 230, 1, Well},
+        // One row taller than the well, so that it is drawn over it.
+        {"brunnenseil", 150, 312, 200, 231, 1, WellRope},
         {"waescheleine", lineLeft, lineTop, 260, lineFootY - lineTop, 1, WashingLine},
         {"laken", lineLeft + 26, lineTop, 160, lineFootY + 1 - lineTop, sheetFrames, Sheet},
         {"gans", gooseX - 45, gooseFootY - 80, 90, 80, gooseFrames, Goose},
