@@ -189,7 +189,9 @@ void Sound::Grain(double start, double cutoffHz, double gain, double decay)
 void Sound::Recording(double start, std::span<const float> recorded, double gain, Envelope envelope)
 {
     const auto [first, last] = Frames(samples.size(), start, static_cast<double>(recorded.size()) / soundRate);
-    std::vector<double> voice(last - first);
+    // The start and the end are rounded down each on its own, which can make
+    // the span one frame longer than the recording.
+    std::vector<double> voice(std::min(last - first, recorded.size()));
     for (std::size_t frame = 0; frame < voice.size(); ++frame)
         voice[frame] = gain * Level(envelope, frame, voice.size()) * recorded[frame];
     Add(first, std::move(voice));
