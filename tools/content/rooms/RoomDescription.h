@@ -57,6 +57,11 @@ enum class Ambience {
     medievalVillage,
     smithy,
     tournamentMeadow,
+    castleYard,
+    greatHall,
+    castleKitchen,
+    tower,
+    dungeon,
 };
 
 struct RoomDescription {
