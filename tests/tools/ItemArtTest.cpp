@@ -20,6 +20,7 @@
 #include "levels/Episode1.h"
 #include "levels/Episode2.h"
 #include "levels/Episode3.h"
+#include "levels/Episode4.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,7 +40,8 @@ using content::levels::EpisodeDescription;
 // The episodes made so far.
 std::vector<EpisodeDescription> Episodes()
 {
-    return {content::levels::Episode1(), content::levels::Episode2(), content::levels::Episode3()};
+    return {content::levels::Episode1(), content::levels::Episode2(), content::levels::Episode3(),
+            content::levels::Episode4()};
 }
 
 std::string LevelName(int level)

@@ -49,6 +49,11 @@ const ExpectedRoom generatedRooms[] = {
     {"data\\level03\\roomdorf\\", 1024},
     {"data\\level03\\roomschmiede\\", 1024},
     {"data\\level03\\roomturnierwiese\\", 1024},
+    {"data\\level04\\roomburghof\\", 1024},
+    {"data\\level04\\roomrittersaal\\", 1024},
+    {"data\\level04\\roomk\xfc" "che\\", 1024},
+    {"data\\level04\\roomturm\\", 1024},
+    {"data\\level04\\roomverlies\\", 1024},
 };
 
 constexpr int roomHeight = 768;
