@@ -7,6 +7,7 @@
 #include "RecordedInput.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace walkthrough {
@@ -83,7 +84,9 @@ inline RecordedInput& SaveAndGoOn(RecordedInput& input, int slot)
 // The steps as a recording, and the frames photographed.
 class Recording {
 public:
-    explicit Recording(const std::vector<Step>& steps)
+    explicit Recording(const std::vector<Step>& steps) : Recording(RecordedInput(), steps) {}
+    // The steps played after the input `start` already holds.
+    Recording(RecordedInput start, const std::vector<Step>& steps) : input(std::move(start))
     {
         for (const Step& step : steps)
             Add(step);
