@@ -309,24 +309,23 @@ void Coil(cairo_t* cairo, int /*frame*/)
 void CrystalHalf(cairo_t* cairo, int /*frame*/)
 {
     Glow(cairo, 20.0, 26.0, 20.0, colour::tealLight, 0.55);
-    // The face of the break, seen from a little above.
-    cairo_move_to(cairo, 6.0, 32.0);
-    cairo_line_to(cairo, 13.0, 37.0);
-    cairo_line_to(cairo, 19.0, 34.0);
-    cairo_line_to(cairo, 26.0, 39.0);
-    cairo_line_to(cairo, 34.0, 33.0);
+    // The jagged line of the break, from the left corner to the right.
+    constexpr std::array<std::array<double, 2>, 5> jag = {
+        {{6.0, 32.0}, {13.0, 37.0}, {19.0, 34.0}, {26.0, 39.0}, {34.0, 33.0}}};
+    // The face of the break, seen from a little above: the jag, then back
+    // along its lower edge.
+    cairo_move_to(cairo, jag[0][0], jag[0][1]);
+    for (const auto& [x, y] : jag)
+        cairo_line_to(cairo, x, y);
     cairo_line_to(cairo, 30.0, 42.0);
     cairo_line_to(cairo, 22.0, 45.0);
     cairo_line_to(cairo, 12.0, 42.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, 0xCFFBF6, colour::tealLight, 2.0);
-    // The point: the diamond's upper half.
+    // The point: the diamond's upper half down to the jag.
     cairo_move_to(cairo, 20.0, 3.0);
-    cairo_line_to(cairo, 34.0, 33.0);
-    cairo_line_to(cairo, 26.0, 39.0);
-    cairo_line_to(cairo, 19.0, 34.0);
-    cairo_line_to(cairo, 13.0, 37.0);
-    cairo_line_to(cairo, 6.0, 32.0);
+    for (const auto& [x, y] : jag)
+        cairo_line_to(cairo, x, y);
     cairo_close_path(cairo);
     FillOutlined(cairo, 0xE6FFFB, colour::turquoise, 2.2);
     // The facet edge down its middle and a glint at the tip.

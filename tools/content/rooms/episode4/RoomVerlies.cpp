@@ -31,13 +31,13 @@ constexpr double floorY = 478.0;
 // Where the arches of the vault spring from the pillars.
 constexpr double springY = 196.0;
 
-constexpr std::uint32_t stoneLight = 0x9C98A4;
-constexpr std::uint32_t stoneMid = 0x7C7886;
-constexpr std::uint32_t stoneDark = 0x5A5666;
-constexpr std::uint32_t vaultLight = 0x5E5A6A;
-constexpr std::uint32_t vaultDark = 0x36324A;
-constexpr std::uint32_t flagLight = 0x8C8690;
-constexpr std::uint32_t flagDark = 0x5C5662;
+constexpr std::uint32_t stoneLight = 0x908C9A;
+constexpr std::uint32_t stoneMid = 0x6E6A7A;
+constexpr std::uint32_t stoneDark = 0x4C485A;
+constexpr std::uint32_t vaultLight = 0x4C485C;
+constexpr std::uint32_t vaultDark = 0x2A263C;
+constexpr std::uint32_t flagLight = 0x7E7886;
+constexpr std::uint32_t flagDark = 0x4E4856;
 constexpr std::uint32_t damp = 0x3E4A4C;
 constexpr std::uint32_t mossDark = 0x4E6E30;
 constexpr std::uint32_t ironLight = 0x8E96A4;
@@ -78,6 +78,10 @@ constexpr int doorWidth = 110;
 constexpr int doorHeight = 214;
 constexpr double sillY = doorY + doorHeight;
 constexpr int steps = 4;
+// The stairway's arched recess round the doorway and the steps.
+constexpr double recessLeft = doorX - 62.0;
+constexpr double recessTop = doorY - 44.0;
+constexpr double recessWidth = doorWidth + 124.0;
 
 // The torch on the right pillar: where its flame burns, in room pixels.
 constexpr double torchX = 722.0;
@@ -121,6 +125,18 @@ void Masonry(cairo_t* cairo, double left, double top, double right, double botto
     }
 }
 
+// Strokes the current path `lineWidth` wide in dashes `on` long with gaps
+// `off` long (a chain's links, pits in rusty iron); the path is consumed.
+void StrokeDashed(cairo_t* cairo, double lineWidth, double on, double off, std::uint32_t rgb, double alpha)
+{
+    const double dashes[] = {on, off};
+    cairo_set_dash(cairo, dashes, 2, 0.0);
+    cairo_set_line_width(cairo, lineWidth);
+    SetColour(cairo, rgb, alpha);
+    cairo_stroke(cairo);
+    cairo_set_dash(cairo, nullptr, 0, 0.0);
+}
+
 // Soft dark-green patches of moss where the wall is wettest.
 void Moss(cairo_t* cairo, double x, double y, double size)
 {
@@ -152,7 +168,7 @@ void Vault(cairo_t* cairo)
         cairo_save(cairo);
         cairo_translate(cairo, centre, springY);
         cairo_scale(cairo, radius, rise);
-        cairo_arc_negative(cairo, 0.0, 0.0, 1.0, pi, 0.0);
+        cairo_arc(cairo, 0.0, 0.0, 1.0, pi, 2.0 * pi);
         cairo_restore(cairo);
         cairo_line_to(cairo, right, -10.0);
         cairo_line_to(cairo, left, -10.0);
@@ -273,12 +289,7 @@ void CellRecess(cairo_t* cairo)
         cairo_move_to(cairo, x, floorY - 90.0);
         cairo_line_to(cairo, x + (x < cellLeft + 100.0 ? -10.0 : 10.0), floorY - 160.0);
     }
-    cairo_set_line_width(cairo, 3.0);
-    const double links[] = {5.0, 3.0};
-    cairo_set_dash(cairo, links, 2, 0.0);
-    SetColour(cairo, ironLight, 0.8);
-    cairo_stroke(cairo);
-    cairo_set_dash(cairo, nullptr, 0, 0.0);
+    StrokeDashed(cairo, 3.0, 5.0, 3.0, ironLight, 0.8);
     // A water jug on the floor.
     cairo_move_to(cairo, cellLeft + 212.0, floorY - 10.0);
     cairo_curve_to(cairo, cellLeft + 196.0, floorY - 26.0, cellLeft + 200.0, floorY - 50.0, cellLeft + 212.0,
@@ -299,18 +310,19 @@ void Stairs(cairo_t* cairo)
 {
     const double doorLeft = doorX;
     const double doorRight = doorX + doorWidth;
-    // The stairway's side walls.
-    cairo_move_to(cairo, doorLeft - 26.0, doorY + 40.0);
-    cairo_line_to(cairo, doorLeft - 26.0, sillY);
-    cairo_line_to(cairo, doorLeft - 60.0, floorY + 10.0);
-    cairo_line_to(cairo, doorLeft - 60.0, doorY + 70.0);
-    cairo_close_path(cairo);
-    cairo_move_to(cairo, doorRight + 26.0, doorY + 40.0);
-    cairo_line_to(cairo, doorRight + 26.0, sillY);
-    cairo_line_to(cairo, doorRight + 60.0, floorY + 10.0);
-    cairo_line_to(cairo, doorRight + 60.0, doorY + 70.0);
-    cairo_close_path(cairo);
+    // The stairway's recess cut into the bay, in shade, its stones lit
+    // from the side by the torch.
+    ArchPath(cairo, recessLeft, recessTop, recessWidth, floorY + 2.0, 14.0);
     FillOutlined(cairo, stoneMid, stoneDark, 3.0);
+    ArchPath(cairo, recessLeft, recessTop, recessWidth, floorY + 2.0);
+    SetGradient(cairo, cairo_pattern_create_linear(recessLeft, 0.0, recessLeft + recessWidth, 0.0),
+                {{0.0, 0x6A6070}, {0.5, vaultLight}, {1.0, vaultDark}});
+    cairo_fill(cairo);
+    cairo_save(cairo);
+    ArchPath(cairo, recessLeft, recessTop, recessWidth, floorY + 2.0);
+    cairo_clip(cairo);
+    Masonry(cairo, recessLeft, recessTop, recessLeft + recessWidth, floorY, 64.0, 30.0, 23);
+    cairo_restore(cairo);
     // The arch round the doorway.
     ArchPath(cairo, doorX, doorY, doorWidth, sillY, 20.0);
     FillOutlined(cairo, stoneLight, stoneMid, 3.0);
@@ -335,7 +347,7 @@ void Stairs(cairo_t* cairo)
     const double rise = (floorY + 8.0 - sillY) / steps;
     for (int step = 0; step < steps; ++step) {
         const double top = sillY + step * rise;
-        const double spread = 26.0 + step * 12.0;
+        const double spread = 22.0 + step * (recessWidth - doorWidth - 44.0) / (2.0 * (steps - 1));
         cairo_rectangle(cairo, doorLeft - spread, top, doorWidth + 2.0 * spread, rise * 0.45);
         FillOutlined(cairo, 0xB4AEB8, stoneLight, 2.5);
         cairo_rectangle(cairo, doorLeft - spread, top + rise * 0.45, doorWidth + 2.0 * spread, rise * 0.55);
@@ -416,6 +428,10 @@ void Paint(cairo_t* cairo)
     // The torch's warmth on the wall round the right pillar.
     Glow(cairo, torchX, torchY, 260.0, ember, 0.3);
     Glow(cairo, torchX, torchY, 90.0, emberLight, 0.25);
+    // The corners and the vault's top sink into darkness.
+    SetGradient(cairo, cairo_pattern_create_radial(width / 2.0, 430.0, 260.0, width / 2.0, 430.0, 720.0),
+                {{0.0, colour::outline, 0.0}, {1.0, colour::outline, 0.55}});
+    cairo_paint(cairo);
 }
 
 // The door at the head of the steps: oak planks on iron straps, hinged on
@@ -485,12 +501,7 @@ void Ring(cairo_t* cairo, int /*frame*/)
     Ellipse(cairo, x, 50.0, 26.0, 23.0);
     StrokeBand(cairo, rust, 7.0, 12.0);
     Ellipse(cairo, x, 50.0, 26.0, 23.0);
-    cairo_set_line_width(cairo, 2.0);
-    const double pits[] = {3.0, 9.0};
-    cairo_set_dash(cairo, pits, 2, 0.0);
-    SetColour(cairo, rustLight, 0.9);
-    cairo_stroke(cairo);
-    cairo_set_dash(cairo, nullptr, 0, 0.0);
+    StrokeDashed(cairo, 2.0, 3.0, 9.0, rustLight, 0.9);
     // The bolt's head over the ring's top.
     Circle(cairo, x, 26.0, 9.0);
     FillOutlined(cairo, ironLight, iron, 2.5);
@@ -667,11 +678,13 @@ void Torch(cairo_t* cairo, int frame)
 // The rat: grey-brown, sitting up by the straw, its nose sniffing and its
 // whiskers quivering, its long pink tail curling this way and that.
 constexpr int ratFrames = 6;
+constexpr double ratScale = 1.25;
 
 void Rat(cairo_t* cairo, int frame)
 {
     const double phase = frame * 2.0 * pi / ratFrames;
     const double sniff = std::sin(phase * 2.0);
+    cairo_scale(cairo, ratScale, ratScale);
     Ellipse(cairo, 40.0, 38.0, 30.0, 4.0);
     FillPlain(cairo, colour::outline, 0.35);
     // The tail first, behind the body.
@@ -756,7 +769,7 @@ RoomDescription RoomVerlies()
          static_cast<int>(floorY - cellTop), 1, CellBars},
         {"stroh", 830, 588, 192, 84, 1, Straw},
         {"fackel", torchGraphicX, torchGraphicY, 60, 116, torchFrames, Torch},
-        {"ratte", 720, 560, 80, 44, ratFrames, Rat},
+        {"ratte", 716, 550, 100, 55, ratFrames, Rat},
     };
     room.ambience = Ambience::dungeon;
     return room;
