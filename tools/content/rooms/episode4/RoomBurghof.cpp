@@ -177,9 +177,8 @@ void HallWindow(cairo_t* cairo, double x, double y)
     StrokeBand(cairo, iron, 2.0, 5.0);
 }
 
-// The great hall's front between the tower and the gatehouse: stone with
-// tall windows, a gable roof, and three steps up to its double door.
-void GreatHall(cairo_t* cairo)
+// The outline of the great hall's gabled front.
+void GablePath(cairo_t* cairo)
 {
     cairo_move_to(cairo, 196.0, yardY);
     cairo_line_to(cairo, 196.0, 150.0);
@@ -187,15 +186,18 @@ void GreatHall(cairo_t* cairo)
     cairo_line_to(cairo, 440.0, 150.0);
     cairo_line_to(cairo, 440.0, yardY);
     cairo_close_path(cairo);
+}
+
+// The great hall's front between the tower and the gatehouse: stone with
+// tall windows, a gable roof, and three steps up to its double door.
+void GreatHall(cairo_t* cairo)
+{
+    GablePath(cairo);
     SetVerticalGradient(cairo, 70.0, yardY, 0xC0BAAE, 0x8E887E);
     cairo_fill_preserve(cairo);
     StrokeOutline(cairo, 3.0);
     cairo_save(cairo);
-    cairo_move_to(cairo, 196.0, yardY);
-    cairo_line_to(cairo, 196.0, 150.0);
-    cairo_line_to(cairo, 318.0, 70.0);
-    cairo_line_to(cairo, 440.0, 150.0);
-    cairo_line_to(cairo, 440.0, yardY);
+    GablePath(cairo);
     cairo_clip(cairo);
     StoneCourses(cairo, 196.0, 80.0, 440.0, yardY, 60.0, 30.0);
     cairo_restore(cairo);
