@@ -286,12 +286,14 @@ void Window(cairo_t* cairo, int /*frame*/)
 // She stands on the beam, her feet at the graphic's bottom, and bobs her
 // head and tail as she looks about.
 constexpr int magpieFrames = 4;
-constexpr int magpieWidth = 76;
-constexpr int magpieHeight = 64;
+constexpr int magpieWidth = 96;
+constexpr int magpieHeight = 80;
 void Magpie(cairo_t* cairo, int frame)
 {
     const double bob = 3.0 * std::sin(frame * 2.0 * pi / magpieFrames);
     const double tilt = 0.12 * std::sin(frame * 2.0 * pi / magpieFrames);
+    // Drawn at 76 by 64 and scaled up to the graphic.
+    cairo_scale(cairo, magpieWidth / 76.0, magpieHeight / 64.0);
     // Legs and claws on the beam.
     for (const double x : {36.0, 44.0}) {
         cairo_move_to(cairo, x, 46.0);
@@ -575,7 +577,7 @@ RoomDescription RoomTurm()
         {"truhe", 196, 536, 152, 100, 1, Chest},
         {"nest", nestLeft, nestTop, nestWidth, nestHeight, 1, Nest},
         {"kristallglanz", nestLeft + 52, nestTop - 6, 40, 40, glintFrames, CrystalGlint},
-        {"elster", 468, static_cast<int>(beamTop) - magpieHeight + 2, magpieWidth, magpieHeight, magpieFrames, Magpie},
+        {"elster", 458, static_cast<int>(beamTop) - magpieHeight + 3, magpieWidth, magpieHeight, magpieFrames, Magpie},
     };
     room.ambience = Ambience::tower;
     return room;
