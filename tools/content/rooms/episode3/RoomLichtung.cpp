@@ -7,12 +7,13 @@
 // path down to the village at the right edge.
 
 #include "Episode3Rooms.h"
-#include "FieldGate.h"
 #include "Felsenstein.h"
+#include "FieldGate.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 #include "adventure/CastAnimations.h"
 #include "items/ItemPictures.h"
+#include "rooms/RockoTaxi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,8 +56,8 @@ constexpr std::uint32_t waterDark = 0x2F8AB8;
 
 // A line of hills across the room through `heights` at equal steps,
 // closed below `bottom`.
-void Hills(cairo_t* cairo, std::initializer_list<double> heights, double bottom, std::uint32_t top,
-           std::uint32_t low, double outline = 3.0)
+void Hills(cairo_t* cairo, std::initializer_list<double> heights, double bottom, std::uint32_t top, std::uint32_t low,
+           double outline = 3.0)
 {
     const double step = (width + 40.0) / (static_cast<double>(heights.size()) - 1.0);
     const double* h = heights.begin();
@@ -170,8 +171,7 @@ void Clearing(cairo_t* cairo)
 void Stump(cairo_t* cairo)
 {
     cairo_move_to(cairo, stumpX - 46.0, stumpTopY + 40.0);
-    cairo_curve_to(cairo, stumpX - 40.0, stumpTopY + 20.0, stumpX - 34.0, stumpTopY + 8.0, stumpX - 34.0,
-                   stumpTopY);
+    cairo_curve_to(cairo, stumpX - 40.0, stumpTopY + 20.0, stumpX - 34.0, stumpTopY + 8.0, stumpX - 34.0, stumpTopY);
     cairo_line_to(cairo, stumpX + 34.0, stumpTopY);
     cairo_curve_to(cairo, stumpX + 34.0, stumpTopY + 8.0, stumpX + 40.0, stumpTopY + 20.0, stumpX + 48.0,
                    stumpTopY + 40.0);
@@ -220,8 +220,7 @@ void Oak(cairo_t* cairo, int /*frame*/)
     // The big limbs into the crown.
     for (const double side : {-1.0, 1.0}) {
         cairo_move_to(cairo, trunkX + side * 20.0, 260.0);
-        cairo_curve_to(cairo, trunkX + side * 60.0, 200.0, trunkX + side * 110.0, 190.0, trunkX + side * 150.0,
-                       150.0);
+        cairo_curve_to(cairo, trunkX + side * 60.0, 200.0, trunkX + side * 110.0, 190.0, trunkX + side * 150.0, 150.0);
         StrokeBand(cairo, bark, 18.0, 24.0);
     }
     // The crown.
@@ -266,8 +265,8 @@ void Mushrooms(cairo_t* cairo, int /*frame*/)
         double x, height, radius;
         bool red;
     };
-    const Cap caps[] = {{20.0, 22.0, 14.0, false}, {48.0, 38.0, 22.0, true}, {80.0, 26.0, 16.0, true},
-                        {100.0, 16.0, 10.0, false}};
+    const Cap caps[] = {
+        {20.0, 22.0, 14.0, false}, {48.0, 38.0, 22.0, true}, {80.0, 26.0, 16.0, true}, {100.0, 16.0, 10.0, false}};
     for (const Cap& cap : caps) {
         const double foot = 62.0;
         RoundedRectangle(cairo, cap.x - cap.radius * 0.32, foot - cap.height, cap.radius * 0.64, cap.height, 4.0);
@@ -279,9 +278,8 @@ void Mushrooms(cairo_t* cairo, int /*frame*/)
         FillOutlined(cairo, cap.red ? tone::bannerLight : 0xE8C48E, cap.red ? colour::banner : 0xB98B5A, 2.5);
         if (cap.red) {
             for (int spot = -1; spot <= 1; ++spot) {
-                Circle(cairo, cap.x + spot * cap.radius * 0.5, foot - cap.height - cap.radius * 0.4 -
-                                                                   (spot == 0 ? cap.radius * 0.25 : 0.0),
-                       cap.radius * 0.15);
+                Circle(cairo, cap.x + spot * cap.radius * 0.5,
+                       foot - cap.height - cap.radius * 0.4 - (spot == 0 ? cap.radius * 0.25 : 0.0), cap.radius * 0.15);
             }
             FillPlain(cairo, tone::white);
         }
@@ -361,68 +359,13 @@ void CrashedTaxi(cairo_t* cairo, int /*frame*/)
     cairo_move_to(cairo, 40.0, 24.0);
     cairo_line_to(cairo, 74.0, 46.0);
     StrokeBand(cairo, colour::steel, 4.0, 7.0);
-    // The nozzle at the back, sooty.
-    RoundedRectangle(cairo, -90.0, -14.0, 20.0, 28.0, 6.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel);
-    Ellipse(cairo, -90.0, 0.0, 4.0, 10.0);
-    FillPlain(cairo, colour::outline, 0.9);
-    // The roof cannon and the roof light, knocked askew.
-    RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel);
-    RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel);
-    cairo_save(cairo);
-    cairo_translate(cairo, -45.0, -38.0);
-    cairo_rotate(cairo, -0.3);
-    RoundedRectangle(cairo, -17.0, -8.0, 34.0, 14.0, 5.0);
-    FillOutlined(cairo, colour::cream, tone::taxiLight, 2.0);
-    DrawArtText(cairo, "TAXI", 0.0, 2.5, 8.0, colour::orange);
-    cairo_restore(cairo);
-    // The body with its checkered band.
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    FillOutlined(cairo, tone::taxiLight, tone::taxi);
-    cairo_save(cairo);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    cairo_clip(cairo);
-    for (int column = 0; column < 16; ++column)
-        for (int row = 0; row < 2; ++row)
-            if ((column + row) % 2 == 0)
-                cairo_rectangle(cairo, -80.0 + 10.0 * column, 2.0 + 5.0 * row, 10.0, 5.0);
-    FillPlain(cairo, colour::outline);
-    cairo_rectangle(cairo, -80.0, 20.0, 160.0, 14.0);
-    FillPlain(cairo, tone::taxi, 0.8);
-    cairo_restore(cairo);
-    // The canopy with a crack across it, the dice behind.
-    RoundedRectangle(cairo, -42.0, -26.0, 80.0, 22.0, 8.0);
-    FillOutlined(cairo, 0xDDF6F2, colour::tealLight, 2.0);
-    for (const double dx : {10.0, 18.0}) {
-        RoundedRectangle(cairo, dx, -14.0, 6.0, 6.0, 1.5);
-        FillOutlined(cairo, tone::white, colour::cream, 1.0);
-    }
-    cairo_move_to(cairo, -30.0, -24.0);
-    cairo_line_to(cairo, -18.0, -15.0);
-    cairo_line_to(cairo, -24.0, -10.0);
-    cairo_line_to(cairo, -8.0, -6.0);
-    cairo_move_to(cairo, -18.0, -15.0);
-    cairo_line_to(cairo, -4.0, -22.0);
-    StrokeOutline(cairo, 1.5);
-    // The door, a dent at the nose and the number plate.
-    RoundedRectangle(cairo, -30.0, -4.0, 44.0, 32.0, 6.0);
-    StrokeOutline(cairo, 1.5);
-    cairo_move_to(cairo, 50.0, -30.0);
-    cairo_curve_to(cairo, 58.0, -18.0, 56.0, -8.0, 66.0, -2.0);
-    StrokeOutline(cairo, 2.0);
-    RoundedRectangle(cairo, 44.0, 14.0, 28.0, 10.0, 2.0);
-    FillOutlined(cairo, tone::white, colour::cream, 1.5);
-    DrawArtText(cairo, "WK 7", 58.0, 22.0, 7.0, colour::night);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    StrokeOutline(cairo, 3.0);
+    DrawRockoTaxiBody(cairo, TaxiState::crashed);
     PopPlacement(cairo);
     cairo_restore(cairo);
     // Clods of earth heaped up against the buried nose.
     for (int clod = 0; clod < 6; ++clod) {
-        Ellipse(cairo, 196.0 + clod * 18.0, graphicHeight - 22.0 + (clod % 2) * 6.0 - std::abs(clod - 3) * 3.0,
-                14.0, 8.0);
+        Ellipse(cairo, 196.0 + clod * 18.0, graphicHeight - 22.0 + (clod % 2) * 6.0 - std::abs(clod - 3) * 3.0, 14.0,
+                8.0);
         FillOutlined(cairo, earth, earthDark, 2.0);
     }
 }
@@ -509,17 +452,32 @@ RoomDescription RoomLichtung()
     // The clearing in front of the oak and the crater, above the brook.
     // Nobody walks into the crater behind the taxi: the floor keeps to the
     // grass in front of its rim.
-    room.floor = {{{0.0, 516.0}, {210.0, 506.0}, {330.0, 500.0}, {470.0, 548.0}, {520.0, 562.0}, {650.0, 570.0},
-                   {780.0, 562.0}, {830.0, 546.0}, {900.0, 536.0}, {1024.0, 546.0}, {1024.0, 652.0}, {250.0, 652.0},
-                   {150.0, 606.0}, {0.0, 576.0}}};
-    room.leads = {{{150.0, 560.0}, {330.0, 592.0}, {512.0, 612.0}, {640.0, 600.0}, {800.0, 600.0}, {900.0, 580.0},
+    room.floor = {{{0.0, 516.0},
+                   {210.0, 506.0},
+                   {330.0, 500.0},
+                   {470.0, 548.0},
+                   {520.0, 562.0},
+                   {650.0, 570.0},
+                   {780.0, 562.0},
+                   {830.0, 546.0},
+                   {900.0, 536.0},
+                   {1024.0, 546.0},
+                   {1024.0, 652.0},
+                   {250.0, 652.0},
+                   {150.0, 606.0},
+                   {0.0, 576.0}}};
+    room.leads = {{{150.0, 560.0},
+                   {330.0, 592.0},
+                   {512.0, 612.0},
+                   {640.0, 600.0},
+                   {800.0, 600.0},
+                   {900.0, 580.0},
                    {1000.0, 566.0}},
                   {{512.0, 612.0}, {512.0, 648.0}}};
     room.backY = 520;
     room.frontY = 720;
     room.light = 0xFFF6E6;
-    room.lightPools = {{{160.0, 560.0}, 200.0, 70.0, 0xC8E2C0},
-                       {{600.0, 600.0}, 320.0, 80.0, 0xFFF0C4}};
+    room.lightPools = {{{160.0, 560.0}, 200.0, 70.0, 0xC8E2C0}, {{600.0, 600.0}, 320.0, 80.0, 0xFFF0C4}};
     room.graphics = {
         FieldGate("gatter_dorf", "DORF", gateX, gateY, 92, 150, false),
         {"eiche", 0, 20, 350, 500, 1, Oak},
@@ -541,7 +499,12 @@ levels::RoomStaging LichtungStaging()
 {
     using items::FullName;
     return {
-        {{"GatterDorf", "Zum Dorf", lichtung, FullName("RoomDorf", "GatterLichtung"), {1000, 566}, {900, 580},
+        {{"GatterDorf",
+          "Zum Dorf",
+          lichtung,
+          FullName("RoomDorf", "GatterLichtung"),
+          {1000, 566},
+          {900, 580},
           "gatter_dorf"}},
         {{"Pausenbrot", "Pausenbrot", lichtung, items::Pickup::low, "pausenbrot", true}},
         // Rocko stays by his taxi; KIRA hovers by the brook. Both stand
