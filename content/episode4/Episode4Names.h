@@ -35,6 +35,8 @@ inline constexpr const char* kira = "RoomBurghof|Kira";
 inline constexpr const char* taxi = "RoomBurghof|taxi";
 inline constexpr const char* kette = "RoomBurghof|kette";
 inline constexpr const char* kupferspule = "RoomBurghof|Kupferspule";
+// The flash round the taxi when it jumps through time: hidden until then.
+inline constexpr const char* zeitblitz = "RoomBurghof|zeitblitz";
 
 // RoomRittersaal
 inline constexpr const char* tablettPoliert = "RoomRittersaal|TablettPoliert";
@@ -48,6 +50,9 @@ inline constexpr const char* hundAbgelenkt = "RoomKüche|HundAbgelenkt"_w1252;
 inline constexpr const char* lotte = "RoomKüche|Lotte"_w1252;
 inline constexpr const char* mia = "RoomKüche|Mia"_w1252;
 inline constexpr const char* hund = "RoomKüche|hund"_w1252;
+// The same dog curled up in its basket by the hearth, once the camera's
+// flash has chased it off the lard pot.
+inline constexpr const char* hundkorb = "RoomKüche|hundkorb"_w1252;
 inline constexpr const char* herd = "RoomKüche|herd"_w1252;
 inline constexpr const char* asche = "RoomKüche|Asche"_w1252;
 inline constexpr const char* schmalz = "RoomKüche|Schmalz"_w1252;
@@ -57,6 +62,9 @@ inline constexpr const char* kessel = "RoomKüche|Kessel"_w1252;
 inline constexpr const char* elsterEntdeckt = "RoomTurm|ElsterEntdeckt";
 inline constexpr const char* kristallGefunden = "RoomTurm|KristallGefunden";
 inline constexpr const char* elster = "RoomTurm|elster";
+inline constexpr const char* fenster = "RoomTurm|fenster";
+// The crystal's glint in the magpie's nest, gone with the crystal.
+inline constexpr const char* kristallglanz = "RoomTurm|kristallglanz";
 inline constexpr const char* kristallhaelfte = "RoomTurm|Kristallhaelfte";
 
 // RoomVerlies

@@ -9,6 +9,7 @@
 #include "episode1/Episode1Names.h"
 #include "episode2/Episode2Names.h"
 #include "episode3/Episode3Names.h"
+#include "episode4/Episode4Names.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ const std::map<int, std::vector<std::string>>& HintTables()
         {1, {episode1::kiraHinweisFlags.begin(), episode1::kiraHinweisFlags.end()}},
         {2, {episode2::kiraHinweisFlags.begin(), episode2::kiraHinweisFlags.end()}},
         {3, {episode3::kiraHinweisFlags.begin(), episode3::kiraHinweisFlags.end()}},
+        {4, {episode4::kiraHinweisFlags.begin(), episode4::kiraHinweisFlags.end()}},
     };
     return tables;
 }
