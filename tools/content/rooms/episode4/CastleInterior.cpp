@@ -2,6 +2,7 @@
 
 #include "SceneShapes.h"
 #include "SpriteArt.h"
+#include "rooms/episode3/ArchedDoor.h"
 
 #include <cmath>
 #include <numbers>
@@ -200,6 +201,81 @@ void YardView(cairo_t* cairo, double width, double height)
     SetColour(cairo, colour::outline, 0.3);
     cairo_stroke(cairo);
     Glow(cairo, width / 2.0, height * 0.8, width, colour::cream, 0.35);
+}
+
+void LogFire(cairo_t* cairo, double x, double bedY, double reach, double lick, double phase)
+{
+    for (const auto& [x0, y0, x1, y1] : {std::array{x - reach, bedY - 4.0, x + reach, bedY - 14.0},
+                                         std::array{x - reach + 6.0, bedY - 16.0, x + reach - 6.0, bedY - 2.0}}) {
+        cairo_move_to(cairo, x0, y0);
+        cairo_line_to(cairo, x1, y1);
+        StrokeBand(cairo, tone::woodLight, 14.0, 19.0);
+    }
+    const double step = (reach - 10.0) / 2.0;
+    for (int flame = 0; flame < 5; ++flame) {
+        const double height = lick + 0.4 * lick * std::sin(phase + flame * 1.9);
+        FlameTongue(cairo, x + (flame - 2) * step, bedY - 8.0, 30.0, height, phase + flame);
+    }
+    for (int ember = 0; ember < 7; ++ember) {
+        const double heat = 0.5 + 0.5 * std::sin(phase + ember * 2.3);
+        Circle(cairo, x - reach + ember * reach / 3.0, bedY - 2.0, 6.0);
+        FillOutlined(cairo, heat > 0.5 ? fireLight : fire, heat > 0.5 ? fire : 0xC0401C, 1.5);
+    }
+}
+
+void DoorArch(cairo_t* cairo, double left, double top, double width, double height, double margin, int stones,
+              double course)
+{
+    ArchPath(cairo, left, top, width, top + height + 2.0, margin);
+    FillOutlined(cairo, tone::stoneLight, colour::stone, 3.0);
+    const double centre = left + width / 2.0;
+    const double radius = width / 2.0;
+    for (int stone = 0; stone <= stones; ++stone) {
+        const double angle = pi + stone * pi / stones;
+        cairo_move_to(cairo, centre + radius * std::cos(angle), top + radius + radius * std::sin(angle));
+        cairo_line_to(cairo, centre + (radius + margin) * std::cos(angle),
+                      top + radius + (radius + margin) * std::sin(angle));
+    }
+    for (double y = top + radius + 30.0; y < top + height; y += course) {
+        cairo_move_to(cairo, left - margin, y);
+        cairo_line_to(cairo, left, y);
+        cairo_move_to(cairo, left + width, y);
+        cairo_line_to(cairo, left + width + margin, y);
+    }
+    cairo_set_line_width(cairo, 2.0);
+    SetColour(cairo, colour::outline, 0.6);
+    cairo_stroke(cairo);
+}
+
+void YardDoor(cairo_t* cairo, double width, double height, int frame, int leaves, std::array<double, 2> straps,
+              double handleY)
+{
+    // A ring for a handle, and the leaf's shaded edge, wider the further it
+    // turns.
+    const auto fittings = [&](double edge, double side, double leaf, double open) {
+        if (leaf > 30.0) {
+            Circle(cairo, edge + side * 16.0, handleY, 8.0);
+            StrokeBand(cairo, ironLight, 3.0, 6.5);
+        }
+        cairo_move_to(cairo, edge, 0.0);
+        cairo_line_to(cairo, edge, height);
+        StrokeOutline(cairo, 3.0);
+        cairo_rectangle(cairo, side < 0.0 ? edge : edge - 10.0 * open, 0.0, 10.0 * open, height);
+        FillPlain(cairo, 0x45301F);
+    };
+    DrawArchedDoor(
+        cairo, width, height, frame,
+        {.count = leaves,
+         .turn = 0.86,
+         .outlineWidth = 0.0,
+         .squeezed = true,
+         .planks = leaves == 1 ? 5 : 4,
+         .seamShade = 0.55,
+         .straps = straps,
+         .strapHeight = 12.0,
+         .strapLight = ironLight,
+         .strapDark = iron},
+        [&] { YardView(cairo, width, height); }, fittings);
 }
 
 } // namespace content::rooms::castle

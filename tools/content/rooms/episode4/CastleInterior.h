@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cstdint>
 
 namespace content::rooms::castle {
@@ -42,8 +43,28 @@ constexpr int torchWidth = 60;
 constexpr int torchHeight = 130;
 void WallTorch(cairo_t* cairo, int frame);
 
+// A fire of two crossed logs with its middle at (x, bedY), the logs
+// reaching `reach` to either side: flames licking up from them, `lick`
+// high on the average, and the embers below glowing by turns as `phase`
+// (radians) goes round.
+void LogFire(cairo_t* cairo, double x, double bedY, double reach, double lick, double phase);
+
 // What a door of the castle's buildings shows when it opens onto the
 // yard: summer sky over the curtain wall, the cobbles in the sun.
 void YardView(cairo_t* cairo, double width, double height);
+
+// The stone arch round a door's arched opening at (left, top), `width` by
+// `height`, its stones `margin` deep, with `stones` stones in the arch and
+// joints down the sides every `course` rows.
+void DoorArch(cairo_t* cairo, double left, double top, double width, double height, double margin, int stones,
+              double course);
+
+// A door of oak planks and iron straps (tops at `straps`) in an arched
+// opening `width` by `height` onto the yard, in `frame` of
+// items::doorFrames: one leaf hinged on the left or two hinged on either
+// side (`leaves`), swinging inwards, each with a ring for a handle at row
+// `handleY`.
+void YardDoor(cairo_t* cairo, double width, double height, int frame, int leaves, std::array<double, 2> straps,
+              double handleY);
 
 } // namespace content::rooms::castle

@@ -13,7 +13,6 @@
 #include "adventure/CastAnimations.h"
 #include "items/DoorArt.h"
 #include "items/ItemPictures.h"
-#include "rooms/episode3/ArchedDoor.h"
 
 #include <array>
 #include <cmath>
@@ -147,19 +146,7 @@ void Window(cairo_t* cairo)
 // The stone arch round the low door.
 void DoorFrame(cairo_t* cairo)
 {
-    ArchPath(cairo, doorX, doorY, doorWidth, doorY + doorHeight + 2.0, 14.0);
-    FillOutlined(cairo, tone::stoneLight, colour::stone, 3.0);
-    const double centre = doorX + doorWidth / 2.0;
-    const double radius = doorWidth / 2.0;
-    for (int stone = 0; stone <= 8; ++stone) {
-        const double angle = pi + stone * pi / 8.0;
-        cairo_move_to(cairo, centre + radius * std::cos(angle), doorY + radius + radius * std::sin(angle));
-        cairo_line_to(cairo, centre + (radius + 14.0) * std::cos(angle),
-                      doorY + radius + (radius + 14.0) * std::sin(angle));
-    }
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.6);
-    cairo_stroke(cairo);
+    DoorArch(cairo, doorX, doorY, doorWidth, doorHeight, 14.0, 8, 36.0);
 }
 
 // Strings of onions and a bunch of herbs hanging from hooks in the vault,
@@ -246,30 +233,7 @@ void Paint(cairo_t* cairo)
 // inwards on its left hinges to show the sunny yard.
 void Door(cairo_t* cairo, int frame)
 {
-    const auto fittings = [&](double edge, double side, double leaf, double open) {
-        if (leaf > 30.0) {
-            Circle(cairo, edge + side * 16.0, 118.0, 7.0);
-            StrokeBand(cairo, ironLight, 3.0, 6.5);
-        }
-        cairo_move_to(cairo, edge, 0.0);
-        cairo_line_to(cairo, edge, doorHeight);
-        StrokeOutline(cairo, 3.0);
-        cairo_rectangle(cairo, edge, 0.0, 10.0 * open, doorHeight);
-        FillPlain(cairo, 0x45301F);
-    };
-    DrawArchedDoor(
-        cairo, doorWidth, doorHeight, frame,
-        {.count = 1,
-         .turn = 0.86,
-         .outlineWidth = 0.0,
-         .squeezed = true,
-         .planks = 5,
-         .seamShade = 0.55,
-         .straps = {72.0, 152.0},
-         .strapHeight = 12.0,
-         .strapLight = ironLight,
-         .strapDark = iron},
-        [cairo] { YardView(cairo, doorWidth, doorHeight); }, fittings);
+    YardDoor(cairo, doorWidth, doorHeight, frame, 1, {72.0, 152.0}, 118.0);
 }
 
 // The great hearth: jambs and a wide arch of big stones under a hood
@@ -339,22 +303,7 @@ void Hearth(cairo_t* cairo, int frame)
     cairo_close_path(cairo);
     FillOutlined(cairo, ironLight, iron, 2.0);
     // The logs and the flames on them.
-    for (const auto& [x0, y0, x1, y1] : {std::array{fire - 56.0, bed - 4.0, fire + 60.0, bed - 14.0},
-                                         std::array{fire - 50.0, bed - 16.0, fire + 54.0, bed - 2.0}}) {
-        cairo_move_to(cairo, x0, y0);
-        cairo_line_to(cairo, x1, y1);
-        StrokeBand(cairo, tone::woodLight, 14.0, 19.0);
-    }
-    for (int flame = 0; flame < 5; ++flame) {
-        const double x = fire - 48.0 + flame * 24.0;
-        const double lick = 60.0 + 24.0 * std::sin(phase + flame * 1.9);
-        FlameTongue(cairo, x, bed - 8.0, 32.0, lick, phase + flame);
-    }
-    for (int ember = 0; ember < 7; ++ember) {
-        const double heat = 0.5 + 0.5 * std::sin(phase + ember * 2.3);
-        Circle(cairo, fire - 60.0 + ember * 20.0, bed - 2.0, 6.0);
-        FillOutlined(cairo, heat > 0.5 ? fireLight : castle::fire, heat > 0.5 ? castle::fire : 0xC0401C, 1.5);
-    }
+    LogFire(cairo, fire, bed, 58.0, 60.0, phase);
     // The raised hearth bed's front of big stones.
     cairo_rectangle(cairo, 0.0, bed, w, hearthHeight - bed - 2.0);
     FillOutlined(cairo, tone::stoneLight, colour::stone, 3.0);

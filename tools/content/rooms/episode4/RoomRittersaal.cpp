@@ -13,7 +13,6 @@
 #include "adventure/CastAnimations.h"
 #include "items/DoorArt.h"
 #include "items/ItemPictures.h"
-#include "rooms/episode3/ArchedDoor.h"
 
 #include <array>
 #include <cmath>
@@ -211,25 +210,8 @@ void RoseWindow(cairo_t* cairo, double x, double y, double radius)
 // The stone arch round the double door, with a keystone.
 void DoorFrame(cairo_t* cairo)
 {
-    ArchPath(cairo, doorX, doorY, doorWidth, doorY + doorHeight + 2.0, 18.0);
-    FillOutlined(cairo, tone::stoneLight, colour::stone, 3.0);
+    DoorArch(cairo, doorX, doorY, doorWidth, doorHeight, 18.0, 10, 34.0);
     const double centre = doorX + doorWidth / 2.0;
-    const double radius = doorWidth / 2.0;
-    for (int stone = 0; stone <= 10; ++stone) {
-        const double angle = pi + stone * pi / 10.0;
-        cairo_move_to(cairo, centre + radius * std::cos(angle), doorY + radius + radius * std::sin(angle));
-        cairo_line_to(cairo, centre + (radius + 18.0) * std::cos(angle),
-                      doorY + radius + (radius + 18.0) * std::sin(angle));
-    }
-    for (double y = doorY + radius + 30.0; y < doorY + doorHeight; y += 34.0) {
-        cairo_move_to(cairo, doorX - 18.0, y);
-        cairo_line_to(cairo, doorX, y);
-        cairo_move_to(cairo, doorX + doorWidth, y);
-        cairo_line_to(cairo, doorX + doorWidth + 18.0, y);
-    }
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.6);
-    cairo_stroke(cairo);
     cairo_move_to(cairo, centre - 14.0, doorY - 20.0);
     cairo_line_to(cairo, centre + 14.0, doorY - 20.0);
     cairo_line_to(cairo, centre + 9.0, doorY + 4.0);
@@ -286,30 +268,7 @@ void Paint(cairo_t* cairo)
 // swinging inwards on its outer hinges to show the sunny yard.
 void Door(cairo_t* cairo, int frame)
 {
-    const auto fittings = [&](double edge, double side, double leaf, double open) {
-        if (leaf > 30.0) {
-            Circle(cairo, edge + side * 16.0, 140.0, 9.0);
-            StrokeBand(cairo, ironLight, 3.0, 6.5);
-        }
-        cairo_move_to(cairo, edge, 0.0);
-        cairo_line_to(cairo, edge, doorHeight);
-        StrokeOutline(cairo, 3.0);
-        cairo_rectangle(cairo, side < 0.0 ? edge : edge - 10.0 * open, 0.0, 10.0 * open, doorHeight);
-        FillPlain(cairo, beamDark);
-    };
-    DrawArchedDoor(
-        cairo, doorWidth, doorHeight, frame,
-        {.count = 2,
-         .turn = 0.86,
-         .outlineWidth = 0.0,
-         .squeezed = true,
-         .planks = 4,
-         .seamShade = 0.55,
-         .straps = {96.0, 186.0},
-         .strapHeight = 12.0,
-         .strapLight = ironLight,
-         .strapDark = iron},
-        [cairo] { YardView(cairo, doorWidth, doorHeight); }, fittings);
+    YardDoor(cairo, doorWidth, doorHeight, frame, 2, {96.0, 186.0}, 140.0);
 }
 
 // The great fireplace: a stone hood narrowing up to the ceiling with the
@@ -370,24 +329,8 @@ void Fireplace(cairo_t* cairo, int frame)
         SetColour(cairo, colour::outline, 0.35);
         cairo_stroke(cairo);
     }
-    // The logs crossed on the fire dogs.
-    for (const auto& [x0, y0, x1, y1] :
-         {std::array{50.0, 334.0, 150.0, 318.0}, std::array{54.0, 316.0, 148.0, 336.0}}) {
-        cairo_move_to(cairo, x0, y0);
-        cairo_line_to(cairo, x1, y1);
-        StrokeBand(cairo, tone::woodLight, 14.0, 19.0);
-    }
-    // Flames licking up from the logs.
-    for (int flame = 0; flame < 5; ++flame) {
-        const double x = 56.0 + flame * 22.0;
-        const double lick = 56.0 + 22.0 * std::sin(phase + flame * 1.9);
-        FlameTongue(cairo, x, 328.0, 30.0, lick, phase + flame);
-    }
-    for (int ember = 0; ember < 7; ++ember) {
-        const double heat = 0.5 + 0.5 * std::sin(phase + ember * 2.3);
-        Circle(cairo, 44.0 + ember * 19.0, 338.0, 6.0);
-        FillOutlined(cairo, heat > 0.5 ? fireLight : fire, heat > 0.5 ? fire : 0xC0401C, 1.5);
-    }
+    // The logs crossed on the fire dogs, and the fire.
+    LogFire(cairo, w / 2.0, 336.0, 50.0, 56.0, phase);
     for (const double x : {46.0, w - 46.0}) {
         cairo_move_to(cairo, x, 300.0);
         cairo_line_to(cairo, x, 342.0);
@@ -623,8 +566,8 @@ void Armour(cairo_t* cairo, int /*frame*/)
 }
 
 // The long oak table on two trestles: pewter plates and goblets, a jug, a
-// loaf and a candlestick on it; the tray lies among them (an item of its
-// own).
+// loaf and a candlestick on it, and room between them for the tray (an
+// item of its own).
 void Table(cairo_t* cairo, int /*frame*/)
 {
     const double w = tableWidth;
@@ -658,12 +601,12 @@ void Table(cairo_t* cairo, int /*frame*/)
     RoundedRectangle(cairo, 0.0, 70.0, w, 16.0, 3.0);
     FillOutlined(cairo, oakLight, oak, 3.0);
     // Pewter plates.
-    for (const double x : {50.0, 120.0, 290.0, 350.0}) {
+    for (const double x : {50.0, 96.0, 350.0}) {
         Ellipse(cairo, x, 56.0, 20.0, 7.0);
         FillOutlined(cairo, pewterLight, pewter, 2.0);
     }
     // Goblets.
-    for (const double x : {80.0, 262.0, 322.0}) {
+    for (const double x : {70.0, 262.0, 322.0}) {
         cairo_move_to(cairo, x - 7.0, 30.0);
         cairo_line_to(cairo, x + 7.0, 30.0);
         cairo_line_to(cairo, x + 3.0, 44.0);
@@ -676,16 +619,16 @@ void Table(cairo_t* cairo, int /*frame*/)
         FillOutlined(cairo, pewterLight, pewter, 2.0);
     }
     // The jug.
-    cairo_move_to(cairo, 150.0, 54.0);
-    cairo_curve_to(cairo, 140.0, 40.0, 144.0, 22.0, 152.0, 16.0);
-    cairo_line_to(cairo, 170.0, 16.0);
-    cairo_curve_to(cairo, 178.0, 22.0, 182.0, 40.0, 172.0, 54.0);
+    cairo_move_to(cairo, 130.0, 54.0);
+    cairo_curve_to(cairo, 120.0, 40.0, 124.0, 22.0, 132.0, 16.0);
+    cairo_line_to(cairo, 150.0, 16.0);
+    cairo_curve_to(cairo, 158.0, 22.0, 162.0, 40.0, 152.0, 54.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, 0xD8A070, 0xA86A40, 2.5);
-    cairo_arc(cairo, 180.0, 32.0, 8.0, -pi / 2.0, pi / 2.0);
+    cairo_arc(cairo, 160.0, 32.0, 8.0, -pi / 2.0, pi / 2.0);
     StrokeBand(cairo, 0xD8A070, 3.0, 6.5);
     // The loaf.
-    Ellipse(cairo, 236.0, 52.0, 18.0, 10.0);
+    Ellipse(cairo, 296.0, 52.0, 18.0, 10.0);
     FillOutlined(cairo, 0xE6B46A, 0xB07C3A, 2.5);
     // A candlestick with a burning candle.
     cairo_move_to(cairo, 374.0, 58.0);
