@@ -398,16 +398,40 @@ void Tapestry(cairo_t* cairo, int /*frame*/)
     cairo_move_to(cairo, 40.0, 124.0);
     cairo_line_to(cairo, 28.0, 128.0);
     StrokeBand(cairo, gold, 2.0, 4.5);
-    // The falcon stooping from above, wings half closed.
-    cairo_move_to(cairo, 86.0, 56.0);
-    cairo_curve_to(cairo, 100.0, 50.0, 118.0, 56.0, 122.0, 40.0);
-    cairo_curve_to(cairo, 112.0, 72.0, 100.0, 84.0, 84.0, 96.0);
-    cairo_curve_to(cairo, 74.0, 80.0, 60.0, 66.0, 44.0, 56.0);
-    cairo_curve_to(cairo, 60.0, 56.0, 74.0, 62.0, 86.0, 56.0);
+    // The falcon stooping from above on the heron, head first, its pointed
+    // wings swept back: slate grey above, cream below, a yellow beak.
+    constexpr std::uint32_t slateLight = 0x8C9AAE;
+    constexpr std::uint32_t slate = 0x56627A;
+    for (const auto& [tipX, tipY, rootX, rootY] :
+         {std::array{40.0, 44.0, 80.0, 72.0}, std::array{124.0, 30.0, 94.0, 66.0}}) {
+        cairo_move_to(cairo, rootX - 6.0, rootY + 4.0);
+        cairo_curve_to(cairo, (rootX + tipX) / 2.0 - 4.0, (rootY + tipY) / 2.0 + 10.0, tipX, tipY + 8.0, tipX, tipY);
+        cairo_curve_to(cairo, (rootX + tipX) / 2.0, (rootY + tipY) / 2.0 - 10.0, rootX + 6.0, rootY - 8.0, rootX + 6.0,
+                       rootY - 6.0);
+        cairo_close_path(cairo);
+        FillOutlined(cairo, slateLight, slate, 2.0);
+    }
+    // The tail, then the body from the tail down to the head.
+    cairo_move_to(cairo, 100.0, 52.0);
+    cairo_line_to(cairo, 112.0, 34.0);
+    cairo_line_to(cairo, 118.0, 46.0);
     cairo_close_path(cairo);
-    FillOutlined(cairo, 0x9A7250, 0x6A4A34, 2.0);
-    Circle(cairo, 84.0, 98.0, 7.0);
-    FillOutlined(cairo, 0xC8A070, 0x8A6440, 2.0);
+    FillOutlined(cairo, slateLight, slate, 2.0);
+    cairo_save(cairo);
+    cairo_translate(cairo, 88.0, 72.0);
+    cairo_rotate(cairo, -0.9);
+    Ellipse(cairo, 0.0, 0.0, 26.0, 11.0);
+    cairo_restore(cairo);
+    FillOutlined(cairo, colour::cream, slate, 2.0);
+    Circle(cairo, 72.0, 92.0, 9.0);
+    FillOutlined(cairo, slateLight, slate, 2.0);
+    cairo_move_to(cairo, 66.0, 96.0);
+    cairo_line_to(cairo, 58.0, 104.0);
+    cairo_line_to(cairo, 68.0, 101.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, gold, goldDark, 1.5);
+    Circle(cairo, 70.0, 90.0, 2.0);
+    FillPlain(cairo, colour::outline);
     cairo_restore(cairo);
     // The golden border round the picture and the fringe.
     cairo_rectangle(cairo, 16.0, 22.0, clothWidth - 32.0, clothBottom - 50.0);
