@@ -225,7 +225,8 @@ TEST(RoomAmbienceTest, EveryAmbienceIsALevelLoopThatJoinsWithoutAClickOrADip)
     for (const Ambience ambience : {Ambience::waves, Ambience::engineHum, Ambience::wind, Ambience::villageMurmur,
                                     Ambience::festival, Ambience::terminal, Ambience::landingPad, Ambience::hangar,
                                     Ambience::forest, Ambience::medievalVillage, Ambience::smithy,
-                                    Ambience::tournamentMeadow}) {
+                                    Ambience::tournamentMeadow, Ambience::castleYard, Ambience::greatHall,
+                                    Ambience::castleKitchen, Ambience::tower, Ambience::dungeon}) {
         SCOPED_TRACE(static_cast<int>(ambience));
         const std::vector<float> samples = content::rooms::AmbienceLoop(ambience);
         ASSERT_EQ(samples.size(), 8u * 22050u);

@@ -21,6 +21,7 @@
 #include "levels/Episode3.h"
 #include "levels/Episode3Sounds.h"
 #include "levels/Episode4.h"
+#include "levels/Episode4Sounds.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
@@ -350,8 +351,8 @@ std::vector<ContentOutput> MakeOutputs()
                {"Geräusche der dritten Episode"_w1252, levels::Episode3SoundEffects}, "Zeitloch");
     // Episode 4 has the people of episode 3: those who fell through the time
     // hole and those who live below and in the castle.
-    AddEpisode(outputs, levels::Episode4(), characters::WriteEpisode3Cast, {"Geräusche der vierten Episode"_w1252, {}},
-               "");
+    AddEpisode(outputs, levels::Episode4(), characters::WriteEpisode3Cast,
+               {"Geräusche der vierten Episode"_w1252, levels::Episode4SoundEffects}, "Burg");
     return outputs;
 }
 

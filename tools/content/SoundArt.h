@@ -47,6 +47,28 @@ private:
     double low = 0.0;
 };
 
+// A band-pass whose centre may move from sample to sample (a state-variable
+// filter), its peak at unit gain: a howl in the wind, a rush of air rising.
+// Centres are kept below a fifth of the sound rate, where it stays stable.
+class SweptBand {
+public:
+    explicit SweptBand(double q) : damping(1.0 / q) {}
+    double operator()(double in, double hertz)
+    {
+        const double highest = 0.2 * soundRate;
+        const double tuning = 2.0 * std::sin(std::numbers::pi * (hertz < highest ? hertz : highest) / soundRate);
+        low += tuning * band;
+        const double high = in - low - damping * band;
+        band += tuning * high;
+        return damping * band;
+    }
+
+private:
+    double damping;
+    double low = 0.0;
+    double band = 0.0;
+};
+
 enum class Wave { sine, triangle, soft };
 
 // A linear attack from silence, an exponential decay after it, and over the

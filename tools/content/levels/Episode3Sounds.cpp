@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace content::levels {
@@ -17,62 +18,8 @@ constexpr double pi = std::numbers::pi;
 constexpr double held = 1.0e9;
 
 // The voices that need more than a tone or low-passed noise (a honk through
-// its formants, a trumpet whose vibrato and brightness follow its breath,
-// high-passed hiss) are made sample by sample here and added to the sound
-// as recordings.
-
-// A two-pole filter: a band-pass whose peak passes at unit gain, or a
-// high-pass.
-class Filter {
-public:
-    static Filter BandPass(double hertz, double q)
-    {
-        const double angle = 2.0 * pi * hertz / soundRate;
-        const double alpha = std::sin(angle) / (2.0 * q);
-        return Filter(alpha, 0.0, -alpha, 1.0 + alpha, -2.0 * std::cos(angle), 1.0 - alpha);
-    }
-    static Filter HighPass(double hertz)
-    {
-        const double angle = 2.0 * pi * hertz / soundRate;
-        const double alpha = std::sin(angle) / std::numbers::sqrt2;
-        const double cosine = std::cos(angle);
-        return Filter((1.0 + cosine) / 2.0, -(1.0 + cosine), (1.0 + cosine) / 2.0, 1.0 + alpha, -2.0 * cosine,
-                      1.0 - alpha);
-    }
-    double operator()(double in)
-    {
-        const double out = forward0 * in + forward1 * in1 + forward2 * in2 - back1 * out1 - back2 * out2;
-        in2 = in1;
-        in1 = in;
-        out2 = out1;
-        out1 = out;
-        return out;
-    }
-
-private:
-    Filter(double b0, double b1, double b2, double a0, double a1, double a2)
-        : forward0(b0 / a0), forward1(b1 / a0), forward2(b2 / a0), back1(a1 / a0), back2(a2 / a0)
-    {
-    }
-    double forward0, forward1, forward2, back1, back2;
-    double in1 = 0.0, in2 = 0.0, out1 = 0.0, out2 = 0.0;
-};
-
-std::size_t Frames(double seconds)
-{
-    return static_cast<std::size_t>(seconds * soundRate);
-}
-
-// A sawtooth's harmonics up to `highestHz`, the k-th at 1/k, further
-// softened by exp(-k / brightness): the richer the higher the brightness.
-double Sawtooth(double phase, double hertz, double brightness, double highestHz)
-{
-    const int harmonics = std::max(1, static_cast<int>(highestHz / hertz));
-    double sum = 0.0;
-    for (int k = 1; k <= harmonics; ++k)
-        sum += std::sin(2.0 * pi * k * phase) / k * std::exp(-k / brightness);
-    return sum;
-}
+// its formants, a trumpet whose vibrato and brightness follow its breath)
+// are made sample by sample here and added to the sound as recordings.
 
 // A goose's honk, `seconds` long: a reedy buzz whose pitch jumps up from
 // `fromHz` to `peakHz` and sags to `toHz`, a little rough, through the
@@ -80,7 +27,7 @@ double Sawtooth(double phase, double hertz, double brightness, double highestHz)
 // kHz, with the buzz's own low partials under them).
 std::vector<float> Honk(double seconds, double fromHz, double peakHz, double toHz, std::uint32_t seed)
 {
-    std::vector<float> samples(Frames(seconds));
+    std::vector<float> samples(SoundFrames(seconds));
     NoiseSource random(seed);
     Filter nasal = Filter::BandPass(1050.0, 5.0);
     Filter middle = Filter::BandPass(2250.0, 6.0);
@@ -107,28 +54,12 @@ std::vector<float> Honk(double seconds, double fromHz, double peakHz, double toH
     return samples;
 }
 
-// Hiss between `lowHz` and `highHz`: white noise high-passed and then
-// low-passed, at an even level (the recording's envelope shapes it).
-std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32_t seed)
-{
-    std::vector<float> samples(Frames(seconds));
-    NoiseSource random(seed);
-    Filter highPass = Filter::HighPass(lowHz);
-    const double smoothing = 1.0 - std::exp(-2.0 * pi * highHz / soundRate);
-    double low = 0.0;
-    for (float& sample : samples) {
-        low += smoothing * (highPass(random.White()) - low);
-        sample = static_cast<float>(low);
-    }
-    return samples;
-}
-
 // A trumpet's note, `seconds` long: a sawtooth that scoops up into its
 // pitch and is brighter the harder it is blown, with a vibrato swelling in
 // on a note held longer than a quarter of a second.
 std::vector<float> TrumpetNote(double seconds, double hertz, std::uint32_t seed)
 {
-    std::vector<float> samples(Frames(seconds));
+    std::vector<float> samples(SoundFrames(seconds));
     NoiseSource random(seed);
     // The bell's resonance brings out the partials around 1.3 kHz, the
     // brassy edge of the tone.
@@ -151,20 +82,6 @@ std::vector<float> TrumpetNote(double seconds, double hertz, std::uint32_t seed)
         samples[frame] = static_cast<float>(blow * (tone + 0.8 * bell(tone) + 0.03 * breath));
     }
     return samples;
-}
-
-// A struck piece of metal: `partials` of its inharmonic overtones (hertz,
-// gain, decay in seconds), all sounding to the sound's end so that each
-// has died away in its long release, and the strike's bright tick.
-struct Partial {
-    double hertz, gain, decay;
-};
-void Clang(Sound& sound, double start, double end, std::span<const Partial> partials, double gain)
-{
-    for (const Partial& partial : partials)
-        sound.Tone(start, end - start, partial.hertz, partial.hertz * 0.999, Wave::sine, partial.gain * gain,
-                   {0.0008, partial.decay, 0.25 * (end - start)});
-    sound.Grain(start, 8000.0, 0.5 * gain, 0.002);
 }
 
 // Wood and rope creaking under strain: stick-slip ticks coming quicker as
@@ -218,7 +135,7 @@ Sound Zeitloch()
 {
     Sound sound(1.9, mediumLevelDb);
     constexpr double close = 1.35;
-    std::vector<float> swirl(Frames(close));
+    std::vector<float> swirl(SoundFrames(close));
     double phases[6] = {};
     constexpr double pitches[6] = {620.0, 626.0, 930.0, 937.0, 1395.0, 1405.0};
     double turn = 0.0;
@@ -330,13 +247,8 @@ Sound Malen()
 Sound Hammer()
 {
     Sound sound(2.3, mediumLevelDb);
-    constexpr Partial anvil[] = {{1180.0, 0.5, 0.7}, {2715.0, 0.35, 0.5}, {3890.0, 0.25, 0.35},
-                                 {5460.0, 0.15, 0.2}, {1840.0, 0.12, 0.4}};
-    constexpr double blows[][2] = {{0.0, 0.7}, {0.42, 0.75}, {0.84, 1.0}};
-    for (const auto& [at, gain] : blows) {
-        Clang(sound, at, 2.3, anvil, gain);
-        sound.Tone(at, 0.12, 180.0, 120.0, Wave::soft, 0.25 * gain, {0.001, 0.02, 0.04});
-    }
+    for (const auto& [at, gain] : {std::pair{0.0, 0.7}, std::pair{0.42, 0.75}, std::pair{0.84, 1.0}})
+        AnvilBlow(sound, at, 2.3, gain);
     return sound;
 }
 

@@ -1,6 +1,8 @@
 #include "levels/SharedLevelSounds.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace content::levels {
 
@@ -26,6 +28,80 @@ void Cheer(Sound& sound, double start, double length, double gain)
                    0.15 * gain, {0.06, 0.3 * length, 0.15 * length});
     for (double clap = start + 0.08; clap < start + length - 0.1; clap += 0.085 + 0.02 * std::fmod(clap * 7.0, 1.0))
         sound.Grain(clap, 4500.0, 0.35 * gain, 0.006);
+}
+
+std::size_t SoundFrames(double seconds)
+{
+    return static_cast<std::size_t>(seconds * soundRate);
+}
+
+Filter Filter::BandPass(double hertz, double q)
+{
+    const double angle = 2.0 * std::numbers::pi * hertz / soundRate;
+    const double alpha = std::sin(angle) / (2.0 * q);
+    return Filter(alpha, 0.0, -alpha, 1.0 + alpha, -2.0 * std::cos(angle), 1.0 - alpha);
+}
+
+Filter Filter::HighPass(double hertz)
+{
+    const double angle = 2.0 * std::numbers::pi * hertz / soundRate;
+    const double alpha = std::sin(angle) / std::numbers::sqrt2;
+    const double cosine = std::cos(angle);
+    return Filter((1.0 + cosine) / 2.0, -(1.0 + cosine), (1.0 + cosine) / 2.0, 1.0 + alpha, -2.0 * cosine, 1.0 - alpha);
+}
+
+Filter::Filter(double b0, double b1, double b2, double a0, double a1, double a2)
+    : forward0(b0 / a0), forward1(b1 / a0), forward2(b2 / a0), back1(a1 / a0), back2(a2 / a0)
+{
+}
+
+double Filter::operator()(double in)
+{
+    const double out = forward0 * in + forward1 * in1 + forward2 * in2 - back1 * out1 - back2 * out2;
+    in2 = in1;
+    in1 = in;
+    out2 = out1;
+    out1 = out;
+    return out;
+}
+
+double Sawtooth(double phase, double hertz, double brightness, double highestHz)
+{
+    const int harmonics = std::max(1, static_cast<int>(highestHz / hertz));
+    double sum = 0.0;
+    for (int k = 1; k <= harmonics; ++k)
+        sum += std::sin(2.0 * std::numbers::pi * k * phase) / k * std::exp(-k / brightness);
+    return sum;
+}
+
+std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32_t seed)
+{
+    std::vector<float> samples(SoundFrames(seconds));
+    NoiseSource random(seed);
+    Filter highPass = Filter::HighPass(lowHz);
+    const double smoothing = 1.0 - std::exp(-2.0 * std::numbers::pi * highHz / soundRate);
+    double low = 0.0;
+    for (float& sample : samples) {
+        low += smoothing * (highPass(random.White()) - low);
+        sample = static_cast<float>(low);
+    }
+    return samples;
+}
+
+void Clang(Sound& sound, double start, double end, std::span<const Partial> partials, double gain)
+{
+    for (const Partial& partial : partials)
+        sound.Tone(start, end - start, partial.hertz, partial.hertz * 0.999, Wave::sine, partial.gain * gain,
+                   {0.0008, partial.decay, 0.25 * (end - start)});
+    sound.Grain(start, 8000.0, 0.5 * gain, 0.002);
+}
+
+void AnvilBlow(Sound& sound, double start, double end, double gain)
+{
+    constexpr Partial anvil[] = {
+        {1180.0, 0.5, 0.7}, {2715.0, 0.35, 0.5}, {3890.0, 0.25, 0.35}, {5460.0, 0.15, 0.2}, {1840.0, 0.12, 0.4}};
+    Clang(sound, start, end, anvil, gain);
+    sound.Tone(start, 0.12, 180.0, 120.0, Wave::soft, 0.25 * gain, {0.001, 0.02, 0.04});
 }
 
 } // namespace content::levels

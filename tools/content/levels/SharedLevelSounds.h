@@ -1,12 +1,21 @@
 #pragma once
 
 // Sounds that more than one level makes: Mia's camera, whose flash dazzles
-// the Baron's fighters in the taxi chase and takes Juna's passport photo on
-// the festival square, and a crowd cheering (the village square, the dance
-// contest, the festival). Also the loudness steps of an episode's own
-// effects, so that every episode's sounds stand alike beside each other.
+// the Baron's fighters in the taxi chase, takes Juna's passport photo on
+// the festival square and wakes the castle kitchen's dog, a crowd cheering
+// (the village square, the dance contest, the festival) and the smith's
+// hammer on his anvil (below the castle and in its yard). Also the loudness
+// steps of an episode's own effects, so that every episode's sounds stand
+// alike beside each other, and the pieces the voices that need more than a
+// tone or low-passed noise are made of, sample by sample, to be added to a
+// sound as recordings.
 
 #include "SoundArt.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
 
 namespace content::levels {
 
@@ -25,5 +34,44 @@ Sound MiasCamera();
 // of voices (noise at two colours), cartoon "hooray"s gliding up at
 // different pitches, and scattered claps.
 void Cheer(Sound& sound, double start, double length, double gain);
+
+// Seconds as frames at the sound rate, rounded down.
+std::size_t SoundFrames(double seconds);
+
+// A two-pole filter: a band-pass whose peak passes at unit gain, or a
+// high-pass.
+class Filter {
+public:
+    static Filter BandPass(double hertz, double q);
+    static Filter HighPass(double hertz);
+    double operator()(double in);
+
+private:
+    Filter(double b0, double b1, double b2, double a0, double a1, double a2);
+    double forward0, forward1, forward2, back1, back2;
+    double in1 = 0.0, in2 = 0.0, out1 = 0.0, out2 = 0.0;
+};
+
+// A sawtooth's harmonics up to `highestHz`, the k-th at 1/k, further
+// softened by exp(-k / brightness): the richer the higher the brightness.
+// `phase` runs from 0 to 1 over one period of `hertz`.
+double Sawtooth(double phase, double hertz, double brightness, double highestHz);
+
+// Hiss between `lowHz` and `highHz`: white noise high-passed and then
+// low-passed, at an even level (the recording's envelope shapes it).
+std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32_t seed);
+
+// A struck piece of metal: `partials` of its inharmonic overtones (hertz,
+// gain, decay in seconds), all sounding to the sound's end so that each
+// has died away in its long release, and the strike's bright tick.
+struct Partial {
+    double hertz, gain, decay;
+};
+void Clang(Sound& sound, double start, double end, std::span<const Partial> partials, double gain);
+
+// One blow of the smith's hammer on his anvil at `start`: a bright clang of
+// the steel's inharmonic partials ringing on to `end`, with the hammer's
+// dull knock.
+void AnvilBlow(Sound& sound, double start, double end, double gain);
 
 } // namespace content::levels

@@ -58,10 +58,13 @@ double VillageMurmur(double t, NoiseSource& low, NoiseSource& voices)
 }
 
 // The spaceport's rooms layer more noises than episode 1's: two more
-// generators for them.
+// generators for them, and the castle's wind howls through bands that
+// follow its gusts.
 struct MoreNoise {
     NoiseSource third{0x2468ACEu};
     NoiseSource fourth{0x13579BDu};
+    SweptBand howl{9.0};
+    SweptBand whistle{12.0};
 };
 
 // A bell over `start` to `end` seconds: 0 outside, 1 in its middle.
@@ -164,6 +167,61 @@ double TournamentMeadow(double t, NoiseSource& low, NoiseSource& grass, MoreNois
     // The cloth cracks in quick irregular flaps while the gust lasts.
     const double flap = std::pow(0.5 + 0.5 * std::sin(2.0 * pi * (9.0 * t + 0.4 * std::sin(2.0 * pi * 1.25 * t))), 6.0);
     return wind + 0.9 * crowd + 1.1 * more.fourth.LowPass(2200.0) * flap * gust;
+}
+
+// Episode 4's loops, inside the walls of Burg Felsenstein.
+
+// The castle yard: the wind over the battlements in gusts, howling low
+// where it catches in the crenels (a narrow band whose pitch rises with the
+// gust), and the banners cracking when a gust catches them.
+double CastleYard(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
+{
+    const double gust = Swell(t + 1.0, 1.0) * 0.55 + Swell(t + 3.1, 2.0) * 0.45;
+    const double wind = 0.7 * low.LowPass(240.0) * (0.5 + 0.8 * gust) + 0.2 * air.LowPass(2500.0) * gust;
+    const double howl = 2.2 * more.howl(more.third.White(), 380.0 + 160.0 * gust) * (0.4 + 0.6 * gust);
+    const double flap =
+        std::pow(0.5 + 0.5 * std::sin(2.0 * pi * (7.0 * t + 0.5 * std::sin(2.0 * pi * 0.875 * t))), 6.0);
+    return wind + howl + 0.9 * more.fourth.LowPass(1800.0) * flap * gust * gust;
+}
+
+// The great hall: the deep tone of a big stone room, the draught moaning
+// softly in the chimney and the fire in the hearth breathing.
+double GreatHall(double t, NoiseSource& room, NoiseSource& fire, MoreNoise& more)
+{
+    const double draught = 0.6 + 0.4 * Swell(t + 2.0, 1.0);
+    const double flicker = 0.75 + 0.25 * std::sin(2.0 * pi * 3.5 * t) * std::sin(2.0 * pi * 1.125 * t);
+    return 0.6 * room.LowPass(110.0) + 0.9 * more.howl(more.third.White(), 210.0 + 30.0 * draught) * draught +
+           0.4 * fire.LowPass(350.0) * flicker;
+}
+
+// The castle kitchen: the hearth's fire roaring under the spit, and the
+// big pot simmering (a hiss whose level churns quickly).
+double CastleKitchen(double t, NoiseSource& fire, NoiseSource& steam, MoreNoise& more)
+{
+    const double flicker = 0.8 + 0.2 * std::sin(2.0 * pi * 4.5 * t) * std::sin(2.0 * pi * 1.625 * t);
+    const double churn = 0.6 + 0.4 * std::sin(2.0 * pi * 13.0 * t) * std::sin(2.0 * pi * 2.875 * t + 1.0);
+    return 0.9 * fire.LowPass(260.0) * flicker + 0.3 * (steam.LowPass(2200.0) - more.third.LowPass(600.0)) * churn;
+}
+
+// The top of the tower: a strong wind in hard gusts round the roof, whose
+// howl and whistle through the gaps climb with every gust.
+double Tower(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
+{
+    const double gust = Swell(t + 0.6, 2.0) * 0.6 + Swell(t + 2.2, 3.0) * 0.4;
+    const double wind = 0.8 * low.LowPass(300.0) * (0.5 + 0.9 * gust) + 0.35 * air.LowPass(3000.0) * gust;
+    const double howl = 3.0 * more.howl(more.third.White(), 520.0 + 260.0 * gust) * (0.4 + 0.8 * gust);
+    const double whistle = 2.5 * more.whistle(more.fourth.White(), 1100.0 + 500.0 * gust) * gust * gust;
+    return wind + howl + whistle;
+}
+
+// The dungeon: a low drone (two deep tones a loop's beat apart, their
+// overtone and the rumble of the rock) and a cold draught from the stairs.
+double Dungeon(double t, NoiseSource& rock, NoiseSource& draught, MoreNoise& /*unused*/)
+{
+    // Every frequency fits the loop a whole number of times.
+    const double drone = std::sin(2.0 * pi * 49.0 * t) + 0.25 * std::sin(2.0 * pi * 49.125 * t) +
+                         0.3 * std::sin(2.0 * pi * 98.25 * t + 1.0) + 0.15 * std::sin(2.0 * pi * 147.0 * t + 2.0);
+    return 0.12 * drone + 0.5 * rock.LowPass(120.0) + 0.25 * draught.LowPass(700.0) * (0.5 + 0.5 * Swell(t + 1.0, 1.0));
 }
 
 // The repeating sounds: chimes, notes, clanks and a sign's buzz, each at
@@ -346,17 +404,21 @@ double ForestSounds(double t)
     return birds + bubbles;
 }
 
-// The village's animals and work: hens clucking ("bok, bok, bok-baak")
-// twice, a goose honking far off, the cart's wheels knocking on the cobbles
-// as it passes, and a hammer on an anvil down the street.
+// A hen clucking from `onset`: "bok, bok, bok-baak".
+double Hen(double t, double onset)
+{
+    double hen = 0.0;
+    for (int cluck = 0; cluck < 3; ++cluck)
+        hen += Call(t, onset + 0.17 * cluck, 0.07, 420.0, 360.0, 0.0, {850.0, 1900.0});
+    return hen + Call(t, onset + 0.55, 0.3, 520.0, 760.0, 0.02, {900.0, 2000.0});
+}
+
+// The village's animals and work: hens clucking twice, a goose honking far
+// off, the cart's wheels knocking on the cobbles as it passes, and a hammer
+// on an anvil down the street.
 double MedievalVillageSounds(double t)
 {
-    double hens = 0.0;
-    for (const double onset : {1.4, 5.3}) {
-        for (int cluck = 0; cluck < 3; ++cluck)
-            hens += 0.1 * Call(t, onset + 0.17 * cluck, 0.07, 420.0, 360.0, 0.0, {850.0, 1900.0});
-        hens += 0.1 * Call(t, onset + 0.55, 0.3, 520.0, 760.0, 0.02, {900.0, 2000.0});
-    }
+    const double hens = 0.1 * (Hen(t, 1.4) + Hen(t, 5.3));
     double goose = 0.0;
     for (const double onset : {3.5, 3.85})
         goose += 0.05 * Call(t, onset, 0.26, 430.0, 390.0, 0.0, {1050.0, 2300.0});
@@ -398,6 +460,159 @@ double TournamentMeadowSounds(double t)
     return neigh + hooves + rope;
 }
 
+// A sound and its echoes off the stone: `sound` (a function of the time)
+// again after each delay, fainter each time.
+template <typename Voice> double Echoed(double t, Voice sound)
+{
+    constexpr double echoes[][2] = {{0.0, 1.0}, {0.11, 0.45}, {0.24, 0.25}, {0.41, 0.12}, {0.63, 0.05}};
+    double sum = 0.0;
+    for (const auto& [delay, gain] : echoes)
+        sum += gain * sound(t - delay);
+    return sum;
+}
+
+// The yard's hens clucking here and there, a horse whinnying and stamping
+// in the stable across the yard, and a banner's rope knocking on its pole.
+double CastleYardSounds(double t)
+{
+    const double hens = 0.13 * (Hen(t, 1.6) + Hen(t, 4.9)) + 0.09 * Hen(t, 5.6);
+    const double horse = 0.1 * Call(t, 3.1, 0.9, 820.0, 480.0, 0.06, {1000.0, 2400.0});
+    double hooves = 0.0;
+    for (const double stamp : {6.3, 6.55, 6.95})
+        hooves += 0.08 * Strike(t, stamp, 300.0, 0.025) + 0.03 * Burst(t, stamp, 0.005);
+    double rope = 0.0;
+    for (const double knock : {2.2, 2.45, 4.6})
+        rope += 0.04 * Strike(t, knock, 1500.0, 0.05);
+    return hens + horse + hooves + rope;
+}
+
+// The great hall's fire crackling and a log settling in it, and steps far
+// off crossing the stone floor: each echoing round the hall.
+double GreatHallSounds(double t)
+{
+    double crackle = 0.0;
+    for (int spark = 0; spark < 16; ++spark) {
+        const double onset = 0.5 * spark + 0.17 * ((spark * 5) % 3);
+        const double gain = 0.06 + 0.05 * ((spark * 3) % 4);
+        crackle += Echoed(t, [onset, gain](double when) { return gain * Burst(when, onset, 0.004); });
+    }
+    const double log =
+        Echoed(t, [](double when) { return 0.2 * Strike(when, 2.3, 85.0, 0.12) + 0.15 * Burst(when, 2.3, 0.02); });
+    double steps = 0.0;
+    for (int step = 0; step < 6; ++step) {
+        const double onset = 4.1 + 0.55 * step;
+        const double gain = 0.1 * (0.6 + 0.4 * std::sin(pi * (step + 0.5) / 6.0));
+        steps += Echoed(t, [onset, gain](double when) {
+            return gain * (Strike(when, onset, 190.0, 0.03) + 0.4 * Burst(when, onset, 0.004));
+        });
+    }
+    return crackle + log + steps;
+}
+
+// A sleeper's snore from `onset`: the soft palate fluttering at `hertz`
+// (a buzz of its harmonics, loudest around 500 Hz) and the breath's rush,
+// swelling in and out over `length` seconds.
+double Snore(double t, double onset, double length, double hertz)
+{
+    const double age = Age(t, onset);
+    if (age >= length)
+        return 0.0;
+    double buzz = 0.0;
+    for (int harmonic = 1; harmonic * hertz < 1500.0; ++harmonic) {
+        const double distance = (harmonic * hertz - 500.0) / 300.0;
+        buzz += (0.2 / harmonic + std::exp(-distance * distance)) * std::sin(2.0 * pi * harmonic * hertz * age);
+    }
+    const double swell = std::sin(pi * age / length);
+    return swell * swell * (0.12 * buzz + 0.3 * FrameNoise(age) * swell);
+}
+
+// The kitchen's fire crackling and spitting, bubbles plopping in the pot
+// and the dog snoring on its lard pot: a rattling breath in, a sigh out.
+double CastleKitchenSounds(double t)
+{
+    double crackle = 0.0;
+    for (int spark = 0; spark < 30; ++spark)
+        crackle += (0.06 + 0.05 * ((spark * 3) % 4)) * Burst(t, 0.27 * spark + 0.09 * ((spark * 7) % 3), 0.003);
+    double bubbles = 0.0;
+    for (int bubble = 0; bubble < 40; ++bubble) {
+        const double onset = 0.2 * bubble + 0.07 * ((bubble * 5) % 3);
+        const double hertz = 260.0 + 45.0 * ((bubble * 7) % 9);
+        bubbles += 0.12 * Chirp(t, onset, 0.04, hertz, hertz * 1.7);
+    }
+    double snoring = 0.0;
+    for (const double breath : {1.4, 5.4}) {
+        snoring += 0.25 * Snore(t, breath, 1.3, 31.0);
+        snoring += 0.1 * Snore(t, breath + 1.5, 0.9, 45.0);
+    }
+    return crackle + bubbles + snoring;
+}
+
+// A pigeon's coo from `onset` ("ruh-ruuh"): a soft, throaty hoot sliding up
+// and back, trembling in the throat.
+double Coo(double t, double onset, double length, double hertz)
+{
+    const double age = Age(t, onset);
+    if (age >= length)
+        return 0.0;
+    // The pitch rises by an eighth and falls back over the coo.
+    const double phase = hertz * age + hertz * 0.12 * length / pi * (1.0 - std::cos(pi * age / length));
+    const double throat = 0.7 + 0.3 * std::sin(2.0 * pi * 28.0 * age);
+    const double swell = std::sin(pi * age / length);
+    return swell * throat * (std::sin(2.0 * pi * phase) + 0.25 * std::sin(4.0 * pi * phase));
+}
+
+// A roof beam creaking under the wind from `onset`: the wood's ticks as it
+// sticks and slips, quicker then slower, each ringing it at `hertz`.
+double BeamCreak(double t, double onset, double length, double hertz)
+{
+    double creak = 0.0;
+    for (double at = 0.0; at < length; at += 1.0 / (35.0 + 25.0 * std::sin(pi * at / length)))
+        creak += Strike(t, onset + at, hertz * (1.0 + 0.15 * std::sin(pi * at / length)), 0.012);
+    return creak;
+}
+
+// The pigeons cooing on their ledge and fluttering, and the roof beams
+// creaking as the gusts push on them.
+double TowerSounds(double t)
+{
+    double pigeons = 0.0;
+    // They coo in the lulls, and the beams creak as the gusts are at their
+    // hardest.
+    for (const double onset : {2.8, 6.3}) {
+        pigeons += 0.16 * Coo(t, onset, 0.35, 330.0);
+        pigeons += 0.18 * Coo(t, onset + 0.45, 0.6, 300.0);
+        pigeons += 0.1 * Coo(t, onset + 1.15, 0.25, 340.0);
+    }
+    double wings = 0.0;
+    for (int beat = 0; beat < 5; ++beat)
+        wings += 0.08 * Burst(t, 5.4 + 0.09 * beat, 0.02);
+    const double beams = 0.12 * BeamCreak(t, 1.4, 0.7, 190.0) + 0.09 * BeamCreak(t, 4.6, 0.5, 240.0);
+    return pigeons + wings + beams;
+}
+
+// Water dripping from the vault into puddles, each plink echoing round the
+// dungeon, and chains rattling somewhere far off.
+double DungeonSounds(double t)
+{
+    double drips = 0.0;
+    constexpr double drops[][2] = {{1.3, 1100.0}, {2.9, 1500.0}, {4.2, 1250.0}, {5.5, 1000.0}, {6.7, 1400.0}};
+    for (const auto& [onset, hertz] : drops) {
+        const double pitch = hertz;
+        drips += Echoed(t, [onset, pitch](double when) { return 0.2 * Chirp(when, onset, 0.05, pitch, pitch * 1.8); });
+    }
+    double chains = 0.0;
+    for (const double rattle : {3.4, 6.0}) {
+        for (int link = 0; link < 7; ++link) {
+            const double onset = rattle + 0.045 * link + 0.015 * (link % 3);
+            const double hertz = 2100.0 + 230.0 * ((link * 5) % 7);
+            chains += Echoed(t, [onset, hertz](double when) {
+                return 0.035 * (Strike(when, onset, hertz, 0.03) + 0.6 * Strike(when, onset, hertz * 2.7, 0.015));
+            });
+        }
+    }
+    return drips + chains;
+}
+
 } // namespace
 
 std::vector<float> AmbienceLoop(Ambience ambience)
@@ -423,13 +638,11 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::medievalVillage: raw[index] = MedievalVillage(t, first, second, more); break;
         case Ambience::smithy: raw[index] = Smithy(t, first, second, more); break;
         case Ambience::tournamentMeadow: raw[index] = TournamentMeadow(t, first, second, more); break;
-        // Episode 4's own loops are still to come; until then its rooms
-        // borrow the nearest of the others.
-        case Ambience::castleYard: raw[index] = MedievalVillage(t, first, second, more); break;
-        case Ambience::greatHall:
-        case Ambience::castleKitchen: raw[index] = Smithy(t, first, second, more); break;
-        case Ambience::tower:
-        case Ambience::dungeon: raw[index] = Wind(t, first, second); break;
+        case Ambience::castleYard: raw[index] = CastleYard(t, first, second, more); break;
+        case Ambience::greatHall: raw[index] = GreatHall(t, first, second, more); break;
+        case Ambience::castleKitchen: raw[index] = CastleKitchen(t, first, second, more); break;
+        case Ambience::tower: raw[index] = Tower(t, first, second, more); break;
+        case Ambience::dungeon: raw[index] = Dungeon(t, first, second, more); break;
         }
     }
     // The part made after the loop's end is faded into its start, so that
@@ -451,6 +664,11 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::medievalVillage: raw[index] += MedievalVillageSounds(t); break;
         case Ambience::smithy: raw[index] += SmithySounds(t); break;
         case Ambience::tournamentMeadow: raw[index] += TournamentMeadowSounds(t); break;
+        case Ambience::castleYard: raw[index] += CastleYardSounds(t); break;
+        case Ambience::greatHall: raw[index] += GreatHallSounds(t); break;
+        case Ambience::castleKitchen: raw[index] += CastleKitchenSounds(t); break;
+        case Ambience::tower: raw[index] += TowerSounds(t); break;
+        case Ambience::dungeon: raw[index] += DungeonSounds(t); break;
         default: break;
         }
     }

@@ -5,7 +5,9 @@
 // evening, the terminal hall, the landing pad and the repair hangar) and
 // the middle ages' (a forest clearing with its birds and brook, a village
 // street with hens and a cart, a smithy's forge and bellows, a tournament
-// meadow with its crowd and banners).
+// meadow with its crowd and banners) and the castle's (its windy yard with
+// hens and banners, the great hall's fire and echoes, the kitchen's fire,
+// pot and snoring dog, the tower's gale and pigeons, the dripping dungeon).
 // Each loop is mono at the game's sound rate and joins its end to its start
 // without a click (the tail is faded into the head; chimes, notes, calls and
 // clanks at fixed times ring on round the join), and the same ambience
