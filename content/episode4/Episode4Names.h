@@ -52,7 +52,7 @@ inline constexpr const char* mia = "RoomKüche|Mia"_w1252;
 inline constexpr const char* hund = "RoomKüche|hund"_w1252;
 // The same dog curled up in its basket by the hearth, once the camera's
 // flash has chased it off the lard pot.
-inline constexpr const char* hundkorb = "RoomKüche|hundkorb"_w1252;
+inline constexpr const char* korbhund = "RoomKüche|korbhund"_w1252;
 inline constexpr const char* herd = "RoomKüche|herd"_w1252;
 inline constexpr const char* asche = "RoomKüche|Asche"_w1252;
 inline constexpr const char* schmalz = "RoomKüche|Schmalz"_w1252;

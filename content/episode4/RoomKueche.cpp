@@ -19,10 +19,10 @@ class ScriptRoomKueche : public Script {
     {
         if (GetFlag(hundAbgelenkt) != 0) {
             Hide(hund);
-            Unhide(hundkorb);
+            Unhide(korbhund);
         } else {
             Unhide(hund);
-            Hide(hundkorb);
+            Hide(korbhund);
         }
         End();
     }
@@ -95,7 +95,7 @@ class ScriptSchmalzBekommen : public Script {
             PlaySound("audioevent_kamera");
             PlaySound("audioevent_hund");
             Hide(hund);
-            Unhide(hundkorb);
+            Unhide(korbhund);
             SetFlag(hundAbgelenkt, 1);
             Talk("itemSheet H 26");
             WaitForTalk(player);

@@ -27,7 +27,7 @@ protected:
         cast.Add(&chain, episode4::kette);
         cast.Add(&flash, episode4::zeitblitz);
         cast.Add(&dog, episode4::hund);
-        cast.Add(&basket, episode4::hundkorb);
+        cast.Add(&basket, episode4::korbhund);
         cast.Add(&magpie, episode4::elster);
         cast.Add(&window, episode4::fenster);
         cast.Add(&glint, episode4::kristallglanz);
@@ -84,7 +84,7 @@ protected:
         Play("ScriptSchmalzBekommen");
         Play("ScriptSchmalzBekommen");
         EXPECT_TRUE(Hidden(episode4::hund));
-        EXPECT_FALSE(Hidden(episode4::hundkorb));
+        EXPECT_FALSE(Hidden(episode4::korbhund));
         Play("ScriptKugelLoesen");
         EXPECT_TRUE(Hidden(episode4::kugel));
         EXPECT_FALSE(Hidden(episode4::kette));
@@ -185,7 +185,7 @@ TEST_F(Episode4StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
     for (const char* shown :
          {episode4::kette, episode4::hund, episode4::elster, episode4::kristallglanz, episode4::kugel, episode4::taxi})
         EXPECT_FALSE(Hidden(shown)) << shown;
-    for (const char* hidden : {episode4::zeitblitz, episode4::hundkorb})
+    for (const char* hidden : {episode4::zeitblitz, episode4::korbhund})
         EXPECT_TRUE(Hidden(hidden)) << hidden;
 
     // A loaded game after every step: each room shows what the flags say.
@@ -198,5 +198,5 @@ TEST_F(Episode4StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
     for (const char* hidden : {episode4::kette, episode4::zeitblitz, episode4::hund, episode4::elster,
                                episode4::kristallglanz, episode4::kugel})
         EXPECT_TRUE(Hidden(hidden)) << hidden;
-    EXPECT_FALSE(Hidden(episode4::hundkorb));
+    EXPECT_FALSE(Hidden(episode4::korbhund));
 }

@@ -67,13 +67,12 @@ constexpr double basketFootY = 544.0;
 constexpr double potX = 560.0;
 constexpr double potRimY = 548.0;
 constexpr double potFootY = 620.0;
-// The dog asleep on the pot. A still: the game takes every graphic whose
-// name begins with an animation's name for a frame of it, and the dog in
-// its basket is "hundkorb".
+// The dog asleep on the pot, breathing slowly, its snore rising.
 constexpr int dogX = 414;
 constexpr int dogY = 470;
 constexpr int dogWidth = 276;
 constexpr int dogHeight = 156;
+constexpr int dogFrames = 4;
 // The shelf of stores.
 constexpr int shelfX = 560;
 constexpr int shelfY = 180;
@@ -520,9 +519,9 @@ void DogBody(cairo_t* cairo, double breath)
     cairo_stroke(cairo);
 }
 
-void SleepingDog(cairo_t* cairo, int /*frame*/)
+void SleepingDog(cairo_t* cairo, int frame)
 {
-    const double breath = 2.0;
+    const double breath = 2.0 + 2.0 * std::sin(frame * 2.0 * pi / dogFrames);
     // In room pixels, from the pot's rim.
     cairo_save(cairo);
     cairo_translate(cairo, -dogX, -dogY);
@@ -577,8 +576,8 @@ void SleepingDog(cairo_t* cairo, int /*frame*/)
     SetColour(cairo, furDark);
     cairo_stroke(cairo);
     // The snore: a small "z" above the nose.
-    const double zX = headX - 16.0;
-    const double zY = headY - 46.0;
+    const double zX = headX - 16.0 - frame * 2.0;
+    const double zY = headY - 44.0 - frame * 3.0;
     cairo_move_to(cairo, zX - 7.0, zY - 7.0);
     cairo_line_to(cairo, zX + 7.0, zY - 7.0);
     cairo_line_to(cairo, zX - 7.0, zY + 7.0);
@@ -667,10 +666,10 @@ RoomDescription RoomKueche()
         {"herd", hearthX, hearthY, hearthWidth, hearthHeight, hearthFrames, Hearth},
         {"bratspiess", spitX, spitY, spitWidth, spitHeight, spitFrames, Spit},
         {"regal", shelfX, shelfY, shelfWidth, shelfHeight, 1, Shelf},
-        {"hundkorb", static_cast<int>(basketX) - 74, static_cast<int>(basketFootY) - 100, 148, 102, 1, DogInBasket},
+        {"korbhund", static_cast<int>(basketX) - 74, static_cast<int>(basketFootY) - 100, 148, 102, 1, DogInBasket},
         {"schmalztopf", static_cast<int>(potX) - 48, static_cast<int>(potRimY) - 14, 96,
          static_cast<int>(potFootY - potRimY) + 16, 1, LardPot},
-        {"hund", dogX, dogY, dogWidth, dogHeight, 1, SleepingDog},
+        {"hund", dogX, dogY, dogWidth, dogHeight, dogFrames, SleepingDog},
         items::LyingItemGraphic("kessel", 300, 604),
     };
     room.ambience = Ambience::castleKitchen;
@@ -696,7 +695,7 @@ levels::RoomStaging KuecheStaging()
         {{"herd", "Herd", {110, 512}, Entity::up},
          {"bratspiess", "Bratspie\xdf", {260, 516}, Entity::up},
          {"hund", "Hofhund", {440, 640}, Entity::rightUp},
-         {"hundkorb", "Hofhund", {440, 560}, Entity::up},
+         {"korbhund", "Hofhund", {440, 560}, Entity::up},
          {"schmalztopf", "Schmalztopf", {560, 640}, Entity::up},
          {"regal", "Vorratsregal", {670, 514}, Entity::up}},
     };
