@@ -48,7 +48,7 @@ class ScriptRockoAnsprechen : public Script {
 // The smith guards the chained taxi until it is bought free; then he is
 // glad of the iron ball and, while no new coil is made, is asked about
 // copper.
-class ScriptSchmiedAnsprechen : public Script {
+class ScriptSchmiedAnsprechen4 : public Script {
     static constexpr int freeStart = 60;
     static constexpr int taxiQuestion = 20;
     static constexpr int copperQuestion = 70;
@@ -236,7 +236,7 @@ class ScriptZeitsprung : public Script {
 
 const ScriptRegistration<ScriptRoomBurghof> roomBurghof("ScriptRoomBurghof");
 const ScriptRegistration<ScriptRockoAnsprechen> rockoAnsprechen("ScriptRockoAnsprechen");
-const ScriptRegistration<ScriptSchmiedAnsprechen> schmiedAnsprechen("ScriptSchmiedAnsprechen");
+const ScriptRegistration<ScriptSchmiedAnsprechen4> schmiedAnsprechen("ScriptSchmiedAnsprechen4");
 const ScriptRegistration<ScriptTaxiFreikaufen> taxiFreikaufen("ScriptTaxiFreikaufen");
 const ScriptRegistration<ScriptSpuleSchmieden> spuleSchmieden("ScriptSpuleSchmieden");
 const ScriptRegistration<ScriptTaxiBenutzen> taxiBenutzen("ScriptTaxiBenutzen");

@@ -58,7 +58,7 @@ class ScriptSchmalztopfBenutzen : public Script {
 
 // Both twins answer in one conversation; asking them about the dog is
 // offered until it has left the pot.
-class ScriptZwillingeAnsprechen : public Script {
+class ScriptZwillingeAnsprechen4 : public Script {
     static constexpr int proudStart = 60;
     static constexpr int dogQuestion = 70;
 
@@ -114,7 +114,7 @@ class ScriptSchmalzBekommen : public Script {
 const ScriptRegistration<ScriptRoomKueche> roomKueche("ScriptRoomKüche"_w1252);
 const ScriptRegistration<ScriptHerdBenutzen> herdBenutzen("ScriptHerdBenutzen");
 const ScriptRegistration<ScriptSchmalztopfBenutzen> schmalztopfBenutzen("ScriptSchmalztopfBenutzen");
-const ScriptRegistration<ScriptZwillingeAnsprechen> zwillingeAnsprechen("ScriptZwillingeAnsprechen");
+const ScriptRegistration<ScriptZwillingeAnsprechen4> zwillingeAnsprechen("ScriptZwillingeAnsprechen4");
 const ScriptRegistration<ScriptSchmalzBekommen> schmalzBekommen("ScriptSchmalzBekommen");
 
 } // namespace

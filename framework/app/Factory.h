@@ -22,8 +22,16 @@ public:
         return factory;
     }
 
-    void Register(const std::string& name, Creator creator) { creators[name] = std::move(creator); }
+    // A name registered twice keeps its first class; the second is noted
+    // (registration runs before main, before there is a log to tell).
+    void Register(const std::string& name, Creator creator)
+    {
+        if (!creators.emplace(name, std::move(creator)).second)
+            duplicates.push_back(name);
+    }
     bool IsRegistered(const std::string& name) const { return creators.contains(name); }
+    // The names some class tried to take a second time, in that order.
+    const std::vector<std::string>& GetDuplicates() const { return duplicates; }
 
     // The registered class names, in name order.
     std::vector<std::string> GetNames() const
@@ -57,6 +65,7 @@ public:
 
 private:
     std::map<std::string, Creator> creators;
+    std::vector<std::string> duplicates;
 };
 
 template <typename Base, typename Derived>

@@ -84,6 +84,10 @@ TEST_F(PuzzleChartTest, EveryEpisodesChartReachesEveryStepWithoutDeadEndAndFitsI
         EXPECT_TRUE(findings.empty()) << Describe(findings);
     }
     EXPECT_GT(charts, 0);
+    // Script names are global: two episodes' scripts of one name would
+    // leave one episode running the other's.
+    EXPECT_TRUE(ScriptFactory::GetInstance().GetDuplicates().empty())
+        << ::testing::PrintToString(ScriptFactory::GetInstance().GetDuplicates());
 }
 
 // A yard whose rope can be used up on the swing before the well needs it,
