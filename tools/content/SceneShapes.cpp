@@ -53,6 +53,12 @@ void Shine(cairo_t* cairo, double x0, double y0, double x1, double y1, double wi
     cairo_stroke(cairo);
 }
 
+void ShadowUnder(cairo_t* cairo, double x, double y, double halfWidth, double halfHeight)
+{
+    Ellipse(cairo, x, y, halfWidth, halfHeight);
+    FillPlain(cairo, colour::nightDeep, 0.3);
+}
+
 void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width)
 {
     // A stroke twice as wide under the fill leaves exactly `width` outside

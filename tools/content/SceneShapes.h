@@ -56,6 +56,10 @@ void Glow(cairo_t* cairo, double x, double y, double radius, std::uint32_t rgb, 
 // ends from (x0, y0) to (x1, y1), at `alpha`.
 void Shine(cairo_t* cairo, double x0, double y0, double x1, double y1, double width, double alpha);
 
+// The soft shadow something casts on the floor it lies on: a dark ellipse
+// around (x, y).
+void ShadowUnder(cairo_t* cairo, double x, double y, double halfWidth, double halfHeight);
+
 // Fills overlapping sub-paths (circles of a cloud) as one shape: a single
 // outline around the union, none inside it. The path is consumed.
 void FillUnion(cairo_t* cairo, std::uint32_t top, std::uint32_t bottom, double width = 3.0);

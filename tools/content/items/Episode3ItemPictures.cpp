@@ -42,12 +42,6 @@ constexpr std::uint32_t rust = 0x9A5A2A;
 constexpr std::uint32_t hemp = 0xDDBB78;
 constexpr std::uint32_t hempDark = 0x9C7A3E;
 
-void ShadowUnder(cairo_t* cairo, double x, double y, double halfWidth, double halfHeight)
-{
-    Ellipse(cairo, x, y, halfWidth, halfHeight);
-    FillPlain(cairo, colour::nightDeep, 0.3);
-}
-
 // A line drawn by a child's hand in charcoal: twice, a little apart, so
 // that it looks rubbed on rather than ruled.
 void CharcoalStroke(cairo_t* cairo, double width)

@@ -46,12 +46,6 @@ constexpr std::uint32_t iron = 0x5A6070;
 constexpr std::uint32_t ironDeep = 0x363A48;
 constexpr std::uint32_t rust = 0x9A5A2A;
 
-void ShadowUnder(cairo_t* cairo, double x, double y, double halfWidth, double halfHeight)
-{
-    Ellipse(cairo, x, y, halfWidth, halfHeight);
-    FillPlain(cairo, colour::nightDeep, 0.3);
-}
-
 // A sparkle: a four-pointed star of light.
 void Sparkle(cairo_t* cairo, double x, double y, double size)
 {

@@ -11,6 +11,7 @@
 #include "SpriteArt.h"
 #include "TaxiHangarDoors.h"
 #include "adventure/CastAnimations.h"
+#include "rooms/RockoTaxi.h"
 
 #include <cmath>
 #include <cstdio>
@@ -204,82 +205,10 @@ void Taxi(cairo_t* cairo, int /*frame*/)
 {
     Glow(cairo, 452.0, 170.0, 50.0, colour::cream, 0.5);
     PushPlacement(cairo, 226.0, 160.0, 2.5);
-    // The landing legs, the near one last.
-    for (const double leg : {-50.0, 44.0}) {
-        cairo_move_to(cairo, leg, 20.0);
-        cairo_line_to(cairo, leg + (leg < 0.0 ? -12.0 : 12.0), 56.0);
-        StrokeBand(cairo, colour::steel, 4.0, 7.0);
-        RoundedRectangle(cairo, leg + (leg < 0.0 ? -24.0 : 2.0), 54.0, 22.0, 6.0, 3.0);
-        FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
-    }
-    // The nozzle at the back, cold.
-    RoundedRectangle(cairo, -90.0, -14.0, 20.0, 28.0, 6.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel);
-    Ellipse(cairo, -90.0, 0.0, 4.0, 10.0);
-    FillPlain(cairo, colour::outline, 0.8);
-    // The roof cannon and the roof light.
-    RoundedRectangle(cairo, -6.0, -50.0, 70.0, 13.0, 5.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel);
-    RoundedRectangle(cairo, -16.0, -42.0, 30.0, 14.0, 5.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel);
-    RoundedRectangle(cairo, -62.0, -46.0, 34.0, 14.0, 5.0);
-    FillOutlined(cairo, colour::cream, tone::taxiLight, 2.0);
-    DrawArtText(cairo, "TAXI", -45.0, -35.5, 8.0, colour::orange);
-    // The body.
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    FillOutlined(cairo, tone::taxiLight, tone::taxi);
-    cairo_save(cairo);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    cairo_clip(cairo);
-    for (int column = 0; column < 16; ++column)
-        for (int row = 0; row < 2; ++row)
-            if ((column + row) % 2 == 0)
-                cairo_rectangle(cairo, -80.0 + 10.0 * column, 2.0 + 5.0 * row, 10.0, 5.0);
-    FillPlain(cairo, colour::outline);
-    // The body's shade along its belly.
-    cairo_rectangle(cairo, -80.0, 20.0, 160.0, 14.0);
-    FillPlain(cairo, tone::taxi, 0.8);
-    cairo_restore(cairo);
-    // The canopy: Rocko's seat and the fuzzy dice behind the glass.
-    RoundedRectangle(cairo, -42.0, -26.0, 80.0, 22.0, 8.0);
-    FillOutlined(cairo, 0xDDF6F2, colour::tealLight, 2.0);
-    RoundedRectangle(cairo, -34.0, -22.0, 14.0, 18.0, 5.0);
-    FillOutlined(cairo, colour::hibiscus, colour::banner, 1.5);
-    cairo_move_to(cairo, 14.0, -26.0);
-    cairo_line_to(cairo, 14.0, -18.0);
-    StrokeOutline(cairo, 1.0);
-    for (const double dx : {10.0, 16.0}) {
-        RoundedRectangle(cairo, dx, -18.0, 6.0, 6.0, 1.5);
-        FillOutlined(cairo, tone::white, colour::cream, 1.0);
-    }
-    cairo_move_to(cairo, -24.0, -24.0);
-    cairo_line_to(cairo, -30.0, -8.0);
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, tone::white, 0.7);
-    cairo_stroke(cairo);
-    // The door, its handle and the tank cap at the back.
-    RoundedRectangle(cairo, -30.0, -4.0, 44.0, 32.0, 6.0);
-    StrokeOutline(cairo, 1.5);
-    RoundedRectangle(cairo, 2.0, 10.0, 8.0, 3.0, 1.5);
-    FillOutlined(cairo, tone::steelLight, colour::steel, 1.0);
-    Circle(cairo, -60.0, -14.0, 6.0);
-    FillOutlined(cairo, tone::steelLight, colour::steel, 1.5);
-    Circle(cairo, -60.0, -14.0, 2.0);
-    FillPlain(cairo, colour::outline);
-    // A patched dent with its rivets, near the nose.
-    RoundedRectangle(cairo, 40.0, -22.0, 18.0, 14.0, 3.0);
-    FillOutlined(cairo, colour::stone, 0x77726A, 1.5);
-    for (const double dx : {43.0, 55.0})
-        for (const double dy : {-19.0, -11.0})
-            ship::DrawRivet(cairo, dx, dy, 1.2);
-    // Headlight and number plate.
-    Ellipse(cairo, 74.0, -6.0, 5.0, 7.0);
-    FillOutlined(cairo, tone::white, colour::cream, 1.5);
-    RoundedRectangle(cairo, 44.0, 14.0, 28.0, 10.0, 2.0);
-    FillOutlined(cairo, tone::white, colour::cream, 1.5);
-    DrawArtText(cairo, "WK 7", 58.0, 22.0, 7.0, colour::night);
-    RoundedRectangle(cairo, -80.0, -32.0, 160.0, 64.0, 20.0);
-    StrokeOutline(cairo, 3.0);
+    // The landing legs under the body.
+    DrawRockoTaxiLeg(cairo, -50.0, -1.0);
+    DrawRockoTaxiLeg(cairo, 44.0, 1.0);
+    DrawRockoTaxiBody(cairo, TaxiState::parked);
     PopPlacement(cairo);
 }
 
