@@ -310,5 +310,34 @@ void ItemArtTest::CheckSettings(const EpisodeDescription& episode)
             }
         }
     }
+    // Each piece of scenery answers with the label and act point its own
+    // room gives it, though another room has a graphic of the same name;
+    // such a graphic without scenery of its own stays a detail.
+    for (const content::rooms::RoomDescription& room : episode.rooms) {
+        for (const content::rooms::RoomGraphic& graphic : room.graphics) {
+            const auto isThing = [&](const auto& things) {
+                return std::any_of(things.begin(), things.end(), [&](const auto& thing) {
+                    return thing.room == room.label && thing.sprite == graphic.name;
+                });
+            };
+            if (isThing(episode.staging.doors) || isThing(episode.staging.items))
+                continue;
+            const std::string name = content::items::FullName(room.label, graphic.name);
+            const auto* element = cast.FindAs<Entity>(name);
+            ASSERT_NE(element, nullptr) << name;
+            const auto piece = std::find_if(episode.staging.scenery.begin(), episode.staging.scenery.end(),
+                                            [&](const content::levels::Scenery& scenery) {
+                                                return scenery.name == graphic.name &&
+                                                       (scenery.room.empty() || scenery.room == room.label);
+                                            });
+            if (piece == episode.staging.scenery.end()) {
+                EXPECT_EQ(element->GetLabel(), "") << name;
+                continue;
+            }
+            EXPECT_EQ(element->GetLabel(), piece->label) << name;
+            EXPECT_EQ(element->GetActPosition().x, piece->act.x) << name;
+            EXPECT_EQ(element->GetActPosition().y, piece->act.y) << name;
+        }
+    }
     LevelSettings::Unload(created);
 }

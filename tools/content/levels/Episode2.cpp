@@ -9,10 +9,10 @@ EpisodeDescription Episode2()
     EpisodeDescription episode;
     episode.level = 2;
     // The festival square first: the episode starts there.
-    episode.rooms = {rooms::RoomFestplatz(), rooms::RoomRaumhafen(), rooms::RoomTaxistand(), rooms::RoomHangar()};
-    for (const RoomStaging& room : {rooms::FestplatzStaging(), rooms::RaumhafenStaging(), rooms::TaxistandStaging(),
-                                    rooms::HangarStaging()})
-        Append(episode.staging, room);
+    AddRooms(episode, {{rooms::RoomFestplatz(), rooms::FestplatzStaging()},
+                       {rooms::RoomRaumhafen(), rooms::RaumhafenStaging()},
+                       {rooms::RoomTaxistand(), rooms::TaxistandStaging()},
+                       {rooms::RoomHangar(), rooms::HangarStaging()}});
     episode.flags = {
         "RoomFestplatz|EinleitungGesehen",  "RoomFestplatz|PokalBekommen",    "RoomFestplatz|FotoGemacht",
         "RoomRaumhafen|KiraHinweisSchritt", "RoomRaumhafen|KiraHinweisStufe", "RoomRaumhafen|PokalVerkauft",

@@ -9,10 +9,10 @@ EpisodeDescription Episode3()
     EpisodeDescription episode;
     episode.level = 3;
     // The clearing first: the episode starts there.
-    episode.rooms = {rooms::RoomLichtung(), rooms::RoomDorf(), rooms::RoomSchmiede(), rooms::RoomTurnierwiese()};
-    for (const RoomStaging& room : {rooms::LichtungStaging(), rooms::DorfStaging(), rooms::SchmiedeStaging(),
-                                    rooms::TurnierwieseStaging()})
-        Append(episode.staging, room);
+    AddRooms(episode, {{rooms::RoomLichtung(), rooms::LichtungStaging()},
+                       {rooms::RoomDorf(), rooms::DorfStaging()},
+                       {rooms::RoomSchmiede(), rooms::SchmiedeStaging()},
+                       {rooms::RoomTurnierwiese(), rooms::TurnierwieseStaging()}});
     episode.flags = {
         "RoomLichtung|EinleitungGesehen",   "RoomLichtung|KiraHinweisSchritt",  "RoomLichtung|KiraHinweisStufe",
         "RoomDorf|GansSatt",                "RoomDorf|LakenGenommen",           "RoomDorf|WappenrockGemalt",

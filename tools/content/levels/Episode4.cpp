@@ -10,11 +10,11 @@ EpisodeDescription Episode4()
     episode.level = 4;
     // The castle yard first: the episode starts there, and the won throwing
     // contest leads there.
-    episode.rooms = {rooms::RoomBurghof(), rooms::RoomRittersaal(), rooms::RoomKueche(), rooms::RoomTurm(),
-                     rooms::RoomVerlies()};
-    for (const RoomStaging& room : {rooms::BurghofStaging(), rooms::RittersaalStaging(), rooms::KuecheStaging(),
-                                    rooms::TurmStaging(), rooms::VerliesStaging()})
-        Append(episode.staging, room);
+    AddRooms(episode, {{rooms::RoomBurghof(), rooms::BurghofStaging()},
+                       {rooms::RoomRittersaal(), rooms::RittersaalStaging()},
+                       {rooms::RoomKueche(), rooms::KuecheStaging()},
+                       {rooms::RoomTurm(), rooms::TurmStaging()},
+                       {rooms::RoomVerlies(), rooms::VerliesStaging()}});
     episode.flags = {
         "Passwortja",
         "RoomBurghof|EinleitungGesehen",

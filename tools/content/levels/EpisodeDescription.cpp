@@ -1,13 +1,23 @@
 #include "levels/EpisodeDescription.h"
 
+#include <utility>
+
 namespace content::levels {
 
-void Append(RoomStaging& into, const RoomStaging& room)
+void AddRooms(EpisodeDescription& episode, const std::vector<StagedRoom>& rooms)
 {
-    into.doors.insert(into.doors.end(), room.doors.begin(), room.doors.end());
-    into.items.insert(into.items.end(), room.items.begin(), room.items.end());
-    into.people.insert(into.people.end(), room.people.begin(), room.people.end());
-    into.scenery.insert(into.scenery.end(), room.scenery.begin(), room.scenery.end());
+    RoomStaging& into = episode.staging;
+    for (const StagedRoom& staged : rooms) {
+        episode.rooms.push_back(staged.room);
+        const RoomStaging& room = staged.staging;
+        into.doors.insert(into.doors.end(), room.doors.begin(), room.doors.end());
+        into.items.insert(into.items.end(), room.items.begin(), room.items.end());
+        into.people.insert(into.people.end(), room.people.begin(), room.people.end());
+        for (Scenery piece : room.scenery) {
+            piece.room = staged.room.label;
+            into.scenery.push_back(std::move(piece));
+        }
+    }
 }
 
 } // namespace content::levels

@@ -39,6 +39,10 @@ struct Scenery {
     const char* label; // Windows-1252
     Point act;
     int actOrient;     // Entity::Direction
+    // The label of the room it stands in, so that a graphic of the same
+    // name in another room stays a detail; empty: every room's graphic of
+    // that name.
+    std::string room = {};
 };
 
 // What stands in one room besides its picture. Doors and lying items find
@@ -57,7 +61,14 @@ struct EpisodeDescription {
     std::vector<std::string> flags;             // full names, all starting at 0
 };
 
-// Adds a room's staging to the episode's.
-void Append(RoomStaging& into, const RoomStaging& room);
+// A room of the episode and what stands in it.
+struct StagedRoom {
+    rooms::RoomDescription room;
+    RoomStaging staging;
+};
+
+// Adds the rooms in their order (the first is where the episode starts)
+// and what stands in each; each room's scenery belongs to it alone.
+void AddRooms(EpisodeDescription& episode, const std::vector<StagedRoom>& rooms);
 
 } // namespace content::levels

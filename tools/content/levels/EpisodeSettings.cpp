@@ -20,10 +20,12 @@ namespace {
 constexpr float frontScale = 0.95f;
 constexpr float backScale = 0.5f;
 
-const Scenery* FindScenery(const std::vector<Scenery>& scenery, const std::string& name)
+// The scenery of graphic `name` in room `room`.
+const Scenery* FindScenery(const std::vector<Scenery>& scenery, const std::string& room, const std::string& name)
 {
-    const auto found = std::find_if(scenery.begin(), scenery.end(),
-                                    [&](const Scenery& piece) { return name == piece.name; });
+    const auto found = std::find_if(scenery.begin(), scenery.end(), [&](const Scenery& piece) {
+        return name == piece.name && (piece.room.empty() || piece.room == room);
+    });
     return found == scenery.end() ? nullptr : &*found;
 }
 
@@ -109,7 +111,7 @@ bool WriteEpisodeSettings(const EpisodeDescription& episode)
                 continue;
             Item detail;
             PlaceOnGraphic(detail, graphic);
-            if (const Scenery* piece = FindScenery(staging.scenery, graphic.name)) {
+            if (const Scenery* piece = FindScenery(staging.scenery, description.label, graphic.name)) {
                 detail.SetLabel(piece->label);
                 detail.SetActPosition(piece->act);
                 detail.SetActOrient(piece->actOrient);

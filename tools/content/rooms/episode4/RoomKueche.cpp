@@ -652,8 +652,7 @@ RoomDescription RoomKueche()
                   {{300.0, 640.0}, {300.0, 604.0}},
                   {{440.0, 574.0}, {440.0, 560.0}},
                   {{670.0, 574.0}, {670.0, 514.0}},
-                  {{700.0, 574.0}, {700.0, 548.0}},
-                  {{800.0, 640.0}, {800.0, 604.0}}};
+                  {{740.0, 640.0}, {740.0, 636.0}}};
     room.backY = 498;
     room.frontY = 720;
     room.light = 0xE8D0B4;
@@ -667,8 +666,10 @@ RoomDescription RoomKueche()
         {"bratspiess", spitX, spitY, spitWidth, spitHeight, spitFrames, Spit},
         {"regal", shelfX, shelfY, shelfWidth, shelfHeight, 1, Shelf},
         {"korbhund", static_cast<int>(basketX) - 74, static_cast<int>(basketFootY) - 100, 148, 102, 1, DogInBasket},
+        // The pot's rectangle reaches a little below its foot, so that it
+        // stands before the dog lying over it and answers the pointer there.
         {"schmalztopf", static_cast<int>(potX) - 48, static_cast<int>(potRimY) - 14, 96,
-         static_cast<int>(potFootY - potRimY) + 16, 1, LardPot},
+         static_cast<int>(potFootY - potRimY) + 28, 1, LardPot},
         {"hund", dogX, dogY, dogWidth, dogHeight, dogFrames, SleepingDog},
         items::LyingItemGraphic("kessel", 300, 604),
     };
@@ -690,8 +691,8 @@ levels::RoomStaging KuecheStaging()
         {{"Kessel", "Kupferkessel", roomKueche, items::Pickup::low, "kessel", true},
          {"Asche", "Asche", roomKueche, items::Pickup::none, "asche", false},
          {"Schmalz", "Schmalz", roomKueche, items::Pickup::none, "schmalz", false}},
-        {{castanimations::lotte, "Lotte", "Lotte", roomKueche, {700, 548}, Entity::left, -125, {640, 574}},
-         {castanimations::mia, "Mia", "Mia", roomKueche, {800, 604}, Entity::left, -130, {730, 640}}},
+        {{castanimations::lotte, "Lotte", "Lotte", roomKueche, {730, 548}, Entity::left, -125, {620, 574}},
+         {castanimations::mia, "Mia", "Mia", roomKueche, {840, 606}, Entity::left, -130, {740, 636}}},
         {{"herd", "Herd", {110, 512}, Entity::up},
          {"bratspiess", "Bratspie\xdf", {260, 516}, Entity::up},
          {"hund", "Hofhund", {440, 640}, Entity::rightUp},
