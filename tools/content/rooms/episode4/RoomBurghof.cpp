@@ -293,8 +293,7 @@ void DungeonArch(cairo_t* cairo)
 }
 
 // The cobbled yard: rows of rounded stones growing towards the front, a
-// patch of sun, moss between them, and the shadows of the taxi and the
-// cart.
+// patch of sun, moss between them, and the cart's shadow.
 void Cobbles(cairo_t* cairo)
 {
     cairo_rectangle(cairo, -10.0, yardY, width + 20.0, height - yardY + 10.0);
@@ -316,14 +315,7 @@ void Cobbles(cairo_t* cairo)
     // Sun falling into the yard over the wall.
     Ellipse(cairo, 560.0, 580.0, 380.0, 70.0);
     FillPlain(cairo, 0xFFF0C8, 0.25);
-    // A drain channel down the middle from the gate.
-    cairo_move_to(cairo, 530.0, yardY);
-    cairo_curve_to(cairo, 520.0, 560.0, 500.0, 660.0, 470.0, height + 10.0);
-    cairo_set_line_width(cairo, 10.0);
-    SetColour(cairo, cobbleDark, 0.6);
-    cairo_stroke(cairo);
-    // Shadows where the taxi and the cart stand.
-    Ellipse(cairo, taxiX - 8.0, taxiFootY - 4.0, 150.0, 16.0);
+    // The shadow where the cart stands (the taxi brings its own).
     Ellipse(cairo, 118.0, 640.0, 110.0, 14.0);
     FillPlain(cairo, tone::shadowDeep, 0.3);
     Glow(cairo, torchX, yardY + 10.0, 110.0, fire, 0.2);
@@ -569,9 +561,11 @@ void TorchFlame(cairo_t* cairo, int frame)
 }
 
 // Rocko's taxi, whole and upright on its three landing legs on the
-// cobbles.
+// cobbles, with its shadow, which goes with it when it jumps.
 void Taxi(cairo_t* cairo, int /*frame*/)
 {
+    Ellipse(cairo, taxiX - 8.0 - taxiLeft, taxiFootY - 4.0 - taxiTop, 140.0, 8.0);
+    FillPlain(cairo, tone::shadowDeep, 0.3);
     PushPlacement(cairo, taxiX - taxiLeft, taxiY - taxiTop, taxiScale);
     DrawRockoTaxiLeg(cairo, -50.0, -1.0);
     DrawRockoTaxiLeg(cairo, 44.0, 1.0);
@@ -813,7 +807,8 @@ levels::RoomStaging BurghofStaging()
         {{"Kupferspule", "Kupferspule", roomBurghof, items::Pickup::none, "kupferspule", false}},
         // Rocko stands fuming behind his taxi's tail, the smith before its
         // nose by his chain's stake; KIRA hovers in the right front corner,
-        // clear of the kitchen's and the dungeon's doors.
+        // clear of the kitchen's and the dungeon's doors, her bubbles high
+        // enough to leave the heads of Juna and the smith beside her free.
         {{castanimations::rocko, "Rocko", "Rocko", roomBurghof, {350, 600}, Entity::right, -190, {280, 640}},
          {castanimations::schmied,
           "Schmied",
@@ -823,7 +818,7 @@ levels::RoomStaging BurghofStaging()
           Entity::left,
           -190,
           {726, 636}},
-         {castanimations::kira, "Kira", "KIRA", roomBurghof, {985, 645}, Entity::left, -150, {915, 640}}},
+         {castanimations::kira, "Kira", "KIRA", roomBurghof, {985, 645}, Entity::left, -340, {915, 640}}},
         {{"burgtor", "Burgtor", {530, 492}, Entity::up},
          {"taxi", "Rockos Taxi", {470, 645}, Entity::up},
          {"kette", "Kette", {620, 645}, Entity::up},

@@ -382,13 +382,6 @@ void Nest(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, bronzeLight, bronze, 2.0);
     cairo_rectangle(cairo, 48.0, 17.0, 8.0, 6.0);
     FillPlain(cairo, bronze);
-    // The half crystal, its clean break upwards.
-    cairo_move_to(cairo, 62.0, 28.0);
-    cairo_line_to(cairo, 66.0, 10.0);
-    cairo_line_to(cairo, 76.0, 6.0);
-    cairo_line_to(cairo, 78.0, 28.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xB8F4FF, colour::turquoise, 2.0);
     // The twigs.
     Ellipse(cairo, nestWidth / 2.0, 34.0, 58.0, 16.0);
     FillOutlined(cairo, 0x9A7048, 0x6A4A2E, 3.0);
@@ -406,11 +399,19 @@ void Nest(cairo_t* cairo, int /*frame*/)
     cairo_stroke(cairo);
 }
 
-// The crystal's cyan glint in the nest: a star of light that swells and
-// turns, and a soft glow round it.
+// The half crystal in the nest, its clean break upwards, with its cyan
+// glint: a star of light that swells and turns, and a soft glow round it.
+// One graphic, so that the crystal leaves the nest with its glint; it
+// stands behind the nest, whose twigs hide its foot.
 constexpr int glintFrames = 6;
 void CrystalGlint(cairo_t* cairo, int frame)
 {
+    cairo_move_to(cairo, 10.0, 34.0);
+    cairo_line_to(cairo, 14.0, 16.0);
+    cairo_line_to(cairo, 24.0, 12.0);
+    cairo_line_to(cairo, 26.0, 34.0);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, 0xB8F4FF, colour::turquoise, 2.0);
     const double t = frame / static_cast<double>(glintFrames);
     const double size = 6.0 + 8.0 * std::sin(t * pi);
     Glow(cairo, 20.0, 20.0, 18.0, colour::tealLight, 0.35 + 0.35 * std::sin(t * pi));
