@@ -3,6 +3,7 @@
 
 #include "Episode4Names.h"
 #include "adventure/Script.h"
+#include "platform/Windows1252.h"
 #include "shared/KiraHintScript.h"
 
 #include <string>
@@ -59,6 +60,22 @@ class ScriptKiraHinweis4 : public KiraHintScript {
     }
 };
 
+// KIRA is asked what is up in the tower until the crystal is Juna's, and
+// after that about the magpie that had it.
+class ScriptKiraAnsprechen4 : public Script {
+    static constexpr int towerQuestion = 30;
+    static constexpr int magpieQuestion = 35;
+
+    void Run(const std::string&) override
+    {
+        const bool found = GetFlag(kristallGefunden) != 0;
+        StartConversation("gespräch_kira"_w1252);
+        HideIndex(found ? towerQuestion : magpieQuestion);
+        UnhideIndex(found ? magpieQuestion : towerQuestion);
+        End();
+    }
+};
+
 // A loaded game goes on where it was saved, with the episode's music.
 class ScriptEpisode4Resume : public Script {
     void Run(const std::string&) override
@@ -71,6 +88,7 @@ class ScriptEpisode4Resume : public Script {
 const ScriptRegistration<ScriptEpisode4Resume> episode4Resume("ScriptEpisode4Resume");
 const ScriptRegistration<ScriptEpisode4Init> episode4Init("ScriptEpisode4Init");
 const ScriptRegistration<ScriptKiraHinweis4> kiraHinweis4("ScriptKiraHinweis4");
+const ScriptRegistration<ScriptKiraAnsprechen4> kiraAnsprechen4("ScriptKiraAnsprechen4");
 
 } // namespace
 } // namespace episode4

@@ -28,9 +28,14 @@ class ScriptRoomBurghof : public Script {
 };
 
 // Rocko's conversation asks after the time drive's coil only once he has
-// found it burnt, and until the new one is in.
+// found it burnt, and until the new one is in; his taxi and the way home
+// are talked of with the chain on or off.
 class ScriptRockoAnsprechen : public Script {
+    static constexpr int chainedTaxi = 20;
+    static constexpr int freeTaxi = 25;
     static constexpr int coilQuestion = 40;
+    static constexpr int homeChained = 50;
+    static constexpr int homeFree = 55;
 
     void Run(const std::string&) override
     {
@@ -41,6 +46,21 @@ class ScriptRockoAnsprechen : public Script {
             UnhideIndex(coilQuestion);
         else
             HideIndex(coilQuestion);
+        HideIndex(burnt ? chainedTaxi : freeTaxi);
+        UnhideIndex(burnt ? freeTaxi : chainedTaxi);
+        HideIndex(burnt ? homeChained : homeFree);
+        UnhideIndex(burnt ? homeFree : homeChained);
+        End();
+    }
+};
+
+// Schmied Eisenhart eyes the chained taxi, and once it is bought free the
+// iron ball he got for it.
+class ScriptSchmiedAnsehen : public Script {
+    void Run(const std::string&) override
+    {
+        Talk(GetFlag(taxiFrei) != 0 ? "itemSheet K 5" : "itemSheet J 5");
+        WaitForTalk(player);
         End();
     }
 };
@@ -237,6 +257,7 @@ class ScriptZeitsprung : public Script {
 const ScriptRegistration<ScriptRoomBurghof> roomBurghof("ScriptRoomBurghof");
 const ScriptRegistration<ScriptRockoAnsprechen> rockoAnsprechen("ScriptRockoAnsprechen");
 const ScriptRegistration<ScriptSchmiedAnsprechen4> schmiedAnsprechen("ScriptSchmiedAnsprechen4");
+const ScriptRegistration<ScriptSchmiedAnsehen> schmiedAnsehen("ScriptSchmiedAnsehen");
 const ScriptRegistration<ScriptTaxiFreikaufen> taxiFreikaufen("ScriptTaxiFreikaufen");
 const ScriptRegistration<ScriptSpuleSchmieden> spuleSchmieden("ScriptSpuleSchmieden");
 const ScriptRegistration<ScriptTaxiBenutzen> taxiBenutzen("ScriptTaxiBenutzen");

@@ -56,11 +56,14 @@ class ScriptSchmalztopfBenutzen : public Script {
     }
 };
 
-// Both twins answer in one conversation; asking them about the dog is
-// offered until it has left the pot.
+// Both twins answer in one conversation; asking them to lure the dog off
+// the pot is offered until it has left it, and they tell of it asleep on
+// the pot or sulking in its basket.
 class ScriptZwillingeAnsprechen4 : public Script {
     static constexpr int proudStart = 60;
     static constexpr int dogQuestion = 70;
+    static constexpr int dogOnPot = 40;
+    static constexpr int dogInBasket = 45;
 
     void Run(const std::string&) override
     {
@@ -70,6 +73,8 @@ class ScriptZwillingeAnsprechen4 : public Script {
             HideIndex(dogQuestion);
         else
             UnhideIndex(dogQuestion);
+        HideIndex(done ? dogOnPot : dogInBasket);
+        UnhideIndex(done ? dogInBasket : dogOnPot);
         End();
     }
 };

@@ -44,12 +44,22 @@ class ScriptElsterBenutzen : public Script {
     }
 };
 
-// The nest is out of reach while the magpie sits on it; emptied, it holds
+// The nest is out of reach while the magpie guards it; emptied, it holds
 // only the castle's spoons.
 class ScriptNestBenutzen : public Script {
     void Run(const std::string&) override
     {
         Talk(GetFlag(kristallGefunden) != 0 ? "itemSheet E 38" : "itemSheet D 38");
+        WaitForTalk(player);
+        End();
+    }
+};
+
+// The crystal glitters in the nest until Juna has it.
+class ScriptNestAnsehen : public Script {
+    void Run(const std::string&) override
+    {
+        Talk(GetFlag(kristallGefunden) != 0 ? "itemSheet G 38" : "itemSheet F 38");
         WaitForTalk(player);
         End();
     }
@@ -68,7 +78,7 @@ class ScriptGlockeBenutzen : public Script {
 
 // The polished tray held up to the magpie: she dives at the bird in it,
 // clangs into the silver and drops the crystal, then flees through the
-// window to her master. Whoever tries this has seen her, so it counts as
+// window to her master and takes the tray, her rival, along. Whoever tries this has seen her, so it counts as
 // having looked at her too.
 class ScriptElsterFangen : public Script {
     static constexpr float diveSpeed = 600.0f;
@@ -114,6 +124,7 @@ class ScriptElsterFangen : public Script {
 const ScriptRegistration<ScriptRoomTurm> roomTurm("ScriptRoomTurm");
 const ScriptRegistration<ScriptElsterBenutzen> elsterBenutzen("ScriptElsterBenutzen");
 const ScriptRegistration<ScriptNestBenutzen> nestBenutzen("ScriptNestBenutzen");
+const ScriptRegistration<ScriptNestAnsehen> nestAnsehen("ScriptNestAnsehen");
 const ScriptRegistration<ScriptGlockeBenutzen> glockeBenutzen("ScriptGlockeBenutzen");
 const ScriptRegistration<ScriptElsterFangen> elsterFangen("ScriptElsterFangen");
 

@@ -35,6 +35,16 @@ class ScriptRingBenutzen : public Script {
     }
 };
 
+// The ring with its rusted bolt, until the lard has pushed the bolt out.
+class ScriptRingAnsehen : public Script {
+    void Run(const std::string&) override
+    {
+        Talk(GetFlag(kugelGeloest) != 0 ? "itemSheet I 43" : "itemSheet H 43");
+        WaitForTalk(player);
+        End();
+    }
+};
+
 // Lard on the ring (or on the ball's chain): the bolt squeals out, and the
 // old iron ball rolls free with its chain.
 class ScriptKugelLoesen : public Script {
@@ -59,6 +69,7 @@ class ScriptKugelLoesen : public Script {
 
 const ScriptRegistration<ScriptRoomVerlies> roomVerlies("ScriptRoomVerlies");
 const ScriptRegistration<ScriptRingBenutzen> ringBenutzen("ScriptRingBenutzen");
+const ScriptRegistration<ScriptRingAnsehen> ringAnsehen("ScriptRingAnsehen");
 const ScriptRegistration<ScriptKugelLoesen> kugelLoesen("ScriptKugelLoesen");
 
 } // namespace

@@ -32,6 +32,7 @@ protected:
         cast.Add(&window, episode4::fenster);
         cast.Add(&glint, episode4::kristallglanz);
         cast.Add(&ball, episode4::kugel);
+        cast.Add(&tray, episode4::tablett);
         cast.FindAs<Entity>(episode4::player)->SetPosition(500, 620);
         magpie.SetPosition(560, 60);
         window.SetPosition(380, 200);
@@ -105,6 +106,7 @@ protected:
     Item window;
     Item glint;
     Item ball;
+    Item tray;
 };
 
 } // namespace
@@ -187,10 +189,19 @@ TEST_F(Episode4StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
         EXPECT_FALSE(Hidden(shown)) << shown;
     for (const char* hidden : {episode4::zeitblitz, episode4::korbhund})
         EXPECT_TRUE(Hidden(hidden)) << hidden;
+    EXPECT_TRUE(tray.IsActive());
+
+    // Ash used on the tray still lying on the table: the polished tray is
+    // Juna's, and the tarnished one leaves the table.
+    Give(episode4::asche);
+    Play("ScriptTablettPolieren");
+    EXPECT_EQ(Items(), std::vector<std::string>{episode4::silbertablett});
+    EXPECT_FALSE(tray.IsActive());
 
     // A loaded game after every step: each room shows what the flags say.
     for (Item* thing : {&chain, &flash, &dog, &basket, &magpie, &glint, &ball})
         thing->SetHidden(false);
+    tray.SetActive(true);
     for (const char* flag :
          {episode4::taxiFrei, episode4::hundAbgelenkt, episode4::kristallGefunden, episode4::kugelGeloest})
         Set(flag, 1);
@@ -199,4 +210,5 @@ TEST_F(Episode4StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
                                episode4::kristallglanz, episode4::kugel})
         EXPECT_TRUE(Hidden(hidden)) << hidden;
     EXPECT_FALSE(Hidden(episode4::korbhund));
+    EXPECT_FALSE(tray.IsActive());
 }
