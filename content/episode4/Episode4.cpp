@@ -2,6 +2,7 @@
 // hints, the scripts the whole episode shares.
 
 #include "Episode4Names.h"
+#include "adventure/Entity.h"
 #include "adventure/Script.h"
 #include "platform/Windows1252.h"
 #include "shared/KiraHintScript.h"
@@ -18,6 +19,9 @@ constexpr const char* music = "level04\\Audio\\StreamingSfx\\Burg.ogg";
 // smith's chain, the smith claims it for horseshoes, and KIRA picks up half
 // the crystal's glimmer in the tower. Juna says what she is after now.
 class ScriptEpisode4Init : public Script {
+    static constexpr int arrivalX = 250;
+    static constexpr int arrivalY = 548;
+
     void Run(const std::string&) override
     {
         PlayMusic(music);
@@ -28,6 +32,10 @@ class ScriptEpisode4Init : public Script {
             PlaySound("audioevent_tor");
             Talk(GetFlag(passwortja) != 0 ? "itemSheet D 50" : "itemSheet E 50");
             WaitForTalk(player);
+            // She steps aside of the taxi, so that the chain the talk is
+            // about can be seen (she comes in at the yard's front middle).
+            WalkTo(player, arrivalX, arrivalY, Entity::right);
+            WaitForIdle(player);
             Talk("itemSheet F 50");
             WaitForTalk("Rocko");
             Talk("itemSheet G 50");

@@ -227,6 +227,10 @@ class ScriptTaxiBeladen : public Script {
 // leaves the smith alone with his anvil. Then the next episode. The jump
 // happens once.
 class ScriptZeitsprung : public Script {
+    // Before the taxi's door, on the yard's floor.
+    static constexpr int boardX = 500;
+    static constexpr int boardY = 640;
+    static constexpr int boardStep = 40;
     static constexpr float flashSeconds = 1.6f;
     static constexpr float shakeSeconds = 0.6f;
 
@@ -236,7 +240,13 @@ class ScriptZeitsprung : public Script {
             StartConversation("gespräch_zeitsprung"_w1252);
             WaitForConversation();
             SetFlag(zeitsprung, 1);
-            // Juna, Rocko and KIRA climb aboard.
+            // Juna, Rocko and KIRA climb aboard: Juna and Rocko walk up to
+            // the taxi's door first; no label distracts from the jump.
+            ShowLabels(false);
+            WalkTo(player, boardX + boardStep, boardY);
+            WalkTo(rocko, boardX - boardStep, boardY);
+            WaitForIdle(player);
+            WaitForIdle(rocko);
             Hide(player);
             Hide(rocko);
             Hide(kira);
