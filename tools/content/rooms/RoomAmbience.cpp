@@ -596,8 +596,9 @@ double DungeonSounds(double t)
 {
     double drips = 0.0;
     constexpr double drops[][2] = {{1.3, 1100.0}, {2.9, 1500.0}, {4.2, 1250.0}, {5.5, 1000.0}, {6.7, 1400.0}};
-    for (const auto& [onset, hertz] : drops) {
-        const double pitch = hertz;
+    for (const auto& drop : drops) {
+        const double onset = drop[0];
+        const double pitch = drop[1];
         drips += Echoed(t, [onset, pitch](double when) { return 0.2 * Chirp(when, onset, 0.05, pitch, pitch * 1.8); });
     }
     double chains = 0.0;

@@ -51,7 +51,6 @@ constexpr int hearthWidth = 330;
 constexpr int hearthHeight = 370;
 constexpr int hearthFrames = 6;
 constexpr double fireX = hearthX + 222.0;
-constexpr double fireY = hearthY + 296.0;
 // The spit before the fire.
 constexpr int spitX = 150;
 constexpr int spitY = 380;

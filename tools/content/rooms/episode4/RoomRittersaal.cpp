@@ -49,7 +49,6 @@ constexpr int kaminWidth = 200;
 constexpr int kaminHeight = 358;
 constexpr int kaminFrames = 6;
 constexpr double fireX = kaminX + kaminWidth / 2.0;
-constexpr double fireY = 450.0;
 // The long table: its graphic, and the rows of its top's near edge and of
 // the floor where its legs stand.
 constexpr int tableX = 268;
