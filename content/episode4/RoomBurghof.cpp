@@ -4,6 +4,7 @@
 // both built in it jumps back to the future.
 
 #include "Episode4Names.h"
+#include "adventure/Entity.h"
 #include "adventure/Script.h"
 #include "platform/Windows1252.h"
 
@@ -123,6 +124,7 @@ class ScriptTaxiFreikaufen : public Script {
 // hammers it into a new one; before, copper is only good for soup to him.
 class ScriptSpuleSchmieden : public Script {
     static constexpr float hammerSeconds = 1.2f;
+    static constexpr float blowSeconds = 0.15f;
 
     void Run(const std::string&) override
     {
@@ -135,10 +137,15 @@ class ScriptSpuleSchmieden : public Script {
             RemoveItem(kessel);
             Talk("itemSheet E 14");
             WaitForTalk("Schmied");
+            // He turns to his tools by the wall to beat the copper.
+            TurnTo(schmied, Entity::rightUp);
             PlaySound("audioevent_hammer");
+            ShakeScreen(blowSeconds);
             Wait(hammerSeconds);
             PlaySound("audioevent_hammer");
+            ShakeScreen(blowSeconds);
             Wait(hammerSeconds);
+            TurnTo(schmied, Entity::left);
             AddItem(kupferspule);
             SetFlag(spuleGeschmiedet, 1);
             Talk("itemSheet F 14");
