@@ -271,43 +271,58 @@ TEST(CastPaletteTest, TheCharactersPaletteKeepsTheDrawnColours)
     EXPECT_LT(far, pixels / 200);
 }
 
+namespace {
+
+using content::characters::CastMember;
+using content::characters::FigureLook;
+
+// The member of `cast` whose animations have `prefix`.
+const CastMember& Member(const std::vector<CastMember>& cast, std::string_view prefix)
+{
+    return *std::find_if(cast.begin(), cast.end(), [&](const CastMember& one) { return one.Prefix() == prefix; });
+}
+
+// The pixel of a figure's frame `up` units above its soles and `across`
+// units right of them.
+std::uint32_t FigurePixel(const content::Picture& frame, const FigureLook& look, double across, double up)
+{
+    const double scale = look.heightPixels / 100.0;
+    return frame.Pixel(static_cast<int>(frame.Width() / 2 + across * scale),
+                       static_cast<int>(frame.Height() - (CastMember::groundMargin + up) * scale));
+}
+
+int Channel(std::uint32_t argb, int shift)
+{
+    return static_cast<int>((argb >> shift) & 0xFF);
+}
+
+} // namespace
+
 TEST(CastRigTest, TheNewcomersWearTheirCapeAndCapWhereTheyBelong)
 {
-    using content::characters::CastMember;
     using content::characters::Direction;
-    using content::characters::FigureLook;
     const auto& cast = content::characters::Episode2Cast();
-    const auto member = [&](std::string_view prefix) -> const CastMember& {
-        return *std::find_if(cast.begin(), cast.end(), [&](const CastMember& one) { return one.Prefix() == prefix; });
-    };
-    // A point `up` units above the soles and `across` units right of them.
-    const auto pixel = [](const content::Picture& frame, const FigureLook& look, double across, double up) {
-        const double scale = look.heightPixels / 100.0;
-        return frame.Pixel(static_cast<int>(frame.Width() / 2 + across * scale),
-                           static_cast<int>(frame.Height() - (CastMember::groundMargin + up) * scale));
-    };
-    const auto channel = [](std::uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); };
     // Blue above red above green, well apart: the cape's purples, not the
     // coat's bluish silver.
     const auto violet = [&](std::uint32_t argb) {
-        return channel(argb, 0) > channel(argb, 8) + 40 && channel(argb, 0) > channel(argb, 16) + 10 &&
-               channel(argb, 16) > channel(argb, 8);
+        return Channel(argb, 0) > Channel(argb, 8) + 40 && Channel(argb, 0) > Channel(argb, 16) + 10 &&
+               Channel(argb, 16) > Channel(argb, 8);
     };
 
     // The Baron's cape hangs behind him: from behind it covers his back at
     // the waist, from the front his silver coat is there; it reaches below
     // the coat to the calves on both sides of his legs.
     const FigureLook baron = content::characters::BaronLook();
-    const CastMember& baronMember = member(names::baron);
+    const CastMember& baronMember = Member(cast, names::baron);
     const content::Picture back = baronMember.DrawFrame(Direction::up, content::characters::StandingPose());
     const content::Picture front = baronMember.DrawFrame(Direction::down, content::characters::StandingPose());
     const double waist = baron.hipHeight + 6.0;
-    EXPECT_TRUE(violet(pixel(back, baron, 0.0, waist))) << std::hex << pixel(back, baron, 0.0, waist);
-    const std::uint32_t coat = pixel(front, baron, 0.0, waist);
+    EXPECT_TRUE(violet(FigurePixel(back, baron, 0.0, waist))) << std::hex << FigurePixel(back, baron, 0.0, waist);
+    const std::uint32_t coat = FigurePixel(front, baron, 0.0, waist);
     EXPECT_FALSE(violet(coat)) << std::hex << coat;
-    EXPECT_LT(std::abs(channel(coat, 16) - channel(coat, 8)), 30) << std::hex << coat;
+    EXPECT_LT(std::abs(Channel(coat, 16) - Channel(coat, 8)), 30) << std::hex << coat;
     for (const double side : {-1.0, 1.0}) {
-        const std::uint32_t hem = pixel(front, baron, side * (baron.shoulderHalf + 3.0), 18.0);
+        const std::uint32_t hem = FigurePixel(front, baron, side * (baron.shoulderHalf + 3.0), 18.0);
         EXPECT_EQ(hem >> 24, 0xFFu);
         EXPECT_TRUE(violet(hem)) << std::hex << hem;
     }
@@ -327,14 +342,14 @@ TEST(CastRigTest, TheNewcomersWearTheirCapeAndCapWhereTheyBelong)
     // in every direction.
     const FigureLook rocko = content::characters::RockoLook();
     for (const Direction direction : {Direction::up, Direction::right, Direction::rightDown, Direction::down}) {
-        const content::Picture frame = member(names::rocko).DrawFrame(direction, content::characters::StandingPose());
+        const content::Picture frame = Member(cast, names::rocko).DrawFrame(direction, content::characters::StandingPose());
         int yellow = 0;
         int black = 0;
         const double crown = 98.5 - rocko.headRadius * 0.2;
         for (double across = -rocko.headRadius * 0.8; across <= rocko.headRadius * 0.8; across += 0.25) {
-            const std::uint32_t argb = pixel(frame, rocko, across, crown);
-            yellow += channel(argb, 16) > 200 && channel(argb, 8) > 150 && channel(argb, 0) < 120 ? 1 : 0;
-            black += channel(argb, 16) < 70 && channel(argb, 8) < 70 && channel(argb, 0) < 90 ? 1 : 0;
+            const std::uint32_t argb = FigurePixel(frame, rocko, across, crown);
+            yellow += Channel(argb, 16) > 200 && Channel(argb, 8) > 150 && Channel(argb, 0) < 120 ? 1 : 0;
+            black += Channel(argb, 16) < 70 && Channel(argb, 8) < 70 && Channel(argb, 0) < 90 ? 1 : 0;
         }
         EXPECT_GT(yellow, 8) << static_cast<int>(direction);
         EXPECT_GT(black, 8) << static_cast<int>(direction);
@@ -343,28 +358,16 @@ TEST(CastRigTest, TheNewcomersWearTheirCapeAndCapWhereTheyBelong)
 
 TEST(CastRigTest, TheHeraldWearsAQuarteredTabardAndTrumpetAndTheSmithHisBeardAndApron)
 {
-    using content::characters::CastMember;
     using content::characters::Direction;
-    using content::characters::FigureLook;
     const auto& cast = content::characters::Episode3Cast();
-    const auto member = [&](std::string_view prefix) -> const CastMember& {
-        return *std::find_if(cast.begin(), cast.end(), [&](const CastMember& one) { return one.Prefix() == prefix; });
-    };
-    // A point `up` units above the soles and `across` units right of them.
-    const auto pixel = [](const content::Picture& frame, const FigureLook& look, double across, double up) {
-        const double scale = look.heightPixels / 100.0;
-        return frame.Pixel(static_cast<int>(frame.Width() / 2 + across * scale),
-                           static_cast<int>(frame.Height() - (CastMember::groundMargin + up) * scale));
-    };
-    const auto channel = [](std::uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); };
     const auto red = [&](std::uint32_t argb) {
-        return channel(argb, 16) > channel(argb, 8) + 60 && channel(argb, 16) > channel(argb, 0) + 60;
+        return Channel(argb, 16) > Channel(argb, 8) + 60 && Channel(argb, 16) > Channel(argb, 0) + 60;
     };
     const auto white = [&](std::uint32_t argb) {
-        return channel(argb, 16) > 200 && channel(argb, 8) > 200 && channel(argb, 0) > 200;
+        return Channel(argb, 16) > 200 && Channel(argb, 8) > 200 && Channel(argb, 0) > 200;
     };
     const auto brass = [&](std::uint32_t argb) {
-        return (argb >> 24) == 0xFF && channel(argb, 16) > 190 && channel(argb, 8) > 140 && channel(argb, 0) < 120;
+        return (argb >> 24) == 0xFF && Channel(argb, 16) > 190 && Channel(argb, 8) > 140 && Channel(argb, 0) < 120;
     };
 
     // The herald's tabard is quartered red and white: from the front, red
@@ -372,7 +375,7 @@ TEST(CastRigTest, TheHeraldWearsAQuarteredTabardAndTrumpetAndTheSmithHisBeardAnd
     // behind the other way round. Above the belt and below it, away from
     // the falcon and the seam.
     const FigureLook herold = content::characters::HeroldLook();
-    const CastMember& herald = member(names::herold);
+    const CastMember& herald = Member(cast, names::herold);
     const content::Picture front = herald.DrawFrame(Direction::down, content::characters::StandingPose());
     const content::Picture back = herald.DrawFrame(Direction::up, content::characters::StandingPose());
     const double chest = herold.hipHeight + 7.0;
@@ -380,8 +383,8 @@ TEST(CastRigTest, TheHeraldWearsAQuarteredTabardAndTrumpetAndTheSmithHisBeardAnd
     for (const auto& [frame, leftTopRed] : {std::pair{&front, true}, std::pair{&back, false}}) {
         for (const double across : {-6.0, 6.0}) {
             const bool redAbove = (across < 0.0) == leftTopRed;
-            const std::uint32_t above = pixel(*frame, herold, across, chest);
-            const std::uint32_t below = pixel(*frame, herold, across, skirt);
+            const std::uint32_t above = FigurePixel(*frame, herold, across, chest);
+            const std::uint32_t below = FigurePixel(*frame, herold, across, skirt);
             EXPECT_TRUE(redAbove ? red(above) && white(below) : white(above) && red(below))
                 << leftTopRed << " " << across << std::hex << " " << above << " " << below;
         }
@@ -392,7 +395,7 @@ TEST(CastRigTest, TheHeraldWearsAQuarteredTabardAndTrumpetAndTheSmithHisBeardAnd
     int brassRight = 0;
     for (double up = 100.0; up < 125.0; up += 0.5) {
         for (double across = -30.0; across <= 30.0; across += 0.5)
-            (across < 0.0 ? brassLeft : brassRight) += brass(pixel(front, herold, across, up)) ? 1 : 0;
+            (across < 0.0 ? brassLeft : brassRight) += brass(FigurePixel(front, herold, across, up)) ? 1 : 0;
     }
     EXPECT_EQ(brassLeft, 0);
     EXPECT_GT(brassRight, 60);
@@ -400,22 +403,22 @@ TEST(CastRigTest, TheHeraldWearsAQuarteredTabardAndTrumpetAndTheSmithHisBeardAnd
     // The smith's crown is bare skin, his beard dark below the mouth, and
     // his leather apron covers his thighs in front but not behind.
     const FigureLook schmied = content::characters::SchmiedLook();
-    const CastMember& smith = member(names::schmied);
+    const CastMember& smith = Member(cast, names::schmied);
     const content::Picture smithFront = smith.DrawFrame(Direction::down, content::characters::StandingPose());
     const content::Picture smithBack = smith.DrawFrame(Direction::up, content::characters::StandingPose());
-    const std::uint32_t crown = pixel(smithFront, schmied, schmied.headRadius * 0.3, 98.5 - schmied.headRadius * 0.25);
-    EXPECT_GT(channel(crown, 16) + channel(crown, 8) + channel(crown, 0), 450) << std::hex << crown;
+    const std::uint32_t crown = FigurePixel(smithFront, schmied, schmied.headRadius * 0.3, 98.5 - schmied.headRadius * 0.25);
+    EXPECT_GT(Channel(crown, 16) + Channel(crown, 8) + Channel(crown, 0), 450) << std::hex << crown;
     const double headCentre = 98.5 - schmied.headRadius;
-    const std::uint32_t beard = pixel(smithFront, schmied, 0.0, headCentre - schmied.headRadius * 0.85);
+    const std::uint32_t beard = FigurePixel(smithFront, schmied, 0.0, headCentre - schmied.headRadius * 0.85);
     EXPECT_EQ(beard >> 24, 0xFFu);
-    EXPECT_LT(std::max({channel(beard, 16), channel(beard, 8), channel(beard, 0)}), 110) << std::hex << beard;
+    EXPECT_LT(std::max({Channel(beard, 16), Channel(beard, 8), Channel(beard, 0)}), 110) << std::hex << beard;
     const auto leather = [&](std::uint32_t argb) {
-        return (argb >> 24) == 0xFF && channel(argb, 16) > 100 && channel(argb, 16) - channel(argb, 0) > 50;
+        return (argb >> 24) == 0xFF && Channel(argb, 16) > 100 && Channel(argb, 16) - Channel(argb, 0) > 50;
     };
     for (const double across : {-schmied.hipHalf, schmied.hipHalf}) {
         const double thigh = schmied.hipHeight - 15.0;
-        const std::uint32_t inFront = pixel(smithFront, schmied, across, thigh);
-        const std::uint32_t behind = pixel(smithBack, schmied, across, thigh);
+        const std::uint32_t inFront = FigurePixel(smithFront, schmied, across, thigh);
+        const std::uint32_t behind = FigurePixel(smithBack, schmied, across, thigh);
         EXPECT_TRUE(leather(inFront)) << std::hex << inFront;
         EXPECT_FALSE(leather(behind)) << std::hex << behind;
     }

@@ -1,5 +1,6 @@
 #include "CastleInterior.h"
 
+#include "CastleMasonry.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 #include "rooms/episode3/ArchedDoor.h"
@@ -250,32 +251,8 @@ void DoorArch(cairo_t* cairo, double left, double top, double width, double heig
 void YardDoor(cairo_t* cairo, double width, double height, int frame, int leaves, std::array<double, 2> straps,
               double handleY)
 {
-    // A ring for a handle, and the leaf's shaded edge, wider the further it
-    // turns.
-    const auto fittings = [&](double edge, double side, double leaf, double open) {
-        if (leaf > 30.0) {
-            Circle(cairo, edge + side * 16.0, handleY, 8.0);
-            StrokeBand(cairo, ironLight, 3.0, 6.5);
-        }
-        cairo_move_to(cairo, edge, 0.0);
-        cairo_line_to(cairo, edge, height);
-        StrokeOutline(cairo, 3.0);
-        cairo_rectangle(cairo, side < 0.0 ? edge : edge - 10.0 * open, 0.0, 10.0 * open, height);
-        FillPlain(cairo, 0x45301F);
-    };
-    DrawArchedDoor(
-        cairo, width, height, frame,
-        {.count = leaves,
-         .turn = 0.86,
-         .outlineWidth = 0.0,
-         .squeezed = true,
-         .planks = leaves == 1 ? 5 : 4,
-         .seamShade = 0.55,
-         .straps = straps,
-         .strapHeight = 12.0,
-         .strapLight = ironLight,
-         .strapDark = iron},
-        [&] { YardView(cairo, width, height); }, fittings);
+    DrawCastleDoor(cairo, width, height, frame, leaves, {straps, handleY, leaves == 1 ? 5 : 4},
+                   [&] { YardView(cairo, width, height); });
 }
 
 } // namespace content::rooms::castle

@@ -50,7 +50,7 @@ void StoneCourses(cairo_t* cairo, double left, double top, double right, double 
     cairo_stroke(cairo);
 }
 
-void DrawCastleDoor(cairo_t* cairo, double width, double height, int frame, int leaves,
+void DrawCastleDoor(cairo_t* cairo, double width, double height, int frame, int leaves, const DoorIron& iron,
                     const std::function<void()>& view)
 {
     DrawArchedDoor(cairo, width, height, frame,
@@ -58,15 +58,22 @@ void DrawCastleDoor(cairo_t* cairo, double width, double height, int frame, int 
                     .turn = 0.86,
                     .outlineWidth = 0.0,
                     .squeezed = true,
-                    .planks = leaves == 1 ? 5 : 3,
+                    .planks = iron.planks,
                     .seamShade = 0.55,
-                    .straps = {height * 0.32, height * 0.78},
+                    .straps = iron.straps,
                     .strapHeight = 12.0,
                     .strapLight = ringLight,
                     .strapDark = 0x4E5666},
                    view, [&](double edge, double side, double leaf, double open) {
-                       RingAndEdge(cairo, height, height * 0.58, edge, side, leaf, open);
+                       RingAndEdge(cairo, height, iron.handleY, edge, side, leaf, open);
                    });
+}
+
+void DrawCastleDoor(cairo_t* cairo, double width, double height, int frame, int leaves,
+                    const std::function<void()>& view)
+{
+    DrawCastleDoor(cairo, width, height, frame, leaves,
+                   {{height * 0.32, height * 0.78}, height * 0.58, leaves == 1 ? 5 : 3}, view);
 }
 
 } // namespace content::rooms
