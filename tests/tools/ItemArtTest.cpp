@@ -21,6 +21,7 @@
 #include "levels/Episode2.h"
 #include "levels/Episode3.h"
 #include "levels/Episode4.h"
+#include "levels/Episode5.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,7 +42,7 @@ using content::levels::EpisodeDescription;
 std::vector<EpisodeDescription> Episodes()
 {
     return {content::levels::Episode1(), content::levels::Episode2(), content::levels::Episode3(),
-            content::levels::Episode4()};
+            content::levels::Episode4(), content::levels::Episode5()};
 }
 
 std::string LevelName(int level)

@@ -10,6 +10,7 @@
 #include "episode2/Episode2Names.h"
 #include "episode3/Episode3Names.h"
 #include "episode4/Episode4Names.h"
+#include "episode5/Episode5Names.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,7 @@ const std::map<int, std::vector<std::string>>& HintTables()
         {2, {episode2::kiraHinweisFlags.begin(), episode2::kiraHinweisFlags.end()}},
         {3, {episode3::kiraHinweisFlags.begin(), episode3::kiraHinweisFlags.end()}},
         {4, {episode4::kiraHinweisFlags.begin(), episode4::kiraHinweisFlags.end()}},
+        {5, {episode5::kiraHinweisFlags.begin(), episode5::kiraHinweisFlags.end()}},
     };
     return tables;
 }

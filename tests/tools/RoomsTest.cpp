@@ -54,6 +54,10 @@ const ExpectedRoom generatedRooms[] = {
     {"data\\level04\\roomk\xfc" "che\\", 1024},
     {"data\\level04\\roomturm\\", 1024},
     {"data\\level04\\roomverlies\\", 1024},
+    {"data\\level05\\roomlandeplatz\\", 1024},
+    {"data\\level05\\roomschleuse\\", 1024},
+    {"data\\level05\\roomlabor\\", 1024},
+    {"data\\level05\\roomlager\\", 1024},
 };
 
 constexpr int roomHeight = 768;

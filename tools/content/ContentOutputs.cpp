@@ -10,6 +10,7 @@
 #include "characters/Episode1Cast.h"
 #include "characters/Episode2Cast.h"
 #include "characters/Episode3Cast.h"
+#include "characters/Episode5Cast.h"
 #include "items/EpisodeItems.h"
 #include "levels/AlienYardSounds.h"
 #include "levels/CatapultRollLoop.h"
@@ -22,6 +23,7 @@
 #include "levels/Episode3Sounds.h"
 #include "levels/Episode4.h"
 #include "levels/Episode4Sounds.h"
+#include "levels/Episode5.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
@@ -353,6 +355,8 @@ std::vector<ContentOutput> MakeOutputs()
     // hole and those who live below and in the castle.
     AddEpisode(outputs, levels::Episode4(), characters::WriteEpisode3Cast,
                {"Geräusche der vierten Episode"_w1252, levels::Episode4SoundEffects}, "Burg");
+    AddEpisode(outputs, levels::Episode5(), characters::WriteEpisode5Cast, {"Geräusche der fünften Episode"_w1252, {}},
+               "");
     return outputs;
 }
 

@@ -211,7 +211,8 @@ const std::vector<ItemPicture>& Episode1ItemPictures()
 const ItemPicture* FindItemPicture(const std::string& sprite)
 {
     for (const std::vector<ItemPicture>* episode :
-         {&Episode1ItemPictures(), &Episode2ItemPictures(), &Episode3ItemPictures(), &Episode4ItemPictures()})
+         {&Episode1ItemPictures(), &Episode2ItemPictures(), &Episode3ItemPictures(), &Episode4ItemPictures(),
+          &Episode5ItemPictures()})
         for (const ItemPicture& picture : *episode)
             if (picture.sprite == sprite)
                 return &picture;

@@ -644,6 +644,12 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::castleKitchen: raw[index] = CastleKitchen(t, first, second, more); break;
         case Ambience::tower: raw[index] = Tower(t, first, second, more); break;
         case Ambience::dungeon: raw[index] = Dungeon(t, first, second, more); break;
+        // Episode 5's own loops are still to come; until then its rooms
+        // borrow the nearest of the others.
+        case Ambience::moonPad: raw[index] = LandingPad(t, first, second, more); break;
+        case Ambience::airlock:
+        case Ambience::laboratory:
+        case Ambience::storeRoom: raw[index] = EngineHum(t, first, second); break;
         }
     }
     // The part made after the loop's end is faded into its start, so that

@@ -62,6 +62,10 @@ enum class Ambience {
     castleKitchen,
     tower,
     dungeon,
+    moonPad,
+    airlock,
+    laboratory,
+    storeRoom,
 };
 
 struct RoomDescription {
