@@ -30,6 +30,26 @@ void HazardBand(cairo_t* cairo, double left, double top, double right, double bo
     StrokeOutline(cairo, line);
 }
 
+void PlateFloor(cairo_t* cairo, double top, double width, double height, double plate, std::uint32_t light,
+                std::uint32_t dark)
+{
+    cairo_rectangle(cairo, -10.0, top, width + 20.0, height - top + 10.0);
+    SetVerticalGradient(cairo, top, height, light, dark);
+    cairo_fill(cairo);
+    cairo_set_line_width(cairo, 2.0);
+    SetColour(cairo, colour::outline, 0.3);
+    const double middle = width / 2.0;
+    for (double x = middle - 14.0 * plate; x < middle + 14.0 * plate; x += plate) {
+        cairo_move_to(cairo, middle + (x - middle) * 0.38, top);
+        cairo_line_to(cairo, x, height);
+    }
+    for (double y = top + 20.0, gap = 23.0; y < height; y += gap, gap *= 1.27) {
+        cairo_move_to(cairo, 0.0, y);
+        cairo_line_to(cairo, width, y);
+    }
+    cairo_stroke(cairo);
+}
+
 namespace {
 
 // The opening's outline: upright sides and chamfered upper corners.

@@ -159,20 +159,7 @@ void Dome(cairo_t* cairo)
 // acid green.
 void Pad(cairo_t* cairo)
 {
-    cairo_rectangle(cairo, -10.0, padY, width + 20.0, height - padY + 10.0);
-    SetVerticalGradient(cairo, padY, height, padLight, padDark);
-    cairo_fill(cairo);
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.3);
-    for (double x = -1400.0; x < width + 1400.0; x += 110.0) {
-        cairo_move_to(cairo, 512.0 + (x - 512.0) * 0.35, padY);
-        cairo_line_to(cairo, x, height);
-    }
-    for (double y = padY + 18.0, gap = 22.0; y < height; y += gap, gap *= 1.25) {
-        cairo_move_to(cairo, 0.0, y);
-        cairo_line_to(cairo, width, y);
-    }
-    cairo_stroke(cairo);
+    moonbase::PlateFloor(cairo, padY, width, height, 110.0, padLight, padDark);
     Ellipse(cairo, 400.0, 596.0, 330.0, 62.0);
     SetColour(cairo, colour::acid, 0.75);
     cairo_set_line_width(cairo, 8.0);

@@ -97,8 +97,8 @@ void YardThroughGlass(cairo_t* cairo)
     cairo_save(cairo);
     GlassPath(cairo, glassLeft, glassTop);
     cairo_clip(cairo);
-    constexpr double scale = 0.34;
-    cairo_translate(cairo, glassLeft - 60.0, glassTop - 20.0);
+    constexpr double scale = 0.35;
+    cairo_translate(cairo, glassLeft - 60.0, glassTop - 6.0);
     cairo_scale(cairo, scale, scale);
     cairo_set_source_surface(cairo, cairo_get_target(yard.background.Cairo()), 0.0, 0.0);
     cairo_paint(cairo);
@@ -109,20 +109,7 @@ void YardThroughGlass(cairo_t* cairo)
 // The floor of steel plates, a striped zone before the inner door.
 void Floor(cairo_t* cairo)
 {
-    cairo_rectangle(cairo, -10.0, floorY, width + 20.0, height - floorY + 10.0);
-    SetVerticalGradient(cairo, floorY, height, 0x8A90A8, 0x4E5470);
-    cairo_fill(cairo);
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.3);
-    for (double x = -1400.0; x < width + 1400.0; x += 96.0) {
-        cairo_move_to(cairo, 512.0 + (x - 512.0) * 0.4, floorY);
-        cairo_line_to(cairo, x, height);
-    }
-    for (double y = floorY + 20.0, gap = 24.0; y < height; y += gap, gap *= 1.3) {
-        cairo_move_to(cairo, 0.0, y);
-        cairo_line_to(cairo, width, y);
-    }
-    cairo_stroke(cairo);
+    moonbase::PlateFloor(cairo, floorY, width, height, 96.0, 0x8A90A8, 0x4E5470);
     // Warning stripes on the floor before the inner door.
     cairo_save(cairo);
     cairo_move_to(cairo, yardDoorLeft - 10.0, floorY + 4.0);
