@@ -5,9 +5,7 @@
 
 #include <cmath>
 
-namespace content::rooms::base {
-
-namespace {
+namespace content::rooms::moonbase {
 
 void Line(cairo_t* cairo, double x0, double y0, double x1, double y1, std::uint32_t rgb, double width, double alpha)
 {
@@ -17,8 +15,6 @@ void Line(cairo_t* cairo, double x0, double y0, double x1, double y1, std::uint3
     cairo_set_line_width(cairo, width);
     cairo_stroke(cairo);
 }
-
-} // namespace
 
 void PlateWall(cairo_t* cairo, double left, double top, double right, double bottom, double plateWidth)
 {
@@ -104,40 +100,6 @@ void PlateFloor(cairo_t* cairo, double top, double bottom, double width)
     FillPlain(cairo, stripLight, 0.06);
 }
 
-void HazardBand(cairo_t* cairo, double left, double top, double right, double bottom)
-{
-    cairo_save(cairo);
-    cairo_rectangle(cairo, left, top, right - left, bottom - top);
-    cairo_clip(cairo);
-    SetColour(cairo, colour::acid);
-    cairo_paint(cairo);
-    const double height = bottom - top;
-    for (double x = left - height; x < right; x += 2.0 * height) {
-        cairo_move_to(cairo, x, bottom);
-        cairo_line_to(cairo, x + height, bottom);
-        cairo_line_to(cairo, x + 2.0 * height, top);
-        cairo_line_to(cairo, x + height, top);
-        cairo_close_path(cairo);
-    }
-    FillPlain(cairo, violetDark);
-    cairo_restore(cairo);
-    cairo_rectangle(cairo, left, top, right - left, bottom - top);
-    StrokeOutline(cairo, 2.0);
-}
-
-void DoorSurround(cairo_t* cairo, double left, double top, double width, double height, double margin)
-{
-    cairo_rectangle(cairo, left - margin, top - margin * 1.8, width + 2.0 * margin, height + margin * 1.8);
-    FillOutlined(cairo, tone::steelLight, steelDark, 3.0);
-    HazardBand(cairo, left - margin + 4.0, top - margin * 1.8 + 4.0, left + width + margin - 4.0, top - 6.0);
-    // The dark opening behind the door, seen when it slides open.
-    cairo_rectangle(cairo, left, top, width, height);
-    SetVerticalGradient(cairo, top, top + height, 0x1A1638, 0x2E2858);
-    cairo_fill_preserve(cairo);
-    StrokeOutline(cairo, 3.0);
-    Line(cairo, left - margin + 4.0, top, left - margin + 4.0, top + height - 4.0, tone::white, 2.0, 0.35);
-}
-
 void BlinkLamp(cairo_t* cairo, int frame, double radius, std::uint32_t colour)
 {
     const double middle = lampReach;
@@ -153,4 +115,4 @@ void BlinkLamp(cairo_t* cairo, int frame, double radius, std::uint32_t colour)
     FillPlain(cairo, tone::white, lit ? 0.9 : 0.3);
 }
 
-} // namespace content::rooms::base
+} // namespace content::rooms::moonbase

@@ -21,7 +21,7 @@ namespace content::rooms {
 
 namespace {
 
-using namespace base;
+using namespace moonbase;
 
 constexpr const char* roomLabor = "RoomLabor";
 constexpr double pi = std::numbers::pi;
@@ -34,13 +34,13 @@ constexpr std::uint32_t heatLight = 0xFFD890;
 constexpr std::uint32_t slime = 0x9BE03A;
 constexpr std::uint32_t screenGlow = 0xC8F7A0;
 // The steel door to the airlock in the left of the back wall.
-constexpr int doorX = 36;
-constexpr int doorY = 296;
-constexpr int doorWidth = 116;
-constexpr int doorHeight = 204;
-// The warning lamp over it.
-constexpr int lampX = 94 - lampReach;
-constexpr int lampY = 238 - lampReach;
+constexpr int doorX = 24;
+constexpr int doorY = 270;
+constexpr int doorWidth = 140;
+constexpr int doorHeight = 230;
+// A warning lamp on the wall beside the door's sign.
+constexpr int lampX = doorX + doorWidth + 18 - lampReach;
+constexpr int lampY = 195 - lampReach;
 // The lab computer: a console desk with its screen.
 constexpr int computerX = 176;
 constexpr int computerY = 290;
@@ -78,16 +78,6 @@ constexpr int shelfY = 176;
 constexpr int shelfWidth = 92;
 constexpr int shelfHeight = 332;
 
-void Line(cairo_t* cairo, double x0, double y0, double x1, double y1, std::uint32_t rgb, double lineWidth,
-          double alpha = 1.0)
-{
-    cairo_move_to(cairo, x0, y0);
-    cairo_line_to(cairo, x1, y1);
-    SetColour(cairo, rgb, alpha);
-    cairo_set_line_width(cairo, lineWidth);
-    cairo_stroke(cairo);
-}
-
 // A pipe along the wall: a steel band with collars every `collar` pixels.
 void Pipe(cairo_t* cairo, double x0, double y0, double x1, double y1, double thickness)
 {
@@ -112,7 +102,6 @@ void Paint(cairo_t* cairo)
     RoundedRectangle(cairo, doorX + 8.0, 180.0, doorWidth - 16.0, 30.0, 5.0);
     FillOutlined(cairo, colour::nightLight, colour::night, 2.5);
     DrawArtText(cairo, "LABOR", doorX + doorWidth / 2.0, 202.0, 18.0, tone::acidLight);
-    DoorSurround(cairo, doorX, doorY, doorWidth, doorHeight, 12.0);
     // The lamp's warm light on the wall, the tank's green glow, the
     // screen's light.
     Glow(cairo, heatX, 400.0, 190.0, heat, 0.35);
@@ -129,30 +118,6 @@ void Paint(cairo_t* cairo)
     Ellipse(cairo, tankMiddle, tankY + tankHeight - 4.0, 70.0, 10.0);
     Ellipse(cairo, shelfX + shelfWidth / 2.0, shelfY + shelfHeight - 4.0, 50.0, 8.0);
     FillPlain(cairo, tone::shadowDeep, 0.45);
-    // A few shards of the terrarium's glass that flew furthest.
-    for (const auto& [x, y, turn] :
-         {std::array{560.0, 540.0, 0.4}, std::array{590.0, 556.0, -0.8}, std::array{548.0, 566.0, 1.6}}) {
-        cairo_save(cairo);
-        cairo_translate(cairo, x, y);
-        cairo_rotate(cairo, turn);
-        cairo_move_to(cairo, -8.0, 0.0);
-        cairo_line_to(cairo, 6.0, -4.0);
-        cairo_line_to(cairo, 3.0, 5.0);
-        cairo_close_path(cairo);
-        cairo_restore(cairo);
-        FillOutlined(cairo, tone::white, glass, 1.5);
-    }
-}
-
-// The steel door: a stand-in block until the base's sliding door is drawn.
-void Door(cairo_t* cairo, int /*frame*/)
-{
-    cairo_rectangle(cairo, 2.0, 2.0, doorWidth - 4.0, doorHeight - 4.0);
-    SetColour(cairo, 0x5A6A7A, 1.0);
-    cairo_fill_preserve(cairo);
-    SetColour(cairo, 0x202020, 1.0);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
 }
 
 void WarningLamp(cairo_t* cairo, int frame)
@@ -232,7 +197,7 @@ void Computer(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, tone::steelLight, colour::steel, 3.0);
     cairo_rectangle(cairo, 8.0, 158.0, w - 16.0, foot - 158.0);
     FillOutlined(cairo, colour::violet, violetDark, 3.0);
-    HazardBand(cairo, 14.0, foot - 14.0, w - 14.0, foot - 4.0);
+    HazardBand(cairo, 14.0, foot - 14.0, w - 14.0, foot - 4.0, 2.0);
     // The keys: rows of small lit squares.
     constexpr std::uint32_t keys[] = {colour::acid, tone::violetLight, tone::steelLight, colour::orangeLight};
     for (int row = 0; row < 3; ++row) {
@@ -354,7 +319,7 @@ void Press(cairo_t* cairo, int /*frame*/)
     // The base plate with its warning band.
     RoundedRectangle(cairo, 4.0, foot - 20.0, w - 8.0, 20.0, 4.0);
     FillOutlined(cairo, tone::steelLight, colour::steel, 3.0);
-    HazardBand(cairo, 12.0, foot - 14.0, w - 12.0, foot - 6.0);
+    HazardBand(cairo, 12.0, foot - 14.0, w - 12.0, foot - 6.0, 2.0);
     // The columns and the crossbar.
     for (const double x : {14.0, w - 28.0}) {
         cairo_rectangle(cairo, x, 34.0, 14.0, foot - 54.0);
@@ -625,7 +590,7 @@ void Tank(cairo_t* cairo, int frame)
     // time with the bubbles.
     RoundedRectangle(cairo, 2.0, bottom, w - 4.0, foot - bottom, 6.0);
     FillOutlined(cairo, colour::steel, steelDark, 3.0);
-    HazardBand(cairo, 10.0, bottom + 8.0, w - 10.0, bottom + 18.0);
+    HazardBand(cairo, 10.0, bottom + 8.0, w - 10.0, bottom + 18.0, 2.0);
     const bool lit = frame % 3 != 2;
     if (lit)
         Glow(cairo, w / 2.0, bottom + 34.0, 14.0, colour::acid, 0.6);
@@ -740,7 +705,7 @@ RoomDescription RoomLabor()
                        {{tankMiddle, 548.0}, 110.0, 44.0, 0xBDF28A},
                        {{computerX + 85.0, 546.0}, 80.0, 34.0, 0xD4F4C0}};
     room.graphics = {
-        {"tuer_schleuse", doorX, doorY, doorWidth, doorHeight, items::doorFrames, Door},
+        BaseDoor("tuer_schleuse", doorX, doorY, doorWidth, doorHeight),
         {"warnlampe", lampX, lampY, 2 * lampReach, 2 * lampReach, lampFrames, WarningLamp},
         {"computer", computerX, computerY, computerWidth, computerHeight, 1, Computer},
         {"tafel", boardX, boardY, boardWidth, boardHeight, 1, Board},

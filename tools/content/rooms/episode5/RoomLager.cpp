@@ -22,7 +22,7 @@ namespace content::rooms {
 
 namespace {
 
-using namespace base;
+using namespace moonbase;
 
 constexpr const char* roomLager = "RoomLager";
 constexpr double pi = std::numbers::pi;
@@ -35,12 +35,13 @@ constexpr std::uint32_t popcornLight = 0xFFF8E0;
 constexpr std::uint32_t popcornShade = 0xF0D890;
 constexpr std::uint32_t sprayBlue = 0x3C8CE8;
 // The steel door to the airlock in the right of the back wall.
-constexpr int doorX = 888;
-constexpr int doorY = 296;
-constexpr int doorWidth = 116;
-constexpr int doorHeight = 204;
-constexpr int lampX = 946 - lampReach;
-constexpr int lampY = 238 - lampReach;
+constexpr int doorX = 876;
+constexpr int doorY = 270;
+constexpr int doorWidth = 140;
+constexpr int doorHeight = 230;
+// A warning lamp on the wall beside the door's sign.
+constexpr int lampX = doorX - 18 - lampReach;
+constexpr int lampY = 195 - lampReach;
 // The shelf of fine food and the popcorn bag on its lowest board.
 constexpr int shelfX = 36;
 constexpr int shelfY = 176;
@@ -76,16 +77,6 @@ constexpr int hooverWidth = 130;
 constexpr int hooverHeight = 152;
 constexpr int hooverFrames = 4;
 
-void Line(cairo_t* cairo, double x0, double y0, double x1, double y1, std::uint32_t rgb, double lineWidth,
-          double alpha = 1.0)
-{
-    cairo_move_to(cairo, x0, y0);
-    cairo_line_to(cairo, x1, y1);
-    SetColour(cairo, rgb, alpha);
-    cairo_set_line_width(cairo, lineWidth);
-    cairo_stroke(cairo);
-}
-
 // The Baron's crest: a violet shield with a crowned "B".
 void Crest(cairo_t* cairo, double x, double y, double size)
 {
@@ -118,7 +109,6 @@ void Paint(cairo_t* cairo)
     FillOutlined(cairo, colour::nightLight, colour::night, 2.5);
     DrawArtText(cairo, "LAGER", doorX + doorWidth / 2.0, 202.0, 18.0, tone::acidLight);
     Crest(cairo, 790.0, 250.0, 30.0);
-    DoorSurround(cairo, doorX, doorY, doorWidth, doorHeight, 12.0);
     // The freezer's cold breath on the wall.
     Glow(cairo, freezerX + freezerWidth / 2.0, 400.0, 130.0, frost, 0.25);
     PlateFloor(cairo, floorY, height, width);
@@ -129,17 +119,6 @@ void Paint(cairo_t* cairo)
     Ellipse(cairo, cratesX + cratesWidth / 2.0, cratesY + cratesHeight - 4.0, 116.0, 10.0);
     Ellipse(cairo, freezerX + freezerWidth / 2.0, freezerY + freezerHeight - 4.0, 84.0, 9.0);
     FillPlain(cairo, tone::shadowDeep, 0.45);
-}
-
-// The steel door: a stand-in block until the base's sliding door is drawn.
-void Door(cairo_t* cairo, int /*frame*/)
-{
-    cairo_rectangle(cairo, 2.0, 2.0, doorWidth - 4.0, doorHeight - 4.0);
-    SetColour(cairo, 0x5A6A7A, 1.0);
-    cairo_fill_preserve(cairo);
-    SetColour(cairo, 0x202020, 1.0);
-    cairo_set_line_width(cairo, 3.0);
-    cairo_stroke(cairo);
 }
 
 void WarningLamp(cairo_t* cairo, int frame)
@@ -348,7 +327,7 @@ void Robot(cairo_t* cairo, double x, double foot, double facing, bool bottle, do
     cairo_curve_to(cairo, x + 30.0, body - 4.0, x - 30.0, body - 4.0, x - 41.0, body - 12.0);
     cairo_close_path(cairo);
     FillOutlined(cairo, tone::violetLight, colour::violet, 2.0);
-    HazardBand(cairo, x - 20.0, body - 44.0, x + 20.0, body - 36.0);
+    HazardBand(cairo, x - 20.0, body - 44.0, x + 20.0, body - 36.0, 2.0);
     // The domed head with its visor and aerial.
     const double head = body - 62.0;
     Line(cairo, x - facing * 18.0, head - 30.0, x - facing * 24.0, head - 52.0, colour::outline, 3.0);
@@ -367,7 +346,7 @@ void Robot(cairo_t* cairo, double x, double foot, double facing, bool bottle, do
     // reaching down to the floor in front when hoovering.
     const double shoulderX = x + facing * 38.0;
     const double shoulderY = body - 36.0;
-    const double nozzleX = hoovering ? x + facing * 58.0 + 4.0 * std::sin(phase) : x + facing * 52.0;
+    const double nozzleX = hoovering ? x + facing * 58.0 + 4.0 * std::sin(phase) : x + facing * 44.0;
     const double nozzleY = hoovering ? foot - 6.0 : body - 64.0;
     cairo_move_to(cairo, shoulderX, shoulderY);
     if (hoovering)
@@ -391,15 +370,15 @@ void Robot(cairo_t* cairo, double x, double foot, double facing, bool bottle, do
     if (bottle) {
         const double bx = x - facing * 30.0;
         const double by = body - 20.0;
-        RoundedRectangle(cairo, bx - 10.0, by - 34.0, 20.0, 34.0, 5.0);
+        RoundedRectangle(cairo, bx - 12.0, by - 40.0, 24.0, 40.0, 6.0);
         FillOutlined(cairo, 0x9ACCFF, sprayBlue, 2.0);
-        cairo_rectangle(cairo, bx - 5.0, by - 44.0, 10.0, 10.0);
+        cairo_rectangle(cairo, bx - 6.0, by - 52.0, 12.0, 12.0);
         FillOutlined(cairo, tone::white, tone::steelLight, 1.5);
-        cairo_move_to(cairo, bx - facing * 5.0, by - 42.0);
-        cairo_line_to(cairo, bx - facing * 14.0, by - 42.0);
-        cairo_line_to(cairo, bx - facing * 14.0, by - 38.0);
+        cairo_move_to(cairo, bx - facing * 6.0, by - 50.0);
+        cairo_line_to(cairo, bx - facing * 16.0, by - 50.0);
+        cairo_line_to(cairo, bx - facing * 16.0, by - 44.0);
         StrokeBand(cairo, tone::white, 3.0, 6.0);
-        Shine(cairo, bx - 5.0, by - 28.0, bx - 5.0, by - 8.0, 2.5, 0.6);
+        Shine(cairo, bx - 6.0, by - 34.0, bx - 6.0, by - 8.0, 2.5, 0.6);
         // The holder's clamp round it.
         cairo_rectangle(cairo, bx - 12.0, by - 16.0, 24.0, 7.0);
         FillOutlined(cairo, colour::steel, steelDark, 2.0);
@@ -452,7 +431,7 @@ void Crate(cairo_t* cairo, double left, double top, double right, double bottom)
     RoundedRectangle(cairo, left + inset, top + inset * 1.8, right - left - 2.0 * inset, bottom - top - inset * 2.8,
                      3.0);
     FillOutlined(cairo, colour::violet, violetDark, 2.5);
-    HazardBand(cairo, left + inset, top + inset * 0.5, right - inset, top + inset * 1.4);
+    HazardBand(cairo, left + inset, top + inset * 0.5, right - inset, top + inset * 1.4, 2.0);
     Crest(cairo, (left + right) / 2.0, (top + bottom) / 2.0 + 2.0, (right - left) * 0.14);
     Line(cairo, left + 3.0, top + 3.0, right - 3.0, top + 3.0, tone::white, 2.0, 0.45);
 }
@@ -495,13 +474,16 @@ void Freezer(cairo_t* cairo, int /*frame*/)
     RoundedRectangle(cairo, 16.0, 62.0, 54.0, 24.0, 4.0);
     FillOutlined(cairo, 0x1E2A5E, 0x111938, 2.0);
     DrawArtText(cairo, "-40\xc2\xb0", 43.0, 80.0, 13.0, 0x9AE0FF);
-    // A vent at the foot and a cold breath curling off the lid.
+    // A vent at the foot and the cold breath curling off the lid.
     for (double y = foot - 26.0; y < foot - 8.0; y += 5.0)
         Line(cairo, w - 70.0, y, w - 20.0, y, colour::outline, 2.0, 0.4);
-    Ellipse(cairo, w / 2.0 + 20.0, 14.0, 40.0, 8.0);
-    FillPlain(cairo, frost, 0.4);
-    Ellipse(cairo, w / 2.0 - 30.0, 10.0, 26.0, 6.0);
-    FillPlain(cairo, frost, 0.3);
+    for (const double x : {40.0, 86.0, 124.0}) {
+        cairo_move_to(cairo, x, 16.0);
+        cairo_curve_to(cairo, x - 10.0, 10.0, x + 10.0, 6.0, x, 0.0);
+        SetColour(cairo, frost, 0.6);
+        cairo_set_line_width(cairo, 3.0);
+        cairo_stroke(cairo);
+    }
     Shine(cairo, 14.0, 24.0, 60.0, 24.0, 3.0, 0.7);
 }
 
@@ -540,7 +522,7 @@ RoomDescription RoomLager()
         {"kuehltruhe", freezerX, freezerY, freezerWidth, freezerHeight, 1, Freezer},
         {"popcorn", popcornX, popcornY, popcornWidth, popcornHeight, 1, Popcorn},
         {"putzer", hooverX, hooverY, hooverWidth, hooverHeight, hooverFrames, HooveringRobot},
-        {"tuer_schleuse", doorX, doorY, doorWidth, doorHeight, items::doorFrames, Door},
+        BaseDoor("tuer_schleuse", doorX, doorY, doorWidth, doorHeight),
         {"warnlampe", lampX, lampY, 2 * lampReach, 2 * lampReach, lampFrames, WarningLamp},
     };
     room.ambience = Ambience::storeRoom;
