@@ -66,11 +66,12 @@ constexpr int freezerX = 710;
 constexpr int freezerY = 388;
 constexpr int freezerWidth = 160;
 constexpr int freezerHeight = 138;
-// The popcorn spilled on the floor and the robot hoovering it up.
+// The popcorn spilled on the floor and the robot hoovering it up, its
+// foot a little in front of the popcorn's so that it is drawn over it.
 constexpr int popcornX = 372;
 constexpr int popcornY = 566;
 constexpr int popcornWidth = 300;
-constexpr int popcornHeight = 76;
+constexpr int popcornHeight = 72;
 constexpr int hooverX = 540;
 constexpr int hooverY = 490;
 constexpr int hooverWidth = 130;
