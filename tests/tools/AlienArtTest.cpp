@@ -3,17 +3,19 @@
 // wherever it is opaque; the fully risen alien sits on its cover line with
 // nothing below it; and at every place where an alien pops up, whatever a
 // rising alien shows below the cover line is hidden by its own row of cover
-// or a nearer one.
+// or a nearer one. The Schleimling the rooms draw stands on its foot at its
+// scale in every pose.
 
+#include "minigames/AlienArt.h"
 #include "GeneratedDataTest.h"
 #include "SpriteArt.h"
-#include "minigames/AlienArt.h"
 #include "minigames/AlienBlobs.h"
 #include "minigames/MoonBaseYard.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -50,9 +52,9 @@ TEST(AlienArtTest, EveryLabelIsListedAndEveryRisenAlienSitsOnItsCover)
 {
     const auto list = ReadSpriteList("level11");
     const auto kindAndFrames = [&list](const std::string& label) { return KindAndFrames(list, label); };
-    for (const std::string label : {"background", "background_frontmask", "background_middlemask",
-                                    "background_backmask", "crosshair_cursor", "icon_spray", "panel", "panel_small",
-                                    "panel_message"})
+    for (const std::string label :
+         {"background", "background_frontmask", "background_middlemask", "background_backmask", "crosshair_cursor",
+          "icon_spray", "panel", "panel_small", "panel_message"})
         EXPECT_EQ(kindAndFrames(label), "static") << label;
     // Drawn scaled for their distance: run-length animations.
     for (const std::string label : {"alien1", "alien2", "alien3", "alien_explo"})
@@ -164,5 +166,64 @@ TEST(AlienArtTest, EveryLabelIsListedAndEveryRisenAlienSitsOnItsCover)
             ++open;
         }
         EXPECT_LT(open, 150) << place.x << "," << place.y;
+    }
+}
+
+TEST(AlienArtTest, ARoomsSchleimlingStandsOnItsFootAtItsScale)
+{
+    // The opaque box of a picture: left, top, right, bottom (inclusive).
+    const auto box = [](const Picture& picture) {
+        std::array<int, 4> found = {picture.Width(), picture.Height(), -1, -1};
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                if ((picture.Pixel(x, y) >> 24) >= 128)
+                    found = {std::min(found[0], x), std::min(found[1], y), std::max(found[2], x),
+                             std::max(found[3], y)};
+        return found;
+    };
+    const auto draw = [](int kind, double scale, double phase, BlobPose pose) {
+        Picture picture(300, 300);
+        DrawBlob(picture.Cairo(), kind, 150.0, 250.0, scale, phase, pose);
+        return picture;
+    };
+    const auto same = [](const Picture& a, const Picture& b) {
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                if (a.Pixel(x, y) != b.Pixel(x, y))
+                    return false;
+        return true;
+    };
+    // The small kind at rest: a body 70 high, stalks 18 and eyes of radius
+    // 9 above it, 30 to each side, in a 3-pixel outline: its foot on the
+    // row above y, its eyes' tops about 98 above, about 63 wide round x;
+    // at half the scale half of it.
+    for (const double scale : {1.0, 0.5}) {
+        SCOPED_TRACE(scale);
+        const auto [left, top, right, bottom] = box(draw(1, scale, 0.0, BlobPose::wobbling));
+        EXPECT_EQ(bottom, 249);
+        EXPECT_NEAR(250 - top, 98.0 * scale, 3.0);
+        EXPECT_NEAR(150 - left, 32.0 * scale, 3.0);
+        EXPECT_LE(right - 150, 36.0 * scale);
+    }
+    // Hiding, it ducks to 0.72 of its height with its stalks a third as
+    // long and its eyes shut: about 66 high.
+    const auto [left, top, right, bottom] = box(draw(1, 1.0, 0.0, BlobPose::hiding));
+    EXPECT_EQ(bottom, 249);
+    EXPECT_NEAR(250 - top, 66.0, 4.0);
+    // Every kind and pose moves through a closed cycle and stays within its
+    // foot's row and a little over its width.
+    for (int kind = 1; kind <= alienKinds; ++kind) {
+        for (const BlobPose pose : {BlobPose::wobbling, BlobPose::pressed, BlobPose::hiding}) {
+            SCOPED_TRACE(kind);
+            EXPECT_TRUE(same(draw(kind, 1.0, 0.0, pose), draw(kind, 1.0, 1.0, pose)));
+            EXPECT_FALSE(same(draw(kind, 1.0, 0.0, pose), draw(kind, 1.0, 0.25, pose)));
+            for (int frame = 0; frame < 6; ++frame) {
+                const auto [l, t, r, b] = box(draw(kind, 1.0, frame / 6.0, pose));
+                EXPECT_EQ(b, 249);
+                EXPECT_GT(l, 150 - 60);
+                EXPECT_LT(r, 150 + 60);
+                EXPECT_GT(t, 250 - 130);
+            }
+        }
     }
 }

@@ -48,6 +48,14 @@ struct Pose {
     double stretch;
     double stalks;
     double eyes;
+    // How far the eyes lean sideways (pixels at scale 1), where the pupils
+    // look (a fraction of the eye's radius, right when positive) and how
+    // big the eyes are.
+    double sway = 0.0;
+    double look = 0.12;
+    double eyeSize = 1.0;
+    // Pressed flat against a pane of glass in front of it.
+    bool pressed = false;
 };
 
 Pose PoseOf(const Kind& kind, int frame)
@@ -63,8 +71,8 @@ Pose PoseOf(const Kind& kind, int frame)
     }
     // The hop up onto the cover, the squash of landing on it, a little
     // spring back and the eyes popping open.
-    constexpr Pose settle[] = {{-4.0, 1.06, 1.0, 0.25}, {0.0, 0.86, 1.1, 0.85}, {0.0, 1.04, 0.98, 1.15},
-                               {0.0, 1.0, 1.0, 1.0}};
+    constexpr Pose settle[] = {
+        {-4.0, 1.06, 1.0, 0.25}, {0.0, 0.86, 1.1, 0.85}, {0.0, 1.04, 0.98, 1.15}, {0.0, 1.0, 1.0, 1.0}};
     return settle[std::min(frame - hop, 3)];
 }
 
@@ -87,12 +95,13 @@ void BodyPath(cairo_t* cairo, double x, double bottom, double halfWidth, double 
 
 // An eye on its stalk: the stalk from (footX, footY) up to the eye at
 // (x, y), the eye open by `open` (0 shut under its lid; over 1 popping).
-void EyeStalk(cairo_t* cairo, const Kind& kind, double footX, double footY, double x, double y, double open)
+void EyeStalk(cairo_t* cairo, const Kind& kind, const Pose& pose, double footX, double footY, double x, double y)
 {
+    const double open = pose.eyes;
     cairo_move_to(cairo, footX, footY);
     cairo_curve_to(cairo, footX, (footY + y) / 2.0, x, (footY + y) / 2.0 + 6.0, x, y);
     StrokeBand(cairo, kind.middle, kind.eyeRadius * 0.45, kind.eyeRadius * 0.45 + 5.0);
-    const double radius = kind.eyeRadius * (0.85 + 0.15 * std::min(open, 1.2));
+    const double radius = kind.eyeRadius * pose.eyeSize * (0.85 + 0.15 * std::min(open, 1.2));
     Circle(cairo, x, y, radius);
     if (open <= 0.05) {
         // Shut: the lid over the whole ball, a curved lash line across.
@@ -103,7 +112,7 @@ void EyeStalk(cairo_t* cairo, const Kind& kind, double footX, double footY, doub
     }
     FillOutlined(cairo, 0xFFFFF4, 0xE4E8D8, 2.5);
     const double pupilRadius = radius * 0.45 * std::min(open, 1.0);
-    Circle(cairo, x + radius * 0.12, y + radius * 0.1, pupilRadius);
+    Circle(cairo, x + radius * pose.look, y + radius * 0.1, pupilRadius);
     FillPlain(cairo, pupil);
     Circle(cairo, x - radius * 0.05, y - radius * 0.1, pupilRadius * 0.35);
     FillPlain(cairo, tone::white, 0.9);
@@ -123,11 +132,9 @@ void EyeStalk(cairo_t* cairo, const Kind& kind, double footX, double footY, doub
     }
 }
 
-void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pose)
+// The alien with the middle of its foot's outline at (x, bottom).
+void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pose, double x, double bottom)
 {
-    constexpr double x = alienFrameWidth / 2.0;
-    // At rest the outline's outer edge lies on the cover line.
-    const double bottom = alienCoverLine - 1.5 + pose.sink;
     const double halfWidth = kind.halfWidth / std::sqrt(pose.stretch);
     const double height = kind.bodyHeight * pose.stretch;
     const double top = bottom - height;
@@ -137,8 +144,8 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
         const double side = kind.stalks == 2 ? (stalk == 0 ? -1.0 : 1.0) : stalk - 1.0;
         const double footX = x + side * kind.stalkSpread;
         const double reach = kind.stalkHeight * pose.stalks * (side == 0.0 ? 1.2 : 1.0);
-        const double eyeX = x + side * (kind.stalkSpread * 1.45);
-        EyeStalk(cairo, kind, footX, top + 14.0, eyeX, top - reach, pose.eyes);
+        const double eyeX = x + side * (kind.stalkSpread * 1.45) + pose.sway * (1.0 + 0.3 * side);
+        EyeStalk(cairo, kind, pose, footX, top + 14.0, eyeX, top - reach);
     }
 
     BodyPath(cairo, x, bottom, halfWidth, height);
@@ -151,8 +158,8 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
     Ellipse(cairo, x + halfWidth * 0.45, bottom - height * 0.15, halfWidth * 0.9, height * 0.45);
     FillPlain(cairo, kind.dark, 0.35);
     if (kind.spots) {
-        constexpr double spots[][3] = {{-0.55, 0.55, 0.16}, {0.5, 0.62, 0.12}, {0.1, 0.32, 0.09},
-                                       {-0.2, 0.8, 0.1},    {0.62, 0.3, 0.08}};
+        constexpr double spots[][3] = {
+            {-0.55, 0.55, 0.16}, {0.5, 0.62, 0.12}, {0.1, 0.32, 0.09}, {-0.2, 0.8, 0.1}, {0.62, 0.3, 0.08}};
         for (const auto& spot : spots) {
             Ellipse(cairo, x + spot[0] * halfWidth, bottom - spot[1] * height, spot[2] * halfWidth * 1.2,
                     spot[2] * height * 0.8);
@@ -166,6 +173,19 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
     FillPlain(cairo, tone::white, 0.55);
     Circle(cairo, x - halfWidth * 0.2, top + height * 0.18, 3.5);
     FillPlain(cairo, tone::white, 0.8);
+
+    if (pose.pressed) {
+        // Where its front touches the glass the slime spreads flat and pale,
+        // with a brighter rim round the flattened patch.
+        Ellipse(cairo, x, bottom - height * 0.45, halfWidth * 0.72, height * 0.36);
+        FillPlain(cairo, kind.light, 0.6);
+        Ellipse(cairo, x, bottom - height * 0.45, halfWidth * 0.72, height * 0.36);
+        SetColour(cairo, tone::white, 0.55);
+        cairo_set_line_width(cairo, OutlineWidth(cairo, 2.0, 1.0));
+        cairo_stroke(cairo);
+        Shine(cairo, x - halfWidth * 0.45, bottom - height * 0.6, x - halfWidth * 0.25, bottom - height * 0.72, 3.0,
+              0.7);
+    }
 
     // The grin, wider on the bigger kinds, with a tooth or two.
     const double mouthY = bottom - height * 0.42;
@@ -209,8 +229,46 @@ Picture DrawAlienFrame(int kind, int frame)
     if (frame < alienHiddenFrames)
         return picture;
     const Kind& shape = kinds[kind - 1];
-    DrawAlien(picture.Cairo(), shape, kind, PoseOf(shape, frame));
+    const Pose pose = PoseOf(shape, frame);
+    // At rest the outline's outer edge lies on the cover line.
+    DrawAlien(picture.Cairo(), shape, kind, pose, alienFrameWidth / 2.0, alienCoverLine - 1.5 + pose.sink);
     return picture;
+}
+
+void DrawBlob(cairo_t* cairo, int kind, double x, double y, double scale, double phase, BlobPose pose)
+{
+    const Kind& shape = kinds[std::clamp(kind, 1, alienKinds) - 1];
+    const double turn = 2.0 * pi * (phase - std::floor(phase));
+    Pose drawn{0.0, 1.0, 1.0, 1.0};
+    switch (pose) {
+    case BlobPose::wobbling:
+        // Stretching and squashing once a cycle, the eyes swaying behind.
+        drawn.stretch = 1.0 + 0.08 * std::sin(turn);
+        drawn.stalks = 1.0 - 0.1 * std::sin(turn);
+        drawn.sway = 5.0 * std::sin(turn + pi / 3.0);
+        drawn.look = 0.2 * std::sin(turn + pi / 2.0);
+        break;
+    case BlobPose::pressed:
+        // Squashed a little wider against the pane, rubbing to and fro, the
+        // eyes big and staring straight at the viewer.
+        drawn.stretch = 0.9 + 0.04 * std::sin(turn);
+        drawn.sway = 3.0 * std::sin(turn);
+        drawn.look = 0.0;
+        drawn.eyeSize = 1.25;
+        drawn.pressed = true;
+        x += 2.0 * scale * std::sin(turn);
+        break;
+    case BlobPose::hiding:
+        // Ducked low with its stalks pulled in and its eyes shut, trembling.
+        drawn.stretch = 0.72;
+        drawn.stalks = 0.35;
+        drawn.eyes = 0.0;
+        x += 1.5 * scale * std::sin(3.0 * turn);
+        break;
+    }
+    PushPlacement(cairo, x, y, scale);
+    DrawAlien(cairo, shape, std::clamp(kind, 1, alienKinds), drawn, 0.0, -1.5);
+    PopPlacement(cairo);
 }
 
 Picture DrawAlienSplat(int frame)
@@ -288,7 +346,8 @@ Picture DrawAlienSplat(int frame)
     cairo_pop_group_to_source(cairo);
     // Fading out over the last frames, gone in the last.
     constexpr int fadeFrom = 9;
-    const double alpha = frame < fadeFrom ? 1.0 : (splatFrames - 1 - frame) / static_cast<double>(splatFrames - 1 - fadeFrom);
+    const double alpha =
+        frame < fadeFrom ? 1.0 : (splatFrames - 1 - frame) / static_cast<double>(splatFrames - 1 - fadeFrom);
     cairo_paint_with_alpha(cairo, alpha);
     return picture;
 }

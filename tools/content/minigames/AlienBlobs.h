@@ -38,4 +38,19 @@ constexpr int splatHeight = alienFrameHeight + static_cast<int>(coverRise);
 constexpr int splatFrames = 16;
 Picture DrawAlienSplat(int frame);
 
+// One Schleimling drawn into a scene: kind 1 to 3 as above, the middle of
+// its foot at (x, y), `scale` times the size the shooting gallery draws it
+// at rest (kind 1 is then about 100 pixels tall, kind 3 about 120). `phase`
+// runs through one cycle of its movement from 0 to 1 (a frame of an
+// animation of n frames is phase frame / n):
+// - wobbling: sitting and wobbling, stretching and squashing, its eyes
+//   swaying (in a tank, on the floor);
+// - pressed: squashed against a pane of glass between it and the viewer,
+//   the pressed patch of its front pale and flat, its eyes big and staring,
+//   rubbing to and fro;
+// - hiding: ducked low, stalks pulled in, eyes shut, trembling.
+enum class BlobPose { wobbling, pressed, hiding };
+void DrawBlob(cairo_t* cairo, int kind, double x, double y, double scale, double phase,
+              BlobPose pose = BlobPose::wobbling);
+
 } // namespace content::minigames
