@@ -3,6 +3,7 @@
 #include "SceneShapes.h"
 #include "minigames/Dice.h"
 #include "minigames/SoftEllipse.h"
+#include "rooms/episode5/BaseInterior.h"
 
 #include <cmath>
 #include <numbers>
@@ -11,58 +12,31 @@ namespace content::minigames {
 
 namespace {
 
+namespace moonbase = rooms::moonbase;
+using moonbase::Line;
+using moonbase::steelDark;
+using moonbase::violetDark;
+
 constexpr double pi = std::numbers::pi;
 
 // The base's colours beside the shared palette.
 constexpr std::uint32_t skyTop = 0x140F33;
 constexpr std::uint32_t skyLow = 0x3F2A7C;
-constexpr std::uint32_t steelDark = 0x56627E;
-constexpr std::uint32_t violetDark = 0x4A3590;
 constexpr std::uint32_t floorNear = 0x6E6790;
 constexpr std::uint32_t floorFar = 0x4B4474;
-constexpr std::uint32_t windowGlow = 0xE9F79A;
 
 // Outline widths of the three rows: thinner with distance.
 constexpr double frontLine = 3.0;
 constexpr double middleLine = 2.0;
 constexpr double backLine = 1.5;
+// Warning stripes are outlined lighter than the rest of their row.
+constexpr double hazardOutline = 0.6;
 
 void Box(cairo_t* cairo, double left, double top, double right, double bottom, double radius, std::uint32_t light,
          std::uint32_t dark, double line)
 {
     RoundedRectangle(cairo, left, top, right - left, bottom - top, radius);
     FillOutlined(cairo, light, dark, line);
-}
-
-void Line(cairo_t* cairo, double x0, double y0, double x1, double y1, std::uint32_t rgb, double width, double alpha)
-{
-    cairo_move_to(cairo, x0, y0);
-    cairo_line_to(cairo, x1, y1);
-    SetColour(cairo, rgb, alpha);
-    cairo_set_line_width(cairo, width);
-    cairo_stroke(cairo);
-}
-
-// Diagonal warning stripes in acid green and violet over a band.
-void HazardBand(cairo_t* cairo, double left, double top, double right, double bottom, double line)
-{
-    cairo_save(cairo);
-    cairo_rectangle(cairo, left, top, right - left, bottom - top);
-    cairo_clip(cairo);
-    SetColour(cairo, colour::acid);
-    cairo_paint(cairo);
-    const double step = (bottom - top) * 1.4;
-    for (double x = left - (bottom - top); x < right; x += 2.0 * step) {
-        cairo_move_to(cairo, x, bottom);
-        cairo_line_to(cairo, x + step, bottom);
-        cairo_line_to(cairo, x + step + (bottom - top), top);
-        cairo_line_to(cairo, x + (bottom - top), top);
-        cairo_close_path(cairo);
-    }
-    FillPlain(cairo, violetDark);
-    cairo_restore(cairo);
-    cairo_rectangle(cairo, left, top, right - left, bottom - top);
-    StrokeOutline(cairo, line * 0.6);
 }
 
 // A steel crate on the ground: a frame round a violet panel crossed by a
@@ -76,7 +50,7 @@ void Crate(cairo_t* cairo, double left, double top, double right, double bottom,
     cairo_move_to(cairo, left + inset, bottom - inset);
     cairo_line_to(cairo, right - inset, top + inset * 1.9);
     StrokeBand(cairo, colour::steel, line * 1.4, line * 2.4);
-    HazardBand(cairo, left + inset, top + inset * 0.5, right - inset, top + inset * 1.5, line);
+    moonbase::HazardBand(cairo, left + inset, top + inset * 0.5, right - inset, top + inset * 1.5, line * hazardOutline);
     // Light from the floodlights on the upper left.
     cairo_move_to(cairo, left + line, top + line);
     cairo_line_to(cairo, right - line, top + line);
@@ -255,7 +229,7 @@ void DrawBaseBuildings(cairo_t* cairo)
         for (int window = -1; window <= 1; ++window) {
             RoundedRectangle(cairo, dome.x + window * dome.radius * 0.38 - 4.0, foot - dome.radius * 0.32, 8.0, 6.0,
                              2.0);
-            FillOutlined(cairo, windowGlow, colour::acid, 1.0);
+            FillOutlined(cairo, moonbase::lampGlow, colour::acid, 1.0);
         }
     }
     // The hangar: an arched roof over a wide gate with a lit strip.
@@ -270,7 +244,7 @@ void DrawBaseBuildings(cairo_t* cairo)
     for (double x = left + 23.0; x < right; x += 23.0)
         Line(cairo, x, 222.0 - 14.0 * std::sin((x - left) / (right - left) * pi), x, 272.0, colour::outline, 1.0, 0.4);
     Box(cairo, left + 40.0, 238.0, right - 40.0, 276.0, 2.0, colour::nightLight, colour::night, 1.6);
-    Box(cairo, left + 44.0, 240.0, right - 44.0, 246.0, 1.0, windowGlow, colour::acid, 1.0);
+    Box(cairo, left + 44.0, 240.0, right - 44.0, 246.0, 1.0, moonbase::lampGlow, colour::acid, 1.0);
     DrawArtText(cairo, "B-3", (left + right) / 2.0, 228.0, 14.0, tone::acidLight);
     // The radar dish on its mast and two antennae with blinking lights.
     Line(cairo, 500.0, 272.0, 500.0, 214.0, colour::outline, 5.0, 1.0);
@@ -360,13 +334,13 @@ void DrawBackCover(cairo_t* cairo)
     // The gate tower.
     Box(cairo, 214.0, 246.0, 242.0, 304.0, 2.0, colour::steel, steelDark, backLine);
     Box(cairo, 210.0, 240.0, 246.0, 250.0, 2.0, tone::steelLight, colour::steel, backLine);
-    Box(cairo, 221.0, 256.0, 235.0, 268.0, 1.5, windowGlow, colour::acid, 1.0);
+    Box(cairo, 221.0, 256.0, 235.0, 268.0, 1.5, moonbase::lampGlow, colour::acid, 1.0);
     Lamp(cairo, 228.0, 236.0, 2.5);
     // The bunker of blocks.
     Box(cairo, -6.0, 292.0, 206.0, 322.0, 2.0, colour::steel, steelDark, backLine);
     for (double x = 30.0; x < 206.0; x += 36.0)
         Line(cairo, x, 293.0, x, 320.0, colour::outline, 1.0, 0.6);
-    HazardBand(cairo, -2.0, 296.0, 202.0, 300.0, backLine);
+    moonbase::HazardBand(cairo, -2.0, 296.0, 202.0, 300.0, backLine * hazardOutline);
 }
 
 // Pipes on a block, the moon buggy, a tank, a lying tank and containers.
@@ -376,7 +350,7 @@ void DrawMiddleCover(cairo_t* cairo)
     Box(cairo, -12.0, 359.0, 102.0, 410.0, 3.0, tone::violetLight, violetDark, middleLine);
     for (double x = 4.0; x < 100.0; x += 11.0)
         Line(cairo, x, 364.0, x, 405.0, colour::outline, 1.2, 0.5);
-    HazardBand(cairo, -8.0, 396.0, 98.0, 402.0, middleLine);
+    moonbase::HazardBand(cairo, -8.0, 396.0, 98.0, 402.0, middleLine * hazardOutline);
     constexpr double tankLeft = 104.0;
     constexpr double tankRight = 192.0;
     cairo_move_to(cairo, tankLeft, 354.0);
@@ -420,7 +394,7 @@ void DrawMiddleCover(cairo_t* cairo)
     // The moon buggy, parked: a flat body on four big wheels.
     Box(cairo, 586.0, 325.0, 730.0, 355.0, 8.0, tone::steelLight, colour::steel, middleLine);
     Box(cairo, 596.0, 331.0, 716.0, 342.0, 3.0, colour::violet, violetDark, middleLine * 0.7);
-    Box(cairo, 700.0, 326.0, 716.0, 334.0, 2.0, windowGlow, colour::acid, 1.0);
+    Box(cairo, 700.0, 326.0, 716.0, 334.0, 2.0, moonbase::lampGlow, colour::acid, 1.0);
     for (const double x : {606.0, 636.0, 680.0, 710.0}) {
         Circle(cairo, x, 357.0, 11.0);
         FillOutlined(cairo, 0x5B5670, 0x3C3852, middleLine);
@@ -446,7 +420,7 @@ void DrawMiddleCover(cairo_t* cairo)
     FillOutlined(cairo, tone::acidLight, tone::acidDark, middleLine);
     RoundedRectangle(cairo, 886.0, 344.0, 100.0, 8.0, 4.0);
     FillPlain(cairo, tone::white, 0.35);
-    HazardBand(cairo, 918.0, 354.0, 956.0, 362.0, middleLine);
+    moonbase::HazardBand(cairo, 918.0, 354.0, 956.0, 362.0, middleLine * hazardOutline);
 }
 
 // The low steel wall along the bottom and the crates and barrels on it.

@@ -16,7 +16,7 @@ void HazardBand(cairo_t* cairo, double left, double top, double right, double bo
     SetColour(cairo, colour::acid);
     cairo_paint(cairo);
     const double rise = bottom - top;
-    const double step = std::max(rise, 6.0) * 1.4;
+    const double step = rise * 1.4;
     for (double x = left - rise; x < right; x += 2.0 * step) {
         cairo_move_to(cairo, x, bottom);
         cairo_line_to(cairo, x + step, bottom);
@@ -28,26 +28,6 @@ void HazardBand(cairo_t* cairo, double left, double top, double right, double bo
     cairo_restore(cairo);
     cairo_rectangle(cairo, left, top, right - left, bottom - top);
     StrokeOutline(cairo, line);
-}
-
-void PlateFloor(cairo_t* cairo, double top, double width, double height, double plate, std::uint32_t light,
-                std::uint32_t dark)
-{
-    cairo_rectangle(cairo, -10.0, top, width + 20.0, height - top + 10.0);
-    SetVerticalGradient(cairo, top, height, light, dark);
-    cairo_fill(cairo);
-    cairo_set_line_width(cairo, 2.0);
-    SetColour(cairo, colour::outline, 0.3);
-    const double middle = width / 2.0;
-    for (double x = middle - 14.0 * plate; x < middle + 14.0 * plate; x += plate) {
-        cairo_move_to(cairo, middle + (x - middle) * 0.38, top);
-        cairo_line_to(cairo, x, height);
-    }
-    for (double y = top + 20.0, gap = 23.0; y < height; y += gap, gap *= 1.27) {
-        cairo_move_to(cairo, 0.0, y);
-        cairo_line_to(cairo, width, y);
-    }
-    cairo_stroke(cairo);
 }
 
 namespace {

@@ -24,13 +24,6 @@ constexpr std::uint32_t alarmRed = 0xE8434A;
 // outlined `line` wide.
 void HazardBand(cairo_t* cairo, double left, double top, double right, double bottom, double line);
 
-// A floor of steel plates from `top` to the bottom of a room `width` by
-// `height`, shaded from `light` to `dark`: joints running towards the
-// middle of the back edge `plate` apart at the front, and rows growing
-// deeper towards the viewer.
-void PlateFloor(cairo_t* cairo, double top, double width, double height, double plate, std::uint32_t light,
-                std::uint32_t dark);
-
 // What a door shows when it is open: a corridor of the base lit by a strip
 // light, or the landing pad under the dome with the black sky over it.
 enum class DoorView { corridor, landingPad };

@@ -77,16 +77,17 @@ void Ceiling(cairo_t* cairo, double bottom, const double* lights, int count)
     }
 }
 
-void PlateFloor(cairo_t* cairo, double top, double bottom, double width)
+void PlateFloor(cairo_t* cairo, double top, double bottom, double width, double plate, std::uint32_t far,
+                std::uint32_t near)
 {
     cairo_rectangle(cairo, -10.0, top, width + 20.0, bottom - top + 10.0);
-    SetVerticalGradient(cairo, top, bottom, floorFar, floorNear);
+    SetVerticalGradient(cairo, top, bottom, far, near);
     cairo_fill(cairo);
     // Seams towards a point high above the middle, and across, ever wider
     // apart towards the front.
     const double vanishX = width / 2.0;
     const double vanishY = top - 320.0;
-    for (double x = -640.0; x <= width + 640.0; x += 96.0) {
+    for (double x = -640.0; x <= width + 640.0; x += plate) {
         const double atTop = vanishX + (x - vanishX) * (top - vanishY) / (bottom - vanishY);
         Line(cairo, atTop, top, x, bottom, colour::outline, 2.0, 0.35);
         Line(cairo, atTop + 2.0, top, x + 3.0, bottom, tone::white, 1.0, 0.08);

@@ -36,8 +36,10 @@ void PlateWall(cairo_t* cairo, double left, double top, double right, double bot
 void Ceiling(cairo_t* cairo, double bottom, const double* lights, int count);
 
 // A floor of steel plates from the wall's foot at `top` down to `bottom`,
-// `width` wide, its seams running towards a point above the middle.
-void PlateFloor(cairo_t* cairo, double top, double bottom, double width);
+// `width` wide and shaded from `far` to `near`, its seams `plate` apart at
+// the front running towards a point above the middle.
+void PlateFloor(cairo_t* cairo, double top, double bottom, double width, double plate, std::uint32_t far,
+                std::uint32_t near);
 
 // A round lamp `radius` in the middle of a graphic `2 * lampReach` square,
 // lit in `colour` in the frames of its blink and dark in the others: on in

@@ -12,6 +12,7 @@
 #include "adventure/CastAnimations.h"
 #include "items/DoorArt.h"
 #include "items/ItemPictures.h"
+#include "minigames/AlienBlobs.h"
 
 #include <array>
 #include <cmath>
@@ -107,7 +108,7 @@ void Paint(cairo_t* cairo)
     Glow(cairo, heatX, 400.0, 190.0, heat, 0.35);
     Glow(cairo, tankMiddle, 340.0, 170.0, slime, 0.3);
     Glow(cairo, computerX + 85.0, computerY + 70.0, 120.0, screenGlow, 0.2);
-    PlateFloor(cairo, floorY, height, width);
+    PlateFloor(cairo, floorY, height, width, 96.0, floorFar, floorNear);
     // Their light on the floor.
     Glow(cairo, heatX, 540.0, 170.0, heat, 0.3);
     Glow(cairo, tankMiddle, 540.0, 150.0, slime, 0.3);
@@ -504,42 +505,6 @@ void HeatLamp(cairo_t* cairo, int /*frame*/)
     StrokeBand(cairo, heatLight, 2.0, 5.0);
 }
 
-// The last Schleimling, wobbling as it floats: a round green body over its
-// foot, two eyes on stalks, squashed and stretched by `wobble` (-1 to 1).
-void FloatingBlob(cairo_t* cairo, double x, double bottom, double size, double wobble)
-{
-    const double halfWidth = size * (1.0 + 0.08 * wobble);
-    const double bodyHeight = size * 1.7 * (1.0 - 0.08 * wobble);
-    const double top = bottom - bodyHeight;
-    for (const double side : {-1.0, 1.0}) {
-        const double eyeX = x + side * size * (0.55 + 0.1 * wobble);
-        const double eyeY = top - size * 0.55;
-        cairo_move_to(cairo, x + side * size * 0.3, top + size * 0.3);
-        cairo_curve_to(cairo, x + side * size * 0.35, top - size * 0.1, eyeX, top, eyeX, eyeY);
-        StrokeBand(cairo, slime, size * 0.16, size * 0.16 + 4.0);
-        Circle(cairo, eyeX, eyeY, size * 0.28);
-        FillOutlined(cairo, 0xFFFFF4, 0xE4E8D8, 2.0);
-        Circle(cairo, eyeX + size * 0.05 * side, eyeY + size * 0.04, size * 0.12);
-        FillPlain(cairo, 0x2A1F4A);
-    }
-    cairo_move_to(cairo, x - halfWidth, bottom - bodyHeight * 0.5);
-    cairo_curve_to(cairo, x - halfWidth, top - bodyHeight * 0.13, x + halfWidth, top - bodyHeight * 0.13, x + halfWidth,
-                   bottom - bodyHeight * 0.5);
-    cairo_curve_to(cairo, x + halfWidth, bottom - bodyHeight * 0.15, x + halfWidth * 0.8, bottom, x, bottom);
-    cairo_curve_to(cairo, x - halfWidth * 0.8, bottom, x - halfWidth, bottom - bodyHeight * 0.15, x - halfWidth,
-                   bottom - bodyHeight * 0.5);
-    cairo_close_path(cairo);
-    SetGradient(cairo, cairo_pattern_create_linear(0.0, top, 0.0, bottom),
-                {{0.0, tone::acidLight}, {0.45, slime}, {1.0, 0x4F9A22}});
-    cairo_fill_preserve(cairo);
-    StrokeOutline(cairo, 2.5);
-    Ellipse(cairo, x - halfWidth * 0.4, top + bodyHeight * 0.25, halfWidth * 0.25, bodyHeight * 0.1);
-    FillPlain(cairo, tone::white, 0.55);
-    // A worried little mouth.
-    cairo_arc_negative(cairo, x, bottom - bodyHeight * 0.25, size * 0.22, -0.2 * pi, -0.8 * pi);
-    StrokeOutline(cairo, 2.0);
-}
-
 // The breeding tank: a tall glass cylinder of bubbling green liquid between
 // a steel cap with its pipes and a steel base with a warning band; inside,
 // the last Schleimling floats up and down and wobbles while bubbles rise.
@@ -565,7 +530,7 @@ void Tank(cairo_t* cairo, int frame)
     FillPlain(cairo, 0x2E4A3A, 0.85);
     // The Schleimling, rising and sinking a little.
     const double drift = 6.0 * std::sin(phase);
-    FloatingBlob(cairo, w / 2.0, bottom - 60.0 + drift, 30.0, std::sin(phase * 2.0));
+    minigames::DrawBlob(cairo, 1, w / 2.0, bottom - 40.0 + drift, 0.7, static_cast<double>(frame) / tankFrames);
     // Bubbles, rising through the frames and starting again at the bottom.
     for (int bubble = 0; bubble < 9; ++bubble) {
         const double rise = std::fmod(bubble * 37.0 + frame * (bottom - top - 20.0) / tankFrames, bottom - top - 20.0);

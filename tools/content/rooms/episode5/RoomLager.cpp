@@ -112,7 +112,7 @@ void Paint(cairo_t* cairo)
     Crest(cairo, 790.0, 250.0, 30.0);
     // The freezer's cold breath on the wall.
     Glow(cairo, freezerX + freezerWidth / 2.0, 400.0, 130.0, frost, 0.25);
-    PlateFloor(cairo, floorY, height, width);
+    PlateFloor(cairo, floorY, height, width, 96.0, floorFar, floorNear);
     Glow(cairo, freezerX + freezerWidth / 2.0, 540.0, 120.0, frost, 0.2);
     // Shadows of what stands on the floor.
     Ellipse(cairo, shelfX + shelfWidth / 2.0, shelfY + shelfHeight - 4.0, 150.0, 10.0);

@@ -13,7 +13,7 @@
 #include "items/ItemPictures.h"
 #include "minigames/Dice.h"
 #include "rooms/RockoTaxi.h"
-#include "rooms/episode5/BaseDoor.h"
+#include "rooms/episode5/BaseInterior.h"
 
 #include <cmath>
 #include <numbers>
@@ -159,7 +159,7 @@ void Dome(cairo_t* cairo)
 // acid green.
 void Pad(cairo_t* cairo)
 {
-    moonbase::PlateFloor(cairo, padY, width, height, 110.0, padLight, padDark);
+    moonbase::PlateFloor(cairo, padY, height, width, 110.0, padLight, padDark);
     Ellipse(cairo, 400.0, 596.0, 330.0, 62.0);
     SetColour(cairo, colour::acid, 0.75);
     cairo_set_line_width(cairo, 8.0);

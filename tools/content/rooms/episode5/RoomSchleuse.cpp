@@ -13,7 +13,7 @@
 #include "items/ItemPictures.h"
 #include "minigames/AlienBlobs.h"
 #include "minigames/MoonBaseYard.h"
-#include "rooms/episode5/BaseDoor.h"
+#include "rooms/episode5/BaseInterior.h"
 
 #include <cmath>
 #include <numbers>
@@ -109,7 +109,7 @@ void YardThroughGlass(cairo_t* cairo)
 // The floor of steel plates, a striped zone before the inner door.
 void Floor(cairo_t* cairo)
 {
-    moonbase::PlateFloor(cairo, floorY, width, height, 96.0, 0x8A90A8, 0x4E5470);
+    moonbase::PlateFloor(cairo, floorY, height, width, 96.0, 0x8A90A8, 0x4E5470);
     // Warning stripes on the floor before the inner door.
     cairo_save(cairo);
     cairo_move_to(cairo, yardDoorLeft - 10.0, floorY + 4.0);
@@ -290,32 +290,24 @@ void Window(cairo_t* cairo, int /*frame*/)
 }
 
 // The Schleimlinge behind the glass, as the shooting gallery draws them,
-// pressed against it: three of them bobbing and squashing in turn, their
-// eyes on the stalks staring in.
+// pressed against it: three of them rubbing to and fro at their own phase,
+// their eyes on the stalks staring in.
 constexpr int alienFramesHere = 6;
 void AliensAtGlass(cairo_t* cairo, int frame)
 {
-    // The gallery's settling frames: resting, landing squashed, springing
-    // back, hopping; each alien runs through them at its own phase.
-    constexpr int poses[alienFramesHere] = {15, 13, 14, 15, 12, 15};
     struct Peeker {
         int kind;
-        double x, bottom, scale;
-        int phase;
+        double x, bottom, scale, phase;
     };
-    constexpr Peeker peekers[] = {{1, 58.0, 180.0, 0.78, 0}, {3, 132.0, 190.0, 0.9, 2}, {2, 200.0, 178.0, 0.72, 4}};
+    constexpr Peeker peekers[] = {
+        {1, 58.0, 180.0, 0.78, 0.0}, {3, 132.0, 190.0, 0.9, 0.33}, {2, 200.0, 178.0, 0.72, 0.67}};
     cairo_save(cairo);
     GlassPath(cairo, 0.0, 0.0);
     cairo_clip(cairo);
     for (const Peeker& peeker : peekers) {
-        const Picture alien = minigames::DrawAlienFrame(peeker.kind, poses[(frame + peeker.phase) % alienFramesHere]);
-        cairo_save(cairo);
-        cairo_translate(cairo, peeker.x - minigames::alienFrameWidth * peeker.scale / 2.0,
-                        peeker.bottom - minigames::alienCoverLine * peeker.scale);
-        cairo_scale(cairo, peeker.scale, peeker.scale);
-        cairo_set_source_surface(cairo, cairo_get_target(alien.Cairo()), 0.0, 0.0);
-        cairo_paint(cairo);
-        cairo_restore(cairo);
+        const double phase = std::fmod(static_cast<double>(frame) / alienFramesHere + peeker.phase, 1.0);
+        minigames::DrawBlob(cairo, peeker.kind, peeker.x, peeker.bottom, peeker.scale, phase,
+                            minigames::BlobPose::pressed);
     }
     cairo_restore(cairo);
 }
