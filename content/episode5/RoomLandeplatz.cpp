@@ -39,7 +39,7 @@ class ScriptRoomLandeplatz : public Script {
 
 // Juna at the taxi: Rocko lends her his jump leads, once; then he guards
 // his battery, which feeds the airlock once the leads are on.
-class ScriptTaxiBenutzen5 : public Script {
+class ScriptKabelLeihen : public Script {
     void Run(const std::string&) override
     {
         if (GetFlag(schleuseOffen) != 0) {
@@ -166,7 +166,7 @@ class ScriptKapselOeffnen : public Script {
 };
 
 const ScriptRegistration<ScriptRoomLandeplatz> roomLandeplatz("ScriptRoomLandeplatz");
-const ScriptRegistration<ScriptTaxiBenutzen5> taxiBenutzen5("ScriptTaxiBenutzen5");
+const ScriptRegistration<ScriptKabelLeihen> kabelLeihen("ScriptKabelLeihen");
 const ScriptRegistration<ScriptSchaltkastenAnsehen> schaltkastenAnsehen("ScriptSchaltkastenAnsehen");
 const ScriptRegistration<ScriptSchleuseOeffnen> schleuseOeffnen("ScriptSchleuseOeffnen");
 const ScriptRegistration<ScriptTuerSchleuseBenutzen> tuerSchleuseBenutzen("ScriptTuerSchleuseBenutzen");

@@ -56,8 +56,8 @@ protected:
     // Into the base: the leads from the taxi onto the switch box.
     void IntoTheBase()
     {
-        Play("ScriptTaxiBenutzen5");
-        Play("ScriptTaxiBenutzen5");
+        Play("ScriptKabelLeihen");
+        Play("ScriptKabelLeihen");
         EXPECT_EQ(Held(), Items{episode5::kabel});
         Play("ScriptSchleuseOeffnen");
         EXPECT_EQ(Value(episode5::schleuseOffen), 1);
