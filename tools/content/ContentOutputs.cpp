@@ -24,6 +24,7 @@
 #include "levels/Episode4.h"
 #include "levels/Episode4Sounds.h"
 #include "levels/Episode5.h"
+#include "levels/Episode5Sounds.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
@@ -355,8 +356,8 @@ std::vector<ContentOutput> MakeOutputs()
     // hole and those who live below and in the castle.
     AddEpisode(outputs, levels::Episode4(), characters::WriteEpisode3Cast,
                {"Geräusche der vierten Episode"_w1252, levels::Episode4SoundEffects}, "Burg");
-    AddEpisode(outputs, levels::Episode5(), characters::WriteEpisode5Cast, {"Geräusche der fünften Episode"_w1252, {}},
-               "");
+    AddEpisode(outputs, levels::Episode5(), characters::WriteEpisode5Cast,
+               {"Geräusche der fünften Episode"_w1252, levels::Episode5SoundEffects}, "Alienmond");
     return outputs;
 }
 

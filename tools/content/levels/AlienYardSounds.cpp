@@ -1,5 +1,6 @@
 #include "levels/AlienYardSounds.h"
 
+#include "levels/SharedLevelSounds.h"
 #include "levels/SpokenLine.h"
 
 namespace content::levels {
@@ -12,13 +13,6 @@ constexpr double lineLongest = 2.4;
 Sound Juna(const char* text)
 {
     return SpokenSound("Player", text, lineLongest);
-}
-
-// A dry click: a tick of noise and a short body under it.
-void Click(Sound& sound, double start, double hertz, double gain)
-{
-    sound.Noise(start, 0.03, 7000.0, gain, {0.0005, 0.003, 0.004});
-    sound.Tone(start, 0.04, hertz, hertz * 0.8, Wave::sine, 0.5 * gain, {0.001, 0.005, 0.006});
 }
 
 // The mixing ball knocking about inside the can: `knocks` bright ticks at
@@ -46,9 +40,7 @@ void Clack(Sound& sound, double start, double hertz, double gain)
 Sound Spray()
 {
     Sound sound(0.5, -2.0);
-    Click(sound, 0.0, 1500.0, 0.5);
-    sound.Noise(0.01, 0.47, 9000.0, 0.9, {0.012, 0.18, 0.15});
-    sound.Noise(0.01, 0.4, 2200.0, 0.35, {0.02, 0.12, 0.1});
+    Squirt(sound, 0.0, 1.0);
     return sound;
 }
 
@@ -84,14 +76,6 @@ void Squelch(Sound& sound, double start, double gain)
 {
     sound.Noise(start, 0.14, 800.0, gain, {0.003, 0.03, 0.04});
     sound.Tone(start, 0.12, 260.0, 90.0, Wave::sine, 0.7 * gain, {0.002, 0.03, 0.03});
-}
-
-// A Schleimling's squeak: a gliding whistle with its octave, fading over
-// its second half.
-void Squeak(Sound& sound, double start, double length, double fromHz, double toHz, double gain)
-{
-    sound.Tone(start, length, fromHz, toHz, Wave::triangle, gain, {0.01, length, 0.5 * length});
-    sound.Tone(start, length, 2.0 * fromHz, 2.0 * toHz, Wave::sine, 0.25 * gain, {0.01, 0.5 * length, 0.5 * length});
 }
 
 // Four ways a Schleimling squeaks when the spray hits it: rising, a
@@ -131,20 +115,6 @@ Sound HitAlien4()
     Squeak(sound, 0.02, 0.32, 1900.0, 480.0, 0.8);
     Squeak(sound, 0.3, 0.08, 2200.0, 2600.0, 0.4);
     return sound;
-}
-
-// A bubble bursting: a short sine leaping up.
-void Pop(Sound& sound, double start, double hertz, double gain)
-{
-    sound.Tone(start, 0.07, hertz, 2.4 * hertz, Wave::sine, gain, {0.002, 0.018, 0.02});
-}
-
-// A blob of slime hitting the ground: a wet burst, its low thud.
-void Splat(Sound& sound, double start, double gain)
-{
-    sound.Noise(start, 0.35, 1600.0, gain, {0.002, 0.06, 0.08});
-    sound.Noise(start, 0.3, 450.0, 0.8 * gain, {0.003, 0.07, 0.08});
-    sound.Tone(start, 0.25, 140.0, 45.0, Wave::soft, 0.8 * gain, {0.002, 0.05, 0.06});
 }
 
 // Four ways a Schleimling bursts: pop and splat with drops after it; a

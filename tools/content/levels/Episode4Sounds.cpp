@@ -395,21 +395,6 @@ Sound Glocke()
     return sound;
 }
 
-// Noise through a band whose centre rises from `fromHz` to `toHz` over
-// `seconds`, swelling as it rises: the rush of air drawn up into the jump.
-std::vector<float> RisingWhoosh(double seconds, double fromHz, double toHz)
-{
-    std::vector<float> samples(SoundFrames(seconds));
-    NoiseSource random(0x2E17u);
-    SweptBand band(3.0);
-    for (std::size_t frame = 0; frame < samples.size(); ++frame) {
-        const double progress = static_cast<double>(frame) / static_cast<double>(samples.size());
-        const double hertz = fromHz * std::pow(toHz / fromHz, progress);
-        samples[frame] = static_cast<float>(band(random.White(), hertz) * (0.3 + 0.7 * progress));
-    }
-    return Normalised(std::move(samples));
-}
-
 // The taxi's jump through time: the time drive spooling up (two tones
 // climbing four octaves, beating against each other) in a rising rush of
 // air, then the bright zap of the jump (a crack of noise and tones
@@ -419,7 +404,7 @@ Sound Zeitsprung()
 {
     Sound sound(2.5, bigLevelDb);
     constexpr double jump = 1.6;
-    sound.Recording(0.0, RisingWhoosh(jump + 0.06, 200.0, 4400.0), 0.8, {0.6, held, 0.06});
+    sound.Recording(0.0, SweepingWhoosh(jump + 0.06, 200.0, 4400.0, 0x2E17u), 0.8, {0.6, held, 0.06});
     sound.Tone(0.0, jump + 0.02, 110.0, 1760.0, Wave::triangle, 0.3, {1.2, held, 0.03});
     sound.Tone(0.0, jump + 0.02, 112.0, 1790.0, Wave::triangle, 0.25, {1.2, held, 0.03});
     sound.Grain(jump, 8000.0, 1.0, 0.004);

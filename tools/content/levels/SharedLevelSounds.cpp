@@ -30,6 +30,37 @@ void Cheer(Sound& sound, double start, double length, double gain)
         sound.Grain(clap, 4500.0, 0.35 * gain, 0.006);
 }
 
+void Click(Sound& sound, double start, double hertz, double gain)
+{
+    sound.Noise(start, 0.03, 7000.0, gain, {0.0005, 0.003, 0.004});
+    sound.Tone(start, 0.04, hertz, hertz * 0.8, Wave::sine, 0.5 * gain, {0.001, 0.005, 0.006});
+}
+
+void Squeak(Sound& sound, double start, double length, double fromHz, double toHz, double gain)
+{
+    sound.Tone(start, length, fromHz, toHz, Wave::triangle, gain, {0.01, length, 0.5 * length});
+    sound.Tone(start, length, 2.0 * fromHz, 2.0 * toHz, Wave::sine, 0.25 * gain, {0.01, 0.5 * length, 0.5 * length});
+}
+
+void Pop(Sound& sound, double start, double hertz, double gain)
+{
+    sound.Tone(start, 0.07, hertz, 2.4 * hertz, Wave::sine, gain, {0.002, 0.018, 0.02});
+}
+
+void Splat(Sound& sound, double start, double gain)
+{
+    sound.Noise(start, 0.35, 1600.0, gain, {0.002, 0.06, 0.08});
+    sound.Noise(start, 0.3, 450.0, 0.8 * gain, {0.003, 0.07, 0.08});
+    sound.Tone(start, 0.25, 140.0, 45.0, Wave::soft, 0.8 * gain, {0.002, 0.05, 0.06});
+}
+
+void Squirt(Sound& sound, double start, double gain)
+{
+    Click(sound, start, 1500.0, 0.5 * gain);
+    sound.Noise(start + 0.01, 0.47, 9000.0, 0.9 * gain, {0.012, 0.18, 0.15});
+    sound.Noise(start + 0.01, 0.4, 2200.0, 0.35 * gain, {0.02, 0.12, 0.1});
+}
+
 std::size_t SoundFrames(double seconds)
 {
     return static_cast<std::size_t>(seconds * soundRate);
@@ -85,6 +116,23 @@ std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32
         low += smoothing * (highPass(random.White()) - low);
         sample = static_cast<float>(low);
     }
+    return samples;
+}
+
+std::vector<float> SweepingWhoosh(double seconds, double fromHz, double toHz, std::uint32_t seed)
+{
+    std::vector<float> samples(SoundFrames(seconds));
+    NoiseSource random(seed);
+    SweptBand band(3.0);
+    float peak = 1e-9f;
+    for (std::size_t frame = 0; frame < samples.size(); ++frame) {
+        const double progress = static_cast<double>(frame) / static_cast<double>(samples.size());
+        const double hertz = fromHz * std::pow(toHz / fromHz, progress);
+        samples[frame] = static_cast<float>(band(random.White(), hertz) * (0.3 + 0.7 * progress));
+        peak = std::max(peak, std::abs(samples[frame]));
+    }
+    for (float& sample : samples)
+        sample /= peak;
     return samples;
 }
 

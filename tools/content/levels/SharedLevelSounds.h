@@ -2,7 +2,9 @@
 
 // Sounds that more than one level makes: Mia's camera, whose flash dazzles
 // the Baron's fighters in the taxi chase, takes Juna's passport photo on
-// the festival square and wakes the castle kitchen's dog, a crowd cheering
+// the festival square, wakes the castle kitchen's dog and bursts the moon
+// base's popcorn; the Schleimlinge's squeaks, pops and splats and the
+// spray's hiss, in the base's yard and inside the base; a crowd cheering
 // (the village square, the dance contest, the festival) and the smith's
 // hammer on his anvil (below the castle and in its yard). Also the loudness
 // steps of an episode's own effects, so that every episode's sounds stand
@@ -35,6 +37,23 @@ Sound MiasCamera();
 // different pitches, and scattered claps.
 void Cheer(Sound& sound, double start, double length, double gain);
 
+// A dry click: a tick of noise and a short body under it.
+void Click(Sound& sound, double start, double hertz, double gain);
+
+// A Schleimling's squeak: a gliding whistle with its octave, fading over
+// its second half.
+void Squeak(Sound& sound, double start, double length, double fromHz, double toHz, double gain);
+
+// A bubble bursting: a short sine leaping up.
+void Pop(Sound& sound, double start, double hertz, double gain);
+
+// A blob of slime hitting the ground: a wet burst, its low thud.
+void Splat(Sound& sound, double start, double gain);
+
+// A squirt of spray, half a second from `start`: the valve's click and a
+// hiss with its body below.
+void Squirt(Sound& sound, double start, double gain);
+
 // Seconds as frames at the sound rate, rounded down.
 std::size_t SoundFrames(double seconds);
 
@@ -60,6 +79,11 @@ double Sawtooth(double phase, double hertz, double brightness, double highestHz)
 // Hiss between `lowHz` and `highHz`: white noise high-passed and then
 // low-passed, at an even level (the recording's envelope shapes it).
 std::vector<float> Hiss(double seconds, double lowHz, double highHz, std::uint32_t seed);
+
+// Noise through a band whose centre glides from `fromHz` to `toHz` over
+// `seconds`, swelling as it goes: a rush of air drawn up into a jump, or
+// a ship coming down.
+std::vector<float> SweepingWhoosh(double seconds, double fromHz, double toHz, std::uint32_t seed);
 
 // A struck piece of metal: `partials` of its inharmonic overtones (hertz,
 // gain, decay in seconds), all sounding to the sound's end so that each

@@ -224,6 +224,57 @@ double Dungeon(double t, NoiseSource& rock, NoiseSource& draught, MoreNoise& /*u
     return 0.12 * drone + 0.5 * rock.LowPass(120.0) + 0.25 * draught.LowPass(700.0) * (0.5 + 0.5 * Swell(t + 1.0, 1.0));
 }
 
+// Episode 5's loops, inside the Baron's moon base.
+
+// The landing pad under the glass dome: the dome's air plant humming low
+// (two tones a loop's beat apart and their overtones), the deep rumble of
+// its machinery and the soft rush of its ventilation, swelling slowly.
+double MoonPad(double t, NoiseSource& rumble, NoiseSource& air, MoreNoise& /*unused*/)
+{
+    // Every frequency fits the loop a whole number of times.
+    const double hum = std::sin(2.0 * pi * 55.0 * t) + 0.5 * std::sin(2.0 * pi * 55.125 * t + 0.5) +
+                       0.35 * std::sin(2.0 * pi * 110.0 * t + 1.0) + 0.15 * std::sin(2.0 * pi * 165.25 * t + 2.0);
+    return 0.14 * hum + 0.5 * rumble.LowPass(130.0) + 0.22 * air.LowPass(1100.0) * (0.6 + 0.4 * Swell(t + 1.5, 1.0));
+}
+
+// The airlock: its air pumps working in strokes (a low thud of air and the
+// motor's hum under them) and the hiss of air let out twice.
+double Airlock(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
+{
+    // Four strokes in the loop, two seconds each.
+    const double stroke = std::pow(std::sin(pi * t / 2.0), 2.0);
+    const double motor = std::sin(2.0 * pi * 75.0 * t) + 0.4 * std::sin(2.0 * pi * 150.125 * t + 1.0);
+    const double hiss = Bell(t, 2.9, 3.9) + 0.7 * Bell(t, 6.1, 6.9);
+    return 0.7 * low.LowPass(220.0) * (0.5 + 0.8 * stroke) + 0.09 * motor + 0.15 * air.LowPass(800.0) +
+           0.8 * (more.fourth.LowPass(7000.0) - more.third.LowPass(1500.0)) * hiss;
+}
+
+// The lab: the fridge humming (a mains hum and its overtones), the deep tone
+// of the room, and the tanks bubbling (band noise whose level churns quickly).
+double Laboratory(double t, NoiseSource& room, NoiseSource& water, MoreNoise& more)
+{
+    const double hum = std::sin(2.0 * pi * 50.0 * t) + 0.6 * std::sin(2.0 * pi * 100.0 * t + 0.7) +
+                       0.3 * std::sin(2.0 * pi * 150.0 * t + 1.4);
+    const double churn = 0.55 + 0.45 * std::sin(2.0 * pi * 9.5 * t) * std::sin(2.0 * pi * 2.625 * t + 0.3);
+    return 0.08 * hum + 0.45 * room.LowPass(140.0) + 0.5 * (water.LowPass(1400.0) - more.third.LowPass(350.0)) * churn;
+}
+
+// The store: the freezer's compressor humming, the cleaning robot's whirr
+// coming near and going off again (its motor's tone and the rush of its
+// brushes) and the air vent's loose grille rattling in the draught.
+double StoreRoom(double t, NoiseSource& low, NoiseSource& draught, MoreNoise& more)
+{
+    const double compressor = std::sin(2.0 * pi * 60.0 * t) + 0.5 * std::sin(2.0 * pi * 120.0 * t + 0.4) +
+                              0.25 * std::sin(2.0 * pi * 180.125 * t + 0.9);
+    const double near = Bell(t, 1.8, 6.8);
+    const double whirr = std::sin(2.0 * pi * 310.0 * t) + 0.5 * std::sin(2.0 * pi * 620.0 * t + 0.3) +
+                         0.25 * std::sin(2.0 * pi * 930.0 * t + 0.6);
+    const double gust = 0.5 + 0.5 * Swell(t + 0.7, 2.0);
+    const double rattle = std::pow(0.5 + 0.5 * std::sin(2.0 * pi * 23.0 * t), 8.0) * gust;
+    return 0.1 * compressor + 0.45 * low.LowPass(160.0) + 0.15 * draught.LowPass(900.0) * gust +
+           near * (0.06 * whirr + 0.35 * more.third.LowPass(3500.0)) + 0.6 * more.fourth.LowPass(2500.0) * rattle;
+}
+
 // The repeating sounds: chimes, notes, clanks and a sign's buzz, each at
 // fixed times in the loop. They are added after the loop's end has been
 // faded into its start, and each takes its age round the loop, so that one
@@ -614,6 +665,94 @@ double DungeonSounds(double t)
     return drips + chains;
 }
 
+// A beep of the base's machines from `onset`: a pure tone `length` seconds
+// long with soft edges of 5 ms.
+double Beep(double t, double onset, double length, double hertz)
+{
+    const double age = Age(t, onset);
+    if (age >= length)
+        return 0.0;
+    return std::min({1.0, age / 0.005, (length - age) / 0.005}) * std::sin(2.0 * pi * hertz * age);
+}
+
+// A Schleimling's squeak from `onset`: a whistle gliding up and back down
+// with its octave.
+double AlienSqueak(double t, double onset, double length, double lowHz, double highHz)
+{
+    return Chirp(t, onset, 0.5 * length, lowHz, highHz) + Chirp(t, onset + 0.5 * length, 0.5 * length, highHz, lowHz) +
+           0.25 * Chirp(t, onset, 0.5 * length, 2.0 * lowHz, 2.0 * highHz);
+}
+
+// The landing pad's sounds: the taxi's engine ticking as it cools (now
+// quicker, now slower), the radio mast's double beep twice in the loop,
+// and far off beyond the dome's wall the Schleimlinge squeaking.
+double MoonPadSounds(double t)
+{
+    double ticks = 0.0;
+    for (int tick = 0; tick < 17; ++tick) {
+        const double onset = 1.2 + 0.37 * tick + 0.11 * ((tick * 5) % 3);
+        ticks += (0.05 + 0.03 * ((tick * 3) % 3)) * Strike(t, onset, 3300.0 + 420.0 * ((tick * 7) % 4), 0.012);
+    }
+    double radio = 0.0;
+    for (const double onset : {1.6, 5.6})
+        radio += 0.07 * (Beep(t, onset, 0.09, 1480.0) + Beep(t, onset + 0.16, 0.09, 1480.0));
+    const double squeaks = 0.05 * (AlienSqueak(t, 3.3, 0.3, 800.0, 1300.0) + AlienSqueak(t, 3.7, 0.22, 950.0, 1500.0) +
+                                   AlienSqueak(t, 6.6, 0.35, 700.0, 1200.0));
+    return ticks + radio + squeaks;
+}
+
+// The airlock's sounds: its warning beep (a high and a low note) twice,
+// the Schleimlinge squeaking muffled behind the window, and slime splatting
+// against the glass.
+double AirlockSounds(double t)
+{
+    double warning = 0.0;
+    for (const double onset : {1.5, 5.5})
+        warning += 0.06 * (Beep(t, onset, 0.18, 988.0) + Beep(t, onset + 0.22, 0.18, 740.0));
+    const double squeaks = 0.07 * (AlienSqueak(t, 2.5, 0.25, 600.0, 950.0) + AlienSqueak(t, 2.85, 0.2, 700.0, 1000.0) +
+                                   AlienSqueak(t, 4.4, 0.3, 550.0, 900.0) + AlienSqueak(t, 7.0, 0.22, 650.0, 980.0));
+    double splats = 0.0;
+    for (const double splat : {3.6, 6.6})
+        splats += 0.25 * Strike(t, splat, 95.0, 0.06) + 0.18 * Burst(t, splat, 0.025);
+    return warning + squeaks + splats;
+}
+
+// The lab's sounds: bubbles rising in the tanks and popping, the computer
+// chirping to itself twice, and the last Schleimling in its tank squeaking
+// once, trembling.
+double LaboratorySounds(double t)
+{
+    double bubbles = 0.0;
+    for (int bubble = 0; bubble < 36; ++bubble) {
+        const double onset = 0.22 * bubble + 0.07 * ((bubble * 5) % 3);
+        const double hertz = 380.0 + 75.0 * ((bubble * 7) % 9);
+        bubbles += 0.09 * Chirp(t, onset, 0.035, hertz, hertz * 1.8);
+    }
+    double computer = 0.0;
+    for (const double run : {2.1, 5.9}) {
+        for (int chirp = 0; chirp < 5; ++chirp)
+            computer += 0.04 * Beep(t, run + 0.08 * chirp, 0.05, 1500.0 + 260.0 * ((chirp * 3) % 5));
+    }
+    double squeak = 0.0;
+    for (int wobble = 0; wobble < 4; ++wobble)
+        squeak += 0.07 * AlienSqueak(t, 4.1 + 0.1 * wobble, 0.1, 1000.0, 1350.0);
+    return bubbles + computer + squeak;
+}
+
+// The store's sounds: the freezer's compressor clicking off and on, the
+// robot's bump against a crate and its beep as it turns, and the vent's
+// grille knocking in a harder gust.
+double StoreRoomSounds(double t)
+{
+    const double relay = 0.12 * (Strike(t, 1.3, 1900.0, 0.01) + Burst(t, 1.3, 0.003));
+    const double bump = 0.2 * Strike(t, 3.9, 160.0, 0.05) + 0.1 * Burst(t, 3.9, 0.01);
+    const double turn = 0.05 * (Beep(t, 4.2, 0.07, 2090.0) + Beep(t, 4.32, 0.07, 2490.0));
+    double grille = 0.0;
+    for (const double knock : {6.0, 6.12, 6.3})
+        grille += 0.08 * Strike(t, knock, 820.0, 0.03);
+    return relay + bump + turn + grille;
+}
+
 } // namespace
 
 std::vector<float> AmbienceLoop(Ambience ambience)
@@ -644,12 +783,10 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::castleKitchen: raw[index] = CastleKitchen(t, first, second, more); break;
         case Ambience::tower: raw[index] = Tower(t, first, second, more); break;
         case Ambience::dungeon: raw[index] = Dungeon(t, first, second, more); break;
-        // Episode 5's own loops are still to come; until then its rooms
-        // borrow the nearest of the others.
-        case Ambience::moonPad: raw[index] = LandingPad(t, first, second, more); break;
-        case Ambience::airlock:
-        case Ambience::laboratory:
-        case Ambience::storeRoom: raw[index] = EngineHum(t, first, second); break;
+        case Ambience::moonPad: raw[index] = MoonPad(t, first, second, more); break;
+        case Ambience::airlock: raw[index] = Airlock(t, first, second, more); break;
+        case Ambience::laboratory: raw[index] = Laboratory(t, first, second, more); break;
+        case Ambience::storeRoom: raw[index] = StoreRoom(t, first, second, more); break;
         }
     }
     // The part made after the loop's end is faded into its start, so that
@@ -676,6 +813,10 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::castleKitchen: raw[index] += CastleKitchenSounds(t); break;
         case Ambience::tower: raw[index] += TowerSounds(t); break;
         case Ambience::dungeon: raw[index] += DungeonSounds(t); break;
+        case Ambience::moonPad: raw[index] += MoonPadSounds(t); break;
+        case Ambience::airlock: raw[index] += AirlockSounds(t); break;
+        case Ambience::laboratory: raw[index] += LaboratorySounds(t); break;
+        case Ambience::storeRoom: raw[index] += StoreRoomSounds(t); break;
         default: break;
         }
     }
