@@ -29,7 +29,7 @@ inline constexpr const char* kabelrolle = "RoomLandeplatz|kabelrolle";
 // off, the open capsule and the hatch on the ground show instead.
 inline constexpr const char* kapsel = "RoomLandeplatz|kapsel";
 inline constexpr const char* kapselOffenBild = "RoomLandeplatz|offenekapsel";
-inline constexpr const char* tuerSchleuse = "RoomLandeplatz|TuerSchleuse";
+inline constexpr const char* aussentuer = "RoomLandeplatz|Aussentuer";
 inline constexpr const char* kabel = "RoomLandeplatz|Kabel";
 inline constexpr const char* eiszwiebel = "RoomLandeplatz|Eiszwiebel";
 // The taxi's landing flash at the opening: hidden after it.

@@ -102,12 +102,12 @@ class ScriptSchleuseOeffnen : public Script {
 
 // The airlock's outer door: shut and dead until the taxi powers it, then
 // the way in.
-class ScriptTuerSchleuseBenutzen : public Script {
+class ScriptAussentuerBenutzen : public Script {
     void Run(const std::string&) override
     {
         if (GetFlag(schleuseOffen) != 0) {
             PlaySound("audioevent_schleuse");
-            GoThrough(tuerSchleuse);
+            GoThrough(aussentuer);
         } else {
             Talk("itemSheet D 12");
             WaitForTalk(player);
@@ -169,7 +169,7 @@ const ScriptRegistration<ScriptRoomLandeplatz> roomLandeplatz("ScriptRoomLandepl
 const ScriptRegistration<ScriptKabelLeihen> kabelLeihen("ScriptKabelLeihen");
 const ScriptRegistration<ScriptSchaltkastenAnsehen> schaltkastenAnsehen("ScriptSchaltkastenAnsehen");
 const ScriptRegistration<ScriptSchleuseOeffnen> schleuseOeffnen("ScriptSchleuseOeffnen");
-const ScriptRegistration<ScriptTuerSchleuseBenutzen> tuerSchleuseBenutzen("ScriptTuerSchleuseBenutzen");
+const ScriptRegistration<ScriptAussentuerBenutzen> aussentuerBenutzen("ScriptAussentuerBenutzen");
 const ScriptRegistration<ScriptRockoAnsprechen5> rockoAnsprechen5("ScriptRockoAnsprechen5");
 const ScriptRegistration<ScriptKapselOeffnen> kapselOeffnen("ScriptKapselOeffnen");
 

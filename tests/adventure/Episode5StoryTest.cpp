@@ -106,7 +106,7 @@ protected:
     }
 
     static constexpr const char* pictures[] = {episode5::taxi,        episode5::schaltkasten,    episode5::kabelrolle,
-                                               episode5::kapsel,      episode5::kapselOffenBild, episode5::tuerSchleuse,
+                                               episode5::kapsel,      episode5::kapselOffenBild, episode5::aussentuer,
                                                episode5::landeblitz,  episode5::fenster,         episode5::schleim,
                                                episode5::aliens,      episode5::hoftuer,         episode5::computer,
                                                episode5::waermelampe, episode5::presse,          episode5::tank,

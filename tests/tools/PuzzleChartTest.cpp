@@ -94,7 +94,8 @@ TEST_F(PuzzleChartTest, EveryEpisodesChartReachesEveryStepWithoutDeadEndAndFitsI
 
 // A yard whose rope can be used up on the swing before the well needs it,
 // a cellar that never opens, two malformed lines, and an episode that lacks
-// the cellar, its flag and a script, hints in the wrong order and a well's
+// the cellar, its flag and a script (another episode has one of the same
+// name without the number), hints in the wrong order and a well's
 // script that sets no flag but removes the rope unbeknown to the chart.
 TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
 {
@@ -107,7 +108,7 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
                              "   needs     item Seil\n"          // 7
                              "   gives     flag Hof|Schaukel\n"  // 8
                              "   consumes  item Seil\n"          // 9
-                             "   how       (ScriptSchaukel)\n"   // 10
+                             "   how       (ScriptSchaukel2)\n"  // 10
                              "2  Keller     room Keller\n"       // 11
                              "   needs     -\n"                  // 12
                              "   gives     flag Hof|Keller\n"    // 13
@@ -135,7 +136,7 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
     WriteFile(settings, blocks);
     const std::filesystem::path story = Directory() / "hof";
     std::filesystem::create_directories(story);
-    WriteFile(story / "Hof.cpp", "class ScriptSchaukel : public Script {\n"
+    WriteFile(story / "Hof.cpp", "class ScriptSchaukel2 : public Script {\n"
                                  "    void Run(const std::string&) override\n"
                                  "    {\n"
                                  "        RemoveItem(\"Hof|Seil\");\n"
@@ -146,7 +147,7 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
                                  "    void Run(const std::string&) override { RemoveItem(\"Seil\"); }\n"
                                  "};\n");
     const std::vector<ChartFinding> episodeFindings = content::story::CheckChartAgainstEpisode(
-        chart, {settings, {"ScriptBrunnen"}, {"Hof|Keller", "Hof|Schaukel"}, story});
+        chart, {settings, {"ScriptBrunnen", "ScriptSchaukel"}, {"Hof|Keller", "Hof|Schaukel"}, story});
     findings.insert(findings.end(), episodeFindings.begin(), episodeFindings.end());
 
     struct Expected {
@@ -163,7 +164,7 @@ TEST_F(PuzzleChartTest, MadeUpChartShowsEachFault)
          "step 1 Schaukel uses up item Seil, which step 3 Brunnen needs: after taking Seil, step 1 Schaukel,"},
         {Check::episode, 11, "room Keller is no room"},
         {Check::episode, 13, "flag Hof|Keller is no flag"},
-        {Check::episode, 10, "names the script ScriptSchaukel, which is not registered"},
+        {Check::episode, 10, "names the script ScriptSchaukel2, which is not registered"},
         {Check::episode, 18, "step Brunnen gives flag Hof|Fertig, which none of its scripts sets"},
         {Check::episode, 0,
          "ScriptBrunnen removes item Hof|Seil (hof/Hof.cpp line 9), which no step naming ScriptBrunnen uses up"},

@@ -37,11 +37,16 @@ bool IsNumber(std::string_view text)
                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
+// A letter, digit or underscore: what a C++ name is made of.
+bool IsNameCharacter(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
 bool IsIdentifier(std::string_view text)
 {
     return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front())) == 0 &&
-           std::all_of(text.begin(), text.end(),
-                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; });
+           std::all_of(text.begin(), text.end(), IsNameCharacter);
 }
 
 // A name in a list: no blanks, commas, colons or parentheses.
@@ -224,10 +229,10 @@ void ChartReader::ReadFieldLine(std::string_view text)
         step->how += (step->how.empty() ? "" : " ") + std::string(rest);
         // Every word that begins with "Script" names a script.
         for (std::size_t at = rest.find("Script"); at != std::string_view::npos; at = rest.find("Script", at + 1)) {
-            if (at > 0 && IsIdentifier(rest.substr(at - 1, 1)))
+            if (at > 0 && IsNameCharacter(rest[at - 1]))
                 continue;
             std::size_t end = at;
-            while (end < rest.size() && IsIdentifier(rest.substr(end, 1)))
+            while (end < rest.size() && IsNameCharacter(rest[end]))
                 ++end;
             step->scripts.emplace_back(rest.substr(at, end - at));
         }

@@ -678,7 +678,7 @@ RoomDescription RoomLabor()
         {"terrarium", terrariumX, terrariumY, terrariumWidth, terrariumHeight, 1, Terrarium},
         {"waermelampe", heatLampX, heatLampY, heatLampWidth, heatLampHeight, 1, HeatLamp},
         {"tank", tankX, tankY, tankWidth, tankHeight, tankFrames, Tank},
-        {"regal", shelfX, shelfY, shelfWidth, shelfHeight, 1, Shelf},
+        {"chemikalien", shelfX, shelfY, shelfWidth, shelfHeight, 1, Shelf},
     };
     room.ambience = Ambience::laboratory;
     return room;
@@ -709,7 +709,7 @@ levels::RoomStaging LaborStaging()
           Entity::up},
          {"tank", "Zuchttank", {850, 552}, Entity::up},
          {"presse", "Laborpresse", {420, 546}, Entity::up},
-         {"regal", "Chemikalienregal", {968, 548}, Entity::up}},
+         {"chemikalien", "Chemikalienregal", {968, 548}, Entity::up}},
     };
 }
 

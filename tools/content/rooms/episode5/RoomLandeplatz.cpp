@@ -534,7 +534,7 @@ levels::RoomStaging LandeplatzStaging()
 {
     using items::FullName;
     return {
-        {{"TuerSchleuse",
+        {{"Aussentuer",
           "Zur Schleuse",
           roomLandeplatz,
           FullName("RoomSchleuse", "TuerLandeplatz"),

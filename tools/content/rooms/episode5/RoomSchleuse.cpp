@@ -422,7 +422,7 @@ levels::RoomStaging SchleuseStaging()
         {{"TuerLandeplatz",
           "Zum Landeplatz",
           roomSchleuse,
-          FullName("RoomLandeplatz", "TuerSchleuse"),
+          FullName("RoomLandeplatz", "Aussentuer"),
           {83, 490},
           {83, 540},
           "tuer_landeplatz"},
