@@ -28,7 +28,9 @@ using bitmap_files::Bitmap8;
 
 namespace {
 
-constexpr int episode = 5;
+// An episode number no episode of the game has, so that its start and
+// exit scripts here are the only ones of that name.
+constexpr int episode = 10;
 
 // Counts its passes, and those of a skip, and never ends within 200 s.
 int endlessPasses = 0;
@@ -64,10 +66,10 @@ protected:
         End();
     }
 };
-class ScriptEpisode5Init : public RaisingScript {
+class ScriptEpisode10Init : public RaisingScript {
     void Run(const std::string&) override { Raise("Episodenstart"); }
 };
-class ScriptEpisode5Exit : public RaisingScript {
+class ScriptEpisode10Exit : public RaisingScript {
     void Run(const std::string&) override { Raise("Episodenende"); }
 };
 class ScriptRoomStrand : public RaisingScript {
@@ -76,8 +78,8 @@ class ScriptRoomStrand : public RaisingScript {
 
 const ScriptRegistration<ScriptTestLevelEndless> endless("ScriptTestLevelEndless");
 const ScriptRegistration<ScriptTestLevelLong> longScript("ScriptTestLevelLong");
-const ScriptRegistration<ScriptEpisode5Init> episodeInit("ScriptEpisode5Init");
-const ScriptRegistration<ScriptEpisode5Exit> episodeExit("ScriptEpisode5Exit");
+const ScriptRegistration<ScriptEpisode10Init> episodeInit("ScriptEpisode10Init");
+const ScriptRegistration<ScriptEpisode10Exit> episodeExit("ScriptEpisode10Exit");
 const ScriptRegistration<ScriptRoomStrand> roomStrand("ScriptRoomStrand");
 
 // Two rooms of 1024 x 768, walkable everywhere ("RoomBurghof" runs episode
@@ -90,15 +92,15 @@ protected:
         LoggedTest::SetUp();
         ASSERT_TRUE(Window().Create({"Test", 1024, 768, false}));
         ASSERT_TRUE(DirectDraw::GetInstance().Init(Window(), 1024, 768, 32, false));
-        WriteFile("data/level05/room/spriteinfos.txt", "\"Background\" 0 0 1024 768\n\"walkarea\" 0 0 1024 768\n");
-        WriteFile("data/level05/room/background.bmp",
+        WriteFile("data/level10/room/spriteinfos.txt", "\"Background\" 0 0 1024 768\n\"walkarea\" 0 0 1024 768\n");
+        WriteFile("data/level10/room/background.bmp",
                   Bitmap8(1024, 768, std::vector<std::uint8_t>(1024 * 768, 0), {0x404040}));
-        WriteFile("data/level05/room/walkarea.bmp",
+        WriteFile("data/level10/room/walkarea.bmp",
                   Bitmap24(64, 48, std::vector<std::uint32_t>(64 * 48, 0xFFFFFF)));
         for (const char* label : {"RoomStrand", "RoomBurghof"}) {
             Room& room = rooms.emplace_back();
             room.SetLabel(label);
-            room.SetSpriteInfosFilename("level05\\room\\spriteinfos.txt");
+            room.SetSpriteInfosFilename("level10\\room\\spriteinfos.txt");
             cast.Add(&room, Cast::RoomName(label));
         }
         for (const char* name : {"Episodenstart", "Episodenende", "Strandbesuche", "Passwortja"})
@@ -356,8 +358,8 @@ TEST_F(AdventureLevelTest, StartScriptsRunOnceAndTheSavedRoomComesBack)
     EXPECT_EQ(FlagValue("Episodenende"), 2);
 
     const std::string log = Log();
-    EXPECT_EQ(CountOf(log, "Run episode-startup script <ScriptEpisode5Init>\n"), 1u) << log;
+    EXPECT_EQ(CountOf(log, "Run episode-startup script <ScriptEpisode10Init>\n"), 1u) << log;
     EXPECT_EQ(CountOf(log, "Run room-startup script <ScriptRoomStrand>\n"), 2u);
     EXPECT_EQ(CountOf(log, "Run room-startup script <ScriptRoomBurghof>\n"), 3u);
-    EXPECT_EQ(CountOf(log, "Run episode-exit script <ScriptEpisode5Exit>\n"), 2u);
+    EXPECT_EQ(CountOf(log, "Run episode-exit script <ScriptEpisode10Exit>\n"), 2u);
 }
