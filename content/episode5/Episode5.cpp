@@ -22,7 +22,7 @@ constexpr const char* music = "level05\\Audio\\StreamingSfx\\Alienmond.ogg";
 class ScriptEpisode5Init : public Script {
     // Juna steps off the taxi's side onto the pad, facing Rocko.
     static constexpr int arrivalX = 440;
-    static constexpr int arrivalY = 660;
+    static constexpr int arrivalY = 630;
     static constexpr float flashSeconds = 1.4f;
     static constexpr float shakeSeconds = 0.5f;
 

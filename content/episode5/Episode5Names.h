@@ -25,6 +25,8 @@ inline constexpr const char* taxi = "RoomLandeplatz|taxi";
 // of their own, hidden until step 2.
 inline constexpr const char* schaltkasten = "RoomLandeplatz|schaltkasten";
 inline constexpr const char* kabelrolle = "RoomLandeplatz|kabelrolle";
+// The switch box's lamp lit green: hidden until the leads feed it.
+inline constexpr const char* schaltlampe = "RoomLandeplatz|schaltlampe";
 // The crashed supply capsule, jammed shut; once Rocko has shot its hatch
 // off, the open capsule and the hatch on the ground show instead.
 inline constexpr const char* kapsel = "RoomLandeplatz|kapsel";

@@ -44,6 +44,15 @@ class ScriptComputerBenutzen : public Script {
     }
 };
 
+// A wrong answer to the security question: the computer's buzzer.
+class ScriptZugangVerweigert : public Script {
+    void Run(const std::string&) override
+    {
+        PlaySound("audioevent_zugangnein");
+        End();
+    }
+};
+
 // The tank's Schleimling wobbles and stares until the onion juice makes it
 // hide behind its bubbles.
 class ScriptTankAnsehen : public Script {
@@ -121,6 +130,7 @@ class ScriptSprayMischen : public Script {
 };
 
 const ScriptRegistration<ScriptComputerBenutzen> computerBenutzen("ScriptComputerBenutzen");
+const ScriptRegistration<ScriptZugangVerweigert> zugangVerweigert("ScriptZugangVerweigert");
 const ScriptRegistration<ScriptTankAnsehen> tankAnsehen("ScriptTankAnsehen");
 const ScriptRegistration<ScriptZwiebelAuftauen> zwiebelAuftauen("ScriptZwiebelAuftauen");
 const ScriptRegistration<ScriptZwiebelPressen> zwiebelPressen("ScriptZwiebelPressen");

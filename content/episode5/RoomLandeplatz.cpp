@@ -18,10 +18,12 @@ namespace {
 class ScriptRoomLandeplatz : public Script {
     void Run(const std::string&) override
     {
-        if (GetFlag(schleuseOffen) != 0)
-            Unhide(kabelrolle);
-        else
-            Hide(kabelrolle);
+        for (const char* powered : {kabelrolle, schaltlampe}) {
+            if (GetFlag(schleuseOffen) != 0)
+                Unhide(powered);
+            else
+                Hide(powered);
+        }
         const bool open = GetFlag(kapselOffen) != 0;
         if (open) {
             Hide(kapsel);
@@ -87,6 +89,7 @@ class ScriptSchleuseOeffnen : public Script {
         Unhide(kabelrolle);
         Talk("itemSheet G 6");
         WaitForTalk(rocko);
+        Unhide(schaltlampe);
         PlaySound("audioevent_schleuse");
         Wait(doorSeconds);
         SetFlag(schleuseOffen, 1);

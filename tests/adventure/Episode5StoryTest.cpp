@@ -62,6 +62,7 @@ protected:
         Play("ScriptSchleuseOeffnen");
         EXPECT_EQ(Value(episode5::schleuseOffen), 1);
         EXPECT_FALSE(Hidden(episode5::kabelrolle));
+        EXPECT_FALSE(Hidden(episode5::schaltlampe));
         EXPECT_TRUE(Held().empty());
     }
 
@@ -111,7 +112,7 @@ protected:
                                                episode5::aliens,      episode5::hoftuer,         episode5::computer,
                                                episode5::waermelampe, episode5::presse,          episode5::tank,
                                                episode5::roboter,     episode5::putzer,          episode5::tuete,
-                                               episode5::popcorn};
+                                               episode5::popcorn,     episode5::schaltlampe};
     std::list<Item> things;
 };
 
@@ -189,8 +190,8 @@ TEST_F(Episode5StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
     enterAll();
     for (const char* shown : {episode5::kapsel, episode5::schleim, episode5::roboter, episode5::tuete})
         EXPECT_FALSE(Hidden(shown)) << shown;
-    for (const char* hidden :
-         {episode5::kabelrolle, episode5::kapselOffenBild, episode5::landeblitz, episode5::putzer, episode5::popcorn})
+    for (const char* hidden : {episode5::kabelrolle, episode5::schaltlampe, episode5::kapselOffenBild,
+                               episode5::landeblitz, episode5::putzer, episode5::popcorn})
         EXPECT_TRUE(Hidden(hidden)) << hidden;
 
     // A loaded game after every step: each room shows what the flags say.
@@ -200,7 +201,8 @@ TEST_F(Episode5StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
          {episode5::schleuseOffen, episode5::kapselOffen, episode5::fensterGeputzt, episode5::roboterAbgelenkt})
         Set(flag, 1);
     enterAll();
-    for (const char* shown : {episode5::kabelrolle, episode5::kapselOffenBild, episode5::putzer, episode5::popcorn})
+    for (const char* shown :
+         {episode5::kabelrolle, episode5::schaltlampe, episode5::kapselOffenBild, episode5::putzer, episode5::popcorn})
         EXPECT_FALSE(Hidden(shown)) << shown;
     for (const char* hidden :
          {episode5::kapsel, episode5::landeblitz, episode5::schleim, episode5::roboter, episode5::tuete})

@@ -26,7 +26,7 @@ constexpr int storeToAirlock[] = {946, 400};
 
 // People and the things Juna uses.
 constexpr int rocko[] = {96, 520};
-constexpr int lotte[] = {230, 530};
+constexpr int lotte[] = {110, 530};
 constexpr int taxi[] = {325, 500};
 constexpr int switchBox[] = {801, 400};
 constexpr int computer[] = {260, 400};
@@ -78,7 +78,7 @@ std::vector<Step> EpisodeFive()
          // The store: the twins' quarrel sends the cleaning robot after the
          // popcorn, and its bottle is Juna's.
          {Act::shoot, 0, 0, 0},
-         {Act::click, lotte[0], lotte[1], 200}});
+         {Act::click, lotte[0], lotte[1], 400}});
     add(Skip(2));
     add({{Act::talk, lines, Choice(0, 5), 20}}); // "Könnt ihr den Putzroboter von seiner Flasche weglocken?"
     add(Skip(10));
@@ -140,6 +140,15 @@ TEST_F(Episode5RunTest, PlaysFromTheLandingToTheYardsDoorAndEachRoomsSavegameLoa
     for (const char* open : {"RoomLabor|SaftGepresst", "RoomLager|RoboterAbgelenkt"})
         EXPECT_EQ(FlagValue(lab, open), 0) << open << "\n" << lab;
     EXPECT_TRUE(Contains(lab, "    \"count\" 1\n    \"item 0000\" \"RoomLabor|Zwiebel\"\n")) << lab;
+
+    // Saved in the store with the cleaning robot's bottle: the window is
+    // still to be sprayed.
+    const std::string store = Savegame(3);
+    EXPECT_EQ(FlagValue(store, "RoomLager|RoboterAbgelenkt"), 1) << store;
+    EXPECT_EQ(FlagValue(store, "RoomSchleuse|FensterGeputzt"), 0) << store;
+    EXPECT_TRUE(Contains(store, "    \"count\" 2\n    \"item 0000\" \"RoomLabor|Zwiebelsaft\"\n"
+                                "    \"item 0001\" \"RoomLager|Spruehflasche\"\n"))
+        << store;
 
     // Saved in the airlock with its window clean: the juice and the empty
     // bottle wait to be mixed.

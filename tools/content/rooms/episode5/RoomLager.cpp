@@ -545,7 +545,7 @@ levels::RoomStaging LagerStaging()
           "Spr\xfc"
           "hflasche",
           roomLager, items::Pickup::none, "spruehflasche", false}},
-        {{castanimations::lotte, "Lotte", "Lotte", roomLager, {230, 606}, Entity::right, -150, {318, 612}},
+        {{castanimations::lotte, "Lotte", "Lotte", roomLager, {110, 610}, Entity::right, -150, {190, 614}},
          {castanimations::mia, "Mia", "Mia", roomLager, {836, 604}, Entity::left, -150, {770, 604}}},
         {{"regal", "Vorratsregal", {120, 550}, Entity::up},
          {"tuete", "Weltraum-Popcorn", {238, 550}, Entity::up},

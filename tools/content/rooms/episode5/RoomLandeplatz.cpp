@@ -323,6 +323,17 @@ void SwitchBox(cairo_t* cairo, int /*frame*/)
     }
 }
 
+// The switch box's lamp lit green, shown over the dead one once the taxi's
+// battery feeds the airlock.
+constexpr int greenLampReach = 14;
+void GreenLamp(cairo_t* cairo, int /*frame*/)
+{
+    Glow(cairo, greenLampReach, greenLampReach, greenLampReach - 1.0, colour::acid, 0.6);
+    Circle(cairo, greenLampReach, greenLampReach, 7.0);
+    FillOutlined(cairo, tone::acidLight, colour::acid, 2.0);
+    Shine(cairo, greenLampReach - 3.0, greenLampReach - 3.0, greenLampReach - 1.0, greenLampReach - 4.0, 2.0, 0.8);
+}
+
 // Rocko's taxi just landed on its legs in the landing ring.
 void Taxi(cairo_t* cairo, int /*frame*/)
 {
@@ -515,6 +526,8 @@ RoomDescription RoomLandeplatz()
     room.graphics = {
         moonbase::BaseDoor("tuer_schleuse", doorLeft, doorTop, doorWidth, doorHeight),
         {"schaltkasten", boxLeft, boxTop, boxWidth, boxHeight, 1, SwitchBox},
+        {"schaltlampe", boxLeft + boxWidth / 2 - greenLampReach, boxTop + 40 - greenLampReach, 2 * greenLampReach,
+         2 * greenLampReach, 1, GreenLamp},
         {"erde", earthLeft, earthTop, static_cast<int>(2.0 * earthRadius) + 8, static_cast<int>(2.0 * earthRadius) + 8,
          1, EarthGraphic},
         {"funkmast", 20, 484 - mastHeight, mastWidth, mastHeight, mastFrames, RadioMast},
