@@ -30,11 +30,16 @@ class ScriptEpisode5Init : public Script {
     {
         PlayMusic(music);
         if (GetFlag(einleitungGesehen) == 0) {
+            // Everyone is still in the taxi while it lands.
+            for (const char* passenger : {player, rocko, kira})
+                Hide(passenger);
             Unhide(landeblitz);
             PlaySound("audioevent_landung");
             ShakeScreen(shakeSeconds);
             Wait(flashSeconds);
             Hide(landeblitz);
+            for (const char* passenger : {player, rocko, kira})
+                Unhide(passenger);
             Talk("itemSheet D 42");
             WaitForTalk(rocko);
             // The level places Juna after the first pass: she moves only now.

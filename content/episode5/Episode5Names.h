@@ -46,6 +46,8 @@ inline constexpr const char* schleim = "RoomSchleuse|schleim";
 // The Schleimlinge pressing their eye stalks to the glass from the yard.
 inline constexpr const char* aliens = "RoomSchleuse|aliens";
 inline constexpr const char* hoftuer = "RoomSchleuse|hoftuer";
+// The inner door open on the yard, drawn over the shut one at the end.
+inline constexpr const char* hofausgang = "RoomSchleuse|hofausgang";
 inline constexpr const char* leereFlasche = "RoomSchleuse|LeereFlasche";
 
 // RoomLabor
@@ -56,8 +58,12 @@ inline constexpr const char* sprayGemischt = "RoomLabor|SprayGemischt";
 inline constexpr const char* computer = "RoomLabor|computer";
 inline constexpr const char* waermelampe = "RoomLabor|waermelampe";
 inline constexpr const char* presse = "RoomLabor|presse";
-// The last Schleimling, left behind in its tank.
+// The last Schleimling, left behind in its tank; the same tank with it
+// hiding from the onion juice (versteckling), and the computer's screen
+// with the diary open (laborbuch), are drawn over them once that happened.
 inline constexpr const char* tank = "RoomLabor|tank";
+inline constexpr const char* versteckling = "RoomLabor|versteckling";
+inline constexpr const char* laborbuch = "RoomLabor|laborbuch";
 inline constexpr const char* zwiebel = "RoomLabor|Zwiebel";
 inline constexpr const char* zwiebelsaft = "RoomLabor|Zwiebelsaft";
 inline constexpr const char* abwehrspray = "RoomLabor|Abwehrspray";

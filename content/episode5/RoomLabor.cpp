@@ -8,9 +8,27 @@
 #include "platform/Windows1252.h"
 
 #include <string>
+#include <utility>
 
 namespace episode5 {
 namespace {
+
+// The computer shows the diary once it is open, and the tank's Schleimling
+// hides once there is onion juice; a loaded game starts from the level's
+// settings, so each entry puts both right.
+class ScriptRoomLabor : public Script {
+    void Run(const std::string&) override
+    {
+        for (const auto& [shown, flag] :
+             {std::pair{laborbuch, notizenGelesen}, std::pair{versteckling, saftGepresst}}) {
+            if (GetFlag(flag) != 0)
+                Unhide(shown);
+            else
+                Hide(shown);
+        }
+        End();
+    }
+};
 
 // The lab computer asks the Baron's security question (gespräch_computer);
 // the right answer sets the diary's flag, and then Juna reads in it that
@@ -30,6 +48,7 @@ class ScriptComputerBenutzen : public Script {
             if (GetFlag(notizenGelesen) != 0) {
                 PlaySound("audioevent_zugang");
                 SetFlag(notizenGelesen, 1);
+                Unhide(laborbuch);
                 Talk("itemSheet E 23");
                 WaitForTalk(player);
                 Talk("itemSheet F 23");
@@ -106,6 +125,7 @@ class ScriptZwiebelPressen : public Script {
             Talk("itemSheet F 28");
             WaitForTalk(player);
             PlaySound("audioevent_quieken");
+            Unhide(versteckling);
             Talk("itemSheet G 28");
             WaitForTalk(player);
         }
@@ -129,6 +149,7 @@ class ScriptSprayMischen : public Script {
     }
 };
 
+const ScriptRegistration<ScriptRoomLabor> roomLabor("ScriptRoomLabor");
 const ScriptRegistration<ScriptComputerBenutzen> computerBenutzen("ScriptComputerBenutzen");
 const ScriptRegistration<ScriptZugangVerweigert> zugangVerweigert("ScriptZugangVerweigert");
 const ScriptRegistration<ScriptTankAnsehen> tankAnsehen("ScriptTankAnsehen");

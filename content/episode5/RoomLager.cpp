@@ -56,6 +56,27 @@ class ScriptZwillingeAnsprechen5 : public Script {
     }
 };
 
+// The twins as Juna sees them: Lotte after the popcorn and Mia after a
+// photo of the robot, then, once the bag has burst, each with what it
+// left them.
+class ScriptLotteAnsehen5 : public Script {
+    void Run(const std::string&) override
+    {
+        Talk(GetFlag(roboterAbgelenkt) != 0 ? "itemSheet E 56" : "itemSheet D 56");
+        WaitForTalk(player);
+        End();
+    }
+};
+
+class ScriptMiaAnsehen5 : public Script {
+    void Run(const std::string&) override
+    {
+        Talk(GetFlag(roboterAbgelenkt) != 0 ? "itemSheet G 56" : "itemSheet F 56");
+        WaitForTalk(player);
+        End();
+    }
+};
+
 // Lotte wants the popcorn, Mia a photo of the robot; they tug at the
 // camera until its strap bursts the Baron's bag of space popcorn, the
 // robot races off to hoover it up, and Juna takes its spray bottle. Once.
@@ -101,6 +122,8 @@ class ScriptRoboterAblenken : public Script {
 
 const ScriptRegistration<ScriptRoomLager> roomLager("ScriptRoomLager");
 const ScriptRegistration<ScriptZwillingeAnsprechen5> zwillingeAnsprechen5("ScriptZwillingeAnsprechen5");
+const ScriptRegistration<ScriptLotteAnsehen5> lotteAnsehen5("ScriptLotteAnsehen5");
+const ScriptRegistration<ScriptMiaAnsehen5> miaAnsehen5("ScriptMiaAnsehen5");
 const ScriptRegistration<ScriptRoboterAblenken> roboterAblenken("ScriptRoboterAblenken");
 
 } // namespace

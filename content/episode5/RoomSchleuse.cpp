@@ -19,6 +19,8 @@ class ScriptRoomSchleuse : public Script {
             Hide(schleim);
         else
             Unhide(schleim);
+        // Open only in the closing scene, which leaves the level.
+        Hide(hofausgang);
         End();
     }
 };
@@ -96,6 +98,7 @@ class ScriptHofBetreten : public Script {
             WaitForTalk(player);
             ShowLabels(false);
             PlaySound("audioevent_hoftuer");
+            Unhide(hofausgang);
             Wait(squeakSeconds);
             PlaySound("audioevent_quieken");
             Talk("itemSheet H 15");

@@ -88,6 +88,7 @@ protected:
         Play("ScriptZwiebelPressen");
         EXPECT_FALSE(Has(episode5::zwiebel));
         EXPECT_TRUE(Has(episode5::zwiebelsaft));
+        EXPECT_FALSE(Hidden(episode5::versteckling));
     }
 
     // The bottle: the twins burst the popcorn, the window takes its cleaner.
@@ -112,7 +113,8 @@ protected:
                                                episode5::aliens,      episode5::hoftuer,         episode5::computer,
                                                episode5::waermelampe, episode5::presse,          episode5::tank,
                                                episode5::roboter,     episode5::putzer,          episode5::tuete,
-                                               episode5::popcorn,     episode5::schaltlampe};
+                                               episode5::popcorn,     episode5::schaltlampe,     episode5::laborbuch,
+                                               episode5::versteckling};
     std::list<Item> things;
 };
 
@@ -182,7 +184,7 @@ TEST_F(Episode5StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
 
     // A new game after the opening: the rooms hide what no step has shown.
     const auto enterAll = [this] {
-        for (const char* room : {"ScriptRoomLandeplatz", "ScriptRoomSchleuse", "ScriptRoomLager"})
+        for (const char* room : {"ScriptRoomLandeplatz", "ScriptRoomSchleuse", "ScriptRoomLabor", "ScriptRoomLager"})
             Play(room);
     };
     NewGame();
@@ -190,19 +192,20 @@ TEST_F(Episode5StoryTest, TheOpeningPlaysOnceAndEveryRoomShowsItsFlagsAfterLoadi
     enterAll();
     for (const char* shown : {episode5::kapsel, episode5::schleim, episode5::roboter, episode5::tuete})
         EXPECT_FALSE(Hidden(shown)) << shown;
-    for (const char* hidden : {episode5::kabelrolle, episode5::schaltlampe, episode5::kapselOffenBild,
-                               episode5::landeblitz, episode5::putzer, episode5::popcorn})
+    for (const char* hidden :
+         {episode5::kabelrolle, episode5::schaltlampe, episode5::kapselOffenBild, episode5::landeblitz,
+          episode5::putzer, episode5::popcorn, episode5::laborbuch, episode5::versteckling})
         EXPECT_TRUE(Hidden(hidden)) << hidden;
 
     // A loaded game after every step: each room shows what the flags say.
     for (Item& thing : things)
         thing.SetHidden(false);
-    for (const char* flag :
-         {episode5::schleuseOffen, episode5::kapselOffen, episode5::fensterGeputzt, episode5::roboterAbgelenkt})
+    for (const char* flag : {episode5::schleuseOffen, episode5::kapselOffen, episode5::fensterGeputzt,
+                             episode5::roboterAbgelenkt, episode5::notizenGelesen, episode5::saftGepresst})
         Set(flag, 1);
     enterAll();
-    for (const char* shown :
-         {episode5::kabelrolle, episode5::schaltlampe, episode5::kapselOffenBild, episode5::putzer, episode5::popcorn})
+    for (const char* shown : {episode5::kabelrolle, episode5::schaltlampe, episode5::kapselOffenBild, episode5::putzer,
+                              episode5::popcorn, episode5::laborbuch, episode5::versteckling})
         EXPECT_FALSE(Hidden(shown)) << shown;
     for (const char* hidden :
          {episode5::kapsel, episode5::landeblitz, episode5::schleim, episode5::roboter, episode5::tuete})

@@ -168,8 +168,9 @@ void BaronOnScreen(cairo_t* cairo, double x, double y, double size)
 }
 
 // The lab computer: a console desk with a sloping keyboard full of lit
-// keys and a big screen on a stand showing the Baron's face and a prompt.
-void Computer(cairo_t* cairo, int /*frame*/)
+// keys and a big screen on a stand, showing the Baron's face and a prompt
+// until the right answer opens his lab diary on it.
+void DrawComputer(cairo_t* cairo, bool unlocked)
 {
     constexpr double w = computerWidth;
     constexpr double foot = computerHeight - 4.0;
@@ -185,8 +186,17 @@ void Computer(cairo_t* cairo, int /*frame*/)
     // Scan lines over the screen.
     for (double y = 18.0; y < 104.0; y += 4.0)
         Line(cairo, 26.0, y, w - 26.0, y, screenGlow, 1.0, 0.12);
-    BaronOnScreen(cairo, w / 2.0, 60.0, 22.0);
-    DrawArtText(cairo, "PASSWORT?", w / 2.0, 100.0, 11.0, screenGlow);
+    if (unlocked) {
+        // The diary: its title, a page of entries and the onion it ends on.
+        DrawArtText(cairo, "LABORBUCH", w / 2.0, 30.0, 11.0, screenGlow);
+        for (double y = 42.0; y < 96.0; y += 9.0)
+            Line(cairo, 34.0, y, y < 80.0 ? w - 34.0 : w - 70.0, y, screenGlow, 2.0, 0.6);
+        Ellipse(cairo, w - 50.0, 88.0, 9.0, 10.0);
+        FillOutlined(cairo, 0xB07AB8, screenGlow, 1.5);
+    } else {
+        BaronOnScreen(cairo, w / 2.0, 60.0, 22.0);
+        DrawArtText(cairo, "PASSWORT?", w / 2.0, 100.0, 11.0, screenGlow);
+    }
     Glow(cairo, w / 2.0, 56.0, 70.0, screenGlow, 0.18);
     Shine(cairo, 32.0, 22.0, 60.0, 22.0, 3.0, 0.4);
     // The desk: a sloping top with the keyboard over a steel body.
@@ -218,6 +228,18 @@ void Computer(cairo_t* cairo, int /*frame*/)
         FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
         Line(cairo, x, 184.0, x + 6.0, 177.0, colour::outline, 2.0);
     }
+}
+
+void LockedComputer(cairo_t* cairo, int /*frame*/)
+{
+    DrawComputer(cairo, false);
+}
+
+// The same computer with the diary open, shown over the locked one (a row
+// lower, so that it is drawn in front) once the question is answered.
+void UnlockedComputer(cairo_t* cairo, int /*frame*/)
+{
+    DrawComputer(cairo, true);
 }
 
 // A few strokes of marker: a path stroked thin in `rgb`.
@@ -507,8 +529,9 @@ void HeatLamp(cairo_t* cairo, int /*frame*/)
 
 // The breeding tank: a tall glass cylinder of bubbling green liquid between
 // a steel cap with its pipes and a steel base with a warning band; inside,
-// the last Schleimling floats up and down and wobbles while bubbles rise.
-void Tank(cairo_t* cairo, int frame)
+// the last Schleimling floats up and down and wobbles while bubbles rise,
+// or, once it has smelt the onion juice, cowers low with its eyes shut.
+void DrawTank(cairo_t* cairo, int frame, minigames::BlobPose pose)
 {
     constexpr double w = tankWidth;
     constexpr double foot = tankHeight - 4.0;
@@ -530,7 +553,7 @@ void Tank(cairo_t* cairo, int frame)
     FillPlain(cairo, 0x2E4A3A, 0.85);
     // The Schleimling, rising and sinking a little.
     const double drift = 6.0 * std::sin(phase);
-    minigames::DrawBlob(cairo, 1, w / 2.0, bottom - 40.0 + drift, 0.7, static_cast<double>(frame) / tankFrames);
+    minigames::DrawBlob(cairo, 1, w / 2.0, bottom - 40.0 + drift, 0.7, static_cast<double>(frame) / tankFrames, pose);
     // Bubbles, rising through the frames and starting again at the bottom.
     for (int bubble = 0; bubble < 9; ++bubble) {
         const double rise = std::fmod(bubble * 37.0 + frame * (bottom - top - 20.0) / tankFrames, bottom - top - 20.0);
@@ -561,6 +584,18 @@ void Tank(cairo_t* cairo, int frame)
         Glow(cairo, w / 2.0, bottom + 34.0, 14.0, colour::acid, 0.6);
     Circle(cairo, w / 2.0, bottom + 34.0, 6.0);
     FillOutlined(cairo, lit ? tone::acidLight : 0x4A6A3A, lit ? colour::acid : 0x2A3A2A, 2.0);
+}
+
+void Tank(cairo_t* cairo, int frame)
+{
+    DrawTank(cairo, frame, minigames::BlobPose::wobbling);
+}
+
+// The same tank with its Schleimling hiding, shown over the other (a row
+// lower) once the press has made onion juice.
+void HidingTank(cairo_t* cairo, int frame)
+{
+    DrawTank(cairo, frame, minigames::BlobPose::hiding);
 }
 
 // The shelf of chemicals: steel boards full of flasks, tubes and bottles of
@@ -672,12 +707,14 @@ RoomDescription RoomLabor()
     room.graphics = {
         BaseDoor("tuer_schleuse", doorX, doorY, doorWidth, doorHeight),
         {"warnlampe", lampX, lampY, 2 * lampReach, 2 * lampReach, lampFrames, WarningLamp},
-        {"computer", computerX, computerY, computerWidth, computerHeight, 1, Computer},
+        {"computer", computerX, computerY, computerWidth, computerHeight, 1, LockedComputer},
+        {"laborbuch", computerX, computerY, computerWidth, computerHeight + 1, 1, UnlockedComputer},
         {"tafel", boardX, boardY, boardWidth, boardHeight, 1, Board},
         {"presse", pressX, pressY, pressWidth, pressHeight, 1, Press},
         {"terrarium", terrariumX, terrariumY, terrariumWidth, terrariumHeight, 1, Terrarium},
         {"waermelampe", heatLampX, heatLampY, heatLampWidth, heatLampHeight, 1, HeatLamp},
         {"tank", tankX, tankY, tankWidth, tankHeight, tankFrames, Tank},
+        {"versteckling", tankX, tankY, tankWidth, tankHeight + 1, tankFrames, HidingTank},
         {"chemikalien", shelfX, shelfY, shelfWidth, shelfHeight, 1, Shelf},
     };
     room.ambience = Ambience::laboratory;

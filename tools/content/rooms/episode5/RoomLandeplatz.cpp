@@ -561,12 +561,12 @@ levels::RoomStaging LandeplatzStaging()
         {{castanimations::rocko, "Rocko", "Rocko", roomLandeplatz, {96, 592}, Entity::right, -190, {170, 628}},
          {castanimations::kira, "Kira", "KIRA", roomLandeplatz, {716, 526}, Entity::left, -150, {652, 530}}},
         {{"taxi", "Rockos Taxi", {330, 630}, Entity::up},
-         {"schaltkasten", "Schaltkasten", {800, 522}, Entity::up},
+         {"schaltkasten", "Schaltkasten", {800, 562}, Entity::up},
          {"kapsel", "Versorgungskapsel", {530, 628}, Entity::right},
          {"offenekapsel", "Versorgungskapsel", {530, 628}, Entity::right},
          {"erde", "Erde", {330, 516}, Entity::up},
          {"schild", "Schild", {586, 518}, Entity::up},
-         {"funkmast", "Funkmast", {60, 516}, Entity::up}},
+         {"funkmast", "Funkmast", {190, 640}, Entity::left}},
     };
 }
 

@@ -195,6 +195,61 @@ void YardDoor(cairo_t* cairo, int /*frame*/)
     DrawArtText(cairo, "SCHLEIMLINGE", w / 2.0, 261.0, 13.0, colour::cream);
 }
 
+// The inner door swung open at the end: its striped frame round the yard
+// as the shooting gallery draws it, Schleimlinge wobbling on the far side,
+// and the steel slab turned in against the frame's left. Shown over the
+// shut door (a row lower, so that it is drawn in front of it).
+constexpr int yardDoorFrames = 6;
+void OpenYardDoor(cairo_t* cairo, int frame)
+{
+    constexpr double w = yardDoorWidth;
+    constexpr double h = yardDoorHeight;
+    RoundedRectangle(cairo, 2.0, 2.0, w - 4.0, h - 4.0, 30.0);
+    FillOutlined(cairo, colour::steel, steelDark, 3.0);
+    cairo_save(cairo);
+    RoundedRectangle(cairo, 6.0, 6.0, w - 12.0, h - 12.0, 26.0);
+    RoundedRectangle(cairo, 22.0, 22.0, w - 44.0, h - 40.0, 20.0);
+    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cairo);
+    moonbase::HazardBand(cairo, 0.0, 0.0, w, h, 0.0);
+    cairo_restore(cairo);
+    // The yard through the doorway, its middle.
+    const minigames::MoonBaseYard yard = minigames::DrawMoonBaseYard();
+    cairo_save(cairo);
+    RoundedRectangle(cairo, 22.0, 22.0, w - 44.0, h - 40.0, 20.0);
+    cairo_clip(cairo);
+    constexpr double scale = (h - 40.0) / minigames::yardHeight;
+    cairo_translate(cairo, w / 2.0 - scale * minigames::yardWidth / 2.0, 22.0);
+    cairo_scale(cairo, scale, scale);
+    cairo_set_source_surface(cairo, cairo_get_target(yard.background.Cairo()), 0.0, 0.0);
+    cairo_paint(cairo);
+    cairo_restore(cairo);
+    cairo_save(cairo);
+    RoundedRectangle(cairo, 22.0, 22.0, w - 44.0, h - 40.0, 20.0);
+    cairo_clip(cairo);
+    struct Waiting {
+        int kind;
+        double x, foot, scale, phase;
+    };
+    constexpr Waiting waiting[] = {
+        {2, 70.0, h - 60.0, 0.45, 0.0}, {1, 150.0, h - 50.0, 0.55, 0.5}, {3, 112.0, h - 96.0, 0.35, 0.25}};
+    for (const Waiting& alien : waiting)
+        minigames::DrawBlob(cairo, alien.kind, alien.x, alien.foot, alien.scale,
+                            std::fmod(static_cast<double>(frame) / yardDoorFrames + alien.phase, 1.0));
+    cairo_restore(cairo);
+    RoundedRectangle(cairo, 22.0, 22.0, w - 44.0, h - 40.0, 20.0);
+    StrokeOutline(cairo, 3.0);
+    // The slab, turned in: its edge against the frame's left.
+    cairo_move_to(cairo, 8.0, 14.0);
+    cairo_line_to(cairo, 40.0, 30.0);
+    cairo_line_to(cairo, 40.0, h - 30.0);
+    cairo_line_to(cairo, 8.0, h - 10.0);
+    cairo_close_path(cairo);
+    SetGradient(cairo, cairo_pattern_create_linear(8.0, 0.0, 40.0, 0.0), {{0.0, steelDark}, {1.0, tone::steelLight}});
+    cairo_fill_preserve(cairo);
+    StrokeOutline(cairo, 3.0);
+}
+
 // Two warning beacons over the inner door, their red light turning.
 constexpr int beaconFrames = 4;
 constexpr int beaconWidth = 300;
@@ -401,6 +456,7 @@ RoomDescription RoomSchleuse()
         moonbase::BaseDoor("tuer_landeplatz", 20, 236, 126, 240, moonbase::DoorView::landingPad),
         {"anzuege", 160, 240, 114, 230, 1, Suits},
         {"hoftuer", yardDoorLeft, yardDoorTop, yardDoorWidth, yardDoorHeight, 1, YardDoor},
+        {"hofausgang", yardDoorLeft, yardDoorTop, yardDoorWidth, yardDoorHeight + 1, yardDoorFrames, OpenYardDoor},
         {"warnlicht", yardDoorLeft + yardDoorWidth / 2 - beaconWidth / 2, yardDoorTop - beaconHeight + 4, beaconWidth,
          beaconHeight, beaconFrames, Beacons},
         {"aliens", glassLeft, glassTop, glassWidth, glassHeight, alienFramesHere, AliensAtGlass},
