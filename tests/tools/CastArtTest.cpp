@@ -163,7 +163,8 @@ TEST_F(CastArtTest, EachLevelsListHasEveryAnimationOfItsCast)
     const std::vector<Part> episode5(episode3.begin(), episode3.begin() + 5);
     for (const auto& [level, cast] :
          {std::pair{"level01", episode1}, std::pair{"level02", episode2}, std::pair{"level03", episode3},
-          std::pair{"level04", episode3}, std::pair{"level05", episode5}}) {
+          std::pair{"level04", episode3}, std::pair{"level05", episode5},
+          std::pair{"level06", episode2}}) {
         SCOPED_TRACE(level);
         const auto list = ReadSpriteList(level);
         for (const Part& part : cast) {

@@ -22,6 +22,7 @@
 #include "levels/Episode3.h"
 #include "levels/Episode4.h"
 #include "levels/Episode5.h"
+#include "levels/Episode6.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,7 +43,8 @@ using content::levels::EpisodeDescription;
 std::vector<EpisodeDescription> Episodes()
 {
     return {content::levels::Episode1(), content::levels::Episode2(), content::levels::Episode3(),
-            content::levels::Episode4(), content::levels::Episode5()};
+            content::levels::Episode4(), content::levels::Episode5(),
+            content::levels::Episode6()};
 }
 
 std::string LevelName(int level)

@@ -11,6 +11,7 @@
 #include "episode3/Episode3Names.h"
 #include "episode4/Episode4Names.h"
 #include "episode5/Episode5Names.h"
+#include "episode6/Episode6Names.h"
 #include "support/HeadlessTest.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,7 @@ const std::map<int, std::vector<std::string>>& HintTables()
         {3, {episode3::kiraHinweisFlags.begin(), episode3::kiraHinweisFlags.end()}},
         {4, {episode4::kiraHinweisFlags.begin(), episode4::kiraHinweisFlags.end()}},
         {5, {episode5::kiraHinweisFlags.begin(), episode5::kiraHinweisFlags.end()}},
+        {6, {episode6::kiraHinweisFlags.begin(), episode6::kiraHinweisFlags.end()}},
     };
     return tables;
 }

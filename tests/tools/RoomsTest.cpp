@@ -58,6 +58,11 @@ const ExpectedRoom generatedRooms[] = {
     {"data\\level05\\roomschleuse\\", 1024},
     {"data\\level05\\roomlabor\\", 1024},
     {"data\\level05\\roomlager\\", 1024},
+    {"data\\level06\\roombasis\\", 1024},
+    {"data\\level06\\roomsammlung\\", 1024},
+    {"data\\level06\\roomkontrollraum\\", 1024},
+    {"data\\level06\\roomstartrampe\\", 1024},
+    {"data\\level06\\roomheimkehr\\", 1024},
 };
 
 constexpr int roomHeight = 768;

@@ -24,6 +24,7 @@
 #include "levels/Episode4.h"
 #include "levels/Episode4Sounds.h"
 #include "levels/Episode5.h"
+#include "levels/Episode6.h"
 #include "levels/Episode5Sounds.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
@@ -358,6 +359,10 @@ std::vector<ContentOutput> MakeOutputs()
                {"Geräusche der vierten Episode"_w1252, levels::Episode4SoundEffects}, "Burg");
     AddEpisode(outputs, levels::Episode5(), characters::WriteEpisode5Cast,
                {"Geräusche der fünften Episode"_w1252, levels::Episode5SoundEffects}, "Alienmond");
+    // Episode 6 brings back everyone of episode 2: the Baron in his base, and
+    // Baltasar and Kalani waiting on Wakalua at the end.
+    AddEpisode(outputs, levels::Episode6(), characters::WriteEpisode2Cast, {"Geräusche der sechsten Episode"_w1252, {}},
+               "");
     return outputs;
 }
 

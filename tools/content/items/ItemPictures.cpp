@@ -212,7 +212,8 @@ const ItemPicture* FindItemPicture(const std::string& sprite)
 {
     for (const std::vector<ItemPicture>* episode :
          {&Episode1ItemPictures(), &Episode2ItemPictures(), &Episode3ItemPictures(), &Episode4ItemPictures(),
-          &Episode5ItemPictures()})
+          &Episode5ItemPictures(),
+          &Episode6ItemPictures()})
         for (const ItemPicture& picture : *episode)
             if (picture.sprite == sprite)
                 return &picture;

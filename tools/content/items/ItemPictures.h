@@ -27,6 +27,7 @@ const std::vector<ItemPicture>& Episode2ItemPictures();
 const std::vector<ItemPicture>& Episode3ItemPictures();
 const std::vector<ItemPicture>& Episode4ItemPictures();
 const std::vector<ItemPicture>& Episode5ItemPictures();
+const std::vector<ItemPicture>& Episode6ItemPictures();
 // The picture of `sprite`, or null.
 const ItemPicture* FindItemPicture(const std::string& sprite);
 // The room graphic of item `sprite` lying with its foot (the middle of its

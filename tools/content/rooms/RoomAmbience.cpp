@@ -786,6 +786,12 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::moonPad: raw[index] = MoonPad(t, first, second, more); break;
         case Ambience::airlock: raw[index] = Airlock(t, first, second, more); break;
         case Ambience::laboratory: raw[index] = Laboratory(t, first, second, more); break;
+        // Episode 6's own loops are still to come; until then its rooms
+        // borrow the nearest of the others.
+        case Ambience::baseHall:
+        case Ambience::collection:
+        case Ambience::controlRoom: raw[index] = Airlock(t, first, second, more); break;
+        case Ambience::launchRamp: raw[index] = MoonPad(t, first, second, more); break;
         case Ambience::storeRoom: raw[index] = StoreRoom(t, first, second, more); break;
         }
     }

@@ -66,6 +66,10 @@ enum class Ambience {
     airlock,
     laboratory,
     storeRoom,
+    baseHall,
+    collection,
+    controlRoom,
+    launchRamp,
 };
 
 struct RoomDescription {
