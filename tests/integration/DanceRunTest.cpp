@@ -171,10 +171,11 @@ TEST_F(DanceRunTest, LateStepsScoreInTheirBandAndLoseInTheStory)
 TEST_F(DanceRunTest, TheClosingCreditsDanceToTheirEndAndReturnToTheTitleScreen)
 {
     StartIn(GameRuvId::creditsLevel);
-    // The credits scroll for about a minute; then Escape on the title
-    // screen ends the game, long before the recording would.
+    // The credits scroll for about a minute and a half; then Escape on the
+    // title screen ends the game, long before the recording would.
+    constexpr int creditsFrames = 100 * 50;
     RecordedInput input;
-    input.At(70 * 50).Key(VirtualKey::Escape).Wait(2000);
+    input.At(creditsFrames).Key(VirtualKey::Escape).Wait(2000);
     WriteFile(directory / "keys.txt", input.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt --shots shots"), 0) << errors;
     const std::string log = Log();
@@ -185,5 +186,5 @@ TEST_F(DanceRunTest, TheClosingCreditsDanceToTheirEndAndReturnToTheTitleScreen)
     for (const auto& entry : std::filesystem::directory_iterator(directory / "shots"))
         shots.push_back(entry.path().filename());
     ASSERT_EQ(shots.size(), 1u);
-    EXPECT_LT(shots.front(), ShotName(70 * 50 + 10));
+    EXPECT_LT(shots.front(), ShotName(creditsFrames + 10));
 }
