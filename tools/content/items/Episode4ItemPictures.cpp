@@ -7,6 +7,8 @@
 
 #include "items/ItemPictures.h"
 
+#include "items/CrystalArt.h"
+
 #include "SceneShapes.h"
 #include "SpriteArt.h"
 
@@ -45,21 +47,6 @@ constexpr std::uint32_t ironLight = 0x9AA2B0;
 constexpr std::uint32_t iron = 0x5A6070;
 constexpr std::uint32_t ironDeep = 0x363A48;
 constexpr std::uint32_t rust = 0x9A5A2A;
-
-// A sparkle: a four-pointed star of light.
-void Sparkle(cairo_t* cairo, double x, double y, double size)
-{
-    cairo_move_to(cairo, x, y - size);
-    cairo_line_to(cairo, x + size * 0.22, y - size * 0.22);
-    cairo_line_to(cairo, x + size, y);
-    cairo_line_to(cairo, x + size * 0.22, y + size * 0.22);
-    cairo_line_to(cairo, x, y + size);
-    cairo_line_to(cairo, x - size * 0.22, y + size * 0.22);
-    cairo_line_to(cairo, x - size, y);
-    cairo_line_to(cairo, x - size * 0.22, y - size * 0.22);
-    cairo_close_path(cairo);
-    FillPlain(cairo, tone::white, 0.95);
-}
 
 // The oval silver tray from the great hall's table, seen from above at a
 // slant: a raised rim, a handle at each end and a leafy engraving in its
@@ -297,40 +284,6 @@ void Coil(cairo_t* cairo, int /*frame*/)
     }
 }
 
-// Half of the hyperdrive crystal: its upper point as the whole crystal had
-// it, broken cleanly across its middle, the pale break showing below the
-// facets, in its own cyan glow.
-void CrystalHalf(cairo_t* cairo, int /*frame*/)
-{
-    Glow(cairo, 20.0, 26.0, 20.0, colour::tealLight, 0.55);
-    // The jagged line of the break, from the left corner to the right.
-    constexpr std::array<std::array<double, 2>, 5> jag = {
-        {{6.0, 32.0}, {13.0, 37.0}, {19.0, 34.0}, {26.0, 39.0}, {34.0, 33.0}}};
-    // The face of the break, seen from a little above: the jag, then back
-    // along its lower edge.
-    cairo_move_to(cairo, jag[0][0], jag[0][1]);
-    for (const auto& [x, y] : jag)
-        cairo_line_to(cairo, x, y);
-    cairo_line_to(cairo, 30.0, 42.0);
-    cairo_line_to(cairo, 22.0, 45.0);
-    cairo_line_to(cairo, 12.0, 42.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xCFFBF6, colour::tealLight, 2.0);
-    // The point: the diamond's upper half down to the jag.
-    cairo_move_to(cairo, 20.0, 3.0);
-    for (const auto& [x, y] : jag)
-        cairo_line_to(cairo, x, y);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xE6FFFB, colour::turquoise, 2.2);
-    // The facet edge down its middle and a glint at the tip.
-    cairo_move_to(cairo, 20.0, 6.0);
-    cairo_line_to(cairo, 25.0, 35.0);
-    SetColour(cairo, tone::white, 0.7);
-    cairo_set_line_width(cairo, 1.8);
-    cairo_stroke(cairo);
-    Sparkle(cairo, 19.0, 9.0, 4.0);
-}
-
 // The old iron ball from the dungeon with the last links of its chain and
 // the shackle that held them, pitted with rust.
 void IronBall(cairo_t* cairo, int /*frame*/)
@@ -375,7 +328,7 @@ const std::vector<ItemPicture>& Episode4ItemPictures()
         {"schmalz", 44, 40, 1, Lard},
         {"kessel", 64, 56, 1, Kettle},
         {"kupferspule", 56, 40, 1, Coil},
-        {"kristallhaelfte", 40, 48, 1, CrystalHalf},
+        {"kristallhaelfte", 40, 48, 1, [](cairo_t* cairo, int) { DrawCrystalHalf(cairo, CrystalHalf::upper); }},
         {"eisenkugel", 54, 54, 1, IronBall},
     };
     return pictures;

@@ -1,5 +1,7 @@
 #include "items/ItemPictures.h"
 
+#include "items/CrystalArt.h"
+
 #include "BonusArt.h"
 #include "SceneShapes.h"
 #include "SpriteArt.h"
@@ -12,33 +14,6 @@ namespace content::items {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-// The hyperdrive crystal, cracked, pulsing in its own light.
-void Crystal(cairo_t* cairo, int frame)
-{
-    const double pulse = 0.5 + 0.5 * std::cos(frame * 2.0 * pi / 6.0);
-    Glow(cairo, 40.0, 44.0, 30.0 + 8.0 * pulse, colour::tealLight, 0.35 + 0.4 * pulse);
-    cairo_move_to(cairo, 40.0, 8.0);
-    cairo_line_to(cairo, 60.0, 44.0);
-    cairo_line_to(cairo, 40.0, 80.0);
-    cairo_line_to(cairo, 20.0, 44.0);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xE6FFFB, colour::turquoise, 2.5);
-    cairo_move_to(cairo, 40.0, 12.0);
-    cairo_line_to(cairo, 48.0, 44.0);
-    cairo_line_to(cairo, 40.0, 76.0);
-    SetColour(cairo, tone::white, 0.6);
-    cairo_set_line_width(cairo, 2.0);
-    cairo_stroke(cairo);
-    // The crack that starts the episode.
-    cairo_move_to(cairo, 34.0, 24.0);
-    cairo_line_to(cairo, 44.0, 40.0);
-    cairo_line_to(cairo, 38.0, 52.0);
-    cairo_line_to(cairo, 44.0, 62.0);
-    cairo_set_line_width(cairo, 2.5);
-    SetColour(cairo, colour::outline, 0.85);
-    cairo_stroke(cairo);
-}
 
 // A roll of teal insulating tape lying on its side, its end hanging loose.
 void Tape(cairo_t* cairo, int /*frame*/)
@@ -196,7 +171,7 @@ void Garland(cairo_t* cairo, int /*frame*/)
 const std::vector<ItemPicture>& Episode1ItemPictures()
 {
     static const std::vector<ItemPicture> pictures = {
-        {"kristall", 80, 88, 6, Crystal},
+        {"kristall", 80, 88, crystalFrames, [](cairo_t* cairo, int frame) { DrawWholeCrystal(cairo, frame, true); }},
         {"isolierband", 66, 38, 1, Tape},
         {"schraubenschluessel", 96, 36, 1, Spanner},
         {"treibholz", 110, 34, 1, Driftwood},
@@ -212,8 +187,7 @@ const ItemPicture* FindItemPicture(const std::string& sprite)
 {
     for (const std::vector<ItemPicture>* episode :
          {&Episode1ItemPictures(), &Episode2ItemPictures(), &Episode3ItemPictures(), &Episode4ItemPictures(),
-          &Episode5ItemPictures(),
-          &Episode6ItemPictures()})
+          &Episode5ItemPictures(), &Episode6ItemPictures()})
         for (const ItemPicture& picture : *episode)
             if (picture.sprite == sprite)
                 return &picture;
