@@ -286,7 +286,7 @@ double BaseHall(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
     const double hum = std::sin(2.0 * pi * 60.0 * t) + 0.5 * std::sin(2.0 * pi * 120.125 * t + 0.8) +
                        0.25 * std::sin(2.0 * pi * 180.0 * t + 1.9);
     const double vent = (air.LowPass(900.0) - more.third.LowPass(300.0)) * (0.75 + 0.25 * Swell(t + 0.9, 2.0));
-    return 0.09 * hum + 0.55 * low.LowPass(120.0) + 0.45 * vent + 0.012 * std::sin(2.0 * pi * 437.5 * t);
+    return 0.09 * hum + 0.55 * low.LowPass(120.0) + 0.35 * vent + 0.012 * std::sin(2.0 * pi * 437.5 * t);
 }
 
 // The collection: a hushed museum, its still air (a soft, low room tone
@@ -303,7 +303,7 @@ double ControlRoom(double t, NoiseSource& low, NoiseSource& fan, MoreNoise& more
 {
     const double blades = std::sin(2.0 * pi * 117.5 * t) + std::sin(2.0 * pi * 118.0 * t + 1.2) +
                           0.3 * std::sin(2.0 * pi * 235.0 * t + 0.4);
-    return 0.45 * (fan.LowPass(2500.0) - more.third.LowPass(400.0)) + 0.035 * blades + 0.35 * low.LowPass(100.0);
+    return 0.35 * (fan.LowPass(2500.0) - more.third.LowPass(400.0)) + 0.035 * blades + 0.35 * low.LowPass(100.0);
 }
 
 // The launch ramp under the big dome: the wind moaning hollow round the
@@ -807,11 +807,11 @@ double BaseHallSounds(double t)
     double drips = 0.0;
     for (const double drip : {1.7, 4.3, 6.9})
         drips += Echoed(t, [drip](double when) {
-            return 0.1 * Chirp(when, drip, 0.04, 600.0, 1400.0) + 0.12 * Strike(when, drip + 0.01, 180.0, 0.04);
+            return 0.2 * Chirp(when, drip, 0.04, 600.0, 1400.0) + 0.2 * Strike(when, drip + 0.01, 180.0, 0.04);
         });
     const double sulk = Echoed(t, [](double when) {
-        return 0.08 * (Chirp(when, 2.6, 0.42, 950.0, 620.0) + 0.25 * Chirp(when, 2.6, 0.42, 1900.0, 1240.0)) +
-               0.07 * (Chirp(when, 5.3, 0.3, 700.0, 980.0) + Chirp(when, 5.62, 0.25, 980.0, 760.0));
+        return 0.16 * (Chirp(when, 2.6, 0.42, 950.0, 620.0) + 0.25 * Chirp(when, 2.6, 0.42, 1900.0, 1240.0)) +
+               0.14 * (Chirp(when, 5.3, 0.3, 700.0, 980.0) + Chirp(when, 5.62, 0.25, 980.0, 760.0));
     });
     return drips + sulk;
 }
@@ -846,10 +846,10 @@ double ControlRoomSounds(double t)
                                    {6.1, 0.08, 1174.7},  {6.25, 0.08, 1568.0}, {7.1, 0.1, 2349.3}};
     double console = 0.0;
     for (const auto& [onset, length, hertz] : beeps)
-        console += 0.05 * Beep(t, onset, length, hertz);
+        console += 0.09 * Beep(t, onset, length, hertz);
     double radar = 0.0;
     for (const double ping : {1.4, 3.4, 5.4, 7.4})
-        radar += 0.09 * Strike(t, ping, 1250.0, 0.3) + 0.02 * Strike(t, ping, 2500.0, 0.1);
+        radar += 0.15 * Strike(t, ping, 1250.0, 0.3) + 0.03 * Strike(t, ping, 2500.0, 0.1);
     return console + radar;
 }
 
