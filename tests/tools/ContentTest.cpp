@@ -11,6 +11,7 @@
 #include "levels/Episode3Sounds.h"
 #include "levels/Episode4Sounds.h"
 #include "levels/Episode5Sounds.h"
+#include "levels/Episode6Sounds.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
 #include "adventure/Cast.h"
@@ -220,6 +221,7 @@ TEST_F(ContentTest, SoundEffectsAreShortCleanMonoSamples)
                                     SoundTable{"level03", content::levels::Episode3SoundEffects(), 2.5},
                                     SoundTable{"level04", content::levels::Episode4SoundEffects(), 2.5},
                                     SoundTable{"level05", content::levels::Episode5SoundEffects(), 2.5},
+                                    SoundTable{"level06", content::levels::Episode6SoundEffects(), 2.5},
                                     SoundTable{"level07", content::levels::DanceContestSoundEffects(), 2.5},
                                     SoundTable{"level08", content::levels::TaxiChaseSoundEffects(), 2.5},
                                     SoundTable{"level09", content::levels::TournamentSoundEffects(), 2.0},

@@ -236,7 +236,8 @@ TEST(RoomAmbienceTest, EveryAmbienceIsALevelLoopThatJoinsWithoutAClickOrADip)
                                     Ambience::forest, Ambience::medievalVillage, Ambience::smithy,
                                     Ambience::tournamentMeadow, Ambience::castleYard, Ambience::greatHall,
                                     Ambience::castleKitchen, Ambience::tower, Ambience::dungeon, Ambience::moonPad,
-                                    Ambience::airlock, Ambience::laboratory, Ambience::storeRoom}) {
+                                    Ambience::airlock, Ambience::laboratory, Ambience::storeRoom, Ambience::baseHall,
+                                    Ambience::collection, Ambience::controlRoom, Ambience::launchRamp}) {
         SCOPED_TRACE(static_cast<int>(ambience));
         const std::vector<float> samples = content::rooms::AmbienceLoop(ambience);
         ASSERT_EQ(samples.size(), 8u * 22050u);

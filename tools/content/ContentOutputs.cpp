@@ -26,6 +26,7 @@
 #include "levels/Episode5.h"
 #include "levels/Episode6.h"
 #include "levels/Episode5Sounds.h"
+#include "levels/Episode6Sounds.h"
 #include "levels/EpisodeSettings.h"
 #include "levels/TaxiChaseSounds.h"
 #include "levels/TournamentSounds.h"
@@ -361,8 +362,8 @@ std::vector<ContentOutput> MakeOutputs()
                {"Geräusche der fünften Episode"_w1252, levels::Episode5SoundEffects}, "Alienmond");
     // Episode 6 brings back everyone of episode 2: the Baron in his base, and
     // Baltasar and Kalani waiting on Wakalua at the end.
-    AddEpisode(outputs, levels::Episode6(), characters::WriteEpisode2Cast, {"Geräusche der sechsten Episode"_w1252, {}},
-               "");
+    AddEpisode(outputs, levels::Episode6(), characters::WriteEpisode2Cast,
+               {"Geräusche der sechsten Episode"_w1252, levels::Episode6SoundEffects}, "Finale");
     return outputs;
 }
 

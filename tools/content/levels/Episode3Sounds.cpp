@@ -54,36 +54,6 @@ std::vector<float> Honk(double seconds, double fromHz, double peakHz, double toH
     return samples;
 }
 
-// A trumpet's note, `seconds` long: a sawtooth that scoops up into its
-// pitch and is brighter the harder it is blown, with a vibrato swelling in
-// on a note held longer than a quarter of a second.
-std::vector<float> TrumpetNote(double seconds, double hertz, std::uint32_t seed)
-{
-    std::vector<float> samples(SoundFrames(seconds));
-    NoiseSource random(seed);
-    // The bell's resonance brings out the partials around 1.3 kHz, the
-    // brassy edge of the tone.
-    Filter bell = Filter::BandPass(1300.0, 1.2);
-    double phase = 0.0;
-    double breath = 0.0;
-    for (std::size_t frame = 0; frame < samples.size(); ++frame) {
-        const double time = static_cast<double>(frame) / soundRate;
-        // Blown up in 30 ms, easing off a little as the note is held, and
-        // let go over its last 40 ms, duller as the breath fails.
-        const double blow = std::min(1.0, time / 0.03) * (1.0 - 0.15 * std::min(1.0, time / 0.4)) *
-                            std::clamp((seconds - time) / 0.04, 0.0, 1.0);
-        const double scoop = 1.0 - 0.04 * std::exp(-time / 0.015);
-        const double vibrato = 1.0 + 0.007 * std::clamp((time - 0.25) / 0.3, 0.0, 1.0) * std::sin(2.0 * pi * 5.5 * time);
-        const double pitch = hertz * scoop * vibrato;
-        phase += pitch / soundRate;
-        phase -= std::floor(phase);
-        breath += 0.3 * (random.White() - breath);
-        const double tone = Sawtooth(phase, pitch, 3.0 + 12.0 * blow, 7000.0);
-        samples[frame] = static_cast<float>(blow * (tone + 0.8 * bell(tone) + 0.03 * breath));
-    }
-    return samples;
-}
-
 // Wood and rope creaking under strain: stick-slip ticks coming quicker as
 // the rope is drawn, each ringing the wood at `hertz`, over the rope's
 // fibres rubbing.

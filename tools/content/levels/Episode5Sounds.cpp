@@ -13,21 +13,6 @@ namespace {
 // A voice that keeps its level until its release.
 constexpr double held = 1.0e9;
 
-// A heavy thing landing on steel at `start`: a low thud falling from
-// `hertz` to half of it and a dull knock of noise over it.
-void Thump(Sound& sound, double start, double hertz, double gain)
-{
-    sound.Tone(start, 0.45, hertz, 0.5 * hertz, Wave::soft, gain, {0.002, 0.1, 0.15});
-    sound.Noise(start, 0.25, 900.0, 0.6 * gain, {0.001, 0.04, 0.08});
-}
-
-// Compressed air let out of a valve from `start` for `length` seconds: a
-// bright hiss falling off after its first burst.
-void AirHiss(Sound& sound, double start, double length, double gain)
-{
-    sound.Recording(start, Hiss(length, 1500.0, 9000.0, 0x5C11u), gain, {0.01, 0.4 * length, 0.3 * length});
-}
-
 // A buzz of `seconds` at `hertz`: a bright sawtooth, as a buzzer's or a
 // spark's hum.
 std::vector<float> Buzz(double seconds, double hertz, double brightness)
@@ -42,14 +27,6 @@ std::vector<float> Buzz(double seconds, double hertz, double brightness)
     return samples;
 }
 
-// A short electronic beep of the base's machines: a pure tone with a faint
-// octave, fading over its second half so that even the highest ends softly.
-void Beep(Sound& sound, double start, double length, double hertz, double gain)
-{
-    sound.Tone(start, length, hertz, hertz, Wave::sine, gain, {0.003, held, 0.6 * length});
-    sound.Tone(start, length, 2.0 * hertz, 2.0 * hertz, Wave::sine, 0.2 * gain, {0.003, held, 0.6 * length});
-}
-
 // A chorus of Schleimlinge squeaking from `start`, `count` of them, now
 // rising, now falling, at their own pitches, each a little softer.
 void SqueakChorus(Sound& sound, double start, int count, double gain)
@@ -62,23 +39,6 @@ void SqueakChorus(Sound& sound, double start, int count, double gain)
         Squeak(sound, at, 0.1 + 0.03 * (squeak % 4), rising ? low : high, rising ? high : low,
                gain * (1.0 - 0.5 * squeak / count));
     }
-}
-
-// Rocko's taxi coming down under the dome: its engine's whine falling as
-// it brakes in a rush of air sweeping down, the thump of its landing legs
-// on the pad, their springs ringing and the engine running out.
-Sound Landung()
-{
-    Sound sound(2.4, bigLevelDb);
-    constexpr double touch = 1.5;
-    sound.Recording(0.0, SweepingWhoosh(touch + 0.1, 3500.0, 250.0, 0x1A4Du), 0.9, {0.4, held, 0.1});
-    sound.Tone(0.0, touch + 0.5, 1400.0, 220.0, Wave::triangle, 0.25, {0.5, held, 0.4});
-    sound.Tone(0.0, touch + 0.5, 700.0, 110.0, Wave::soft, 0.3, {0.5, held, 0.4});
-    Thump(sound, touch, 110.0, 1.0);
-    Thump(sound, touch + 0.07, 95.0, 0.6);
-    constexpr Partial spring[] = {{310.0, 0.3, 0.25}, {785.0, 0.2, 0.15}, {1460.0, 0.1, 0.08}};
-    Clang(sound, touch + 0.02, 2.4, spring, 0.5);
-    return sound;
 }
 
 // The jump leads clamped on the switch box: two crocodile clips clacking
@@ -225,20 +185,6 @@ Sound Presse()
     return sound;
 }
 
-// A Schleimling squeaking: a quick rising squeal, a trembling one and a
-// high chirp.
-Sound Quieken()
-{
-    Sound sound(0.8, mediumLevelDb);
-    Squeak(sound, 0.0, 0.16, 800.0, 1700.0, 0.8);
-    for (int wobble = 0; wobble < 4; ++wobble) {
-        const bool up = wobble % 2 == 0;
-        Squeak(sound, 0.2 + 0.06 * wobble, 0.09, up ? 1150.0 : 1450.0, up ? 1450.0 : 1150.0, 0.7);
-    }
-    Squeak(sound, 0.5, 0.18, 2000.0, 2500.0, 0.45);
-    return sound;
-}
-
 // The bag of space popcorn bursting: a bang of its foil with a low thump,
 // then the popcorn popping and scattering over the floor.
 Sound Popcorn()
@@ -323,7 +269,7 @@ Sound Hoftuer()
 }
 
 constexpr SoundEffect episode5SoundEffects[] = {
-    {"audioevent_landung", "landung.wav", Landung},
+    {"audioevent_landung", "landung.wav", TaxiLanding},
     {"audioevent_kabel", "kabel.wav", Kabel},
     {"audioevent_schleuse", "schleuse.wav", Schleuse},
     {"audioevent_kanone", "kanone.wav", Kanone},
@@ -333,7 +279,7 @@ constexpr SoundEffect episode5SoundEffects[] = {
     {"audioevent_zugangnein", "zugangnein.wav", ZugangNein},
     {"audioevent_auftauen", "auftauen.wav", Auftauen},
     {"audioevent_presse", "presse.wav", Presse},
-    {"audioevent_quieken", "quieken.wav", Quieken},
+    {"audioevent_quieken", "quieken.wav", SchleimlingSqueaks},
     {"audioevent_popcorn", "popcorn.wav", Popcorn},
     {"audioevent_roboter", "roboter.wav", Roboter},
     {"audioevent_spruehen", "spruehen.wav", Spruehen},

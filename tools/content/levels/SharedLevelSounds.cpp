@@ -6,6 +6,13 @@
 
 namespace content::levels {
 
+namespace {
+
+// A voice that keeps its level until its release.
+constexpr double held = 1.0e9;
+
+} // namespace
+
 Sound MiasCamera()
 {
     Sound sound(0.85, -3.0);
@@ -64,6 +71,77 @@ void Squirt(Sound& sound, double start, double gain)
 std::size_t SoundFrames(double seconds)
 {
     return static_cast<std::size_t>(seconds * soundRate);
+}
+
+void Thump(Sound& sound, double start, double hertz, double gain)
+{
+    sound.Tone(start, 0.45, hertz, 0.5 * hertz, Wave::soft, gain, {0.002, 0.1, 0.15});
+    sound.Noise(start, 0.25, 900.0, 0.6 * gain, {0.001, 0.04, 0.08});
+}
+
+void AirHiss(Sound& sound, double start, double length, double gain)
+{
+    sound.Recording(start, Hiss(length, 1500.0, 9000.0, 0x5C11u), gain, {0.01, 0.4 * length, 0.3 * length});
+}
+
+void Beep(Sound& sound, double start, double length, double hertz, double gain)
+{
+    sound.Tone(start, length, hertz, hertz, Wave::sine, gain, {0.003, held, 0.6 * length});
+    sound.Tone(start, length, 2.0 * hertz, 2.0 * hertz, Wave::sine, 0.2 * gain, {0.003, held, 0.6 * length});
+}
+
+Sound TaxiLanding()
+{
+    Sound sound(2.4, bigLevelDb);
+    constexpr double touch = 1.5;
+    sound.Recording(0.0, SweepingWhoosh(touch + 0.1, 3500.0, 250.0, 0x1A4Du), 0.9, {0.4, held, 0.1});
+    sound.Tone(0.0, touch + 0.5, 1400.0, 220.0, Wave::triangle, 0.25, {0.5, held, 0.4});
+    sound.Tone(0.0, touch + 0.5, 700.0, 110.0, Wave::soft, 0.3, {0.5, held, 0.4});
+    Thump(sound, touch, 110.0, 1.0);
+    Thump(sound, touch + 0.07, 95.0, 0.6);
+    constexpr Partial spring[] = {{310.0, 0.3, 0.25}, {785.0, 0.2, 0.15}, {1460.0, 0.1, 0.08}};
+    Clang(sound, touch + 0.02, 2.4, spring, 0.5);
+    return sound;
+}
+
+Sound SchleimlingSqueaks()
+{
+    Sound sound(0.8, mediumLevelDb);
+    Squeak(sound, 0.0, 0.16, 800.0, 1700.0, 0.8);
+    for (int wobble = 0; wobble < 4; ++wobble) {
+        const bool up = wobble % 2 == 0;
+        Squeak(sound, 0.2 + 0.06 * wobble, 0.09, up ? 1150.0 : 1450.0, up ? 1450.0 : 1150.0, 0.7);
+    }
+    Squeak(sound, 0.5, 0.18, 2000.0, 2500.0, 0.45);
+    return sound;
+}
+
+std::vector<float> TrumpetNote(double seconds, double hertz, std::uint32_t seed)
+{
+    std::vector<float> samples(SoundFrames(seconds));
+    NoiseSource random(seed);
+    // The bell's resonance brings out the partials around 1.3 kHz, the
+    // brassy edge of the tone.
+    Filter bell = Filter::BandPass(1300.0, 1.2);
+    double phase = 0.0;
+    double breath = 0.0;
+    for (std::size_t frame = 0; frame < samples.size(); ++frame) {
+        const double time = static_cast<double>(frame) / soundRate;
+        // Blown up in 30 ms, easing off a little as the note is held, and
+        // let go over its last 40 ms, duller as the breath fails.
+        const double blow = std::min(1.0, time / 0.03) * (1.0 - 0.15 * std::min(1.0, time / 0.4)) *
+                            std::clamp((seconds - time) / 0.04, 0.0, 1.0);
+        const double scoop = 1.0 - 0.04 * std::exp(-time / 0.015);
+        const double vibrato =
+            1.0 + 0.007 * std::clamp((time - 0.25) / 0.3, 0.0, 1.0) * std::sin(2.0 * std::numbers::pi * 5.5 * time);
+        const double pitch = hertz * scoop * vibrato;
+        phase += pitch / soundRate;
+        phase -= std::floor(phase);
+        breath += 0.3 * (random.White() - breath);
+        const double tone = Sawtooth(phase, pitch, 3.0 + 12.0 * blow, 7000.0);
+        samples[frame] = static_cast<float>(blow * (tone + 0.8 * bell(tone) + 0.03 * breath));
+    }
+    return samples;
 }
 
 Filter Filter::BandPass(double hertz, double q)

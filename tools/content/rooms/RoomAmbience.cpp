@@ -275,6 +275,51 @@ double StoreRoom(double t, NoiseSource& low, NoiseSource& draught, MoreNoise& mo
            near * (0.06 * whirr + 0.35 * more.third.LowPass(3500.0)) + 0.6 * more.fourth.LowPass(2500.0) * rattle;
 }
 
+// Episode 6's loops, deeper inside the base.
+
+// The base's hall: a big steel room humming (a mains hum and its overtones,
+// the deep tone of the room) and a vent far off breathing into it, now a
+// little stronger, now weaker, with the faint whistle of its grille.
+double BaseHall(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
+{
+    // Every frequency fits the loop a whole number of times.
+    const double hum = std::sin(2.0 * pi * 60.0 * t) + 0.5 * std::sin(2.0 * pi * 120.125 * t + 0.8) +
+                       0.25 * std::sin(2.0 * pi * 180.0 * t + 1.9);
+    const double vent = (air.LowPass(900.0) - more.third.LowPass(300.0)) * (0.75 + 0.25 * Swell(t + 0.9, 2.0));
+    return 0.09 * hum + 0.55 * low.LowPass(120.0) + 0.35 * vent + 0.012 * std::sin(2.0 * pi * 437.5 * t);
+}
+
+// The collection: a hushed museum, its still air (a soft, low room tone
+// and a breath of the air conditioning) under the spotlights' faint buzz.
+double Collection(double t, NoiseSource& room, NoiseSource& air, MoreNoise& /*unused*/)
+{
+    const double buzz = std::sin(2.0 * pi * 100.0 * t) + 0.4 * std::sin(2.0 * pi * 200.0 * t + 0.5);
+    return 0.5 * room.LowPass(150.0) + 0.14 * air.LowPass(700.0) * (0.8 + 0.2 * Swell(t + 2.0, 1.0)) + 0.02 * buzz;
+}
+
+// The control room: the consoles' fans rushing (two of them, their blades'
+// hums a beat apart) over the low hum of the electronics.
+double ControlRoom(double t, NoiseSource& low, NoiseSource& fan, MoreNoise& more)
+{
+    const double blades = std::sin(2.0 * pi * 117.5 * t) + std::sin(2.0 * pi * 118.0 * t + 1.2) +
+                          0.3 * std::sin(2.0 * pi * 235.0 * t + 0.4);
+    return 0.35 * (fan.LowPass(2500.0) - more.third.LowPass(400.0)) + 0.035 * blades + 0.35 * low.LowPass(100.0);
+}
+
+// The launch ramp under the big dome: the wind moaning hollow round the
+// dome (a howl whose pitch drifts with its gusts over a low rush) and the
+// fuel pumps' strokes, a heavy thud and the drone of their motor, twelve
+// in the loop.
+double LaunchRamp(double t, NoiseSource& low, NoiseSource& air, MoreNoise& more)
+{
+    const double gust = Swell(t + 1.4, 1.0) * 0.6 + Swell(t + 0.3, 2.0) * 0.4;
+    const double wind = 0.6 * low.LowPass(250.0) * (0.6 + 0.6 * gust) + 0.15 * air.LowPass(1500.0) * gust;
+    const double howl = 2.6 * more.howl(more.third.White(), 330.0 + 160.0 * gust) * (0.5 + 0.7 * gust);
+    const double stroke = std::pow(std::sin(pi * 1.5 * t), 4.0);
+    const double pumps = 0.5 * more.fourth.LowPass(160.0) * stroke + 0.05 * std::sin(2.0 * pi * 42.0 * t) * stroke;
+    return wind + howl + pumps;
+}
+
 // The repeating sounds: chimes, notes, clanks and a sign's buzz, each at
 // fixed times in the loop. They are added after the loop's end has been
 // faded into its start, and each takes its age round the loop, so that one
@@ -753,6 +798,74 @@ double StoreRoomSounds(double t)
     return relay + bump + turn + grille;
 }
 
+// The hall's sounds, each ringing round the hall in its echoes: slime
+// dripping from the ceiling (a quick plink with a wet knock under it), and
+// the Schleimlinge in their corner sulking, one whimpering down and
+// another answering with a sullen rise.
+double BaseHallSounds(double t)
+{
+    double drips = 0.0;
+    for (const double drip : {1.7, 4.3, 6.9})
+        drips += Echoed(t, [drip](double when) {
+            return 0.2 * Chirp(when, drip, 0.04, 600.0, 1400.0) + 0.2 * Strike(when, drip + 0.01, 180.0, 0.04);
+        });
+    const double sulk = Echoed(t, [](double when) {
+        return 0.16 * (Chirp(when, 2.6, 0.42, 950.0, 620.0) + 0.25 * Chirp(when, 2.6, 0.42, 1900.0, 1240.0)) +
+               0.14 * (Chirp(when, 5.3, 0.3, 700.0, 980.0) + Chirp(when, 5.62, 0.25, 980.0, 760.0));
+    });
+    return drips + sulk;
+}
+
+// The collection's sounds: the Baron's music box tinkling a little minuet
+// (each note a struck tine with its high overtone), and the tin magpie
+// in its golden cage clattering and knocking against the bars.
+double CollectionSounds(double t)
+{
+    constexpr double minuet[][2] = {{1.2, 1396.91}, {1.5, 1760.0},  {1.8, 2093.0},  {2.1, 1760.0}, {2.25, 1864.66},
+                                    {2.4, 1568.0},  {2.7, 1318.51}, {3.0, 1396.91}, {3.3, 2093.0}, {3.6, 1396.91}};
+    double box = 0.0;
+    for (const auto& [onset, hertz] : minuet)
+        box += 0.05 * (Strike(t, onset, hertz, 0.5) + 0.25 * Strike(t, onset, 4.2 * hertz, 0.12));
+    double clatter = 0.0;
+    for (int knock = 0; knock < 8; ++knock) {
+        const double onset = 5.6 + 0.035 * knock + 0.01 * (knock % 3);
+        const double hertz = 2400.0 + 650.0 * ((knock * 3) % 4);
+        clatter += 0.04 * (Strike(t, onset, hertz, 0.03) + 0.6 * Strike(t, onset, 1.53 * hertz, 0.02)) +
+                   0.03 * Burst(t, onset, 0.004);
+    }
+    const double cage = 0.05 * Strike(t, 5.95, 1820.0, 0.25);
+    return box + clatter + cage;
+}
+
+// The control room's sounds: the consoles beeping to themselves at their
+// own pitches, and the radar's ping every two seconds, ringing out.
+double ControlRoomSounds(double t)
+{
+    constexpr double beeps[][3] = {{1.05, 0.08, 1568.0}, {1.2, 0.08, 2093.0},  {2.7, 0.1, 1318.5},
+                                   {3.55, 0.06, 1760.0}, {3.65, 0.06, 1760.0}, {5.2, 0.12, 2637.0},
+                                   {6.1, 0.08, 1174.7},  {6.25, 0.08, 1568.0}, {7.1, 0.1, 2349.3}};
+    double console = 0.0;
+    for (const auto& [onset, length, hertz] : beeps)
+        console += 0.09 * Beep(t, onset, length, hertz);
+    double radar = 0.0;
+    for (const double ping : {1.4, 3.4, 5.4, 7.4})
+        radar += 0.15 * Strike(t, ping, 1250.0, 0.3) + 0.03 * Strike(t, ping, 2500.0, 0.1);
+    return console + radar;
+}
+
+// The ramp's sounds: the taxi's engine ticking over at rest (a tick and a
+// tock, five times a second round the whole loop), and the ramp's servos
+// whirring, once up and once back down.
+double LaunchRampSounds(double t)
+{
+    double ticks = 0.0;
+    for (int tick = 0; tick < 40; ++tick)
+        ticks += (tick % 2 == 0 ? 0.04 : 0.025) * Strike(t, 0.2 * tick + 0.05, tick % 2 == 0 ? 2900.0 : 2300.0, 0.01);
+    const double servos = 0.06 * (Chirp(t, 2.9, 1.3, 480.0, 720.0) + 0.4 * Chirp(t, 2.9, 1.3, 960.0, 1440.0)) +
+                          0.05 * (Chirp(t, 5.8, 1.0, 700.0, 500.0) + 0.4 * Chirp(t, 5.8, 1.0, 1400.0, 1000.0));
+    return ticks + servos;
+}
+
 } // namespace
 
 std::vector<float> AmbienceLoop(Ambience ambience)
@@ -786,12 +899,10 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::moonPad: raw[index] = MoonPad(t, first, second, more); break;
         case Ambience::airlock: raw[index] = Airlock(t, first, second, more); break;
         case Ambience::laboratory: raw[index] = Laboratory(t, first, second, more); break;
-        // Episode 6's own loops are still to come; until then its rooms
-        // borrow the nearest of the others.
-        case Ambience::baseHall:
-        case Ambience::collection:
-        case Ambience::controlRoom: raw[index] = Airlock(t, first, second, more); break;
-        case Ambience::launchRamp: raw[index] = MoonPad(t, first, second, more); break;
+        case Ambience::baseHall: raw[index] = BaseHall(t, first, second, more); break;
+        case Ambience::collection: raw[index] = Collection(t, first, second, more); break;
+        case Ambience::controlRoom: raw[index] = ControlRoom(t, first, second, more); break;
+        case Ambience::launchRamp: raw[index] = LaunchRamp(t, first, second, more); break;
         case Ambience::storeRoom: raw[index] = StoreRoom(t, first, second, more); break;
         }
     }
@@ -823,6 +934,10 @@ std::vector<float> AmbienceLoop(Ambience ambience)
         case Ambience::airlock: raw[index] += AirlockSounds(t); break;
         case Ambience::laboratory: raw[index] += LaboratorySounds(t); break;
         case Ambience::storeRoom: raw[index] += StoreRoomSounds(t); break;
+        case Ambience::baseHall: raw[index] += BaseHallSounds(t); break;
+        case Ambience::collection: raw[index] += CollectionSounds(t); break;
+        case Ambience::controlRoom: raw[index] += ControlRoomSounds(t); break;
+        case Ambience::launchRamp: raw[index] += LaunchRampSounds(t); break;
         default: break;
         }
     }
