@@ -1,5 +1,5 @@
+#include "DancePlayer.h"
 #include "DanceMoves.h"
-#include "Dancer.h"
 #include "ExecutableRun.h"
 #include "GameParameters.h"
 #include "RecordedInput.h"
@@ -13,17 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+using danceplayer::newGameInStoryY;
+using danceplayer::newGameStandaloneY;
 
-// The replay's frames are 20 ms apart.
-constexpr double beatsPerFrame = 0.020 * Dancer::beatsPerSecond;
-// The keypad key of each move number.
-constexpr int keypad[] = {0, 8, 9, 6, 3, 2, 1, 4, 7};
-// The title menu's "Neues Spiel" inside the adventure and standalone.
-constexpr int newGameInStoryY = 380;
-constexpr int newGameStandaloneY = 350;
-
-} // namespace
 
 // The dance contest in the real program: an autoplayer presses each move at
 // a chosen moment of its beat, worked out from the recording's frame times.
@@ -37,27 +29,13 @@ protected:
         return moves;
     }
 
-    // Clicks "Neues Spiel" at `y` and presses every move of the choreography
-    // `offset` beats after its beat (before it when negative); the input
-    // goes on after the round's end message. The round's clock is the tune,
-    // which the click starts: the first frame to hear it is the one after
-    // the click's.
+    // The dance (DancePlayer.h) from the click on "Neues Spiel" at `y`,
+    // each move `offset` beats after its beat.
     void Dance(RecordedInput& input, int y, double offset)
     {
-        const int start = input.Now() + 3;
-        input.Click(512, y);
-        for (int beat = 0; beat < DanceMoves::beatCount; ++beat) {
-            const int move = Choreography().GetMove(beat);
-            if (move == DanceMoves::noMove)
-                continue;
-            const double at = RuvIdLevelTanzen::leadInBeats + beat + offset;
-            input.At(start + static_cast<int>(std::ceil(at / beatsPerFrame))).Key(VirtualKey::Numpad0 + keypad[move]);
-        }
-        shotDuringRound = start + static_cast<int>((RuvIdLevelTanzen::leadInBeats + 40.5) / beatsPerFrame);
-        const double end = RuvIdLevelTanzen::leadInBeats + DanceMoves::beatCount + 1.1;
-        input.At(start + static_cast<int>(end / beatsPerFrame) + 10);
-        shotOfMessage = input.Now();
-        input.Wait(4 * 50 + 10);
+        const danceplayer::Shots shots = danceplayer::Dance(input, Choreography(), y, offset);
+        shotDuringRound = shots.duringRound;
+        shotOfMessage = shots.message;
     }
 
     // The score the log gives for the round.

@@ -7,6 +7,7 @@
 // the same state.
 
 #include "EpisodeRun.h"
+#include "Episode3Walk.h"
 
 #include <filesystem>
 #include <string>
@@ -15,88 +16,6 @@
 namespace {
 
 using namespace walkthrough;
-
-// Doors: the clearing's gate, the village's to the smithy and the meadow,
-// and the ways back from these two.
-constexpr int clearingToVillage[] = {962, 480};
-constexpr int villageToSmithy[] = {826, 420};
-constexpr int villageToMeadow[] = {470, 420};
-constexpr int smithyToVillage[] = {90, 380};
-constexpr int meadowToVillage[] = {80, 380};
-
-// People and the things Juna uses.
-constexpr int lotte[] = {300, 540};
-constexpr int smith[] = {770, 440};
-constexpr int herald[] = {900, 500};
-constexpr int machine[] = {592, 480};
-
-// A conversation's choice and the lines it starts, each cut short by the
-// period key; more presses than lines do no harm.
-constexpr int lines = 10;
-
-std::vector<Step> EpisodeThree()
-{
-    std::vector<Step> steps;
-    const auto add = [&steps](const std::vector<Step>& more) { steps.insert(steps.end(), more.begin(), more.end()); };
-    // The fall out of the time hole and the talk in the clearing, skipped
-    // line by line once the taxi has landed.
-    add({{Act::shoot, 0, 0, 20}, {Act::shoot, 0, 0, 100}});
-    add(Skip(16, keyEnter));
-    add({{Act::shoot, 0, 0, 0},
-         // The clearing: Rocko's bread from the stump.
-         {Act::use, 432, 540, 200},
-         {Act::save, 1, 0, 10},
-         {Act::click, clearingToVillage[0], clearingToVillage[1], doorWait},
-         // The village: the bread for the goose, the sheet from the line.
-         {Act::shoot, 0, 0, 0},
-         {Act::select, slot1, 0, 0},
-         {Act::use, 640, 570, 400},
-         {Act::shoot, 0, 0, 0},
-         {Act::use, 620, 420, 200},
-         {Act::save, 2, 0, 10},
-         {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
-         // The meadow: only knights may throw, and the machine's rope is torn.
-         {Act::shoot, 0, 0, 0},
-         {Act::click, herald[0], herald[1], 200},
-         {Act::key, keyPeriod, 0, 30},         // his greeting
-         {Act::talk, lines, Choice(0, 6), 20}, // "Ich will beim Turnier mitwerfen!"
-         {Act::talk, lines, Choice(5, 6), 20}, // "Gehabt Euch wohl, Herold."
-         {Act::use, machine[0], machine[1], 200}});
-    add(Skip(1));
-    add({{Act::click, meadowToVillage[0], meadowToVillage[1], doorWait},
-         // The twins race at the well's winch until the rope comes free.
-         {Act::click, lotte[0], lotte[1], 200}});
-    add(Skip(2));
-    add({{Act::talk, lines, Choice(0, 6), 20}}); // "Ich brauche ein Seil ..."
-    add(Skip(4));                                  // they walk to the winch first
-    add({{Act::shoot, 0, 0, 0},
-         {Act::click, villageToSmithy[0], villageToSmithy[1], doorWait},
-         // The smithy: the charcoal, and the smith's old helmet for the witch.
-         {Act::shoot, 0, 0, 0},
-         {Act::use, 668, 500, 200},
-         {Act::click, smith[0], smith[1], 200}});
-    add(Skip(1));
-    add({{Act::talk, lines, Choice(0, 6), 20}, // "Ich brauche einen Helm. ..."
-         {Act::save, 3, 0, 10},
-         // Charcoal on the sheet: the tabard.
-         {Act::select, slot3, 0, 0},
-         {Act::use, slot1, slotY, 20},
-         {Act::click, smithyToVillage[0], smithyToVillage[1], doorWait},
-         {Act::click, villageToMeadow[0], villageToMeadow[1], doorWait},
-         // The rope on the machine; the herald still wants a knight.
-         {Act::select, slot1, 0, 0},
-         {Act::use, machine[0], machine[1], 200}});
-    add(Skip(3));
-    add({{Act::save, 4, 0, 10},
-         // The knight to the herald: the contest begins.
-         {Act::select, slot2, 0, 0},
-         {Act::use, herald[0], herald[1], 200}});
-    add(Skip(6));
-    add({{Act::shoot, 0, 0, 0}});
-    add(Skip(10));
-    add({{Act::shoot, 0, 0, 1500}});
-    return steps;
-}
 
 // The rooms the four savegames were made in.
 const std::vector<std::string> savedRooms = {"RoomLichtung", "RoomDorf", "RoomSchmiede", "RoomTurnierwiese"};
@@ -109,7 +28,7 @@ TEST_F(Episode3RunTest, PlaysFromTheTimeHoleToTheContestAndEachRoomsSavegameLoad
 {
     const std::string menuConfig = ReadFile(directory / "data" / "config.txt");
     StartIn(3);
-    const Recording recording(EpisodeThree());
+    const Recording recording(episode3::Steps());
     WriteFile(directory / "keys.txt", recording.Text());
     ASSERT_EQ(Run("--headless --replay keys.txt --shots shots --shot-frames " + recording.ShotFrames()), 0) << errors;
 

@@ -50,6 +50,17 @@ public:
     RecordedInput& ButtonDown(int x, int y) { return Button("lbuttondown", x, y); }
     RecordedInput& ButtonUp(int x, int y) { return Button("lbuttonup", x, y); }
     RecordedInput& RightClick(int x, int y) { return ClickWith("r", x, y); }
+    // A bot's round (BotRound.h), frame by frame from now: each frame's
+    // events, none where it did nothing.
+    RecordedInput& Frames(const std::vector<std::string>& frames)
+    {
+        for (const std::string& events : frames) {
+            if (!events.empty())
+                Line(next, events.substr(events.find_first_not_of(' ')));
+            ++next;
+        }
+        return *this;
+    }
     // Photographs this frame (with --shot-frames ShotFrames()); the next
     // input comes `after` frames later.
     RecordedInput& Shoot(int after = 2)
