@@ -133,7 +133,7 @@ void ItemArtTest::CheckDoorsAndItems(const EpisodeDescription& episode)
             << door.name;
 
     // Each door leads to a door of another room, which leads back to it;
-    // every room has a way in.
+    // every room has a way in (but one, below).
     std::set<std::string> roomsWithDoors;
     for (const DoorThing& door : doors) {
         SCOPED_TRACE(door.name);
@@ -143,7 +143,10 @@ void ItemArtTest::CheckDoorsAndItems(const EpisodeDescription& episode)
         EXPECT_NE(target->second->room, door.room);
         EXPECT_EQ(target->second->leadsTo, content::items::FullName(door.room, door.name));
     }
-    EXPECT_EQ(roomsWithDoors.size(), episode.rooms.size());
+    // The finale's closing scene on Wakalua is the one room the story
+    // reaches by script alone.
+    const std::size_t reachedByScript = episode.level == 6 ? 1 : 0;
+    EXPECT_EQ(roomsWithDoors.size() + reachedByScript, episode.rooms.size());
 
     std::map<std::string, LoadedRoom> rooms;
     for (const std::string& room : roomsWithDoors)

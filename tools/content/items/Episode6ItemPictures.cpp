@@ -6,6 +6,7 @@
 #include "items/ItemPictures.h"
 
 #include "items/CrystalArt.h"
+#include "rooms/episode5/BaseDoor.h"
 
 #include "SceneShapes.h"
 #include "SpriteArt.h"
@@ -29,19 +30,6 @@ constexpr std::uint32_t hair = 0x45325E;
 constexpr std::uint32_t slimeLight = 0xD4F77E;
 constexpr std::uint32_t slime = 0x5FA826;
 
-// The Baron's crest: a gold shield with his "B", `size` its half width.
-void Crest(cairo_t* cairo, double x, double y, double size)
-{
-    cairo_move_to(cairo, x - size, y - size);
-    cairo_line_to(cairo, x + size, y - size);
-    cairo_line_to(cairo, x + size, y + size * 0.3);
-    cairo_curve_to(cairo, x + size, y + size, x, y + size * 1.3, x, y + size * 1.3);
-    cairo_curve_to(cairo, x, y + size * 1.3, x - size, y + size, x - size, y + size * 0.3);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, goldLight, gold, 1.6);
-    DrawArtText(cairo, "B", x, y + size * 0.6, size * 1.5, colour::banner);
-}
-
 // A key card lying a little askew: violet with the Baron's crest and a
 // magnetic stripe, acid-green slime running over its top edge and dripping
 // off its side into a little puddle.
@@ -57,7 +45,7 @@ void KeyCard(cairo_t* cairo, int /*frame*/)
     FillOutlined(cairo, tone::violetLight, colour::violet, 2.5);
     cairo_rectangle(cairo, -20.5, 4.0, 41.0, 5.0);
     FillPlain(cairo, colour::nightLight, 0.9);
-    Crest(cairo, -10.0, -3.0, 6.0);
+    rooms::moonbase::BaronCrest(cairo, -10.0, -3.0, 6.0, 1.6);
     // The chip beside the crest.
     RoundedRectangle(cairo, 4.0, -8.0, 9.0, 7.0, 1.5);
     FillOutlined(cairo, goldLight, gold, 1.2);

@@ -30,6 +30,18 @@ void HazardBand(cairo_t* cairo, double left, double top, double right, double bo
     StrokeOutline(cairo, line);
 }
 
+void BaronCrest(cairo_t* cairo, double x, double y, double size, double line)
+{
+    cairo_move_to(cairo, x - size, y - size);
+    cairo_line_to(cairo, x + size, y - size);
+    cairo_line_to(cairo, x + size, y + size * 0.3);
+    cairo_curve_to(cairo, x + size, y + size, x, y + size * 1.3, x, y + size * 1.3);
+    cairo_curve_to(cairo, x, y + size * 1.3, x - size, y + size, x - size, y + size * 0.3);
+    cairo_close_path(cairo);
+    FillOutlined(cairo, 0xFFD86A, 0xC8902A, line);
+    DrawArtText(cairo, "B", x, y + size * 0.6, size * 1.5, colour::banner);
+}
+
 namespace {
 
 // The opening's outline: upright sides and chamfered upper corners.

@@ -24,6 +24,10 @@ constexpr std::uint32_t alarmRed = 0xE8434A;
 // outlined `line` wide.
 void HazardBand(cairo_t* cairo, double left, double top, double right, double bottom, double line);
 
+// The Baron's crest on his things: a gold shield with his "B", `size` its
+// half width, outlined `line` wide.
+void BaronCrest(cairo_t* cairo, double x, double y, double size, double line);
+
 // What a door shows when it is open: a corridor of the base lit by a strip
 // light, or the landing pad under the dome with the black sky over it.
 enum class DoorView { corridor, landingPad };

@@ -450,18 +450,6 @@ void Hatch(cairo_t* cairo, double x, double y, double rx, double ry)
     cairo_stroke(cairo);
 }
 
-void Crest(cairo_t* cairo, double x, double y, double size)
-{
-    cairo_move_to(cairo, x - size, y - size);
-    cairo_line_to(cairo, x + size, y - size);
-    cairo_line_to(cairo, x + size, y + size * 0.3);
-    cairo_curve_to(cairo, x + size, y + size, x, y + size * 1.3, x, y + size * 1.3);
-    cairo_curve_to(cairo, x, y + size * 1.3, x - size, y + size, x - size, y + size * 0.3);
-    cairo_close_path(cairo);
-    FillOutlined(cairo, 0xFFD86A, 0xC8902A, 2.0);
-    DrawArtText(cairo, "B", x, y + size * 0.6, size * 1.5, colour::banner);
-}
-
 void Capsule(cairo_t* cairo, int /*frame*/)
 {
     CapsuleBody(cairo);
@@ -470,7 +458,7 @@ void Capsule(cairo_t* cairo, int /*frame*/)
     cairo_move_to(cairo, 80.0, 52.0);
     cairo_line_to(cairo, 128.0, 86.0);
     StrokeOutline(cairo, 1.5);
-    Crest(cairo, 104.0, 64.0, 12.0);
+    moonbase::BaronCrest(cairo, 104.0, 64.0, 12.0, 2.0);
 }
 
 void OpenCapsule(cairo_t* cairo, int /*frame*/)
@@ -491,7 +479,7 @@ void OpenCapsule(cairo_t* cairo, int /*frame*/)
     }
     // The hatch blown off, lying flat on the pad to the right.
     Hatch(cairo, 236.0, 110.0, 34.0, 12.0);
-    Crest(cairo, 236.0, 106.0, 6.0);
+    moonbase::BaronCrest(cairo, 236.0, 106.0, 6.0, 2.0);
 }
 
 } // namespace
