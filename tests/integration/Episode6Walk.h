@@ -16,16 +16,16 @@ namespace walkthrough::episode6 {
 inline constexpr int hallToCollection[] = {104, 350};
 inline constexpr int hallToControlRoom[] = {462, 360};
 inline constexpr int hallToRamp[] = {930, 360};
-inline constexpr int collectionToHall[] = {945, 365};
-inline constexpr int controlRoomToHall[] = {85, 365};
+inline constexpr int collectionToHall[] = {86, 385};
+inline constexpr int controlRoomToHall[] = {90, 385};
 inline constexpr int rampToHall[] = {85, 380};
 
 // People and the things Juna uses.
 inline constexpr int keyCard[] = {660, 622};
 inline constexpr int cardReader[] = {572, 373};
-inline constexpr int console[] = {510, 440};
+inline constexpr int console[] = {502, 440};
 inline constexpr int rocko[] = {724, 520};
-inline constexpr int baron[] = {600, 520};
+inline constexpr int baron[] = {738, 480};
 inline constexpr int lotte[] = {390, 530};
 inline constexpr int taxi[] = {420, 420};
 
