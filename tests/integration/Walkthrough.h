@@ -91,6 +91,15 @@ public:
         for (const Step& step : steps)
             Add(step);
     }
+    // More steps, after all the recording holds so far.
+    Recording& Then(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps)
+            Add(step);
+        return *this;
+    }
+    // The input so far, to go on with input of other kinds (a minigame's).
+    RecordedInput& Input() { return input; }
     std::string Text() const { return input.Text(); }
     const std::vector<int>& Shots() const { return input.Shots(); }
     std::string ShotFrames() const { return input.ShotFrames(); }
