@@ -67,6 +67,9 @@ inline constexpr const char* kristall = "RoomStartrampe|Kristall";
 inline constexpr const char* heimkehr = "RoomHeimkehr";
 inline constexpr const char* baltasar = "RoomHeimkehr|Baltasar";
 inline constexpr const char* kalani = "RoomHeimkehr|Kalani";
+// Those who came home in the taxi, hidden until it has landed.
+inline constexpr std::array heimkehrer = {"RoomHeimkehr|Kira", "RoomHeimkehr|Rocko", "RoomHeimkehr|Lotte",
+                                          "RoomHeimkehr|Mia"};
 
 // The flags KIRA's hint goes over, one per step of the puzzle chart
 // (Puzzles.txt) in its order: the first flag each step gives, leaving out

@@ -23,12 +23,15 @@ class ScriptRoomBasis : public Script {
 // neither of them has it.
 class ScriptZwillingeAnsprechen6 : public Script {
     static constexpr int cameraTaken = 60;
+    static constexpr int cameraBack = 65;
     static constexpr int cameraQuestion = 70;
 
     void Run(const std::string&) override
     {
+        // Once the Baron is photographed, Juna gives the camera back.
         const bool taken = GetFlag(kameraGeliehen) != 0;
-        StartConversation("gespräch_zwillinge"_w1252, taken ? cameraTaken : -1);
+        const bool back = GetFlag(baronFotografiert) != 0;
+        StartConversation("gespräch_zwillinge"_w1252, back ? cameraBack : taken ? cameraTaken : -1);
         if (taken)
             HideIndex(cameraQuestion);
         else
@@ -37,12 +40,14 @@ class ScriptZwillingeAnsprechen6 : public Script {
     }
 };
 
-// The twins as Juna sees them: Lotte watching Mia's camera and Mia taking
-// photos with it, then both without it.
+// The twins as Juna sees them: Lotte eyeing Mia's camera, then both
+// without it while Juna has it, and as before once it is back from the
+// Baron's photo.
 class ScriptLotteAnsehen6 : public Script {
     void Run(const std::string&) override
     {
-        Talk(GetFlag(kameraGeliehen) != 0 ? "itemSheet E 53" : "itemSheet D 53");
+        const bool away = GetFlag(kameraGeliehen) != 0 && GetFlag(baronFotografiert) == 0;
+        Talk(away ? "itemSheet E 53" : "itemSheet D 53");
         WaitForTalk(player);
         End();
     }
@@ -51,7 +56,8 @@ class ScriptLotteAnsehen6 : public Script {
 class ScriptMiaAnsehen6 : public Script {
     void Run(const std::string&) override
     {
-        Talk(GetFlag(kameraGeliehen) != 0 ? "itemSheet G 53" : "itemSheet F 53");
+        const bool away = GetFlag(kameraGeliehen) != 0 && GetFlag(baronFotografiert) == 0;
+        Talk(away ? "itemSheet G 53" : "itemSheet F 53");
         WaitForTalk(player);
         End();
     }

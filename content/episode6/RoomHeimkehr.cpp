@@ -10,10 +10,15 @@
 namespace episode6 {
 namespace {
 
-// The beach is only ever entered by the closing, and shows as the level's
-// settings have it.
+// The beach is only ever entered by the closing: those in the taxi are
+// still inside it as it lands.
 class ScriptRoomHeimkehr : public Script {
-    void Run(const std::string&) override { End(); }
+    void Run(const std::string&) override
+    {
+        for (const char* passenger : heimkehrer)
+            Hide(passenger);
+        End();
+    }
 };
 
 // The taxi lands, Juna climbs out and walks up to Baltasar, who starts one
@@ -24,7 +29,7 @@ class ScriptHeimkehr : public Script {
     static constexpr float landingSeconds = 1.2f;
     static constexpr float shakeSeconds = 0.6f;
     static constexpr float fanfareSeconds = 1.5f;
-    static constexpr int greetX = 470;
+    static constexpr int greetX = 410;
     static constexpr int greetY = 640;
 
     void Run(const std::string&) override
@@ -33,6 +38,8 @@ class ScriptHeimkehr : public Script {
         ShakeScreen(shakeSeconds);
         Wait(landingSeconds);
         Unhide(player);
+        for (const char* passenger : heimkehrer)
+            Unhide(passenger);
         WalkTo(player, greetX, greetY, Entity::right);
         WaitForIdle(player);
         Talk("itemSheet D 58");

@@ -59,13 +59,14 @@ class ScriptKristallAusbauen : public Script {
         } else {
             Talk("itemSheet D 36");
             WaitForTalk(rocko);
-            PlaySound("audioevent_vitrine");
+            PlaySound("audioevent_pult");
             Wait(removeSeconds);
             AddItem(taxikristall);
             SetFlag(kristallAusgebaut, 1);
             Talk("itemSheet E 36");
             WaitForTalk(rocko);
-            Talk("itemSheet F 36");
+            // The Baron's half may be Juna's already.
+            Talk(GetFlag(kristallGetauscht) != 0 ? "itemSheet H 36" : "itemSheet F 36");
             WaitForTalk(player);
         }
         End();

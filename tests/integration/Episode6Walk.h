@@ -33,6 +33,11 @@ inline constexpr int taxi[] = {420, 420};
 // period key; more presses than lines do no harm.
 inline constexpr int lines = 10;
 
+// The flight home and the closing scene, unskipped, in frames, with room to
+// spare, and the pictures taken of them.
+inline constexpr int closingFrames = 4500;
+inline constexpr int closingShots = 15;
+
 inline std::vector<Step> Steps()
 {
     std::vector<Step> steps;
@@ -59,7 +64,7 @@ inline std::vector<Step> Steps()
          {Act::shoot, 0, 0, 0},
          {Act::click, rocko[0], rocko[1], 400},
          {Act::key, keyPeriod, 0, 30},
-         {Act::talk, lines, Choice(0, 5), 20}}); // "Brauchst du den Kristall noch?"
+         {Act::talk, lines, Choice(0, 5), 20}}); // "Kannst du die Kristallhälfte aus dem Zeitantrieb ausbauen?"
     add(Skip(5));
     add({{Act::save, 3, 0, 10},
          {Act::click, rampToHall[0], rampToHall[1], doorWait + 150},
@@ -93,12 +98,12 @@ inline std::vector<Step> Steps()
     add(Skip(3));
     add({{Act::click, collectionToHall[0], collectionToHall[1], doorWait + 150},
          {Act::click, hallToRamp[0], hallToRamp[1], doorWait + 150},
-         // Into the taxi, home to Wakalua.
+         // Into the taxi, home to Wakalua: the flight and the closing scene
+         // on the beach watched to their end, photographed now and then.
          {Act::select, slot1, 0, 0},
-         {Act::use, taxi[0], taxi[1], 400}});
-    add(Skip(8));
-    add({{Act::shoot, 0, 0, 200}});
-    add(Skip(10));
+         {Act::click, taxi[0], taxi[1], 300}});
+    for (int shot = 0; shot < closingShots; ++shot)
+        add({{Act::shoot, 0, 0, closingFrames / closingShots}});
     add({{Act::shoot, 0, 0, 600}});
     return steps;
 }

@@ -161,6 +161,9 @@ TEST_F(WholeGameTest, FromNewGameThroughEveryEpisodeAndMinigameToTheCreditsAndTh
         ASSERT_NE(at, std::string::npos) << level << "\n" << log;
     }
     EXPECT_EQ(log.find("***"), std::string::npos) << log;
+    // Episode 6's first savegame, made in the base's hall just after its
+    // opening: the won alien shooter cleared the yard.
+    EXPECT_EQ(FlagValue(Savegame(1), "AlienShooterVorbei"), 1) << Savegame(1);
     // Escape on the title screen after the credits ended the game: its
     // picture is the last taken.
     std::vector<std::filesystem::path> shots;

@@ -67,7 +67,7 @@ constexpr std::array<std::string_view, 86> lines = {
     "cairo - LGPL 2.1",
     "FreeType - FreeType-Lizenz.",
     "Portions of this software",
-    "are copyright (c)",
+    "are copyright (c) 2022",
     "The FreeType Project",
     "(www.freetype.org).",
     "All rights reserved.",

@@ -208,7 +208,12 @@ levels::RoomStaging HeimkehrStaging()
           {800, 604},
           Entity::left,
           -200,
-          {730, 606}}},
+          {730, 606}},
+         // Those who came home in the taxi, out of it once it has landed.
+         {castanimations::kira, "Kira", "KIRA", roomHeimkehr, {90, 580}, Entity::right, -150, {150, 590}},
+         {castanimations::rocko, "Rocko", "Rocko", roomHeimkehr, {170, 606}, Entity::right, -190, {230, 616}},
+         {castanimations::lotte, "Lotte", "Lotte", roomHeimkehr, {255, 632}, Entity::right, -150, {305, 636}},
+         {castanimations::mia, "Mia", "Mia", roomHeimkehr, {325, 642}, Entity::right, -150, {360, 640}}},
         {{"zephyra", "Zephyra", {880, 560}, Entity::up}, {"palmen", "Palmen", {230, 580}, Entity::up}},
     };
 }
