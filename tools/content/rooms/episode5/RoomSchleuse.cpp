@@ -138,10 +138,8 @@ void Paint(cairo_t* cairo)
     Glow(cairo, 512.0, 830.0, 420.0, tone::shadowDeep, 0.3);
 }
 
-// The inner door to the yard: a massive round-cornered steel slab in a
-// striped frame, a round porthole, wheel and bolts, and the warning
-// "VORSICHT SCHLEIMLINGE".
-void YardDoor(cairo_t* cairo, int /*frame*/)
+// The inner door's striped steel frame round its opening.
+void DoorFrame(cairo_t* cairo)
 {
     constexpr double w = yardDoorWidth;
     constexpr double h = yardDoorHeight;
@@ -154,6 +152,16 @@ void YardDoor(cairo_t* cairo, int /*frame*/)
     cairo_clip(cairo);
     moonbase::HazardBand(cairo, 0.0, 0.0, w, h, 0.0);
     cairo_restore(cairo);
+}
+
+// The inner door to the yard: a massive round-cornered steel slab in a
+// striped frame, a round porthole, wheel and bolts, and the warning
+// "VORSICHT SCHLEIMLINGE".
+void YardDoor(cairo_t* cairo, int /*frame*/)
+{
+    constexpr double w = yardDoorWidth;
+    constexpr double h = yardDoorHeight;
+    DoorFrame(cairo);
     RoundedRectangle(cairo, 22.0, 22.0, w - 44.0, h - 40.0, 20.0);
     SetGradient(cairo, cairo_pattern_create_linear(22.0, 0.0, w - 22.0, 0.0),
                 {{0.0, colour::steel}, {0.3, tone::steelLight}, {1.0, steelDark}});
@@ -204,15 +212,7 @@ void OpenYardDoor(cairo_t* cairo, int frame)
 {
     constexpr double w = yardDoorWidth;
     constexpr double h = yardDoorHeight;
-    RoundedRectangle(cairo, 2.0, 2.0, w - 4.0, h - 4.0, 30.0);
-    FillOutlined(cairo, colour::steel, steelDark, 3.0);
-    cairo_save(cairo);
-    RoundedRectangle(cairo, 6.0, 6.0, w - 12.0, h - 12.0, 26.0);
-    RoundedRectangle(cairo, 22.0, 22.0, w - 44.0, h - 40.0, 20.0);
-    cairo_set_fill_rule(cairo, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_clip(cairo);
-    moonbase::HazardBand(cairo, 0.0, 0.0, w, h, 0.0);
-    cairo_restore(cairo);
+    DoorFrame(cairo);
     // The yard through the doorway, its middle.
     const minigames::MoonBaseYard yard = minigames::DrawMoonBaseYard();
     cairo_save(cairo);
