@@ -22,8 +22,8 @@ constexpr const char* music = "level06\\Audio\\StreamingSfx\\Finale.ogg";
 class ScriptEpisode6Init : public Script {
     // Juna steps in from the yard's side to stand between the twins and
     // KIRA, facing the twins.
-    static constexpr int arrivalX = 520;
-    static constexpr int arrivalY = 660;
+    static constexpr int arrivalX = 580;
+    static constexpr int arrivalY = 640;
 
     void Run(const std::string&) override
     {

@@ -36,7 +36,8 @@ class ScriptRampeAusrichten : public Script {
             SetFlag(rampeAusgerichtet, 1);
             Talk("itemSheet E 26");
             WaitForTalk(player);
-            Talk("itemSheet F 26");
+            // The whole crystal may be Juna's already.
+            Talk(GetFlag(kristallGanz) != 0 ? "itemSheet H 26" : "itemSheet F 26");
             WaitForTalk(player);
         }
         End();
