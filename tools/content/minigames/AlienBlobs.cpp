@@ -56,6 +56,8 @@ struct Pose {
     double eyeSize = 1.0;
     // Pressed flat against a pane of glass in front of it.
     bool pressed = false;
+    // Sulking: a pout in place of the grin.
+    bool sulking = false;
 };
 
 Pose PoseOf(const Kind& kind, int frame)
@@ -187,9 +189,17 @@ void DrawAlien(cairo_t* cairo, const Kind& kind, int kindNumber, const Pose& pos
               0.7);
     }
 
-    // The grin, wider on the bigger kinds, with a tooth or two.
+    // The grin, wider on the bigger kinds, with a tooth or two; or, sulking,
+    // a small downturned pout.
     const double mouthY = bottom - height * 0.42;
     const double mouth = halfWidth * (0.3 + 0.08 * kindNumber);
+    if (pose.sulking) {
+        cairo_move_to(cairo, x - mouth * 0.6, mouthY + mouth * 0.35);
+        cairo_curve_to(cairo, x - mouth * 0.3, mouthY - mouth * 0.1, x + mouth * 0.3, mouthY - mouth * 0.1,
+                       x + mouth * 0.6, mouthY + mouth * 0.35);
+        StrokeBand(cairo, mouthInside, 3.0, 5.0);
+        return;
+    }
     cairo_move_to(cairo, x - mouth, mouthY);
     cairo_curve_to(cairo, x - mouth * 0.6, mouthY + mouth * 0.9, x + mouth * 0.6, mouthY + mouth * 0.9, x + mouth,
                    mouthY);
@@ -263,6 +273,7 @@ void DrawBlob(cairo_t* cairo, int kind, double x, double y, double scale, double
         drawn.stretch = 0.72;
         drawn.stalks = 0.35;
         drawn.eyes = 0.0;
+        drawn.sulking = true;
         x += 1.5 * scale * std::sin(3.0 * turn);
         break;
     }
