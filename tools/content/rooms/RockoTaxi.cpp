@@ -130,4 +130,11 @@ void DrawRockoTaxiLeg(cairo_t* cairo, double x, double side)
     FillOutlined(cairo, tone::steelLight, colour::steel, 2.0);
 }
 
+void DrawParkedRockoTaxi(cairo_t* cairo)
+{
+    DrawRockoTaxiLeg(cairo, -50.0, -1.0);
+    DrawRockoTaxiLeg(cairo, 44.0, 1.0);
+    DrawRockoTaxiBody(cairo, TaxiState::parked);
+}
+
 } // namespace content::rooms

@@ -19,6 +19,9 @@ enum class TaxiState { parked, crashed };
 // y 32; legs hang from y 20.
 void DrawRockoTaxiBody(cairo_t* cairo, TaxiState state);
 
+// The taxi parked on its two landing legs, in the body's units.
+void DrawParkedRockoTaxi(cairo_t* cairo);
+
 // A landing leg of the parked taxi hanging from (x, 20), splayed outwards
 // to its foot pad at y 56 to 62: `side` -1 towards the back, 1 the nose.
 void DrawRockoTaxiLeg(cairo_t* cairo, double x, double side);

@@ -205,10 +205,7 @@ void Taxi(cairo_t* cairo, int /*frame*/)
 {
     Glow(cairo, 452.0, 170.0, 50.0, colour::cream, 0.5);
     PushPlacement(cairo, 226.0, 160.0, 2.5);
-    // The landing legs under the body.
-    DrawRockoTaxiLeg(cairo, -50.0, -1.0);
-    DrawRockoTaxiLeg(cairo, 44.0, 1.0);
-    DrawRockoTaxiBody(cairo, TaxiState::parked);
+    DrawParkedRockoTaxi(cairo);
     PopPlacement(cairo);
 }
 

@@ -567,9 +567,7 @@ void Taxi(cairo_t* cairo, int /*frame*/)
     Ellipse(cairo, taxiX - 8.0 - taxiLeft, taxiFootY - 4.0 - taxiTop, 140.0, 8.0);
     FillPlain(cairo, tone::shadowDeep, 0.3);
     PushPlacement(cairo, taxiX - taxiLeft, taxiY - taxiTop, taxiScale);
-    DrawRockoTaxiLeg(cairo, -50.0, -1.0);
-    DrawRockoTaxiLeg(cairo, 44.0, 1.0);
-    DrawRockoTaxiBody(cairo, TaxiState::parked);
+    DrawParkedRockoTaxi(cairo);
     PopPlacement(cairo);
 }
 

@@ -131,9 +131,7 @@ void Zephyra(cairo_t* cairo, int /*frame*/)
 void Taxi(cairo_t* cairo, int /*frame*/)
 {
     PushPlacement(cairo, taxiX - taxiLeft, taxiY - taxiTop, taxiScale);
-    DrawRockoTaxiLeg(cairo, -50.0, -1.0);
-    DrawRockoTaxiLeg(cairo, 44.0, 1.0);
-    DrawRockoTaxiBody(cairo, TaxiState::parked);
+    DrawParkedRockoTaxi(cairo);
     PopPlacement(cairo);
 }
 
