@@ -4,8 +4,7 @@
 
 namespace {
 
-template <typename Number>
-bool ParseNumber(const std::string& text, Number& value)
+template <typename Number> bool ParseNumber(const std::string& text, Number& value)
 {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
@@ -43,6 +42,10 @@ const char* CommandLine::Usage()
            "  --record FILE         write every input event, the seed and the frame times to FILE\n"
            "  --replay FILE         play a recording back: its seed, events and frame times;\n"
            "                        the game ends after the recording's last frame\n"
+           "  --soak SECONDS        play for SECONDS of game time with random input (clicks, drags,\n"
+           "                        keys, focus changes) made from the seed; checks every frame that\n"
+           "                        the game still draws and at the end that its memory stayed flat;\n"
+           "                        with --record the session can be replayed\n"
            "  --shots DIR           write presented frames as DIR/frame%06d.png\n"
            "  --shot-frames A,B,... the frames to write (default: the last one)\n"
            "  --movie FILE          play the movie FILE (a game path, from the data tree or\n"
@@ -52,9 +55,10 @@ const char* CommandLine::Usage()
            "  -h, --help            show this text\n"
            "  --version             show the version\n"
            "\n"
-           "A headless game needs --frames or --replay to end.\n"
+           "A headless game needs --frames, --replay or --soak to end.\n"
            "Exit codes: 0 when the game ended, 255 (-1) when the window menu's Exit (F9) ended it,\n"
-           "1 when it could not start, 2 for unusable options, 3 after a fatal error (see debug.txt).\n";
+           "1 when it could not start, 2 for unusable options or a failed scripted run (a recording or\n"
+           "screenshot not written, a soak that found a fault), 3 after a fatal error (see debug.txt).\n";
 }
 
 bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& error)
@@ -101,6 +105,9 @@ bool CommandLine::Parse(const std::vector<std::string>& arguments, std::string& 
         } else if (argument == "--seed") {
             ok = number(seedValue, 0u, ~0u, "a whole number");
             seed = seedValue;
+        } else if (argument == "--soak") {
+            ok = number(count, 1u, 1000000u, "seconds from 1 to 1000000");
+            soakSeconds = count;
         } else if (argument == "--record") {
             ok = value(recordFile);
         } else if (argument == "--replay") {
@@ -131,8 +138,13 @@ bool CommandLine::CheckCombination(std::string& error) const
         error = "--movie plays a movie on its own: not with --record or --frames";
         return false;
     }
-    if (headless && !frames && replayFile.empty() && movieFile.empty()) {
-        error = "--headless needs --frames N or --replay FILE: nothing else can end a game without a window";
+    if (soakSeconds && (!replayFile.empty() || !movieFile.empty())) {
+        error = "--soak makes its own input: not with --replay or --movie";
+        return false;
+    }
+    if (headless && !frames && !soakSeconds && replayFile.empty() && movieFile.empty()) {
+        error = "--headless needs --frames N, --replay FILE or --soak SECONDS: nothing else can end a game without a "
+                "window";
         return false;
     }
     if (!shotFrames.empty() && shotDirectory.empty()) {

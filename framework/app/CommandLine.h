@@ -10,14 +10,15 @@
 // the game runs as players know it.
 struct CommandLine {
     bool headless = false;
-    std::optional<std::uint32_t> frames;      // quit with code 0 after this many frames
-    std::uint32_t frameMilliseconds = 20;      // headless: virtual time between frames (10..1000)
+    std::optional<std::uint32_t> frames;  // quit with code 0 after this many frames
+    std::uint32_t frameMilliseconds = 20; // headless: virtual time between frames (10..1000)
     std::optional<unsigned> seed;
     std::string recordFile;
     std::string replayFile;
     std::string shotDirectory;
-    std::set<std::uint32_t> shotFrames;        // empty: the last frame
-    std::string movieFile;                     // play this movie alone, then quit
+    std::set<std::uint32_t> shotFrames;       // empty: the last frame
+    std::string movieFile;                    // play this movie alone, then quit
+    std::optional<std::uint32_t> soakSeconds; // game time to play with random input
     bool help = false;
     bool version = false;
 

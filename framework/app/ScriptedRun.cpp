@@ -1,5 +1,6 @@
 #include "ScriptedRun.h"
 
+#include "Debug.h"
 #include "PngWriter.h"
 
 #include <cerrno>
@@ -40,6 +41,13 @@ bool ScriptedRun::Start(const CommandLine& commandLine, unsigned startSeed, std:
         }
         replaying = true;
         seed = replay.seed;
+    }
+
+    if (commandLine.soakSeconds) {
+        soakFrames = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+            std::uint64_t{*commandLine.soakSeconds} * 1000 / commandLine.frameMilliseconds, ~0u));
+        frameLimit = std::min(frameLimit.value_or(soakFrames), soakFrames);
+        soak.emplace(seed);
     }
 
     if (!commandLine.shotDirectory.empty()) {
@@ -107,6 +115,11 @@ bool ScriptedRun::ShouldStop(std::uint32_t framesRun) const
 
 void ScriptedRun::InjectDue(std::uint32_t frame, platform::Window& window)
 {
+    if (soak && soakInjected != frame) {
+        soakInjected = frame;
+        for (const platform::WindowMessage& message : soak->Next(frame))
+            window.PostMessage(message);
+    }
     if (!replaying || replayFrame == frame)
         return;
     // What a frame did not get to (a recorded paint that never came) goes
@@ -175,6 +188,8 @@ void ScriptedRun::WriteRecordedFrame(std::uint32_t frame)
 
 void ScriptedRun::FrameStarting(std::uint32_t frame, const platform::Window& window)
 {
+    if (soak)
+        WatchSoak(frame, window);
     if (shotDirectory.empty() || window.GetPresentCount() == seenPresentCount)
         return;
     // Something was presented since the last frame began: it is the picture
@@ -189,6 +204,8 @@ void ScriptedRun::FrameStarting(std::uint32_t frame, const platform::Window& win
 
 void ScriptedRun::Finish(std::uint32_t framesRun, const platform::Window& window)
 {
+    if (soak)
+        FinishSoak(framesRun);
     if (recordFile != nullptr && pendingFrame)
         WriteRecordedFrame(*pendingFrame);
     if (recordFile != nullptr) {
@@ -209,5 +226,54 @@ void ScriptedRun::WriteShot(std::uint32_t frame, const platform::Picture& pictur
     const std::string path = (std::filesystem::path(shotDirectory) / name).string();
     errno = 0;
     if (!WritePng(path, picture))
-        Fail("cannot write the screenshot <" + path + ">" + (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
+        Fail("cannot write the screenshot <" + path + ">" +
+             (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
+}
+
+namespace {
+
+// A game that draws nothing for this many frames hangs (a movie, a load and
+// a scene change all draw well within it).
+constexpr std::uint32_t soakFramesWithoutPicture = 500;
+// The memory a soak may hold more at its end than after its warm-up: room for
+// a room, a conversation's speech and a music stream loaded late, not for a
+// leak that grows all the time.
+constexpr std::int64_t soakMemoryGrowthLimit = 64 * 1024 * 1024;
+// Memory is looked at once a second of game time at the default frame time.
+constexpr std::uint32_t soakMemoryInterval = 50;
+
+constexpr double MiB(std::uint64_t bytes)
+{
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+void ScriptedRun::WatchSoak(std::uint32_t frame, const platform::Window& window)
+{
+    if (window.GetPresentCount() != soakPresentCount) {
+        soakPresentCount = window.GetPresentCount();
+        soakLastDrawn = frame;
+    } else if (frame - soakLastDrawn > soakFramesWithoutPicture) {
+        Fail("soak: the game drew nothing from frame " + std::to_string(soakLastDrawn) + " to frame " +
+             std::to_string(frame));
+    }
+    if (frame % soakMemoryInterval == 0)
+        soakMemory.Add(MemoryTrend::ResidentBytes());
+}
+
+void ScriptedRun::FinishSoak(std::uint32_t framesRun)
+{
+    const std::int64_t growth = soakMemory.Growth();
+    char summary[256];
+    std::snprintf(summary, sizeof(summary),
+                  "Soak: seed %u, %u of %u frames, %d errors and %d warnings logged, memory %.1f MiB after the "
+                  "warm-up and %.1f MiB at the end\n",
+                  seed, framesRun, soakFrames, Debug::GetInstance().GetErrorCount(),
+                  Debug::GetInstance().GetWarningCount(), MiB(soakMemory.AfterWarmUp()), MiB(soakMemory.AtEnd()));
+    LogPrint("%s", summary);
+    std::fputs(summary, stdout);
+    std::fflush(stdout);
+    if (growth > soakMemoryGrowthLimit)
+        Fail("soak: the memory grew by " + std::to_string(growth / (1024 * 1024)) + " MiB after the warm-up");
 }

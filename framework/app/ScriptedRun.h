@@ -1,7 +1,9 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "MemoryTrend.h"
 #include "Recording.h"
+#include "SoakInput.h"
 #include "platform/Window.h"
 
 #include <cstdint>
@@ -10,8 +12,8 @@
 #include <string>
 
 // What the development switches add to the frame loop: a frame limit, a
-// recording of the session, the replay of one, and screenshots of presented
-// frames. The loop tells it about every frame and every message; frames are
+// recording of the session, the replay of one, a soak with random input, and
+// screenshots of presented frames. The loop tells it about every frame and every message; frames are
 // numbered from 0.
 class ScriptedRun {
 public:
@@ -27,7 +29,8 @@ public:
     unsigned GetSeed() const { return seed; }
 
     // Hands the window the replayed messages of the coming frame, up to the
-    // first recorded paint; the rest follow the window's paints.
+    // first recorded paint (the rest follow the window's paints), or the
+    // soak's input for it.
     void InjectDue(std::uint32_t frame, platform::Window& window);
     // A message taken from the window before the given frame (positions
     // already logical).
@@ -37,7 +40,8 @@ public:
     // True when the frame limit has been reached, or a replay has played its
     // last recorded frame.
     bool ShouldStop(std::uint32_t framesRun) const;
-    // Called before each frame and once after the loop.
+    // Called before each frame and once after the loop; a soak checks here
+    // that the game still draws, and samples its memory.
     void FrameStarting(std::uint32_t frame, const platform::Window& window);
     void Finish(std::uint32_t framesRun, const platform::Window& window);
 
@@ -52,6 +56,8 @@ private:
     void PostReplayed(platform::Window& window, bool untilPaint);
     void WriteRecordedFrame(std::uint32_t frame);
     void WriteShot(std::uint32_t frame, const platform::Picture& picture);
+    void WatchSoak(std::uint32_t frame, const platform::Window& window);
+    void FinishSoak(std::uint32_t framesRun);
     // Writes text to the recording and pushes it to the disk; on failure
     // closes the recording and notes why.
     bool WriteRecording(const std::string& text);
@@ -70,6 +76,13 @@ private:
     std::optional<std::uint32_t> replayFrame;
     const std::vector<platform::WindowMessage>* replayMessages = nullptr;
     std::size_t replayIndex = 0;
+
+    std::optional<SoakInput> soak;
+    std::uint32_t soakFrames = 0;
+    std::optional<std::uint32_t> soakInjected;
+    std::uint64_t soakPresentCount = 0;
+    std::uint32_t soakLastDrawn = 0;
+    MemoryTrend soakMemory;
 
     std::string shotDirectory;
     std::set<std::uint32_t> shotFrames;

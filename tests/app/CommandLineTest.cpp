@@ -24,6 +24,11 @@ TEST(CommandLine, ReadsTheDevelopmentSwitches)
     ASSERT_TRUE(movie.Parse({"--headless", "--movie", "data\\intro.avi", "--shots", "out"}, error)) << error;
     EXPECT_EQ(movie.movieFile, "data\\intro.avi");
 
+    // A soak ends by itself too.
+    CommandLine soak;
+    ASSERT_TRUE(soak.Parse({"--headless", "--soak", "600", "--record", "s.txt"}, error)) << error;
+    EXPECT_EQ(soak.soakSeconds, 600u);
+
     CommandLine plain;
     ASSERT_TRUE(plain.Parse({}, error));
     EXPECT_FALSE(plain.headless);
@@ -38,13 +43,15 @@ TEST(CommandLine, RefusesWhatItCannotUse)
         {{"--frames", "-1"}, "--frames takes a whole number, not <-1>"},
         {{"--frame-ms", "5"}, "--frame-ms takes milliseconds from 10 to 1000, not <5>"},
         {{"--record", "--headless", "--frames", "3"}, "--record needs a value"},
-        {{"--headless"}, "--headless needs --frames N or --replay FILE: nothing else can end a game without a window"},
+        {{"--headless"}, "--headless needs --frames N, --replay FILE or --soak SECONDS: nothing else can end a game without a window"},
         {{"--shot-frames", "3"}, "--shot-frames needs --shots DIR"},
         {{"--seed", "1x"}, "--seed takes a whole number, not <1x>"},
         {{"--shot-frames", "1,,2"}, "--shot-frames takes frame numbers separated by commas, not <1,,2>"},
         {{"--fullscreen"}, "unknown option <--fullscreen>"},
         {{"--movie"}, "--movie needs a value"},
         {{"--movie", "a.avi", "--frames", "3"}, "--movie plays a movie on its own: not with --record or --frames"},
+        {{"--soak", "0"}, "--soak takes seconds from 1 to 1000000, not <0>"},
+        {{"--soak", "60", "--replay", "p.txt"}, "--soak makes its own input: not with --replay or --movie"},
     };
     for (const auto& [arguments, expected] : cases) {
         CommandLine commandLine;

@@ -1,10 +1,9 @@
-#include "app/DX3Application.h"
 #include "app/ScriptedRun.h"
+#include "app/DX3Application.h"
 #include "app/Singleton.h"
 #include "support/FileSizeLimit.h"
 #include "support/HeadlessTest.h"
 #include "support/PngPixel.h"
-
 
 using platform::MessageType;
 
@@ -15,6 +14,7 @@ namespace {
 class SessionApplication : public DX3Application {
 public:
     bool actAsPlayer = false;
+    std::uint32_t drawUntil = ~0u; // frames after this present nothing
     std::vector<std::string> calls;
 
     void OnUpdate(float seconds) override
@@ -24,7 +24,8 @@ public:
         const std::uint32_t frame = GetFrameCount();
         host.GetClock().Sleep(frame == 2 ? 45 : 3);
         std::uint32_t colour = 0x102030u + frame;
-        host.GetWindow().Present(&colour, 1, 1, 1);
+        if (frame <= drawUntil)
+            host.GetWindow().Present(&colour, 1, 1, 1);
         if (!actAsPlayer)
             return;
         auto& window = static_cast<platform::HeadlessWindow&>(host.GetWindow());
@@ -42,11 +43,15 @@ public:
     void OnKeyDown(int key) override { calls.push_back("keydown " + std::to_string(key)); }
     void OnChar(int code) override { calls.push_back("char " + std::to_string(code)); }
     void OnMouseMove(int x, int y) override { calls.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
-    void OnLButtonDown(int x, int y, bool) override { calls.push_back("ldown " + std::to_string(x) + "," + std::to_string(y)); }
+    void OnLButtonDown(int x, int y, bool) override
+    {
+        calls.push_back("ldown " + std::to_string(x) + "," + std::to_string(y));
+    }
 };
 
 // Why the run could not start, or what it could not write, goes to `error`.
-std::vector<std::string> RunSession(const CommandLine& commandLine, bool actAsPlayer, std::string* error = nullptr)
+std::vector<std::string> RunSession(const CommandLine& commandLine, bool actAsPlayer, std::string* error = nullptr,
+                                    std::uint32_t drawUntil = ~0u)
 {
     ScriptedRun scriptedRun;
     std::string reason;
@@ -57,6 +62,7 @@ std::vector<std::string> RunSession(const CommandLine& commandLine, bool actAsPl
     }
     SessionApplication application;
     application.actAsPlayer = actAsPlayer;
+    application.drawUntil = drawUntil;
     application.SetScriptedRun(&scriptedRun);
     ApplicationSettings settings;
     settings.fullScreen = true;
@@ -101,6 +107,52 @@ TEST_F(ScriptedRunTest, AReplayedSessionMakesTheSameCalls)
     EXPECT_EQ(ReadFile("again.txt"), recorded);
 }
 
+TEST_F(ScriptedRunTest, ASoakGivesTheSameInputForTheSameSeedAndStopsAGameThatNoLongerDraws)
+{
+    const auto count = [](const std::vector<std::string>& calls, const char* what) {
+        return std::count_if(calls.begin(), calls.end(),
+                             [what](const std::string& call) { return call.starts_with(what); });
+    };
+    // The first frame's time is the test clock's, which runs on from the
+    // session before.
+    const auto afterFirstFrame = [](const std::vector<std::string>& calls) {
+        return std::vector<std::string>(calls.begin() + 1, calls.end());
+    };
+    const auto afterFirstFrameLine = [](const std::string& recording) {
+        return recording.substr(recording.find("frame 1 "));
+    };
+    CommandLine soakLine;
+    soakLine.soakSeconds = 60;
+    soakLine.recordFile = "soak.txt";
+    const std::vector<std::string> first = RunSession(soakLine, false);
+    EXPECT_EQ(count(first, "update"), 3000); // 60 seconds at 20 milliseconds a frame
+    EXPECT_GT(count(first, "ldown"), 30);
+    EXPECT_GT(count(first, "keydown"), 30);
+    EXPECT_GT(count(first, "char"), 10);
+    const std::string recorded = ReadFile("soak.txt");
+
+    // The same seed gives the same session, and its recording replays it.
+    SingletonRegistry::DestroyAll();
+    soakLine.recordFile = "again.txt";
+    EXPECT_EQ(afterFirstFrame(RunSession(soakLine, false)), afterFirstFrame(first));
+    EXPECT_EQ(afterFirstFrameLine(ReadFile("again.txt")), afterFirstFrameLine(recorded));
+    SingletonRegistry::DestroyAll();
+    CommandLine replayLine;
+    replayLine.replayFile = "soak.txt";
+    EXPECT_EQ(RunSession(replayLine, false), first);
+
+    // A game that stops drawing is caught 500 frames later.
+    SingletonRegistry::DestroyAll();
+    CommandLine hangLine;
+    hangLine.soakSeconds = 60;
+    std::string error;
+    const std::vector<std::string> hung = RunSession(hangLine, false, &error, 99);
+    EXPECT_EQ(error, "soak: the game drew nothing from frame 100 to frame 601");
+    EXPECT_EQ(
+        std::count_if(hung.begin(), hung.end(), [](const std::string& call) { return call.starts_with("update"); }),
+        601);
+}
+
 TEST_F(ScriptedRunTest, StopsAfterTheFrameLimitAndWritesScreenshots)
 {
     CommandLine commandLine;
@@ -108,7 +160,9 @@ TEST_F(ScriptedRunTest, StopsAfterTheFrameLimitAndWritesScreenshots)
     commandLine.shotDirectory = "shots";
     commandLine.shotFrames = {1, 3, 9};
     const std::vector<std::string> calls = RunSession(commandLine, false);
-    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& call) { return call.starts_with("update"); }), 4);
+    EXPECT_EQ(
+        std::count_if(calls.begin(), calls.end(), [](const std::string& call) { return call.starts_with("update"); }),
+        4);
     EXPECT_TRUE(std::filesystem::exists("shots/frame000001.png"));
     EXPECT_TRUE(std::filesystem::exists("shots/frame000003.png"));
     EXPECT_FALSE(std::filesystem::exists("shots/frame000000.png"));
