@@ -58,24 +58,26 @@ void SoakInput::Plan(std::uint32_t frame)
     std::uint32_t next = frame + 1;
     if (choice < 15)
         next = Wait(frame);
-    else if (choice < 52)
+    else if (choice < 48)
         next = Click(frame, MessageType::LeftButtonDown, MessageType::LeftButtonUp, false);
-    else if (choice < 60)
+    else if (choice < 55)
         next = Click(frame, MessageType::RightButtonDown, MessageType::RightButtonUp, false);
-    else if (choice < 64)
+    else if (choice < 58)
         next = Click(frame, MessageType::LeftButtonDown, MessageType::LeftButtonUp, true);
-    else if (choice < 72)
+    else if (choice < 65)
         next = Drag(frame);
-    else if (choice < 75)
+    else if (choice < 68)
         next = Burst(frame);
-    else if (choice < 89)
+    else if (choice < 82)
         next = TapKey(frame);
-    else if (choice < 95)
+    else if (choice < 88)
         next = HoldKey(frame);
-    else if (choice < 98)
+    else if (choice < 91)
         next = Type(frame);
-    else
+    else if (choice < 93)
         next = Focus(frame);
+    else
+        next = VisitMenu(frame);
     freeFrom = std::max(next, frame + 1);
 }
 
@@ -157,6 +159,27 @@ std::uint32_t SoakInput::Burst(std::uint32_t frame)
         AddAtPointer(at, MessageType::LeftButtonDown);
         AddAtPointer(at, MessageType::LeftButtonUp);
         ++at;
+    }
+    return at;
+}
+
+std::uint32_t SoakInput::VisitMenu(std::uint32_t frame)
+{
+    // Escape opens the game's menu (or leaves the page shown); its buttons
+    // sit in the middle of the screen, so the player clicks there a few
+    // times, looking at each page a while, and now and then backs out.
+    Key(frame, VirtualKey::Escape, 27);
+    std::uint32_t at = frame + static_cast<std::uint32_t>(Uniform(5, 40));
+    const int clicks = Uniform(1, 4);
+    for (int click = 0; click < clicks; ++click) {
+        at = GlideTo(at, Uniform(300, 724), Uniform(150, 700));
+        AddAtPointer(at, MessageType::LeftButtonDown);
+        AddAtPointer(at + 1, MessageType::LeftButtonUp);
+        at += static_cast<std::uint32_t>(Uniform(10, 60));
+    }
+    if (Uniform(0, 1) == 0) {
+        Key(at, VirtualKey::Escape, 27);
+        at += 2;
     }
     return at;
 }

@@ -9,8 +9,9 @@
 
 // Random but plausible input for a soak run: the pointer glides to places
 // and clicks, right-clicks, double-clicks and drags there, keys are tapped or
-// held (the game's own keys, arrows and letters for names), the focus comes
-// and goes, and between all this the player waits a while. The same seed
+// held (the game's own keys, arrows and letters for names), the menu is
+// opened and clicked through, the focus comes and goes, and between all this
+// the player waits a while. The same seed
 // gives the same input frame by frame, so a run that failed replays exactly.
 // Positions are logical (1024 x 768).
 class SoakInput {
@@ -35,6 +36,7 @@ private:
     std::uint32_t HoldKey(std::uint32_t frame);
     std::uint32_t Type(std::uint32_t frame);
     std::uint32_t Focus(std::uint32_t frame);
+    std::uint32_t VisitMenu(std::uint32_t frame);
 
     // Moves the pointer to a place over a few frames; returns the frame it
     // arrives in.

@@ -27,15 +27,15 @@ protected:
 TEST_F(SoakRunTest, ASessionOnTheBridgePlaysAgainFromItsSeedAndFromItsRecording)
 {
     StartIn(1);
-    ASSERT_EQ(Run("--headless --soak 60 --seed 5 --record first.txt --shots first"), 0) << errors;
-    EXPECT_NE(output.find("Soak: seed 5, 3000 of 3000 frames, 0 errors and 0 warnings logged"), std::string::npos)
+    ASSERT_EQ(Run("--headless --soak 60 --seed 1 --record first.txt --shots first"), 0) << errors;
+    EXPECT_NE(output.find("Soak: seed 1, 3000 of 3000 frames, 0 errors and 0 warnings logged"), std::string::npos)
         << output;
     // Juna walked about and the player's keys reached the game.
     EXPECT_NE(Log().find("RuvIdLevelAdventure: walk from"), std::string::npos);
     ASSERT_FALSE(LastShot("first").empty());
 
     ForgetThePlayersFiles();
-    ASSERT_EQ(Run("--headless --soak 60 --seed 5 --record second.txt --shots second"), 0) << errors;
+    ASSERT_EQ(Run("--headless --soak 60 --seed 1 --record second.txt --shots second"), 0) << errors;
     EXPECT_EQ(ReadFile(directory / "second.txt"), ReadFile(directory / "first.txt"));
     // The first run filled the sprite cache; this one and the replay find it
     // filled, so their logs are alike.
