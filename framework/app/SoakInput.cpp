@@ -89,8 +89,10 @@ std::uint32_t SoakInput::Wait(std::uint32_t frame)
     return frame + static_cast<std::uint32_t>(frames);
 }
 
-void SoakInput::RandomPlace(int& x, int& y)
+std::uint32_t SoakInput::GlideToSomewhere(std::uint32_t frame)
 {
+    int x = 0;
+    int y = 0;
     const int where = Uniform(0, 19);
     if (where < 5) { // the inventory bar and the buttons along the bottom
         x = Uniform(0, logicalWidth - 1);
@@ -102,6 +104,7 @@ void SoakInput::RandomPlace(int& x, int& y)
         x = Uniform(0, logicalWidth - 1);
         y = Uniform(0, logicalHeight - 1);
     }
+    return GlideTo(frame, x, y);
 }
 
 std::uint32_t SoakInput::GlideTo(std::uint32_t frame, int x, int y)
@@ -119,10 +122,7 @@ std::uint32_t SoakInput::GlideTo(std::uint32_t frame, int x, int y)
 
 std::uint32_t SoakInput::Click(std::uint32_t frame, MessageType down, MessageType up, bool twice)
 {
-    int x = 0;
-    int y = 0;
-    RandomPlace(x, y);
-    std::uint32_t at = GlideTo(frame, x, y);
+    std::uint32_t at = GlideToSomewhere(frame);
     AddAtPointer(at, down);
     AddAtPointer(at + 1, up);
     if (twice) {
@@ -136,13 +136,9 @@ std::uint32_t SoakInput::Click(std::uint32_t frame, MessageType down, MessageTyp
 
 std::uint32_t SoakInput::Drag(std::uint32_t frame)
 {
-    int x = 0;
-    int y = 0;
-    RandomPlace(x, y);
-    std::uint32_t at = GlideTo(frame, x, y);
+    std::uint32_t at = GlideToSomewhere(frame);
     AddAtPointer(at, MessageType::LeftButtonDown);
-    RandomPlace(x, y);
-    at = GlideTo(at + 1, x, y);
+    at = GlideToSomewhere(at + 1);
     AddAtPointer(at, MessageType::LeftButtonUp);
     return at + 1;
 }
@@ -150,10 +146,7 @@ std::uint32_t SoakInput::Drag(std::uint32_t frame)
 std::uint32_t SoakInput::Burst(std::uint32_t frame)
 {
     // Impatient clicking in one spot, one click a frame.
-    int x = 0;
-    int y = 0;
-    RandomPlace(x, y);
-    std::uint32_t at = GlideTo(frame, x, y);
+    std::uint32_t at = GlideToSomewhere(frame);
     const int clicks = Uniform(3, 12);
     for (int click = 0; click < clicks; ++click) {
         AddAtPointer(at, MessageType::LeftButtonDown);
@@ -172,7 +165,9 @@ std::uint32_t SoakInput::VisitMenu(std::uint32_t frame)
     std::uint32_t at = frame + static_cast<std::uint32_t>(Uniform(5, 40));
     const int clicks = Uniform(1, 4);
     for (int click = 0; click < clicks; ++click) {
-        at = GlideTo(at, Uniform(300, 724), Uniform(150, 700));
+        const int x = Uniform(300, 724);
+        const int y = Uniform(150, 700);
+        at = GlideTo(at, x, y);
         AddAtPointer(at, MessageType::LeftButtonDown);
         AddAtPointer(at + 1, MessageType::LeftButtonUp);
         at += static_cast<std::uint32_t>(Uniform(10, 60));

@@ -41,7 +41,8 @@ private:
     // Moves the pointer to a place over a few frames; returns the frame it
     // arrives in.
     std::uint32_t GlideTo(std::uint32_t frame, int x, int y);
-    void RandomPlace(int& x, int& y);
+    // The same to a place a player might click.
+    std::uint32_t GlideToSomewhere(std::uint32_t frame);
     void Key(std::uint32_t frame, int key, int character);
     void Add(std::uint32_t frame, platform::MessageType type, int value = 0);
     void AddAtPointer(std::uint32_t frame, platform::MessageType type);
