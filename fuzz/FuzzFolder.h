@@ -9,7 +9,8 @@
 #include <unistd.h>
 
 // Fuzz targets that read through the file layer work in a temporary folder of
-// their own (made on the first input) and write each input to a file there.
+// their own (made on the first input) and write each input to a file there;
+// a name with folders ("data/level01/rooms.txt") gets them made.
 inline void WriteFuzzInput(const char* name, const std::uint8_t* data, std::size_t size)
 {
     static const bool inFolder = [] {
@@ -20,8 +21,10 @@ inline void WriteFuzzInput(const char* name, const std::uint8_t* data, std::size
         return true;
     }();
     (void)inFolder;
-    std::ofstream(name, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                   static_cast<std::streamsize>(size));
+    if (const std::filesystem::path folder = std::filesystem::path(name).parent_path(); !folder.empty())
+        std::filesystem::create_directories(folder);
+    std::ofstream(name, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 // A file the target wrote in its folder, whole.

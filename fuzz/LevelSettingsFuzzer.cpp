@@ -7,14 +7,10 @@
 #include "app/Singleton.h"
 
 #include <cstdint>
-#include <filesystem>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    WriteFuzzInput("fuzz.txt", data, size);
-    static const bool folder = [] { return std::filesystem::create_directories("data/level01/settings"); }();
-    (void)folder;
-    std::filesystem::rename("fuzz.txt", "data/level01/settings/settings.txt");
+    WriteFuzzInput("data/level01/settings/settings.txt", data, size);
     std::vector<std::unique_ptr<GameElement>> created;
     LevelSettings::Load(1, "settings.txt", created);
     LevelSettings::Unload(created);

@@ -12,7 +12,6 @@
 #include "files/Scrambler.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -20,10 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input is the plain text; the game reads it scrambled.
     std::vector<std::uint8_t> scrambled(data, data + size);
     ScrambleBuffer(scrambled.data(), scrambled.size());
-    WriteFuzzInput("fuzz.dat", scrambled.data(), scrambled.size());
-    static const bool folder = [] { return std::filesystem::create_directories("savegames"); }();
-    (void)folder;
-    std::filesystem::rename("fuzz.dat", "savegames/savegame1.dat");
+    WriteFuzzInput("savegames/savegame1.dat", scrambled.data(), scrambled.size());
     Flag flag;
     Cast::GetInstance().Add(&flag, "Flags|Tor");
     if (MainProgram::GetInstance().LoadGame(1) >= 0) {

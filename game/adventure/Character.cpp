@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -30,6 +31,8 @@ constexpr float maximumScale = 1.0f;
 // Speaking time: per character of the line, and on top.
 constexpr float talkSecondsPerCharacter = 0.05f;
 constexpr float talkSecondsExtra = 0.7f;
+// A cell named by an alias file: a few letters and digits.
+constexpr std::size_t maximumCellNameLength = 8;
 // Idle countdown: 8 s plus up to 10 s by a 15-bit random value.
 constexpr float idleSecondsMinimum = 8.0f;
 constexpr float idleSecondsPerRandomUnit = 0.0003051851f;
@@ -94,6 +97,19 @@ void Bind(Animation& animation, const std::string& label, float speed, int mode)
 bool Exists(const Animation& animation)
 {
     return animation.GetSprite() != nullptr;
+}
+
+// Whether an alias file's line names a sheet cell ("C07": column letters,
+// then the row's digits). Anything else would send the speech stream out of
+// the sheet's folder or after a file that cannot exist.
+bool IsCellName(std::string_view name)
+{
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t letters =
+        static_cast<std::size_t>(std::find_if_not(name.begin(), name.end(), isLetter) - name.begin());
+    return name.size() <= maximumCellNameLength && letters > 0 && letters < name.size() &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(letters), name.end(), isDigit);
 }
 
 } // namespace
@@ -682,8 +698,11 @@ std::string Character::SpeechFileName(int levelNumber, const TalkEntry& entry) c
         if (alias.ReadLine(line, 64)) {
             while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
                 line.pop_back();
-            if (!line.empty())
+            if (IsCellName(line))
                 cell = line;
+            else if (!line.empty())
+                LogWarning("Character::SpeechFileName: <%s> names no cell, the line's own recording is used\n",
+                           aliasName.c_str());
         }
     }
     return std::string(folder) + entry.sheet + "\\" + cell;

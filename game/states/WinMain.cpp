@@ -3,6 +3,7 @@
 #include "GameParameters.h"
 #include "HighscoreManager.h"
 #include "RuvIdApplication.h"
+#include "app/Debug.h"
 #include "app/ScriptedRun.h"
 #include "audio/Randomizer.h"
 #include "files/DataFile.h"
@@ -29,6 +30,10 @@ void ReadPositive(Value configured, Value& value)
         value = configured;
 }
 
+// The largest global character scale taken: "inf" or a huge number would
+// overflow every figure's drawn size.
+constexpr float maximumCharacterScale = 4.0f;
+
 // Picks where the game's files are, before the first one is opened. False,
 // after telling the player, when a folder for the player's files cannot be
 // made: the game then ends rather than write anywhere else.
@@ -53,7 +58,12 @@ ApplicationSettings ReadShellConfiguration()
 {
     SettingsManager& settingsManager = SettingsManager::GetInstance();
     CharacterScale = 1.0f;
-    ReadPositive(settingsManager.GetFloat("characterScale"), CharacterScale);
+    const float scale = settingsManager.GetFloat("characterScale");
+    if (scale <= maximumCharacterScale)
+        ReadPositive(scale, CharacterScale);
+    else
+        LogWarning("ReadShellConfiguration: characterScale %g is unusable (above %g or not a number), 1 is used\n", scale,
+                   maximumCharacterScale);
 
     ApplicationSettings settings;
     ReadPositive(settingsManager.GetInt("screenheight"), settings.height);

@@ -2,6 +2,7 @@
 #include "adventure/AdventureLevel.h"
 #include "adventure/Cast.h"
 #include "adventure/Character.h"
+#include "adventure/DialogueLog.h"
 #include "adventure/ElementFactory.h"
 #include "adventure/Player.h"
 #include "adventure/Room.h"
@@ -318,6 +319,31 @@ TEST_F(CharacterTest, SpeakingSetsTalkTimeBubbleSideAndFacesASide)
 
     // The light map's 0x00RRGGBB reaches the sprite as 0x00BBGGRR.
     EXPECT_EQ(Character::LightToTint(0x00112233u), 0x00332211u);
+}
+
+TEST_F(CharacterTest, AliasFileThatNamesNoCellIsRefused)
+{
+    // An alias file whose line is no cell name (control bytes, a path out of
+    // the sheet's folder, a letter or a number alone) is refused with a log
+    // line, and the line keeps its own recording; a cell name is taken.
+    FakeLevel level;
+    level.skipping = true; // nothing is streamed
+    AdventureLevel::SetCurrent(&level);
+    const std::string alias = "data/level01/audio/streamingtalk/item/C07.txt";
+    const auto recording = [this] {
+        hero.Say(TalkEntry{"Hallo", "item", "C07"});
+        return DialogueLog::GetInstance().GetLines().back().recording;
+    };
+    for (const char* line : {"\r5\xFF"
+                             "b\x05",
+                             "..\\..\\..\\config", "C", "07", "C07 8", "CD012345678"}) {
+        WriteFile(alias, line);
+        EXPECT_EQ(recording(), "level01\\audio\\streamingtalk\\item\\C07") << line;
+    }
+    EXPECT_TRUE(Contains(Log(), "Character::SpeechFileName: <data\\level01\\audio\\streamingtalk\\item\\C07.txt> "
+                                "names no cell, the line's own recording is used\n"));
+    WriteFile(alias, "ab12 \r\n");
+    EXPECT_EQ(recording(), "level01\\audio\\streamingtalk\\item\\ab12");
 }
 
 TEST_F(CharacterTest, PickUpFacesASideAndEndsIdle)

@@ -6,6 +6,8 @@
 #include "files/SettingsManager.h"
 #include "support/HeadlessTest.h"
 
+#include <string>
+
 class WinMainTest : public HeadlessTest {};
 
 TEST_F(WinMainTest, MissingOrUnusableShellKeysKeepTheirDefaults)
@@ -36,6 +38,19 @@ TEST_F(WinMainTest, MissingOrUnusableShellKeysKeepTheirDefaults)
     ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
     EXPECT_TRUE(ReadShellConfiguration().integerScaling);
     EXPECT_EQ(CharacterScale, 0.75f);
+
+    // A scale beyond any use, infinite or not a number, is refused with a
+    // log line (found by fuzzing config.txt): every figure's drawn size
+    // would overflow.
+    for (const char* scale : {"inf", "1e30", "nan"}) {
+        SingletonRegistry::DestroyAll();
+        StartLog();
+        WriteFile("data/config.txt", std::string("characterScale ") + scale + "\n");
+        ASSERT_TRUE(SettingsManager::GetInstance().LoadSettings("data\\config.txt"));
+        ReadShellConfiguration();
+        EXPECT_EQ(CharacterScale, 1.0f) << scale;
+    }
+    EXPECT_NE(ReadFile("debug.txt").find("ReadShellConfiguration: characterScale"), std::string::npos);
 }
 
 TEST_F(WinMainTest, TheStartTakesHighscoresAndTheSavedDisplayMode)

@@ -1,0 +1,36 @@
+// A spoken line's alias file (beside its recordings, named after its cell)
+// names the cell whose recording says the same: whatever the bytes, the
+// line is logged with a recording in its own sheet's folder, named by the
+// file's first line without its line end, or by the line's own cell.
+
+#include "FuzzFolder.h"
+#include "FuzzLevel.h"
+#include "adventure/Character.h"
+#include "adventure/DialogueLog.h"
+#include "app/Singleton.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    WriteFuzzInput("data/level01/audio/streamingtalk/conversation/C07.txt", data, size);
+    FuzzLevel level;
+    AdventureLevel::SetCurrent(&level);
+    {
+        Character speaker;
+        speaker.Say(TalkEntry{"Hallo.", "conversation", "C07"});
+    }
+    const auto& lines = DialogueLog::GetInstance().GetLines();
+    if (lines.size() != 1)
+        std::abort();
+    const std::string folder = "level01\\audio\\streamingtalk\\conversation\\";
+    const std::string& recording = lines.back().recording;
+    if (recording.rfind(folder, 0) != 0 || recording.size() == folder.size() ||
+        recording.find_first_of("\r\n") != std::string::npos)
+        std::abort();
+    AdventureLevel::SetCurrent(nullptr);
+    SingletonRegistry::DestroyAll();
+    return 0;
+}
