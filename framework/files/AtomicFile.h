@@ -1,12 +1,20 @@
 #pragma once
 
+#include "WriteFaults.h"
+
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 // Replacing a file so that a crash or a power cut leaves either the old file
 // or the new one: the new content goes to a temporary file in the same
-// folder, is flushed to the disk, and is then renamed over the target.
+// folder, "<target>.tmp-XXXXXX", is flushed to the disk, and is then renamed
+// over the target. The temporary file is locked while it is written, so a
+// process that finds one unlocked knows its writer is gone
+// (RemoveStaleTemporaries). Failures can be injected for tests
+// (WriteFaults.h).
 class AtomicFile {
 public:
     AtomicFile() = default;
@@ -30,6 +38,8 @@ private:
     bool Fail(int errorNumber);
 
     std::FILE* stream = nullptr;
+    int descriptor = -1; // the stream's, also when it is not a plain one
+    WriteFault fault;
     std::string target;
     std::string temporary;
     int error = 0;
@@ -42,3 +52,10 @@ bool WriteFileAtomically(const std::string& hostPath, const void* bytes, std::si
 // Puts a finished file (game path) in the place of another in one step,
 // the folder's entry made durable; false when it cannot.
 bool ReplaceFile(const char* finishedPath, const char* targetPath);
+
+// Removes the temporary files of replacements that never finished (their
+// process was killed) from a host folder: names "<target>.tmp-XXXXXX" whose
+// target `isOurs` accepts and that no running writer holds locked. Returns
+// the names removed.
+std::vector<std::string> RemoveStaleTemporaries(const std::string& hostFolder,
+                                                const std::function<bool(const std::string& target)>& isOurs);

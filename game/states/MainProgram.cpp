@@ -5,6 +5,7 @@
 #include "app/Debug.h"
 #include "app/Factory.h"
 #include "app/KeyboardInput.h"
+#include "files/AtomicFile.h"
 #include "files/HostPath.h"
 #include "files/SettingsManager.h"
 #include "graphics/BmpLoader.h"
@@ -13,6 +14,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <vector>
 
 void MainProgram::SetGame(const std::string& name, int level)
@@ -151,6 +154,24 @@ void RemoveUnfinishedSaves(int slot)
 }
 } // namespace
 
+void MainProgram::RemoveUnfinishedWrites()
+{
+    std::set<std::string> folders;
+    for (const char* name : {"options.dat", "highscores.dat", "debug.txt", "savegames\\savegame0.dat"}) {
+        const std::filesystem::path folder = std::filesystem::path(HostPath(name)).parent_path();
+        folders.insert(folder.empty() ? "." : folder.string());
+    }
+    // Only the temporaries of the game's own files: the working directory
+    // of a development tree holds other things too.
+    static const std::regex ours("(options\\.dat|highscores\\.dat|debug\\.txt|savegame[0-9]+\\.(dat|bmp))(\\.new)?",
+                                 std::regex::icase);
+    const auto isOurs = [](const std::string& target) { return std::regex_match(target, ours); };
+    for (const std::string& folder : folders) {
+        for (const std::string& name : RemoveStaleTemporaries(folder, isOurs))
+            LogPrint("MainProgram: Removed <%s>, left by an unfinished write\n", name.c_str());
+    }
+}
+
 bool MainProgram::SaveGame(int slot, const Image& image)
 {
     if (!currentState) {
@@ -169,7 +190,12 @@ bool MainProgram::SaveGame(int slot, const Image& image)
         LogError("MainProgram::SaveGame: Failed to save game!\n");
         return false;
     }
-    BmpLoader::GetInstance().Save(SlotFile(slot, "bmp").c_str(), image);
+    // The picture is part of the save: a slot whose picture did not reach
+    // the disk is not reported as saved.
+    if (!BmpLoader::GetInstance().Save(SlotFile(slot, "bmp").c_str(), image)) {
+        LogError("MainProgram::SaveGame: Failed to save game!\n");
+        return false;
+    }
     return true;
 }
 

@@ -43,6 +43,10 @@ public:
     // crash leaves each of the two files whole, old or new; what such a save
     // left unfinished beside them goes with the slot's next save.
     bool SaveGame(int slot, const Image& image);
+    // Removes, at start, the temporary files that writes killed half-way
+    // left in the folders of the player's files (options, highscores, log,
+    // savegames); a running game's own are left alone.
+    static void RemoveUnfinishedWrites();
     // "savegames\savegame<slot>.<extension>"; slot 0 is the quick slot.
     static std::string SlotFile(int slot, const char* extension);
     // Opens a slot's savegame and keeps it, positioned after its third line,

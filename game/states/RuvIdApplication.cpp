@@ -18,6 +18,7 @@ GameState* CurrentState()
 
 bool RuvIdApplication::OnCreate()
 {
+    MainProgram::RemoveUnfinishedWrites();
     const std::string startState = SettingsManager::GetInstance().GetString("startGameState");
     MainProgram::GetInstance().SetGame(startState, -1);
     return true;

@@ -1,15 +1,17 @@
+#include "files/File.h"
 #include "ArchiveWriter.h"
 #include "app/Debug.h"
+#include "files/AtomicFile.h"
 #include "files/DataFile.h"
-#include "files/File.h"
 #include "files/MemFileHandler.h"
 #include "files/Scrambler.h"
+#include "files/WriteFaults.h"
 #include "support/FileSizeLimit.h"
 #include "support/HeadlessTest.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -66,7 +68,8 @@ TEST_F(FileTest, ReadsAndWritesLooseFilesOnDisk)
     EXPECT_FALSE(std::filesystem::exists("Data/Level01/settings.txt"));
     file.Close();
     EXPECT_EQ(ReadFile("Data/Level01/settings.txt"), "\"volume\" 80\nlast");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("Data/Level01"), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("Data/Level01"), std::filesystem::directory_iterator()),
+              1);
 
     ASSERT_TRUE(file.Open("DATA\\level01\\SETTINGS.TXT", "r"));
     EXPECT_EQ(file.GetSize(), 16);
@@ -210,8 +213,7 @@ TEST_F(FileTest, RefusesWhatIsNotAFile)
     WriteFile("huge.dat", "");
     std::filesystem::resize_file("huge.dat", MemFileHandler::maximumSize + 1);
     EXPECT_FALSE(file.OpenMemory("huge.dat", "r"));
-    EXPECT_EQ(ReadFile("debug.txt"),
-              sizeLog + "***ERROR: MemFileHandler::Open: More than 67108864 bytes <huge.dat>\n");
+    EXPECT_EQ(ReadFile("debug.txt"), sizeLog + "***ERROR: MemFileHandler::Open: More than 67108864 bytes <huge.dat>\n");
     ASSERT_TRUE(file.OpenMemory("/proc/self/comm", "r"));
     EXPECT_GT(file.GetSize(), 0);
 
@@ -263,6 +265,82 @@ TEST_F(FileTest, SaysWhenWrittenBytesDoNotReachTheDisk)
               "***ERROR: StdFileHandler::Close: Failed to write <appended.txt>: File too large\n"
               "***ERROR: StdFileHandler::Close: Failed to write <highscores.dat>: File too large\n"
               "***ERROR: StdFileHandler::Close: Failed to write <savegame1.dat>: Is a directory\n");
+}
+
+TEST_F(FileTest, InjectedWriteFaultsKeepTheTargetAndLeaveNothingBehind)
+{
+    // The variable's spelling, and what is not one.
+    const auto parsed = [](const char* text) {
+        const std::optional<WriteFault> fault = WriteFault::Parse(text);
+        return fault ? fault->Describe() : std::string("-");
+    };
+    EXPECT_EQ(parsed("sync"), "flushing to the disk fails, in every write");
+    EXPECT_EQ(parsed("open@3"), "the temporary file cannot be made, in write 3");
+    EXPECT_EQ(parsed("short@2-5"), "the data is cut short, in writes 2 to 5");
+    EXPECT_EQ(parsed("rename@2-"), "the rename fails, in write 2 and every later one");
+    EXPECT_EQ(parsed("slow:40"), "each block and commit waits 40 ms, in every write");
+    for (const char* wrong : {"", "cut", "slow", "sync:5", "slow:x", "open@0", "open@", "open@3-2", "open@2x", "SYNC"})
+        EXPECT_EQ(parsed(wrong), "-") << wrong;
+
+    // Under each fault a replacement fails with its reason, through either
+    // way of writing, and leaves the old file alone with nothing beside it.
+    // Two buffers of bytes: a cut file would be shorter.
+    const std::string old = "old options";
+    const std::string bigger(2 * BUFSIZ + 7, 'n');
+    WriteFile("options.dat", old);
+    for (const auto& [text, reason] : {std::pair{"open", EACCES}, {"short", ENOSPC}, {"sync", EIO}, {"rename", EIO}}) {
+        const write_faults::InjectedWriteFault injected(*WriteFault::Parse(text));
+        int error = 0;
+        EXPECT_FALSE(WriteFileAtomically("options.dat", bigger.data(), bigger.size(), &error)) << text;
+        EXPECT_EQ(error, reason) << text;
+        File file;
+        if (file.OpenDirect("options.dat", "w")) {
+            file.Write(bigger.data(), static_cast<int>(bigger.size()));
+            EXPECT_FALSE(file.Close()) << text;
+        }
+        if (std::string_view(text) == "rename") {
+            EXPECT_FALSE(ReplaceFile("options.dat", "moved.dat"));
+        }
+        EXPECT_EQ(ReadFile("options.dat"), old) << text;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 2)
+            << text;
+    }
+    // Only the writes counted in the range fail; slow ones succeed.
+    {
+        const write_faults::InjectedWriteFault injected(*WriteFault::Parse("sync@2"));
+        EXPECT_TRUE(WriteFileAtomically("first.dat", "1", 1));
+        EXPECT_FALSE(WriteFileAtomically("second.dat", "2", 1));
+        EXPECT_TRUE(WriteFileAtomically("third.dat", "3", 1));
+    }
+    {
+        const write_faults::InjectedWriteFault injected(*WriteFault::Parse("slow:1"));
+        ASSERT_TRUE(WriteFileAtomically("options.dat", bigger.data(), bigger.size()));
+        EXPECT_TRUE(ReplaceFile("third.dat", "moved.dat"));
+    }
+    EXPECT_EQ(ReadFile("options.dat"), bigger);
+    EXPECT_EQ(ReadFile("moved.dat"), "3");
+    EXPECT_FALSE(std::filesystem::exists("second.dat"));
+}
+
+TEST_F(FileTest, StaleTemporariesGoButAWritersOwnStays)
+{
+    // Left by killed writes: one of ours, one of a file not ours, and names
+    // that are not temporaries at all.
+    WriteFile("options.dat.tmp-Ab3xZ9", "killed");
+    WriteFile("notes.txt.tmp-Ab3xZ9", "not ours");
+    WriteFile("options.dat.tmp-Ab3", "no temporary");
+    WriteFile("options.dat.tmp-Ab3x_9", "no temporary");
+    std::filesystem::create_directory("highscores.dat.tmp-Qw12er");
+    // And one being written right now: its writer holds it.
+    AtomicFile writing;
+    ASSERT_TRUE(writing.Open("highscores.dat", true));
+    const auto ours = [](const std::string& target) { return target == "options.dat" || target == "highscores.dat"; };
+    EXPECT_EQ(RemoveStaleTemporaries(".", ours), std::vector<std::string>{"options.dat.tmp-Ab3xZ9"});
+    std::fputs("new", writing.GetStream());
+    EXPECT_TRUE(writing.Commit());
+    EXPECT_EQ(ReadFile("highscores.dat"), "new");
+    EXPECT_TRUE(RemoveStaleTemporaries(".", ours).empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 6);
 }
 
 TEST_F(FileTest, ReadsHostileLinesSafely)

@@ -6,6 +6,7 @@
 #include "files/File.h"
 #include "files/Scrambler.h"
 #include "files/SettingsManager.h"
+#include "files/WriteFaults.h"
 #include "graphics/Image.h"
 #include "graphics/SpriteManager.h"
 #include "platform/VirtualKey.h"
@@ -17,8 +18,7 @@ namespace {
 std::vector<std::string> trace;
 
 // A state that writes down every call it gets, with its name and level.
-template <const char* Name>
-class TracingState : public GameState {
+template <const char* Name> class TracingState : public GameState {
 public:
     void Init(int level) override
     {
@@ -104,12 +104,11 @@ TEST_F(MainProgramTest, SwitchesAtTheStartOfTheNextFrame)
     EXPECT_EQ(Program().GetCurrentState(), nullptr);
     EXPECT_EQ(SpriteManager::GetInstance().FindSpriteInfo("menu_background"), nullptr);
 
-    const std::vector<std::string> expected = {
-        "Menu init 4", "Menu move 512,384", "Menu command reset",
-        "Menu exit", "Game init 4", "Game move 512,384", "Game update", "Game render",
-        "Game exit", "Game init 3", "Game move 512,384", "Game update",
-        "Game exit", "Menu init 7", "Menu move 512,384", "Menu update",
-        "Menu exit"};
+    const std::vector<std::string> expected = {"Menu init 4", "Menu move 512,384", "Menu command reset", "Menu exit",
+                                               "Game init 4", "Game move 512,384", "Game update",        "Game render",
+                                               "Game exit",   "Game init 3",       "Game move 512,384",  "Game update",
+                                               "Game exit",   "Menu init 7",       "Menu move 512,384",  "Menu update",
+                                               "Menu exit"};
     EXPECT_EQ(trace, expected);
 }
 
@@ -175,12 +174,14 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     // The savegame is scrambled; the picture is a 24-bit bitmap of 54 + 3 rows
     // of 12 bytes (no padding for width 4).
     std::string saved = ReadFile("savegames/savegame3.dat");
-    const std::string expected = std::string("Kapitel 4 - RoomBurghof\n24.12.2026 18:30\nlevelNum 4\n") + savingStateBlock;
+    const std::string expected =
+        std::string("Kapitel 4 - RoomBurghof\n24.12.2026 18:30\nlevelNum 4\n") + savingStateBlock;
     ASSERT_EQ(saved.size(), expected.size());
     DescrambleBuffer(reinterpret_cast<unsigned char*>(saved.data()), saved.size());
     EXPECT_EQ(saved, expected);
     EXPECT_EQ(ReadFile("savegames/savegame3.bmp").size(), 54u + 3 * 12);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()),
+              2);
 
     EXPECT_EQ(Program().LoadGame(3), 4);
     std::unique_ptr<File> pending = Program().TakePendingSavegame();
@@ -196,7 +197,8 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     const std::string before = ReadFile("savegames/savegame3.dat");
     EXPECT_FALSE(Program().SaveGame(3, picture));
     EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()),
+              2);
 
     // So does one that does not reach the disk, even with an unfinished
     // savegame of an earlier crash lying beside the slot.
@@ -208,6 +210,35 @@ TEST_F(MainProgramTest, SavesAndLoadsASlot)
     }
     EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before);
     EXPECT_FALSE(std::filesystem::exists("savegames/savegame3.dat.new"));
+
+    // Under each injected write fault the save fails and the slot keeps
+    // both files. The picture is written last (its savegame's text is three
+    // writes); when only the picture fails the text is new already, but the
+    // save still says it failed.
+    const std::string pictureBefore = ReadFile("savegames/savegame3.bmp");
+    Image other;
+    ASSERT_TRUE(other.Create(5, 3, 24, true));
+    for (const char* text :
+         {"open", "short", "sync", "rename", "rename@3", "open@4", "short@4", "sync@4", "rename@4"}) {
+        const WriteFault fault = *WriteFault::Parse(text);
+        {
+            const write_faults::InjectedWriteFault injected(fault);
+            EXPECT_FALSE(Program().SaveGame(3, other)) << text;
+        }
+        if (fault.first != 4) {
+            EXPECT_EQ(ReadFile("savegames/savegame3.dat"), before) << text;
+        }
+        EXPECT_EQ(ReadFile("savegames/savegame3.bmp"), pictureBefore) << text;
+        EXPECT_EQ(
+            std::distance(std::filesystem::directory_iterator("savegames"), std::filesystem::directory_iterator()), 2)
+            << text;
+    }
+    EXPECT_TRUE(Contains(ReadFile("debug.txt"), "***ERROR: BmpLoader::Save: Failed to write file "
+                                                "<savegames\\savegame3.bmp>.\n***ERROR: MainProgram::SaveGame: Failed "
+                                                "to save game!\n"));
+    // Without a fault the new picture takes the slot.
+    ASSERT_TRUE(Program().SaveGame(3, other));
+    EXPECT_EQ(ReadFile("savegames/savegame3.bmp").size(), 54u + 3 * 16);
 }
 
 TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)
@@ -221,21 +252,22 @@ TEST_F(MainProgramTest, RefusesSavegamesItCannotRead)
     write(8, "Titel\nDatum\nlevel 4\n");
     EXPECT_EQ(Program().LoadGame(8), -1);
     EXPECT_EQ(Program().TakePendingSavegame(), nullptr);
-    EXPECT_EQ(ReadFile("debug.txt"),
-              "***ERROR: MainProgram::LoadGame: Failed to open savegame <savegames\\savegame7.dat>!\n"
-              "Loading Savegame Titel\n"
-              "***ERROR: MainProgram::LoadGame: Savegame <savegames\\savegame8.dat> refused: no level this game knows!\n"
-              "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
+    EXPECT_EQ(
+        ReadFile("debug.txt"),
+        "***ERROR: MainProgram::LoadGame: Failed to open savegame <savegames\\savegame7.dat>!\n"
+        "Loading Savegame Titel\n"
+        "***ERROR: MainProgram::LoadGame: Savegame <savegames\\savegame8.dat> refused: no level this game knows!\n"
+        "***ERROR: MainProgram::LoadGame: Failed to load game!\n");
 
     // Nothing of a savegame is used unless all of it is there: cut short
     // anywhere inside a block, damaged on the way, of a level this game
     // does not have, or without any state, it is refused whole.
     const std::vector<std::string> refused = {
-        whole.substr(0, whole.size() - 3),             // the closing brace missing
-        whole.substr(0, whole.find("value")),          // cut inside the section
-        whole + "OBJECT START\n",                      // a block without its class
-        whole + "\x01\x02garbage\n",                   // bytes that are no text
-        whole + "stray words\n",                       // text outside a block
+        whole.substr(0, whole.size() - 3),    // the closing brace missing
+        whole.substr(0, whole.find("value")), // cut inside the section
+        whole + "OBJECT START\n",             // a block without its class
+        whole + "\x01\x02garbage\n",          // bytes that are no text
+        whole + "stray words\n",              // text outside a block
         "Titel\nDatum\nlevelNum 10\n" + std::string(savingStateBlock),
         "Titel\nDatum\nlevelNum 4\n",
         "Titel\nDatum\n",
