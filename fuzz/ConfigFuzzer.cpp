@@ -8,7 +8,6 @@
 #include "app/Singleton.h"
 #include "files/SettingsManager.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -19,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!settings.LoadSettings("data\\config.txt"))
         std::abort();
     const ApplicationSettings shell = ReadShellConfiguration();
-    if (shell.width <= 0 || shell.height <= 0 || shell.depth <= 0 || !std::isfinite(CharacterScale) ||
-        !(CharacterScale > 0.0f))
+    if (shell.width <= 0 || shell.height <= 0 || shell.depth <= 0 || !(CharacterScale > 0.0f) || CharacterScale > 4.0f)
         std::abort();
     // The game's other keys, as it reads them.
     settings.GetInt("activeLevel");

@@ -9,15 +9,21 @@
 #include <unistd.h>
 
 // Fuzz targets that read through the file layer work in a temporary folder of
-// their own (made on the first input) and write each input to a file there;
-// a name with folders ("data/level01/rooms.txt") gets them made.
+// their own (made on the first input, removed when the target ends) and
+// write each input to a file there; a name with folders
+// ("data/level01/rooms.txt") gets them made.
 inline void WriteFuzzInput(const char* name, const std::uint8_t* data, std::size_t size)
 {
+    static std::string folder;
     static const bool inFolder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zephyra-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
+        folder = (std::filesystem::temp_directory_path() / "zephyra-fuzz-XXXXXX").string();
+        if (::mkdtemp(folder.data()) == nullptr)
             std::abort();
-        std::filesystem::current_path(pattern);
+        std::filesystem::current_path(folder);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        });
         return true;
     }();
     (void)inFolder;

@@ -176,6 +176,10 @@ bool AtomicFile::Commit()
         failure = EIO;
     else if (failure == 0 && ::fsync(descriptor) != 0)
         failure = errno;
+    // The lock stays on the file until it has its name: a second game
+    // starting meanwhile takes an unlocked temporary file for one that a
+    // killed write left, and would remove it.
+    const int locked = ::dup(descriptor);
     if (std::fclose(stream) != 0 && failure == 0)
         failure = errno;
     stream = nullptr;
@@ -185,10 +189,12 @@ bool AtomicFile::Commit()
         failure = EIO;
     else if (failure == 0 && std::rename(temporary.c_str(), target.c_str()) != 0)
         failure = errno;
-    if (failure != 0) {
+    if (failure != 0)
         ::unlink(temporary.c_str());
+    if (locked >= 0)
+        ::close(locked);
+    if (failure != 0)
         return Fail(failure);
-    }
     SyncFolderOf(target);
     ForgetFolderListings(); // the folder may hold a new name now
     return true;
@@ -246,8 +252,9 @@ std::vector<std::string> RemoveStaleTemporaries(const std::string& hostFolder,
     for (std::filesystem::directory_iterator entry(hostFolder, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::string name = entry->path().filename().string();
+        std::error_code status;
         if (!IsTemporaryName(name) || !isOurs(name.substr(0, name.size() - temporarySuffixLength)) ||
-            !entry->is_regular_file(error))
+            !entry->is_regular_file(status))
             continue;
         // A writer holds its temporary file locked: one that can be locked
         // here belongs to a process that has ended.
