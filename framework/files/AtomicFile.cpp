@@ -78,11 +78,10 @@ constexpr std::size_t temporarySuffixLength = temporaryMark.size() + temporaryUn
 // "<target>.tmp-XXXXXX".
 bool IsTemporaryName(const std::string& name)
 {
-    constexpr std::string_view mark = temporaryMark;
-    constexpr std::size_t unique = temporaryUnique;
-    if (name.size() <= mark.size() + unique || name.compare(name.size() - unique - mark.size(), mark.size(), mark) != 0)
+    if (name.size() <= temporarySuffixLength ||
+        name.compare(name.size() - temporarySuffixLength, temporaryMark.size(), temporaryMark) != 0)
         return false;
-    for (std::size_t index = name.size() - unique; index < name.size(); ++index) {
+    for (std::size_t index = name.size() - temporaryUnique; index < name.size(); ++index) {
         const char character = name[index];
         if (!((character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z') ||
               (character >= '0' && character <= '9')))
