@@ -14,15 +14,15 @@
 // ("data/level01/rooms.txt") gets them made.
 inline void WriteFuzzInput(const char* name, const std::uint8_t* data, std::size_t size)
 {
-    static std::string folder;
+    static std::string workFolder;
     static const bool inFolder = [] {
-        folder = (std::filesystem::temp_directory_path() / "zephyra-fuzz-XXXXXX").string();
-        if (::mkdtemp(folder.data()) == nullptr)
+        workFolder = (std::filesystem::temp_directory_path() / "zephyra-fuzz-XXXXXX").string();
+        if (::mkdtemp(workFolder.data()) == nullptr)
             std::abort();
-        std::filesystem::current_path(folder);
+        std::filesystem::current_path(workFolder);
         std::atexit([] {
             std::error_code ignored;
-            std::filesystem::remove_all(folder, ignored);
+            std::filesystem::remove_all(workFolder, ignored);
         });
         return true;
     }();
